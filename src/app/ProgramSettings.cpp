@@ -1,0 +1,169 @@
+#include "app/ProgramSettings.h"
+
+#include "app/SettingsKeys.h"
+#include "platform/SettingsStore.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+QString K(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+} // namespace
+
+CEmailSettings CEmailSettings::Load(const CSettingsStore& store)
+{
+    using namespace SettingsKey;
+    const QString section = K(EmailSetting);
+    CEmailSettings defaults;
+    CEmailSettings s;
+    s.useEmailService = store.GetInt(section, K(EmailService), defaults.useEmailService) != 0;
+    s.startHour = store.GetInt(section, K(StartHour), defaults.startHour);
+    s.startMinute = store.GetInt(section, K(StartMinute), defaults.startMinute);
+    s.smtpServer = store.GetString(section, K(SmtpServer), defaults.smtpServer);
+    s.sender = store.GetString(section, K(EmailSender), defaults.sender);
+    s.imagesToSend = store.GetInt(section, K(ImagesToSend), defaults.imagesToSend);
+    s.subject = store.GetString(section, K(EmailSubject), defaults.subject);
+    s.body = store.GetString(section, K(EmailBody), defaults.body);
+    s.password = store.GetString(section, K(Password), defaults.password);
+    s.userName = store.GetString(section, K(UserName), defaults.userName);
+    s.ssl = store.GetInt(section, K(Ssl), defaults.ssl) != 0;
+    return s;
+}
+
+void CEmailSettings::Save(CSettingsStore& store) const
+{
+    using namespace SettingsKey;
+    const QString section = K(EmailSetting);
+    store.WriteInt(section, K(EmailService), useEmailService ? 1 : 0);
+    store.WriteInt(section, K(StartHour), startHour);
+    store.WriteInt(section, K(StartMinute), startMinute);
+    store.WriteString(section, K(SmtpServer), smtpServer);
+    store.WriteString(section, K(EmailSender), sender);
+    store.WriteInt(section, K(ImagesToSend), imagesToSend);
+    store.WriteString(section, K(EmailSubject), subject);
+    store.WriteString(section, K(EmailBody), body);
+    store.WriteString(section, K(Password), password);
+    store.WriteString(section, K(UserName), userName);
+    store.WriteInt(section, K(Ssl), ssl ? 1 : 0);
+}
+
+std::optional<CStartTime> ParseStartTime(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return CStartTime{};
+    const qsizetype colon = trimmed.indexOf(QLatin1Char(':'));
+    const QString hourText = (colon < 0 ? trimmed : trimmed.left(colon)).trimmed();
+    const QString minuteText = colon < 0 ? QString() : trimmed.mid(colon + 1).trimmed();
+    bool hourOk = false;
+    bool minuteOk = true;
+    const int hour = hourText.toInt(&hourOk);
+    const int minute = minuteText.isEmpty() ? 0 : minuteText.toInt(&minuteOk);
+    if (!hourOk || !minuteOk || hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return std::nullopt;
+    return CStartTime{hour, minute};
+}
+
+QString FormatStartTime(int hour, int minute)
+{
+    return QStringLiteral("%1:%2").arg(hour).arg(minute);
+}
+
+CCenterInfo CCenterInfo::Load(const CSettingsStore& store)
+{
+    using namespace SettingsKey;
+    const QString section = K(Setting);
+    CCenterInfo info;
+    info.name = store.GetString(section, K(CenterName));
+    info.phone = store.GetString(section, K(CenterPhone));
+    info.address = store.GetString(section, K(CenterAddress));
+    info.manager = store.GetString(section, K(CenterManager));
+    info.website = store.GetString(section, K(CenterWebsite));
+    return info;
+}
+
+void CCenterInfo::Save(CSettingsStore& store) const
+{
+    using namespace SettingsKey;
+    const QString section = K(Setting);
+    store.WriteString(section, K(CenterName), name);
+    store.WriteString(section, K(CenterPhone), phone);
+    store.WriteString(section, K(CenterAddress), address);
+    store.WriteString(section, K(CenterManager), manager);
+    store.WriteString(section, K(CenterWebsite), website);
+}
+
+CTuitionRateTexts CTuitionRateTexts::Load(const CSettingsStore& store)
+{
+    using namespace SettingsKey;
+    const QString section = K(Setting);
+    const CTuitionRateTexts defaults;
+    CTuitionRateTexts texts;
+    texts.fullTime = store.GetString(section, K(FullTimeRate), defaults.fullTime);
+    texts.partTime = store.GetString(section, K(PartTimeRate), defaults.partTime);
+    texts.extraHour = store.GetString(section, K(ExtraHourRate), defaults.extraHour);
+    texts.currencySymbol = store.GetString(section, K(CurrencySymbol), defaults.currencySymbol);
+    return texts;
+}
+
+void CTuitionRateTexts::Save(CSettingsStore& store) const
+{
+    using namespace SettingsKey;
+    const QString section = K(Setting);
+    store.WriteString(section, K(FullTimeRate), fullTime);
+    store.WriteString(section, K(PartTimeRate), partTime);
+    store.WriteString(section, K(ExtraHourRate), extraHour);
+    store.WriteString(section, K(CurrencySymbol), currencySymbol);
+}
+
+CTuitionRates CTuitionRates::FromTexts(const CTuitionRateTexts& texts)
+{
+    CTuitionRates rates;
+    rates.fullTime = RateFromText(texts.fullTime);
+    rates.partTime = RateFromText(texts.partTime);
+    rates.extraHour = RateFromText(texts.extraHour);
+    rates.currencySymbol = texts.currencySymbol;
+    return rates;
+}
+
+double RateFromText(const QString& text)
+{
+    // Like the C library's atof, but independent of the locale's decimal point.
+    const QByteArray bytes = text.trimmed().toLatin1();
+    const char* first = bytes.constData();
+    const char* last = first + bytes.size();
+    if (first != last && *first == '+')
+        ++first;
+    double value = 0.0;
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec != std::errc() || !std::isfinite(value))
+        return 0.0;
+    return value;
+}
+
+CTextToolDefaults CTextToolDefaults::Load(const CSettingsStore& store)
+{
+    using namespace SettingsKey;
+    const QString section = K(TextInfo);
+    const CTextToolDefaults defaults;
+    CTextToolDefaults d;
+    d.faceName = store.GetString(section, K(FaceName), defaults.faceName);
+    d.charSet = store.GetInt(section, K(CharSet), defaults.charSet);
+    d.weight = store.GetInt(section, K(Weight), defaults.weight);
+    d.italic = store.GetInt(section, K(Italic), defaults.italic) != 0;
+    d.underline = store.GetInt(K(TextTool), K(Underline), defaults.underline) != 0;
+    d.foreColor = static_cast<unsigned int>(
+        store.GetInt(section, K(ForeColor), static_cast<int>(defaults.foreColor)));
+    d.backColor = static_cast<unsigned int>(
+        store.GetInt(section, K(BackColor), static_cast<int>(defaults.backColor)));
+    d.opaque = store.GetInt(section, K(Opaque), defaults.opaque) != 0;
+    d.opacity = store.GetInt(section, K(Opacity), 0) / 100.0;
+    d.roundRadius = store.GetInt(section, K(RoundRadius), defaults.roundRadius);
+    d.antialias = store.GetInt(section, K(Antialias), defaults.antialias) != 0;
+    return d;
+}

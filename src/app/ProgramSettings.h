@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class CSettingsStore;
+
+// The mail account and the daily sending, section EMAILSETTING.
+struct CEmailSettings
+{
+    static constexpr const char* kDefaultServer = "smtp.gmail.com";
+    static constexpr const char* kDefaultSender = "quillon0@gmail.com";
+    static constexpr const char* kDefaultPassword = "sample26";
+
+    bool useEmailService = true;
+    int startHour = 13;
+    int startMinute = 10;
+    QString smtpServer = QString::fromLatin1(kDefaultServer);
+    QString sender = QString::fromLatin1(kDefaultSender);
+    int imagesToSend = 1;
+    QString subject = QStringLiteral("email from childcare");
+    QString body = QStringLiteral("Photos of your child");
+    QString password = QString::fromLatin1(kDefaultPassword);
+    QString userName = QStringLiteral("quillon0");
+    bool ssl = true;
+
+    static CEmailSettings Load(const CSettingsStore& store);
+    void Save(CSettingsStore& store) const;
+    bool operator==(const CEmailSettings&) const = default;
+};
+
+// The time of day from which the daily sending may start.
+struct CStartTime
+{
+    int hour = 13;
+    int minute = 30;
+    bool operator==(const CStartTime&) const = default;
+};
+
+// Reads "hour:minute" as typed in the e-mail settings. An empty text is 13:30; a
+// missing minute is 0; anything that is not a time of day gives nullopt.
+std::optional<CStartTime> ParseStartTime(const QString& text);
+// The start time as the e-mail settings show it ("%d:%d").
+QString FormatStartTime(int hour, int minute);
+
+// The center's details printed on statements, section SETTING.
+struct CCenterInfo
+{
+    QString name;
+    QString phone;
+    QString address;
+    QString manager;
+    QString website;
+
+    static CCenterInfo Load(const CSettingsStore& store);
+    void Save(CSettingsStore& store) const;
+    bool operator==(const CCenterInfo&) const = default;
+};
+
+// The rates as typed, section SETTING; they are stored as text.
+struct CTuitionRateTexts
+{
+    QString fullTime = QStringLiteral("66.66");
+    QString partTime = QStringLiteral("69.66");
+    QString extraHour = QStringLiteral("30.00");
+    QString currencySymbol = QStringLiteral("$");
+
+    static CTuitionRateTexts Load(const CSettingsStore& store);
+    void Save(CSettingsStore& store) const;
+    bool operator==(const CTuitionRateTexts&) const = default;
+};
+
+// The daily rates in use.
+struct CTuitionRates
+{
+    double fullTime = 66.66;
+    double partTime = 69.66;
+    double extraHour = 30.00;
+    QString currencySymbol = QStringLiteral("$");
+
+    static CTuitionRates FromTexts(const CTuitionRateTexts& texts);
+};
+
+// A rate as the program reads it: the longest leading decimal number of the text,
+// 0 when the text does not start with one.
+double RateFromText(const QString& text);
+
+// The defaults of new text objects, section TEXTINFO (and lfUnderline in TextTool).
+struct CTextToolDefaults
+{
+    QString faceName = QStringLiteral("Times New Roman");
+    int charSet = 238;
+    int weight = 0;
+    bool italic = false;
+    bool underline = false;
+    unsigned int foreColor = 10551295;   // 0x00BBGGRR: red 255, green 255, blue 160
+    unsigned int backColor = 10506240;   // red 0, green 80, blue 160
+    bool opaque = true;
+    double opacity = 0.0;                // stored as a percentage
+    int roundRadius = 25;
+    bool antialias = true;
+
+    static CTextToolDefaults Load(const CSettingsStore& store);
+};

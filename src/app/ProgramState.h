@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/GlobalObjectId.h"
+#include "app/ProgramSettings.h"
+#include "app/RecentFolders.h"
+#include "mail/EmailAddressBook.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+
+class CSettingsStore;
+
+// The program-wide values every part reads: owned once, for the whole run.
+class CProgramState
+{
+public:
+    static inline const QColor kDefaultCanvasBackground{129, 192, 245};
+
+    QString programDir;     // the application folder, no trailing separator
+    QString picturesRoot;   // the folder the photo tree shows
+    int menuStyle = 1;
+    CEmailSettings email;
+    CCenterInfo centerInfo;
+    CTuitionRates tuitionRates;
+    CGlobalObjectId objectIds;
+    QList<CAddressBookEntry> addressBook;
+    CRecentFolders recentFolders;
+    QColor canvasBackground = kDefaultCanvasBackground;
+
+    // What start-up reads once: menu style, e-mail settings, the address book and the
+    // object counter.
+    void LoadStartupSettings(const CSettingsStore& store, const QString& addressBookPath);
+    // The center details and tuition rates the canvas and statements use.
+    void LoadCenterSettings(const CSettingsStore& store);
+    // ROOTDIRECTORY, or the application folder's Pictures when it is not set.
+    QString StartupPicturesRoot(const CSettingsStore& store) const;
+};
+
+// The program's one instance.
+CProgramState& Program();
+
+// A new identifier for a canvas object, one greater than the last ever issued.
+QString NextGlobalObjectId();

@@ -1,0 +1,89 @@
+#include "app/StartOptions.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+// One subcommand: its name, a line for the help, and what it runs with the arguments
+// after its name. Returns the process's exit code.
+struct CliCommand
+{
+    const char* name;
+    const char* summary;
+    std::function<int(const QStringList& arguments)> run;
+};
+
+const std::vector<CliCommand>& Commands();
+
+QString CliHelp()
+{
+    QString help = QStringLiteral(
+        "Usage: tendrel-cli <command> [options]\n"
+        "\n"
+        "Tendrel without windows, for scripts, cron and batch work.\n"
+        "\n"
+        "Commands:\n");
+    for (const CliCommand& command : Commands())
+        help += QStringLiteral("  %1%2\n")
+                    .arg(QString::fromLatin1(command.name), -14)
+                    .arg(QString::fromLatin1(command.summary));
+    help += QStringLiteral(
+        "\n"
+        "Options:\n"
+        "  --help        show this help and exit\n"
+        "  --version     show the version and exit\n");
+    return help;
+}
+
+int ShowHelp(const QStringList&)
+{
+    std::fputs(qPrintable(CliHelp()), stdout);
+    return 0;
+}
+
+int ShowVersion(const QStringList&)
+{
+    std::fputs(qPrintable(VersionText(QStringLiteral("tendrel-cli"))), stdout);
+    return 0;
+}
+
+const std::vector<CliCommand>& Commands()
+{
+    static const std::vector<CliCommand> commands{
+        {"help", "show this help", ShowHelp},
+        {"version", "show the version", ShowVersion},
+    };
+    return commands;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Nothing here draws on a screen; set the platform before any Qt object exists.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tendrel-cli"));
+
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty()) {
+        std::fputs(qPrintable(CliHelp()), stderr);
+        return 2;
+    }
+    QString name = arguments.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h"))
+        name = QStringLiteral("help");
+    else if (name == QLatin1String("--version"))
+        name = QStringLiteral("version");
+
+    for (const CliCommand& command : Commands())
+        if (name == QLatin1String(command.name))
+            return command.run(arguments);
+
+    std::fprintf(stderr, "tendrel-cli: unknown command %s\n\n%s", qPrintable(name),
+                 qPrintable(CliHelp()));
+    return 2;
+}

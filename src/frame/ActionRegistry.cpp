@@ -1,0 +1,44 @@
+#include "frame/ActionRegistry.h"
+
+#include "app/CommandCatalog.h"
+#include "controls/Icons.h"
+
+#include <QAction>
+
+CActionRegistry::CActionRegistry(Dispatcher dispatcher, QObject* parent)
+    : QObject(parent), m_dispatcher(std::move(dispatcher))
+{
+}
+
+QAction* CActionRegistry::Action(int id)
+{
+    if (QAction* existing = Find(id))
+        return existing;
+
+    auto* action = new QAction(parent());
+    action->setData(id);
+    if (const CCommandInfo* info = FindCommandInfo(id)) {
+        action->setText(QString::fromUtf8(info->text));
+        action->setIconText(PlainCommandText(*info));
+        const QString tip = QString::fromUtf8(info->toolTip);
+        action->setToolTip(tip);
+        action->setStatusTip(tip);
+        action->setIcon(TendrelIcon(QString::fromLatin1(info->icon)));
+    } else {
+        action->setText(QString::number(id));
+    }
+    action->setEnabled(false);
+    connect(action, &QAction::triggered, this, [this, id] { m_dispatcher(id); });
+    m_actions.insert(id, action);
+    return action;
+}
+
+QAction* CActionRegistry::Find(int id) const
+{
+    return m_actions.value(id, nullptr);
+}
+
+int CActionRegistry::IdOf(const QAction* action)
+{
+    return action ? action->data().toInt() : 0;
+}

@@ -1,0 +1,32 @@
+#include "frame/CenterView.h"
+
+CCenterView::CCenterView(QWidget* parent) : QWidget(parent) {}
+
+bool CCenterView::OnCommand(int)
+{
+    return false;
+}
+
+CCommandState CCenterView::UpdateCommand(int) const
+{
+    return {};
+}
+
+void CCenterView::OnCenterShown() {}
+
+std::optional<double> CCenterView::ZoomFactor() const
+{
+    return std::nullopt;
+}
+
+void CCenterView::ZoomFromSlider(int) {}
+
+int CCenterView::DocumentObjectCount() const
+{
+    return 0;
+}
+
+QString CCenterView::InfoText() const
+{
+    return {};
+}

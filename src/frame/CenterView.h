@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/CommandTarget.h"
+
+#include <QWidget>
+#include <optional>
+
+// The view of one center inside the center container. Centers take the commands of
+// their toolbars through OnCommand and say through UpdateCommand which ones they
+// handle and whether those are enabled now.
+class CCenterView : public QWidget, public CCommandTarget
+{
+    Q_OBJECT
+
+public:
+    explicit CCenterView(QWidget* parent = nullptr);
+
+    bool OnCommand(int id) override;
+    CCommandState UpdateCommand(int id) const override;
+
+    // Called each time the center is switched to, after it became visible.
+    virtual void OnCenterShown();
+
+    // The zoom factor of a center that zooms (the canvas, the photo list).
+    virtual std::optional<double> ZoomFactor() const;
+    // The status bar slider's position, 0 to 200, handed over when the user moves it.
+    virtual void ZoomFromSlider(int position);
+
+    // The number of objects on the page, for the question on closing.
+    virtual int DocumentObjectCount() const;
+
+    // The text the status bar shows for this center.
+    virtual QString InfoText() const;
+
+Q_SIGNALS:
+    void infoTextChanged(const QString& text);
+    // Ask the frame to refresh the enabled state of commands (selection changed, ...).
+    void commandStateChanged();
+};

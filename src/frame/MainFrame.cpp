@@ -1,0 +1,531 @@
+#include "frame/MainFrame.h"
+
+#include "app/CommandCatalog.h"
+#include "app/CommandIds.h"
+#include "app/CommandRouting.h"
+#include "app/ProgramState.h"
+#include "app/SnapfoldDoc.h"
+#include "app/ZoomSlider.h"
+#include "frame/AboutDlg.h"
+#include "frame/ActionRegistry.h"
+#include "frame/CenterView.h"
+#include "frame/ChildCareCenterDlg.h"
+#include "frame/HelpDlg.h"
+#include "frame/MyControlBar.h"
+#include "frame/MyTabView.h"
+#include "frame/StatusZoomControls.h"
+#include "frame/ToolbarLayout.h"
+#include "frame/TuitionRateDlg.h"
+#include "frame/VCSAMPLE1Dlg.h"
+#include "frame/WallPaperDialog.h"
+#include "photos/MyTreeView.h"
+#include "platform/ModalRunner.h"
+#include "platform/Prompt.h"
+#include "platform/SettingsStore.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QWhatsThis>
+
+namespace {
+
+CMainFrame* g_mainFrame = nullptr;
+
+bool ShowsLeftBar(Center::Index center)
+{
+    return center != Center::StartPage && center != Center::StaffCenter;
+}
+
+bool ShowsZoomControls(Center::Index center)
+{
+    return center == Center::EditCenter || center == Center::PhotoCenter
+        || center == Center::Reports;
+}
+
+// The folders among dropped URLs.
+QStringList DroppedFolders(const QMimeData* data)
+{
+    QStringList folders;
+    if (!data || !data->hasUrls())
+        return folders;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir())
+            folders.append(QDir::cleanPath(url.toLocalFile()));
+    return folders;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(CSnapfoldDoc& document, const CenterViewFactory& factory)
+    : m_document(document)
+{
+    g_mainFrame = this;
+    setObjectName(QStringLiteral("mainFrame"));
+    m_actions = new CActionRegistry([this](int id) { Dispatch(id); }, this);
+
+    CreateCenterToolbar();
+    CreateMenus();
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    CreateLeftBar();
+
+    m_container = new CMyTabView(*m_actions, factory, this);
+    setCentralWidget(m_container);
+    connect(m_container, &CMyTabView::centerSwitched, this, &CMainFrame::OnCenterSwitched);
+    for (int i = 0; i < Center::Count; ++i) {
+        CCenterView* view = m_container->View(static_cast<Center::Index>(i));
+        connect(view, &CCenterView::commandStateChanged, this, &CMainFrame::ScheduleActionUpdate);
+        connect(view, &CCenterView::infoTextChanged, this, [this, view](const QString& text) {
+            if (m_zoomControls && view == m_container->CurrentView())
+                m_zoomControls->SetInfoText(text);
+        });
+    }
+
+    BindKeys();
+    setAcceptDrops(true);
+    connect(&m_document, &CSnapfoldDoc::titleChanged, this, &CMainFrame::UpdateTitle);
+    UpdateTitle();
+    UpdateActions();
+}
+
+CMainFrame::~CMainFrame()
+{
+    if (g_mainFrame == this)
+        g_mainFrame = nullptr;
+}
+
+CMainFrame* CMainFrame::Instance()
+{
+    return g_mainFrame;
+}
+
+CMyTreeView* CMainFrame::Tree() const
+{
+    return m_leftBar->Tree();
+}
+
+void CMainFrame::CreateCenterToolbar()
+{
+    const CToolbarLayout& layout = CenterToolbarLayout();
+    m_centerToolbar = new QToolBar(QString::fromUtf8(layout.title), this);
+    m_centerToolbar->setObjectName(QStringLiteral("toolbar%1").arg(layout.resourceId));
+    m_centerToolbar->setIconSize(QSize(40, 40));
+    m_centerToolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    for (const int id : layout.commands) {
+        QAction* action = m_actions->Action(id);
+        action->setCheckable(true);
+        m_centerToolbar->addAction(action);
+    }
+    addToolBar(Qt::TopToolBarArea, m_centerToolbar);
+}
+
+void CMainFrame::CreateMenus()
+{
+    using namespace Cmd;
+    const auto addMenu = [this](const QString& title, std::initializer_list<int> ids) {
+        QMenu* menu = menuBar()->addMenu(title);
+        for (const int id : ids) {
+            if (id == CToolbarLayout::kSeparator)
+                menu->addSeparator();
+            else
+                menu->addAction(m_actions->Action(id));
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateActions);
+        return menu;
+    };
+    constexpr int S = CToolbarLayout::kSeparator;
+    addMenu(QStringLiteral("&File"), {FileNew, FileOpen, FileSave, FileSaveAs, S, FilePrint,
+                                      FilePrintPreview, FilePageSetup, S, FileExportPdf, S,
+                                      AppExit});
+    addMenu(QStringLiteral("&View"), {ViewStartPage, S, ViewEditCenter, ViewPhotoCenter,
+                                      ViewChildCenter, ViewFamilyCenter, ViewStaffCenter,
+                                      ViewTakePhoto, ViewReports});
+    addMenu(QStringLiteral("&Settings"), {OpenFolder, S, CenterInformation, DailyTuition,
+                                          EmailServer, S, BackgroundColor});
+    addMenu(QStringLiteral("&Help"), {HelpTopics, S, About});
+    m_actions->Action(ViewStartPage)->setCheckable(true);
+}
+
+void CMainFrame::CreateLeftBar()
+{
+    m_leftBar = new CMyControlBar(this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_leftBar);
+    resizeDocks({m_leftBar}, {230}, Qt::Horizontal);
+    m_leftBar->hide();
+}
+
+void CMainFrame::BindKeys()
+{
+    // The keys of the accelerator table that have a handler. The label of Open Folder
+    // has always promised Ctrl+O, so the key opens it.
+    const std::pair<int, QKeySequence> keys[] = {
+        {Cmd::FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Cmd::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {Cmd::Help, QKeySequence(Qt::Key_F1)},
+        {Cmd::HelpContext, QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+        {Cmd::NextPane, QKeySequence(Qt::Key_F6)},
+        {Cmd::PreviousPane, QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+    };
+    for (const auto& [id, key] : keys) {
+        QAction* action = m_actions->Action(id);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        // The shortcut column shows the key; the text keeps only the words.
+        action->setText(action->text().section(QLatin1Char('\t'), 0, 0));
+        addAction(action);
+    }
+}
+
+void CMainFrame::UpdateTitle()
+{
+    setWindowTitle(QStringLiteral("%1 - %2").arg(m_document.Title(), QLatin1String(kTitle)));
+}
+
+void CMainFrame::Dispatch(int id)
+{
+    OnCommand(id);
+    UpdateActions();
+}
+
+void CMainFrame::ScheduleActionUpdate()
+{
+    if (m_actionUpdatePending)
+        return;
+    m_actionUpdatePending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_actionUpdatePending = false;
+        UpdateActions();
+    });
+}
+
+void CMainFrame::UpdateActions()
+{
+    for (const int id : m_actions->Ids()) {
+        QAction* action = m_actions->Find(id);
+        const CCommandState state = UpdateCommand(id);
+        action->setEnabled(state.handled && state.enabled);
+        if (state.checked)
+            action->setCheckable(true);
+        if (action->isCheckable())
+            action->setChecked(state.checked);
+    }
+    m_container->UpdateFontBoxes();
+    if (m_zoomControls)
+        m_zoomControls->Slider()->setEnabled(UpdateCommand(Cmd::StatusZoomSlider).enabled);
+}
+
+CCenterView* CMainFrame::EditView() const
+{
+    return m_container->View(Center::EditCenter);
+}
+
+CCommandState CMainFrame::EditCenterFileCommand(int id) const
+{
+    CCommandState state = EditView()->UpdateCommand(id);
+    state.enabled = state.enabled && m_container->CurrentCenter() == Center::EditCenter;
+    return state;
+}
+
+CCommandState CMainFrame::UpdateCommand(int id) const
+{
+    using namespace Cmd;
+    if (const auto center = CenterOfViewCommand(id))
+        return CCommandState::Checked(true, m_container->CurrentCenter() == *center);
+
+    switch (id) {
+    case OpenFolder:
+    case CenterInformation:
+    case DailyTuition:
+    case EmailServer:
+    case BackgroundColor:
+    case HelpTopics:
+    case Help:
+    case HelpContext:
+    case About:
+    case AppExit:
+    case NextPane:
+    case PreviousPane:
+        return CCommandState::Enabled();
+    case FileNew:
+    case FileOpen:
+        return EditView()->UpdateCommand(id);
+    case FileSave:
+    case FilePageSetup:
+    case FileExportPdf:
+    case FilePrintPreview:
+        return EditCenterFileCommand(id);
+    case FileSaveAs: {
+        CCommandState state = EditCenterFileCommand(id);
+        state.enabled = state.enabled && !m_document.IsUntitled();
+        return state;
+    }
+    case StatusZoomIn:
+    case StatusZoomOut:
+    case StatusActualSize:
+    case StatusZoomSlider:
+        return CCommandState::Enabled(m_zoomControls && m_zoomControls->IsVisible()
+                                      && ZoomTarget() && ZoomTarget()->ZoomFactor().has_value());
+    default:
+        return m_container->UpdateCommand(id);
+    }
+}
+
+bool CMainFrame::OnCommand(int id)
+{
+    using namespace Cmd;
+    if (const auto center = CenterOfViewCommand(id)) {
+        SwitchToCenter(*center, id);
+        return true;
+    }
+
+    switch (id) {
+    case FileNew:
+    case FileOpen:
+        if (m_container->CurrentCenter() != Center::EditCenter)
+            m_container->SwitchCenter(Center::EditCenter);
+        EditView()->OnCommand(id);
+        return true;
+    case FileSave:
+    case FilePageSetup:
+    case FileExportPdf:
+    case FilePrintPreview:
+        if (m_container->CurrentCenter() == Center::EditCenter)
+            EditView()->OnCommand(id);
+        return true;
+    case FileSaveAs:
+        EditView()->OnCommand(id);
+        return true;
+    case CenterInformation: EditCenterInformation(); return true;
+    case DailyTuition: EditTuitionRates(); return true;
+    case EmailServer: EditEmailSettings(); return true;
+    case BackgroundColor: ChooseBackgroundColor(); return true;
+    case OpenFolder: ChoosePicturesFolder(); return true;
+    case HelpTopics:
+    case Help: {
+        CHelpDlg help(this);
+        RunModal(help);
+        return true;
+    }
+    case HelpContext: QWhatsThis::enterWhatsThisMode(); return true;
+    case About: {
+        CAboutDlg about(this);
+        RunModal(about);
+        return true;
+    }
+    case AppExit: close(); return true;
+    case NextPane: FocusNextPane(true); return true;
+    case PreviousPane: FocusNextPane(false); return true;
+    case StatusZoomIn: ZoomIn(); return true;
+    case StatusZoomOut: ZoomOut(); return true;
+    case StatusActualSize: ActualSize(); return true;
+    case StatusZoomSlider:
+        if (m_zoomControls)
+            OnSliderMoved(m_zoomControls->SliderPosition());
+        return true;
+    default:
+        return m_container->OnCommand(id);
+    }
+}
+
+void CMainFrame::SwitchToCenter(Center::Index center, int viewCommand)
+{
+    // Choosing the center already shown does nothing, except for the Edit Center and the
+    // Photo Center, which are shown again (and the photo list refreshed).
+    const bool again = viewCommand == Cmd::ViewEditCenter || viewCommand == Cmd::ViewPhotoCenter;
+    if (m_container->CurrentCenter() == center && !again)
+        return;
+    m_container->SwitchCenter(center);
+    if (center == Center::PhotoCenter)
+        Tree()->OnCommand(Cmd::TreeRefreshSelection);
+}
+
+void CMainFrame::OnCenterSwitched(Center::Index center)
+{
+    m_leftBar->setVisible(ShowsLeftBar(center));
+    m_centerToolbar->show();
+    if (ShowsZoomControls(center)) {
+        if (!m_zoomControls) {
+            m_zoomControls = new CStatusZoomControls(*statusBar(), *m_actions, this);
+            connect(m_zoomControls, &CStatusZoomControls::sliderMoved, this,
+                    [this] { Dispatch(Cmd::StatusZoomSlider); });
+        }
+        m_zoomControls->SetVisible(true);
+        m_zoomControls->SetInfoText(m_container->View(center)->InfoText());
+    } else if (m_zoomControls) {
+        m_zoomControls->SetVisible(false);
+    }
+}
+
+CCenterView* CMainFrame::ZoomTarget() const
+{
+    const Center::Index center = m_container->CurrentCenter();
+    if (center == Center::EditCenter || center == Center::PhotoCenter)
+        return m_container->View(center);
+    return nullptr;
+}
+
+void CMainFrame::ZoomIn()
+{
+    if (!m_zoomControls)
+        return;
+    CCenterView* target = ZoomTarget();
+    if (target)
+        target->OnCommand(m_container->CurrentCenter() == Center::EditCenter ? Cmd::CanvasZoomIn
+                                                                             : Cmd::ListZoomIn);
+    m_zoomControls->SetSliderPosition(ZoomSlider::AfterZoomIn(
+        m_zoomControls->SliderPosition(), target ? target->ZoomFactor() : std::nullopt));
+}
+
+void CMainFrame::ZoomOut()
+{
+    if (!m_zoomControls)
+        return;
+    CCenterView* target = ZoomTarget();
+    if (target)
+        target->OnCommand(m_container->CurrentCenter() == Center::EditCenter ? Cmd::CanvasZoomOut
+                                                                             : Cmd::ListZoomOut);
+    m_zoomControls->SetSliderPosition(ZoomSlider::AfterZoomOut(
+        m_zoomControls->SliderPosition(), target ? target->ZoomFactor() : std::nullopt));
+}
+
+void CMainFrame::ActualSize()
+{
+    if (!m_zoomControls)
+        return;
+    if (CCenterView* target = ZoomTarget())
+        target->OnCommand(m_container->CurrentCenter() == Center::EditCenter
+                              ? Cmd::CanvasZoom100
+                              : Cmd::ListActualSize);
+    m_zoomControls->SetSliderPosition(ZoomSlider::kActualSize);
+}
+
+void CMainFrame::OnSliderMoved(int position)
+{
+    if (CCenterView* target = ZoomTarget())
+        target->ZoomFromSlider(position);
+}
+
+void CMainFrame::EditCenterInformation()
+{
+    CProgramState& program = Program();
+    program.centerInfo = CCenterInfo::Load(Settings());
+    CChildCareCenterDlg dialog(program.centerInfo, this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    program.centerInfo = dialog.Info();
+    program.centerInfo.Save(Settings());
+}
+
+void CMainFrame::EditTuitionRates()
+{
+    CTuitionRateDlg dialog(CTuitionRateTexts::Load(Settings()), this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    const CTuitionRateTexts texts = dialog.Rates();
+    texts.Save(Settings());
+    Program().tuitionRates = CTuitionRates::FromTexts(texts);
+}
+
+void CMainFrame::EditEmailSettings()
+{
+    CVCSAMPLE1Dlg dialog(Program().email, this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    Program().email = dialog.Settings();
+    Program().email.Save(Settings());
+}
+
+void CMainFrame::ChooseBackgroundColor()
+{
+    CWallPaperDialog dialog(this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    Program().canvasBackground = dialog.SelectedColor();
+    EditView()->update();
+}
+
+void CMainFrame::ChoosePicturesFolder()
+{
+    const QString folder = Prompt().ChooseFolder(QStringLiteral("Select a folder"),
+                                                 Program().picturesRoot);
+    if (!folder.isEmpty())
+        SetPicturesRoot(QDir::cleanPath(folder), CRecentFolders::Source::OpenFolderCommand);
+}
+
+void CMainFrame::SetPicturesRoot(const QString& path, CRecentFolders::Source source)
+{
+    if (path.isEmpty() && source == CRecentFolders::Source::OpenRequest)
+        return;
+    CProgramState& program = Program();
+    program.picturesRoot = path;
+    Tree()->LoadRoot(path);
+    m_container->SwitchCenter(Center::EditCenter);
+    program.recentFolders.Add(path);
+    program.recentFolders.Write(Settings(), source);
+    UpdateActions();
+}
+
+void CMainFrame::FocusNextPane(bool forward)
+{
+    QList<QWidget*> panes;
+    if (m_leftBar->isVisible())
+        panes.append(Tree());
+    panes.append(m_container->CurrentView());
+    if (panes.size() < 2) {
+        panes.first()->setFocus();
+        return;
+    }
+    const bool treeHasFocus = Tree()->hasFocus();
+    QWidget* next = (treeHasFocus == forward) ? panes.last() : panes.first();
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+bool CMainFrame::QueryClose()
+{
+    if (!m_document.IsModified() || EditView()->DocumentObjectCount() <= 0)
+        return true;
+    const auto answer = Prompt().AskYesNoCancel(
+        QStringLiteral("Save changes to %1 ?").arg(m_document.Title()));
+    switch (answer) {
+    case CPrompt::Answer::Yes:
+        EditView()->OnCommand(Cmd::FileSave);
+        // A save that was cancelled or failed leaves the changes unsaved: stay open.
+        return !m_document.IsModified();
+    case CPrompt::Answer::No:
+        m_document.SetModified(false);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (QueryClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFolders(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList folders = DroppedFolders(event->mimeData());
+    if (folders.isEmpty())
+        return;
+    event->acceptProposedAction();
+    SetPicturesRoot(folders.first(), CRecentFolders::Source::OpenRequest);
+}

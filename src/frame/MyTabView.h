@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/CenterIndex.h"
+#include "app/CommandTarget.h"
+#include "frame/CenterViewFactory.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+
+class CActionRegistry;
+class CCenterView;
+class QComboBox;
+class QFontComboBox;
+class QStackedWidget;
+class QToolBar;
+
+// The center container: the eight center views, created once and kept, shown one at
+// a time with their own toolbars. It routes the commands of those toolbars to the
+// view that owns them.
+class CMyTabView : public QMainWindow, public CCommandTarget
+{
+    Q_OBJECT
+
+public:
+    CMyTabView(CActionRegistry& actions, const CenterViewFactory& factory, QWidget* parent);
+
+    // Shows a center: its view, its toolbars; an index outside 1..7 is the start page.
+    void SwitchCenter(int index);
+    Center::Index CurrentCenter() const { return m_currentCenter; }
+
+    CCenterView* View(Center::Index center) const { return m_views.at(center); }
+    CCenterView* CurrentView() const { return View(m_currentCenter); }
+    QToolBar* Toolbar(int resourceId) const { return m_toolbars.value(resourceId, nullptr); }
+    QList<int> ToolbarIds() const { return m_toolbars.keys(); }
+
+    bool OnCommand(int id) override;
+    CCommandState UpdateCommand(int id) const override;
+
+    // The font boxes of the drawing and text toolbar.
+    QFontComboBox* FontNameBox() const { return m_fontName; }
+    QComboBox* FontSizeBox() const { return m_fontSize; }
+    // Shows a text object's font: the entries that match, or none.
+    void ShowFont(const QString& faceName, int size);
+    // The font the boxes hold, as the canvas reads it.
+    QString FontNameText() const;
+    int FontSizeValue() const;
+    // Enables the font boxes as the canvas says.
+    void UpdateFontBoxes();
+
+Q_SIGNALS:
+    // Emitted during a switch, after the view and its toolbars are shown, so the
+    // frame can show its own parts for the center.
+    void centerSwitched(Center::Index center);
+
+private:
+    void CreateViews(const CenterViewFactory& factory);
+    void CreateToolbars(CActionRegistry& actions);
+    void AddFontBoxes(QToolBar* toolbar);
+    void AttachShadowMenu(CActionRegistry& actions, QToolBar* toolbar);
+
+    std::array<CCenterView*, Center::Count> m_views{};
+    QStackedWidget* m_stack = nullptr;
+    QHash<int, QToolBar*> m_toolbars;
+    QFontComboBox* m_fontName = nullptr;
+    QComboBox* m_fontSize = nullptr;
+    Center::Index m_currentCenter = Center::StartPage;
+};

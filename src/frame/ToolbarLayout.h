@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/CenterIndex.h"
+
+#include <vector>
+
+// The buttons of one toolbar, in order; kSeparator between groups.
+struct CToolbarLayout
+{
+    static constexpr int kSeparator = 0;
+
+    int resourceId = 0;
+    const char* title = "";
+    std::vector<int> commands;
+    bool textBesideIcon = false;   // short toolbars of the record centers carry words too
+};
+
+// The main frame's toolbar of the centers.
+const CToolbarLayout& CenterToolbarLayout();
+
+// The center container's toolbars, in the order they are created.
+const std::vector<CToolbarLayout>& ContainerToolbarLayouts();
+
+// The resource ids of the toolbars a center shows (none for the start page).
+std::vector<int> ToolbarsOfCenter(Center::Index center);
+
+// The font size entries of the drawing and text toolbar.
+const std::vector<int>& FontSizeEntries();

@@ -1,0 +1,19 @@
+#include "photos/PhotoLibraryLayout.h"
+
+#include <QDir>
+
+namespace PhotoLibrary {
+
+QString DefaultRoot(const QString& programDir)
+{
+    return QDir(programDir).filePath(QString::fromLatin1(kPicturesFolder));
+}
+
+bool EnsureStandardFolders(const QString& root)
+{
+    const QDir dir(root);
+    return QDir().mkpath(dir.filePath(QString::fromLatin1(kClassFolder)))
+        && QDir().mkpath(dir.filePath(QString::fromLatin1(kMaterialsFolder)));
+}
+
+} // namespace PhotoLibrary

@@ -1,0 +1,92 @@
+#include "platform/DesktopPrompt.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace {
+
+QWidget* Owner()
+{
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon ToQt(CPrompt::Icon icon)
+{
+    switch (icon) {
+    case CPrompt::Icon::Information: return QMessageBox::Information;
+    case CPrompt::Icon::Warning: return QMessageBox::Warning;
+    case CPrompt::Icon::Stop: return QMessageBox::Critical;
+    case CPrompt::Icon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(CPrompt::Buttons buttons)
+{
+    switch (buttons) {
+    case CPrompt::Buttons::Ok: return QMessageBox::Ok;
+    case CPrompt::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case CPrompt::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case CPrompt::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+CPrompt::Answer CDesktopPrompt::Show(const QString& text, Icon icon, Buttons buttons,
+                                     const QString& title)
+{
+    QMessageBox box(ToQt(icon), title.isEmpty() ? DefaultTitle() : title, text, ToQt(buttons),
+                    Owner());
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+QString CDesktopPrompt::ChooseFolder(const QString& title, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(Owner(), title, startFolder);
+}
+
+QStringList CDesktopPrompt::ChooseFilesToOpen(const QString& title, const QString& folder,
+                                              const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(Owner(), title, folder, filter);
+}
+
+QString CDesktopPrompt::ChooseFileToOpen(const QString& title, const QString& folder,
+                                         const QString& filter)
+{
+    return QFileDialog::getOpenFileName(Owner(), title, folder, filter);
+}
+
+QString CDesktopPrompt::ChooseFileToSave(const QString& title, const QString& folder,
+                                         const QString& filter)
+{
+    return QFileDialog::getSaveFileName(Owner(), title, folder, filter);
+}
+
+std::optional<QColor> CDesktopPrompt::ChooseColor(const QColor& initial, const QString& title)
+{
+    const QColor color = QColorDialog::getColor(initial, Owner(), title);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+std::optional<QFont> CDesktopPrompt::ChooseFont(const QFont& initial, const QString& title)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, Owner(), title);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+// The per-user settings store: one section per group, written through at once.
+// On Windows this is the registry, elsewhere an INI file; tests point it at a
+// file of their own with UseFile().
+class CSettingsStore
+{
+public:
+    static constexpr const char* kOrganization = "Tendrel 1.0";
+    static constexpr const char* kApplication = "Tendrel V1.0";
+
+    // The program-wide store.
+    static CSettingsStore& Instance();
+    // Redirects the program-wide store to an INI file (tests, portable installs).
+    static void UseFile(const QString& iniPath);
+    // Returns the program-wide store to the user's native settings.
+    static void UseNative();
+
+    explicit CSettingsStore(const QString& iniPath = QString());
+    ~CSettingsStore();
+    CSettingsStore(const CSettingsStore&) = delete;
+    CSettingsStore& operator=(const CSettingsStore&) = delete;
+
+    // A missing or unreadable value yields the default.
+    int GetInt(const QString& section, const QString& key, int defaultValue) const;
+    QString GetString(const QString& section, const QString& key,
+                      const QString& defaultValue = QString()) const;
+    bool Contains(const QString& section, const QString& key) const;
+
+    // Each write reaches the backing store before returning; false when it could not.
+    bool WriteInt(const QString& section, const QString& key, int value);
+    bool WriteString(const QString& section, const QString& key, const QString& value);
+
+    QString Location() const;
+
+private:
+    bool Sync();
+
+    std::unique_ptr<QSettings> m_settings;
+};
+
+// Shorthand for the program-wide store.
+inline CSettingsStore& Settings() { return CSettingsStore::Instance(); }

@@ -1,0 +1,231 @@
+#include "FakeCenterView.h"
+#include "FrameFixture.h"
+#include "app/CommandCatalog.h"
+#include "app/CommandIds.h"
+#include "app/CommandRouting.h"
+#include "frame/ActionRegistry.h"
+#include "frame/MainFrame.h"
+#include "frame/MyTabView.h"
+#include "frame/ToolbarLayout.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFontComboBox>
+#include <QMenuBar>
+
+namespace {
+
+using CommandRoutingGuiTest = FrameTest;
+
+TEST_F(CommandRoutingGuiTest, ToolbarCommandsReachTheViewOfTheirCenter)
+{
+    Fake(Center::ChildCenter).handled = {Cmd::ChildAdd};
+    Fake(Center::Reports).handled = {Cmd::ReportNextMonth};
+    Frame().Dispatch(Cmd::ViewChildCenter);
+    Frame().Dispatch(Cmd::ChildAdd);
+    Frame().Dispatch(Cmd::ReportNextMonth);   // "always": the reports take it from anywhere
+    EXPECT_EQ(Fake(Center::ChildCenter).received, QList<int>{Cmd::ChildAdd});
+    EXPECT_EQ(Fake(Center::Reports).received, QList<int>{Cmd::ReportNextMonth});
+}
+
+TEST_F(CommandRoutingGuiTest, CanvasAndPhotoListCommandsActOnlyWhereTheirCenterIsShown)
+{
+    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    CFakeCenterView& list = Fake(Center::PhotoCenter);
+    canvas.handled = {Cmd::Blur, Cmd::CanvasPrintSetup};
+    list.handled = {Cmd::DeleteFile};
+
+    Frame().Dispatch(Cmd::ViewChildCenter);
+    Frame().Dispatch(Cmd::Blur);
+    Frame().Dispatch(Cmd::DeleteFile);
+    EXPECT_TRUE(canvas.received.isEmpty());
+    EXPECT_TRUE(list.received.isEmpty());
+    EXPECT_FALSE(Frame().Actions().Action(Cmd::Blur)->isEnabled());
+
+    Frame().Dispatch(Cmd::ViewEditCenter);
+    EXPECT_TRUE(Frame().Actions().Action(Cmd::Blur)->isEnabled());
+    Frame().Dispatch(Cmd::Blur);
+    Frame().Dispatch(Cmd::FilePrintSetup);
+    EXPECT_EQ(canvas.received, (QList<int>{Cmd::Blur, Cmd::CanvasPrintSetup}));
+
+    Frame().Dispatch(Cmd::ViewPhotoCenter);
+    Frame().Dispatch(Cmd::DeleteFile);
+    EXPECT_EQ(list.received, QList<int>{Cmd::DeleteFile});
+}
+
+TEST_F(CommandRoutingGuiTest, ActionsFollowWhatTheOwningViewSays)
+{
+    Fake(Center::StaffCenter).handled = {Cmd::StaffAdd, Cmd::StaffDelete};
+    Fake(Center::StaffCenter).disabled = {Cmd::StaffDelete};
+    Frame().UpdateActions();
+    CActionRegistry& actions = Frame().Actions();
+    EXPECT_TRUE(actions.Action(Cmd::StaffAdd)->isEnabled());
+    EXPECT_FALSE(actions.Action(Cmd::StaffDelete)->isEnabled());
+    // A command nobody carries out yet stays disabled rather than doing nothing.
+    EXPECT_FALSE(actions.Action(Cmd::StaffEdit)->isEnabled());
+    EXPECT_FALSE(actions.Action(Cmd::CameraStart)->isEnabled());
+    Frame().Dispatch(Cmd::StaffEdit);
+    EXPECT_TRUE(Fake(Center::StaffCenter).received.isEmpty());
+}
+
+TEST_F(CommandRoutingGuiTest, EveryToolbarButtonBelongsToTheCenterThatShowsIt)
+{
+    for (const CToolbarLayout& layout : ContainerToolbarLayouts()) {
+        for (const int id : layout.commands) {
+            if (id == CToolbarLayout::kSeparator)
+                continue;
+            const auto route = RouteOfCommand(id);
+            ASSERT_TRUE(route) << "toolbar " << layout.resourceId << " command " << id;
+            const std::vector<int> shown = ToolbarsOfCenter(route->center);
+            EXPECT_NE(std::find(shown.begin(), shown.end(), layout.resourceId), shown.end())
+                << "command " << id << " sits on toolbar " << layout.resourceId;
+        }
+    }
+}
+
+TEST_F(CommandRoutingGuiTest, EveryActionHasWordsATipAndAnIconThatDraws)
+{
+    Frame().Dispatch(Cmd::ViewEditCenter);   // makes the status bar's actions too
+    for (const int id : Frame().Actions().Ids()) {
+        const CCommandInfo* info = FindCommandInfo(id);
+        if (id == Cmd::NoShadow || id == Cmd::HardShadow || id == Cmd::SoftShadow
+            || id == Cmd::GlowShadow || id == Cmd::Help || id == Cmd::HelpContext
+            || id == Cmd::NextPane || id == Cmd::PreviousPane)
+            continue;   // menu entries and keys without buttons
+        ASSERT_NE(info, nullptr) << id;
+        EXPECT_FALSE(PlainCommandText(*info).isEmpty()) << id;
+        EXPECT_GT(qstrlen(info->toolTip), 0u) << id;
+        const QString icon = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(info->icon));
+        EXPECT_TRUE(QFile::exists(icon)) << id << " " << info->icon;
+        EXPECT_FALSE(Frame().Actions().Action(id)->icon().pixmap(24, 24).isNull()) << id;
+    }
+}
+
+TEST_F(CommandRoutingGuiTest, FontBoxesShowTheFontOfATextObject)
+{
+    CMyTabView& container = *Frame().Container();
+    QComboBox* sizes = container.FontSizeBox();
+    QStringList entries;
+    for (int i = 0; i < sizes->count(); ++i)
+        entries.append(sizes->itemText(i));
+    EXPECT_EQ(entries.join(QLatin1Char(' ')),
+              QStringLiteral("11 12 13 15 16 19 21 24 27 29 32 35 37 48 64 96 150 200 250 350 500"));
+
+    const QString family = container.FontNameBox()->itemText(0);
+    container.ShowFont(family.toUpper(), 48);
+    EXPECT_EQ(container.FontNameBox()->currentIndex(), 0);
+    EXPECT_EQ(container.FontSizeValue(), 48);
+
+    container.ShowFont(QStringLiteral("No Such Font Anywhere"), 47);
+    EXPECT_EQ(container.FontNameBox()->currentIndex(), -1);
+    EXPECT_EQ(container.FontSizeBox()->currentIndex(), -1);
+}
+
+TEST_F(CommandRoutingGuiTest, ChoosingAFontSizeGoesToTheCanvas)
+{
+    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    canvas.handled = {Cmd::FontSize};
+    Frame().Dispatch(Cmd::ViewEditCenter);
+    QComboBox* sizes = Frame().Container()->FontSizeBox();
+    EXPECT_TRUE(sizes->isEnabled());
+    sizes->setCurrentIndex(3);
+    Q_EMIT sizes->activated(3);
+    EXPECT_EQ(canvas.received, QList<int>{Cmd::FontSize});
+    EXPECT_EQ(Frame().Container()->FontSizeValue(), 15);
+}
+
+TEST_F(CommandRoutingGuiTest, NewAndOpenBringUpTheEditCenterFirst)
+{
+    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    canvas.handled = {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs};
+    Frame().Dispatch(Cmd::ViewStaffCenter);
+    Frame().UpdateActions();
+    EXPECT_TRUE(Frame().Actions().Action(Cmd::FileNew)->isEnabled());
+    EXPECT_FALSE(Frame().Actions().Action(Cmd::FileSave)->isEnabled());
+
+    Frame().Dispatch(Cmd::FileSave);   // only in the Edit Center
+    EXPECT_TRUE(canvas.received.isEmpty());
+    Frame().Dispatch(Cmd::FileNew);
+    EXPECT_EQ(Current(), Center::EditCenter);
+    EXPECT_EQ(canvas.received, QList<int>{Cmd::FileNew});
+
+    // Save As needs a page that has a name.
+    EXPECT_FALSE(Frame().UpdateCommand(Cmd::FileSaveAs).enabled);
+    m_document.SetTitle(QStringLiteral("Spring party"));
+    EXPECT_TRUE(Frame().UpdateCommand(Cmd::FileSaveAs).enabled);
+    m_document.SetTitle(QStringLiteral("untitled"));
+    EXPECT_FALSE(Frame().UpdateCommand(Cmd::FileSaveAs).enabled);
+}
+
+TEST_F(CommandRoutingGuiTest, TitleShowsTheDocument)
+{
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Tendrel V1.0"));
+    m_document.SetTitle(QStringLiteral("June news"));
+    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("June news - Tendrel V1.0"));
+}
+
+class CloseTest : public FrameTest
+{
+protected:
+    bool TryClose()
+    {
+        return Frame().close();
+    }
+};
+
+TEST_F(CloseTest, UnchangedPageOrEmptyCanvasClosesWithoutAQuestion)
+{
+    EXPECT_TRUE(TryClose());
+    Frame().show();
+    m_document.SetModified(true);
+    Fake(Center::EditCenter).objects = 0;
+    EXPECT_TRUE(TryClose());
+    EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
+}
+
+TEST_F(CloseTest, ChangedPageAsksAndCancelKeepsTheProgramRunning)
+{
+    m_document.SetModified(true);
+    Fake(Center::EditCenter).objects = 2;
+    m_home.Prompt().QueueAnswer(CPrompt::Answer::Cancel);
+    EXPECT_FALSE(TryClose());
+    ASSERT_EQ(m_home.Prompt().Messages().size(), 1);
+    EXPECT_EQ(m_home.Prompt().Messages().first().text, QStringLiteral("Save changes to Untitled ?"));
+    EXPECT_EQ(m_home.Prompt().Messages().first().buttons, CPrompt::Buttons::YesNoCancel);
+    EXPECT_TRUE(m_document.IsModified());
+}
+
+TEST_F(CloseTest, NoDropsTheChangesAndCloses)
+{
+    m_document.SetModified(true);
+    Fake(Center::EditCenter).objects = 1;
+    m_home.Prompt().QueueAnswer(CPrompt::Answer::No);
+    EXPECT_TRUE(TryClose());
+    EXPECT_FALSE(m_document.IsModified());
+    EXPECT_TRUE(Fake(Center::EditCenter).received.isEmpty());
+}
+
+TEST_F(CloseTest, YesSavesAndClosesButStaysOpenWhenTheSaveDidNotHappen)
+{
+    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    canvas.objects = 1;
+    canvas.handled = {Cmd::FileSave};
+    bool saveSucceeds = false;
+    canvas.onCommand = [&](int id) {
+        if (id == Cmd::FileSave && saveSucceeds)
+            m_document.SetModified(false);
+    };
+
+    m_document.SetModified(true);
+    m_home.Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    EXPECT_FALSE(TryClose());   // the save dialog was cancelled: nothing may be lost
+    EXPECT_EQ(canvas.received, QList<int>{Cmd::FileSave});
+
+    saveSucceeds = true;
+    m_home.Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    EXPECT_TRUE(TryClose());
+}
+
+} // namespace

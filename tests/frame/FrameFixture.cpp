@@ -1,0 +1,32 @@
+#include "FrameFixture.h"
+
+#include "FakeCenterView.h"
+#include "frame/MainFrame.h"
+#include "frame/MyTabView.h"
+#include "frame/StartPageView.h"
+
+FrameTest::FrameTest()
+{
+    const CenterViewFactory factory = [this](Center::Index center, QWidget* parent) -> CCenterView* {
+        if (center == Center::StartPage)
+            return new CStartPageView(parent);
+        auto* fake = new CFakeCenterView(parent);
+        m_fakes[center] = fake;
+        return fake;
+    };
+    m_frame = std::make_unique<CMainFrame>(m_document, factory);
+    m_frame->resize(1200, 800);
+    m_frame->show();
+}
+
+FrameTest::~FrameTest()
+{
+    // Nothing asks about unsaved changes while a test tears its frame down.
+    m_document.SetModified(false);
+    m_frame.reset();
+}
+
+Center::Index FrameTest::Current() const
+{
+    return m_frame->Container()->CurrentCenter();
+}

@@ -1,0 +1,159 @@
+#include "app/CommandIds.h"
+#include "app/ProgramState.h"
+#include "app/SnapfoldApp.h"
+#include "app/StartOptions.h"
+#include "frame/MainFrame.h"
+#include "frame/MyControlBar.h"
+#include "frame/MyTabView.h"
+#include "photos/MyTreeView.h"
+#include "platform/SettingsStore.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QToolBar>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+class StartupTest : public ::testing::Test
+{
+protected:
+    bool Start(const QString& folder = QString())
+    {
+        CStartOptions options;
+        options.home = m_home.Path();
+        options.noSplash = true;
+        options.folder = folder;
+        return m_app.InitInstance(options);
+    }
+    CMainFrame& Frame() { return *m_app.MainFrame(); }
+    QString Pictures() const { return QDir(m_home.Path()).filePath(QStringLiteral("Pictures")); }
+    int SettingsInt(const char* key)
+    {
+        return m_home.Settings().GetInt(QStringLiteral("SETTINGS"), QLatin1String(key), -1);
+    }
+
+    CTempHome m_home;
+    CSnapfoldApp m_app;
+};
+
+TEST_F(StartupTest, FirstRunMakesTheLibraryAndShowsTheStartPageAlone)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(QDir(Pictures() + QStringLiteral("/AAA")).exists());
+    EXPECT_TRUE(QDir(Pictures() + QStringLiteral("/ZZZ")).exists());
+    EXPECT_EQ(Program().programDir, QDir::cleanPath(m_home.Path()));
+    EXPECT_EQ(Program().picturesRoot, Pictures());
+    EXPECT_EQ(Frame().Tree()->RootPath(), Pictures());
+
+    EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::StartPage);
+    EXPECT_FALSE(Frame().LeftBar()->isVisible());
+    for (const int id : Frame().Container()->ToolbarIds())
+        EXPECT_FALSE(Frame().Container()->Toolbar(id)->isVisible()) << id;
+    EXPECT_EQ(Frame().ZoomControls(), nullptr);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
+}
+
+TEST_F(StartupTest, ConfiguredRootIsShownButNotLaidOut)
+{
+    const QString elsewhere = m_home.FilePath(QStringLiteral("Elsewhere"));
+    m_home.Settings().WriteString(QStringLiteral("SETTING"), QStringLiteral("ROOTDIRECTORY"), elsewhere);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Program().picturesRoot, elsewhere);
+    EXPECT_FALSE(QDir(elsewhere).exists());
+}
+
+TEST_F(StartupTest, FolderOnTheCommandLineOpensOnceTheWindowIsUp)
+{
+    const QString photos = m_home.FilePath(QStringLiteral("Class of 2026"));
+    ASSERT_TRUE(QDir().mkpath(photos));
+    ASSERT_TRUE(Start(photos));
+    EXPECT_EQ(Program().picturesRoot, photos);
+    EXPECT_EQ(Frame().Tree()->RootPath(), photos);
+    EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::EditCenter);
+    EXPECT_EQ(SettingsInt("RECENTFOLDERS"), 1);
+    EXPECT_EQ(SettingsInt("RECENTFOLDERNO"), -1);
+    EXPECT_EQ(m_home.Settings().GetString(QStringLiteral("SETTINGS"), QStringLiteral("RECENTFOLDER1")),
+              photos);
+}
+
+TEST_F(StartupTest, MissingFolderOnTheCommandLineIsReportedAndIgnored)
+{
+    ASSERT_TRUE(Start(m_home.FilePath(QStringLiteral("no such folder"))));
+    EXPECT_EQ(Program().picturesRoot, Pictures());
+    EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::StartPage);
+    ASSERT_EQ(m_home.Prompt().Messages().size(), 1);
+    EXPECT_TRUE(m_home.Prompt().Messages().first().text.contains(QStringLiteral("does not exist")));
+}
+
+TEST_F(StartupTest, ApplicationFolderThatCannotBeWrittenEndsTheStart)
+{
+    QFile blocker(m_home.FilePath(QStringLiteral("a file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    CStartOptions options;
+    options.home = blocker.fileName();
+    options.noSplash = true;
+    EXPECT_FALSE(m_app.InitInstance(options));
+    EXPECT_EQ(m_app.MainFrame(), nullptr);
+    EXPECT_EQ(m_home.Prompt().Messages().size(), 1);
+}
+
+TEST_F(StartupTest, OpenFolderMakesTheChosenFolderTheRoot)
+{
+    ASSERT_TRUE(Start());
+    const QString chosen = m_home.FilePath(QStringLiteral("Term 2"));
+    QDir().mkpath(chosen);
+    m_home.Prompt().QueueFolder(chosen);
+    Frame().Dispatch(Cmd::OpenFolder);
+    EXPECT_EQ(m_home.Prompt().FolderTitles(), QStringList{QStringLiteral("Select a folder")});
+    EXPECT_EQ(Program().picturesRoot, chosen);
+    EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::EditCenter);
+    EXPECT_TRUE(Frame().LeftBar()->isVisible());
+    EXPECT_EQ(SettingsInt("RECENTFOLDERNO"), 1);
+    EXPECT_EQ(SettingsInt("RECENTFOLDERS"), -1);
+
+    // Cancelling the folder browser changes nothing.
+    Frame().Dispatch(Cmd::ViewStaffCenter);
+    Frame().Dispatch(Cmd::OpenFolder);
+    EXPECT_EQ(Program().picturesRoot, chosen);
+    EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::StaffCenter);
+    EXPECT_EQ(Program().recentFolders.Entries().size(), 1);
+}
+
+TEST_F(StartupTest, FolderDroppedOnTheWindowBecomesTheRoot)
+{
+    ASSERT_TRUE(Start());
+    const QString dropped = m_home.FilePath(QStringLiteral("Dropped"));
+    QDir().mkpath(dropped);
+    QFile photo(m_home.FilePath(QStringLiteral("photo.jpg")));
+    photo.open(QIODevice::WriteOnly);
+    photo.close();
+
+    const auto drop = [this](const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&Frame(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&Frame(), &drop);
+    };
+
+    drop(photo.fileName());   // a file is no photo library
+    EXPECT_EQ(Program().picturesRoot, Pictures());
+
+    drop(dropped);
+    EXPECT_EQ(Program().picturesRoot, dropped);
+    EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::EditCenter);
+    EXPECT_EQ(SettingsInt("RECENTFOLDERS"), 1);
+    EXPECT_EQ(SettingsInt("RECENTFOLDERNO"), -1);
+}
+
+} // namespace

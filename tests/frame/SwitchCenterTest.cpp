@@ -1,0 +1,171 @@
+#include "FakeCenterView.h"
+#include "FrameFixture.h"
+#include "app/CommandIds.h"
+#include "app/CommandRouting.h"
+#include "frame/MainFrame.h"
+#include "frame/MyControlBar.h"
+#include "frame/MyTabView.h"
+#include "frame/StatusZoomControls.h"
+#include "frame/ToolbarLayout.h"
+
+#include <QSlider>
+#include <QToolBar>
+
+namespace {
+
+struct Expected
+{
+    Center::Index center;
+    std::vector<int> toolbars;
+    bool leftBar;
+    bool zoomControls;
+};
+
+const Expected kCenters[] = {
+    {Center::StartPage, {}, false, false},
+    {Center::EditCenter, {135, 243}, true, true},
+    {Center::PhotoCenter, {163}, true, true},
+    {Center::StaffCenter, {253}, false, false},
+    {Center::ChildCenter, {533}, true, false},
+    {Center::FamilyCenter, {582}, true, false},
+    {Center::TakePhoto, {288}, true, false},
+    {Center::Reports, {164}, true, true},
+};
+
+using SwitchCenterTest = FrameTest;
+
+TEST_F(SwitchCenterTest, EachCenterShowsItsViewToolbarsBarAndZoomControls)
+{
+    for (const Expected& expected : kCenters) {
+        SCOPED_TRACE(expected.center);
+        Frame().Dispatch(ViewCommandOfCenter(expected.center));
+        CMyTabView& container = *Frame().Container();
+        EXPECT_EQ(container.CurrentCenter(), expected.center);
+
+        for (int i = 0; i < Center::Count; ++i)
+            EXPECT_EQ(container.View(static_cast<Center::Index>(i))->isVisible(),
+                      i == expected.center);
+        for (const int id : container.ToolbarIds()) {
+            const bool wanted = std::find(expected.toolbars.begin(), expected.toolbars.end(), id)
+                             != expected.toolbars.end();
+            EXPECT_EQ(container.Toolbar(id)->isVisible(), wanted) << "toolbar " << id;
+        }
+        EXPECT_EQ(Frame().LeftBar()->isVisible(), expected.leftBar);
+        EXPECT_TRUE(Frame().CenterToolbar()->isVisible());
+        if (expected.zoomControls) {
+            ASSERT_NE(Frame().ZoomControls(), nullptr);
+            EXPECT_TRUE(Frame().ZoomControls()->Slider()->isVisible());
+        } else if (Frame().ZoomControls()) {
+            EXPECT_FALSE(Frame().ZoomControls()->Slider()->isVisible());
+        }
+    }
+}
+
+TEST_F(SwitchCenterTest, ZoomControlsAreMadeAtTheFirstVisitToACenterThatZooms)
+{
+    for (const int id : {Cmd::ViewStaffCenter, Cmd::ViewChildCenter, Cmd::ViewFamilyCenter,
+                         Cmd::ViewTakePhoto, Cmd::ViewStartPage})
+        Frame().Dispatch(id);
+    EXPECT_EQ(Frame().ZoomControls(), nullptr);
+
+    Frame().Dispatch(Cmd::ViewReports);
+    CStatusZoomControls* controls = Frame().ZoomControls();
+    ASSERT_NE(controls, nullptr);
+    EXPECT_EQ(controls->SliderPosition(), 100);
+    EXPECT_EQ(controls->Slider()->maximum(), 200);
+
+    Frame().Dispatch(Cmd::ViewStaffCenter);
+    Frame().Dispatch(Cmd::ViewEditCenter);
+    EXPECT_EQ(Frame().ZoomControls(), controls);
+}
+
+TEST_F(SwitchCenterTest, CenterAlreadyShownIsShownAgainOnlyForEditAndPhotoCenters)
+{
+    for (const Expected& expected : kCenters) {
+        if (expected.center == Center::StartPage)
+            continue;
+        Frame().Dispatch(ViewCommandOfCenter(expected.center));
+        const int before = Fake(expected.center).shownCount;
+        Frame().Dispatch(ViewCommandOfCenter(expected.center));
+        const bool again = expected.center == Center::EditCenter
+                        || expected.center == Center::PhotoCenter;
+        EXPECT_EQ(Fake(expected.center).shownCount, before + (again ? 1 : 0)) << expected.center;
+    }
+}
+
+TEST_F(SwitchCenterTest, ViewActionIsCheckedForTheShownCenter)
+{
+    Frame().Dispatch(Cmd::ViewFamilyCenter);
+    for (const Expected& expected : kCenters) {
+        const int id = ViewCommandOfCenter(expected.center);
+        const CCommandState state = Frame().UpdateCommand(id);
+        EXPECT_TRUE(state.enabled);
+        EXPECT_EQ(state.checked, expected.center == Center::FamilyCenter) << id;
+    }
+}
+
+TEST_F(SwitchCenterTest, IndexOutsideTheCentersShowsTheStartPage)
+{
+    Frame().Dispatch(Cmd::ViewChildCenter);
+    Frame().Container()->SwitchCenter(12);
+    EXPECT_EQ(Current(), Center::StartPage);
+    EXPECT_FALSE(Frame().LeftBar()->isVisible());
+}
+
+TEST_F(SwitchCenterTest, ZoomButtonsZoomTheShownViewAndMoveTheSlider)
+{
+    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    canvas.handled = {Cmd::CanvasZoomIn, Cmd::CanvasZoomOut, Cmd::CanvasZoom100};
+    canvas.zoom = 1.5;
+    Frame().Dispatch(Cmd::ViewEditCenter);
+    CStatusZoomControls& controls = *Frame().ZoomControls();
+
+    Frame().Dispatch(Cmd::StatusZoomIn);
+    EXPECT_EQ(canvas.received.last(), Cmd::CanvasZoomIn);
+    EXPECT_EQ(controls.SliderPosition(), 130);
+    canvas.zoom = 8.0;
+    Frame().Dispatch(Cmd::StatusZoomIn);
+    EXPECT_EQ(controls.SliderPosition(), 200);
+
+    canvas.zoom = 0.75;
+    Frame().Dispatch(Cmd::StatusZoomOut);
+    EXPECT_EQ(canvas.received.last(), Cmd::CanvasZoomOut);
+    EXPECT_EQ(controls.SliderPosition(), 170);
+    canvas.zoom = 0.2;
+    Frame().Dispatch(Cmd::StatusZoomOut);
+    EXPECT_EQ(controls.SliderPosition(), 0);
+
+    Frame().Dispatch(Cmd::StatusActualSize);
+    EXPECT_EQ(canvas.received.last(), Cmd::CanvasZoom100);
+    EXPECT_EQ(controls.SliderPosition(), 100);
+    // Moving the slider by program hands nothing to the view.
+    EXPECT_TRUE(canvas.sliderPositions.isEmpty());
+}
+
+TEST_F(SwitchCenterTest, PhotoCenterListGetsItsOwnZoomCommandsAndTheSlider)
+{
+    CFakeCenterView& list = Fake(Center::PhotoCenter);
+    list.handled = {Cmd::ListZoomIn, Cmd::ListZoomOut, Cmd::ListActualSize};
+    list.zoom = 1.0;
+    Frame().Dispatch(Cmd::ViewPhotoCenter);
+    Frame().Dispatch(Cmd::StatusZoomIn);
+    Frame().Dispatch(Cmd::StatusZoomOut);
+    Frame().Dispatch(Cmd::StatusActualSize);
+    EXPECT_EQ(list.received, (QList<int>{Cmd::ListZoomIn, Cmd::ListZoomOut, Cmd::ListActualSize}));
+
+    Frame().ZoomControls()->Slider()->setValue(42);   // as the user drags it
+    EXPECT_EQ(list.sliderPositions, QList<int>{42});
+    EXPECT_TRUE(Fake(Center::EditCenter).sliderPositions.isEmpty());
+}
+
+TEST_F(SwitchCenterTest, ZoomControlsAreDisabledWhereNothingZooms)
+{
+    Frame().Dispatch(Cmd::ViewReports);
+    EXPECT_FALSE(Frame().UpdateCommand(Cmd::StatusZoomIn).enabled);
+    Fake(Center::PhotoCenter).zoom = 1.0;
+    Frame().Dispatch(Cmd::ViewPhotoCenter);
+    EXPECT_TRUE(Frame().UpdateCommand(Cmd::StatusZoomIn).enabled);
+    EXPECT_TRUE(Frame().ZoomControls()->Slider()->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+#include "mail/EmailAddressBook.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+void PutText(QByteArray& record, int offset, const QString& text)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const char16_t unit = text.at(i).unicode();
+        record[offset + 2 * i] = static_cast<char>(unit & 0xFF);
+        record[offset + 2 * i + 1] = static_cast<char>(unit >> 8);
+    }
+}
+
+QByteArray Record(const QString& name, const QString& address)
+{
+    QByteArray record(CEmailAddressBook::kRecordSize, '\0');
+    PutText(record, 0, name);
+    PutText(record, CEmailAddressBook::kAddressOffset, address);
+    return record;
+}
+
+QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QStringLiteral("EmailAddressBook.dat"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+TEST(EmailAddressBookTest, ReadsNamesAndAddressesInFileOrder)
+{
+    const QByteArray data = Record(QStringLiteral("Mia Zoë"), QStringLiteral("mia@example.org"))
+                          + Record(QStringLiteral("Ben"), QStringLiteral("ben@example.org"));
+    const auto entries = CEmailAddressBook::Parse(data);
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0], (CAddressBookEntry{QStringLiteral("Mia Zoë"), QStringLiteral("mia@example.org")}));
+    EXPECT_EQ(entries[1].name, QStringLiteral("Ben"));
+}
+
+TEST(EmailAddressBookTest, AThousandRecordsGiveThreeHundredEntries)
+{
+    QByteArray data;
+    for (int i = 0; i < 1000; ++i)
+        data += Record(QStringLiteral("Child %1").arg(i), QStringLiteral("p%1@example.org").arg(i));
+    QTemporaryDir dir;
+    const auto entries = CEmailAddressBook::Load(WriteFile(dir, data));
+    ASSERT_EQ(entries.size(), 300);
+    EXPECT_EQ(entries.last().name, QStringLiteral("Child 299"));
+}
+
+TEST(EmailAddressBookTest, MissingShortOrCutFilesGiveWhatCouldBeRead)
+{
+    QTemporaryDir dir;
+    EXPECT_TRUE(CEmailAddressBook::Load(dir.filePath(QStringLiteral("none.dat"))).isEmpty());
+    EXPECT_TRUE(CEmailAddressBook::Load(WriteFile(dir, QByteArray(609, 'x'))).isEmpty());
+    EXPECT_TRUE(CEmailAddressBook::Load(WriteFile(dir, QByteArray())).isEmpty());
+
+    const QByteArray oneAndAHalf = Record(QStringLiteral("A"), QStringLiteral("a@x"))
+                                 + Record(QStringLiteral("B"), QStringLiteral("b@x")).left(300);
+    const auto entries = CEmailAddressBook::Load(WriteFile(dir, oneAndAHalf));
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].name, QStringLiteral("A"));
+}
+
+TEST(EmailAddressBookTest, FieldsWithoutTerminatorStopAtTheirEnd)
+{
+    // Garbage: no NUL anywhere. The name may not run into the address, nor the
+    // address past its record.
+    const QByteArray garbage(2 * CEmailAddressBook::kRecordSize, 'A');
+    const auto entries = CEmailAddressBook::Parse(garbage);
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].name.size(), CEmailAddressBook::kAddressOffset / 2);
+    EXPECT_EQ(entries[0].address.size(),
+              (CEmailAddressBook::kRecordSize - CEmailAddressBook::kAddressOffset) / 2);
+    EXPECT_EQ(entries[0].name.at(0), QChar(0x4141));
+}
+
+} // namespace

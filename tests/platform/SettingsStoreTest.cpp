@@ -1,0 +1,65 @@
+#include "platform/SettingsStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsStoreTest : public ::testing::Test
+{
+protected:
+    QString File() const { return m_dir.filePath(QStringLiteral("store.ini")); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(SettingsStoreTest, MissingOrUnreadableValuesGiveTheDefault)
+{
+    CSettingsStore store(File());
+    EXPECT_EQ(store.GetInt(QStringLiteral("SETTING"), QStringLiteral("FILEINDEX"), 1), 1);
+    EXPECT_EQ(store.GetString(QStringLiteral("SETTING"), QStringLiteral("X"), QStringLiteral("d")),
+              QStringLiteral("d"));
+    EXPECT_FALSE(store.Contains(QStringLiteral("SETTING"), QStringLiteral("X")));
+
+    // A hand-edited file with text where a number belongs.
+    store.WriteString(QStringLiteral("SETTING"), QStringLiteral("FILEINDEX"), QStringLiteral("many"));
+    EXPECT_EQ(store.GetInt(QStringLiteral("SETTING"), QStringLiteral("FILEINDEX"), 7), 7);
+}
+
+TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturns)
+{
+    CSettingsStore writer(File());
+    ASSERT_TRUE(writer.WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 42));
+    ASSERT_TRUE(writer.WriteString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL"),
+                                   QStringLiteral("€")));
+
+    // A second store reading the same file, while the first still lives, sees both values.
+    CSettingsStore reader(File());
+    EXPECT_EQ(reader.GetInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 1), 42);
+    EXPECT_EQ(reader.GetString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL")),
+              QStringLiteral("€"));
+}
+
+TEST_F(SettingsStoreTest, SectionsKeepTheirOwnKeys)
+{
+    CSettingsStore store(File());
+    store.WriteInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 1);
+    store.WriteInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 0);
+    CSettingsStore reread(File());
+    EXPECT_EQ(reread.GetInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 5), 1);
+    EXPECT_EQ(reread.GetInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 5), 0);
+}
+
+TEST_F(SettingsStoreTest, ProgramStoreFollowsUseFile)
+{
+    CSettingsStore::UseFile(File());
+    Settings().WriteString(QStringLiteral("SETTING"), QStringLiteral("WEEKSTART"),
+                           QStringLiteral("2026-12- 7"));
+    EXPECT_EQ(CSettingsStore::Instance().Location(), File());
+    CSettingsStore reread(File());
+    EXPECT_EQ(reread.GetString(QStringLiteral("SETTING"), QStringLiteral("WEEKSTART")),
+              QStringLiteral("2026-12- 7"));
+    CSettingsStore::UseNative();
+}
+
+} // namespace

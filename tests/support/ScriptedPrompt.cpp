@@ -1,0 +1,35 @@
+#include "support/ScriptedPrompt.h"
+
+QStringList CScriptedPrompt::Texts() const
+{
+    QStringList texts;
+    for (const Shown& shown : m_messages)
+        texts.append(shown.text);
+    return texts;
+}
+
+CPrompt::Answer CScriptedPrompt::Show(const QString& text, Icon icon, Buttons buttons,
+                                      const QString&)
+{
+    m_messages.append({text, icon, buttons});
+    if (!m_answers.empty()) {
+        const Answer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+QString CScriptedPrompt::ChooseFolder(const QString& title, const QString&)
+{
+    m_folderTitles.append(title);
+    if (m_folders.empty())
+        return {};
+    const QString folder = m_folders.front();
+    m_folders.pop_front();
+    return folder;
+}

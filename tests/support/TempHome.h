@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+class CScriptedPrompt;
+class CSettingsStore;
+
+// A fresh world for one test: an empty application folder, an empty settings file,
+// fresh program-wide values, a scripted prompt and the real clock. Everything is put
+// back when the test ends.
+class CTempHome
+{
+public:
+    CTempHome();
+    ~CTempHome();
+    CTempHome(const CTempHome&) = delete;
+    CTempHome& operator=(const CTempHome&) = delete;
+
+    QString Path() const { return m_dir.path(); }
+    QString FilePath(const QString& relative) const { return m_dir.filePath(relative); }
+    QString SettingsFile() const { return FilePath(QStringLiteral("settings.ini")); }
+
+    CScriptedPrompt& Prompt() const { return *m_prompt; }
+    CSettingsStore& Settings() const;
+
+    // Reopens the settings file, as a second run of the program would.
+    void ReopenSettings();
+
+private:
+    QTemporaryDir m_dir;
+    CScriptedPrompt* m_prompt = nullptr;
+};
