@@ -3,6 +3,7 @@
 #include "app/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -74,51 +75,68 @@ QString FormatStartTime(int hour, int minute)
     return QStringLiteral("%1:%2").arg(hour).arg(minute);
 }
 
+namespace {
+
+// A text setting of section SETTING and the member that holds it.
+template <typename T>
+struct TextSetting
+{
+    const char* key;
+    QString T::*member;
+};
+
+template <typename T, std::size_t N>
+T LoadTexts(const CSettingsStore& store, const std::array<TextSetting<T>, N>& settings)
+{
+    const T defaults;
+    T values;
+    for (const auto& [key, member] : settings)
+        values.*member = store.GetString(K(SettingsKey::Setting), K(key), defaults.*member);
+    return values;
+}
+
+template <typename T, std::size_t N>
+void SaveTexts(CSettingsStore& store, const T& values, const std::array<TextSetting<T>, N>& settings)
+{
+    for (const auto& [key, member] : settings)
+        store.WriteString(K(SettingsKey::Setting), K(key), values.*member);
+}
+
+constexpr std::array<TextSetting<CCenterInfo>, 5> kCenterInfoSettings{{
+    {SettingsKey::CenterName, &CCenterInfo::name},
+    {SettingsKey::CenterPhone, &CCenterInfo::phone},
+    {SettingsKey::CenterAddress, &CCenterInfo::address},
+    {SettingsKey::CenterManager, &CCenterInfo::manager},
+    {SettingsKey::CenterWebsite, &CCenterInfo::website},
+}};
+
+constexpr std::array<TextSetting<CTuitionRateTexts>, 4> kRateSettings{{
+    {SettingsKey::FullTimeRate, &CTuitionRateTexts::fullTime},
+    {SettingsKey::PartTimeRate, &CTuitionRateTexts::partTime},
+    {SettingsKey::ExtraHourRate, &CTuitionRateTexts::extraHour},
+    {SettingsKey::CurrencySymbol, &CTuitionRateTexts::currencySymbol},
+}};
+
+} // namespace
+
 CCenterInfo CCenterInfo::Load(const CSettingsStore& store)
 {
-    using namespace SettingsKey;
-    const QString section = K(Setting);
-    CCenterInfo info;
-    info.name = store.GetString(section, K(CenterName));
-    info.phone = store.GetString(section, K(CenterPhone));
-    info.address = store.GetString(section, K(CenterAddress));
-    info.manager = store.GetString(section, K(CenterManager));
-    info.website = store.GetString(section, K(CenterWebsite));
-    return info;
+    return LoadTexts(store, kCenterInfoSettings);
 }
 
 void CCenterInfo::Save(CSettingsStore& store) const
 {
-    using namespace SettingsKey;
-    const QString section = K(Setting);
-    store.WriteString(section, K(CenterName), name);
-    store.WriteString(section, K(CenterPhone), phone);
-    store.WriteString(section, K(CenterAddress), address);
-    store.WriteString(section, K(CenterManager), manager);
-    store.WriteString(section, K(CenterWebsite), website);
+    SaveTexts(store, *this, kCenterInfoSettings);
 }
 
 CTuitionRateTexts CTuitionRateTexts::Load(const CSettingsStore& store)
 {
-    using namespace SettingsKey;
-    const QString section = K(Setting);
-    const CTuitionRateTexts defaults;
-    CTuitionRateTexts texts;
-    texts.fullTime = store.GetString(section, K(FullTimeRate), defaults.fullTime);
-    texts.partTime = store.GetString(section, K(PartTimeRate), defaults.partTime);
-    texts.extraHour = store.GetString(section, K(ExtraHourRate), defaults.extraHour);
-    texts.currencySymbol = store.GetString(section, K(CurrencySymbol), defaults.currencySymbol);
-    return texts;
+    return LoadTexts(store, kRateSettings);
 }
 
 void CTuitionRateTexts::Save(CSettingsStore& store) const
 {
-    using namespace SettingsKey;
-    const QString section = K(Setting);
-    store.WriteString(section, K(FullTimeRate), fullTime);
-    store.WriteString(section, K(PartTimeRate), partTime);
-    store.WriteString(section, K(ExtraHourRate), extraHour);
-    store.WriteString(section, K(CurrencySymbol), currencySymbol);
+    SaveTexts(store, *this, kRateSettings);
 }
 
 CTuitionRates CTuitionRates::FromTexts(const CTuitionRateTexts& texts)

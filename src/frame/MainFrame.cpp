@@ -323,9 +323,16 @@ bool CMainFrame::OnCommand(int id)
     case AppExit: close(); return true;
     case NextPane: FocusNextPane(true); return true;
     case PreviousPane: FocusNextPane(false); return true;
-    case StatusZoomIn: ZoomIn(); return true;
-    case StatusZoomOut: ZoomOut(); return true;
-    case StatusActualSize: ActualSize(); return true;
+    case StatusZoomIn:
+        Zoom(CanvasZoomIn, ListZoomIn, ZoomSlider::AfterZoomIn);
+        return true;
+    case StatusZoomOut:
+        Zoom(CanvasZoomOut, ListZoomOut, ZoomSlider::AfterZoomOut);
+        return true;
+    case StatusActualSize:
+        Zoom(CanvasZoom100, ListActualSize,
+             [](int, std::optional<double>) { return ZoomSlider::kActualSize; });
+        return true;
     case StatusZoomSlider:
         if (m_zoomControls)
             OnSliderMoved(m_zoomControls->SliderPosition());
@@ -372,39 +379,16 @@ CCenterView* CMainFrame::ZoomTarget() const
     return nullptr;
 }
 
-void CMainFrame::ZoomIn()
+void CMainFrame::Zoom(int canvasCommand, int listCommand, SliderRule nextSliderPosition)
 {
     if (!m_zoomControls)
         return;
     CCenterView* target = ZoomTarget();
     if (target)
-        target->OnCommand(m_container->CurrentCenter() == Center::EditCenter ? Cmd::CanvasZoomIn
-                                                                             : Cmd::ListZoomIn);
-    m_zoomControls->SetSliderPosition(ZoomSlider::AfterZoomIn(
+        target->OnCommand(m_container->CurrentCenter() == Center::EditCenter ? canvasCommand
+                                                                             : listCommand);
+    m_zoomControls->SetSliderPosition(nextSliderPosition(
         m_zoomControls->SliderPosition(), target ? target->ZoomFactor() : std::nullopt));
-}
-
-void CMainFrame::ZoomOut()
-{
-    if (!m_zoomControls)
-        return;
-    CCenterView* target = ZoomTarget();
-    if (target)
-        target->OnCommand(m_container->CurrentCenter() == Center::EditCenter ? Cmd::CanvasZoomOut
-                                                                             : Cmd::ListZoomOut);
-    m_zoomControls->SetSliderPosition(ZoomSlider::AfterZoomOut(
-        m_zoomControls->SliderPosition(), target ? target->ZoomFactor() : std::nullopt));
-}
-
-void CMainFrame::ActualSize()
-{
-    if (!m_zoomControls)
-        return;
-    if (CCenterView* target = ZoomTarget())
-        target->OnCommand(m_container->CurrentCenter() == Center::EditCenter
-                              ? Cmd::CanvasZoom100
-                              : Cmd::ListActualSize);
-    m_zoomControls->SetSliderPosition(ZoomSlider::kActualSize);
 }
 
 void CMainFrame::OnSliderMoved(int position)

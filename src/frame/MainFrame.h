@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class CActionRegistry;
 class CCenterView;
@@ -74,9 +75,9 @@ private:
     CCommandState EditCenterFileCommand(int id) const;
 
     CCenterView* ZoomTarget() const;
-    void ZoomIn();
-    void ZoomOut();
-    void ActualSize();
+    // Sends the zoom command to the canvas or the photo list and moves the slider.
+    using SliderRule = int (*)(int previous, std::optional<double> factor);
+    void Zoom(int canvasCommand, int listCommand, SliderRule nextSliderPosition);
     void OnSliderMoved(int position);
 
     void EditCenterInformation();

@@ -55,12 +55,10 @@ CPrompt& Prompt();
 // Installs a prompt and returns the one it replaces.
 std::unique_ptr<CPrompt> InstallPrompt(std::unique_ptr<CPrompt> prompt);
 
-// Writes messages to standard error and answers every question with its safe choice
-// (Cancel, No, nothing chosen), for scripts and cron.
-class CConsolePrompt : public CPrompt
+// A prompt without dialogs: every file, folder, colour and font choice is cancelled.
+class CNoDialogPrompt : public CPrompt
 {
 public:
-    Answer Show(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
     QString ChooseFolder(const QString&, const QString&) override { return {}; }
     QStringList ChooseFilesToOpen(const QString&, const QString&, const QString&) override
     {
@@ -70,4 +68,12 @@ public:
     QString ChooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QColor> ChooseColor(const QColor&, const QString&) override { return {}; }
     std::optional<QFont> ChooseFont(const QFont&, const QString&) override { return {}; }
+};
+
+// Writes messages to standard error and answers every question with its safe choice
+// (Cancel, No, nothing chosen), for scripts and cron.
+class CConsolePrompt : public CNoDialogPrompt
+{
+public:
+    Answer Show(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
 };

@@ -7,7 +7,7 @@
 
 // A prompt for tests: records every message and returns prepared answers. With no
 // answer prepared it answers as a cautious user would (Cancel, No, nothing chosen).
-class CScriptedPrompt : public CPrompt
+class CScriptedPrompt : public CNoDialogPrompt
 {
 public:
     struct Shown
@@ -26,14 +26,6 @@ public:
 
     Answer Show(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
     QString ChooseFolder(const QString& title, const QString& startFolder) override;
-    QStringList ChooseFilesToOpen(const QString&, const QString&, const QString&) override
-    {
-        return {};
-    }
-    QString ChooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
-    QString ChooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QColor> ChooseColor(const QColor&, const QString&) override { return {}; }
-    std::optional<QFont> ChooseFont(const QFont&, const QString&) override { return {}; }
 
 private:
     QList<Shown> m_messages;
