@@ -6,7 +6,6 @@
 #include "app/SplashWnd.h"
 #include "app/StartOptions.h"
 #include "frame/MainFrame.h"
-#include "frame/MyControlBar.h"
 #include "frame/MyTabView.h"
 #include "mail/EmailAddressBook.h"
 #include "photos/MyTreeView.h"
@@ -53,8 +52,8 @@ bool CSnapfoldApp::InitInstance(const CStartOptions& options)
     program.LoadStartupSettings(Settings(), CEmailAddressBook::DefaultPath());
     ChoosePicturesRoot();
 
+    // The start page: its switch hides the folder bar and every center toolbar.
     m_frame->Container()->SwitchCenter(Center::StartPage);
-    m_frame->LeftBar()->hide();
     m_frame->UpdateActions();
 
     // A folder named on the command line is opened once the window is complete.
