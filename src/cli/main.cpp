@@ -1,6 +1,7 @@
 #include "app/StartOptions.h"
+#include "cli/DocumentCommands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
 #include <functional>
@@ -55,17 +56,30 @@ const std::vector<CliCommand>& Commands()
     static const std::vector<CliCommand> commands{
         {"help", "show this help", ShowHelp},
         {"version", "show the version", ShowVersion},
+        {"dump", "print a .wrn document as JSON: dump FILE.wrn", DumpDocumentCommand},
+        {"render", "draw a .wrn page into a png, jpg, bmp, gif or pdf file: render FILE.wrn OUT",
+         RenderDocumentCommand},
     };
     return commands;
+}
+
+// Scripts read stderr; the platform's chatter about runtime folders is not for them.
+void QuietPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg && message.startsWith(QLatin1String("QStandardPaths:")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    qInstallMessageHandler(QuietPlatformMessages);
     // Nothing here draws on a screen; set the platform before any Qt object exists.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication application(argc, argv);
+    // Fonts and painting need the GUI part of Qt, though no window is ever shown.
+    QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tendrel-cli"));
 
     QStringList arguments = QCoreApplication::arguments().mid(1);

@@ -1,4 +1,14 @@
+#include "canvas/objects/CurveObject.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/WrnDocument.h"
+
 #include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -115,6 +125,86 @@ TEST_F(ProgramsTest, WithoutADisplayItSaysHowToStart)
     const Outcome run = Execute("tendrel", {QStringLiteral("--home"), m_home.path()}, bare);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("xvfb-run")));
+}
+
+// A page with a red square on it and a line, written by the program's own writer.
+QString WriteSamplePage(const QString& folder)
+{
+    ObjectList objects;
+    auto square = std::make_unique<CDrawObject>(CPageRect{100, 100, 300, 300}, 2, 1, 0,
+                                                Rgb(0, 0, 0), Rgb(255, 0, 0));
+    square->m_bFill = 1;
+    square->m_nFillType = 1;
+    square->m_bSelected = 1; // never drawn into a file
+    objects.push_back(std::move(square));
+    objects.push_back(std::make_unique<CCurveObject>(QList<QPoint>{{10, 50}, {200, 50}}, 1, 3, 0, 0));
+    const QString path = QDir(folder).filePath(QStringLiteral("page.wrn"));
+    CWrnPage page;
+    page.width = 400;
+    page.height = 500;
+    SaveDocument(path, page, objects);
+    return path;
+}
+
+TEST_F(ProgramsTest, DumpPrintsTheStoredFieldsAsJson)
+{
+    const QString path = WriteSamplePage(m_home.path());
+    const Outcome run = Execute("tendrel-cli", {QStringLiteral("dump"), path}, m_environment);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    EXPECT_EQ(json[QStringLiteral("pageWidth")].toInt(), 400);
+    const QJsonArray objects = json[QStringLiteral("objects")].toArray();
+    ASSERT_EQ(objects.size(), 2);
+    EXPECT_EQ(objects[0].toObject()[QStringLiteral("m_crFill")].toInteger(), 0xFF);
+    EXPECT_EQ(objects[1].toObject()[QStringLiteral("m_rect")].toArray(), (QJsonArray{5, 45, 205, 55}));
+
+    QFile empty(m_home.filePath(QStringLiteral("empty.wrn")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const Outcome blank = Execute("tendrel-cli", {QStringLiteral("dump"), empty.fileName()}, m_environment);
+    EXPECT_EQ(blank.exitCode, 0);
+    EXPECT_TRUE(QJsonDocument::fromJson(blank.out.toUtf8()).object()[QStringLiteral("objects")]
+                    .toArray().isEmpty());
+
+    const Outcome missing = Execute("tendrel-cli", {QStringLiteral("dump"), m_home.filePath(QStringLiteral("none.wrn"))},
+                                    m_environment);
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("none.wrn")));
+}
+
+TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
+{
+    const QString path = WriteSamplePage(m_home.path());
+    for (const char* suffix : {"png", "jpg", "bmp", "gif"}) {
+        SCOPED_TRACE(suffix);
+        const QString out = m_home.filePath(QStringLiteral("page.") + QLatin1String(suffix));
+        const Outcome run = Execute("tendrel-cli", {QStringLiteral("render"), path, out}, m_environment);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QImage image(out);
+        ASSERT_EQ(image.size(), QSize(400, 500));
+        auto near = [](QColor a, QColor b) {
+            return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
+                   std::abs(a.blue() - b.blue()) < 24;
+        };
+        EXPECT_TRUE(near(image.pixelColor(200, 200), QColor(255, 0, 0)));
+        EXPECT_TRUE(near(image.pixelColor(350, 450), Qt::white));
+        EXPECT_TRUE(near(image.pixelColor(100, 50), Qt::black));
+        // No selection handle in a file.
+        EXPECT_TRUE(near(image.pixelColor(103, 103), QColor(255, 0, 0)));
+    }
+
+    const QString pdf = m_home.filePath(QStringLiteral("page.pdf"));
+    ASSERT_EQ(Execute("tendrel-cli", {QStringLiteral("render"), path, pdf}, m_environment).exitCode, 0);
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromLocal8Bit(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\b"))));
+
+    const Outcome wrongFormat = Execute("tendrel-cli", {QStringLiteral("render"), path, m_home.filePath(QStringLiteral("page.xyz"))},
+                                        m_environment);
+    EXPECT_EQ(wrongFormat.exitCode, 1);
+    EXPECT_TRUE(wrongFormat.err.contains(QStringLiteral("xyz")));
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QPainterPath>
+#include <QPointF>
+
+class QPainter;
+
+// Soft and glow shadows of every kind of object: the figure's mask, blurred off-screen
+// and tinted, painted under the figure.
+struct CBlurredShadow
+{
+    QPainterPath mask;   // page units; filled as the shadow's shape
+    QColor color;
+    QPointF offset;      // page units
+    double blurRadius = 4.0; // page units
+};
+
+// A soft shadow falls beside the figure; a glow surrounds it evenly.
+CBlurredShadow SoftShadow(const QPainterPath& mask, const QColor& color, int dx, int dy);
+CBlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, int dx, int dy);
+
+void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow);
+
+// Three box-blur passes over an 8-bit coverage map, close to a Gaussian.
+void BlurCoverage(std::vector<unsigned char>& coverage, int width, int height, int radius);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "canvas/objects/DiagramObject.h"
+
+#include <QDate>
+#include <QList>
+#include <QStringList>
+
+// One month's calendar: title, weekday names and the grid of days.
+class CCalendarObject : public CDiagramObject
+{
+public:
+    CCalendarObject();
+    CCalendarObject(const CCalendarObject& other) = default;
+
+    std::unique_ptr<CDiagramObject> Clone() const override;
+
+    int m_nYear = 2009;
+    int m_nMonth = 1;
+    QStringList m_monthNames;   // the user's own, used with m_bOwnLanguage
+    QStringList m_weekdayNames; // the user's own, Monday first
+    QList<QDate> m_publicHolidays;
+    ColorRef m_crDay = Rgb(0, 0, 0);
+    ColorRef m_crTitle = Rgb(0, 0, 0);
+    ColorRef m_crWeekday = Rgb(0, 0, 0);
+    ColorRef m_crWeekdayBand = Rgb(209, 218, 229);
+    ColorRef m_crHoliday = Rgb(209, 218, 229);
+    ColorRef m_crCalendar = Rgb(214, 228, 248);
+    int m_bNoBackground = 1;
+    int m_bNoWeekdayBand = 0;
+    int m_nHolidayMark = 0;
+    int m_bOwnLanguage = 0;
+    int m_bShowYear = 0;
+    int m_nWeekdayStyle = 0;
+    int m_bSundayFirst = 0;
+    int m_bTopLeftNumbers = 0;
+    int m_bCellBorders = 0;
+    int m_bTitleItalic = 0;
+    int m_bTitleBold = 0;
+    int m_bWeekdayItalic = 0;
+    int m_bWeekdayBold = 0;
+    int m_bDayItalic = 0;
+    int m_bDayBold = 0;
+    QString m_strDayFont = QStringLiteral("Arial");
+    QString m_strTitleFont = QStringLiteral("Arial");
+    QString m_strWeekdayFont = QStringLiteral("Arial");
+    int m_nTitleSize = 14;
+    int m_nWeekdaySize = 11;
+    int m_nDaySize = 10;
+    int m_nCalendarShape = 3;
+    QString m_strTexturePath;
+};

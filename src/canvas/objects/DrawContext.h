@@ -1,0 +1,21 @@
+#pragma once
+
+// Where an object is being painted, which decides whether selection frames appear.
+struct CDrawContext
+{
+    enum class Device { Screen, Printer };
+
+    Device device = Device::Screen;
+    bool exporting = false; // the page is being rendered for an image or PDF file
+    double zoom = 1.0;
+
+    // Frames are a screen aid: never printed or exported, and only at 100 % where
+    // page units are device pixels.
+    bool ShowsSelectionFrames() const
+    {
+        return device == Device::Screen && !exporting && zoom == 1.0;
+    }
+
+    static CDrawContext Export() { return {Device::Screen, true, 1.0}; }
+    static CDrawContext Print() { return {Device::Printer, false, 1.0}; }
+};

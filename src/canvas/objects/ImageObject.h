@@ -1,0 +1,65 @@
+#pragma once
+
+#include "canvas/objects/DiagramObject.h"
+
+#include <QImage>
+
+// A photo on the page, shown from its picture file. The document keeps the path and
+// the adjustment levels; the pixels stay in the file.
+class CImageObject : public CDiagramObject
+{
+public:
+    static constexpr int kRasterPicture = 1;
+    static constexpr int kMetafilePicture = 2;
+
+    CImageObject();
+    CImageObject(const CImageObject& other) = default;
+
+    std::unique_ptr<CDiagramObject> Clone() const override;
+    void Draw(QPainter& painter, const CDrawContext& context) override;
+    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+    bool FramesSelectionOutside() const override { return true; }
+
+    // Sets the path and the name, the file name part of the path.
+    void SetPath(const QString& path);
+    // Loads the picture named by m_strPath by the rules of its extension; a file that
+    // cannot be read leaves the photo without a picture.
+    void LoadPicture();
+    bool HasPicture() const { return !m_picture.isNull(); }
+    bool HasDecodedBitmap() const { return !m_bitmap.isNull(); }
+    const QImage& Picture() const { return m_picture; }
+    const QImage& DecodedBitmap() const { return m_bitmap; }
+
+    // Applies the stored adjustment levels once to a freshly loaded picture.
+    void ReplayStoredAdjustments();
+    // Saves the edited decoded bitmap over the photo's own file; true when written.
+    bool WriteEditedPicture() const;
+
+    QString m_strPath;
+    int m_bAltDraw = 0;
+    int m_nMirror = 0;
+    int m_nBorder = 0;
+    int m_nPictureKind = 0;
+    int m_nOption = 0;
+    int m_nBrightness = 0;
+    int m_nContrast = 0;
+    int m_bGray = 0;
+    int m_nSaturation = 0;
+    int m_bBevel = 0;
+    int m_bTornEdge = 0;
+    int m_bPhotoShadow = 0;
+    int m_bCircleFade = 0;
+    int m_nPhotoShadowDir = 0;
+    int m_nPhotoShadowSize = 0;
+    int m_bFlipped = 0;
+    int m_bPng = 0;
+    int m_bUseBitmap = 0;
+    float m_fRed = 1.0f;
+    float m_fGreen = 1.0f;
+    float m_fBlue = 1.0f;
+    int m_nFrameShape = 0;
+
+private:
+    QImage m_picture; // as read from the file
+    QImage m_bitmap;  // the editable decoded copy; none for png files and metafiles
+};

@@ -1,0 +1,62 @@
+#include "canvas/objects/SymbolObject.h"
+
+#include "canvas/objects/FillStyles.h"
+#include "canvas/objects/ObjectIdentity.h"
+#include "canvas/objects/Rotation.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+constexpr int kMinimumFontPixels = 6;
+}
+
+CSymbolObject::CSymbolObject() : CDiagramObject(ObjectType::Symbol, ObjectIdentity::New(u'S')) {}
+
+std::unique_ptr<CDiagramObject> CSymbolObject::Clone() const
+{
+    return std::make_unique<CSymbolObject>(*this);
+}
+
+int CSymbolObject::FontPixelSize(const CPageRect& rect)
+{
+    return std::max(kMinimumFontPixels, std::min(rect.Width(), rect.Height()));
+}
+
+QFont CSymbolObject::SymbolFont() const
+{
+    QFont font;
+    if (QFontDatabase::hasFamily(m_strSymbolFont))
+        font.setFamily(m_strSymbolFont);
+    font.setPixelSize(FontPixelSize(m_rect));
+    return font;
+}
+
+void CSymbolObject::DrawContent(QPainter& painter, const CDrawContext&)
+{
+    // A stored code may be anything; only a real character is drawn.
+    const char32_t code = static_cast<char32_t>(m_nSymbolChar);
+    if (m_nSymbolChar <= 0 || code > 0x10ffff || QChar::isSurrogate(code))
+        return;
+    const QString glyph = QString::fromUcs4(&code, 1);
+    const QRectF box = m_rect.ToRectF();
+
+    painter.save();
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    painter.setFont(SymbolFont());
+    painter.setPen(ToQColor(m_crSymbol));
+    painter.setTransform(RotationAbout(box.center(), m_nAngle), true);
+    if (m_rect.Height() > m_rect.Width()) {
+        // Laid out top to bottom: the glyph turns a quarter clockwise in its box.
+        painter.setTransform(RotationAbout(box.center(), 90), true);
+        const QRectF turned(box.center().x() - box.height() / 2, box.center().y() - box.width() / 2,
+                            box.height(), box.width());
+        painter.drawText(turned, Qt::AlignCenter | Qt::TextDontClip, glyph);
+    } else {
+        painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, glyph);
+    }
+    painter.restore();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "canvas/objects/DiagramObject.h"
+
+class QFont;
+
+// One glyph of a symbol font scaled into its rectangle.
+class CSymbolObject : public CDiagramObject
+{
+public:
+    CSymbolObject();
+    CSymbolObject(const CSymbolObject& other) = default;
+
+    std::unique_ptr<CDiagramObject> Clone() const override;
+    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+
+    // The glyph's size in pixels: the smaller side, but never below 6.
+    static int FontPixelSize(const CPageRect& rect);
+    // The symbol font, or the default family when it is not installed.
+    QFont SymbolFont() const;
+
+    ColorRef m_crSymbol = Rgb(0, 128, 0);
+    QString m_strSymbolFont = QStringLiteral("Wingdings");
+    int m_nSymbolChar = 150;
+};

@@ -1,0 +1,274 @@
+#include "canvas/objects/WrnDocument.h"
+
+#include "canvas/objects/WrnRecordLayouts.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+#include <cstring>
+
+namespace {
+
+// Header offsets; the rectangle is stored left, right, top, bottom here.
+constexpr int kPageWidthAt = 60;
+constexpr int kPageHeightAt = 64;
+constexpr int kDiagramLeftAt = 68;
+constexpr int kDiagramRightAt = 72;
+constexpr int kDiagramTopAt = 76;
+constexpr int kDiagramBottomAt = 80;
+constexpr int kBackgroundAt = 84;
+
+void PutUnits(char* at, const QString& text, int units)
+{
+    // Cut to leave room for the terminator, never inside a surrogate pair.
+    qsizetype length = std::min<qsizetype>(text.size(), units - 1);
+    if (length > 0 && length < text.size() && text.at(length - 1).isHighSurrogate())
+        --length;
+    for (qsizetype i = 0; i < length; ++i)
+        qToLittleEndian<quint16>(text.at(i).unicode(), at + 2 * i);
+}
+
+QString GetUnits(const char* at, int units)
+{
+    QString text;
+    for (int i = 0; i < units; ++i) {
+        const quint16 unit = qFromLittleEndian<quint16>(at + 2 * i);
+        if (unit == 0)
+            break;
+        text.append(QChar(unit));
+    }
+    return text;
+}
+
+// Fills a zeroed record from an object.
+class CRecordWriter
+{
+public:
+    explicit CRecordWriter(int size) : m_record(size, '\0') {}
+    const QByteArray& Record() const { return m_record; }
+
+    void Int(int at, const char*, const std::int32_t& value) { Put<qint32>(at, value); }
+    void Color(int at, const char*, const ColorRef& value) { Put<quint32>(at, value); }
+    void Byte(int at, const char*, const std::uint8_t& value) { Put<qint32>(at, value); }
+    void Float(int at, const char*, const float& value) { Put<float>(at, value); }
+    void Double(int at, const char*, const double& value) { Put<double>(at, value); }
+    void IntAsFloat(int at, const char*, const std::int32_t& value) { Put<float>(at, float(value)); }
+    void Rect(int at, const char*, const CPageRect& r)
+    {
+        Put<qint32>(at, r.left);
+        Put<qint32>(at + 4, r.top);
+        Put<qint32>(at + 8, r.right);
+        Put<qint32>(at + 12, r.bottom);
+    }
+    void Text(int at, int units, const char*, const QString& text)
+    {
+        PutUnits(m_record.data() + at, text, units);
+    }
+    void Vertices(int at, int countAt, int slotCount, const QList<QPoint>& vertices)
+    {
+        const qsizetype count = std::min<qsizetype>(vertices.size(), slotCount);
+        for (qsizetype i = 0; i < count; ++i) {
+            Put<qint32>(at + int(8 * i), vertices[i].x());
+            Put<qint32>(at + int(8 * i) + 4, vertices[i].y());
+        }
+        Put<qint32>(countAt, qint32(count));
+    }
+
+private:
+    template <class T>
+    void Put(int at, T value)
+    {
+        qToLittleEndian<T>(value, m_record.data() + at);
+    }
+
+    QByteArray m_record;
+};
+
+// Sets an object's fields from a complete record.
+class CRecordReader
+{
+public:
+    explicit CRecordReader(QByteArrayView record) : m_record(record) {}
+
+    void Int(int at, const char*, std::int32_t& value) { value = Get<qint32>(at); }
+    void Color(int at, const char*, ColorRef& value) { value = Get<quint32>(at); }
+    void Byte(int at, const char*, std::uint8_t& value) { value = std::uint8_t(Get<quint32>(at) & 0xff); }
+    void Float(int at, const char*, float& value) { value = Get<float>(at); }
+    void Double(int at, const char*, double& value) { value = Get<double>(at); }
+    void IntAsFloat(int at, const char*, std::int32_t& value) { value = TruncatedInt(Get<float>(at)); }
+    void Rect(int at, const char*, CPageRect& r)
+    {
+        r = {Get<qint32>(at), Get<qint32>(at + 4), Get<qint32>(at + 8), Get<qint32>(at + 12)};
+    }
+    void Text(int at, int units, const char*, QString& text)
+    {
+        text = GetUnits(m_record.data() + at, units);
+    }
+    void Vertices(int at, int countAt, int slotCount, QList<QPoint>& vertices)
+    {
+        const qint32 count = std::clamp<qint32>(Get<qint32>(countAt), 0, slotCount);
+        vertices.clear();
+        vertices.reserve(count);
+        for (qint32 i = 0; i < count; ++i)
+            vertices.append(QPoint(Get<qint32>(at + 8 * i), Get<qint32>(at + 8 * i + 4)));
+    }
+
+private:
+    template <class T>
+    T Get(int at) const
+    {
+        return qFromLittleEndian<T>(m_record.data() + at);
+    }
+
+    static std::int32_t TruncatedInt(float value)
+    {
+        // Anything a float may hold, NaN included, lands inside the integer range.
+        if (!(value > -2147483648.0f))
+            return value != value ? 0 : std::numeric_limits<std::int32_t>::min();
+        if (value >= 2147483648.0f)
+            return std::numeric_limits<std::int32_t>::max();
+        return std::int32_t(value);
+    }
+
+    QByteArrayView m_record;
+};
+
+void FinishReadObject(CDiagramObject& object, const CDocumentReadOptions& options)
+{
+    switch (object.m_nType) {
+    case ObjectType::Photo: {
+        auto& photo = static_cast<CImageObject&>(object);
+        photo.SetPath(photo.m_strPath);
+        if (options.loadPictures)
+            photo.LoadPicture();
+        break;
+    }
+    case ObjectType::Text:
+        // Text comes back locked, whatever was stored.
+        object.m_bLocked = 1;
+        break;
+    case ObjectType::Calendar:
+        if (options.prepareCalendar)
+            options.prepareCalendar(static_cast<CCalendarObject&>(object));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+namespace WrnFormat {
+
+int RecordSize(int type)
+{
+    switch (type) {
+    case ObjectType::Photo: return 640;
+    case ObjectType::Text: return 8360;
+    case ObjectType::Calendar: return 772;
+    case ObjectType::Shape: return 640;
+    case ObjectType::Curve: return 8596;
+    case ObjectType::Symbol: return 96;
+    default: return 0;
+    }
+}
+
+QByteArray Encode(const CWrnPage& page, const ObjectList& objects)
+{
+    QByteArray bytes(kHeaderSize, '\0');
+    char* header = bytes.data();
+    qToLittleEndian<qint32>(page.width, header + kPageWidthAt);
+    qToLittleEndian<qint32>(page.height, header + kPageHeightAt);
+    qToLittleEndian<qint32>(page.diagram.left, header + kDiagramLeftAt);
+    qToLittleEndian<qint32>(page.diagram.right, header + kDiagramRightAt);
+    qToLittleEndian<qint32>(page.diagram.top, header + kDiagramTopAt);
+    qToLittleEndian<qint32>(page.diagram.bottom, header + kDiagramBottomAt);
+    qToLittleEndian<quint32>(page.background, header + kBackgroundAt);
+
+    for (const auto& object : objects) {
+        const int size = object ? RecordSize(object->m_nType) : 0;
+        if (size == 0)
+            continue;
+        CRecordWriter writer(size);
+        WrnLayout::VisitFields(writer, std::as_const(*object));
+        char type[4];
+        qToLittleEndian<qint32>(object->m_nType, type);
+        bytes.append(type, 4);
+        bytes.append(writer.Record());
+    }
+    return bytes;
+}
+
+CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
+{
+    CWrnDocument document;
+    if (bytes.size() < kHeaderSize)
+        return document;
+    const char* header = bytes.data();
+    document.hasHeader = true;
+    document.page.width = qFromLittleEndian<qint32>(header + kPageWidthAt);
+    document.page.height = qFromLittleEndian<qint32>(header + kPageHeightAt);
+    document.page.diagram = {qFromLittleEndian<qint32>(header + kDiagramLeftAt),
+                             qFromLittleEndian<qint32>(header + kDiagramTopAt),
+                             qFromLittleEndian<qint32>(header + kDiagramRightAt),
+                             qFromLittleEndian<qint32>(header + kDiagramBottomAt)};
+    document.page.background = qFromLittleEndian<quint32>(header + kBackgroundAt);
+
+    qsizetype at = kHeaderSize;
+    while (bytes.size() - at >= 4) {
+        const qint32 type = qFromLittleEndian<qint32>(bytes.data() + at);
+        at += 4;
+        const int size = RecordSize(type);
+        if (size == 0)
+            continue; // an unknown code: the next 4 bytes are the next code
+        if (bytes.size() - at < size)
+            break; // a record cut short ends the document
+        std::unique_ptr<CDiagramObject> object = CreateDefaultObject(type);
+        CRecordReader reader(bytes.sliced(at, size));
+        WrnLayout::VisitFields(reader, *object);
+        FinishReadObject(*object, options);
+        document.objects.push_back(std::move(object));
+        at += size;
+    }
+    if (options.loadPictures)
+        for (const auto& object : document.objects)
+            if (object->m_nType == ObjectType::Photo)
+                static_cast<CImageObject&>(*object).ReplayStoredAdjustments();
+    return document;
+}
+
+} // namespace WrnFormat
+
+std::unique_ptr<CDiagramObject> CreateDefaultObject(int type)
+{
+    switch (type) {
+    case ObjectType::Photo: return std::make_unique<CImageObject>();
+    case ObjectType::Text: return std::make_unique<CTextObject>();
+    case ObjectType::Calendar: return std::make_unique<CCalendarObject>();
+    case ObjectType::Shape: return std::make_unique<CDrawObject>();
+    case ObjectType::Curve: return std::make_unique<CCurveObject>();
+    case ObjectType::Symbol: return std::make_unique<CSymbolObject>();
+    default: return nullptr;
+    }
+}
+
+bool SaveDocument(const QString& path, const CWrnPage& page, const ObjectList& objects)
+{
+    const QByteArray bytes = WrnFormat::Encode(page, objects);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return false;
+    for (const auto& object : objects)
+        if (object && object->m_nType == ObjectType::Photo)
+            static_cast<const CImageObject&>(*object).WriteEditedPicture();
+    return true;
+}
+
+std::optional<CWrnDocument> LoadDocument(const QString& path, const CDocumentReadOptions& options)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return WrnFormat::Decode(bytes, options);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QStringList>
+
+// tendrel-cli dump FILE.wrn
+int DumpDocumentCommand(const QStringList& arguments);
+// tendrel-cli render FILE.wrn OUT.(png|jpg|bmp|gif|pdf)
+int RenderDocumentCommand(const QStringList& arguments);

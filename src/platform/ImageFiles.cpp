@@ -1,0 +1,164 @@
+#include "platform/ImageFiles.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <cstdlib>
+#include <cstring>
+#include <gif_lib.h>
+#include <vector>
+
+namespace ImageFiles {
+namespace {
+
+QByteArray QtFormatOf(const QString& suffix)
+{
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return "jpg";
+    if (suffix == QLatin1String("tif") || suffix == QLatin1String("tiff"))
+        return "tif";
+    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("png") ||
+        suffix == QLatin1String("webp"))
+        return suffix.toLatin1();
+    return {};
+}
+
+int AppendToBuffer(GifFileType* gif, const GifByteType* bytes, int length)
+{
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), length);
+    return length;
+}
+
+void SetError(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+bool IsWritableExtension(const QString& suffix)
+{
+    const QString lower = suffix.toLower();
+    return lower == QLatin1String("gif") || !QtFormatOf(lower).isEmpty();
+}
+
+QImage Read(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    return reader.read();
+}
+
+QImage DecodedBitmap(const QImage& picture)
+{
+    if (picture.isNull())
+        return {};
+    if (picture.format() == QImage::Format_Grayscale8 || picture.format() == QImage::Format_Indexed8)
+        return picture;
+    if (picture.depth() < 8)
+        return picture.convertToFormat(QImage::Format_Indexed8);
+    if (picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_ARGB32);
+    return picture.convertToFormat(QImage::Format_BGR888);
+}
+
+QByteArray EncodeGif(const QImage& image)
+{
+    if (image.isNull())
+        return {};
+    QImage flat(image.size(), QImage::Format_RGB888);
+    flat.fill(Qt::white);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, image);
+    }
+    const int width = flat.width(), height = flat.height();
+    const size_t pixels = size_t(width) * size_t(height);
+    std::vector<GifByteType> red(pixels), green(pixels), blue(pixels);
+    for (int y = 0; y < height; ++y) {
+        const uchar* line = flat.constScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            const size_t i = size_t(y) * width + x;
+            red[i] = line[3 * x];
+            green[i] = line[3 * x + 1];
+            blue[i] = line[3 * x + 2];
+        }
+    }
+    int colours = 256;
+    GifColorType palette[256];
+    // giflib frees the raster with free() when the file is closed.
+    auto* raster = static_cast<GifByteType*>(std::malloc(pixels));
+    if (!raster)
+        return {};
+    if (GifQuantizeBuffer(unsigned(width), unsigned(height), &colours, red.data(), green.data(),
+                          blue.data(), raster, palette) != GIF_OK) {
+        std::free(raster);
+        return {};
+    }
+
+    QByteArray bytes;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&bytes, AppendToBuffer, &error);
+    if (!gif) {
+        std::free(raster);
+        return {};
+    }
+    gif->SWidth = width;
+    gif->SHeight = height;
+    gif->SColorResolution = 8;
+    gif->SBackGroundColor = 0;
+    gif->SColorMap = GifMakeMapObject(256, palette);
+    SavedImage* frame = GifMakeSavedImage(gif, nullptr);
+    if (!gif->SColorMap || !frame) {
+        std::free(raster);
+        EGifCloseFile(gif, &error);
+        return {};
+    }
+    frame->ImageDesc = GifImageDesc{0, 0, width, height, false, nullptr};
+    frame->RasterBits = raster;
+    if (EGifSpew(gif) != GIF_OK) // closes and frees `gif` either way
+        return {};
+    return bytes;
+}
+
+bool Write(const QImage& image, const QString& path, QString* error)
+{
+    if (image.isNull()) {
+        SetError(error, QStringLiteral("There is no picture to write."));
+        return false;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QByteArray encoded;
+    if (suffix == QLatin1String("gif")) {
+        encoded = EncodeGif(image);
+    } else {
+        const QByteArray format = QtFormatOf(suffix);
+        if (format.isEmpty()) {
+            SetError(error, QStringLiteral("Pictures cannot be saved as \".%1\" files.").arg(suffix));
+            return false;
+        }
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
+        if (format == "jpg")
+            writer.setQuality(90);
+        if (!writer.write(image))
+            encoded.clear();
+    }
+    if (encoded.isEmpty()) {
+        SetError(error, QStringLiteral("The picture could not be encoded."));
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encoded) != encoded.size() || !file.commit()) {
+        SetError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace ImageFiles

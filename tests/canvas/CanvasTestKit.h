@@ -1,0 +1,29 @@
+#pragma once
+
+#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/WrnDocument.h"
+
+#include <QImage>
+
+// Paints objects on a white image of the given size, as a file export would.
+QImage PaintObjects(const ObjectList& objects, QSize size,
+                    const CDrawContext& context = CDrawContext::Export());
+QImage PaintObject(CDiagramObject& object, QSize size,
+                   const CDrawContext& context = CDrawContext::Export());
+
+// One object of every stored type, every stored field set away from its default.
+ObjectList OneOfEveryStoredType();
+
+// Whether two colours are within `tolerance` on every channel.
+bool Near(QColor actual, QColor expected, int tolerance = 8);
+
+// A page object that is never stored, like the tuition statement.
+class CUnstoredObject : public CDiagramObject
+{
+public:
+    CUnstoredObject() : CDiagramObject(ObjectType::Statement, QStringLiteral("X1")) {}
+    std::unique_ptr<CDiagramObject> Clone() const override
+    {
+        return std::make_unique<CUnstoredObject>(*this);
+    }
+};

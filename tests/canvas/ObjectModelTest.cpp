@@ -1,0 +1,178 @@
+#include "CanvasTestKit.h"
+#include "support/TempHome.h"
+
+#include "app/ProgramState.h"
+#include "app/SettingsKeys.h"
+#include "canvas/objects/CalendarObject.h"
+#include "canvas/objects/CurveObject.h"
+#include "canvas/objects/DocumentJson.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ObjectIdentity.h"
+#include "canvas/objects/ShapeOutlines.h"
+#include "canvas/objects/SymbolObject.h"
+#include "canvas/objects/TextObject.h"
+#include "platform/SettingsStore.h"
+
+#include <QLineF>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The desktop program's numbering, from the counter in the settings.
+class PersistentIdentities : public ::testing::Test
+{
+protected:
+    PersistentIdentities() { ObjectIdentity::SetSource(&NextGlobalObjectId); }
+    ~PersistentIdentities() override { ObjectIdentity::SetSource({}); }
+
+    int StoredCounter() const
+    {
+        return m_home.Settings().GetInt(QString::fromLatin1(SettingsKey::General),
+                                        QString::fromLatin1(SettingsKey::GlobalObjectId), -1);
+    }
+
+    CTempHome m_home;
+};
+
+} // namespace
+
+TEST_F(PersistentIdentities, EachNumberedKindTakesTheNextNumberAndStoresIt)
+{
+    Program().objectIds.Load(m_home.Settings());
+    const int first = StoredCounter() < 0 ? 1 : StoredCounter();
+    CImageObject photo;
+    CDrawObject shape;
+    CSymbolObject symbol;
+    CCalendarObject calendar;
+    CCurveObject freehand;
+    CCurveObject line({{0, 0}, {5, 5}}, CurveKind::Line, 1, 0, 0);
+    EXPECT_EQ(photo.m_strID, QStringLiteral("I%1").arg(first + 1));
+    EXPECT_EQ(shape.m_strID, QStringLiteral("D%1").arg(first + 2));
+    EXPECT_EQ(symbol.m_strID, QStringLiteral("S%1").arg(first + 3));
+    EXPECT_EQ(calendar.m_strID, QStringLiteral("C%1").arg(first + 4));
+    EXPECT_EQ(freehand.m_strID, QStringLiteral("C%1").arg(first + 5));
+    EXPECT_EQ(line.m_strID, QStringLiteral("S%1").arg(first + 6));
+    EXPECT_EQ(StoredCounter(), first + 6);
+
+    // Text takes no number from the counter.
+    CTextObject text;
+    EXPECT_EQ(StoredCounter(), first + 6);
+    EXPECT_FALSE(text.m_strID.isEmpty());
+}
+
+TEST(ObjectModel, CopiesTakeANewIdentityAndComeUnlocked)
+{
+    const ObjectList originals = OneOfEveryStoredType();
+    for (const auto& original : originals) {
+        SCOPED_TRACE(original->m_nType);
+        original->m_bLocked = 1;
+        const std::unique_ptr<CDiagramObject> copy = original->Clone();
+        EXPECT_NE(copy->m_strID, original->m_strID);
+        EXPECT_EQ(copy->m_strID.front(), original->m_strID.front());
+        EXPECT_EQ(copy->m_bLocked, 0);
+        copy->m_bLocked = 1;
+        EXPECT_EQ(DocumentJson::FromObject(*copy), DocumentJson::FromObject(*original));
+    }
+}
+
+TEST(ObjectModel, DefaultsOfNewObjects)
+{
+    const CDrawObject shape(CPageRect{0, 0, 10, 10}, 2, 3, 1, Rgb(1, 2, 3), Rgb(4, 5, 6));
+    EXPECT_EQ(shape.m_nFillType, 0);
+    EXPECT_EQ(shape.m_nGradientStyle, 1);
+    EXPECT_EQ(shape.m_nShadowDX, 5);
+    EXPECT_EQ(shape.m_nShadowDir, 1);
+    EXPECT_EQ(shape.m_crShadow, Rgb(127, 127, 127));
+    EXPECT_EQ(shape.m_crFill2, Rgb(255, 255, 255));
+    EXPECT_EQ(shape.m_nLineWidth, 3);
+    EXPECT_EQ(shape.m_crFill, Rgb(4, 5, 6));
+    EXPECT_EQ(CImageObject().m_crShadow, Rgb(128, 128, 128));
+    EXPECT_EQ(CCurveObject().m_crFill, Rgb(255, 0, 0));
+    EXPECT_EQ(CCurveObject().m_nCurveKind, 27);
+    const CTextObject text;
+    EXPECT_EQ(text.m_crFill, Rgb(255, 255, 255));
+    EXPECT_EQ(text.m_nPattern, 2);
+    EXPECT_EQ(text.m_crOutline2, Rgb(255, 255, 0));
+    const CCalendarObject calendar;
+    EXPECT_EQ(calendar.m_crCalendar, Rgb(214, 228, 248));
+    EXPECT_EQ(calendar.m_nCalendarShape, 3);
+    EXPECT_EQ(CSymbolObject().m_strSymbolFont, QStringLiteral("Wingdings"));
+}
+
+TEST(CurveConstruction, PointListsBecomeRelativeVerticesInTheirBox)
+{
+    const CCurveObject line({{10, 50}, {200, 50}}, CurveKind::Line, 1, 0, 0);
+    EXPECT_EQ(line.m_rect, (CPageRect{5, 45, 205, 55}));
+    EXPECT_EQ(line.m_vertices, (QList<QPoint>{{5, 5}, {195, 5}}));
+
+    QList<QPoint> many;
+    for (int i = 0; i < 1200; ++i)
+        many.append(QPoint(i, i % 7));
+    const CCurveObject freehand(many, CurveKind::OpenFreehand, 1, 0, 0);
+    EXPECT_EQ(freehand.PointCount(), 999);
+    EXPECT_EQ(freehand.m_rect, (CPageRect{0, 0, 998, 6}));
+
+    // A thin line widens only across its thin side.
+    const CCurveObject thin({{10, 20}, {110, 21}}, CurveKind::ThinLine, 1, 0, 0);
+    EXPECT_EQ(thin.m_rect, (CPageRect{10, 15, 110, 26}));
+    EXPECT_EQ(thin.m_vertices.front(), QPoint(0, 5));
+}
+
+TEST(StarGeometry, InnerRadiusFollowsThePointCount)
+{
+    EXPECT_EQ(ShapeOutline::StarInnerRadius(100, 3), 25);
+    EXPECT_EQ(ShapeOutline::StarInnerRadius(100, 5), 40);
+    EXPECT_EQ(ShapeOutline::StarInnerRadius(100, 7), 60);
+    EXPECT_EQ(ShapeOutline::StarInnerRadius(100, 10), 75);
+
+    // The corners alternate between the two radii about the centre.
+    const CPageRect box{0, 0, 200, 300};
+    for (int points : {5, 10}) {
+        const QVector<QPoint> corners = ShapeOutline::StarVertices(box, points);
+        ASSERT_EQ(corners.size(), 2 * points);
+        const int inner = ShapeOutline::StarInnerRadius(100, points);
+        for (int k = 0; k < corners.size(); ++k) {
+            const double r = QLineF(QPointF(100, 150), corners[k]).length();
+            EXPECT_NEAR(r, k % 2 == 0 ? 100 : inner, 1.5) << "corner " << k;
+        }
+    }
+    EXPECT_TRUE(ShapeOutline::StarVertices(box, 0).isEmpty());
+}
+
+TEST(SymbolGeometry, FontSizeComesFromTheSmallerSide)
+{
+    EXPECT_EQ(CSymbolObject::FontPixelSize({0, 0, 4, 4}), 6);
+    EXPECT_EQ(CSymbolObject::FontPixelSize({0, 0, 40, 90}), 40);
+    CSymbolObject symbol;
+    symbol.m_strSymbolFont = QStringLiteral("No Such Font Anywhere");
+    symbol.m_rect = {0, 0, 30, 30};
+    EXPECT_NE(symbol.SymbolFont().family(), symbol.m_strSymbolFont);
+    EXPECT_EQ(symbol.SymbolFont().pixelSize(), 30);
+}
+
+TEST(HitTesting, EachKindAnswersForItsOwnFigure)
+{
+    const CDrawObject ellipse(CPageRect{0, 0, 100, 100}, 4, 1, 0, 0, 0);
+    EXPECT_TRUE(ellipse.HitTest({50, 50}));
+    EXPECT_FALSE(ellipse.HitTest({3, 3}));
+    CDrawObject turned(CPageRect{0, 40, 100, 60}, 2, 1, 0, 0, 0);
+    turned.m_nAngle = 90;
+    EXPECT_TRUE(turned.HitTest({50, 5}));
+    EXPECT_FALSE(turned.HitTest({5, 50}));
+
+    const CCurveObject line({{10, 50}, {200, 50}}, CurveKind::Line, 1, 0, 0);
+    EXPECT_TRUE(line.HitTest({100, 52.5}));
+    EXPECT_FALSE(line.HitTest({100, 54}));
+    const CCurveObject triangle({{0, 0}, {100, 0}, {50, 100}}, CurveKind::ClosedFreehand, 1, 0, 0);
+    EXPECT_TRUE(triangle.HitTest({50, 30}));
+    EXPECT_FALSE(triangle.HitTest({5, 90}));
+    const CCurveObject open({{0, 0}, {100, 0}, {50, 100}}, CurveKind::OpenFreehand, 1, 0, 0);
+    EXPECT_FALSE(open.HitTest({50, 30}));
+    EXPECT_TRUE(open.HitTest({75, 51}));
+
+    CSymbolObject symbol;
+    symbol.m_rect = {10, 10, 20, 20};
+    EXPECT_TRUE(symbol.HitTest({15, 15}));
+    EXPECT_FALSE(symbol.HitTest({25, 15}));
+}

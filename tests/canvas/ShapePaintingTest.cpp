@@ -1,0 +1,346 @@
+#include "CanvasTestKit.h"
+
+#include "canvas/objects/CurveObject.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeOutlines.h"
+#include "canvas/objects/SymbolObject.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QSize kCanvas(300, 300);
+const QColor kWhite(255, 255, 255);
+
+std::unique_ptr<CDrawObject> Filled(int kind, CPageRect rect, ColorRef fill)
+{
+    auto shape = std::make_unique<CDrawObject>(rect, kind, 1, 0, Rgb(0, 0, 0), fill);
+    shape->m_bFill = 1;
+    shape->m_nFillType = 1;
+    shape->m_bNoLine = 1;
+    return shape;
+}
+
+int Lightness(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y).lightness();
+}
+
+} // namespace
+
+TEST(ShapePainting, SolidFillInsideOutlineOnTheEdgeNothingOutside)
+{
+    CDrawObject shape(CPageRect{50, 50, 150, 150}, ShapeOutline::Rectangle, 4, 0,
+                      Rgb(0, 0, 255), Rgb(255, 0, 0));
+    shape.m_bFill = 1;
+    shape.m_nFillType = 1;
+    const QImage image = PaintObject(shape, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(100, 100), QColor(255, 0, 0)));
+    EXPECT_TRUE(Near(image.pixelColor(50, 100), QColor(0, 0, 255)));
+    EXPECT_EQ(image.pixelColor(40, 100), kWhite);
+
+    // Half-transparent fill lets the page through.
+    shape.m_nFillAlpha = 128;
+    EXPECT_TRUE(Near(PaintObject(shape, kCanvas).pixelColor(100, 100), QColor(255, 127, 127)));
+    // Without a fill only the outline shows.
+    shape.m_bFill = 0;
+    shape.m_nFillType = 0;
+    EXPECT_EQ(PaintObject(shape, kCanvas).pixelColor(100, 100), kWhite);
+}
+
+TEST(ShapePainting, ExactFigures)
+{
+    // Round corners stay 30 units across at any size.
+    auto round = Filled(ShapeOutline::RoundRectangle, {0, 0, 280, 280}, Rgb(0, 0, 0));
+    QImage image = PaintObject(*round, kCanvas);
+    EXPECT_EQ(image.pixelColor(2, 2), kWhite);
+    EXPECT_TRUE(Near(image.pixelColor(16, 2), Qt::black));
+    EXPECT_TRUE(Near(image.pixelColor(2, 16), Qt::black));
+
+    // The heart: the notch at the top middle is open, the body below it is full.
+    auto heart = Filled(ShapeOutline::Heart, {0, 0, 240, 240}, Rgb(0, 0, 0));
+    image = PaintObject(*heart, kCanvas);
+    EXPECT_EQ(image.pixelColor(120, 50), kWhite);
+    EXPECT_TRUE(Near(image.pixelColor(120, 120), Qt::black));
+    EXPECT_TRUE(Near(image.pixelColor(120, 195), Qt::black));
+    EXPECT_EQ(image.pixelColor(120, 205), kWhite);
+
+    // A five-point star: the centre is filled, the corner between two arms is not.
+    auto star = Filled(ShapeOutline::Star, {0, 0, 200, 200}, Rgb(0, 0, 0));
+    star->m_nStarPoints = 5;
+    image = PaintObject(*star, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(100, 100), Qt::black));
+    EXPECT_EQ(image.pixelColor(5, 5), kWhite);
+
+    auto ellipse = Filled(ShapeOutline::Ellipse, {0, 0, 200, 100}, Rgb(0, 0, 0));
+    image = PaintObject(*ellipse, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(100, 50), Qt::black));
+    EXPECT_EQ(image.pixelColor(8, 8), kWhite);
+}
+
+TEST(ShapePainting, GradientStylesSetDirectionAndBlend)
+{
+    auto shape = Filled(ShapeOutline::Rectangle, {20, 20, 280, 280}, Rgb(0, 0, 0));
+    shape->m_nFillType = 2; // from the second colour, white, to the fill colour, black
+    shape->m_nGradientStyle = 1;
+    QImage image = PaintObject(*shape, kCanvas);
+    EXPECT_GT(Lightness(image, 40, 150), Lightness(image, 260, 150) + 100);
+    EXPECT_NEAR(Lightness(image, 150, 40), Lightness(image, 150, 260), 3);
+
+    shape->m_nGradientStyle = 2; // the other way round
+    image = PaintObject(*shape, kCanvas);
+    EXPECT_LT(Lightness(image, 40, 150), Lightness(image, 260, 150) - 100);
+
+    shape->m_nGradientStyle = 3; // top to bottom
+    image = PaintObject(*shape, kCanvas);
+    EXPECT_GT(Lightness(image, 150, 40), Lightness(image, 150, 260) + 100);
+
+    shape->m_nGradientStyle = 9; // out and back: both ends dark, the middle lighter
+    image = PaintObject(*shape, kCanvas);
+    EXPECT_GT(Lightness(image, 150, 150), Lightness(image, 30, 150) + 60);
+    EXPECT_NEAR(Lightness(image, 30, 150), Lightness(image, 270, 150), 12);
+
+    shape->m_nGradientStyle = 5; // forward diagonal: top left lightest
+    image = PaintObject(*shape, kCanvas);
+    EXPECT_GT(Lightness(image, 40, 40), Lightness(image, 260, 260) + 100);
+    EXPECT_NEAR(Lightness(image, 260, 40), Lightness(image, 40, 260), 6);
+}
+
+TEST(ShapePainting, HardShadowFallsByDirection)
+{
+    auto shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
+    shape->m_nShadowType = 2;
+    shape->m_nShadowDX = 10;
+    shape->m_nShadowDY = 10;
+    shape->m_crShadow = Rgb(0, 0, 0);
+    shape->m_nShadowDir = 2; // down right
+    QImage image = PaintObject(*shape, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(205, 205), Qt::black));
+    EXPECT_EQ(image.pixelColor(95, 95), kWhite);
+    EXPECT_TRUE(Near(image.pixelColor(150, 150), QColor(255, 0, 0)));
+
+    shape->m_nShadowDir = 1; // up left
+    image = PaintObject(*shape, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(95, 95), Qt::black));
+    EXPECT_EQ(image.pixelColor(205, 205), kWhite);
+
+    shape->m_nShadowDir = 5; // all round
+    image = PaintObject(*shape, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(95, 95), Qt::black));
+    EXPECT_TRUE(Near(image.pixelColor(205, 205), Qt::black));
+}
+
+TEST(ShapePainting, SoftAndGlowShadowsAreBlurred)
+{
+    auto shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
+    shape->m_nShadowType = 1;
+    shape->m_nShadowDX = 12;
+    shape->m_nShadowDY = 12;
+    shape->m_crShadow = Rgb(0, 0, 0);
+    QImage image = PaintObject(*shape, kCanvas);
+    // Under the offset figure it is dark, at its rim half-toned, ahead of it clean.
+    EXPECT_LT(Lightness(image, 206, 180), 80);
+    const int rim = Lightness(image, 212, 180);
+    EXPECT_GT(rim, 40);
+    EXPECT_LT(rim, 230);
+    EXPECT_EQ(image.pixelColor(90, 150), kWhite);
+
+    shape->m_nShadowType = 3;
+    image = PaintObject(*shape, kCanvas);
+    EXPECT_LT(Lightness(image, 97, 150), 250);
+    EXPECT_LT(Lightness(image, 203, 150), 250);
+    EXPECT_EQ(image.pixelColor(60, 150), kWhite);
+}
+
+TEST(ShapePainting, RotationTurnsTheFigureAboutItsCentre)
+{
+    auto bar = Filled(ShapeOutline::Rectangle, {50, 140, 250, 160}, Rgb(0, 0, 0));
+    bar->m_nAngle = 90;
+    const QImage image = PaintObject(*bar, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(150, 70), Qt::black));
+    EXPECT_EQ(image.pixelColor(70, 150), kWhite);
+}
+
+TEST(ShapePainting, TextureFillIsLoadedOnceAndCopiesLoadTheirOwn)
+{
+    QTemporaryDir dir;
+    const QString texturePath = dir.filePath(QStringLiteral("green.png"));
+    QImage green(8, 8, QImage::Format_RGB32);
+    green.fill(QColor(0, 200, 0));
+    ASSERT_TRUE(green.save(texturePath));
+
+    auto shape = Filled(ShapeOutline::Ellipse, {50, 50, 250, 250}, Rgb(255, 0, 0));
+    shape->m_nFillType = 4;
+    shape->m_strTexture = texturePath;
+    EXPECT_TRUE(Near(PaintObject(*shape, kCanvas).pixelColor(150, 150), QColor(0, 200, 0)));
+    // Kept once loaded, even when the file goes away...
+    const std::unique_ptr<CDiagramObject> copy = shape->Clone();
+    ASSERT_TRUE(QFile::remove(texturePath));
+    EXPECT_TRUE(Near(PaintObject(*shape, kCanvas).pixelColor(150, 150), QColor(0, 200, 0)));
+    // ... and the copy read its own while the file was there.
+    EXPECT_TRUE(Near(PaintObject(*copy, kCanvas).pixelColor(150, 150), QColor(0, 200, 0)));
+    // A texture that cannot be read leaves the figure unfilled.
+    shape->m_strTexture = dir.filePath(QStringLiteral("missing.png"));
+    EXPECT_EQ(PaintObject(*shape, kCanvas).pixelColor(150, 150), kWhite);
+}
+
+TEST(ShapePainting, UnlistedKindsPaintNothingButKeepTheirSelectionFrame)
+{
+    for (int kind : {5, 12, 27, 33, 37, 50, 123, 129, 200}) {
+        SCOPED_TRACE(kind);
+        auto shape = Filled(kind, {50, 50, 250, 250}, Rgb(0, 0, 0));
+        EXPECT_FALSE(ShapeOutline::IsPainted(kind));
+        const QImage image = PaintObject(*shape, kCanvas);
+        EXPECT_EQ(image.pixelColor(150, 150), kWhite);
+        shape->m_bSelected = 1;
+        const QImage selected = PaintObject(*shape, kCanvas, CDrawContext{});
+        EXPECT_TRUE(Near(selected.pixelColor(52, 52), Qt::black)); // the corner handle
+    }
+}
+
+TEST(SelectionFrame, OnlyOnScreenOutsideExportsAtFullSize)
+{
+    auto shape = Filled(ShapeOutline::Rectangle, {50, 50, 250, 250}, Rgb(255, 255, 255));
+    shape->m_bSelected = 1;
+    // Handles sit inside a shape...
+    EXPECT_TRUE(Near(PaintObject(*shape, kCanvas, CDrawContext{}).pixelColor(53, 53), Qt::black));
+    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext{}).pixelColor(46, 46), kWhite);
+    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext::Export()).pixelColor(53, 53), kWhite);
+    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext::Print()).pixelColor(53, 53), kWhite);
+    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext{CDrawContext::Device::Screen, false, 1.5})
+                  .pixelColor(53, 53),
+              kWhite);
+    shape->m_bSelected = 0;
+    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext{}).pixelColor(53, 53), kWhite);
+
+    // ... and outside a photo.
+    CImageObject photo;
+    QTemporaryDir dir;
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const QString path = dir.filePath(QStringLiteral("white.jpg"));
+    ASSERT_TRUE(picture.save(path));
+    photo.SetPath(path);
+    photo.LoadPicture();
+    photo.m_rect = {50, 50, 250, 250};
+    photo.m_bSelected = 1;
+    EXPECT_TRUE(Near(PaintObject(photo, kCanvas, CDrawContext{}).pixelColor(46, 46), Qt::black));
+}
+
+TEST(CurvePainting, OpenAndClosedKinds)
+{
+    // A closed freehand shape without a fill shows only its outline.
+    CCurveObject closed({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::ClosedFreehand, 3,
+                        0, Rgb(0, 0, 255));
+    QImage image = PaintObject(closed, kCanvas);
+    EXPECT_EQ(image.pixelColor(150, 150), kWhite);
+    EXPECT_TRUE(Near(image.pixelColor(150, 50), QColor(0, 0, 255)));
+    EXPECT_TRUE(Near(image.pixelColor(50, 150), QColor(0, 0, 255))); // closed back to the start
+
+    closed.m_bFill = 1;
+    image = PaintObject(closed, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(150, 150), QColor(255, 0, 0)));
+
+    // An open stroke is never filled and never closed.
+    CCurveObject open({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::OpenFreehand, 3, 0,
+                      Rgb(0, 0, 255));
+    open.m_bFill = 1;
+    image = PaintObject(open, kCanvas);
+    EXPECT_EQ(image.pixelColor(150, 150), kWhite);
+    EXPECT_EQ(image.pixelColor(50, 150), kWhite);
+
+    // An open polyline with a fill set shows nothing.
+    CCurveObject polyline({{50, 50}, {250, 50}, {250, 250}}, CurveKind::OpenPolyline, 3, 0, 0);
+    polyline.m_bFill = 1;
+    image = PaintObject(polyline, kCanvas);
+    EXPECT_EQ(image.pixelColor(150, 50), kWhite);
+
+    // The straight line from the line tool.
+    CCurveObject line({{20, 100}, {280, 100}}, CurveKind::Line, 5, 0, Rgb(0, 128, 0));
+    image = PaintObject(line, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(150, 100), QColor(0, 128, 0)));
+    EXPECT_EQ(image.pixelColor(150, 110), kWhite);
+}
+
+TEST(CurvePainting, BezierOutlinesKeepTheCountTheChainCanUse)
+{
+    QList<QPoint> nine;
+    for (int i = 0; i < 9; ++i)
+        nine.append(QPoint(30 + 30 * i, i % 2 == 0 ? 50 : 250));
+    CCurveObject bezier(nine, CurveKind::ClosedBezier, 2, 0, Rgb(0, 0, 0));
+    bezier.m_bFill = 1;
+    const QImage image = PaintObject(bezier, kCanvas);
+    EXPECT_EQ(bezier.PointCount(), 7);
+    bool painted = false;
+    for (int x = 0; x < kCanvas.width() && !painted; x += 3)
+        for (int y = 0; y < kCanvas.height() && !painted; y += 3)
+            painted = image.pixelColor(x, y) != kWhite;
+    EXPECT_TRUE(painted);
+}
+
+TEST(CurvePainting, GradientHatchAndHardShadowOfFilledFigures)
+{
+    CCurveObject square({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::Polygon, 1, 0,
+                        Rgb(0, 0, 0));
+    square.m_crFill = Rgb(255, 255, 255);
+    square.m_nFillType = 2;
+    square.m_nCurveOption = 1; // left to right, from the line colour to the fill colour
+    square.m_bNoLine = 1;
+    QImage image = PaintObject(square, kCanvas);
+    EXPECT_LT(Lightness(image, 60, 150), Lightness(image, 240, 150) - 100);
+    square.m_nGradientStyle = 2; // swapped
+    image = PaintObject(square, kCanvas);
+    EXPECT_GT(Lightness(image, 60, 150), Lightness(image, 240, 150) + 100);
+
+    square.m_nFillType = 5;
+    square.m_bFill = 1;
+    square.m_crFill = Rgb(255, 255, 0);
+    image = PaintObject(square, kCanvas);
+    int yellow = 0, black = 0;
+    for (int x = 100; x < 200; ++x) {
+        const QColor c = image.pixelColor(x, 150);
+        yellow += Near(c, QColor(255, 255, 0)) ? 1 : 0;
+        black += Near(c, Qt::black, 40) ? 1 : 0;
+    }
+    EXPECT_GT(yellow, 10);
+    EXPECT_GT(black, 10);
+
+    square.m_nFillType = 1;
+    square.m_nShadowType = 2;
+    square.m_crShadow = Rgb(0, 0, 255);
+    square.m_nShadowDX = 10;
+    square.m_nShadowDY = 10;
+    image = PaintObject(square, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(255, 255), QColor(0, 0, 255)));
+    EXPECT_EQ(image.pixelColor(45, 45), kWhite);
+}
+
+TEST(SymbolPainting, GlyphInItsColourWithinItsBox)
+{
+    CSymbolObject symbol;
+    symbol.m_strSymbolFont = QStringLiteral("DejaVu Sans");
+    symbol.m_nSymbolChar = 0x25A0; // a filled square
+    symbol.m_crSymbol = Rgb(200, 0, 0);
+    symbol.m_rect = {50, 50, 250, 250};
+    QImage image = PaintObject(symbol, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(150, 150), QColor(200, 0, 0), 20));
+    EXPECT_EQ(image.pixelColor(20, 20), kWhite);
+
+    // A code that is no character paints nothing.
+    symbol.m_nSymbolChar = -5;
+    image = PaintObject(symbol, kCanvas);
+    EXPECT_EQ(image.pixelColor(150, 150), kWhite);
+}
+
+TEST(PhotoPainting, AMissingPictureShowsItsFrame)
+{
+    CImageObject photo;
+    photo.SetPath(QStringLiteral("/nowhere/at/all.jpg"));
+    photo.LoadPicture();
+    photo.m_rect = {50, 50, 250, 250};
+    const QImage image = PaintObject(photo, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(50, 150), Qt::black, 60));
+    EXPECT_EQ(image.pixelColor(40, 150), kWhite);
+}

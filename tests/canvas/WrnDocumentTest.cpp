@@ -1,0 +1,328 @@
+#include "CanvasTestKit.h"
+
+#include "canvas/objects/CalendarObject.h"
+#include "canvas/objects/CurveObject.h"
+#include "canvas/objects/DocumentJson.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/SymbolObject.h"
+#include "canvas/objects/TextObject.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+qint32 IntAt(const QByteArray& bytes, qsizetype at)
+{
+    return qFromLittleEndian<qint32>(bytes.constData() + at);
+}
+
+void PutInt(QByteArray& bytes, qsizetype at, qint32 value)
+{
+    qToLittleEndian<qint32>(value, bytes.data() + at);
+}
+
+QByteArray Header()
+{
+    return WrnFormat::Encode(CWrnPage{}, {});
+}
+
+// A type code and a zeroed record of the type's size.
+QByteArray BlankRecord(int type)
+{
+    QByteArray bytes(4 + WrnFormat::RecordSize(type), '\0');
+    PutInt(bytes, 0, type);
+    return bytes;
+}
+
+CWrnDocument Decoded(const QByteArray& bytes)
+{
+    CDocumentReadOptions options;
+    options.loadPictures = false;
+    return WrnFormat::Decode(bytes, options);
+}
+
+} // namespace
+
+TEST(WrnDocument, EmptyPageIsTheHeaderAloneWithFieldsInPlace)
+{
+    CWrnPage page;
+    page.width = 1000;
+    page.height = 1400;
+    page.diagram = {11, 22, 33, 44};
+    page.background = Rgb(1, 2, 3);
+    const QByteArray bytes = WrnFormat::Encode(page, {});
+    ASSERT_EQ(bytes.size(), 88);
+    EXPECT_EQ(bytes.left(60), QByteArray(60, '\0'));
+    EXPECT_EQ(IntAt(bytes, 60), 1000);
+    EXPECT_EQ(IntAt(bytes, 64), 1400);
+    // The header keeps left, right, top, bottom.
+    EXPECT_EQ(IntAt(bytes, 68), 11);
+    EXPECT_EQ(IntAt(bytes, 72), 33);
+    EXPECT_EQ(IntAt(bytes, 76), 22);
+    EXPECT_EQ(IntAt(bytes, 80), 44);
+    EXPECT_EQ(IntAt(bytes, 84), 0x030201);
+
+    const CWrnDocument read = Decoded(bytes);
+    EXPECT_TRUE(read.hasHeader);
+    EXPECT_EQ(read.page, page);
+    EXPECT_TRUE(read.objects.empty());
+}
+
+TEST(WrnDocument, EveryStoredFieldOfEveryTypeSurvivesARoundTrip)
+{
+    const ObjectList written = OneOfEveryStoredType();
+    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, written);
+    qsizetype expectedSize = 88;
+    for (const auto& object : written)
+        expectedSize += 4 + WrnFormat::RecordSize(object->m_nType);
+    EXPECT_EQ(bytes.size(), expectedSize);
+
+    const CWrnDocument read = Decoded(bytes);
+    ASSERT_EQ(read.objects.size(), written.size());
+    for (size_t i = 0; i < written.size(); ++i) {
+        SCOPED_TRACE(written[i]->m_nType);
+        EXPECT_EQ(read.objects[i]->m_nType, written[i]->m_nType);
+        EXPECT_EQ(DocumentJson::FromObject(*read.objects[i]), DocumentJson::FromObject(*written[i]));
+    }
+    // Identities are never stored: what comes back is numbered afresh.
+    EXPECT_NE(read.objects[0]->m_strID, written[0]->m_strID);
+    EXPECT_EQ(read.objects[0]->m_strID.front(), u'I');
+    EXPECT_EQ(read.objects[0]->m_strName, QStringLiteral("beach.jpg"));
+}
+
+TEST(WrnDocument, TextComesBackLockedAndOnlySymbolsKeepTheirSelection)
+{
+    ObjectList objects;
+    auto text = std::make_unique<CTextObject>(CPageRect{0, 0, 10, 10}, QStringLiteral("Hi"));
+    text->m_bSelected = 1;
+    auto shape = std::make_unique<CDrawObject>(CPageRect{0, 0, 10, 10}, 2, 1, 0, 0, 0);
+    shape->m_bSelected = 1;
+    auto symbol = std::make_unique<CSymbolObject>();
+    symbol->m_bSelected = 1;
+    objects.push_back(std::move(text));
+    objects.push_back(std::move(shape));
+    objects.push_back(std::move(symbol));
+
+    const CWrnDocument read = Decoded(WrnFormat::Encode(CWrnPage{}, objects));
+    ASSERT_EQ(read.objects.size(), 3u);
+    EXPECT_EQ(read.objects[0]->m_bLocked, 1);
+    EXPECT_EQ(read.objects[0]->m_bSelected, 0);
+    EXPECT_EQ(read.objects[1]->m_bLocked, 0);
+    EXPECT_EQ(read.objects[1]->m_bSelected, 0);
+    EXPECT_EQ(read.objects[2]->m_bSelected, 1);
+}
+
+TEST(WrnDocument, StackingOrderSurvivesAndUnstoredObjectsAreLeftOut)
+{
+    ObjectList objects;
+    for (int kind : {2, 4, 21}) {
+        objects.push_back(std::make_unique<CDrawObject>(CPageRect{kind, 0, 50, 50}, kind, 1, 0, 0, 0));
+        objects.push_back(std::make_unique<CUnstoredObject>());
+    }
+    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, objects);
+    EXPECT_EQ(bytes.size(), 88 + 3 * (4 + 640));
+    const CWrnDocument read = Decoded(bytes);
+    ASSERT_EQ(read.objects.size(), 3u);
+    EXPECT_EQ(static_cast<CDrawObject&>(*read.objects[0]).m_nShape, 2);
+    EXPECT_EQ(static_cast<CDrawObject&>(*read.objects[1]).m_nShape, 4);
+    EXPECT_EQ(static_cast<CDrawObject&>(*read.objects[2]).m_nShape, 21);
+}
+
+TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsets)
+{
+    QByteArray shape = BlankRecord(ObjectType::Shape);
+    PutInt(shape, 4 + 0, 34);
+    PutInt(shape, 4 + 4, 1);
+    PutInt(shape, 4 + 8, 2);
+    PutInt(shape, 4 + 12, 301);
+    PutInt(shape, 4 + 16, 402);
+    PutInt(shape, 4 + 48, 0x1234); // an opacity keeps its low byte
+    PutInt(shape, 4 + 84, 9);
+    qToLittleEndian<double>(2.5, shape.data() + 4 + 112);
+    qToLittleEndian<quint16>(u'Q', shape.data() + 4 + 128);
+
+    QByteArray calendar = BlankRecord(ObjectType::Calendar);
+    qToLittleEndian<float>(3.75f, calendar.data() + 4 + 276);
+    PutInt(calendar, 4 + 120, 11);
+
+    QByteArray curve = BlankRecord(ObjectType::Curve);
+    PutInt(curve, 4 + 0, 29);
+    PutInt(curve, 4 + 592, 7);
+    PutInt(curve, 4 + 596, 8);
+    PutInt(curve, 4 + 600, 9);
+    PutInt(curve, 4 + 604, 10);
+    PutInt(curve, 4 + 8592, 2);
+
+    QByteArray photo = BlankRecord(ObjectType::Photo);
+    const QString path = QStringLiteral("C:\\pictures\\Ben\\kite.JPG");
+    for (qsizetype i = 0; i < path.size(); ++i)
+        qToLittleEndian<quint16>(path.at(i).unicode(), photo.data() + 4 + 16 + 2 * i);
+    qToLittleEndian<float>(0.75f, photo.data() + 4 + 580);
+
+    const CWrnDocument read = Decoded(Header() + shape + calendar + curve + photo);
+    ASSERT_EQ(read.objects.size(), 4u);
+    const auto& s = static_cast<const CDrawObject&>(*read.objects[0]);
+    EXPECT_EQ(s.m_nShape, 34);
+    EXPECT_EQ(s.m_rect, (CPageRect{1, 2, 301, 402}));
+    EXPECT_EQ(s.m_nFillAlpha, 0x34);
+    EXPECT_EQ(s.m_nStarPoints, 9);
+    EXPECT_EQ(s.m_dShapeScaleX, 2.5);
+    EXPECT_EQ(s.m_strTexture, QStringLiteral("Q"));
+    const auto& c = static_cast<const CCalendarObject&>(*read.objects[1]);
+    EXPECT_EQ(c.m_nLineWidth, 3); // a float in the file, truncated
+    EXPECT_EQ(c.m_nMonth, 11);
+    const auto& v = static_cast<const CCurveObject&>(*read.objects[2]);
+    EXPECT_EQ(v.m_vertices, (QList<QPoint>{{7, 8}, {9, 10}}));
+    const auto& p = static_cast<const CImageObject&>(*read.objects[3]);
+    EXPECT_EQ(p.m_strPath, path);
+    EXPECT_EQ(p.m_strName, QStringLiteral("kite.JPG"));
+    EXPECT_EQ(p.m_fGreen, 0.75f);
+}
+
+TEST(WrnDocument, WrittenFieldsLandAtTheirOffsets)
+{
+    ObjectList objects;
+    auto calendar = std::make_unique<CCalendarObject>();
+    calendar->m_nLineWidth = 4;
+    calendar->m_crCalendar = Rgb(214, 228, 248);
+    auto text = std::make_unique<CTextObject>(CPageRect{1, 2, 3, 4}, QStringLiteral("A"));
+    text->m_nAlign = 72;
+    text->m_nFillAlpha = 0xAB;
+    objects.push_back(std::move(calendar));
+    objects.push_back(std::move(text));
+    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, objects);
+
+    const qsizetype calendarAt = 88 + 4;
+    EXPECT_EQ(IntAt(bytes, 88), 3);
+    EXPECT_EQ(qFromLittleEndian<float>(bytes.constData() + calendarAt + 276), 4.0f);
+    EXPECT_EQ(IntAt(bytes, calendarAt + 744), 0xF8E4D6);
+    EXPECT_EQ(IntAt(bytes, calendarAt + 748), 1); // no background by default
+    EXPECT_EQ(IntAt(bytes, calendarAt + 116), 2009);
+
+    const qsizetype textAt = calendarAt + 772 + 4;
+    EXPECT_EQ(IntAt(bytes, textAt - 4), 2);
+    EXPECT_EQ(IntAt(bytes, textAt + 12), 4);
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + textAt + 16), u'A');
+    EXPECT_EQ(IntAt(bytes, textAt + 8216), 1);    // plain style
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + textAt + 8220), u'A'); // "Arial"
+    EXPECT_EQ(IntAt(bytes, textAt + 8288), 0xAB); // widened, not sign-extended
+    EXPECT_EQ(IntAt(bytes, textAt + 8348), 3);
+    EXPECT_EQ(IntAt(bytes, textAt + 8356), 72);
+}
+
+TEST(WrnDocument, LongStringsAreCutAndAlwaysTerminated)
+{
+    ObjectList objects;
+    auto symbol = std::make_unique<CSymbolObject>();
+    symbol->m_strSymbolFont = QString(40, u'W');
+    auto text = std::make_unique<CTextObject>(CPageRect{}, QString(5000, u'x'));
+    // A pair that would be split by the cut is dropped whole.
+    text->m_strFontName = QString(30, u'f') + QString::fromUcs4(U"\U0001F600");
+    objects.push_back(std::move(symbol));
+    objects.push_back(std::move(text));
+    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, objects);
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 92 + 20 + 2 * 29), 0);
+
+    const CWrnDocument read = Decoded(bytes);
+    ASSERT_EQ(read.objects.size(), 2u);
+    EXPECT_EQ(static_cast<CSymbolObject&>(*read.objects[0]).m_strSymbolFont, QString(29, u'W'));
+    const auto& text2 = static_cast<CTextObject&>(*read.objects[1]);
+    EXPECT_EQ(text2.m_strText.size(), 4095);
+    EXPECT_EQ(text2.m_strFontName, QString(30, u'f'));
+}
+
+TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
+{
+    // Codes 6 and 7 are stepped over four bytes at a time.
+    QByteArray unknown = Header();
+    unknown += QByteArray::fromHex("06000000" "07000000" "ffffffff");
+    unknown += BlankRecord(ObjectType::Symbol);
+    EXPECT_EQ(Decoded(unknown).objects.size(), 1u);
+
+    // A record cut short ends the reading; what came before stays.
+    const QByteArray whole = Header() + BlankRecord(ObjectType::Symbol) + BlankRecord(ObjectType::Shape);
+    EXPECT_EQ(Decoded(whole.chopped(1)).objects.size(), 1u);
+    EXPECT_EQ(Decoded(whole + QByteArray(3, '\1')).objects.size(), 2u);
+
+    // A vertex count outside 0 ... 1000 is held to it.
+    QByteArray curve = BlankRecord(ObjectType::Curve);
+    PutInt(curve, 4 + 8592, 5000);
+    const CWrnDocument many = Decoded(Header() + curve);
+    EXPECT_EQ(static_cast<CCurveObject&>(*many.objects.at(0)).PointCount(), 1000);
+    PutInt(curve, 4 + 8592, -3);
+    EXPECT_EQ(static_cast<CCurveObject&>(*Decoded(Header() + curve).objects.at(0)).PointCount(), 0);
+
+    // No header, or part of one: an empty page that keeps the page as it was.
+    EXPECT_FALSE(Decoded(QByteArray()).hasHeader);
+    EXPECT_FALSE(Decoded(Header().left(87)).hasHeader);
+    EXPECT_TRUE(Decoded(Header().left(87)).objects.empty());
+}
+
+TEST(WrnDocument, FilesOnDisk)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("news.wrn"));
+    ObjectList objects = OneOfEveryStoredType();
+    ASSERT_TRUE(SaveDocument(path, CWrnPage{}, objects));
+    std::optional<CWrnDocument> read = LoadDocument(path);
+    ASSERT_TRUE(read.has_value());
+    ASSERT_EQ(read->objects.size(), objects.size());
+    // The photo's file is gone: it comes back as a frame without a picture.
+    const auto& photo = static_cast<CImageObject&>(*read->objects[0]);
+    EXPECT_FALSE(photo.HasPicture());
+    EXPECT_EQ(photo.m_rect, (CPageRect{10, 20, 650, 500}));
+
+    EXPECT_FALSE(LoadDocument(dir.filePath(QStringLiteral("missing.wrn"))).has_value());
+    QFile empty(dir.filePath(QStringLiteral("empty.wrn")));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    read = LoadDocument(empty.fileName());
+    ASSERT_TRUE(read.has_value());
+    EXPECT_FALSE(read->hasHeader);
+
+    // A document that cannot be written leaves the old file whole.
+    EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.wrn")), CWrnPage{}, objects));
+}
+
+TEST(WrnDocument, CalendarsAreHandedToTheReaderHook)
+{
+    ObjectList objects;
+    objects.push_back(std::make_unique<CCalendarObject>());
+    CDocumentReadOptions options;
+    options.loadPictures = false;
+    int prepared = 0;
+    options.prepareCalendar = [&](CCalendarObject& calendar) {
+        ++prepared;
+        calendar.m_publicHolidays.append(QDate(2009, 1, 1));
+    };
+    const CWrnDocument read = WrnFormat::Decode(WrnFormat::Encode(CWrnPage{}, objects), options);
+    EXPECT_EQ(prepared, 1);
+    EXPECT_EQ(static_cast<CCalendarObject&>(*read.objects.at(0)).m_publicHolidays.size(), 1);
+}
+
+TEST(WrnDocument, JsonNamesThePageAndTheShapeValues)
+{
+    ObjectList objects;
+    objects.push_back(std::make_unique<CDrawObject>(CPageRect{1, 2, 3, 4}, 4, 1, 0, 0, 0));
+    objects.push_back(std::make_unique<CCurveObject>(QList<QPoint>{{10, 50}, {200, 50}}, 1, 1, 0, 0));
+    CWrnDocument document = WrnFormat::Decode(WrnFormat::Encode(CWrnPage{}, objects), {});
+    const QJsonObject json = DocumentJson::FromDocument(document);
+    EXPECT_EQ(json[QStringLiteral("pageWidth")].toInt(), 850);
+    EXPECT_EQ(json[QStringLiteral("pageHeight")].toInt(), 1098);
+    EXPECT_EQ(json[QStringLiteral("background")].toInteger(), 0xF5C081);
+    const QJsonArray list = json[QStringLiteral("objects")].toArray();
+    const QJsonObject shape = list[0].toObject();
+    EXPECT_EQ(shape[QStringLiteral("type")].toInt(), 4);
+    EXPECT_EQ(shape[QStringLiteral("m_rect")].toArray(), (QJsonArray{1, 2, 3, 4}));
+    EXPECT_EQ(shape[QStringLiteral("shapeValueG")].toInt(), -20);
+    EXPECT_EQ(shape[QStringLiteral("shapeScaleY")].toDouble(), 1.0);
+    const QJsonObject line = list[1].toObject();
+    EXPECT_EQ(line[QStringLiteral("m_nPointCount")].toInt(), 2);
+    EXPECT_EQ(line[QStringLiteral("vertices")].toArray(),
+              (QJsonArray{QJsonArray{5, 5}, QJsonArray{195, 5}}));
+}
