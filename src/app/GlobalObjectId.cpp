@@ -12,10 +12,21 @@ void CGlobalObjectId::Load(const CSettingsStore& store)
 
 QString CGlobalObjectId::Next(CSettingsStore& store)
 {
+    QString number = Take();
+    Store(store);
+    return number;
+}
+
+QString CGlobalObjectId::Take()
+{
     ++m_value;
-    // Stored as a 32-bit integer and formatted as one, as the documents expect.
-    const auto asStored = static_cast<std::int32_t>(m_value);
+    // Formatted as the 32-bit integer the settings hold.
+    return QString::number(static_cast<std::int32_t>(m_value));
+}
+
+void CGlobalObjectId::Store(CSettingsStore& store) const
+{
     store.WriteInt(QString::fromLatin1(SettingsKey::General),
-                   QString::fromLatin1(SettingsKey::GlobalObjectId), asStored);
-    return QString::number(asStored);
+                   QString::fromLatin1(SettingsKey::GlobalObjectId),
+                   static_cast<std::int32_t>(m_value));
 }

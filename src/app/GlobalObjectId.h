@@ -13,6 +13,9 @@ public:
     void Load(const CSettingsStore& store);
     // Increments the counter, stores it and returns it as decimal text.
     QString Next(CSettingsStore& store);
+    // Increments the counter without storing it; Store() makes it permanent.
+    QString Take();
+    void Store(CSettingsStore& store) const;
     std::uint32_t Value() const { return m_value; }
 
 private:

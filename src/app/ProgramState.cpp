@@ -1,6 +1,7 @@
 #include "app/ProgramState.h"
 
 #include "app/SettingsKeys.h"
+#include "canvas/objects/ObjectIdentity.h"
 #include "photos/PhotoLibraryLayout.h"
 #include "platform/SettingsStore.h"
 
@@ -36,4 +37,10 @@ CProgramState& Program()
 QString NextGlobalObjectId()
 {
     return Program().objectIds.Next(Settings());
+}
+
+void UseGlobalObjectIdsForCanvasObjects()
+{
+    ObjectIdentity::SetSource({[] { return Program().objectIds.Take(); },
+                               [] { Program().objectIds.Store(Settings()); }});
 }

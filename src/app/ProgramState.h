@@ -42,3 +42,5 @@ CProgramState& Program();
 
 // A new identifier for a canvas object, one greater than the last ever issued.
 QString NextGlobalObjectId();
+// Canvas objects number themselves from the counter above from now on.
+void UseGlobalObjectIdsForCanvasObjects();

@@ -5,7 +5,6 @@
 #include "app/SnapfoldDoc.h"
 #include "app/SplashWnd.h"
 #include "app/StartOptions.h"
-#include "canvas/objects/ObjectIdentity.h"
 #include "frame/MainFrame.h"
 #include "frame/MyTabView.h"
 #include "mail/EmailAddressBook.h"
@@ -51,8 +50,7 @@ bool CSnapfoldApp::InitInstance(const CStartOptions& options)
     m_frame->showMaximized();
 
     program.LoadStartupSettings(Settings(), CEmailAddressBook::DefaultPath());
-    // Canvas objects number themselves from the counter kept in the settings.
-    ObjectIdentity::SetSource(&NextGlobalObjectId);
+    UseGlobalObjectIdsForCanvasObjects();
     ChoosePicturesRoot();
 
     // The start page: its switch hides the folder bar and every center toolbar.

@@ -23,7 +23,7 @@ namespace {
 class PersistentIdentities : public ::testing::Test
 {
 protected:
-    PersistentIdentities() { ObjectIdentity::SetSource(&NextGlobalObjectId); }
+    PersistentIdentities() { UseGlobalObjectIdsForCanvasObjects(); }
     ~PersistentIdentities() override { ObjectIdentity::SetSource({}); }
 
     int StoredCounter() const
@@ -59,6 +59,19 @@ TEST_F(PersistentIdentities, EachNumberedKindTakesTheNextNumberAndStoresIt)
     CTextObject text;
     EXPECT_EQ(StoredCounter(), first + 6);
     EXPECT_FALSE(text.m_strID.isEmpty());
+}
+
+TEST_F(PersistentIdentities, ReadingADocumentStoresTheCounterOnceAtTheEnd)
+{
+    Program().objectIds.Load(m_home.Settings());
+    ObjectList objects;
+    for (int i = 0; i < 3; ++i)
+        objects.push_back(std::make_unique<CDrawObject>());
+    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, objects);
+    const int before = StoredCounter();
+    const CWrnDocument read = WrnFormat::Decode(bytes);
+    EXPECT_EQ(StoredCounter(), before + 3);
+    EXPECT_EQ(read.objects.back()->m_strID, QStringLiteral("D%1").arg(before + 3));
 }
 
 TEST(ObjectModel, CopiesTakeANewIdentityAndComeUnlocked)

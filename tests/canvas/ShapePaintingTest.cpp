@@ -1,5 +1,6 @@
 #include "CanvasTestKit.h"
 
+#include "canvas/objects/BlurredShadow.h"
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DrawObject.h"
 #include "canvas/objects/ImageObject.h"
@@ -152,6 +153,28 @@ TEST(ShapePainting, SoftAndGlowShadowsAreBlurred)
     EXPECT_LT(Lightness(image, 97, 150), 250);
     EXPECT_LT(Lightness(image, 203, 150), 250);
     EXPECT_EQ(image.pixelColor(60, 150), kWhite);
+}
+
+TEST(BlurredShadow, BlurSpreadsEvenlyAndKeepsFlatAreasFlat)
+{
+    const int size = 21;
+    std::vector<unsigned char> dot(size * size, 0);
+    dot[10 * size + 10] = 255;
+    std::vector<unsigned char> spot(dot.size(), 0);
+    for (int y = 8; y <= 12; ++y)
+        for (int x = 8; x <= 12; ++x)
+            spot[y * size + x] = 255;
+    BlurCoverage(spot, size, size, 2);
+    EXPECT_EQ(spot[10 * size + 7], spot[10 * size + 13]);
+    EXPECT_EQ(spot[7 * size + 10], spot[13 * size + 10]);
+    EXPECT_GT(spot[10 * size + 10], spot[10 * size + 7]);
+    EXPECT_GT(spot[10 * size + 6], 0);
+    EXPECT_EQ(spot[0], 0);
+
+    std::vector<unsigned char> flat(dot.size(), 200);
+    BlurCoverage(flat, size, size, 3);
+    for (unsigned char value : flat)
+        EXPECT_NEAR(value, 200, 3);
 }
 
 TEST(ShapePainting, RotationTurnsTheFigureAboutItsCentre)

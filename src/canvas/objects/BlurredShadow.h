@@ -14,11 +14,12 @@ struct CBlurredShadow
     QColor color;
     QPointF offset;      // page units
     double blurRadius = 4.0; // page units
+    double spread = 0.0; // page units the mask grows by on every side before blurring
 };
 
 // A soft shadow falls beside the figure; a glow surrounds it evenly.
-CBlurredShadow SoftShadow(const QPainterPath& mask, const QColor& color, int dx, int dy);
-CBlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, int dx, int dy);
+CBlurredShadow SoftShadow(const QPainterPath& mask, const QColor& color, double dx, double dy);
+CBlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, double dx, double dy);
 
 void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow);
 

@@ -86,7 +86,7 @@ QList<QPointF> CCurveObject::DrawnVertices() const
 {
     QList<QPointF> points;
     points.reserve(m_vertices.size());
-    const int w = m_rect.Width(), h = m_rect.Height();
+    const double w = m_rect.Width(), h = m_rect.Height();
     for (const QPoint& p : m_vertices)
         points.append(QPointF(m_bCurveFlipH ? w - p.x() : p.x(), m_bCurveFlipV ? h - p.y() : p.y()));
     return points;

@@ -48,8 +48,8 @@ QBrush CDrawObject::FillBrush()
         return texture ? QBrush(*texture) : QBrush();
     }
     if (m_nFillType == FillType::Gradient || m_nFillType == FillType::PathGradient) {
-        const QRectF area = m_rect.ToRectF().adjusted(-(m_nShadowDX + 5), -(m_nShadowDY + 5),
-                                                      m_nShadowDX + 5, m_nShadowDY + 5);
+        const double growX = m_nShadowDX + 5.0, growY = m_nShadowDY + 5.0;
+        const QRectF area = m_rect.ToRectF().adjusted(-growX, -growY, growX, growY);
         return QBrush(MakeLinearGradient({area, ShapeGradientDirection(m_nGradientStyle),
                                           ToQColor(m_crFill2), ToQColor(m_crFill, m_nFillAlpha),
                                           ShapeGradientBlend(m_nGradientStyle), true}));
@@ -80,7 +80,7 @@ void CDrawObject::PaintShadow(QPainter& painter, const QPainterPath& figure, boo
     }
     if (m_nShadowType != ShadowType::Hard || m_nShadowDir == 0)
         return;
-    const int dx = m_nShadowDX, dy = m_nShadowDY;
+    const double dx = m_nShadowDX, dy = m_nShadowDY;
     QTransform placement;
     switch (m_nShadowDir) {
     case 1: placement.translate(-dx, -dy); break;
@@ -94,7 +94,7 @@ void CDrawObject::PaintShadow(QPainter& painter, const QPainterPath& figure, boo
             return;
         const QPointF c = r.center();
         placement.translate(c.x(), c.y());
-        placement.scale((r.width() + 2.0 * dx) / r.width(), (r.height() + 2.0 * dy) / r.height());
+        placement.scale((r.width() + 2 * dx) / r.width(), (r.height() + 2 * dy) / r.height());
         placement.translate(-c.x(), -c.y());
         break;
     }

@@ -9,6 +9,18 @@ Source& InstalledSource()
     return source;
 }
 
+int& OpenBatches()
+{
+    static int open = 0;
+    return open;
+}
+
+bool& TakenInBatch()
+{
+    static bool taken = false;
+    return taken;
+}
+
 QString NextLocalNumber()
 {
     static qint64 counter = 0;
@@ -20,7 +32,14 @@ QString NextLocalNumber()
 QString New(QChar prefix)
 {
     const Source& source = InstalledSource();
-    return prefix + (source ? source() : NextLocalNumber());
+    if (!source.take)
+        return prefix + NextLocalNumber();
+    const QString number = source.take();
+    if (OpenBatches() > 0)
+        TakenInBatch() = true;
+    else if (source.keep)
+        source.keep();
+    return prefix + number;
 }
 
 QString NewLocal(QChar prefix)
@@ -31,6 +50,20 @@ QString NewLocal(QChar prefix)
 void SetSource(Source source)
 {
     InstalledSource() = std::move(source);
+}
+
+CBatch::CBatch()
+{
+    ++OpenBatches();
+}
+
+CBatch::~CBatch()
+{
+    if (--OpenBatches() > 0 || !TakenInBatch())
+        return;
+    TakenInBatch() = false;
+    if (const Source& source = InstalledSource(); source.keep)
+        source.keep();
 }
 
 } // namespace ObjectIdentity

@@ -9,14 +9,30 @@
 // serves, so reading a document never writes settings behind a script's back.
 namespace ObjectIdentity {
 
-using Source = std::function<QString()>;
+struct Source
+{
+    std::function<QString()> take; // the next number
+    std::function<void()> keep;    // makes the last number taken permanent
+};
 
-// The prefix letter followed by the next number of the installed source.
+// The prefix letter followed by the next number of the installed source, kept at once
+// unless a batch is open.
 QString New(QChar prefix);
 // An identity from this run's own counter, for kinds that take no number from the
 // persistent counter.
 QString NewLocal(QChar prefix);
-// Installs the number source; an empty function restores this run's own counter.
+// Installs the number source; an empty source restores this run's own counter.
 void SetSource(Source source);
+
+// While one exists, numbers are kept once at its end instead of one by one: reading a
+// document of thousands of objects writes the counter once.
+class CBatch
+{
+public:
+    CBatch();
+    ~CBatch();
+    CBatch(const CBatch&) = delete;
+    CBatch& operator=(const CBatch&) = delete;
+};
 
 } // namespace ObjectIdentity

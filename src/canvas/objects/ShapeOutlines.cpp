@@ -26,7 +26,8 @@ QPainterPath RoundRectanglePath(const CPageRect& r)
 
 QPainterPath HeartPath(const CPageRect& r)
 {
-    const int x = r.left, y = r.top, w = r.Width(), h = r.Height();
+    // Wide integers: a damaged document's edges must not overflow.
+    const qint64 x = r.left, y = r.top, w = r.Width(), h = r.Height();
     const QPointF notch(x + w / 2, y + h / 4);
     const QPointF tip(x + w / 2, y + h - h / 6);
     QPainterPath path(notch);
@@ -34,6 +35,13 @@ QPainterPath HeartPath(const CPageRect& r)
     path.cubicTo(QPointF(x + w - w / 8, y + h / 3), QPointF(x + w - w / 4, y + h / 8), notch);
     path.closeSubpath();
     return path;
+}
+
+QPoint StarCorner(double x, double y)
+{
+    // Truncated as integers, held inside their range.
+    constexpr double kLimit = 2147483647.0;
+    return QPoint(int(std::clamp(x, -kLimit, kLimit)), int(std::clamp(y, -kLimit, kLimit)));
 }
 
 QPainterPath StarPath(const CPageRect& r, int points)
@@ -65,19 +73,18 @@ QVector<QPoint> StarVertices(const CPageRect& r, int points)
     QVector<QPoint> corners;
     if (points <= 0 || points > 1000)
         return corners;
-    const int width = r.Width(), height = r.Height();
+    const qint64 width = r.Width(), height = r.Height();
     const int outer = int(std::min(width, height) * 0.5);
     const int inner = StarInnerRadius(outer, points);
-    const int cx = r.left + width / 2;
-    const int cy = r.top + height / 2;
+    const qint64 cx = r.left + width / 2;
+    const qint64 cy = r.top + height / 2;
     corners.reserve(points * 2);
     for (int k = 0; k < points; ++k) {
         // The 90 is taken off in radians, as the figures always have been drawn.
         const double angle = k * 6.2831852 / points - 90;
         const double innerAngle = angle + 3.1415926 / points;
-        corners.append(QPoint(int(cx + outer * std::cos(angle)), int(cy + outer * std::sin(angle))));
-        corners.append(QPoint(int(cx + inner * std::cos(innerAngle)),
-                              int(cy + inner * std::sin(innerAngle))));
+        corners.append(StarCorner(cx + outer * std::cos(angle), cy + outer * std::sin(angle)));
+        corners.append(StarCorner(cx + inner * std::cos(innerAngle), cy + inner * std::sin(innerAngle)));
     }
     return corners;
 }

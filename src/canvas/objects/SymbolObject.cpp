@@ -11,6 +11,9 @@
 
 namespace {
 constexpr int kMinimumFontPixels = 6;
+// Far beyond any page; a damaged document's rectangle must not ask the font engine
+// for a glyph of a billion pixels.
+constexpr int kMaximumFontPixels = 4096;
 }
 
 CSymbolObject::CSymbolObject() : CDiagramObject(ObjectType::Symbol, ObjectIdentity::New(u'S')) {}
@@ -22,7 +25,7 @@ std::unique_ptr<CDiagramObject> CSymbolObject::Clone() const
 
 int CSymbolObject::FontPixelSize(const CPageRect& rect)
 {
-    return std::max(kMinimumFontPixels, std::min(rect.Width(), rect.Height()));
+    return std::clamp(std::min(rect.Width(), rect.Height()), kMinimumFontPixels, kMaximumFontPixels);
 }
 
 QFont CSymbolObject::SymbolFont() const

@@ -1,5 +1,6 @@
 #include "canvas/objects/WrnDocument.h"
 
+#include "canvas/objects/ObjectIdentity.h"
 #include "canvas/objects/WrnRecordLayouts.h"
 
 #include <QFile>
@@ -30,8 +31,9 @@ void PutUnits(char* at, const QString& text, int units)
 
 QString GetUnits(const char* at, int units)
 {
+    // The last unit is the terminator's place, whatever a damaged file holds there.
     QString text;
-    for (int i = 0; i < units; ++i) {
+    for (int i = 0; i < units - 1; ++i) {
         const quint16 unit = qFromLittleEndian<quint16>(at + 2 * i);
         if (unit == 0)
             break;
@@ -175,7 +177,11 @@ int RecordSize(int type)
 
 QByteArray Encode(const CWrnPage& page, const ObjectList& objects)
 {
+    qsizetype total = kHeaderSize;
+    for (const auto& object : objects)
+        total += object ? 4 + RecordSize(object->m_nType) : 0;
     QByteArray bytes(kHeaderSize, '\0');
+    bytes.reserve(total);
     char* header = bytes.data();
     qToLittleEndian<qint32>(page.width, header + kPageWidthAt);
     qToLittleEndian<qint32>(page.height, header + kPageHeightAt);
@@ -214,6 +220,7 @@ CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
                              qFromLittleEndian<qint32>(header + kDiagramBottomAt)};
     document.page.background = qFromLittleEndian<quint32>(header + kBackgroundAt);
 
+    const ObjectIdentity::CBatch numbering;
     qsizetype at = kHeaderSize;
     while (bytes.size() - at >= 4) {
         const qint32 type = qFromLittleEndian<qint32>(bytes.data() + at);

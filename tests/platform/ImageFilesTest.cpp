@@ -1,0 +1,110 @@
+#include "platform/ImageFiles.h"
+#include "platform/PdfPages.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Four flat quarters, so lossy encoders still keep each colour recognisable.
+QImage Quarters()
+{
+    QImage image(64, 48, QImage::Format_RGB32);
+    const QColor colours[] = {QColor(200, 30, 30), QColor(30, 160, 40), QColor(20, 40, 210),
+                              QColor(250, 250, 250)};
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixelColor(x, y, colours[(y >= 24 ? 2 : 0) + (x >= 32 ? 1 : 0)]);
+    return image;
+}
+
+bool Close(QColor a, QColor b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+QString PdfInfo(const QString& path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished(30000);
+    return QString::fromLocal8Bit(info.readAllStandardOutput());
+}
+
+} // namespace
+
+TEST(ImageFiles, EveryWritableFormatReadsBackAsWritten)
+{
+    QTemporaryDir dir;
+    const QImage original = Quarters();
+    const struct { const char* name; int tolerance; } formats[] = {
+        {"a.png", 0}, {"a.bmp", 0}, {"a.tif", 0}, {"a.gif", 6}, {"a.jpg", 12}, {"a.JPEG", 12}};
+    for (const auto& format : formats) {
+        SCOPED_TRACE(format.name);
+        const QString path = dir.filePath(QLatin1String(format.name));
+        QString error;
+        ASSERT_TRUE(ImageFiles::Write(original, path, &error)) << error.toStdString();
+        const QImage back = ImageFiles::Read(path);
+        ASSERT_EQ(back.size(), original.size());
+        for (QPoint probe : {QPoint(10, 10), QPoint(50, 10), QPoint(10, 40), QPoint(50, 40)})
+            EXPECT_TRUE(Close(back.pixelColor(probe), original.pixelColor(probe), format.tolerance))
+                << probe.x() << "," << probe.y();
+    }
+    // The GIF came from giflib, not from a Qt writer, and is a real GIF.
+    QFile gif(dir.filePath(QStringLiteral("a.gif")));
+    ASSERT_TRUE(gif.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(gif.read(6).startsWith("GIF8"));
+}
+
+TEST(ImageFiles, RefusedWritesLeaveNothingBehind)
+{
+    QTemporaryDir dir;
+    QString error;
+    const QString odd = dir.filePath(QStringLiteral("a.xyz"));
+    EXPECT_FALSE(ImageFiles::Write(Quarters(), odd, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("xyz")));
+    EXPECT_FALSE(QFile::exists(odd));
+    EXPECT_FALSE(ImageFiles::Write(QImage(), dir.filePath(QStringLiteral("b.png")), &error));
+    EXPECT_FALSE(ImageFiles::Write(Quarters(), dir.filePath(QStringLiteral("no/folder/c.png")), &error));
+    EXPECT_TRUE(ImageFiles::Read(dir.filePath(QStringLiteral("missing.png"))).isNull());
+}
+
+TEST(ImageFiles, DecodedBitmapsKeepTheirFilesDepth)
+{
+    EXPECT_EQ(ImageFiles::DecodedBitmap(Quarters()).format(), QImage::Format_BGR888);
+    QImage withAlpha(4, 4, QImage::Format_ARGB32_Premultiplied);
+    withAlpha.fill(QColor(10, 20, 30, 40));
+    const QImage decoded = ImageFiles::DecodedBitmap(withAlpha);
+    EXPECT_EQ(decoded.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(decoded.pixel(1, 1)), 40);
+    QImage grey(4, 4, QImage::Format_Grayscale8);
+    EXPECT_EQ(ImageFiles::DecodedBitmap(grey).depth(), 8);
+    QImage mono(4, 4, QImage::Format_Mono);
+    mono.fill(1);
+    EXPECT_EQ(ImageFiles::DecodedBitmap(mono).format(), QImage::Format_Indexed8);
+    // Blue, green, red in memory, as pixel arithmetic expects.
+    const QImage bgr = ImageFiles::DecodedBitmap(Quarters());
+    EXPECT_EQ(bgr.constScanLine(0)[0], 30);
+    EXPECT_EQ(bgr.constScanLine(0)[2], 200);
+}
+
+TEST(PdfPages, OnePagePerPictureSizedByResolution)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.pdf"));
+    CPdfPages pdf;
+    pdf.SetDpi(72);
+    pdf.AddImage(Quarters());
+    pdf.AddImage(Quarters().scaled(128, 96));
+    ASSERT_TRUE(pdf.Save(path));
+    const QString info = PdfInfo(path);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+64 x 48 pts")))) << info.toStdString();
+
+    QString error;
+    EXPECT_FALSE(CPdfPages().Save(dir.filePath(QStringLiteral("empty.pdf")), &error));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("empty.pdf"))));
+}
