@@ -117,7 +117,9 @@ void CDrawObject::DrawContent(QPainter& painter, const CDrawContext&)
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setTransform(RotationAbout(m_rectDrawn.Center(), m_nAngle), true);
+    // Turned about the rectangle being drawn; the same as m_rectDrawn after Draw, and
+    // right too when a sample is painted through DrawContent alone.
+    painter.setTransform(RotationAbout(m_rect.Center(), m_nAngle), true);
 
     QBrush brush = FillBrush();
     // The pin's head is always solid: without a fill it takes the line colour.
