@@ -32,6 +32,48 @@ int AppendToBuffer(GifFileType* gif, const GifByteType* bytes, int length)
     return length;
 }
 
+// Median cut averages each box, so a white page comes out a shade of grey. Paper
+// white and ink black are worth keeping exact.
+void SnapNearWhiteAndBlack(GifColorType* palette, int count)
+{
+    constexpr int kSnap = 12;
+    for (int i = 0; i < count; ++i) {
+        GifColorType& c = palette[i];
+        if (c.Red >= 255 - kSnap && c.Green >= 255 - kSnap && c.Blue >= 255 - kSnap)
+            c = GifColorType{255, 255, 255};
+        else if (c.Red <= kSnap && c.Green <= kSnap && c.Blue <= kSnap)
+            c = GifColorType{0, 0, 0};
+    }
+}
+
+int PaletteIndexOf(const GifColorType* palette, int count, GifByteType grey)
+{
+    for (int i = 0; i < count; ++i)
+        if (palette[i].Red == grey && palette[i].Green == grey && palette[i].Blue == grey)
+            return i;
+    return -1;
+}
+
+// Pixels that are exactly white or black take those palette entries when they exist,
+// rather than whatever box the quantiser put them in.
+void KeepExactWhiteAndBlack(const QImage& rgb, const GifColorType* palette, int count,
+                            GifByteType* raster)
+{
+    const int white = PaletteIndexOf(palette, count, 255);
+    const int black = PaletteIndexOf(palette, count, 0);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const uchar* line = rgb.constScanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const uchar* p = line + 3 * x;
+            GifByteType& index = raster[size_t(y) * rgb.width() + x];
+            if (white >= 0 && p[0] == 255 && p[1] == 255 && p[2] == 255)
+                index = GifByteType(white);
+            else if (black >= 0 && p[0] == 0 && p[1] == 0 && p[2] == 0)
+                index = GifByteType(black);
+        }
+    }
+}
+
 void SetError(QString* error, const QString& text)
 {
     if (error)
@@ -99,6 +141,9 @@ QByteArray EncodeGif(const QImage& image)
         std::free(raster);
         return {};
     }
+
+    SnapNearWhiteAndBlack(palette, colours);
+    KeepExactWhiteAndBlack(flat, palette, colours, raster);
 
     QByteArray bytes;
     int error = 0;

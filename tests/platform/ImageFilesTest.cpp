@@ -59,6 +59,26 @@ TEST(ImageFiles, EveryWritableFormatReadsBackAsWritten)
     EXPECT_TRUE(gif.read(6).startsWith("GIF8"));
 }
 
+TEST(ImageFiles, GifKeepsPaperWhiteAndInkBlackExact)
+{
+    // More than 256 colours, mostly white page with black ink: the quantiser must not
+    // grey the page.
+    QImage page(300, 200, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    for (int x = 0; x < 300; ++x)
+        for (int y = 0; y < 40; ++y)
+            page.setPixelColor(x, y, QColor(x % 256, (x * 3) % 256, y * 6));
+    for (int x = 50; x < 250; ++x)
+        page.setPixelColor(x, 150, Qt::black);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.gif"));
+    ASSERT_TRUE(ImageFiles::Write(page, path));
+    const QImage back = ImageFiles::Read(path);
+    EXPECT_EQ(back.pixelColor(150, 100), QColor(Qt::white));
+    const QColor ink = back.pixelColor(150, 150);
+    EXPECT_LT(ink.red() + ink.green() + ink.blue(), 60);
+}
+
 TEST(ImageFiles, RefusedWritesLeaveNothingBehind)
 {
     QTemporaryDir dir;

@@ -1,6 +1,10 @@
 #pragma once
 
 // Where an object is being painted, which decides whether selection frames appear.
+// Objects paint in page units through the painter's world transform (scale for zoom,
+// translation for scrolling); selection frames and blurred shadows are worked out in
+// device pixels from that transform, so views map with it rather than with a
+// window/viewport pair.
 struct CDrawContext
 {
     enum class Device { Screen, Printer };
