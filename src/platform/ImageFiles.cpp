@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <cstdlib>
-#include <cstring>
 #include <gif_lib.h>
 #include <vector>
 

@@ -9,16 +9,6 @@
 
 #include <QPainter>
 
-QImage PaintObjects(const ObjectList& objects, QSize size, const CDrawContext& context)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    for (const auto& object : objects)
-        object->Draw(painter, context);
-    return image;
-}
-
 QImage PaintObject(CDiagramObject& object, QSize size, const CDrawContext& context)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -26,13 +16,6 @@ QImage PaintObject(CDiagramObject& object, QSize size, const CDrawContext& conte
     QPainter painter(&image);
     object.Draw(painter, context);
     return image;
-}
-
-bool Near(QColor actual, QColor expected, int tolerance)
-{
-    return std::abs(actual.red() - expected.red()) <= tolerance &&
-           std::abs(actual.green() - expected.green()) <= tolerance &&
-           std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
 
 ObjectList OneOfEveryStoredType()

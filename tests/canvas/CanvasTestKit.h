@@ -2,20 +2,21 @@
 
 #include "canvas/objects/DiagramObject.h"
 #include "canvas/objects/WrnDocument.h"
+#include "support/PixelProbes.h"
 
 #include <QImage>
 
-// Paints objects on a white image of the given size, as a file export would.
-QImage PaintObjects(const ObjectList& objects, QSize size,
-                    const CDrawContext& context = CDrawContext::Export());
+// Paints an object on a white image of the given size, as a file export would.
 QImage PaintObject(CDiagramObject& object, QSize size,
                    const CDrawContext& context = CDrawContext::Export());
 
 // One object of every stored type, every stored field set away from its default.
 ObjectList OneOfEveryStoredType();
 
-// Whether two colours are within `tolerance` on every channel.
-bool Near(QColor actual, QColor expected, int tolerance = 8);
+inline bool Near(const QColor& actual, const QColor& expected, int tolerance = 8)
+{
+    return ColorsNear(actual, expected, tolerance);
+}
 
 // A page object that is never stored, like the tuition statement.
 class CUnstoredObject : public CDiagramObject

@@ -1,6 +1,7 @@
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DrawObject.h"
 #include "canvas/objects/WrnDocument.h"
+#include "support/PixelProbes.h"
 
 #include <QDir>
 #include <QFile>
@@ -183,15 +184,11 @@ TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         const QImage image(out);
         ASSERT_EQ(image.size(), QSize(400, 500));
-        auto near = [](QColor a, QColor b) {
-            return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
-                   std::abs(a.blue() - b.blue()) < 24;
-        };
-        EXPECT_TRUE(near(image.pixelColor(200, 200), QColor(255, 0, 0)));
-        EXPECT_TRUE(near(image.pixelColor(350, 450), Qt::white));
-        EXPECT_TRUE(near(image.pixelColor(100, 50), Qt::black));
+        EXPECT_TRUE(ColorsNear(image.pixelColor(200, 200), QColor(255, 0, 0), 23));
+        EXPECT_TRUE(ColorsNear(image.pixelColor(350, 450), Qt::white, 23));
+        EXPECT_TRUE(ColorsNear(image.pixelColor(100, 50), Qt::black, 23));
         // No selection handle in a file.
-        EXPECT_TRUE(near(image.pixelColor(103, 103), QColor(255, 0, 0)));
+        EXPECT_TRUE(ColorsNear(image.pixelColor(103, 103), QColor(255, 0, 0), 23));
     }
 
     const QString pdf = m_home.filePath(QStringLiteral("page.pdf"));

@@ -1,5 +1,6 @@
 #include "platform/ImageFiles.h"
 #include "platform/PdfPages.h"
+#include "support/PixelProbes.h"
 
 #include <QFile>
 #include <QProcess>
@@ -18,12 +19,6 @@ QImage Quarters()
         for (int x = 0; x < image.width(); ++x)
             image.setPixelColor(x, y, colours[(y >= 24 ? 2 : 0) + (x >= 32 ? 1 : 0)]);
     return image;
-}
-
-bool Close(QColor a, QColor b, int tolerance)
-{
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
-           std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 QString PdfInfo(const QString& path)
@@ -50,7 +45,7 @@ TEST(ImageFiles, EveryWritableFormatReadsBackAsWritten)
         const QImage back = ImageFiles::Read(path);
         ASSERT_EQ(back.size(), original.size());
         for (QPoint probe : {QPoint(10, 10), QPoint(50, 10), QPoint(10, 40), QPoint(50, 40)})
-            EXPECT_TRUE(Close(back.pixelColor(probe), original.pixelColor(probe), format.tolerance))
+            EXPECT_TRUE(ColorsNear(back.pixelColor(probe), original.pixelColor(probe), format.tolerance))
                 << probe.x() << "," << probe.y();
     }
     // The GIF came from giflib, not from a Qt writer, and is a real GIF.

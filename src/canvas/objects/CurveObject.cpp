@@ -158,15 +158,20 @@ QBrush CCurveObject::FillBrush()
         gradient.setColorAt(1, line);
         return QBrush(gradient);
     }
-    case FillType::Texture: {
-        const QImage* texture = TexturePicture();
-        return texture ? QBrush(*texture) : QBrush();
-    }
+    case FillType::Texture:
+        return TextureBrush();
     case FillType::Hatch:
         return QBrush(line, HatchPattern(m_nHatchStyle));
     default:
         return m_bFill ? QBrush(fill) : QBrush();
     }
+}
+
+QTransform CCurveObject::LocalToPage() const
+{
+    // Vertices are relative to the top-left corner; the figure turns about the middle.
+    const QPointF centre(m_rect.Width() / 2.0, m_rect.Height() / 2.0);
+    return RotationAbout(centre, m_nAngle) * QTransform::fromTranslate(m_rect.left, m_rect.top);
 }
 
 void CCurveObject::PaintShadow(QPainter& painter)
@@ -177,9 +182,7 @@ void CCurveObject::PaintShadow(QPainter& painter)
     const QColor color = ToQColor(m_crShadow, m_nShadowAlpha);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(m_rect.left, m_rect.top);
-    painter.setTransform(RotationAbout(QPointF(m_rect.Width() / 2.0, m_rect.Height() / 2.0),
-                                       m_nAngle), true);
+    painter.setTransform(LocalToPage(), true);
     if (m_nShadowType == ShadowType::Hard)
         painter.fillPath(figure.translated(m_nShadowDX, m_nShadowDY), color);
     else if (m_nShadowType == ShadowType::Soft)
@@ -204,9 +207,7 @@ void CCurveObject::DrawContent(QPainter& painter, const CDrawContext&)
     const QPen pen = OutlinePen(m_crLine, m_nLineWidth, m_nLineStyle);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(m_rect.left, m_rect.top);
-    painter.setTransform(RotationAbout(QPointF(m_rect.Width() / 2.0, m_rect.Height() / 2.0),
-                                       m_nAngle), true);
+    painter.setTransform(LocalToPage(), true);
     if (PaintsFilled()) {
         const QPainterPath figure = FilledFigure();
         const QBrush brush = FillBrush();
@@ -224,11 +225,7 @@ void CCurveObject::DrawContent(QPainter& painter, const CDrawContext&)
 
 bool CCurveObject::HitTest(const QPointF& pagePoint) const
 {
-    const QPointF centre(m_rect.Width() / 2.0, m_rect.Height() / 2.0);
-    const QTransform toLocal = (RotationAbout(centre, m_nAngle) *
-                                QTransform::fromTranslate(m_rect.left, m_rect.top))
-                                   .inverted();
-    const QPointF local = toLocal.map(pagePoint);
+    const QPointF local = LocalToPage().inverted().map(pagePoint);
     const QPainterPath outline = OutlineFigure();
     if (IsClosedKind() && m_nCurveKind != CurveKind::OpenPolyline && outline.contains(local))
         return true;

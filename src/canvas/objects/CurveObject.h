@@ -52,6 +52,8 @@ public:
     QList<QPoint> m_vertices; // relative to m_rect's top-left corner
 
 private:
+    // Maps the rectangle's own coordinates, turned by the angle, onto the page.
+    QTransform LocalToPage() const;
     QList<QPointF> DrawnVertices() const;
     // The figure in the rectangle's own coordinates, as it is filled.
     QPainterPath FilledFigure();

@@ -65,6 +65,12 @@ const QImage* CDiagramObject::TexturePicture()
     return m_texture.For(m_strTexture);
 }
 
+QBrush CDiagramObject::TextureBrush()
+{
+    const QImage* texture = TexturePicture();
+    return texture ? QBrush(*texture) : QBrush();
+}
+
 void CDiagramObject::DrawSelectionFrameIfShown(QPainter& painter,
                                                const CDrawContext& context) const
 {

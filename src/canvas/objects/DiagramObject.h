@@ -4,6 +4,7 @@
 #include "canvas/objects/PageRect.h"
 #include "canvas/objects/TexturePicture.h"
 
+#include <QBrush>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -94,6 +95,8 @@ protected:
 
     // The texture picture when the fill is a texture that could be loaded.
     const QImage* TexturePicture();
+    // A brush tiling that picture, or no brush.
+    QBrush TextureBrush();
     void DrawSelectionFrameIfShown(QPainter& painter, const CDrawContext& context) const;
 
 private:

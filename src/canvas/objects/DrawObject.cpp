@@ -43,10 +43,8 @@ bool CDrawObject::HasFill() const
 
 QBrush CDrawObject::FillBrush()
 {
-    if (m_nFillType == FillType::Texture) {
-        const QImage* texture = TexturePicture();
-        return texture ? QBrush(*texture) : QBrush();
-    }
+    if (m_nFillType == FillType::Texture)
+        return TextureBrush();
     if (m_nFillType == FillType::Gradient || m_nFillType == FillType::PathGradient) {
         const double growX = m_nShadowDX + 5.0, growY = m_nShadowDY + 5.0;
         const QRectF area = m_rect.ToRectF().adjusted(-growX, -growY, growX, growY);

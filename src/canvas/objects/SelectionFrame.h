@@ -2,6 +2,9 @@
 
 #include "canvas/objects/PageRect.h"
 
+#include <QList>
+#include <QRect>
+
 class QPainter;
 
 enum class TrackerHandles { Inside, Outside };

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
-#include <cstring>
+#include <limits>
 
 namespace {
 
