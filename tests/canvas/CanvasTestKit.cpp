@@ -18,6 +18,24 @@ QImage PaintObject(CDiagramObject& object, QSize size, const CDrawContext& conte
     return image;
 }
 
+CInk InkWhere(const QImage& image, const std::function<bool(const QColor&)>& test, QRect within)
+{
+    CInk ink;
+    within = within.isNull() ? image.rect() : within.intersected(image.rect());
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (test(image.pixelColor(x, y))) {
+                ink.bounds |= QRect(x, y, 1, 1);
+                ++ink.count;
+            }
+    return ink;
+}
+
+CInk DarkInk(const QImage& image, QRect within)
+{
+    return InkWhere(image, [](const QColor& c) { return c.lightness() < 128; }, within);
+}
+
 ObjectList OneOfEveryStoredType()
 {
     ObjectList objects;

@@ -1,13 +1,15 @@
-// Writes a page of every shape kind and style to look at, when asked:
+// Writes pages of every shape kind, text style and calendar to look at, when asked:
 //   TENDREL_SCREENSHOT_DIR=DIR test_canvas --gtest_filter='Showcase*'
 #include "CanvasTestKit.h"
 
+#include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DrawObject.h"
 #include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/ShapeFigures.h"
 #include "canvas/objects/ShapeOutlines.h"
 #include "canvas/objects/SymbolObject.h"
+#include "canvas/objects/TextObject.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -57,18 +59,107 @@ CWrnDocument ShowcasePage()
     return page;
 }
 
-} // namespace
-
-TEST(Showcase, EveryShapeKindOnOnePage)
+std::unique_ptr<CTextObject> Text(CPageRect rect, const QString& text, int style, int effect)
 {
-    const CWrnDocument page = ShowcasePage();
+    auto object = std::make_unique<CTextObject>(rect, text);
+    object->m_nTextStyle = style;
+    object->m_nTextEffect = effect;
+    object->m_nFontSize = 28;
+    object->m_bBold = 1;
+    object->m_crLine = Rgb(30, 50, 120);
+    return object;
+}
+
+CWrnDocument TextPage()
+{
+    CWrnDocument page;
+    auto plain = Text({20, 20, 380, 120}, QStringLiteral("Plain text, centred and turned a little"),
+                      1, 0);
+    plain->m_nAlign = 1;
+    plain->m_nAngle = -5;
+    page.objects.push_back(std::move(plain));
+    for (int effect = 1; effect <= 6; ++effect)
+        page.objects.push_back(Text({400 + (effect - 1) % 3 * 140, 20 + (effect - 1) / 3 * 140,
+                                     400 + (effect - 1) % 3 * 140 + 130,
+                                     20 + (effect - 1) / 3 * 140 + 130},
+                                    QStringLiteral("Happy Birthday"), 1, effect));
+    auto outlined = Text({20, 140, 380, 220}, QStringLiteral("Outlined"), 2, 0);
+    outlined->m_nFontSize = 60;
+    outlined->m_nFillType = FillType::Gradient;
+    outlined->m_crFill = Rgb(255, 200, 0);
+    outlined->m_nShadowType = ShadowType::Hard;
+    outlined->m_nOutlineWidth = 2;
+    page.objects.push_back(std::move(outlined));
+    auto doubled = Text({20, 240, 380, 320}, QStringLiteral("Double"), 4, 0);
+    doubled->m_nFontSize = 60;
+    doubled->m_crFill = Rgb(255, 120, 160);
+    page.objects.push_back(std::move(doubled));
+    for (int variant = 14; variant <= 26; ++variant) {
+        const int index = variant - 14, column = index % 4, row = index / 4;
+        page.objects.push_back(Text({20 + column * 205, 340 + row * 110, 20 + column * 205 + 195,
+                                     340 + row * 110 + 100},
+                                    QStringLiteral("Spring Fair"), 5, variant));
+    }
+    return page;
+}
+
+CWrnDocument CalendarPage()
+{
+    CWrnDocument page;
+    for (int shape : {0, 2, 3, 4}) {
+        auto calendar = std::make_unique<CCalendarObject>();
+        const int index = shape == 0 ? 0 : shape - 1;
+        calendar->m_rect = {20 + index % 2 * 420, 20 + index / 2 * 320, 20 + index % 2 * 420 + 400,
+                            20 + index / 2 * 320 + 300};
+        calendar->m_nYear = 2026;
+        calendar->m_nMonth = 3 + index;
+        calendar->m_nCalendarShape = shape;
+        calendar->m_bFill = 1;
+        calendar->m_nFillType = shape == 4 ? FillType::Gradient : FillType::Solid;
+        calendar->m_nWeekdayStyle = index % 3;
+        calendar->m_bSundayFirst = index % 2;
+        calendar->m_bShowYear = 1;
+        calendar->m_bCellBorders = shape == 0;
+        calendar->m_bTopLeftNumbers = shape == 0;
+        calendar->m_nHolidayMark = index % 2;
+        calendar->m_crHoliday = index % 2 ? Rgb(200, 0, 0) : Rgb(255, 210, 120);
+        calendar->m_nTitleSize = 28;
+        calendar->m_bTitleBold = 1;
+        calendar->m_nWeekdaySize = 14;
+        calendar->m_nDaySize = 16;
+        calendar->m_publicHolidays = {QDate(2026, 3, 17), QDate(2026, 4, 3), QDate(2026, 5, 25),
+                                      QDate(2026, 6, 19)};
+        page.objects.push_back(std::move(calendar));
+    }
+    return page;
+}
+
+void KeepPage(const CWrnDocument& page, const QString& name)
+{
     const QImage image = PageRenderer::Render(page);
     ASSERT_FALSE(image.isNull());
     const QString folder = qEnvironmentVariable("TENDREL_SCREENSHOT_DIR");
     if (folder.isEmpty())
         GTEST_SKIP() << "set TENDREL_SCREENSHOT_DIR to keep the picture";
     QDir().mkpath(folder);
-    EXPECT_TRUE(image.save(QDir(folder).filePath(QStringLiteral("canvas-shapes.png"))));
-    EXPECT_TRUE(SaveDocument(QDir(folder).filePath(QStringLiteral("canvas-shapes.wrn")), page.page,
+    EXPECT_TRUE(image.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
+    EXPECT_TRUE(SaveDocument(QDir(folder).filePath(name + QStringLiteral(".wrn")), page.page,
                              page.objects));
+}
+
+} // namespace
+
+TEST(Showcase, EveryShapeKindOnOnePage)
+{
+    KeepPage(ShowcasePage(), QStringLiteral("canvas-shapes"));
+}
+
+TEST(Showcase, EveryTextStyleOnOnePage)
+{
+    KeepPage(TextPage(), QStringLiteral("canvas-text"));
+}
+
+TEST(Showcase, CalendarsInEveryShape)
+{
+    KeepPage(CalendarPage(), QStringLiteral("canvas-calendars"));
 }

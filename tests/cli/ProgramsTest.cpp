@@ -1,5 +1,7 @@
+#include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DrawObject.h"
+#include "canvas/objects/TextObject.h"
 #include "canvas/objects/WrnDocument.h"
 #include "support/PixelProbes.h"
 
@@ -202,6 +204,49 @@ TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
                                         m_environment);
     EXPECT_EQ(wrongFormat.exitCode, 1);
     EXPECT_TRUE(wrongFormat.err.contains(QStringLiteral("xyz")));
+}
+
+TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)
+{
+    ObjectList objects;
+    auto headline = std::make_unique<CTextObject>(CPageRect{20, 20, 380, 100},
+                                                  QStringLiteral("Spring Fair"));
+    headline->m_nTextStyle = CTextObject::kDoubleOutlined;
+    headline->m_nFontSize = 48;
+    headline->m_crFill = Rgb(0, 0, 255);
+    objects.push_back(std::move(headline));
+    auto calendar = std::make_unique<CCalendarObject>();
+    calendar->m_rect = {20, 150, 380, 450};
+    calendar->m_nYear = 2026;
+    calendar->m_nMonth = 3;
+    calendar->m_bFill = 1;
+    objects.push_back(std::move(calendar));
+    const QString path = m_home.filePath(QStringLiteral("news.wrn"));
+    CWrnPage page;
+    page.width = 400;
+    page.height = 500;
+    ASSERT_TRUE(SaveDocument(path, page, objects));
+
+    const QString out = m_home.filePath(QStringLiteral("news.png"));
+    const Outcome run = Execute("tendrel-cli", {QStringLiteral("render"), path, out}, m_environment);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage image(out);
+    auto count = [&](QRect area, auto test) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += test(image.pixelColor(x, y)) ? 1 : 0;
+        return n;
+    };
+    auto blue = [](const QColor& c) { return c.blue() > 200 && c.red() < 60 && c.green() < 60; };
+    auto yellow = [](const QColor& c) { return c.red() > 200 && c.green() > 200 && c.blue() < 60; };
+    auto dark = [](const QColor& c) { return c.lightness() < 100; };
+    EXPECT_GT(count(QRect(20, 20, 360, 80), blue), 200);
+    EXPECT_GT(count(QRect(20, 20, 360, 80), yellow), 200);
+    // The background, the title and the day numbers of the calendar.
+    EXPECT_TRUE(ColorsNear(image.pixelColor(40, 440), QColor(214, 228, 248), 12));
+    EXPECT_GT(count(QRect(30, 150, 340, 60), dark), 50);
+    EXPECT_GT(count(QRect(30, 250, 340, 190), dark), 300);
 }
 
 } // namespace

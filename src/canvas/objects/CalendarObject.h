@@ -14,6 +14,17 @@ public:
     CCalendarObject(const CCalendarObject& other) = default;
 
     std::unique_ptr<CDiagramObject> Clone() const override;
+    // The transparent shape switches the fill type off when painted.
+    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+
+    static constexpr int kTransparentShape = 0;
+    static constexpr int kRectangleShape = 2;
+    static constexpr int kRoundRectangleShape = 3;
+    static constexpr int kSheetShape = 4;
+
+    // The title: the month's name, and the year when shown.
+    QString Title() const;
+    bool IsHoliday(int day) const;
 
     int m_nYear = 2009;
     int m_nMonth = 1;
@@ -49,4 +60,11 @@ public:
     int m_nDaySize = 10;
     int m_nCalendarShape = 3;
     QString m_strTexturePath;
+
+private:
+    void DrawBackground(QPainter& painter);
+    void DrawGrid(QPainter& painter) const;
+    void DrawDays(QPainter& painter, const class CCalendarLayout& layout) const;
+
+    CTexturePicture m_backgroundTexture;
 };

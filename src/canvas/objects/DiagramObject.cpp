@@ -1,7 +1,12 @@
 #include "canvas/objects/DiagramObject.h"
 
+#include "canvas/objects/BlurredShadow.h"
+#include "canvas/objects/FillStyles.h"
 #include "canvas/objects/ObjectIdentity.h"
 #include "canvas/objects/SelectionFrame.h"
+
+#include <QPainter>
+#include <QPainterPathStroker>
 
 CDiagramObject::CDiagramObject(int type, QString identity)
     : m_strID(std::move(identity)), m_nType(type)
@@ -78,4 +83,71 @@ void CDiagramObject::DrawSelectionFrameIfShown(QPainter& painter,
         DrawSelectionFrame(painter, m_rect,
                            FramesSelectionOutside() ? TrackerHandles::Outside
                                                     : TrackerHandles::Inside);
+}
+
+bool CDiagramObject::HasShapeFill() const
+{
+    return m_nFillType == FillType::Texture || m_nFillType == FillType::Gradient ||
+           m_nFillType == FillType::PathGradient || m_bFill;
+}
+
+QBrush CDiagramObject::ShapeFillBrush(ColorRef solid, const QBrush& texture) const
+{
+    if (m_nFillType == FillType::Texture)
+        return texture;
+    if (m_nFillType == FillType::Gradient || m_nFillType == FillType::PathGradient) {
+        const double growX = m_nShadowDX + 5.0, growY = m_nShadowDY + 5.0;
+        const QRectF area = m_rect.ToRectF().adjusted(-growX, -growY, growX, growY);
+        return QBrush(MakeLinearGradient({area, ShapeGradientDirection(m_nGradientStyle),
+                                          ToQColor(m_crFill2), ToQColor(solid, m_nFillAlpha),
+                                          ShapeGradientBlend(m_nGradientStyle), true}));
+    }
+    if (m_bFill)
+        return QBrush(ToQColor(solid, m_nFillAlpha));
+    return QBrush();
+}
+
+void CDiagramObject::PaintShapeShadow(QPainter& painter, const QPainterPath& figure, bool filled) const
+{
+    if (m_nShadowType == ShadowType::None)
+        return;
+    // An unfilled figure casts the shadow of its outline only.
+    QPainterPath mask = figure;
+    if (!filled) {
+        QPainterPathStroker stroker(OutlinePen(m_crLine, std::max(1, m_nLineWidth), 0));
+        mask = stroker.createStroke(figure);
+    }
+    const QColor color = ToQColor(m_crShadow, m_nShadowAlpha);
+    if (m_nShadowType == ShadowType::Soft) {
+        PaintBlurredShadow(painter, SoftShadow(mask, color, m_nShadowDX, m_nShadowDY));
+        return;
+    }
+    if (m_nShadowType == ShadowType::Glow) {
+        PaintBlurredShadow(painter, GlowShadow(mask, color, m_nShadowDX, m_nShadowDY));
+        return;
+    }
+    if (m_nShadowType != ShadowType::Hard || m_nShadowDir == 0)
+        return;
+    const double dx = m_nShadowDX, dy = m_nShadowDY;
+    QTransform placement;
+    switch (m_nShadowDir) {
+    case 1: placement.translate(-dx, -dy); break;
+    case 2: placement.translate(dx, dy); break;
+    case 3: placement.translate(dx, -dy); break;
+    case 4: placement.translate(-dx, dy); break;
+    case 5: {
+        // Grown about the centre so it shows dx and dy beyond every side.
+        const QRectF r = m_rect.ToRectF();
+        if (r.width() <= 0 || r.height() <= 0)
+            return;
+        const QPointF c = r.center();
+        placement.translate(c.x(), c.y());
+        placement.scale((r.width() + 2 * dx) / r.width(), (r.height() + 2 * dy) / r.height());
+        placement.translate(-c.x(), -c.y());
+        break;
+    }
+    default:
+        return;
+    }
+    painter.fillPath(placement.map(mask), color);
 }

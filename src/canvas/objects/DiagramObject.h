@@ -10,6 +10,7 @@
 #include <memory>
 
 class QPainter;
+class QPainterPath;
 
 // Type codes of the canvas objects, as documents store them.
 namespace ObjectType {
@@ -98,6 +99,12 @@ protected:
     // A brush tiling that picture, or no brush.
     QBrush TextureBrush();
     void DrawSelectionFrameIfShown(QPainter& painter, const CDrawContext& context) const;
+
+    // The fill and shadow of a figure painted like a shape (shapes, calendar backgrounds).
+    bool HasShapeFill() const;
+    // Texture, gradient (m_crFill2 to `solid`) or solid `solid`, by the fill type.
+    QBrush ShapeFillBrush(ColorRef solid, const QBrush& texture) const;
+    void PaintShapeShadow(QPainter& painter, const QPainterPath& figure, bool filled) const;
 
 private:
     CTexturePicture m_texture;

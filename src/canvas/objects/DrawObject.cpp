@@ -1,13 +1,11 @@
 #include "canvas/objects/DrawObject.h"
 
-#include "canvas/objects/BlurredShadow.h"
 #include "canvas/objects/FillStyles.h"
 #include "canvas/objects/ObjectIdentity.h"
 #include "canvas/objects/Rotation.h"
 #include "canvas/objects/ShapeOutlines.h"
 
 #include <QPainter>
-#include <QPainterPathStroker>
 
 CDrawObject::CDrawObject() : CDiagramObject(ObjectType::Shape, ObjectIdentity::New(u'D')) {}
 
@@ -35,73 +33,6 @@ void CDrawObject::Draw(QPainter& painter, const CDrawContext& context)
     DrawSelectionFrameIfShown(painter, context);
 }
 
-bool CDrawObject::HasFill() const
-{
-    return m_nFillType == FillType::Texture || m_nFillType == FillType::Gradient ||
-           m_nFillType == FillType::PathGradient || m_bFill;
-}
-
-QBrush CDrawObject::FillBrush()
-{
-    if (m_nFillType == FillType::Texture)
-        return TextureBrush();
-    if (m_nFillType == FillType::Gradient || m_nFillType == FillType::PathGradient) {
-        const double growX = m_nShadowDX + 5.0, growY = m_nShadowDY + 5.0;
-        const QRectF area = m_rect.ToRectF().adjusted(-growX, -growY, growX, growY);
-        return QBrush(MakeLinearGradient({area, ShapeGradientDirection(m_nGradientStyle),
-                                          ToQColor(m_crFill2), ToQColor(m_crFill, m_nFillAlpha),
-                                          ShapeGradientBlend(m_nGradientStyle), true}));
-    }
-    if (m_bFill)
-        return QBrush(ToQColor(m_crFill, m_nFillAlpha));
-    return QBrush();
-}
-
-void CDrawObject::PaintShadow(QPainter& painter, const QPainterPath& figure, bool filled) const
-{
-    if (m_nShadowType == ShadowType::None)
-        return;
-    // An unfilled figure casts the shadow of its outline only.
-    QPainterPath mask = figure;
-    if (!filled) {
-        QPainterPathStroker stroker(OutlinePen(m_crLine, std::max(1, m_nLineWidth), 0));
-        mask = stroker.createStroke(figure);
-    }
-    const QColor color = ToQColor(m_crShadow, m_nShadowAlpha);
-    if (m_nShadowType == ShadowType::Soft) {
-        PaintBlurredShadow(painter, SoftShadow(mask, color, m_nShadowDX, m_nShadowDY));
-        return;
-    }
-    if (m_nShadowType == ShadowType::Glow) {
-        PaintBlurredShadow(painter, GlowShadow(mask, color, m_nShadowDX, m_nShadowDY));
-        return;
-    }
-    if (m_nShadowType != ShadowType::Hard || m_nShadowDir == 0)
-        return;
-    const double dx = m_nShadowDX, dy = m_nShadowDY;
-    QTransform placement;
-    switch (m_nShadowDir) {
-    case 1: placement.translate(-dx, -dy); break;
-    case 2: placement.translate(dx, dy); break;
-    case 3: placement.translate(dx, -dy); break;
-    case 4: placement.translate(-dx, dy); break;
-    case 5: {
-        // Grown about the centre so it shows dx and dy beyond every side.
-        const QRectF r = m_rect.ToRectF();
-        if (r.width() <= 0 || r.height() <= 0)
-            return;
-        const QPointF c = r.center();
-        placement.translate(c.x(), c.y());
-        placement.scale((r.width() + 2 * dx) / r.width(), (r.height() + 2 * dy) / r.height());
-        placement.translate(-c.x(), -c.y());
-        break;
-    }
-    default:
-        return;
-    }
-    painter.fillPath(placement.map(mask), color);
-}
-
 QPainterPath CDrawObject::PlacedFigure() const
 {
     return RotationAbout(m_rect.Center(), m_nAngle)
@@ -119,12 +50,12 @@ void CDrawObject::DrawContent(QPainter& painter, const CDrawContext&)
     // right too when a sample is painted through DrawContent alone.
     painter.setTransform(RotationAbout(m_rect.Center(), m_nAngle), true);
 
-    QBrush brush = FillBrush();
+    QBrush brush = ShapeFillBrush(m_crFill, TextureBrush());
     // The pin's head is always solid: without a fill it takes the line colour.
     if (m_nShape == ShapeOutline::LineWithDot && brush.style() == Qt::NoBrush)
         brush = QBrush(ToQColor(m_crLine));
-    const bool filled = brush.style() != Qt::NoBrush || HasFill();
-    PaintShadow(painter, figure, filled);
+    const bool filled = brush.style() != Qt::NoBrush || HasShapeFill();
+    PaintShapeShadow(painter, figure, filled);
     if (brush.style() != Qt::NoBrush)
         painter.fillPath(figure, brush);
     if (!m_bNoLine && m_nLineWidth > 0)

@@ -35,9 +35,4 @@ public:
     int m_nShapeValueG = -20;
     double m_dShapeScaleX = 1.0;
     double m_dShapeScaleY = 1.0;
-
-private:
-    bool HasFill() const;
-    QBrush FillBrush();
-    void PaintShadow(QPainter& painter, const QPainterPath& figure, bool filled) const;
 };

@@ -2,6 +2,8 @@
 
 #include "canvas/objects/DiagramObject.h"
 
+#include <QFont>
+
 // A block of text: headlines, captions and newsletter paragraphs.
 class CTextObject : public CDiagramObject
 {
@@ -13,6 +15,17 @@ public:
     CTextObject(const CTextObject& other) = default;
 
     std::unique_ptr<CDiagramObject> Clone() const override;
+    // Bent text squares a low, wide rectangle and the double outline fits the rectangle
+    // to the text, so painting may change m_rect (and m_nOutlineWidth).
+    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+
+    static constexpr int kPlain = 1;
+    static constexpr int kOutlined = 2;
+    static constexpr int kDoubleOutlined = 4;
+    static constexpr int kArt = 5;
+
+    // The font of the object: face, size in page units and the style bits.
+    QFont Font(bool underline) const;
 
     QString m_strText;
     int m_nTextStyle = 1;
@@ -28,4 +41,16 @@ public:
     int m_nOutlineWidth = 1;
     ColorRef m_crOutline2 = Rgb(255, 255, 0);
     std::uint8_t m_nTextFillAlpha = 255;
+
+private:
+    void DrawPlain(QPainter& painter);
+    void DrawStraight(QPainter& painter);
+    void DrawBent(QPainter& painter);
+    void DrawOutlined(QPainter& painter);
+    void DrawDoubleOutlined(QPainter& painter);
+
+    struct COutlinedText;
+    COutlinedText LayOutOutlined(bool alignInRect) const;
+    void PaintHardShadow(QPainter& painter, COutlinedText& text) const;
+    QBrush GradientOver(const QRectF& box) const;
 };

@@ -1,0 +1,183 @@
+#include "CanvasTestKit.h"
+
+#include "canvas/objects/CalendarLayout.h"
+#include "canvas/objects/CalendarObject.h"
+#include "canvas/objects/FillStyles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QSize kPaper(460, 360);
+
+// March 2026 begins on a Sunday.
+CCalendarObject March2026(int shape = CCalendarObject::kRectangleShape)
+{
+    CCalendarObject calendar;
+    calendar.m_rect = {20, 20, 440, 340};
+    calendar.m_nYear = 2026;
+    calendar.m_nMonth = 3;
+    calendar.m_nCalendarShape = shape;
+    calendar.m_nDaySize = 18;
+    return calendar;
+}
+
+auto Colour(ColorRef expected)
+{
+    return [expected](const QColor& c) { return Near(c, ToQColor(expected), 12); };
+}
+
+} // namespace
+
+TEST(CalendarLayout, RowsAreANinthOfTheHeightAndColumnsASeventhOfTheWorkWidth)
+{
+    const CCalendarLayout layout({0, 0, 300, 150}, 2026, 3, false);
+    EXPECT_EQ(layout.RowHeight(), 16);
+    EXPECT_EQ(layout.ColumnWidth(), 40); // (300 - 2 * 10) / 7
+    EXPECT_EQ(layout.TitleBand(), QRectF(10, 0, 280, 16 * 1.8));
+    EXPECT_EQ(layout.WeekdayCell(1), QRect(10, 32, 40, 16));
+    EXPECT_EQ(layout.WeekdayBand(true), QRect(16, 32, 268, 16));
+    EXPECT_EQ(layout.DaysInMonth(), 31);
+}
+
+TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
+{
+    const CCalendarLayout sundayFirst({0, 0, 300, 150}, 2026, 3, true);
+    const CCalendarLayout mondayFirst({0, 0, 300, 150}, 2026, 3, false);
+    EXPECT_EQ(sundayFirst.FirstDayColumn(), 1);
+    EXPECT_EQ(mondayFirst.FirstDayColumn(), 7);
+    EXPECT_EQ(sundayFirst.DayCell(1), QRect(10, 3 * 16 + 2, 40, 16));
+    EXPECT_EQ(mondayFirst.DayCell(1), QRect(10 + 6 * 40, 3 * 16 + 2, 40, 16));
+    // The next day wraps to the left of the next row.
+    EXPECT_EQ(mondayFirst.DayCell(2), QRect(10, 3 * 16 + 2 + 16, 40, 16));
+    EXPECT_EQ(sundayFirst.DayCell(31), QRect(10 + 2 * 40, 3 * 16 + 2 + 4 * 16, 40, 16));
+
+    // A Monday the 1st (June 2026).
+    EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2026, 6, false).FirstDayColumn(), 1);
+    EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2026, 6, true).FirstDayColumn(), 2);
+    // Leap February has a 29th.
+    EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2028, 2, false).DaysInMonth(), 29);
+    // A damaged month has no days at all.
+    EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2026, 13, false).DaysInMonth(), 0);
+}
+
+TEST(CalendarNames, WeekdaysBySpellingStyleAndWeekStart)
+{
+    using CalendarNames::WeekdayHeadings;
+    EXPECT_EQ(WeekdayHeadings(1, false, nullptr)[2], "Wen");
+    EXPECT_EQ(WeekdayHeadings(2, false, nullptr)[2], "Wendseday");
+    EXPECT_EQ(WeekdayHeadings(0, false, nullptr).join(QString()), "MTWTFSS");
+    EXPECT_EQ(WeekdayHeadings(7, true, nullptr).join(QString()), "SMTWTFS");
+    EXPECT_EQ(WeekdayHeadings(2, true, nullptr).first(), "Sunday");
+
+    const QStringList own{"Lu", "Ma", "Me", "Je", "Ve"}; // two missing
+    const QStringList mondayFirst = WeekdayHeadings(1, false, &own);
+    EXPECT_EQ(mondayFirst[0], "Lu");
+    EXPECT_TRUE(mondayFirst[6].isEmpty());
+    EXPECT_TRUE(WeekdayHeadings(1, true, &own)[0].isEmpty()); // Sunday has no name
+    EXPECT_EQ(WeekdayHeadings(1, true, &own)[1], "Lu");
+}
+
+TEST(CalendarObject, TitleUsesOwnNamesWhenThereAreEnoughAndTheYearWhenShown)
+{
+    CCalendarObject calendar = March2026();
+    EXPECT_EQ(calendar.Title(), "March");
+    calendar.m_bShowYear = 1;
+    EXPECT_EQ(calendar.Title(), "March 2026");
+    calendar.m_bOwnLanguage = 1;
+    calendar.m_monthNames = {"Janvier", "Fevrier", "Mars"};
+    EXPECT_EQ(calendar.Title(), "Mars 2026");
+    calendar.m_nMonth = 4; // no fourth name: English stays
+    EXPECT_EQ(calendar.Title(), "April 2026");
+    calendar.m_nMonth = 0;
+    calendar.m_bShowYear = 0;
+    EXPECT_TRUE(calendar.Title().isEmpty());
+}
+
+TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
+{
+    CCalendarObject calendar = March2026(CCalendarObject::kTransparentShape);
+    calendar.m_bFill = 1;
+    calendar.m_nFillType = FillType::Solid;
+    calendar.m_bNoWeekdayBand = 1;
+    const QImage image = PaintObject(calendar, kPaper);
+    EXPECT_EQ(calendar.m_nFillType, FillType::None);
+    EXPECT_EQ(InkWhere(image, Colour(calendar.m_crCalendar)).count, 0);
+
+    CCalendarObject filled = March2026(CCalendarObject::kRectangleShape);
+    filled.m_bFill = 1;
+    const QImage background = PaintObject(filled, kPaper);
+    EXPECT_EQ(filled.m_nFillType, FillType::None); // untouched by other shapes
+    EXPECT_TRUE(Near(background.pixelColor(30, 330), ToQColor(filled.m_crCalendar)));
+}
+
+TEST(CalendarObject, TextureWithoutItsOwnPictureLeavesTheBackgroundUnfilled)
+{
+    CCalendarObject calendar = March2026(CCalendarObject::kRoundRectangleShape);
+    calendar.m_nFillType = FillType::Texture;
+    calendar.m_strTexture = QStringLiteral("/nowhere/texture.png");
+    const QImage image = PaintObject(calendar, kPaper);
+    EXPECT_TRUE(Near(image.pixelColor(40, 330), Qt::white));
+}
+
+TEST(CalendarObject, HolidaysAreFilledOrDrawnBoldInTheirColour)
+{
+    const ColorRef mark = Rgb(230, 40, 40);
+    CCalendarObject calendar = March2026();
+    calendar.m_crHoliday = mark;
+    calendar.m_publicHolidays = {QDate(2026, 3, 17)};
+    const CCalendarLayout layout(calendar.m_rect, 2026, 3, false);
+    const QRect holiday = layout.DayCell(17), ordinary = layout.DayCell(18);
+
+    const QImage filled = PaintObject(calendar, kPaper);
+    EXPECT_TRUE(Near(filled.pixelColor(holiday.topLeft() + QPoint(2, 2)), ToQColor(mark)));
+    EXPECT_EQ(InkWhere(filled, Colour(mark), ordinary).count, 0);
+    EXPECT_GT(DarkInk(filled, holiday).count, 10); // the number is still drawn
+
+    calendar.m_nHolidayMark = 1;
+    const QImage bold = PaintObject(calendar, kPaper);
+    EXPECT_TRUE(Near(bold.pixelColor(holiday.topLeft() + QPoint(2, 2)), Qt::white));
+    EXPECT_GT(InkWhere(bold, Colour(mark), holiday).count, 10);
+    EXPECT_EQ(InkWhere(bold, Colour(mark), ordinary).count, 0);
+
+    calendar.m_publicHolidays = {QDate(2025, 3, 17)}; // another year's date
+    EXPECT_EQ(InkWhere(PaintObject(calendar, kPaper), Colour(mark)).count, 0);
+}
+
+TEST(CalendarObject, CellBordersAndTopLeftNumbersOnlyForTheTransparentShape)
+{
+    const CCalendarLayout layout({20, 20, 440, 340}, 2026, 3, false);
+    const QRect cell = layout.DayCell(10);
+    auto borderAt = [&](const QImage& image) {
+        return DarkInk(image, QRect(cell.left() + 5, cell.top(), cell.width() - 10, 1)).count;
+    };
+
+    CCalendarObject boxed = March2026(CCalendarObject::kTransparentShape);
+    boxed.m_bCellBorders = 1;
+    EXPECT_GT(borderAt(PaintObject(boxed, kPaper)), cell.width() / 2);
+    const QRect centred = DarkInk(PaintObject(boxed, kPaper), cell.adjusted(2, 2, -2, -2)).bounds;
+    boxed.m_bTopLeftNumbers = 1;
+    const QRect corner = DarkInk(PaintObject(boxed, kPaper), cell.adjusted(2, 2, -2, -2)).bounds;
+    EXPECT_LT(corner.left(), centred.left());
+    EXPECT_LT(corner.top(), centred.top());
+
+    CCalendarObject rectangle = March2026(CCalendarObject::kRectangleShape);
+    rectangle.m_bCellBorders = 1;
+    rectangle.m_bTopLeftNumbers = 1;
+    EXPECT_EQ(borderAt(PaintObject(rectangle, kPaper)), 0);
+}
+
+TEST(CalendarObject, EveryShapePaintsAndDamagedValuesDoNotBreakIt)
+{
+    for (int shape : {0, 2, 3, 4, 9}) {
+        CCalendarObject calendar = March2026(shape);
+        EXPECT_GT(DarkInk(PaintObject(calendar, kPaper)).count, 100) << shape;
+    }
+    CCalendarObject damaged = March2026();
+    damaged.m_nMonth = -4;
+    damaged.m_nTitleSize = 2000000000;
+    damaged.m_rect = {0, 0, 5, 5};
+    PaintObject(damaged, kPaper);
+    damaged.m_rect = {2147483000, 0, 2147483600, 900};
+    PaintObject(damaged, kPaper);
+}

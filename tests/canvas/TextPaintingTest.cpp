@@ -1,0 +1,293 @@
+#include "CanvasTestKit.h"
+
+#include "canvas/objects/BentText.h"
+#include "canvas/objects/TextArt.h"
+#include "canvas/objects/TextLayout.h"
+#include "canvas/objects/TextObject.h"
+
+#include <QCryptographicHash>
+#include <QFontMetricsF>
+#include <QSet>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QSize kPaper(420, 320);
+
+CTextObject Text(const QString& text, CPageRect rect = {20, 20, 400, 300})
+{
+    CTextObject object(rect, text);
+    object.m_nFontSize = 40;
+    object.m_strFontName = QStringLiteral("DejaVu Sans");
+    return object;
+}
+
+// The longest run of dark pixels along any row: an underline spans the whole word.
+int LongestDarkRow(const QImage& image)
+{
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            run = image.pixelColor(x, y).lightness() < 128 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+QColor AverageInk(const QImage& image, QRect within)
+{
+    double r = 0, g = 0, b = 0;
+    int n = 0;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.lightness() > 240)
+                continue;
+            r += c.red(), g += c.green(), b += c.blue(), ++n;
+        }
+    return n ? QColor(int(r / n), int(g / n), int(b / n)) : QColor(Qt::white);
+}
+
+} // namespace
+
+TEST(PlainText, AlignsLeftCentreAndRightWithinItsRectangle)
+{
+    std::map<int, QRect> inked;
+    for (int align : {0, 1, 2}) {
+        CTextObject text = Text(QStringLiteral("Hi"));
+        text.m_nAlign = align;
+        inked[align] = DarkInk(PaintObject(text, kPaper)).bounds;
+        ASSERT_FALSE(inked[align].isEmpty()) << align;
+    }
+    EXPECT_LT(inked[0].left(), 40);
+    EXPECT_NEAR(inked[1].center().x(), 210, 6);
+    EXPECT_GT(inked[2].right(), 380);
+    EXPECT_LT(inked[0].top(), 40); // always from the top
+}
+
+TEST(PlainText, JustifiedTextDropsTheUnderline)
+{
+    CTextObject underlined = Text(QStringLiteral("Nursery news"));
+    underlined.m_bUnderline = 1;
+    const int wordWidth = DarkInk(PaintObject(underlined, kPaper)).bounds.width();
+    EXPECT_GT(LongestDarkRow(PaintObject(underlined, kPaper)), wordWidth * 9 / 10);
+
+    underlined.m_nAlign = CTextObject::kJustified;
+    EXPECT_LT(LongestDarkRow(PaintObject(underlined, kPaper)), wordWidth / 3);
+}
+
+TEST(PlainText, TurnsAboutTheRectangleCentre)
+{
+    CTextObject text = Text(QStringLiteral("WWWWWW"), {60, 110, 360, 210});
+    text.m_nAlign = 1;
+    const QRect level = DarkInk(PaintObject(text, kPaper)).bounds;
+    text.m_nAngle = 90;
+    const QRect turned = DarkInk(PaintObject(text, kPaper)).bounds;
+    EXPECT_GT(level.width(), level.height());
+    EXPECT_GT(turned.height(), turned.width());
+    EXPECT_NEAR(turned.center().x(), 210, 30);
+}
+
+TEST(BentText, CircleEffectsFollowTheFixedFormula)
+{
+    const QRectF rect(0, 0, 200, 200);
+    const auto over = BentText::OnCircle(1, rect, 4);
+    const auto under = BentText::OnCircle(2, rect, 4);
+    ASSERT_EQ(over.size(), 4u);
+    const double r = 90, x0 = 10, y0 = 10, step = (400.0 / r) / 4;
+    EXPECT_DOUBLE_EQ(over[0].origin.x(), x0);
+    EXPECT_DOUBLE_EQ(over[0].origin.y(), y0 + r);
+    EXPECT_DOUBLE_EQ(over[0].degrees, -90);
+    EXPECT_DOUBLE_EQ(under[0].degrees, 90);
+    EXPECT_DOUBLE_EQ(over[3].origin.x(), x0 + r * (1 - std::cos(3 * step)));
+    EXPECT_DOUBLE_EQ(over[3].origin.y(), y0 + r * (1 - std::sin(3 * step)));
+    EXPECT_DOUBLE_EQ(under[3].origin.y(), y0 + r * (1 + std::sin(3 * step)));
+    // Degrees come from single-precision pi, not the true one.
+    EXPECT_DOUBLE_EQ(over[3].degrees, 3 * (step * 180) / 3.1415925 - 90);
+    EXPECT_NE(over[3].degrees, 3 * (step * 180) / M_PI - 90);
+    EXPECT_DOUBLE_EQ(under[3].degrees, 90 - 3 * (step * 180) / 3.1415925);
+    EXPECT_TRUE(BentText::OnCircle(1, rect, 0).empty());
+}
+
+TEST(BentText, LowWideRectangleBecomesSquareOnceAndEmptyTextPlacesNothing)
+{
+    CTextObject low = Text(QString(), {10, 10, 210, 60});
+    low.m_nTextEffect = 3;
+    const QImage image = PaintObject(low, kPaper);
+    EXPECT_EQ(low.m_rect.Height(), 200);
+    EXPECT_EQ(DarkInk(image).count, 0);
+
+    CTextObject tall = Text(QStringLiteral("ABC"), {10, 10, 210, 110});
+    tall.m_nTextEffect = 1;
+    PaintObject(tall, kPaper);
+    EXPECT_EQ(tall.m_rect.Height(), 100); // half the width is enough
+
+    CTextObject straight = Text(QStringLiteral("ABC"), {10, 10, 210, 40});
+    PaintObject(straight, kPaper);
+    EXPECT_EQ(straight.m_rect.Height(), 30);
+}
+
+TEST(BentText, EveryBentEffectPlacesItsLettersDifferently)
+{
+    QSet<QByteArray> looks;
+    for (int effect = 1; effect <= 6; ++effect) {
+        CTextObject text = Text(QStringLiteral("Sunflowers"), {20, 20, 300, 300});
+        text.m_nFontSize = 24;
+        text.m_nTextEffect = effect;
+        const QImage image = PaintObject(text, kPaper);
+        EXPECT_GT(DarkInk(image).count, 200) << effect;
+        looks.insert(QCryptographicHash::hash(
+            QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Md5));
+    }
+    EXPECT_EQ(looks.size(), 6);
+}
+
+TEST(BentText, LongTextShrinksToItsCurve)
+{
+    const QPainterPath curve = BentText::Baseline(5, QRectF(0, 0, 100, 100));
+    const QStringList letters = SplitCharacters(QStringLiteral("A very long headline indeed"));
+    const QFont fitted = BentText::FittedToCurve(PageFont("DejaVu Sans", 30, false, false),
+                                                 curve, letters);
+    EXPECT_LT(fitted.pixelSize(), 30);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(letters.join(QString())),
+              curve.length() + 1);
+    EXPECT_EQ(SplitCharacters(QStringLiteral("a\U0001F600b")).size(), 3);
+}
+
+TEST(OutlinedText, HardShadowFallsBelowAndRightOfTheLetters)
+{
+    CTextObject text = Text(QStringLiteral("Art"));
+    text.m_nTextStyle = CTextObject::kOutlined;
+    text.m_nFontSize = 80;
+    text.m_nShadowType = ShadowType::Hard;
+    text.m_crShadow = Rgb(255, 0, 0);
+    text.m_nShadowDX = 8;
+    text.m_nShadowDY = 6;
+    const QImage image = PaintObject(text, kPaper);
+    const QRect letters = DarkInk(image).bounds;
+    const QRect shadow = InkWhere(image, [](const QColor& c) {
+                             return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+                         }).bounds;
+    ASSERT_FALSE(shadow.isEmpty());
+    EXPECT_NEAR(shadow.right() - letters.right(), 8, 2);
+    EXPECT_NEAR(shadow.bottom() - letters.bottom(), 6, 2);
+}
+
+TEST(OutlinedText, GradientRunsFromLineToFillAndSwapsForStyleTwo)
+{
+    auto sides = [](int gradientStyle) {
+        CTextObject text = Text(QStringLiteral("MMMM"));
+        text.m_nTextStyle = CTextObject::kOutlined;
+        text.m_nFontSize = 90;
+        text.m_bBold = 1;
+        text.m_nFillType = FillType::Gradient;
+        text.m_nPattern = 1; // across
+        text.m_crLine = Rgb(220, 0, 0);
+        text.m_crFill = Rgb(0, 0, 220);
+        text.m_nGradientStyle = gradientStyle;
+        const QImage image = PaintObject(text, kPaper);
+        const QRect ink = InkWhere(image, [](const QColor& c) { return c.lightness() < 200; }).bounds;
+        const QRect left(ink.left(), ink.top(), ink.width() / 5, ink.height());
+        const QRect right(ink.right() - ink.width() / 5, ink.top(), ink.width() / 5, ink.height());
+        return std::pair{AverageInk(image, left), AverageInk(image, right)};
+    };
+    const auto [left, right] = sides(1);
+    EXPECT_GT(left.red(), left.blue());
+    EXPECT_GT(right.blue(), right.red());
+    const auto [swappedLeft, swappedRight] = sides(2);
+    EXPECT_GT(swappedLeft.blue(), swappedLeft.red());
+    EXPECT_GT(swappedRight.red(), swappedRight.blue());
+}
+
+TEST(DoubleOutlinedText, RaisesTheWidthToThreeAndFitsTheRectangleToTheText)
+{
+    CTextObject text = Text(QStringLiteral("Hello\nfriends"), {30, 40, 400, 300});
+    text.m_nTextStyle = CTextObject::kDoubleOutlined;
+    text.m_bBold = 1;
+    text.m_nOutlineWidth = 1;
+    const QImage image = PaintObject(text, kPaper);
+    EXPECT_EQ(text.m_nOutlineWidth, 3);
+
+    const QFont font = text.Font(false);
+    const QFontMetricsF metrics(font);
+    const double widest = std::max(metrics.horizontalAdvance(QStringLiteral("Hello")),
+                                   metrics.horizontalAdvance(QStringLiteral("friends")));
+    EXPECT_EQ(text.m_rect.left, 30);
+    EXPECT_EQ(text.m_rect.Width(), int(widest * 1.25));
+    EXPECT_EQ(text.m_rect.Height(), int(metrics.lineSpacing() * 2));
+    // The wide outline is yellow by default and shows around the letters.
+    EXPECT_GT(InkWhere(image, [](const QColor& c) {
+                  return c.red() > 200 && c.green() > 200 && c.blue() < 60;
+              }).count,
+              100);
+
+    text.m_nOutlineWidth = 5;
+    PaintObject(text, kPaper);
+    EXPECT_EQ(text.m_nOutlineWidth, 5);
+}
+
+TEST(DoubleOutlinedText, InsideColourTakesItsOwnOpacity)
+{
+    CTextObject text = Text(QStringLiteral("O"), {20, 20, 400, 300});
+    text.m_nTextStyle = CTextObject::kDoubleOutlined;
+    text.m_nFontSize = 200;
+    text.m_crFill = Rgb(0, 0, 255);
+    text.m_nTextFillAlpha = 0;
+    const QImage clear = PaintObject(text, kPaper);
+    text.m_nTextFillAlpha = 255;
+    const QImage solid = PaintObject(text, kPaper);
+    auto blue = [](const QColor& c) { return c.blue() > 200 && c.red() < 60; };
+    EXPECT_EQ(InkWhere(clear, blue).count, 0);
+    EXPECT_GT(InkWhere(solid, blue).count, 500);
+}
+
+TEST(TextStyles, UnknownStylesAndVariantsPaintNothing)
+{
+    for (auto [style, effect] : {std::pair{0, 0}, {3, 0}, {6, 0}, {5, 13}, {5, 27}}) {
+        CTextObject text = Text(QStringLiteral("Nothing"));
+        text.m_nTextStyle = style;
+        text.m_nTextEffect = effect;
+        EXPECT_EQ(DarkInk(PaintObject(text, kPaper)).count, 0) << style << "/" << effect;
+    }
+}
+
+TEST(TextArt, ThirteenNamedVariantsEachLookDifferentAndStayInTheirRectangle)
+{
+    QSet<QByteArray> looks;
+    QSet<QString> names;
+    const CPageRect rect{40, 60, 380, 260};
+    for (int variant = TextArt::kFirstVariant; variant <= TextArt::kLastVariant; ++variant) {
+        CTextObject text = Text(QStringLiteral("Fun Day"), rect);
+        text.m_nTextStyle = CTextObject::kArt;
+        text.m_nTextEffect = variant;
+        const QImage image = PaintObject(text, kPaper);
+        const CInk ink = InkWhere(image, [](const QColor& c) { return c != QColor(Qt::white); });
+        EXPECT_GT(ink.count, 2000) << variant;
+        EXPECT_TRUE(rect.ToRectF().adjusted(-8, -8, 8, 8).contains(QRectF(ink.bounds))) << variant;
+        looks.insert(QCryptographicHash::hash(
+            QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Md5));
+        names.insert(TextArt::VariantName(variant));
+    }
+    EXPECT_EQ(looks.size(), 13);
+    EXPECT_EQ(names.size(), 13);
+    EXPECT_TRUE(TextArt::VariantName(27).isEmpty());
+}
+
+TEST(TextStyles, MissingFontFallsBackAndDamagedSizesStayDrawable)
+{
+    CTextObject text = Text(QStringLiteral("Fallback"));
+    text.m_strFontName = QStringLiteral("No Such Font Anywhere");
+    EXPECT_GT(DarkInk(PaintObject(text, kPaper)).count, 50);
+
+    for (int size : {0, -5, 2000000000}) {
+        CTextObject damaged = Text(QStringLiteral("x"));
+        damaged.m_nFontSize = size;
+        damaged.m_nTextStyle = CTextObject::kDoubleOutlined;
+        damaged.m_nOutlineWidth = 2000000000;
+        PaintObject(damaged, kPaper); // must not crash or overflow
+        EXPECT_GE(damaged.Font(false).pixelSize(), 1);
+    }
+}
