@@ -76,6 +76,8 @@ TEST_F(CalendarDialogTest, AWholeYearInRowsOfSixWithTheUsersChoicesReachesTheCal
     ChooseData(dialog, "weekdayStyle", CCalendarLook::FullNames);
     Find<QCheckBox>(dialog, "showYear")->setChecked(true);
     Find<QCheckBox>(dialog, "weekdayBand")->setChecked(false);
+    Find<QCheckBox>(dialog, "outline")->setChecked(false);
+    EXPECT_FALSE(Find<CColorChoiceButton>(dialog, "outlineColor")->isEnabled());
     Prompt().QueueColor(QColor(250, 200, 10));
     Find<CColorChoiceButton>(dialog, "holidayColor")->click();
     Prompt().QueueFont(QFont(QStringLiteral("Liberation Serif"), 20, QFont::Bold));
@@ -95,6 +97,7 @@ TEST_F(CalendarDialogTest, AWholeYearInRowsOfSixWithTheUsersChoicesReachesTheCal
     EXPECT_EQ(calendar.m_nWeekdayStyle, 2);
     EXPECT_EQ(calendar.m_bShowYear, 1);
     EXPECT_EQ(calendar.m_bNoWeekdayBand, 1);
+    EXPECT_EQ(calendar.m_bNoLine, 1);
     EXPECT_EQ(calendar.m_strTitleFont, QStringLiteral("Liberation Serif"));
     EXPECT_EQ(calendar.m_nTitleSize, 20);
     EXPECT_EQ(calendar.m_bTitleBold, 1);

@@ -33,6 +33,8 @@ TEST(CalendarOptionsTest, EveryFieldReachesTheCalendarAndReadsBack)
     look.shape = CalendarShape::Transparent;
     look.fillBackground = true;
     look.background = Rgb(1, 2, 3);
+    look.outline = false;
+    look.outlineColor = Rgb(10, 11, 12);
     look.weekdayBand = Rgb(4, 5, 6);
     look.holiday = Rgb(7, 8, 9);
     look.holidayMark = CCalendarLook::BoldNumber;
@@ -59,6 +61,8 @@ TEST(CalendarOptionsTest, EveryFieldReachesTheCalendarAndReadsBack)
     EXPECT_EQ(calendar.m_nCalendarShape, 0);
     EXPECT_EQ(calendar.m_bFill, 1);
     EXPECT_EQ(calendar.m_crCalendar, Rgb(1, 2, 3));
+    EXPECT_EQ(calendar.m_bNoLine, 1);
+    EXPECT_EQ(calendar.m_crLine, Rgb(10, 11, 12));
     EXPECT_EQ(calendar.m_nHolidayMark, 1);
     EXPECT_EQ(calendar.m_nWeekdayStyle, 2);
     EXPECT_EQ(calendar.m_bSundayFirst, 1);

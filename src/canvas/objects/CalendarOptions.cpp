@@ -71,6 +71,8 @@ CCalendarLook CCalendarLook::Of(const CCalendarObject& c)
     look.shape = c.m_nCalendarShape;
     look.fillBackground = c.m_bFill != 0;
     look.background = c.m_crCalendar;
+    look.outline = c.m_bNoLine == 0;
+    look.outlineColor = c.m_crLine;
     look.weekdayBand = c.m_crWeekdayBand;
     look.holiday = c.m_crHoliday;
     look.holidayMark = c.m_nHolidayMark == 0 ? FilledCell : BoldNumber;
@@ -89,6 +91,8 @@ void CCalendarLook::ApplyTo(CCalendarObject& c) const
     c.m_nCalendarShape = shape;
     c.m_bFill = fillBackground;
     c.m_crCalendar = background;
+    c.m_bNoLine = !outline;
+    c.m_crLine = outlineColor;
     c.m_crWeekdayBand = weekdayBand;
     c.m_crHoliday = holiday;
     c.m_nHolidayMark = holidayMark;

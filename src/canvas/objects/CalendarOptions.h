@@ -53,6 +53,8 @@ struct CCalendarLook
     int shape = CalendarShape::RoundRectangle;
     bool fillBackground = false;
     ColorRef background = Rgb(214, 228, 248);
+    bool outline = true; // also the cell borders' pen
+    ColorRef outlineColor = Rgb(0, 0, 0);
     ColorRef weekdayBand = Rgb(209, 218, 229);
     ColorRef holiday = Rgb(209, 218, 229);
     int holidayMark = FilledCell;

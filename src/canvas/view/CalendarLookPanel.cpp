@@ -77,6 +77,10 @@ CCalendarLookPanel::CCalendarLookPanel(const CCalendarLook& look, QWidget* paren
                    look.fillBackground, QStringLiteral("Fill the shape with the background color"));
     m_background = ColorButton(look.background, QStringLiteral("Background color"),
                                QStringLiteral("backgroundColor"));
+    m_outline = Check(QStringLiteral("Outl&ine"), QStringLiteral("outline"), look.outline,
+                      QStringLiteral("A line around the shape and the cell borders"));
+    m_outlineColor = ColorButton(look.outlineColor, QStringLiteral("Outline color"),
+                                 QStringLiteral("outlineColor"));
     m_band = Check(QStringLiteral("Weekday &band"), QStringLiteral("weekdayBand"), !look.noWeekdayBand,
                    QStringLiteral("A colored band behind the weekday names"));
     m_bandColor = ColorButton(look.weekdayBand, QStringLiteral("Weekday band color"),
@@ -115,19 +119,21 @@ CCalendarLookPanel::CCalendarLookPanel(const CCalendarLook& look, QWidget* paren
     grid->addWidget(m_shape, 0, 1);
     grid->addWidget(m_fill, 1, 0, 1, 2);
     grid->addWidget(m_background, 1, 2);
-    grid->addWidget(m_band, 2, 0, 1, 2);
-    grid->addWidget(m_bandColor, 2, 2);
-    grid->addWidget(Label(QStringLiteral("&Holidays marked by:"), m_holidayMark), 3, 0);
-    grid->addWidget(m_holidayMark, 3, 1);
-    grid->addWidget(m_holidayColor, 3, 2);
-    grid->addWidget(Label(QStringLiteral("Week sta&rts on:"), m_weekStart), 4, 0);
-    grid->addWidget(m_weekStart, 4, 1);
-    grid->addWidget(Label(QStringLiteral("Weekday &names:"), m_weekdayStyle), 5, 0);
-    grid->addWidget(m_weekdayStyle, 5, 1);
-    grid->addWidget(m_showYear, 6, 0, 1, 3);
-    grid->addWidget(m_ownLanguage, 7, 0, 1, 2);
-    grid->addWidget(names, 7, 2);
-    grid->addWidget(holidays, 8, 2);
+    grid->addWidget(m_outline, 2, 0, 1, 2);
+    grid->addWidget(m_outlineColor, 2, 2);
+    grid->addWidget(m_band, 3, 0, 1, 2);
+    grid->addWidget(m_bandColor, 3, 2);
+    grid->addWidget(Label(QStringLiteral("&Holidays marked by:"), m_holidayMark), 4, 0);
+    grid->addWidget(m_holidayMark, 4, 1);
+    grid->addWidget(m_holidayColor, 4, 2);
+    grid->addWidget(Label(QStringLiteral("Week sta&rts on:"), m_weekStart), 5, 0);
+    grid->addWidget(m_weekStart, 5, 1);
+    grid->addWidget(Label(QStringLiteral("Weekday &names:"), m_weekdayStyle), 6, 0);
+    grid->addWidget(m_weekdayStyle, 6, 1);
+    grid->addWidget(m_showYear, 7, 0, 1, 3);
+    grid->addWidget(m_ownLanguage, 8, 0, 1, 2);
+    grid->addWidget(names, 8, 2);
+    grid->addWidget(holidays, 9, 2);
 
     auto* transparent = new QGroupBox(QStringLiteral("With Transparency"));
     auto* transparentLayout = new QHBoxLayout(transparent);
@@ -141,12 +147,14 @@ CCalendarLookPanel::CCalendarLookPanel(const CCalendarLook& look, QWidget* paren
     layout->addWidget(transparent);
 
     connect(m_fill, &QCheckBox::toggled, m_background, &QWidget::setEnabled);
+    connect(m_outline, &QCheckBox::toggled, m_outlineColor, &QWidget::setEnabled);
     connect(m_band, &QCheckBox::toggled, m_bandColor, &QWidget::setEnabled);
     connect(m_shape, &QComboBox::currentIndexChanged, this, &CCalendarLookPanel::EnableTransparentOptions);
     connect(m_cellBorders, &QCheckBox::toggled, this, &CCalendarLookPanel::EnableTransparentOptions);
     connect(names, &QPushButton::clicked, this, &CCalendarLookPanel::EditNames);
     connect(holidays, &QPushButton::clicked, this, &CCalendarLookPanel::EditHolidays);
     m_background->setEnabled(m_fill->isChecked());
+    m_outlineColor->setEnabled(m_outline->isChecked());
     m_bandColor->setEnabled(m_band->isChecked());
     EnableTransparentOptions();
 }
@@ -164,6 +172,8 @@ CCalendarLook CCalendarLookPanel::Look() const
     look.shape = m_shape->currentData().toInt();
     look.fillBackground = m_fill->isChecked();
     look.background = ToColorRef(m_background->Color());
+    look.outline = m_outline->isChecked();
+    look.outlineColor = ToColorRef(m_outlineColor->Color());
     look.noWeekdayBand = !m_band->isChecked();
     look.weekdayBand = ToColorRef(m_bandColor->Color());
     look.holidayMark = m_holidayMark->currentData().toInt();

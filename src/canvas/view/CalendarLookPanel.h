@@ -30,6 +30,8 @@ private:
     QComboBox* m_shape = nullptr;
     QCheckBox* m_fill = nullptr;
     CColorChoiceButton* m_background = nullptr;
+    QCheckBox* m_outline = nullptr;
+    CColorChoiceButton* m_outlineColor = nullptr;
     QCheckBox* m_band = nullptr;
     CColorChoiceButton* m_bandColor = nullptr;
     QComboBox* m_holidayMark = nullptr;

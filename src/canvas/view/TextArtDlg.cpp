@@ -71,7 +71,7 @@ QPixmap CTextArtDlg::Preview(const CTextObject& current, const CTextArtChoice& c
     CTextObject sample(current);
     sample.m_strText = SampleText(current.m_strText);
     sample.m_rect = {4, 4, size.width() - 4, size.height() - 4};
-    sample.m_nFontSize = size.height() / 2;
+    sample.m_nFontSize = size.height() * 2 / 5;
     sample.m_nAngle = 0;
     sample.m_nAlign = 1;
     sample.m_bSelected = 0;
