@@ -23,7 +23,7 @@ QString Numbered(const char* pattern, int number)
     return QString::fromLatin1(pattern).arg(number);
 }
 
-QStringList LoadNames(const CSettingsStore& store, const char* pattern, const QStringList& defaults)
+QStringList LoadNumbered(const CSettingsStore& store, const char* pattern, const QStringList& defaults)
 {
     QStringList names;
     for (int i = 0; i < defaults.size(); ++i)
@@ -31,7 +31,7 @@ QStringList LoadNames(const CSettingsStore& store, const char* pattern, const QS
     return names;
 }
 
-bool SaveNames(CSettingsStore& store, const char* pattern, const QStringList& names, int count)
+bool SaveNumbered(CSettingsStore& store, const char* pattern, const QStringList& names, int count)
 {
     bool saved = true;
     for (int i = 0; i < count; ++i)
@@ -56,8 +56,8 @@ CCalendarSettings CCalendarSettings::Load(const CSettingsStore& store)
 {
     const CCalendarSettings english = English();
     CCalendarSettings s;
-    s.monthNames = LoadNames(store, SettingsKey::MonthN, english.monthNames);
-    s.weekdayNames = LoadNames(store, SettingsKey::WeekdayN, english.weekdayNames);
+    s.monthNames = LoadNumbered(store, SettingsKey::MonthN, english.monthNames);
+    s.weekdayNames = LoadNumbered(store, SettingsKey::WeekdayN, english.weekdayNames);
 
     const QString section = K(SettingsKey::Setting);
     const int count = std::clamp(store.GetInt(section, K(SettingsKey::PublicHolidays), 0), 0,
@@ -73,8 +73,8 @@ CCalendarSettings CCalendarSettings::Load(const CSettingsStore& store)
 
 bool CCalendarSettings::SaveNames(CSettingsStore& store) const
 {
-    const bool months = ::SaveNames(store, SettingsKey::MonthN, monthNames, kMonths);
-    const bool weekdays = ::SaveNames(store, SettingsKey::WeekdayN, weekdayNames, kWeekdays);
+    const bool months = SaveNumbered(store, SettingsKey::MonthN, monthNames, kMonths);
+    const bool weekdays = SaveNumbered(store, SettingsKey::WeekdayN, weekdayNames, kWeekdays);
     return months && weekdays;
 }
 
