@@ -4,6 +4,17 @@
 #include "app/CommandRouting.h"
 #include "app/ProgramState.h"
 #include "app/SnapfoldDoc.h"
+#include "canvas/objects/CalendarObject.h"
+#include "canvas/objects/CalendarSettings.h"
+#include "canvas/objects/TextObject.h"
+#include "canvas/view/CalendarDlg.h"
+#include "canvas/view/CalendarFontDlg.h"
+#include "canvas/view/CalendarLanguageDlg.h"
+#include "canvas/view/CalendarOptionsDlg.h"
+#include "canvas/view/PublicHolidaysDlg.h"
+#include "canvas/view/SymbolPickerDlg.h"
+#include "canvas/view/TextArtDlg.h"
+#include "canvas/view/TextDlg.h"
 #include "frame/AboutDlg.h"
 #include "frame/ChildCareCenterDlg.h"
 #include "frame/HelpDlg.h"
@@ -65,6 +76,30 @@ TEST_F(ScreenshotsTest, EverySettingsDialog)
     Save(about, QStringLiteral("dialog-about"));
     CHelpDlg help;
     Save(help, QStringLiteral("dialog-help"));
+}
+
+TEST_F(ScreenshotsTest, EveryTextAndCalendarDialog)
+{
+    CTextDlg text(QStringLiteral("Spring Fair\nSaturday 10 am"));
+    Save(text, QStringLiteral("dialog-text"));
+    CSymbolPickerDlg symbols;
+    Save(symbols, QStringLiteral("dialog-symbols"));
+    CTextArtDlg art(CTextObject(CPageRect{0, 0, 300, 80}, QStringLiteral("Spring")));
+    Save(art, QStringLiteral("dialog-text-art"));
+    CCalendarDlg calendar(CCalendarOptions::StartingAt(QDate(2025, 5, 1)));
+    Save(calendar, QStringLiteral("dialog-calendar"));
+    const CCalendarObject existing;
+    CCalendarFontDlg font(CCalendarFonts::Of(existing));
+    Save(font, QStringLiteral("dialog-calendar-font"));
+    CCalendarOptionsDlg options(CCalendarLook::Of(existing));
+    Save(options, QStringLiteral("dialog-calendar-options"));
+    CCalendarLanguageDlg language(false);
+    Save(language, QStringLiteral("dialog-calendar-language"));
+    CCalendarSettings stored;
+    stored.publicHolidays = {QDate(2025, 1, 1), QDate(2025, 4, 18), QDate(2025, 12, 25)};
+    stored.SaveHolidays(m_home.Settings());
+    CPublicHolidaysDlg holidays;
+    Save(holidays, QStringLiteral("dialog-public-holidays"));
 }
 
 } // namespace

@@ -1,0 +1,125 @@
+#include "canvas/view/TextArtDlg.h"
+
+#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/TextObject.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kColumns = 4;
+constexpr int kSampleLetters = 6;
+const QSize kPreviewSize(128, 64);
+
+QString SampleText(const QString& text)
+{
+    const QString firstLine = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    return firstLine.isEmpty() ? QStringLiteral("Text") : firstLine.left(kSampleLetters);
+}
+
+QString Describe(const CTextArtChoice& choice)
+{
+    if (choice.style == 2)
+        return choice.fillType == FillType::Gradient ? QStringLiteral("Outlined, gradient inside")
+                                                     : QStringLiteral("Outlined");
+    if (choice.style == 4)
+        return QStringLiteral("Double outline");
+    return QStringLiteral("Text art %1").arg(choice.effect - 13);
+}
+
+QString ObjectName(const CTextArtChoice& choice)
+{
+    QString name = QStringLiteral("art%1_%2").arg(choice.style).arg(choice.effect);
+    if (choice.fillType)
+        name += *choice.fillType == FillType::Gradient ? QStringLiteral("_gradient")
+                                                       : QStringLiteral("_solid");
+    return name;
+}
+
+} // namespace
+
+void CTextArtChoice::ApplyTo(CTextObject& text) const
+{
+    text.m_nTextStyle = style;
+    text.m_nTextEffect = effect;
+    if (fillType)
+        text.m_nFillType = *fillType;
+}
+
+const std::array<CTextArtChoice, CTextArtDlg::kChoices>& CTextArtDlg::Choices()
+{
+    static const std::array<CTextArtChoice, kChoices> choices = [] {
+        std::array<CTextArtChoice, kChoices> all{};
+        all[0] = {2, 0, FillType::Solid};
+        all[1] = {2, 0, FillType::Gradient};
+        all[2] = {4, 0, std::nullopt};
+        for (int i = 3; i < kChoices; ++i)
+            all[i] = {5, 14 + (i - 3), std::nullopt};
+        return all;
+    }();
+    return choices;
+}
+
+QPixmap CTextArtDlg::Preview(const CTextObject& current, const CTextArtChoice& choice,
+                             const QSize& size)
+{
+    CTextObject sample(current);
+    sample.m_strText = SampleText(current.m_strText);
+    sample.m_rect = {4, 4, size.width() - 4, size.height() - 4};
+    sample.m_nFontSize = size.height() * 2 / 5;
+    sample.m_nAngle = 0;
+    sample.m_nAlign = 1;
+    sample.m_bSelected = 0;
+    choice.ApplyTo(sample);
+
+    QPixmap picture(size);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    sample.DrawContent(painter, CDrawContext::Export());
+    return picture;
+}
+
+CTextArtDlg::CTextArtDlg(const CTextObject& current, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Text Art"));
+
+    auto* grid = new QGridLayout;
+    grid->setSpacing(4);
+    const auto& choices = Choices();
+    for (int i = 0; i < kChoices; ++i) {
+        auto* button = new QPushButton;
+        button->setObjectName(ObjectName(choices[i]));
+        button->setIcon(QIcon(Preview(current, choices[i], kPreviewSize)));
+        button->setIconSize(kPreviewSize);
+        button->setFixedSize(kPreviewSize + QSize(10, 10));
+        button->setToolTip(Describe(choices[i]));
+        button->setAccessibleName(Describe(choices[i]));
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, [this, i] { Choose(i); });
+        grid->addWidget(button, i / kColumns, i % kColumns);
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Click the look you want for the text:")));
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CTextArtDlg::Choose(int index)
+{
+    if (index < 0 || index >= kChoices)
+        return;
+    m_choice = Choices()[std::size_t(index)];
+    accept();
+}

@@ -1,0 +1,66 @@
+#include "DialogTestKit.h"
+
+#include "platform/ModalRunner.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QPushButton>
+
+std::optional<QColor> CChoosingPrompt::ChooseColor(const QColor&, const QString& title)
+{
+    m_titles << title;
+    if (m_colors.empty())
+        return std::nullopt;
+    const QColor color = m_colors.front();
+    m_colors.pop_front();
+    return color;
+}
+
+std::optional<QFont> CChoosingPrompt::ChooseFont(const QFont& initial, const QString& title)
+{
+    m_titles << title;
+    lastInitialFont = initial;
+    if (m_fonts.empty())
+        return std::nullopt;
+    const QFont font = m_fonts.front();
+    m_fonts.pop_front();
+    return font;
+}
+
+DialogTest::DialogTest()
+{
+    auto prompt = std::make_unique<CChoosingPrompt>();
+    m_prompt = prompt.get();
+    m_homePrompt = InstallPrompt(std::move(prompt));
+}
+
+DialogTest::~DialogTest()
+{
+    SetModalHook({});
+}
+
+void DialogTest::ScriptNextDialog(std::function<void(QDialog&)> script)
+{
+    SetModalHook([this, script](QDialog& dialog) {
+        ++m_dialogsRun;
+        dialog.show();
+        script(dialog);
+        return dialog.result();
+    });
+}
+
+void Press(QDialog& dialog, int standardButton)
+{
+    auto* box = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_NE(box, nullptr);
+    box->button(QDialogButtonBox::StandardButton(standardButton))->click();
+}
+
+void Type(QWidget* widget, int key, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+    QCoreApplication::sendEvent(widget, &release);
+}

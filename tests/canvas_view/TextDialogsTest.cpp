@@ -1,0 +1,182 @@
+#include "DialogTestKit.h"
+#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/TextObject.h"
+#include "canvas/view/SymbolPickerDlg.h"
+#include "canvas/view/TextArtDlg.h"
+#include "canvas/view/TextDlg.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRawFont>
+#include <QTextEdit>
+#include <set>
+
+namespace {
+
+class TextDialogTest : public DialogTest
+{
+protected:
+    QTextEdit* Edit() { return Find<QTextEdit>(m_dialog, "text"); }
+    void PutCaret(int position, int selectUpTo = -1)
+    {
+        QTextCursor cursor = Edit()->textCursor();
+        cursor.setPosition(position);
+        if (selectUpTo >= 0)
+            cursor.setPosition(selectUpTo, QTextCursor::KeepAnchor);
+        Edit()->setTextCursor(cursor);
+    }
+
+    CTextDlg m_dialog{QStringLiteral("Sunny 25 Day")};
+};
+
+TEST_F(TextDialogTest, EachSymbolButtonTypesItsSignAtTheCaret)
+{
+    EXPECT_EQ(m_dialog.windowTitle(), QStringLiteral("Text Dialog"));
+    const std::pair<const char*, QString> buttons[] = {
+        {"symbol00A9", QStringLiteral("\u00A9")}, {"symbol2030", QStringLiteral("\u2030")},
+        {"symbol203B", QStringLiteral("\u203B")}, {"symbol2103", QStringLiteral("\u2103")},
+        {"symbol00A7", QStringLiteral("\u00A7")}};
+    for (const auto& [name, sign] : buttons) {
+        m_dialog.show();
+        Edit()->setPlainText(QStringLiteral("Sunny 25 Day"));
+        PutCaret(8);
+        Find<QPushButton>(m_dialog, name)->click();
+        EXPECT_EQ(m_dialog.Text(), QStringLiteral("Sunny 25") + sign + QStringLiteral(" Day")) << name;
+        EXPECT_EQ(Edit()->textCursor().position(), 9) << "caret after the sign";
+    }
+}
+
+TEST_F(TextDialogTest, SymbolReplacesTheSelectionAndRepeatsAtTheNewCaret)
+{
+    PutCaret(6, 8);
+    Find<QPushButton>(m_dialog, "symbol2103")->click();
+    Find<QPushButton>(m_dialog, "symbol2103")->click();
+    EXPECT_EQ(m_dialog.Text(), QStringLiteral("Sunny \u2103\u2103 Day"));
+}
+
+TEST_F(TextDialogTest, MoreInsertsThePickedSymbolAndCancelInsertsNothing)
+{
+    PutCaret(0);
+    ScriptNextDialog([](QDialog& picker) {
+        EXPECT_EQ(picker.windowTitle(), QStringLiteral("Symbols"));
+        static_cast<CSymbolPickerDlg&>(picker).Select(QStringLiteral("\u2605"));
+        Press(picker, QDialogButtonBox::Ok);
+    });
+    Find<QPushButton>(m_dialog, "moreSymbols")->click();
+    EXPECT_EQ(m_dialog.Text(), QStringLiteral("\u2605Sunny 25 Day"));
+
+    ScriptNextDialog([](QDialog& picker) { Press(picker, QDialogButtonBox::Cancel); });
+    Find<QPushButton>(m_dialog, "moreSymbols")->click();
+    EXPECT_EQ(m_dialog.Text(), QStringLiteral("\u2605Sunny 25 Day"));
+    EXPECT_EQ(m_dialogsRun, 2);
+}
+
+TEST_F(TextDialogTest, CtrlEnterClosesWithOkWhileEnterStartsANewLine)
+{
+    m_dialog.show();
+    m_dialog.activateWindow();
+    Edit()->setFocus();
+    PutCaret(5);
+    Type(Edit(), Qt::Key_Return);
+    EXPECT_TRUE(m_dialog.isVisible());
+    EXPECT_EQ(m_dialog.Text(), QStringLiteral("Sunny\n 25 Day"));
+    Type(Edit(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(m_dialog.result(), QDialog::Accepted);
+}
+
+TEST(SymbolFontTest, DrawsEveryQuickSymbolAndThePickerOffersOnlyDrawableOnes)
+{
+    const QFont font = SymbolFont(QuickSymbols(), 20);
+    const QRawFont raw = QRawFont::fromFont(font);
+    ASSERT_TRUE(raw.isValid());
+    for (const QChar c : QuickSymbols())
+        EXPECT_TRUE(raw.supportsCharacter(c)) << font.family().toStdString() << " lacks " << int(c.unicode());
+
+    const QStringList offered = CSymbolPickerDlg::Symbols();
+    EXPECT_GE(offered.size(), 30);
+    for (const QChar c : QuickSymbols())
+        EXPECT_TRUE(offered.contains(QString(c)));
+    EXPECT_EQ(QSet<QString>(offered.begin(), offered.end()).size(), offered.size()) << "no doubles";
+}
+
+TEST(TextArtPaletteTest, OffersTwoOutlinedOneDoubleAndThirteenArtLooks)
+{
+    const auto& choices = CTextArtDlg::Choices();
+    std::set<std::pair<int, int>> pairs;
+    int outlined = 0;
+    int doubled = 0;
+    std::set<int> artEffects;
+    for (const CTextArtChoice& choice : choices) {
+        pairs.insert({choice.style, choice.effect});
+        if (choice.style == 2 && choice.effect == 0)
+            ++outlined;
+        if (choice.style == 4 && choice.effect == 0)
+            ++doubled;
+        if (choice.style == 5)
+            artEffects.insert(choice.effect);
+    }
+    EXPECT_EQ(outlined, 2);
+    EXPECT_EQ(doubled, 1);
+    EXPECT_EQ(artEffects.size(), 13u);
+    EXPECT_EQ(*artEffects.begin(), 14);
+    EXPECT_EQ(*artEffects.rbegin(), 26);
+    EXPECT_NE(choices[0], choices[1]) << "the two outlined pictures must make different text";
+}
+
+TEST(TextArtPaletteTest, PressingAPictureClosesWithItsChoice)
+{
+    CTextObject text(CPageRect{0, 0, 200, 60}, QStringLiteral("Spring Fair"));
+    const std::pair<const char*, CTextArtChoice> cases[] = {
+        {"art5_14", {5, 14, std::nullopt}},
+        {"art5_26", {5, 26, std::nullopt}},
+        {"art4_0", {4, 0, std::nullopt}},
+        {"art2_0_solid", {2, 0, FillType::Solid}},
+        {"art2_0_gradient", {2, 0, FillType::Gradient}},
+    };
+    for (const auto& [name, expected] : cases) {
+        CTextArtDlg palette(text);
+        EXPECT_EQ(palette.windowTitle(), QStringLiteral("Text Art"));
+        palette.show();
+        Find<QPushButton>(palette, name)->click();
+        EXPECT_EQ(palette.result(), QDialog::Accepted) << name;
+        ASSERT_TRUE(palette.Choice().has_value()) << name;
+        EXPECT_EQ(*palette.Choice(), expected) << name;
+    }
+}
+
+TEST(TextArtPaletteTest, EscapeChoosesNothing)
+{
+    CTextArtDlg palette{CTextObject()};
+    palette.show();
+    Type(&palette, Qt::Key_Escape);
+    EXPECT_EQ(palette.result(), QDialog::Rejected);
+    EXPECT_FALSE(palette.Choice().has_value());
+}
+
+TEST(TextArtPaletteTest, ChoiceSetsStyleEffectAndOnlyAGivenFill)
+{
+    CTextObject text;
+    text.m_nFillType = FillType::Gradient;
+    CTextArtChoice{5, 20, std::nullopt}.ApplyTo(text);
+    EXPECT_EQ(text.m_nTextStyle, 5);
+    EXPECT_EQ(text.m_nTextEffect, 20);
+    EXPECT_EQ(text.m_nFillType, FillType::Gradient);
+    CTextArtChoice{2, 0, FillType::Solid}.ApplyTo(text);
+    EXPECT_EQ(text.m_nTextStyle, 2);
+    EXPECT_EQ(text.m_nTextEffect, 0);
+    EXPECT_EQ(text.m_nFillType, FillType::Solid);
+}
+
+TEST(TextArtPaletteTest, PreviewLeavesTheTextItDescribesAlone)
+{
+    CTextObject text(CPageRect{10, 10, 400, 100}, QStringLiteral("Our Garden Party"));
+    text.m_nOutlineWidth = 1;
+    const QPixmap picture = CTextArtDlg::Preview(text, {4, 0, std::nullopt}, QSize(128, 64));
+    EXPECT_EQ(picture.size(), QSize(128, 64));
+    EXPECT_EQ(text.m_rect, (CPageRect{10, 10, 400, 100}));
+    EXPECT_EQ(text.m_nTextStyle, 1);
+    EXPECT_EQ(text.m_nOutlineWidth, 1);
+}
+
+} // namespace
