@@ -1,10 +1,12 @@
 #include "cli/DocumentCommands.h"
 
+#include "canvas/objects/CalendarSettings.h"
 #include "canvas/objects/DocumentJson.h"
 #include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/WrnDocument.h"
 #include "platform/ImageFiles.h"
 #include "platform/PdfPages.h"
+#include "platform/SettingsStore.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -24,10 +26,17 @@ int Usage(const char* usage)
     return 2;
 }
 
-std::optional<CWrnDocument> OpenDocument(const QString& path, bool loadPictures)
+// Painting needs the pictures and the user's holidays and calendar names; a dump shows
+// only what is stored.
+std::optional<CWrnDocument> OpenDocument(const QString& path, bool forPainting)
 {
     CDocumentReadOptions options;
-    options.loadPictures = loadPictures;
+    options.loadPictures = forPainting;
+    if (forPainting)
+        options.prepareCalendar = [calendarSettings = CCalendarSettings::Load(Settings())](
+                                      CCalendarObject& calendar) {
+            calendarSettings.CopyInto(calendar);
+        };
     return LoadDocument(path, options);
 }
 
@@ -37,7 +46,6 @@ int DumpDocumentCommand(const QStringList& arguments)
 {
     if (arguments.size() != 1)
         return Usage("dump FILE.wrn");
-    // The dump shows what is stored; picture files are not opened.
     const std::optional<CWrnDocument> document = OpenDocument(arguments[0], false);
     if (!document)
         return Fail(QStringLiteral("cannot open %1").arg(arguments[0]));

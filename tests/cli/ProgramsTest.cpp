@@ -220,7 +220,15 @@ TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)
     calendar->m_nYear = 2026;
     calendar->m_nMonth = 3;
     calendar->m_bFill = 1;
+    calendar->m_crHoliday = Rgb(255, 0, 0);
     objects.push_back(std::move(calendar));
+    {
+        // The user's holidays come from the settings, not the document.
+        QSettings stored(QDir(m_config.path()).filePath(QStringLiteral("Tendrel 1.0/Tendrel V1.0.conf")),
+                         QSettings::IniFormat);
+        stored.setValue(QStringLiteral("SETTING/PUBLICHOLIDAYS"), 1);
+        stored.setValue(QStringLiteral("SETTING/PUBLICHOLIDAY_1"), QStringLiteral("2026-03-17"));
+    }
     const QString path = m_home.filePath(QStringLiteral("news.wrn"));
     CWrnPage page;
     page.width = 400;
@@ -247,6 +255,8 @@ TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)
     EXPECT_TRUE(ColorsNear(image.pixelColor(40, 440), QColor(214, 228, 248), 12));
     EXPECT_GT(count(QRect(30, 150, 340, 60), dark), 50);
     EXPECT_GT(count(QRect(30, 250, 340, 190), dark), 300);
+    auto red = [](const QColor& c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
+    EXPECT_GT(count(QRect(20, 150, 360, 300), red), 300);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "canvas/view/TextArtDlg.h"
 
 #include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/TextLayout.h"
 #include "canvas/objects/TextObject.h"
 
 #include <QDialogButtonBox>
@@ -41,6 +42,21 @@ QString ObjectName(const CTextArtChoice& choice)
     return name;
 }
 
+// The outlined styles lay their text out from the rectangle's corner at its own size:
+// shrink the sample to the button and centre it.
+void FitOutlinedSample(CTextObject& sample, const QSize& size)
+{
+    const double room = size.width() - 12;
+    QRectF box = BuildTextBlock(sample.m_strText, sample.Font(false), {0, 0}).box;
+    if (box.width() > room && box.width() > 0) {
+        sample.m_nFontSize = std::max(6, int(sample.m_nFontSize * room / box.width()));
+        box = BuildTextBlock(sample.m_strText, sample.Font(false), {0, 0}).box;
+    }
+    const int left = int((size.width() - box.width()) / 2);
+    const int top = int((size.height() - box.height()) / 2);
+    sample.m_rect = {left, top, left + int(box.width()), top + int(box.height())};
+}
+
 } // namespace
 
 void CTextArtChoice::ApplyTo(CTextObject& text) const
@@ -76,6 +92,8 @@ QPixmap CTextArtDlg::Preview(const CTextObject& current, const CTextArtChoice& c
     sample.m_nAlign = 1;
     sample.m_bSelected = 0;
     choice.ApplyTo(sample);
+    if (sample.m_nTextStyle != CTextObject::kArt)
+        FitOutlinedSample(sample, size);
 
     QPixmap picture(size);
     picture.fill(Qt::white);
