@@ -1,6 +1,7 @@
 #include "canvas/objects/CalendarSettings.h"
 
 #include "app/SettingsKeys.h"
+#include "canvas/objects/CalendarLayout.h"
 #include "canvas/objects/CalendarObject.h"
 #include "platform/SettingsStore.h"
 
@@ -43,10 +44,11 @@ bool SaveNumbered(CSettingsStore& store, const char* pattern, const QStringList&
 
 CCalendarSettings CCalendarSettings::English()
 {
+    // Names people edit are spelled properly; the painted English headings keep theirs.
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     CCalendarSettings s;
     for (int month = 1; month <= kMonths; ++month)
-        s.monthNames << english.monthName(month, QLocale::LongFormat);
+        s.monthNames << CalendarNames::EnglishMonth(month);
     for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
         s.weekdayNames << english.dayName(day, QLocale::LongFormat);
     return s;
