@@ -204,7 +204,8 @@ int PhotoCommand(const QStringList& arguments)
     const QString& output = arguments[1];
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (!ImageFiles::IsWritableExtension(suffix))
-        return BadArguments(QStringLiteral("cannot write \".%1\" files").arg(suffix));
+        return BadArguments(QStringLiteral("cannot write %1: OUT must end in png, jpg, bmp, gif, tif or webp")
+                                .arg(output));
 
     std::vector<CPhotoOperation> operations;
     for (const QString& text : arguments.mid(2)) {
