@@ -14,16 +14,7 @@ QImage WithOpacity(const QImage& bitmap, std::uint8_t opacity)
     if (BitsPerPixel(bitmap) != 32)
         return {};
     QImage result = bitmap;
-    const int width = result.width();
-    const qsizetype pitch = result.bytesPerLine();
-    std::uint8_t* bits = result.bits();
-    ForRowBands(result.height(), pitch, [&](int first, int end) {
-        for (int y = first; y < end; ++y) {
-            std::uint8_t* row = Row(bits, pitch, y);
-            for (int x = 0; x < width; ++x)
-                row[4 * x + 3] = opacity;
-        }
-    });
+    ForEachPixel(result, [opacity](std::uint8_t* pixel) { pixel[3] = opacity; });
     return result;
 }
 

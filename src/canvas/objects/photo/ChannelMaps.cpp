@@ -5,23 +5,6 @@
 namespace PhotoPixels {
 namespace {
 
-// Runs perPixel(pixel) over every pixel of a colour bitmap, on all cores.
-template <class PerPixel>
-void ForEachColourPixel(QImage& bitmap, PerPixel perPixel)
-{
-    const int step = BitsPerPixel(bitmap) / 8;
-    const int width = bitmap.width();
-    const qsizetype pitch = bitmap.bytesPerLine();
-    std::uint8_t* bits = bitmap.bits();
-    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
-        for (int y = first; y < end; ++y) {
-            std::uint8_t* pixel = Row(bits, pitch, y);
-            for (int x = 0; x < width; ++x, pixel += step)
-                perPixel(pixel);
-        }
-    });
-}
-
 QRgb MapPaletteEntry(QRgb colour, const ByteTable& table)
 {
     return qRgba(table[qRed(colour)], table[qGreen(colour)], table[qBlue(colour)],
@@ -59,7 +42,7 @@ bool MapColourChannels(QImage& bitmap, const ByteTable& red, const ByteTable& gr
 {
     if (!IsColourBitmap(bitmap))
         return false;
-    ForEachColourPixel(bitmap, [&](std::uint8_t* pixel) {
+    ForEachPixel(bitmap, [&](std::uint8_t* pixel) {
         pixel[0] = blue[pixel[0]];
         pixel[1] = green[pixel[1]];
         pixel[2] = red[pixel[2]];
@@ -71,7 +54,7 @@ bool AverageToGray(QImage& bitmap)
 {
     if (!IsColourBitmap(bitmap))
         return false;
-    ForEachColourPixel(bitmap, [](std::uint8_t* pixel) {
+    ForEachPixel(bitmap, [](std::uint8_t* pixel) {
         const auto gray = std::uint8_t((pixel[0] + pixel[1] + pixel[2]) / 3);
         pixel[0] = pixel[1] = pixel[2] = gray;
     });

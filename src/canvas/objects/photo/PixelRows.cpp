@@ -53,6 +53,21 @@ QImage AsAlphaBitmap(const QImage& bitmap)
     return BitsPerPixel(bitmap) == 32 ? bitmap : WithAlphaChannel(bitmap, 255);
 }
 
+QImage WholeBytePixels(const QImage& picture)
+{
+    return picture.depth() % 8 == 0 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage BlankLike(const QImage& picture, QSize size)
+{
+    if (picture.isNull() || size.isEmpty())
+        return {};
+    QImage blank(size, picture.format());
+    if (!blank.isNull())
+        blank.setColorTable(picture.colorTable());
+    return blank;
+}
+
 void ForRowBands(int rows, qsizetype bytesPerRow, const RowBandWork& work)
 {
     // Below this a thread costs more than it saves.

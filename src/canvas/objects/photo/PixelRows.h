@@ -19,6 +19,12 @@ QImage WithAlphaChannel(const QImage& bitmap, std::uint8_t alpha);
 // The bitmap itself when it already has alpha, else WithAlphaChannel(bitmap, 255).
 QImage AsAlphaBitmap(const QImage& bitmap);
 
+// Pictures of less than a byte a pixel widened to 32 bits, so rules move whole bytes.
+QImage WholeBytePixels(const QImage& picture);
+// A picture of the same format and palette at another size, its pixels not yet set;
+// null for an empty size, a null picture or one too large to allocate.
+QImage BlankLike(const QImage& picture, QSize size);
+
 // Calls work(firstRow, endRow) over disjoint bands that cover 0..rows, on several
 // threads when the picture is large enough to gain from it.
 using RowBandWork = std::function<void(int firstRow, int endRow)>;
@@ -30,6 +36,24 @@ inline std::uint8_t TruncatedByte(double value)
     if (!(value > 0.0))
         return 0;
     return value >= 255.0 ? 255 : std::uint8_t(value);
+}
+
+// Calls perPixel(first byte of the pixel) for every pixel of a bitmap of whole-byte
+// pixels, on all cores.
+template <class PerPixel>
+void ForEachPixel(QImage& bitmap, PerPixel perPixel)
+{
+    const int step = bitmap.depth() / 8;
+    const int width = bitmap.width();
+    const qsizetype pitch = bitmap.bytesPerLine();
+    std::uint8_t* bits = bitmap.bits(); // detached here, before any thread starts
+    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
+        for (int y = first; y < end; ++y) {
+            std::uint8_t* pixel = bits + pitch * y;
+            for (int x = 0; x < width; ++x, pixel += step)
+                perPixel(pixel);
+        }
+    });
 }
 
 // Row y of a bitmap whose bits were taken once (so threads never detach it).

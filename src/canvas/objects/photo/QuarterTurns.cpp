@@ -1,27 +1,20 @@
 #include "canvas/objects/photo/QuarterTurns.h"
 
+#include "canvas/objects/photo/PixelRows.h"
+
 #include <cstring>
 
 namespace PhotoPixels {
 namespace {
-
-// Pictures of less than a byte a pixel are widened first, so every turn moves whole bytes.
-QImage WholeBytePixels(const QImage& picture)
-{
-    return picture.depth() % 8 == 0 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
-}
 
 // Target pixel (x, y) of a turned picture takes the source pixel sourceOf(x, y).
 template <class SourceOf>
 QImage Turned(const QImage& original, SourceOf sourceOf)
 {
     const QImage picture = WholeBytePixels(original);
-    if (picture.isNull())
-        return {};
-    QImage result(picture.height(), picture.width(), picture.format());
+    QImage result = BlankLike(picture, picture.size().transposed());
     if (result.isNull())
         return {};
-    result.setColorTable(picture.colorTable());
     const int bytes = picture.depth() / 8;
     for (int y = 0; y < result.height(); ++y) {
         uchar* target = result.scanLine(y);

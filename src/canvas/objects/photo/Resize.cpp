@@ -1,5 +1,7 @@
 #include "canvas/objects/photo/Resize.h"
 
+#include "canvas/objects/photo/PixelRows.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -32,24 +34,13 @@ std::vector<CCoverage> CoverageAlong(int sourceLength, int targetLength)
     return cover;
 }
 
-QImage Blank(const QImage& picture, QSize size)
-{
-    if (size.isEmpty())
-        return {};
-    QImage result(size, picture.format());
-    if (!result.isNull())
-        result.setColorTable(picture.colorTable());
-    return result;
-}
-
 } // namespace
 
 QImage Stretched(const QImage& original, QSize size)
 {
-    const QImage picture =
-        original.depth() % 8 == 0 ? original : original.convertToFormat(QImage::Format_ARGB32);
-    QImage result = Blank(picture, size);
-    if (result.isNull() || picture.isNull())
+    const QImage picture = WholeBytePixels(original);
+    QImage result = BlankLike(picture, size);
+    if (result.isNull())
         return {};
     const int bytes = picture.depth() / 8;
     for (int y = 0; y < size.height(); ++y) {
@@ -66,10 +57,9 @@ QImage AreaAveraged(const QImage& original, QSize size)
 {
     if (original.format() == QImage::Format_Indexed8)
         return Stretched(original, size);
-    const QImage picture =
-        original.depth() % 8 == 0 ? original : original.convertToFormat(QImage::Format_ARGB32);
-    QImage result = Blank(picture, size);
-    if (result.isNull() || picture.isNull())
+    const QImage picture = WholeBytePixels(original);
+    QImage result = BlankLike(picture, size);
+    if (result.isNull())
         return {};
     const int bytes = picture.depth() / 8;
     const std::vector<CCoverage> across = CoverageAlong(picture.width(), size.width());

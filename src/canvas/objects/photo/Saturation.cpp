@@ -140,25 +140,16 @@ bool AdjustSaturation(QImage& bitmap, int step)
     const CByteDivisors& divide = Divisors();
     const CHueAngles& angles = HueAngles();
 
-    const int bytes = BitsPerPixel(bitmap) / 8;
-    const int width = bitmap.width();
-    const qsizetype pitch = bitmap.bytesPerLine();
-    std::uint8_t* bits = bitmap.bits();
-    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
-        for (int y = first; y < end; ++y) {
-            std::uint8_t* pixel = Row(bits, pitch, y);
-            for (int x = 0; x < width; ++x, pixel += bytes) {
-                ByteHsl hsl = ToByteHslWith(divide, pixel[2], pixel[1], pixel[0]);
-                // A grey has no hue to strengthen; its stand-in hue would tint it blue.
-                if (hsl.saturation == 0)
-                    continue;
-                hsl.saturation = table[size_t(hsl.saturation)];
-                const ByteRgb rgb = FromByteHslWith(angles, hsl);
-                pixel[0] = rgb.blue;
-                pixel[1] = rgb.green;
-                pixel[2] = rgb.red;
-            }
-        }
+    ForEachPixel(bitmap, [&](std::uint8_t* pixel) {
+        ByteHsl hsl = ToByteHslWith(divide, pixel[2], pixel[1], pixel[0]);
+        // A grey has no hue to strengthen; its stand-in hue would tint it blue.
+        if (hsl.saturation == 0)
+            return;
+        hsl.saturation = table[size_t(hsl.saturation)];
+        const ByteRgb rgb = FromByteHslWith(angles, hsl);
+        pixel[0] = rgb.blue;
+        pixel[1] = rgb.green;
+        pixel[2] = rgb.red;
     });
     return true;
 }
