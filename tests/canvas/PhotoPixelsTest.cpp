@@ -163,6 +163,36 @@ TEST(PhotoPixels, ColourBalanceIsAGammaPerChannel)
     EXPECT_GE(BalanceTable(1e30f)[1], 254);
 }
 
+TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
+{
+    // Rows are mapped several bytes at a time; every byte must still meet its own
+    // channel's table, the odd pixels at the end included.
+    for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_ARGB32}) {
+        QImage varied(11, 2, format);
+        for (int y = 0; y < varied.height(); ++y)
+            for (int i = 0; i < varied.bytesPerLine(); ++i)
+                varied.scanLine(y)[i] = uchar(37 * i + 101 * y + 11);
+        const ByteTable red = BalanceTable(2.0f), green = BalanceTable(0.7f), blue = BalanceTable(1.3f);
+        const ByteTable tone = ToneTable(20, 30);
+        QImage balanced = varied.copy(), toned = varied.copy();
+        ASSERT_TRUE(BalanceColours(balanced, 2.0f, 0.7f, 1.3f));
+        MapEveryByte(toned, tone);
+        const int bytes = varied.depth() / 8;
+        for (int y = 0; y < varied.height(); ++y)
+            for (int x = 0; x < varied.width(); ++x) {
+                const Bytes before = PixelBytes(varied, x, y);
+                Bytes expected{blue[size_t(before[0])], green[size_t(before[1])], red[size_t(before[2])]};
+                Bytes expectedTone;
+                for (int b = 0; b < bytes; ++b)
+                    expectedTone.append(tone[size_t(before[b])]);
+                if (bytes == 4)
+                    expected.append(before[3]);
+                EXPECT_EQ(PixelBytes(balanced, x, y), expected) << x << "," << y;
+                EXPECT_EQ(PixelBytes(toned, x, y), expectedTone) << x << "," << y;
+            }
+    }
+}
+
 TEST(PhotoPixels, GrayAveragesColourAndKeepsAlpha)
 {
     QImage bitmap = Bitmap32(1, 1, 10, 20, 40, 99);
@@ -439,4 +469,31 @@ TEST(PhotoPixels, RowBandsCoverEveryRowOnce)
         for (int y = 0; y < rows; ++y)
             EXPECT_EQ(seen[size_t(y)].load(), 1) << rows << " rows, row " << y;
     }
+}
+
+TEST(PhotoPixels, BandsGiveTheSameResultAsOnePass)
+{
+    // Rules that read neighbouring rows must see them as they were, whichever band
+    // reaches them first.
+    QImage noise(301, 97, QImage::Format_BGR888);
+    std::uint32_t state = 7;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.bytesPerLine(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            noise.scanLine(y)[x] = uchar(state >> 24);
+        }
+    const auto inBands = [&](unsigned bands, auto rule) {
+        QImage copy = noise.copy();
+        LimitBands(bands);
+        rule(copy);
+        LimitBands(0);
+        return copy;
+    };
+    const auto blur = [](QImage& p) { Blur(p); };
+    const auto soften = [](QImage& p) { Soften(p); };
+    const auto saturate = [](QImage& p) { AdjustSaturation(p, 25); };
+    EXPECT_EQ(inBands(1, blur), inBands(7, blur));
+    EXPECT_EQ(inBands(1, soften), inBands(7, soften));
+    EXPECT_EQ(inBands(1, saturate), inBands(3, saturate));
+    EXPECT_NE(inBands(1, blur), noise);
 }

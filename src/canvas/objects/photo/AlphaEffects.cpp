@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace PhotoPixels {
 
@@ -28,6 +29,14 @@ QImage CircleFaded(const QImage& bitmap)
         return {};
     const int cx = w / 2, cy = h / 2;
     const qint64 radius = std::max({cx, cy, 1}); // a one-pixel picture has no distance to fade over
+    // Alpha by whole distance: (1 − 0.8 d / R) × 255 in whole numbers, so d = R gives
+    // exactly 51. No pixel lies further than the corner from the centre.
+    const auto farthest = size_t(std::sqrt(double(qint64(cx) * cx + qint64(cy) * cy))) + 1;
+    std::vector<std::uint8_t> alphaAt(farthest + 1);
+    for (size_t d = 0; d < alphaAt.size(); ++d) {
+        const qint64 alpha = (5 * radius - 4 * qint64(d)) * 255 / (5 * radius);
+        alphaAt[d] = std::uint8_t(std::clamp<qint64>(alpha, 0, 255));
+    }
     const int step = BitsPerPixel(bitmap) / 8;
     const std::uint8_t* from = bitmap.constBits();
     const qsizetype fromPitch = bitmap.bytesPerLine(), pitch = result.bytesPerLine();
@@ -46,13 +55,11 @@ QImage CircleFaded(const QImage& bitmap)
                     target[0] = target[1] = target[2] = target[3] = 0;
                     continue;
                 }
-                const auto d = qint64(std::sqrt(double(qint64(cx - x) * (cx - x) + dy2)));
-                // (1 − 0.8 d / R) × 255 in whole numbers, so d = R gives exactly 51.
-                const qint64 alpha = (5 * radius - 4 * d) * 255 / (5 * radius);
+                const auto d = size_t(std::sqrt(double(qint64(cx - x) * (cx - x) + dy2)));
                 target[0] = source[0];
                 target[1] = source[1];
                 target[2] = source[2];
-                target[3] = std::uint8_t(std::clamp<qint64>(alpha, 0, 255));
+                target[3] = alphaAt[std::min(d, farthest)];
             }
         }
     });

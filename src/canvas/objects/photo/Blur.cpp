@@ -10,9 +10,12 @@ namespace {
 
 constexpr float kPhotoBlurStrength = 2.0f;
 
-std::uint8_t Rounded(float sum)
+
+std::uint8_t RoundedByte(float sum)
 {
-    return TruncatedByte(double(sum + 0.5f));
+    // Sums of bytes under weights that add up to 1 stay in 0 .. 255.5.
+    const int value = int(sum + 0.5f);
+    return std::uint8_t(value < 0 ? 0 : (value > 255 ? 255 : value));
 }
 
 // One output where part of the kernel falls outside the line: those taps are skipped
@@ -28,15 +31,37 @@ std::uint8_t PartialTaps(const std::vector<float>& kernel, SourceUnder sourceUnd
         sum += kernel[k] * float(value);
         weight += kernel[k];
     }
-    return Rounded(sum / weight);
+    return RoundedByte(sum / weight);
 }
 
-// out[i] = Σ kernel[k] × tapSource(k)[i] + 0.5 for a run of `count` bytes, tap by tap in
-// kernel order (the same order as PartialTaps), so the loops run along memory.
+// The photo's five-tap kernel over a run of bytes: out[i] = Σ w[k] × tap[k][i] + 0.5,
+// added tap by tap in kernel order, as PartialTaps does.
+TENDREL_VECTOR_CLONES
+void FiveTaps(const float* w, const std::uint8_t* __restrict t0, const std::uint8_t* __restrict t1,
+              const std::uint8_t* __restrict t2, const std::uint8_t* __restrict t3,
+              const std::uint8_t* __restrict t4, std::uint8_t* __restrict out, qsizetype count)
+{
+    const float w0 = w[0], w1 = w[1], w2 = w[2], w3 = w[3], w4 = w[4];
+    for (qsizetype i = 0; i < count; ++i) {
+        float sum = w0 * float(t0[i]);
+        sum += w1 * float(t1[i]);
+        sum += w2 * float(t2[i]);
+        sum += w3 * float(t3[i]);
+        sum += w4 * float(t4[i]);
+        out[i] = RoundedByte(sum);
+    }
+}
+
+// Any other kernel over a run of bytes, in the same order.
 template <class TapSource>
 void WholeTaps(std::uint8_t* out, qsizetype count, const std::vector<float>& kernel,
                TapSource tapSource, std::vector<float>& sums)
 {
+    if (kernel.size() == 5) {
+        FiveTaps(kernel.data(), tapSource(0), tapSource(1), tapSource(2), tapSource(3),
+                 tapSource(4), out, count);
+        return;
+    }
     sums.assign(size_t(count), 0.0f);
     float* sum = sums.data();
     for (size_t k = 0; k < kernel.size(); ++k) {
@@ -46,7 +71,7 @@ void WholeTaps(std::uint8_t* out, qsizetype count, const std::vector<float>& ker
             sum[i] += w * float(in[i]);
     }
     for (qsizetype i = 0; i < count; ++i)
-        out[i] = Rounded(sum[i]);
+        out[i] = RoundedByte(sum[i]);
 }
 
 // Blurs one row of `width` pixels of `bytes` interleaved channels along the row.
@@ -75,30 +100,60 @@ void BlurAlongRow(const std::uint8_t* in, std::uint8_t* out, int width, int byte
               [&](int k) { return in + k * bytes; }, sums);
 }
 
-// Blurs rows [first, end) of `to` along the columns of `source`, which holds the
-// picture as the row pass left it; `to` has the same size and pitch.
-void BlurAlongColumns(const QImage& source, std::uint8_t* to, int first, int end,
-                      const std::vector<float>& kernel)
+// The rows of one band: each source row is blurred along itself into a ring of as many
+// rows as the kernel has taps, and each output row is blurred down the ring.
+class CBandBlur
 {
-    const int mid = int(kernel.size()) / 2, height = source.height();
-    const qsizetype used = qsizetype(source.width()) * (source.depth() / 8);
-    const std::uint8_t* from = source.constBits();
-    const qsizetype fromPitch = source.bytesPerLine(), pitch = fromPitch;
-    std::vector<float> sums;
-    for (int y = first; y < end; ++y) {
-        std::uint8_t* out = Row(to, pitch, y);
-        if (y >= mid && y + mid < height) {
-            WholeTaps(out, used, kernel,
-                      [&](int k) { return from + fromPitch * (y + k - mid); }, sums);
-            continue;
+public:
+    CBandBlur(const QImage& bitmap, const std::vector<float>& kernel, const CBandMargins& margins)
+        : m_kernel(kernel), m_margins(margins), m_width(bitmap.width()), m_height(bitmap.height()),
+          m_bytes(bitmap.depth() / 8), m_used(qsizetype(m_width) * m_bytes), m_taps(int(kernel.size())),
+          m_ring(size_t(m_taps) * size_t(m_used))
+    {
+    }
+
+    void Run(const CRowBand& band, std::uint8_t* bits, qsizetype pitch)
+    {
+        const int mid = m_taps / 2;
+        for (int r = std::max(0, band.first - mid); r < std::min(m_height, band.first + mid); ++r)
+            BlurSourceRow(band, r);
+        for (int y = band.first; y < band.end; ++y) {
+            if (y + mid < m_height)
+                BlurSourceRow(band, y + mid);
+            BlurDown(y, bits + pitch * y);
         }
-        for (qsizetype i = 0; i < used; ++i)
-            out[i] = PartialTaps(kernel, [&](int k) {
+    }
+
+private:
+    std::uint8_t* Slot(int row) { return m_ring.data() + m_used * (row % m_taps); }
+
+    void BlurSourceRow(const CRowBand& band, int row)
+    {
+        BlurAlongRow(m_margins.Row(band, row), Slot(row), m_width, m_bytes, m_kernel, m_sums);
+    }
+
+    void BlurDown(int y, std::uint8_t* out)
+    {
+        const int mid = m_taps / 2;
+        if (y >= mid && y + mid < m_height) {
+            WholeTaps(out, m_used, m_kernel, [&](int k) { return Slot(y + k - mid); }, m_sums);
+            return;
+        }
+        for (qsizetype i = 0; i < m_used; ++i)
+            out[i] = PartialTaps(m_kernel, [&](int k) {
                 const int at = y + k - mid;
-                return at < 0 || at >= height ? -1 : int(from[fromPitch * at + i]);
+                return at < 0 || at >= m_height ? -1 : int(Slot(at)[i]);
             });
     }
-}
+
+    const std::vector<float>& m_kernel;
+    const CBandMargins& m_margins;
+    const int m_width, m_height, m_bytes;
+    const qsizetype m_used;
+    const int m_taps;
+    std::vector<std::uint8_t> m_ring;
+    std::vector<float> m_sums;
+};
 
 } // namespace
 
@@ -140,21 +195,15 @@ bool Blur(QImage& bitmap, const std::vector<float>& kernel)
 {
     if (!IsColourBitmap(bitmap) || kernel.empty())
         return false;
-    // The row pass writes here and the column pass reads from here back into the bitmap.
-    QImage rowsDone(bitmap.size(), bitmap.format());
-    if (rowsDone.isNull())
-        return false;
-    const int bytes = bitmap.depth() / 8, width = bitmap.width();
-    const qsizetype pitch = bitmap.bytesPerLine(), donePitch = rowsDone.bytesPerLine();
+    const qsizetype pitch = bitmap.bytesPerLine();
     std::uint8_t* bits = bitmap.bits();
-    std::uint8_t* done = rowsDone.bits();
-    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
-        std::vector<float> sums;
-        for (int y = first; y < end; ++y)
-            BlurAlongRow(bits + pitch * y, Row(done, donePitch, y), width, bytes, kernel, sums);
-    });
-    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
-        BlurAlongColumns(rowsDone, bits, first, end, kernel);
+    if (!bits)
+        return false;
+    // Rows next to each band are overwritten by its neighbours, so they are saved first.
+    const std::vector<CRowBand> bands = RowBands(bitmap.height(), pitch);
+    const CBandMargins margins(bitmap, bands, int(kernel.size()) / 2);
+    RunBands(bands, [&](int first, int end) {
+        CBandBlur(bitmap, kernel, margins).Run({first, end}, bits, pitch);
     });
     return true;
 }

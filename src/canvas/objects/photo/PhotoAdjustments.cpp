@@ -172,13 +172,19 @@ bool QuarterTurn(CImageObject& photo, int degrees)
     return true;
 }
 
+std::int32_t RoundedEdge(double edge)
+{
+    return std::int32_t(std::clamp(std::round(edge), double(std::numeric_limits<std::int32_t>::min()),
+                                   double(std::numeric_limits<std::int32_t>::max())));
+}
+
 // A rectangle of the given size centred where `around` is centred.
 CPageRect CentredOn(const CPageRect& around, double width, double height)
 {
     const QPointF centre = around.Center();
-    const auto left = std::int32_t(std::lround(centre.x() - width / 2));
-    const auto top = std::int32_t(std::lround(centre.y() - height / 2));
-    return {left, top, left + std::int32_t(std::lround(width)), top + std::int32_t(std::lround(height))};
+    const double left = std::round(centre.x() - width / 2), top = std::round(centre.y() - height / 2);
+    return {RoundedEdge(left), RoundedEdge(top), RoundedEdge(left + std::round(width)),
+            RoundedEdge(top + std::round(height))};
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "canvas/objects/photo/PhotoFiles.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace PhotoCrop {
 namespace {
@@ -22,7 +23,12 @@ CPageRect ToPageRect(const QRect& r)
 
 bool CanBeCut(const CImageObject& photo)
 {
-    return photo.HasDecodedBitmap() && !photo.IsMetafile() && !photo.m_rect.IsEmpty();
+    // Edges a damaged document may hold are kept well inside what QRect can add up.
+    constexpr std::int32_t kFar = 1 << 29;
+    const CPageRect& r = photo.m_rect;
+    const bool onSomePage = std::max({std::abs(qint64(r.left)), std::abs(qint64(r.top)),
+                                      std::abs(qint64(r.right)), std::abs(qint64(r.bottom))}) < kFar;
+    return photo.HasDecodedBitmap() && !photo.IsMetafile() && !r.IsEmpty() && onSomePage;
 }
 
 QString FreeCropPath(const QString& path)

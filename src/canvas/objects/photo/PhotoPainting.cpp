@@ -142,6 +142,8 @@ void PaintPhoto(QPainter& painter, const CImageObject& photo)
 void PaintPlaceholder(QPainter& painter, const CImageObject& photo)
 {
     painter.save();
+    // A turned metafile shows its turn even while it has no picture.
+    painter.setTransform(Turn(photo), true);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     const QRectF box = photo.m_rect.ToRectF();

@@ -27,7 +27,7 @@ void PaintShadow(QPainter& painter, const QPainterPath& outline, const CImageObj
 // The photo without its selection frame.
 void PaintPhoto(QPainter& painter, const CImageObject& photo);
 
-// A photo without a picture: its rectangle with its name inside.
+// A photo without a picture: its rectangle with its name inside, turned with it.
 void PaintPlaceholder(QPainter& painter, const CImageObject& photo);
 
 } // namespace PhotoPainting

@@ -1,11 +1,28 @@
 #include "canvas/objects/photo/PixelRows.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstring>
 #include <system_error>
 #include <thread>
 #include <vector>
 
 namespace PhotoPixels {
+namespace {
+
+TENDREL_VECTOR_CLONES
+void AddAlphaToRow(const std::uint8_t* __restrict source, std::uint8_t* __restrict target,
+                   int width, std::uint8_t alpha)
+{
+    for (int x = 0; x < width; ++x) {
+        target[4 * x] = source[3 * x];
+        target[4 * x + 1] = source[3 * x + 1];
+        target[4 * x + 2] = source[3 * x + 2];
+        target[4 * x + 3] = alpha;
+    }
+}
+
+} // namespace
 
 int BitsPerPixel(const QImage& bitmap)
 {
@@ -34,16 +51,8 @@ QImage WithAlphaChannel(const QImage& bitmap, std::uint8_t alpha)
     const qsizetype fromPitch = bitmap.bytesPerLine(), toPitch = result.bytesPerLine();
     const int width = bitmap.width();
     ForRowBands(bitmap.height(), toPitch, [&](int first, int end) {
-        for (int y = first; y < end; ++y) {
-            const std::uint8_t* source = from + fromPitch * y;
-            std::uint8_t* target = Row(to, toPitch, y);
-            for (int x = 0; x < width; ++x) {
-                target[4 * x] = source[3 * x];
-                target[4 * x + 1] = source[3 * x + 1];
-                target[4 * x + 2] = source[3 * x + 2];
-                target[4 * x + 3] = alpha;
-            }
-        }
+        for (int y = first; y < end; ++y)
+            AddAlphaToRow(from + fromPitch * y, Row(to, toPitch, y), width, alpha);
     });
     return result;
 }
@@ -68,33 +77,87 @@ QImage BlankLike(const QImage& picture, QSize size)
     return blank;
 }
 
-void ForRowBands(int rows, qsizetype bytesPerRow, const RowBandWork& work)
+namespace {
+
+std::atomic<unsigned> g_bandLimit{0};
+
+} // namespace
+
+void LimitBands(unsigned maxBands)
 {
-    // Below this a thread costs more than it saves.
-    constexpr qsizetype kMinBandBytes = 512 * 1024;
+    g_bandLimit = maxBands;
+}
+
+std::vector<CRowBand> RowBands(int rows, qsizetype bytesPerRow)
+{
     constexpr unsigned kMaxBands = 8;
     if (rows <= 0)
-        return;
-    const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxBands);
-    const qsizetype byBytes = std::max<qsizetype>(1, bytesPerRow * rows / kMinBandBytes);
-    const int bands = int(std::min<qsizetype>({qsizetype(cores), qsizetype(rows), byBytes}));
-    const auto bandStart = [&](int band) { return int(qint64(rows) * band / bands); };
+        return {};
+    const unsigned limit = g_bandLimit;
+    const unsigned cores =
+        limit ? limit : std::clamp(std::thread::hardware_concurrency(), 1u, kMaxBands);
+    // Below this a thread costs more than it saves, unless a limit asks for bands.
+    const qsizetype minBandBytes = limit ? 1 : 512 * 1024;
+    const qsizetype byBytes = std::max<qsizetype>(1, bytesPerRow * rows / minBandBytes);
+    const int count = int(std::min<qsizetype>({qsizetype(cores), qsizetype(rows), byBytes}));
+    std::vector<CRowBand> bands;
+    for (int band = 0; band < count; ++band)
+        bands.push_back({int(qint64(rows) * band / count), int(qint64(rows) * (band + 1) / count)});
+    return bands;
+}
 
+void RunBands(const std::vector<CRowBand>& bands, const RowBandWork& work)
+{
+    if (bands.empty())
+        return;
     std::vector<std::thread> helpers;
-    int inlineFrom = bands; // bands that could not get a thread run here
-    for (int band = 1; band < bands; ++band) {
+    size_t inlineFrom = bands.size(); // bands that could not get a thread run here
+    for (size_t band = 1; band < bands.size(); ++band) {
         try {
-            helpers.emplace_back(work, bandStart(band), bandStart(band + 1));
+            helpers.emplace_back(work, bands[band].first, bands[band].end);
         } catch (const std::system_error&) {
             inlineFrom = band;
             break;
         }
     }
-    work(0, bandStart(1));
-    for (int band = inlineFrom; band < bands; ++band)
-        work(bandStart(band), bandStart(band + 1));
+    work(bands[0].first, bands[0].end);
+    for (size_t band = inlineFrom; band < bands.size(); ++band)
+        work(bands[band].first, bands[band].end);
     for (std::thread& helper : helpers)
         helper.join();
+}
+
+CBandMargins::CBandMargins(const QImage& bitmap, const std::vector<CRowBand>& bands, int reach)
+    : m_bitmap(bitmap), m_reach(reach)
+{
+    const qsizetype pitch = bitmap.bytesPerLine();
+    for (const CRowBand& band : bands) {
+        m_firstRows.push_back(band.first);
+        std::vector<std::uint8_t> saved(size_t(2 * reach) * size_t(pitch));
+        for (int i = 0; i < reach; ++i) {
+            const int above = band.first - reach + i, below = band.end + i;
+            if (above >= 0)
+                std::memcpy(saved.data() + pitch * i, bitmap.constScanLine(above), size_t(pitch));
+            if (below < bitmap.height())
+                std::memcpy(saved.data() + pitch * (reach + i), bitmap.constScanLine(below), size_t(pitch));
+        }
+        m_saved.push_back(std::move(saved));
+    }
+}
+
+const std::uint8_t* CBandMargins::Row(const CRowBand& band, int y) const
+{
+    if (y >= band.first && y < band.end)
+        return m_bitmap.constScanLine(y);
+    const auto at = std::find(m_firstRows.begin(), m_firstRows.end(), band.first);
+    const std::vector<std::uint8_t>& saved = m_saved[size_t(at - m_firstRows.begin())];
+    const int slot = y < band.first ? y - (band.first - m_reach) : m_reach + (y - band.end);
+    return saved.data() + m_bitmap.bytesPerLine() * slot;
+}
+
+void ForRowBands(int rows, qsizetype bytesPerRow, const RowBandWork& work)
+{
+    RunBands(RowBands(rows, bytesPerRow), work);
 }
 
 } // namespace PhotoPixels

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // What every pixel rule shares: the depth of a decoded bitmap, its rows as raw bytes,
 // and running row-independent work on all cores.
@@ -29,6 +30,42 @@ QImage BlankLike(const QImage& picture, QSize size);
 // threads when the picture is large enough to gain from it.
 using RowBandWork = std::function<void(int firstRow, int endRow)>;
 void ForRowBands(int rows, qsizetype bytesPerRow, const RowBandWork& work);
+
+// The same in two steps, for rules that must note something about each band (the rows
+// around it, which a neighbouring band will overwrite) before any band starts.
+struct CRowBand
+{
+    int first = 0;
+    int end = 0;
+};
+std::vector<CRowBand> RowBands(int rows, qsizetype bytesPerRow);
+// At most this many bands from now on (0: one per core); for measuring and testing.
+void LimitBands(unsigned maxBands);
+void RunBands(const std::vector<CRowBand>& bands, const RowBandWork& work);
+
+// Copies of the rows just outside each band as they are before any band starts:
+// `reach` rows above and below. Rows outside the picture are left out.
+class CBandMargins
+{
+public:
+    CBandMargins(const QImage& bitmap, const std::vector<CRowBand>& bands, int reach);
+    // Row y as it was: the saved copy when y lies outside the band, else the row itself.
+    const std::uint8_t* Row(const CRowBand& band, int y) const;
+
+private:
+    const QImage& m_bitmap;
+    int m_reach;
+    std::vector<std::vector<std::uint8_t>> m_saved; // per band: above rows, then below rows
+    std::vector<int> m_firstRows;
+};
+
+// Hot loops get a copy for wider vector units, chosen when the program starts, where
+// the compiler can make one.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__)
+#define TENDREL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define TENDREL_VECTOR_CLONES
+#endif
 
 // A computed channel value as a byte: truncated, clamped, and NaN as 0.
 inline std::uint8_t TruncatedByte(double value)

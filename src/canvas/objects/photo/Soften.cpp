@@ -2,11 +2,28 @@
 
 #include "canvas/objects/photo/PixelRows.h"
 
+#include <cstring>
+#include <vector>
+
 namespace PhotoPixels {
 namespace {
 
-// Output row y from the source rows around it, any of which may be missing (null) at
-// the top and bottom edges.
+// Bytes [first, end) of a row whose every neighbour lies inside the picture.
+TENDREL_VECTOR_CLONES
+void SoftenInside(const std::uint8_t* __restrict above, const std::uint8_t* __restrict centre,
+                  const std::uint8_t* __restrict below, std::uint8_t* __restrict out,
+                  qsizetype first, qsizetype end, int step)
+{
+    for (qsizetype i = first; i < end; ++i) {
+        const auto sum = std::uint16_t(8 * centre[i] + above[i - step] + above[i] + above[i + step] +
+                                       centre[i - step] + centre[i + step] + below[i - step] +
+                                       below[i] + below[i + step]);
+        out[i] = std::uint8_t(sum >> 4);
+    }
+}
+
+// One output row from the original rows around it, any of which may be missing (null)
+// at the top and bottom of the picture.
 void SoftenRow(const std::uint8_t* above, const std::uint8_t* centre, const std::uint8_t* below,
                std::uint8_t* out, int width, int bytes)
 {
@@ -34,13 +51,7 @@ void SoftenRow(const std::uint8_t* above, const std::uint8_t* centre, const std:
     }
     edgePixel(0);
     edgePixel(width - 1);
-    const qsizetype first = bytes, end = qsizetype(width - 1) * bytes;
-    for (qsizetype i = first; i < end; ++i) {
-        const int sum = 8 * centre[i] + above[i - bytes] + above[i] + above[i + bytes] +
-                        centre[i - bytes] + centre[i + bytes] + below[i - bytes] + below[i] +
-                        below[i + bytes];
-        out[i] = std::uint8_t(sum >> 4);
-    }
+    SoftenInside(above, centre, below, out, bytes, qsizetype(width - 1) * bytes, bytes);
 }
 
 } // namespace
@@ -49,20 +60,26 @@ bool Soften(QImage& bitmap)
 {
     if (!IsColourBitmap(bitmap))
         return false;
-    // Sharing the pixels makes bits() give the bitmap its own copy to write into, while
-    // `source` keeps the pixels as they were.
-    const QImage source = bitmap;
-    std::uint8_t* to = bitmap.bits();
-    if (!to)
-        return false;
     const int width = bitmap.width(), height = bitmap.height(), bytes = bitmap.depth() / 8;
-    const qsizetype pitch = bitmap.bytesPerLine();
-    const std::uint8_t* from = source.constBits();
-    ForRowBands(height, pitch, [&](int first, int end) {
+    const qsizetype pitch = bitmap.bytesPerLine(), used = qsizetype(width) * bytes;
+    std::uint8_t* bits = bitmap.bits();
+    if (!bits)
+        return false;
+    // Each band keeps the original of the row it has just overwritten; the rows next to
+    // the band, which its neighbours overwrite, are saved before any band starts.
+    const std::vector<CRowBand> bands = RowBands(height, pitch);
+    const CBandMargins margins(bitmap, bands, 1);
+    RunBands(bands, [&](int first, int end) {
+        const CRowBand band{first, end};
+        std::vector<std::uint8_t> previous(static_cast<size_t>(used)), current(static_cast<size_t>(used));
+        if (first > 0)
+            std::memcpy(previous.data(), margins.Row(band, first - 1), size_t(used));
         for (int y = first; y < end; ++y) {
-            const std::uint8_t* centre = from + pitch * y;
-            SoftenRow(y > 0 ? centre - pitch : nullptr, centre,
-                      y + 1 < height ? centre + pitch : nullptr, Row(to, pitch, y), width, bytes);
+            std::uint8_t* row = Row(bits, pitch, y);
+            std::memcpy(current.data(), row, size_t(used));
+            SoftenRow(y > 0 ? previous.data() : nullptr, current.data(),
+                      y + 1 < height ? margins.Row(band, y + 1) : nullptr, row, width, bytes);
+            previous.swap(current);
         }
     });
     return true;
