@@ -31,94 +31,7 @@ void MapPair(std::uint8_t* bytes, const std::vector<std::uint16_t>& pairs)
     bytes[1] = std::uint8_t(mapped >> 8);
 }
 
-// Per-channel tables for whole rows: two pixels (six bytes) of a 24-bit row are three
-// pairs, one pixel of a 32-bit row is two.
-class CChannelPairs
-{
-public:
-    CChannelPairs(const ByteTable& blue, const ByteTable& green, const ByteTable& red, bool withAlpha)
-        : m_withAlpha(withAlpha), m_blue(blue), m_green(green), m_red(red)
-    {
-        ByteTable same{};
-        for (int i = 0; i < 256; ++i)
-            same[size_t(i)] = std::uint8_t(i);
-        if (withAlpha) {
-            m_pairs = {PairTable(blue, green), PairTable(red, same)};
-        } else {
-            m_pairs = {PairTable(blue, green), PairTable(red, blue), PairTable(green, red)};
-        }
-    }
-
-    void MapRow(std::uint8_t* row, int width) const
-    {
-        int x = 0;
-        if constexpr (std::endian::native == std::endian::little)
-            x = MapWholeWords(row, width);
-        row += qsizetype(x) * (m_withAlpha ? 4 : 3);
-        if (m_withAlpha) {
-            for (; x < width; ++x, row += 4) {
-                MapPair(row, m_pairs[0]);
-                MapPair(row + 2, m_pairs[1]);
-            }
-            return;
-        }
-        for (; x + 2 <= width; x += 2, row += 6) {
-            MapPair(row, m_pairs[0]);
-            MapPair(row + 2, m_pairs[1]);
-            MapPair(row + 4, m_pairs[2]);
-        }
-        if (x < width) {
-            row[0] = m_blue[row[0]];
-            row[1] = m_green[row[1]];
-            row[2] = m_red[row[2]];
-        }
-    }
-
-private:
-    // Four pairs in one 64-bit word, the first byte lowest.
-    static std::uint64_t MapWord(std::uint64_t word, const std::uint16_t* a, const std::uint16_t* b,
-                                 const std::uint16_t* c, const std::uint16_t* d)
-    {
-        return std::uint64_t(a[word & 0xffff]) | std::uint64_t(b[(word >> 16) & 0xffff]) << 16 |
-               std::uint64_t(c[(word >> 32) & 0xffff]) << 32 | std::uint64_t(d[word >> 48]) << 48;
-    }
-
-    // As many pixels as fill whole words; returns how many were done.
-    int MapWholeWords(std::uint8_t* row, int width) const
-    {
-        const std::uint16_t* p0 = m_pairs[0].data();
-        const std::uint16_t* p1 = m_pairs[1].data();
-        int x = 0;
-        std::uint64_t word;
-        if (m_withAlpha) {
-            for (; x + 2 <= width; x += 2, row += 8) {
-                std::memcpy(&word, row, 8);
-                word = MapWord(word, p0, p1, p0, p1);
-                std::memcpy(row, &word, 8);
-            }
-            return x;
-        }
-        // Four pixels are twelve bytes: six pairs, blue-green, red-blue, green-red twice.
-        const std::uint16_t* p2 = m_pairs[2].data();
-        for (; x + 4 <= width; x += 4, row += 12) {
-            std::uint32_t tail;
-            std::memcpy(&word, row, 8);
-            std::memcpy(&tail, row + 8, 4);
-            word = MapWord(word, p0, p1, p2, p0);
-            tail = std::uint32_t(p1[tail & 0xffff]) | std::uint32_t(p2[tail >> 16]) << 16;
-            std::memcpy(row, &word, 8);
-            std::memcpy(row + 8, &tail, 4);
-        }
-        return x;
-    }
-
-    bool m_withAlpha;
-    const ByteTable& m_blue;
-    const ByteTable& m_green;
-    const ByteTable& m_red;
-    std::vector<std::vector<std::uint16_t>> m_pairs;
-};
-
+// Every byte of a run through one table, eight at a time.
 void MapRun(std::uint8_t* bytes, qsizetype count, const std::uint16_t* pairs, const ByteTable& table)
 {
     qsizetype i = 0;
@@ -134,6 +47,74 @@ void MapRun(std::uint8_t* bytes, qsizetype count, const std::uint16_t* pairs, co
     for (; i < count; ++i)
         bytes[i] = table[bytes[i]];
 }
+
+// Per-channel tables for whole rows: each pixel's blue and green go through one table
+// of pairs and its red through the red table, alpha untouched.
+class CChannelTables
+{
+public:
+    CChannelTables(const ByteTable& blue, const ByteTable& green, const ByteTable& red, int step)
+        : m_blueGreen(PairTable(blue, green)), m_red(red), m_step(step)
+    {
+    }
+
+    void MapRow(std::uint8_t* row, int width) const
+    {
+        int x = 0;
+        if constexpr (std::endian::native == std::endian::little)
+            x = m_step == 4 ? MapWords32(row, width) : MapWords24(row, width);
+        for (row += qsizetype(x) * m_step; x < width; ++x, row += m_step) {
+            MapPair(row, m_blueGreen);
+            row[2] = m_red[row[2]];
+        }
+    }
+
+private:
+    // Whole 64-bit words at a time, the first byte lowest; each returns the pixels done.
+    int MapWords24(std::uint8_t* row, int width) const
+    {
+        // Four pixels are twelve bytes: blue-green pairs at 0, 3, 6 and 9, reds at 2, 5, 8, 11.
+        const std::uint16_t* bg = m_blueGreen.data();
+        const ByteTable& r = m_red;
+        int x = 0;
+        for (; x + 4 <= width; x += 4, row += 12) {
+            std::uint64_t word;
+            std::uint32_t tail;
+            std::memcpy(&word, row, 8);
+            std::memcpy(&tail, row + 8, 4);
+            word = std::uint64_t(bg[word & 0xffff]) | std::uint64_t(r[(word >> 16) & 0xff]) << 16 |
+                   std::uint64_t(bg[(word >> 24) & 0xffff]) << 24 |
+                   std::uint64_t(r[(word >> 40) & 0xff]) << 40 | std::uint64_t(bg[word >> 48]) << 48;
+            tail = std::uint32_t(r[tail & 0xff]) | std::uint32_t(bg[(tail >> 8) & 0xffff]) << 8 |
+                   std::uint32_t(r[tail >> 24]) << 24;
+            std::memcpy(row, &word, 8);
+            std::memcpy(row + 8, &tail, 4);
+        }
+        return x;
+    }
+
+    int MapWords32(std::uint8_t* row, int width) const
+    {
+        // Two pixels are eight bytes: blue-green pairs at 0 and 4, reds at 2 and 6.
+        const std::uint16_t* bg = m_blueGreen.data();
+        const ByteTable& r = m_red;
+        constexpr std::uint64_t kAlphas = 0xff000000ff000000ull;
+        int x = 0;
+        for (; x + 2 <= width; x += 2, row += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, row, 8);
+            word = std::uint64_t(bg[word & 0xffff]) | std::uint64_t(r[(word >> 16) & 0xff]) << 16 |
+                   std::uint64_t(bg[(word >> 32) & 0xffff]) << 32 |
+                   std::uint64_t(r[(word >> 48) & 0xff]) << 48 | (word & kAlphas);
+            std::memcpy(row, &word, 8);
+        }
+        return x;
+    }
+
+    std::vector<std::uint16_t> m_blueGreen;
+    const ByteTable& m_red;
+    int m_step;
+};
 
 // The gray average of one row, with the pixel size fixed so the loop can be vectorised.
 template <int Step>
@@ -193,13 +174,13 @@ bool MapColourChannels(QImage& bitmap, const ByteTable& red, const ByteTable& gr
 {
     if (!IsColourBitmap(bitmap))
         return false;
-    const CChannelPairs pairs(blue, green, red, BitsPerPixel(bitmap) == 32);
+    const CChannelTables tables(blue, green, red, BitsPerPixel(bitmap) / 8);
     const int width = bitmap.width();
     const qsizetype pitch = bitmap.bytesPerLine();
     std::uint8_t* bits = bitmap.bits();
     ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
         for (int y = first; y < end; ++y)
-            pairs.MapRow(Row(bits, pitch, y), width);
+            tables.MapRow(Row(bits, pitch, y), width);
     });
     return true;
 }
