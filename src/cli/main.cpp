@@ -1,5 +1,6 @@
 #include "app/StartOptions.h"
 #include "cli/DocumentCommands.h"
+#include "cli/PhotoCommand.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -59,6 +60,8 @@ const std::vector<CliCommand>& Commands()
         {"dump", "print a .wrn document as JSON: dump FILE.wrn", DumpDocumentCommand},
         {"render", "draw a .wrn page into a png, jpg, bmp, gif or pdf file: render FILE.wrn OUT",
          RenderDocumentCommand},
+        {"photo", "adjust a picture file: photo IN OUT OP [OP ...] (photo --help lists OPs)",
+         PhotoCommand},
     };
     return commands;
 }

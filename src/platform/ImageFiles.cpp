@@ -169,21 +169,21 @@ QByteArray EncodeGif(const QImage& image)
     return bytes;
 }
 
-bool Write(const QImage& image, const QString& path, QString* error)
+QByteArray Encode(const QImage& image, const QString& suffix, QString* error)
 {
     if (image.isNull()) {
         SetError(error, QStringLiteral("There is no picture to write."));
-        return false;
+        return {};
     }
-    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QString lower = suffix.toLower();
     QByteArray encoded;
-    if (suffix == QLatin1String("gif")) {
+    if (lower == QLatin1String("gif")) {
         encoded = EncodeGif(image);
     } else {
-        const QByteArray format = QtFormatOf(suffix);
+        const QByteArray format = QtFormatOf(lower);
         if (format.isEmpty()) {
-            SetError(error, QStringLiteral("Pictures cannot be saved as \".%1\" files.").arg(suffix));
-            return false;
+            SetError(error, QStringLiteral("Pictures cannot be saved as \".%1\" files.").arg(lower));
+            return {};
         }
         QBuffer buffer(&encoded);
         buffer.open(QIODevice::WriteOnly);
@@ -193,10 +193,21 @@ bool Write(const QImage& image, const QString& path, QString* error)
         if (!writer.write(image))
             encoded.clear();
     }
-    if (encoded.isEmpty()) {
+    if (encoded.isEmpty())
         SetError(error, QStringLiteral("The picture could not be encoded."));
+    return encoded;
+}
+
+bool Write(const QImage& image, const QString& path, QString* error)
+{
+    return WriteAs(image, path, QFileInfo(path).suffix(), error);
+}
+
+bool WriteAs(const QImage& image, const QString& path, const QString& suffix, QString* error)
+{
+    const QByteArray encoded = Encode(image, suffix, error);
+    if (encoded.isEmpty())
         return false;
-    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(encoded) != encoded.size() || !file.commit()) {
         SetError(error, file.errorString());

@@ -21,6 +21,12 @@ QImage DecodedBitmap(const QImage& picture);
 // through Qt, gif through giflib. The file is replaced only once the whole picture is
 // written. False (and *error set) when nothing was written.
 bool Write(const QImage& image, const QString& path, QString* error = nullptr);
+// The same in the format `suffix` names, whatever the path ends with.
+bool WriteAs(const QImage& image, const QString& path, const QString& suffix,
+             QString* error = nullptr);
+// The file bytes of a picture in the format `suffix` names; empty (and *error set) when
+// it cannot be encoded.
+QByteArray Encode(const QImage& image, const QString& suffix, QString* error = nullptr);
 
 // The GIF bytes of an image: at most 256 colours, transparency flattened onto white.
 QByteArray EncodeGif(const QImage& image);

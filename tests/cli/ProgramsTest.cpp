@@ -259,4 +259,55 @@ TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)
     EXPECT_GT(count(QRect(20, 150, 360, 300), red), 300);
 }
 
+TEST_F(ProgramsTest, PhotoAppliesOperationsInOrder)
+{
+    QImage picture(6, 4, QImage::Format_RGB888);
+    picture.fill(QColor(200, 100, 0));
+    const QString in = m_home.filePath(QStringLiteral("in.bmp"));
+    ASSERT_TRUE(picture.save(in));
+    const auto photo = [&](const QString& out, const QStringList& operations) {
+        return Execute("tendrel-cli", QStringList{QStringLiteral("photo"), in, out} + operations,
+                       m_environment);
+    };
+
+    // More contrast (200 → 207, 100 → 97, 0 → 0), then gray: (207 + 97 + 0) / 3.
+    const QString gray = m_home.filePath(QStringLiteral("gray.png"));
+    Outcome run = photo(gray, {QStringLiteral("more-contrast"), QStringLiteral("gray"),
+                               QStringLiteral("rotate-left")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QImage out(gray);
+    EXPECT_EQ(out.size(), QSize(4, 6));
+    EXPECT_EQ(out.pixelColor(1, 1), QColor(101, 101, 101));
+    EXPECT_FALSE(out.hasAlphaChannel()); // 24 bits stay 24 bits
+
+    const QString faded = m_home.filePath(QStringLiteral("faded.png"));
+    run = photo(faded, {QStringLiteral("opacity=128"), QStringLiteral("resize=3x2"),
+                        QStringLiteral("balance=1,1,1"), QStringLiteral("torn-edge=7")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    out = QImage(faded);
+    EXPECT_EQ(out.size(), QSize(3, 2));
+    EXPECT_TRUE(out.hasAlphaChannel());
+
+    // Bad arguments: a clear message, exit 2, nothing written.
+    const QString never = m_home.filePath(QStringLiteral("never.png"));
+    for (const QStringList& bad : {QStringList{QStringLiteral("sharpen")},
+                                   QStringList{QStringLiteral("opacity=300")},
+                                   QStringList{QStringLiteral("balance=1,0,1")},
+                                   QStringList{QStringLiteral("resize=10")},
+                                   QStringList{QStringLiteral("resize")},
+                                   QStringList{QStringLiteral("gray=2")},
+                                   QStringList{}}) {
+        run = photo(never, bad);
+        EXPECT_EQ(run.exitCode, 2) << bad.join(u' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty());
+    }
+    EXPECT_EQ(photo(m_home.filePath(QStringLiteral("x.xyz")), {QStringLiteral("gray")}).exitCode, 2);
+    EXPECT_EQ(Execute("tendrel-cli", {QStringLiteral("photo"), m_home.filePath(QStringLiteral("none.bmp")),
+                                      never, QStringLiteral("gray")},
+                      m_environment)
+                  .exitCode,
+              1);
+    EXPECT_FALSE(QFile::exists(never));
+}
+
 } // namespace

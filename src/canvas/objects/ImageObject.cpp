@@ -1,10 +1,11 @@
 #include "canvas/objects/ImageObject.h"
 
 #include "canvas/objects/ObjectIdentity.h"
+#include "canvas/objects/photo/PhotoAdjustments.h"
+#include "canvas/objects/photo/PhotoFiles.h"
+#include "canvas/objects/photo/PhotoPainting.h"
+#include "canvas/objects/photo/PixelRows.h"
 #include "platform/ImageFiles.h"
-
-#include <QImageReader>
-#include <QPainter>
 
 CImageObject::CImageObject() : CDiagramObject(ObjectType::Photo, ObjectIdentity::New(u'I'))
 {
@@ -36,35 +37,71 @@ void CImageObject::LoadPicture()
         return;
     }
     m_nPictureKind = kRasterPicture;
-    m_picture = ImageFiles::Read(m_strPath);
-    if (m_picture.isNull())
+    const QImage read = ImageFiles::Read(m_strPath);
+    if (read.isNull())
         return;
-    if (kind == QLatin1String("png"))
+    if (kind == QLatin1String("png")) {
         m_bPng = 1;
-    else
-        m_bitmap = ImageFiles::DecodedBitmap(m_picture);
+        m_picture = read;
+        return;
+    }
+    // The decoded bitmap holds the same pixels as the file; until it is edited the two
+    // share one copy.
+    m_bitmap = ImageFiles::DecodedBitmap(read);
+    m_picture = m_bitmap;
 }
 
-void CImageObject::ReplayStoredAdjustments() {}
+const QImage& CImageObject::ShownImage() const
+{
+    if ((m_bUseBitmap && HasDecodedBitmap()) || m_picture.isNull())
+        return m_bitmap;
+    return m_picture;
+}
+
+void CImageObject::SetEditedBitmap(QImage bitmap)
+{
+    m_bitmap = std::move(bitmap);
+    m_bUseBitmap = 1;
+}
+
+void CImageObject::ReplacePictures(QImage picture, QImage bitmap)
+{
+    m_picture = std::move(picture);
+    m_bitmap = std::move(bitmap);
+}
+
+void CImageObject::ReplayStoredAdjustments()
+{
+    PhotoAdjustments::Replay(*this);
+}
 
 bool CImageObject::WriteEditedPicture() const
 {
     if (!m_bEdited || m_bitmap.isNull())
         return false;
-    return ImageFiles::Write(m_bitmap, m_strPath);
+    return PhotoFiles::WritePicture(m_bitmap, m_strPath);
+}
+
+QString CImageObject::InfoText() const
+{
+    if (!HasDecodedBitmap())
+        return QStringLiteral("Image Frame");
+    return QStringLiteral("Image file:") + m_strPath +
+           QStringLiteral(", width:%1 height:%2, BitsPerPixel:%3, "
+                          "Position(left, top, right, bottom): (%4,%5,%6,%7)")
+               .arg(m_bitmap.width())
+               .arg(m_bitmap.height())
+               .arg(PhotoPixels::BitsPerPixel(m_bitmap))
+               .arg(m_rect.left)
+               .arg(m_rect.top)
+               .arg(m_rect.right)
+               .arg(m_rect.bottom);
 }
 
 void CImageObject::Draw(QPainter& painter, const CDrawContext& context)
 {
-    if (!HasPicture() && !HasDecodedBitmap()) {
-        // A missing file still shows where the photo stands and which it was.
-        painter.save();
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::NoBrush);
-        const QRectF box = m_rect.ToRectF();
-        painter.drawRect(box);
-        painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, m_strName);
-        painter.restore();
+    if (!HasPicture()) {
+        PhotoPainting::PaintPlaceholder(painter, *this);
         return;
     }
     DrawContent(painter, context);
@@ -73,11 +110,5 @@ void CImageObject::Draw(QPainter& painter, const CDrawContext& context)
 
 void CImageObject::DrawContent(QPainter& painter, const CDrawContext&)
 {
-    const QImage& shown = m_bUseBitmap && HasDecodedBitmap() ? m_bitmap : m_picture;
-    if (shown.isNull())
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(m_rect.ToRectF(), shown);
-    painter.restore();
+    PhotoPainting::PaintPhoto(painter, *this);
 }

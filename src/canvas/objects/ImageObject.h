@@ -12,6 +12,11 @@ public:
     static constexpr int kRasterPicture = 1;
     static constexpr int kMetafilePicture = 2;
 
+    // m_nFrameShape
+    static constexpr int kInRectangle = 0;
+    static constexpr int kInRoundRectangle = 1;
+    static constexpr int kInEllipse = 2;
+
     CImageObject();
     CImageObject(const CImageObject& other) = default;
 
@@ -25,15 +30,30 @@ public:
     // Loads the picture named by m_strPath by the rules of its extension; a file that
     // cannot be read leaves the photo without a picture.
     void LoadPicture();
-    bool HasPicture() const { return !m_picture.isNull(); }
+
+    bool HasPicture() const { return !m_picture.isNull() || !m_bitmap.isNull(); }
     bool HasDecodedBitmap() const { return !m_bitmap.isNull(); }
+    bool IsMetafile() const { return m_nPictureKind == kMetafilePicture; }
+    // The picture as read, turned and resized with the photo but never recoloured.
     const QImage& Picture() const { return m_picture; }
+    // The editable copy; none for png files and metafiles.
     const QImage& DecodedBitmap() const { return m_bitmap; }
+    // What is painted: the decoded bitmap once it has been edited, else the picture.
+    const QImage& ShownImage() const;
+
+    // Replaces the decoded bitmap with an edited one, which is painted from now on.
+    void SetEditedBitmap(QImage bitmap);
+    // Replaces the picture and the decoded bitmap together, for changes of shape (turns,
+    // mirrors, sizes) that both must follow. A null image leaves that one absent.
+    void ReplacePictures(QImage picture, QImage bitmap);
 
     // Applies the stored adjustment levels once to a freshly loaded picture.
     void ReplayStoredAdjustments();
     // Saves the edited decoded bitmap over the photo's own file; true when written.
     bool WriteEditedPicture() const;
+
+    // The status line text: the file, the bitmap's size and depth and the rectangle.
+    QString InfoText() const;
 
     QString m_strPath;
     int m_bAltDraw = 0;
@@ -57,7 +77,7 @@ public:
     float m_fRed = 1.0f;
     float m_fGreen = 1.0f;
     float m_fBlue = 1.0f;
-    int m_nFrameShape = 0;
+    int m_nFrameShape = kInRectangle;
 
 private:
     QImage m_picture; // as read from the file

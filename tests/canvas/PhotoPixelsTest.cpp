@@ -1,0 +1,499 @@
+#include "PhotoTestKit.h"
+
+#include "canvas/objects/photo/AlphaEffects.h"
+#include "canvas/objects/photo/Blur.h"
+#include "canvas/objects/photo/ChannelMaps.h"
+#include "canvas/objects/photo/ColourBalance.h"
+#include "canvas/objects/photo/CropPixels.h"
+#include "canvas/objects/photo/Frames.h"
+#include "canvas/objects/photo/PixelRows.h"
+#include "canvas/objects/photo/QuarterTurns.h"
+#include "canvas/objects/photo/Resize.h"
+#include "canvas/objects/photo/RotateAnyAngle.h"
+#include "canvas/objects/photo/Saturation.h"
+#include "canvas/objects/photo/Soften.h"
+#include "canvas/objects/photo/ToneTable.h"
+#include "canvas/objects/photo/TornEdge.h"
+
+#include "support/PixelProbes.h"
+
+#include <QSet>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace PhotoPixels;
+using namespace PhotoTestKit;
+
+namespace {
+
+using Bytes = QList<int>;
+
+// A row of 24-bit pixels whose three channels all hold the given values.
+QImage GreyRow(const QList<int>& values)
+{
+    QImage row = Bitmap24(int(values.size()), 1, 0, 0, 0);
+    for (int x = 0; x < values.size(); ++x)
+        SetPixelBytes(row, x, 0, {values[x], values[x], values[x]});
+    return row;
+}
+
+QList<int> RedChannel(const QImage& bitmap, int y)
+{
+    QList<int> values;
+    for (int x = 0; x < bitmap.width(); ++x)
+        values.append(PixelBytes(bitmap, x, y)[2]);
+    return values;
+}
+
+} // namespace
+
+TEST(PhotoPixels, ToneTableFollowsBrightnessAndContrast)
+{
+    // More Contrast keeps the middle and spreads the rest.
+    const ByteTable contrast = ToneTable(0, 10);
+    EXPECT_EQ(contrast[128], 128);
+    EXPECT_EQ(contrast[200], 207); // 72 × 1.1 + 128 + 0.5
+    EXPECT_EQ(contrast[0], 0);
+    EXPECT_EQ(contrast[255], 255);
+    // Lighten then Darken: every byte below the clamp comes back, 255 comes back as 245.
+    const ByteTable lighten = ToneTable(10, 0), darken = ToneTable(-10, 0);
+    for (int v = 0; v < 246; ++v)
+        EXPECT_NEAR(darken[lighten[size_t(v)]], v, 1) << v;
+    EXPECT_EQ(darken[lighten[255]], 245);
+    // Levels far outside any step still give bytes.
+    EXPECT_EQ(ToneTable(1'000'000, 0)[0], 255);
+    EXPECT_EQ(ToneTable(0, -1'000'000)[255], 0);
+}
+
+TEST(PhotoPixels, EveryByteMapsAlphaTooAndPalettesByColour)
+{
+    QImage argb = Bitmap32(2, 2, 100, 150, 200, 128);
+    MapEveryByte(argb, ToneTable(0, 10));
+    EXPECT_EQ(PixelBytes(argb, 1, 1), (Bytes{97, 152, 207, 128}));
+
+    // A palette picture keeps its colour numbers; its colours change.
+    QImage indexed(2, 1, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(200, 100, 0), qRgb(10, 20, 30)});
+    indexed.setPixel(0, 0, 1);
+    indexed.setPixel(1, 0, 0);
+    MapEveryByte(indexed, ToneTable(10, 0));
+    EXPECT_EQ(indexed.pixelIndex(0, 0), 1);
+    EXPECT_EQ(indexed.pixelIndex(1, 0), 0);
+    EXPECT_EQ(indexed.color(0), qRgb(210, 110, 10));
+}
+
+TEST(PhotoPixels, ByteHslOfPrimariesAndGreys)
+{
+    const ByteHsl red = ToByteHsl({255, 0, 0});
+    EXPECT_EQ(red.hue, 0);
+    EXPECT_EQ(red.saturation, 255);
+    EXPECT_EQ(red.lightness, 128);
+    EXPECT_EQ(ToByteHsl({0, 255, 0}).hue, 85);
+    EXPECT_EQ(ToByteHsl({0, 0, 255}).hue, 170);
+    // Hues just below red wrap round to the top of the byte.
+    EXPECT_GT(ToByteHsl({255, 0, 40}).hue, 200);
+    const ByteHsl grey = ToByteHsl({90, 90, 90});
+    EXPECT_EQ(grey.saturation, 0);
+    EXPECT_EQ(grey.hue, 170);
+    EXPECT_EQ(FromByteHsl(grey), (ByteRgb{90, 90, 90}));
+
+    // Colours worked through the rule by hand (in exact arithmetic): their byte HSL,
+    // the colour it comes back as, and the colour after a step of +25.
+    struct Case
+    {
+        ByteRgb colour;
+        int hue, saturation, lightness;
+        ByteRgb back, saturated;
+    };
+    const Case cases[] = {
+        {{255, 3, 252}, 215, 255, 129, {255, 3, 240}, {255, 3, 240}},
+        {{200, 120, 60}, 18, 143, 130, {200, 119, 60}, {212, 117, 48}},
+        {{30, 200, 90}, 100, 188, 115, {30, 200, 90}, {19, 211, 87}},
+        {{12, 40, 230}, 165, 230, 121, {12, 38, 230}, {0, 28, 242}},
+        {{250, 240, 10}, 40, 245, 130, {250, 236, 10}, {255, 240, 5}},
+        {{90, 10, 20}, 251, 204, 50, {90, 10, 18}, {95, 5, 14}},
+    };
+    for (const Case& c : cases) {
+        const ByteHsl hsl = ToByteHsl(c.colour);
+        EXPECT_EQ(hsl.hue, c.hue);
+        EXPECT_EQ(hsl.saturation, c.saturation);
+        EXPECT_EQ(hsl.lightness, c.lightness);
+        EXPECT_EQ(FromByteHsl(hsl), c.back);
+        QImage pixel = Bitmap24(1, 1, c.colour.blue, c.colour.green, c.colour.red);
+        ASSERT_TRUE(AdjustSaturation(pixel, 25));
+        EXPECT_EQ(PixelBytes(pixel, 0, 0), (Bytes{c.saturated.blue, c.saturated.green, c.saturated.red}));
+    }
+}
+
+TEST(PhotoPixels, SaturationStepsMoveColoursAndLeaveGreys)
+{
+    QImage bitmap = Bitmap24(3, 1, 60, 120, 200); // an orange
+    SetPixelBytes(bitmap, 1, 0, {77, 77, 77});
+    const auto spread = [&] {
+        const Bytes p = PixelBytes(bitmap, 0, 0);
+        return std::max({p[0], p[1], p[2]}) - std::min({p[0], p[1], p[2]});
+    };
+    const int before = spread();
+    ASSERT_TRUE(AdjustSaturation(bitmap, 25));
+    EXPECT_GT(spread(), before);
+    EXPECT_EQ(PixelBytes(bitmap, 1, 0), (Bytes{77, 77, 77}));
+    ASSERT_TRUE(AdjustSaturation(bitmap, -1000));
+    EXPECT_LE(spread(), 1); // saturation 0: grey at the same lightness
+    QImage grey(2, 2, QImage::Format_Grayscale8);
+    EXPECT_FALSE(AdjustSaturation(grey, 25));
+}
+
+TEST(PhotoPixels, ColourBalanceIsAGammaPerChannel)
+{
+    const ByteTable same = BalanceTable(1.0f);
+    for (int i = 0; i < 256; ++i)
+        EXPECT_EQ(same[size_t(i)], i);
+    EXPECT_EQ(BalanceTable(2.0f)[64], 127); // 255 × (64/255)^0.5 = 127.75
+    EXPECT_EQ(BalanceTable(2.0f)[255], 255);
+    EXPECT_EQ(BalanceTable(0.5f)[128], 64);
+
+    QImage bitmap = Bitmap32(1, 1, 64, 64, 64, 33);
+    ASSERT_TRUE(BalanceColours(bitmap, 2.0f, 1.0f, 0.5f));
+    EXPECT_EQ(PixelBytes(bitmap, 0, 0), (Bytes{16, 64, 127, 33}));
+    EXPECT_FALSE(BalanceColours(bitmap, 0.0f, 1.0f, 1.0f));
+    EXPECT_FALSE(BalanceColours(bitmap, std::numeric_limits<float>::quiet_NaN(), 1.0f, 1.0f));
+    // Extreme factors still give a curve from 0 to 255.
+    EXPECT_EQ(BalanceTable(1e-30f)[255], 255);
+    EXPECT_GE(BalanceTable(1e30f)[1], 254);
+}
+
+TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
+{
+    // Rows are mapped several bytes at a time; every byte must still meet its own
+    // channel's table, the odd pixels at the end included.
+    for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_ARGB32}) {
+        QImage varied(11, 2, format);
+        for (int y = 0; y < varied.height(); ++y)
+            for (int i = 0; i < varied.bytesPerLine(); ++i)
+                varied.scanLine(y)[i] = uchar(37 * i + 101 * y + 11);
+        const ByteTable red = BalanceTable(2.0f), green = BalanceTable(0.7f), blue = BalanceTable(1.3f);
+        const ByteTable tone = ToneTable(20, 30);
+        QImage balanced = varied.copy(), toned = varied.copy();
+        ASSERT_TRUE(BalanceColours(balanced, 2.0f, 0.7f, 1.3f));
+        MapEveryByte(toned, tone);
+        const int bytes = varied.depth() / 8;
+        for (int y = 0; y < varied.height(); ++y)
+            for (int x = 0; x < varied.width(); ++x) {
+                const Bytes before = PixelBytes(varied, x, y);
+                Bytes expected{blue[size_t(before[0])], green[size_t(before[1])], red[size_t(before[2])]};
+                Bytes expectedTone;
+                for (int b = 0; b < bytes; ++b)
+                    expectedTone.append(tone[size_t(before[b])]);
+                if (bytes == 4)
+                    expected.append(before[3]);
+                EXPECT_EQ(PixelBytes(balanced, x, y), expected) << x << "," << y;
+                EXPECT_EQ(PixelBytes(toned, x, y), expectedTone) << x << "," << y;
+            }
+    }
+}
+
+TEST(PhotoPixels, GrayAveragesColourAndKeepsAlpha)
+{
+    QImage bitmap = Bitmap32(1, 1, 10, 20, 40, 99);
+    ASSERT_TRUE(AverageToGray(bitmap));
+    EXPECT_EQ(PixelBytes(bitmap, 0, 0), (Bytes{23, 23, 23, 99}));
+    QImage grey(1, 1, QImage::Format_Grayscale8);
+    EXPECT_FALSE(AverageToGray(grey));
+}
+
+TEST(PhotoPixels, OpacityGivesA32BitPicture)
+{
+    const QImage opaque = Bitmap24(3, 2, 1, 2, 3);
+    const QImage seeThrough = WithOpacity(opaque, 77);
+    EXPECT_EQ(seeThrough.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(PixelBytes(seeThrough, 2, 1), (Bytes{1, 2, 3, 77}));
+    EXPECT_EQ(PixelBytes(WithOpacity(seeThrough, 200), 0, 0), (Bytes{1, 2, 3, 200}));
+    EXPECT_TRUE(WithOpacity(QImage(2, 2, QImage::Format_Indexed8), 5).isNull());
+}
+
+TEST(PhotoPixels, QuarterTurnsMoveEveryPixelAndKeepTheFormat)
+{
+    // A 3 × 2 picture numbered row by row.
+    QImage picture(3, 2, QImage::Format_Indexed8);
+    picture.setColorCount(6);
+    for (int i = 0; i < 6; ++i) {
+        picture.setColor(i, qRgb(i, i, i));
+        picture.setPixel(i % 3, i / 3, uint(i));
+    }
+    const QImage left = TurnedLeft(picture);
+    ASSERT_EQ(left.size(), QSize(2, 3));
+    EXPECT_EQ(left.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(left.colorTable(), picture.colorTable());
+    // Counter-clockwise: the top row, read right to left, becomes the left column.
+    EXPECT_EQ(left.pixelIndex(0, 0), 2);
+    EXPECT_EQ(left.pixelIndex(0, 2), 0);
+    EXPECT_EQ(left.pixelIndex(1, 2), 3);
+    const QImage right = TurnedRight(picture);
+    EXPECT_EQ(right.pixelIndex(1, 0), 0);
+    EXPECT_EQ(right.pixelIndex(0, 0), 3);
+    EXPECT_EQ(TurnedRight(left), picture);
+    EXPECT_EQ(TurnedLeft(TurnedLeft(TurnedLeft(left))), picture);
+
+    const QImage bgr = Bitmap24(4, 3, 9, 8, 7);
+    EXPECT_EQ(TurnedLeft(bgr).format(), QImage::Format_BGR888);
+    EXPECT_EQ(Mirrored(picture).pixelIndex(0, 0), 2);
+    EXPECT_EQ(Flipped(picture).pixelIndex(0, 0), 3);
+}
+
+TEST(PhotoPixels, CircleFadeFromTheCentreToTheRim)
+{
+    const QImage faded = CircleFaded(Bitmap24(101, 101, 10, 20, 30));
+    ASSERT_EQ(faded.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(PixelBytes(faded, 50, 50), (Bytes{10, 20, 30, 255}));
+    // At distance R = 50 from the centre, along an axis and along a 3-4-5 diagonal.
+    EXPECT_EQ(PixelBytes(faded, 50, 0)[3], 51);
+    EXPECT_EQ(PixelBytes(faded, 80, 90)[3], 51);
+    EXPECT_EQ(PixelBytes(faded, 75, 50)[3], 153); // d = 25
+    // Outside the inscribed ellipse every byte is 0.
+    EXPECT_EQ(PixelBytes(faded, 0, 0), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(PixelBytes(faded, 100, 100), (Bytes{0, 0, 0, 0}));
+    // R is the larger half side; the short way the picture ends before the fade does.
+    const QImage wide = CircleFaded(Bitmap24(200, 20, 1, 1, 1));
+    EXPECT_EQ(PixelBytes(wide, 100, 10)[3], 255);
+    EXPECT_EQ(PixelBytes(wide, 100, 0)[3], 234); // d = 10 of R = 100
+    EXPECT_EQ(CircleFaded(Bitmap24(1, 1, 5, 5, 5)).pixelColor(0, 0).alpha(), 255);
+    EXPECT_TRUE(CircleFaded(QImage(4, 4, QImage::Format_Grayscale8)).isNull());
+}
+
+TEST(PhotoPixels, BevelRingsFadeInOverAnEighthOfTheSide)
+{
+    const QImage bevelled = Bevelled(Bitmap24(40, 48, 5, 6, 7)); // k = 5
+    ASSERT_EQ(bevelled.format(), QImage::Format_ARGB32);
+    const QList<int> expected{0, 51, 102, 153, 204, 255, 255};
+    for (int ring = 0; ring < expected.size(); ++ring) {
+        EXPECT_EQ(PixelBytes(bevelled, ring, 24)[3], expected[ring]) << "left ring " << ring;
+        EXPECT_EQ(PixelBytes(bevelled, 39 - ring, 24)[3], expected[ring]) << "right ring " << ring;
+        EXPECT_EQ(PixelBytes(bevelled, 20, 47 - ring)[3], expected[ring]) << "bottom ring " << ring;
+    }
+    EXPECT_EQ(PixelBytes(bevelled, 2, 1), (Bytes{5, 6, 7, 51})); // corners take the nearer side
+    // The inside of a 32-bit picture keeps its own alpha.
+    const QImage own = Bevelled(Bitmap32(16, 16, 1, 1, 1, 90)); // k = 2
+    EXPECT_EQ(PixelBytes(own, 1, 8)[3], 127);
+    EXPECT_EQ(PixelBytes(own, 8, 8)[3], 90);
+    EXPECT_EQ(PixelBytes(Bevelled(Bitmap24(7, 7, 1, 1, 1)), 0, 0)[3], 255); // k = 0: no rings
+}
+
+TEST(PhotoPixels, TornEdgeOutlineWithAFixedSeed)
+{
+    // The jitter generator gives the same 15-bit sequence everywhere.
+    CJitterRandom random(1);
+    EXPECT_EQ(random.Next(), 41);
+    EXPECT_EQ(random.Next(), 18467);
+    EXPECT_EQ(random.Next(), 6334);
+
+    const QPolygon outline = TornEdgeOutline(60, 40, 1234);
+    EXPECT_EQ(outline, TornEdgeOutline(60, 40, 1234));
+    EXPECT_NE(outline, TornEdgeOutline(60, 40, 1235));
+    ASSERT_FALSE(outline.isEmpty());
+    EXPECT_EQ(outline.first(), QPoint(5, 5));
+    EXPECT_TRUE(outline.contains(QPoint(5, 34)));
+    EXPECT_TRUE(outline.contains(QPoint(54, 34)));
+    EXPECT_TRUE(outline.contains(QPoint(54, 5)));
+    // 1 + left 2 + corner + bottom 4 + corner + right 3 + corner + top 5, less the last.
+    EXPECT_EQ(outline.size(), 17);
+    for (const QPoint& p : outline) {
+        EXPECT_GE(p.x(), 0);
+        EXPECT_LE(p.x(), 59);
+        EXPECT_GE(p.y(), 0);
+        EXPECT_LE(p.y(), 39);
+    }
+    // Jitter reaches at most 5 pixels either way of its side.
+    EXPECT_LE(std::abs(outline[1].x() - 5), 5);
+
+    const QImage torn = TornEdged(Bitmap24(60, 40, 30, 60, 90), 1234);
+    ASSERT_EQ(torn.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(PixelBytes(torn, 0, 0), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(PixelBytes(torn, 59, 39), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(PixelBytes(torn, 30, 20), (Bytes{30, 60, 90, 255}));
+    EXPECT_EQ(TornEdged(Bitmap24(60, 40, 30, 60, 90), 1234), torn);
+}
+
+TEST(PhotoPixels, BlurKernelForStrengthTwo)
+{
+    const std::vector<float> kernel = BlurKernel(2.0f);
+    ASSERT_EQ(kernel.size(), 5u);
+    const float expected[] = {0.1050641f, 0.2627899f, 0.2642920f, 0.2627899f, 0.1050641f};
+    float total = 0.0f;
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_NEAR(kernel[i], expected[i], 1e-6f) << i;
+        total += kernel[i];
+    }
+    EXPECT_NEAR(total, 1.0f, 1e-6f);
+    EXPECT_EQ(BlurKernel(0.0f).size(), 1u);
+    EXPECT_EQ(BlurKernel(-2.0f), kernel);
+}
+
+TEST(PhotoPixels, BlurRenormalisesAtTheEnds)
+{
+    // Along a row: taps beyond either end are left out and the rest reweighted, so the
+    // ends are not darkened.
+    QImage row = GreyRow({200, 100, 0, 0, 0, 0, 0, 0});
+    ASSERT_TRUE(Blur(row));
+    EXPECT_EQ(RedChannel(row, 0), (QList<int>{125, 88, 47, 11, 0, 0, 0, 0}));
+    QImage flat = Bitmap24(9, 7, 80, 160, 240);
+    ASSERT_TRUE(Blur(flat));
+    EXPECT_EQ(flat, Bitmap24(9, 7, 80, 160, 240));
+    // Lines shorter than the kernel, down the columns too.
+    QImage tiny = GreyRow({0, 255});
+    ASSERT_TRUE(Blur(tiny));
+    EXPECT_EQ(RedChannel(tiny, 0), (QList<int>{127, 128}));
+    QImage column = TurnedRight(GreyRow({200, 100, 0, 0, 0, 0, 0, 0}));
+    ASSERT_TRUE(Blur(column));
+    EXPECT_EQ(RedChannel(TurnedLeft(column), 0), (QList<int>{125, 88, 47, 11, 0, 0, 0, 0}));
+    // Alpha is a channel like the others.
+    QImage argb = Bitmap32(6, 1, 0, 0, 0, 0);
+    SetPixelBytes(argb, 0, 0, {0, 0, 0, 200});
+    SetPixelBytes(argb, 1, 0, {0, 0, 0, 100});
+    ASSERT_TRUE(Blur(argb));
+    EXPECT_EQ(PixelBytes(argb, 0, 0)[3], 125);
+    QImage grey(4, 4, QImage::Format_Grayscale8);
+    EXPECT_FALSE(Blur(grey));
+}
+
+TEST(PhotoPixels, SoftenWeighsTheCentreEightToOne)
+{
+    QImage dot = Bitmap24(3, 3, 0, 0, 0);
+    SetPixelBytes(dot, 0, 0, {110, 110, 110});
+    QImage centre = Bitmap24(5, 5, 0, 0, 0);
+    SetPixelBytes(centre, 2, 2, {160, 32, 0});
+    ASSERT_TRUE(Soften(dot));
+    ASSERT_TRUE(Soften(centre));
+    EXPECT_EQ(PixelBytes(dot, 0, 0)[0], 80);    // corner: 8 × 110 / 11
+    EXPECT_EQ(PixelBytes(dot, 1, 0)[0], 8);     // edge: 110 / 13
+    EXPECT_EQ(PixelBytes(dot, 1, 1)[0], 6);     // inside: 110 / 16
+    EXPECT_EQ(PixelBytes(centre, 2, 2), (Bytes{80, 16, 0}));
+    EXPECT_EQ(PixelBytes(centre, 1, 1), (Bytes{10, 2, 0}));
+    QImage flat = Bitmap32(4, 1, 200, 100, 50, 255);
+    ASSERT_TRUE(Soften(flat));
+    EXPECT_EQ(flat, Bitmap32(4, 1, 200, 100, 50, 255));
+}
+
+TEST(PhotoPixels, ResizeAveragesWhenShrinkingAndRepeatsWhenGrowing)
+{
+    const QImage row = GreyRow({0, 90, 180});
+    // Two target pixels over three: 1 + ½ and ½ + 1 source pixels.
+    EXPECT_EQ(RedChannel(Resized(row, QSize(2, 1)), 0), (QList<int>{30, 150}));
+    EXPECT_EQ(RedChannel(Resized(GreyRow({10, 20, 30, 41}), QSize(2, 1)), 0), (QList<int>{15, 36}));
+    EXPECT_EQ(RedChannel(Resized(GreyRow({10, 20}), QSize(5, 1)), 0), (QList<int>{10, 10, 10, 20, 20}));
+    // Growing one way and shrinking the other still averages.
+    const QImage mixed = Resized(TurnedRight(GreyRow({0, 90, 180})), QSize(4, 2));
+    EXPECT_EQ(mixed.size(), QSize(4, 2));
+    EXPECT_EQ(PixelBytes(mixed, 0, 0)[2], 30);
+    EXPECT_EQ(PixelBytes(mixed, 3, 1)[2], 150);
+    EXPECT_EQ(Resized(row, QSize(2, 1)).format(), QImage::Format_BGR888);
+    // A palette picture is sampled, never averaged into other colour numbers.
+    QImage indexed(4, 1, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)});
+    for (int x = 0; x < 4; ++x)
+        indexed.setPixel(x, 0, x < 2 ? 1u : 2u);
+    const QImage half = AreaAveraged(indexed, QSize(2, 1));
+    EXPECT_EQ(half.pixelIndex(0, 0), 1);
+    EXPECT_EQ(half.pixelIndex(1, 0), 2);
+    EXPECT_TRUE(Resized(row, QSize(0, 4)).isNull());
+}
+
+TEST(PhotoPixels, RotationToAnyAngle)
+{
+    QImage picture = Bitmap24(40, 20, 0, 0, 255);
+    EXPECT_EQ(RotatedToAngle(picture, 90), TurnedRight(picture.convertToFormat(QImage::Format_ARGB32)));
+    const QImage turned = RotatedToAngle(picture, 45);
+    ASSERT_EQ(turned.format(), QImage::Format_ARGB32);
+    EXPECT_NEAR(turned.width(), 60 / std::sqrt(2.0), 2); // (40 + 20) / √2
+    EXPECT_EQ(turned.pixelColor(0, 0).alpha(), 0);
+    EXPECT_TRUE(ColorsNear(turned.pixelColor(turned.width() / 2, turned.height() / 2), Qt::red, 1));
+    EXPECT_EQ(turned.pixelColor(turned.width() / 2, turned.height() / 2).alpha(), 255);
+}
+
+TEST(PhotoPixels, CropAndEraseByAreas)
+{
+    QImage picture = Bitmap24(10, 10, 1, 2, 3);
+    SetPixelBytes(picture, 4, 5, {7, 8, 9});
+    const QImage part = CroppedToRect(picture, QRect(3, 4, 4, 2));
+    ASSERT_EQ(part.size(), QSize(4, 2));
+    EXPECT_EQ(part.format(), QImage::Format_BGR888);
+    EXPECT_EQ(PixelBytes(part, 1, 1), (Bytes{7, 8, 9}));
+
+    // A region reaching past the picture: the part outside holds nothing.
+    const QRegion region = QRegion(QRect(8, 8, 4, 4)) + QRegion(QRect(4, 5, 1, 1));
+    const QImage kept = CroppedToRegion(picture, region);
+    ASSERT_EQ(kept.size(), QSize(8, 7));
+    EXPECT_EQ(PixelBytes(kept, 0, 0), (Bytes{7, 8, 9, 255}));
+    EXPECT_EQ(PixelBytes(kept, 1, 0), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(PixelBytes(kept, 4, 3), (Bytes{1, 2, 3, 255}));
+    EXPECT_EQ(PixelBytes(kept, 7, 6), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(PixelBytes(CroppedToRegion(Bitmap32(4, 4, 1, 1, 1, 60), QRect(0, 0, 2, 2)), 1, 1)[3], 60);
+    EXPECT_EQ(PixelBytes(CroppedToRegion(QImage(4, 4, QImage::Format_Grayscale8), QRect(0, 0, 2, 2)), 1, 1),
+              (Bytes{0, 0, 0, 0}));
+
+    const QImage erased = Erased(picture, QRegion(QRect(-5, -5, 7, 7)));
+    ASSERT_EQ(erased.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(PixelBytes(erased, 1, 1), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(PixelBytes(erased, 2, 2), (Bytes{1, 2, 3, 255}));
+    EXPECT_TRUE(Erased(QImage(4, 4, QImage::Format_Grayscale8), QRect(0, 0, 2, 2)).isNull());
+}
+
+TEST(PhotoPixels, FramesPaintOnlyTheEdge)
+{
+    QSet<QString> names;
+    for (int material = 0; material < PhotoFrames::kMaterialCount; ++material) {
+        names.insert(PhotoFrames::MaterialName(material));
+        QImage picture = Bitmap32(120, 96, 10, 200, 30, 40);
+        ASSERT_TRUE(PhotoFrames::PaintFrame(picture, material)) << material;
+        const int band = PhotoFrames::BandWidth(picture.size()); // 8
+        EXPECT_EQ(PixelBytes(picture, 60, 48), (Bytes{10, 200, 30, 40})) << material;
+        EXPECT_EQ(PixelBytes(picture, band + 1, 48), (Bytes{10, 200, 30, 40})) << material;
+        EXPECT_EQ(PixelBytes(picture, 1, 48)[3], 255) << material;
+        EXPECT_NE(PixelBytes(picture, 1, 1), (Bytes{10, 200, 30, 40})) << material;
+    }
+    EXPECT_EQ(names.size(), PhotoFrames::kMaterialCount);
+    QImage grey(20, 20, QImage::Format_Grayscale8);
+    EXPECT_FALSE(PhotoFrames::PaintFrame(grey, 0));
+    QImage picture = Bitmap24(20, 20, 0, 0, 0);
+    EXPECT_FALSE(PhotoFrames::PaintFrame(picture, PhotoFrames::kMaterialCount));
+}
+
+TEST(PhotoPixels, RowBandsCoverEveryRowOnce)
+{
+    for (int rows : {0, 1, 7, 3000}) {
+        std::vector<std::atomic<int>> seen(static_cast<size_t>(rows));
+        ForRowBands(rows, 12'000, [&](int first, int end) {
+            for (int y = first; y < end; ++y)
+                ++seen[size_t(y)];
+        });
+        for (int y = 0; y < rows; ++y)
+            EXPECT_EQ(seen[size_t(y)].load(), 1) << rows << " rows, row " << y;
+    }
+}
+
+TEST(PhotoPixels, BandsGiveTheSameResultAsOnePass)
+{
+    // Rules that read neighbouring rows must see them as they were, whichever band
+    // reaches them first.
+    QImage noise(301, 97, QImage::Format_BGR888);
+    std::uint32_t state = 7;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.bytesPerLine(); ++x) {
+            state = state * 1664525u + 1013904223u;
+            noise.scanLine(y)[x] = uchar(state >> 24);
+        }
+    const auto inBands = [&](unsigned bands, auto rule) {
+        QImage copy = noise.copy();
+        LimitBands(bands);
+        rule(copy);
+        LimitBands(0);
+        return copy;
+    };
+    const auto blur = [](QImage& p) { Blur(p); };
+    const auto soften = [](QImage& p) { Soften(p); };
+    const auto saturate = [](QImage& p) { AdjustSaturation(p, 25); };
+    EXPECT_EQ(inBands(1, blur), inBands(7, blur));
+    EXPECT_EQ(inBands(1, soften), inBands(7, soften));
+    EXPECT_EQ(inBands(1, saturate), inBands(3, saturate));
+    EXPECT_NE(inBands(1, blur), noise);
+}

@@ -1,0 +1,40 @@
+#include "PhotoTestKit.h"
+
+namespace PhotoTestKit {
+
+QImage Bitmap24(int width, int height, int blue, int green, int red)
+{
+    QImage bitmap(width, height, QImage::Format_BGR888);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            SetPixelBytes(bitmap, x, y, {blue, green, red});
+    return bitmap;
+}
+
+QImage Bitmap32(int width, int height, int blue, int green, int red, int alpha)
+{
+    QImage bitmap(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            SetPixelBytes(bitmap, x, y, {blue, green, red, alpha});
+    return bitmap;
+}
+
+QList<int> PixelBytes(const QImage& bitmap, int x, int y)
+{
+    const int count = bitmap.depth() / 8;
+    const uchar* pixel = bitmap.constScanLine(y) + x * count;
+    QList<int> bytes;
+    for (int i = 0; i < count; ++i)
+        bytes.append(pixel[i]);
+    return bytes;
+}
+
+void SetPixelBytes(QImage& bitmap, int x, int y, const QList<int>& bytes)
+{
+    uchar* pixel = bitmap.scanLine(y) + x * (bitmap.depth() / 8);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        pixel[i] = uchar(bytes[i]);
+}
+
+} // namespace PhotoTestKit
