@@ -5,6 +5,8 @@
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/photo/PhotoAdjustments.h"
 #include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/ShapeFigures.h"
 #include "canvas/objects/ShapeOutlines.h"
@@ -12,6 +14,10 @@
 #include "canvas/objects/TextObject.h"
 
 #include <QDir>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -134,6 +140,61 @@ CWrnDocument CalendarPage()
     return page;
 }
 
+// A camera-like picture: sky, a sun and a field.
+QString WriteSamplePicture(const QString& folder)
+{
+    QImage picture(240, 180, QImage::Format_RGB888);
+    QPainter painter(&picture);
+    QLinearGradient sky(0, 0, 0, 120);
+    sky.setColorAt(0, QColor(70, 130, 220));
+    sky.setColorAt(1, QColor(190, 220, 250));
+    painter.fillRect(0, 0, 240, 120, sky);
+    painter.fillRect(0, 120, 240, 60, QColor(60, 160, 60));
+    painter.setBrush(QColor(255, 210, 40));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPointF(170, 50), 26, 26);
+    painter.end();
+    const QString path = QDir(folder).filePath(QStringLiteral("sample-photo.jpg"));
+    picture.save(path, "JPG", 95);
+    return path;
+}
+
+CWrnDocument PhotoPage(const QString& picture)
+{
+    CWrnDocument page;
+    auto photoAt = [&](int index) {
+        auto photo = std::make_unique<CImageObject>();
+        const int x = 30 + index % 3 * 270, y = 30 + index / 3 * 230;
+        photo->m_rect = {x, y, x + 240, y + 180};
+        photo->SetPath(picture);
+        photo->LoadPicture();
+        return photo;
+    };
+    using namespace PhotoAdjustments;
+    std::vector<std::function<void(CImageObject&)>> looks{
+        [](CImageObject& p) { SetBorder(p, 4, Rgb(40, 40, 40)); },
+        [](CImageObject& p) { SetFrameShape(p, 2); SetPhotoShadow(p, 0, 12, 60, Rgb(0, 0, 0)); },
+        [](CImageObject& p) { SetFrameShape(p, 1); SetBorder(p, 3, Rgb(200, 40, 40)); },
+        [](CImageObject& p) { GrayScale(p); p.m_nAngle = 12; SetBorder(p, 2, Rgb(0, 0, 0)); },
+        [](CImageObject& p) { CircleFade(p); },
+        [](CImageObject& p) { Bevel(p); },
+        [](CImageObject& p) { TornEdge(p, 7); },
+        [](CImageObject& p) { LessSaturation(p); LessSaturation(p); Lighten(p); Blur(p); },
+        [](CImageObject& p) { AddFrame(p, 5); },
+    };
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        auto photo = photoAt(int(i));
+        looks[i](*photo);
+        page.objects.push_back(std::move(photo));
+    }
+    auto missing = std::make_unique<CImageObject>();
+    missing->m_rect = {30, 720, 270, 800};
+    missing->SetPath(QStringLiteral("/nowhere/lost-photo.jpg"));
+    missing->LoadPicture();
+    page.objects.push_back(std::move(missing));
+    return page;
+}
+
 void KeepPage(const CWrnDocument& page, const QString& name)
 {
     const QImage image = PageRenderer::Render(page);
@@ -157,6 +218,15 @@ TEST(Showcase, EveryShapeKindOnOnePage)
 TEST(Showcase, EveryTextStyleOnOnePage)
 {
     KeepPage(TextPage(), QStringLiteral("canvas-text"));
+}
+
+TEST(Showcase, PhotosInEveryFrameAndEffect)
+{
+    QTemporaryDir scratch;
+    const QString folder = qEnvironmentVariable("TENDREL_SCREENSHOT_DIR");
+    QDir().mkpath(folder.isEmpty() ? scratch.path() : folder);
+    KeepPage(PhotoPage(WriteSamplePicture(folder.isEmpty() ? scratch.path() : folder)),
+             QStringLiteral("canvas-photos"));
 }
 
 TEST(Showcase, CalendarsInEveryShape)
