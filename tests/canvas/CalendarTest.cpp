@@ -11,7 +11,7 @@ namespace {
 const QSize kPaper(460, 360);
 
 // March 2026 begins on a Sunday.
-CCalendarObject March2026(int shape = CCalendarObject::kRectangleShape)
+CCalendarObject March2026(int shape = CalendarShape::Rectangle)
 {
     CCalendarObject calendar;
     calendar.m_rect = {20, 20, 440, 340};
@@ -96,7 +96,7 @@ TEST(CalendarObject, TitleUsesOwnNamesWhenThereAreEnoughAndTheYearWhenShown)
 
 TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
 {
-    CCalendarObject calendar = March2026(CCalendarObject::kTransparentShape);
+    CCalendarObject calendar = March2026(CalendarShape::Transparent);
     calendar.m_bFill = 1;
     calendar.m_nFillType = FillType::Solid;
     calendar.m_bNoWeekdayBand = 1;
@@ -104,7 +104,7 @@ TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
     EXPECT_EQ(calendar.m_nFillType, FillType::None);
     EXPECT_EQ(InkWhere(image, Colour(calendar.m_crCalendar)).count, 0);
 
-    CCalendarObject filled = March2026(CCalendarObject::kRectangleShape);
+    CCalendarObject filled = March2026(CalendarShape::Rectangle);
     filled.m_bFill = 1;
     const QImage background = PaintObject(filled, kPaper);
     EXPECT_EQ(filled.m_nFillType, FillType::None); // untouched by other shapes
@@ -113,7 +113,7 @@ TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
 
 TEST(CalendarObject, TextureWithoutItsOwnPictureLeavesTheBackgroundUnfilled)
 {
-    CCalendarObject calendar = March2026(CCalendarObject::kRoundRectangleShape);
+    CCalendarObject calendar = March2026(CalendarShape::RoundRectangle);
     calendar.m_nFillType = FillType::Texture;
     calendar.m_strTexture = QStringLiteral("/nowhere/texture.png");
     const QImage image = PaintObject(calendar, kPaper);
@@ -152,7 +152,7 @@ TEST(CalendarObject, CellBordersAndTopLeftNumbersOnlyForTheTransparentShape)
         return DarkInk(image, QRect(cell.left() + 5, cell.top(), cell.width() - 10, 1)).count;
     };
 
-    CCalendarObject boxed = March2026(CCalendarObject::kTransparentShape);
+    CCalendarObject boxed = March2026(CalendarShape::Transparent);
     boxed.m_bCellBorders = 1;
     EXPECT_GT(borderAt(PaintObject(boxed, kPaper)), cell.width() / 2);
     const QRect centred = DarkInk(PaintObject(boxed, kPaper), cell.adjusted(2, 2, -2, -2)).bounds;
@@ -161,7 +161,7 @@ TEST(CalendarObject, CellBordersAndTopLeftNumbersOnlyForTheTransparentShape)
     EXPECT_LT(corner.left(), centred.left());
     EXPECT_LT(corner.top(), centred.top());
 
-    CCalendarObject rectangle = March2026(CCalendarObject::kRectangleShape);
+    CCalendarObject rectangle = March2026(CalendarShape::Rectangle);
     rectangle.m_bCellBorders = 1;
     rectangle.m_bTopLeftNumbers = 1;
     EXPECT_EQ(borderAt(PaintObject(rectangle, kPaper)), 0);

@@ -70,7 +70,7 @@ TEST_F(CalendarDialogTest, AWholeYearInRowsOfSixWithTheUsersChoicesReachesTheCal
     EXPECT_TRUE(Find<QComboBox>(dialog, "yearLayout")->isEnabled());
     EXPECT_FALSE(Find<QComboBox>(dialog, "month")->isEnabled());
     ChooseData(dialog, "yearLayout", CCalendarOptions::RowsOfSix);
-    ChooseData(dialog, "shape", CalendarShape::Decorated);
+    ChooseData(dialog, "shape", CalendarShape::WallSheet);
     ChooseData(dialog, "holidayMark", CCalendarLook::BoldNumber);
     ChooseData(dialog, "weekStart", 1);
     ChooseData(dialog, "weekdayStyle", CCalendarLook::FullNames);

@@ -67,17 +67,17 @@ void CCalendarObject::DrawContent(QPainter& painter, const CDrawContext&)
 
 void CCalendarObject::DrawBackground(QPainter& painter)
 {
-    if (m_nCalendarShape == kTransparentShape) {
+    if (m_nCalendarShape == CalendarShape::Transparent) {
         m_nFillType = FillType::None;
         return;
     }
     QPainterPath figure;
     switch (m_nCalendarShape) {
-    case kRectangleShape: figure = ShapeOutline::Build(ShapeOutline::Rectangle, m_rect, 0); break;
-    case kRoundRectangleShape:
+    case CalendarShape::Rectangle: figure = ShapeOutline::Build(ShapeOutline::Rectangle, m_rect, 0); break;
+    case CalendarShape::RoundRectangle:
         figure = ShapeOutline::Build(ShapeOutline::RoundRectangle, m_rect, 0);
         break;
-    case kSheetShape: figure = WallSheet(m_rect); break;
+    case CalendarShape::WallSheet: figure = WallSheet(m_rect); break;
     default: return;
     }
     const bool filled = m_nFillType == FillType::Gradient || m_nFillType == FillType::Texture ||
@@ -102,7 +102,7 @@ void CCalendarObject::DrawGrid(QPainter& painter) const
     const CCalendarLayout layout(m_rect, m_nYear, m_nMonth, m_bSundayFirst);
     if (layout.ColumnWidth() <= 0 || layout.RowHeight() <= 0)
         return;
-    const bool transparent = m_nCalendarShape == kTransparentShape;
+    const bool transparent = m_nCalendarShape == CalendarShape::Transparent;
 
     painter.setFont(PageFont(m_strTitleFont, m_nTitleSize, m_bTitleBold, m_bTitleItalic));
     painter.setPen(ToQColor(m_crTitle));
@@ -122,7 +122,7 @@ void CCalendarObject::DrawGrid(QPainter& painter) const
 
 void CCalendarObject::DrawDays(QPainter& painter, const CCalendarLayout& layout) const
 {
-    const bool transparent = m_nCalendarShape == kTransparentShape;
+    const bool transparent = m_nCalendarShape == CalendarShape::Transparent;
     const bool bordered = transparent && m_bCellBorders;
     const int placement = bordered && m_bTopLeftNumbers ? Qt::AlignLeft | Qt::AlignTop
                                                         : Qt::AlignCenter;

@@ -6,6 +6,14 @@
 #include <QList>
 #include <QStringList>
 
+// The background shapes a calendar stands on.
+namespace CalendarShape {
+constexpr int Transparent = 0;
+constexpr int Rectangle = 2;
+constexpr int RoundRectangle = 3;
+constexpr int WallSheet = 4; // a round sheet punched for its rings
+} // namespace CalendarShape
+
 // One month's calendar: title, weekday names and the grid of days.
 class CCalendarObject : public CDiagramObject
 {
@@ -16,11 +24,6 @@ public:
     std::unique_ptr<CDiagramObject> Clone() const override;
     // The transparent shape switches the fill type off when painted.
     void DrawContent(QPainter& painter, const CDrawContext& context) override;
-
-    static constexpr int kTransparentShape = 0;
-    static constexpr int kRectangleShape = 2;
-    static constexpr int kRoundRectangleShape = 3;
-    static constexpr int kSheetShape = 4;
 
     // The title: the month's name, and the year when shown.
     QString Title() const;

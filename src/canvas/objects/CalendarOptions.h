@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/PageRect.h"
 
 #include <QDate>
@@ -13,13 +14,6 @@ class CCalendarObject;
 struct CCalendarSettings;
 
 // Background shapes of a calendar, as documents store them.
-namespace CalendarShape {
-constexpr int Transparent = 0;
-constexpr int Rectangle = 2;
-constexpr int RoundRectangle = 3;
-constexpr int Decorated = 4; // a figure of its own
-} // namespace CalendarShape
-
 // One of the calendar's three texts: face, size in page units, style and colour.
 struct CCalendarFont
 {

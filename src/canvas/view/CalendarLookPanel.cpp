@@ -70,7 +70,7 @@ CCalendarLookPanel::CCalendarLookPanel(const CCalendarLook& look, QWidget* paren
                     {{"Transparency", CalendarShape::Transparent},
                      {"Rectangle", CalendarShape::Rectangle},
                      {"Round Rectangle", CalendarShape::RoundRectangle},
-                     {"Decorated", CalendarShape::Decorated}},
+                     {"Wall Sheet", CalendarShape::WallSheet}},
                     look.shape);
     m_shape->setToolTip(QStringLiteral("The shape behind the calendar; Transparency shows the page"));
     m_fill = Check(QStringLiteral("&Fill background"), QStringLiteral("fillBackground"),
