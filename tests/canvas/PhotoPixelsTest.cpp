@@ -14,6 +14,7 @@
 #include "canvas/objects/photo/Soften.h"
 #include "canvas/objects/photo/ToneTable.h"
 #include "canvas/objects/photo/TornEdge.h"
+#include "canvas/objects/photo/WideTableMap.h"
 
 #include "support/PixelProbes.h"
 
@@ -165,32 +166,38 @@ TEST(PhotoPixels, ColourBalanceIsAGammaPerChannel)
 
 TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
 {
-    // Rows are mapped several bytes at a time; every byte must still meet its own
-    // channel's table, the odd pixels at the end included.
-    for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_ARGB32}) {
-        QImage varied(11, 2, format);
-        for (int y = 0; y < varied.height(); ++y)
-            for (int i = 0; i < varied.bytesPerLine(); ++i)
-                varied.scanLine(y)[i] = uchar(37 * i + 101 * y + 11);
-        const ByteTable red = BalanceTable(2.0f), green = BalanceTable(0.7f), blue = BalanceTable(1.3f);
-        const ByteTable tone = ToneTable(20, 30);
-        QImage balanced = varied.copy(), toned = varied.copy();
-        ASSERT_TRUE(BalanceColours(balanced, 2.0f, 0.7f, 1.3f));
-        MapEveryByte(toned, tone);
-        const int bytes = varied.depth() / 8;
-        for (int y = 0; y < varied.height(); ++y)
-            for (int x = 0; x < varied.width(); ++x) {
-                const Bytes before = PixelBytes(varied, x, y);
-                Bytes expected{blue[size_t(before[0])], green[size_t(before[1])], red[size_t(before[2])]};
-                Bytes expectedTone;
-                for (int b = 0; b < bytes; ++b)
-                    expectedTone.append(tone[size_t(before[b])]);
-                if (bytes == 4)
-                    expected.append(before[3]);
-                EXPECT_EQ(PixelBytes(balanced, x, y), expected) << x << "," << y;
-                EXPECT_EQ(PixelBytes(toned, x, y), expectedTone) << x << "," << y;
+    // Rows are mapped several bytes at a time, 64 at a time where the processor can;
+    // every byte must still meet its own channel's table, in blocks that start at any
+    // channel and in the odd pixels at the end. Both ways are checked.
+    const ByteTable red = BalanceTable(2.0f), green = BalanceTable(0.7f), blue = BalanceTable(1.3f);
+    const ByteTable tone = ToneTable(20, 30);
+    for (const bool wide : {true, false})
+        for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_ARGB32})
+            for (const int width : {11, 70}) {
+                CWideTableMap::Allow(wide);
+                QImage varied(width, 2, format);
+                for (int y = 0; y < varied.height(); ++y)
+                    for (int i = 0; i < varied.bytesPerLine(); ++i)
+                        varied.scanLine(y)[i] = uchar(37 * i + 101 * y + 11);
+                QImage balanced = varied.copy(), toned = varied.copy();
+                ASSERT_TRUE(BalanceColours(balanced, 2.0f, 0.7f, 1.3f));
+                MapEveryByte(toned, tone);
+                CWideTableMap::Allow(true);
+                const int bytes = varied.depth() / 8;
+                for (int y = 0; y < varied.height(); ++y)
+                    for (int x = 0; x < varied.width(); ++x) {
+                        const Bytes before = PixelBytes(varied, x, y);
+                        Bytes expected{blue[size_t(before[0])], green[size_t(before[1])],
+                                       red[size_t(before[2])]};
+                        Bytes expectedTone;
+                        for (int b = 0; b < bytes; ++b)
+                            expectedTone.append(tone[size_t(before[b])]);
+                        if (bytes == 4)
+                            expected.append(before[3]);
+                        ASSERT_EQ(PixelBytes(balanced, x, y), expected) << x << "," << y << " wide " << wide;
+                        ASSERT_EQ(PixelBytes(toned, x, y), expectedTone) << x << "," << y << " wide " << wide;
+                    }
             }
-    }
 }
 
 TEST(PhotoPixels, GrayAveragesColourAndKeepsAlpha)

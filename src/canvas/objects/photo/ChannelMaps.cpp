@@ -1,6 +1,7 @@
 #include "canvas/objects/photo/ChannelMaps.h"
 
 #include "canvas/objects/photo/PixelRows.h"
+#include "canvas/objects/photo/WideTableMap.h"
 
 #include <bit>
 #include <cstring>
@@ -160,13 +161,13 @@ void MapEveryByte(QImage& bitmap, const ByteTable& table)
     if (bits == 0)
         return;
     const qsizetype used = qsizetype(bitmap.width()) * bits / 8;
-    const qsizetype pitch = bitmap.bytesPerLine();
-    std::uint8_t* data = bitmap.bits();
+    if (CWideTableMap::Available()) {
+        const CWideTableMap wide({&table}, 1);
+        ForEachRow(bitmap, [&](std::uint8_t* row) { wide.MapRow(row, used); });
+        return;
+    }
     const std::vector<std::uint16_t> pairs = PairTable(table);
-    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
-        for (int y = first; y < end; ++y)
-            MapRun(Row(data, pitch, y), used, pairs.data(), table);
-    });
+    ForEachRow(bitmap, [&](std::uint8_t* row) { MapRun(row, used, pairs.data(), table); });
 }
 
 bool MapColourChannels(QImage& bitmap, const ByteTable& red, const ByteTable& green,
@@ -174,14 +175,15 @@ bool MapColourChannels(QImage& bitmap, const ByteTable& red, const ByteTable& gr
 {
     if (!IsColourBitmap(bitmap))
         return false;
-    const CChannelTables tables(blue, green, red, BitsPerPixel(bitmap) / 8);
+    const int step = BitsPerPixel(bitmap) / 8;
     const int width = bitmap.width();
-    const qsizetype pitch = bitmap.bytesPerLine();
-    std::uint8_t* bits = bitmap.bits();
-    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
-        for (int y = first; y < end; ++y)
-            tables.MapRow(Row(bits, pitch, y), width);
-    });
+    if (CWideTableMap::Available()) {
+        const CWideTableMap wide({&blue, &green, &red, nullptr}, step);
+        ForEachRow(bitmap, [&](std::uint8_t* row) { wide.MapRow(row, qsizetype(width) * step); });
+        return true;
+    }
+    const CChannelTables tables(blue, green, red, step);
+    ForEachRow(bitmap, [&](std::uint8_t* row) { tables.MapRow(row, width); });
     return true;
 }
 
@@ -189,14 +191,9 @@ bool AverageToGray(QImage& bitmap)
 {
     if (!IsColourBitmap(bitmap))
         return false;
-    const bool withAlpha = BitsPerPixel(bitmap) == 32;
+    const auto grayRow = BitsPerPixel(bitmap) == 32 ? GrayRow32 : GrayRow24;
     const int width = bitmap.width();
-    const qsizetype pitch = bitmap.bytesPerLine();
-    std::uint8_t* bits = bitmap.bits();
-    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
-        for (int y = first; y < end; ++y)
-            (withAlpha ? GrayRow32 : GrayRow24)(Row(bits, pitch, y), width);
-    });
+    ForEachRow(bitmap, [&](std::uint8_t* row) { grayRow(row, width); });
     return true;
 }
 

@@ -75,6 +75,24 @@ inline std::uint8_t TruncatedByte(double value)
     return value >= 255.0 ? 255 : std::uint8_t(value);
 }
 
+// Row y of a bitmap whose bits were taken once (so threads never detach it).
+inline std::uint8_t* Row(std::uint8_t* bits, qsizetype bytesPerLine, int y)
+{
+    return bits + bytesPerLine * y;
+}
+
+// Calls perRow(first byte of the row) for every row of a bitmap, on all cores.
+template <class PerRow>
+void ForEachRow(QImage& bitmap, PerRow perRow)
+{
+    const qsizetype pitch = bitmap.bytesPerLine();
+    std::uint8_t* bits = bitmap.bits(); // detached here, before any thread starts
+    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
+        for (int y = first; y < end; ++y)
+            perRow(Row(bits, pitch, y));
+    });
+}
+
 // Calls perPixel(first byte of the pixel) for every pixel of a bitmap of whole-byte
 // pixels, on all cores.
 template <class PerPixel>
@@ -82,21 +100,11 @@ void ForEachPixel(QImage& bitmap, PerPixel perPixel)
 {
     const int step = bitmap.depth() / 8;
     const int width = bitmap.width();
-    const qsizetype pitch = bitmap.bytesPerLine();
-    std::uint8_t* bits = bitmap.bits(); // detached here, before any thread starts
-    ForRowBands(bitmap.height(), pitch, [&](int first, int end) {
-        for (int y = first; y < end; ++y) {
-            std::uint8_t* pixel = bits + pitch * y;
-            for (int x = 0; x < width; ++x, pixel += step)
-                perPixel(pixel);
-        }
+    ForEachRow(bitmap, [&](std::uint8_t* pixel) {
+        for (int x = 0; x < width; ++x, pixel += step)
+            perPixel(pixel);
     });
 }
 
-// Row y of a bitmap whose bits were taken once (so threads never detach it).
-inline std::uint8_t* Row(std::uint8_t* bits, qsizetype bytesPerLine, int y)
-{
-    return bits + bytesPerLine * y;
-}
 
 } // namespace PhotoPixels

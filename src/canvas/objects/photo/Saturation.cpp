@@ -1,41 +1,186 @@
 #include "canvas/objects/photo/Saturation.h"
 
-#include "canvas/objects/photo/ChannelMaps.h"
 #include "canvas/objects/photo/PixelRows.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
+
+#if defined(__GNUC__)
+// Vectors are passed only between inlined helpers here, so the calling convention for
+// them, which differs with the vector unit, never matters.
+#pragma GCC diagnostic ignored "-Wpsabi"
+#endif
 
 namespace PhotoPixels {
 namespace {
 
-// Integer division by a divisor of at most 510 as a multiply and shift, exact for
-// numerators below 2^16 (the error term n × (M × d − 2^32) stays below 2^32).
-class CByteDivisors
+// The larger and smaller of two ints, lane by lane for vectors of ints.
+template <class Lanes>
+Q_ALWAYS_INLINE Lanes Larger(Lanes a, Lanes b)
 {
-public:
-    CByteDivisors()
-    {
-        for (std::uint64_t d = 1; d < m_magic.size(); ++d)
-            m_magic[d] = (std::uint64_t(1) << 32) / d + 1;
-    }
-    int Divide(int numerator, int divisor) const
-    {
-        return int((std::uint64_t(numerator) * m_magic[size_t(divisor)]) >> 32);
-    }
-
-private:
-    std::array<std::uint64_t, 511> m_magic{};
-};
-
-const CByteDivisors& Divisors()
+    return a > b ? a : b;
+}
+template <class Lanes>
+Q_ALWAYS_INLINE Lanes Smaller(Lanes a, Lanes b)
 {
-    static const CByteDivisors divisors;
-    return divisors;
+    return a < b ? a : b;
+}
+template <class Lanes>
+Q_ALWAYS_INLINE Lanes Clamped(Lanes value, int low, int high)
+{
+    return Larger(Smaller(value, Lanes{} + high), Lanes{} + low);
 }
 
-Q_ALWAYS_INLINE ByteHsl ToByteHslWith(const CByteDivisors& divide, int red, int green, int blue)
+// The conversion back in whole numbers. The hue angle is 24H/17 degrees, so each
+// channel's value × 255 is a fraction over 260100 and rounds exactly in integers; the
+// bytes equal those of the rule worked in doubles for every H, S and L (the tests go
+// through all of them). `Lanes` is an int for one colour or a vector of ints.
+template <class Lanes>
+struct CWholeBack
 {
+    Lanes low;  // m1 × 65025
+    Lanes span; // (m2 − m1) × 65025
+
+    static Q_ALWAYS_INLINE CWholeBack Of(Lanes saturation, Lanes lightness)
+    {
+        const Lanes s = saturation, l = lightness;
+        // m2 = l(1 + s) up to half lightness, else l + s − ls; m1 = 2l − m2.
+        const auto dark = l <= 127;
+        return {dark ? l * (255 - s) : 255 * l - 255 * s + l * s,
+                dark ? 2 * l * s : 2 * s * (255 - l)};
+    }
+
+    // Where each channel lies between m1 (0) and m2 (1020), from the hue angle × 17
+    // (y = 24H): the curve rises over 0..60 degrees, stays at m2 to 180, falls to m1 by
+    // 240 and stays there. Red's angle is 120 degrees on, blue's 120 back, each brought
+    // into one turn.
+    static Q_ALWAYS_INLINE Lanes RedRise(Lanes y) { return Clamped(Larger(2040 - y, y - 4080), 0, 1020); }
+    static Q_ALWAYS_INLINE Lanes GreenRise(Lanes y) { return Clamped(Smaller(y, 4080 - y), 0, 1020); }
+    static Q_ALWAYS_INLINE Lanes BlueRise(Lanes y) { return Clamped(Smaller(y - 2040, 6120 - y), 0, 1020); }
+
+    // The channel's value × 255 × 260100, less a little: see RoundedBytes.
+    Q_ALWAYS_INLINE Lanes Scaled(Lanes rise) const { return 1020 * low + span * rise + (130050 - kSlack); }
+
+    static constexpr int kSlack = 26; // 1e-4 of the denominator 260100
+};
+
+// Pixels of one row in channel arrays, so the conversion runs on several at once.
+constexpr int kRun = 64;
+struct CChannelRun
+{
+    alignas(64) std::int32_t red[kRun];
+    alignas(64) std::int32_t green[kRun];
+    alignas(64) std::int32_t blue[kRun];
+};
+
+#if defined(__GNUC__) // vector extensions of GCC and Clang
+constexpr int kLanes = 8;
+using Ints = std::int32_t __attribute__((vector_size(4 * kLanes)));
+using Floats = float __attribute__((vector_size(4 * kLanes)));
+
+template <class To, class From>
+Q_ALWAYS_INLINE To Convert(From lanes)
+{
+    return __builtin_convertvector(lanes, To);
+}
+
+// Quotients n / d of whole numbers, truncated. Exact through floats whenever n < 2^24
+// and d > 0: a float quotient's error stays below the 1 / d that separates a fraction
+// from the next whole number. Floats divide in vector units; integers do not.
+Q_ALWAYS_INLINE Ints Quotient(Ints numerator, Ints divisor)
+{
+    return Convert<Ints>(Convert<Floats>(numerator) / Convert<Floats>(divisor));
+}
+
+// (n + slack) / 260100 for n + slack below 2^29. The float estimate of n / 260100 is
+// within 5e-5 of the quotient; the slack of 1e-4 makes it never too high, so at most
+// one is missing. The curve never exceeds 1, so the result is a byte.
+Q_ALWAYS_INLINE Ints RoundedBytes(Ints scaled)
+{
+    const Ints q = Convert<Ints>(Convert<Floats>(scaled) * (1.0f / 260100.0f));
+    return q - (scaled - q * 260100 >= 260100 - CWholeBack<Ints>::kSlack); // true is −1
+}
+
+// The whole rule, eight pixels at a time. Greys (saturation 0) keep their bytes.
+TENDREL_VECTOR_CLONES
+void SaturateRun(CChannelRun& run, int count, int step)
+{
+    for (int i = 0; i < count; i += kLanes) {
+        Ints red, green, blue;
+        std::memcpy(&red, run.red + i, sizeof red);
+        std::memcpy(&green, run.green + i, sizeof green);
+        std::memcpy(&blue, run.blue + i, sizeof blue);
+        const Ints high = Larger(Larger(red, green), blue), low = Smaller(Smaller(red, green), blue);
+        const Ints sum = high + low, d = high - low;
+        const Ints lightness = (sum + 1) >> 1; // (sum + 1) × 255 / 510
+        const Ints divisor = Larger(lightness <= 127 ? sum : 510 - sum, Ints{} + 1);
+        const Ints saturation = Quotient((divisor >> 1) + d * 255, divisor);
+        // Of the three distances ((high − X) × 42 + d / 2) / d the highest channel's is 0
+        // and the lowest's 42: only the middle one needs dividing.
+        const Ints mid = red + green + blue - high - low;
+        const Ints midDistance = Quotient((high - mid) * 42 + (d >> 1), Larger(d, Ints{} + 1));
+        const auto distance = [&](Ints x) {
+            return x == high ? Ints{} : (x == low ? Ints{} + 42 : midDistance);
+        };
+        const Ints rd = distance(red), gd = distance(green), bd = distance(blue);
+        const Ints hue = (red == high ? bd - gd : (green == high ? 85 + rd - bd : 170 + gd - rd)) & 0xff;
+        const Ints stepped = Clamped(saturation + step, 0, 255);
+
+        using Back = CWholeBack<Ints>;
+        const Back back = Back::Of(stepped, lightness);
+        const Ints y = hue * 24;
+        const auto grey = saturation == 0;
+        red = grey ? red : RoundedBytes(back.Scaled(Back::RedRise(y)));
+        green = grey ? green : RoundedBytes(back.Scaled(Back::GreenRise(y)));
+        blue = grey ? blue : RoundedBytes(back.Scaled(Back::BlueRise(y)));
+        std::memcpy(run.red + i, &red, sizeof red);
+        std::memcpy(run.green + i, &green, sizeof green);
+        std::memcpy(run.blue + i, &blue, sizeof blue);
+    }
+}
+#else
+void SaturateRun(CChannelRun& run, int count, int step)
+{
+    for (int i = 0; i < count; ++i) {
+        const ByteRgb colour{std::uint8_t(run.red[i]), std::uint8_t(run.green[i]), std::uint8_t(run.blue[i])};
+        ByteHsl hsl = ToByteHsl(colour);
+        if (hsl.saturation == 0)
+            continue;
+        hsl.saturation = std::clamp(hsl.saturation + step, 0, 255);
+        const ByteRgb rgb = FromByteHsl(hsl);
+        run.red[i] = rgb.red;
+        run.green[i] = rgb.green;
+        run.blue[i] = rgb.blue;
+    }
+}
+#endif
+
+template <int Step>
+TENDREL_VECTOR_CLONES void SaturateRow(std::uint8_t* row, int width, int step)
+{
+    CChannelRun run{}; // lanes past a short run's end are worked on but never written
+    for (int x = 0; x < width; x += kRun) {
+        const int count = std::min(kRun, width - x);
+        std::uint8_t* pixels = row + qsizetype(x) * Step;
+        for (int i = 0; i < count; ++i) {
+            run.blue[i] = pixels[Step * i];
+            run.green[i] = pixels[Step * i + 1];
+            run.red[i] = pixels[Step * i + 2];
+        }
+        SaturateRun(run, count, step);
+        for (int i = 0; i < count; ++i) {
+            pixels[Step * i] = std::uint8_t(run.blue[i]);
+            pixels[Step * i + 1] = std::uint8_t(run.green[i]);
+            pixels[Step * i + 2] = std::uint8_t(run.red[i]);
+        }
+    }
+}
+
+} // namespace
+
+ByteHsl ToByteHsl(ByteRgb colour)
+{
+    const int red = colour.red, green = colour.green, blue = colour.blue;
     const int high = std::max({red, green, blue});
     const int low = std::min({red, green, blue});
     ByteHsl hsl;
@@ -46,147 +191,34 @@ Q_ALWAYS_INLINE ByteHsl ToByteHslWith(const CByteDivisors& divide, int red, int 
     }
     const int d = high - low;
     const int divisor = hsl.lightness <= 127 ? high + low : 510 - high - low;
-    hsl.saturation = divide.Divide(divisor / 2 + d * 255, divisor);
-    const auto distance = [&](int channel) { return divide.Divide((high - channel) * 42 + d / 2, d); };
-    // All three worked out and one picked, which beats guessing the brightest channel.
-    const int rd = distance(red), gd = distance(green), bd = distance(blue);
+    hsl.saturation = (divisor / 2 + d * 255) / divisor;
+    const int rd = ((high - red) * 42 + d / 2) / d;
+    const int gd = ((high - green) * 42 + d / 2) / d;
+    const int bd = ((high - blue) * 42 + d / 2) / d;
     const int hue = red == high ? bd - gd : (green == high ? 85 + rd - bd : 170 + gd - rd);
     hsl.hue = hue & 0xff; // modulo 256, negative sums included
     return hsl;
 }
 
-// Where each channel's hue falls on the curve of the conversion back, per byte hue:
-// on a ramp (m1 + (m2 − m1) × position / 60), at the top (m2) or at the bottom (m1).
-// Worked out once per hue, so a pixel picks its values without branching.
-class CHueCurve
-{
-public:
-    enum Part : std::uint8_t { Ramp, Top, Bottom };
-
-    CHueCurve()
-    {
-        for (int h = 0; h < 256; ++h) {
-            const double degrees = h * 360.0 / 255.0;
-            Place(h, 0, IntoTurn(degrees + 120.0)); // red
-            Place(h, 1, IntoTurn(degrees));         // green
-            Place(h, 2, IntoTurn(degrees - 120.0)); // blue
-        }
-    }
-
-    double Value(int hue, int channel, double m1, double m2) const
-    {
-        const size_t at = size_t(hue) * 3 + size_t(channel);
-        const double ramp = m1 + (m2 - m1) * m_position[at] / 60.0;
-        // Weights of exactly 1 and 0 pick one of the three without a branch and without
-        // changing a bit of it.
-        const Weights& w = m_weights[at];
-        return w.ramp * ramp + w.top * m2 + w.bottom * m1;
-    }
-
-private:
-    static double IntoTurn(double x)
-    {
-        if (x < 0.0)
-            return x + 360.0;
-        return x > 360.0 ? x - 360.0 : x;
-    }
-
-    void Place(int hue, int channel, double x)
-    {
-        const size_t at = size_t(hue) * 3 + size_t(channel);
-        const bool up = x < 60.0, down = x >= 180.0 && x < 240.0;
-        m_position[at] = up ? x : (down ? 240.0 - x : 0.0);
-        const Part part = up || down ? Ramp : (x < 180.0 ? Top : Bottom);
-        m_weights[at] = {part == Ramp ? 1.0 : 0.0, part == Top ? 1.0 : 0.0, part == Bottom ? 1.0 : 0.0};
-    }
-
-    struct Weights
-    {
-        double ramp, top, bottom;
-    };
-    std::array<double, 256 * 3> m_position{};
-    std::array<Weights, 256 * 3> m_weights{};
-};
-
-// Byte levels as the fractions the conversion back works in.
-struct CByteFractions
-{
-    CByteFractions()
-    {
-        for (int i = 0; i < 256; ++i)
-            of[size_t(i)] = i / 255.0;
-    }
-    std::array<double, 256> of{};
-};
-
-struct CConversionBack
-{
-    CHueCurve curve;
-    CByteFractions fraction;
-};
-
-const CConversionBack& ConversionBack()
-{
-    static const CConversionBack tables;
-    return tables;
-}
-
-std::uint8_t RoundedByte(double unit)
-{
-    // Every value of the curve lies in 0 .. 1.
-    return std::uint8_t(std::min(255, int(unit * 255.0 + 0.5)));
-}
-
-ByteRgb FromByteHslWith(const CConversionBack& tables, ByteHsl colour)
-{
-    const double s = tables.fraction.of[size_t(colour.saturation & 0xff)];
-    const double l = tables.fraction.of[size_t(colour.lightness & 0xff)];
-    if (s == 0.0) {
-        const std::uint8_t grey = RoundedByte(l);
-        return {grey, grey, grey};
-    }
-    const double darker = l * (1.0 + s), lighter = l + s - l * s;
-    const double m2 = l <= 0.5 ? darker : lighter;
-    const double m1 = 2.0 * l - m2;
-    const int h = colour.hue & 0xff;
-    return {RoundedByte(tables.curve.Value(h, 0, m1, m2)),
-            RoundedByte(tables.curve.Value(h, 1, m1, m2)),
-            RoundedByte(tables.curve.Value(h, 2, m1, m2))};
-}
-
-} // namespace
-
-ByteHsl ToByteHsl(ByteRgb colour)
-{
-    return ToByteHslWith(Divisors(), colour.red, colour.green, colour.blue);
-}
-
 ByteRgb FromByteHsl(ByteHsl colour)
 {
-    return FromByteHslWith(ConversionBack(), colour);
+    using Back = CWholeBack<int>;
+    const Back back = Back::Of(colour.saturation & 0xff, colour.lightness & 0xff);
+    const int y = (colour.hue & 0xff) * 24;
+    const auto byte = [&](int rise) { return std::uint8_t((back.Scaled(rise) + Back::kSlack) / 260100); };
+    // Saturation 0 needs no case of its own: m1 = m2 = l, so every channel is l.
+    return {byte(Back::RedRise(y)), byte(Back::GreenRise(y)), byte(Back::BlueRise(y))};
 }
 
 bool AdjustSaturation(QImage& bitmap, int step)
 {
     if (!IsColourBitmap(bitmap))
         return false;
-    ByteTable table{};
-    for (int s = 0; s < 256; ++s)
-        table[size_t(s)] = std::uint8_t(std::clamp(qint64(s) + step, qint64(0), qint64(255)));
-    const CByteDivisors& divide = Divisors();
-    const CConversionBack& back = ConversionBack();
-
-    ForEachPixel(bitmap, [&](std::uint8_t* pixel) {
-        ByteHsl hsl = ToByteHslWith(divide, pixel[2], pixel[1], pixel[0]);
-        // A grey has no hue to strengthen; its stand-in hue would tint it blue.
-        if (hsl.saturation == 0)
-            return;
-        hsl.saturation = table[size_t(hsl.saturation)];
-        const ByteRgb rgb = FromByteHslWith(back, hsl);
-        pixel[0] = rgb.blue;
-        pixel[1] = rgb.green;
-        pixel[2] = rgb.red;
-    });
+    // Beyond ±255 every saturation is clamped the same way.
+    step = std::clamp(step, -255, 255);
+    const auto saturateRow = BitsPerPixel(bitmap) == 32 ? SaturateRow<4> : SaturateRow<3>;
+    const int width = bitmap.width();
+    ForEachRow(bitmap, [&](std::uint8_t* row) { saturateRow(row, width, step); });
     return true;
 }
 
