@@ -1,0 +1,140 @@
+#include "canvas/editing/CanvasGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace CanvasGeometry {
+
+double ZoomedIn(double zoom)
+{
+    if (zoom >= kMaxZoom)
+        return zoom;
+    if (zoom == 0.5)
+        return 0.75;
+    if (zoom == 0.75)
+        return 1.0;
+    if (zoom == 1.0)
+        return 1.5;
+    if (zoom == 1.5)
+        return 2.0;
+    return zoom * 2.0;
+}
+
+double ZoomedOut(double zoom)
+{
+    if (zoom <= kMinZoom)
+        return zoom;
+    if (zoom == 2.0)
+        return 1.5;
+    if (zoom == 1.5)
+        return 1.0;
+    if (zoom == 1.0)
+        return 0.75;
+    if (zoom == 0.75)
+        return 0.5;
+    return zoom / 2.0;
+}
+
+double CMapping::Scale() const
+{
+    return int(zoom * 1000.0) / 1000.0;
+}
+
+QTransform CMapping::PageToWindow() const
+{
+    const double scale = Scale();
+    return QTransform(scale, 0, 0, scale, -scroll.x(), -scroll.y());
+}
+
+QPointF CMapping::ToPage(const QPointF& window) const
+{
+    const double scale = Scale();
+    return {(window.x() + scroll.x()) / scale, (window.y() + scroll.y()) / scale};
+}
+
+QPoint CMapping::ToPagePoint(const QPoint& window) const
+{
+    const QPointF page = ToPage(QPointF(window));
+    return {int(std::floor(page.x())), int(std::floor(page.y()))};
+}
+
+QRect CMapping::ToWindow(const CPageRect& rect) const
+{
+    const double scale = Scale();
+    const auto x = [&](std::int32_t v) { return int(std::lround(v * scale)) - scroll.x(); };
+    const auto y = [&](std::int32_t v) { return int(std::lround(v * scale)) - scroll.y(); };
+    return QRect(QPoint(x(rect.left), y(rect.top)), QPoint(x(rect.right), y(rect.bottom)))
+        .normalized();
+}
+
+CPageRect CMapping::ToPage(const QRect& window) const
+{
+    const double scale = Scale();
+    const auto x = [&](int v) { return std::int32_t(std::lround((v + scroll.x()) / scale)); };
+    const auto y = [&](int v) { return std::int32_t(std::lround((v + scroll.y()) / scale)); };
+    // QRect's right and bottom are inclusive; page rectangles' are not.
+    return Normalized({x(window.left()), y(window.top()), x(window.right() + 1),
+                       y(window.bottom() + 1)});
+}
+
+QPoint PageOutlineOrigin(const QSize& client, const QSize& page)
+{
+    const auto edge = [](int clientSide, int pageSide) {
+        const int spare = clientSide - pageSide;
+        return spare <= kOutlineMargin ? kOutlineMargin : spare / 2;
+    };
+    return {edge(client.width(), page.width()), edge(client.height(), page.height())};
+}
+
+QSize ScrollExtent(const QSize& page, double zoom)
+{
+    const double scale = CMapping{zoom, {}}.Scale();
+    return {int(std::lround((page.width() + kScrollSlack) * scale)),
+            int(std::lround((page.height() + kScrollSlack) * scale))};
+}
+
+CPageRect SpannedRect(const QPoint& from, const QPoint& to)
+{
+    return Normalized({from.x(), from.y(), to.x(), to.y()});
+}
+
+CPageRect Normalized(const CPageRect& rect)
+{
+    return {std::min(rect.left, rect.right), std::min(rect.top, rect.bottom),
+            std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
+}
+
+CPageRect Offset(const CPageRect& rect, int dx, int dy)
+{
+    return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+}
+
+bool Intersects(const CPageRect& a, const CPageRect& b)
+{
+    return !Intersection(a, b).IsEmpty();
+}
+
+CPageRect Intersection(const CPageRect& a, const CPageRect& b)
+{
+    const CPageRect na = Normalized(a);
+    const CPageRect nb = Normalized(b);
+    return {std::max(na.left, nb.left), std::max(na.top, nb.top), std::min(na.right, nb.right),
+            std::min(na.bottom, nb.bottom)};
+}
+
+CPageRect United(const CPageRect& a, const CPageRect& b)
+{
+    const CPageRect na = Normalized(a);
+    const CPageRect nb = Normalized(b);
+    return {std::min(na.left, nb.left), std::min(na.top, nb.top), std::max(na.right, nb.right),
+            std::max(na.bottom, nb.bottom)};
+}
+
+bool Contains(const CPageRect& rect, const QPoint& point)
+{
+    const CPageRect n = Normalized(rect);
+    return point.x() >= n.left && point.x() < n.right && point.y() >= n.top
+        && point.y() < n.bottom;
+}
+
+} // namespace CanvasGeometry

@@ -1,0 +1,129 @@
+#include "canvas/editing/UndoHistory.h"
+
+#include "canvas/objects/CurveObject.h"
+
+#include <algorithm>
+
+namespace {
+
+ObjectList::iterator FindByIdentity(ObjectList& objects, const QString& identity)
+{
+    return std::find_if(objects.begin(), objects.end(),
+                        [&](const auto& object) { return object->m_strID == identity; });
+}
+
+// A move or resize gives back the rectangle, and a curve the vertices it was scaled by.
+void RestorePlace(CDiagramObject& live, const CDiagramObject& copy)
+{
+    live.m_rect = copy.m_rect;
+    auto* curve = dynamic_cast<CCurveObject*>(&live);
+    const auto* saved = dynamic_cast<const CCurveObject*>(&copy);
+    if (curve && saved)
+        curve->m_vertices = saved->m_vertices;
+}
+
+} // namespace
+
+void CUndoHistory::Slot::Clear()
+{
+    before.clear();
+    after.clear();
+    kind = UndoKind::None;
+}
+
+std::unique_ptr<CDiagramObject> CUndoHistory::HistoryCopy(const CDiagramObject& object)
+{
+    std::unique_ptr<CDiagramObject> copy = object.Clone();
+    copy->m_strID = object.m_strID;
+    copy->m_bLocked = object.m_bLocked;
+    return copy;
+}
+
+void CUndoHistory::Begin()
+{
+    if (m_count == kSlots) {
+        std::rotate(m_slots.begin(), m_slots.begin() + 1, m_slots.end());
+        m_count = kSlots - 1;
+    }
+    for (int i = m_count; i < kSlots; ++i)
+        m_slots[i].Clear();
+}
+
+void CUndoHistory::RecordBefore(const CDiagramObject& object, UndoKind kind)
+{
+    Slot& slot = m_slots[std::min(m_count, kSlots - 1)];
+    slot.before.push_back(HistoryCopy(object));
+    slot.kind = kind;
+}
+
+void CUndoHistory::RecordAfter(const CDiagramObject& object)
+{
+    m_slots[std::min(m_count, kSlots - 1)].after.push_back(HistoryCopy(object));
+}
+
+void CUndoHistory::Commit()
+{
+    if (m_count < kSlots && m_slots[m_count].kind != UndoKind::None)
+        ++m_count;
+}
+
+bool CUndoHistory::CanRedo() const
+{
+    return m_count < kSlots && !m_slots[m_count].after.empty();
+}
+
+bool CUndoHistory::Undo(ObjectList& objects)
+{
+    if (m_count == 0)
+        return false;
+    --m_count;
+    const Slot& slot = m_slots[m_count];
+    Apply(objects, slot.before, slot.kind, true);
+    return true;
+}
+
+bool CUndoHistory::Redo(ObjectList& objects)
+{
+    if (!CanRedo())
+        return false;
+    const Slot& slot = m_slots[m_count];
+    Apply(objects, slot.after, slot.kind, false);
+    ++m_count;
+    return true;
+}
+
+void CUndoHistory::Apply(ObjectList& objects, const ObjectList& copies, UndoKind kind,
+                         bool undoing)
+{
+    // Undoing a deletion brings the objects back; redoing it takes them away again. An
+    // insertion is the mirror image.
+    const bool bringBack = (kind == UndoKind::Delete) == undoing;
+    switch (kind) {
+    case UndoKind::Move:
+        for (const auto& copy : copies) {
+            const auto live = FindByIdentity(objects, copy->m_strID);
+            if (live != objects.end())
+                RestorePlace(**live, *copy);
+        }
+        break;
+    case UndoKind::Delete:
+    case UndoKind::Insert:
+        for (const auto& copy : copies) {
+            const auto live = FindByIdentity(objects, copy->m_strID);
+            if (bringBack && live == objects.end())
+                objects.push_back(HistoryCopy(*copy));
+            else if (!bringBack && live != objects.end())
+                objects.erase(live);
+        }
+        break;
+    case UndoKind::Modify:
+        for (const auto& copy : copies) {
+            const auto live = FindByIdentity(objects, copy->m_strID);
+            if (live != objects.end())
+                *live = HistoryCopy(*copy);
+        }
+        break;
+    case UndoKind::None:
+        break;
+    }
+}

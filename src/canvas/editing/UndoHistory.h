@@ -1,0 +1,52 @@
+#pragma once
+
+#include "canvas/objects/WrnDocument.h"
+
+#include <array>
+
+// What an undo step did to its objects.
+enum class UndoKind { None = 0, Move = 1, Delete = 2, Insert = 3, Modify = 4 };
+
+// The last ten editing steps of the page. Each step keeps copies of its objects as they
+// were before and after; a copy carries the identity of the object it stands for, which
+// is how undo finds the live object again.
+class CUndoHistory
+{
+public:
+    static constexpr int kSlots = 10;
+
+    // Starts a step: the oldest is dropped when all slots are full, and whatever could
+    // be redone is lost.
+    void Begin();
+    // Copies an object into the step being recorded, as it is before or after the change.
+    void RecordBefore(const CDiagramObject& object, UndoKind kind);
+    void RecordAfter(const CDiagramObject& object);
+    // Ends the step being recorded: it can now be undone.
+    void Commit();
+
+    bool CanUndo() const { return m_count > 0; }
+    bool CanRedo() const;
+    // The number of steps that can be undone.
+    int Count() const { return m_count; }
+
+    // Each returns true when a step was applied to the list.
+    bool Undo(ObjectList& objects);
+    bool Redo(ObjectList& objects);
+
+    // The copy an object's identity is restored into: same identity, same lock.
+    static std::unique_ptr<CDiagramObject> HistoryCopy(const CDiagramObject& object);
+
+private:
+    struct Slot
+    {
+        ObjectList before;
+        ObjectList after;
+        UndoKind kind = UndoKind::None;
+        void Clear();
+    };
+
+    static void Apply(ObjectList& objects, const ObjectList& copies, UndoKind kind, bool undoing);
+
+    std::array<Slot, kSlots> m_slots;
+    int m_count = 0;
+};
