@@ -39,7 +39,7 @@ std::unique_ptr<CDiagramObject> CUndoHistory::HistoryCopy(const CDiagramObject& 
     return copy;
 }
 
-void CUndoHistory::Begin()
+void CUndoHistory::Push(UndoKind kind, ObjectList before, ObjectList after)
 {
     if (m_count == kSlots) {
         std::rotate(m_slots.begin(), m_slots.begin() + 1, m_slots.end());
@@ -47,24 +47,10 @@ void CUndoHistory::Begin()
     }
     for (int i = m_count; i < kSlots; ++i)
         m_slots[i].Clear();
-}
-
-void CUndoHistory::RecordBefore(const CDiagramObject& object, UndoKind kind)
-{
-    Slot& slot = m_slots[std::min(m_count, kSlots - 1)];
-    slot.before.push_back(HistoryCopy(object));
+    Slot& slot = m_slots[m_count++];
     slot.kind = kind;
-}
-
-void CUndoHistory::RecordAfter(const CDiagramObject& object)
-{
-    m_slots[std::min(m_count, kSlots - 1)].after.push_back(HistoryCopy(object));
-}
-
-void CUndoHistory::Commit()
-{
-    if (m_count < kSlots && m_slots[m_count].kind != UndoKind::None)
-        ++m_count;
+    slot.before = std::move(before);
+    slot.after = std::move(after);
 }
 
 bool CUndoHistory::CanRedo() const
@@ -77,8 +63,7 @@ bool CUndoHistory::Undo(ObjectList& objects)
     if (m_count == 0)
         return false;
     --m_count;
-    const Slot& slot = m_slots[m_count];
-    Apply(objects, slot.before, slot.kind, true);
+    Apply(objects, m_slots[m_count], true);
     return true;
 }
 
@@ -86,28 +71,40 @@ bool CUndoHistory::Redo(ObjectList& objects)
 {
     if (!CanRedo())
         return false;
-    const Slot& slot = m_slots[m_count];
-    Apply(objects, slot.after, slot.kind, false);
+    Apply(objects, m_slots[m_count], false);
     ++m_count;
     return true;
 }
 
-void CUndoHistory::Apply(ObjectList& objects, const ObjectList& copies, UndoKind kind,
-                         bool undoing)
+void CUndoHistory::Apply(ObjectList& objects, const Slot& slot, bool undoing)
 {
-    // Undoing a deletion brings the objects back; redoing it takes them away again. An
-    // insertion is the mirror image.
-    const bool bringBack = (kind == UndoKind::Delete) == undoing;
-    switch (kind) {
+    const ObjectList& copies = undoing ? slot.before : slot.after;
+    switch (slot.kind) {
     case UndoKind::Move:
         for (const auto& copy : copies) {
             const auto live = FindByIdentity(objects, copy->m_strID);
             if (live != objects.end())
                 RestorePlace(**live, *copy);
+            else if (undoing)
+                objects.push_back(HistoryCopy(*copy)); // taken away by the move
+        }
+        if (!undoing) {
+            // What the move took away (a placeholder a photo took the place of) goes again.
+            for (const auto& copy : slot.before) {
+                const bool kept = std::any_of(slot.after.begin(), slot.after.end(), [&](const auto& a) {
+                    return a->m_strID == copy->m_strID;
+                });
+                const auto live = FindByIdentity(objects, copy->m_strID);
+                if (!kept && live != objects.end())
+                    objects.erase(live);
+            }
         }
         break;
     case UndoKind::Delete:
-    case UndoKind::Insert:
+    case UndoKind::Insert: {
+        // Undoing a deletion brings the objects back; redoing it takes them away again.
+        // An insertion is the mirror image.
+        const bool bringBack = (slot.kind == UndoKind::Delete) == undoing;
         for (const auto& copy : copies) {
             const auto live = FindByIdentity(objects, copy->m_strID);
             if (bringBack && live == objects.end())
@@ -116,6 +113,7 @@ void CUndoHistory::Apply(ObjectList& objects, const ObjectList& copies, UndoKind
                 objects.erase(live);
         }
         break;
+    }
     case UndoKind::Modify:
         for (const auto& copy : copies) {
             const auto live = FindByIdentity(objects, copy->m_strID);

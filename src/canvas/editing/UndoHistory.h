@@ -15,14 +15,10 @@ class CUndoHistory
 public:
     static constexpr int kSlots = 10;
 
-    // Starts a step: the oldest is dropped when all slots are full, and whatever could
-    // be redone is lost.
-    void Begin();
-    // Copies an object into the step being recorded, as it is before or after the change.
-    void RecordBefore(const CDiagramObject& object, UndoKind kind);
-    void RecordAfter(const CDiagramObject& object);
-    // Ends the step being recorded: it can now be undone.
-    void Commit();
+    // Keeps a finished step: the oldest is dropped when all slots are full, and whatever
+    // could be redone is lost. The copies must carry their objects' identities
+    // (HistoryCopy).
+    void Push(UndoKind kind, ObjectList before, ObjectList after);
 
     bool CanUndo() const { return m_count > 0; }
     bool CanRedo() const;
@@ -45,7 +41,7 @@ private:
         void Clear();
     };
 
-    static void Apply(ObjectList& objects, const ObjectList& copies, UndoKind kind, bool undoing);
+    static void Apply(ObjectList& objects, const Slot& slot, bool undoing);
 
     std::array<Slot, kSlots> m_slots;
     int m_count = 0;
