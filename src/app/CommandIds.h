@@ -116,6 +116,18 @@ inline constexpr int AddFrame = 32901;
 inline constexpr int AddShadow = 968;
 inline constexpr int ApplyTo = 954;
 
+// Calendar context menu
+inline constexpr int CalendarFont = 632;
+inline constexpr int CalendarOptions = 633;
+inline constexpr int CalendarLanguage = 634;
+inline constexpr int CalendarHolidays = 635;
+inline constexpr int CalendarRectangle = 636;
+inline constexpr int CalendarRoundRectangle = 637;
+inline constexpr int CalendarTransparent = 638;
+inline constexpr int CalendarJanuary = 639;   // to CalendarJanuary + 11, December
+inline constexpr int CalendarDecember = 650;
+inline constexpr int CalendarNextYear = 651;
+
 // Drawing tools and insertions
 inline constexpr int ToolLine = 740;
 inline constexpr int ToolArrowedLine = 328;

@@ -35,7 +35,7 @@ bool IsCanvasCommand(int id)
                         OneStepFront, OneStepBack, AlignBottom, AlignTop, AlignLeft,
                         AlignRight, SameWidth, SameHeight, LockObject, UnlockObject, GetStyle,
                         ApplyStyle, FilePrint, FilePrintPreview, CanvasPrintSetup})
-        || (id >= FontName && id <= FontSize);
+        || (id >= FontName && id <= FontSize) || (id >= CalendarFont && id <= CalendarNextYear);
 }
 
 } // namespace

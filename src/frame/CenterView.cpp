@@ -30,3 +30,7 @@ QString CCenterView::InfoText() const
 {
     return {};
 }
+
+void CCenterView::Attach(CSnapfoldDoc&, CActionRegistry&)
+{
+}

@@ -5,6 +5,9 @@
 #include <QWidget>
 #include <optional>
 
+class CActionRegistry;
+class CSnapfoldDoc;
+
 // The view of one center inside the center container. Centers take the commands of
 // their toolbars through OnCommand and say through UpdateCommand which ones they
 // handle and whether those are enabled now.
@@ -17,6 +20,9 @@ public:
 
     bool OnCommand(int id) override;
     CCommandState UpdateCommand(int id) const override;
+
+    // The program's document and actions, handed over once the frame has them.
+    virtual void Attach(CSnapfoldDoc& document, CActionRegistry& actions);
 
     // Called each time the center is switched to, after it became visible.
     virtual void OnCenterShown();

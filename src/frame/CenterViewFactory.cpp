@@ -1,5 +1,6 @@
 #include "frame/CenterViewFactory.h"
 
+#include "canvas/view/EditCenterView.h"
 #include "frame/PlaceholderView.h"
 #include "frame/StartPageView.h"
 
@@ -37,5 +38,7 @@ CCenterView* CreateDefaultCenterView(Center::Index center, QWidget* parent)
 {
     if (center == Center::StartPage)
         return new CStartPageView(parent);
+    if (center == Center::EditCenter)
+        return new CEditCenterView(parent);
     return new CPlaceholderView(CenterName(center), CenterIconName(center), parent);
 }

@@ -82,6 +82,7 @@ CMainFrame::CMainFrame(CSnapfoldDoc& document, const CenterViewFactory& factory)
     connect(m_container, &CMyTabView::centerSwitched, this, &CMainFrame::OnCenterSwitched);
     for (int i = 0; i < Center::Count; ++i) {
         CCenterView* view = m_container->View(static_cast<Center::Index>(i));
+        view->Attach(m_document, *m_actions);
         connect(view, &CCenterView::commandStateChanged, this, &CMainFrame::ScheduleActionUpdate);
         connect(view, &CCenterView::infoTextChanged, this, [this, view](const QString& text) {
             if (m_zoomControls && view == m_container->CurrentView())

@@ -255,6 +255,15 @@ bool CCanvasModel::Modify(CDiagramObject& object,
     return true;
 }
 
+void CCanvasModel::ModifyEach(const std::vector<CDiagramObject*>& objects,
+                              const std::function<void(CDiagramObject&)>& change)
+{
+    Step(objects, UndoKind::Modify, [&] {
+        for (CDiagramObject* object : objects)
+            change(*object);
+    });
+}
+
 void CCanvasModel::Replace(CDiagramObject& object, std::unique_ptr<CDiagramObject> replacement)
 {
     const auto it = Find(&object);

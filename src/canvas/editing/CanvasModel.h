@@ -54,6 +54,9 @@ public:
     // step that changed nothing is not kept.
     void Insert(std::unique_ptr<CDiagramObject> object, bool select = true);
     bool Modify(CDiagramObject& object, const std::function<bool(CDiagramObject&)>& change);
+    // One modify step for several objects (every calendar on the page).
+    void ModifyEach(const std::vector<CDiagramObject*>& objects,
+                    const std::function<void(CDiagramObject&)>& change);
     // Replaces an object by another in the same place, as one step (resized photos).
     void Replace(CDiagramObject& object, std::unique_ptr<CDiagramObject> replacement);
 

@@ -1,0 +1,710 @@
+#include "canvas/view/MyImageView.h"
+
+#include "app/CommandIds.h"
+#include "app/ProgramState.h"
+#include "app/SnapfoldDoc.h"
+#include "canvas/editing/CanvasPainter.h"
+#include "canvas/editing/PhotoCommands.h"
+#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/TextObject.h"
+#include "canvas/view/InplaceEditor.h"
+
+#include "platform/Prompt.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+#include <span>
+
+using namespace CanvasGeometry;
+
+namespace {
+
+constexpr int kWheelLines = 3;
+constexpr int kScrollLine = 16;
+
+bool ModifierHeld(Qt::KeyboardModifiers modifiers)
+{
+    return modifiers & (Qt::ShiftModifier | Qt::ControlModifier);
+}
+
+QRect PageToWindowBounds(const CMapping& mapping, const QRect& pageBounds)
+{
+    return mapping.PageToWindow().mapRect(QRectF(pageBounds)).toAlignedRect();
+}
+
+} // namespace
+
+CMyImageView::CMyImageView(QWidget* parent)
+    : QAbstractScrollArea(parent)
+{
+    setObjectName(QStringLiteral("canvas"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    horizontalScrollBar()->setSingleStep(kScrollLine);
+    verticalScrollBar()->setSingleStep(kScrollLine);
+    m_model.onModified = [this] { Modified(); };
+    m_model.onRemoving = [this](const CDiagramObject* object) {
+        if (m_photoSelection.photo == object)
+            m_photoSelection.Clear();
+    };
+    UpdateScrollBars();
+}
+
+CMyImageView::~CMyImageView() = default;
+
+// ---- mapping and scrolling ------------------------------------------------------------
+
+CMapping CMyImageView::Mapping() const
+{
+    return {m_zoom, QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value())};
+}
+
+QPoint CMyImageView::ToPage(const QPoint& window) const
+{
+    return Mapping().ToPagePoint(window);
+}
+
+QPoint CMyImageView::PageOutlineOrigin() const
+{
+    return CanvasGeometry::PageOutlineOrigin(viewport()->size(), m_page);
+}
+
+void CMyImageView::SetPageSize(const QSize& size)
+{
+    m_page = size;
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void CMyImageView::UpdateScrollBars()
+{
+    const QSize extent = ScrollExtent(m_page, m_zoom);
+    const QSize client = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, extent.width() - client.width()));
+    horizontalScrollBar()->setPageStep(client.width());
+    verticalScrollBar()->setRange(0, std::max(0, extent.height() - client.height()));
+    verticalScrollBar()->setPageStep(client.height());
+}
+
+void CMyImageView::CentreOn(const QPoint& pagePoint)
+{
+    const QSize client = viewport()->size();
+    const double scale = Mapping().Scale();
+    horizontalScrollBar()->setValue(
+        std::max(0, int(std::lround(pagePoint.x() * scale)) - client.width() / 2));
+    verticalScrollBar()->setValue(
+        std::max(0, int(std::lround(pagePoint.y() * scale)) - client.height() / 2));
+}
+
+QPoint CMyImageView::CentreForZoom(bool onCurrent) const
+{
+    if (onCurrent && m_model.Current())
+        return m_model.Current()->m_rect.Center().toPoint();
+    // The middle of the window, taken as a page point as it always has been.
+    return viewport()->rect().center();
+}
+
+void CMyImageView::SetZoom(double zoom, const QPoint& centrePagePoint)
+{
+    m_tracker.Clear();
+    setUpdatesEnabled(false);
+    m_zoom = zoom;
+    UpdateScrollBars();
+    CentreOn(centrePagePoint);
+    setUpdatesEnabled(true);
+    Invalidate();
+    Q_EMIT zoomChanged(m_zoom);
+}
+
+void CMyImageView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+    Invalidate();
+}
+
+void CMyImageView::scrollContentsBy(int, int)
+{
+    if (m_editor)
+        CloseEditor();
+    Invalidate();
+}
+
+void CMyImageView::wheelEvent(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y() != 0 ? event->angleDelta().y()
+                                                   : event->angleDelta().x();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers == Qt::NoModifier) {
+        verticalScrollBar()->setValue(verticalScrollBar()->value()
+                                      + (delta > 0 ? -1 : 1) * kWheelLines * kScrollLine);
+    } else if (modifiers == Qt::ShiftModifier) {
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value()
+                                        + (delta > 0 ? -1 : 1) * kWheelLines * kScrollLine);
+    } else if (modifiers == Qt::ControlModifier) {
+        OnCommand(delta > 0 ? Cmd::CanvasZoomIn : Cmd::CanvasZoomOut);
+    }
+    event->accept();
+}
+
+// ---- painting -------------------------------------------------------------------------
+
+void CMyImageView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    CCanvasPaint paint;
+    paint.exposed = event->rect();
+    paint.client = viewport()->size();
+    paint.page = m_page;
+    paint.mapping = Mapping();
+    paint.background = Program().canvasBackground;
+    CanvasPainter::Paint(painter, m_model.Objects(), paint);
+    PaintOverlays(painter);
+}
+
+void CMyImageView::PaintOverlays(QPainter& painter) const
+{
+    const CMapping mapping = Mapping();
+    // Objects frame themselves at 100 %; at other zooms the canvas shows the frames.
+    if (mapping.Scale() != 1.0) {
+        for (const CDiagramObject* object : m_model.Selected()) {
+            CMyRectTracker frame;
+            frame.SetRect(mapping.ToWindow(object->m_rect));
+            frame.Paint(painter, false);
+        }
+    }
+    PaintFeedback(painter);
+    PaintPhotoSelection(painter);
+    if (m_gesture == Gesture::Tracking || m_gesture == Gesture::GroupMove)
+        m_tracker.Paint(painter, true);
+    if (m_gesture == Gesture::RubberBand || m_gesture == Gesture::PhotoBand) {
+        CMyRectTracker band;
+        band.SetRect(m_band);
+        band.Paint(painter, true);
+    }
+}
+
+void CMyImageView::PaintFeedback(QPainter& painter) const
+{
+    if (m_gesture != Gesture::Drawing && !(m_tool == DrawingTool::Polyline && m_vertices.Count() > 0))
+        return;
+    painter.save();
+    painter.setTransform(Mapping().PageToWindow());
+    painter.setPen(QPen(Qt::black, 0));
+    painter.setBrush(Qt::NoBrush);
+    const QRect spanned = QRect(m_start, m_last).normalized();
+    switch (m_tool) {
+    case DrawingTool::Line: painter.drawLine(m_start, m_last); break;
+    case DrawingTool::Ellipse: painter.drawEllipse(spanned); break;
+    case DrawingTool::OpenFreehand:
+    case DrawingTool::ClosedFreehand:
+        painter.drawPolyline(QPolygon(m_vertices.Points()));
+        break;
+    case DrawingTool::Polyline: {
+        QPolygon points(m_vertices.Points());
+        points.append(m_last);
+        painter.drawPolyline(points);
+        break;
+    }
+    default: painter.drawRect(spanned); break;
+    }
+    painter.restore();
+}
+
+void CMyImageView::PaintPhotoSelection(QPainter& painter) const
+{
+    const CMapping mapping = Mapping();
+    if (m_photoSelection.outline.size() >= 3) {
+        // Dashes of four white and four black pixels show on any photo.
+        const QPolygon outline = mapping.PageToWindow().map(m_photoSelection.outline);
+        painter.save();
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawPolyline(outline);
+        QPen white(Qt::white, 1);
+        white.setDashPattern({4, 4});
+        painter.setPen(white);
+        painter.drawPolyline(outline);
+        painter.restore();
+    }
+    if (!m_photoSelection.rect.isEmpty()) {
+        CMyRectTracker selection;
+        selection.SetRect(PageToWindowBounds(mapping, m_photoSelection.rect));
+        selection.Paint(painter, true);
+        if (m_photoSelection.mode == CPhotoSelection::Ellipse) {
+            painter.save();
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter.drawEllipse(selection.Rect());
+            painter.restore();
+        }
+    }
+}
+
+void CMyImageView::InvalidatePage(const CPageRect& rect)
+{
+    viewport()->update(Mapping().ToWindow(rect).adjusted(-8, -8, 8, 8));
+}
+
+// ---- mouse ----------------------------------------------------------------------------
+
+void CMyImageView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint window = event->position().toPoint();
+    const QPoint page = ToPage(window);
+    m_pressWindow = window;
+    if (event->button() == Qt::RightButton) {
+        m_rightClick = page;
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    if (m_tool != DrawingTool::None)
+        PressWithTool(page);
+    else if (PressForInsertion(page))
+        return;
+    else if (m_photoSelection.active)
+        PressForPhotoSelection(window, page);
+    else
+        PressInPointerMode(event, page);
+}
+
+void CMyImageView::PressWithTool(const QPoint& page)
+{
+    m_gesture = Gesture::Drawing;
+    m_start = m_last = page;
+    if (DrawingTool::CollectsVertices(m_tool))
+        m_vertices.Add(page);
+}
+
+bool CMyImageView::PressForInsertion(const QPoint& page)
+{
+    if (m_insertText) {
+        m_insertText = false;
+        InsertTextAt(page);
+        return true;
+    }
+    if (m_insertCalendar) {
+        m_insertCalendar = false;
+        InsertCalendars(page);
+        return true;
+    }
+    if (m_insertSymbol) {
+        m_insertSymbol = false;
+        InsertSymbol(page);
+        return true;
+    }
+    return false;
+}
+
+void CMyImageView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
+{
+    const QPoint window = event->position().toPoint();
+    const bool modifier = ModifierHeld(event->modifiers());
+    LoadTrackerFromCurrent();
+    const bool onHandle = m_model.Current() && m_model.Current()->m_bSelected
+                       && m_tracker.OnHandle(window);
+    const bool hit = m_model.Click(QPointF(page), modifier, onHandle);
+    SelectionChanged();
+
+    if (m_model.SelectedCount() > 1) {
+        if (hit && !modifier) {
+            CPageRect area = m_model.Selected().front()->m_rect;
+            for (const CDiagramObject* object : m_model.Selected())
+                area = United(area, object->m_rect);
+            m_tracker.SetRect(Mapping().ToWindow(area));
+            m_tracker.BeginDrag(CMyRectTracker::kBody, window);
+            m_gesture = Gesture::GroupMove;
+        }
+        return;
+    }
+    if (!hit) {
+        m_tracker.Clear();
+        if (!modifier) {
+            m_gesture = Gesture::RubberBand;
+            m_band = QRect(window, window);
+        }
+        return;
+    }
+    if (!m_model.Current())
+        return;
+    LoadTrackerFromCurrent();
+    int part = m_tracker.HitTest(window);
+    if (part == CMyRectTracker::kNoHit)
+        part = CMyRectTracker::kBody;
+    m_tracker.BeginDrag(part, window);
+    m_gesture = Gesture::Tracking;
+    if (const auto* text = dynamic_cast<const CTextObject*>(m_model.Current()))
+        Q_EMIT textFontShown(text->m_strFontName, text->m_nFontSize);
+}
+
+void CMyImageView::PressForPhotoSelection(const QPoint& window, const QPoint& page)
+{
+    if (m_photoSelection.mode == CPhotoSelection::Freehand) {
+        if (m_photoSelection.region.isEmpty()) {
+            m_gesture = Gesture::PhotoFreehand;
+            m_photoSelection.outline.clear();
+        }
+        return;
+    }
+    Q_UNUSED(page);
+    m_gesture = Gesture::PhotoBand;
+    m_band = QRect(window, window);
+}
+
+void CMyImageView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint window = event->position().toPoint();
+    const QPoint page = ToPage(window);
+    const bool leftDown = event->buttons() & Qt::LeftButton;
+    switch (m_gesture) {
+    case Gesture::Drawing:
+        if (DrawingTool::IsFreehand(m_tool) && leftDown)
+            m_vertices.Add(page);
+        m_last = page;
+        Invalidate();
+        break;
+    case Gesture::Tracking:
+    case Gesture::GroupMove: {
+        const QRect before = m_tracker.Rect();
+        m_tracker.DragTo(window);
+        viewport()->update(before.united(m_tracker.Rect()).adjusted(-2, -2, 2, 2));
+        break;
+    }
+    case Gesture::RubberBand:
+    case Gesture::PhotoBand: {
+        const QRect before = m_band.normalized();
+        m_band.setBottomRight(window);
+        viewport()->update(before.united(m_band.normalized()).adjusted(-2, -2, 2, 2));
+        break;
+    }
+    case Gesture::PhotoFreehand: {
+        // Only points over a photo count; the first photo touched is the one selected.
+        CImageObject* photo = nullptr;
+        for (auto it = m_model.Objects().rbegin(); it != m_model.Objects().rend(); ++it) {
+            auto* candidate = dynamic_cast<CImageObject*>(it->get());
+            if (candidate && candidate->HasPicture() && Contains(candidate->m_rect, page)) {
+                photo = candidate;
+                break;
+            }
+        }
+        if (!photo || (m_photoSelection.photo && photo != m_photoSelection.photo))
+            break;
+        m_photoSelection.photo = photo;
+        if (m_photoSelection.outline.size() < CVertexBuffer::kCapacity)
+            m_photoSelection.outline.append(page);
+        Invalidate();
+        break;
+    }
+    case Gesture::None:
+        if (m_tool == DrawingTool::Polyline && m_vertices.Count() > 0) {
+            m_last = page;
+            Invalidate();
+        }
+        if (m_tool != DrawingTool::None) {
+            viewport()->setCursor(Qt::CrossCursor);
+        } else if (m_model.Current() && m_model.Current()->m_bSelected
+                   && !m_model.IsMultiSelection()) {
+            LoadTrackerFromCurrent();
+            viewport()->setCursor(m_tracker.CursorFor(m_tracker.HitTest(window)));
+        } else {
+            viewport()->setCursor(Qt::ArrowCursor);
+        }
+        break;
+    }
+}
+
+void CMyImageView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint page = ToPage(event->position().toPoint());
+    const Gesture gesture = m_gesture;
+    m_gesture = Gesture::None;
+    switch (gesture) {
+    case Gesture::Drawing:
+        if (m_tool == DrawingTool::Polyline) {
+            m_last = page;   // the vertex stays; a double-click ends the figure
+            m_gesture = Gesture::None;
+        } else {
+            FinishDrawing(page);
+        }
+        break;
+    case Gesture::Tracking: FinishTracking(); break;
+    case Gesture::GroupMove: FinishTracking(); break;
+    case Gesture::RubberBand: FinishRubberBand(); break;
+    case Gesture::PhotoBand: FinishPhotoBand(); break;
+    case Gesture::PhotoFreehand: FinishFreehandSelection(); break;
+    case Gesture::None: break;
+    }
+    Invalidate();
+    Q_EMIT commandStateChanged();
+}
+
+void CMyImageView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint page = ToPage(event->position().toPoint());
+    if (m_tool == DrawingTool::Polyline) {
+        m_vertices.Close();
+        AddInsertedObject(DrawingTool::MakeCurve(m_tool, m_vertices.Points(), m_style));
+        ResetToPointer();
+        return;
+    }
+    if (m_tool == DrawingTool::None && !m_photoSelection.active)
+        EditTextInPlace(page);
+}
+
+void CMyImageView::FinishDrawing(const QPoint& page)
+{
+    std::unique_ptr<CDiagramObject> made;
+    switch (m_tool) {
+    case DrawingTool::Line:
+        if (page != m_start)
+            made = DrawingTool::MakeCurve(m_tool, {m_start, page}, m_style);
+        break;
+    case DrawingTool::ClosedFreehand:
+        m_vertices.Add(page);
+        m_vertices.Close();
+        made = DrawingTool::MakeCurve(m_tool, m_vertices.Points(), m_style);
+        break;
+    case DrawingTool::OpenFreehand:
+        m_vertices.Add(page);
+        made = DrawingTool::MakeCurve(m_tool, m_vertices.Points(), m_style);
+        break;
+    default:
+        // A click without a drag would make a shape nobody can see or grab.
+        if (!SpannedRect(m_start, page).IsEmpty())
+            made = DrawingTool::MakeShape(m_tool, m_start, page, m_style);
+        break;
+    }
+    AddInsertedObject(std::move(made));
+    ResetToPointer();
+}
+
+void CMyImageView::AddInsertedObject(std::unique_ptr<CDiagramObject> object)
+{
+    if (!object)
+        return;
+    const CPageRect rect = object->m_rect;
+    m_model.Insert(std::move(object));
+    InvalidatePage(rect);
+    SelectionChanged();
+}
+
+void CMyImageView::FinishTracking()
+{
+    CDiagramObject* current = m_model.Current();
+    const bool group = m_model.IsMultiSelection();
+    const QRect start = m_tracker.StartRect();
+    const QRect end = m_tracker.Rect();
+    const bool moved = m_tracker.Moved();
+    m_tracker.EndDrag();
+    if (start == end)
+        return;
+    const double scale = Mapping().Scale();
+    const int dx = int(std::lround((end.left() - start.left()) / scale));
+    const int dy = int(std::lround((end.top() - start.top()) / scale));
+    if (group) {
+        m_model.MoveSelected(dx, dy);
+    } else if (current) {
+        if (current->m_bLocked) {
+            Prompt().Inform(QString::fromLatin1(CCanvasModel::kLockedMessage));
+            return;
+        }
+        const CPageRect rect = moved ? Offset(current->m_rect, dx, dy) : Mapping().ToPage(end);
+        m_model.MoveResize(*current, rect);
+    }
+    LoadTrackerFromCurrent();
+    SelectionChanged();
+}
+
+void CMyImageView::FinishRubberBand()
+{
+    const QRect band = m_band.normalized();
+    m_band = QRect();
+    if (band.width() < 2 && band.height() < 2)
+        return;
+    m_model.SelectInBand(Mapping().ToPage(band));
+    SelectionChanged();
+}
+
+void CMyImageView::FinishPhotoBand()
+{
+    const QRect band = m_band.normalized();
+    m_band = QRect();
+    if (band.width() < 2 || band.height() < 2) {
+        ResetToPointer();
+        return;
+    }
+    const CPageRect pageBand = Mapping().ToPage(band);
+    for (const auto& object : m_model.Objects()) {
+        auto* photo = dynamic_cast<CImageObject*>(object.get());
+        if (!photo || !Intersects(photo->m_rect, pageBand))
+            continue;
+        const CPageRect inside = Intersection(photo->m_rect, pageBand);
+        m_photoSelection.photo = photo;
+        m_photoSelection.rect = QRect(inside.left, inside.top, inside.Width(), inside.Height());
+        if (m_photoSelection.mode == CPhotoSelection::Ellipse)
+            m_photoSelection.region = QRegion(m_photoSelection.rect, QRegion::Ellipse);
+        break;
+    }
+}
+
+void CMyImageView::FinishFreehandSelection()
+{
+    QPolygon& outline = m_photoSelection.outline;
+    if (!m_photoSelection.region.isEmpty() || outline.isEmpty())
+        return;
+    outline.append(outline.front());
+    if (outline.size() < 4) // three points and the closing one
+        return;
+    m_photoSelection.region = QRegion(outline, Qt::OddEvenFill);
+    m_photoSelection.rect = m_photoSelection.region.boundingRect();
+}
+
+void CMyImageView::LoadTrackerFromCurrent()
+{
+    if (m_tracker.IsDragging())
+        return;
+    if (const CDiagramObject* current = m_model.Current())
+        m_tracker.SetRect(Mapping().ToWindow(current->m_rect));
+    else
+        m_tracker.Clear();
+}
+
+void CMyImageView::ResetToPointer()
+{
+    m_photoSelection.Clear();
+    m_gesture = Gesture::None;
+    m_tool = DrawingTool::None;
+    m_model.SetMultiSelection(m_model.SelectedCount() > 1 && m_model.IsMultiSelection());
+    m_vertices.Clear();
+    viewport()->setCursor(Qt::ArrowCursor);
+    Invalidate();
+}
+
+void CMyImageView::StartTool(int tool)
+{
+    ResetToPointer();
+    m_tool = tool;
+    viewport()->setCursor(Qt::CrossCursor);
+}
+
+void CMyImageView::StartPhotoSelection(CPhotoSelection::Mode mode)
+{
+    ResetToPointer();
+    m_photoSelection.active = true;
+    m_photoSelection.mode = mode;
+    viewport()->setCursor(Qt::CrossCursor);
+}
+
+// ---- keys -----------------------------------------------------------------------------
+
+void CMyImageView::keyPressEvent(QKeyEvent* event)
+{
+    const bool modifier = ModifierHeld(event->modifiers());
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    int dx = 0, dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    case Qt::Key_Delete: OnCommand(Cmd::DeleteObjects); return;
+    case Qt::Key_Escape: OnCommand(Cmd::Deselection); return;
+    default: break;
+    }
+    if (dx != 0 || dy != 0) {
+        if (modifier)
+            m_model.SizeStep(dx, dy);
+        else
+            m_model.Nudge(dx, dy);
+        LoadTrackerFromCurrent();
+        Invalidate();
+        Q_EMIT commandStateChanged();
+        return;
+    }
+    // The usual editing keys with Ctrl; the single letters without.
+    static const std::pair<int, int> kControlKeys[] = {
+        {Qt::Key_C, Cmd::CopyObjects}, {Qt::Key_X, Cmd::Cut},  {Qt::Key_V, Cmd::PasteObjects},
+        {Qt::Key_Z, Cmd::Undo},        {Qt::Key_Y, Cmd::Redo}, {Qt::Key_A, 0},
+    };
+    static const std::pair<int, int> kLetterKeys[] = {
+        {Qt::Key_A, 0},
+        {Qt::Key_B, Cmd::SendToBack},  {Qt::Key_F, Cmd::BringToFront},
+        {Qt::Key_M, Cmd::RotateRight}, {Qt::Key_N, Cmd::RotateLeft},
+        {Qt::Key_U, Cmd::Undo},        {Qt::Key_V, Cmd::Redo},
+    };
+    for (const auto& [key, id] : control ? std::span<const std::pair<int, int>>(kControlKeys)
+                                           : std::span<const std::pair<int, int>>(kLetterKeys)) {
+        if (event->key() != key)
+            continue;
+        if (id == 0) {
+            m_model.SelectAll();
+            SelectionChanged();
+            Invalidate();
+        } else if (UpdateCommand(id).enabled) {
+            OnCommand(id);
+        }
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+// ---- context menu and drops -----------------------------------------------------------
+
+void CMyImageView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() != QContextMenuEvent::Mouse)
+        m_rightClick = ToPage(event->pos());
+    QMenu* menu = BuildContextMenu();
+    menu->exec(event->globalPos());
+    menu->deleteLater();
+}
+
+void CMyImageView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMyImageView::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    DropPhoto(urls.front().toLocalFile(), viewport()->mapToGlobal(event->position().toPoint()));
+}
+
+// ---- notifications --------------------------------------------------------------------
+
+void CMyImageView::Modified()
+{
+    if (m_document)
+        m_document->SetModified(true);
+    Invalidate();
+}
+
+void CMyImageView::SelectionChanged()
+{
+    if (const auto* photo = dynamic_cast<const CImageObject*>(m_model.Current()))
+        ShowPhotoInfo(*photo);
+    Invalidate();
+    Q_EMIT commandStateChanged();
+}
+
+void CMyImageView::ShowPhotoInfo(const CImageObject& photo)
+{
+    m_infoText = photo.InfoText();
+    Q_EMIT infoTextChanged(m_infoText);
+}

@@ -1,0 +1,175 @@
+#pragma once
+
+#include "app/CommandTarget.h"
+#include "canvas/editing/CanvasGeometry.h"
+#include "canvas/editing/CanvasModel.h"
+#include "canvas/editing/DrawingTools.h"
+#include "canvas/editing/PhotoSelection.h"
+#include "canvas/view/InplaceEditor.h"
+#include "canvas/view/MyRectTracker.h"
+
+#include <QAbstractScrollArea>
+#include <QPointer>
+
+class CImageObject;
+class CSnapfoldDoc;
+class QAction;
+class QMenu;
+
+// The Edit Center's page: paints the objects over the page outline, zooms and scrolls,
+// draws new objects with the tools, and turns clicks, drags and keys into editing
+// commands on its model.
+class CMyImageView : public QAbstractScrollArea, public CCommandTarget
+{
+    Q_OBJECT
+
+public:
+    explicit CMyImageView(QWidget* parent = nullptr);
+    ~CMyImageView() override;
+
+    // The document whose title, path and changed flag the page keeps.
+    void SetDocument(CSnapfoldDoc* document) { m_document = document; }
+    CSnapfoldDoc* Document() const { return m_document; }
+    // Where the context menu takes its actions from; without one it makes its own.
+    void SetActionSource(std::function<QAction*(int)> source) { m_actionSource = std::move(source); }
+
+    bool OnCommand(int id) override;
+    CCommandState UpdateCommand(int id) const override;
+
+    CCanvasModel& Model() { return m_model; }
+    const CCanvasModel& Model() const { return m_model; }
+    double Zoom() const { return m_zoom; }
+    void SetZoom(double zoom, const QPoint& centrePagePoint);
+    // The status bar slider, 0 to 200 with 100 for actual size.
+    void ZoomFromSlider(int position);
+    int Tool() const { return m_tool; }
+    const CDrawingStyle& Style() const { return m_style; }
+    const CPhotoSelection& PhotoSelection() const { return m_photoSelection; }
+    QSize PageSize() const { return m_page; }
+    void SetPageSize(const QSize& size);
+    QPoint RightClickPoint() const { return m_rightClick; }
+    CanvasGeometry::CMapping Mapping() const;
+    // The page outline's top-left corner in page units for the window's present size.
+    QPoint PageOutlineOrigin() const;
+    CInplaceEditor* Editor() const { return m_editor; }
+
+    // The child folder the library has selected: pasted pictures are saved there.
+    void SetPhotoFolder(const QString& folder) { m_photoFolder = folder; }
+    // The photo lists hand photos over through these two.
+    void EditPhoto(const QString& path);
+    void DropPhoto(const QString& path, const QPoint& globalPoint);
+
+    // Reading and writing the page.
+    bool LoadFromFile(const QString& path);
+    bool SaveToFile(const QString& path);
+    // Empties the page for a new document; history and clipboard stay.
+    void ClearPage();
+
+    // The status line: the current photo's details.
+    QString InfoText() const { return m_infoText; }
+    // The context menu for the present selection, built afresh (tests read it).
+    QMenu* BuildContextMenu();
+    // Back to pointer mode: no tool, no photo selection, no half-drawn figure.
+    void ResetToPointer();
+
+Q_SIGNALS:
+    void infoTextChanged(const QString& text);
+    void commandStateChanged();
+    void zoomChanged(double zoom);
+    // A text object became current: its face name and size for the text toolbar.
+    void textFontShown(const QString& faceName, int size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    enum class Gesture { None, Drawing, Tracking, GroupMove, RubberBand, PhotoBand, PhotoFreehand };
+
+    // Painting helpers.
+    void PaintOverlays(QPainter& painter) const;
+    void PaintFeedback(QPainter& painter) const;
+    void PaintPhotoSelection(QPainter& painter) const;
+    void Invalidate() { viewport()->update(); }
+    void InvalidatePage(const CPageRect& rect);
+    void UpdateScrollBars();
+    void CentreOn(const QPoint& pagePoint);
+    QPoint CentreForZoom(bool onCurrent) const;
+    QPoint ToPage(const QPoint& window) const;
+
+    // Mouse gestures.
+    void PressWithTool(const QPoint& page);
+    bool PressForInsertion(const QPoint& page);
+    void PressInPointerMode(QMouseEvent* event, const QPoint& page);
+    void PressForPhotoSelection(const QPoint& window, const QPoint& page);
+    void FinishDrawing(const QPoint& page);
+    void FinishTracking();
+    void FinishRubberBand();
+    void FinishPhotoBand();
+    void FinishFreehandSelection();
+    void AddInsertedObject(std::unique_ptr<CDiagramObject> object);
+
+    // One-shot insertions.
+    bool InsertTextAt(const QPoint& at);
+    bool InsertCalendars(const QPoint& at);
+    void InsertSymbol(const QPoint& at);
+
+    void StartTool(int tool);
+    void StartPhotoSelection(CPhotoSelection::Mode mode);
+    void LoadTrackerFromCurrent();
+    void Modified();
+    void SelectionChanged();
+    void ShowPhotoInfo(const CImageObject& photo);
+
+    // Commands.
+    bool RunEditCommand(int id);
+    bool RunCalendarCommand(int id);
+    void PasteClipboardPicture();
+    void PutPictureOnClipboard();
+    void EditTextInPlace(const QPoint& page);
+    void CommitEditor(const QString& text);
+    void CloseEditor();
+    void EditTextArt();
+
+    // Documents.
+    bool SaveDocument(bool askForName);
+    void OpenDocument();
+    void NewDocument();
+    QString SaveFolder() const;
+
+    CCanvasModel m_model;
+    CSnapfoldDoc* m_document = nullptr;
+    std::function<QAction*(int)> m_actionSource;
+
+    double m_zoom = 1.0;
+    QSize m_page{CanvasGeometry::kDefaultPageWidth, CanvasGeometry::kDefaultPageHeight};
+    CDrawingStyle m_style;
+    int m_tool = DrawingTool::None;
+    bool m_insertText = false;
+    bool m_insertCalendar = false;
+    bool m_insertSymbol = false;
+
+    Gesture m_gesture = Gesture::None;
+    QPoint m_start;                 // page units
+    QPoint m_last;                  // page units
+    CVertexBuffer m_vertices;
+    QRect m_band;                   // window pixels
+    CMyRectTracker m_tracker;
+    CPhotoSelection m_photoSelection;
+    QPoint m_rightClick;
+    QPoint m_pressWindow;
+
+    QString m_photoFolder;
+    QPointer<CInplaceEditor> m_editor;
+    QString m_infoText;
+};

@@ -1,0 +1,719 @@
+// The commands of the canvas: what each id does, when it is enabled, the context menu,
+// one-shot insertions, photos handed over by the photo lists, the system clipboard,
+// the in-place text editor and reading and writing documents.
+#include "canvas/view/MyImageView.h"
+
+#include "app/CommandCatalog.h"
+#include "app/CommandIds.h"
+#include "app/ProgramState.h"
+#include "app/SettingsKeys.h"
+#include "app/SnapfoldDoc.h"
+#include "canvas/editing/CanvasPainter.h"
+#include "canvas/editing/PhotoCommands.h"
+#include "canvas/objects/CalendarObject.h"
+#include "canvas/objects/CalendarOptions.h"
+#include "canvas/objects/CalendarSettings.h"
+#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/TextObject.h"
+#include "canvas/view/CalendarDlg.h"
+#include "canvas/view/CalendarFontDlg.h"
+#include "canvas/view/CalendarLanguageDlg.h"
+#include "canvas/view/CalendarOptionsDlg.h"
+#include "canvas/view/InplaceEditor.h"
+#include "canvas/view/PublicHolidaysDlg.h"
+#include "canvas/view/StarPointsDlg.h"
+#include "canvas/view/TextArtDlg.h"
+#include "canvas/view/TextDlg.h"
+#include "platform/Clock.h"
+#include "platform/ImageFiles.h"
+#include "platform/ModalRunner.h"
+#include "platform/Prompt.h"
+#include "platform/SettingsStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <cmath>
+
+using namespace CanvasGeometry;
+
+namespace {
+
+constexpr const char* kDocumentFilter = "WRN File (*.wrn)";
+
+bool IsType(const CDiagramObject* object, int type)
+{
+    return object && object->m_nType == type;
+}
+
+// The canvas's enable rules beyond the photo commands.
+bool IsDrawingCommand(int id)
+{
+    return DrawingTool::OfCommand(id) != DrawingTool::None || id == Cmd::InsertText
+        || id == Cmd::InsertCalendar;
+}
+
+double ZoomOfSlider(int position)
+{
+    // 100 is actual size; the ends are the smallest and largest zooms.
+    if (position >= 100)
+        return 1.0 + (position - 100) / 100.0 * (kMaxZoom - 1.0);
+    return 0.125 + position / 100.0 * (1.0 - 0.125);
+}
+
+// "pastedbitmap_N.bmp" in the folder, the first N from `index` on that names no file.
+QString FreePastedBitmapPath(const QString& folder, int& index)
+{
+    const QDir dir(folder);
+    QString path;
+    do {
+        path = dir.filePath(QStringLiteral("pastedbitmap_%1.bmp").arg(index));
+        ++index;
+    } while (QFileInfo::exists(path));
+    return path;
+}
+
+} // namespace
+
+void CMyImageView::ZoomFromSlider(int position)
+{
+    SetZoom(ZoomOfSlider(position), CentreForZoom(true));
+}
+
+// ---- enable rules ---------------------------------------------------------------------
+
+CCommandState CMyImageView::UpdateCommand(int id) const
+{
+    using namespace Cmd;
+    const CDiagramObject* current = m_model.Current();
+    const int selected = m_model.SelectedCount();
+    const auto enabled = [](bool on) { return CCommandState::Enabled(on); };
+
+    if (PhotoCommands::Handles(id))
+        return enabled(PhotoCommands::IsEnabled(id, m_model, m_photoSelection));
+    if (IsDrawingCommand(id))
+        return enabled(true);
+    if (id >= CalendarFont && id <= CalendarNextYear)
+        return enabled(IsType(current, ObjectType::Calendar));
+
+    switch (id) {
+    case FileNew:
+    case FileOpen:
+    case FileSave:
+    case FileSaveAs:
+    case CanvasZoomIn:
+    case CanvasZoomOut:
+    case CanvasZoom100:
+    case Deselection:
+        return enabled(true);
+    case Undo: return enabled(m_model.History().CanUndo());
+    case Redo: return enabled(m_model.History().CanRedo());
+    case CopyObjects:
+    case CopyAsPicture:
+    case LockObject:
+    case UnlockObject:
+        return enabled(selected > 0);
+    case Cut: return enabled(selected > 0 && current);
+    case DeleteObjects: return enabled(selected > 0 || current || m_photoSelection.HasArea());
+    case PasteObjects: return enabled(!m_model.Clipboard().empty());
+    case ApplyImageFromClipboard: {
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        return enabled(data && data->hasImage());
+    }
+    case BringToFront:
+    case SendToBack:
+    case OneStepFront:
+    case OneStepBack:
+        return enabled(selected == 1 && current);
+    case AlignBottom:
+    case AlignTop:
+    case AlignLeft:
+    case AlignRight:
+        return enabled(selected > 1 && current);
+    case SameWidth:
+    case SameHeight:
+        return enabled(current && m_model.Objects().size() > 1 && selected > 1);
+    case RectangleSelection:
+    case FreehandSelection: {
+        const auto* photo = dynamic_cast<const CImageObject*>(current);
+        return enabled(photo && photo->HasDecodedBitmap());
+    }
+    case EllipseSelection: return enabled(!m_model.ObjectsOfType(ObjectType::Photo).empty());
+    case TextArt: return enabled(IsType(current, ObjectType::Text));
+    default: return {};
+    }
+}
+
+// ---- commands -------------------------------------------------------------------------
+
+bool CMyImageView::OnCommand(int id)
+{
+    using namespace Cmd;
+    if (!UpdateCommand(id).handled)
+        return false;
+    if (PhotoCommands::Handles(id)) {
+        if (PhotoCommands::Run(id, m_model, m_photoSelection)) {
+            if (const auto* photo = dynamic_cast<const CImageObject*>(m_model.Current()))
+                ShowPhotoInfo(*photo);
+        }
+        if (id == Crop || id == Trim)
+            ResetToPointer();
+        LoadTrackerFromCurrent();
+        Invalidate();
+        Q_EMIT commandStateChanged();
+        return true;
+    }
+    if (const int tool = DrawingTool::OfCommand(id); tool != DrawingTool::None) {
+        StartTool(tool);
+        if (tool == DrawingTool::Star) {
+            CStarPointsDlg dialog(m_style.starPoints, this);
+            if (RunModal(dialog) == QDialog::Accepted)
+                m_style.starPoints = DrawingTool::ClampedStarPoints(dialog.Points());
+        }
+        return true;
+    }
+    if (id >= CalendarFont && id <= CalendarNextYear)
+        return RunCalendarCommand(id);
+    const bool done = RunEditCommand(id);
+    Invalidate();
+    Q_EMIT commandStateChanged();
+    return done;
+}
+
+bool CMyImageView::RunEditCommand(int id)
+{
+    using namespace Cmd;
+    switch (id) {
+    case FileNew: NewDocument(); return true;
+    case FileOpen: OpenDocument(); return true;
+    case FileSave: SaveDocument(false); return true;
+    case FileSaveAs: SaveDocument(true); return true;
+    case CanvasZoomIn: SetZoom(ZoomedIn(m_zoom), CentreForZoom(true)); return true;
+    case CanvasZoomOut: SetZoom(ZoomedOut(m_zoom), CentreForZoom(true)); return true;
+    case CanvasZoom100: SetZoom(1.0, CentreForZoom(false)); return true;
+    case Deselection: ResetToPointer(); return true;
+    case InsertText: ResetToPointer(); m_insertText = true; return true;
+    case InsertCalendar: ResetToPointer(); m_insertCalendar = true; return true;
+    case Undo: m_model.Undo(); m_photoSelection.Clear(); break;
+    case Redo: m_model.Redo(); m_photoSelection.Clear(); break;
+    case CopyObjects: m_model.Copy(); break;
+    case Cut: m_model.Cut(); break;
+    case PasteObjects: m_model.Paste(m_rightClick); break;
+    case DeleteObjects:
+        if (m_photoSelection.HasArea() && m_model.Current() == m_photoSelection.photo) {
+            PhotoCommands::EraseSelection(m_model, m_photoSelection);
+            ResetToPointer();
+        } else {
+            m_model.DeleteSelected();
+        }
+        break;
+    case ApplyImageFromClipboard: PasteClipboardPicture(); break;
+    case CopyAsPicture: PutPictureOnClipboard(); break;
+    case BringToFront: m_model.BringToFront(); break;
+    case SendToBack: m_model.SendToBack(); break;
+    case OneStepFront: m_model.OneStepFront(); break;
+    case OneStepBack: m_model.OneStepBack(); break;
+    case AlignBottom: m_model.Align(CCanvasModel::Edge::Bottom); break;
+    case AlignTop: m_model.Align(CCanvasModel::Edge::Top); break;
+    case AlignLeft: m_model.Align(CCanvasModel::Edge::Left); break;
+    case AlignRight: m_model.Align(CCanvasModel::Edge::Right); break;
+    case SameWidth: m_model.SameWidth(); break;
+    case SameHeight: m_model.SameHeight(); break;
+    case LockObject: m_model.SetLocked(true); break;
+    case UnlockObject: m_model.SetLocked(false); break;
+    case RectangleSelection: StartPhotoSelection(CPhotoSelection::Rectangle); break;
+    case FreehandSelection: StartPhotoSelection(CPhotoSelection::Freehand); break;
+    case EllipseSelection: StartPhotoSelection(CPhotoSelection::Ellipse); break;
+    case TextArt: EditTextArt(); break;
+    default: return false;
+    }
+    LoadTrackerFromCurrent();
+    SelectionChanged();
+    return true;
+}
+
+bool CMyImageView::RunCalendarCommand(int id)
+{
+    using namespace Cmd;
+    auto* calendar = dynamic_cast<CCalendarObject*>(m_model.Current());
+    if (!calendar)
+        return false;
+    const std::vector<CDiagramObject*> calendars = m_model.ObjectsOfType(ObjectType::Calendar);
+    const auto everyCalendar = [&](const std::function<void(CCalendarObject&)>& change) {
+        m_model.ModifyEach(calendars, [&](CDiagramObject& object) {
+            change(static_cast<CCalendarObject&>(object));
+        });
+    };
+    const auto setShape = [&](int shape) {
+        everyCalendar([shape](CCalendarObject& c) {
+            CCalendarLook look = CCalendarLook::Of(c);
+            look.shape = shape;
+            look.ApplyTo(c);
+        });
+    };
+    switch (id) {
+    case CalendarFont: {
+        CCalendarFontDlg dialog(CCalendarFonts::Of(*calendar), this);
+        if (RunModal(dialog) == QDialog::Accepted)
+            m_model.Modify(*calendar, [&](CDiagramObject&) {
+                dialog.Fonts().ApplyTo(*calendar);
+                return true;
+            });
+        break;
+    }
+    case CalendarOptions: {
+        CCalendarOptionsDlg dialog(CCalendarLook::Of(*calendar), this);
+        if (RunModal(dialog) == QDialog::Accepted)
+            m_model.Modify(*calendar, [&](CDiagramObject&) {
+                dialog.Look().ApplyTo(*calendar);
+                return true;
+            });
+        break;
+    }
+    case CalendarLanguage: {
+        CCalendarLanguageDlg dialog(calendar->m_bOwnLanguage != 0, this);
+        if (RunModal(dialog) != QDialog::Accepted)
+            break;
+        const bool own = dialog.UseOwnNames();
+        const CCalendarSettings names = CCalendarSettings::Load(Settings());
+        everyCalendar([&](CCalendarObject& c) {
+            names.CopyInto(c);
+            if (&c == calendar)
+                c.m_bOwnLanguage = own ? 1 : 0;
+        });
+        break;
+    }
+    case CalendarHolidays: {
+        CPublicHolidaysDlg dialog(this);
+        if (RunModal(dialog) != QDialog::Accepted)
+            break;
+        const CCalendarSettings settings = CCalendarSettings::Load(Settings());
+        everyCalendar([&](CCalendarObject& c) { settings.CopyInto(c); });
+        break;
+    }
+    case CalendarRectangle: setShape(CalendarShape::Rectangle); break;
+    case CalendarRoundRectangle: setShape(CalendarShape::RoundRectangle); break;
+    case CalendarTransparent: setShape(CalendarShape::Transparent); break;
+    case CalendarNextYear: everyCalendar([](CCalendarObject& c) { ++c.m_nYear; }); break;
+    default:
+        m_model.Modify(*calendar, [id](CDiagramObject& object) {
+            static_cast<CCalendarObject&>(object).m_nMonth = id - CalendarJanuary + 1;
+            return true;
+        });
+        break;
+    }
+    Invalidate();
+    Q_EMIT commandStateChanged();
+    return true;
+}
+
+void CMyImageView::EditTextArt()
+{
+    auto* text = dynamic_cast<CTextObject*>(m_model.Current());
+    if (!text)
+        return;
+    CTextArtDlg dialog(*text, this);
+    if (RunModal(dialog) != QDialog::Accepted || !dialog.Choice())
+        return;
+    const CTextArtChoice choice = *dialog.Choice();
+    m_model.Modify(*text, [&](CDiagramObject&) {
+        choice.ApplyTo(*text);
+        return true;
+    });
+}
+
+// ---- context menu ---------------------------------------------------------------------
+
+QMenu* CMyImageView::BuildContextMenu()
+{
+    using namespace Cmd;
+    constexpr int S = 0;
+    const CDiagramObject* current = m_model.Current();
+    std::vector<int> ids;
+    QString name;
+    const std::vector<int> order{S, BringToFront, SendToBack, OneStepFront, OneStepBack, S,
+                                 LockObject, UnlockObject};
+    const auto add = [&](std::initializer_list<int> more) { ids.insert(ids.end(), more); };
+    if (!current) {
+        name = QStringLiteral("NoSelection");
+        add({PasteObjects});
+    } else if (m_model.SelectedCount() > 1) {
+        name = QStringLiteral("MultiSelection");
+        add({Cut, CopyObjects, PasteObjects, DeleteObjects, CopyAsPicture, S, AlignLeft,
+             AlignRight, AlignTop, AlignBottom, SameWidth, SameHeight, S, LockObject,
+             UnlockObject});
+    } else if (current->m_nType == ObjectType::Photo) {
+        name = QStringLiteral("ImageEdit");
+        add({Cut, CopyObjects, PasteObjects, DeleteObjects, CopyAsPicture, S, RotateLeft,
+             RotateRight, Mirror, Flip, S, Lighten, Darken, MoreContrast, LessContrast,
+             MoreSaturation, LessSaturation, GrayScale, S, Blur, Soften, CircleFade, Beveled,
+             TornEdge, InEllipse, InRoundRectangle, S, RectangleSelection, FreehandSelection,
+             EllipseSelection, Crop, Trim, Deselection, S, ApplyTo});
+        ids.insert(ids.end(), order.begin(), order.end());
+    } else if (current->m_nType == ObjectType::Text) {
+        name = QStringLiteral("Text");
+        add({Cut, CopyObjects, PasteObjects, DeleteObjects, CopyAsPicture, S, TextArt,
+             RotateLeft, RotateRight});
+        ids.insert(ids.end(), order.begin(), order.end());
+    } else if (current->m_nType == ObjectType::Calendar) {
+        name = QStringLiteral("Calendar");
+        add({CalendarFont, CalendarOptions, CalendarLanguage, CalendarHolidays, S,
+             CalendarRectangle, CalendarRoundRectangle, CalendarTransparent, S});
+        for (int month = CalendarJanuary; month <= CalendarDecember; ++month)
+            ids.push_back(month);
+        add({CalendarNextYear, S, DeleteObjects, CopyAsPicture});
+        ids.insert(ids.end(), order.begin(), order.end());
+    } else {
+        name = QStringLiteral("DrawObject");
+        add({Cut, CopyObjects, PasteObjects, DeleteObjects, CopyAsPicture, S, RotateLeft,
+             RotateRight, Mirror, Flip});
+        ids.insert(ids.end(), order.begin(), order.end());
+    }
+
+    auto* menu = new QMenu(this);
+    menu->setObjectName(name);
+    QMenu* months = nullptr;
+    for (const int id : ids) {
+        if (id == S) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = m_actionSource ? m_actionSource(id) : nullptr;
+        if (!action) {
+            const CCommandInfo* info = FindCommandInfo(id);
+            action = new QAction(info ? PlainCommandText(*info) : QString::number(id), menu);
+            action->setData(id);
+            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        }
+        action->setEnabled(UpdateCommand(id).enabled);
+        if (id >= CalendarJanuary && id <= CalendarDecember) {
+            if (!months)
+                months = menu->addMenu(QStringLiteral("Change Month to"));
+            months->addAction(action);
+        } else {
+            menu->addAction(action);
+        }
+    }
+    return menu;
+}
+
+// ---- insertions -----------------------------------------------------------------------
+
+bool CMyImageView::InsertTextAt(const QPoint& at)
+{
+    CTextDlg dialog(QString(), this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return false;
+    auto text = std::make_unique<CTextObject>(CPageRect{at.x(), at.y(), at.x() + 500, at.y() + 100},
+                                              dialog.Text());
+    AddInsertedObject(std::move(text));
+    return true;
+}
+
+bool CMyImageView::InsertCalendars(const QPoint& at)
+{
+    const CCalendarOptions initial = CCalendarOptions::StartingAt(CClock::TodayLocal());
+    CCalendarDlg dialog(initial, this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return false;
+    // The dialog may have changed the names and holidays: read them afterwards.
+    const CCalendarSettings settings = CCalendarSettings::Load(Settings());
+    for (auto& calendar : dialog.Options().MakeCalendars(at, settings))
+        AddInsertedObject(std::move(calendar));
+    return true;
+}
+
+void CMyImageView::InsertSymbol(const QPoint& at)
+{
+    AddInsertedObject(DrawingTool::MakeSymbol(at, m_style));
+}
+
+// ---- photos from the photo lists ------------------------------------------------------
+
+void CMyImageView::EditPhoto(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    auto photo = std::make_unique<CImageObject>();
+    photo->SetPath(path);
+    photo->LoadPicture();
+    if (!photo->HasPicture()) {
+        Prompt().Warn(QStringLiteral("The photo %1 could not be read.").arg(path));
+        return;
+    }
+    const QSize picture = photo->ShownImage().size();
+    const QSize client = viewport()->size();
+    const auto place = [](int clientSide, int pictureSide, std::int32_t& low, std::int32_t& high) {
+        if (pictureSide < clientSide) {
+            low = (clientSide - pictureSide) / 2;
+            high = low + pictureSide;
+        } else {
+            low = 0;
+            high = clientSide;
+        }
+    };
+    place(client.width(), picture.width(), photo->m_rect.left, photo->m_rect.right);
+    place(client.height(), picture.height(), photo->m_rect.top, photo->m_rect.bottom);
+    m_zoom = 1.0;
+    CImageObject* added = photo.get();
+    AddInsertedObject(std::move(photo));
+    UpdateScrollBars();
+    ShowPhotoInfo(*added);
+    Q_EMIT zoomChanged(m_zoom);
+}
+
+void CMyImageView::DropPhoto(const QString& path, const QPoint& globalPoint)
+{
+    const QPoint page = ToPage(viewport()->mapFromGlobal(globalPoint));
+    // A drop on an unfilled shape or curve fills it with the photo instead.
+    for (auto it = m_model.Objects().rbegin(); it != m_model.Objects().rend(); ++it) {
+        CDiagramObject* object = it->get();
+        if (!Contains(object->m_rect, page))
+            continue;
+        const auto* placeholder = dynamic_cast<const CImageObject*>(object);
+        if (placeholder && !placeholder->HasPicture())
+            return;
+        const bool fillable = (object->m_nType == ObjectType::Shape
+                               || object->m_nType == ObjectType::Curve)
+                           && object->m_nFillType == FillType::None;
+        if (fillable) {
+            m_model.Modify(*object, [&](CDiagramObject& target) {
+                target.m_strTexture = path;
+                target.m_nFillType = FillType::Texture;
+                target.m_bFill = 1;
+                return true;
+            });
+            Invalidate();
+            return;
+        }
+        break;
+    }
+    auto photo = std::make_unique<CImageObject>();
+    photo->SetPath(path);
+    photo->LoadPicture();
+    if (!photo->HasPicture()) {
+        Prompt().Warn(QStringLiteral("The photo %1 could not be read.").arg(path));
+        return;
+    }
+    const QSize size = photo->ShownImage().size();
+    photo->m_rect = {page.x(), page.y(), page.x() + size.width(), page.y() + size.height()};
+    m_zoom = 1.0;
+    AddInsertedObject(std::move(photo));
+    UpdateScrollBars();
+    Q_EMIT zoomChanged(m_zoom);
+}
+
+// ---- system clipboard -----------------------------------------------------------------
+
+void CMyImageView::PasteClipboardPicture()
+{
+    const QPoint at = (m_rightClick.x() != 0 || m_rightClick.y() != 0) ? m_rightClick : QPoint();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data || !data->hasImage())
+        return;
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    if (image.isNull())
+        return;
+    int index = Settings().GetInt(QString::fromLatin1(SettingsKey::Setting),
+                                  QString::fromLatin1(SettingsKey::FileIndex), 1);
+    const QString folder = m_photoFolder.isEmpty() ? Program().picturesRoot : m_photoFolder;
+    const QString path = FreePastedBitmapPath(folder, index);
+    QString error;
+    if (!ImageFiles::Write(image.convertToFormat(QImage::Format_RGB888), path, &error)) {
+        Prompt().Warn(QStringLiteral("The picture could not be saved as %1: %2").arg(path, error));
+        return;
+    }
+    Settings().WriteInt(QString::fromLatin1(SettingsKey::Setting),
+                        QString::fromLatin1(SettingsKey::FileIndex), index);
+    auto photo = std::make_unique<CImageObject>();
+    photo->SetPath(path);
+    photo->LoadPicture();
+    const QSize size = photo->HasPicture() ? photo->ShownImage().size() : image.size();
+    photo->m_rect = {at.x(), at.y(), at.x() + size.width(), at.y() + size.height()};
+    AddInsertedObject(std::move(photo));
+}
+
+void CMyImageView::PutPictureOnClipboard()
+{
+    const std::vector<CDiagramObject*> selected = m_model.Selected();
+    if (selected.empty())
+        return;
+    CPageRect area = selected.front()->m_rect;
+    for (const CDiagramObject* object : selected)
+        area = United(area, object->m_rect);
+    area = {area.left - 2, area.top - 2, area.right + 2, area.bottom + 2};
+    QImage picture(area.Width(), area.Height(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.translate(-area.left, -area.top);
+    for (CDiagramObject* object : selected) {
+        painter.save();
+        object->Draw(painter, CDrawContext::Export());
+        painter.restore();
+    }
+    painter.end();
+    QApplication::clipboard()->setImage(picture);
+}
+
+// ---- in-place text editing ------------------------------------------------------------
+
+void CMyImageView::EditTextInPlace(const QPoint& page)
+{
+    CTextObject* text = nullptr;
+    for (auto it = m_model.Objects().rbegin(); it != m_model.Objects().rend() && !text; ++it)
+        if ((*it)->m_nType == ObjectType::Text && Contains((*it)->m_rect, page))
+            text = static_cast<CTextObject*>(it->get());
+    if (!text)
+        return;
+    CloseEditor();
+    m_model.DeselectAll();
+    m_model.Select(*text);
+    QFont font(text->m_strFontName);
+    font.setPixelSize(std::max(1, int(text->m_nFontSize * Mapping().Scale())));
+    m_editor = new CInplaceEditor(text->m_strText, font, Mapping().ToWindow(text->m_rect),
+                                  viewport());
+    connect(m_editor, &CInplaceEditor::textCommitted, this, &CMyImageView::CommitEditor);
+    connect(m_editor, &CInplaceEditor::discarded, this, &CMyImageView::CloseEditor);
+    m_editor->show();
+    m_editor->setFocus();
+    SelectionChanged();
+}
+
+void CMyImageView::CommitEditor(const QString& text)
+{
+    auto* object = dynamic_cast<CTextObject*>(m_model.Current());
+    if (object && object->m_strText != text)
+        m_model.Modify(*object, [&](CDiagramObject&) {
+            object->m_strText = text;
+            return true;
+        });
+    CloseEditor();
+}
+
+void CMyImageView::CloseEditor()
+{
+    if (!m_editor)
+        return;
+    CInplaceEditor* editor = m_editor;
+    m_editor = nullptr;
+    editor->disconnect(this);
+    editor->hide();
+    editor->deleteLater();
+    Invalidate();
+}
+
+// ---- documents ------------------------------------------------------------------------
+
+QString CMyImageView::SaveFolder() const
+{
+    if (!m_photoFolder.isEmpty())
+        return m_photoFolder;
+    return QDir(Program().programDir).filePath(QStringLiteral("Pictures"));
+}
+
+bool CMyImageView::SaveToFile(const QString& path)
+{
+    CWrnPage page;
+    page.width = m_page.width();
+    page.height = m_page.height();
+    const QColor background = Program().canvasBackground;
+    page.background = Rgb(background.red(), background.green(), background.blue());
+    return ::SaveDocument(path, page, m_model.Objects());
+}
+
+bool CMyImageView::LoadFromFile(const QString& path)
+{
+    CDocumentReadOptions options;
+    const CCalendarSettings calendarSettings = CCalendarSettings::Load(Settings());
+    options.prepareCalendar = [&](CCalendarObject& calendar) {
+        calendarSettings.CopyInto(calendar);
+    };
+    std::optional<CWrnDocument> document = ::LoadDocument(path, options);
+    if (!document)
+        return false;
+    ResetToPointer();
+    CloseEditor();
+    if (document->hasHeader)
+        SetPageSize(QSize(document->page.width, document->page.height));
+    m_model.ReplaceObjects(std::move(document->objects));
+    m_tracker.Clear();
+    SelectionChanged();
+    return true;
+}
+
+void CMyImageView::ClearPage()
+{
+    ResetToPointer();
+    CloseEditor();
+    m_model.ReplaceObjects({});
+    m_style = CDrawingStyle();
+    m_tracker.Clear();
+    SelectionChanged();
+}
+
+bool CMyImageView::SaveDocument(bool askForName)
+{
+    if (!m_document)
+        return false;
+    QString path = m_document->Path();
+    if (askForName || m_document->IsUntitled() || path.isEmpty()) {
+        const QString chosen = Prompt().ChooseFileToSave(
+            QStringLiteral("Save As"), askForName ? QString() : SaveFolder(),
+            QString::fromLatin1(kDocumentFilter));
+        if (chosen.isEmpty())
+            return false;
+        path = chosen + QStringLiteral(".wrn");
+    }
+    if (!SaveToFile(path)) {
+        Prompt().Error(QStringLiteral("The page could not be saved to %1.").arg(path));
+        return false;
+    }
+    m_document->SetPath(path);
+    m_document->SetTitle(QFileInfo(path).fileName());
+    m_document->SetModified(false);
+    return true;
+}
+
+void CMyImageView::OpenDocument()
+{
+    if (!m_document)
+        return;
+    if (m_document->IsModified()) {
+        const auto answer = Prompt().AskYesNoCancel(
+            QStringLiteral("Save changes to %1 ?").arg(m_document->Title()));
+        if (answer == CPrompt::Answer::Cancel)
+            return;
+        if (answer == CPrompt::Answer::Yes && !SaveDocument(false))
+            return;
+    }
+    const QString path = Prompt().ChooseFileToOpen(QStringLiteral("Open"), SaveFolder(),
+                                                   QString::fromLatin1(kDocumentFilter));
+    if (path.isEmpty())
+        return;
+    if (!LoadFromFile(path)) {
+        Prompt().Error(QStringLiteral("The page %1 could not be opened.").arg(path));
+        return;
+    }
+    m_document->SetPath(path);
+    m_document->SetTitle(QFileInfo(path).fileName());
+    m_document->SetModified(false);
+}
+
+void CMyImageView::NewDocument()
+{
+    // Unsaved work is saved first; a save that was cancelled or failed keeps the page.
+    if (m_document && m_document->IsModified() && !SaveDocument(false))
+        return;
+    ClearPage();
+    if (m_document) {
+        m_document->SetTitle(QString::fromLatin1(CSnapfoldDoc::kUntitled));
+        m_document->SetPath(QString());
+        m_document->SetModified(false);
+    }
+}

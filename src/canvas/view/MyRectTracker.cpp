@@ -1,0 +1,118 @@
+#include "canvas/view/MyRectTracker.h"
+
+#include <QPainter>
+
+namespace {
+
+QPoint HandleCentre(const QRect& r, int handle)
+{
+    const int cx = (r.left() + r.right() + 1) / 2;
+    const int cy = (r.top() + r.bottom() + 1) / 2;
+    switch (handle) {
+    case 0: return r.topLeft();
+    case 1: return {r.right() + 1, r.top()};
+    case 2: return {r.right() + 1, r.bottom() + 1};
+    case 3: return {r.left(), r.bottom() + 1};
+    case 4: return {cx, r.top()};
+    case 5: return {r.right() + 1, cy};
+    case 6: return {cx, r.bottom() + 1};
+    case 7: return {r.left(), cy};
+    default: return r.center();
+    }
+}
+
+} // namespace
+
+QRect CMyRectTracker::HandleRect(int handle) const
+{
+    // Handles sit inside the frame, as a resize-inside frame draws them.
+    const QPoint c = HandleCentre(m_rect, handle);
+    QRect box(0, 0, kHandleSize, kHandleSize);
+    const int right = m_rect.right() + 1;
+    const int bottom = m_rect.bottom() + 1;
+    const int x = c.x() >= right ? right - kHandleSize
+                : c.x() <= m_rect.left() ? m_rect.left()
+                                         : c.x() - kHandleSize / 2;
+    const int y = c.y() >= bottom ? bottom - kHandleSize
+                : c.y() <= m_rect.top() ? m_rect.top()
+                                        : c.y() - kHandleSize / 2;
+    box.moveTo(x, y);
+    return box;
+}
+
+int CMyRectTracker::HitTest(const QPoint& point) const
+{
+    if (m_rect.isEmpty())
+        return kNoHit;
+    for (int handle = 0; handle < 8; ++handle)
+        if (HandleRect(handle).contains(point))
+            return handle;
+    return m_rect.contains(point) ? kBody : kNoHit;
+}
+
+bool CMyRectTracker::OnHandle(const QPoint& point) const
+{
+    const int hit = HitTest(point);
+    return hit >= 0 && hit < kBody;
+}
+
+Qt::CursorShape CMyRectTracker::CursorFor(int hit) const
+{
+    switch (hit) {
+    case 0:
+    case 2: return Qt::SizeFDiagCursor;
+    case 1:
+    case 3: return Qt::SizeBDiagCursor;
+    case 4:
+    case 6: return Qt::SizeVerCursor;
+    case 5:
+    case 7: return Qt::SizeHorCursor;
+    case kBody: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+void CMyRectTracker::BeginDrag(int hit, const QPoint& at)
+{
+    m_hit = hit;
+    m_startRect = m_rect;
+    m_startPoint = at;
+}
+
+QRect CMyRectTracker::DragTo(const QPoint& at)
+{
+    if (m_hit == kNoHit)
+        return m_rect;
+    const QPoint d = at - m_startPoint;
+    int left = m_startRect.left(), top = m_startRect.top();
+    int right = m_startRect.right() + 1, bottom = m_startRect.bottom() + 1;
+    switch (m_hit) {
+    case kBody: left += d.x(); right += d.x(); top += d.y(); bottom += d.y(); break;
+    case 0: left += d.x(); top += d.y(); break;
+    case 1: right += d.x(); top += d.y(); break;
+    case 2: right += d.x(); bottom += d.y(); break;
+    case 3: left += d.x(); bottom += d.y(); break;
+    case 4: top += d.y(); break;
+    case 5: right += d.x(); break;
+    case 6: bottom += d.y(); break;
+    case 7: left += d.x(); break;
+    default: break;
+    }
+    m_rect = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).normalized();
+    return m_rect;
+}
+
+void CMyRectTracker::Paint(QPainter& painter, bool dashed) const
+{
+    if (m_rect.isEmpty())
+        return;
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(Qt::black, 1, dashed ? Qt::DotLine : Qt::SolidLine);
+    painter.setPen(pen);
+    painter.drawRect(m_rect.adjusted(0, 0, -1, -1));
+    if (!dashed)
+        for (int handle = 0; handle < 8; ++handle)
+            painter.fillRect(HandleRect(handle), Qt::black);
+    painter.restore();
+}
