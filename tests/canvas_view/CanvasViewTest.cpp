@@ -1,0 +1,405 @@
+#include "DialogTestKit.h"
+
+#include "app/CommandIds.h"
+#include "app/ProgramState.h"
+#include "app/SnapfoldDoc.h"
+#include "canvas/objects/CalendarObject.h"
+#include "canvas/objects/CurveObject.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/TextObject.h"
+#include "canvas/view/MyImageView.h"
+#include "canvas/view/StarPointsDlg.h"
+#include "canvas/view/TextDlg.h"
+#include "support/PixelProbes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFocusEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <deque>
+
+namespace {
+
+// Answers the save and open dialogs with prepared paths.
+class CFilePrompt : public CChoosingPrompt
+{
+public:
+    std::deque<QString> files;
+    QString ChooseFileToSave(const QString&, const QString&, const QString&) override
+    {
+        return Next();
+    }
+    QString ChooseFileToOpen(const QString&, const QString&, const QString&) override
+    {
+        return Next();
+    }
+
+private:
+    QString Next()
+    {
+        if (files.empty())
+            return {};
+        QString file = files.front();
+        files.pop_front();
+        return file;
+    }
+};
+
+class CanvasViewTest : public DialogTest
+{
+protected:
+    CanvasViewTest()
+    {
+        auto prompt = std::make_unique<CFilePrompt>();
+        m_files = prompt.get();
+        m_savedPrompt = InstallPrompt(std::move(prompt));
+        Program().programDir = m_home.Path();
+        m_view.SetDocument(&m_document);
+        m_view.setFrameShape(QFrame::NoFrame);
+        m_view.resize(1000, 800);
+        m_view.show();
+    }
+    ~CanvasViewTest() override { InstallPrompt(std::move(m_savedPrompt)); }
+
+    QWidget* Port() { return m_view.viewport(); }
+
+    void Mouse(QEvent::Type type, const QPoint& at, Qt::MouseButton button,
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QMouseEvent event(type, QPointF(at), Port()->mapToGlobal(QPointF(at)), button, buttons,
+                          modifiers);
+        QApplication::sendEvent(Port(), &event);
+    }
+    void Click(const QPoint& at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, modifiers);
+        Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, modifiers);
+    }
+    void Drag(const QPoint& from, const QPoint& to, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, modifiers);
+        const QPoint middle = (from + to) / 2;
+        Mouse(QEvent::MouseMove, middle, Qt::NoButton, Qt::LeftButton, modifiers);
+        Mouse(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, modifiers);
+        Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, modifiers);
+    }
+    void RightClick(const QPoint& at)
+    {
+        Mouse(QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        Mouse(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+    }
+
+    CDiagramObject& AddShape(const CPageRect& rect, ColorRef fill = Rgb(200, 40, 40))
+    {
+        auto shape = std::make_unique<CDrawObject>(rect, 2, 1, 0, Rgb(0, 0, 0), fill);
+        shape->m_bFill = 1;
+        shape->m_nFillType = FillType::Solid;
+        CDiagramObject& added = *shape;
+        m_view.Model().Objects().push_back(std::move(shape));
+        return added;
+    }
+    QString WritePicture(const QString& name, const QSize& size)
+    {
+        QImage image(size, QImage::Format_RGB888);
+        image.fill(QColor(30, 120, 200));
+        const QString path = m_home.FilePath(name);
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+    const ObjectList& Objects() const { return m_view.Model().Objects(); }
+
+    CSnapfoldDoc m_document;
+    CMyImageView m_view;
+    CFilePrompt* m_files = nullptr;
+    std::unique_ptr<CPrompt> m_savedPrompt;
+};
+
+TEST_F(CanvasViewTest, ElevenDragsLeaveTenUndosAndANewDragDropsRedo)
+{
+    CDiagramObject& shape = AddShape({100, 100, 200, 150});
+    for (int i = 0; i < 11; ++i)
+        Drag(QPoint(150 + i * 10, 125), QPoint(160 + i * 10, 125));
+    EXPECT_EQ(shape.m_rect.left, 210);
+    EXPECT_TRUE(m_document.IsModified());
+
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(m_view.UpdateCommand(Cmd::Undo).enabled) << i;
+    for (int i = 0; i < 11; ++i)
+        m_view.OnCommand(Cmd::Undo);
+    // The first move is beyond the history and stays.
+    EXPECT_EQ(Objects().front()->m_rect.left, 110);
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);
+    EXPECT_TRUE(m_view.UpdateCommand(Cmd::Redo).enabled);
+
+    Drag(QPoint(150, 125), QPoint(150, 135));
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::Redo).enabled);
+}
+
+TEST_F(CanvasViewTest, DragsStopAtTheTopEdgeAndClicksWithCtrlToggle)
+{
+    CDiagramObject& low = AddShape({100, 100, 300, 300});
+    CDiagramObject& high = AddShape({150, 150, 250, 250});
+    Drag(QPoint(200, 200), QPoint(200, 20));
+    EXPECT_EQ(high.m_rect.top, 0);
+    EXPECT_EQ(high.m_rect.Height(), 100);
+
+    Click(QPoint(500, 600));  // empty: nothing selected
+    EXPECT_EQ(m_view.Model().SelectedCount(), 0);
+    Click(QPoint(120, 280));
+    EXPECT_TRUE(low.m_bSelected);
+    Click(QPoint(120, 280), Qt::ControlModifier);
+    EXPECT_FALSE(low.m_bSelected);
+    EXPECT_EQ(m_view.Model().SelectedCount(), 0);
+    // Ctrl on an unselected object takes every object under the point.
+    high.m_rect = {150, 150, 250, 250};
+    Click(QPoint(200, 200), Qt::ControlModifier);
+    EXPECT_TRUE(low.m_bSelected && high.m_bSelected);
+}
+
+TEST_F(CanvasViewTest, APhotoDraggedOntoAPlaceholderTakesItsPlace)
+{
+    auto placeholder = std::make_unique<CImageObject>();
+    placeholder->m_rect = {400, 100, 600, 250};
+    m_view.Model().Objects().push_back(std::move(placeholder));
+    m_view.EditPhoto(WritePicture(QStringLiteral("a.png"), QSize(80, 60)));
+    ASSERT_EQ(Objects().size(), 2u);
+    const CDiagramObject& photo = *Objects().back();
+    const QPoint centre = photo.m_rect.Center().toPoint();
+    Drag(centre, QPoint(450, 150));
+    ASSERT_EQ(Objects().size(), 1u);
+    EXPECT_EQ(Objects().front()->m_rect, (CPageRect{400, 100, 600, 250}));
+    EXPECT_EQ(photo.m_nType, ObjectType::Photo);
+}
+
+TEST_F(CanvasViewTest, PasteGoesTenOnOrToTheRightClick)
+{
+    AddShape({100, 100, 200, 150});
+    Click(QPoint(150, 125));
+    m_view.OnCommand(Cmd::CopyObjects);
+    m_view.OnCommand(Cmd::PasteObjects);
+    m_view.OnCommand(Cmd::PasteObjects);
+    ASSERT_EQ(Objects().size(), 3u);
+    EXPECT_EQ(Objects()[1]->m_rect, (CPageRect{110, 110, 210, 160}));
+    EXPECT_EQ(Objects()[2]->m_rect, Objects()[1]->m_rect);
+
+    RightClick(QPoint(400, 500));
+    m_view.OnCommand(Cmd::PasteObjects);
+    EXPECT_EQ(Objects().back()->m_rect, (CPageRect{400, 500, 500, 550}));
+}
+
+TEST_F(CanvasViewTest, CopySkipsCalendarsAndAlignLeftLinesUpTheOthers)
+{
+    auto calendar = std::make_unique<CCalendarObject>();
+    calendar->m_rect = {10, 400, 210, 550};
+    m_view.Model().Objects().push_back(std::move(calendar));
+    AddShape({300, 100, 400, 150});
+    AddShape({120, 200, 180, 260});
+    AddShape({50, 300, 90, 330});
+    Drag(QPoint(5, 5), QPoint(600, 600));   // rubber band over everything
+    EXPECT_EQ(m_view.Model().SelectedCount(), 4);
+    m_view.OnCommand(Cmd::CopyObjects);
+    EXPECT_EQ(m_view.Model().Clipboard().size(), 3u);
+
+    Click(QPoint(300, 500));
+    Click(QPoint(350, 125));
+    Click(QPoint(150, 230), Qt::ShiftModifier);
+    Click(QPoint(70, 315), Qt::ShiftModifier);
+    m_view.Model().SetCurrent(Objects()[1].get());
+    m_view.OnCommand(Cmd::AlignLeft);
+    EXPECT_EQ(Objects()[2]->m_rect, (CPageRect{300, 200, 360, 260}));
+    EXPECT_EQ(Objects()[3]->m_rect, (CPageRect{300, 300, 340, 330}));
+}
+
+TEST_F(CanvasViewTest, ZoomStepsBothWaysAndThePageOutline)
+{
+    std::vector<double> in, out;
+    for (int i = 0; i < 5; ++i) {
+        m_view.OnCommand(Cmd::CanvasZoomIn);
+        in.push_back(m_view.Zoom());
+    }
+    m_view.OnCommand(Cmd::CanvasZoom100);
+    for (int i = 0; i < 5; ++i) {
+        m_view.OnCommand(Cmd::CanvasZoomOut);
+        out.push_back(m_view.Zoom());
+    }
+    EXPECT_EQ(in, (std::vector<double>{1.5, 2.0, 4.0, 8.0, 8.0}));
+    EXPECT_EQ(out, (std::vector<double>{0.75, 0.5, 0.25, 0.125, 0.125}));
+
+    m_view.OnCommand(Cmd::CanvasZoom100);
+    m_view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const auto& [width, left] : {std::pair{830, 40}, {1000, 75}, {880, 40}}) {
+        m_view.resize(width, 800);
+        EXPECT_EQ(m_view.PageOutlineOrigin().x(), left) << width;
+    }
+    // The outline is drawn in the background colour with a dark frame.
+    const QImage shot = Port()->grab().toImage();
+    EXPECT_TRUE(ColorsNear(shot.pixelColor(10, 10), Program().canvasBackground));
+    EXPECT_LT(shot.pixelColor(40, 300).lightness(), 60);
+}
+
+TEST_F(CanvasViewTest, ToolsMakeTheSameRectangleEitherWayAndCloseFreehandShapes)
+{
+    m_view.OnCommand(Cmd::ToolRectangle);
+    Drag(QPoint(300, 260), QPoint(100, 120));
+    m_view.OnCommand(Cmd::ToolRectangle);
+    Drag(QPoint(100, 420), QPoint(300, 560));
+    ASSERT_EQ(Objects().size(), 2u);
+    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{100, 120, 300, 260}));
+    EXPECT_EQ(Objects()[1]->m_rect.Width(), 200);
+    // Tools are one-shot: the next drag moves the new shape.
+    EXPECT_EQ(m_view.Tool(), DrawingTool::None);
+
+    m_view.OnCommand(Cmd::ToolFreehandShape);
+    Drag(QPoint(500, 100), QPoint(600, 200));
+    m_view.OnCommand(Cmd::ToolOpenFreehand);
+    Drag(QPoint(500, 300), QPoint(600, 400));
+    const auto& closed = static_cast<const CCurveObject&>(*Objects()[2]);
+    const auto& open = static_cast<const CCurveObject&>(*Objects()[3]);
+    EXPECT_EQ(closed.m_vertices.front(), closed.m_vertices.back());
+    EXPECT_NE(open.m_vertices.front(), open.m_vertices.back());
+    EXPECT_EQ(closed.m_nCurveKind, CurveKind::ClosedFreehand);
+}
+
+TEST_F(CanvasViewTest, StarPointsAreKeptBetweenTwoAndFifty)
+{
+    for (const auto& [typed, kept] : {std::pair{1, 2}, {80, 50}, {7, 7}}) {
+        ScriptNextDialog([typed = typed](QDialog& dialog) {
+            Find<QSpinBox>(dialog, "points")->setValue(typed);
+            dialog.accept();
+        });
+        m_view.OnCommand(Cmd::ToolStars);
+        EXPECT_EQ(m_view.Style().starPoints, kept) << typed;
+    }
+    Drag(QPoint(100, 100), QPoint(200, 200));
+    EXPECT_EQ(static_cast<const CDrawObject&>(*Objects().back()).m_nStarPoints, 7);
+}
+
+TEST_F(CanvasViewTest, TextInsertionCancelledLeavesNothingAndInPlaceEditingWritesBack)
+{
+    ScriptNextDialog([](QDialog& dialog) { dialog.reject(); });
+    m_view.OnCommand(Cmd::InsertText);
+    Click(QPoint(100, 100));
+    EXPECT_TRUE(Objects().empty());
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);
+
+    ScriptNextDialog([](QDialog& dialog) {
+        Find<QTextEdit>(dialog, "text")->setPlainText(QStringLiteral("Spring fair"));
+        dialog.accept();
+    });
+    m_view.OnCommand(Cmd::InsertText);
+    Click(QPoint(100, 100));
+    ASSERT_EQ(Objects().size(), 1u);
+    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{100, 100, 600, 200}));
+
+    Mouse(QEvent::MouseButtonDblClick, QPoint(150, 150), Qt::LeftButton, Qt::LeftButton);
+    ASSERT_NE(m_view.Editor(), nullptr);
+    m_view.Editor()->setPlainText(QStringLiteral("Summer fair"));
+    QFocusEvent leave(QEvent::FocusOut, Qt::MouseFocusReason);   // leaving keeps the text
+    QApplication::sendEvent(m_view.Editor(), &leave);
+    EXPECT_EQ(static_cast<const CTextObject&>(*Objects()[0]).m_strText,
+              QStringLiteral("Summer fair"));
+    m_view.OnCommand(Cmd::Undo);
+    EXPECT_EQ(static_cast<const CTextObject&>(*Objects()[0]).m_strText,
+              QStringLiteral("Spring fair"));
+}
+
+TEST_F(CanvasViewTest, ContextMenusFollowTheCurrentObject)
+{
+    const auto entries = [&] {
+        std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                texts.append(action->text());
+        return std::pair{menu->objectName(), texts};
+    };
+    EXPECT_EQ(entries(), (std::pair{QStringLiteral("NoSelection"), QStringList{"Paste"}}));
+    AddShape({100, 100, 200, 200});
+    Click(QPoint(150, 150));
+    EXPECT_EQ(entries().first, QStringLiteral("DrawObject"));
+    auto calendar = std::make_unique<CCalendarObject>();
+    calendar->m_rect = {300, 300, 500, 450};
+    m_view.Model().Objects().push_back(std::move(calendar));
+    Click(QPoint(400, 400));
+    EXPECT_EQ(entries().first, QStringLiteral("Calendar"));
+    m_view.OnCommand(Cmd::CalendarJanuary + 2);
+    EXPECT_EQ(static_cast<const CCalendarObject&>(*Objects().back()).m_nMonth, 3);
+}
+
+TEST_F(CanvasViewTest, PastedPicturesAreNumberedWithoutOverwriting)
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QApplication::clipboard()->setImage(picture);
+    Program().picturesRoot = m_home.Path();
+    m_view.OnCommand(Cmd::ApplyImageFromClipboard);
+    m_view.OnCommand(Cmd::ApplyImageFromClipboard);
+    EXPECT_TRUE(QFileInfo::exists(m_home.FilePath("pastedbitmap_1.bmp")));
+    EXPECT_TRUE(QFileInfo::exists(m_home.FilePath("pastedbitmap_2.bmp")));
+    ASSERT_EQ(Objects().size(), 2u);
+    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{0, 0, 40, 30}));
+    // A file already there is stepped over, never replaced.
+    QFile(m_home.FilePath("pastedbitmap_3.bmp")).open(QIODevice::WriteOnly);
+    m_view.OnCommand(Cmd::ApplyImageFromClipboard);
+    EXPECT_TRUE(QFileInfo::exists(m_home.FilePath("pastedbitmap_4.bmp")));
+    EXPECT_EQ(QFileInfo(m_home.FilePath("pastedbitmap_3.bmp")).size(), 0);
+}
+
+TEST_F(CanvasViewTest, SaveAndReopenKeepsTheStackingOrder)
+{
+    AddShape({100, 100, 200, 200}, Rgb(255, 0, 0));
+    AddShape({150, 150, 250, 250}, Rgb(0, 0, 255));
+    Click(QPoint(120, 120));
+    m_view.OnCommand(Cmd::BringToFront);
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);   // order changes are not steps
+    m_document.SetModified(true);
+    m_files->files.push_back(m_home.FilePath("page"));
+    m_view.OnCommand(Cmd::FileSave);
+    EXPECT_EQ(m_document.Title(), QStringLiteral("page.wrn"));
+    EXPECT_FALSE(m_document.IsModified());
+
+    m_view.OnCommand(Cmd::FileNew);
+    EXPECT_TRUE(Objects().empty());
+    EXPECT_TRUE(m_document.IsUntitled());
+    m_files->files.push_back(m_home.FilePath("page.wrn"));
+    m_view.OnCommand(Cmd::FileOpen);
+    ASSERT_EQ(Objects().size(), 2u);
+    EXPECT_EQ(Objects()[0]->m_crFill, Rgb(0, 0, 255));
+    EXPECT_EQ(Objects()[1]->m_crFill, Rgb(255, 0, 0));
+}
+
+TEST_F(CanvasViewTest, ANewPageAfterAFailedSaveKeepsTheWork)
+{
+    AddShape({100, 100, 200, 200});
+    m_document.SetModified(true);
+    m_view.OnCommand(Cmd::FileNew);   // the save dialog is cancelled
+    EXPECT_EQ(Objects().size(), 1u);
+    EXPECT_TRUE(m_document.IsModified());
+}
+
+TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
+{
+    CDiagramObject& shape = AddShape({100, 100, 200, 200});
+    Click(QPoint(150, 150));
+    Type(&m_view, Qt::Key_Right);
+    Type(&m_view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(shape.m_rect, (CPageRect{101, 100, 201, 201}));
+    m_view.OnCommand(Cmd::LockObject);
+    Type(&m_view, Qt::Key_Left);
+    Type(&m_view, Qt::Key_Left, Qt::ControlModifier);
+    Type(&m_view, Qt::Key_Delete);
+    EXPECT_EQ(shape.m_rect, (CPageRect{101, 100, 201, 201}));
+    EXPECT_EQ(m_files->Texts(), (QStringList{"The Object is currently locked!",
+                                             "The Object is currecntly locked!",
+                                             "The Object is currently locked!"}));
+}
+
+} // namespace
