@@ -63,8 +63,9 @@ QRect CMapping::ToWindow(const CPageRect& rect) const
     const double scale = Scale();
     const auto x = [&](std::int32_t v) { return int(std::lround(v * scale)) - scroll.x(); };
     const auto y = [&](std::int32_t v) { return int(std::lround(v * scale)) - scroll.y(); };
-    return QRect(QPoint(x(rect.left), y(rect.top)), QPoint(x(rect.right), y(rect.bottom)))
-        .normalized();
+    // Page right and bottom are exclusive; QRect's are inclusive.
+    const CPageRect n = Normalized(rect);
+    return QRect(QPoint(x(n.left), y(n.top)), QPoint(x(n.right) - 1, y(n.bottom) - 1));
 }
 
 CPageRect CMapping::ToPage(const QRect& window) const

@@ -486,9 +486,11 @@ void CCanvasModel::DeleteSelected()
     for (CDiagramObject* object : selected)
         if (!object->m_bLocked)
             deleting.push_back(object);
+    // Kept alive until the step has copied them as they were deleted.
+    ObjectList deleted;
     Step(deleting, UndoKind::Delete, [&] {
         for (CDiagramObject* object : deleting)
-            Take(object);
+            deleted.push_back(Take(object));
     });
     m_hit = false;
     m_current = nullptr;

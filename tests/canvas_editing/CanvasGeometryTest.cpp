@@ -1,0 +1,123 @@
+#include "canvas/editing/CanvasGeometry.h"
+#include "canvas/editing/CanvasPainter.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ShapeOutlines.h"
+#include "support/PixelProbes.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace CanvasGeometry;
+
+namespace {
+
+std::vector<double> Steps(double zoom, double (*step)(double))
+{
+    std::vector<double> zooms;
+    for (int i = 0; i < 5; ++i)
+        zooms.push_back(zoom = step(zoom));
+    return zooms;
+}
+
+// Counts how often the painter asks it to draw.
+class CCountedObject : public CDiagramObject
+{
+public:
+    explicit CCountedObject(CPageRect rect)
+        : CDiagramObject(ObjectType::Shape, QStringLiteral("T1"))
+    {
+        m_rect = rect;
+    }
+    std::unique_ptr<CDiagramObject> Clone() const override
+    {
+        return std::make_unique<CCountedObject>(*this);
+    }
+    void Draw(QPainter&, const CDrawContext&) override { ++draws; }
+    int draws = 0;
+};
+
+QImage PaintCanvas(const ObjectList& objects, double zoom, QRect exposed = QRect(0, 0, 400, 400))
+{
+    QImage image(400, 400, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    CCanvasPaint paint;
+    paint.exposed = exposed;
+    paint.client = image.size();
+    paint.mapping.zoom = zoom;
+    CanvasPainter::Paint(painter, objects, paint);
+    return image;
+}
+
+} // namespace
+
+TEST(CanvasGeometry, ZoomStepsStopAtTheLimits)
+{
+    EXPECT_EQ(Steps(1.0, ZoomedIn), (std::vector<double>{1.5, 2, 4, 8, 8}));
+    EXPECT_EQ(Steps(1.0, ZoomedOut), (std::vector<double>{0.75, 0.5, 0.25, 0.125, 0.125}));
+}
+
+TEST(CanvasGeometry, OutlineCentredWithAMargin)
+{
+    const QSize page(850, 1098);
+    EXPECT_EQ(PageOutlineOrigin({830, 600}, page).x(), 40);
+    EXPECT_EQ(PageOutlineOrigin({1000, 600}, page).x(), 75);
+    EXPECT_EQ(PageOutlineOrigin({880, 600}, page).x(), 40);
+}
+
+TEST(CanvasGeometry, DragsAndMappingsGiveTheSameRectangle)
+{
+    EXPECT_EQ(SpannedRect({200, 150}, {20, 30}), SpannedRect({20, 30}, {200, 150}));
+    EXPECT_EQ(SpannedRect({200, 30}, {20, 150}), CPageRect({20, 30, 200, 150}));
+
+    const CPageRect rect{13, 27, 211, 390};
+    for (double zoom : {1.0, 1.5, 8.0}) {
+        const CMapping mapping{zoom, {35, 120}};
+        EXPECT_EQ(mapping.ToPage(mapping.ToWindow(rect)), rect) << zoom;
+    }
+}
+
+TEST(CanvasPainter, PaintsBackgroundAndObjectsAtTheZoom)
+{
+    ObjectList objects;
+    auto shape = std::make_unique<CDrawObject>(CPageRect{100, 100, 160, 160},
+                                               ShapeOutline::Rectangle, 1, 0, Rgb(0, 0, 0),
+                                               Rgb(255, 0, 0));
+    shape->m_bFill = 1;
+    shape->m_nFillType = FillType::Solid;
+    objects.push_back(std::move(shape));
+    const QColor background = CCanvasPaint().background;
+
+    QImage image = PaintCanvas(objects, 1.0);
+    EXPECT_TRUE(ColorsNear(image.pixelColor(20, 20), background));
+    EXPECT_TRUE(ColorsNear(image.pixelColor(300, 300), background));
+    EXPECT_TRUE(ColorsNear(image.pixelColor(130, 130), Qt::red));
+
+    image = PaintCanvas(objects, 2.0);
+    EXPECT_TRUE(ColorsNear(image.pixelColor(260, 260), Qt::red));
+    EXPECT_TRUE(ColorsNear(image.pixelColor(130, 130), background));
+}
+
+TEST(CanvasPainter, SkipsOnlyObjectsThatCannotReachTheExposedPart)
+{
+    ObjectList objects;
+    const auto add = [&](CPageRect rect) {
+        objects.push_back(std::make_unique<CCountedObject>(rect));
+        return static_cast<CCountedObject*>(objects.back().get());
+    };
+    CCountedObject* far = add({1000, 1000, 1050, 1050});
+    CCountedObject* nearby = add({400, 0, 450, 50});
+    CCountedObject* shadowed = add({400, 0, 450, 50});
+    shadowed->m_nShadowType = ShadowType::Hard;
+    shadowed->m_nShadowDX = -300;
+    // Standing upright to the right; turned, it lies across the exposed part.
+    CCountedObject* turned = add({400, 0, 410, 600});
+    turned->m_nAngle = 90;
+
+    PaintCanvas(objects, 1.0, QRect(0, 0, 200, 400));
+    EXPECT_EQ(far->draws, 0);
+    EXPECT_EQ(nearby->draws, 0);
+    EXPECT_EQ(shadowed->draws, 1);
+    EXPECT_EQ(turned->draws, 1);
+}
