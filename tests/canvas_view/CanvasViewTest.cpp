@@ -403,3 +403,29 @@ TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CanvasViewTest, ScreenshotOfAComposedPage)
+{
+    const QString folder = qEnvironmentVariable("TENDREL_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "TENDREL_SCREENSHOT_DIR not set";
+    m_view.EditPhoto(WritePicture(QStringLiteral("sky.png"), QSize(260, 180)));
+    AddShape({60, 320, 260, 420}, Rgb(250, 200, 60));
+    ScriptNextDialog([](QDialog& dialog) { dialog.accept(); });
+    m_view.OnCommand(Cmd::ToolStars);
+    Drag(QPoint(320, 330), QPoint(440, 450));
+    ScriptNextDialog([](QDialog& dialog) {
+        Find<QTextEdit>(dialog, "text")->setPlainText(QStringLiteral("Spring newsletter"));
+        dialog.accept();
+    });
+    m_view.OnCommand(Cmd::InsertText);
+    Click(QPoint(60, 40));
+    Drag(QPoint(5, 300), QPoint(470, 470));
+    m_view.grab().save(QDir(folder).filePath(QStringLiteral("canvas.png")));
+    m_view.OnCommand(Cmd::CanvasZoomIn);
+    m_view.grab().save(QDir(folder).filePath(QStringLiteral("canvas-zoomed.png")));
+}
+
+} // namespace
