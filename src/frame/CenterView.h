@@ -42,4 +42,8 @@ Q_SIGNALS:
     void infoTextChanged(const QString& text);
     // Ask the frame to refresh the enabled state of commands (selection changed, ...).
     void commandStateChanged();
+    // A text object became current: its face name and size for the text toolbar.
+    void textFontShown(const QString& faceName, int size);
+    // The view zoomed by itself (a photo placed at actual size, the wheel).
+    void zoomChanged(double factor);
 };

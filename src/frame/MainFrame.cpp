@@ -83,6 +83,13 @@ CMainFrame::CMainFrame(CSnapfoldDoc& document, const CenterViewFactory& factory)
     for (int i = 0; i < Center::Count; ++i) {
         CCenterView* view = m_container->View(static_cast<Center::Index>(i));
         view->Attach(m_document, *m_actions);
+        connect(view, &CCenterView::textFontShown, m_container, &CMyTabView::ShowFont);
+        connect(view, &CCenterView::zoomChanged, this, [this](double factor) {
+            // Actual size always puts the slider in the middle; the zoom buttons move it
+            // by their own rule afterwards.
+            if (m_zoomControls && factor == 1.0)
+                m_zoomControls->SetSliderPosition(ZoomSlider::kActualSize);
+        });
         connect(view, &CCenterView::commandStateChanged, this, &CMainFrame::ScheduleActionUpdate);
         connect(view, &CCenterView::infoTextChanged, this, [this, view](const QString& text) {
             if (m_zoomControls && view == m_container->CurrentView())

@@ -402,6 +402,86 @@ TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
                                              "The Object is currently locked!"}));
 }
 
+TEST_F(CanvasViewTest, PhotoCommandsAreOneStepEachAndSelectionsCropAndErase)
+{
+    m_view.EditPhoto(WritePicture(QStringLiteral("kids.bmp"), QSize(200, 100)));
+    auto& photo = static_cast<CImageObject&>(*Objects().back());
+    const QRgb before = photo.ShownImage().pixel(10, 10);
+    m_view.OnCommand(Cmd::Lighten);
+    EXPECT_EQ(photo.m_nBrightness, 10);
+    EXPECT_NE(photo.ShownImage().pixel(10, 10), before);
+    m_view.OnCommand(Cmd::Undo);
+    const auto& restored = static_cast<const CImageObject&>(*Objects().back());
+    EXPECT_EQ(restored.m_nBrightness, 0);
+    EXPECT_EQ(restored.ShownImage().pixel(10, 10), before);
+    EXPECT_EQ(m_view.Model().Current(), Objects().back().get());
+
+    // A rectangle drawn over the photo is cropped away from the rest.
+    const CPageRect rect = restored.m_rect;
+    m_view.OnCommand(Cmd::RectangleSelection);
+    Drag(QPoint(rect.left + 20, rect.top + 10), QPoint(rect.left + 120, rect.top + 60));
+    ASSERT_TRUE(m_view.PhotoSelection().HasArea());
+    m_view.OnCommand(Cmd::Crop);
+    EXPECT_EQ(Objects().back()->m_rect.Width(), 100);
+    EXPECT_FALSE(m_view.PhotoSelection().active);
+
+    // Delete inside an ellipse selection clears the inside and keeps the photo.
+    const CPageRect cropped = Objects().back()->m_rect;
+    m_view.OnCommand(Cmd::EllipseSelection);
+    Drag(QPoint(cropped.left + 5, cropped.top + 5), QPoint(cropped.right - 5, cropped.bottom - 5));
+    Type(&m_view, Qt::Key_Delete);
+    ASSERT_EQ(Objects().size(), 1u);
+    const QImage erased = static_cast<const CImageObject&>(*Objects().back()).ShownImage();
+    EXPECT_EQ(qAlpha(erased.pixel(erased.width() / 2, erased.height() / 2)), 0);
+    EXPECT_EQ(qAlpha(erased.pixel(0, 0)), 255);
+}
+
+TEST_F(CanvasViewTest, ShapesTurnByQuartersAndGroupsMoveAsOneStep)
+{
+    CDiagramObject& first = AddShape({100, 100, 200, 200});
+    CDiagramObject& second = AddShape({300, 100, 400, 200});
+    Click(QPoint(150, 150));
+    for (int i = 0; i < 4; ++i)
+        Type(&m_view, Qt::Key_M);
+    EXPECT_EQ(first.m_nAngle, 0);   // a full turn wraps to 0
+    Type(&m_view, Qt::Key_N);
+    EXPECT_EQ(first.m_nAngle, -90);
+
+    Click(QPoint(350, 150), Qt::ShiftModifier);
+    ASSERT_TRUE(m_view.Model().IsMultiSelection());
+    Drag(QPoint(350, 150), QPoint(380, 170));
+    EXPECT_EQ(first.m_rect, (CPageRect{130, 120, 230, 220}));
+    EXPECT_EQ(second.m_rect, (CPageRect{330, 120, 430, 220}));
+    m_view.OnCommand(Cmd::Undo);
+    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{100, 100, 200, 200}));
+    EXPECT_EQ(Objects()[1]->m_rect, (CPageRect{300, 100, 400, 200}));
+
+    m_view.OnCommand(Cmd::CopyAsPicture);
+    const QImage picture = QApplication::clipboard()->image();
+    EXPECT_EQ(picture.size(), QSize(304, 104));
+    EXPECT_TRUE(ColorsNear(picture.pixelColor(50, 50), QColor(200, 40, 40)));
+}
+
+TEST_F(CanvasViewTest, ApplyToPaintsThePhotoIntoThePhotoBeneath)
+{
+    m_view.EditPhoto(WritePicture(QStringLiteral("big.bmp"), QSize(300, 200)));
+    QImage small(50, 40, QImage::Format_RGB888);
+    small.fill(Qt::yellow);
+    small.save(m_home.FilePath("small.bmp"));
+    m_view.EditPhoto(m_home.FilePath("small.bmp"));
+    ASSERT_EQ(Objects().size(), 2u);
+    m_view.OnCommand(Cmd::ApplyTo);
+    const auto& lower = static_cast<const CImageObject&>(*Objects().front());
+    const CPageRect upper = Objects().back()->m_rect;
+    const QPoint inLower(upper.left - lower.m_rect.left + 5, upper.top - lower.m_rect.top + 5);
+    EXPECT_TRUE(ColorsNear(lower.ShownImage().pixelColor(inLower), Qt::yellow));
+    EXPECT_TRUE(lower.m_bEdited);
+    m_view.OnCommand(Cmd::Undo);   // the photo beneath gets its pixels back, and stays
+    ASSERT_EQ(Objects().size(), 2u);
+    const auto& back = static_cast<const CImageObject&>(*Objects().front());
+    EXPECT_FALSE(ColorsNear(back.ShownImage().pixelColor(inLower), Qt::yellow));
+}
+
 } // namespace
 
 namespace {

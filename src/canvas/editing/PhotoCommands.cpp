@@ -228,8 +228,11 @@ bool IsEnabled(int id, const CCanvasModel& model, const CPhotoSelection& selecti
     const CDiagramObject* current = model.Current();
     if (!current)
         return false;
-    if (IsShapeCommand(id) && IsTurnable(*current))
-        return true;
+    if (IsShapeCommand(id) && IsTurnable(*current)) {
+        // Of the drawn objects only curves can be mirrored or flipped.
+        const bool turning = id == Cmd::RotateLeft || id == Cmd::RotateRight;
+        return turning || current->m_nType == ObjectType::Curve;
+    }
     const CImageObject* photo = CurrentPhoto(model);
     if (id == Cmd::Crop || id == Cmd::Trim)
         return CanCropOrErase(photo, selection);

@@ -35,7 +35,8 @@ CEditCenterView::CEditCenterView(QWidget* parent)
     connect(m_canvas, &CMyImageView::commandStateChanged, this,
             &CCenterView::commandStateChanged);
     connect(m_canvas, &CMyImageView::infoTextChanged, this, &CCenterView::infoTextChanged);
-    connect(m_canvas, &CMyImageView::textFontShown, this, &CEditCenterView::textFontShown);
+    connect(m_canvas, &CMyImageView::textFontShown, this, &CCenterView::textFontShown);
+    connect(m_canvas, &CMyImageView::zoomChanged, this, &CCenterView::zoomChanged);
 }
 
 void CEditCenterView::Attach(CSnapfoldDoc& document, CActionRegistry& actions)

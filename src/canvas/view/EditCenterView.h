@@ -26,9 +26,6 @@ public:
     int DocumentObjectCount() const override;
     QString InfoText() const override;
 
-Q_SIGNALS:
-    void textFontShown(const QString& faceName, int size);
-
 private:
     QSplitter* m_splitter = nullptr;
     CMyImageView* m_canvas = nullptr;

@@ -134,7 +134,7 @@ void CMyImageView::resizeEvent(QResizeEvent* event)
 void CMyImageView::scrollContentsBy(int, int)
 {
     if (m_editor)
-        CloseEditor();
+        CommitEditor(m_editor->toPlainText());
     Invalidate();
 }
 
@@ -187,7 +187,7 @@ void CMyImageView::PaintOverlays(QPainter& painter) const
         m_tracker.Paint(painter, true);
     if (m_gesture == Gesture::RubberBand || m_gesture == Gesture::PhotoBand) {
         CMyRectTracker band;
-        band.SetRect(m_band);
+        band.SetRect(BandRect());
         band.Paint(painter, true);
     }
 }
@@ -329,7 +329,7 @@ void CMyImageView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
         m_tracker.Clear();
         if (!modifier) {
             m_gesture = Gesture::RubberBand;
-            m_band = QRect(window, window);
+            m_bandFrom = m_bandTo = window;
         }
         return;
     }
@@ -356,7 +356,7 @@ void CMyImageView::PressForPhotoSelection(const QPoint& window, const QPoint& pa
     }
     Q_UNUSED(page);
     m_gesture = Gesture::PhotoBand;
-    m_band = QRect(window, window);
+    m_bandFrom = m_bandTo = window;
 }
 
 void CMyImageView::mouseMoveEvent(QMouseEvent* event)
@@ -380,9 +380,9 @@ void CMyImageView::mouseMoveEvent(QMouseEvent* event)
     }
     case Gesture::RubberBand:
     case Gesture::PhotoBand: {
-        const QRect before = m_band.normalized();
-        m_band.setBottomRight(window);
-        viewport()->update(before.united(m_band.normalized()).adjusted(-2, -2, 2, 2));
+        const QRect before = BandRect();
+        m_bandTo = window;
+        viewport()->update(before.united(BandRect()).adjusted(-2, -2, 2, 2));
         break;
     }
     case Gesture::PhotoFreehand: {
@@ -527,25 +527,32 @@ void CMyImageView::FinishTracking()
     SelectionChanged();
 }
 
+QRect CMyImageView::BandRect() const
+{
+    return QRect(m_bandFrom, m_bandTo).normalized();
+}
+
+CPageRect CMyImageView::BandOnPage() const
+{
+    return SpannedRect(ToPage(m_bandFrom), ToPage(m_bandTo));
+}
+
 void CMyImageView::FinishRubberBand()
 {
-    const QRect band = m_band.normalized();
-    m_band = QRect();
+    const QRect band = BandRect();
     if (band.width() < 2 && band.height() < 2)
         return;
-    m_model.SelectInBand(Mapping().ToPage(band));
+    m_model.SelectInBand(BandOnPage());
     SelectionChanged();
 }
 
 void CMyImageView::FinishPhotoBand()
 {
-    const QRect band = m_band.normalized();
-    m_band = QRect();
-    if (band.width() < 2 || band.height() < 2) {
+    const CPageRect pageBand = BandOnPage();
+    if (pageBand.IsEmpty()) {
         ResetToPointer();
         return;
     }
-    const CPageRect pageBand = Mapping().ToPage(band);
     for (const auto& object : m_model.Objects()) {
         auto* photo = dynamic_cast<CImageObject*>(object.get());
         if (!photo || !Intersects(photo->m_rect, pageBand))

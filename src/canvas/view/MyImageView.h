@@ -114,6 +114,8 @@ private:
     void PressForPhotoSelection(const QPoint& window, const QPoint& page);
     void FinishDrawing(const QPoint& page);
     void FinishTracking();
+    QRect BandRect() const;
+    CPageRect BandOnPage() const;
     void FinishRubberBand();
     void FinishPhotoBand();
     void FinishFreehandSelection();
@@ -163,7 +165,8 @@ private:
     QPoint m_start;                 // page units
     QPoint m_last;                  // page units
     CVertexBuffer m_vertices;
-    QRect m_band;                   // window pixels
+    QPoint m_bandFrom;              // window pixels
+    QPoint m_bandTo;
     CMyRectTracker m_tracker;
     CPhotoSelection m_photoSelection;
     QPoint m_rightClick;
@@ -171,5 +174,6 @@ private:
 
     QString m_photoFolder;
     QPointer<CInplaceEditor> m_editor;
+    QString m_editedIdentity;
     QString m_infoText;
 };

@@ -140,11 +140,11 @@ CCommandState CMyImageView::UpdateCommand(int id) const
     case SameHeight:
         return enabled(current && m_model.Objects().size() > 1 && selected > 1);
     case RectangleSelection:
-    case FreehandSelection: {
+    case FreehandSelection:
+    case EllipseSelection: {
         const auto* photo = dynamic_cast<const CImageObject*>(current);
         return enabled(photo && photo->HasDecodedBitmap());
     }
-    case EllipseSelection: return enabled(!m_model.ObjectsOfType(ObjectType::Photo).empty());
     case TextArt: return enabled(IsType(current, ObjectType::Text));
     default: return {};
     }
@@ -157,6 +157,9 @@ bool CMyImageView::OnCommand(int id)
     using namespace Cmd;
     if (!UpdateCommand(id).handled)
         return false;
+    // Whatever is being typed in place belongs to the page before any command runs.
+    if (m_editor)
+        CommitEditor(m_editor->toPlainText());
     if (PhotoCommands::Handles(id)) {
         if (PhotoCommands::Run(id, m_model, m_photoSelection)) {
             if (const auto* photo = dynamic_cast<const CImageObject*>(m_model.Current()))
@@ -571,7 +574,9 @@ void CMyImageView::EditTextInPlace(const QPoint& page)
             text = static_cast<CTextObject*>(it->get());
     if (!text)
         return;
-    CloseEditor();
+    if (m_editor)
+        CommitEditor(m_editor->toPlainText());
+    m_editedIdentity = text->m_strID;
     m_model.DeselectAll();
     m_model.Select(*text);
     QFont font(text->m_strFontName);
@@ -587,13 +592,19 @@ void CMyImageView::EditTextInPlace(const QPoint& page)
 
 void CMyImageView::CommitEditor(const QString& text)
 {
-    auto* object = dynamic_cast<CTextObject*>(m_model.Current());
-    if (object && object->m_strText != text)
+    // The object being edited, found by identity: the current object may have changed.
+    CTextObject* object = nullptr;
+    for (const auto& candidate : m_model.Objects())
+        if (candidate->m_strID == m_editedIdentity)
+            object = dynamic_cast<CTextObject*>(candidate.get());
+    CloseEditor();
+    if (object && object->m_strText != text) {
         m_model.Modify(*object, [&](CDiagramObject&) {
             object->m_strText = text;
             return true;
         });
-    CloseEditor();
+        Q_EMIT commandStateChanged();
+    }
 }
 
 void CMyImageView::CloseEditor()
