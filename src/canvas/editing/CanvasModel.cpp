@@ -562,6 +562,7 @@ void CCanvasModel::Paste(const QPoint& rightClick)
 
 bool CCanvasModel::Undo()
 {
+    ObjectIdentity::CBatch batch;
     const QString current = m_current ? m_current->m_strID : QString();
     if (!m_history.Undo(m_objects))
         return false;
@@ -572,6 +573,7 @@ bool CCanvasModel::Undo()
 
 bool CCanvasModel::Redo()
 {
+    ObjectIdentity::CBatch batch;
     const QString current = m_current ? m_current->m_strID : QString();
     if (!m_history.Redo(m_objects))
         return false;
