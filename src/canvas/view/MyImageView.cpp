@@ -11,6 +11,8 @@
 
 #include "platform/Prompt.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -55,6 +57,13 @@ CMyImageView::CMyImageView(QWidget* parent)
         if (m_photoSelection.photo == object)
             m_photoSelection.Clear();
     };
+    const auto readClipboard = [this] {
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        m_clipboardHasImage = data && data->hasImage();
+        Q_EMIT commandStateChanged();
+    };
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, readClipboard);
+    readClipboard();
     UpdateScrollBars();
 }
 

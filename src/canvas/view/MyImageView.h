@@ -173,6 +173,8 @@ private:
     QPoint m_pressWindow;
 
     QString m_photoFolder;
+    // Asking the system clipboard can wait on another program; it tells us of changes.
+    bool m_clipboardHasImage = false;
     QPointer<CInplaceEditor> m_editor;
     QString m_editedIdentity;
     QString m_infoText;

@@ -122,10 +122,7 @@ CCommandState CMyImageView::UpdateCommand(int id) const
     case Cut: return enabled(selected > 0 && current);
     case DeleteObjects: return enabled(selected > 0 || current || m_photoSelection.HasArea());
     case PasteObjects: return enabled(!m_model.Clipboard().empty());
-    case ApplyImageFromClipboard: {
-        const QMimeData* data = QApplication::clipboard()->mimeData();
-        return enabled(data && data->hasImage());
-    }
+    case ApplyImageFromClipboard: return enabled(m_clipboardHasImage);
     case BringToFront:
     case SendToBack:
     case OneStepFront:
