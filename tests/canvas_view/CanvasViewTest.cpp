@@ -4,6 +4,7 @@
 #include "app/ProgramState.h"
 #include "app/SnapfoldDoc.h"
 #include "canvas/objects/CalendarObject.h"
+#include "canvas/objects/CalendarOptions.h"
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DrawObject.h"
 #include "canvas/objects/ImageObject.h"
@@ -21,6 +22,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QComboBox>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <deque>
@@ -480,6 +483,32 @@ TEST_F(CanvasViewTest, ApplyToPaintsThePhotoIntoThePhotoBeneath)
     ASSERT_EQ(Objects().size(), 2u);
     const auto& back = static_cast<const CImageObject&>(*Objects().front());
     EXPECT_FALSE(ColorsNear(back.ShownImage().pixelColor(inLower), Qt::yellow));
+}
+
+TEST_F(CanvasViewTest, AYearOfCalendarsIsLaidOutWhereTheClickWas)
+{
+    ScriptNextDialog([](QDialog& dialog) {
+        Find<QSpinBox>(dialog, "year")->setValue(2027);
+        Find<QRadioButton>(dialog, "wholeYear")->setChecked(true);
+        auto* layout = Find<QComboBox>(dialog, "yearLayout");
+        layout->setCurrentIndex(layout->findData(int(CCalendarOptions::RowsOfFour)));
+        dialog.accept();
+    });
+    m_view.OnCommand(Cmd::InsertCalendar);
+    Click(QPoint(20, 30));
+    ASSERT_EQ(Objects().size(), 12u);
+    const auto& may = static_cast<const CCalendarObject&>(*Objects()[4]);
+    EXPECT_EQ(may.m_nMonth, 5);
+    EXPECT_EQ(may.m_nYear, 2027);
+    EXPECT_EQ(may.m_rect, (CPageRect{20, 155, 170, 275}));
+    EXPECT_EQ(m_view.Model().Current(), Objects().back().get());
+
+    // Shapes and years change for every calendar at once, as one step.
+    m_view.OnCommand(Cmd::CalendarNextYear);
+    EXPECT_EQ(static_cast<const CCalendarObject&>(*Objects()[0]).m_nYear, 2028);
+    m_view.OnCommand(Cmd::Undo);
+    EXPECT_EQ(static_cast<const CCalendarObject&>(*Objects()[11]).m_nYear, 2027);
+    EXPECT_EQ(Objects().size(), 12u);
 }
 
 } // namespace
