@@ -70,6 +70,8 @@ constexpr std::array kCommands{
     CCommandInfo{Cmd::CopyObjects, "&Copy", "Copy", "edit-copy"},
     CCommandInfo{Cmd::PasteObjects, "&Paste", "Paste", "edit-paste"},
     CCommandInfo{Cmd::DeleteObjects, "&Delete", "Delete", "edit-delete"},
+    CCommandInfo{Cmd::CopyAsPicture, "Copy as Picture",
+                 "Put a picture of the selected objects on the clipboard", "edit-copy"},
     CCommandInfo{Cmd::ApplyImageFromClipboard, "Apply Image from Clipboard",
                  "Apply Image from Clipboard", "paste-image"},
     CCommandInfo{Cmd::BringToFront, "Bring to Front", "Bring selected object to front",

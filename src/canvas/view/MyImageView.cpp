@@ -270,6 +270,13 @@ void CMyImageView::mousePressEvent(QMouseEvent* event)
     m_pressWindow = window;
     if (event->button() == Qt::RightButton) {
         m_rightClick = page;
+        // The menu is about what was clicked: an unselected object becomes the selection.
+        CDiagramObject* under = m_model.TopmostAt(QPointF(page));
+        if (under && !under->m_bSelected && m_tool == DrawingTool::None) {
+            m_model.Click(QPointF(page), false, false);
+            LoadTrackerFromCurrent();
+            SelectionChanged();
+        }
         return;
     }
     if (event->button() != Qt::LeftButton)
