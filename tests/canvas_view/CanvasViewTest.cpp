@@ -522,7 +522,10 @@ TEST_F(CanvasViewTest, ScreenshotOfAComposedPage)
         GTEST_SKIP() << "TENDREL_SCREENSHOT_DIR not set";
     m_view.EditPhoto(WritePicture(QStringLiteral("sky.png"), QSize(260, 180)));
     AddShape({60, 320, 260, 420}, Rgb(250, 200, 60));
-    ScriptNextDialog([](QDialog& dialog) { dialog.accept(); });
+    ScriptNextDialog([&](QDialog& dialog) {
+        dialog.grab().save(QDir(folder).filePath(QStringLiteral("dialog-star-points.png")));
+        dialog.accept();
+    });
     m_view.OnCommand(Cmd::ToolStars);
     Drag(QPoint(320, 330), QPoint(440, 450));
     ScriptNextDialog([](QDialog& dialog) {
