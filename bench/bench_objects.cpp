@@ -15,7 +15,6 @@
 #include "canvas/objects/WrnDocument.h"
 #include "platform/SettingsStore.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -156,13 +155,3 @@ void PaintCalendarYearWithHeadlines(benchmark::State& state)
 BENCHMARK(PaintCalendarYearWithHeadlines)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -12,7 +12,6 @@
 #include "canvas/objects/photo/ToneTable.h"
 #include "canvas/objects/photo/WideTableMap.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <cstring>
@@ -143,13 +142,3 @@ BENCHMARK(BM_CircleFade)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Bevel)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -65,6 +65,39 @@ void BoxBlurColumns(const unsigned char* in, unsigned char* out, int width, int 
     }
 }
 
+// The outline's shape in `size` pixels, grown by `spread`, blurred over `radius` and tinted.
+QImage Tinted(const QPainterPath& outline, QSize size, double radius, double spread,
+              const QColor& color)
+{
+    QImage maskImage(size, QImage::Format_Alpha8);
+    maskImage.fill(0);
+    {
+        QPainter maskPainter(&maskImage);
+        maskPainter.setRenderHint(QPainter::Antialiasing);
+        maskPainter.fillPath(outline, Qt::black);
+        if (spread > 0)
+            maskPainter.strokePath(outline, QPen(Qt::black, 2 * spread, Qt::SolidLine,
+                                                 Qt::RoundCap, Qt::RoundJoin));
+    }
+    std::vector<unsigned char> coverage(size_t(size.width()) * size.height());
+    for (int y = 0; y < size.height(); ++y)
+        std::copy_n(maskImage.constScanLine(y), size.width(), &coverage[size_t(y) * size.width()]);
+    BlurCoverage(coverage, size.width(), size.height(), int(std::lround(radius / 2.0)));
+
+    QImage tinted(size, QImage::Format_ARGB32_Premultiplied);
+    const int red = color.red(), green = color.green(), blue = color.blue();
+    const int alpha = color.alpha();
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(tinted.scanLine(y));
+        const unsigned char* cover = &coverage[size_t(y) * size.width()];
+        for (int x = 0; x < size.width(); ++x) {
+            const int a = cover[x] * alpha / 255;
+            line[x] = qRgba(red * a / 255, green * a / 255, blue * a / 255, a);
+        }
+    }
+    return tinted;
+}
+
 } // namespace
 
 void BlurCoverage(std::vector<unsigned char>& coverage, int width, int height, int radius)
@@ -90,7 +123,7 @@ CBlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, double 
     return {mask, color, QPointF(0, 0), spread, spread};
 }
 
-void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow)
+void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow, CKeptLayer* kept)
 {
     if (shadow.mask.isEmpty() || shadow.color.alpha() == 0)
         return;
@@ -121,33 +154,13 @@ void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow)
     if (area.isEmpty())
         return;
 
-    QImage maskImage(area.size(), QImage::Format_Alpha8);
-    maskImage.fill(0);
-    {
-        QPainter maskPainter(&maskImage);
-        maskPainter.setRenderHint(QPainter::Antialiasing);
-        maskPainter.translate(-area.topLeft());
-        maskPainter.fillPath(placed, Qt::black);
-        if (spread > 0)
-            maskPainter.strokePath(placed, QPen(Qt::black, 2 * spread, Qt::SolidLine, Qt::RoundCap,
-                                                Qt::RoundJoin));
-    }
-    std::vector<unsigned char> coverage(size_t(area.width()) * area.height());
-    for (int y = 0; y < area.height(); ++y)
-        std::copy_n(maskImage.constScanLine(y), area.width(), &coverage[size_t(y) * area.width()]);
-    BlurCoverage(coverage, area.width(), area.height(), int(std::lround(radius / 2.0)));
-
-    QImage tinted(area.size(), QImage::Format_ARGB32_Premultiplied);
-    const int red = shadow.color.red(), green = shadow.color.green(), blue = shadow.color.blue();
-    const int alpha = shadow.color.alpha();
-    for (int y = 0; y < area.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(tinted.scanLine(y));
-        const unsigned char* cover = &coverage[size_t(y) * area.width()];
-        for (int x = 0; x < area.width(); ++x) {
-            const int a = cover[x] * alpha / 255;
-            line[x] = qRgba(red * a / 255, green * a / 255, blue * a / 255, a);
-        }
-    }
+    const QPainterPath inArea = placed.translated(-area.topLeft());
+    const auto blurred = [&] { return Tinted(inArea, area.size(), radius, spread, shadow.color); };
+    const QImage tinted =
+        kept ? kept->For({inArea, {double(area.width()), double(area.height()), radius, spread,
+                                   double(shadow.color.rgba())}},
+                         blurred)
+             : blurred();
 
     painter.save();
     if (maskScale == deviceScale) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/objects/KeptPixels.h"
+
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
@@ -21,7 +23,10 @@ struct CBlurredShadow
 CBlurredShadow SoftShadow(const QPainterPath& mask, const QColor& color, double dx, double dy);
 CBlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, double dx, double dy);
 
-void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow);
+// With `kept`, the blurred shadow is taken from there while its outline only moves by
+// whole pixels, and kept there when it has to be worked out.
+void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow,
+                        CKeptLayer* kept = nullptr);
 
 // Three box-blur passes over an 8-bit coverage map, close to a Gaussian.
 void BlurCoverage(std::vector<unsigned char>& coverage, int width, int height, int radius);

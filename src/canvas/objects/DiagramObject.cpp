@@ -40,7 +40,8 @@ CDiagramObject::CDiagramObject(const CDiagramObject& other)
       m_nShadowDir(other.m_nShadowDir),
       m_nAngle(other.m_nAngle),
       m_nShadowDX(other.m_nShadowDX),
-      m_nShadowDY(other.m_nShadowDY)
+      m_nShadowDY(other.m_nShadowDY),
+      m_shadowLayer(other.m_shadowLayer)
 {
     if (m_nFillType == FillType::Texture && !m_strTexture.isEmpty())
         m_texture.Reload(m_strTexture);
@@ -119,11 +120,13 @@ void CDiagramObject::PaintShapeShadow(QPainter& painter, const QPainterPath& fig
     }
     const QColor color = ToQColor(m_crShadow, m_nShadowAlpha);
     if (m_nShadowType == ShadowType::Soft) {
-        PaintBlurredShadow(painter, SoftShadow(mask, color, m_nShadowDX, m_nShadowDY));
+        PaintBlurredShadow(painter, SoftShadow(mask, color, m_nShadowDX, m_nShadowDY),
+                           &m_shadowLayer);
         return;
     }
     if (m_nShadowType == ShadowType::Glow) {
-        PaintBlurredShadow(painter, GlowShadow(mask, color, m_nShadowDX, m_nShadowDY));
+        PaintBlurredShadow(painter, GlowShadow(mask, color, m_nShadowDX, m_nShadowDY),
+                           &m_shadowLayer);
         return;
     }
     if (m_nShadowType != ShadowType::Hard || m_nShadowDir == 0)

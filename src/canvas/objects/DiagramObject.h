@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/objects/DrawContext.h"
+#include "canvas/objects/KeptPixels.h"
 #include "canvas/objects/PageRect.h"
 #include "canvas/objects/TexturePicture.h"
 
@@ -61,6 +62,9 @@ public:
     // Photos frame their selection outside the picture, everything else inside.
     virtual bool FramesSelectionOutside() const { return false; }
 
+    // The object's shadow as last painted, for painting it again without working it out.
+    CKeptLayer& ShadowLayer() const { return m_shadowLayer; }
+
     CPageRect m_rect;
     QString m_strID;
     const int m_nType;
@@ -108,4 +112,5 @@ protected:
 
 private:
     CTexturePicture m_texture;
+    mutable CKeptLayer m_shadowLayer;
 };

@@ -58,6 +58,13 @@ const QImage& CImageObject::ShownImage() const
     return m_picture;
 }
 
+QImage CImageObject::ScreenPicture(QSize deviceSize) const
+{
+    const QImage& shown = ShownImage();
+    return m_screenPicture.For({shown.cacheKey(), deviceSize},
+                               [&] { return PhotoPixels::ScaledForScreen(shown, deviceSize); });
+}
+
 void CImageObject::SetEditedBitmap(QImage bitmap)
 {
     m_bitmap = std::move(bitmap);
@@ -108,7 +115,7 @@ void CImageObject::Draw(QPainter& painter, const CDrawContext& context)
     DrawSelectionFrameIfShown(painter, context);
 }
 
-void CImageObject::DrawContent(QPainter& painter, const CDrawContext&)
+void CImageObject::DrawContent(QPainter& painter, const CDrawContext& context)
 {
-    PhotoPainting::PaintPhoto(painter, *this);
+    PhotoPainting::PaintPhoto(painter, *this, context);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/photo/ScaledPicture.h"
 
 #include <QImage>
 
@@ -40,6 +41,9 @@ public:
     const QImage& DecodedBitmap() const { return m_bitmap; }
     // What is painted: the decoded bitmap once it has been edited, else the picture.
     const QImage& ShownImage() const;
+    // The shown image scaled smoothly to `deviceSize` for the screen, scaled again only
+    // once the shown pixels or the size change. Null if it cannot be made.
+    QImage ScreenPicture(QSize deviceSize) const;
 
     // Replaces the decoded bitmap with an edited one, which is painted from now on.
     void SetEditedBitmap(QImage bitmap);
@@ -82,4 +86,5 @@ public:
 private:
     QImage m_picture; // as read from the file
     QImage m_bitmap;  // the editable decoded copy; none for png files and metafiles
+    mutable CKeptPixels<CScaledPictureKey> m_screenPicture;
 };

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace PhotoPainting {
 namespace {
@@ -58,7 +59,92 @@ QPointF ShadowOffset(int direction, int size)
     }
 }
 
+// Strokes along the moved outline from width 2 × size down to 2, each a step more opaque.
+void StrokeShadow(QPainter& painter, const QPainterPath& moved, const CImageObject& photo, int size)
+{
+    int drawn = 0;
+    for (int i = size; i >= 1; --i, ++drawn) {
+        // Darker towards the outline; the darkest strokes stay at full opacity.
+        const int alpha = std::min(255, photo.m_nShadowAlpha + drawn);
+        QPen pen(ToQColor(photo.m_crShadow, alpha), 2.0 * i);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter.strokePath(moved, pen);
+    }
+}
+
+// Smooth sampling reads a pixel beyond each one it lands on.
+constexpr int kSamplingMargin = 2;
+
+// A shadow layer larger than this is stroked afresh each time rather than kept: at high
+// zoom stroking only the part in the clip costs less than filling the whole layer.
+constexpr double kMaxLayerPixels = 1024.0 * 1024.0;
+
+// Whether nothing of `rect` (in the painter's current coordinates) can show.
+bool OutsideClip(const QPainter& painter, const QRectF& rect)
+{
+    return painter.hasClipping() && !rect.intersects(painter.clipBoundingRect());
+}
+
+bool KeepsScreenPixels(const CDrawContext& context)
+{
+    return context.device == CDrawContext::Device::Screen && !context.exporting;
+}
+
+// The device pixels a rectangle of `size` covers: each side stretched by the length its
+// unit vector is mapped to, which turning leaves alone.
+QSizeF DeviceSize(const QTransform& toDevice, const QSizeF& size)
+{
+    return {std::abs(size.width()) * std::hypot(toDevice.m11(), toDevice.m12()),
+            std::abs(size.height()) * std::hypot(toDevice.m21(), toDevice.m22())};
+}
+
+// What the screen draws of the photo: the scaled copy when the picture shrinks much,
+// else the picture itself.
+QImage OnScreen(const QPainter& painter, const CImageObject& photo, const QRectF& target)
+{
+    const QImage& shown = photo.ShownImage();
+    const QTransform toDevice = painter.deviceTransform();
+    if (!toDevice.isAffine())
+        return shown;
+    const QSizeF device = DeviceSize(toDevice, target.size());
+    if (!(device.width() <= shown.width() * kScaledCopyBelow &&
+          device.height() <= shown.height() * kScaledCopyBelow))
+        return shown;
+    const QSize size(std::max(1, int(std::lround(device.width()))),
+                     std::max(1, int(std::lround(device.height()))));
+    const QImage scaled = photo.ScreenPicture(size);
+    return scaled.isNull() ? shown : scaled;
+}
+
 } // namespace
+
+void DrawVisiblePart(QPainter& painter, const QRectF& target, const QImage& image)
+{
+    if (!painter.hasClipping() || target.width() <= 0 || target.height() <= 0) {
+        painter.drawImage(target, image);
+        return;
+    }
+    const QRectF visible = target & painter.clipBoundingRect();
+    if (visible.isEmpty())
+        return;
+    const double perUnitX = image.width() / target.width();
+    const double perUnitY = image.height() / target.height();
+    const QRectF source((visible.left() - target.left()) * perUnitX,
+                        (visible.top() - target.top()) * perUnitY, visible.width() * perUnitX,
+                        visible.height() * perUnitY);
+    const QRect pixels = source.toAlignedRect()
+                             .adjusted(-kSamplingMargin, -kSamplingMargin, kSamplingMargin,
+                                       kSamplingMargin)
+                             .intersected(image.rect());
+    if (pixels == image.rect()) {
+        painter.drawImage(target, image);
+        return;
+    }
+    const QRectF part(target.left() + pixels.left() / perUnitX,
+                      target.top() + pixels.top() / perUnitY, pixels.width() / perUnitX,
+                      pixels.height() / perUnitY);
+    painter.drawImage(part, image, pixels);
+}
 
 QPainterPath RoundRectangleOutline(const QRectF& rect)
 {
@@ -93,23 +179,56 @@ QPainterPath Outline(const CImageObject& photo)
     return Turn(photo).map(outline);
 }
 
-void PaintShadow(QPainter& painter, const QPainterPath& outline, const CImageObject& photo)
+void PaintShadow(QPainter& painter, const QPainterPath& outline, const CImageObject& photo,
+                 CKeptLayer* kept)
 {
     const int size = std::min(photo.m_nPhotoShadowSize, kMaxShadowStrokes);
     if (size <= 0)
         return;
     const QPainterPath moved = outline.translated(ShadowOffset(photo.m_nPhotoShadowDir, size));
-    int drawn = 0;
-    for (int i = size; i >= 1; --i, ++drawn) {
-        // Darker towards the outline; the darkest strokes stay at full opacity.
-        const int alpha = std::min(255, photo.m_nShadowAlpha + drawn);
-        QPen pen(ToQColor(photo.m_crShadow, alpha), 2.0 * i);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.strokePath(moved, pen);
+    if (!kept) {
+        StrokeShadow(painter, moved, photo, size);
+        return;
     }
+    const QTransform toLayer = painter.transform();
+    const QPainterPath placed = toLayer.map(moved);
+    // The widest stroke reaches `size` units beyond the outline, antialiasing a pixel more.
+    const double unit = std::max(std::hypot(toLayer.m11(), toLayer.m12()),
+                                 std::hypot(toLayer.m21(), toLayer.m22()));
+    const double reach = size * unit + 2.0;
+    const QRect area = placed.boundingRect().adjusted(-reach, -reach, reach, reach).toAlignedRect();
+    if (OutsideClip(painter, toLayer.inverted().mapRect(QRectF(area))))
+        return;
+    if (area.isEmpty() || double(area.width()) * area.height() > kMaxLayerPixels) {
+        StrokeShadow(painter, moved, photo, size);
+        return;
+    }
+    const QImage layer = kept->For(
+        {placed.translated(-area.topLeft()),
+         {toLayer.m11(), toLayer.m12(), toLayer.m21(), toLayer.m22(), double(size),
+          double(photo.m_nShadowAlpha), double(photo.m_crShadow)}},
+        [&] {
+            QImage pixels(area.size(), QImage::Format_ARGB32_Premultiplied);
+            if (pixels.isNull())
+                return pixels;
+            pixels.fill(Qt::transparent);
+            QPainter layerPainter(&pixels);
+            layerPainter.setRenderHint(QPainter::Antialiasing);
+            layerPainter.setTransform(toLayer * QTransform::fromTranslate(-area.left(), -area.top()));
+            StrokeShadow(layerPainter, moved, photo, size);
+            return pixels;
+        });
+    if (layer.isNull()) {
+        StrokeShadow(painter, moved, photo, size);
+        return;
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(area.topLeft(), layer);
+    painter.restore();
 }
 
-void PaintPhoto(QPainter& painter, const CImageObject& photo)
+void PaintPhoto(QPainter& painter, const CImageObject& photo, const CDrawContext& context)
 {
     const QImage& picture = photo.ShownImage();
     if (picture.isNull())
@@ -119,14 +238,19 @@ void PaintPhoto(QPainter& painter, const CImageObject& photo)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool onScreen = KeepsScreenPixels(context);
     if (ShowsShadow(photo))
-        PaintShadow(painter, outline, photo);
+        PaintShadow(painter, outline, photo, onScreen ? &photo.ShadowLayer() : nullptr);
 
     painter.save();
     if (shape != CImageObject::kInRectangle)
         painter.setClipPath(outline, Qt::IntersectClip);
     painter.setTransform(Turn(photo), true);
-    painter.drawImage(photo.m_rect.ToRectF(), picture);
+    const QRectF target = photo.m_rect.ToRectF();
+    if (!onScreen)
+        painter.drawImage(target, picture);
+    else if (!OutsideClip(painter, target))
+        DrawVisiblePart(painter, target, OnScreen(painter, photo, target));
     painter.restore();
 
     if (ShowsBorder(photo)) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "canvas/objects/KeptPixels.h"
+
 #include <QPainterPath>
 #include <QRectF>
 
 class CImageObject;
+struct CDrawContext;
+class QImage;
 class QPainter;
 
 // How a photo paints itself: its outline (rectangle, round rectangle or ellipse, turned
@@ -22,10 +26,24 @@ QPainterPath Outline(const CImageObject& photo);
 
 // The photo shadow: the outline moved by 0.35 × size towards its direction, stroked
 // `size` times from width 2 × size down to 2, one step more opaque each time.
-void PaintShadow(QPainter& painter, const QPainterPath& outline, const CImageObject& photo);
+// With `kept`, the strokes are taken from there while the outline only moves by whole
+// pixels, and kept there when they have to be drawn.
+void PaintShadow(QPainter& painter, const QPainterPath& outline, const CImageObject& photo,
+                 CKeptLayer* kept = nullptr);
 
-// The photo without its selection frame.
-void PaintPhoto(QPainter& painter, const CImageObject& photo);
+// A picture shown at most this part of its pixel size on either side is drawn on
+// screen from a copy scaled once to its device size.
+constexpr double kScaledCopyBelow = 0.75;
+
+// The photo without its selection frame. Files and printers get every pixel of the
+// picture; the screen gets the photo's scaled copy where the picture shrinks much, and
+// its kept shadow.
+void PaintPhoto(QPainter& painter, const CImageObject& photo, const CDrawContext& context);
+
+// Draws `image` over `target` as QPainter::drawImage does, reading only the pixels that
+// land inside the painter's clip: a picture drawn many times its size is otherwise
+// sampled all over for the little of it that shows.
+void DrawVisiblePart(QPainter& painter, const QRectF& target, const QImage& image);
 
 // A photo without a picture: its rectangle with its name inside, turned with it.
 void PaintPlaceholder(QPainter& painter, const CImageObject& photo);
