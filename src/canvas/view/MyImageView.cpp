@@ -6,6 +6,7 @@
 #include "canvas/editing/CanvasPainter.h"
 #include "canvas/editing/PhotoCommands.h"
 #include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/InplaceEditor.h"
 
@@ -88,7 +89,9 @@ QPoint CMyImageView::PageOutlineOrigin() const
 
 void CMyImageView::SetPageSize(const QSize& size)
 {
-    m_page = size;
+    // A damaged document may claim any size; scrolling must stay within reason.
+    constexpr int kLargest = PageRenderer::kMaxPageSide;
+    m_page = size.expandedTo(QSize(1, 1)).boundedTo(QSize(kLargest, kLargest));
     UpdateScrollBars();
     Invalidate();
 }

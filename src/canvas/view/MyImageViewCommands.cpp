@@ -197,7 +197,11 @@ bool CMyImageView::RunEditCommand(int id)
     case CanvasZoomIn: SetZoom(ZoomedIn(m_zoom), CentreForZoom(true)); return true;
     case CanvasZoomOut: SetZoom(ZoomedOut(m_zoom), CentreForZoom(true)); return true;
     case CanvasZoom100: SetZoom(1.0, CentreForZoom(false)); return true;
-    case Deselection: ResetToPointer(); return true;
+    case Deselection:
+        // Disarms everything, the one-shot insertions too.
+        m_insertText = m_insertCalendar = m_insertSymbol = false;
+        ResetToPointer();
+        return true;
     case InsertText: ResetToPointer(); m_insertText = true; return true;
     case InsertCalendar: ResetToPointer(); m_insertCalendar = true; return true;
     case Undo: m_model.Undo(); m_photoSelection.Clear(); break;
@@ -647,8 +651,12 @@ bool CMyImageView::LoadFromFile(const QString& path)
         return false;
     ResetToPointer();
     CloseEditor();
-    if (document->hasHeader)
+    if (document->hasHeader) {
         SetPageSize(QSize(document->page.width, document->page.height));
+        const ColorRef background = document->page.background;
+        Program().canvasBackground = QColor(int(background & 0xff), int((background >> 8) & 0xff),
+                                            int((background >> 16) & 0xff));
+    }
     m_model.ReplaceObjects(std::move(document->objects));
     m_tracker.Clear();
     SelectionChanged();
