@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTextEdit>
+#include <QWheelEvent>
 #include <deque>
 
 namespace {
@@ -403,6 +404,41 @@ TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
     EXPECT_EQ(m_files->Texts(), (QStringList{"The Object is currently locked!",
                                              "The Object is currecntly locked!",
                                              "The Object is currently locked!"}));
+}
+
+TEST_F(CanvasViewTest, ADraggedObjectFollowsTheMouseAndEscapeCancels)
+{
+    CDiagramObject& shape = AddShape({100, 100, 200, 200});
+    Mouse(QEvent::MouseButtonPress, QPoint(150, 150), Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, QPoint(190, 170), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(shape.m_rect, (CPageRect{140, 120, 240, 220}));
+    Type(&m_view, Qt::Key_Escape);
+    Mouse(QEvent::MouseButtonRelease, QPoint(190, 170), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(shape.m_rect, (CPageRect{100, 100, 200, 200}));
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);
+    EXPECT_FALSE(m_document.IsModified());
+}
+
+TEST_F(CanvasViewTest, TheWheelScrollsDownOrAcrossWithShift)
+{
+    m_view.OnCommand(Cmd::CanvasZoomIn);
+    m_view.OnCommand(Cmd::CanvasZoomIn);
+    QScrollBar* down = m_view.verticalScrollBar();
+    QScrollBar* across = m_view.horizontalScrollBar();
+    down->setValue(100);
+    across->setValue(100);
+    const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(QPointF(50, 50), Port()->mapToGlobal(QPointF(50, 50)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Port(), &event);
+    };
+    wheel(-120, Qt::NoModifier);
+    EXPECT_GT(down->value(), 100);
+    EXPECT_EQ(across->value(), 100);
+    wheel(120, Qt::ShiftModifier);
+    EXPECT_LT(across->value(), 100);
+    wheel(120, Qt::ControlModifier);
+    EXPECT_EQ(m_view.Zoom(), 4.0);
 }
 
 TEST_F(CanvasViewTest, PhotoCommandsAreOneStepEachAndSelectionsCropAndErase)

@@ -341,6 +341,7 @@ void CMyImageView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
             m_tracker.SetRect(Mapping().ToWindow(area));
             m_tracker.BeginDrag(CMyRectTracker::kBody, window);
             m_gesture = Gesture::GroupMove;
+            StartLiveMoves();
         }
         return;
     }
@@ -360,6 +361,8 @@ void CMyImageView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
         part = CMyRectTracker::kBody;
     m_tracker.BeginDrag(part, window);
     m_gesture = Gesture::Tracking;
+    if (part == CMyRectTracker::kBody)
+        StartLiveMoves();
     if (const auto* text = dynamic_cast<const CTextObject*>(m_model.Current()))
         Q_EMIT textFontShown(text->m_strFontName, text->m_nFontSize);
 }
@@ -394,7 +397,16 @@ void CMyImageView::mouseMoveEvent(QMouseEvent* event)
     case Gesture::GroupMove: {
         const QRect before = m_tracker.Rect();
         m_tracker.DragTo(window);
-        viewport()->update(before.united(m_tracker.Rect()).adjusted(-2, -2, 2, 2));
+        if (m_tracker.Moved() && !m_liveMoves.empty()) {
+            // Moved objects follow the mouse; shadows and turns reach anywhere, so the
+            // whole window is painted, which stays well within a frame.
+            const QPoint offset = DragOffset();
+            for (const auto& [object, from] : m_liveMoves)
+                object->m_rect = Offset(from, offset.x(), offset.y());
+            Invalidate();
+        } else {
+            viewport()->update(before.united(m_tracker.Rect()).adjusted(-2, -2, 2, 2));
+        }
         break;
     }
     case Gesture::RubberBand:
@@ -519,6 +531,37 @@ void CMyImageView::AddInsertedObject(std::unique_ptr<CDiagramObject> object)
     SelectionChanged();
 }
 
+QPoint CMyImageView::DragOffset() const
+{
+    const double scale = Mapping().Scale();
+    const QPoint moved = m_tracker.Rect().topLeft() - m_tracker.StartRect().topLeft();
+    return {int(std::lround(moved.x() / scale)), int(std::lround(moved.y() / scale))};
+}
+
+void CMyImageView::StartLiveMoves()
+{
+    m_liveMoves.clear();
+    for (CDiagramObject* object : m_model.Selected())
+        if (!object->m_bLocked)
+            m_liveMoves.emplace_back(object, object->m_rect);
+}
+
+void CMyImageView::UndoLiveMoves()
+{
+    for (const auto& [object, from] : m_liveMoves)
+        object->m_rect = from;
+    m_liveMoves.clear();
+}
+
+void CMyImageView::CancelDrag()
+{
+    UndoLiveMoves();
+    m_tracker.EndDrag();
+    m_gesture = Gesture::None;
+    LoadTrackerFromCurrent();
+    Invalidate();
+}
+
 void CMyImageView::FinishTracking()
 {
     CDiagramObject* current = m_model.Current();
@@ -526,12 +569,13 @@ void CMyImageView::FinishTracking()
     const QRect start = m_tracker.StartRect();
     const QRect end = m_tracker.Rect();
     const bool moved = m_tracker.Moved();
+    const QPoint offset = DragOffset();
+    const int dx = offset.x(), dy = offset.y();
+    // The model moves the objects for good, from where they were, as one undo step.
+    UndoLiveMoves();
     m_tracker.EndDrag();
     if (start == end)
         return;
-    const double scale = Mapping().Scale();
-    const int dx = int(std::lround((end.left() - start.left()) / scale));
-    const int dy = int(std::lround((end.top() - start.top()) / scale));
     if (group) {
         m_model.MoveSelected(dx, dy);
     } else if (current) {
@@ -646,7 +690,12 @@ void CMyImageView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Up: dy = -1; break;
     case Qt::Key_Down: dy = 1; break;
     case Qt::Key_Delete: OnCommand(Cmd::DeleteObjects); return;
-    case Qt::Key_Escape: OnCommand(Cmd::Deselection); return;
+    case Qt::Key_Escape:
+        if (m_gesture == Gesture::Tracking || m_gesture == Gesture::GroupMove)
+            CancelDrag();
+        else
+            OnCommand(Cmd::Deselection);
+        return;
     default: break;
     }
     if (dx != 0 || dy != 0) {

@@ -114,6 +114,11 @@ private:
     void PressForPhotoSelection(const QPoint& window, const QPoint& page);
     void FinishDrawing(const QPoint& page);
     void FinishTracking();
+    // Objects dragged by their body follow the mouse until the button is released.
+    QPoint DragOffset() const;
+    void StartLiveMoves();
+    void UndoLiveMoves();
+    void CancelDrag();
     QRect BandRect() const;
     CPageRect BandOnPage() const;
     void FinishRubberBand();
@@ -168,6 +173,7 @@ private:
     QPoint m_bandFrom;              // window pixels
     QPoint m_bandTo;
     CMyRectTracker m_tracker;
+    std::vector<std::pair<CDiagramObject*, CPageRect>> m_liveMoves;
     CPhotoSelection m_photoSelection;
     QPoint m_rightClick;
     QPoint m_pressWindow;
