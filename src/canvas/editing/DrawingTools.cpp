@@ -4,7 +4,6 @@
 #include "canvas/editing/CanvasGeometry.h"
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DrawObject.h"
-#include "canvas/objects/SymbolObject.h"
 
 #include <algorithm>
 
@@ -78,17 +77,8 @@ std::unique_ptr<CDiagramObject> MakeCurve(int tool, const QList<QPoint>& points,
 {
     if (points.size() < 2)
         return nullptr;
-    return std::make_unique<CCurveObject>(Thinned(points, CCurveObject::kMaxDrawnVertices), tool, style.lineWidth, style.lineStyle,
-                                          style.lineColor);
-}
-
-std::unique_ptr<CDiagramObject> MakeSymbol(const QPoint& at, const CDrawingStyle& style)
-{
-    auto symbol = std::make_unique<CSymbolObject>();
-    symbol->m_rect = {at.x(), at.y(), at.x() + 100, at.y() + 100};
-    symbol->m_strSymbolFont = style.symbolFont;
-    symbol->m_nSymbolChar = style.symbolChar;
-    return symbol;
+    return std::make_unique<CCurveObject>(Thinned(points, CCurveObject::kMaxDrawnVertices), tool,
+                                          style.lineWidth, style.lineStyle, style.lineColor);
 }
 
 } // namespace DrawingTool

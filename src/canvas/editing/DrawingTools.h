@@ -36,7 +36,7 @@ int ClampedStarPoints(int points);
 
 } // namespace DrawingTool
 
-// What new objects are given: the current line and fill, the star's points, the symbol.
+// What new objects are given: the current line and fill, the star's points.
 struct CDrawingStyle
 {
     int lineWidth = 1;
@@ -44,8 +44,6 @@ struct CDrawingStyle
     ColorRef lineColor = Rgb(0, 0, 0);
     ColorRef fillColor = Rgb(255, 255, 255);
     int starPoints = 3;
-    QString symbolFont = QStringLiteral("Webdings");
-    int symbolChar = 150;
 };
 
 // The points a freehand or polyline gesture has collected so far.
@@ -74,7 +72,5 @@ std::unique_ptr<CDiagramObject> MakeShape(int tool, const QPoint& from, const QP
 // The line or curve a vertex tool makes; null with too few points.
 std::unique_ptr<CDiagramObject> MakeCurve(int tool, const QList<QPoint>& points,
                                           const CDrawingStyle& style);
-// The symbol placed with one click.
-std::unique_ptr<CDiagramObject> MakeSymbol(const QPoint& at, const CDrawingStyle& style);
 
 } // namespace DrawingTool

@@ -270,7 +270,6 @@ void CMyImageView::mousePressEvent(QMouseEvent* event)
 {
     const QPoint window = event->position().toPoint();
     const QPoint page = ToPage(window);
-    m_pressWindow = window;
     if (event->button() == Qt::RightButton) {
         m_rightClick = page;
         // The menu is about what was clicked: an unselected object becomes the selection.
@@ -290,7 +289,7 @@ void CMyImageView::mousePressEvent(QMouseEvent* event)
     else if (PressForInsertion(page))
         return;
     else if (m_photoSelection.active)
-        PressForPhotoSelection(window, page);
+        PressForPhotoSelection(window);
     else
         PressInPointerMode(event, page);
 }
@@ -313,11 +312,6 @@ bool CMyImageView::PressForInsertion(const QPoint& page)
     if (m_insertCalendar) {
         m_insertCalendar = false;
         InsertCalendars(page);
-        return true;
-    }
-    if (m_insertSymbol) {
-        m_insertSymbol = false;
-        InsertSymbol(page);
         return true;
     }
     return false;
@@ -367,7 +361,7 @@ void CMyImageView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
         Q_EMIT textFontShown(text->m_strFontName, text->m_nFontSize);
 }
 
-void CMyImageView::PressForPhotoSelection(const QPoint& window, const QPoint& page)
+void CMyImageView::PressForPhotoSelection(const QPoint& window)
 {
     if (m_photoSelection.mode == CPhotoSelection::Freehand) {
         if (m_photoSelection.region.isEmpty()) {
@@ -376,7 +370,6 @@ void CMyImageView::PressForPhotoSelection(const QPoint& window, const QPoint& pa
         }
         return;
     }
-    Q_UNUSED(page);
     m_gesture = Gesture::PhotoBand;
     m_bandFrom = m_bandTo = window;
 }

@@ -111,7 +111,7 @@ private:
     void PressWithTool(const QPoint& page);
     bool PressForInsertion(const QPoint& page);
     void PressInPointerMode(QMouseEvent* event, const QPoint& page);
-    void PressForPhotoSelection(const QPoint& window, const QPoint& page);
+    void PressForPhotoSelection(const QPoint& window);
     void FinishDrawing(const QPoint& page);
     void FinishTracking();
     // Objects dragged by their body follow the mouse until the button is released.
@@ -129,7 +129,6 @@ private:
     // One-shot insertions.
     bool InsertTextAt(const QPoint& at);
     bool InsertCalendars(const QPoint& at);
-    void InsertSymbol(const QPoint& at);
 
     void StartTool(int tool);
     void StartPhotoSelection(CPhotoSelection::Mode mode);
@@ -164,7 +163,6 @@ private:
     int m_tool = DrawingTool::None;
     bool m_insertText = false;
     bool m_insertCalendar = false;
-    bool m_insertSymbol = false;
 
     Gesture m_gesture = Gesture::None;
     QPoint m_start;                 // page units
@@ -176,7 +174,6 @@ private:
     std::vector<std::pair<CDiagramObject*, CPageRect>> m_liveMoves;
     CPhotoSelection m_photoSelection;
     QPoint m_rightClick;
-    QPoint m_pressWindow;
 
     QString m_photoFolder;
     // Asking the system clipboard can wait on another program; it tells us of changes.

@@ -199,7 +199,7 @@ bool CMyImageView::RunEditCommand(int id)
     case CanvasZoom100: SetZoom(1.0, CentreForZoom(false)); return true;
     case Deselection:
         // Disarms everything, the one-shot insertions too.
-        m_insertText = m_insertCalendar = m_insertSymbol = false;
+        m_insertText = m_insertCalendar = false;
         ResetToPointer();
         return true;
     case InsertText: ResetToPointer(); m_insertText = true; return true;
@@ -431,11 +431,6 @@ bool CMyImageView::InsertCalendars(const QPoint& at)
     for (auto& calendar : dialog.Options().MakeCalendars(at, settings))
         AddInsertedObject(std::move(calendar));
     return true;
-}
-
-void CMyImageView::InsertSymbol(const QPoint& at)
-{
-    AddInsertedObject(DrawingTool::MakeSymbol(at, m_style));
 }
 
 // ---- photos from the photo lists ------------------------------------------------------
