@@ -86,7 +86,8 @@ protected:
         Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, modifiers);
         Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton, modifiers);
     }
-    void Drag(const QPoint& from, const QPoint& to, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    void Drag(const QPoint& from, const QPoint& to,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, modifiers);
         const QPoint middle = (from + to) / 2;

@@ -91,9 +91,9 @@ void CUndoHistory::Apply(ObjectList& objects, const Slot& slot, bool undoing)
         if (!undoing) {
             // What the move took away (a placeholder a photo took the place of) goes again.
             for (const auto& copy : slot.before) {
-                const bool kept = std::any_of(slot.after.begin(), slot.after.end(), [&](const auto& a) {
-                    return a->m_strID == copy->m_strID;
-                });
+                const bool kept = std::any_of(
+                    slot.after.begin(), slot.after.end(),
+                    [&](const auto& after) { return after->m_strID == copy->m_strID; });
                 const auto live = FindByIdentity(objects, copy->m_strID);
                 if (!kept && live != objects.end())
                     objects.erase(live);

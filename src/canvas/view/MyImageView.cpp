@@ -206,7 +206,8 @@ void CMyImageView::PaintOverlays(QPainter& painter) const
 
 void CMyImageView::PaintFeedback(QPainter& painter) const
 {
-    if (m_gesture != Gesture::Drawing && !(m_tool == DrawingTool::Polyline && m_vertices.Count() > 0))
+    const bool polylineUnderWay = m_tool == DrawingTool::Polyline && m_vertices.Count() > 0;
+    if (m_gesture != Gesture::Drawing && !polylineUnderWay)
         return;
     painter.save();
     painter.setTransform(Mapping().PageToWindow());

@@ -31,7 +31,10 @@ public:
     void SetDocument(CSnapfoldDoc* document) { m_document = document; }
     CSnapfoldDoc* Document() const { return m_document; }
     // Where the context menu takes its actions from; without one it makes its own.
-    void SetActionSource(std::function<QAction*(int)> source) { m_actionSource = std::move(source); }
+    void SetActionSource(std::function<QAction*(int)> source)
+    {
+        m_actionSource = std::move(source);
+    }
 
     bool OnCommand(int id) override;
     CCommandState UpdateCommand(int id) const override;
