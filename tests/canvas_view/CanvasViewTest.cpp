@@ -271,6 +271,20 @@ TEST_F(CanvasViewTest, ToolsMakeTheSameRectangleEitherWayAndCloseFreehandShapes)
     EXPECT_EQ(closed.m_vertices.front(), closed.m_vertices.back());
     EXPECT_NE(open.m_vertices.front(), open.m_vertices.back());
     EXPECT_EQ(closed.m_nCurveKind, CurveKind::ClosedFreehand);
+
+    // A polyline takes a corner per click and ends, closed, with a double-click.
+    m_view.OnCommand(Cmd::ToolPolyline);
+    Click(QPoint(100, 600));
+    Click(QPoint(200, 600));
+    Click(QPoint(150, 700));
+    Mouse(QEvent::MouseButtonDblClick, QPoint(150, 700), Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, QPoint(150, 700), Qt::LeftButton, Qt::NoButton);
+    ASSERT_EQ(Objects().size(), 5u);
+    const auto& polyline = static_cast<const CCurveObject&>(*Objects()[4]);
+    EXPECT_EQ(polyline.m_nCurveKind, CurveKind::Polygon);
+    EXPECT_EQ(polyline.PointCount(), 4);
+    EXPECT_EQ(polyline.m_vertices.front(), polyline.m_vertices.back());
+    EXPECT_EQ(m_view.Tool(), DrawingTool::None);
 }
 
 TEST_F(CanvasViewTest, StarPointsAreKeptBetweenTwoAndFifty)
