@@ -67,6 +67,16 @@ double ZoomOfSlider(int position)
     return 0.125 + position / 100.0 * (1.0 - 0.125);
 }
 
+// Reading or writing a page of large photos takes a while: say so with the cursor.
+class CBusyCursor
+{
+public:
+    CBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CBusyCursor() { QApplication::restoreOverrideCursor(); }
+    CBusyCursor(const CBusyCursor&) = delete;
+    CBusyCursor& operator=(const CBusyCursor&) = delete;
+};
+
 // "pastedbitmap_N.bmp" in the folder, the first N from `index` on that names no file.
 QString FreePastedBitmapPath(const QString& folder, int& index)
 {
@@ -626,6 +636,7 @@ QString CMyImageView::SaveFolder() const
 
 bool CMyImageView::SaveToFile(const QString& path)
 {
+    const CBusyCursor busy;
     CWrnPage page;
     page.width = m_page.width();
     page.height = m_page.height();
@@ -636,6 +647,7 @@ bool CMyImageView::SaveToFile(const QString& path)
 
 bool CMyImageView::LoadFromFile(const QString& path)
 {
+    const CBusyCursor busy;
     CDocumentReadOptions options;
     const CCalendarSettings calendarSettings = CCalendarSettings::Load(Settings());
     options.prepareCalendar = [&](CCalendarObject& calendar) {
