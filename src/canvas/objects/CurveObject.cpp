@@ -186,9 +186,11 @@ void CCurveObject::PaintShadow(QPainter& painter)
     if (m_nShadowType == ShadowType::Hard)
         painter.fillPath(figure.translated(m_nShadowDX, m_nShadowDY), color);
     else if (m_nShadowType == ShadowType::Soft)
-        PaintBlurredShadow(painter, SoftShadow(figure, color, m_nShadowDX, m_nShadowDY));
+        PaintBlurredShadow(painter, SoftShadow(figure, color, m_nShadowDX, m_nShadowDY),
+                           &ShadowLayer());
     else if (m_nShadowType == ShadowType::Glow)
-        PaintBlurredShadow(painter, GlowShadow(figure, color, m_nShadowDX, m_nShadowDY));
+        PaintBlurredShadow(painter, GlowShadow(figure, color, m_nShadowDX, m_nShadowDY),
+                           &ShadowLayer());
     painter.restore();
 }
 
