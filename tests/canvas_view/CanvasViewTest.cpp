@@ -183,6 +183,31 @@ TEST_F(CanvasViewTest, APhotoDraggedOntoAPlaceholderTakesItsPlace)
     EXPECT_EQ(photo.m_nType, ObjectType::Photo);
 }
 
+TEST_F(CanvasViewTest, DroppedPhotosFillEmptyShapesOrLandWhereDropped)
+{
+    const QString path = WritePicture(QStringLiteral("drop.png"), QSize(60, 40));
+    CDiagramObject& outline = AddShape({100, 100, 200, 200});
+    outline.m_bFill = 0;
+    outline.m_nFillType = FillType::None;
+    auto placeholder = std::make_unique<CImageObject>();
+    placeholder->m_rect = {300, 100, 400, 200};
+    m_view.Model().Objects().push_back(std::move(placeholder));
+
+    const auto drop = [&](const QPoint& at) { m_view.DropPhoto(path, Port()->mapToGlobal(at)); };
+    drop(QPoint(150, 150));
+    EXPECT_EQ(outline.m_nFillType, FillType::Texture);
+    EXPECT_EQ(outline.m_strTexture, path);
+    drop(QPoint(350, 150));   // an empty photo frame takes photos by dragging, not dropping
+    EXPECT_EQ(Objects().size(), 2u);
+    drop(QPoint(500, 400));
+    ASSERT_EQ(Objects().size(), 3u);
+    EXPECT_EQ(Objects().back()->m_rect, (CPageRect{500, 400, 560, 440}));
+    m_view.OnCommand(Cmd::Undo);
+    m_view.OnCommand(Cmd::Undo);
+    EXPECT_EQ(Objects().size(), 2u);
+    EXPECT_EQ(Objects().front()->m_nFillType, FillType::None);
+}
+
 TEST_F(CanvasViewTest, PasteGoesTenOnOrToTheRightClick)
 {
     AddShape({100, 100, 200, 150});
