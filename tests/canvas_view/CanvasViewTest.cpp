@@ -513,6 +513,11 @@ TEST_F(CanvasViewTest, PhotoCommandsAreOneStepEachAndSelectionsCropAndErase)
     const QImage erased = static_cast<const CImageObject&>(*Objects().back()).ShownImage();
     EXPECT_EQ(qAlpha(erased.pixel(erased.width() / 2, erased.height() / 2)), 0);
     EXPECT_EQ(qAlpha(erased.pixel(0, 0)), 255);
+    // The photo's file is only written with the page, so the erase can still be undone.
+    const QString file = static_cast<const CImageObject&>(*Objects().back()).m_strPath;
+    const QImage onDisk(file);
+    EXPECT_TRUE(ColorsNear(onDisk.pixelColor(onDisk.width() / 2, onDisk.height() / 2),
+                           QColor(30, 120, 200)));
 }
 
 TEST_F(CanvasViewTest, ShapesTurnByQuartersAndGroupsMoveAsOneStep)

@@ -153,14 +153,11 @@ bool Erase(CCanvasModel& model, CPhotoSelection& selection)
     CImageObject* photo = CurrentPhoto(model);
     if (!CanCropOrErase(photo, selection))
         return false;
-    QString error;
     const QRegion area = selection.Area();
     const bool changed = model.Modify(*photo, [&](CDiagramObject&) {
-        return PhotoCrop::Erase(*photo, area, &error);
+        return PhotoCrop::Erase(*photo, area);
     });
     selection.Clear();
-    if (!error.isEmpty())
-        Prompt().Warn(error);
     return changed;
 }
 

@@ -86,7 +86,7 @@ bool CropToRegion(CImageObject& photo, const QRegion& region)
     return true;
 }
 
-bool Erase(CImageObject& photo, const QRegion& area, QString* error)
+bool Erase(CImageObject& photo, const QRegion& area)
 {
     if (!CanBeCut(photo))
         return false;
@@ -97,7 +97,9 @@ bool Erase(CImageObject& photo, const QRegion& area, QString* error)
     if (erased.isNull())
         return false;
     photo.SetEditedBitmap(std::move(erased));
-    WriteNow(photo, error);
+    // Written with the page, not at once, so undoing an erase loses nothing on disk.
+    PhotoAdjustments::BakeIn(photo);
+    photo.m_bEdited = 1;
     return true;
 }
 

@@ -21,7 +21,7 @@ bool CropToRect(CImageObject& photo, const QRect& selection, QString* error = nu
 // is saved.
 bool CropToRegion(CImageObject& photo, const QRegion& region);
 
-// Makes the area transparent and writes the photo's file at once.
-bool Erase(CImageObject& photo, const QRegion& area, QString* error = nullptr);
+// Makes the area transparent; the photo's file is written when the page is saved.
+bool Erase(CImageObject& photo, const QRegion& area);
 
 } // namespace PhotoCrop
