@@ -415,9 +415,16 @@ TEST_F(CanvasViewTest, SaveAndReopenKeepsTheStackingOrder)
     EXPECT_TRUE(m_document.IsUntitled());
     m_files->files.push_back(m_home.FilePath("page.wrn"));
     m_view.OnCommand(Cmd::FileOpen);
+    EXPECT_EQ(m_document.Title(), QStringLiteral("page.wrn"));
     ASSERT_EQ(Objects().size(), 2u);
     EXPECT_EQ(Objects()[0]->m_crFill, Rgb(0, 0, 255));
     EXPECT_EQ(Objects()[1]->m_crFill, Rgb(255, 0, 0));
+
+    // Save As with the extension typed does not double it.
+    m_files->files.push_back(m_home.FilePath("copy.WRN"));
+    m_view.OnCommand(Cmd::FileSaveAs);
+    EXPECT_TRUE(QFileInfo::exists(m_home.FilePath("copy.WRN")));
+    EXPECT_EQ(m_document.Title(), QStringLiteral("copy.WRN"));
 }
 
 TEST_F(CanvasViewTest, ANewPageAfterAFailedSaveKeepsTheWork)

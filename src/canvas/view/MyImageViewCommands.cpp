@@ -691,7 +691,9 @@ bool CMyImageView::SaveDocument(bool askForName)
             QString::fromLatin1(kDocumentFilter));
         if (chosen.isEmpty())
             return false;
-        path = chosen + QStringLiteral(".wrn");
+        // A name typed with its extension keeps just the one.
+        const bool hasExtension = chosen.endsWith(QStringLiteral(".wrn"), Qt::CaseInsensitive);
+        path = hasExtension ? chosen : chosen + QStringLiteral(".wrn");
     }
     if (!SaveToFile(path)) {
         Prompt().Error(QStringLiteral("The page could not be saved to %1.").arg(path));
