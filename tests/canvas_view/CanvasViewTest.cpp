@@ -9,7 +9,10 @@
 #include "canvas/objects/DrawObject.h"
 #include "canvas/objects/ImageObject.h"
 #include "canvas/objects/TextObject.h"
+#include "canvas/view/EditCenterView.h"
 #include "canvas/view/MyImageView.h"
+#include "frame/MainFrame.h"
+#include "frame/MyTabView.h"
 #include "canvas/view/StarPointsDlg.h"
 #include "canvas/view/TextDlg.h"
 #include "support/PixelProbes.h"
@@ -597,6 +600,33 @@ TEST_F(CanvasViewTest, AYearOfCalendarsIsLaidOutWhereTheClickWas)
     m_view.OnCommand(Cmd::Undo);
     EXPECT_EQ(static_cast<const CCalendarObject&>(*Objects()[11]).m_nYear, 2027);
     EXPECT_EQ(Objects().size(), 12u);
+}
+
+TEST_F(CanvasViewTest, TheFrameShowsTheTextFontAndAsksBeforeClosingAChangedPage)
+{
+    CSnapfoldDoc document;
+    CMainFrame frame(document);
+    frame.resize(1200, 800);
+    frame.show();
+    frame.Dispatch(Cmd::ViewEditCenter);
+    auto* edit = qobject_cast<CEditCenterView*>(frame.Container()->View(Center::EditCenter));
+    ASSERT_NE(edit, nullptr);
+    CMyImageView& canvas = *edit->Canvas();
+    auto text = std::make_unique<CTextObject>(CPageRect{50, 50, 300, 120}, QStringLiteral("Hi"));
+    text->m_nFontSize = 24;
+    canvas.Model().Objects().push_back(std::move(text));
+
+    QWidget* port = canvas.viewport();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(60, 60), port->mapToGlobal(QPointF(60, 60)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(port, &press);
+    EXPECT_EQ(frame.Container()->FontSizeBox()->currentText(), QStringLiteral("24"));
+
+    canvas.OnCommand(Cmd::RotateRight);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Tendrel V1.0"));
+    EXPECT_FALSE(frame.close());   // the question is answered with Cancel
+    EXPECT_TRUE(m_files->Texts().contains(QStringLiteral("Save changes to Untitled ?")));
 }
 
 } // namespace
