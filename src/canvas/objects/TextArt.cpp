@@ -150,7 +150,8 @@ QPen StrokeOf(QRgb color, double width)
     return QPen(QColor(color), std::max(1.0, width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void PaintShadow(QPainter& painter, const CLook& look, const QPainterPath& letters, double unit)
+void PaintShadow(QPainter& painter, const CLook& look, const QPainterPath& letters, double unit,
+                 CKeptLayer* kept)
 {
     const QColor color(look.shadowColor);
     switch (look.shadow) {
@@ -158,10 +159,10 @@ void PaintShadow(QPainter& painter, const CLook& look, const QPainterPath& lette
         painter.fillPath(letters.translated(unit * 0.05, unit * 0.05), color);
         break;
     case Shadow::Soft:
-        PaintBlurredShadow(painter, SoftShadow(letters, color, unit * 0.03, unit * 0.03));
+        PaintBlurredShadow(painter, SoftShadow(letters, color, unit * 0.03, unit * 0.03), kept);
         break;
     case Shadow::Glow:
-        PaintBlurredShadow(painter, GlowShadow(letters, color, unit * 0.04, unit * 0.04));
+        PaintBlurredShadow(painter, GlowShadow(letters, color, unit * 0.04, unit * 0.04), kept);
         break;
     case Shadow::Extrude: {
         // Copies stepping back towards the lower right make a solid block.
@@ -189,7 +190,7 @@ QString VariantName(int variant)
 }
 
 void Paint(QPainter& painter, const QString& text, const QFont& font, const QRectF& rect,
-           int variant, int angle)
+           int variant, int angle, CKeptLayer* shadowLayer)
 {
     if (!IsVariant(variant) || rect.width() < 1 || rect.height() < 1)
         return;
@@ -208,7 +209,7 @@ void Paint(QPainter& painter, const QString& text, const QFont& font, const QRec
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setTransform(RotationAbout(rect.center(), angle), true);
-    PaintShadow(painter, look, letters, size);
+    PaintShadow(painter, look, letters, size, shadowLayer);
     if (look.outerOutline != kNone)
         painter.strokePath(letters, StrokeOf(look.outerOutline, size * 0.05));
     const QBrush fill = FillOf(look, area);

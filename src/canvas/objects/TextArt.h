@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/objects/KeptPixels.h"
+
 #include <QFont>
 #include <QRectF>
 #include <QString>
@@ -18,7 +20,8 @@ bool IsVariant(int variant);
 QString VariantName(int variant);
 
 // Paints `text` in the look of `variant`; `angle` turns it about the rectangle's centre.
+// With `shadowLayer`, a blurred shadow is kept there between paints.
 void Paint(QPainter& painter, const QString& text, const QFont& font, const QRectF& rect,
-           int variant, int angle);
+           int variant, int angle, CKeptLayer* shadowLayer = nullptr);
 
 } // namespace TextArt

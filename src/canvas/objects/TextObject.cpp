@@ -66,7 +66,7 @@ void CTextObject::DrawContent(QPainter& painter, const CDrawContext&)
     case kDoubleOutlined: DrawDoubleOutlined(painter); break;
     case kArt:
         TextArt::Paint(painter, m_strText, Font(m_bUnderline), m_rect.ToRectF(), m_nTextEffect,
-                       m_nAngle);
+                       m_nAngle, &ShadowLayer());
         break;
     default: break;
     }
