@@ -371,10 +371,7 @@ void CCanvasModel::Align(Edge edge)
     if (!m_current)
         return;
     const CPageRect reference = Normalized(m_current->m_rect);
-    std::vector<CDiagramObject*> moving;
-    for (CDiagramObject* object : Selected())
-        if (object != m_current && !object->m_bLocked)
-            moving.push_back(object);
+    const std::vector<CDiagramObject*> moving = OthersSelectedUnlocked();
     Step(moving, UndoKind::Move, [&] {
         for (CDiagramObject* object : moving) {
             const CPageRect r = Normalized(object->m_rect);
@@ -395,36 +392,39 @@ void CCanvasModel::Align(Edge edge)
 
 void CCanvasModel::SameWidth()
 {
-    if (!m_current)
-        return;
-    const int width = Normalized(m_current->m_rect).Width();
-    std::vector<CDiagramObject*> sizing;
-    for (CDiagramObject* object : Selected())
-        if (object != m_current && !object->m_bLocked)
-            sizing.push_back(object);
-    Step(sizing, UndoKind::Move, [&] {
-        for (CDiagramObject* object : sizing) {
-            CPageRect r = Normalized(object->m_rect);
-            r.right = r.left + width;
-            Place(*object, r);
-        }
+    SizeOthersLikeCurrent([](CPageRect& rect, const CPageRect& reference) {
+        rect.right = rect.left + reference.Width();
     });
 }
 
 void CCanvasModel::SameHeight()
 {
-    if (!m_current)
-        return;
-    const int height = Normalized(m_current->m_rect).Height();
-    std::vector<CDiagramObject*> sizing;
+    SizeOthersLikeCurrent([](CPageRect& rect, const CPageRect& reference) {
+        rect.bottom = rect.top + reference.Height();
+    });
+}
+
+std::vector<CDiagramObject*> CCanvasModel::OthersSelectedUnlocked() const
+{
+    std::vector<CDiagramObject*> others;
     for (CDiagramObject* object : Selected())
         if (object != m_current && !object->m_bLocked)
-            sizing.push_back(object);
+            others.push_back(object);
+    return others;
+}
+
+void CCanvasModel::SizeOthersLikeCurrent(
+    const std::function<void(CPageRect&, const CPageRect&)>& resize)
+{
+    if (!m_current)
+        return;
+    const CPageRect reference = Normalized(m_current->m_rect);
+    const std::vector<CDiagramObject*> sizing = OthersSelectedUnlocked();
     Step(sizing, UndoKind::Move, [&] {
         for (CDiagramObject* object : sizing) {
-            CPageRect r = Normalized(object->m_rect);
-            r.bottom = r.top + height;
-            Place(*object, r);
+            CPageRect rect = Normalized(object->m_rect);
+            resize(rect, reference);
+            Place(*object, rect);
         }
     });
 }

@@ -112,6 +112,9 @@ private:
     void Revalidate(const QString& currentIdentity);
     std::unique_ptr<CDiagramObject> Take(const CDiagramObject* object);
     CImageObject* PlaceholderUnder(const CDiagramObject& photo) const;
+    // The selected objects that follow the current one in align and same size.
+    std::vector<CDiagramObject*> OthersSelectedUnlocked() const;
+    void SizeOthersLikeCurrent(const std::function<void(CPageRect&, const CPageRect&)>& resize);
 
     ObjectList m_objects;
     ObjectList m_clipboard;

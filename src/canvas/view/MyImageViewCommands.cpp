@@ -271,23 +271,23 @@ bool CMyImageView::RunCalendarCommand(int id)
             look.ApplyTo(c);
         });
     };
+    const auto thisCalendar = [&](const auto& choice) {
+        m_model.Modify(*calendar, [&](CDiagramObject&) {
+            choice.ApplyTo(*calendar);
+            return true;
+        });
+    };
     switch (id) {
     case CalendarFont: {
         CCalendarFontDlg dialog(CCalendarFonts::Of(*calendar), this);
         if (RunModal(dialog) == QDialog::Accepted)
-            m_model.Modify(*calendar, [&](CDiagramObject&) {
-                dialog.Fonts().ApplyTo(*calendar);
-                return true;
-            });
+            thisCalendar(dialog.Fonts());
         break;
     }
     case CalendarOptions: {
         CCalendarOptionsDlg dialog(CCalendarLook::Of(*calendar), this);
         if (RunModal(dialog) == QDialog::Accepted)
-            m_model.Modify(*calendar, [&](CDiagramObject&) {
-                dialog.Look().ApplyTo(*calendar);
-                return true;
-            });
+            thisCalendar(dialog.Look());
         break;
     }
     case CalendarLanguage: {
