@@ -128,6 +128,9 @@ private:
     void FinishPhotoBand();
     void FinishFreehandSelection();
     void AddInsertedObject(std::unique_ptr<CDiagramObject> object);
+    // A photo read from its file, or null when it cannot be read (the user is told).
+    std::unique_ptr<CImageObject> ReadPhoto(const QString& path) const;
+    void PlacePhotoAtActualSize(std::unique_ptr<CImageObject> photo);
 
     // One-shot insertions.
     bool InsertTextAt(const QPoint& at);

@@ -447,15 +447,9 @@ bool CMyImageView::InsertCalendars(const QPoint& at)
 
 void CMyImageView::EditPhoto(const QString& path)
 {
-    if (path.isEmpty())
+    std::unique_ptr<CImageObject> photo = ReadPhoto(path);
+    if (!photo)
         return;
-    auto photo = std::make_unique<CImageObject>();
-    photo->SetPath(path);
-    photo->LoadPicture();
-    if (!photo->HasPicture()) {
-        Prompt().Warn(QStringLiteral("The photo %1 could not be read.").arg(path));
-        return;
-    }
     const QSize picture = photo->ShownImage().size();
     const QSize client = viewport()->size();
     const auto place = [](int clientSide, int pictureSide, std::int32_t& low, std::int32_t& high) {
@@ -469,6 +463,25 @@ void CMyImageView::EditPhoto(const QString& path)
     };
     place(client.width(), picture.width(), photo->m_rect.left, photo->m_rect.right);
     place(client.height(), picture.height(), photo->m_rect.top, photo->m_rect.bottom);
+    PlacePhotoAtActualSize(std::move(photo));
+}
+
+std::unique_ptr<CImageObject> CMyImageView::ReadPhoto(const QString& path) const
+{
+    if (path.isEmpty())
+        return nullptr;
+    auto photo = std::make_unique<CImageObject>();
+    photo->SetPath(path);
+    photo->LoadPicture();
+    if (!photo->HasPicture()) {
+        Prompt().Warn(QStringLiteral("The photo %1 could not be read.").arg(path));
+        return nullptr;
+    }
+    return photo;
+}
+
+void CMyImageView::PlacePhotoAtActualSize(std::unique_ptr<CImageObject> photo)
+{
     m_zoom = 1.0;
     CImageObject* added = photo.get();
     AddInsertedObject(std::move(photo));
@@ -503,19 +516,12 @@ void CMyImageView::DropPhoto(const QString& path, const QPoint& globalPoint)
         }
         break;
     }
-    auto photo = std::make_unique<CImageObject>();
-    photo->SetPath(path);
-    photo->LoadPicture();
-    if (!photo->HasPicture()) {
-        Prompt().Warn(QStringLiteral("The photo %1 could not be read.").arg(path));
+    std::unique_ptr<CImageObject> photo = ReadPhoto(path);
+    if (!photo)
         return;
-    }
     const QSize size = photo->ShownImage().size();
     photo->m_rect = {page.x(), page.y(), page.x() + size.width(), page.y() + size.height()};
-    m_zoom = 1.0;
-    AddInsertedObject(std::move(photo));
-    UpdateScrollBars();
-    Q_EMIT zoomChanged(m_zoom);
+    PlacePhotoAtActualSize(std::move(photo));
 }
 
 // ---- system clipboard -----------------------------------------------------------------

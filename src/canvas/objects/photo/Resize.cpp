@@ -7,15 +7,6 @@
 #include <vector>
 
 namespace PhotoPixels {
-namespace {
-
-// Which source pixels one target pixel covers along one axis, and how much of each, in
-// units of 1 / target length (so the weights of one target pixel sum to the source length).
-struct CCoverage
-{
-    int first = 0;
-    std::vector<qint64> weights;
-};
 
 std::vector<CCoverage> CoverageAlong(int sourceLength, int targetLength)
 {
@@ -33,8 +24,6 @@ std::vector<CCoverage> CoverageAlong(int sourceLength, int targetLength)
     }
     return cover;
 }
-
-} // namespace
 
 QImage Stretched(const QImage& original, QSize size)
 {

@@ -2,9 +2,19 @@
 
 #include <QImage>
 #include <QSize>
+#include <vector>
 
 // Changing a picture's size while keeping its format (and palette).
 namespace PhotoPixels {
+
+// Which source pixels one target pixel covers along one axis, and how much of each, in
+// units of 1 / target length (so the weights of one target pixel sum to the source length).
+struct CCoverage
+{
+    int first = 0;
+    std::vector<qint64> weights;
+};
+std::vector<CCoverage> CoverageAlong(int sourceLength, int targetLength);
 
 // Each target pixel takes the source pixel its top-left corner falls on, as a plain
 // stretch does; used when neither side shrinks.

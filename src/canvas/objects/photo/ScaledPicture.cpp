@@ -1,6 +1,7 @@
 #include "canvas/objects/photo/ScaledPicture.h"
 
 #include "canvas/objects/photo/PixelRows.h"
+#include "canvas/objects/photo/Resize.h"
 
 #include <algorithm>
 #include <array>
@@ -25,25 +26,22 @@ struct CTaps
     std::vector<std::uint32_t> weights;
 };
 
+// The coverage of each target pixel in parts of 2^16.
 CTaps TapsAlong(int source, int target)
 {
     CTaps taps;
-    for (int t = 0; t < target; ++t) {
-        // Target pixel t spans [t × source, (t + 1) × source) in units of 1 / target.
-        const qint64 from = qint64(t) * source, to = from + source;
-        const int first = int(from / target);
-        taps.first.push_back(first);
+    for (const CCoverage& cover : CoverageAlong(source, target)) {
+        taps.first.push_back(cover.first);
         taps.start.push_back(int(taps.weights.size()));
         qint64 given = 0;
-        for (qint64 j = first; j * target < to; ++j) {
-            const qint64 covered = std::min(to, (j + 1) * target) - std::max(from, j * target);
+        for (const qint64 covered : cover.weights) {
             const qint64 weight = (covered << kWeightBits) / source;
             taps.weights.push_back(std::uint32_t(weight));
             given += weight;
         }
         // What rounding down left out goes to the last pixel, so no target pixel darkens.
         taps.weights.back() += std::uint32_t((qint64(1) << kWeightBits) - given);
-        taps.count.push_back(int(taps.weights.size()) - taps.start.back());
+        taps.count.push_back(int(cover.weights.size()));
     }
     return taps;
 }
@@ -131,7 +129,7 @@ void AverageAcross(const std::uint32_t* columns, const CTaps& across, const CByt
 // covered pixels weighted by how much of them it covers; premultiplied, so clear pixels
 // add no colour. The picture is read a few rows at a time: a 32-bit copy of a whole
 // camera picture would cost more to allocate than the averaging itself.
-QImage AreaAveraged(const QImage& picture, QSize size)
+QImage AveragedForScreen(const QImage& picture, QSize size)
 {
     const QImage::Format format = picture.hasAlphaChannel()
                                       ? QImage::Format_ARGB32_Premultiplied
@@ -192,7 +190,7 @@ QImage ScaledForScreen(const QImage& shown, QSize size)
     if (shown.isNull() || size.isEmpty())
         return {};
     if (size.width() <= shown.width() && size.height() <= shown.height())
-        return AreaAveraged(shown, size);
+        return AveragedForScreen(shown, size);
     const QImage scaled = shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (scaled.isNull())
         return {};
