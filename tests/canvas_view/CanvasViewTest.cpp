@@ -654,6 +654,9 @@ TEST_F(CanvasViewTest, ScreenshotOfAComposedPage)
     Click(QPoint(60, 40));
     Drag(QPoint(5, 300), QPoint(470, 470));
     m_view.grab().save(QDir(folder).filePath(QStringLiteral("canvas.png")));
+    Mouse(QEvent::MouseButtonDblClick, QPoint(80, 60), Qt::LeftButton, Qt::LeftButton);
+    m_view.grab().save(QDir(folder).filePath(QStringLiteral("canvas-editing-text.png")));
+    Type(m_view.Editor(), Qt::Key_Escape);
     m_view.OnCommand(Cmd::CanvasZoomIn);
     m_view.grab().save(QDir(folder).filePath(QStringLiteral("canvas-zoomed.png")));
 }
