@@ -1,0 +1,2 @@
+// Thumbnails of a camera folder, cold and warm.
+#include "photos/Thumbnails.h"

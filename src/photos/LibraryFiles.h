@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The file operations of the photo library. None of them ever loses a photo: a move is
+// copy, check, then delete the source, and nothing is deleted when the copy failed.
+// A file is replaced only by the operations whose name says so, and then only once
+// its new content is completely written.
+namespace LibraryFiles {
+
+// Empty when `name` can become a file or folder name; otherwise the message telling
+// the user why not (a path separator, "." or "..", control characters, empty).
+QString NameProblem(const QString& name);
+
+// Copies a file. With `replace` an existing target is replaced atomically once the
+// copy is complete and checked; without it an existing target fails the copy and is
+// left untouched. The copy keeps the source's modification time. False on any failure,
+// with no partial target left behind.
+bool CopyFile(const QString& from, const QString& to, bool replace);
+
+// Copy, check (same size), then delete the source. A source and target that are the
+// same file are left alone (false). The source stays whenever the copy failed.
+bool MoveFile(const QString& from, const QString& to, bool replace);
+
+// Renames a file or folder within its folder; never replaces an existing entry.
+bool RenameEntry(const QString& from, const QString& to);
+
+// What a paste of the file clipboard did.
+struct CPasteResult
+{
+    int done = 0;
+    int skipped = 0;   // a move into the folder the file is already in
+    int failed = 0;    // the source stays where it was
+};
+// Copies (or moves) every file into `folder` under its own name, replacing files of
+// that name. A move skips a file already in `folder`.
+CPasteResult PasteFiles(const QStringList& files, const QString& folder, bool move);
+
+using CProgress = std::function<bool(int done, int total)>;   // false cancels
+
+// Copies the chosen files into `folder`, never replacing an existing file (that file is
+// skipped). Names of four characters or fewer are skipped as the import always did.
+// Returns the number copied.
+int ImportPhotos(const QStringList& files, const QString& folder,
+                 const CProgress& progress = {});
+
+// Creates `destinationParent`/<folder's name> and copies the folder into it recursively
+// (dot names skipped). Nothing is copied when that folder already exists: false and
+// *created left empty.
+bool ExportFolder(const QString& folder, const QString& destinationParent,
+                  QString* created = nullptr, const CProgress& progress = {});
+
+// Creates an empty newsletter in `folder`: "Untitled.wrn", or "Untitled_2.wrn",
+// "Untitled_3.wrn", ... when that exists, never truncating an existing document.
+// The created path, or empty when none could be made.
+QString CreateNewsletter(const QString& folder);
+
+// Creates "NewFolder_<n>" in `parent` (the folder may already exist: it is left as it
+// is). Returns the path whether or not it could be made.
+QString NewFolderPath(const QString& parent, int counter);
+
+} // namespace LibraryFiles

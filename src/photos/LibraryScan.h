@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// The folders and documents under the pictures root, in the order the folder tree
+// shows them.
+struct CLibraryNode
+{
+    enum Kind { Root = 0, Folder = 1, Document = 2 };
+
+    Kind kind = Root;
+    QString name;   // the last path component; documents without ".wrn"
+    QString path;   // the full path
+    std::vector<CLibraryNode> children;
+};
+
+namespace LibraryScan {
+
+// True for a document the tree lists: the extension is "wrn" in any case.
+bool IsDocument(const QString& fileName);
+
+// Scans `root` recursively. Names beginning with "." are skipped; subfolders become
+// folders and ".wrn" files documents. Each level lists its entries in the reverse of
+// the name order (every new item goes first) except the root's children, which are
+// sorted by name without regard to case. Links that lead back into a folder already
+// scanned are not followed again.
+CLibraryNode Scan(const QString& root);
+
+// The tree's text for a path: the last component, documents without their extension.
+QString DisplayName(const QString& path, CLibraryNode::Kind kind);
+
+} // namespace LibraryScan

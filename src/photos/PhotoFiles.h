@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The photos of one folder as the photo lists show them: which files count as photos,
+// what each row says.
+namespace PhotoFiles {
+
+// The extension lists of the Photo Center and of the thumbnail strip.
+inline constexpr const char* kListExtensions = "jpg;JPG;bmp;BMP;gif;GIF;tif;TIF;PNG;png";
+inline constexpr const char* kStripExtensions = "jpg;JPG;bmp;BMP;gif;GIF;tif;TIF;png;PNG";
+
+// A file belongs in a list when the text after the last "." of its name occurs anywhere
+// in the list (case-sensitive). A name without a dot is tested whole; names beginning
+// with "." never belong.
+bool IsPhoto(const QString& fileName, const QString& extensionList);
+
+struct CPhotoFile
+{
+    QString name;         // file name
+    QString path;         // full path
+    quint32 size = 0;     // the low 32 bits of the size in bytes
+    QDateTime modified;   // local time
+    QDateTime created;    // local time; the status change time where the disk keeps no birth
+};
+
+// The photos directly in a folder (subfolders are not entered), by name without regard
+// to case. An unreadable or missing folder gives an empty list.
+std::vector<CPhotoFile> ListFolder(const QString& folder, const QString& extensionList);
+
+// Report columns: "1000 Bytes" below 1024, else whole kilobytes rounded down ("1 KB").
+QString SizeText(quint32 size);
+// The last three characters of the name in upper case and " Image": "JPG Image".
+QString TypeText(const QString& fileName);
+// "%02d/%02d/%d  %02d:%02d": month, day, year, two blanks, hour, minute.
+QString DateText(const QDateTime& localTime);
+
+} // namespace PhotoFiles

@@ -1,0 +1,1 @@
+#include "photos/LibraryFiles.h"
