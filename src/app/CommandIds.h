@@ -196,7 +196,17 @@ inline constexpr int ListZoomIn = 3291;
 inline constexpr int ListActualSize = 3293;
 
 // Folder tree
+inline constexpr int TreeExportPhotos = 2773;
+inline constexpr int TreeImportPhotos = 2774;
+inline constexpr int TreeAddFolder = 2775;
+inline constexpr int TreeDeleteFolder = 2776;
+inline constexpr int TreeHideFolder = 2777;
+inline constexpr int TreeRenameFolder = 2778;
 inline constexpr int TreeRefreshSelection = 2779;
+inline constexpr int TreeAddNewsletter = 5002;
+inline constexpr int TreeOpenDocument = 5005;
+inline constexpr int TreeDeleteDocument = 5008;
+inline constexpr int TreeRenameDocument = 5009;
 
 // Staff Center
 inline constexpr int StaffAdd = 972;

@@ -22,10 +22,13 @@ public:
     void SetTitle(const QString& title);
     void SetPath(const QString& path);
     void SetModified(bool modified);
+    // The page was written to `path`.
+    void NotifySaved(const QString& path) { emit saved(path); }
 
 Q_SIGNALS:
     void titleChanged(const QString& title);
     void modifiedChanged(bool modified);
+    void saved(const QString& path);
 
 private:
     QString m_title = QString::fromLatin1(kUntitled);

@@ -34,3 +34,5 @@ QString CCenterView::InfoText() const
 void CCenterView::Attach(CSnapfoldDoc&, CActionRegistry&)
 {
 }
+
+void CCenterView::ShowFolder(const QString&) {}

@@ -38,6 +38,10 @@ public:
     // The text the status bar shows for this center.
     virtual QString InfoText() const;
 
+    // The folder selected in the photo library's tree. A center that lists its photos does
+    // so again only when it showed another folder or the photos changed meanwhile.
+    virtual void ShowFolder(const QString& folder);
+
 Q_SIGNALS:
     void infoTextChanged(const QString& text);
     // Ask the frame to refresh the enabled state of commands (selection changed, ...).
@@ -46,4 +50,6 @@ Q_SIGNALS:
     void textFontShown(const QString& faceName, int size);
     // The view zoomed by itself (a photo placed at actual size, the wheel).
     void zoomChanged(double factor);
+    // A photo is to be placed on the Edit Center's page.
+    void photoEditRequested(const QString& path);
 };

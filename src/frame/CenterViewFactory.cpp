@@ -3,6 +3,7 @@
 #include "canvas/view/EditCenterView.h"
 #include "frame/PlaceholderView.h"
 #include "frame/StartPageView.h"
+#include "photos/SearchView.h"
 
 QString CenterName(Center::Index center)
 {
@@ -40,5 +41,7 @@ CCenterView* CreateDefaultCenterView(Center::Index center, QWidget* parent)
         return new CStartPageView(parent);
     if (center == Center::EditCenter)
         return new CEditCenterView(parent);
+    if (center == Center::PhotoCenter)
+        return new CSearchView(parent);
     return new CPlaceholderView(CenterName(center), CenterIconName(center), parent);
 }

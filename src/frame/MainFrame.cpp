@@ -6,6 +6,8 @@
 #include "app/ProgramState.h"
 #include "app/SnapfoldDoc.h"
 #include "app/ZoomSlider.h"
+#include "canvas/view/EditCenterView.h"
+#include "canvas/view/MyImageView.h"
 #include "frame/AboutDlg.h"
 #include "frame/ActionRegistry.h"
 #include "frame/CenterView.h"
@@ -91,12 +93,14 @@ CMainFrame::CMainFrame(CSnapfoldDoc& document, const CenterViewFactory& factory)
                 m_zoomControls->SetSliderPosition(ZoomSlider::kActualSize);
         });
         connect(view, &CCenterView::commandStateChanged, this, &CMainFrame::ScheduleActionUpdate);
+        connect(view, &CCenterView::photoEditRequested, this, &CMainFrame::PlacePhotoOnPage);
         connect(view, &CCenterView::infoTextChanged, this, [this, view](const QString& text) {
             if (m_zoomControls && view == m_container->CurrentView())
                 m_zoomControls->SetInfoText(text);
         });
     }
 
+    ConnectLibrary();
     BindKeys();
     setAcceptDrops(true);
     connect(&m_document, &CSnapfoldDoc::titleChanged, this, &CMainFrame::UpdateTitle);
@@ -168,6 +172,45 @@ void CMainFrame::CreateLeftBar()
     addDockWidget(Qt::LeftDockWidgetArea, m_leftBar);
     resizeDocks({m_leftBar}, {230}, Qt::Horizontal);
     m_leftBar->hide();
+}
+
+void CMainFrame::ConnectLibrary()
+{
+    CMyTreeView* tree = Tree();
+    tree->SetDocument(&m_document);
+    connect(tree, &CMyTreeView::folderSelected, this, &CMainFrame::ShowLibraryFolder);
+    connect(tree, &CMyTreeView::documentOpenRequested, this, &CMainFrame::OpenLibraryDocument);
+    connect(&m_document, &CSnapfoldDoc::saved, tree, &CMyTreeView::AddDocument);
+}
+
+void CMainFrame::ShowLibraryFolder(const QString& folder)
+{
+    // The page keeps the folder for pasted pictures and its save dialog whichever center
+    // is shown; the shown center lists it.
+    EditView()->ShowFolder(folder);
+    if (m_container->CurrentCenter() != Center::EditCenter)
+        m_container->CurrentView()->ShowFolder(folder);
+}
+
+CEditCenterView* CMainFrame::ShowEditCenter()
+{
+    if (m_container->CurrentCenter() != Center::EditCenter)
+        m_container->SwitchCenter(Center::EditCenter);
+    return qobject_cast<CEditCenterView*>(EditView());
+}
+
+void CMainFrame::OpenLibraryDocument(const QString& path)
+{
+    if (CEditCenterView* edit = ShowEditCenter())
+        edit->Canvas()->OpenDocumentFile(path);
+    UpdateActions();
+}
+
+void CMainFrame::PlacePhotoOnPage(const QString& path)
+{
+    if (CEditCenterView* edit = ShowEditCenter())
+        edit->EditPhoto(path);
+    UpdateActions();
 }
 
 void CMainFrame::BindKeys()

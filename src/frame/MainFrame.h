@@ -11,6 +11,7 @@
 
 class CActionRegistry;
 class CCenterView;
+class CEditCenterView;
 class CMyControlBar;
 class CMyTabView;
 class CMyTreeView;
@@ -66,6 +67,13 @@ private:
     void CreateCenterToolbar();
     void CreateLeftBar();
     void BindKeys();
+    // The folder tree drives the centers: its folder, its documents, photos to place.
+    void ConnectLibrary();
+    void ShowLibraryFolder(const QString& folder);
+    void OpenLibraryDocument(const QString& path);
+    void PlacePhotoOnPage(const QString& path);
+    // Switches to the Edit Center; null when it is not the real one (tests).
+    CEditCenterView* ShowEditCenter();
     void UpdateTitle();
     void ScheduleActionUpdate();
 

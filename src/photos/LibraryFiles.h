@@ -61,4 +61,8 @@ QString CreateNewsletter(const QString& folder);
 // is). Returns the path whether or not it could be made.
 QString NewFolderPath(const QString& parent, int counter);
 
+// Deletes a file the user asked to delete: into the system's wastebasket where there is
+// one, so a slip of the Delete key can be undone there; otherwise removed.
+bool Discard(const QString& path);
+
 } // namespace LibraryFiles

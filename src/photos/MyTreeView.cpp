@@ -1,10 +1,97 @@
 #include "photos/MyTreeView.h"
 
+#include "app/CommandIds.h"
+#include "app/SettingsKeys.h"
+#include "app/SnapfoldDoc.h"
+#include "controls/BusyCursor.h"
 #include "controls/Icons.h"
+#include "photos/LibraryFiles.h"
+#include "photos/PhotoDrag.h"
+#include "platform/Prompt.h"
+#include "platform/SettingsStore.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressDialog>
+
+namespace {
+
+struct CMenuEntry
+{
+    int id;
+    const char* text;
+};
+
+constexpr CMenuEntry kRootMenu[] = {
+    {Cmd::TreeAddFolder, "Add Folder"},
+    {Cmd::TreeRenameFolder, "Rename"},
+};
+constexpr CMenuEntry kFolderMenu[] = {
+    {Cmd::TreeAddNewsletter, "Add Newsletter"},
+    {Cmd::TreeAddFolder, "Add Subfolder"},
+    {Cmd::TreeRenameFolder, "Rename"},
+    {Cmd::TreeDeleteFolder, "Delete"},
+    {Cmd::TreeHideFolder, "Hide"},
+    {Cmd::TreeImportPhotos, "Import Photos"},
+    {Cmd::TreeExportPhotos, "Export Photos"},
+};
+constexpr CMenuEntry kDocumentMenu[] = {
+    {Cmd::TreeOpenDocument, "Open"},
+    {Cmd::TreeRenameDocument, "Rename"},
+    {Cmd::TreeDeleteDocument, "Delete"},
+};
+
+// The picture types the import offers, one filter each.
+constexpr const char* kImportFilter =
+    "Jpmeg (*.JPG);;Bitmap(*.BMP);;GIF(*.Gif);;PNG Files(*.PNG);;Windows Metafile(*.EMF)";
+
+QString IconName(CLibraryNode::Kind kind)
+{
+    switch (kind) {
+    case CLibraryNode::Root: return QStringLiteral("tree-root");
+    case CLibraryNode::Folder: return QStringLiteral("tree-folder");
+    case CLibraryNode::Document: return QStringLiteral("tree-document");
+    }
+    return {};
+}
+
+QString DocumentFileName(const QString& name)
+{
+    return name + QStringLiteral(".wrn");
+}
+
+// Long copies show how far they are and may be cancelled; short ones never flash a window.
+class CCopyProgress
+{
+public:
+    CCopyProgress(const QString& label, QWidget* parent)
+        : m_dialog(label, QStringLiteral("Cancel"), 0, 0, parent)
+    {
+        m_dialog.setWindowTitle(CPrompt::DefaultTitle());
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+    }
+
+    LibraryFiles::CProgress Callback()
+    {
+        return [this](int done, int total) {
+            m_dialog.setMaximum(total);
+            m_dialog.setValue(done);
+            return !m_dialog.wasCanceled();
+        };
+    }
+
+private:
+    QProgressDialog m_dialog;
+};
+
+} // namespace
 
 CMyTreeView::CMyTreeView(QWidget* parent) : QTreeWidget(parent)
 {
@@ -12,26 +99,547 @@ CMyTreeView::CMyTreeView(QWidget* parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setRootIsDecorated(true);
     setIconSize(QSize(16, 16));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setToolTip(QStringLiteral("Right-click a folder to add, import, export or rename"));
+    connect(this, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { OnCurrentItemChanged(current); });
+}
+
+// ---- items ------------------------------------------------------------------------------
+
+CLibraryNode::Kind CMyTreeView::KindOf(const QTreeWidgetItem* item)
+{
+    return item ? static_cast<CLibraryNode::Kind>(item->data(0, kKindRole).toInt())
+                : CLibraryNode::Root;
+}
+
+QString CMyTreeView::PathOf(const QTreeWidgetItem* item)
+{
+    return item ? item->data(0, kPathRole).toString() : QString();
+}
+
+QTreeWidgetItem* CMyTreeView::AddItem(QTreeWidgetItem* parent, CLibraryNode::Kind kind,
+                                      const QString& path)
+{
+    auto* item = new QTreeWidgetItem(QStringList{LibraryScan::DisplayName(path, kind)});
+    item->setIcon(0, TendrelIcon(IconName(kind)));
+    item->setData(0, kKindRole, int(kind));
+    item->setData(0, kPathRole, path);
+    item->setToolTip(0, QDir::toNativeSeparators(path));
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    if (kind == CLibraryNode::Document)
+        flags |= Qt::ItemIsDragEnabled;
+    if (kind == CLibraryNode::Folder)
+        flags |= Qt::ItemIsDropEnabled;
+    item->setFlags(flags);
+    // New items go first: a level that is not sorted shows the newest on top.
+    if (parent)
+        parent->insertChild(0, item);
+    else
+        insertTopLevelItem(0, item);
+    return item;
+}
+
+void CMyTreeView::AddChildren(QTreeWidgetItem* parent, const CLibraryNode& node)
+{
+    // The scan gives each level in display order; adding in reverse keeps that order.
+    for (auto child = node.children.rbegin(); child != node.children.rend(); ++child)
+        AddChildren(AddItem(parent, child->kind, child->path), *child);
+}
+
+void CMyTreeView::SortChildren(QTreeWidgetItem* item)
+{
+    QList<QTreeWidgetItem*> children = item->takeChildren();
+    std::stable_sort(children.begin(), children.end(), [](auto* a, auto* b) {
+        return a->text(0).compare(b->text(0), Qt::CaseInsensitive) < 0;
+    });
+    item->addChildren(children);
+}
+
+QTreeWidgetItem* CMyTreeView::ItemOf(const QString& path) const
+{
+    for (QTreeWidgetItemIterator it(const_cast<CMyTreeView*>(this)); *it; ++it)
+        if (PathOf(*it) == path)
+            return *it;
+    return nullptr;
 }
 
 void CMyTreeView::LoadRoot(const QString& path)
 {
+    if (path.isEmpty())
+        return;
+    const CBusyCursor busy;
     m_rootPath = path;
+    m_renamedPath.clear();
+    m_dropTarget = nullptr;
+    const CLibraryNode library = LibraryScan::Scan(path);
+    const QSignalBlocker quiet(this);
     clear();
-    const QString label = QFileInfo(path).fileName().isEmpty() ? QDir::toNativeSeparators(path)
-                                                               : QFileInfo(path).fileName();
-    auto* root = new QTreeWidgetItem(this, QStringList{label});
-    root->setIcon(0, TendrelIcon(QStringLiteral("tree-root")));
-    root->setToolTip(0, QDir::toNativeSeparators(path));
+    QTreeWidgetItem* root = AddItem(nullptr, CLibraryNode::Root, path);
+    if (root->text(0).isEmpty())
+        root->setText(0, QDir::toNativeSeparators(path));
+    AddChildren(root, library);
+    root->setExpanded(true);
     setCurrentItem(root);
 }
 
-bool CMyTreeView::OnCommand(int)
+void CMyTreeView::SelectFolder(const QString& path)
 {
-    return false;
+    if (QTreeWidgetItem* item = ItemOf(path)) {
+        if (item == currentItem())
+            OnCurrentItemChanged(item);
+        else
+            setCurrentItem(item);
+    }
 }
 
-CCommandState CMyTreeView::UpdateCommand(int) const
+void CMyTreeView::OnCurrentItemChanged(QTreeWidgetItem* current)
 {
-    return {};
+    if (!current || KindOf(current) == CLibraryNode::Root)
+        return;
+    m_selectedPath = PathOf(current);
+    if (KindOf(current) != CLibraryNode::Folder)
+        return;
+    m_currentFolder = m_selectedPath;
+    emit folderSelected(m_currentFolder);
+}
+
+void CMyTreeView::AddDocument(const QString& path)
+{
+    QTreeWidgetItem* folder = ItemOf(QFileInfo(path).absolutePath());
+    if (!folder || KindOf(folder) == CLibraryNode::Document || ItemOf(path))
+        return;
+    AddItem(folder, CLibraryNode::Document, path);
+}
+
+// ---- commands -----------------------------------------------------------------------------
+
+bool CMyTreeView::OnCommand(int id)
+{
+    using namespace Cmd;
+    switch (id) {
+    case TreeRefreshSelection:
+        if (!m_currentFolder.isEmpty())
+            emit folderSelected(m_currentFolder);
+        return true;
+    case TreeAddFolder: AddFolder(); return true;
+    case TreeDeleteFolder: DeleteFolder(); return true;
+    case TreeHideFolder:
+        if (KindOf(currentItem()) == CLibraryNode::Folder)
+            delete currentItem();
+        return true;
+    case TreeRenameFolder:
+    case TreeRenameDocument: StartRename(); return true;
+    case TreeImportPhotos: ImportPhotos(); return true;
+    case TreeExportPhotos: ExportPhotos(); return true;
+    case TreeAddNewsletter: AddNewsletter(); return true;
+    case TreeOpenDocument:
+        if (KindOf(currentItem()) == CLibraryNode::Document)
+            emit documentOpenRequested(PathOf(currentItem()));
+        return true;
+    case TreeDeleteDocument: DeleteDocument(); return true;
+    default: return false;
+    }
+}
+
+CCommandState CMyTreeView::UpdateCommand(int id) const
+{
+    using namespace Cmd;
+    QTreeWidgetItem* item = currentItem();
+    const CLibraryNode::Kind kind = KindOf(item);
+    const bool folder = item && kind == CLibraryNode::Folder;
+    switch (id) {
+    case TreeRefreshSelection: return CCommandState::Enabled(true);
+    case TreeAddFolder: return CCommandState::Enabled(item && kind != CLibraryNode::Document);
+    case TreeRenameFolder: return CCommandState::Enabled(item && kind != CLibraryNode::Document);
+    case TreeDeleteFolder:
+    case TreeHideFolder:
+    case TreeImportPhotos:
+    case TreeExportPhotos:
+    case TreeAddNewsletter: return CCommandState::Enabled(folder);
+    case TreeOpenDocument:
+    case TreeRenameDocument:
+    case TreeDeleteDocument:
+        return CCommandState::Enabled(item && kind == CLibraryNode::Document);
+    default: return {};
+    }
+}
+
+QMenu* CMyTreeView::BuildContextMenu(QTreeWidgetItem* item)
+{
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("treeMenu"));
+    const auto add = [&](const auto& entries) {
+        for (const CMenuEntry& entry : entries) {
+            QAction* action = menu->addAction(QString::fromLatin1(entry.text));
+            action->setData(entry.id);
+            connect(action, &QAction::triggered, this, [this, id = entry.id] { OnCommand(id); });
+        }
+    };
+    switch (KindOf(item)) {
+    case CLibraryNode::Root: add(kRootMenu); break;
+    case CLibraryNode::Folder: add(kFolderMenu); break;
+    case CLibraryNode::Document: add(kDocumentMenu); break;
+    }
+    return menu;
+}
+
+void CMyTreeView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QTreeWidgetItem* item = itemAt(event->pos());
+    if (!item)
+        return;
+    setCurrentItem(item);
+    QMenu* menu = BuildContextMenu(item);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void CMyTreeView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        StartRename();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void CMyTreeView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A document opens on the page; folders open and close as usual.
+    QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    if (item && KindOf(item) == CLibraryNode::Document) {
+        setCurrentItem(item);
+        OnCommand(Cmd::TreeOpenDocument);
+        return;
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CMyTreeView::AddFolder()
+{
+    QTreeWidgetItem* parent = currentItem();
+    if (!parent || KindOf(parent) == CLibraryNode::Document)
+        return;
+    const QString path = LibraryFiles::NewFolderPath(PathOf(parent), ++m_newFolderCounter);
+    if (!QFileInfo(path).isDir()) {
+        Prompt().Warn(QStringLiteral("The folder %1 could not be created.")
+                          .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    QTreeWidgetItem* item = AddItem(parent, CLibraryNode::Folder, path);
+    SortChildren(parent);
+    parent->setExpanded(true);
+    scrollToItem(item);
+}
+
+void CMyTreeView::DeleteFolder()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (KindOf(item) != CLibraryNode::Folder)
+        return;
+    // Photos are not items of the tree, so the disk is asked too: a folder is only ever
+    // removed when it is empty.
+    const QDir folder(PathOf(item));
+    const bool hasEntries = folder.exists()
+        && !folder.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                           | QDir::System);
+    if (item->childCount() > 0 || hasEntries) {
+        Prompt().Warn(QStringLiteral("Please delete photos or child folders first"));
+        return;
+    }
+    if (folder.exists() && !QDir().rmdir(folder.path())) {
+        Prompt().Warn(QStringLiteral("The folder %1 could not be removed.")
+                          .arg(QDir::toNativeSeparators(folder.path())));
+        return;
+    }
+    delete item;
+}
+
+void CMyTreeView::DeleteDocument()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (KindOf(item) != CLibraryNode::Document)
+        return;
+    if (!LibraryFiles::Discard(PathOf(item))) {
+        Prompt().Warn(QStringLiteral("The document %1 could not be deleted.")
+                          .arg(QDir::toNativeSeparators(PathOf(item))));
+        return;
+    }
+    delete item;
+}
+
+void CMyTreeView::ImportPhotos()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (KindOf(item) != CLibraryNode::Folder)
+        return;
+    const QString folder = PathOf(item);
+    const QStringList files = Prompt().ChooseFilesToOpen(
+        QStringLiteral("Import Photos"), QString(), QString::fromLatin1(kImportFilter));
+    if (files.isEmpty())
+        return;
+    {
+        CCopyProgress progress(QStringLiteral("Importing photos..."), this);
+        LibraryFiles::ImportPhotos(files, folder, progress.Callback());
+    }
+    emit folderSelected(folder);
+}
+
+void CMyTreeView::ExportPhotos()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (KindOf(item) != CLibraryNode::Folder)
+        return;
+    const QString destination =
+        Prompt().ChooseFolder(QStringLiteral("Export Photos"), QString());
+    if (destination.isEmpty())
+        return;
+    const QString folder = PathOf(item);
+    CCopyProgress progress(QStringLiteral("Exporting photos..."), this);
+    if (!LibraryFiles::ExportFolder(folder, destination, nullptr, progress.Callback()))
+        Prompt().Warn(QStringLiteral("%1 already holds a folder named %2, or it could not be "
+                                     "made there. Nothing was exported.")
+                          .arg(QDir::toNativeSeparators(destination), item->text(0)));
+}
+
+void CMyTreeView::AddNewsletter()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (KindOf(item) != CLibraryNode::Folder)
+        return;
+    const QString section = QString::fromLatin1(SettingsKey::Setting);
+    const QString key = QString::fromLatin1(SettingsKey::DiagramIndex);
+    const int index = Settings().GetInt(section, key, 0) + 1;
+    Settings().WriteInt(section, key, index);
+    const QString path = LibraryFiles::CreateNewsletter(PathOf(item));
+    if (path.isEmpty()) {
+        Prompt().Warn(QStringLiteral("A newsletter could not be created in %1.")
+                          .arg(QDir::toNativeSeparators(PathOf(item))));
+        return;
+    }
+    QTreeWidgetItem* document = AddItem(item, CLibraryNode::Document, path);
+    document->setData(0, kNewsletterIndexRole, index);
+    item->setExpanded(true);
+    scrollToItem(document);
+}
+
+// ---- renaming -------------------------------------------------------------------------------
+
+void CMyTreeView::StartRename()
+{
+    QTreeWidgetItem* item = currentItem();
+    if (!item)
+        return;
+    m_renamedPath = PathOf(item);
+    editItem(item, 0);
+}
+
+void CMyTreeView::commitData(QWidget* editor)
+{
+    // The item is renamed here once its file or folder is; the view never renames alone.
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    const QString path = std::exchange(m_renamedPath, QString());
+    if (line && !path.isEmpty())
+        Rename(ItemOf(path), line->text());
+}
+
+void CMyTreeView::Rename(QTreeWidgetItem* item, const QString& text)
+{
+    if (!item || text.isEmpty() || text == item->text(0))
+        return;
+    const CLibraryNode::Kind kind = KindOf(item);
+    if (kind == CLibraryNode::Root) {
+        item->setText(0, text);   // only the label: the root stays where it is
+        return;
+    }
+    if (const QString problem = LibraryFiles::NameProblem(text); !problem.isEmpty()) {
+        Prompt().Warn(problem);
+        return;
+    }
+    const QFileInfo old(PathOf(item));
+    const QString name = kind == CLibraryNode::Document ? DocumentFileName(text) : text;
+    const QString newPath = old.dir().filePath(name);
+    if (!LibraryFiles::RenameEntry(old.filePath(), newPath)) {
+        Prompt().Warn(QStringLiteral("%1 could not be renamed to %2. Something of that name "
+                                     "may already be there.")
+                          .arg(item->text(0), text));
+        return;
+    }
+    item->setText(0, text);
+    if (kind == CLibraryNode::Document)
+        RenameDocument(item, newPath);
+    else
+        RenameFolder(item, newPath);
+}
+
+void CMyTreeView::RenameDocument(QTreeWidgetItem* item, const QString& newPath)
+{
+    const QString oldPath = PathOf(item);
+    item->setData(0, kPathRole, newPath);
+    item->setToolTip(0, QDir::toNativeSeparators(newPath));
+    FollowMove(oldPath, newPath);
+}
+
+void CMyTreeView::RenameFolder(QTreeWidgetItem* item, const QString& newPath)
+{
+    const QString oldPath = PathOf(item);
+    const std::function<void(QTreeWidgetItem*)> follow = [&](QTreeWidgetItem* below) {
+        const QString moved = newPath + PathOf(below).mid(oldPath.size());
+        below->setData(0, kPathRole, moved);
+        below->setToolTip(0, QDir::toNativeSeparators(moved));
+        for (int i = 0; i < below->childCount(); ++i)
+            follow(below->child(i));
+    };
+    follow(item);
+    FollowMove(oldPath, newPath);
+    if (item == currentItem())
+        OnCurrentItemChanged(item);
+}
+
+void CMyTreeView::FollowMove(const QString& oldPath, const QString& newPath)
+{
+    const auto moved = [&](const QString& path) {
+        if (path == oldPath)
+            return newPath;
+        if (path.startsWith(oldPath + QLatin1Char('/')))
+            return newPath + path.mid(oldPath.size());
+        return path;
+    };
+    m_currentFolder = m_currentFolder.isEmpty() ? m_currentFolder : moved(m_currentFolder);
+    m_selectedPath = m_selectedPath.isEmpty() ? m_selectedPath : moved(m_selectedPath);
+    if (!m_document || m_document->Path().isEmpty())
+        return;
+    const QString documentPath = moved(m_document->Path());
+    if (documentPath == m_document->Path())
+        return;
+    m_document->SetPath(documentPath);
+    m_document->SetTitle(QFileInfo(documentPath).fileName());
+}
+
+// ---- drag and drop ---------------------------------------------------------------------------
+
+QTreeWidgetItem* CMyTreeView::FolderAt(const QPoint& viewportPoint) const
+{
+    QTreeWidgetItem* item = itemAt(viewportPoint);
+    return KindOf(item) == CLibraryNode::Folder && item ? item : nullptr;
+}
+
+void CMyTreeView::HighlightDropTarget(QTreeWidgetItem* item)
+{
+    if (item == m_dropTarget)
+        return;
+    if (m_dropTarget)
+        m_dropTarget->setBackground(0, QBrush());
+    m_dropTarget = item;
+    if (m_dropTarget)
+        m_dropTarget->setBackground(0, palette().highlight().color().lighter(160));
+}
+
+bool CMyTreeView::MayReplace(const QString& target) const
+{
+    // A file of the same name in the target folder is only replaced when the user says so.
+    if (!QFileInfo::exists(target))
+        return true;
+    return Prompt().AskYesNo(QStringLiteral("%1 already holds a file named %2. Replace it?")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(target).path()),
+                                      QFileInfo(target).fileName()));
+}
+
+void CMyTreeView::startDrag(Qt::DropActions)
+{
+    QTreeWidgetItem* item = currentItem();
+    if (KindOf(item) != CLibraryNode::Document || !item)
+        return;
+    PhotoDrag::Document(this, PathOf(item), item->icon(0).pixmap(16, 16));
+    HighlightDropTarget(nullptr);
+}
+
+void CMyTreeView::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (event->source() && (!PhotoDrag::PathIn(data, PhotoDrag::kPhotoMime).isEmpty()
+                            || !PhotoDrag::PathIn(data, PhotoDrag::kDocumentMime).isEmpty()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CMyTreeView::dragMoveEvent(QDragMoveEvent* event)
+{
+    QTreeWidgetItem* folder = FolderAt(event->position().toPoint());
+    HighlightDropTarget(folder);
+    if (folder)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CMyTreeView::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    HighlightDropTarget(nullptr);
+    QTreeWidget::dragLeaveEvent(event);
+}
+
+void CMyTreeView::dropEvent(QDropEvent* event)
+{
+    HighlightDropTarget(nullptr);
+    const QPoint at = event->position().toPoint();
+    const QString photo = PhotoDrag::PathIn(event->mimeData(), PhotoDrag::kPhotoMime);
+    const QString document = PhotoDrag::PathIn(event->mimeData(), PhotoDrag::kDocumentMime);
+    bool moved = false;
+    if (event->source() && !photo.isEmpty())
+        moved = DropPhoto(photo, viewport()->mapToGlobal(at));
+    else if (event->source() && !document.isEmpty())
+        moved = DropDocument(ItemOf(document), FolderAt(at));
+    if (moved) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool CMyTreeView::DropPhoto(const QString& path, const QPoint& globalPoint)
+{
+    QTreeWidgetItem* folder = FolderAt(viewport()->mapFromGlobal(globalPoint));
+    if (!folder)
+        return false;
+    const QString target = QDir(PathOf(folder)).filePath(QFileInfo(path).fileName());
+    if (QFileInfo(target) == QFileInfo(path) || !MayReplace(target))
+        return false;
+    if (!LibraryFiles::MoveFile(path, target, true)) {
+        Prompt().Warn(QStringLiteral("%1 could not be moved to %2; it is still where it was.")
+                          .arg(QFileInfo(path).fileName(),
+                               QDir::toNativeSeparators(PathOf(folder))));
+        return false;
+    }
+    return true;
+}
+
+bool CMyTreeView::DropDocument(QTreeWidgetItem* document, QTreeWidgetItem* folder)
+{
+    if (!document || !folder || KindOf(document) != CLibraryNode::Document
+        || KindOf(folder) != CLibraryNode::Folder)
+        return false;
+    const QString path = PathOf(document);
+    const QString target = QDir(PathOf(folder)).filePath(DocumentFileName(document->text(0)));
+    if (QFileInfo(target) == QFileInfo(path) || !MayReplace(target))
+        return false;
+    if (!LibraryFiles::MoveFile(path, target, true)) {
+        Prompt().Warn(QStringLiteral("%1 could not be moved to %2; it is still where it was.")
+                          .arg(document->text(0), QDir::toNativeSeparators(PathOf(folder))));
+        return false;
+    }
+    if (QTreeWidgetItem* replaced = ItemOf(target))
+        delete replaced;
+    delete document;
+    AddItem(folder, CLibraryNode::Document, target);
+    FollowMove(path, target);
+    return true;
 }

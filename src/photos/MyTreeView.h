@@ -1,24 +1,106 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "photos/LibraryScan.h"
 
 #include <QTreeWidget>
 
-// The folder tree of the photo library, docked on the left of the main window.
+class CSnapfoldDoc;
+class QMenu;
+
+// The folder tree of the photo library, docked on the left of the main window: the
+// folders under the pictures root and the documents in them. Its selection is the folder
+// every center works on; its context menu makes, renames, hides and deletes folders,
+// imports and exports photos and adds, opens, renames and deletes documents.
 class CMyTreeView : public QTreeWidget, public CCommandTarget
 {
     Q_OBJECT
 
 public:
+    static constexpr int kKindRole = Qt::UserRole;
+    static constexpr int kPathRole = Qt::UserRole + 1;
+    // The newsletter counter's value when the document was added.
+    static constexpr int kNewsletterIndexRole = Qt::UserRole + 2;
+
     explicit CMyTreeView(QWidget* parent = nullptr);
+
+    // The open page follows renames and moves of its file.
+    void SetDocument(CSnapfoldDoc* document) { m_document = document; }
 
     // Shows the library under a new root folder.
     void LoadRoot(const QString& path);
     QString RootPath() const { return m_rootPath; }
+    // Selects the item of a path and hands it to the shown center.
+    void SelectFolder(const QString& path);
+    // The folder last selected, handed to the centers; empty before the first.
+    QString CurrentFolder() const { return m_currentFolder; }
+    // The item last selected, folder or document: where the camera saves.
+    QString SelectedPath() const { return m_selectedPath; }
+
+    QTreeWidgetItem* ItemOf(const QString& path) const;
+    static CLibraryNode::Kind KindOf(const QTreeWidgetItem* item);
+    static QString PathOf(const QTreeWidgetItem* item);
 
     bool OnCommand(int id) override;
     CCommandState UpdateCommand(int id) const override;
+    // The context menu of an item, built afresh (tests read it).
+    QMenu* BuildContextMenu(QTreeWidgetItem* item);
+
+    // A photo dragged from the Photo Center, dropped at a screen point: moved into the
+    // folder under it. False (nothing moved) anywhere else.
+    bool DropPhoto(const QString& path, const QPoint& globalPoint);
+    // A document dragged within the tree: moved into the folder item.
+    bool DropDocument(QTreeWidgetItem* document, QTreeWidgetItem* folder);
+    // A page was saved: its file joins the tree when its folder is listed.
+    void AddDocument(const QString& path);
+
+Q_SIGNALS:
+    // A folder was selected, asked for again (command 2779) or given new photos.
+    void folderSelected(const QString& path);
+    void documentOpenRequested(const QString& path);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void commitData(QWidget* editor) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, CLibraryNode::Kind kind,
+                             const QString& path);
+    void AddChildren(QTreeWidgetItem* parent, const CLibraryNode& node);
+    void SortChildren(QTreeWidgetItem* item);
+    void OnCurrentItemChanged(QTreeWidgetItem* current);
+
+    // Commands on the current item.
+    void AddFolder();
+    void DeleteFolder();
+    void ImportPhotos();
+    void ExportPhotos();
+    void AddNewsletter();
+    void DeleteDocument();
+    void StartRename();
+    void Rename(QTreeWidgetItem* item, const QString& text);
+    void RenameFolder(QTreeWidgetItem* item, const QString& newPath);
+    void RenameDocument(QTreeWidgetItem* item, const QString& newPath);
+    // Paths below a renamed or moved folder, and the open page, follow it.
+    void FollowMove(const QString& oldPath, const QString& newPath);
+
+    // Drag and drop.
+    QTreeWidgetItem* FolderAt(const QPoint& viewportPoint) const;
+    void HighlightDropTarget(QTreeWidgetItem* item);
+    bool MayReplace(const QString& target) const;
+
     QString m_rootPath;
+    QString m_currentFolder;
+    QString m_selectedPath;
+    int m_newFolderCounter = 0;
+    CSnapfoldDoc* m_document = nullptr;
+    QString m_renamedPath;
+    QTreeWidgetItem* m_dropTarget = nullptr;
 };

@@ -38,4 +38,7 @@ QString TypeText(const QString& fileName);
 // "%02d/%02d/%d  %02d:%02d": month, day, year, two blanks, hour, minute.
 QString DateText(const QDateTime& localTime);
 
+// True when two listings name the same files with the same sizes and times.
+bool SameListing(const std::vector<CPhotoFile>& a, const std::vector<CPhotoFile>& b);
+
 } // namespace PhotoFiles

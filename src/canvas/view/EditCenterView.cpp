@@ -3,8 +3,8 @@
 #include "canvas/view/InplaceEditor.h"
 #include "canvas/view/MyImageView.h"
 #include "frame/ActionRegistry.h"
+#include "photos/ListImageView.h"
 
-#include <QListWidget>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -14,13 +14,7 @@ CEditCenterView::CEditCenterView(QWidget* parent)
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("editSplitter"));
     m_canvas = new CMyImageView(m_splitter);
-    m_strip = new QListWidget(m_splitter);
-    m_strip->setObjectName(QStringLiteral("photoStrip"));
-    m_strip->setViewMode(QListView::IconMode);
-    m_strip->setFlow(QListView::LeftToRight);
-    m_strip->setWrapping(false);
-    m_strip->setIconSize(QSize(80, 64));
-    m_strip->setToolTip(QStringLiteral("Photos of the selected folder"));
+    m_strip = new CListImageView(m_splitter);
     m_splitter->addWidget(m_canvas);
     m_splitter->addWidget(m_strip);
     m_splitter->setStretchFactor(0, 1);
@@ -37,6 +31,7 @@ CEditCenterView::CEditCenterView(QWidget* parent)
     connect(m_canvas, &CMyImageView::infoTextChanged, this, &CCenterView::infoTextChanged);
     connect(m_canvas, &CMyImageView::textFontShown, this, &CCenterView::textFontShown);
     connect(m_canvas, &CMyImageView::zoomChanged, this, &CCenterView::zoomChanged);
+    connect(m_strip, &CListImageView::photoActivated, this, &CEditCenterView::EditPhoto);
 }
 
 void CEditCenterView::Attach(CSnapfoldDoc& document, CActionRegistry& actions)
@@ -57,6 +52,23 @@ CCommandState CEditCenterView::UpdateCommand(int id) const
 
 void CEditCenterView::OnCenterShown()
 {
+    m_canvas->setFocus();
+    if (!m_folder.isEmpty())
+        m_strip->ShowFolder(m_folder);
+}
+
+void CEditCenterView::ShowFolder(const QString& folder)
+{
+    m_folder = folder;
+    m_canvas->SetPhotoFolder(folder);
+    // Thumbnails for a hidden strip would only keep the cores busy.
+    if (isVisible())
+        m_strip->ShowFolder(folder);
+}
+
+void CEditCenterView::EditPhoto(const QString& path)
+{
+    m_canvas->EditPhoto(path);
     m_canvas->setFocus();
 }
 

@@ -2,8 +2,8 @@
 
 #include "frame/CenterView.h"
 
+class CListImageView;
 class CMyImageView;
-class QListWidget;
 class QSplitter;
 
 // The Edit Center: the page above, the strip of the selected folder's photos below.
@@ -15,7 +15,7 @@ public:
     explicit CEditCenterView(QWidget* parent = nullptr);
 
     CMyImageView* Canvas() const { return m_canvas; }
-    QListWidget* Strip() const { return m_strip; }
+    CListImageView* Strip() const { return m_strip; }
 
     void Attach(CSnapfoldDoc& document, CActionRegistry& actions) override;
     bool OnCommand(int id) override;
@@ -25,9 +25,14 @@ public:
     void ZoomFromSlider(int position) override;
     int DocumentObjectCount() const override;
     QString InfoText() const override;
+    // The page keeps the folder for pasted pictures and saving; the strip lists it once
+    // the center is shown.
+    void ShowFolder(const QString& folder) override;
+    void EditPhoto(const QString& path);
 
 private:
     QSplitter* m_splitter = nullptr;
     CMyImageView* m_canvas = nullptr;
-    QListWidget* m_strip = nullptr;
+    CListImageView* m_strip = nullptr;
+    QString m_folder;
 };

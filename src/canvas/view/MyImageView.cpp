@@ -9,6 +9,7 @@
 #include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/InplaceEditor.h"
+#include "photos/PhotoDrag.h"
 
 #include "platform/Prompt.h"
 
@@ -740,18 +741,43 @@ void CMyImageView::contextMenuEvent(QContextMenuEvent* event)
     menu->deleteLater();
 }
 
+namespace {
+
+// A document from the library's tree or a page file from the desktop: opened, not placed.
+QString DroppedDocument(const QMimeData* data)
+{
+    if (QString path = PhotoDrag::PathIn(data, PhotoDrag::kDocumentMime); !path.isEmpty())
+        return path;
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()
+        && urls.front().toLocalFile().endsWith(QStringLiteral(".wrn"), Qt::CaseInsensitive))
+        return urls.front().toLocalFile();
+    return {};
+}
+
+} // namespace
+
 void CMyImageView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
-        event->acceptProposedAction();
+    const QMimeData* data = event->mimeData();
+    if (data->hasUrls() || data->hasFormat(QString::fromLatin1(PhotoDrag::kDocumentMime))) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
 }
 
 void CMyImageView::dropEvent(QDropEvent* event)
 {
+    // The page never takes a file away from where it was dropped from.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (const QString document = DroppedDocument(event->mimeData()); !document.isEmpty()) {
+        OpenDocumentFile(document);
+        return;
+    }
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.front().isLocalFile())
         return;
-    event->acceptProposedAction();
     DropPhoto(urls.front().toLocalFile(), viewport()->mapToGlobal(event->position().toPoint()));
 }
 

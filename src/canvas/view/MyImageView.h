@@ -62,6 +62,8 @@ public:
     void EditPhoto(const QString& path);
     void DropPhoto(const QString& path, const QPoint& globalPoint);
 
+    // Opens a document from the library, asking first about unsaved changes.
+    bool OpenDocumentFile(const QString& path);
     // Reading and writing the page.
     bool LoadFromFile(const QString& path);
     bool SaveToFile(const QString& path);
@@ -156,6 +158,9 @@ private:
     // Documents.
     bool SaveDocument(bool askForName);
     void OpenDocument();
+    // The question about unsaved changes: false when the user cancelled (or the save did).
+    bool MaySetPageAside();
+    bool ReadDocument(const QString& path);
     void NewDocument();
     QString SaveFolder() const;
 

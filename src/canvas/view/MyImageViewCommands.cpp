@@ -3,6 +3,7 @@
 // the in-place text editor and reading and writing documents.
 #include "canvas/view/MyImageView.h"
 
+
 #include "app/CommandCatalog.h"
 #include "app/CommandIds.h"
 #include "app/ProgramState.h"
@@ -24,6 +25,7 @@
 #include "canvas/view/StarPointsDlg.h"
 #include "canvas/view/TextArtDlg.h"
 #include "canvas/view/TextDlg.h"
+#include "controls/BusyCursor.h"
 #include "platform/Clock.h"
 #include "platform/ImageFiles.h"
 #include "platform/ModalRunner.h"
@@ -66,16 +68,6 @@ double ZoomOfSlider(int position)
         return 1.0 + (position - 100) / 100.0 * (kMaxZoom - 1.0);
     return 0.125 + position / 100.0 * (1.0 - 0.125);
 }
-
-// Reading or writing a page of large photos takes a while: say so with the cursor.
-class CBusyCursor
-{
-public:
-    CBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CBusyCursor() { QApplication::restoreOverrideCursor(); }
-    CBusyCursor(const CBusyCursor&) = delete;
-    CBusyCursor& operator=(const CBusyCursor&) = delete;
-};
 
 // "pastedbitmap_N.bmp" in the folder, the first N from `index` on that names no file.
 QString FreePastedBitmapPath(const QString& folder, int& index)
@@ -708,32 +700,46 @@ bool CMyImageView::SaveDocument(bool askForName)
     m_document->SetPath(path);
     m_document->SetTitle(QFileInfo(path).fileName());
     m_document->SetModified(false);
+    m_document->NotifySaved(path);
     return true;
+}
+
+bool CMyImageView::MaySetPageAside()
+{
+    if (!m_document || !m_document->IsModified())
+        return true;
+    const auto answer = Prompt().AskYesNoCancel(
+        QStringLiteral("Save changes to %1 ?").arg(m_document->Title()));
+    if (answer == CPrompt::Answer::Cancel)
+        return false;
+    return answer == CPrompt::Answer::No || SaveDocument(false);
 }
 
 void CMyImageView::OpenDocument()
 {
-    if (!m_document)
+    if (!m_document || !MaySetPageAside())
         return;
-    if (m_document->IsModified()) {
-        const auto answer = Prompt().AskYesNoCancel(
-            QStringLiteral("Save changes to %1 ?").arg(m_document->Title()));
-        if (answer == CPrompt::Answer::Cancel)
-            return;
-        if (answer == CPrompt::Answer::Yes && !SaveDocument(false))
-            return;
-    }
     const QString path = Prompt().ChooseFileToOpen(QStringLiteral("Open"), SaveFolder(),
                                                    QString::fromLatin1(kDocumentFilter));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        ReadDocument(path);
+}
+
+bool CMyImageView::OpenDocumentFile(const QString& path)
+{
+    return m_document && MaySetPageAside() && ReadDocument(path);
+}
+
+bool CMyImageView::ReadDocument(const QString& path)
+{
     if (!LoadFromFile(path)) {
         Prompt().Error(QStringLiteral("The page %1 could not be opened.").arg(path));
-        return;
+        return false;
     }
     m_document->SetPath(path);
     m_document->SetTitle(QFileInfo(path).fileName());
     m_document->SetModified(false);
+    return true;
 }
 
 void CMyImageView::NewDocument()

@@ -1,0 +1,29 @@
+#include "photos/ListImageView.h"
+
+CListImageView::CListImageView(QWidget* parent)
+    : CThumbnailListWidget(DragTarget::Page, parent)
+{
+    setObjectName(QStringLiteral("photoStrip"));
+    setFlow(QListView::LeftToRight);
+    setWrapping(false);
+    setIconSize(kItemSize);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setToolTip(QStringLiteral("Double-click a photo or drag it onto the page"));
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { emit photoActivated(PathOf(item)); });
+}
+
+void CListImageView::ShowFolder(const QString& folder)
+{
+    // The folder shown is listed again only when its photos changed meanwhile (a paste,
+    // a move or a picture saved over): the strip keeps its place otherwise.
+    std::vector<PhotoFiles::CPhotoFile> files =
+        PhotoFiles::ListFolder(folder, QString::fromLatin1(PhotoFiles::kStripExtensions));
+    if (folder == m_folder && PhotoFiles::SameListing(files, m_files))
+        return;
+    m_folder = folder;
+    m_files = std::move(files);
+    // Thumbnails are made at the Photo Center's size, so both share the cache, and shown
+    // at the strip's smaller item size.
+    List(m_files, kThumbnailSize);
+}

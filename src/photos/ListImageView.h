@@ -1,0 +1,28 @@
+#pragma once
+
+#include "photos/ThumbnailListWidget.h"
+
+// The strip of thumbnails below the page (and below the camera): a row of the selected
+// folder's photos to double-click or drag onto the page.
+class CListImageView : public CThumbnailListWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr QSize kItemSize{80, 64};
+    static constexpr QSize kThumbnailSize{100, 80};
+
+    explicit CListImageView(QWidget* parent = nullptr);
+
+    // Lists a folder unless it already shows it as it is.
+    void ShowFolder(const QString& folder);
+    QString FolderShown() const { return m_folder; }
+
+Q_SIGNALS:
+    // Double-clicked: the photo goes onto the page.
+    void photoActivated(const QString& path);
+
+private:
+    QString m_folder;
+    std::vector<PhotoFiles::CPhotoFile> m_files;
+};

@@ -1,0 +1,284 @@
+#include "photos/SearchView.h"
+
+#include "app/CommandIds.h"
+#include "photos/LibraryFiles.h"
+#include "photos/PhotoReportWidget.h"
+#include "photos/PhotoZoom.h"
+#include "photos/ThumbnailListWidget.h"
+#include "photos/Thumbnails.h"
+#include "platform/Prompt.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kIconPage = 0;
+constexpr int kReportPage = 1;
+
+} // namespace
+
+CSearchView::CSearchView(QWidget* parent) : CCenterView(parent)
+{
+    setObjectName(QStringLiteral("photoCenter"));
+    m_stack = new QStackedWidget(this);
+    m_icons = new CThumbnailListWidget(CThumbnailListWidget::DragTarget::Folder, m_stack);
+    m_icons->setObjectName(QStringLiteral("photoIcons"));
+    m_icons->setIconSize(Thumbnails::CellForZoom(m_zoom));
+    m_icons->setSpacing(6);
+    m_icons->setWordWrap(true);
+    m_report = new CPhotoReportWidget(m_stack);
+    m_stack->addWidget(m_icons);
+    m_stack->addWidget(m_report);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_stack);
+    setFocusProxy(m_icons);
+
+    for (QAbstractItemView* list : {static_cast<QAbstractItemView*>(m_icons),
+                                    static_cast<QAbstractItemView*>(m_report)}) {
+        list->installEventFilter(this);
+        connect(list, &QAbstractItemView::doubleClicked, this,
+                [this] { OnCommand(Cmd::EditPhoto); });
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &CCenterView::commandStateChanged);
+    }
+    connect(m_icons, &CThumbnailListWidget::renameCommitted, this, &CSearchView::Rename);
+    connect(m_report, &CPhotoReportWidget::renameCommitted, this, &CSearchView::Rename);
+    connect(m_icons, &CThumbnailListWidget::photoMovedAway, this, &CSearchView::ForgetFile);
+    connect(m_report, &CPhotoReportWidget::photoMovedAway, this, &CSearchView::ForgetFile);
+    connect(m_icons, &CThumbnailListWidget::loadProgress, this, &CSearchView::ShowProgress);
+}
+
+void CSearchView::ShowFolder(const QString& folder)
+{
+    std::vector<PhotoFiles::CPhotoFile> files =
+        PhotoFiles::ListFolder(folder, QString::fromLatin1(PhotoFiles::kListExtensions));
+    if (folder == m_folder && PhotoFiles::SameListing(files, m_files))
+        return;
+    m_folder = folder;
+    m_files = std::move(files);
+    BuildItems();
+}
+
+void CSearchView::ListFolder()
+{
+    m_files = PhotoFiles::ListFolder(m_folder, QString::fromLatin1(PhotoFiles::kListExtensions));
+    BuildItems();
+}
+
+void CSearchView::BuildItems()
+{
+    if (m_reportMode) {
+        m_icons->Clear();
+        m_report->Fill(m_files);
+    } else {
+        m_report->clear();
+        m_icons->List(m_files, Thumbnails::CellForZoom(m_zoom));
+    }
+    emit commandStateChanged();
+}
+
+void CSearchView::ShowProgress(int done, int total)
+{
+    // Long listings say how far they are; a finished one leaves the line empty.
+    m_infoText = done < total ? QStringLiteral("Reading photos: %1 of %2").arg(done).arg(total)
+                              : QString();
+    emit infoTextChanged(m_infoText);
+}
+
+void CSearchView::SetReportMode(bool report)
+{
+    if (report == m_reportMode)
+        return;
+    m_reportMode = report;
+    m_stack->setCurrentIndex(report ? kReportPage : kIconPage);
+    setFocusProxy(report ? static_cast<QWidget*>(m_report) : m_icons);
+    ListFolder();
+}
+
+void CSearchView::SetZoom(double zoom)
+{
+    m_zoom = zoom;
+    m_icons->setIconSize(Thumbnails::CellForZoom(m_zoom));
+    ListFolder();
+}
+
+void CSearchView::ZoomFromSlider(int position)
+{
+    SetZoom(PhotoZoom::FromSlider(position));
+}
+
+QStringList CSearchView::SelectedPaths() const
+{
+    return m_reportMode ? m_report->SelectedPaths() : m_icons->SelectedPaths();
+}
+
+QString CSearchView::FocusedPath() const
+{
+    return m_reportMode ? CPhotoReportWidget::PathOf(m_report->currentItem())
+                        : CThumbnailListWidget::PathOf(m_icons->currentItem());
+}
+
+bool CSearchView::OnCommand(int id)
+{
+    using namespace Cmd;
+    switch (id) {
+    case IconMode: SetReportMode(false); return true;
+    case ReportMode: SetReportMode(true); return true;
+    case EditPhoto:
+        if (const QString path = FocusedPath(); !path.isEmpty())
+            emit photoEditRequested(path);
+        return true;
+    case MoveFile: FillClipboard(ClipboardMode::Move); return true;
+    case CopyFile: FillClipboard(ClipboardMode::Copy); return true;
+    case PasteFile: PasteFiles(); return true;
+    case DeleteFile: DeleteSelected(); return true;
+    case RenameFile: StartRename(); return true;
+    case ListZoomIn:
+    case ListZoomOut:
+    case ListActualSize:
+        if (m_reportMode)
+            return true;   // the table has no thumbnails to zoom
+        SetZoom(id == ListZoomIn    ? PhotoZoom::In(m_zoom)
+                : id == ListZoomOut ? PhotoZoom::Out(m_zoom)
+                                    : 1.0);
+        return true;
+    default: return false;
+    }
+}
+
+CCommandState CSearchView::UpdateCommand(int id) const
+{
+    using namespace Cmd;
+    const bool hasSelection = !SelectedPaths().isEmpty();
+    switch (id) {
+    case IconMode: return CCommandState::Enabled(m_reportMode);
+    case ReportMode: return CCommandState::Enabled(!m_reportMode);
+    case EditPhoto:
+    case MoveFile:
+    case CopyFile:
+    case DeleteFile: return CCommandState::Enabled(hasSelection);
+    case RenameFile: return CCommandState::Enabled(!FocusedPath().isEmpty());
+    case PasteFile:
+        return CCommandState::Enabled(!m_clipboard.isEmpty()
+                                      && m_clipboardMode != ClipboardMode::None);
+    case ListZoomIn:
+    case ListZoomOut:
+    case ListActualSize: return CCommandState::Enabled(true);
+    default: return {};
+    }
+}
+
+void CSearchView::FillClipboard(ClipboardMode mode)
+{
+    const QStringList selected = SelectedPaths();
+    if (selected.isEmpty())
+        return;
+    m_clipboard = selected;
+    m_clipboardMode = mode;
+    emit commandStateChanged();
+}
+
+void CSearchView::PasteFiles()
+{
+    if (m_clipboard.isEmpty() || m_clipboardMode == ClipboardMode::None || m_folder.isEmpty())
+        return;
+    const LibraryFiles::CPasteResult result = LibraryFiles::PasteFiles(
+        m_clipboard, m_folder, m_clipboardMode == ClipboardMode::Move);
+    ListFolder();
+    if (result.failed > 0)
+        Prompt().Warn(QStringLiteral("%1 of the photos could not be pasted into %2; "
+                                     "they were left where they were.")
+                          .arg(result.failed)
+                          .arg(QDir::toNativeSeparators(m_folder)));
+}
+
+void CSearchView::DeleteSelected()
+{
+    for (const QString& path : SelectedPaths()) {
+        ForgetFile(path);
+        LibraryFiles::Discard(path);
+    }
+}
+
+void CSearchView::ForgetFile(const QString& path)
+{
+    std::erase_if(m_files, [&](const PhotoFiles::CPhotoFile& file) { return file.path == path; });
+    delete m_icons->ItemOf(path);
+    for (int row = 0; row < m_report->topLevelItemCount(); ++row)
+        if (CPhotoReportWidget::PathOf(m_report->topLevelItem(row)) == path)
+            delete m_report->takeTopLevelItem(row--);
+    emit commandStateChanged();
+}
+
+void CSearchView::StartRename()
+{
+    if (m_reportMode)
+        m_report->EditName(m_report->currentItem());
+    else
+        m_icons->EditName(m_icons->currentItem());
+}
+
+void CSearchView::Rename(const QString& path, const QString& newName)
+{
+    if (newName.isEmpty() || newName == QFileInfo(path).fileName())
+        return;
+    if (const QString problem = LibraryFiles::NameProblem(newName); !problem.isEmpty()) {
+        Prompt().Warn(problem);
+        return;
+    }
+    const QString target = QDir(m_folder).filePath(newName);
+    if (!LibraryFiles::RenameEntry(path, target)) {
+        Prompt().Warn(QStringLiteral("%1 could not be renamed to %2. A file of that name may "
+                                     "already be in the folder.")
+                          .arg(QFileInfo(path).fileName(), newName));
+        return;
+    }
+    // The typed name is taken as it stands: no extension is added.
+    for (PhotoFiles::CPhotoFile& file : m_files)
+        if (file.path == path) {
+            file.path = target;
+            file.name = newName;
+        }
+    if (QListWidgetItem* item = m_icons->ItemOf(path)) {
+        item->setText(newName);
+        item->setData(CThumbnailListWidget::kPathRole, target);
+    }
+    for (int row = 0; row < m_report->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_report->topLevelItem(row);
+        if (CPhotoReportWidget::PathOf(item) == path) {
+            item->setText(CPhotoReportWidget::kNameColumn, newName);
+            item->setData(0, CPhotoReportWidget::kPathRole, target);
+        }
+    }
+}
+
+bool CSearchView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return CCenterView::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    int command = 0;
+    if (key->modifiers() == Qt::ControlModifier) {
+        switch (key->key()) {
+        case Qt::Key_E: command = Cmd::EditPhoto; break;
+        case Qt::Key_X: command = Cmd::MoveFile; break;
+        case Qt::Key_C: command = Cmd::CopyFile; break;
+        case Qt::Key_V: command = Cmd::PasteFile; break;
+        default: break;
+        }
+    } else if (key->modifiers() == Qt::NoModifier) {
+        if (key->key() == Qt::Key_Delete)
+            command = Cmd::DeleteFile;
+        else if (key->key() == Qt::Key_F2)
+            command = Cmd::RenameFile;
+    }
+    if (command == 0)
+        return CCenterView::eventFilter(watched, event);
+    if (UpdateCommand(command).enabled)
+        OnCommand(command);
+    return true;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "frame/CenterView.h"
+#include "photos/PhotoFiles.h"
+
+#include <QStringList>
+#include <vector>
+
+class CThumbnailListWidget;
+class QStackedWidget;
+class CPhotoReportWidget;
+class QTreeWidgetItem;
+
+// The Photo Center: the selected folder's photos as thumbnails or as a table of file
+// details, to copy, move, paste, delete, rename, drag into another folder or place on
+// the page.
+class CSearchView : public CCenterView
+{
+    Q_OBJECT
+
+public:
+    enum class ClipboardMode { None = -1, Copy = 0, Move = 1 };
+
+    explicit CSearchView(QWidget* parent = nullptr);
+
+    bool OnCommand(int id) override;
+    CCommandState UpdateCommand(int id) const override;
+    std::optional<double> ZoomFactor() const override { return m_zoom; }
+    void ZoomFromSlider(int position) override;
+    QString InfoText() const override { return m_infoText; }
+    void ShowFolder(const QString& folder) override;
+
+    QString FolderShown() const { return m_folder; }
+    bool IsReportMode() const { return m_reportMode; }
+    const std::vector<PhotoFiles::CPhotoFile>& Files() const { return m_files; }
+    const QStringList& FileClipboard() const { return m_clipboard; }
+    ClipboardMode ClipboardState() const { return m_clipboardMode; }
+    CThumbnailListWidget* IconList() const { return m_icons; }
+    CPhotoReportWidget* ReportList() const { return m_report; }
+    // Selected files in list order, and the one with the focus.
+    QStringList SelectedPaths() const;
+    QString FocusedPath() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ListFolder();
+    void BuildItems();
+    void FillReport();
+    void SetReportMode(bool report);
+    void SetZoom(double zoom);
+    void FillClipboard(ClipboardMode mode);
+    void PasteFiles();
+    void DeleteSelected();
+    void StartRename();
+    void Rename(const QString& path, const QString& newName);
+    void ForgetFile(const QString& path);
+    void ShowProgress(int done, int total);
+
+    QStackedWidget* m_stack = nullptr;
+    CThumbnailListWidget* m_icons = nullptr;
+    CPhotoReportWidget* m_report = nullptr;
+    QString m_folder;
+    std::vector<PhotoFiles::CPhotoFile> m_files;
+    QStringList m_clipboard;
+    ClipboardMode m_clipboardMode = ClipboardMode::None;
+    bool m_reportMode = false;
+    double m_zoom = 1.0;
+    QString m_infoText;
+};

@@ -1,0 +1,132 @@
+#include "photos/ThumbnailListWidget.h"
+
+#include "photos/PhotoDrag.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+// Holds each item's place until its thumbnail arrives, so the grid does not jump.
+QIcon BlankIcon(const QSize& cell)
+{
+    QPixmap blank(cell);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
+} // namespace
+
+CThumbnailListWidget::CThumbnailListWidget(DragTarget dragTarget, QWidget* parent)
+    : QListWidget(parent), m_dragTarget(dragTarget)
+{
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setTextElideMode(Qt::ElideMiddle);
+    connect(&m_loader, &CThumbnailLoader::thumbnailReady, this, &CThumbnailListWidget::OnThumbnail);
+    connect(&m_loader, &CThumbnailLoader::progress, this, &CThumbnailListWidget::loadProgress);
+    connect(&m_loader, &CThumbnailLoader::finished, this, &CThumbnailListWidget::loadFinished);
+}
+
+void CThumbnailListWidget::List(const std::vector<PhotoFiles::CPhotoFile>& files,
+                                const QSize& cell)
+{
+    Clear();
+    setUpdatesEnabled(false);
+    const QIcon blank = BlankIcon(iconSize());
+    QStringList paths;
+    paths.reserve(int(files.size()));
+    m_loading.reserve(files.size());
+    for (const PhotoFiles::CPhotoFile& file : files) {
+        auto* item = new QListWidgetItem(blank, file.name, this);
+        item->setData(kPathRole, file.path);
+        item->setToolTip(file.name);
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+        m_loading.emplace_back(indexFromItem(item));
+        paths.append(file.path);
+    }
+    setUpdatesEnabled(true);
+    m_loader.Start(paths, cell);
+}
+
+void CThumbnailListWidget::Clear()
+{
+    m_loader.Cancel();
+    m_loading.clear();
+    clear();
+}
+
+void CThumbnailListWidget::OnThumbnail(int index, const QImage& thumbnail)
+{
+    if (index < 0 || size_t(index) >= m_loading.size() || !m_loading[size_t(index)].isValid())
+        return;
+    QListWidgetItem* item = itemFromIndex(m_loading[size_t(index)]);
+    if (!item)
+        return;
+    if (thumbnail.isNull()) {
+        delete item;   // not a picture this program can read
+        return;
+    }
+    item->setIcon(QIcon(QPixmap::fromImage(thumbnail)));
+}
+
+QString CThumbnailListWidget::PathOf(const QListWidgetItem* item)
+{
+    return item ? item->data(kPathRole).toString() : QString();
+}
+
+QListWidgetItem* CThumbnailListWidget::ItemOf(const QString& path) const
+{
+    for (int row = 0; row < count(); ++row)
+        if (PathOf(item(row)) == path)
+            return item(row);
+    return nullptr;
+}
+
+QStringList CThumbnailListWidget::SelectedPaths() const
+{
+    // In list order, whatever order the user picked them in.
+    QStringList paths;
+    for (int row = 0; row < count(); ++row)
+        if (item(row)->isSelected())
+            paths.append(PathOf(item(row)));
+    return paths;
+}
+
+void CThumbnailListWidget::EditName(QListWidgetItem* listItem)
+{
+    if (!listItem)
+        return;
+    m_editedPath = PathOf(listItem);
+    editItem(listItem);
+}
+
+void CThumbnailListWidget::commitData(QWidget* editor)
+{
+    // The view renames the file and then the item; the item is never renamed alone.
+    if (auto* line = qobject_cast<QLineEdit*>(editor); line && !m_editedPath.isEmpty())
+        emit renameCommitted(std::exchange(m_editedPath, QString()), line->text());
+}
+
+void CThumbnailListWidget::startDrag(Qt::DropActions)
+{
+    // Only the photo under the mouse travels, whatever else is selected.
+    QListWidgetItem* dragged = currentItem();
+    if (!dragged)
+        return;
+    const QString path = PathOf(dragged);
+    const QPixmap pixmap = dragged->icon().pixmap(iconSize());
+    if (m_dragTarget == DragTarget::Page) {
+        PhotoDrag::ToPage(this, path, pixmap);
+        return;
+    }
+    if (PhotoDrag::ToFolder(this, path, pixmap))
+        emit photoMovedAway(path);
+}

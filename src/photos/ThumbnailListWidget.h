@@ -1,0 +1,58 @@
+#pragma once
+
+#include "photos/PhotoFiles.h"
+#include "photos/Thumbnails.h"
+
+#include <QListWidget>
+#include <QPersistentModelIndex>
+#include <vector>
+
+// A list of a folder's photos as thumbnails. Items appear at once with their names; each
+// thumbnail follows as it is decoded, and a file that turns out not to be a picture
+// loses its item.
+class CThumbnailListWidget : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    // Where a dragged photo goes: into a folder of the tree (a move) or onto the page.
+    enum class DragTarget { Folder, Page };
+    static constexpr int kPathRole = Qt::UserRole;
+
+    CThumbnailListWidget(DragTarget dragTarget, QWidget* parent = nullptr);
+
+    // Lists the files with thumbnails fitted into `cell`; the icons are shown at the
+    // list's icon size.
+    void List(const std::vector<PhotoFiles::CPhotoFile>& files, const QSize& cell);
+    void Clear();
+
+    static QString PathOf(const QListWidgetItem* item);
+    QListWidgetItem* ItemOf(const QString& path) const;
+    QStringList SelectedPaths() const;
+
+    bool IsLoading() const { return m_loader.IsRunning(); }
+    // Waits for the last thumbnail of the present listing (tests).
+    void WaitForThumbnails() { m_loader.WaitForFinished(); }
+
+    // Starts editing an item's name; the outcome comes back through renameCommitted.
+    void EditName(QListWidgetItem* item);
+
+Q_SIGNALS:
+    void loadProgress(int done, int total);
+    void loadFinished();
+    // A drag towards the tree moved this photo away.
+    void photoMovedAway(const QString& path);
+    void renameCommitted(const QString& path, const QString& newName);
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void commitData(QWidget* editor) override;
+
+private:
+    void OnThumbnail(int index, const QImage& thumbnail);
+
+    DragTarget m_dragTarget;
+    CThumbnailLoader m_loader;
+    std::vector<QPersistentModelIndex> m_loading;   // by the loader's index
+    QString m_editedPath;
+};
