@@ -33,3 +33,14 @@ QString CScriptedPrompt::ChooseFolder(const QString& title, const QString&)
     m_folders.pop_front();
     return folder;
 }
+
+QStringList CScriptedPrompt::ChooseFilesToOpen(const QString& title, const QString&,
+                                               const QString& filter)
+{
+    m_fileDialogs.append(title + QLatin1Char('|') + filter);
+    if (m_files.empty())
+        return {};
+    const QStringList files = m_files.front();
+    m_files.pop_front();
+    return files;
+}

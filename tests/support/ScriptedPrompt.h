@@ -19,17 +19,24 @@ public:
 
     void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
     void QueueFolder(const QString& folder) { m_folders.push_back(folder); }
+    void QueueFiles(const QStringList& files) { m_files.push_back(files); }
 
     const QList<Shown>& Messages() const { return m_messages; }
     QStringList Texts() const;
     QStringList FolderTitles() const { return m_folderTitles; }
+    // Title and filter of each multiple-file dialog.
+    QStringList FileDialogs() const { return m_fileDialogs; }
 
     Answer Show(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
     QString ChooseFolder(const QString& title, const QString& startFolder) override;
+    QStringList ChooseFilesToOpen(const QString& title, const QString& folder,
+                                  const QString& filter) override;
 
 private:
     QList<Shown> m_messages;
     std::deque<Answer> m_answers;
     std::deque<QString> m_folders;
     QStringList m_folderTitles;
+    std::deque<QStringList> m_files;
+    QStringList m_fileDialogs;
 };

@@ -1,0 +1,133 @@
+#include "LibraryTestKit.h"
+
+#include "app/CommandIds.h"
+#include "app/ProgramState.h"
+#include "app/SnapfoldDoc.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/view/EditCenterView.h"
+#include "canvas/view/MyImageView.h"
+#include "frame/MainFrame.h"
+#include "frame/MyTabView.h"
+#include "photos/ListImageView.h"
+#include "photos/MyTreeView.h"
+#include "photos/SearchView.h"
+#include "photos/ThumbnailListWidget.h"
+
+#include <deque>
+
+namespace {
+
+// Also answers the page's save dialog.
+class CSavingPrompt : public CScriptedPrompt
+{
+public:
+    std::deque<QString> saveAs;
+    QString ChooseFileToSave(const QString&, const QString&, const QString&) override
+    {
+        if (saveAs.empty())
+            return {};
+        QString path = saveAs.front();
+        saveAs.pop_front();
+        return path;
+    }
+};
+
+// The real main window over a small library.
+class LibraryFrameTest : public LibraryTest
+{
+protected:
+    LibraryFrameTest()
+    {
+        auto prompt = std::make_unique<CSavingPrompt>();
+        m_prompt = prompt.get();
+        m_homePrompt = InstallPrompt(std::move(prompt));
+        WritePhoto(QStringLiteral("AAA/class.png"));
+        WritePhoto(QStringLiteral("Mia/mia.png"), Qt::blue, QSize(120, 90));
+        m_frame = std::make_unique<CMainFrame>(m_document);
+        m_frame->resize(1200, 800);
+        m_frame->show();
+        m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
+    }
+    ~LibraryFrameTest() override
+    {
+        m_document.SetModified(false);
+        m_frame.reset();
+        InstallPrompt(std::move(m_homePrompt));
+    }
+
+    CMyTreeView& Tree() const { return *m_frame->Tree(); }
+    CSearchView& PhotoCenter() const
+    {
+        return *qobject_cast<CSearchView*>(m_frame->Container()->View(Center::PhotoCenter));
+    }
+    CEditCenterView& Edit() const
+    {
+        return *qobject_cast<CEditCenterView*>(m_frame->Container()->View(Center::EditCenter));
+    }
+    void Select(const QString& name) { Tree().setCurrentItem(ItemNamed(Tree(), name)); }
+
+    CSnapfoldDoc m_document;
+    CSavingPrompt* m_prompt = nullptr;
+    std::unique_ptr<CPrompt> m_homePrompt;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+TEST_F(LibraryFrameTest, TheTreeSelectionFollowsTheCenterShown)
+{
+    m_frame->Dispatch(Cmd::ViewPhotoCenter);
+    Select(QStringLiteral("Mia"));
+    EXPECT_EQ(PhotoCenter().FolderShown(), At(QStringLiteral("Mia")));
+    // The hidden strip waits until its center is shown, the page knows the folder at once.
+    EXPECT_EQ(Edit().Strip()->count(), 0);
+    m_frame->Dispatch(Cmd::ViewEditCenter);
+    EXPECT_EQ(Edit().Strip()->FolderShown(), At(QStringLiteral("Mia")));
+    Edit().Strip()->WaitForThumbnails();
+    EXPECT_EQ(Edit().Strip()->count(), 1);
+
+    // Photos that arrived meanwhile show when the Photo Center comes back.
+    WritePhoto(QStringLiteral("Mia/later.png"));
+    m_frame->Dispatch(Cmd::ViewPhotoCenter);
+    EXPECT_EQ(PhotoCenter().Files().size(), 2u);
+}
+
+TEST_F(LibraryFrameTest, EditPlacesThePhotoOnThePageInTheEditCenter)
+{
+    m_frame->Dispatch(Cmd::ViewPhotoCenter);
+    Select(QStringLiteral("Mia"));
+    PhotoCenter().IconList()->WaitForThumbnails();
+    PhotoCenter().IconList()->setCurrentRow(0);
+    m_frame->Dispatch(Cmd::EditPhoto);
+    EXPECT_EQ(m_frame->Container()->CurrentCenter(), Center::EditCenter);
+    ASSERT_EQ(Edit().Canvas()->Model().Objects().size(), 1u);
+    EXPECT_EQ(Edit().Canvas()->Model().Objects()[0]->m_rect.Width(), 120);
+}
+
+TEST_F(LibraryFrameTest, OpeningADocumentAsksAboutTheChangedPageAndSavingListsIt)
+{
+    WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
+    m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
+    CMyImageView& canvas = *Edit().Canvas();
+    canvas.Model().Objects().push_back(std::make_unique<CDrawObject>(
+        CPageRect{10, 10, 100, 100}, 2, 1, 0, Rgb(0, 0, 0), Rgb(9, 9, 9)));
+    m_document.SetModified(true);
+
+    Select(QStringLiteral("Empty"));
+    m_prompt->QueueAnswer(CPrompt::Answer::Cancel);
+    Tree().OnCommand(Cmd::TreeOpenDocument);
+    EXPECT_EQ(m_prompt->Texts().last(), QStringLiteral("Save changes to Untitled ?"));
+    EXPECT_EQ(canvas.Model().Objects().size(), 1u);
+
+    // Saved first into the selected child folder, which then lists the page.
+    Select(QStringLiteral("Mia"));
+    Select(QStringLiteral("Empty"));
+    m_prompt->QueueAnswer(CPrompt::Answer::Yes);
+    m_prompt->saveAs.push_back(At(QStringLiteral("Mia/Shapes")));
+    Tree().OnCommand(Cmd::TreeOpenDocument);
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Mia/Shapes.wrn"))).isFile());
+    EXPECT_EQ(ChildTexts(ItemNamed(Tree(), QStringLiteral("Mia"))), QStringList{"Shapes"});
+    EXPECT_EQ(m_document.Path(), At(QStringLiteral("AAA/Empty.wrn")));
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Empty.wrn - Tendrel V1.0"));
+    EXPECT_TRUE(canvas.Model().Objects().empty());
+}
+
+} // namespace

@@ -1,0 +1,73 @@
+#include "LibraryTestKit.h"
+
+#include "photos/MyTreeView.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+LibraryTest::LibraryTest()
+{
+    MakeFolder(QStringLiteral("AAA"));
+    MakeFolder(QStringLiteral("ZZZ"));
+}
+
+QString LibraryTest::At(const QString& relative) const
+{
+    return QDir(Root()).filePath(relative);
+}
+
+QString LibraryTest::MakeFolder(const QString& relative) const
+{
+    const QString path = At(relative);
+    QDir().mkpath(path);
+    return path;
+}
+
+QString LibraryTest::WritePhoto(const QString& relative, const QColor& color,
+                                const QSize& size) const
+{
+    const QString path = At(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    EXPECT_TRUE(image.save(path, "PNG")) << path.toStdString();
+    return path;
+}
+
+QString LibraryTest::WriteBytes(const QString& relative, const QByteArray& bytes) const
+{
+    const QString path = At(relative);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+QByteArray LibraryTest::Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList LibraryTest::Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                  QDir::Name);
+}
+
+QStringList ChildTexts(const QTreeWidgetItem* item)
+{
+    QStringList texts;
+    for (int i = 0; item && i < item->childCount(); ++i)
+        texts.append(item->child(i)->text(0));
+    return texts;
+}
+
+QTreeWidgetItem* ItemNamed(const CMyTreeView& tree, const QString& text)
+{
+    const QList<QTreeWidgetItem*> found =
+        tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+}

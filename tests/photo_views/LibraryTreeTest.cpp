@@ -1,0 +1,325 @@
+#include "LibraryTestKit.h"
+
+#include "app/CommandIds.h"
+#include "app/SettingsKeys.h"
+#include "app/SnapfoldDoc.h"
+#include "photos/MyTreeView.h"
+#include "platform/SettingsStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+
+class LibraryTreeTest : public LibraryTest
+{
+protected:
+    LibraryTreeTest()
+    {
+        m_tree.resize(300, 500);
+        m_tree.SetDocument(&m_document);
+        m_tree.show();
+    }
+
+    QTreeWidgetItem* RootItem() const { return m_tree.topLevelItem(0); }
+    QTreeWidgetItem* Load()
+    {
+        m_tree.LoadRoot(Root());
+        return RootItem();
+    }
+    void Select(const QString& text)
+    {
+        QTreeWidgetItem* item = ItemNamed(m_tree, text);
+        ASSERT_NE(item, nullptr) << text.toStdString();
+        m_tree.setCurrentItem(item);
+    }
+    // Renames the current item as typing a name into its editor would.
+    void TypeName(int command, const QString& name)
+    {
+        m_tree.OnCommand(command);
+        auto* editor = m_tree.viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        editor->setText(name);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(editor, &enter);
+    }
+
+    CSnapfoldDoc m_document;
+    CMyTreeView m_tree;
+};
+
+TEST_F(LibraryTreeTest, ScanShowsFoldersAndDocumentsOnlyRootSorted)
+{
+    MakeFolder(QStringLiteral("Mia"));
+    MakeFolder(QStringLiteral("ben"));
+    MakeFolder(QStringLiteral(".hidden"));
+    WriteBytes(QStringLiteral("AAA/Spring.wrn"), "x");
+    WriteBytes(QStringLiteral("AAA/Autumn.WRN"), "x");
+    WriteBytes(QStringLiteral("AAA/.draft.wrn"), "x");
+    WritePhoto(QStringLiteral("AAA/photo.png"));
+    MakeFolder(QStringLiteral("AAA/Crafts"));
+
+    QTreeWidgetItem* root = Load();
+    EXPECT_EQ(root->text(0), QStringLiteral("Pictures"));
+    EXPECT_TRUE(root->isExpanded());
+    EXPECT_EQ(ChildTexts(root), (QStringList{"AAA", "ben", "Mia", "ZZZ"}));
+    // Below the root every new item went first: the reverse of the name order.
+    QTreeWidgetItem* classFolder = ItemNamed(m_tree, QStringLiteral("AAA"));
+    EXPECT_EQ(ChildTexts(classFolder), (QStringList{"Spring", "Crafts", "Autumn"}));
+    EXPECT_EQ(CMyTreeView::KindOf(ItemNamed(m_tree, QStringLiteral("Autumn"))),
+              CLibraryNode::Document);
+    EXPECT_EQ(CMyTreeView::PathOf(ItemNamed(m_tree, QStringLiteral("Autumn"))),
+              At(QStringLiteral("AAA/Autumn.WRN")));
+
+    // A root without folders or documents shows the root alone.
+    const QString empty = m_home.FilePath(QStringLiteral("Empty"));
+    QDir().mkpath(empty);
+    m_tree.LoadRoot(empty);
+    EXPECT_EQ(m_tree.topLevelItemCount(), 1);
+    EXPECT_EQ(RootItem()->childCount(), 0);
+}
+
+TEST_F(LibraryTreeTest, ContextMenusOfEachKind)
+{
+    WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
+    Load();
+    const auto texts = [&](const QString& name) {
+        QTreeWidgetItem* item = name.isEmpty() ? RootItem() : ItemNamed(m_tree, name);
+        std::unique_ptr<QMenu> menu(m_tree.BuildContextMenu(item));
+        QStringList list;
+        for (QAction* action : menu->actions())
+            list.append(action->text());
+        return list;
+    };
+    EXPECT_EQ(texts({}), (QStringList{"Add Folder", "Rename"}));
+    EXPECT_EQ(texts(QStringLiteral("AAA")),
+              (QStringList{"Add Newsletter", "Add Subfolder", "Rename", "Delete", "Hide",
+                           "Import Photos", "Export Photos"}));
+    EXPECT_EQ(texts(QStringLiteral("News")), (QStringList{"Open", "Rename", "Delete"}));
+}
+
+TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRoot)
+{
+    WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
+    Load();
+    QStringList selected;
+    QObject::connect(&m_tree, &CMyTreeView::folderSelected,
+                     [&](const QString& path) { selected.append(path); });
+    Select(QStringLiteral("AAA"));
+    Select(QStringLiteral("News"));
+    m_tree.setCurrentItem(RootItem());
+    EXPECT_EQ(selected, QStringList{At(QStringLiteral("AAA"))});
+    // The document is the camera's target; the folder stays the centers' folder.
+    EXPECT_EQ(m_tree.SelectedPath(), At(QStringLiteral("AAA/News.wrn")));
+    EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("AAA")));
+    m_tree.OnCommand(Cmd::TreeRefreshSelection);
+    EXPECT_EQ(selected.size(), 2);   // asked for again
+}
+
+TEST_F(LibraryTreeTest, NewFolderCounterStartsAtOneEachRunAndKeepsAnExistingFolder)
+{
+    WritePhoto(QStringLiteral("NewFolder_1/kept.png"));
+    Load();
+    ASSERT_NE(ItemNamed(m_tree, QStringLiteral("NewFolder_1")), nullptr);
+    m_tree.setCurrentItem(RootItem());
+    m_tree.OnCommand(Cmd::TreeAddFolder);
+    // The folder was there: a second item for it, the disk as it was.
+    EXPECT_EQ(ChildTexts(RootItem()).count(QStringLiteral("NewFolder_1")), 2);
+    EXPECT_EQ(Entries(At(QStringLiteral("NewFolder_1"))), QStringList{"kept.png"});
+
+    Select(QStringLiteral("AAA"));
+    m_tree.OnCommand(Cmd::TreeAddFolder);
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("AAA/NewFolder_2"))).isDir());
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))),
+              QStringList{"NewFolder_2"});
+
+    // A second run of the program counts from 1 again.
+    CMyTreeView again;
+    again.LoadRoot(Root());
+    again.setCurrentItem(ItemNamed(again, QStringLiteral("ZZZ")));
+    again.OnCommand(Cmd::TreeAddFolder);
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("ZZZ/NewFolder_1"))).isDir());
+}
+
+TEST_F(LibraryTreeTest, RenamingDocumentsFoldersAndTheRoot)
+{
+    WriteBytes(QStringLiteral("AAA/Trip/News.wrn"), "page");
+    Load();
+    m_document.SetPath(At(QStringLiteral("AAA/Trip/News.wrn")));
+    m_document.SetTitle(QStringLiteral("News.wrn"));
+
+    Select(QStringLiteral("News"));
+    TypeName(Cmd::TreeRenameDocument, QStringLiteral("Zoo"));
+    // The item shows no extension, the file keeps it, and the open page follows.
+    EXPECT_EQ(m_tree.currentItem()->text(0), QStringLiteral("Zoo"));
+    EXPECT_EQ(Bytes(At(QStringLiteral("AAA/Trip/Zoo.wrn"))), "page");
+    EXPECT_EQ(m_document.Path(), At(QStringLiteral("AAA/Trip/Zoo.wrn")));
+    EXPECT_EQ(m_document.Title(), QStringLiteral("Zoo.wrn"));
+
+    Select(QStringLiteral("AAA"));
+    TypeName(Cmd::TreeRenameFolder, QStringLiteral("Class"));
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Class/Trip/Zoo.wrn"))).isFile());
+    EXPECT_EQ(CMyTreeView::PathOf(ItemNamed(m_tree, QStringLiteral("Zoo"))),
+              At(QStringLiteral("Class/Trip/Zoo.wrn")));
+    EXPECT_EQ(m_document.Path(), At(QStringLiteral("Class/Trip/Zoo.wrn")));
+    EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("Class")));
+
+    // A name with a path separator, or one already taken, changes nothing.
+    TypeName(Cmd::TreeRenameFolder, QStringLiteral("../Out"));
+    TypeName(Cmd::TreeRenameFolder, QStringLiteral("ZZZ"));
+    EXPECT_EQ(Prompt().Texts().size(), 2);
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Class"))).isDir());
+    EXPECT_EQ(m_tree.currentItem()->text(0), QStringLiteral("Class"));
+
+    // The root only changes its label.
+    m_tree.setCurrentItem(RootItem());
+    TypeName(Cmd::TreeRenameFolder, QStringLiteral("Our photos"));
+    EXPECT_EQ(RootItem()->text(0), QStringLiteral("Our photos"));
+    EXPECT_TRUE(QFileInfo(Root()).isDir());
+    EXPECT_EQ(m_tree.RootPath(), Root());
+}
+
+TEST_F(LibraryTreeTest, DeleteOnlyEmptyFoldersHideKeepsTheDisk)
+{
+    MakeFolder(QStringLiteral("Mia/Art"));
+    WritePhoto(QStringLiteral("Sam/sam.png"));
+    MakeFolder(QStringLiteral("Empty"));
+    WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
+    Load();
+    const QString refusal = QStringLiteral("Please delete photos or child folders first");
+
+    Select(QStringLiteral("Mia"));
+    m_tree.OnCommand(Cmd::TreeDeleteFolder);
+    Select(QStringLiteral("Sam"));   // a photo is not an item, but it counts
+    m_tree.OnCommand(Cmd::TreeDeleteFolder);
+    EXPECT_EQ(Prompt().Texts(), (QStringList{refusal, refusal}));
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Sam/sam.png"))).isFile());
+    EXPECT_NE(ItemNamed(m_tree, QStringLiteral("Sam")), nullptr);
+
+    Select(QStringLiteral("Empty"));
+    m_tree.OnCommand(Cmd::TreeDeleteFolder);
+    EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Empty"))));
+    EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("Empty")), nullptr);
+
+    Select(QStringLiteral("Mia"));
+    m_tree.OnCommand(Cmd::TreeHideFolder);
+    EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("Art")), nullptr);
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Mia/Art"))).isDir());
+    Load();
+    EXPECT_NE(ItemNamed(m_tree, QStringLiteral("Art")), nullptr);
+
+    Select(QStringLiteral("News"));
+    m_tree.OnCommand(Cmd::TreeDeleteDocument);
+    EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("AAA/News.wrn"))));
+    EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("News")), nullptr);
+}
+
+TEST_F(LibraryTreeTest, AddNewsletterCountsAndNeverTruncates)
+{
+    WriteBytes(QStringLiteral("AAA/Untitled.wrn"), "our spring page");
+    Load();
+    Select(QStringLiteral("AAA"));
+    m_tree.OnCommand(Cmd::TreeAddNewsletter);
+    m_tree.OnCommand(Cmd::TreeAddNewsletter);
+    EXPECT_EQ(Bytes(At(QStringLiteral("AAA/Untitled.wrn"))), "our spring page");
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("AAA/Untitled_2.wrn"))).isFile());
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("AAA/Untitled_3.wrn"))).isFile());
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))),
+              (QStringList{"Untitled_3", "Untitled_2", "Untitled"}));
+    EXPECT_EQ(m_home.Settings().GetInt(QString::fromLatin1(SettingsKey::Setting),
+                                       QString::fromLatin1(SettingsKey::DiagramIndex), -1),
+              2);
+    EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("Untitled_3"))
+                  ->data(0, CMyTreeView::kNewsletterIndexRole)
+                  .toInt(),
+              2);
+}
+
+TEST_F(LibraryTreeTest, ImportKeepsExistingPhotosAndExportNeverMergesIntoAFolder)
+{
+    const QString camera = m_home.FilePath(QStringLiteral("camera"));
+    QDir().mkpath(camera);
+    WritePhoto(QStringLiteral("AAA/IMG_1.png"), Qt::blue);
+    const QString newer = camera + QStringLiteral("/IMG_1.png");
+    const QString fresh = camera + QStringLiteral("/IMG_2.png");
+    QImage(8, 8, QImage::Format_RGB32).save(newer);
+    QImage(8, 8, QImage::Format_RGB32).save(fresh);
+    const QByteArray kept = Bytes(At(QStringLiteral("AAA/IMG_1.png")));
+    Load();
+    Select(QStringLiteral("AAA"));
+    int selected = 0;
+    QObject::connect(&m_tree, &CMyTreeView::folderSelected, [&] { ++selected; });
+    Prompt().QueueFiles({newer, fresh});
+    m_tree.OnCommand(Cmd::TreeImportPhotos);
+    EXPECT_EQ(Bytes(At(QStringLiteral("AAA/IMG_1.png"))), kept);
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("AAA/IMG_2.png"))).isFile());
+    EXPECT_EQ(selected, 1);   // the views list the new photos
+    EXPECT_EQ(Prompt().FileDialogs(),
+              QStringList{"Import Photos|Jpmeg (*.JPG);;Bitmap(*.BMP);;GIF(*.Gif);;"
+                          "PNG Files(*.PNG);;Windows Metafile(*.EMF)"});
+
+    const QString usb = m_home.FilePath(QStringLiteral("usb"));
+    QDir().mkpath(usb + QStringLiteral("/AAA"));
+    Prompt().QueueFolder(usb);
+    m_tree.OnCommand(Cmd::TreeExportPhotos);
+    EXPECT_TRUE(Entries(usb + QStringLiteral("/AAA")).isEmpty());
+    EXPECT_EQ(Prompt().Texts().size(), 1);
+
+    QDir(usb + QStringLiteral("/AAA")).removeRecursively();
+    Prompt().QueueFolder(usb);
+    m_tree.OnCommand(Cmd::TreeExportPhotos);
+    EXPECT_EQ(Entries(usb + QStringLiteral("/AAA")), (QStringList{"IMG_1.png", "IMG_2.png"}));
+}
+
+TEST_F(LibraryTreeTest, DropsMovePhotosAndDocumentsOnlyOntoOtherFolders)
+{
+    const QString photo = WritePhoto(QStringLiteral("AAA/IMG_1.png"), Qt::green);
+    const QByteArray content = Bytes(photo);
+    WriteBytes(QStringLiteral("AAA/News.wrn"), "page");
+    MakeFolder(QStringLiteral("Mia"));
+    WritePhoto(QStringLiteral("Sam/IMG_1.png"), Qt::blue);
+    Load();
+    const auto pointOn = [&](const QString& name) {
+        QTreeWidgetItem* item = ItemNamed(m_tree, name);
+        return m_tree.viewport()->mapToGlobal(m_tree.visualItemRect(item).center());
+    };
+
+    // On a document, on the root, on empty space, on its own folder: nothing moves.
+    EXPECT_FALSE(m_tree.DropPhoto(photo, pointOn(QStringLiteral("News"))));
+    EXPECT_FALSE(m_tree.DropPhoto(photo, pointOn(QStringLiteral("Pictures"))));
+    EXPECT_FALSE(m_tree.DropPhoto(photo, m_tree.viewport()->mapToGlobal(QPoint(5, 480))));
+    EXPECT_FALSE(m_tree.DropPhoto(photo, pointOn(QStringLiteral("AAA"))));
+    EXPECT_EQ(Bytes(photo), content);
+
+    // A photo of the same name in the target is replaced only when the user says so.
+    EXPECT_FALSE(m_tree.DropPhoto(photo, pointOn(QStringLiteral("Sam"))));
+    EXPECT_EQ(Bytes(photo), content);
+    EXPECT_TRUE(m_tree.DropPhoto(photo, pointOn(QStringLiteral("Mia"))));
+    EXPECT_FALSE(QFileInfo::exists(photo));
+    EXPECT_EQ(Bytes(At(QStringLiteral("Mia/IMG_1.png"))), content);
+
+    m_document.SetPath(At(QStringLiteral("AAA/News.wrn")));
+    EXPECT_TRUE(m_tree.DropDocument(ItemNamed(m_tree, QStringLiteral("News")),
+                                    ItemNamed(m_tree, QStringLiteral("Mia"))));
+    EXPECT_EQ(Bytes(At(QStringLiteral("Mia/News.wrn"))), "page");
+    EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("AAA/News.wrn"))));
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("Mia"))), QStringList{"News"});
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))), QStringList{});
+    EXPECT_EQ(m_document.Path(), At(QStringLiteral("Mia/News.wrn")));
+}
+
+TEST_F(LibraryTreeTest, ASavedPageJoinsItsFolderOnce)
+{
+    Load();
+    QObject::connect(&m_document, &CSnapfoldDoc::saved, &m_tree, &CMyTreeView::AddDocument);
+    const QString page = WriteBytes(QStringLiteral("ZZZ/Calendar.wrn"), "x");
+    m_document.NotifySaved(page);
+    m_document.NotifySaved(page);
+    m_document.NotifySaved(m_home.FilePath(QStringLiteral("elsewhere.wrn")));
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("ZZZ"))), QStringList{"Calendar"});
+}
+
+} // namespace
