@@ -105,7 +105,7 @@ bool CopyToNewFile(QFile& source, const QString& to)
 
 struct CExportPlan
 {
-    QStringList folders;                         // relative, parents first
+    QStringList folders;                              // relative, parents first
     std::vector<std::pair<QString, QString>> files;   // source path, relative target
 };
 

@@ -19,7 +19,7 @@ std::vector<CPhotoFile> ListFolder(const QString& folder, const QString& extensi
 {
     std::vector<CPhotoFile> photos;
     for (const QFileInfo& entry : FolderWalk::EntriesByName(folder, QDir::Files)) {
-        if (!entry.isFile() || !IsPhoto(entry.fileName(), extensionList))
+        if (!IsPhoto(entry.fileName(), extensionList))
             continue;
         CPhotoFile photo;
         photo.name = entry.fileName();
