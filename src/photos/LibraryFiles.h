@@ -11,7 +11,9 @@
 namespace LibraryFiles {
 
 // Empty when `name` can become a file or folder name; otherwise the message telling
-// the user why not (a path separator, "." or "..", control characters, empty).
+// the user why not (empty or only blanks, a path separator, "." or "..", control
+// characters or line breaks, longer than a disk takes). Emoji and other characters outside
+// the control set are fine.
 QString NameProblem(const QString& name);
 
 // Copies a file. With `replace` an existing target is replaced atomically once the
@@ -24,31 +26,34 @@ bool CopyFile(const QString& from, const QString& to, bool replace);
 // same file are left alone (false). The source stays whenever the copy failed.
 bool MoveFile(const QString& from, const QString& to, bool replace);
 
-// Renames a file or folder within its folder; never replaces an existing entry.
+// Renames a file or folder within its folder (`to` is the full new path, in the same
+// folder, with a name NameProblem accepts); never replaces an existing entry.
 bool RenameEntry(const QString& from, const QString& to);
 
 // What a paste of the file clipboard did.
 struct CPasteResult
 {
     int done = 0;
-    int skipped = 0;   // a move into the folder the file is already in
+    int skipped = 0;   // already in the folder: pasting a file onto itself does nothing
     int failed = 0;    // the source stays where it was
 };
 // Copies (or moves) every file into `folder` under its own name, replacing files of
-// that name. A move skips a file already in `folder`.
+// that name. A file already in `folder` is skipped, so a move there never deletes it.
+// Folders on the clipboard are not pasted (failed).
 CPasteResult PasteFiles(const QStringList& files, const QString& folder, bool move);
 
 using CProgress = std::function<bool(int done, int total)>;   // false cancels
 
 // Copies the chosen files into `folder`, never replacing an existing file (that file is
 // skipped). Names of four characters or fewer are skipped as the import always did.
-// Returns the number copied.
+// `progress` hears of every file, copied or skipped. Returns the number copied.
 int ImportPhotos(const QStringList& files, const QString& folder,
                  const CProgress& progress = {});
 
 // Creates `destinationParent`/<folder's name> and copies the folder into it recursively
 // (dot names skipped). Nothing is copied when that folder already exists: false and
-// *created left empty.
+// *created left empty. Once it is made, *created is set; a file that fails to copy does
+// not stop the others but makes the result false, and so does a cancel.
 bool ExportFolder(const QString& folder, const QString& destinationParent,
                   QString* created = nullptr, const CProgress& progress = {});
 

@@ -23,11 +23,13 @@ bool IsDocument(const QString& fileName);
 // Scans `root` recursively. Names beginning with "." are skipped; subfolders become
 // folders and ".wrn" files documents. Each level lists its entries in the reverse of
 // the name order (every new item goes first) except the root's children, which are
-// sorted by name without regard to case. Links that lead back into a folder already
-// scanned are not followed again.
+// sorted by name without regard to case. A folder reached again through a link, or
+// nested more than 64 levels deep, is listed without its contents. A missing
+// root gives a root without children.
 CLibraryNode Scan(const QString& root);
 
 // The tree's text for a path: the last component, documents without their extension.
+// A root with no last component ("/") shows its native path.
 QString DisplayName(const QString& path, CLibraryNode::Kind kind);
 
 } // namespace LibraryScan

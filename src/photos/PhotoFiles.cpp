@@ -1,5 +1,62 @@
 #include "photos/PhotoFiles.h"
 
+#include "photos/FolderWalk.h"
+
+#include <QFileInfo>
+
+namespace PhotoFiles {
+
+bool IsPhoto(const QString& fileName, const QString& extensionList)
+{
+    if (fileName.startsWith(QLatin1Char('.')))
+        return false;
+    // A plain substring test, as the lists always matched: "pg" belongs, "jpeg" does not.
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return extensionList.contains(dot < 0 ? fileName : fileName.mid(dot + 1), Qt::CaseSensitive);
+}
+
+std::vector<CPhotoFile> ListFolder(const QString& folder, const QString& extensionList)
+{
+    std::vector<CPhotoFile> photos;
+    for (const QFileInfo& entry : FolderWalk::EntriesByName(folder, QDir::Files)) {
+        if (!IsPhoto(entry.fileName(), extensionList))
+            continue;
+        CPhotoFile photo;
+        photo.name = entry.fileName();
+        photo.path = entry.filePath();
+        photo.size = static_cast<quint32>(entry.size());
+        photo.modified = entry.lastModified().toLocalTime();
+        photo.created = entry.birthTime().isValid() ? entry.birthTime().toLocalTime()
+                                                    : entry.metadataChangeTime().toLocalTime();
+        photos.push_back(photo);
+    }
+    return photos;
+}
+
+QString SizeText(quint32 size)
+{
+    if (size < 1024)
+        return QString::asprintf("%u Bytes", size);
+    return QString::asprintf("%u KB", size / 1024);
+}
+
+QString TypeText(const QString& fileName)
+{
+    return fileName.right(3).toUpper() + QStringLiteral(" Image");
+}
+
+QString DateText(const QDateTime& localTime)
+{
+    if (!localTime.isValid())
+        return {};
+    const QDate date = localTime.date();
+    const QTime time = localTime.time();
+    return QString::asprintf("%02d/%02d/%d  %02d:%02d", date.month(), date.day(), date.year(),
+                             time.hour(), time.minute());
+}
+
+} // namespace PhotoFiles
+
 bool PhotoFiles::SameListing(const std::vector<CPhotoFile>& a, const std::vector<CPhotoFile>& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {

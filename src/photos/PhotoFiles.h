@@ -14,8 +14,9 @@ inline constexpr const char* kListExtensions = "jpg;JPG;bmp;BMP;gif;GIF;tif;TIF;
 inline constexpr const char* kStripExtensions = "jpg;JPG;bmp;BMP;gif;GIF;tif;TIF;png;PNG";
 
 // A file belongs in a list when the text after the last "." of its name occurs anywhere
-// in the list (case-sensitive). A name without a dot is tested whole; names beginning
-// with "." never belong.
+// in the list (case-sensitive): "a.pg" belongs, "a.jpeg" does not, and a name ending in
+// "." does (nothing occurs in every list). A name without a dot is tested whole; names
+// beginning with "." never belong.
 bool IsPhoto(const QString& fileName, const QString& extensionList);
 
 struct CPhotoFile
@@ -28,14 +29,16 @@ struct CPhotoFile
 };
 
 // The photos directly in a folder (subfolders are not entered), by name without regard
-// to case. An unreadable or missing folder gives an empty list.
+// to case. Links to files count as files. An unreadable or missing folder gives an empty
+// list.
 std::vector<CPhotoFile> ListFolder(const QString& folder, const QString& extensionList);
 
 // Report columns: "1000 Bytes" below 1024, else whole kilobytes rounded down ("1 KB").
 QString SizeText(quint32 size);
 // The last three characters of the name in upper case and " Image": "JPG Image".
 QString TypeText(const QString& fileName);
-// "%02d/%02d/%d  %02d:%02d": month, day, year, two blanks, hour, minute.
+// "%02d/%02d/%d  %02d:%02d": month, day, year, two blanks, hour, minute. An invalid time
+// gives empty text.
 QString DateText(const QDateTime& localTime);
 
 // True when two listings name the same files with the same sizes and times.

@@ -1,1 +1,74 @@
 #include "photos/LibraryScan.h"
+
+#include "LibraryFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// "F:name" or "D:name" for each child, in the tree's order.
+QStringList Children(const CLibraryNode& node)
+{
+    QStringList out;
+    for (const CLibraryNode& child : node.children)
+        out << (child.kind == CLibraryNode::Folder ? S("F:") : S("D:")) + child.name;
+    return out;
+}
+
+TEST(LibraryScanTest, RootIsSortedAndDeeperLevelsAreReversed)
+{
+    CLibraryFolder folder;
+    folder.Write(S("Pictures/zeta/a.wrn"), "");
+    folder.MakeFolder(S("Pictures/zeta/B"));
+    folder.Write(S("Pictures/zeta/c.Wrn"), "");
+    folder.Write(S("Pictures/zeta/d.jpg"), "");
+    folder.Write(S("Pictures/Alpha.WRN"), "");
+    folder.MakeFolder(S("Pictures/beta"));
+    folder.Write(S("Pictures/gamma.wrn"), "");
+    folder.Write(S("Pictures/notes.txt"), "");
+    folder.Write(S("Pictures/wrn"), "");
+    folder.MakeFolder(S("Pictures/.hidden"));
+    folder.Write(S("Pictures/.secret.wrn"), "");
+
+    const CLibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
+    EXPECT_EQ(root.kind, CLibraryNode::Root);
+    EXPECT_EQ(root.name, S("Pictures"));
+    EXPECT_EQ(root.path, folder.Path(S("Pictures")));
+    EXPECT_EQ(Children(root),
+              (QStringList{S("D:Alpha"), S("F:beta"), S("D:gamma"), S("F:zeta")}));
+    const CLibraryNode& zeta = root.children.back();
+    EXPECT_EQ(Children(zeta), (QStringList{S("D:c"), S("F:B"), S("D:a")}));
+    EXPECT_EQ(zeta.children.front().path, folder.Path(S("Pictures/zeta/c.Wrn")));
+}
+
+TEST(LibraryScanTest, MissingRootHasNoChildren)
+{
+    CLibraryFolder folder;
+    const CLibraryNode root = LibraryScan::Scan(folder.Path(S("gone")));
+    EXPECT_EQ(root.name, S("gone"));
+    EXPECT_TRUE(root.children.empty());
+}
+
+TEST(LibraryScanTest, LinkBackIntoTheTreeIsNotFollowed)
+{
+    CLibraryFolder folder;
+    folder.Write(S("Pictures/a/x.wrn"), "");
+    ASSERT_TRUE(QFile::link(folder.Path(S("Pictures")), folder.Path(S("Pictures/a/loop"))));
+    const CLibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
+    ASSERT_EQ(Children(root), QStringList{S("F:a")});
+    const CLibraryNode& a = root.children[0];
+    ASSERT_EQ(Children(a), (QStringList{S("D:x"), S("F:loop")}));
+    EXPECT_TRUE(a.children[1].children.empty());
+}
+
+TEST(LibraryScanTest, DocumentsAndTheirNames)
+{
+    EXPECT_FALSE(LibraryScan::IsDocument(S("a.wrn.bak")));
+    EXPECT_EQ(LibraryScan::DisplayName(S("/x/a.b.wrn"), CLibraryNode::Document), S("a.b"));
+    EXPECT_EQ(LibraryScan::DisplayName(S("/x/Mia.2024"), CLibraryNode::Folder), S("Mia.2024"));
+    EXPECT_EQ(LibraryScan::DisplayName(S("/x/Pictures/"), CLibraryNode::Root), S("Pictures"));
+    EXPECT_EQ(LibraryScan::DisplayName(S("/"), CLibraryNode::Root),
+              QDir::toNativeSeparators(S("/")));
+}
+
+} // namespace
