@@ -181,8 +181,6 @@ void CMyTreeView::LoadRoot(const QString& path)
     const QSignalBlocker quiet(this);
     clear();
     QTreeWidgetItem* root = AddItem(nullptr, CLibraryNode::Root, path);
-    if (root->text(0).isEmpty())
-        root->setText(0, QDir::toNativeSeparators(path));
     AddChildren(root, library);
     root->setExpanded(true);
     setCurrentItem(root);
@@ -401,11 +399,19 @@ void CMyTreeView::ExportPhotos()
     if (destination.isEmpty())
         return;
     const QString folder = PathOf(item);
-    CCopyProgress progress(QStringLiteral("Exporting photos..."), this);
-    if (!LibraryFiles::ExportFolder(folder, destination, nullptr, progress.Callback()))
+    QString created;
+    bool complete = false;
+    {
+        CCopyProgress progress(QStringLiteral("Exporting photos..."), this);
+        complete = LibraryFiles::ExportFolder(folder, destination, &created, progress.Callback());
+    }
+    if (created.isEmpty())
         Prompt().Warn(QStringLiteral("%1 already holds a folder named %2, or it could not be "
                                      "made there. Nothing was exported.")
                           .arg(QDir::toNativeSeparators(destination), item->text(0)));
+    else if (!complete)
+        Prompt().Warn(QStringLiteral("Not every photo could be exported to %1.")
+                          .arg(QDir::toNativeSeparators(created)));
 }
 
 void CMyTreeView::AddNewsletter()
