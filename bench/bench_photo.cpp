@@ -3,6 +3,7 @@
 // balance, gray) within 2×, saturation within 15×, blur and soften within 10×.
 // The rules run on every core, so times are wall-clock.
 
+#include "CameraPicture.h"
 #include "canvas/objects/photo/AlphaEffects.h"
 #include "canvas/objects/photo/Blur.h"
 #include "canvas/objects/photo/ChannelMaps.h"
@@ -18,25 +19,9 @@
 
 namespace {
 
-// Smooth gradients with a little noise, like a photo rather than a flat test card.
 const QImage& CameraPicture()
 {
-    static const QImage picture = [] {
-        constexpr int kWidth = 4000, kHeight = 3000;
-        QImage made(kWidth, kHeight, QImage::Format_BGR888);
-        std::uint32_t noise = 12345;
-        for (int y = 0; y < kHeight; ++y) {
-            uchar* row = made.scanLine(y);
-            for (int x = 0; x < kWidth; ++x) {
-                noise = noise * 1103515245u + 12345u;
-                const int jitter = int((noise >> 16) & 15) - 8;
-                row[3 * x] = uchar(std::clamp(x * 255 / kWidth + jitter, 0, 255));
-                row[3 * x + 1] = uchar(std::clamp(y * 255 / kHeight + jitter, 0, 255));
-                row[3 * x + 2] = uchar(std::clamp((x + y) * 255 / (kWidth + kHeight) - jitter, 0, 255));
-            }
-        }
-        return made;
-    }();
+    static const QImage picture = MakeCameraPicture();
     return picture;
 }
 

@@ -8,10 +8,11 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <atomic>
 #include <list>
 #include <optional>
 #include <memory>
+
+class QIODevice;
 
 // Thumbnails of photos: decoded at reduced size and kept by path, size and
 // modification time, so a folder visited again shows at once.
@@ -22,6 +23,10 @@ namespace Thumbnails {
 // 1/2, 1/4 or 1/8 while decoding). Camera orientation is applied. A null image when the
 // file cannot be read.
 QImage Make(const QString& path, const QSize& cell);
+// The same for a picture read from `device` (opened for reading), told by its content.
+// Only photo kinds are read (JPEG, PNG, BMP, GIF, TIFF, WebP); other kinds, and pictures
+// larger than 30000 pixels a side or 200 million pixels in all, give null.
+QImage FromDevice(QIODevice& device, const QSize& cell);
 
 // The cell of a zoom factor: 100 × zoom by 80 × zoom, each rounded to the nearest.
 QSize CellForZoom(double zoom);
@@ -34,9 +39,11 @@ class CThumbnailCache
 public:
     explicit CThumbnailCache(qint64 maxBytes = 192LL * 1024 * 1024);
 
-    // The cached thumbnail when the file's modification time still matches.
+    // The cached thumbnail when the file's modification time still matches; an entry
+    // whose file has changed since is dropped.
     std::optional<QImage> Find(const QString& path, const QSize& cell,
                                const QDateTime& modified);
+    // Null thumbnails are not kept.
     void Insert(const QString& path, const QSize& cell, const QDateTime& modified,
                 const QImage& thumbnail);
     void Clear();
@@ -46,15 +53,21 @@ public:
     static CThumbnailCache& Shared();
 
 private:
-    struct CEntry;
+    struct CEntry
+    {
+        QDateTime modified;
+        QImage thumbnail;
+        std::list<QString>::iterator place;   // in m_order
+    };
     QString Key(const QString& path, const QSize& cell) const;
+    void Remove(QHash<QString, CEntry>::iterator entry);
     void EvictOverLimit();
 
     mutable QMutex m_mutex;
     qint64 m_maxBytes;
     qint64 m_bytes = 0;
     std::list<QString> m_order;   // most recent first
-    QHash<QString, std::shared_ptr<CEntry>> m_entries;
+    QHash<QString, CEntry> m_entries;
 };
 
 // Makes the thumbnails of a list of files on every core, handing each over as it is
@@ -69,9 +82,13 @@ public:
                               QObject* parent = nullptr);
     ~CThumbnailLoader() override;
 
-    // Starts on `paths`; results carry the index into this list. A null image means the
-    // file could not be read.
+    // Starts on `paths`, dropping the run before; results carry the index into this
+    // list. A null image means the file could not be read. Cached thumbnails are handed
+    // over before Start returns, in list order, and so is finished() when none are left
+    // to decode (an empty list among them); the rest follow from the event loop, decoded
+    // in list order.
     void Start(const QStringList& paths, const QSize& cell);
+    // Drops what is not yet handed over; a cancelled run ends without finished().
     void Cancel();
     bool IsRunning() const { return m_remaining > 0; }
     // Waits until every thumbnail of the current run has been handed over (tests and
@@ -85,11 +102,15 @@ Q_SIGNALS:
 
 private:
     struct CRun;
+    static void Decode(const std::shared_ptr<CRun>& run);
+    void Decoded(quint64 run, int index, const QDateTime& modified, const QImage& thumbnail);
     void Deliver(quint64 run, int index, const QImage& thumbnail);
 
     CThumbnailCache& m_cache;
     std::shared_ptr<CRun> m_run;
     quint64 m_runNumber = 0;
+    QStringList m_paths;
+    QSize m_cell;
     int m_total = 0;
     int m_done = 0;
     int m_remaining = 0;

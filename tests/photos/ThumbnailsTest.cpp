@@ -1,1 +1,405 @@
 #include "photos/Thumbnails.h"
+#include "support/PixelProbes.h"
+#include "support/TempHome.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+namespace {
+
+const QColor kRed(210, 40, 30);
+const QColor kBlue(30, 50, 200);
+const QSize kCell(100, 80);
+
+// Left half red, right half blue: shows both the shape and the way round.
+QImage Halves(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(kBlue);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width / 2; ++x)
+            image.setPixelColor(x, y, kRed);
+    return image;
+}
+
+QImage Flat(const QColor& colour, int width = 200, int height = 150)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QString Saved(const CTempHome& home, const QString& name, const QImage& image)
+{
+    const QString path = home.FilePath(name);
+    EXPECT_TRUE(image.save(path, nullptr, 90));
+    return path;
+}
+
+// An EXIF block saying how the camera was held, put right after the JPEG's start
+// marker: a little-endian TIFF header and one entry, tag 0x0112 (orientation), SHORT.
+QByteArray WithOrientation(const QByteArray& jpeg, char orientation)
+{
+    const QByteArray tiff = QByteArray("II*\0\x08\0\0\0", 8) + QByteArray("\x01\0", 2) +
+                            QByteArray("\x12\x01\x03\0\x01\0\0\0", 8) + orientation +
+                            QByteArray(3, '\0') + QByteArray(4, '\0');
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    const int length = int(payload.size()) + 2;
+    const QByteArray segment =
+        QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) + payload;
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+bool IsClear(const QImage& thumbnail, int x, int y)
+{
+    return qAlpha(thumbnail.pixel(x, y)) == 0;
+}
+
+bool Shows(const QImage& thumbnail, int x, int y, const QColor& colour)
+{
+    return qAlpha(thumbnail.pixel(x, y)) == 255 &&
+           ColorsNear(thumbnail.pixelColor(x, y), colour, 24);
+}
+
+// A picture of Halves() placed at `where`, split the way `split` says (red first), with
+// transparency all round.
+void ExpectHalvesAt(const QImage& thumbnail, const QRect& where, Qt::Orientation split)
+{
+    ASSERT_EQ(thumbnail.size(), kCell);
+    EXPECT_EQ(thumbnail.format(), QImage::Format_ARGB32_Premultiplied);
+    const QPoint centre = where.center();
+    const QPoint quarter = split == Qt::Horizontal ? QPoint(where.width() / 4, 0)
+                                                   : QPoint(0, where.height() / 4);
+    EXPECT_TRUE(Shows(thumbnail, where.left() + 1, where.top() + 1, kRed));
+    EXPECT_TRUE(Shows(thumbnail, centre.x() - quarter.x(), centre.y() - quarter.y(), kRed));
+    EXPECT_TRUE(Shows(thumbnail, centre.x() + quarter.x(), centre.y() + quarter.y(), kBlue));
+    EXPECT_TRUE(Shows(thumbnail, where.right() - 1, where.bottom() - 1, kBlue));
+    // Just outside the picture, where the cell leaves room.
+    for (const QPoint outside : {QPoint(centre.x(), where.top() - 1),
+                                 QPoint(centre.x(), where.bottom() + 1),
+                                 QPoint(where.left() - 1, centre.y()),
+                                 QPoint(where.right() + 1, centre.y())}) {
+        if (thumbnail.rect().contains(outside)) {
+            EXPECT_TRUE(IsClear(thumbnail, outside.x(), outside.y()))
+                << outside.x() << "," << outside.y();
+        }
+    }
+}
+
+} // namespace
+
+TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
+{
+    CTempHome home;
+    {
+        SCOPED_TRACE("wide JPEG: bands above and below");
+        ExpectHalvesAt(Thumbnails::Make(Saved(home, "wide.jpg", Halves(800, 600)), kCell),
+                       QRect(0, 2, 100, 75), Qt::Horizontal);
+    }
+    {
+        SCOPED_TRACE("tall PNG, decoded whole: bands left and right");
+        ExpectHalvesAt(Thumbnails::Make(Saved(home, "tall.png", Halves(600, 800)), kCell),
+                       QRect(20, 0, 60, 80), Qt::Horizontal);
+    }
+    {
+        SCOPED_TRACE("small picture, made as large as the cell allows");
+        ExpectHalvesAt(Thumbnails::Make(Saved(home, "small.png", Halves(20, 20)), kCell),
+                       QRect(10, 0, 80, 80), Qt::Horizontal);
+    }
+}
+
+TEST(Thumbnails, CameraOrientationIsApplied)
+{
+    // Stored 400 x 200 with red on the left; turned a quarter clockwise it stands
+    // 200 x 400 with red on top.
+    CTempHome home;
+    const QString path = home.FilePath("turned.jpg");
+    WriteAll(path, WithOrientation(ReadAll(Saved(home, "plain.jpg", Halves(400, 200))), 6));
+    ExpectHalvesAt(Thumbnails::Make(path, kCell), QRect(30, 0, 40, 80), Qt::Vertical);
+}
+
+TEST(Thumbnails, UnreadableFilesGiveNothing)
+{
+    CTempHome home;
+    const QString garbage = home.FilePath("garbage.jpg");
+    WriteAll(garbage, QByteArray("\xFF\xD8\xFF not a picture at all", 25).repeated(40));
+    EXPECT_TRUE(Thumbnails::Make(garbage, kCell).isNull());
+    EXPECT_TRUE(Thumbnails::Make(home.FilePath("missing.jpg"), kCell).isNull());
+    // A bitmap written as text is a picture to Qt, but not a photo.
+    EXPECT_TRUE(Thumbnails::Make(Saved(home, "text.xpm", Flat(kRed, 4, 4)), kCell).isNull());
+    EXPECT_TRUE(Thumbnails::Make(Saved(home, "empty-cell.png", Flat(kRed)), QSize(0, 80)).isNull());
+
+    // Cut short in the middle of the picture data: whatever comes back is cell-sized.
+    const QByteArray whole = ReadAll(Saved(home, "whole.jpg", Halves(800, 600)));
+    for (const qsizetype length : {whole.size() / 2, qsizetype(700), qsizetype(30)}) {
+        SCOPED_TRACE(length);
+        const QString cut = home.FilePath("cut.jpg");
+        WriteAll(cut, whole.left(length));
+        const QImage thumbnail = Thumbnails::Make(cut, kCell);
+        EXPECT_TRUE(thumbnail.isNull() || thumbnail.size() == kCell);
+    }
+}
+
+TEST(Thumbnails, PicturesBeyondAnyCameraAreRefused)
+{
+    CTempHome home;
+    EXPECT_EQ(Thumbnails::Make(Saved(home, "widest.png", Flat(kRed, 30000, 2)), kCell).size(),
+              kCell);
+    EXPECT_TRUE(Thumbnails::Make(Saved(home, "wider.png", Flat(kRed, 30001, 2)), kCell).isNull());
+}
+
+TEST(ThumbnailCache, KeepsThumbnailsWhileTheirFileIsUnchanged)
+{
+    CThumbnailCache cache;
+    const QDateTime taken(QDate(2024, 5, 1), QTime(9, 30));
+    const QImage thumbnail = Flat(kRed, 100, 80);
+    cache.Insert("/photos/a.jpg", kCell, taken, thumbnail);
+    EXPECT_EQ(cache.Bytes(), thumbnail.sizeInBytes());
+
+    const std::optional<QImage> hit = cache.Find("/photos/a.jpg", kCell, taken);
+    ASSERT_TRUE(hit.has_value());
+    EXPECT_EQ(*hit, thumbnail);
+    EXPECT_FALSE(cache.Find("/photos/a.jpg", QSize(150, 120), taken).has_value());
+    EXPECT_FALSE(cache.Find("/photos/b.jpg", kCell, taken).has_value());
+
+    // Written again: replaced, not counted twice.
+    cache.Insert("/photos/a.jpg", kCell, taken, Flat(kBlue, 100, 80));
+    EXPECT_EQ(cache.Bytes(), thumbnail.sizeInBytes());
+    EXPECT_EQ(cache.Find("/photos/a.jpg", kCell, taken)->pixelColor(5, 5), kBlue);
+
+    // The file changed since: the entry is stale and goes.
+    EXPECT_FALSE(cache.Find("/photos/a.jpg", kCell, taken.addSecs(2)).has_value());
+    EXPECT_EQ(cache.Bytes(), 0);
+    EXPECT_FALSE(cache.Find("/photos/a.jpg", kCell, taken).has_value());
+
+    cache.Insert("/photos/a.jpg", kCell, taken, QImage());
+    EXPECT_EQ(cache.Bytes(), 0);
+}
+
+TEST(ThumbnailCache, LeastRecentlyUsedGoFirst)
+{
+    const QImage thumbnail = Flat(kRed, 100, 80);
+    CThumbnailCache cache(thumbnail.sizeInBytes() * 5 / 2);
+    const QDateTime taken(QDate(2024, 5, 1), QTime(9, 30));
+    cache.Insert("a", kCell, taken, thumbnail);
+    cache.Insert("b", kCell, taken, thumbnail);
+    ASSERT_TRUE(cache.Find("a", kCell, taken).has_value());
+    cache.Insert("c", kCell, taken, thumbnail);
+
+    EXPECT_FALSE(cache.Find("b", kCell, taken).has_value());
+    EXPECT_TRUE(cache.Find("a", kCell, taken).has_value());
+    EXPECT_TRUE(cache.Find("c", kCell, taken).has_value());
+    EXPECT_EQ(cache.Bytes(), thumbnail.sizeInBytes() * 2);
+
+    cache.Clear();
+    EXPECT_EQ(cache.Bytes(), 0);
+    EXPECT_FALSE(cache.Find("a", kCell, taken).has_value());
+}
+
+namespace {
+
+// Everything a loader hands over, as it comes.
+struct CDeliveries
+{
+    explicit CDeliveries(CThumbnailLoader& loader)
+    {
+        QObject::connect(&loader, &CThumbnailLoader::thumbnailReady,
+                         [this](int index, const QImage& image) {
+                             ++count[index];
+                             images[index] = image;
+                         });
+        QObject::connect(&loader, &CThumbnailLoader::progress,
+                         [this](int done, int total) { progress.emplace_back(done, total); });
+        QObject::connect(&loader, &CThumbnailLoader::finished, [this] { ++finished; });
+    }
+    void Clear() { *this = CDeliveries(); }
+
+    std::map<int, int> count;
+    std::map<int, QImage> images;
+    std::vector<std::pair<int, int>> progress;
+    int finished = 0;
+
+private:
+    CDeliveries() = default;
+};
+
+
+// Lets the decoding threads post results without the loader taking them yet.
+void WaitForPostedResults()
+{
+    QThread::msleep(100);
+}
+
+// Gives results of dropped runs time to arrive, were they to be handed over.
+void ProcessEventsFor(int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// A folder of photos of one colour and a cache to fill from it.
+class ThumbnailLoader : public ::testing::Test
+{
+protected:
+    QStringList Photos(const QString& stem, const QColor& colour, int count)
+    {
+        QStringList paths;
+        for (int i = 0; i < count; ++i)
+            paths << Saved(home, QStringLiteral("%1%2.jpg").arg(stem).arg(i), Flat(colour));
+        return paths;
+    }
+
+    CTempHome home;
+    CThumbnailCache cache;
+};
+
+} // namespace
+
+TEST_F(ThumbnailLoader, HandsOverEveryFileOnceThenFinishes)
+{
+    QStringList paths = Photos("p", kRed, 6);
+    const QString garbage = home.FilePath("garbage.jpg");
+    WriteAll(garbage, "not a picture");
+    paths.insert(3, garbage);
+
+    CThumbnailLoader loader(cache);
+    CDeliveries got(loader);
+    loader.Start(paths, kCell);
+    loader.WaitForFinished();
+
+    EXPECT_FALSE(loader.IsRunning());
+    EXPECT_EQ(got.finished, 1);
+    ASSERT_EQ(got.count.size(), 7u);
+    for (const auto& [index, times] : got.count) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(times, 1);
+        if (index == 3) {
+            EXPECT_TRUE(got.images[index].isNull());
+        } else {
+            EXPECT_EQ(got.images[index].size(), kCell);
+            EXPECT_TRUE(Shows(got.images[index], 50, 40, kRed));
+        }
+    }
+    ASSERT_EQ(got.progress.size(), 7u);
+    for (size_t i = 0; i < got.progress.size(); ++i)
+        EXPECT_EQ(got.progress[i], std::make_pair(int(i) + 1, 7));
+    // Six pictures kept; the unreadable file is not.
+    EXPECT_EQ(cache.Bytes(), 6 * got.images[0].sizeInBytes());
+
+    got.Clear();
+    loader.Start({}, kCell);
+    EXPECT_EQ(got.finished, 1);
+    EXPECT_TRUE(got.count.empty());
+    EXPECT_FALSE(loader.IsRunning());
+}
+
+TEST_F(ThumbnailLoader, VisitingAgainIsServedFromTheCacheAtOnce)
+{
+    const QStringList paths = Photos("p", kRed, 5);
+    CThumbnailLoader loader(cache);
+    loader.Start(paths, kCell);
+    loader.WaitForFinished();
+
+    // Garbage with the old times: only the cache can still show these.
+    for (const QString& path : paths) {
+        const QDateTime modified = QFileInfo(path).lastModified();
+        WriteAll(path, "not a picture");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    }
+    CDeliveries got(loader);
+    loader.Start(paths, kCell);
+    EXPECT_EQ(got.finished, 1);
+    EXPECT_FALSE(loader.IsRunning());
+    ASSERT_EQ(got.images.size(), 5u);
+    for (const auto& [index, image] : got.images)
+        EXPECT_TRUE(Shows(image, 50, 40, kRed)) << index;
+
+    // A file changed since is decoded again.
+    QFile changed(paths[2]);
+    ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(changed.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                                    QFileDevice::FileModificationTime));
+    changed.close();
+    got.Clear();
+    loader.Start(paths, kCell);
+    EXPECT_EQ(got.images.size(), 4u);
+    EXPECT_EQ(got.finished, 0);
+    loader.WaitForFinished();
+    EXPECT_EQ(got.finished, 1);
+    EXPECT_TRUE(got.images[2].isNull());
+}
+
+TEST_F(ThumbnailLoader, StartingAgainDropsTheRunBefore)
+{
+    const QStringList reds = Photos("red", kRed, 24);
+    const QStringList blues = Photos("blue", kBlue, 3);
+    CThumbnailLoader loader(cache);
+    loader.Start(reds, kCell);
+    WaitForPostedResults();
+    CDeliveries got(loader);
+    loader.Start(blues, kCell);
+    loader.WaitForFinished();
+    ProcessEventsFor(300);
+
+    EXPECT_EQ(got.finished, 1);
+    ASSERT_EQ(got.count.size(), 3u);
+    for (const auto& [index, times] : got.count) {
+        EXPECT_EQ(times, 1) << index;
+        EXPECT_TRUE(Shows(got.images[index], 50, 40, kBlue)) << index;
+    }
+    EXPECT_EQ(got.progress.back(), std::make_pair(3, 3));
+
+    got.Clear();
+    loader.Start(reds, kCell);
+    WaitForPostedResults();
+    loader.Cancel();
+    EXPECT_FALSE(loader.IsRunning());
+    loader.WaitForFinished();
+    ProcessEventsFor(300);
+    EXPECT_EQ(got.finished, 0);
+    // Nothing was cached: the first run's results were dropped along with it.
+    EXPECT_TRUE(got.count.empty());
+}
+
+TEST_F(ThumbnailLoader, DestroyingWhileDecodingIsSafe)
+{
+    const QStringList paths = Photos("p", kRed, 24);
+    {
+        CThumbnailLoader loader(cache);
+        loader.Start(paths, kCell);
+        QCoreApplication::processEvents();
+    }
+    // The threads finish what they were decoding and find nobody to hand it to.
+    ProcessEventsFor(300);
+
+    // The cache and the threads are still fit for the next loader.
+    CThumbnailLoader next(cache);
+    CDeliveries got(next);
+    next.Start(paths, kCell);
+    next.WaitForFinished();
+    EXPECT_EQ(got.count.size(), 24u);
+    EXPECT_EQ(got.finished, 1);
+}
