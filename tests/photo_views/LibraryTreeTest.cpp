@@ -45,6 +45,8 @@ protected:
         editor->setText(name);
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(editor, &enter);
+        QCoreApplication::processEvents();   // the editor commits on the next turn
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     CSnapfoldDoc m_document;
