@@ -43,6 +43,7 @@ CPhotoReportWidget::CPhotoReportWidget(QWidget* parent) : QTreeWidget(parent)
     for (const CColumn& column : kColumns)
         headings.append(QString::fromLatin1(column.heading));
     setHeaderLabels(headings);
+    header()->setStretchLastSection(false);
     for (int i = 0; i < columnCount(); ++i) {
         header()->resizeSection(i, kColumns[i].width);
         headerItem()->setTextAlignment(i, kColumns[i].alignment | Qt::AlignVCenter);

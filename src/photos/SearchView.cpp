@@ -1,6 +1,8 @@
 #include "photos/SearchView.h"
 
 #include "app/CommandIds.h"
+#include "frame/ActionRegistry.h"
+#include "frame/CommandMenu.h"
 #include "photos/LibraryFiles.h"
 #include "photos/PhotoReportWidget.h"
 #include "photos/PhotoZoom.h"
@@ -10,6 +12,7 @@
 
 #include <QDir>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -44,12 +47,38 @@ CSearchView::CSearchView(QWidget* parent) : CCenterView(parent)
                 [this] { OnCommand(Cmd::EditPhoto); });
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &CCenterView::commandStateChanged);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint at) {
+            QMenu* menu = BuildContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(list->viewport()->mapToGlobal(at));
+        });
     }
     connect(m_icons, &CThumbnailListWidget::renameCommitted, this, &CSearchView::Rename);
     connect(m_report, &CPhotoReportWidget::renameCommitted, this, &CSearchView::Rename);
     connect(m_icons, &CThumbnailListWidget::photoMovedAway, this, &CSearchView::ForgetFile);
     connect(m_report, &CPhotoReportWidget::photoMovedAway, this, &CSearchView::ForgetFile);
     connect(m_icons, &CThumbnailListWidget::loadProgress, this, &CSearchView::ShowProgress);
+}
+
+void CSearchView::Attach(CSnapfoldDoc&, CActionRegistry& actions)
+{
+    m_actionSource = [&actions](int id) { return actions.Action(id); };
+}
+
+QMenu* CSearchView::BuildContextMenu()
+{
+    using namespace Cmd;
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("SearchView"));
+    for (const int id : {IconMode, ReportMode, 0, EditPhoto, 0, MoveFile, CopyFile, PasteFile,
+                         DeleteFile, RenameFile}) {
+        if (id == 0)
+            menu->addSeparator();
+        else
+            menu->addAction(CommandMenu::ActionFor(id, *menu, m_actionSource, *this));
+    }
+    return menu;
 }
 
 void CSearchView::ShowFolder(const QString& folder)

@@ -7,6 +7,8 @@
 #include <vector>
 
 class CThumbnailListWidget;
+class QAction;
+class QMenu;
 class QStackedWidget;
 class CPhotoReportWidget;
 class QTreeWidgetItem;
@@ -23,6 +25,7 @@ public:
 
     explicit CSearchView(QWidget* parent = nullptr);
 
+    void Attach(CSnapfoldDoc& document, CActionRegistry& actions) override;
     bool OnCommand(int id) override;
     CCommandState UpdateCommand(int id) const override;
     std::optional<double> ZoomFactor() const override { return m_zoom; }
@@ -40,6 +43,8 @@ public:
     // Selected files in list order, and the one with the focus.
     QStringList SelectedPaths() const;
     QString FocusedPath() const;
+    // The right-click menu, built afresh (tests read it).
+    QMenu* BuildContextMenu();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +63,7 @@ private:
     void ForgetFile(const QString& path);
     void ShowProgress(int done, int total);
 
+    std::function<QAction*(int)> m_actionSource;
     QStackedWidget* m_stack = nullptr;
     CThumbnailListWidget* m_icons = nullptr;
     CPhotoReportWidget* m_report = nullptr;

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 
 namespace {
 
@@ -193,6 +194,17 @@ TEST_F(PhotoCenterTest, CommandsAreEnabledByModeSelectionAndClipboard)
     m_view.OnCommand(Cmd::ReportMode);
     EXPECT_TRUE(m_view.UpdateCommand(Cmd::IconMode).enabled);
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::ReportMode).enabled);
+
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::CopyFile).enabled);   // a new table, no selection
+    m_view.ReportList()->setCurrentItem(m_view.ReportList()->topLevelItem(0));
+    std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
+    QStringList entries;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+            entries.append(action->text() + (action->isEnabled() ? "" : " (off)"));
+    EXPECT_EQ(entries, (QStringList{"Icon Mode", "Report Mode (off)", "Edit", "Move File",
+                                    "Copy File", "Paste File (off)", "Delete File",
+                                    "Rename File"}));
 }
 
 TEST_F(PhotoCenterTest, DeleteAndRenameWithTheirKeys)

@@ -26,6 +26,7 @@
 #include "canvas/view/TextArtDlg.h"
 #include "canvas/view/TextDlg.h"
 #include "controls/BusyCursor.h"
+#include "frame/CommandMenu.h"
 #include "platform/Clock.h"
 #include "platform/ImageFiles.h"
 #include "platform/ModalRunner.h"
@@ -390,14 +391,7 @@ QMenu* CMyImageView::BuildContextMenu()
             menu->addSeparator();
             continue;
         }
-        QAction* action = m_actionSource ? m_actionSource(id) : nullptr;
-        if (!action) {
-            const CCommandInfo* info = FindCommandInfo(id);
-            action = new QAction(info ? PlainCommandText(*info) : QString::number(id), menu);
-            action->setData(id);
-            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        }
-        action->setEnabled(UpdateCommand(id).enabled);
+        QAction* action = CommandMenu::ActionFor(id, *menu, m_actionSource, *this);
         if (id >= CalendarJanuary && id <= CalendarDecember) {
             if (!months)
                 months = menu->addMenu(QStringLiteral("Change Month to"));
