@@ -10,9 +10,13 @@
 #include "frame/MyTabView.h"
 #include "photos/ListImageView.h"
 #include "photos/MyTreeView.h"
+#include "photos/PhotoDrag.h"
 #include "photos/SearchView.h"
 #include "photos/ThumbnailListWidget.h"
 
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <deque>
 
 namespace {
@@ -128,6 +132,24 @@ TEST_F(LibraryFrameTest, OpeningADocumentAsksAboutTheChangedPageAndSavingListsIt
     EXPECT_EQ(m_document.Path(), At(QStringLiteral("AAA/Empty.wrn")));
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Empty.wrn - Tendrel V1.0"));
     EXPECT_TRUE(canvas.Model().Objects().empty());
+}
+
+TEST_F(LibraryFrameTest, ADocumentDroppedOnThePageOpensIt)
+{
+    const QString page = WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
+    m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
+    CMyImageView& canvas = *Edit().Canvas();
+    QMimeData data;
+    data.setData(QString::fromLatin1(PhotoDrag::kDocumentMime), page.toUtf8());
+    QDragEnterEvent enter(QPoint(200, 200), Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(canvas.viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(200, 200), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas.viewport(), &drop);
+    EXPECT_EQ(m_document.Path(), page);
+    EXPECT_TRUE(canvas.Model().Objects().empty());
+    EXPECT_TRUE(QFileInfo(page).isFile());
 }
 
 } // namespace
