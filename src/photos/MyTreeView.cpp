@@ -289,13 +289,16 @@ QMenu* CMyTreeView::BuildContextMenu(QTreeWidgetItem* item)
 
 void CMyTreeView::contextMenuEvent(QContextMenuEvent* event)
 {
-    QTreeWidgetItem* item = itemAt(event->pos());
+    // The menu key opens the menu of the selected item, below it.
+    const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+    QTreeWidgetItem* item = byKey ? currentItem() : itemAt(event->pos());
     if (!item)
         return;
     setCurrentItem(item);
     QMenu* menu = BuildContextMenu(item);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    menu->popup(byKey ? viewport()->mapToGlobal(visualItemRect(item).bottomLeft())
+                      : event->globalPos());
 }
 
 void CMyTreeView::keyPressEvent(QKeyEvent* event)
