@@ -17,8 +17,10 @@ namespace {
 // Files claiming more are hostile or broken; no camera comes near.
 constexpr int kMaxSide = 30000;
 constexpr qint64 kMaxPixels = 200'000'000;
-// Formats that cannot scale while decoding are decoded whole, four bytes a pixel.
-constexpr int kAllocationLimitMb = int(kMaxPixels * 4 / (1024 * 1024)) + 1;
+// What a decoder may allocate: kinds that cannot scale while decoding are decoded whole,
+// so 64 million pixels at four bytes. A larger photo of such a kind is not worth the
+// memory, and a few bytes of GIF can claim a screen far larger than its declared size.
+constexpr int kAllocationLimitMb = 256;
 
 // Decoders of other kinds (drawings, icons, bitmaps written as text) have no business
 // running on whatever lies in a photo folder.
@@ -34,9 +36,9 @@ bool IsAcceptable(const QSize& size)
            size.height() <= kMaxSide && qint64(size.width()) * size.height() <= kMaxPixels;
 }
 
-// The reader's limit is one for the whole program: raised once so that every picture
-// accepted above can be decoded, never lowered below what the program chose.
-void AllowLargestAccepted()
+// The reader's limit is one for the whole program: raised once, never lowered below
+// what the program chose.
+void RaiseAllocationLimit()
 {
     static const bool raised = [] {
         const int limit = QImageReader::allocationLimit();
@@ -69,7 +71,7 @@ QImage FromDevice(QIODevice& device, const QSize& cell)
 {
     if (cell.isEmpty())
         return {};
-    AllowLargestAccepted();
+    RaiseAllocationLimit();
     QImageReader reader(&device);
     if (!IsPhotoKind(reader.format()))
         return {};
