@@ -76,6 +76,14 @@ QString CPhotoReportWidget::PathOf(const QTreeWidgetItem* item)
     return item ? item->data(0, kPathRole).toString() : QString();
 }
 
+QTreeWidgetItem* CPhotoReportWidget::ItemOf(const QString& path) const
+{
+    for (int row = 0; row < topLevelItemCount(); ++row)
+        if (PathOf(topLevelItem(row)) == path)
+            return topLevelItem(row);
+    return nullptr;
+}
+
 QStringList CPhotoReportWidget::SelectedPaths() const
 {
     QStringList paths;

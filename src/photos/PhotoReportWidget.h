@@ -18,6 +18,7 @@ public:
 
     void Fill(const std::vector<PhotoFiles::CPhotoFile>& files);
     static QString PathOf(const QTreeWidgetItem* item);
+    QTreeWidgetItem* ItemOf(const QString& path) const;
     QStringList SelectedPaths() const;
     void EditName(QTreeWidgetItem* item);
 

@@ -237,9 +237,7 @@ void CSearchView::ForgetFile(const QString& path)
 {
     std::erase_if(m_files, [&](const PhotoFiles::CPhotoFile& file) { return file.path == path; });
     delete m_icons->ItemOf(path);
-    for (int row = 0; row < m_report->topLevelItemCount(); ++row)
-        if (CPhotoReportWidget::PathOf(m_report->topLevelItem(row)) == path)
-            delete m_report->takeTopLevelItem(row--);
+    delete m_report->ItemOf(path);
     emit commandStateChanged();
 }
 
@@ -276,12 +274,9 @@ void CSearchView::Rename(const QString& path, const QString& newName)
         item->setText(newName);
         item->setData(CThumbnailListWidget::kPathRole, target);
     }
-    for (int row = 0; row < m_report->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = m_report->topLevelItem(row);
-        if (CPhotoReportWidget::PathOf(item) == path) {
-            item->setText(CPhotoReportWidget::kNameColumn, newName);
-            item->setData(0, CPhotoReportWidget::kPathRole, target);
-        }
+    if (QTreeWidgetItem* item = m_report->ItemOf(path)) {
+        item->setText(CPhotoReportWidget::kNameColumn, newName);
+        item->setData(0, CPhotoReportWidget::kPathRole, target);
     }
 }
 
