@@ -268,5 +268,7 @@ bool LibraryFiles::Discard(const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return false;
-    return QFile::moveToTrash(path) || QFile::remove(path);
+    // Not the system wastebasket: Qt 6.4 puts "trashed" files into the working folder
+    // when it finds no wastebasket of its own, scattering photos where nobody looks.
+    return QFile::remove(path);
 }

@@ -66,8 +66,7 @@ QString CreateNewsletter(const QString& folder);
 // is). Returns the path whether or not it could be made.
 QString NewFolderPath(const QString& parent, int counter);
 
-// Deletes a file the user asked to delete: into the system's wastebasket where there is
-// one, so a slip of the Delete key can be undone there; otherwise removed.
+// Deletes a file the user asked to delete. Only files: a folder is never removed here.
 bool Discard(const QString& path);
 
 } // namespace LibraryFiles
