@@ -14,6 +14,38 @@ inline constexpr int kStep = 30;
 inline constexpr double kLargestFactor = 8.0;
 inline constexpr double kSmallestFactor = 0.2;
 
+// The next zoom factor up or down, for the page and the thumbnails alike: the steps 0.5,
+// 0.75, 1, 1.5 and 2, doubling or halving beyond them; unchanged at the limits.
+constexpr double FactorIn(double factor)
+{
+    if (factor >= kLargestFactor)
+        return factor;
+    if (factor == 0.5)
+        return 0.75;
+    if (factor == 0.75)
+        return 1.0;
+    if (factor == 1.0)
+        return 1.5;
+    if (factor == 1.5)
+        return 2.0;
+    return factor * 2.0;
+}
+
+constexpr double FactorOut(double factor)
+{
+    if (factor <= kSmallestFactor)
+        return factor;
+    if (factor == 2.0)
+        return 1.5;
+    if (factor == 1.5)
+        return 1.0;
+    if (factor == 1.0)
+        return 0.75;
+    if (factor == 0.75)
+        return 0.5;
+    return factor / 2.0;
+}
+
 constexpr int AfterZoomIn(int previous, std::optional<double> factor)
 {
     if (factor && *factor >= kLargestFactor)

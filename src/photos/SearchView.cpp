@@ -1,6 +1,7 @@
 #include "photos/SearchView.h"
 
 #include "app/CommandIds.h"
+#include "app/ZoomSlider.h"
 #include "frame/ActionRegistry.h"
 #include "frame/CommandMenu.h"
 #include "photos/LibraryFiles.h"
@@ -171,8 +172,8 @@ bool CSearchView::OnCommand(int id)
     case ListActualSize:
         if (m_reportMode)
             return true;   // the table has no thumbnails to zoom
-        SetZoom(id == ListZoomIn    ? PhotoZoom::In(m_zoom)
-                : id == ListZoomOut ? PhotoZoom::Out(m_zoom)
+        SetZoom(id == ListZoomIn    ? ZoomSlider::FactorIn(m_zoom)
+                : id == ListZoomOut ? ZoomSlider::FactorOut(m_zoom)
                                     : 1.0);
         return true;
     default: return false;

@@ -1,3 +1,4 @@
+#include "app/ZoomSlider.h"
 #include "canvas/editing/CanvasGeometry.h"
 #include "canvas/editing/CanvasPainter.h"
 #include "canvas/objects/DrawObject.h"
@@ -54,8 +55,8 @@ QImage PaintCanvas(const ObjectList& objects, double zoom, QRect exposed = QRect
 
 TEST(CanvasGeometry, ZoomStepsStopAtTheLimits)
 {
-    EXPECT_EQ(Steps(1.0, ZoomedIn), (std::vector<double>{1.5, 2, 4, 8, 8}));
-    EXPECT_EQ(Steps(1.0, ZoomedOut), (std::vector<double>{0.75, 0.5, 0.25, 0.125, 0.125}));
+    EXPECT_EQ(Steps(1.0, ZoomSlider::FactorIn), (std::vector<double>{1.5, 2, 4, 8, 8}));
+    EXPECT_EQ(Steps(1.0, ZoomSlider::FactorOut), (std::vector<double>{0.75, 0.5, 0.25, 0.125, 0.125}));
 }
 
 TEST(CanvasGeometry, OutlineCentredWithAMargin)

@@ -5,36 +5,6 @@
 
 namespace CanvasGeometry {
 
-double ZoomedIn(double zoom)
-{
-    if (zoom >= kMaxZoom)
-        return zoom;
-    if (zoom == 0.5)
-        return 0.75;
-    if (zoom == 0.75)
-        return 1.0;
-    if (zoom == 1.0)
-        return 1.5;
-    if (zoom == 1.5)
-        return 2.0;
-    return zoom * 2.0;
-}
-
-double ZoomedOut(double zoom)
-{
-    if (zoom <= kMinZoom)
-        return zoom;
-    if (zoom == 2.0)
-        return 1.5;
-    if (zoom == 1.5)
-        return 1.0;
-    if (zoom == 1.0)
-        return 0.75;
-    if (zoom == 0.75)
-        return 0.5;
-    return zoom / 2.0;
-}
-
 double CMapping::Scale() const
 {
     return int(zoom * 1000.0) / 1000.0;

@@ -20,11 +20,6 @@ constexpr int kOutlineMargin = 40;
 // Room beyond the page that scrolling can reach.
 constexpr int kScrollSlack = 50;
 
-// The next zoom factor up or down: the steps 0.5, 0.75, 1, 1.5 and 2, doubling or
-// halving beyond them; unchanged at the limits.
-double ZoomedIn(double zoom);
-double ZoomedOut(double zoom);
-
 // Page units to window pixels: the zoom in thousandths (as the mapping truncates it),
 // then the scroll position in window pixels.
 struct CMapping

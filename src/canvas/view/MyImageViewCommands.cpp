@@ -9,6 +9,7 @@
 #include "app/ProgramState.h"
 #include "app/SettingsKeys.h"
 #include "app/SnapfoldDoc.h"
+#include "app/ZoomSlider.h"
 #include "canvas/editing/CanvasPainter.h"
 #include "canvas/editing/PhotoCommands.h"
 #include "canvas/objects/CalendarObject.h"
@@ -197,8 +198,10 @@ bool CMyImageView::RunEditCommand(int id)
     case FileOpen: OpenDocument(); return true;
     case FileSave: SaveDocument(false); return true;
     case FileSaveAs: SaveDocument(true); return true;
-    case CanvasZoomIn: SetZoom(ZoomedIn(m_zoom), CentreForZoom(true)); return true;
-    case CanvasZoomOut: SetZoom(ZoomedOut(m_zoom), CentreForZoom(true)); return true;
+    case CanvasZoomIn: SetZoom(ZoomSlider::FactorIn(m_zoom), CentreForZoom(true)); return true;
+    case CanvasZoomOut:
+        SetZoom(ZoomSlider::FactorOut(m_zoom), CentreForZoom(true));
+        return true;
     case CanvasZoom100: SetZoom(1.0, CentreForZoom(false)); return true;
     case Deselection:
         // Disarms everything, the one-shot insertions too.
