@@ -231,6 +231,10 @@ constexpr std::array kCommands{
     CCommandInfo{Cmd::ChildDelete, "Delete", "Delete selected child information",
                  "record-delete"},
     CCommandInfo{Cmd::ChildEmail, "Email", "Email the parents", "mail-send"},
+    CCommandInfo{Cmd::DailyAdd, "Add", "Add a daily record of the child", "record-add"},
+    CCommandInfo{Cmd::DailyEdit, "Edit", "Edit the selected daily record", "record-edit"},
+    CCommandInfo{Cmd::DailyDelete, "Delete", "Delete the selected daily record",
+                 "record-delete"},
 
     // Family Center
     CCommandInfo{Cmd::PaymentAdd, "Add", "Add a tuition payment", "record-add"},

@@ -223,6 +223,10 @@ inline constexpr int ChildAdd = 33165;
 inline constexpr int ChildEdit = 33166;
 inline constexpr int ChildDelete = 33167;
 inline constexpr int ChildEmail = 109;
+// the daily records' right-click menu
+inline constexpr int DailyEdit = 33181;
+inline constexpr int DailyAdd = 33183;
+inline constexpr int DailyDelete = 33184;
 
 // Family Center
 inline constexpr int PaymentAdd = 115;

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "records/DbDate.h"
+
+#include <QString>
+#include <optional>
+
+class CDBVChildInfoSet;
+
+// One child's enrollment values, as the Child Center's form shows and edits them.
+struct CChildInfo
+{
+    QString childName;
+    QString referenceNo;
+    CDbDate birthday;
+    CDbDate enrollDate;
+    qint32 enrollType = 5;   // days a week
+    QString classroom;
+    QString mother;
+    QString father;
+    QString grandParents;
+    QString contactNumbers;
+    QString email;           // one or more addresses separated by ";"
+    QString address;
+    QString immunisation;
+    QString note;
+    double dailyPbg = 0;     // paid by the government, per day
+
+    bool operator==(const CChildInfo& other) const = default;
+};
+
+namespace ChildRecords {
+
+// The class folder and the materials folder are not children.
+bool IsChildFolderName(const QString& folderName);
+
+// Selects the child's rows and reads the first; nullopt when there is none.
+std::optional<CChildInfo> FindChild(CDBVChildInfoSet& set, const QString& name);
+// Adds an enrollment row (the reserved columns empty) and closes the set.
+void AddChild(CDBVChildInfoSet& set, const CChildInfo& child);
+// Rewrites the set's current row (the child last found) and closes the set.
+void UpdateChild(CDBVChildInfoSet& set, const CChildInfo& child);
+
+// The daily PBG as the form shows it ("%8.2f") and reads it back (the number the text
+// starts with, 0 when it starts with none).
+QString PbgText(double value);
+double ParsePbg(const QString& text);
+
+// The child's folder in the photo library and the two photos in it.
+QString ChildFolder(const QString& picturesRoot, const QString& name);
+QString ChildPhotoPath(const QString& picturesRoot, const QString& name);
+QString FamilyPhotoPath(const QString& picturesRoot, const QString& name);
+
+// Copies a chosen photo to its place; an existing file is never replaced.
+bool PlacePhoto(const QString& chosen, const QString& target);
+
+} // namespace ChildRecords

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "records/Recordset.h"
+
+// The enrollment rows: one per enrolled child.
+class CDBVChildInfoSet : public CRecordset
+{
+public:
+    CDBVChildInfoSet();
+
+    // The rows of one child; "All" or an empty name selects every row.
+    void SelectChild(const QString& name);
+
+    QString m_ChildName;
+    QString m_ChildRefrenceNo;
+    CDbDate m_Birthday;
+    CDbDate m_EnrollDate;
+    QString m_Class;
+    qint32 m_EnrollType = 5;
+    QString m_Mother;
+    QString m_Father;
+    double m_PayFromGovernment = 0;
+    QString m_GrandParents;
+    QString m_Email;
+    QString m_ContactNumber;
+    QString m_Address;
+    QString m_Immunisation;
+    QString m_Note;
+    QString m_Reserved1;
+    QString m_Reserved2;
+
+protected:
+    void DoFieldExchange(CFieldExchange& exchange) override;
+    void SetDefaults() override;
+};

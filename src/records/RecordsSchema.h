@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// The tables of the records database, their columns in order, and each column's type
+// and width. Every statement and every recordset is built from this one description.
+namespace RecordsSchema {
+
+enum class FieldType { Text, Long, Double, Date };
+
+struct CFieldDef
+{
+    const char* name;
+    FieldType type;
+    int size;   // the most characters a Text column holds; 0 for the others
+};
+
+struct CTableDef
+{
+    const char* name;
+    std::vector<CFieldDef> fields;
+
+    const CFieldDef* Field(const QString& column) const;
+};
+
+inline constexpr const char* kChildEnrollment = "ChildEnrollmentInformation";
+inline constexpr const char* kChildPayment = "ChildPaymentInformation";
+inline constexpr const char* kChildDailyRecord = "ChildDailyRecord";
+inline constexpr const char* kEmployeeInfo = "EmployeeInfo";
+inline constexpr const char* kEmployeeTimeTable = "EmployeeTimeTable";
+
+// The five tables in the order they are created.
+const std::vector<CTableDef>& Tables();
+const CTableDef& Table(const char* name);
+
+// The column rows are selected by: ChildName, or Name for the staff tables.
+QString NameColumn(const CTableDef& table);
+
+// SQL that creates the table, its columns in order, and the index on its name column.
+QString CreateTableSql(const CTableDef& table);
+QString CreateIndexSql(const CTableDef& table);
+
+// A column name quoted for SQL ("Index" and "Date" are keywords).
+QString Quoted(const QString& identifier);
+
+} // namespace RecordsSchema

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "records/DbDate.h"
+#include "records/RecordsSchema.h"
+
+#include <QString>
+#include <QVariant>
+#include <optional>
+#include <vector>
+
+class CRecordsDatabase;
+
+// Carries values between a recordset's bound members and a row, in binding order.
+// Each recordset lists its members once, in DoFieldExchange.
+class CFieldExchange
+{
+public:
+    enum class Mode { Describe, Load, Store, Reset };
+
+    void Text(const char* column, QString& value);
+    void Long(const char* column, qint32& value);
+    void Double(const char* column, double& value);
+    void Date(const char* column, CDbDate& value);
+
+private:
+    friend class CRecordset;
+    CFieldExchange(Mode mode, const RecordsSchema::CTableDef& table);
+
+    const RecordsSchema::CFieldDef& Bind(const char* column);
+
+    Mode m_mode;
+    const RecordsSchema::CTableDef& m_table;
+    int m_position = 0;
+    std::vector<const RecordsSchema::CFieldDef*> m_fields;   // Describe
+    const std::vector<QVariant>* m_row = nullptr;            // Load
+    std::vector<QVariant> m_values;                          // Store
+};
+
+// A dynaset over one table: the rows a filter selects, read when it opens or requeries,
+// with the current row's columns in the bound members. Writes go straight to the file,
+// each in its own transaction; a row is identified by SQLite's rowid.
+// Operations that meet an engine error throw CDatabaseError.
+class CRecordset
+{
+public:
+    virtual ~CRecordset() = default;
+    CRecordset(const CRecordset&) = delete;
+    CRecordset& operator=(const CRecordset&) = delete;
+
+    // Opens the shared database on GetDefaultDBName() if needed and selects the rows.
+    void Open();
+    void Close();
+    bool IsOpen() const { return m_open; }
+    void Requery();
+
+    // The current row (MoveFirst, MoveNext, MoveLast); at EOF there is none.
+    void MoveFirst();
+    void MoveNext();
+    void MoveLast();
+    bool IsEOF() const;
+    bool IsBOF() const;
+    // The rows selected and not deleted.
+    int GetRecordCount() const;
+
+    // AddNew resets the members to their defaults; Edit keeps the current row's values.
+    // Update writes the members: a new row, or the current row. A text longer than its
+    // column is refused, naming the field, and nothing is written.
+    void AddNew();
+    void Edit();
+    void Update();
+    void CancelUpdate();
+    // Deletes the current row from the file; the members keep its values.
+    void Delete();
+
+    // The filter: rows whose column equals the value, bound as a parameter. No filter
+    // selects every row. Takes effect at the next Open or Requery.
+    void SetFilter(const QString& column, const QString& value);
+    void ClearFilter();
+    bool HasFilter() const { return m_filterColumn.has_value(); }
+
+    // The number of bound members.
+    int FieldCount() const;
+    QString TableName() const;
+    // The rowid of the current row; 0 at EOF.
+    qint64 CurrentRowId() const;
+
+    // The database file a recordset opens; empty means it does nothing.
+    virtual QString GetDefaultDBName() const;
+
+protected:
+    explicit CRecordset(const char* table);
+
+    // Names each bound member with its column, in binding order.
+    virtual void DoFieldExchange(CFieldExchange& exchange) = 0;
+    // The members' values before AddNew: the constructor's defaults.
+    virtual void SetDefaults() = 0;
+
+    // Selects the rows of one name: the filter on the table's name column.
+    void SelectByName(const QString& name);
+
+    const RecordsSchema::CTableDef& m_table;
+
+private:
+    enum class EditMode { None, Adding, Editing };
+    struct CRow
+    {
+        qint64 rowId = 0;
+        std::vector<QVariant> values;
+        bool deleted = false;
+    };
+
+    CRecordsDatabase& Database() const;
+    void Select();
+    void LoadCurrent();
+    void RequireCurrent(const char* operation) const;
+    std::vector<QVariant> StoredValues();
+    QString ColumnList() const;
+    void CheckWidths(const std::vector<QVariant>& values) const;
+    void InsertRow(const std::vector<QVariant>& values);
+    void UpdateRow(const std::vector<QVariant>& values);
+
+    std::vector<CRow> m_rows;
+    int m_current = -1;   // index into m_rows; m_rows.size() is EOF
+    bool m_open = false;
+    EditMode m_editMode = EditMode::None;
+    std::optional<QString> m_filterColumn;
+    QString m_filterValue;
+};
