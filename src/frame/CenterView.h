@@ -52,4 +52,6 @@ Q_SIGNALS:
     void zoomChanged(double factor);
     // A photo is to be placed on the Edit Center's page.
     void photoEditRequested(const QString& path);
+    // A folder of that name was made directly under the pictures root (a new child's).
+    void libraryFolderAdded(const QString& name);
 };

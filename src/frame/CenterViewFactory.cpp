@@ -4,6 +4,8 @@
 #include "frame/PlaceholderView.h"
 #include "frame/StartPageView.h"
 #include "photos/SearchView.h"
+#include "records/ChildCenterView.h"
+#include "records/FamilyCenterView.h"
 
 QString CenterName(Center::Index center)
 {
@@ -43,5 +45,9 @@ CCenterView* CreateDefaultCenterView(Center::Index center, QWidget* parent)
         return new CEditCenterView(parent);
     if (center == Center::PhotoCenter)
         return new CSearchView(parent);
+    if (center == Center::ChildCenter)
+        return new CChildCenterView(parent);
+    if (center == Center::FamilyCenter)
+        return new CFamilyCenterView(parent);
     return new CPlaceholderView(CenterName(center), CenterIconName(center), parent);
 }

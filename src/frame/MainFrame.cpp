@@ -181,6 +181,9 @@ void CMainFrame::ConnectLibrary()
     connect(tree, &CMyTreeView::folderSelected, this, &CMainFrame::ShowLibraryFolder);
     connect(tree, &CMyTreeView::documentOpenRequested, this, &CMainFrame::OpenLibraryDocument);
     connect(&m_document, &CSnapfoldDoc::saved, tree, &CMyTreeView::AddDocument);
+    for (int i = 0; i < Center::Count; ++i)
+        connect(m_container->View(static_cast<Center::Index>(i)),
+                &CCenterView::libraryFolderAdded, tree, &CMyTreeView::AddRootFolder);
 }
 
 void CMainFrame::ShowLibraryFolder(const QString& folder)

@@ -327,7 +327,21 @@ void CMyTreeView::AddFolder()
     QTreeWidgetItem* parent = currentItem();
     if (!parent || KindOf(parent) == CLibraryNode::Document)
         return;
-    const QString path = LibraryFiles::NewFolderPath(PathOf(parent), ++m_newFolderCounter);
+    AddFolderItem(parent,
+                  LibraryFiles::NewFolderPath(PathOf(parent), ++m_newFolderCounter));
+}
+
+void CMyTreeView::AddRootFolder(const QString& name)
+{
+    // A child enrolled with a folder already there keeps its one item.
+    QTreeWidgetItem* root = topLevelItem(0);
+    const QString path = QDir(m_rootPath).filePath(name);
+    if (root && !ItemOf(path))
+        AddFolderItem(root, path);
+}
+
+void CMyTreeView::AddFolderItem(QTreeWidgetItem* parent, const QString& path)
+{
     if (!QFileInfo(path).isDir()) {
         Prompt().Warn(QStringLiteral("The folder %1 could not be created.")
                           .arg(QDir::toNativeSeparators(path)));

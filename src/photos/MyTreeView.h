@@ -53,6 +53,8 @@ public:
     bool DropDocument(QTreeWidgetItem* document, QTreeWidgetItem* folder);
     // A page was saved: its file joins the tree when its folder is listed.
     void AddDocument(const QString& path);
+    // A folder made directly under the root (a new child's) joins the tree in order.
+    void AddRootFolder(const QString& name);
 
 Q_SIGNALS:
     // A folder was selected, asked for again (command 2779) or given new photos.
@@ -75,6 +77,8 @@ private:
                              const QString& path);
     void AddChildren(QTreeWidgetItem* parent, const CLibraryNode& node);
     void SortChildren(QTreeWidgetItem* item);
+    // Shows a folder made on disk under a folder item, sorted among its siblings.
+    void AddFolderItem(QTreeWidgetItem* parent, const QString& path);
     void OnCurrentItemChanged(QTreeWidgetItem* current);
 
     // Commands on the current item.

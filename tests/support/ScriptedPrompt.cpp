@@ -44,3 +44,9 @@ QStringList CScriptedPrompt::ChooseFilesToOpen(const QString& title, const QStri
     m_files.pop_front();
     return files;
 }
+
+QString CScriptedPrompt::ChooseFileToOpen(const QString& title, const QString& folder,
+                                          const QString& filter)
+{
+    return ChooseFilesToOpen(title, folder, filter).value(0);
+}

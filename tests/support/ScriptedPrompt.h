@@ -24,13 +24,16 @@ public:
     const QList<Shown>& Messages() const { return m_messages; }
     QStringList Texts() const;
     QStringList FolderTitles() const { return m_folderTitles; }
-    // Title and filter of each multiple-file dialog.
+    // Title and filter of each file dialog.
     QStringList FileDialogs() const { return m_fileDialogs; }
 
     Answer Show(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
     QString ChooseFolder(const QString& title, const QString& startFolder) override;
     QStringList ChooseFilesToOpen(const QString& title, const QString& folder,
                                   const QString& filter) override;
+    // The first of the next queued files; recorded as a multiple-file dialog is.
+    QString ChooseFileToOpen(const QString& title, const QString& folder,
+                             const QString& filter) override;
 
 private:
     QList<Shown> m_messages;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "frame/CenterView.h"
+
+class CChildInfoFormView;
+class CChildrenInfoView;
+class CFormSplitter;
+
+// The Child Center: the enrollment form above the shown child's daily records.
+class CChildCenterView : public CCenterView
+{
+    Q_OBJECT
+
+public:
+    explicit CChildCenterView(QWidget* parent = nullptr);
+
+    void Attach(CSnapfoldDoc& document, CActionRegistry& actions) override;
+    bool OnCommand(int id) override;
+    CCommandState UpdateCommand(int id) const override;
+    void ShowFolder(const QString& folder) override;
+
+    CChildInfoFormView* Form() const { return m_form; }
+    CChildrenInfoView* DailyList() const { return m_dailyList; }
+    CFormSplitter* Splitter() const { return m_splitter; }
+
+private:
+    CCommandTarget* OwnerOf(int id) const;
+
+    CFormSplitter* m_splitter = nullptr;
+    CChildInfoFormView* m_form = nullptr;
+    CChildrenInfoView* m_dailyList = nullptr;
+};

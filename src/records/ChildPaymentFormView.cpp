@@ -1,0 +1,54 @@
+#include "records/ChildPaymentFormView.h"
+
+#include "controls/FormGrid.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+CChildPaymentFormView::CChildPaymentFormView(QWidget* parent)
+    : CChildRecordFormView(QSize(240, 180), QStringLiteral("Family Photo"),
+                           &ChildRecords::FamilyPhotoPath, parent)
+{
+    setObjectName(QStringLiteral("childPaymentForm"));
+    m_birthday = AddValueEdit("birthday", "Birthday", QStringLiteral("The child's date of birth"));
+    m_enrollDate = AddValueEdit("enrollDate", "EnrollDate",
+                                QStringLiteral("The day the child started"));
+    // Shown, not edited: the Child Center is where the details change.
+    for (QLineEdit* value : findChildren<QLineEdit*>())
+        value->setReadOnly(true);
+    BuildLayout();
+}
+
+void CChildPaymentFormView::BuildLayout()
+{
+    auto* grid = new QGridLayout;
+    CFormGrid form(*grid);
+    int row = LayOutSharedRows(form, m_birthday, m_enrollDate,
+                               QStringLiteral("Child &Ref. No.:"));
+    form.AddWide(row++, QStringLiteral("Ema&il:"), m_edits.email);
+    form.AddWide(row++, QStringLiteral("Home &Address:"), m_edits.address);
+
+    auto* notes = new QHBoxLayout;
+    notes->setSpacing(24);
+    for (const QString& text : {QStringLiteral("PBG: Paid By Government"),
+                                QStringLiteral("PBP: Paid By Parent")}) {
+        auto* note = new QLabel(text, this);
+        note->setForegroundRole(QPalette::PlaceholderText);
+        notes->addWidget(note);
+    }
+    notes->addStretch(1);
+    auto* fields = new QVBoxLayout;
+    fields->addLayout(grid);
+    fields->addLayout(notes);
+    fields->addStretch(1);
+    SetFields(fields, {m_edits.email, m_edits.address});
+}
+
+void CChildPaymentFormView::ShowValues(const CChildInfo& child)
+{
+    ShowSharedValues(child);
+    m_birthday->setText(child.birthday.PlainText());
+    m_enrollDate->setText(child.enrollDate.PlainText());
+}

@@ -1,0 +1,420 @@
+#include "RecordViewsTestKit.h"
+
+#include "app/CommandIds.h"
+#include "controls/PictureButton.h"
+#include "photos/LibraryFiles.h"
+#include "platform/Clock.h"
+#include "records/ChildCenterView.h"
+#include "records/ChildInfoFormView.h"
+#include "records/ChildrenInfoView.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+using Mode = CChildInfoFormView::Mode;
+
+const QString kEnrollment = QStringLiteral("ChildEnrollmentInformation");
+const QString kDeleteQuestion =
+    QStringLiteral("Do you really want to delete this child information?");
+
+double DaysOf(const QDate& date)
+{
+    return QDate(1899, 12, 30).daysTo(date);
+}
+
+class ChildCenterTest : public RecordViewsTest
+{
+protected:
+    CChildInfoFormView& Form() const { return *m_center.Form(); }
+    QPushButton& SaveButton() const
+    {
+        return *Form().findChild<QPushButton*>(QStringLiteral("save"));
+    }
+    QDateEdit& DateField(const char* name) const
+    {
+        return *Form().findChild<QDateEdit*>(QString::fromLatin1(name));
+    }
+    void Show(const QString& relative) { m_center.ShowFolder(At(relative)); }
+    bool Enabled(int id) const { return m_center.UpdateCommand(id).enabled; }
+    void Enroll(const QString& name, const QString& referenceNo = {})
+    {
+        EnrollChild(m_center, name, referenceNo);
+    }
+    QVariant Column(std::size_t row, const char* column) const
+    {
+        const std::vector<QVariantMap> rows = Rows(kEnrollment);
+        return row < rows.size() ? rows[row].value(QString::fromLatin1(column)) : QVariant();
+    }
+
+    CChildCenterView m_center;
+};
+
+TEST_F(ChildCenterTest, TheFirstSavedChildCreatesTheDatabaseItsRowAndItsFolder)
+{
+    QStringList foldersAdded;
+    QObject::connect(&m_center, &CCenterView::libraryFolderAdded,
+                     [&](const QString& name) { foldersAdded << name; });
+    ASSERT_FALSE(DatabaseExists());
+
+    ASSERT_TRUE(m_center.OnCommand(Cmd::ChildAdd));
+    EXPECT_EQ(Form().EditMode(), Mode::Adding);
+    EXPECT_TRUE(SaveButton().isEnabled());
+    const std::pair<const char*, const char*> typed[] = {
+        {"childName", "Amy"}, {"referenceNo", "R-17"}, {"enrollType", "3"},
+        {"classroom", "Sunflowers"}, {"mother", "Mia"}, {"father", "Tom"},
+        {"grandParents", "Ann and Bob"}, {"contactNumbers", "555-0101"},
+        {"email", "mia@example.org;tom@example.org"}, {"address", "1 Elm St"},
+        {"immunisation", "MMR"}, {"note", "Allergic to nuts"}, {"dailyPbg", "12.5"}};
+    for (const auto& [field, text] : typed)
+        TypeInto(Form(), field, QString::fromUtf8(text));
+    DateField("birthday").setDate(QDate(2019, 3, 7));
+    DateField("enrollDate").setDate(QDate(2021, 9, 1));
+    SaveButton().click();
+
+    EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
+    EXPECT_TRUE(DatabaseExists());
+    ASSERT_EQ(Rows(kEnrollment).size(), 1u);
+    for (const auto& [field, column] :
+         {std::pair{"childName", "ChildName"}, {"referenceNo", "ChildRefrenceNo"},
+          {"classroom", "Class"}, {"mother", "Mother"}, {"father", "Father"},
+          {"grandParents", "GrandParents"}, {"contactNumbers", "ContactNumber"},
+          {"email", "Email"}, {"address", "Address"}, {"immunisation", "Immunisation"},
+          {"note", "Note"}})
+        EXPECT_EQ(Column(0, column).toString(), FieldText(Form(), field)) << column;
+    EXPECT_EQ(Column(0, "ChildName").toString(), QStringLiteral("Amy"));
+    EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(QDate(2019, 3, 7)));
+    EXPECT_EQ(Column(0, "EnrollDate").toDouble(), DaysOf(QDate(2021, 9, 1)));
+    EXPECT_EQ(Column(0, "EnrollType").toInt(), 3);
+    EXPECT_EQ(Column(0, "PayFromGovernment").toDouble(), 12.5);
+
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Amy"))).isDir());
+    EXPECT_EQ(foldersAdded, QStringList{QStringLiteral("Amy")});
+    // Saved: the form stands for the new row, ready to edit, delete or take a photo.
+    EXPECT_EQ(Form().EditMode(), Mode::None);
+    EXPECT_FALSE(SaveButton().isEnabled());
+    EXPECT_EQ(Form().ChildShown(), QStringLiteral("Amy"));
+    EXPECT_TRUE(Enabled(Cmd::ChildEdit));
+    EXPECT_TRUE(Enabled(Cmd::ChildDelete));
+    EXPECT_TRUE(Form().LoadPhotoButton()->isEnabled());
+}
+
+TEST_F(ChildCenterTest, AChildWhoseFolderIsAlreadyThereKeepsTheFolderAndItsPhotos)
+{
+    const QString photo = WritePhoto(QStringLiteral("Amy/Amy.jpg"), Qt::blue);
+    const QString outing = WritePhoto(QStringLiteral("Amy/park.png"));
+    const QByteArray photoBytes = Bytes(photo);
+    const QByteArray outingBytes = Bytes(outing);
+
+    Enroll(QStringLiteral("Amy"));
+
+    EXPECT_EQ(EnrolledNames(), QStringList{QStringLiteral("Amy")});
+    EXPECT_EQ(Entries(At(QStringLiteral("Amy"))),
+              (QStringList{QStringLiteral("Amy.jpg"), QStringLiteral("park.png")}));
+    EXPECT_EQ(Bytes(photo), photoBytes);
+    EXPECT_EQ(Bytes(outing), outingBytes);
+    // The photo that was there shows, so there is nothing to load.
+    EXPECT_TRUE(Form().Picture()->HasPicture());
+    EXPECT_TRUE(Form().LoadPhotoButton()->isHidden());
+}
+
+TEST_F(ChildCenterTest, ASecondChildOfTheSameNameAddsARowAndTheNameShowsTheFirst)
+{
+    Enroll(QStringLiteral("Amy"), QStringLiteral("first"));
+    Enroll(QStringLiteral("Ben"), QStringLiteral("ben"));
+    Enroll(QStringLiteral("Amy"), QStringLiteral("second"));
+    EXPECT_EQ(EnrolledNames(), (QStringList{QStringLiteral("Amy"), QStringLiteral("Ben"),
+                                            QStringLiteral("Amy")}));
+
+    Show(QStringLiteral("Ben"));
+    EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("ben"));
+    Show(QStringLiteral("Amy"));
+    EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("first"));
+}
+
+TEST_F(ChildCenterTest, OnlyAChildFolderChangesTheForm)
+{
+    // A row named like the class folder exists, and still the class folder is no child.
+    Enroll(QStringLiteral("AAA"), QStringLiteral("class"));
+    WritePhoto(QStringLiteral("Amy/Amy.jpg"), Qt::blue);
+    Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
+    Enroll(QStringLiteral("Ben"), QStringLiteral("R2"));
+    MakeFolder(QStringLiteral("Amy/Outings"));
+    Show(QStringLiteral("Amy"));
+    ASSERT_TRUE(Form().Picture()->HasPicture());
+    const qint64 photoShown = Form().Picture()->Picture().cacheKey();
+
+    Show(QStringLiteral("AAA"));
+    Show(QStringLiteral("ZZZ"));
+    Show(QStringLiteral("Amy/Outings"));
+    m_center.ShowFolder(Root());
+    m_center.ShowFolder(m_home.FilePath(QStringLiteral("Ben")));   // not in the library
+
+    EXPECT_EQ(FieldText(Form(), "childName"), QStringLiteral("Amy"));
+    EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("R1"));
+    EXPECT_EQ(Form().ChildShown(), QStringLiteral("Amy"));
+    EXPECT_EQ(Form().Picture()->Picture().cacheKey(), photoShown);
+    EXPECT_TRUE(Prompt().Texts().isEmpty());
+}
+
+TEST_F(ChildCenterTest, TheDailyPbgKeepsTheNumberItsTextStartsWith)
+{
+    for (const auto& [typed, kept] : {std::pair{"abc", 0.0}, {"7.5 a day", 7.5}}) {
+        m_center.OnCommand(Cmd::ChildAdd);
+        EXPECT_EQ(FieldText(Form(), "dailyPbg"), QStringLiteral("0.00"));
+        TypeInto(Form(), "childName", QString::fromLatin1(typed));
+        TypeInto(Form(), "dailyPbg", QString::fromLatin1(typed));
+        SaveButton().click();
+        EXPECT_EQ(Rows(kEnrollment).back().value(QStringLiteral("PayFromGovernment")).toDouble(),
+                  kept) << typed;
+        EXPECT_EQ(FieldText(Form(), "dailyPbg").toDouble(), kept) << typed;
+    }
+}
+
+TEST_F(ChildCenterTest, ANameThatCannotNameAFolderIsRefusedAndNothingIsWritten)
+{
+    const QStringList before = Entries(Root());
+    for (const QString& name : {QStringLiteral("a/b"), QStringLiteral(".."), QStringLiteral(""),
+                                QStringLiteral("tab\there")}) {
+        m_center.OnCommand(Cmd::ChildAdd);
+        TypeInto(Form(), "childName", name);
+        SaveButton().click();
+        ASSERT_FALSE(Prompt().Texts().isEmpty()) << name.toStdString();
+        EXPECT_EQ(Prompt().Texts().back(), LibraryFiles::NameProblem(name));
+        // Still adding: the name can be put right and saved again.
+        EXPECT_EQ(Form().EditMode(), Mode::Adding);
+    }
+    EXPECT_FALSE(DatabaseExists());
+    EXPECT_EQ(Entries(Root()), before);
+    EXPECT_EQ(Entries(m_home.FilePath(QStringLiteral("Pictures/a"))), QStringList());
+}
+
+TEST_F(ChildCenterTest, ANameWithAQuoteIsAnOrdinaryName)
+{
+    Enroll(QStringLiteral("O'Brien"), QStringLiteral("q1"));
+    Enroll(QStringLiteral("Ben"));
+    Show(QStringLiteral("O'Brien"));
+
+    EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
+    EXPECT_EQ(EnrolledNames(), (QStringList{QStringLiteral("O'Brien"), QStringLiteral("Ben")}));
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("O'Brien"))).isDir());
+    EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("q1"));
+}
+
+TEST_F(ChildCenterTest, DeleteAsksFirstAndRemovesOnlyTheEnrollmentRow)
+{
+    Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
+    Enroll(QStringLiteral("Ben"));
+    AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc(), QStringLiteral("Slept well"));
+    AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc().addDays(-40), QStringLiteral("Old"));
+    Show(QStringLiteral("Amy"));
+
+    Prompt().QueueAnswer(CPrompt::Answer::No);
+    m_center.OnCommand(Cmd::ChildDelete);
+    ASSERT_EQ(Prompt().Messages().size(), 1);
+    EXPECT_EQ(Prompt().Messages()[0].text, kDeleteQuestion);
+    EXPECT_EQ(Prompt().Messages()[0].buttons, CPrompt::Buttons::YesNo);
+    EXPECT_EQ(EnrolledNames().size(), 2);
+    EXPECT_EQ(Form().EditMode(), Mode::None);
+
+    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    m_center.OnCommand(Cmd::ChildDelete);
+    EXPECT_EQ(EnrolledNames(), QStringList{QStringLiteral("Ben")});
+    EXPECT_EQ(Rows(QStringLiteral("ChildDailyRecord")).size(), 2u);
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Amy"))).isDir());
+    // The form keeps the deleted values but no longer stands for a row.
+    EXPECT_EQ(Form().EditMode(), Mode::Deleted);
+    EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("R1"));
+    EXPECT_FALSE(Enabled(Cmd::ChildEdit));
+    EXPECT_FALSE(Enabled(Cmd::ChildDelete));
+    EXPECT_FALSE(SaveButton().isEnabled());
+}
+
+TEST_F(ChildCenterTest, EditRewritesTheShownRowOnly)
+{
+    Enroll(QStringLiteral("Amy"), QStringLiteral("first"));
+    Enroll(QStringLiteral("Amy"), QStringLiteral("second"));
+    Enroll(QStringLiteral("Ben"), QStringLiteral("ben"));
+    Show(QStringLiteral("Amy"));
+
+    // Without Edit, Save writes nothing.
+    TypeInto(Form(), "mother", QStringLiteral("Not saved"));
+    EXPECT_FALSE(SaveButton().isEnabled());
+    Form().Save();
+    EXPECT_EQ(Column(0, "Mother").toString(), QString());
+
+    m_center.OnCommand(Cmd::ChildEdit);
+    EXPECT_EQ(Form().EditMode(), Mode::Editing);
+    TypeInto(Form(), "mother", QStringLiteral("Mia"));
+    DateField("birthday").setDate(QDate(2020, 2, 29));
+    SaveButton().click();
+
+    EXPECT_EQ(Form().EditMode(), Mode::None);
+    EXPECT_EQ(Column(0, "Mother").toString(), QStringLiteral("Mia"));
+    EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(QDate(2020, 2, 29)));
+    EXPECT_EQ(Column(1, "Mother").toString(), QString());
+    EXPECT_EQ(Column(1, "ChildRefrenceNo").toString(), QStringLiteral("second"));
+    EXPECT_EQ(Column(2, "Mother").toString(), QString());
+    EXPECT_EQ(Rows(kEnrollment).size(), 3u);
+}
+
+TEST_F(ChildCenterTest, AddClearsTheFormAndTheDailyListButKeepsTheDates)
+{
+    WritePhoto(QStringLiteral("Amy/Amy.jpg"), Qt::blue);
+    Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
+    AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc(), QStringLiteral("Slept well"));
+    Show(QStringLiteral("Amy"));
+    DateField("birthday").setDate(QDate(2019, 3, 7));
+    ASSERT_EQ(m_center.DailyList()->topLevelItemCount(), 1);
+
+    m_center.OnCommand(Cmd::ChildAdd);
+
+    for (const char* field : {"childName", "referenceNo", "classroom", "mother", "father",
+                              "grandParents", "contactNumbers", "email", "address",
+                              "immunisation", "note"})
+        EXPECT_EQ(FieldText(Form(), field), QString()) << field;
+    EXPECT_EQ(FieldText(Form(), "enrollType"), QStringLiteral("5"));
+    EXPECT_EQ(FieldText(Form(), "dailyPbg"), QStringLiteral("0.00"));
+    EXPECT_EQ(DateField("birthday").date(), QDate(2019, 3, 7));
+    EXPECT_EQ(m_center.DailyList()->topLevelItemCount(), 0);
+    // Nobody's photo while a new child is entered, and nothing to load it for yet.
+    EXPECT_FALSE(Form().Picture()->HasPicture());
+    EXPECT_FALSE(Form().LoadPhotoButton()->isEnabled());
+    EXPECT_FALSE(Enabled(Cmd::ChildDelete));
+}
+
+TEST_F(ChildCenterTest, LoadPhotoPlacesAChosenPhotoButNeverReplacesOne)
+{
+    const QString chosen = m_home.FilePath(QStringLiteral("camera.jpg"));
+    QImage(64, 48, QImage::Format_RGB32).save(chosen, "JPG");
+
+    // Before a child is shown there is no photo to place.
+    Form().LoadPhoto();
+    EXPECT_TRUE(Prompt().FileDialogs().isEmpty());
+    EXPECT_FALSE(Form().LoadPhotoButton()->isEnabled());
+
+    Enroll(QStringLiteral("Amy"));
+    ASSERT_FALSE(Form().LoadPhotoButton()->isHidden());
+    Prompt().QueueFiles({chosen});
+    Form().LoadPhotoButton()->click();
+    const QString photo = At(QStringLiteral("Amy/Amy.jpg"));
+    EXPECT_EQ(Prompt().FileDialogs(), QStringList{QStringLiteral("Open|Image File (*.JPG *.jpg)")});
+    EXPECT_EQ(Bytes(photo), Bytes(chosen));
+    EXPECT_TRUE(Form().Picture()->HasPicture());
+    EXPECT_TRUE(Form().LoadPhotoButton()->isHidden());
+
+    const QString another = WritePhoto(QStringLiteral("other.jpg"), Qt::red);
+    Prompt().QueueFiles({another});
+    Form().LoadPhoto();
+    EXPECT_EQ(Bytes(photo), Bytes(chosen));
+}
+
+TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
+{
+    QFile file(DatabasePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("This is a letter to the parents, not a database.\n").repeated(90));
+    file.close();
+    const QByteArray planted = Bytes(DatabasePath());
+
+    Show(QStringLiteral("Amy"));
+    EXPECT_EQ(Prompt().Messages().size(), 1);
+    m_center.OnCommand(Cmd::ChildAdd);
+    TypeInto(Form(), "childName", QStringLiteral("Amy"));
+    SaveButton().click();
+
+    ASSERT_EQ(Prompt().Messages().size(), 2);
+    EXPECT_EQ(Prompt().Messages()[1].icon, CPrompt::Icon::Stop);
+    EXPECT_FALSE(Prompt().Messages()[1].text.isEmpty());
+    EXPECT_EQ(Form().EditMode(), Mode::Adding);
+    EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Amy"))));
+    EXPECT_EQ(Bytes(DatabasePath()), planted);
+}
+
+TEST_F(ChildCenterTest, CommandsAndTheRightClickMenuFollowWhatTheFormShows)
+{
+    int stateChanges = 0;
+    QObject::connect(&m_center, &CCenterView::commandStateChanged, [&] { ++stateChanges; });
+    EXPECT_TRUE(Enabled(Cmd::ChildAdd));
+    EXPECT_FALSE(Enabled(Cmd::ChildEdit));
+    EXPECT_FALSE(Enabled(Cmd::ChildDelete));
+    // E-mail to the parents belongs to the center but is not offered yet.
+    EXPECT_TRUE(m_center.UpdateCommand(Cmd::ChildEmail).handled);
+    EXPECT_FALSE(Enabled(Cmd::ChildEmail));
+    EXPECT_FALSE(m_center.UpdateCommand(Cmd::PaymentAdd).handled);
+
+    // Disabled commands do nothing, even when sent.
+    m_center.OnCommand(Cmd::ChildDelete);
+    EXPECT_TRUE(Prompt().Messages().isEmpty());
+
+    const auto menuEntries = [this] {
+        std::unique_ptr<QMenu> menu(Form().BuildContextMenu());
+        EXPECT_EQ(menu->objectName(), QStringLiteral("ChildInfo"));
+        QStringList entries;
+        for (const QAction* action : menu->actions())
+            entries << action->text() + (action->isEnabled() ? "+" : "-");
+        return entries;
+    };
+    EXPECT_EQ(menuEntries(), (QStringList{"Add+", "Edit-", "Delete-"}));
+
+    Enroll(QStringLiteral("Amy"));
+    EXPECT_GT(stateChanges, 0);
+    EXPECT_EQ(menuEntries(), (QStringList{"Add+", "Edit+", "Delete+"}));
+}
+
+TEST_F(ChildCenterTest, TabGoesFromFieldToFieldAcrossTheDatePickers)
+{
+    m_center.resize(1000, 700);
+    m_center.show();
+    m_center.activateWindow();
+    QApplication::processEvents();
+    m_center.OnCommand(Cmd::ChildAdd);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("childName"));
+
+    QStringList visited;
+    for (int i = 0; i < 5; ++i) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"referenceNo", "birthday", "enrollDate", "enrollType",
+                                    "classroom"}));
+}
+
+TEST_F(ChildCenterTest, TheFormIsLabelledAsOnPaperAndTypingStaysWithinTheColumns)
+{
+    const QStringList labels = LabelTexts(Form());
+    for (const char* label :
+         {"Child Name:", "Reference No.:", "Date of Birth:", "Enrollment Date:",
+          "Enrollment Type:", "(days/week)", "Classroom:", "Mother:", "Father:",
+          "GrandParents:", "Contact Numbers:", "Parent's Email:", "(Use \";\" as delimiter)",
+          "Home Address:", "Immunisation:", "Note:", "Daily PBG:"})
+        EXPECT_TRUE(labels.contains(QString::fromUtf8(label))) << label;
+    EXPECT_EQ(Form().LoadPhotoButton()->text().remove('&'), QStringLiteral("Load Photo"));
+    EXPECT_EQ(SaveButton().text().remove('&'), QStringLiteral("Save"));
+    EXPECT_TRUE(DateField("birthday").calendarPopup());
+
+    m_center.OnCommand(Cmd::ChildAdd);
+    TypeInto(Form(), "childName", QString(150, QLatin1Char('n')));
+    TypeInto(Form(), "classroom", QString(80, QLatin1Char('c')));
+    auto* enrollType = Form().findChild<QLineEdit*>(QStringLiteral("enrollType"));
+    enrollType->clear();
+    for (const QString& key : {QStringLiteral("x"), QStringLiteral("4")}) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+        QApplication::sendEvent(enrollType, &press);
+    }
+    EXPECT_EQ(enrollType->text(), QStringLiteral("4"));
+    SaveButton().click();
+
+    EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
+    EXPECT_EQ(Column(0, "ChildName").toString(), QString(100, QLatin1Char('n')));
+    EXPECT_EQ(Column(0, "Class").toString(), QString(50, QLatin1Char('c')));
+    EXPECT_EQ(Column(0, "EnrollType").toInt(), 4);
+}
+
+} // namespace

@@ -1,0 +1,105 @@
+#include "RecordViewsTestKit.h"
+
+#include "app/CommandIds.h"
+#include "controls/PictureButton.h"
+#include "records/ChildCenterView.h"
+#include "records/ChildInfoFormView.h"
+#include "records/ChildPaymentFormView.h"
+#include "records/FamilyCenterView.h"
+#include "records/FormSplitter.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+class FamilyCenterTest : public RecordViewsTest
+{
+protected:
+    FamilyCenterTest()
+    {
+        // Amy is enrolled at the Child Center, with both dates and the daily PBG.
+        EnrollChild(m_childCenter, QStringLiteral("Amy"), QStringLiteral("R-17"));
+        CChildInfoFormView& form = *m_childCenter.Form();
+        m_childCenter.ShowFolder(At(QStringLiteral("Amy")));
+        m_childCenter.OnCommand(Cmd::ChildEdit);
+        form.findChild<QDateEdit*>(QStringLiteral("birthday"))->setDate(QDate(2019, 3, 7));
+        form.findChild<QDateEdit*>(QStringLiteral("enrollDate"))->setDate(QDate(2021, 11, 15));
+        TypeInto(form, "enrollType", QStringLiteral("3"));
+        TypeInto(form, "email", QStringLiteral("mia@example.org;tom@example.org"));
+        TypeInto(form, "dailyPbg", QStringLiteral("12.5"));
+        form.Save();
+    }
+
+    CChildPaymentFormView& Form() const { return *m_family.Form(); }
+    void Show(const QString& relative) { m_family.ShowFolder(At(relative)); }
+
+    CChildCenterView m_childCenter;
+    CFamilyCenterView m_family;
+};
+
+TEST_F(FamilyCenterTest, TheFamilyFormShowsTheChildReadOnlyWithPlainDates)
+{
+    Show(QStringLiteral("Amy"));
+
+    EXPECT_EQ(FieldText(Form(), "childName"), QStringLiteral("Amy"));
+    EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("R-17"));
+    EXPECT_EQ(FieldText(Form(), "birthday"), QStringLiteral("2019-3-7"));
+    EXPECT_EQ(FieldText(Form(), "enrollDate"), QStringLiteral("2021-11-15"));
+    EXPECT_EQ(FieldText(Form(), "enrollType"), QStringLiteral("3"));
+    EXPECT_EQ(FieldText(Form(), "email"), QStringLiteral("mia@example.org;tom@example.org"));
+    EXPECT_EQ(FieldText(Form(), "dailyPbg"), QStringLiteral("   12.50"));
+    for (const QLineEdit* value : Form().findChildren<QLineEdit*>())
+        EXPECT_TRUE(value->isReadOnly()) << value->objectName().toStdString();
+
+    const QStringList labels = LabelTexts(Form());
+    for (const char* label :
+         {"Child Name:", "Child Ref. No.:", "Date of Birth:", "Enrollment Date:",
+          "Enrollment Type:", "(days/week)", "Classroom:", "Mother:", "Father:",
+          "GrandParents:", "Contact Numbers:", "Email:", "Home Address:", "Daily PBG:",
+          "PBG: Paid By Government", "PBP: Paid By Parent"})
+        EXPECT_TRUE(labels.contains(QString::fromUtf8(label))) << label;
+}
+
+TEST_F(FamilyCenterTest, ADateThatCannotBeConvertedShowsMinusOneInEachPart)
+{
+    Execute(QStringLiteral("UPDATE ChildEnrollmentInformation SET Birthday = NULL"));
+    Show(QStringLiteral("Amy"));
+    EXPECT_EQ(FieldText(Form(), "birthday"), QStringLiteral("-1--1--1"));
+    EXPECT_EQ(FieldText(Form(), "enrollDate"), QStringLiteral("2021-11-15"));
+}
+
+TEST_F(FamilyCenterTest, TheFamilyPhotoIsItsOwnFile)
+{
+    const QString childPhoto = WritePhoto(QStringLiteral("Amy/Amy.jpg"), Qt::blue);
+    const QByteArray childBytes = Bytes(childPhoto);
+    Show(QStringLiteral("Amy"));
+    EXPECT_FALSE(Form().Picture()->HasPicture());
+    ASSERT_FALSE(Form().LoadPhotoButton()->isHidden());
+
+    const QString chosen = WritePhoto(QStringLiteral("ZZZ/family.jpg"), Qt::green);
+    Prompt().QueueFiles({chosen});
+    Form().LoadPhotoButton()->click();
+
+    EXPECT_EQ(Bytes(At(QStringLiteral("Amy/Amy_Family.jpg"))), Bytes(chosen));
+    EXPECT_EQ(Bytes(childPhoto), childBytes);
+    EXPECT_TRUE(Form().Picture()->HasPicture());
+    EXPECT_EQ(Form().Picture()->Caption(), QStringLiteral("Family Photo"));
+    EXPECT_TRUE(Form().LoadPhotoButton()->isHidden());
+}
+
+TEST_F(FamilyCenterTest, TheClassFolderKeepsTheChildShownAndThePaymentPaneCanBeFilled)
+{
+    Show(QStringLiteral("Amy"));
+    Show(QStringLiteral("AAA"));
+    Show(QStringLiteral("ZZZ"));
+    EXPECT_EQ(FieldText(Form(), "childName"), QStringLiteral("Amy"));
+
+    auto* payments = new QWidget;
+    m_family.SetPaymentPane(payments);
+    EXPECT_EQ(m_family.Splitter()->LowerPane(), payments);
+    EXPECT_EQ(m_family.Splitter()->count(), 2);
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+#include "RecordViewsTestKit.h"
+
+#include "app/CommandIds.h"
+#include "app/SnapfoldDoc.h"
+#include "frame/ActionRegistry.h"
+#include "frame/MainFrame.h"
+#include "frame/MyTabView.h"
+#include "photos/MyTreeView.h"
+#include "records/ChildCenterView.h"
+#include "records/ChildInfoFormView.h"
+#include "records/ChildPaymentFormView.h"
+#include "records/FamilyCenterView.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace {
+
+// The real main window over a library where Mia has a folder but no enrollment yet.
+class RecordFrameTest : public RecordViewsTest
+{
+protected:
+    RecordFrameTest()
+    {
+        WritePhoto(QStringLiteral("Mia/mia.png"));
+        m_frame = std::make_unique<CMainFrame>(m_document);
+        m_frame->resize(1200, 800);
+        m_frame->show();
+        m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
+    }
+    ~RecordFrameTest() override
+    {
+        m_document.SetModified(false);
+        m_frame.reset();
+    }
+
+    CMyTreeView& Tree() const { return *m_frame->Tree(); }
+    QTreeWidgetItem* RootItem() const { return Tree().topLevelItem(0); }
+    CChildCenterView& ChildCenter() const
+    {
+        return *qobject_cast<CChildCenterView*>(m_frame->Container()->View(Center::ChildCenter));
+    }
+    CFamilyCenterView& FamilyCenter() const
+    {
+        return *qobject_cast<CFamilyCenterView*>(
+            m_frame->Container()->View(Center::FamilyCenter));
+    }
+    void Select(const QString& name) { Tree().setCurrentItem(ItemNamed(Tree(), name)); }
+    // Add on the toolbar, the name typed, Save.
+    void EnrollAtTheChildCenter(const QString& name, const QString& referenceNo)
+    {
+        m_frame->Dispatch(Cmd::ChildAdd);
+        TypeInto(*ChildCenter().Form(), "childName", name);
+        TypeInto(*ChildCenter().Form(), "referenceNo", referenceNo);
+        ChildCenter().Form()->findChild<QPushButton*>(QStringLiteral("save"))->click();
+    }
+    // As the toolbar shows it once the frame had its turn.
+    bool ActionEnabled(int id) const
+    {
+        QCoreApplication::processEvents();
+        return m_frame->Actions().Action(id)->isEnabled();
+    }
+
+    CSnapfoldDoc m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+TEST_F(RecordFrameTest, ANewChildsFolderJoinsTheTreeInOrderAndOnlyOnce)
+{
+    m_frame->Dispatch(Cmd::ViewChildCenter);
+    ASSERT_TRUE(m_frame->Tree()->isVisible());
+    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
+    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+
+    EXPECT_EQ(EnrolledNames(), (QStringList{QStringLiteral("Amy"), QStringLiteral("Mia")}));
+    EXPECT_EQ(ChildTexts(RootItem()), (QStringList{"AAA", "Amy", "Mia", "ZZZ"}));
+    EXPECT_EQ(Entries(At(QStringLiteral("Mia"))), QStringList{"mia.png"});
+    EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
+}
+
+TEST_F(RecordFrameTest, SelectingAChildFolderShowsTheChildInTheShownCenter)
+{
+    m_frame->Dispatch(Cmd::ViewChildCenter);
+    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
+    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+
+    Select(QStringLiteral("Amy"));
+    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
+    Select(QStringLiteral("AAA"));
+    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
+    EXPECT_TRUE(ActionEnabled(Cmd::ChildEdit));
+    EXPECT_FALSE(ActionEnabled(Cmd::ChildEmail));
+
+    // The Family Center learns of a selection only while it is shown.
+    m_frame->Dispatch(Cmd::ViewFamilyCenter);
+    EXPECT_EQ(FieldText(*FamilyCenter().Form(), "childName"), QString());
+    Select(QStringLiteral("Mia"));
+    EXPECT_EQ(FieldText(*FamilyCenter().Form(), "referenceNo"), QStringLiteral("R2"));
+    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
+
+    m_frame->Dispatch(Cmd::ViewChildCenter);
+    Select(QStringLiteral("Amy"));
+    Select(QStringLiteral("Mia"));
+    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R2"));
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+#include "RecordViewsTestKit.h"
+
+#include "app/CommandIds.h"
+#include "app/ProgramState.h"
+#include "records/ChildCenterView.h"
+#include "records/ChildInfoFormView.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+const QString kReader = QStringLiteral("recordViewsTest");
+
+// Opens the file on a connection of the test's own for the length of `work`.
+template <typename Work>
+void WithDatabase(const QString& path, Work work)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kReader);
+        db.setDatabaseName(path);
+        if (db.open())
+            work(db);
+        else
+            ADD_FAILURE() << db.lastError().text().toStdString();
+    }
+    QSqlDatabase::removeDatabase(kReader);
+}
+
+} // namespace
+
+RecordViewsTest::RecordViewsTest()
+{
+    Program().picturesRoot = Root();
+}
+
+bool RecordViewsTest::DatabaseExists() const
+{
+    return QFile::exists(DatabasePath());
+}
+
+std::vector<QVariantMap> RecordViewsTest::Rows(const QString& table) const
+{
+    std::vector<QVariantMap> rows;
+    if (!DatabaseExists())
+        return rows;
+    WithDatabase(DatabasePath(), [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        EXPECT_TRUE(query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table)))
+            << query.lastError().text().toStdString();
+        while (query.next()) {
+            QVariantMap row;
+            const QSqlRecord record = query.record();
+            for (int i = 0; i < record.count(); ++i)
+                row.insert(record.fieldName(i), record.value(i));
+            rows.push_back(row);
+        }
+    });
+    return rows;
+}
+
+QStringList RecordViewsTest::EnrolledNames() const
+{
+    QStringList names;
+    for (const QVariantMap& row : Rows(QStringLiteral("ChildEnrollmentInformation")))
+        names.append(row.value(QStringLiteral("ChildName")).toString());
+    return names;
+}
+
+void RecordViewsTest::Execute(const QString& sql, const QVariantList& values) const
+{
+    WithDatabase(DatabasePath(), [&](QSqlDatabase& db) {
+        QSqlQuery query(db);
+        query.prepare(sql);
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        EXPECT_TRUE(query.exec()) << query.lastError().text().toStdString();
+    });
+}
+
+void RecordViewsTest::AddDailyRecord(const QString& child, const QDate& date,
+                                     const QString& note) const
+{
+    const double days = QDate(1899, 12, 30).daysTo(date);
+    Execute(QStringLiteral("INSERT INTO ChildDailyRecord (\"Index\", \"Date\", ChildName, Note) "
+                           "VALUES ((SELECT COUNT(*) + 1 FROM ChildDailyRecord), ?, ?, ?)"),
+            {days, child, note});
+}
+
+void RecordViewsTest::EnrollChild(CChildCenterView& center, const QString& name,
+                                  const QString& referenceNo)
+{
+    ASSERT_TRUE(center.OnCommand(Cmd::ChildAdd));
+    TypeInto(*center.Form(), "childName", name);
+    TypeInto(*center.Form(), "referenceNo", referenceNo);
+    center.Form()->findChild<QPushButton*>(QStringLiteral("save"))->click();
+}
+
+QString FieldText(const QWidget& form, const char* objectName)
+{
+    const auto* edit = form.findChild<QLineEdit*>(QString::fromLatin1(objectName));
+    EXPECT_NE(edit, nullptr) << objectName;
+    return edit ? edit->text() : QString();
+}
+
+void TypeInto(QWidget& form, const char* objectName, const QString& text)
+{
+    auto* edit = form.findChild<QLineEdit*>(QString::fromLatin1(objectName));
+    ASSERT_NE(edit, nullptr) << objectName;
+    edit->selectAll();
+    edit->insert(text);
+}
+
+QStringList LabelTexts(const QWidget& form)
+{
+    QStringList texts;
+    for (const QLabel* label : form.findChildren<QLabel*>())
+        texts.append(QString(label->text()).remove(QLatin1Char('&')));
+    return texts;
+}
