@@ -15,9 +15,14 @@ CChildPaymentFormView::CChildPaymentFormView(QWidget* parent)
     m_birthday = AddValueEdit("birthday", "Birthday", QStringLiteral("The child's date of birth"));
     m_enrollDate = AddValueEdit("enrollDate", "EnrollDate",
                                 QStringLiteral("The day the child started"));
-    // Shown, not edited: the Child Center is where the details change.
-    for (QLineEdit* value : findChildren<QLineEdit*>())
+    // Shown, not edited: the Child Center is where the details change. The fields look
+    // it, on the form's own colour.
+    QPalette shown = palette();
+    shown.setColor(QPalette::Base, shown.color(QPalette::Window));
+    for (QLineEdit* value : findChildren<QLineEdit*>()) {
         value->setReadOnly(true);
+        value->setPalette(shown);
+    }
     BuildLayout();
 }
 

@@ -3,12 +3,18 @@
 #include "records/ChildPaymentFormView.h"
 #include "records/FormSplitter.h"
 
+#include <QFrame>
+
 CFamilyCenterView::CFamilyCenterView(QWidget* parent) : CCenterView(parent)
 {
     setObjectName(QStringLiteral("familyCenter"));
     m_form = new CChildPaymentFormView;
-    auto* paymentPane = new QWidget;
+    // Stands where the weekly payments will be listed.
+    auto* paymentPane = new QFrame;
     paymentPane->setObjectName(QStringLiteral("paymentPane"));
+    paymentPane->setFrameShape(QFrame::StyledPanel);
+    paymentPane->setBackgroundRole(QPalette::Base);
+    paymentPane->setAutoFillBackground(true);
     m_splitter = new CFormSplitter(m_form, paymentPane);
     m_splitter->FillCenter(*this);
 }
