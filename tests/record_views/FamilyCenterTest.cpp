@@ -6,7 +6,6 @@
 #include "records/ChildInfoFormView.h"
 #include "records/ChildPaymentFormView.h"
 #include "records/FamilyCenterView.h"
-#include "records/FormSplitter.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -52,14 +51,6 @@ TEST_F(FamilyCenterTest, TheFamilyFormShowsTheChildReadOnlyWithPlainDates)
     EXPECT_EQ(FieldText(Form(), "dailyPbg"), QStringLiteral("   12.50"));
     for (const QLineEdit* value : Form().findChildren<QLineEdit*>())
         EXPECT_TRUE(value->isReadOnly()) << value->objectName().toStdString();
-
-    const QStringList labels = LabelTexts(Form());
-    for (const char* label :
-         {"Child Name:", "Child Ref. No.:", "Date of Birth:", "Enrollment Date:",
-          "Enrollment Type:", "(days/week)", "Classroom:", "Mother:", "Father:",
-          "GrandParents:", "Contact Numbers:", "Email:", "Home Address:", "Daily PBG:",
-          "PBG: Paid By Government", "PBP: Paid By Parent"})
-        EXPECT_TRUE(labels.contains(QString::fromUtf8(label))) << label;
 }
 
 TEST_F(FamilyCenterTest, ADateThatCannotBeConvertedShowsMinusOneInEachPart)
@@ -87,19 +78,6 @@ TEST_F(FamilyCenterTest, TheFamilyPhotoIsItsOwnFile)
     EXPECT_TRUE(Form().Picture()->HasPicture());
     EXPECT_EQ(Form().Picture()->Caption(), QStringLiteral("Family Photo"));
     EXPECT_TRUE(Form().LoadPhotoButton()->isHidden());
-}
-
-TEST_F(FamilyCenterTest, TheClassFolderKeepsTheChildShownAndThePaymentPaneCanBeFilled)
-{
-    Show(QStringLiteral("Amy"));
-    Show(QStringLiteral("AAA"));
-    Show(QStringLiteral("ZZZ"));
-    EXPECT_EQ(FieldText(Form(), "childName"), QStringLiteral("Amy"));
-
-    auto* payments = new QWidget;
-    m_family.SetPaymentPane(payments);
-    EXPECT_EQ(m_family.Splitter()->LowerPane(), payments);
-    EXPECT_EQ(m_family.Splitter()->count(), 2);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "records/ChildInfoFormView.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
@@ -115,12 +114,4 @@ void TypeInto(QWidget& form, const char* objectName, const QString& text)
     ASSERT_NE(edit, nullptr) << objectName;
     edit->selectAll();
     edit->insert(text);
-}
-
-QStringList LabelTexts(const QWidget& form)
-{
-    QStringList texts;
-    for (const QLabel* label : form.findChildren<QLabel*>())
-        texts.append(QString(label->text()).remove(QLatin1Char('&')));
-    return texts;
 }

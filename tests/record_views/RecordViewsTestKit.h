@@ -36,5 +36,3 @@ protected:
 // The text of a line edit on a form, by its object name, and typing into it.
 QString FieldText(const QWidget& form, const char* objectName);
 void TypeInto(QWidget& form, const char* objectName, const QString& text);
-// The texts of a form's labels as shown (access-key marks removed).
-QStringList LabelTexts(const QWidget& form);
