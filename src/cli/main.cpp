@@ -1,6 +1,7 @@
 #include "app/StartOptions.h"
 #include "cli/DocumentCommands.h"
 #include "cli/PhotoCommand.h"
+#include "cli/RecordsCommand.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -62,6 +63,8 @@ const std::vector<CliCommand>& Commands()
          RenderDocumentCommand},
         {"photo", "adjust a picture file: photo IN OUT OP [OP ...] (photo --help lists OPs)",
          PhotoCommand},
+        {"create-db", "create the records database WRN.mdb: create-db [--home DIR]",
+         CreateDatabaseCommand},
     };
     return commands;
 }

@@ -15,7 +15,7 @@ public:
     // this plus 1. Reads one row, whatever the filter.
     qint32 LastIndex();
 
-    qint32 m_Index = 1;
+    qint32 m_Index{};
     CDbDate m_Date;
     QString m_ChildName;
     QString m_Pickup;
@@ -27,5 +27,4 @@ public:
 
 protected:
     void DoFieldExchange(CFieldExchange& exchange) override;
-    void SetDefaults() override;
 };

@@ -14,20 +14,19 @@ public:
     CDbDate m_WeekStart;
     CDbDate m_WeekEnd;
     QString m_ChildName;
-    qint32 m_SessionDays = 5;
-    double m_WeeklyFee = 0;
-    double m_ExtraHours = 0;
-    double m_ExtraCharge = 0;
-    double m_Discount = 0;
-    double m_PayFromGovernment = 0;
-    double m_PayFromParent = 0;
+    qint32 m_SessionDays{};
+    double m_WeeklyFee{};
+    double m_ExtraHours{};
+    double m_ExtraCharge{};
+    double m_Discount{};
+    double m_PayFromGovernment{};
+    double m_PayFromParent{};
     QString m_PaidDate;
     QString m_PaidBy;
-    double m_Debit = 0;
-    double m_Balance = 0;
+    double m_Debit{};
+    double m_Balance{};
     QString m_Note;
 
 protected:
     void DoFieldExchange(CFieldExchange& exchange) override;
-    void SetDefaults() override;
 };

@@ -23,5 +23,4 @@ public:
 
 protected:
     void DoFieldExchange(CFieldExchange& exchange) override;
-    void SetDefaults() override;
 };

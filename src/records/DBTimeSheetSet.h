@@ -15,12 +15,11 @@ public:
     void SelectStaff(const QString& name);
 
     QString m_Name;
-    qint32 m_Year = 0;
-    qint32 m_Month = 0;
+    qint32 m_Year{};
+    qint32 m_Month{};
     std::array<QString, 31> m_Day;   // m_Day[0] is Day1
     QString m_Note;
 
 protected:
     void DoFieldExchange(CFieldExchange& exchange) override;
-    void SetDefaults() override;
 };

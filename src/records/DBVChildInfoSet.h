@@ -16,10 +16,10 @@ public:
     CDbDate m_Birthday;
     CDbDate m_EnrollDate;
     QString m_Class;
-    qint32 m_EnrollType = 5;
+    qint32 m_EnrollType{};
     QString m_Mother;
     QString m_Father;
-    double m_PayFromGovernment = 0;
+    double m_PayFromGovernment{};
     QString m_GrandParents;
     QString m_Email;
     QString m_ContactNumber;
@@ -31,5 +31,4 @@ public:
 
 protected:
     void DoFieldExchange(CFieldExchange& exchange) override;
-    void SetDefaults() override;
 };

@@ -48,6 +48,8 @@ public:
     // rolled back (and the error passed on) when it throws.
     void InTransaction(const std::function<void()>& work);
 
+    // Prepares a statement; throws CDatabaseError with the engine's text when refused.
+    static void Prepare(QSqlQuery& query, const QString& sql);
     // Executes a prepared query; throws CDatabaseError with the engine's text on failure.
     static void Exec(QSqlQuery& query);
 

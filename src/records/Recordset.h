@@ -17,9 +17,10 @@ class CFieldExchange
 public:
     enum class Mode { Describe, Load, Store, Reset };
 
+    // Reset gives texts empty, dates zero and valid, numbers their default.
     void Text(const char* column, QString& value);
-    void Long(const char* column, qint32& value);
-    void Double(const char* column, double& value);
+    void Long(const char* column, qint32& value, qint32 defaultValue = 0);
+    void Double(const char* column, double& value, double defaultValue = 0);
     void Date(const char* column, CDbDate& value);
 
 private:
@@ -90,13 +91,13 @@ public:
 protected:
     explicit CRecordset(const char* table);
 
-    // Names each bound member with its column, in binding order.
+    // Names each bound member with its column and default, in binding order.
     virtual void DoFieldExchange(CFieldExchange& exchange) = 0;
-    // The members' values before AddNew: the constructor's defaults.
-    virtual void SetDefaults() = 0;
+    // Gives every member its default, as a new recordset and AddNew do.
+    void SetDefaults();
 
-    // Selects the rows of one name: the filter on the table's name column.
-    void SelectByName(const QString& name);
+    // Selects every row, or the rows of one name (the table's name column), and requeries.
+    void SelectName(const QString& name, bool everyRow);
 
     const RecordsSchema::CTableDef& m_table;
 
@@ -114,7 +115,9 @@ private:
     void LoadCurrent();
     void RequireCurrent(const char* operation) const;
     std::vector<QVariant> StoredValues();
-    QString ColumnList() const;
+    std::vector<const RecordsSchema::CFieldDef*> BoundFields() const;
+    // The bound columns quoted, in binding order, each followed by `suffix`.
+    QString ColumnList(const QString& suffix = QString()) const;
     void CheckWidths(const std::vector<QVariant>& values) const;
     void InsertRow(const std::vector<QVariant>& values);
     void UpdateRow(const std::vector<QVariant>& values);

@@ -1,0 +1,47 @@
+#include "cli/RecordsCommand.h"
+
+#include "platform/AppFolder.h"
+#include "records/RecordsDatabase.h"
+
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+void Fail(const QString& message)
+{
+    std::fprintf(stderr, "tendrel-cli create-db: %s\n", qPrintable(message));
+}
+
+} // namespace
+
+int CreateDatabaseCommand(const QStringList& arguments)
+{
+    QString home;
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
+            home = arguments[++i];
+        } else {
+            Fail(QStringLiteral("unexpected argument %1\nusage: tendrel-cli create-db "
+                                "[--home DIR]").arg(arguments[i]));
+            return 2;
+        }
+    }
+    const QString folder = ResolveAppFolder(home);
+    const QString path = CRecordsDatabase::FilePath(folder);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (CRecordsDatabase::Exists(folder)) {
+        std::printf("%s already exists; it was left as it is.\n", qPrintable(shown));
+        return 0;
+    }
+    try {
+        CRecordsDatabase::Shared().Create(path);
+    } catch (const CDatabaseError& error) {
+        Fail(QStringLiteral("could not create %1: %2").arg(shown, error.Message()));
+        return 1;
+    }
+    CRecordsDatabase::Shared().Close();
+    std::printf("Created %s with the child, payment, daily record and staff tables.\n",
+                qPrintable(shown));
+    return 0;
+}

@@ -1,0 +1,134 @@
+#include "records/ChildRecords.h"
+
+#include "photos/LibraryFiles.h"
+#include "photos/PhotoLibraryLayout.h"
+#include "records/DBVChildInfoSet.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace ChildRecords {
+
+namespace {
+
+CChildInfo ReadChild(const CDBVChildInfoSet& set)
+{
+    CChildInfo child;
+    child.childName = set.m_ChildName;
+    child.referenceNo = set.m_ChildRefrenceNo;
+    child.birthday = set.m_Birthday;
+    child.enrollDate = set.m_EnrollDate;
+    child.enrollType = set.m_EnrollType;
+    child.classroom = set.m_Class;
+    child.mother = set.m_Mother;
+    child.father = set.m_Father;
+    child.grandParents = set.m_GrandParents;
+    child.contactNumbers = set.m_ContactNumber;
+    child.email = set.m_Email;
+    child.address = set.m_Address;
+    child.immunisation = set.m_Immunisation;
+    child.note = set.m_Note;
+    child.dailyPbg = set.m_PayFromGovernment;
+    return child;
+}
+
+// The reserved columns are left as the set holds them.
+void WriteChild(CDBVChildInfoSet& set, const CChildInfo& child)
+{
+    set.m_ChildName = child.childName;
+    set.m_ChildRefrenceNo = child.referenceNo;
+    set.m_Birthday = child.birthday;
+    set.m_EnrollDate = child.enrollDate;
+    set.m_EnrollType = child.enrollType;
+    set.m_Class = child.classroom;
+    set.m_Mother = child.mother;
+    set.m_Father = child.father;
+    set.m_GrandParents = child.grandParents;
+    set.m_ContactNumber = child.contactNumbers;
+    set.m_Email = child.email;
+    set.m_Address = child.address;
+    set.m_Immunisation = child.immunisation;
+    set.m_Note = child.note;
+    set.m_PayFromGovernment = child.dailyPbg;
+}
+
+} // namespace
+
+bool IsChildFolderName(const QString& folderName)
+{
+    return folderName != QLatin1String(PhotoLibrary::kClassFolder)
+           && folderName != QLatin1String(PhotoLibrary::kMaterialsFolder);
+}
+
+std::optional<CChildInfo> FindChild(CDBVChildInfoSet& set, const QString& name)
+{
+    set.SelectChild(name);
+    set.MoveFirst();
+    if (set.IsEOF())
+        return std::nullopt;
+    return ReadChild(set);
+}
+
+void AddChild(CDBVChildInfoSet& set, const CChildInfo& child)
+{
+    if (!set.IsOpen())
+        set.Open();
+    set.AddNew();
+    WriteChild(set, child);
+    set.Update();
+    set.Close();
+}
+
+void UpdateChild(CDBVChildInfoSet& set, const CChildInfo& child)
+{
+    if (!set.IsOpen())
+        set.Open();
+    set.Edit();
+    WriteChild(set, child);
+    set.Update();
+    set.Close();
+}
+
+QString PbgText(double value)
+{
+    return QString::asprintf("%8.2f", value);
+}
+
+double ParsePbg(const QString& text)
+{
+    // The number the text starts with, read the same way whatever the user's locale.
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return 0;
+    bool ok = false;
+    const double value = match.captured(0).trimmed().toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+QString ChildFolder(const QString& picturesRoot, const QString& name)
+{
+    return QDir(picturesRoot).filePath(name);
+}
+
+QString ChildPhotoPath(const QString& picturesRoot, const QString& name)
+{
+    return QDir(ChildFolder(picturesRoot, name)).filePath(name + QLatin1String(".jpg"));
+}
+
+QString FamilyPhotoPath(const QString& picturesRoot, const QString& name)
+{
+    return QDir(ChildFolder(picturesRoot, name)).filePath(name + QLatin1String("_Family.jpg"));
+}
+
+bool PlacePhoto(const QString& chosen, const QString& target)
+{
+    if (chosen.isEmpty() || QFileInfo::exists(target))
+        return false;
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    return LibraryFiles::CopyFile(chosen, target, false);
+}
+
+} // namespace ChildRecords

@@ -1,0 +1,43 @@
+#include "records/DBChildDailyRecordSet.h"
+
+#include "records/RecordsDatabase.h"
+
+#include <QSqlQuery>
+
+CDBChildDailyRecordSet::CDBChildDailyRecordSet()
+    : CRecordset(RecordsSchema::kChildDailyRecord)
+{
+    SetDefaults();
+}
+
+void CDBChildDailyRecordSet::SelectChild(const QString& name)
+{
+    SelectName(name, name.isEmpty());
+}
+
+qint32 CDBChildDailyRecordSet::LastIndex()
+{
+    CRecordsDatabase& database = CRecordsDatabase::Shared();
+    database.Open(GetDefaultDBName());
+    // The last row in table order, without reading the whole table.
+    QSqlQuery query(database.Connection());
+    query.setForwardOnly(true);
+    CRecordsDatabase::Prepare(
+        query, QStringLiteral("SELECT \"Index\" FROM \"ChildDailyRecord\" ORDER BY rowid DESC "
+                              "LIMIT 1"));
+    CRecordsDatabase::Exec(query);
+    return query.next() ? qint32(query.value(0).toLongLong()) : 0;
+}
+
+void CDBChildDailyRecordSet::DoFieldExchange(CFieldExchange& exchange)
+{
+    exchange.Long("Index", m_Index, 1);
+    exchange.Date("Date", m_Date);
+    exchange.Text("ChildName", m_ChildName);
+    exchange.Text("Pickup", m_Pickup);
+    exchange.Text("PickupTime", m_PickupTime);
+    exchange.Text("Note", m_Note);
+    exchange.Text("ParentsNote", m_ParentsNote);
+    exchange.Text("Reserved1", m_Reserved1);
+    exchange.Text("Reserved2", m_Reserved2);
+}

@@ -1,0 +1,31 @@
+#include "records/DBChildPaymentSet.h"
+
+CDBChildPaymentSet::CDBChildPaymentSet()
+    : CRecordset(RecordsSchema::kChildPayment)
+{
+    SetDefaults();
+}
+
+void CDBChildPaymentSet::SelectChild(const QString& name)
+{
+    SelectName(name, name.isEmpty() || name == QLatin1String("AAA"));
+}
+
+void CDBChildPaymentSet::DoFieldExchange(CFieldExchange& exchange)
+{
+    exchange.Date("WeekStart", m_WeekStart);
+    exchange.Date("WeekEnd", m_WeekEnd);
+    exchange.Text("ChildName", m_ChildName);
+    exchange.Long("SessionDays", m_SessionDays, 5);
+    exchange.Double("WeeklyFee", m_WeeklyFee);
+    exchange.Double("ExtraHours", m_ExtraHours);
+    exchange.Double("ExtraCharge", m_ExtraCharge);
+    exchange.Double("Discount", m_Discount);
+    exchange.Double("PayFromGovernment", m_PayFromGovernment);
+    exchange.Double("PayFromParent", m_PayFromParent);
+    exchange.Text("PaidDate", m_PaidDate);
+    exchange.Text("PaidBy", m_PaidBy);
+    exchange.Double("Debit", m_Debit);
+    exchange.Double("Balance", m_Balance);
+    exchange.Text("Note", m_Note);
+}

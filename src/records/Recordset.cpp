@@ -1,0 +1,433 @@
+#include "records/Recordset.h"
+
+#include "app/ProgramState.h"
+#include "records/RecordsDatabase.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+#include <limits>
+#include <stdexcept>
+
+using RecordsSchema::CFieldDef;
+using RecordsSchema::FieldType;
+using RecordsSchema::Quoted;
+
+namespace {
+
+QString Column(const CFieldDef& field)
+{
+    return QString::fromLatin1(field.name);
+}
+
+// Values read from the file are whatever a damaged or foreign file holds: any type,
+// any size. Each member takes the nearest sound value.
+qint32 ToLong(const QVariant& value)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok || !(number == number))
+        return 0;
+    constexpr double low = std::numeric_limits<qint32>::min();
+    constexpr double high = std::numeric_limits<qint32>::max();
+    return qint32(number < low ? low : number > high ? high : number);
+}
+
+double ToDouble(const QVariant& value)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    return ok ? number : 0;
+}
+
+CDbDate ToDate(const QVariant& value)
+{
+    if (value.isNull())
+        return CDbDate::Invalid();
+    bool ok = false;
+    const double days = value.toDouble(&ok);
+    return ok ? CDbDate(days) : CDbDate::Invalid();
+}
+
+QVariant FromDate(const CDbDate& date)
+{
+    return date.IsValid() ? QVariant(date.Days()) : QVariant(QMetaType(QMetaType::Double));
+}
+
+} // namespace
+
+CFieldExchange::CFieldExchange(Mode mode, const RecordsSchema::CTableDef& table)
+    : m_mode(mode), m_table(table)
+{
+}
+
+const CFieldDef& CFieldExchange::Bind(const char* column)
+{
+    const CFieldDef* field = m_table.Field(QString::fromLatin1(column));
+    if (!field)
+        throw std::logic_error(std::string("no column ") + column + " in " + m_table.name);
+    if (m_mode == Mode::Describe)
+        m_fields.push_back(field);
+    return *field;
+}
+
+void CFieldExchange::Text(const char* column, QString& value)
+{
+    Bind(column);
+    if (m_mode == Mode::Reset) {
+        value.clear();
+    } else if (m_mode == Mode::Load) {
+        const QVariant& stored = (*m_row)[m_position];
+        value = stored.isNull() ? QString() : stored.toString();
+    } else if (m_mode == Mode::Store) {
+        m_values.push_back(value.isNull() ? QString(QLatin1String("")) : value);
+    }
+    ++m_position;
+}
+
+void CFieldExchange::Long(const char* column, qint32& value, qint32 defaultValue)
+{
+    Bind(column);
+    if (m_mode == Mode::Reset)
+        value = defaultValue;
+    else if (m_mode == Mode::Load)
+        value = ToLong((*m_row)[m_position]);
+    else if (m_mode == Mode::Store)
+        m_values.push_back(value);
+    ++m_position;
+}
+
+void CFieldExchange::Double(const char* column, double& value, double defaultValue)
+{
+    Bind(column);
+    if (m_mode == Mode::Reset)
+        value = defaultValue;
+    else if (m_mode == Mode::Load)
+        value = ToDouble((*m_row)[m_position]);
+    else if (m_mode == Mode::Store)
+        m_values.push_back(value);
+    ++m_position;
+}
+
+void CFieldExchange::Date(const char* column, CDbDate& value)
+{
+    Bind(column);
+    if (m_mode == Mode::Reset)
+        value = CDbDate();
+    else if (m_mode == Mode::Load)
+        value = ToDate((*m_row)[m_position]);
+    else if (m_mode == Mode::Store)
+        m_values.push_back(FromDate(value));
+    ++m_position;
+}
+
+CRecordset::CRecordset(const char* table)
+    : m_table(RecordsSchema::Table(table))
+{
+}
+
+CRecordsDatabase& CRecordset::Database() const
+{
+    return CRecordsDatabase::Shared();
+}
+
+QString CRecordset::GetDefaultDBName() const
+{
+    return CRecordsDatabase::FilePath(Program().programDir);
+}
+
+QString CRecordset::TableName() const
+{
+    return QString::fromLatin1(m_table.name);
+}
+
+std::vector<const CFieldDef*> CRecordset::BoundFields() const
+{
+    // Describing reads nothing and writes nothing of the members.
+    CFieldExchange describe(CFieldExchange::Mode::Describe, m_table);
+    const_cast<CRecordset*>(this)->DoFieldExchange(describe);
+    return std::move(describe.m_fields);
+}
+
+int CRecordset::FieldCount() const
+{
+    return int(BoundFields().size());
+}
+
+QString CRecordset::ColumnList(const QString& suffix) const
+{
+    QStringList columns;
+    for (const CFieldDef* field : BoundFields())
+        columns << Quoted(Column(*field)) + suffix;
+    return columns.join(QLatin1String(", "));
+}
+
+void CRecordset::SetFilter(const QString& column, const QString& value)
+{
+    if (!m_table.Field(column))
+        throw CDatabaseError(QStringLiteral("%1 has no column %2.").arg(TableName(), column));
+    m_filterColumn = column;
+    m_filterValue = value;
+}
+
+void CRecordset::ClearFilter()
+{
+    m_filterColumn.reset();
+    m_filterValue.clear();
+}
+
+void CRecordset::Open()
+{
+    const QString path = GetDefaultDBName();
+    if (path.isEmpty())
+        throw CDatabaseError(QStringLiteral("There is no application folder for the records."));
+    Database().Open(path);
+    Select();
+    m_open = true;
+    MoveFirst();
+}
+
+void CRecordset::Close()
+{
+    m_open = false;
+    m_rows.clear();
+    m_current = -1;
+    m_editMode = EditMode::None;
+}
+
+void CRecordset::Requery()
+{
+    if (!m_open) {
+        Open();
+        return;
+    }
+    Database().Open(GetDefaultDBName());
+    Select();
+    MoveFirst();
+}
+
+void CRecordset::Select()
+{
+    QString sql = QStringLiteral("SELECT rowid, %1 FROM %2")
+                      .arg(ColumnList(), Quoted(TableName()));
+    if (m_filterColumn)
+        sql += QStringLiteral(" WHERE %1 = ?").arg(Quoted(*m_filterColumn));
+    sql += QLatin1String(" ORDER BY rowid");
+
+    QSqlQuery query(Database().Connection());
+    query.setForwardOnly(true);
+    CRecordsDatabase::Prepare(query, sql);
+    if (m_filterColumn)
+        query.addBindValue(m_filterValue);
+    CRecordsDatabase::Exec(query);
+
+    std::vector<CRow> rows;
+    const int columns = FieldCount();
+    while (query.next()) {
+        CRow row;
+        row.rowId = query.value(0).toLongLong();
+        row.values.reserve(size_t(columns));
+        for (int column = 1; column <= columns; ++column)
+            row.values.push_back(query.value(column));
+        rows.push_back(std::move(row));
+    }
+    m_rows = std::move(rows);
+    m_current = -1;
+    m_editMode = EditMode::None;
+}
+
+void CRecordset::SetDefaults()
+{
+    CFieldExchange reset(CFieldExchange::Mode::Reset, m_table);
+    DoFieldExchange(reset);
+}
+
+void CRecordset::LoadCurrent()
+{
+    CFieldExchange load(CFieldExchange::Mode::Load, m_table);
+    load.m_row = &m_rows[size_t(m_current)].values;
+    DoFieldExchange(load);
+}
+
+void CRecordset::MoveFirst()
+{
+    m_current = 0;
+    while (m_current < int(m_rows.size()) && m_rows[size_t(m_current)].deleted)
+        ++m_current;
+    if (!IsEOF())
+        LoadCurrent();
+}
+
+void CRecordset::MoveNext()
+{
+    if (IsEOF())
+        return;
+    do {
+        ++m_current;
+    } while (m_current < int(m_rows.size()) && m_rows[size_t(m_current)].deleted);
+    if (!IsEOF())
+        LoadCurrent();
+}
+
+void CRecordset::MoveLast()
+{
+    m_current = int(m_rows.size()) - 1;
+    while (m_current >= 0 && m_rows[size_t(m_current)].deleted)
+        --m_current;
+    if (m_current < 0)
+        m_current = int(m_rows.size());
+    if (!IsEOF())
+        LoadCurrent();
+}
+
+bool CRecordset::IsEOF() const
+{
+    return m_current < 0 || m_current >= int(m_rows.size());
+}
+
+bool CRecordset::IsBOF() const
+{
+    return GetRecordCount() == 0 || m_current < 0;
+}
+
+int CRecordset::GetRecordCount() const
+{
+    int count = 0;
+    for (const CRow& row : m_rows)
+        count += row.deleted ? 0 : 1;
+    return count;
+}
+
+qint64 CRecordset::CurrentRowId() const
+{
+    if (IsEOF() || m_rows[size_t(m_current)].deleted)
+        return 0;
+    return m_rows[size_t(m_current)].rowId;
+}
+
+void CRecordset::RequireCurrent(const char* operation) const
+{
+    if (!m_open)
+        throw CDatabaseError(QStringLiteral("%1 on %2: the records are not open.")
+                                 .arg(QLatin1String(operation), TableName()));
+    if (CurrentRowId() == 0)
+        throw CDatabaseError(QStringLiteral("No current record."));
+}
+
+void CRecordset::AddNew()
+{
+    if (!m_open)
+        throw CDatabaseError(QStringLiteral("AddNew on %1: the records are not open.")
+                                 .arg(TableName()));
+    SetDefaults();
+    m_editMode = EditMode::Adding;
+}
+
+void CRecordset::Edit()
+{
+    RequireCurrent("Edit");
+    m_editMode = EditMode::Editing;
+}
+
+void CRecordset::CancelUpdate()
+{
+    m_editMode = EditMode::None;
+}
+
+std::vector<QVariant> CRecordset::StoredValues()
+{
+    CFieldExchange store(CFieldExchange::Mode::Store, m_table);
+    DoFieldExchange(store);
+    return std::move(store.m_values);
+}
+
+void CRecordset::CheckWidths(const std::vector<QVariant>& values) const
+{
+    const std::vector<const CFieldDef*> fields = BoundFields();
+    for (size_t i = 0; i < values.size(); ++i) {
+        const CFieldDef& field = *fields[i];
+        if (field.type != FieldType::Text)
+            continue;
+        const qsizetype length = values[i].toString().size();
+        if (length > field.size)
+            throw CDatabaseError(
+                QStringLiteral("%1 holds at most %2 characters; the text given has %3. "
+                               "Nothing was saved.")
+                    .arg(Column(field)).arg(field.size).arg(length));
+    }
+}
+
+void CRecordset::Update()
+{
+    if (m_editMode == EditMode::None)
+        throw CDatabaseError(QStringLiteral("Update on %1 without AddNew or Edit.")
+                                 .arg(TableName()));
+    const std::vector<QVariant> values = StoredValues();
+    CheckWidths(values);
+    if (m_editMode == EditMode::Adding)
+        InsertRow(values);
+    else
+        UpdateRow(values);
+    m_editMode = EditMode::None;
+}
+
+void CRecordset::InsertRow(const std::vector<QVariant>& values)
+{
+    QStringList marks;
+    for (size_t i = 0; i < values.size(); ++i)
+        marks << QStringLiteral("?");
+    qint64 rowId = 0;
+    Database().InTransaction([&] {
+        QSqlQuery query(Database().Connection());
+        CRecordsDatabase::Prepare(query, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                             .arg(Quoted(TableName()), ColumnList(),
+                                                  marks.join(QLatin1Char(','))));
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        CRecordsDatabase::Exec(query);
+        rowId = query.lastInsertId().toLongLong();
+    });
+    // A dynaset shows the rows it added at its end; the current row stays.
+    m_rows.push_back(CRow{rowId, values, false});
+}
+
+void CRecordset::UpdateRow(const std::vector<QVariant>& values)
+{
+    RequireCurrent("Update");
+    CRow& row = m_rows[size_t(m_current)];
+    Database().InTransaction([&] {
+        QSqlQuery query(Database().Connection());
+        CRecordsDatabase::Prepare(query, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                             .arg(Quoted(TableName()), ColumnList(QStringLiteral(" = ?"))));
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        query.addBindValue(row.rowId);
+        CRecordsDatabase::Exec(query);
+        if (query.numRowsAffected() != 1)
+            throw CDatabaseError(QStringLiteral("The record was deleted meanwhile."));
+    });
+    row.values = values;
+}
+
+void CRecordset::Delete()
+{
+    RequireCurrent("Delete");
+    CRow& row = m_rows[size_t(m_current)];
+    Database().InTransaction([&] {
+        QSqlQuery query(Database().Connection());
+        CRecordsDatabase::Prepare(
+            query, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Quoted(TableName())));
+        query.addBindValue(row.rowId);
+        CRecordsDatabase::Exec(query);
+    });
+    row.deleted = true;
+}
+
+void CRecordset::SelectName(const QString& name, bool everyRow)
+{
+    if (everyRow)
+        ClearFilter();
+    else
+        SetFilter(RecordsSchema::NameColumn(m_table), name);
+    Requery();
+}
