@@ -53,7 +53,8 @@ std::optional<CCommandRoute> RouteOfCommand(int id)
     if (IsAnyOf(id, {StaffAdd, StaffEdit, StaffDelete, StaffEmail, StaffAddWeek,
                      StaffEditCalendar, StaffPreviousMonth, StaffNextMonth}))
         return CCommandRoute{Center::StaffCenter, EnableRule::Always};
-    if (IsAnyOf(id, {ChildAdd, ChildEdit, ChildDelete, ChildEmail}))
+    if (IsAnyOf(id, {ChildAdd, ChildEdit, ChildDelete, ChildEmail, DailyAdd, DailyEdit,
+                     DailyDelete}))
         return CCommandRoute{Center::ChildCenter, EnableRule::Always};
     if (IsAnyOf(id, {PaymentAdd, PaymentEdit, PaymentDelete}))
         return CCommandRoute{Center::FamilyCenter, EnableRule::Always};

@@ -26,7 +26,9 @@ CChildCenterView::CChildCenterView(QWidget* parent) : CCenterView(parent)
 
 void CChildCenterView::Attach(CSnapfoldDoc&, CActionRegistry& actions)
 {
-    m_form->SetActionSource([&actions](int id) { return actions.Action(id); });
+    const CommandMenu::CActionSource source = [&actions](int id) { return actions.Action(id); };
+    m_form->SetActionSource(source);
+    m_dailyList->SetActionSource(source);
 }
 
 CCommandTarget* CChildCenterView::OwnerOf(int id) const

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "frame/CommandMenu.h"
 #include "records/DailyRecords.h"
 
 #include <QTreeWidget>
 #include <memory>
+#include <optional>
 
 class CDBChildDailyRecordSet;
 class QMenu;
@@ -38,6 +40,8 @@ public:
 
     // The right-click menu, built afresh (tests read it).
     QMenu* BuildContextMenu();
+    // Where the menu takes the program's actions from; without one it makes its own.
+    void SetActionSource(CommandMenu::CActionSource source) { m_actionSource = std::move(source); }
 
 Q_SIGNALS:
     void commandStateChanged();
@@ -45,16 +49,21 @@ Q_SIGNALS:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void AddRecord();
     void EditRecord();
     void DeleteRecord();
     CDBChildDailyRecordSet& RecordSet();
+    QTreeWidgetItem* FirstSelectedRow() const;
     void AppendRow(const CDailyRecord& record);
+    // Puts the row where the first column's text keeps the list in ascending order.
+    void PlaceRow(QTreeWidgetItem* row);
 
     std::unique_ptr<CDBChildDailyRecordSet> m_set;
-    QString m_childName;
-    bool m_shownOnce = false;
+    CommandMenu::CActionSource m_actionSource;
+    std::optional<QString> m_lastFolder;   // none until the first folder, and after Clear
+    QString m_childName;                   // whose records are listed
     CDailyRecord m_working;   // the record last loaded into or saved from the view
 };

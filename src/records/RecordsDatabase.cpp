@@ -55,13 +55,6 @@ CRecordsDatabase& CRecordsDatabase::Shared()
     return database;
 }
 
-CRecordsDatabase::~CRecordsDatabase()
-{
-    // By now the application has closed the connection (see OpenConnection).
-    if (!m_path.isEmpty() && QCoreApplication::instance())
-        Close();
-}
-
 QString CRecordsDatabase::FilePath(const QString& programDir)
 {
     if (programDir.isEmpty())

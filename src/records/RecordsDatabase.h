@@ -53,8 +53,6 @@ public:
     // Executes a prepared query; throws CDatabaseError with the engine's text on failure.
     static void Exec(QSqlQuery& query);
 
-    ~CRecordsDatabase();
-
 private:
     CRecordsDatabase() = default;
     void OpenConnection(const QString& path);

@@ -28,7 +28,7 @@ TEST(CommandRoutingTest, EachGroupReachesItsCenter)
     ExpectRoute(Cmd::CameraStop, Center::TakePhoto, EnableRule::Always);
     for (const int id : {972, 973, 974, 975, 33164, 812, 813, 814})
         ExpectRoute(id, Center::StaffCenter, EnableRule::Always);
-    for (const int id : {33165, 33166, 33167, 109})
+    for (const int id : {33165, 33166, 33167, 109, 33181, 33183, 33184})
         ExpectRoute(id, Center::ChildCenter, EnableRule::Always);
     for (const int id : {115, 116, 117})
         ExpectRoute(id, Center::FamilyCenter, EnableRule::Always);

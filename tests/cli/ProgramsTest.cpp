@@ -311,3 +311,27 @@ TEST_F(ProgramsTest, PhotoAppliesOperationsInOrder)
 }
 
 } // namespace
+
+TEST_F(ProgramsTest, CreateDbMakesTheRecordsFileOnceAndKeepsItAfterwards)
+{
+    const QStringList arguments{QStringLiteral("create-db"), QStringLiteral("--home"),
+                                m_home.path()};
+    const Outcome first = Execute("tendrel-cli", arguments, m_environment);
+    EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_TRUE(first.out.startsWith(QStringLiteral("Created ")));
+    const QString file = m_home.filePath(QStringLiteral("WRN.mdb"));
+    QFile stored(file);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(stored.read(16).startsWith("SQLite format 3"));
+    stored.close();
+    const QDateTime written = QFileInfo(file).lastModified();
+
+    const Outcome second = Execute("tendrel-cli", arguments, m_environment);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_TRUE(second.out.contains(QStringLiteral("left as it is")));
+    EXPECT_EQ(QFileInfo(file).lastModified(), written);
+
+    const Outcome wrong = Execute("tendrel-cli", {QStringLiteral("create-db"),
+                                                  QStringLiteral("--homes")}, m_environment);
+    EXPECT_EQ(wrong.exitCode, 2);
+}

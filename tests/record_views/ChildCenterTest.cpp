@@ -321,15 +321,17 @@ TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
     file.close();
     const QByteArray planted = Bytes(DatabasePath());
 
+    // The form and the daily list each say what the engine said.
     Show(QStringLiteral("Amy"));
-    EXPECT_EQ(Prompt().Messages().size(), 1);
+    const qsizetype shown = Prompt().Messages().size();
+    EXPECT_GE(shown, 1);
     m_center.OnCommand(Cmd::ChildAdd);
     TypeInto(Form(), "childName", QStringLiteral("Amy"));
     SaveButton().click();
 
-    ASSERT_EQ(Prompt().Messages().size(), 2);
-    EXPECT_EQ(Prompt().Messages()[1].icon, CPrompt::Icon::Stop);
-    EXPECT_FALSE(Prompt().Messages()[1].text.isEmpty());
+    ASSERT_EQ(Prompt().Messages().size(), shown + 1);
+    EXPECT_EQ(Prompt().Messages().last().icon, CPrompt::Icon::Stop);
+    EXPECT_FALSE(Prompt().Messages().last().text.isEmpty());
     EXPECT_EQ(Form().EditMode(), Mode::Adding);
     EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Amy"))));
     EXPECT_EQ(Bytes(DatabasePath()), planted);

@@ -6,9 +6,11 @@
 #include "frame/MainFrame.h"
 #include "frame/MyTabView.h"
 #include "photos/MyTreeView.h"
+#include "platform/Clock.h"
 #include "records/ChildCenterView.h"
 #include "records/ChildInfoFormView.h"
 #include "records/ChildPaymentFormView.h"
+#include "records/ChildrenInfoView.h"
 #include "records/FamilyCenterView.h"
 
 #include <QAction>
@@ -102,6 +104,22 @@ TEST_F(RecordFrameTest, SelectingAChildFolderShowsTheChildInTheShownCenter)
     Select(QStringLiteral("Amy"));
     Select(QStringLiteral("Mia"));
     EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R2"));
+}
+
+TEST_F(RecordFrameTest, TheDailyListsCommandsReachItThroughTheFrame)
+{
+    m_frame->Dispatch(Cmd::ViewChildCenter);
+    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
+    AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc(), QStringLiteral("Slept well"));
+    Select(QStringLiteral("Amy"));
+    CChildrenInfoView& list = *ChildCenter().DailyList();
+    ASSERT_EQ(list.topLevelItemCount(), 1);
+    list.setCurrentItem(list.topLevelItem(0));
+    EXPECT_TRUE(m_frame->UpdateCommand(Cmd::DailyDelete).enabled);
+
+    m_frame->Dispatch(Cmd::DailyDelete);
+    EXPECT_EQ(list.topLevelItemCount(), 0);
+    EXPECT_TRUE(Rows(QStringLiteral("ChildDailyRecord")).empty());
 }
 
 } // namespace

@@ -1,0 +1,74 @@
+#include "RecordsDatabaseFixture.h"
+
+#include "app/ProgramState.h"
+#include "platform/Clock.h"
+#include "records/DbDate.h"
+#include "records/RecordsDatabase.h"
+
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+namespace BenchRecords {
+
+QString ChildName(int child)
+{
+    return QStringLiteral("Child %1").arg(child, 3, 10, QLatin1Char('0'));
+}
+
+namespace {
+
+void InsertChildren()
+{
+    QSqlQuery query(CRecordsDatabase::Shared().Connection());
+    CRecordsDatabase::Prepare(query, QStringLiteral(
+        "INSERT INTO ChildEnrollmentInformation (ChildName, EnrollType, Mother, Email, "
+        "PayFromGovernment, Birthday, EnrollDate) VALUES (?, 5, 'Mother', 'a@b.org', 10, "
+        "44000, 45000)"));
+    for (int child = 0; child < kChildren; ++child) {
+        query.addBindValue(ChildName(child));
+        CRecordsDatabase::Exec(query);
+    }
+}
+
+// Days go back from today, five school days a week, children interleaved by day as a
+// center enters them.
+void InsertDailyRecords()
+{
+    QSqlQuery query(CRecordsDatabase::Shared().Connection());
+    CRecordsDatabase::Prepare(query, QStringLiteral(
+        "INSERT INTO ChildDailyRecord (\"Index\", \"Date\", ChildName, Pickup, PickupTime, "
+        "Note, ParentsNote, Reserved1, Reserved2) VALUES (?, ?, ?, 'Mother', '4:30PM', "
+        "'Played in the sand pit and ate all of lunch.', '', '', '')"));
+    QDate day = CClock::TodayUtc();
+    qint32 index = 0;
+    for (int days = 0; days < kDaysPerChild; day = day.addDays(-1)) {
+        if (day.dayOfWeek() > 5)
+            continue;
+        ++days;
+        for (int child = 0; child < kChildren; ++child) {
+            query.addBindValue(++index);
+            query.addBindValue(CDbDate::FromDate(day).Days());
+            query.addBindValue(ChildName(child));
+            CRecordsDatabase::Exec(query);
+        }
+    }
+}
+
+} // namespace
+
+void EnsureFiveYearDatabase()
+{
+    static QTemporaryDir home;
+    static bool made = false;
+    if (made)
+        return;
+    Program().programDir = home.path();
+    EnsureRecordsDatabase();
+    CRecordsDatabase::Shared().InTransaction([] {
+        InsertChildren();
+        InsertDailyRecords();
+    });
+    made = true;
+}
+
+} // namespace BenchRecords

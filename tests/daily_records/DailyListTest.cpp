@@ -1,0 +1,313 @@
+#include "canvas_view/DialogTestKit.h"
+
+#include "app/CommandIds.h"
+#include "frame/ActionRegistry.h"
+#include "platform/Clock.h"
+#include "records/ChildrenInfoView.h"
+#include "records/DBChildDailyRecordSet.h"
+#include "records/EmailAddressBookDlg.h"
+#include "records/RecordsDatabase.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString kAmy = QStringLiteral("Amy");
+const QString kBen = QStringLiteral("Ben");
+const QDate kToday(2026, 3, 14);
+
+// What a person types into the dialog; empty fields stay as the dialog shows them.
+struct CTyped
+{
+    QDate date;
+    QString pickup;
+    QString pickupTime;
+    QString note;
+};
+
+class DailyListTest : public DialogTest
+{
+protected:
+    DailyListTest()
+    {
+        CClock::SetNow(QDateTime(kToday, QTime(9, 30), Qt::UTC));
+        EnsureRecordsDatabase();
+    }
+    ~DailyListTest() override { CRecordsDatabase::Shared().Close(); }
+
+    QString DatabaseFile() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
+
+    // A record saved in an earlier session.
+    static void Store(const QString& child, const QDate& date, const QString& pickup = {})
+    {
+        CDBChildDailyRecordSet set;
+        DailyRecords::AddRecord(set, {0, date, child, pickup, {}, {}, {}, {}, {}});
+    }
+
+    static std::vector<CDailyRecord> StoredRows()
+    {
+        CDBChildDailyRecordSet set;
+        set.SelectChild(QString());
+        std::vector<CDailyRecord> rows;
+        for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
+            rows.push_back({set.m_Index, set.m_Date.Date(), set.m_ChildName, set.m_Pickup,
+                            set.m_PickupTime, set.m_Note, set.m_ParentsNote, set.m_Reserved1,
+                            set.m_Reserved2});
+        return rows;
+    }
+
+    QStringList Listed(int column) const
+    {
+        QStringList texts;
+        for (int row = 0; row < m_view.topLevelItemCount(); ++row)
+            texts << m_view.topLevelItem(row)->text(column);
+        return texts;
+    }
+
+    QList<int> ListedIndexes() const
+    {
+        QList<int> indexes;
+        for (int row = 0; row < m_view.topLevelItemCount(); ++row)
+            indexes << m_view.topLevelItem(row)->data(0, Qt::UserRole).toInt();
+        return indexes;
+    }
+
+    void SelectRow(int row) { m_view.setCurrentItem(m_view.topLevelItem(row)); }
+
+    // Every following dialog records how it started in `seen`, takes `typed` and is confirmed.
+    void TypeIntoDialogs(const CTyped& typed, CDailyRecord* seen = nullptr)
+    {
+        ScriptNextDialog([typed, seen](QDialog& dialog) {
+            if (seen)
+                *seen = static_cast<CEmailAddressBookDlg&>(dialog).Record();
+            if (typed.date.isValid())
+                Find<QDateEdit>(dialog, "date")->setDate(typed.date);
+            if (!typed.pickup.isEmpty())
+                Find<QComboBox>(dialog, "whoPickup")->setEditText(typed.pickup);
+            if (!typed.pickupTime.isEmpty())
+                Find<QComboBox>(dialog, "pickupTime")->lineEdit()->insert(typed.pickupTime);
+            if (!typed.note.isEmpty())
+                Find<QPlainTextEdit>(dialog, "teacherNote")->setPlainText(typed.note);
+            Press(dialog, QDialogButtonBox::Ok);
+        });
+    }
+
+    // The index of the row the Add command appended.
+    int Add(const CTyped& typed = {})
+    {
+        TypeIntoDialogs(typed);
+        m_view.OnCommand(Cmd::DailyAdd);
+        return ListedIndexes().value(m_view.topLevelItemCount() - 1);
+    }
+
+    CChildrenInfoView m_view;
+};
+
+TEST_F(DailyListTest, ListsTheMonthsRowsInDateOrderUnderTheReportColumns)
+{
+    Store(kAmy, QDate(2026, 3, 10), QStringLiteral("Mother"));
+    Store(kAmy, QDate(2026, 2, 27));
+    Store(kBen, QDate(2026, 3, 5));
+    Store(kAmy, QDate(2026, 3, 2));
+    Store(kAmy, QDate(2025, 3, 3));
+    m_view.ShowChild(kAmy);
+
+    EXPECT_EQ(Listed(CChildrenInfoView::DateColumn), QStringList({"2026- 3- 2", "2026- 3-10"}));
+    EXPECT_EQ(ListedIndexes(), QList<int>({4, 1}));
+    EXPECT_EQ(Listed(CChildrenInfoView::PickupColumn), QStringList({"", "Mother"}));
+
+    QStringList columns;
+    for (int column = 0; column < CChildrenInfoView::ColumnCount; ++column)
+        columns << QStringLiteral("%1 %2").arg(m_view.headerItem()->text(column))
+                       .arg(m_view.isColumnHidden(column) ? 0 : m_view.columnWidth(column));
+    EXPECT_EQ(columns, QStringList({"Date 100", "Child Name 150", "Who Pickup 150",
+                                    "Pickup Time 80", "Teachers Note 550", "Parents Note 550",
+                                    "Resvered1 0", "Resvered2 0"}));
+}
+
+TEST_F(DailyListTest, FolderChangesReloadOnlyForAnotherChild)
+{
+    Store(kAmy, QDate(2026, 3, 1));
+    m_view.ShowChild(kAmy);
+    Store(kAmy, QDate(2026, 3, 2));
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(m_view.topLevelItemCount(), 1) << "the same folder again";
+
+    for (const char* folder : {"AAA", "ZZZ"}) {
+        m_view.ShowChild(QLatin1String(folder));
+        EXPECT_EQ(m_view.topLevelItemCount(), 1) << folder;
+        EXPECT_EQ(m_view.ChildShown(), kAmy) << folder;
+    }
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(m_view.topLevelItemCount(), 2);
+
+    // Last month's record is appended when added, but a reload leaves it out.
+    Add({QDate(2026, 2, 28), {}, {}, {}});
+    EXPECT_EQ(StoredRows().back().date, QDate(2026, 2, 28));
+    m_view.ShowChild(kBen);
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(m_view.topLevelItemCount(), 2);
+
+    // A child being entered in the form has no records; the same folder lists them again.
+    m_view.Clear();
+    EXPECT_EQ(m_view.topLevelItemCount(), 0);
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::DailyAdd).enabled);
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(m_view.topLevelItemCount(), 2);
+}
+
+TEST_F(DailyListTest, TheIndexRunsOverTheTableAndOnlyTheLastRowsNumberComesBack)
+{
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(Add(), 1);
+    m_view.ShowChild(kBen);
+    EXPECT_EQ(Add(), 2);
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(Add(), 3);
+
+    SelectRow(1);
+    m_view.OnCommand(Cmd::DailyDelete);   // index 3, the table's last row
+    EXPECT_EQ(Add(), 3);
+    SelectRow(0);
+    m_view.OnCommand(Cmd::DailyDelete);   // index 1
+    EXPECT_EQ(Add(), 4);
+    EXPECT_EQ(StoredRows().size(), 3u);
+}
+
+TEST_F(DailyListTest, AddStartsFromTodayAndTheWorkingRecordAndStoresTypedTextAsTyped)
+{
+    Store(kAmy, QDate(2026, 3, 2), QStringLiteral("Father"));
+    m_view.ShowChild(kAmy);
+    CDailyRecord seen;
+    TypeIntoDialogs({QDate(2026, 3, 13), "Aunt Joan", "7:00PM", "Slept well"}, &seen);
+    m_view.OnCommand(Cmd::DailyAdd);
+    EXPECT_EQ(seen, (CDailyRecord{0, kToday, kAmy, {}, {}, {}, {}, {}, {}})) << "no row selected";
+    const CDailyRecord added{2, QDate(2026, 3, 13), kAmy, "Aunt Joan", "7:00PM",
+                             "Slept well", {}, {}, {}};
+    EXPECT_EQ(StoredRows().back(), added);
+    EXPECT_EQ(Listed(CChildrenInfoView::TimeColumn), QStringList({"", "7:00PM"}));
+
+    SelectRow(0);
+    TypeIntoDialogs({}, &seen);
+    m_view.OnCommand(Cmd::DailyAdd);
+    EXPECT_EQ(seen, (CDailyRecord{0, kToday, kAmy, "Aunt Joan", "7:00PM", "Slept well",
+                                  {}, {}, {}}));
+
+    ScriptNextDialog([](QDialog& dialog) { Press(dialog, QDialogButtonBox::Cancel); });
+    m_view.OnCommand(Cmd::DailyAdd);
+    EXPECT_EQ(StoredRows().size(), 3u);
+    EXPECT_EQ(m_view.topLevelItemCount(), 3);
+}
+
+TEST_F(DailyListTest, EditRewritesTheRowWithItsIndexOnly)
+{
+    Store(kAmy, QDate(2026, 3, 2), QStringLiteral("Father"));
+    Store(kBen, QDate(2026, 3, 3), QStringLiteral("Father"));
+    Store(kAmy, QDate(2026, 3, 9), QStringLiteral("Mother"));
+    const std::vector<CDailyRecord> before = StoredRows();
+    m_view.ShowChild(kAmy);
+
+    SelectRow(1);
+    CDailyRecord seen;
+    TypeIntoDialogs({QDate(2026, 3, 1), {}, {}, QStringLiteral("Fever at noon")}, &seen);
+    m_view.OnCommand(Cmd::DailyEdit);
+    EXPECT_EQ(seen, before[2]);
+    CDailyRecord edited = before[2];
+    edited.date = QDate(2026, 3, 1);
+    edited.note = QStringLiteral("Fever at noon");
+    EXPECT_EQ(StoredRows(), std::vector<CDailyRecord>({before[0], before[1], edited}));
+    EXPECT_EQ(ListedIndexes(), QList<int>({3, 1})) << "the earlier date moves up";
+    EXPECT_EQ(m_view.SelectedTeacherNote(), QStringLiteral("Fever at noon"));
+
+    // A record deleted elsewhere leaves the list when edited.
+    CDBChildDailyRecordSet set;
+    DailyRecords::DeleteRecord(set, kAmy, 3);
+    m_view.OnCommand(Cmd::DailyEdit);
+    EXPECT_EQ(ListedIndexes(), QList<int>({1}));
+    EXPECT_EQ(Prompt().Texts().size(), 1);
+}
+
+TEST_F(DailyListTest, MenuKeysAndDoubleClickRunTheCommandsOnTheSelectedRow)
+{
+    Store(kAmy, QDate(2026, 3, 2));
+    Store(kBen, QDate(2026, 3, 2));
+    m_view.ShowChild(kAmy);
+    m_view.resize(800, 300);
+    m_view.show();
+    int changes = 0;
+    QObject::connect(&m_view, &CChildrenInfoView::commandStateChanged, [&] { ++changes; });
+    auto entries = [this] {
+        std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
+        QStringList texts{menu->title()};
+        for (const QAction* action : menu->actions())
+            texts << QStringLiteral("%1:%2").arg(action->text()).arg(action->isEnabled());
+        return texts;
+    };
+    EXPECT_EQ(entries(), QStringList({"Daily Record", "Add:1", "Edit:0", "Delete:0"}));
+
+    TypeIntoDialogs({});
+    Type(&m_view, Qt::Key_Return);
+    Type(&m_view, Qt::Key_Insert);
+    EXPECT_EQ(m_dialogsRun, 1) << "Return edits only a selected row";
+    SelectRow(0);
+    EXPECT_GT(changes, 0);
+    EXPECT_EQ(entries(), QStringList({"Daily Record", "Add:1", "Edit:1", "Delete:1"}));
+    Type(&m_view, Qt::Key_Return);
+    const QPoint onRow = m_view.visualItemRect(m_view.topLevelItem(1)).center();
+    QMouseEvent click(QEvent::MouseButtonDblClick, onRow, m_view.viewport()->mapToGlobal(onRow),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_view.viewport(), &click);
+    EXPECT_EQ(m_dialogsRun, 3);
+
+    // The double-clicked row is now the selected one. No question before deleting.
+    Type(&m_view, Qt::Key_Delete);
+    EXPECT_EQ(ListedIndexes(), QList<int>({1}));
+    EXPECT_EQ(StoredRows().size(), 2u);
+    EXPECT_TRUE(Prompt().Texts().isEmpty());
+
+    // Inside the program the menu carries the program's own actions.
+    CActionRegistry actions([this](int id) { m_view.OnCommand(id); }, nullptr);
+    m_view.SetActionSource([&actions](int id) { return actions.Action(id); });
+    std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
+    EXPECT_EQ(menu->actions()[0], actions.Action(Cmd::DailyAdd));
+}
+
+TEST_F(DailyListTest, AnEngineErrorIsShownAndChangesNeitherListNorFile)
+{
+    Store(kAmy, QDate(2026, 3, 2));
+    m_view.ShowChild(kAmy);
+    // Overwritten while no connection holds it: the next command opens it afresh.
+    CRecordsDatabase::Shared().Close();
+    QFile file(DatabaseFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray garbage(4096, 'x');
+    file.write(garbage);
+    file.close();
+
+    Add();
+    SelectRow(0);
+    m_view.OnCommand(Cmd::DailyEdit);
+    m_view.OnCommand(Cmd::DailyDelete);
+    EXPECT_EQ(Prompt().Texts().size(), 3);
+    EXPECT_EQ(ListedIndexes(), QList<int>({1}));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), garbage);
+}
+
+TEST_F(DailyListTest, WithoutADatabaseNothingIsListedAndAddExplains)
+{
+    CRecordsDatabase::Shared().Close();
+    ASSERT_TRUE(QFile::remove(DatabaseFile()));
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(m_view.topLevelItemCount(), 0);
+    m_view.OnCommand(Cmd::DailyAdd);
+    EXPECT_EQ(m_dialogsRun, 0);
+    EXPECT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_FALSE(QFile::exists(DatabaseFile()));
+}
+
+} // namespace

@@ -1,0 +1,100 @@
+#include "records/EmailAddressBookDlg.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+const CDailyRecord kRecord{7,      QDate(2026, 3, 9), "Amy", "Mother", "5:15PM",
+                           "Napped", "Call us",       "r1",  "r2"};
+
+QStringList Entries(const QComboBox& combo)
+{
+    QStringList entries;
+    for (int i = 0; i < combo.count(); ++i)
+        entries << combo.itemText(i);
+    return entries;
+}
+
+// Key presses with their characters, as a keyboard sends them.
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, QKeySequence(QString(c).toUpper())[0].key(),
+                        Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &press);
+    }
+}
+
+template <typename T>
+T& Field(const QDialog& dialog, const char* name)
+{
+    T* field = dialog.findChild<T*>(QLatin1String(name));
+    if (!field)
+        throw std::runtime_error(name);
+    return *field;
+}
+
+TEST(EmailAddressBookDlgTest, ShowsTheRecordWithTheTwoDropDownLists)
+{
+    CEmailAddressBookDlg dialog(kRecord);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Child Infomation Dialog"));
+    const QStringList times = Entries(Field<QComboBox>(dialog, "pickupTime"));
+    EXPECT_EQ(Entries(Field<QComboBox>(dialog, "whoPickup")),
+              QStringList({"Father", "Mother", "GrandParent"}));
+    ASSERT_EQ(times.size(), 19);
+    EXPECT_EQ(times.mid(0, 5), QStringList({"2:00PM", "2:15PM", "2:30PM", "2:45PM", "3:00PM"}));
+    EXPECT_EQ(times.last(), QStringLiteral("6:30PM"));
+
+    EXPECT_FALSE(Field<QLineEdit>(dialog, "childName").isEnabled());
+    EXPECT_TRUE(Field<QDateEdit>(dialog, "date").calendarPopup());
+    EXPECT_EQ(dialog.Record(), kRecord);
+
+    CEmailAddressBookDlg empty(CDailyRecord{0, QDate(2026, 3, 9), "Amy", {}, {}, {}, {}, {}, {}});
+    EXPECT_EQ(Field<QComboBox>(empty, "whoPickup").currentText(), QString());
+    EXPECT_EQ(Field<QComboBox>(empty, "pickupTime").currentText(), QString());
+}
+
+TEST(EmailAddressBookDlgTest, TypedTextIsKeptAsTyped)
+{
+    CEmailAddressBookDlg dialog(CDailyRecord{});
+    dialog.show();
+    QLineEdit* who = Field<QComboBox>(dialog, "whoPickup").lineEdit();
+    QLineEdit* time = Field<QComboBox>(dialog, "pickupTime").lineEdit();
+    TypeText(who, QStringLiteral("mo"));
+    TypeText(time, QStringLiteral("6:3"));
+    EXPECT_EQ(dialog.Record().pickup, QStringLiteral("mo"));
+    EXPECT_EQ(dialog.Record().pickupTime, QStringLiteral("6:3"));
+}
+
+TEST(EmailAddressBookDlgTest, PastedTextStopsAtTheColumnWidthAndTheDialogSaysSo)
+{
+    CEmailAddressBookDlg dialog(kRecord);
+    EXPECT_TRUE(dialog.CutNotice().isEmpty());
+
+    auto& note = Field<QPlainTextEdit>(dialog, "teacherNote");
+    QTextCursor caret = note.textCursor();
+    caret.setPosition(2);
+    note.setTextCursor(caret);
+    note.insertPlainText(QString(300, QLatin1Char('z')));
+    EXPECT_EQ(dialog.Record().note, "Na" + QString(249, QLatin1Char('z')) + "pped");
+    EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("Teacher's Note")));
+    EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("255")));
+
+    QLineEdit* time = Field<QComboBox>(dialog, "pickupTime").lineEdit();
+    time->clear();
+    time->insert(QString(25, QLatin1Char('9')));
+    EXPECT_EQ(dialog.Record().pickupTime, QString(20, QLatin1Char('9')));
+    EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("Pickup Time")));
+
+    QLineEdit* who = Field<QComboBox>(dialog, "whoPickup").lineEdit();
+    who->insert(QString(120, QLatin1Char('w')));
+    EXPECT_EQ(dialog.Record().pickup, "Mother" + QString(94, QLatin1Char('w')));
+}
+
+} // namespace

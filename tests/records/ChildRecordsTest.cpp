@@ -1,0 +1,188 @@
+#include "RecordsTestKit.h"
+
+#include "platform/Clock.h"
+#include "records/ChildRecords.h"
+#include "records/DBChildDailyRecordSet.h"
+#include "records/DBVChildInfoSet.h"
+#include "records/DailyRecords.h"
+#include "records/RecordsSchema.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+CDailyRecord Day(const QString& child, const QDate& date, const QString& who = {})
+{
+    CDailyRecord record;
+    record.childName = child;
+    record.date = date;
+    record.pickup = who;
+    return record;
+}
+
+class DailyRecordsTest : public RecordsTest
+{
+protected:
+    DailyRecordsTest()
+    {
+        EnsureRecordsDatabase();
+        CClock::SetNow(QDateTime(QDate(2026, 12, 1), QTime(0, 30), Qt::UTC));
+    }
+    ~DailyRecordsTest() override { CClock::Reset(); }
+
+    std::vector<qint32> ListedIndexes(const QString& child)
+    {
+        std::vector<qint32> indexes;
+        for (const CDailyRecord& record :
+             DailyRecords::MonthRecords(m_set, child, CClock::TodayUtc()))
+            indexes.push_back(record.index);
+        return indexes;
+    }
+
+    CDBChildDailyRecordSet m_set;
+};
+
+} // namespace
+
+TEST(ChildRecordsText, DailyPbgTextAndItsWayBack)
+{
+    EXPECT_EQ(ChildRecords::PbgText(0), QStringLiteral("    0.00"));
+    EXPECT_EQ(ChildRecords::PbgText(12.345), QStringLiteral("   12.35"));
+    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("abc")), 0);
+    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("    10.50")), 10.5);
+    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("12abc")), 12);
+    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("-3.")), -3);
+    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral(".5")), 0.5);
+    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("1e999")), 0);
+    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("10,50")), 10);
+}
+
+TEST(ChildRecordsText, PhotoPathsAndSpecialFolders)
+{
+    EXPECT_EQ(ChildRecords::ChildPhotoPath(QStringLiteral("/p"), QStringLiteral("Amy")),
+              QStringLiteral("/p/Amy/Amy.jpg"));
+    EXPECT_EQ(ChildRecords::FamilyPhotoPath(QStringLiteral("/p"), QStringLiteral("Amy")),
+              QStringLiteral("/p/Amy/Amy_Family.jpg"));
+    EXPECT_FALSE(ChildRecords::IsChildFolderName(QStringLiteral("AAA")));
+    EXPECT_FALSE(ChildRecords::IsChildFolderName(QStringLiteral("ZZZ")));
+    EXPECT_TRUE(ChildRecords::IsChildFolderName(QStringLiteral("aaa")));
+}
+
+TEST_F(RecordsTest, ChildrenAreAddedFoundAndRewritten)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet set;
+    CChildInfo amy;
+    amy.childName = QStringLiteral("Amy");
+    amy.birthday = CDbDate::FromDate(QDate(2021, 3, 4));
+    amy.enrollType = 3;
+    amy.dailyPbg = 10;
+    amy.email = QStringLiteral("a@example.org;b@example.org");
+    ChildRecords::AddChild(set, amy);
+    EXPECT_FALSE(set.IsOpen());
+    CChildInfo second = amy;
+    second.mother = QStringLiteral("second row");
+    ChildRecords::AddChild(set, second);
+
+    // Two rows of one name: the first is the one shown.
+    EXPECT_EQ(ChildRecords::FindChild(set, QStringLiteral("Amy")), amy);
+    EXPECT_EQ(set.GetRecordCount(), 2);
+    EXPECT_FALSE(ChildRecords::FindChild(set, QStringLiteral("Ben")).has_value());
+
+    ASSERT_TRUE(ChildRecords::FindChild(set, QStringLiteral("Amy")));
+    CChildInfo changed = amy;
+    changed.classroom = QStringLiteral("Possums");
+    ChildRecords::UpdateChild(set, changed);
+    const auto rows = Inspect(QStringLiteral(
+        "SELECT Class, Mother FROM ChildEnrollmentInformation ORDER BY rowid"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][0].toString(), QStringLiteral("Possums"));
+    EXPECT_EQ(rows[1][0].toString(), QString());
+    EXPECT_EQ(rows[1][1].toString(), QStringLiteral("second row"));
+}
+
+TEST_F(RecordsTest, AChosenPhotoNeverReplacesOne)
+{
+    const QString root = m_home.FilePath(QStringLiteral("Pictures"));
+    const QString chosen = m_home.FilePath(QStringLiteral("chosen.jpg"));
+    QFile file(chosen);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("new photo");
+    file.close();
+    const QString target = ChildRecords::ChildPhotoPath(root, QStringLiteral("Amy"));
+    EXPECT_TRUE(ChildRecords::PlacePhoto(chosen, target));   // the folder is made
+    QFile::remove(chosen);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("another photo");
+    file.close();
+    EXPECT_FALSE(ChildRecords::PlacePhoto(chosen, target));
+    QFile kept(target);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("new photo"));
+    EXPECT_FALSE(ChildRecords::PlacePhoto(QString(), target + QLatin1String("x")));
+}
+
+TEST_F(DailyRecordsTest, TheIndexRunsOverTheWholeTable)
+{
+    const QDate today = CClock::TodayUtc();
+    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today)), 1);
+    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Ben"), today)), 2);
+    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today)), 3);
+    EXPECT_FALSE(m_set.IsOpen());
+
+    // Deleting the table's last row frees its number; any other row does not.
+    EXPECT_TRUE(DailyRecords::DeleteRecord(m_set, QStringLiteral("Amy"), 3));
+    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today)), 3);
+    EXPECT_TRUE(DailyRecords::DeleteRecord(m_set, QStringLiteral("Amy"), 1));
+    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Cleo"), today)), 4);
+    EXPECT_FALSE(DailyRecords::DeleteRecord(m_set, QStringLiteral("Amy"), 2));   // Ben's
+    EXPECT_EQ(CountRows(RecordsSchema::kChildDailyRecord), 3);
+}
+
+TEST_F(DailyRecordsTest, OnlyTheCurrentUtcMonthIsListed)
+{
+    const QString amy = QStringLiteral("Amy");
+    DailyRecords::AddRecord(m_set, Day(amy, QDate(2026, 11, 30)));   // last month
+    DailyRecords::AddRecord(m_set, Day(amy, QDate(2026, 12, 1)));
+    DailyRecords::AddRecord(m_set, Day(amy, QDate(2025, 12, 15)));   // a year ago
+    DailyRecords::AddRecord(m_set, Day(QStringLiteral("Ben"), QDate(2026, 12, 2)));
+    DailyRecords::AddRecord(m_set, Day(amy, QDate(2026, 12, 31)));
+    EXPECT_EQ(ListedIndexes(amy), (std::vector<qint32>{2, 5}));
+    EXPECT_EQ(CountRows(RecordsSchema::kChildDailyRecord), 5);
+}
+
+TEST_F(DailyRecordsTest, EditsReachTheRowWithThatIndexOnly)
+{
+    const QDate today = CClock::TodayUtc();
+    const QString amy = QStringLiteral("Amy");
+    DailyRecords::AddRecord(m_set, Day(amy, today, QStringLiteral("Father")));
+    DailyRecords::AddRecord(m_set, Day(QStringLiteral("Ben"), today, QStringLiteral("Father")));
+    CDailyRecord record = Day(amy, today, QStringLiteral("Aunt Jo"));
+    record.index = 1;
+    record.pickupTime = QStringLiteral("7:00PM");   // typed, not from the list
+    record.note = QStringLiteral("Slept well");
+    EXPECT_TRUE(DailyRecords::UpdateRecord(m_set, record));
+
+    const auto listed = DailyRecords::MonthRecords(m_set, amy, today);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0], record);
+    const auto ben = DailyRecords::MonthRecords(m_set, QStringLiteral("Ben"), today);
+    ASSERT_EQ(ben.size(), 1u);
+    EXPECT_EQ(ben[0].pickup, QStringLiteral("Father"));
+
+    record.index = 2;   // Ben's row is not Amy's
+    EXPECT_FALSE(DailyRecords::UpdateRecord(m_set, record));
+}
+
+TEST(DailyRecordsChoices, DropDownEntries)
+{
+    EXPECT_EQ(DailyRecords::PickupChoices(),
+              (QStringList{QStringLiteral("Father"), QStringLiteral("Mother"),
+                           QStringLiteral("GrandParent")}));
+    const QStringList times = DailyRecords::PickupTimeChoices();
+    ASSERT_EQ(times.size(), 19);
+    EXPECT_EQ(times.first(), QStringLiteral("2:00PM"));
+    EXPECT_EQ(times[1], QStringLiteral("2:15PM"));
+    EXPECT_EQ(times.last(), QStringLiteral("6:30PM"));
+}

@@ -1,0 +1,348 @@
+#include "RecordsTestKit.h"
+
+#include "app/ProgramState.h"
+#include "records/DBChildDailyRecordSet.h"
+#include "records/DBChildPaymentSet.h"
+#include "records/DBEmployeeInfoSet.h"
+#include "records/DBTimeSheetSet.h"
+#include "records/DBVChildInfoSet.h"
+#include "records/RecordsSchema.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+void AddChildRow(CDBVChildInfoSet& set, const QString& name, const QString& mother = {})
+{
+    if (!set.IsOpen())
+        set.Open();
+    set.AddNew();
+    set.m_ChildName = name;
+    set.m_Mother = mother;
+    set.Update();
+}
+
+void AddPayment(const QString& name)
+{
+    CDBChildPaymentSet set;
+    set.Open();
+    set.AddNew();
+    set.m_ChildName = name;
+    set.Update();
+}
+
+void AddStaff(const QString& name)
+{
+    CDBEmployeeInfoSet staff;
+    staff.Open();
+    staff.AddNew();
+    staff.m_Name = name;
+    staff.Update();
+    CDBTimeSheetSet sheet;
+    sheet.Open();
+    sheet.AddNew();
+    sheet.m_Name = name;
+    sheet.Update();
+}
+
+QStringList Names(CDBVChildInfoSet& set)
+{
+    QStringList names;
+    for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
+        names << set.m_ChildName;
+    return names;
+}
+
+} // namespace
+
+TEST_F(RecordsTest, CreatesTheFiveTablesWithTheirColumnsInOrder)
+{
+    EXPECT_FALSE(RecordsDatabaseExists());
+    EnsureRecordsDatabase();
+    EXPECT_TRUE(RecordsDatabaseExists());
+
+    const auto tables = Inspect(QStringLiteral(
+        "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"));
+    ASSERT_EQ(tables.size(), 5u);
+    const QStringList expectedTypes{QStringLiteral("TEXT"), QStringLiteral("INTEGER"),
+                                    QStringLiteral("REAL"), QStringLiteral("REAL")};
+    for (size_t t = 0; t < tables.size(); ++t) {
+        const RecordsSchema::CTableDef& table = RecordsSchema::Tables()[t];
+        EXPECT_EQ(tables[t][0].toString(), QLatin1String(table.name));
+        const auto columns = Inspect(QStringLiteral("PRAGMA table_info(\"%1\")")
+                                         .arg(QLatin1String(table.name)));
+        ASSERT_EQ(columns.size(), table.fields.size()) << table.name;
+        for (size_t c = 0; c < columns.size(); ++c) {
+            EXPECT_EQ(columns[c][1].toString(), QLatin1String(table.fields[c].name));
+            EXPECT_EQ(columns[c][2].toString(), expectedTypes[int(table.fields[c].type)]);
+        }
+    }
+    EXPECT_EQ(RecordsSchema::Table(RecordsSchema::kChildEnrollment).fields[1].name,
+              QByteArray("ChildRefrenceNo"));
+    EXPECT_EQ(RecordsSchema::Table(RecordsSchema::kEmployeeTimeTable).fields.size(), 35u);
+    EXPECT_EQ(Inspect(QStringLiteral("PRAGMA journal_mode"))[0][0].toString(),
+              QStringLiteral("wal"));
+}
+
+TEST_F(RecordsTest, CreatingAgainKeepsTheRows)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet set;
+    AddChildRow(set, QStringLiteral("Amy"));
+    CRecordsDatabase::Shared().Close();
+    EnsureRecordsDatabase();
+    EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 1);
+}
+
+TEST_F(RecordsTest, FieldCountsAndDefaults)
+{
+    CDBVChildInfoSet child;
+    CDBChildPaymentSet payment;
+    CDBChildDailyRecordSet daily;
+    CDBEmployeeInfoSet staff;
+    CDBTimeSheetSet sheet;
+    EXPECT_EQ(child.FieldCount(), 17);
+    EXPECT_EQ(payment.FieldCount(), 15);
+    EXPECT_EQ(daily.FieldCount(), 9);
+    EXPECT_EQ(staff.FieldCount(), 8);
+    EXPECT_EQ(sheet.FieldCount(), 35);
+    EXPECT_EQ(child.m_EnrollType, 5);
+    EXPECT_EQ(child.m_PayFromGovernment, 0);
+    EXPECT_EQ(child.m_Birthday, CDbDate());
+    EXPECT_TRUE(child.m_Birthday.IsValid());
+    EXPECT_EQ(payment.m_SessionDays, 5);
+    EXPECT_EQ(daily.m_Index, 1);
+
+    // AddNew starts from the same defaults, whatever the members held.
+    EnsureRecordsDatabase();
+    child.Open();
+    child.m_EnrollType = 3;
+    child.m_ChildName = QStringLiteral("left over");
+    child.AddNew();
+    EXPECT_EQ(child.m_EnrollType, 5);
+    EXPECT_TRUE(child.m_ChildName.isEmpty());
+}
+
+TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet children;
+    for (const char* name : {"Amy", "AAA", "Ben", "Amy"})
+        AddChildRow(children, QString::fromLatin1(name));
+    for (const char* name : {"Amy", "Ben", "Cleo"})
+        AddPayment(QString::fromLatin1(name));
+
+    children.SelectChild(QStringLiteral("All"));
+    EXPECT_EQ(children.GetRecordCount(), 4);
+    children.SelectChild(QString());
+    EXPECT_EQ(children.GetRecordCount(), 4);
+    children.SelectChild(QStringLiteral("AAA"));   // only the child literally so named
+    EXPECT_EQ(Names(children), QStringList{QStringLiteral("AAA")});
+    children.SelectChild(QStringLiteral("Amy"));
+    EXPECT_EQ(children.GetRecordCount(), 2);
+    children.SelectChild(QStringLiteral("Nobody"));
+    EXPECT_EQ(children.GetRecordCount(), 0);
+    EXPECT_TRUE(children.IsEOF());
+
+    CDBChildPaymentSet payments;
+    payments.SelectChild(QStringLiteral("AAA"));
+    EXPECT_EQ(payments.GetRecordCount(), 3);
+    payments.SelectChild(QStringLiteral("Ben"));
+    EXPECT_EQ(payments.GetRecordCount(), 1);
+
+    AddStaff(QStringLiteral("Dora"));
+    AddStaff(QStringLiteral("Eve"));
+    CDBEmployeeInfoSet staff;
+    staff.SelectStaff(QString());
+    EXPECT_EQ(staff.GetRecordCount(), 2);
+    staff.SelectStaff(QStringLiteral("aLL"));
+    EXPECT_EQ(staff.GetRecordCount(), 2);
+    staff.SelectStaff(QStringLiteral("Eve"));
+    EXPECT_EQ(staff.GetRecordCount(), 1);
+    CDBTimeSheetSet sheets;
+    sheets.SelectStaff(QString());
+    EXPECT_EQ(sheets.GetRecordCount(), 0);
+    sheets.SelectStaff(QStringLiteral("Dora"));
+    EXPECT_EQ(sheets.GetRecordCount(), 1);
+}
+
+TEST_F(RecordsTest, StaffSetsDoNothingWithoutAnApplicationFolder)
+{
+    Program().programDir.clear();
+    CDBEmployeeInfoSet staff;
+    staff.SelectStaff(QStringLiteral("All"));
+    EXPECT_FALSE(staff.IsOpen());
+    CDBTimeSheetSet sheets;
+    sheets.SelectStaff(QStringLiteral("Dora"));
+    EXPECT_FALSE(sheets.IsOpen());
+}
+
+TEST_F(RecordsTest, ANameWithQuotesIsAnOrdinaryName)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet set;
+    AddChildRow(set, QStringLiteral("Liam O'Brien"));
+    AddChildRow(set, QStringLiteral("x' OR '1'='1"));
+    AddChildRow(set, QStringLiteral("Zoe"));
+    set.SelectChild(QStringLiteral("Liam O'Brien"));
+    EXPECT_EQ(Names(set), QStringList{QStringLiteral("Liam O'Brien")});
+    set.SelectChild(QStringLiteral("x' OR '1'='1"));
+    EXPECT_EQ(set.GetRecordCount(), 1);
+    EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 3);
+}
+
+TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
+{
+    EnsureRecordsDatabase();
+    CDBChildPaymentSet payments;
+    payments.Open();
+    payments.AddNew();
+    payments.m_ChildName = QString(51, QLatin1Char('n'));
+    payments.m_WeeklyFee = 100;
+    try {
+        payments.Update();
+        FAIL() << "a 51-character name went into a 50-character column";
+    } catch (const CDatabaseError& error) {
+        EXPECT_TRUE(error.Message().contains(QLatin1String("ChildName")));
+        EXPECT_TRUE(error.Message().contains(QLatin1String("50")));
+    }
+    EXPECT_EQ(CountRows(RecordsSchema::kChildPayment), 0);
+
+    // The same name fits the enrollment table, which is twice as wide.
+    CDBVChildInfoSet children;
+    AddChildRow(children, QString(100, QLatin1Char('n')));
+    EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 1);
+
+    // An edit that overflows leaves the stored row as it was.
+    children.SelectChild(QString());
+    children.MoveFirst();
+    children.Edit();
+    children.m_Mother = QStringLiteral("Mia");
+    children.m_Note = QString(256, QLatin1Char('x'));
+    EXPECT_THROW(children.Update(), CDatabaseError);
+    EXPECT_EQ(Inspect(QStringLiteral("SELECT Mother FROM ChildEnrollmentInformation"))[0][0]
+                  .toString(), QString());
+}
+
+TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRow)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet set;
+    AddChildRow(set, QStringLiteral("Amy"), QStringLiteral("first"));
+    AddChildRow(set, QStringLiteral("Amy"), QStringLiteral("second"));
+    set.Close();
+
+    set.SelectChild(QStringLiteral("Amy"));
+    set.MoveFirst();
+    EXPECT_EQ(set.m_Mother, QStringLiteral("first"));
+    set.MoveNext();
+    set.Edit();
+    set.m_Mother = QStringLiteral("changed");
+    set.Update();
+    set.MoveFirst();
+    set.Delete();
+    EXPECT_EQ(set.m_Mother, QStringLiteral("first"));   // the members keep the deleted row
+    EXPECT_EQ(set.GetRecordCount(), 1);
+    set.MoveFirst();
+    EXPECT_EQ(set.m_Mother, QStringLiteral("changed"));
+
+    const auto rows = Inspect(QStringLiteral("SELECT Mother FROM ChildEnrollmentInformation"));
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].toString(), QStringLiteral("changed"));
+}
+
+TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefused)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet set;
+    set.SelectChild(QStringLiteral("Nobody"));
+    EXPECT_THROW(set.Edit(), CDatabaseError);
+    EXPECT_THROW(set.Delete(), CDatabaseError);
+    EXPECT_THROW(set.Update(), CDatabaseError);
+    set.Close();
+    EXPECT_THROW(set.AddNew(), CDatabaseError);
+
+    // A row deleted by someone else meanwhile is not brought back by an edit.
+    AddChildRow(set, QStringLiteral("Amy"));
+    set.SelectChild(QStringLiteral("Amy"));
+    Inspect(QStringLiteral("DELETE FROM ChildEnrollmentInformation"));
+    set.Edit();
+    set.m_Mother = QStringLiteral("Mia");
+    EXPECT_THROW(set.Update(), CDatabaseError);
+    EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 0);
+}
+
+TEST_F(RecordsTest, EngineErrorsAreReportedWithTheEngineText)
+{
+    CDBVChildInfoSet set;
+    // No file: opening does not create one.
+    EXPECT_FALSE(ReportDatabaseErrors([&] { set.Open(); }));
+    EXPECT_FALSE(QFile::exists(DatabaseFile()));
+
+    QFile file(DatabaseFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    EXPECT_FALSE(ReportDatabaseErrors([&] { set.SelectChild(QStringLiteral("Amy")); }));
+    EXPECT_FALSE(ReportDatabaseErrors([] { EnsureRecordsDatabase(); }));
+    ASSERT_EQ(m_home.Prompt().Texts().size(), 3);
+    EXPECT_TRUE(m_home.Prompt().Texts()[1].contains(QLatin1String("not a database")))
+        << qPrintable(m_home.Prompt().Texts()[1]);
+    EXPECT_EQ(m_home.Prompt().Messages()[1].icon, CPrompt::Icon::Stop);
+    EXPECT_EQ(QFileInfo(DatabaseFile()).size(), 4096);   // the foreign file is untouched
+}
+
+TEST_F(RecordsTest, HostileStoredValuesBecomeSoundMembers)
+{
+    EnsureRecordsDatabase();
+    Inspect(QStringLiteral(
+        "INSERT INTO ChildEnrollmentInformation (ChildName, Birthday, EnrollDate, EnrollType, "
+        "PayFromGovernment, Mother) VALUES ('Amy', 'not a date', 1e300, 9e18, 'abc', 42)"));
+    Inspect(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName, EnrollType) "
+                           "VALUES (X'00ff', -9e18)"));
+    CDBVChildInfoSet set;
+    set.SelectChild(QString());
+    set.MoveFirst();
+    EXPECT_FALSE(set.m_Birthday.IsValid());
+    EXPECT_FALSE(set.m_EnrollDate.IsValid());
+    EXPECT_EQ(set.m_EnrollDate.PlainText(), QStringLiteral("-1--1--1"));
+    EXPECT_EQ(set.m_EnrollType, std::numeric_limits<qint32>::max());
+    EXPECT_EQ(set.m_PayFromGovernment, 0);
+    EXPECT_EQ(set.m_Mother, QStringLiteral("42"));
+    EXPECT_TRUE(set.m_Note.isEmpty());   // NULL
+    set.MoveNext();
+    EXPECT_EQ(set.m_EnrollType, std::numeric_limits<qint32>::min());
+}
+
+TEST_F(RecordsTest, DailyRecordsLiveInTheApplicationFolderWhateverTheWorkingFolder)
+{
+    EnsureRecordsDatabase();
+    QTemporaryDir elsewhere;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    CDBChildDailyRecordSet set;
+    set.Open();
+    set.AddNew();
+    set.m_ChildName = QStringLiteral("Amy");
+    set.Update();
+    QDir::setCurrent(before);
+    EXPECT_FALSE(QFile::exists(QDir(elsewhere.path()).filePath(QStringLiteral("WRN.mdb"))));
+    EXPECT_EQ(CountRows(RecordsSchema::kChildDailyRecord), 1);
+}
+
+TEST_F(RecordsTest, FollowsTheApplicationFolderToAnotherFile)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet set;
+    AddChildRow(set, QStringLiteral("Amy"));
+    set.Close();
+
+    CTempHome other;   // another folder, as after --home
+    EnsureRecordsDatabase();
+    set.SelectChild(QString());
+    EXPECT_EQ(set.GetRecordCount(), 0);
+    EXPECT_TRUE(CRecordsDatabase::Shared().Path().startsWith(other.Path()));
+}
