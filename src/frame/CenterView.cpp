@@ -36,3 +36,7 @@ void CCenterView::Attach(CSnapfoldDoc&, CActionRegistry&)
 }
 
 void CCenterView::ShowFolder(const QString&) {}
+
+void CCenterView::ShowFolderOnArrival(const QString&)
+{
+}

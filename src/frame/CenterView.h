@@ -41,6 +41,9 @@ public:
     // The folder selected in the photo library's tree. A center that lists its photos does
     // so again only when it showed another folder or the photos changed meanwhile.
     virtual void ShowFolder(const QString& folder);
+    // Called when the center is switched to, with the folder the tree has selected, so a
+    // center that shows one child starts with the child selected meanwhile.
+    virtual void ShowFolderOnArrival(const QString& folder);
 
 Q_SIGNALS:
     void infoTextChanged(const QString& text);

@@ -406,6 +406,8 @@ void CMainFrame::SwitchToCenter(Center::Index center, int viewCommand)
     m_container->SwitchCenter(center);
     if (center == Center::PhotoCenter)
         Tree()->OnCommand(Cmd::TreeRefreshSelection);
+    else if (!Tree()->CurrentFolder().isEmpty())
+        m_container->CurrentView()->ShowFolderOnArrival(Tree()->CurrentFolder());
 }
 
 void CMainFrame::OnCenterSwitched(Center::Index center)

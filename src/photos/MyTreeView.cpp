@@ -154,11 +154,16 @@ void CMyTreeView::AddChildren(QTreeWidgetItem* parent, const CLibraryNode& node)
 
 void CMyTreeView::SortChildren(QTreeWidgetItem* item)
 {
+    // Taking the children out would hand the selection to their parent for a moment,
+    // and the centers would show that folder; the selected item stays selected instead.
+    QTreeWidgetItem* current = currentItem();
+    const QSignalBlocker quiet(this);
     QList<QTreeWidgetItem*> children = item->takeChildren();
     std::stable_sort(children.begin(), children.end(), [](auto* a, auto* b) {
         return a->text(0).compare(b->text(0), Qt::CaseInsensitive) < 0;
     });
     item->addChildren(children);
+    setCurrentItem(current);
 }
 
 QTreeWidgetItem* CMyTreeView::ItemOf(const QString& path) const
@@ -336,21 +341,27 @@ void CMyTreeView::AddRootFolder(const QString& name)
     // A child enrolled with a folder already there keeps its one item.
     QTreeWidgetItem* root = topLevelItem(0);
     const QString path = QDir(m_rootPath).filePath(name);
-    if (root && !ItemOf(path))
-        AddFolderItem(root, path);
+    if (!root)
+        return;
+    QTreeWidgetItem* item = ItemOf(path);
+    if (!item)
+        item = AddFolderItem(root, path);
+    if (item)
+        setCurrentItem(item);
 }
 
-void CMyTreeView::AddFolderItem(QTreeWidgetItem* parent, const QString& path)
+QTreeWidgetItem* CMyTreeView::AddFolderItem(QTreeWidgetItem* parent, const QString& path)
 {
     if (!QFileInfo(path).isDir()) {
         Prompt().Warn(QStringLiteral("The folder %1 could not be created.")
                           .arg(QDir::toNativeSeparators(path)));
-        return;
+        return nullptr;
     }
     QTreeWidgetItem* item = AddItem(parent, CLibraryNode::Folder, path);
     SortChildren(parent);
     parent->setExpanded(true);
     scrollToItem(item);
+    return item;
 }
 
 void CMyTreeView::DeleteFolder()

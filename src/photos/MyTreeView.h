@@ -53,7 +53,8 @@ public:
     bool DropDocument(QTreeWidgetItem* document, QTreeWidgetItem* folder);
     // A page was saved: its file joins the tree when its folder is listed.
     void AddDocument(const QString& path);
-    // A folder made directly under the root (a new child's) joins the tree in order.
+    // A folder made directly under the root (a new child's) joins the tree in order and
+    // becomes the selected folder.
     void AddRootFolder(const QString& name);
 
 Q_SIGNALS:
@@ -78,7 +79,8 @@ private:
     void AddChildren(QTreeWidgetItem* parent, const CLibraryNode& node);
     void SortChildren(QTreeWidgetItem* item);
     // Shows a folder made on disk under a folder item, sorted among its siblings.
-    void AddFolderItem(QTreeWidgetItem* parent, const QString& path);
+    // Returns the new item; none when the folder is not there.
+    QTreeWidgetItem* AddFolderItem(QTreeWidgetItem* parent, const QString& path);
     void OnCurrentItemChanged(QTreeWidgetItem* current);
 
     // Commands on the current item.

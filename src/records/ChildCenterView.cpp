@@ -68,3 +68,11 @@ void CChildCenterView::ShowFolder(const QString& folder)
     if (!name.isEmpty())
         m_dailyList->ShowChild(name);
 }
+
+void CChildCenterView::ShowFolderOnArrival(const QString& folder)
+{
+    // A child being typed in or edited is not swept away by a look at another center.
+    const auto mode = m_form->EditMode();
+    if (mode != CChildInfoFormView::Mode::Adding && mode != CChildInfoFormView::Mode::Editing)
+        ShowFolder(folder);
+}

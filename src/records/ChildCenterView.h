@@ -18,6 +18,7 @@ public:
     bool OnCommand(int id) override;
     CCommandState UpdateCommand(int id) const override;
     void ShowFolder(const QString& folder) override;
+    void ShowFolderOnArrival(const QString& folder) override;
 
     CChildInfoFormView* Form() const { return m_form; }
     CChildrenInfoView* DailyList() const { return m_dailyList; }

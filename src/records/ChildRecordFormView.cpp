@@ -165,18 +165,21 @@ QString CChildRecordFormView::ShowFolder(const QString& folderPath)
         return {};
     m_folderPath = folderPath;
     m_folderName = folder.fileName();
-    if (ChildRecords::IsChildFolderName(m_folderName))
-        ShowChild(m_folderName);
+    if (ChildRecords::IsChildFolderName(m_folderName) && !ShowChild(m_folderName)
+        && m_readFailed)
+        return {};   // the engine's message was shown once; the panes below need not repeat it
     return m_folderName;
 }
 
 bool CChildRecordFormView::ShowChild(const QString& name)
 {
+    m_readFailed = false;
     // Before the first child is saved there is no database: nothing to show.
     if (!RecordsDatabaseExists())
         return false;
     std::optional<CChildInfo> child;
-    ReportDatabaseErrors([&] { child = ChildRecords::FindChild(RecordSet(), name); });
+    m_readFailed = !ReportDatabaseErrors(
+        [&] { child = ChildRecords::FindChild(RecordSet(), name); });
     if (!child)
         return false;
     ShowValues(*child);

@@ -25,7 +25,7 @@ public:
     // A folder selected in the photo tree. Only a folder directly under the pictures root
     // names a child; its first enrollment row is shown. The class and materials folders,
     // and a folder without a row, leave the form as it was. Returns the folder's name, or
-    // empty (and nothing happens) for a folder elsewhere.
+    // empty for a folder elsewhere (nothing happens) and when the records could not be read.
     QString ShowFolder(const QString& folderPath);
     QString FolderName() const { return m_folderName; }
     QString FolderPath() const { return m_folderPath; }
@@ -99,6 +99,7 @@ private:
     QString m_folderName;
     QString m_folderPath;
     QString m_childShown;
+    bool m_readFailed = false;   // the last ShowChild met an engine error
     QList<QWidget*> m_tabOrder;
     CPictureButton* m_picture = nullptr;
     QPushButton* m_loadPhoto = nullptr;

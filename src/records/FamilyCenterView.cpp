@@ -28,3 +28,8 @@ void CFamilyCenterView::ShowFolder(const QString& folder)
 {
     m_form->ShowFolder(folder);
 }
+
+void CFamilyCenterView::ShowFolderOnArrival(const QString& folder)
+{
+    ShowFolder(folder);
+}

@@ -15,6 +15,7 @@ public:
     explicit CFamilyCenterView(QWidget* parent = nullptr);
 
     void ShowFolder(const QString& folder) override;
+    void ShowFolderOnArrival(const QString& folder) override;
 
     // The weekly payment list goes below the form; until it is set the pane is empty.
     void SetPaymentPane(QWidget* pane);

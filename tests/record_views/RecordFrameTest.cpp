@@ -93,7 +93,8 @@ TEST_F(RecordFrameTest, SelectingAChildFolderShowsTheChildInTheShownCenter)
     EXPECT_TRUE(ActionEnabled(Cmd::ChildEdit));
     EXPECT_FALSE(ActionEnabled(Cmd::ChildEmail));
 
-    // The Family Center learns of a selection only while it is shown.
+    // A center switched to starts with the folder selected meanwhile: the class folder
+    // shows no child.
     m_frame->Dispatch(Cmd::ViewFamilyCenter);
     EXPECT_EQ(FieldText(*FamilyCenter().Form(), "childName"), QString());
     Select(QStringLiteral("Mia"));
@@ -101,15 +102,37 @@ TEST_F(RecordFrameTest, SelectingAChildFolderShowsTheChildInTheShownCenter)
     EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
 
     m_frame->Dispatch(Cmd::ViewChildCenter);
-    Select(QStringLiteral("Amy"));
-    Select(QStringLiteral("Mia"));
     EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R2"));
+}
+
+TEST_F(RecordFrameTest, ANewChildBecomesTheSelectedFolder)
+{
+    m_frame->Dispatch(Cmd::ViewChildCenter);
+    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
+    Select(QStringLiteral("Amy"));
+    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+    // Sorting the new item in never passed the selection to the root on the way.
+    EXPECT_EQ(Tree().CurrentFolder(), At(QStringLiteral("Mia")));
+    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R2"));
+    EXPECT_EQ(ChildCenter().DailyList()->ChildShown(), QStringLiteral("Mia"));
+}
+
+TEST_F(RecordFrameTest, AChildBeingTypedInSurvivesALookAtAnotherCenter)
+{
+    m_frame->Dispatch(Cmd::ViewChildCenter);
+    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
+    m_frame->Dispatch(Cmd::ChildAdd);
+    TypeInto(*ChildCenter().Form(), "childName", QStringLiteral("Noah"));
+    m_frame->Dispatch(Cmd::ViewPhotoCenter);
+    m_frame->Dispatch(Cmd::ViewChildCenter);
+    EXPECT_EQ(FieldText(*ChildCenter().Form(), "childName"), QStringLiteral("Noah"));
 }
 
 TEST_F(RecordFrameTest, TheDailyListsCommandsReachItThroughTheFrame)
 {
     m_frame->Dispatch(Cmd::ViewChildCenter);
     EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
+    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
     AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc(), QStringLiteral("Slept well"));
     Select(QStringLiteral("Amy"));
     CChildrenInfoView& list = *ChildCenter().DailyList();
