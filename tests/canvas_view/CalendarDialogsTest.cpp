@@ -1,4 +1,4 @@
-#include "DialogTestKit.h"
+#include "support/DialogTestKit.h"
 #include "app/SettingsKeys.h"
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CalendarSettings.h"

@@ -1,4 +1,4 @@
-#include "DialogTestKit.h"
+#include "support/DialogTestKit.h"
 
 #include "app/CommandIds.h"
 #include "app/ProgramState.h"

@@ -1,4 +1,4 @@
-#include "DialogTestKit.h"
+#include "support/DialogTestKit.h"
 #include "canvas/objects/DiagramObject.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/SymbolPickerDlg.h"

@@ -1,4 +1,4 @@
-#include "canvas_view/DialogTestKit.h"
+#include "support/DialogTestKit.h"
 
 #include "app/CommandIds.h"
 #include "frame/ActionRegistry.h"

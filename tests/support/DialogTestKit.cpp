@@ -1,4 +1,4 @@
-#include "DialogTestKit.h"
+#include "support/DialogTestKit.h"
 
 #include "platform/ModalRunner.h"
 
