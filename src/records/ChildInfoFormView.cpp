@@ -222,8 +222,10 @@ bool CChildInfoFormView::SaveShownChild(const CChildInfo& child)
     const QString shown = ChildShown();
     if (!ReportDatabaseErrors([&] {
             CDBVChildInfoSet& set = RecordSet();
-            if (ChildRecords::FindChild(set, shown))
-                ChildRecords::UpdateChild(set, child);
+            if (!ChildRecords::FindChild(set, shown))
+                throw CDatabaseError(QStringLiteral("%1 is no longer in the records; the "
+                                                    "changes were not saved.").arg(shown));
+            ChildRecords::UpdateChild(set, child);
         }))
         return false;
     ShowChild(child.childName);

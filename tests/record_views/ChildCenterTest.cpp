@@ -7,6 +7,7 @@
 #include "records/ChildCenterView.h"
 #include "records/ChildInfoFormView.h"
 #include "records/ChildrenInfoView.h"
+#include "records/DBVChildInfoSet.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -260,6 +261,26 @@ TEST_F(ChildCenterTest, EditRewritesTheShownRowOnly)
     EXPECT_EQ(Column(1, "ChildRefrenceNo").toString(), QStringLiteral("second"));
     EXPECT_EQ(Column(2, "Mother").toString(), QString());
     EXPECT_EQ(Rows(kEnrollment).size(), 3u);
+}
+
+TEST_F(ChildCenterTest, AnEditOfAChildDeletedMeanwhileSaysSoAndKeepsTheTyping)
+{
+    Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
+    Show(QStringLiteral("Amy"));
+    m_center.OnCommand(Cmd::ChildEdit);
+    TypeInto(Form(), "mother", QStringLiteral("Mia"));
+    {
+        CDBVChildInfoSet elsewhere;   // another window of the program deletes the row
+        elsewhere.SelectChild(QStringLiteral("Amy"));
+        elsewhere.Delete();
+        elsewhere.Close();
+    }
+    SaveButton().click();
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("no longer")));
+    EXPECT_EQ(Form().EditMode(), Mode::Editing);
+    EXPECT_EQ(FieldText(Form(), "mother"), QStringLiteral("Mia"));
+    EXPECT_TRUE(Rows(kEnrollment).empty());
 }
 
 TEST_F(ChildCenterTest, AddClearsTheFormAndTheDailyListButKeepsTheDates)
