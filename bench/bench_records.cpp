@@ -86,13 +86,3 @@ void BM_ShowChildInTheChildCenter(benchmark::State& state)
 BENCHMARK(BM_ShowChildInTheChildCenter)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
