@@ -223,7 +223,13 @@ void CChildRecordFormView::LoadPhoto()
                                                      QString::fromLatin1(kPhotoFilter));
     if (chosen.isEmpty())
         return;
-    // A copy that fails (the photo exists meanwhile) changes nothing to show.
-    ChildRecords::PlacePhoto(chosen, target);
+    // A photo already there is never replaced; say so rather than seem to do nothing.
+    if (!ChildRecords::PlacePhoto(chosen, target)) {
+        const QString place = QDir::toNativeSeparators(target);
+        Prompt().Warn(QFileInfo::exists(target)
+                          ? QStringLiteral("%1 is already there and was not replaced. Rename "
+                                           "or delete it in the Photo Center first.").arg(place)
+                          : QStringLiteral("The photo could not be copied to %1.").arg(place));
+    }
     ShowPhoto();
 }

@@ -332,6 +332,8 @@ TEST_F(ChildCenterTest, LoadPhotoPlacesAChosenPhotoButNeverReplacesOne)
     Prompt().QueueFiles({another});
     Form().LoadPhoto();
     EXPECT_EQ(Bytes(photo), Bytes(chosen));
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("was not replaced")));
 }
 
 TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
