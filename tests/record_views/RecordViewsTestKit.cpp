@@ -4,35 +4,11 @@
 #include "app/ProgramState.h"
 #include "records/ChildCenterView.h"
 #include "records/ChildInfoFormView.h"
+#include "support/DatabaseFile.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
-
-namespace {
-
-const QString kReader = QStringLiteral("recordViewsTest");
-
-// Opens the file on a connection of the test's own for the length of `work`.
-template <typename Work>
-void WithDatabase(const QString& path, Work work)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kReader);
-        db.setDatabaseName(path);
-        if (db.open())
-            work(db);
-        else
-            ADD_FAILURE() << db.lastError().text().toStdString();
-    }
-    QSqlDatabase::removeDatabase(kReader);
-}
-
-} // namespace
 
 RecordViewsTest::RecordViewsTest()
 {
@@ -49,18 +25,13 @@ std::vector<QVariantMap> RecordViewsTest::Rows(const QString& table) const
     std::vector<QVariantMap> rows;
     if (!DatabaseExists())
         return rows;
-    WithDatabase(DatabasePath(), [&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        EXPECT_TRUE(query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table)))
-            << query.lastError().text().toStdString();
-        while (query.next()) {
-            QVariantMap row;
-            const QSqlRecord record = query.record();
-            for (int i = 0; i < record.count(); ++i)
-                row.insert(record.fieldName(i), record.value(i));
-            rows.push_back(row);
-        }
-    });
+    const QString sql = QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table);
+    for (const QSqlRecord& record : QueryDatabaseFile(DatabasePath(), sql)) {
+        QVariantMap row;
+        for (int i = 0; i < record.count(); ++i)
+            row.insert(record.fieldName(i), record.value(i));
+        rows.push_back(row);
+    }
     return rows;
 }
 
@@ -74,13 +45,7 @@ QStringList RecordViewsTest::EnrolledNames() const
 
 void RecordViewsTest::Execute(const QString& sql, const QVariantList& values) const
 {
-    WithDatabase(DatabasePath(), [&](QSqlDatabase& db) {
-        QSqlQuery query(db);
-        query.prepare(sql);
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        EXPECT_TRUE(query.exec()) << query.lastError().text().toStdString();
-    });
+    QueryDatabaseFile(DatabasePath(), sql, values);
 }
 
 void RecordViewsTest::AddDailyRecord(const QString& child, const QDate& date,

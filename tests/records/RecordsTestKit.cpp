@@ -1,9 +1,6 @@
 #include "RecordsTestKit.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include "support/DatabaseFile.h"
 
 RecordsTest::~RecordsTest()
 {
@@ -23,21 +20,12 @@ void RecordsTest::CreateDatabase()
 std::vector<std::vector<QVariant>> RecordsTest::Inspect(const QString& sql) const
 {
     std::vector<std::vector<QVariant>> rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                    QStringLiteral("inspect"));
-        db.setDatabaseName(DatabaseFile());
-        EXPECT_TRUE(db.open());
-        QSqlQuery query(db);
-        EXPECT_TRUE(query.exec(sql)) << qPrintable(query.lastError().text());
-        while (query.next()) {
-            std::vector<QVariant> row;
-            for (int i = 0; i < query.record().count(); ++i)
-                row.push_back(query.value(i));
-            rows.push_back(std::move(row));
-        }
+    for (const QSqlRecord& record : QueryDatabaseFile(DatabaseFile(), sql)) {
+        std::vector<QVariant> row;
+        for (int i = 0; i < record.count(); ++i)
+            row.push_back(record.value(i));
+        rows.push_back(std::move(row));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("inspect"));
     return rows;
 }
 
