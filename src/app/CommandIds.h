@@ -232,6 +232,16 @@ inline constexpr int DailyDelete = 33184;
 inline constexpr int PaymentAdd = 115;
 inline constexpr int PaymentEdit = 116;
 inline constexpr int PaymentDelete = 117;
+// the payment list's right-click menu "ChildPayment"
+inline constexpr int PaymentMenuAdd = 33186;
+inline constexpr int PaymentMenuEdit = 33187;
+inline constexpr int PaymentMenuDelete = 33189;
+inline constexpr int ShowMonthJanuary = 33191;    // to ShowMonthJanuary + 11, December
+inline constexpr int ShowMonthDecember = 33202;
+
+// the tuition statement's right-click menu "Tuition Statement"
+inline constexpr int StatementSetting = 33207;
+inline constexpr int StatementEmail = 33211;
 
 // Take Photo
 inline constexpr int CameraStart = 120;

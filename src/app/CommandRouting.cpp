@@ -28,7 +28,8 @@ bool IsCanvasCommand(int id)
                         EllipseSelection, ToolLine, ToolArrowedLine, ToolFreehandShape,
                         ToolPolyline, ToolClosedFreehand, ToolOpenFreehand, ToolRectangle,
                         ToolRoundRectangle, ToolEllipse, ToolStars, ToolHeart, ToolShape26,
-                        InsertTuitionSheet, LineColor, FillColor, FillColorButton, LineWidth,
+                        InsertTuitionSheet, StatementSetting, StatementEmail, LineColor, FillColor,
+                        FillColorButton, LineWidth,
                         LineType, BasicShapes, BlockArrows, Callouts, Symbols, NotFill,
                         SolidFill, 723, 781, 782, CustomFill, ShadowMenu, NoShadow, HardShadow,
                         SoftShadow, GlowShadow, Effect3D, BringToFront, SendToBack,
@@ -56,7 +57,9 @@ std::optional<CCommandRoute> RouteOfCommand(int id)
     if (IsAnyOf(id, {ChildAdd, ChildEdit, ChildDelete, ChildEmail, DailyAdd, DailyEdit,
                      DailyDelete}))
         return CCommandRoute{Center::ChildCenter, EnableRule::Always};
-    if (IsAnyOf(id, {PaymentAdd, PaymentEdit, PaymentDelete}))
+    if (IsAnyOf(id, {PaymentAdd, PaymentEdit, PaymentDelete, PaymentMenuAdd, PaymentMenuEdit,
+                     PaymentMenuDelete})
+        || (id >= ShowMonthJanuary && id <= ShowMonthDecember))
         return CCommandRoute{Center::FamilyCenter, EnableRule::Always};
     if (IsAnyOf(id, {ReportStatement, ReportEmail, ReportStaff, ReportTuitionList,
                      ReportPreviousMonth, ReportNextMonth}))

@@ -166,12 +166,20 @@ void CRecordsDatabase::Close()
 
 void CRecordsDatabase::InTransaction(const std::function<void()>& work)
 {
+    // Inside a transaction already: the outer one commits or rolls back the whole.
+    if (m_transactionDepth > 0) {
+        work();
+        return;
+    }
     QSqlDatabase db = Connection();
     if (!db.transaction())
         throw CDatabaseError(EngineText(db.lastError()));
     try {
+        ++m_transactionDepth;
         work();
+        --m_transactionDepth;
     } catch (...) {
+        --m_transactionDepth;
         db.rollback();
         throw;
     }

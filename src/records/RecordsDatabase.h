@@ -45,7 +45,8 @@ public:
     QSqlDatabase Connection() const;
 
     // Runs statements that write in one transaction: committed when `work` returns,
-    // rolled back (and the error passed on) when it throws.
+    // rolled back (and the error passed on) when it throws. Nested calls join the
+    // outermost transaction.
     void InTransaction(const std::function<void()>& work);
 
     // Prepares a statement; throws CDatabaseError with the engine's text when refused.
@@ -58,6 +59,7 @@ private:
     void OpenConnection(const QString& path);
 
     QString m_path;
+    int m_transactionDepth = 0;
 };
 
 // The existence check of the program's own application folder (Program().programDir).

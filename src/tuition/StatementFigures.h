@@ -1,0 +1,48 @@
+#pragma once
+
+#include "tuition/WeeklyPayments.h"
+
+#include <QString>
+#include <vector>
+
+class CDBChildPaymentSet;
+
+// The sums of the rows a statement lists.
+struct CStatementTotals
+{
+    qint64 sessionDays = 0;
+    double fee = 0;
+    double charge = 0;
+    double discount = 0;
+    double pbg = 0;
+    double pbp = 0;
+    double debit = 0;
+};
+
+// What one child's statement for one month says.
+struct CStatementFigures
+{
+    std::vector<CWeeklyPayment> rows;   // the weeks starting in the month, in table order
+    CStatementTotals totals;
+    double debitOfMonth = 0;            // the total of the rows' debits
+    double forward = 0;                 // the debits of every week starting earlier
+
+    double TotalDue() const { return forward + debitOfMonth; }
+};
+
+namespace TuitionStatement {
+
+// The figures of the month from the rows; weeks starting after the month are left out.
+CStatementFigures Figures(const std::vector<CWeeklyPayment>& rows, int year, int month);
+// The same from the rows the set holds now, read from the first to the last.
+CStatementFigures Figures(CDBChildPaymentSet& set, int year, int month);
+
+// The currency symbol glued to the trimmed amount, as totals and the header show money.
+QString Money(const QString& symbol, double value);
+
+// "<child>_TuitionStatement_%2d_of_%4d.PNG"; the month is padded with a space.
+QString FileName(const QString& childName, int month, int year);
+// That file in the application folder's "temp" folder.
+QString FilePath(const QString& programDir, const QString& childName, int month, int year);
+
+} // namespace TuitionStatement

@@ -1,0 +1,291 @@
+#include "tuition/WeeklyPayments.h"
+
+#include "app/ProgramSettings.h"
+#include "records/DBChildPaymentSet.h"
+#include "records/DBVChildInfoSet.h"
+#include "records/RecordsDatabase.h"
+#include "records/RecordsSchema.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+double CWeeklyPayment::ComputedDebit() const
+{
+    return weeklyFee + extraCharge - discount - weeklyPbg - pbp;
+}
+
+namespace WeeklyPayments {
+
+namespace {
+
+} // namespace
+
+QString Amount(double value)
+{
+    return QString::asprintf("%8.2f", value);
+}
+
+CWeeklyPayment RowOf(const CDBChildPaymentSet& set)
+{
+    CWeeklyPayment payment;
+    payment.weekStart = set.m_WeekStart;
+    payment.weekEnd = set.m_WeekEnd;
+    payment.childName = set.m_ChildName;
+    payment.sessionDays = set.m_SessionDays;
+    payment.weeklyFee = set.m_WeeklyFee;
+    payment.extraHours = set.m_ExtraHours;
+    payment.extraCharge = set.m_ExtraCharge;
+    payment.discount = set.m_Discount;
+    payment.weeklyPbg = set.m_PayFromGovernment;
+    payment.pbp = set.m_PayFromParent;
+    payment.paidDate = set.m_PaidDate;
+    payment.paidBy = set.m_PaidBy;
+    payment.debit = set.m_Debit;
+    payment.balance = set.m_Balance;
+    // The list never shows the note.
+    return payment;
+}
+
+namespace {
+
+// The columns an entry changes; balance and note are always written 0 and empty.
+void WriteEntry(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
+{
+    set.m_ExtraHours = payment.extraHours;
+    set.m_ExtraCharge = payment.extraCharge;
+    set.m_Discount = payment.discount;
+    set.m_PaidDate = payment.paidDate;
+    set.m_PayFromGovernment = payment.weeklyPbg;
+    set.m_PayFromParent = payment.pbp;
+    set.m_PaidBy = payment.paidBy;
+    set.m_Debit = payment.debit;
+    set.m_Balance = 0;
+    set.m_Note.clear();
+}
+
+void WriteNewRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
+{
+    set.AddNew();
+    set.m_ChildName = payment.childName;
+    set.m_WeekStart = payment.weekStart;
+    set.m_WeekEnd = payment.weekEnd;
+    set.m_SessionDays = payment.sessionDays;
+    set.m_WeeklyFee = payment.weeklyFee;
+    WriteEntry(set, payment);
+    set.Update();
+}
+
+void OpenIfNeeded(CDBChildPaymentSet& set)
+{
+    if (!set.IsOpen())
+        set.Open();
+}
+
+// Positions the set on the child's row of the week; false when there is none.
+bool MoveToWeek(CDBChildPaymentSet& set, const QString& childName,
+                const QString& weekStartText, const QString& weekEndText)
+{
+    OpenIfNeeded(set);
+    set.SelectChild(childName);
+    for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
+        if (set.m_WeekStart.PaddedText() == weekStartText
+            && set.m_WeekEnd.PaddedText() == weekEndText)
+            return true;
+    }
+    return false;
+}
+
+// Leading spaces, then an optional sign and digits, as a whole number; 0 without digits.
+int WholeNumber(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    qsizetype end = 0;
+    if (end < trimmed.size() && (trimmed[end] == QLatin1Char('-') || trimmed[end] == QLatin1Char('+')))
+        ++end;
+    while (end < trimmed.size() && trimmed[end].isDigit() && end < 10)
+        ++end;
+    return trimmed.left(end).toInt();
+}
+
+int PaymentNameWidth()
+{
+    const auto* field = RecordsSchema::Table(RecordsSchema::kChildPayment)
+                            .Field(QStringLiteral("ChildName"));
+    return field ? field->size : 0;
+}
+
+} // namespace
+
+double DailyRate(qint32 sessionDays, const CTuitionRates& rates)
+{
+    return sessionDays == 5 ? rates.fullTime : rates.partTime;
+}
+
+CWeeklyPayment NewWeek(const CDBVChildInfoSet& enrollment, const CTuitionWeek& week,
+                       const CTuitionRates& rates)
+{
+    CWeeklyPayment payment;
+    payment.childName = enrollment.m_ChildName;
+    payment.sessionDays = enrollment.m_EnrollType;
+    payment.weekStart = CDbDate::FromDate(week.start);
+    payment.weekEnd = CDbDate::FromDate(week.end);
+    payment.weeklyPbg = enrollment.m_PayFromGovernment * payment.sessionDays;
+    payment.weeklyFee = payment.sessionDays * DailyRate(payment.sessionDays, rates);
+    payment.debit = payment.ComputedDebit();
+    return payment;
+}
+
+CWeeklyPayment Entered(CWeeklyPayment row, const CPaymentEntry& entry,
+                       const CTuitionRates& rates)
+{
+    row.pbp = entry.pbp;
+    row.extraHours = entry.extraHours;
+    row.extraCharge = entry.extraHours * rates.extraHour;
+    row.discount = entry.discount;
+    row.paidBy = entry.paidBy;
+    row.paidDate = CDbDate::FromDate(entry.paidDate).PaddedText();
+    row.debit = row.ComputedDebit();
+    row.balance = 0;
+    row.note.clear();
+    return row;
+}
+
+QDate PaidDateOf(const QString& text, const QDate& today)
+{
+    if (text.isEmpty())
+        return today;
+    const qsizetype hyphen = text.indexOf(QLatin1Char('-'));
+    const int year = WholeNumber(text.left(4));
+    const int month = hyphen >= 0 ? WholeNumber(text.mid(hyphen + 1, 2)) : 0;
+    const int day = WholeNumber(text.right(2));
+    const QDate date(year, month, day);
+    // A text someone typed into the table by hand may name no date at all.
+    return date.isValid() ? date : today;
+}
+
+int OfferedDiscount(double discount)
+{
+    if (!std::isfinite(discount))
+        return 0;
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    return int(std::trunc(std::clamp(discount, lowest, highest)));
+}
+
+QStringList RowTexts(const CWeeklyPayment& payment)
+{
+    return {payment.weekStart.PaddedText(),
+            payment.weekEnd.PaddedText(),
+            payment.childName,
+            QString::number(payment.sessionDays),
+            Amount(payment.weeklyFee),
+            Amount(payment.extraHours),
+            Amount(payment.extraCharge),
+            Amount(payment.discount),
+            Amount(payment.weeklyPbg),
+            Amount(payment.pbp),
+            payment.paidDate,
+            payment.paidBy,
+            Amount(payment.debit)};
+}
+
+std::vector<CWeeklyPayment> ChildRows(CDBChildPaymentSet& set, const QString& folderName)
+{
+    std::vector<CWeeklyPayment> rows;
+    OpenIfNeeded(set);
+    set.SelectChild(folderName);
+    for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
+        rows.push_back(RowOf(set));
+    return rows;
+}
+
+std::vector<CWeeklyPayment> MonthRows(CDBChildPaymentSet& set, const QString& folderName,
+                                      int year, int month)
+{
+    std::vector<CWeeklyPayment> rows = ChildRows(set, folderName);
+    std::erase_if(rows, [&](const CWeeklyPayment& row) {
+        return row.weekStart.Year() != year || row.weekStart.Month() != month;
+    });
+    return rows;
+}
+
+void AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
+{
+    OpenIfNeeded(set);
+    WriteNewRow(set, payment);
+    set.Close();
+}
+
+bool UpdateRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment,
+               const QString& weekStartText, const QString& weekEndText)
+{
+    const bool found = MoveToWeek(set, payment.childName, weekStartText, weekEndText);
+    if (found) {
+        set.Edit();
+        WriteEntry(set, payment);
+        set.Update();
+    }
+    set.Close();
+    return found;
+}
+
+bool DeleteRow(CDBChildPaymentSet& set, const QString& childName,
+               const QString& weekStartText, const QString& weekEndText)
+{
+    const bool found = MoveToWeek(set, childName, weekStartText, weekEndText);
+    if (found)
+        set.Delete();
+    set.Close();
+    return found;
+}
+
+CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
+                         const CTuitionWeek& week, const CTuitionRates& rates)
+{
+    CGeneration generation;
+    if (!enrollment.IsOpen())
+        enrollment.Open();
+    enrollment.SelectChild(QString());
+    std::vector<CWeeklyPayment> rows;
+    for (enrollment.MoveFirst(); !enrollment.IsEOF(); enrollment.MoveNext()) {
+        // The enrollment table holds longer names than the payment table.
+        if (enrollment.m_ChildName.size() > PaymentNameWidth())
+            generation.skipped << enrollment.m_ChildName;
+        else
+            rows.push_back(NewWeek(enrollment, week, rates));
+    }
+    OpenIfNeeded(payments);
+    try {
+        CRecordsDatabase::Shared().InTransaction([&] {
+            for (const CWeeklyPayment& row : rows)
+                WriteNewRow(payments, row);
+        });
+    } catch (const CDatabaseError&) {
+        // The set would still list the rows the rollback took back.
+        payments.Close();
+        throw;
+    }
+    payments.Close();
+    generation.added = int(rows.size());
+    return generation;
+}
+
+bool AddCurrentWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
+                    const QString& childName, const QDate& today, const CTuitionRates& rates,
+                    CWeeklyPayment* added)
+{
+    if (!enrollment.IsOpen())
+        enrollment.Open();
+    enrollment.SelectChild(childName);
+    enrollment.MoveFirst();
+    if (enrollment.IsEOF())
+        return false;
+    const CWeeklyPayment payment = NewWeek(enrollment, CTuitionWeek::Holding(today), rates);
+    AddRow(payments, payment);
+    if (added)
+        *added = payment;
+    return true;
+}
+
+} // namespace WeeklyPayments

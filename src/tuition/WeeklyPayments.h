@@ -1,0 +1,114 @@
+#pragma once
+
+#include "records/DbDate.h"
+#include "tuition/TuitionWeek.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class CDBChildPaymentSet;
+class CDBVChildInfoSet;
+struct CTuitionRates;
+
+// One week of one child's tuition, as a row of the payment table holds it.
+struct CWeeklyPayment
+{
+    CDbDate weekStart;
+    CDbDate weekEnd;
+    QString childName;
+    qint32 sessionDays = 0;   // days a week the child was enrolled for when the row was made
+    double weeklyFee = 0;
+    double extraHours = 0;
+    double extraCharge = 0;
+    double discount = 0;
+    double weeklyPbg = 0;     // paid by government
+    double pbp = 0;           // paid by parent
+    QString paidDate;         // "%4d-%2d-%2d", empty until paid
+    QString paidBy;
+    double debit = 0;
+    double balance = 0;
+    QString note;
+
+    // What is still owed for the week; negative when the parents paid more. Never rounded.
+    double ComputedDebit() const;
+
+    bool operator==(const CWeeklyPayment&) const = default;
+};
+
+// What the "Child Tuition Enter" dialog gives back.
+struct CPaymentEntry
+{
+    QDate paidDate;
+    double pbp = 0;
+    double extraHours = 0;
+    int discount = 0;
+    QString paidBy;
+};
+
+namespace WeeklyPayments {
+
+// The daily fee for a number of session days: full time for 5, part time otherwise.
+double DailyRate(qint32 sessionDays, const CTuitionRates& rates);
+
+// A new, unpaid week for the child at the enrollment set's current row.
+CWeeklyPayment NewWeek(const CDBVChildInfoSet& enrollment, const CTuitionWeek& week,
+                       const CTuitionRates& rates);
+
+// The row as it stands after an entry: extra charge and debit worked out again; the fee,
+// session days and weekly PBG stay.
+CWeeklyPayment Entered(CWeeklyPayment row, const CPaymentEntry& entry,
+                       const CTuitionRates& rates);
+
+// The date a "Date Paid" text names: year from its first 4 characters, month from the 2
+// after the first hyphen, day from its last 2; an empty text, or one naming no date, is
+// `today`.
+QDate PaidDateOf(const QString& text, const QDate& today);
+// A stored discount as the dialog offers it: truncated toward zero.
+int OfferedDiscount(double discount);
+
+// "%8.2f", as the list and the statement's rows show amounts.
+QString Amount(double value);
+// The set's current row.
+CWeeklyPayment RowOf(const CDBChildPaymentSet& set);
+
+// The list row texts, column by column (13 columns).
+QStringList RowTexts(const CWeeklyPayment& payment);
+
+// The rows the folder's name selects (the class folder "AAA" selects every child's), in
+// table order.
+std::vector<CWeeklyPayment> ChildRows(CDBChildPaymentSet& set, const QString& folderName);
+// Those of them whose week starts in `month` of `year`.
+std::vector<CWeeklyPayment> MonthRows(CDBChildPaymentSet& set, const QString& folderName,
+                                      int year, int month);
+
+// Stores a new row; the set is closed afterwards.
+void AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment);
+// Writes an entry's values into the child's row of the week the two texts name
+// ("%4d-%2d-%2d"); false when there is no such row.
+bool UpdateRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment,
+               const QString& weekStartText, const QString& weekEndText);
+// Deletes the child's row of that week; false when there is none.
+bool DeleteRow(CDBChildPaymentSet& set, const QString& childName,
+               const QString& weekStartText, const QString& weekEndText);
+
+// The result of making a week's rows.
+struct CGeneration
+{
+    int added = 0;
+    // Children whose name is longer than the payment table's name column.
+    QStringList skipped;
+};
+
+// One unpaid row for every enrolled child, in enrollment order, all in one transaction:
+// an engine error leaves no row of the week written.
+CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
+                         const CTuitionWeek& week, const CTuitionRates& rates);
+
+// Adds a row for the current week of one child (the Add command); false when the child
+// has no enrollment row.
+bool AddCurrentWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
+                    const QString& childName, const QDate& today, const CTuitionRates& rates,
+                    CWeeklyPayment* added = nullptr);
+
+} // namespace WeeklyPayments
