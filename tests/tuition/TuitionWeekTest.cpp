@@ -1,0 +1,47 @@
+#include "tuition/TuitionWeek.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CTuitionWeek Week(int year, int month, int day)
+{
+    return CTuitionWeek::Holding(QDate(year, month, day));
+}
+
+CTuitionWeek Expected(QDate start, QDate end)
+{
+    return {start, end};
+}
+
+} // namespace
+
+TEST(TuitionWeek, RunsFromMondayToSundayWhicheverDayItIs)
+{
+    // 10 June 2024 is a Monday.
+    const CTuitionWeek june = Expected(QDate(2024, 6, 10), QDate(2024, 6, 16));
+    for (int day = 10; day <= 16; ++day)
+        EXPECT_EQ(Week(2024, 6, day), june) << day;
+    EXPECT_EQ(Week(2024, 6, 9), Expected(QDate(2024, 6, 3), QDate(2024, 6, 9)));
+    EXPECT_EQ(Week(2024, 6, 17), Expected(QDate(2024, 6, 17), QDate(2024, 6, 23)));
+}
+
+TEST(TuitionWeek, CrossesMonthsYearsAndLeapDays)
+{
+    EXPECT_EQ(Week(2024, 2, 1), Expected(QDate(2024, 1, 29), QDate(2024, 2, 4)));
+    EXPECT_EQ(Week(2025, 1, 5), Expected(QDate(2024, 12, 30), QDate(2025, 1, 5)));
+    EXPECT_EQ(Week(2024, 12, 31), Expected(QDate(2024, 12, 30), QDate(2025, 1, 5)));
+    // 2024 has 29 February; 2100 is not a leap year and 2000 is.
+    EXPECT_EQ(Week(2024, 2, 26).end, QDate(2024, 3, 3));
+    EXPECT_EQ(Week(2100, 2, 22), Expected(QDate(2100, 2, 22), QDate(2100, 2, 28)));
+    EXPECT_EQ(Week(2100, 3, 1).start, QDate(2100, 3, 1));
+    EXPECT_EQ(Week(2000, 3, 1).start, QDate(2000, 2, 28));
+}
+
+TEST(TuitionWeek, MarkerTextsArePaddedWithSpaces)
+{
+    const CTuitionWeek week = Week(2024, 2, 1);
+    EXPECT_EQ(week.StartText(), QStringLiteral("2024- 1-29"));
+    EXPECT_EQ(week.EndText(), QStringLiteral("2024- 2- 4"));
+    EXPECT_FALSE(CTuitionWeek::Holding(QDate()).start.isValid());
+}

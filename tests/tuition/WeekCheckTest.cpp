@@ -1,0 +1,95 @@
+#include "TuitionTestKit.h"
+
+#include "app/ProgramSettings.h"
+#include "app/SettingsKeys.h"
+#include "platform/SettingsStore.h"
+#include "support/DatabaseFile.h"
+#include "records/DBChildPaymentSet.h"
+#include "records/DBVChildInfoSet.h"
+#include "tuition/WeekCheck.h"
+
+#include <QFile>
+
+class WeekCheckTest : public TuitionTest
+{
+protected:
+    WeekCheck::CResult Check(const QDate& today)
+    {
+        return WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, today,
+                              CTuitionRates());
+    }
+    QString Marker(const char* key) const
+    {
+        return m_home.Settings().GetString(SettingsKey::Setting, key);
+    }
+
+    CDBVChildInfoSet m_enrollment;
+    CDBChildPaymentSet m_payments;
+};
+
+TEST_F(WeekCheckTest, MakesEachChildsRowOnceAWeek)
+{
+    Enroll(QStringLiteral("Ann"), 3, 10);
+    Enroll(QStringLiteral("Ben"), 5, 0);
+    EXPECT_EQ(Check(QDate(2024, 3, 6)).outcome, WeekCheck::Outcome::Generated);
+    EXPECT_EQ(Marker(SettingsKey::WeekStart), QStringLiteral("2024- 3- 4"));
+    EXPECT_EQ(Marker(SettingsKey::WeekEnd), QStringLiteral("2024- 3-10"));
+    EXPECT_EQ(PaymentRows(), 2);
+
+    // Every later check of the same week, also on its Sunday, adds nothing.
+    EXPECT_EQ(Check(QDate(2024, 3, 6)).outcome, WeekCheck::Outcome::SameWeek);
+    EXPECT_EQ(Check(QDate(2024, 3, 10)).outcome, WeekCheck::Outcome::SameWeek);
+    EXPECT_EQ(PaymentRows(), 2);
+
+    EXPECT_EQ(Check(QDate(2024, 3, 11)).outcome, WeekCheck::Outcome::Generated);
+    EXPECT_EQ(PaymentRows(), 4);
+    const auto rows = Inspect(QStringLiteral(
+        "SELECT ChildName, WeeklyFee, PaidDate FROM ChildPaymentInformation "
+        "WHERE ChildName = 'Ben'"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_NEAR(rows[1][1].toDouble(), 333.30, 1e-9);
+    EXPECT_EQ(rows[1][2].toString(), QString());
+}
+
+TEST_F(WeekCheckTest, WithoutADatabaseTheMarkersWaitForOne)
+{
+    Enroll(QStringLiteral("Ann"), 3, 10);
+    CRecordsDatabase::Shared().Close();
+    ASSERT_TRUE(QFile::rename(DatabaseFile(), DatabaseFile() + QStringLiteral(".away")));
+    EXPECT_EQ(Check(QDate(2024, 3, 6)).outcome, WeekCheck::Outcome::NoDatabase);
+    EXPECT_EQ(Marker(SettingsKey::WeekStart), QString());
+
+    ASSERT_TRUE(QFile::rename(DatabaseFile() + QStringLiteral(".away"), DatabaseFile()));
+    EXPECT_EQ(Check(QDate(2024, 3, 7)).outcome, WeekCheck::Outcome::Generated);
+    EXPECT_EQ(PaymentRows(), 1);
+}
+
+TEST_F(WeekCheckTest, AnEngineErrorWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
+{
+    Enroll(QStringLiteral("Ann"), 3, 10);
+    Enroll(QStringLiteral("Ben"), 5, 0);
+    ASSERT_EQ(Check(QDate(2024, 3, 6)).outcome, WeekCheck::Outcome::Generated);
+    // The second child's row is refused by the engine.
+    QueryDatabaseFile(DatabaseFile(), QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE INSERT ON ChildPaymentInformation "
+        "WHEN NEW.ChildName = 'Ben' BEGIN SELECT RAISE(ABORT, 'disk is full'); END"));
+    EXPECT_THROW(Check(QDate(2024, 3, 11)), CDatabaseError);
+    EXPECT_EQ(PaymentRows(), 2);
+    EXPECT_EQ(Marker(SettingsKey::WeekStart), QStringLiteral("2024- 3- 4"));
+
+    // Once the engine takes the rows, the week is made in full, once.
+    QueryDatabaseFile(DatabaseFile(), QStringLiteral("DROP TRIGGER refuse"));
+    EXPECT_EQ(Check(QDate(2024, 3, 12)).outcome, WeekCheck::Outcome::Generated);
+    EXPECT_EQ(PaymentRows(), 4);
+}
+
+TEST_F(WeekCheckTest, ANameTooLongForThePaymentTableIsSkippedAndNamed)
+{
+    const QString longName(60, QLatin1Char('x'));
+    Enroll(longName, 3, 10);
+    Enroll(QStringLiteral("Ben"), 5, 0);
+    const WeekCheck::CResult result = Check(QDate(2024, 3, 6));
+    EXPECT_EQ(result.generation.added, 1);
+    EXPECT_EQ(result.generation.skipped, QStringList{longName});
+    EXPECT_EQ(PaymentRows(), 1);
+}
