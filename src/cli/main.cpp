@@ -2,6 +2,7 @@
 #include "cli/DocumentCommands.h"
 #include "cli/PhotoCommand.h"
 #include "cli/RecordsCommand.h"
+#include "cli/TuitionCommands.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -65,6 +66,10 @@ const std::vector<CliCommand>& Commands()
          PhotoCommand},
         {"create-db", "create the records database WRN.mdb: create-db [--home DIR]",
          CreateDatabaseCommand},
+        {"week-check", "make this week's tuition rows once: week-check [--today YYYY-MM-DD] "
+                       "[--home DIR]", WeekCheckCommand},
+        {"statement", "a child's tuition statement: statement --child NAME --year Y --month M "
+                      "[--home DIR] (--json | OUT.png | OUT.pdf)", StatementCommand},
     };
     return commands;
 }

@@ -3,6 +3,7 @@
 #include "canvas/objects/DrawObject.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/objects/WrnDocument.h"
+#include "support/DatabaseFile.h"
 #include "support/PixelProbes.h"
 
 #include <QDir>
@@ -333,5 +334,64 @@ TEST_F(ProgramsTest, CreateDbMakesTheRecordsFileOnceAndKeepsItAfterwards)
 
     const Outcome wrong = Execute("tendrel-cli", {QStringLiteral("create-db"),
                                                   QStringLiteral("--homes")}, m_environment);
+    EXPECT_EQ(wrong.exitCode, 2);
+}
+
+namespace {
+
+QJsonObject StatementOf(const Outcome& run)
+{
+    return QJsonDocument::fromJson(run.out.toUtf8()).object();
+}
+
+} // namespace
+
+TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
+{
+    const QString home = m_home.path();
+    const auto weekCheck = [&](const char* today) {
+        return Execute("tendrel-cli", {QStringLiteral("week-check"), QStringLiteral("--today"),
+                                       QLatin1String(today), QStringLiteral("--home"), home},
+                       m_environment);
+    };
+    const Outcome early = weekCheck("2024-02-28");
+    EXPECT_EQ(early.exitCode, 0);
+    EXPECT_TRUE(early.out.contains(QStringLiteral("no records database"))) << early.out.toStdString();
+    EXPECT_EQ(StoredSetting(QStringLiteral("SETTING/WEEKSTART")), QString());
+
+    ASSERT_EQ(Execute("tendrel-cli", {QStringLiteral("create-db"), QStringLiteral("--home"), home},
+                      m_environment).exitCode, 0);
+    const QString database = m_home.filePath(QStringLiteral("WRN.mdb"));
+    QueryDatabaseFile(database, QStringLiteral(
+        "INSERT INTO ChildEnrollmentInformation (ChildName, EnrollType, PayFromGovernment) "
+        "VALUES ('Ann', 3, 10), ('Ben', 5, 0)"));
+    for (const char* today : {"2024-02-28", "2024-03-03", "2024-03-06", "2024-04-01"})
+        EXPECT_EQ(weekCheck(today).exitCode, 0) << today;
+    EXPECT_EQ(StoredSetting(QStringLiteral("SETTING/WEEKSTART")), QStringLiteral("2024- 4- 1"));
+    EXPECT_EQ(QueryDatabaseFile(database, QStringLiteral("SELECT * FROM ChildPaymentInformation"))
+                  .size(), 6u);
+    EXPECT_EQ(weekCheck("2024-04-07").out,
+              QStringLiteral("The rows of the week 2024- 4- 1 to 2024- 4- 7 were made already; "
+                             "nothing was added.\n"));
+
+    const Outcome march = Execute("tendrel-cli",
+        {QStringLiteral("statement"), QStringLiteral("--child"), QStringLiteral("Ann"),
+         QStringLiteral("--year"), QStringLiteral("2024"), QStringLiteral("--month"),
+         QStringLiteral("3"), QStringLiteral("--home"), home, QStringLiteral("--json")},
+        m_environment);
+    ASSERT_EQ(march.exitCode, 0) << march.err.toStdString();
+    const QJsonObject statement = StatementOf(march);
+    ASSERT_EQ(statement[QStringLiteral("rows")].toArray().size(), 1);
+    EXPECT_EQ(statement[QStringLiteral("rows")].toArray()[0].toObject()[QStringLiteral("weekStart")],
+              QStringLiteral("2024-03-04"));
+    EXPECT_NEAR(statement[QStringLiteral("forward")].toDouble(), 178.98, 1e-9);
+    EXPECT_NEAR(statement[QStringLiteral("debitOfMonth")].toDouble(), 178.98, 1e-9);
+    EXPECT_NEAR(statement[QStringLiteral("totalDue")].toDouble(), 357.96, 1e-9);
+    EXPECT_EQ(statement[QStringLiteral("totals")].toObject()[QStringLiteral("sessionDays")], 3);
+
+    const Outcome wrong = Execute("tendrel-cli", {QStringLiteral("statement"),
+                                                  QStringLiteral("--child"), QStringLiteral("Ann"),
+                                                  QStringLiteral("--month"), QStringLiteral("13")},
+                                  m_environment);
     EXPECT_EQ(wrong.exitCode, 2);
 }

@@ -1,0 +1,239 @@
+#include "cli/TuitionCommands.h"
+
+#include "app/ProgramState.h"
+#include "platform/AppFolder.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "records/DBChildPaymentSet.h"
+#include "records/DBVChildInfoSet.h"
+#include "records/RecordsDatabase.h"
+#include "tuition/StatementFigures.h"
+#include "tuition/WeekCheck.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+constexpr const char* kWeekCheckUsage = "week-check [--today YYYY-MM-DD] [--home DIR]";
+constexpr const char* kStatementUsage =
+    "statement --child NAME --year Y --month M [--home DIR] (--json | OUT.png | OUT.pdf)";
+
+int Fail(const char* command, const QString& message)
+{
+    std::fprintf(stderr, "tendrel-cli %s: %s\n", command, qPrintable(message));
+    return 1;
+}
+
+int Usage(const char* usage, const QString& problem)
+{
+    std::fprintf(stderr, "tendrel-cli: %s\nUsage: tendrel-cli %s\n", qPrintable(problem), usage);
+    return 2;
+}
+
+// "--name value" pairs and the words that are not options.
+struct CParsedArguments
+{
+    std::map<QString, QString> options;
+    QStringList flags;
+    QStringList words;
+    QString problem;
+};
+
+CParsedArguments Parse(const QStringList& arguments, const QStringList& valued,
+                       const QStringList& flags)
+{
+    CParsedArguments parsed;
+    for (int i = 0; i < arguments.size() && parsed.problem.isEmpty(); ++i) {
+        const QString& argument = arguments[i];
+        if (valued.contains(argument)) {
+            if (i + 1 >= arguments.size())
+                parsed.problem = QStringLiteral("%1 needs a value").arg(argument);
+            else
+                parsed.options[argument] = arguments[++i];
+        } else if (flags.contains(argument)) {
+            parsed.flags << argument;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            parsed.problem = QStringLiteral("unknown option %1").arg(argument);
+        } else {
+            parsed.words << argument;
+        }
+    }
+    return parsed;
+}
+
+// The application folder and the rates the desktop program would use.
+void UseApplicationFolder(const QString& home)
+{
+    Program().programDir = ResolveAppFolder(home);
+    Program().LoadCenterSettings(Settings());
+}
+
+QJsonValue DateValue(const CDbDate& date)
+{
+    return date.IsValid() ? QJsonValue(date.Date().toString(Qt::ISODate)) : QJsonValue();
+}
+
+QJsonObject RowJson(const CWeeklyPayment& row)
+{
+    return QJsonObject{
+        {QStringLiteral("weekStart"), DateValue(row.weekStart)},
+        {QStringLiteral("weekEnd"), DateValue(row.weekEnd)},
+        {QStringLiteral("child"), row.childName},
+        {QStringLiteral("sessionDays"), row.sessionDays},
+        {QStringLiteral("fee"), row.weeklyFee},
+        {QStringLiteral("charge"), row.extraCharge},
+        {QStringLiteral("discount"), row.discount},
+        {QStringLiteral("pbg"), row.weeklyPbg},
+        {QStringLiteral("pbp"), row.pbp},
+        {QStringLiteral("datePaid"), row.paidDate},
+        {QStringLiteral("paidWith"), row.paidBy},
+        {QStringLiteral("debit"), row.debit},
+    };
+}
+
+QJsonObject StatementJson(const QString& child, int year, int month,
+                          const CStatementFigures& figures)
+{
+    QJsonArray rows;
+    for (const CWeeklyPayment& row : figures.rows)
+        rows.append(RowJson(row));
+    const CStatementTotals& totals = figures.totals;
+    return QJsonObject{
+        {QStringLiteral("child"), child},
+        {QStringLiteral("year"), year},
+        {QStringLiteral("month"), month},
+        {QStringLiteral("rows"), rows},
+        {QStringLiteral("totals"),
+         QJsonObject{{QStringLiteral("sessionDays"), double(totals.sessionDays)},
+                     {QStringLiteral("fee"), totals.fee},
+                     {QStringLiteral("charge"), totals.charge},
+                     {QStringLiteral("discount"), totals.discount},
+                     {QStringLiteral("pbg"), totals.pbg},
+                     {QStringLiteral("pbp"), totals.pbp},
+                     {QStringLiteral("debit"), totals.debit}}},
+        {QStringLiteral("debitOfMonth"), figures.debitOfMonth},
+        {QStringLiteral("forward"), figures.forward},
+        {QStringLiteral("totalDue"), figures.TotalDue()},
+    };
+}
+
+// A whole number from `low` to `high`, or nullopt.
+std::optional<int> NumberIn(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+int WriteStatementPicture(const QString&, int, int, const QString& output)
+{
+    return Fail("statement", QStringLiteral("cannot draw %1 yet").arg(output));
+}
+
+} // namespace
+
+int WeekCheckCommand(const QStringList& arguments)
+{
+    const CParsedArguments parsed =
+        Parse(arguments, {QStringLiteral("--today"), QStringLiteral("--home")}, {});
+    if (!parsed.problem.isEmpty() || !parsed.words.isEmpty())
+        return Usage(kWeekCheckUsage, parsed.problem.isEmpty()
+                                          ? QStringLiteral("unexpected argument %1")
+                                                .arg(parsed.words.value(0))
+                                          : parsed.problem);
+    QDate today = CClock::TodayUtc();
+    if (const auto given = parsed.options.find(QStringLiteral("--today"));
+        given != parsed.options.end()) {
+        today = QDate::fromString(given->second, Qt::ISODate);
+        if (!today.isValid())
+            return Usage(kWeekCheckUsage,
+                         QStringLiteral("%1 is not a date like 2024-03-06").arg(given->second));
+    }
+    UseApplicationFolder(parsed.options.count(QStringLiteral("--home"))
+                             ? parsed.options.at(QStringLiteral("--home"))
+                             : QString());
+
+    CDBVChildInfoSet enrollment;
+    CDBChildPaymentSet payments;
+    WeekCheck::CResult result;
+    try {
+        result = WeekCheck::Run(Settings(), enrollment, payments, today,
+                                Program().tuitionRates);
+    } catch (const CDatabaseError& error) {
+        return Fail("week-check", QStringLiteral("no row of the week was made: %1")
+                                      .arg(error.Message()));
+    }
+    const QString week = QStringLiteral("%1 to %2").arg(result.week.StartText(),
+                                                          result.week.EndText());
+    switch (result.outcome) {
+    case WeekCheck::Outcome::SameWeek:
+        std::printf("The rows of the week %s were made already; nothing was added.\n",
+                    qPrintable(week));
+        return 0;
+    case WeekCheck::Outcome::NoDatabase:
+        std::printf("There is no records database in %s yet; no rows were made.\n",
+                    qPrintable(QDir::toNativeSeparators(Program().programDir)));
+        return 0;
+    case WeekCheck::Outcome::MarkersNotWritten:
+        return Fail("week-check", QStringLiteral("the settings could not be written (%1); "
+                                                 "no rows were made")
+                                      .arg(Settings().Location()));
+    case WeekCheck::Outcome::Generated: break;
+    }
+    std::printf("Made %d row(s) for the week %s.\n", result.generation.added, qPrintable(week));
+    for (const QString& name : result.generation.skipped)
+        std::fprintf(stderr, "tendrel-cli week-check: no row for \"%s\": the name is longer "
+                             "than the payment table holds.\n", qPrintable(name));
+    return 0;
+}
+
+int StatementCommand(const QStringList& arguments)
+{
+    const CParsedArguments parsed =
+        Parse(arguments, {QStringLiteral("--child"), QStringLiteral("--year"),
+                          QStringLiteral("--month"), QStringLiteral("--home")},
+              {QStringLiteral("--json")});
+    if (!parsed.problem.isEmpty())
+        return Usage(kStatementUsage, parsed.problem);
+    const auto option = [&](const char* name) {
+        const auto found = parsed.options.find(QLatin1String(name));
+        return found == parsed.options.end() ? QString() : found->second;
+    };
+    const QString child = option("--child");
+    const std::optional<int> year = NumberIn(option("--year"), 1, 9999);
+    const std::optional<int> month = NumberIn(option("--month"), 1, 12);
+    const bool json = parsed.flags.contains(QStringLiteral("--json"));
+    if (child.isEmpty() || !year || !month)
+        return Usage(kStatementUsage, QStringLiteral("--child, --year (1 to 9999) and --month "
+                                                     "(1 to 12) are needed"));
+    if (json == !parsed.words.isEmpty() || parsed.words.size() > 1)
+        return Usage(kStatementUsage, QStringLiteral("give either --json or one output file"));
+    UseApplicationFolder(option("--home"));
+    if (!RecordsDatabaseExists())
+        return Fail("statement", QStringLiteral("there is no records database in %1")
+                                     .arg(QDir::toNativeSeparators(Program().programDir)));
+
+    if (!json)
+        return WriteStatementPicture(child, *year, *month, parsed.words.front());
+    CStatementFigures figures;
+    try {
+        CDBChildPaymentSet payments;
+        payments.Open();
+        payments.SelectChild(child);
+        figures = TuitionStatement::Figures(payments, *year, *month);
+    } catch (const CDatabaseError& error) {
+        return Fail("statement", error.Message());
+    }
+    const QByteArray text = QJsonDocument(StatementJson(child, *year, *month, figures))
+                                .toJson(QJsonDocument::Indented);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return 0;
+}
