@@ -1,0 +1,90 @@
+// A tuition statement is worked out again at every paint of the page, so it must stay
+// quick for a child who has been at the center for ten years.
+
+#include "app/ProgramSettings.h"
+#include "app/ProgramState.h"
+#include "platform/Clock.h"
+#include "records/DBChildPaymentSet.h"
+#include "records/DBVChildInfoSet.h"
+#include "records/RecordsDatabase.h"
+#include "tuition/StatementFigures.h"
+#include "tuition/WeeklyPayments.h"
+
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kChildren = 200;
+constexpr int kWeeks = 520;
+
+QString ChildName(int child)
+{
+    return QStringLiteral("Child %1").arg(child, 3, 10, QLatin1Char('0'));
+}
+
+// 200 children with a row for every week of the last ten years, made the way the week
+// check makes them.
+void EnsureTenYearsOfWeeks()
+{
+    static QTemporaryDir home;
+    static bool made = false;
+    if (made)
+        return;
+    Program().programDir = home.path();
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet enrollment;
+    enrollment.Open();
+    for (int child = 0; child < kChildren; ++child) {
+        enrollment.AddNew();
+        enrollment.m_ChildName = ChildName(child);
+        enrollment.m_EnrollType = 3 + child % 3;
+        enrollment.m_PayFromGovernment = 10;
+        enrollment.Update();
+    }
+    CDBChildPaymentSet payments;
+    const QDate today = CClock::TodayUtc();
+    for (int week = kWeeks - 1; week >= 0; --week) {
+        const CTuitionWeek weekOf = CTuitionWeek::Holding(today.addDays(-7 * week));
+        WeeklyPayments::GenerateWeek(enrollment, payments, weekOf, CTuitionRates());
+    }
+    made = true;
+}
+
+// What a paint of the statement reads and adds up: the child's rows, then the month.
+void BM_StatementOfTenYears(benchmark::State& state)
+{
+    EnsureTenYearsOfWeeks();
+    const QDate today = CClock::TodayUtc();
+    CDBChildPaymentSet payments;
+    payments.Open();
+    int child = 0;
+    for (auto _ : state) {
+        payments.SelectChild(ChildName(child));
+        const CStatementFigures figures =
+            TuitionStatement::Figures(payments, today.year(), today.month());
+        benchmark::DoNotOptimize(figures.TotalDue());
+        child = (child + 1) % kChildren;
+    }
+    state.counters["rows"] = payments.GetRecordCount();
+}
+BENCHMARK(BM_StatementOfTenYears)->Unit(benchmark::kMillisecond);
+
+// The week check's work at the start of a week: a row for each of 200 children.
+void BM_GenerateWeekFor200Children(benchmark::State& state)
+{
+    EnsureTenYearsOfWeeks();
+    CDBVChildInfoSet enrollment;
+    CDBChildPaymentSet payments;
+    QDate monday = CTuitionWeek::Holding(CClock::TodayUtc()).start;
+    for (auto _ : state) {
+        monday = monday.addDays(7);
+        const auto generation = WeeklyPayments::GenerateWeek(
+            enrollment, payments, CTuitionWeek::Holding(monday), CTuitionRates());
+        benchmark::DoNotOptimize(generation.added);
+    }
+}
+BENCHMARK(BM_GenerateWeekFor200Children)->Unit(benchmark::kMillisecond);
+
+} // namespace
