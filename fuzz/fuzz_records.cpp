@@ -9,6 +9,8 @@
 #include "records/DBVChildInfoSet.h"
 #include "records/DailyRecords.h"
 #include "records/RecordsDatabase.h"
+#include "tuition/StatementFigures.h"
+#include "tuition/WeeklyPayments.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -44,9 +46,17 @@ void ReadEverything()
         CheckDate(children.m_EnrollDate);
     }
     CDBChildPaymentSet payments;
-    payments.SelectChild(QStringLiteral("AAA"));
-    for (payments.MoveFirst(); !payments.IsEOF(); payments.MoveNext())
-        CheckDate(payments.m_WeekStart);
+    const auto weeks = WeeklyPayments::ChildRows(payments, QStringLiteral("AAA"));
+    const QDate today(2026, 12, 1);
+    for (const CWeeklyPayment& week : weeks) {
+        CheckDate(week.weekStart);
+        Check(WeeklyPayments::RowTexts(week).size() == 13);
+        Check(WeeklyPayments::PaidDateOf(week.paidDate, today).isValid());
+        WeeklyPayments::OfferedDiscount(week.discount);
+    }
+    const CStatementFigures figures = TuitionStatement::Figures(weeks, 2026, 12);
+    Check(figures.rows.size() <= weeks.size());
+    TuitionStatement::Money(QStringLiteral("$"), figures.TotalDue());
     CDBChildDailyRecordSet daily;
     const auto listed = DailyRecords::MonthRecords(daily, QStringLiteral("Amy"),
                                                    QDate(2026, 12, 1));
@@ -61,13 +71,11 @@ void ReadEverything()
         Check(sheets.m_Day.size() == 31);
 }
 
-// Puts one value of the type the bytes choose into each column of a daily row.
-void InsertHostileRow(const uint8_t* data, size_t size)
+// Puts one value of the type the bytes choose into each column the statement names.
+void InsertHostileRow(const QString& statement, const uint8_t* data, size_t size)
 {
     QSqlQuery query(CRecordsDatabase::Shared().Connection());
-    query.prepare(QStringLiteral(
-        "INSERT INTO ChildDailyRecord (\"Index\", \"Date\", ChildName, Pickup) "
-        "VALUES (?, ?, 'Amy', ?)"));
+    query.prepare(statement);
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     for (int column = 0; column < 3; ++column) {
         const int kind = size > size_t(column) ? data[column] % 5 : 0;
@@ -113,7 +121,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             file.close();
         } else {
             EnsureRecordsDatabase();
-            InsertHostileRow(data + 1, size - 1);
+            InsertHostileRow(QStringLiteral(
+                                 "INSERT INTO ChildDailyRecord (\"Index\", \"Date\", "
+                                 "ChildName, Pickup) VALUES (?, ?, 'Amy', ?)"),
+                             data + 1, size - 1);
+            InsertHostileRow(QStringLiteral(
+                                 "INSERT INTO ChildPaymentInformation (WeekStart, ChildName, "
+                                 "Discount, PaidDate, Debit) VALUES (?, 'Amy', ?, ?, 1)"),
+                             data + 1, size - 1);
         }
         ReadEverything();
     } catch (const CDatabaseError&) {
