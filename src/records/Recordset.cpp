@@ -178,13 +178,27 @@ void CRecordset::ClearFilter()
 
 void CRecordset::Open()
 {
+    OpenDatabase();
+    Select();
+    m_open = true;
+    MoveFirst();
+}
+
+void CRecordset::OpenToAdd()
+{
+    OpenDatabase();
+    m_rows.clear();
+    m_current = 0;
+    m_editMode = EditMode::None;
+    m_open = true;
+}
+
+void CRecordset::OpenDatabase()
+{
     const QString path = GetDefaultDBName();
     if (path.isEmpty())
         throw CDatabaseError(QStringLiteral("There is no application folder for the records."));
     Database().Open(path);
-    Select();
-    m_open = true;
-    MoveFirst();
 }
 
 void CRecordset::Close()

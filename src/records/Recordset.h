@@ -50,6 +50,8 @@ public:
 
     // Opens the shared database on GetDefaultDBName() if needed and selects the rows.
     void Open();
+    // Opens without reading any row, to add rows to a large table.
+    void OpenToAdd();
     void Close();
     bool IsOpen() const { return m_open; }
     void Requery();
@@ -111,6 +113,7 @@ private:
     };
 
     CRecordsDatabase& Database() const;
+    void OpenDatabase();
     void Select();
     void LoadCurrent();
     void RequireCurrent(const char* operation) const;

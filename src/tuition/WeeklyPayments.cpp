@@ -76,17 +76,18 @@ void WriteNewRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
     set.Update();
 }
 
-void OpenIfNeeded(CDBChildPaymentSet& set)
+// Adding needs none of the table's rows in memory.
+void OpenToAddIfNeeded(CDBChildPaymentSet& set)
 {
     if (!set.IsOpen())
-        set.Open();
+        set.OpenToAdd();
 }
 
 // Positions the set on the child's row of the week; false when there is none.
 bool MoveToWeek(CDBChildPaymentSet& set, const QString& childName,
                 const QString& weekStartText, const QString& weekEndText)
 {
-    OpenIfNeeded(set);
+    // Selecting opens the set on the child's rows alone.
     set.SelectChild(childName);
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
         if (set.m_WeekStart.PaddedText() == weekStartText
@@ -193,7 +194,6 @@ QStringList RowTexts(const CWeeklyPayment& payment)
 std::vector<CWeeklyPayment> ChildRows(CDBChildPaymentSet& set, const QString& folderName)
 {
     std::vector<CWeeklyPayment> rows;
-    OpenIfNeeded(set);
     set.SelectChild(folderName);
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
         rows.push_back(RowOf(set));
@@ -212,7 +212,7 @@ std::vector<CWeeklyPayment> MonthRows(CDBChildPaymentSet& set, const QString& fo
 
 void AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
 {
-    OpenIfNeeded(set);
+    OpenToAddIfNeeded(set);
     WriteNewRow(set, payment);
     set.Close();
 }
@@ -244,8 +244,6 @@ CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payme
                          const CTuitionWeek& week, const CTuitionRates& rates)
 {
     CGeneration generation;
-    if (!enrollment.IsOpen())
-        enrollment.Open();
     enrollment.SelectChild(QString());
     std::vector<CWeeklyPayment> rows;
     for (enrollment.MoveFirst(); !enrollment.IsEOF(); enrollment.MoveNext()) {
@@ -255,7 +253,7 @@ CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payme
         else
             rows.push_back(NewWeek(enrollment, week, rates));
     }
-    OpenIfNeeded(payments);
+    OpenToAddIfNeeded(payments);
     try {
         CRecordsDatabase::Shared().InTransaction([&] {
             for (const CWeeklyPayment& row : rows)
@@ -275,8 +273,6 @@ bool AddCurrentWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
                     const QString& childName, const QDate& today, const CTuitionRates& rates,
                     CWeeklyPayment* added)
 {
-    if (!enrollment.IsOpen())
-        enrollment.Open();
     enrollment.SelectChild(childName);
     enrollment.MoveFirst();
     if (enrollment.IsEOF())

@@ -97,6 +97,22 @@ TEST_F(RecordsTest, CreatingAgainKeepsTheRows)
     EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 1);
 }
 
+TEST_F(RecordsTest, OpeningToAddReadsNoRowAndStillAdds)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet set;
+    AddChildRow(set, QStringLiteral("Amy"));
+    set.Close();
+    set.OpenToAdd();
+    EXPECT_EQ(set.GetRecordCount(), 0);
+    EXPECT_TRUE(set.IsEOF());
+    AddChildRow(set, QStringLiteral("Ben"));
+    EXPECT_EQ(set.GetRecordCount(), 1);
+    EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 2);
+    set.Requery();
+    EXPECT_EQ(set.GetRecordCount(), 2);
+}
+
 TEST_F(RecordsTest, FieldCountsAndDefaults)
 {
     CDBVChildInfoSet child;
