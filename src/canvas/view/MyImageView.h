@@ -69,6 +69,10 @@ public:
     bool SaveToFile(const QString& path);
     // Empties the page for a new document; history and clipboard stay.
     void ClearPage();
+    // Writes the page (every object) or the selected objects to a picture file, one page
+    // unit per pixel on white; the path's extension chooses the format. False (and
+    // *error set) when nothing was written.
+    bool RenderToImageFile(const QString& path, bool selectedOnly, QString* error = nullptr);
 
     // The status line: the current photo's details.
     QString InfoText() const { return m_infoText; }

@@ -16,6 +16,7 @@
 #include "canvas/objects/CalendarOptions.h"
 #include "canvas/objects/CalendarSettings.h"
 #include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/CalendarDlg.h"
 #include "canvas/view/CalendarFontDlg.h"
@@ -548,21 +549,35 @@ void CMyImageView::PutPictureOnClipboard()
     const std::vector<CDiagramObject*> selected = m_model.Selected();
     if (selected.empty())
         return;
-    CPageRect area = selected.front()->m_rect;
-    for (const CDiagramObject* object : selected)
-        area = United(area, object->m_rect);
-    area = {area.left - 2, area.top - 2, area.right + 2, area.bottom + 2};
-    QImage picture(area.Width(), area.Height(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.translate(-area.left, -area.top);
-    for (CDiagramObject* object : selected) {
-        painter.save();
-        object->Draw(painter, CDrawContext::Export());
-        painter.restore();
+    const CPageRect bounds = m_model.SelectedBounds();
+    const CPageRect area{bounds.left - 2, bounds.top - 2, bounds.right + 2, bounds.bottom + 2};
+    const QImage picture = PageRenderer::RenderArea(selected, area);
+    if (!picture.isNull())
+        QApplication::clipboard()->setImage(picture);
+}
+
+bool CMyImageView::RenderToImageFile(const QString& path, bool selectedOnly, QString* error)
+{
+    std::vector<CDiagramObject*> objects;
+    CPageRect area;
+    if (selectedOnly) {
+        objects = m_model.Selected();
+        const CPageRect bounds = m_model.SelectedBounds();
+        area = {bounds.left - 4, bounds.top - 4, bounds.right + 4, bounds.bottom + 4};
+    } else {
+        for (const auto& object : m_model.Objects())
+            objects.push_back(object.get());
+        const QPoint origin = PageOutlineOrigin();
+        area = {origin.x(), origin.y(), origin.x() + m_page.width(),
+                origin.y() + m_page.height()};
     }
-    painter.end();
-    QApplication::clipboard()->setImage(picture);
+    if (objects.empty() && selectedOnly) {
+        if (error)
+            *error = QStringLiteral("No object is selected.");
+        return false;
+    }
+    const QImage picture = PageRenderer::RenderArea(objects, area, error);
+    return !picture.isNull() && ImageFiles::Write(picture, path, error);
 }
 
 // ---- in-place text editing ------------------------------------------------------------
