@@ -316,6 +316,11 @@ bool CMyImageView::PressForInsertion(const QPoint& page)
         InsertCalendars(page);
         return true;
     }
+    if (m_insertStatement) {
+        m_insertStatement = false;
+        InsertStatementAt(page);
+        return true;
+    }
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include <QAbstractScrollArea>
 #include <QPointer>
 
+class CDBRecordSheet;
 class CImageObject;
 class CSnapfoldDoc;
 class QAction;
@@ -141,6 +142,7 @@ private:
     // One-shot insertions.
     bool InsertTextAt(const QPoint& at);
     bool InsertCalendars(const QPoint& at);
+    void InsertStatementAt(const QPoint& at);
 
     void StartTool(int tool);
     void StartPhotoSelection(CPhotoSelection::Mode mode);
@@ -152,6 +154,12 @@ private:
     // Commands.
     bool RunEditCommand(int id);
     bool RunCalendarCommand(int id);
+    bool RunStatementCommand(int id);
+    void EditStatementSetting(CDBRecordSheet& sheet);
+    void EmailStatementToParent(CDBRecordSheet& sheet);
+    // What becomes of a statement's picture once written: for now the user is told where
+    // it is and for whom.
+    void OfferStatementToParent(const QString& path, const QString& parentEmail);
     void PasteClipboardPicture();
     void PutPictureOnClipboard();
     void EditTextInPlace(const QPoint& page);
@@ -178,6 +186,7 @@ private:
     int m_tool = DrawingTool::None;
     bool m_insertText = false;
     bool m_insertCalendar = false;
+    bool m_insertStatement = false;
 
     Gesture m_gesture = Gesture::None;
     QPoint m_start;                 // page units

@@ -27,6 +27,7 @@
 #include "canvas/view/StarPointsDlg.h"
 #include "canvas/view/TextArtDlg.h"
 #include "canvas/view/TextDlg.h"
+#include "tuition/DBRecordSheet.h"
 #include "controls/BusyCursor.h"
 #include "frame/CommandMenu.h"
 #include "platform/Clock.h"
@@ -61,7 +62,7 @@ bool IsType(const CDiagramObject* object, int type)
 bool IsDrawingCommand(int id)
 {
     return DrawingTool::OfCommand(id) != DrawingTool::None || id == Cmd::InsertText
-        || id == Cmd::InsertCalendar;
+        || id == Cmd::InsertCalendar || id == Cmd::InsertTuitionSheet;
 }
 
 double ZoomOfSlider(int position)
@@ -106,6 +107,12 @@ CCommandState CMyImageView::UpdateCommand(int id) const
         return enabled(true);
     if (id >= CalendarFont && id <= CalendarNextYear)
         return enabled(IsType(current, ObjectType::Calendar));
+    if (id == StatementSetting)
+        return enabled(IsType(current, ObjectType::Statement));
+    if (id == StatementEmail) {
+        const auto* sheet = dynamic_cast<const CDBRecordSheet*>(current);
+        return enabled(sheet && sheet->HasChild());
+    }
 
     switch (id) {
     case FileNew:
@@ -185,6 +192,8 @@ bool CMyImageView::OnCommand(int id)
     }
     if (id >= CalendarFont && id <= CalendarNextYear)
         return RunCalendarCommand(id);
+    if (id == StatementSetting || id == StatementEmail)
+        return RunStatementCommand(id);
     const bool done = RunEditCommand(id);
     Invalidate();
     Q_EMIT commandStateChanged();
@@ -206,11 +215,12 @@ bool CMyImageView::RunEditCommand(int id)
     case CanvasZoom100: SetZoom(1.0, CentreForZoom(false)); return true;
     case Deselection:
         // Disarms everything, the one-shot insertions too.
-        m_insertText = m_insertCalendar = false;
+        m_insertText = m_insertCalendar = m_insertStatement = false;
         ResetToPointer();
         return true;
     case InsertText: ResetToPointer(); m_insertText = true; return true;
     case InsertCalendar: ResetToPointer(); m_insertCalendar = true; return true;
+    case InsertTuitionSheet: ResetToPointer(); m_insertStatement = true; return true;
     case Undo: m_model.Undo(); m_photoSelection.Clear(); break;
     case Redo: m_model.Redo(); m_photoSelection.Clear(); break;
     case CopyObjects: m_model.Copy(); break;
@@ -379,6 +389,11 @@ QMenu* CMyImageView::BuildContextMenu()
         for (int month = CalendarJanuary; month <= CalendarDecember; ++month)
             ids.push_back(month);
         add({CalendarNextYear, S, DeleteObjects, CopyAsPicture});
+        ids.insert(ids.end(), order.begin(), order.end());
+    } else if (current->m_nType == ObjectType::Statement) {
+        name = QStringLiteral("Tuition Statement");
+        add({StatementSetting, StatementEmail, S, FilePrint, FileExportPdf, SaveAsImage, S,
+             DeleteObjects});
         ids.insert(ids.end(), order.begin(), order.end());
     } else {
         name = QStringLiteral("DrawObject");
