@@ -114,6 +114,17 @@ std::vector<CDiagramObject*> CCanvasModel::Selected() const
     return selected;
 }
 
+CPageRect CCanvasModel::SelectedBounds() const
+{
+    const std::vector<CDiagramObject*> selected = Selected();
+    if (selected.empty())
+        return {};
+    CPageRect bounds = selected.front()->m_rect;
+    for (const CDiagramObject* object : selected)
+        bounds = United(bounds, object->m_rect);
+    return bounds;
+}
+
 void CCanvasModel::Select(CDiagramObject& object)
 {
     object.m_bSelected = 1;

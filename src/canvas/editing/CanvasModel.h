@@ -39,6 +39,8 @@ public:
     // Selection.
     int SelectedCount() const;
     std::vector<CDiagramObject*> Selected() const;
+    // The smallest rectangle holding every selected object; empty when none is.
+    CPageRect SelectedBounds() const;
     void Select(CDiagramObject& object);
     void DeselectAll();
     void SelectAll();

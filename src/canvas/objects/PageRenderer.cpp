@@ -8,7 +8,16 @@ namespace PageRenderer {
 
 QImage Render(const CWrnDocument& document, QString* error)
 {
-    const int width = document.page.width, height = document.page.height;
+    std::vector<CDiagramObject*> objects;
+    for (const auto& object : document.objects)
+        objects.push_back(object.get());
+    return RenderArea(objects, {0, 0, document.page.width, document.page.height}, error);
+}
+
+QImage RenderArea(const std::vector<CDiagramObject*>& objects, const CPageRect& area,
+                  QString* error)
+{
+    const int width = area.Width(), height = area.Height();
     if (width <= 0 || height <= 0 || width > kMaxPageSide || height > kMaxPageSide) {
         if (error)
             *error = QStringLiteral("The page size %1 x %2 cannot be drawn.").arg(width).arg(height);
@@ -17,9 +26,13 @@ QImage Render(const CWrnDocument& document, QString* error)
     QImage page(width, height, QImage::Format_ARGB32_Premultiplied);
     page.fill(Qt::white);
     QPainter painter(&page);
+    painter.translate(-area.left, -area.top);
     const CDrawContext context = CDrawContext::Export();
-    for (const auto& object : document.objects)
+    for (CDiagramObject* object : objects) {
+        painter.save();
         object->Draw(painter, context);
+        painter.restore();
+    }
     return page;
 }
 

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "canvas/objects/PageRect.h"
+
 #include <QImage>
 #include <QString>
+#include <vector>
 
+class CDiagramObject;
 struct CWrnDocument;
 
 // The whole page drawn for a file: one page unit per pixel, on white, every object in
@@ -14,5 +18,10 @@ constexpr int kMaxPageSide = 20000;
 
 // A null image and *error set when the page size cannot be rendered.
 QImage Render(const CWrnDocument& document, QString* error = nullptr);
+
+// An area of the page with the given objects drawn in order, its top-left corner at the
+// image's origin. A null image and *error set when the area cannot be rendered.
+QImage RenderArea(const std::vector<CDiagramObject*>& objects, const CPageRect& area,
+                  QString* error = nullptr);
 
 } // namespace PageRenderer

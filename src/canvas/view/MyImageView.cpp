@@ -316,6 +316,11 @@ bool CMyImageView::PressForInsertion(const QPoint& page)
         InsertCalendars(page);
         return true;
     }
+    if (m_insertStatement) {
+        m_insertStatement = false;
+        InsertStatementAt(page);
+        return true;
+    }
     return false;
 }
 
@@ -331,10 +336,7 @@ void CMyImageView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
 
     if (m_model.SelectedCount() > 1) {
         if (hit && !modifier) {
-            CPageRect area = m_model.Selected().front()->m_rect;
-            for (const CDiagramObject* object : m_model.Selected())
-                area = United(area, object->m_rect);
-            m_tracker.SetRect(Mapping().ToWindow(area));
+            m_tracker.SetRect(Mapping().ToWindow(m_model.SelectedBounds()));
             m_tracker.BeginDrag(CMyRectTracker::kBody, window);
             m_gesture = Gesture::GroupMove;
             StartLiveMoves();

@@ -11,6 +11,7 @@
 #include <QAbstractScrollArea>
 #include <QPointer>
 
+class CDBRecordSheet;
 class CImageObject;
 class CSnapfoldDoc;
 class QAction;
@@ -69,6 +70,10 @@ public:
     bool SaveToFile(const QString& path);
     // Empties the page for a new document; history and clipboard stay.
     void ClearPage();
+    // Writes the page (every object) or the selected objects to a picture file, one page
+    // unit per pixel on white; the path's extension chooses the format. False (and
+    // *error set) when nothing was written.
+    bool RenderToImageFile(const QString& path, bool selectedOnly, QString* error = nullptr);
 
     // The status line: the current photo's details.
     QString InfoText() const { return m_infoText; }
@@ -137,6 +142,7 @@ private:
     // One-shot insertions.
     bool InsertTextAt(const QPoint& at);
     bool InsertCalendars(const QPoint& at);
+    void InsertStatementAt(const QPoint& at);
 
     void StartTool(int tool);
     void StartPhotoSelection(CPhotoSelection::Mode mode);
@@ -148,6 +154,12 @@ private:
     // Commands.
     bool RunEditCommand(int id);
     bool RunCalendarCommand(int id);
+    bool RunStatementCommand(int id);
+    void EditStatementSetting(CDBRecordSheet& sheet);
+    void EmailStatementToParent(CDBRecordSheet& sheet);
+    // What becomes of a statement's picture once written: for now the user is told where
+    // it is and for whom.
+    void OfferStatementToParent(const QString& path, const QString& parentEmail);
     void PasteClipboardPicture();
     void PutPictureOnClipboard();
     void EditTextInPlace(const QPoint& page);
@@ -174,6 +186,7 @@ private:
     int m_tool = DrawingTool::None;
     bool m_insertText = false;
     bool m_insertCalendar = false;
+    bool m_insertStatement = false;
 
     Gesture m_gesture = Gesture::None;
     QPoint m_start;                 // page units

@@ -16,6 +16,7 @@
 #include "canvas/objects/CalendarOptions.h"
 #include "canvas/objects/CalendarSettings.h"
 #include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/CalendarDlg.h"
 #include "canvas/view/CalendarFontDlg.h"
@@ -26,6 +27,7 @@
 #include "canvas/view/StarPointsDlg.h"
 #include "canvas/view/TextArtDlg.h"
 #include "canvas/view/TextDlg.h"
+#include "tuition/DBRecordSheet.h"
 #include "controls/BusyCursor.h"
 #include "frame/CommandMenu.h"
 #include "platform/Clock.h"
@@ -60,7 +62,7 @@ bool IsType(const CDiagramObject* object, int type)
 bool IsDrawingCommand(int id)
 {
     return DrawingTool::OfCommand(id) != DrawingTool::None || id == Cmd::InsertText
-        || id == Cmd::InsertCalendar;
+        || id == Cmd::InsertCalendar || id == Cmd::InsertTuitionSheet;
 }
 
 double ZoomOfSlider(int position)
@@ -105,6 +107,12 @@ CCommandState CMyImageView::UpdateCommand(int id) const
         return enabled(true);
     if (id >= CalendarFont && id <= CalendarNextYear)
         return enabled(IsType(current, ObjectType::Calendar));
+    if (id == StatementSetting)
+        return enabled(IsType(current, ObjectType::Statement));
+    if (id == StatementEmail) {
+        const auto* sheet = dynamic_cast<const CDBRecordSheet*>(current);
+        return enabled(sheet && sheet->HasChild());
+    }
 
     switch (id) {
     case FileNew:
@@ -184,6 +192,8 @@ bool CMyImageView::OnCommand(int id)
     }
     if (id >= CalendarFont && id <= CalendarNextYear)
         return RunCalendarCommand(id);
+    if (id == StatementSetting || id == StatementEmail)
+        return RunStatementCommand(id);
     const bool done = RunEditCommand(id);
     Invalidate();
     Q_EMIT commandStateChanged();
@@ -205,11 +215,12 @@ bool CMyImageView::RunEditCommand(int id)
     case CanvasZoom100: SetZoom(1.0, CentreForZoom(false)); return true;
     case Deselection:
         // Disarms everything, the one-shot insertions too.
-        m_insertText = m_insertCalendar = false;
+        m_insertText = m_insertCalendar = m_insertStatement = false;
         ResetToPointer();
         return true;
     case InsertText: ResetToPointer(); m_insertText = true; return true;
     case InsertCalendar: ResetToPointer(); m_insertCalendar = true; return true;
+    case InsertTuitionSheet: ResetToPointer(); m_insertStatement = true; return true;
     case Undo: m_model.Undo(); m_photoSelection.Clear(); break;
     case Redo: m_model.Redo(); m_photoSelection.Clear(); break;
     case CopyObjects: m_model.Copy(); break;
@@ -378,6 +389,11 @@ QMenu* CMyImageView::BuildContextMenu()
         for (int month = CalendarJanuary; month <= CalendarDecember; ++month)
             ids.push_back(month);
         add({CalendarNextYear, S, DeleteObjects, CopyAsPicture});
+        ids.insert(ids.end(), order.begin(), order.end());
+    } else if (current->m_nType == ObjectType::Statement) {
+        name = QStringLiteral("Tuition Statement");
+        add({StatementSetting, StatementEmail, S, FilePrint, FileExportPdf, SaveAsImage, S,
+             DeleteObjects});
         ids.insert(ids.end(), order.begin(), order.end());
     } else {
         name = QStringLiteral("DrawObject");
@@ -548,21 +564,35 @@ void CMyImageView::PutPictureOnClipboard()
     const std::vector<CDiagramObject*> selected = m_model.Selected();
     if (selected.empty())
         return;
-    CPageRect area = selected.front()->m_rect;
-    for (const CDiagramObject* object : selected)
-        area = United(area, object->m_rect);
-    area = {area.left - 2, area.top - 2, area.right + 2, area.bottom + 2};
-    QImage picture(area.Width(), area.Height(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.translate(-area.left, -area.top);
-    for (CDiagramObject* object : selected) {
-        painter.save();
-        object->Draw(painter, CDrawContext::Export());
-        painter.restore();
+    const CPageRect bounds = m_model.SelectedBounds();
+    const CPageRect area{bounds.left - 2, bounds.top - 2, bounds.right + 2, bounds.bottom + 2};
+    const QImage picture = PageRenderer::RenderArea(selected, area);
+    if (!picture.isNull())
+        QApplication::clipboard()->setImage(picture);
+}
+
+bool CMyImageView::RenderToImageFile(const QString& path, bool selectedOnly, QString* error)
+{
+    std::vector<CDiagramObject*> objects;
+    CPageRect area;
+    if (selectedOnly) {
+        objects = m_model.Selected();
+        const CPageRect bounds = m_model.SelectedBounds();
+        area = {bounds.left - 4, bounds.top - 4, bounds.right + 4, bounds.bottom + 4};
+    } else {
+        for (const auto& object : m_model.Objects())
+            objects.push_back(object.get());
+        const QPoint origin = PageOutlineOrigin();
+        area = {origin.x(), origin.y(), origin.x() + m_page.width(),
+                origin.y() + m_page.height()};
     }
-    painter.end();
-    QApplication::clipboard()->setImage(picture);
+    if (objects.empty() && selectedOnly) {
+        if (error)
+            *error = QStringLiteral("No object is selected.");
+        return false;
+    }
+    const QImage picture = PageRenderer::RenderArea(objects, area, error);
+    return !picture.isNull() && ImageFiles::Write(picture, path, error);
 }
 
 // ---- in-place text editing ------------------------------------------------------------

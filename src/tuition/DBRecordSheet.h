@@ -1,0 +1,69 @@
+#pragma once
+
+#include "canvas/objects/DiagramObject.h"
+#include "tuition/StatementFigures.h"
+
+#include <QStringList>
+#include <memory>
+
+class CDBChildPaymentSet;
+class CDBVChildInfoSet;
+
+// A child's tuition statement for one month on the Edit Center's page: the center's
+// details, the child's enrollment, the month's weekly rows with their totals, what is
+// carried forward and what is due now. It is read from the database at every paint and
+// never written to a document.
+class CDBRecordSheet : public CDiagramObject
+{
+public:
+    static constexpr int kWidth = 740;
+    static constexpr int kHeight = 440;
+
+    // This month (UTC), no child chosen.
+    explicit CDBRecordSheet(const CPageRect& rect = {});
+    // The same choice with recordsets of its own.
+    CDBRecordSheet(const CDBRecordSheet& other);
+    ~CDBRecordSheet() override;
+
+    std::unique_ptr<CDiagramObject> Clone() const override;
+    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+
+    // The statement alone on any painter in page units (screen, image, PDF).
+    void DrawStatement(QPainter& painter);
+    // Chooses child and month and selects the child's rows; an empty name chooses none.
+    void Choose(const QString& childName, int year, int month);
+    // Selects the child's rows in both recordsets; an empty name selects every row.
+    void SelectChild(const QString& name);
+    // Every enrolled child's name, in table order, into m_childNames.
+    void LoadChildNames();
+
+    // What the last paint listed and worked out.
+    const CStatementFigures& LastFigures() const { return m_figures; }
+    // The parents' address of the child the header last showed.
+    QString ParentEmail() const { return m_strParentEmail; }
+    bool HasChild() const { return !m_strChildName.isEmpty(); }
+
+    QString m_strCenterName;
+    QString m_strParentEmail;
+    QString m_strChildName;
+    ColorRef m_crText = Rgb(0, 0, 0);
+    QString m_strFontName = QStringLiteral("Arial");
+    int m_nTitleSize = 40;
+    int m_nTableFontSize = 11;
+    QStringList m_childNames;
+    int m_nYear = 0;
+    int m_nMonth = 0;
+
+private:
+    // The recordsets exist once the database file does, whenever that happens.
+    bool HaveRecordsets();
+    void DrawTable(QPainter& painter);
+    void DrawHeader(QPainter& painter);
+    void DrawChildBlock(QPainter& painter);
+    // The rows of the chosen child as the file holds them now; false when there are none.
+    bool RequeryPayments();
+
+    std::unique_ptr<CDBChildPaymentSet> m_payments;
+    std::unique_ptr<CDBVChildInfoSet> m_enrollment;
+    CStatementFigures m_figures;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QComboBox;
+class QSpinBox;
+
+// "Tuition Statement Setting": which child and which month a statement shows.
+class CTuitionStatementDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kFirstYear = 2009;
+    static constexpr int kLastYear = 2050;
+
+    // Shows `childName` chosen when it is listed, else the first child.
+    CTuitionStatementDlg(const QStringList& childNames, const QString& childName, int year,
+                         int month, QWidget* parent = nullptr);
+
+    QString ChildName() const;
+    int Year() const;
+    int Month() const;
+
+private:
+    QComboBox* m_child = nullptr;
+    QComboBox* m_month = nullptr;
+    QSpinBox* m_year = nullptr;
+};

@@ -1,0 +1,242 @@
+#include "statement/StatementTestKit.h"
+
+#include "app/ProgramState.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/WrnDocument.h"
+#include "platform/Clock.h"
+#include "records/RecordsDatabase.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempHome.h"
+#include "tuition/DBRecordSheet.h"
+
+#include <QFile>
+
+using namespace StatementKit;
+
+namespace {
+
+// A statement at the page's origin: rows of 22 below the middle at 220, the headings
+// from 242, the first data row from 264, totals from 374 (or 352 after four rows).
+constexpr int kFirstRow = 264;
+constexpr int kRowHeight = 22;
+constexpr int kTotalsAfterFour = 352;
+constexpr int kTotalsElsewhere = 374;
+constexpr int kLegend = 396;
+
+class StatementSheetTest : public ::testing::Test
+{
+protected:
+    StatementSheetTest()
+    {
+        Program().tuitionRates.currencySymbol = QStringLiteral("$");
+        Program().centerInfo.name = QStringLiteral("Little Acorns");
+    }
+
+    static CDBRecordSheet SheetFor(const QString& child, int year, int month)
+    {
+        CDBRecordSheet sheet(CPageRect{0, 0, CDBRecordSheet::kWidth, CDBRecordSheet::kHeight});
+        sheet.Choose(child, year, month);
+        return sheet;
+    }
+    // Rows drawn at the first `count` row bands and none below them.
+    static void ExpectRowBands(const QImage& picture, int count)
+    {
+        for (int n = 0; n < count; ++n)
+            EXPECT_TRUE(Inked(picture, RowBand(kFirstRow + kRowHeight * n))) << "row " << n;
+        for (int n = count; n < 4; ++n)
+            EXPECT_FALSE(Inked(picture, RowBand(kFirstRow + kRowHeight * n))) << "row " << n;
+    }
+
+    CTempHome m_home;
+};
+
+TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryAndIgnoresApril)
+{
+    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 2, 20), 10.25);
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 2, 27), 20);
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100.5);
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 12), 33.48);
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 19), 0);
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 4, 2), 500);
+    AddWeek(QStringLiteral("Ben"), QDate(2012, 3, 26), 77);
+
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    const QImage picture = Render(sheet);
+
+    const CStatementFigures& figures = sheet.LastFigures();
+    ASSERT_EQ(figures.rows.size(), 3u);
+    EXPECT_EQ(figures.rows.front().weekStart.Date(), QDate(2012, 3, 5));
+    EXPECT_DOUBLE_EQ(figures.forward, 30.25);
+    EXPECT_DOUBLE_EQ(figures.debitOfMonth, 133.98);
+    EXPECT_DOUBLE_EQ(figures.TotalDue(), 164.23);
+    EXPECT_EQ(sheet.ParentEmail(), QStringLiteral("parents@example.org"));
+    EXPECT_EQ(sheet.m_strCenterName, QStringLiteral("Little Acorns"));
+
+    ExpectRowBands(picture, 3);
+    // Three rows: the totals keep their place three rows above the bottom.
+    EXPECT_FALSE(Inked(picture, RowBand(kTotalsAfterFour)));
+    EXPECT_TRUE(Inked(picture, RowBand(kTotalsElsewhere)));
+    EXPECT_TRUE(Inked(picture, RowBand(kLegend)));
+}
+
+TEST_F(StatementSheetTest, AChildWithoutEnrollmentKeepsNoOtherParentsAddress)
+{
+    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    AddWeek(QStringLiteral("Ben"), QDate(2012, 3, 5), 100);
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    Render(sheet);
+    ASSERT_EQ(sheet.ParentEmail(), QStringLiteral("parents@example.org"));
+
+    sheet.Choose(QStringLiteral("Ben"), 2012, 3);
+    const QImage picture = Render(sheet);
+    EXPECT_TRUE(sheet.ParentEmail().isEmpty());
+    EXPECT_FALSE(Inked(picture, QRect(0, 121, 740, 99))); // no child block
+    ExpectRowBands(picture, 1);                           // but Ben's week
+}
+
+TEST_F(StatementSheetTest, JanuaryCarriesEveryWeekOfTheYearBefore)
+{
+    Enroll(QStringLiteral("Anna"));
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 1, 2), 1);
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 6, 4), 2);
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 12, 31), 4);
+    AddWeek(QStringLiteral("Anna"), QDate(2013, 1, 7), 8);
+
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2013, 1);
+    Render(sheet);
+
+    EXPECT_EQ(sheet.LastFigures().rows.size(), 1u);
+    EXPECT_DOUBLE_EQ(sheet.LastFigures().forward, 7);
+    EXPECT_DOUBLE_EQ(sheet.LastFigures().TotalDue(), 15);
+}
+
+TEST_F(StatementSheetTest, TotalsFollowExactlyFourRowsAndKeepTheirPlaceOtherwise)
+{
+    Enroll(QStringLiteral("Anna"));
+    for (const int day : {1, 8, 15, 22})
+        AddWeek(QStringLiteral("Anna"), QDate(2012, 3, day), 50);
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+
+    QImage picture = Render(sheet);
+    ExpectRowBands(picture, 4);
+    EXPECT_TRUE(Inked(picture, RowBand(kTotalsAfterFour)));
+    EXPECT_FALSE(Inked(picture, RowBand(kTotalsElsewhere)));
+
+    // A fifth week fills the band the totals took and pushes them back down.
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 29), 50);
+    picture = Render(sheet);
+    EXPECT_EQ(sheet.LastFigures().rows.size(), 5u);
+    ExpectRowBands(picture, 4);
+    EXPECT_TRUE(Inked(picture, RowBand(kTotalsAfterFour)));
+    EXPECT_TRUE(Inked(picture, RowBand(kTotalsElsewhere)));
+    EXPECT_DOUBLE_EQ(sheet.LastFigures().debitOfMonth, 250);
+}
+
+TEST_F(StatementSheetTest, LongTextsStayInTheirCells)
+{
+    Enroll(QStringLiteral("Anna"));
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 10,
+            QStringLiteral("Direct debit from the savings"));
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    const QImage picture = Render(sheet);
+    // No date paid: its cell (to 605) stays empty though the row's payment text is long.
+    EXPECT_FALSE(Inked(picture, QRect(545, kFirstRow + 3, 60, 16)));
+    EXPECT_TRUE(Inked(picture, QRect(606, kFirstRow + 3, 65, 16)));
+}
+
+TEST_F(StatementSheetTest, WithoutAChildOnlyTitleCenterAndEmptyGridAreDrawn)
+{
+    Program().centerInfo.manager = QStringLiteral("Maria");
+    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
+    CDBRecordSheet sheet = SheetFor(QString(), 2012, 3);
+
+    const QImage picture = Render(sheet);
+    EXPECT_TRUE(Inked(picture, QRect(0, 0, 740, 55)));          // the title
+    EXPECT_TRUE(Inked(picture, QRect(0, 56, 740, 20)));         // center name, manager
+    EXPECT_FALSE(Inked(picture, QRect(0, 121, 740, 99)));       // no child block
+    EXPECT_TRUE(Inked(picture, RowBand(242)));                  // headings
+    ExpectRowBands(picture, 0);
+    EXPECT_FALSE(Inked(picture, RowBand(kTotalsElsewhere)));
+    EXPECT_FALSE(Inked(picture, RowBand(kLegend)));
+    EXPECT_TRUE(Inked(picture, QRect(370, 395, 1, 3)));         // the grid's last line
+    EXPECT_TRUE(sheet.LastFigures().rows.empty());
+    EXPECT_TRUE(sheet.ParentEmail().isEmpty());
+}
+
+TEST_F(StatementSheetTest, ADatabaseMadeAfterTheStatementIsReadAtTheNextPaint)
+{
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    ExpectRowBands(Render(sheet), 0);
+
+    Enroll(QStringLiteral("Anna"));
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
+    ExpectRowBands(Render(sheet), 1);
+    EXPECT_DOUBLE_EQ(sheet.LastFigures().debitOfMonth, 100);
+}
+
+TEST_F(StatementSheetTest, AnUnreadableDatabaseDrawsTheEmptyStatementSilently)
+{
+    QFile file(m_home.FilePath(QStringLiteral("WRN.mdb")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    sheet.LoadChildNames();
+    const QImage picture = Render(sheet);
+    EXPECT_TRUE(Inked(picture, RowBand(242)));
+    ExpectRowBands(picture, 0);
+    EXPECT_TRUE(sheet.m_childNames.isEmpty());
+    EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
+}
+
+TEST_F(StatementSheetTest, ChildNamesComeInEnrollmentOrder)
+{
+    Enroll(QStringLiteral("Zoe"));
+    Enroll(QStringLiteral("Anna"));
+    CDBRecordSheet sheet;
+    sheet.LoadChildNames();
+    EXPECT_EQ(sheet.m_childNames, (QStringList{QStringLiteral("Zoe"), QStringLiteral("Anna")}));
+}
+
+TEST_F(StatementSheetTest, ANewStatementShowsThisMonthAndACloneKeepsTheChoice)
+{
+    CClock::SetNow(QDateTime(QDate(2014, 12, 31), QTime(23, 30), Qt::UTC));
+    const CDBRecordSheet fresh;
+    EXPECT_EQ(fresh.m_nYear, 2014);
+    EXPECT_EQ(fresh.m_nMonth, 12);
+    EXPECT_FALSE(fresh.HasChild());
+    EXPECT_EQ(fresh.m_nType, ObjectType::Statement);
+
+    Enroll(QStringLiteral("Anna"));
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    const std::unique_ptr<CDiagramObject> copy = sheet.Clone();
+    auto* clone = dynamic_cast<CDBRecordSheet*>(copy.get());
+    ASSERT_NE(clone, nullptr);
+    EXPECT_NE(clone->m_strID, sheet.m_strID);
+    EXPECT_EQ(clone->m_strChildName, QStringLiteral("Anna"));
+    EXPECT_EQ(clone->m_nYear, 2012);
+    EXPECT_EQ(clone->m_nMonth, 3);
+    EXPECT_EQ(clone->m_rect, sheet.m_rect);
+    ExpectRowBands(Render(*clone), 1);
+}
+
+TEST_F(StatementSheetTest, ASavedDocumentHoldsNoStatement)
+{
+    ObjectList objects;
+    objects.push_back(std::make_unique<CDrawObject>(CPageRect{10, 10, 60, 60}, 2, 1, 0,
+                                                    Rgb(0, 0, 0), Rgb(200, 0, 0)));
+    objects.push_back(std::make_unique<CDBRecordSheet>(CPageRect{0, 100, 740, 540}));
+    const QString path = m_home.FilePath(QStringLiteral("page.wrn"));
+    ASSERT_TRUE(SaveDocument(path, CWrnPage{}, objects));
+
+    const std::optional<CWrnDocument> read = LoadDocument(path);
+    ASSERT_TRUE(read.has_value());
+    ASSERT_EQ(read->objects.size(), 1u);
+    EXPECT_EQ(read->objects.front()->m_nType, ObjectType::Shape);
+}
+
+} // namespace

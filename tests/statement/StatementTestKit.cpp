@@ -1,0 +1,63 @@
+#include "statement/StatementTestKit.h"
+
+#include "records/DBChildPaymentSet.h"
+#include "records/DBVChildInfoSet.h"
+#include "records/RecordsDatabase.h"
+#include "tuition/DBRecordSheet.h"
+#include "tuition/WeeklyPayments.h"
+
+#include <QPainter>
+
+namespace StatementKit {
+
+void Enroll(const QString& name, const QString& email)
+{
+    EnsureRecordsDatabase();
+    CDBVChildInfoSet enrollment;
+    enrollment.Open();
+    enrollment.AddNew();
+    enrollment.m_ChildName = name;
+    enrollment.m_ChildRefrenceNo = QStringLiteral("R-") + name;
+    enrollment.m_EnrollDate = CDbDate::FromDate(QDate(2011, 9, 5));
+    enrollment.m_Email = email;
+    enrollment.Update();
+}
+
+void AddWeek(const QString& name, const QDate& start, double debit, const QString& paidBy)
+{
+    CWeeklyPayment week;
+    week.childName = name;
+    week.weekStart = CDbDate::FromDate(start);
+    week.weekEnd = CDbDate::FromDate(start.addDays(4));
+    week.sessionDays = 5;
+    week.weeklyFee = 333.3;
+    week.debit = debit;
+    week.paidBy = paidBy;
+    CDBChildPaymentSet payments;
+    WeeklyPayments::AddRow(payments, week);
+}
+
+QImage Render(CDBRecordSheet& sheet)
+{
+    QImage picture(sheet.m_rect.right + 10, sheet.m_rect.bottom + 10, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    sheet.DrawStatement(painter);
+    return picture;
+}
+
+bool Inked(const QImage& picture, const QRect& area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (picture.pixel(x, y) != qRgb(255, 255, 255))
+                return true;
+    return false;
+}
+
+QRect RowBand(int top)
+{
+    return QRect(2, top + 3, 736, 22 - 6);
+}
+
+} // namespace StatementKit

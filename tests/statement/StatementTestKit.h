@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDate>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class CDBRecordSheet;
+
+// Rows planted in the records database of the present application folder through the
+// program's own recordsets, and pictures of statements to probe.
+namespace StatementKit {
+
+// Creates the database when missing and enrolls a child.
+void Enroll(const QString& name, const QString& email = {});
+// One week of the child starting on `start` that owes `debit`.
+void AddWeek(const QString& name, const QDate& start, double debit,
+             const QString& paidBy = {});
+
+// The statement alone drawn at its rectangle on a white picture of the page's top-left
+// part that holds it.
+QImage Render(CDBRecordSheet& sheet);
+// Whether anything but white was painted inside the rectangle.
+bool Inked(const QImage& picture, const QRect& area);
+
+// Inside of the table's row band starting at `top` in a statement at the page's origin
+// (740 x 440: row height 22), clear of the lines above and below.
+QRect RowBand(int top);
+
+} // namespace StatementKit

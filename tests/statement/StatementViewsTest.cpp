@@ -1,0 +1,233 @@
+#include "statement/StatementTestKit.h"
+#include "support/DialogTestKit.h"
+
+#include "app/CommandIds.h"
+#include "app/ProgramState.h"
+#include "app/SnapfoldDoc.h"
+#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/FillStyles.h"
+#include "canvas/view/MyImageView.h"
+#include "support/PixelProbes.h"
+#include "tuition/DBRecordSheet.h"
+#include "tuition/TuitionStatementDlg.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSpinBox>
+
+using namespace StatementKit;
+
+namespace {
+
+class StatementViewsTest : public DialogTest
+{
+protected:
+    StatementViewsTest()
+    {
+        Program().programDir = m_home.Path();
+        m_view.SetDocument(&m_document);
+        m_view.setFrameShape(QFrame::NoFrame);
+        m_view.resize(1000, 800);
+        m_view.show();
+    }
+
+    void Click(const QPoint& at)
+    {
+        QWidget* port = m_view.viewport();
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                            : Qt::NoButton;
+            QMouseEvent event(type, QPointF(at), port->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                              held, Qt::NoModifier);
+            QApplication::sendEvent(port, &event);
+        }
+    }
+    // Places a statement with tool 118 at a window point (page units at 100 %).
+    CDBRecordSheet& PlaceStatement(const QPoint& at)
+    {
+        m_view.OnCommand(Cmd::InsertTuitionSheet);
+        Click(at);
+        auto* sheet = dynamic_cast<CDBRecordSheet*>(m_view.Model().Current());
+        EXPECT_NE(sheet, nullptr);
+        return *sheet;
+    }
+    // Runs Setting choosing a child, month and year, then OK or Cancel.
+    void ChooseInSetting(const QString& child, int month, int year, bool ok)
+    {
+        ScriptNextDialog([=](QDialog& dialog) {
+            Find<QComboBox>(dialog, "child")->setCurrentText(child);
+            Find<QComboBox>(dialog, "month")->setCurrentIndex(month - 1);
+            Find<QSpinBox>(dialog, "year")->setValue(year);
+            Press(dialog, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+        });
+        m_view.OnCommand(Cmd::StatementSetting);
+    }
+    QString StatementFile() const
+    {
+        return m_home.FilePath(QStringLiteral("temp/Anna_TuitionStatement_ 3_of_2012.PNG"));
+    }
+
+    CSnapfoldDoc m_document;
+    CMyImageView m_view;
+};
+
+TEST_F(StatementViewsTest, TheTuitionSheetToolPlacesOneStatementAtTheNextClick)
+{
+    m_view.OnCommand(Cmd::InsertTuitionSheet);
+    EXPECT_TRUE(m_view.Model().Objects().empty());
+    CDBRecordSheet& sheet = PlaceStatement(QPoint(60, 70));
+    ASSERT_EQ(m_view.Model().Objects().size(), 1u);
+    EXPECT_EQ(sheet.m_rect, (CPageRect{60, 70, 800, 510}));
+    EXPECT_TRUE(sheet.m_bSelected);
+    EXPECT_FALSE(sheet.HasChild());
+    EXPECT_EQ(m_view.Model().History().Count(), 1);
+
+    // One shot: the next click selects instead of placing another.
+    Click(QPoint(900, 700));
+    EXPECT_EQ(m_view.Model().Objects().size(), 1u);
+    m_view.OnCommand(Cmd::Undo);
+    EXPECT_TRUE(m_view.Model().Objects().empty());
+}
+
+TEST_F(StatementViewsTest, TheContextMenuOffersSettingAndEmailForTheStatementOnly)
+{
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementSetting).enabled);
+    CDBRecordSheet& sheet = PlaceStatement(QPoint(60, 70));
+    std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
+    EXPECT_EQ(menu->objectName(), QStringLiteral("Tuition Statement"));
+    QList<int> ids;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            ids << action->data().toInt();
+    ASSERT_GE(ids.size(), 5);
+    EXPECT_EQ(ids.mid(0, 5), (QList<int>{Cmd::StatementSetting, Cmd::StatementEmail,
+                                          Cmd::FilePrint, Cmd::FileExportPdf,
+                                          Cmd::SaveAsImage}));
+    EXPECT_TRUE(menu->actions().at(0)->isEnabled());
+    EXPECT_FALSE(menu->actions().at(1)->isEnabled()); // no child chosen yet
+
+    sheet.Choose(QStringLiteral("Anna"), 2012, 3);
+    EXPECT_TRUE(m_view.UpdateCommand(Cmd::StatementEmail).enabled);
+    m_view.Model().Objects().push_back(std::make_unique<CDrawObject>(
+        CPageRect{0, 600, 50, 650}, 2, 1, 0, Rgb(0, 0, 0), Rgb(0, 0, 0)));
+    m_view.Model().SetCurrent(m_view.Model().Objects().back().get());
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementSetting).enabled);
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementEmail).enabled);
+}
+
+TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
+{
+    Enroll(QStringLiteral("Anna"));
+    Enroll(QStringLiteral("Ben"));
+    CDBRecordSheet& placed = PlaceStatement(QPoint(60, 70));
+    const int year = placed.m_nYear, month = placed.m_nMonth;
+
+    QStringList offered;
+    ScriptNextDialog([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tuition Statement Setting"));
+        auto* child = Find<QComboBox>(dialog, "child");
+        for (int i = 0; i < child->count(); ++i)
+            offered << child->itemText(i);
+        EXPECT_EQ(child->currentIndex(), 0);
+        Find<QComboBox>(dialog, "month")->setCurrentIndex(7);
+        Press(dialog, QDialogButtonBox::Cancel);
+    });
+    m_view.OnCommand(Cmd::StatementSetting);
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("Anna"), QStringLiteral("Ben")}));
+    EXPECT_FALSE(placed.HasChild());
+    EXPECT_EQ(placed.m_nMonth, month);
+    EXPECT_EQ(m_view.Model().History().Count(), 1);
+
+    ChooseInSetting(QStringLiteral("Ben"), 3, 2012, true);
+    auto* sheet = dynamic_cast<CDBRecordSheet*>(m_view.Model().Objects().front().get());
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->m_strChildName, QStringLiteral("Ben"));
+    EXPECT_EQ(sheet->m_nMonth, 3);
+    EXPECT_EQ(sheet->m_nYear, 2012);
+    EXPECT_EQ(m_view.Model().History().Count(), 2);
+
+    m_view.OnCommand(Cmd::Undo);
+    sheet = dynamic_cast<CDBRecordSheet*>(m_view.Model().Objects().front().get());
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_FALSE(sheet->HasChild());
+    EXPECT_EQ(sheet->m_nYear, year);
+    EXPECT_EQ(sheet->m_nMonth, month);
+}
+
+TEST_F(StatementViewsTest, TheDialogOffersItsChildAndYearsFrom2009To2050)
+{
+    const QStringList names{QStringLiteral("Anna"), QStringLiteral("Ben")};
+    CTuitionStatementDlg known(names, QStringLiteral("Ben"), 2012, 11);
+    EXPECT_EQ(known.ChildName(), QStringLiteral("Ben"));
+    EXPECT_EQ(known.Month(), 11);
+    EXPECT_EQ(Find<QComboBox>(known, "month")->count(), 12);
+
+    CTuitionStatementDlg unknown(names, QStringLiteral("Carl"), 2012, 1);
+    EXPECT_EQ(unknown.ChildName(), QStringLiteral("Anna"));
+    auto* year = Find<QSpinBox>(unknown, "year");
+    year->stepBy(-10);
+    EXPECT_EQ(unknown.Year(), 2009);
+    year->stepBy(100);
+    EXPECT_EQ(unknown.Year(), 2050);
+}
+
+TEST_F(StatementViewsTest, EmailToParentWritesThePageAsAPicture)
+{
+    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
+    const QPoint origin = m_view.PageOutlineOrigin();
+    auto square = std::make_unique<CDrawObject>(
+        CPageRect{origin.x() + 10, origin.y() + 900, origin.x() + 60, origin.y() + 950}, 2, 1, 0,
+        Rgb(200, 30, 30), Rgb(200, 30, 30));
+    square->m_bFill = 1;
+    square->m_nFillType = FillType::Solid;
+    m_view.Model().Objects().push_back(std::move(square));
+    CDBRecordSheet& sheet = PlaceStatement(origin + QPoint(20, 30));
+    sheet.Choose(QStringLiteral("Anna"), 2012, 3);
+
+    m_view.OnCommand(Cmd::StatementEmail);
+    const QImage picture(StatementFile());
+    ASSERT_FALSE(picture.isNull()) << StatementFile().toStdString();
+    EXPECT_EQ(picture.size(), m_view.PageSize());
+    EXPECT_TRUE(ColorsNear(picture.pixelColor(35, 925), QColor(200, 30, 30)));
+    // No page outline, no selection frame on the current statement.
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(20, 30), QColor(Qt::white));
+    EXPECT_EQ(picture.pixelColor(759, 469), QColor(Qt::white));
+    EXPECT_TRUE(Inked(picture, QRect(22, 30 + 264 + 3, 736, 16))); // March's row
+
+    ASSERT_EQ(Prompt().Messages().size(), 1);
+    EXPECT_EQ(Prompt().Messages().front().icon, CPrompt::Icon::Information);
+    EXPECT_TRUE(Prompt().Texts().front().contains(QDir::toNativeSeparators(StatementFile())));
+    EXPECT_TRUE(Prompt().Texts().front().contains(QStringLiteral("parents@example.org")));
+}
+
+TEST_F(StatementViewsTest, EmailToParentSaysSoWhenThePictureCannotBeWritten)
+{
+    Enroll(QStringLiteral("Anna"));
+    QFile blocker(m_home.FilePath(QStringLiteral("temp")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder belongs
+    blocker.close();
+    CDBRecordSheet& sheet = PlaceStatement(QPoint(60, 70));
+    sheet.Choose(QStringLiteral("Anna"), 2012, 3);
+
+    m_view.OnCommand(Cmd::StatementEmail);
+    EXPECT_FALSE(QFile::exists(StatementFile()));
+    ASSERT_EQ(Prompt().Messages().size(), 1);
+    EXPECT_EQ(Prompt().Messages().front().icon, CPrompt::Icon::Stop);
+    EXPECT_TRUE(Prompt().Texts().front().contains(QStringLiteral("could not be saved")));
+
+    // A child name that is no file name is refused before anything is written.
+    sheet.Choose(QStringLiteral("../Anna"), 2012, 3);
+    m_view.OnCommand(Cmd::StatementEmail);
+    ASSERT_EQ(Prompt().Messages().size(), 2);
+    EXPECT_EQ(Prompt().Messages().back().icon, CPrompt::Icon::Stop);
+}
+
+} // namespace
