@@ -7,10 +7,12 @@
 #include "records/DBChildPaymentSet.h"
 #include "records/DBVChildInfoSet.h"
 #include "records/RecordsDatabase.h"
+#include "tuition/DBRecordSheet.h"
 #include "tuition/StatementFigures.h"
 #include "tuition/WeeklyPayments.h"
 
-#include <QSqlQuery>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -70,6 +72,25 @@ void BM_StatementOfTenYears(benchmark::State& state)
     state.counters["rows"] = payments.GetRecordCount();
 }
 BENCHMARK(BM_StatementOfTenYears)->Unit(benchmark::kMillisecond);
+
+// A whole paint of the statement on the page: rows read, added up and drawn.
+void BM_StatementPaint(benchmark::State& state)
+{
+    EnsureTenYearsOfWeeks();
+    const QDate today = CClock::TodayUtc();
+    CDBRecordSheet sheet(CPageRect{0, 0, CDBRecordSheet::kWidth, CDBRecordSheet::kHeight});
+    QImage page(CDBRecordSheet::kWidth, CDBRecordSheet::kHeight,
+                QImage::Format_ARGB32_Premultiplied);
+    int child = 0;
+    for (auto _ : state) {
+        sheet.Choose(ChildName(child), today.year(), today.month());
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        sheet.DrawStatement(painter);
+        child = (child + 1) % kChildren;
+    }
+}
+BENCHMARK(BM_StatementPaint)->Unit(benchmark::kMillisecond);
 
 // The week check's work at the start of a week: a row for each of 200 children.
 void BM_GenerateWeekFor200Children(benchmark::State& state)

@@ -3,18 +3,24 @@
 #include "app/ProgramState.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
+#include "platform/ImageFiles.h"
+#include "platform/PdfPages.h"
 #include "platform/SettingsStore.h"
 #include "records/DBChildPaymentSet.h"
 #include "records/DBVChildInfoSet.h"
 #include "records/RecordsDatabase.h"
+#include "tuition/DBRecordSheet.h"
 #include "tuition/StatementFigures.h"
 #include "tuition/WeekCheck.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QPainter>
 #include <cstdio>
 #include <map>
 
@@ -133,9 +139,44 @@ std::optional<int> NumberIn(const QString& text, int low, int high)
     return value;
 }
 
-int WriteStatementPicture(const QString&, int, int, const QString& output)
+// The statement alone, on white with a margin, twice the page's scale so its small
+// table text stays legible in a picture.
+QImage DrawStatementAlone(const QString& child, int year, int month)
 {
-    return Fail("statement", QStringLiteral("cannot draw %1 yet").arg(output));
+    constexpr int kMargin = 20;
+    constexpr int kScale = 2;
+    CDBRecordSheet sheet(CPageRect{kMargin, kMargin, kMargin + CDBRecordSheet::kWidth,
+                                   kMargin + CDBRecordSheet::kHeight});
+    sheet.Choose(child, year, month);
+    QImage image(kScale * (CDBRecordSheet::kWidth + 2 * kMargin),
+                 kScale * (CDBRecordSheet::kHeight + 2 * kMargin), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(kScale, kScale);
+    sheet.DrawStatement(painter);
+    return image;
+}
+
+int WriteStatementPicture(const QString& child, int year, int month, const QString& output)
+{
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    const bool pdf = suffix == QLatin1String("pdf");
+    if (!pdf && suffix != QLatin1String("png"))
+        return Usage(kStatementUsage, QStringLiteral("the output must end in .png or .pdf"));
+    const QImage statement = DrawStatementAlone(child, year, month);
+    QString error;
+    bool written = false;
+    if (pdf) {
+        CPdfPages pages;
+        pages.SetDpi(2 * 96);   // the page's own size on paper
+        pages.AddImage(statement);
+        written = pages.Save(output, &error);
+    } else {
+        written = ImageFiles::Write(statement, output, &error);
+    }
+    if (!written)
+        return Fail("statement", QStringLiteral("cannot write %1: %2").arg(output, error));
+    return 0;
 }
 
 } // namespace

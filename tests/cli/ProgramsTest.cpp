@@ -389,6 +389,25 @@ TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
     EXPECT_NEAR(statement[QStringLiteral("totalDue")].toDouble(), 357.96, 1e-9);
     EXPECT_EQ(statement[QStringLiteral("totals")].toObject()[QStringLiteral("sessionDays")], 3);
 
+    // Drawn alone: a picture with ink in it, and a one-page PDF.
+    for (const char* name : {"march.png", "march.pdf"}) {
+        const QString output = m_home.filePath(QLatin1String(name));
+        const Outcome drawn = Execute("tendrel-cli",
+            {QStringLiteral("statement"), QStringLiteral("--child"), QStringLiteral("Ann"),
+             QStringLiteral("--year"), QStringLiteral("2024"), QStringLiteral("--month"),
+             QStringLiteral("3"), QStringLiteral("--home"), home, output}, m_environment);
+        EXPECT_EQ(drawn.exitCode, 0) << drawn.err.toStdString();
+        EXPECT_TRUE(QFileInfo(output).size() > 0) << name;
+    }
+    const QImage picture(m_home.filePath(QStringLiteral("march.png")));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_LT(picture.convertToFormat(QImage::Format_Grayscale8).scaled(1, 1, Qt::IgnoreAspectRatio,
+                                                                        Qt::SmoothTransformation)
+                  .pixelColor(0, 0).lightness(), 255);
+    QFile pdf(m_home.filePath(QStringLiteral("march.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+
     const Outcome wrong = Execute("tendrel-cli", {QStringLiteral("statement"),
                                                   QStringLiteral("--child"), QStringLiteral("Ann"),
                                                   QStringLiteral("--month"), QStringLiteral("13")},
