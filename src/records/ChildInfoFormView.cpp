@@ -110,7 +110,7 @@ CChildInfo CChildInfoFormView::Values() const
     child.address = m_edits.address->text();
     child.immunisation = m_immunisation->text();
     child.note = m_note->text();
-    child.dailyPbg = ChildRecords::ParsePbg(m_edits.dailyPbg->text());
+    child.dailyPbg = ChildRecords::ParseAmount(m_edits.dailyPbg->text());
     return child;
 }
 

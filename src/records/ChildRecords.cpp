@@ -95,7 +95,7 @@ QString PbgText(double value)
     return QString::asprintf("%8.2f", value);
 }
 
-double ParsePbg(const QString& text)
+double ParseAmount(const QString& text)
 {
     // The number the text starts with, read the same way whatever the user's locale.
     static const QRegularExpression number(

@@ -41,10 +41,11 @@ void AddChild(CDBVChildInfoSet& set, const CChildInfo& child);
 // Rewrites the set's current row (the child last found) and closes the set.
 void UpdateChild(CDBVChildInfoSet& set, const CChildInfo& child);
 
-// The daily PBG as the form shows it ("%8.2f") and reads it back (the number the text
-// starts with, 0 when it starts with none).
+// The daily PBG as the form shows it ("%8.2f").
 QString PbgText(double value);
-double ParsePbg(const QString& text);
+// An amount as forms, lists and dialogs read it back: the number the text starts with,
+// 0 when it starts with none.
+double ParseAmount(const QString& text);
 
 // The child's folder in the photo library and the two photos in it.
 QString ChildFolder(const QString& picturesRoot, const QString& name);

@@ -10,42 +10,13 @@
 #include "records/EmailAddressBookDlg.h"
 #include "records/RecordsDatabase.h"
 
-#include <QContextMenuEvent>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace {
 
-struct CColumnHeading
-{
-    const char* text;
-    int width;   // 0: hidden
-};
-
-constexpr CColumnHeading kHeadings[CChildrenInfoView::ColumnCount] = {
+constexpr CReportList::CColumn kColumns[CChildrenInfoView::ColumnCount] = {
     {"Date", 100},         {"Child Name", 150},   {"Who Pickup", 150}, {"Pickup Time", 80},
     {"Teachers Note", 550}, {"Parents Note", 550}, {"Resvered1", 0},    {"Resvered2", 0},
-};
-
-// A report list draws a line under each row and between columns.
-class CGridLineDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::paint(painter, option, index);
-        painter->save();
-        painter->setPen(option.palette.color(QPalette::Midlight));
-        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
-        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
-        painter->restore();
-    }
 };
 
 QStringList RowTexts(const CDailyRecord& record)
@@ -53,17 +24,6 @@ QStringList RowTexts(const CDailyRecord& record)
     return {CDbDate::FromDate(record.date).PaddedText(), record.childName, record.pickup,
             record.pickupTime, record.note, record.parentsNote, record.reserved1,
             record.reserved2};
-}
-
-void FillRow(QTreeWidgetItem& row, const CDailyRecord& record)
-{
-    const QStringList texts = RowTexts(record);
-    for (int column = 0; column < texts.size(); ++column)
-        row.setText(column, texts[column]);
-    // Notes run longer than their cells.
-    row.setToolTip(CChildrenInfoView::NoteColumn, record.note);
-    row.setToolTip(CChildrenInfoView::ParentsNoteColumn, record.parentsNote);
-    row.setData(CChildrenInfoView::DateColumn, Qt::UserRole, record.index);
 }
 
 CDailyRecord RecordOfRow(const QTreeWidgetItem& row)
@@ -89,31 +49,19 @@ bool IsDailyCommand(int id)
 
 } // namespace
 
+void CChildrenInfoView::FillRow(QTreeWidgetItem& row, const CDailyRecord& record) const
+{
+    CReportList::FillRow(row, RowTexts(record));
+    // Notes run longer than their cells.
+    row.setToolTip(CChildrenInfoView::NoteColumn, record.note);
+    row.setToolTip(CChildrenInfoView::ParentsNoteColumn, record.parentsNote);
+    row.setData(CChildrenInfoView::DateColumn, Qt::UserRole, record.index);
+}
+
 CChildrenInfoView::CChildrenInfoView(QWidget* parent)
-    : QTreeWidget(parent)
+    : CReportList(kColumns, {Cmd::DailyAdd, Cmd::DailyEdit, Cmd::DailyDelete}, parent)
 {
     setObjectName(QStringLiteral("ChildrenInfoView"));
-    setColumnCount(ColumnCount);
-    QStringList headings;
-    for (const CColumnHeading& heading : kHeadings)
-        headings << QLatin1String(heading.text);
-    setHeaderLabels(headings);
-    header()->setStretchLastSection(false);
-    for (int column = 0; column < ColumnCount; ++column) {
-        setColumnWidth(column, kHeadings[column].width);
-        setColumnHidden(column, kHeadings[column].width == 0);
-    }
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Edit and Delete act on one row, so one row is selected at a time.
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setItemDelegate(new CGridLineDelegate(this));
-    connect(this, &QTreeWidget::itemSelectionChanged, this,
-            &CChildrenInfoView::commandStateChanged);
 }
 
 CChildrenInfoView::~CChildrenInfoView() = default;
@@ -186,40 +134,8 @@ QMenu* CChildrenInfoView::BuildContextMenu()
     auto* menu = new QMenu(QStringLiteral("Daily Record"), this);
     menu->setObjectName(QStringLiteral("DailyRecord"));
     for (const int id : {Cmd::DailyAdd, Cmd::DailyEdit, Cmd::DailyDelete})
-        menu->addAction(CommandMenu::ActionFor(id, *menu, m_actionSource, *this));
+        menu->addAction(MenuAction(id, *menu));
     return menu;
-}
-
-void CChildrenInfoView::contextMenuEvent(QContextMenuEvent* event)
-{
-    QMenu* menu = BuildContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-}
-
-void CChildrenInfoView::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    QTreeWidget::mouseDoubleClickEvent(event);
-    if (itemAt(event->position().toPoint()))
-        OnCommand(Cmd::DailyEdit);
-}
-
-void CChildrenInfoView::keyPressEvent(QKeyEvent* event)
-{
-    int command = 0;
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: command = Cmd::DailyEdit; break;
-        case Qt::Key_Insert: command = Cmd::DailyAdd; break;
-        case Qt::Key_Delete: command = Cmd::DailyDelete; break;
-        default: break;
-        }
-    }
-    if (command != 0)
-        OnCommand(command);
-    else
-        QTreeWidget::keyPressEvent(event);
 }
 
 void CChildrenInfoView::AddRecord()
@@ -291,29 +207,9 @@ CDBChildDailyRecordSet& CChildrenInfoView::RecordSet()
     return *m_set;
 }
 
-QTreeWidgetItem* CChildrenInfoView::FirstSelectedRow() const
-{
-    const QList<QTreeWidgetItem*> rows = selectedItems();
-    return rows.isEmpty() ? nullptr : rows.first();
-}
-
 void CChildrenInfoView::AppendRow(const CDailyRecord& record)
 {
     auto* row = new QTreeWidgetItem;
     FillRow(*row, record);
     PlaceRow(row);
-}
-
-void CChildrenInfoView::PlaceRow(QTreeWidgetItem* row)
-{
-    const bool selected = row->isSelected();
-    if (const int at = indexOfTopLevelItem(row); at >= 0)
-        takeTopLevelItem(at);
-    const QString key = row->text(DateColumn);
-    int position = topLevelItemCount();
-    while (position > 0 && topLevelItem(position - 1)->text(DateColumn) > key)
-        --position;
-    insertTopLevelItem(position, row);
-    if (selected)
-        setCurrentItem(row);
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "app/CommandTarget.h"
-#include "frame/CommandMenu.h"
+#include "controls/ReportList.h"
 #include "records/DailyRecords.h"
 
-#include <QTreeWidget>
 #include <memory>
 #include <optional>
 
@@ -13,7 +11,7 @@ class QMenu;
 
 // The Child Center's lower pane: the shown child's daily records of the current month
 // (UTC), one row each, with Add, Edit and Delete on its right-click menu "Daily Record".
-class CChildrenInfoView : public QTreeWidget, public CCommandTarget
+class CChildrenInfoView : public CReportList
 {
     Q_OBJECT
 
@@ -38,31 +36,17 @@ public:
     bool OnCommand(int id) override;
     CCommandState UpdateCommand(int id) const override;
 
-    // The right-click menu, built afresh (tests read it).
-    QMenu* BuildContextMenu();
-    // Where the menu takes the program's actions from; without one it makes its own.
-    void SetActionSource(CommandMenu::CActionSource source) { m_actionSource = std::move(source); }
-
-Q_SIGNALS:
-    void commandStateChanged();
-
-protected:
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    QMenu* BuildContextMenu() override;
 
 private:
     void AddRecord();
     void EditRecord();
     void DeleteRecord();
     CDBChildDailyRecordSet& RecordSet();
-    QTreeWidgetItem* FirstSelectedRow() const;
+    void FillRow(QTreeWidgetItem& row, const CDailyRecord& record) const;
     void AppendRow(const CDailyRecord& record);
-    // Puts the row where the first column's text keeps the list in ascending order.
-    void PlaceRow(QTreeWidgetItem* row);
 
     std::unique_ptr<CDBChildDailyRecordSet> m_set;
-    CommandMenu::CActionSource m_actionSource;
     std::optional<QString> m_lastFolder;   // none until the first folder, and after Clear
     QString m_childName;                   // whose records are listed
     CDailyRecord m_working;   // the record last loaded into or saved from the view

@@ -1,32 +1,42 @@
 #include "records/FamilyCenterView.h"
 
+#include "frame/ActionRegistry.h"
 #include "records/ChildPaymentFormView.h"
 #include "records/FormSplitter.h"
-
-#include <QFrame>
+#include "tuition/ChildPaymentListView.h"
 
 CFamilyCenterView::CFamilyCenterView(QWidget* parent) : CCenterView(parent)
 {
     setObjectName(QStringLiteral("familyCenter"));
     m_form = new CChildPaymentFormView;
-    // Stands where the weekly payments will be listed.
-    auto* paymentPane = new QFrame;
-    paymentPane->setObjectName(QStringLiteral("paymentPane"));
-    paymentPane->setFrameShape(QFrame::StyledPanel);
-    paymentPane->setBackgroundRole(QPalette::Base);
-    paymentPane->setAutoFillBackground(true);
-    m_splitter = new CFormSplitter(m_form, paymentPane);
+    m_paymentList = new CChildPaymentListView;
+    m_splitter = new CFormSplitter(m_form, m_paymentList);
     m_splitter->FillCenter(*this);
+    connect(m_paymentList, &CChildPaymentListView::commandStateChanged, this,
+            &CCenterView::commandStateChanged);
 }
 
-void CFamilyCenterView::SetPaymentPane(QWidget* pane)
+void CFamilyCenterView::Attach(CSnapfoldDoc&, CActionRegistry& actions)
 {
-    m_splitter->SetLowerPane(pane);
+    m_paymentList->SetActionSource([&actions](int id) { return actions.Action(id); });
+}
+
+bool CFamilyCenterView::OnCommand(int id)
+{
+    // The form only shows; every command of this center is the payment list's.
+    return m_paymentList->OnCommand(id);
+}
+
+CCommandState CFamilyCenterView::UpdateCommand(int id) const
+{
+    return m_paymentList->UpdateCommand(id);
 }
 
 void CFamilyCenterView::ShowFolder(const QString& folder)
 {
-    m_form->ShowFolder(folder);
+    const QString name = m_form->ShowFolder(folder);
+    if (!name.isEmpty())
+        m_paymentList->ShowChild(name);
 }
 
 void CFamilyCenterView::ShowFolderOnArrival(const QString& folder)

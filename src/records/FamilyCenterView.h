@@ -3,6 +3,7 @@
 #include "frame/CenterView.h"
 
 class CChildPaymentFormView;
+class CChildPaymentListView;
 class CFormSplitter;
 
 // The Family Center: the shown child's family details above the child's weekly
@@ -14,16 +15,18 @@ class CFamilyCenterView : public CCenterView
 public:
     explicit CFamilyCenterView(QWidget* parent = nullptr);
 
+    void Attach(CSnapfoldDoc& document, CActionRegistry& actions) override;
+    bool OnCommand(int id) override;
+    CCommandState UpdateCommand(int id) const override;
     void ShowFolder(const QString& folder) override;
     void ShowFolderOnArrival(const QString& folder) override;
 
-    // The weekly payment list goes below the form; until it is set the pane is empty.
-    void SetPaymentPane(QWidget* pane);
-
     CChildPaymentFormView* Form() const { return m_form; }
+    CChildPaymentListView* PaymentList() const { return m_paymentList; }
     CFormSplitter* Splitter() const { return m_splitter; }
 
 private:
     CFormSplitter* m_splitter = nullptr;
     CChildPaymentFormView* m_form = nullptr;
+    CChildPaymentListView* m_paymentList = nullptr;
 };

@@ -17,10 +17,6 @@ double CWeeklyPayment::ComputedDebit() const
 
 namespace WeeklyPayments {
 
-namespace {
-
-} // namespace
-
 QString Amount(double value)
 {
     return QString::asprintf("%8.2f", value);
@@ -44,6 +40,7 @@ CWeeklyPayment RowOf(const CDBChildPaymentSet& set)
     payment.debit = set.m_Debit;
     payment.balance = set.m_Balance;
     // The list never shows the note.
+    payment.rowId = set.CurrentRowId();
     return payment;
 }
 
@@ -83,15 +80,17 @@ void OpenToAddIfNeeded(CDBChildPaymentSet& set)
         set.OpenToAdd();
 }
 
-// Positions the set on the child's row of the week; false when there is none.
+// Positions the set on the child's row of the week, the one with the row id unless it
+// is 0; false when there is none.
 bool MoveToWeek(CDBChildPaymentSet& set, const QString& childName,
-                const QString& weekStartText, const QString& weekEndText)
+                const QString& weekStartText, const QString& weekEndText, qint64 rowId)
 {
     // Selecting opens the set on the child's rows alone.
     set.SelectChild(childName);
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
         if (set.m_WeekStart.PaddedText() == weekStartText
-            && set.m_WeekEnd.PaddedText() == weekEndText)
+            && set.m_WeekEnd.PaddedText() == weekEndText
+            && (rowId == 0 || set.CurrentRowId() == rowId))
             return true;
     }
     return false;
@@ -102,21 +101,22 @@ int WholeNumber(const QString& text)
 {
     const QString trimmed = text.trimmed();
     qsizetype end = 0;
-    if (end < trimmed.size() && (trimmed[end] == QLatin1Char('-') || trimmed[end] == QLatin1Char('+')))
+    const auto isSign = [](QChar c) { return c == QLatin1Char('-') || c == QLatin1Char('+'); };
+    if (end < trimmed.size() && isSign(trimmed[end]))
         ++end;
     while (end < trimmed.size() && trimmed[end].isDigit() && end < 10)
         ++end;
     return trimmed.left(end).toInt();
 }
 
-int PaymentNameWidth()
+} // namespace
+
+int NameWidth()
 {
     const auto* field = RecordsSchema::Table(RecordsSchema::kChildPayment)
                             .Field(QStringLiteral("ChildName"));
     return field ? field->size : 0;
 }
-
-} // namespace
 
 double DailyRate(qint32 sessionDays, const CTuitionRates& rates)
 {
@@ -210,17 +210,22 @@ std::vector<CWeeklyPayment> MonthRows(CDBChildPaymentSet& set, const QString& fo
     return rows;
 }
 
-void AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
+qint64 AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
 {
     OpenToAddIfNeeded(set);
     WriteNewRow(set, payment);
+    // The set shows the row it added last.
+    set.MoveLast();
+    const qint64 rowId = set.CurrentRowId();
     set.Close();
+    return rowId;
 }
 
 bool UpdateRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment,
                const QString& weekStartText, const QString& weekEndText)
 {
-    const bool found = MoveToWeek(set, payment.childName, weekStartText, weekEndText);
+    const bool found =
+        MoveToWeek(set, payment.childName, weekStartText, weekEndText, payment.rowId);
     if (found) {
         set.Edit();
         WriteEntry(set, payment);
@@ -231,9 +236,9 @@ bool UpdateRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment,
 }
 
 bool DeleteRow(CDBChildPaymentSet& set, const QString& childName,
-               const QString& weekStartText, const QString& weekEndText)
+               const QString& weekStartText, const QString& weekEndText, qint64 rowId)
 {
-    const bool found = MoveToWeek(set, childName, weekStartText, weekEndText);
+    const bool found = MoveToWeek(set, childName, weekStartText, weekEndText, rowId);
     if (found)
         set.Delete();
     set.Close();
@@ -248,7 +253,7 @@ CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payme
     std::vector<CWeeklyPayment> rows;
     for (enrollment.MoveFirst(); !enrollment.IsEOF(); enrollment.MoveNext()) {
         // The enrollment table holds longer names than the payment table.
-        if (enrollment.m_ChildName.size() > PaymentNameWidth())
+        if (enrollment.m_ChildName.size() > NameWidth())
             generation.skipped << enrollment.m_ChildName;
         else
             rows.push_back(NewWeek(enrollment, week, rates));
@@ -277,8 +282,8 @@ bool AddCurrentWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
     enrollment.MoveFirst();
     if (enrollment.IsEOF())
         return false;
-    const CWeeklyPayment payment = NewWeek(enrollment, CTuitionWeek::Holding(today), rates);
-    AddRow(payments, payment);
+    CWeeklyPayment payment = NewWeek(enrollment, CTuitionWeek::Holding(today), rates);
+    payment.rowId = AddRow(payments, payment);
     if (added)
         *added = payment;
     return true;

@@ -29,6 +29,9 @@ struct CWeeklyPayment
     double debit = 0;
     double balance = 0;
     QString note;
+    // The table row it was read from or written to; 0 when not known. Two rows of one
+    // child's week are told apart by it.
+    qint64 rowId = 0;
 
     // What is still owed for the week; negative when the parents paid more. Never rounded.
     double ComputedDebit() const;
@@ -82,15 +85,20 @@ std::vector<CWeeklyPayment> ChildRows(CDBChildPaymentSet& set, const QString& fo
 std::vector<CWeeklyPayment> MonthRows(CDBChildPaymentSet& set, const QString& folderName,
                                       int year, int month);
 
-// Stores a new row; the set is closed afterwards.
-void AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment);
+// The most characters a payment row's child name holds.
+int NameWidth();
+
+// Stores a new row and returns its row id; the set is closed afterwards.
+qint64 AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment);
 // Writes an entry's values into the child's row of the week the two texts name
-// ("%4d-%2d-%2d"); false when there is no such row.
+// ("%4d-%2d-%2d"), the one with the payment's row id when it has one; false when there
+// is no such row.
 bool UpdateRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment,
                const QString& weekStartText, const QString& weekEndText);
-// Deletes the child's row of that week; false when there is none.
+// Deletes the child's row of that week (with that row id, unless it is 0); false when
+// there is none.
 bool DeleteRow(CDBChildPaymentSet& set, const QString& childName,
-               const QString& weekStartText, const QString& weekEndText);
+               const QString& weekStartText, const QString& weekEndText, qint64 rowId = 0);
 
 // The result of making a week's rows.
 struct CGeneration

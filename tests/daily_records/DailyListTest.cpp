@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QHeaderView>
 #include <QMenu>
 #include <QPlainTextEdit>
 
@@ -120,13 +121,19 @@ TEST_F(DailyListTest, ListsTheMonthsRowsInDateOrderUnderTheReportColumns)
     EXPECT_EQ(ListedIndexes(), QList<int>({4, 1}));
     EXPECT_EQ(Listed(CChildrenInfoView::PickupColumn), QStringList({"", "Mother"}));
 
+    // A width is the least the column gets: a heading the font makes wider still fits.
     QStringList columns;
-    for (int column = 0; column < CChildrenInfoView::ColumnCount; ++column)
+    for (int column = 0; column < CChildrenInfoView::ColumnCount; ++column) {
+        const int width = m_view.isColumnHidden(column) ? 0 : m_view.columnWidth(column);
+        const int least = column == CChildrenInfoView::TimeColumn ? 80 : width;
         columns << QStringLiteral("%1 %2").arg(m_view.headerItem()->text(column))
-                       .arg(m_view.isColumnHidden(column) ? 0 : m_view.columnWidth(column));
+                       .arg(width >= least ? least : width);
+    }
     EXPECT_EQ(columns, QStringList({"Date 100", "Child Name 150", "Who Pickup 150",
                                     "Pickup Time 80", "Teachers Note 550", "Parents Note 550",
                                     "Resvered1 0", "Resvered2 0"}));
+    EXPECT_GT(m_view.columnWidth(CChildrenInfoView::TimeColumn),
+              m_view.header()->fontMetrics().horizontalAdvance(QStringLiteral("Pickup Time")));
 }
 
 TEST_F(DailyListTest, FolderChangesReloadOnlyForAnotherChild)

@@ -19,35 +19,16 @@
 namespace {
 
 // The real main window over a library where Mia has a folder but no enrollment yet.
-class RecordFrameTest : public RecordViewsTest
+class RecordFrameTest : public MainFrameTest
 {
 protected:
     RecordFrameTest()
     {
         WritePhoto(QStringLiteral("Mia/mia.png"));
-        m_frame = std::make_unique<CMainFrame>(m_document);
-        m_frame->resize(1200, 800);
-        m_frame->show();
-        m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
-    }
-    ~RecordFrameTest() override
-    {
-        m_document.SetModified(false);
-        m_frame.reset();
+        OpenFrame();
     }
 
-    CMyTreeView& Tree() const { return *m_frame->Tree(); }
     QTreeWidgetItem* RootItem() const { return Tree().topLevelItem(0); }
-    CChildCenterView& ChildCenter() const
-    {
-        return *qobject_cast<CChildCenterView*>(m_frame->Container()->View(Center::ChildCenter));
-    }
-    CFamilyCenterView& FamilyCenter() const
-    {
-        return *qobject_cast<CFamilyCenterView*>(
-            m_frame->Container()->View(Center::FamilyCenter));
-    }
-    void Select(const QString& name) { Tree().setCurrentItem(ItemNamed(Tree(), name)); }
     // Add on the toolbar, the name typed, Save.
     void EnrollAtTheChildCenter(const QString& name, const QString& referenceNo)
     {
@@ -56,15 +37,6 @@ protected:
         TypeInto(*ChildCenter().Form(), "referenceNo", referenceNo);
         ChildCenter().Form()->findChild<QPushButton*>(QStringLiteral("save"))->click();
     }
-    // As the toolbar shows it once the frame had its turn.
-    bool ActionEnabled(int id) const
-    {
-        QCoreApplication::processEvents();
-        return m_frame->Actions().Action(id)->isEnabled();
-    }
-
-    CSnapfoldDoc m_document;
-    std::unique_ptr<CMainFrame> m_frame;
 };
 
 TEST_F(RecordFrameTest, ANewChildsFolderJoinsTheTreeInOrderAndOnlyOnce)

@@ -2,10 +2,16 @@
 
 #include "app/CommandIds.h"
 #include "app/ProgramState.h"
+#include "frame/ActionRegistry.h"
+#include "frame/MainFrame.h"
+#include "frame/MyTabView.h"
+#include "photos/MyTreeView.h"
 #include "records/ChildCenterView.h"
 #include "records/ChildInfoFormView.h"
+#include "records/FamilyCenterView.h"
 #include "support/DatabaseFile.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,4 +85,44 @@ void TypeInto(QWidget& form, const char* objectName, const QString& text)
     ASSERT_NE(edit, nullptr) << objectName;
     edit->selectAll();
     edit->insert(text);
+}
+
+MainFrameTest::~MainFrameTest()
+{
+    m_document.SetModified(false);
+    m_frame.reset();
+}
+
+void MainFrameTest::OpenFrame()
+{
+    m_frame = std::make_unique<CMainFrame>(m_document);
+    m_frame->resize(1200, 800);
+    m_frame->show();
+    m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
+}
+
+CMyTreeView& MainFrameTest::Tree() const
+{
+    return *m_frame->Tree();
+}
+
+CChildCenterView& MainFrameTest::ChildCenter() const
+{
+    return *qobject_cast<CChildCenterView*>(m_frame->Container()->View(Center::ChildCenter));
+}
+
+CFamilyCenterView& MainFrameTest::FamilyCenter() const
+{
+    return *qobject_cast<CFamilyCenterView*>(m_frame->Container()->View(Center::FamilyCenter));
+}
+
+void MainFrameTest::Select(const QString& name)
+{
+    Tree().setCurrentItem(ItemNamed(Tree(), name));
+}
+
+bool MainFrameTest::ActionEnabled(int id) const
+{
+    QCoreApplication::processEvents();
+    return m_frame->Actions().Action(id)->isEnabled();
 }

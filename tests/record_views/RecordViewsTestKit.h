@@ -1,12 +1,17 @@
 #pragma once
 
+#include "app/SnapfoldDoc.h"
+#include "frame/MainFrame.h"
 #include "photo_views/LibraryTestKit.h"
 
 #include <QDate>
 #include <QVariantMap>
+#include <memory>
 #include <vector>
 
 class CChildCenterView;
+class CFamilyCenterView;
+class CMyTreeView;
 class QWidget;
 
 // A photo library in a fresh application folder whose pictures root is the program's,
@@ -31,6 +36,25 @@ protected:
     // reference number typed, Save.
     static void EnrollChild(CChildCenterView& center, const QString& name,
                             const QString& referenceNo = {});
+};
+
+// The real main window over the library, opened once the test's files are in place.
+class MainFrameTest : public RecordViewsTest
+{
+protected:
+    ~MainFrameTest() override;
+
+    void OpenFrame();
+    CMyTreeView& Tree() const;
+    CChildCenterView& ChildCenter() const;
+    CFamilyCenterView& FamilyCenter() const;
+    // Selects the folder of that name in the tree, as a click would.
+    void Select(const QString& name);
+    // As the toolbar shows it once the frame had its turn.
+    bool ActionEnabled(int id) const;
+
+    CSnapfoldDoc m_document;
+    std::unique_ptr<CMainFrame> m_frame;
 };
 
 // The text of a line edit on a form, by its object name, and typing into it.

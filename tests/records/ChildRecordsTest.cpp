@@ -49,13 +49,13 @@ TEST(ChildRecordsText, DailyPbgTextAndItsWayBack)
 {
     EXPECT_EQ(ChildRecords::PbgText(0), QStringLiteral("    0.00"));
     EXPECT_EQ(ChildRecords::PbgText(12.345), QStringLiteral("   12.35"));
-    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("abc")), 0);
-    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("    10.50")), 10.5);
-    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("12abc")), 12);
-    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("-3.")), -3);
-    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral(".5")), 0.5);
-    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("1e999")), 0);
-    EXPECT_EQ(ChildRecords::ParsePbg(QStringLiteral("10,50")), 10);
+    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("abc")), 0);
+    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("    10.50")), 10.5);
+    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("12abc")), 12);
+    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("-3.")), -3);
+    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral(".5")), 0.5);
+    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("1e999")), 0);
+    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("10,50")), 10);
 }
 
 TEST(ChildRecordsText, PhotoPathsAndSpecialFolders)

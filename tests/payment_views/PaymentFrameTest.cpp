@@ -1,0 +1,54 @@
+#include "record_views/RecordViewsTestKit.h"
+
+#include "app/CommandIds.h"
+#include "records/ChildRecords.h"
+#include "records/DBVChildInfoSet.h"
+#include "records/FamilyCenterView.h"
+#include "records/RecordsDatabase.h"
+#include "tuition/ChildPaymentListView.h"
+
+namespace {
+
+// The real main window over a library where Amy is enrolled.
+class PaymentFrameTest : public MainFrameTest
+{
+protected:
+    PaymentFrameTest()
+    {
+        WritePhoto(QStringLiteral("Amy/amy.png"));
+        EnsureRecordsDatabase();
+        CDBVChildInfoSet set;
+        CChildInfo amy;
+        amy.childName = QStringLiteral("Amy");
+        amy.enrollType = 3;
+        ChildRecords::AddChild(set, amy);
+        OpenFrame();
+    }
+    ~PaymentFrameTest() override { CRecordsDatabase::Shared().Close(); }
+
+    CChildPaymentListView& List() const { return *FamilyCenter().PaymentList(); }
+};
+
+TEST_F(PaymentFrameTest, TheFamilyCentersToolbarRunsThePaymentListsCommands)
+{
+    m_frame->Dispatch(Cmd::ViewFamilyCenter);
+    EXPECT_TRUE(List().WeekCheckTimer().isActive());
+    Select(QStringLiteral("Amy"));
+    EXPECT_EQ(List().SelectedFolder(), QStringLiteral("Amy"));
+    EXPECT_TRUE(ActionEnabled(Cmd::PaymentAdd));
+    EXPECT_FALSE(ActionEnabled(Cmd::PaymentDelete));
+
+    m_frame->Dispatch(Cmd::PaymentAdd);
+    ASSERT_EQ(List().topLevelItemCount(), 1);
+    List().setCurrentItem(List().topLevelItem(0));
+    EXPECT_TRUE(ActionEnabled(Cmd::PaymentDelete));
+    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    m_frame->Dispatch(Cmd::PaymentDelete);
+    EXPECT_EQ(List().topLevelItemCount(), 0);
+    EXPECT_TRUE(Rows(QStringLiteral("ChildPaymentInformation")).empty());
+
+    Select(QStringLiteral("AAA"));
+    EXPECT_FALSE(ActionEnabled(Cmd::PaymentAdd));
+}
+
+} // namespace

@@ -1,0 +1,351 @@
+#include "PaymentTestKit.h"
+
+#include "app/CommandIds.h"
+#include "frame/ActionRegistry.h"
+#include "records/RecordsDatabase.h"
+#include "support/DatabaseFile.h"
+#include "tuition/ChildPaymentEnterDlg.h"
+
+#include <QDateEdit>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+
+using View = CChildPaymentListView;
+const QString kAmy = QStringLiteral("Amy");
+const QString kBen = QStringLiteral("Ben");
+
+// What a person types into "Child Tuition Enter"; empty texts stay as offered.
+struct CTyped
+{
+    QString pbp;
+    QString extraHours;
+    QString discount;
+    QString paidBy;
+    QDate paidDate;
+};
+
+class PaymentListViewTest : public PaymentListTest
+{
+protected:
+    // The next dialog records what it offered in `offered` (texts by object name), takes
+    // `typed` and is confirmed, or cancelled when `confirm` is false.
+    void TypeIntoDialog(const CTyped& typed, QMap<QString, QString>* offered = nullptr,
+                        bool confirm = true)
+    {
+        ScriptNextDialog([typed, offered, confirm](QDialog& dialog) {
+            if (offered) {
+                for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+                    if (!edit->objectName().startsWith(QLatin1String("qt_")))
+                        offered->insert(edit->objectName(), edit->text());
+                offered->insert(QStringLiteral("title"), dialog.windowTitle());
+                offered->insert(QStringLiteral("paidDate"),
+                                Find<QDateEdit>(dialog, "paidDate")->date().toString(Qt::ISODate));
+            }
+            const auto type = [&dialog](const char* name, const QString& text) {
+                if (!text.isEmpty())
+                    Find<QLineEdit>(dialog, name)->setText(text);
+            };
+            type("pbp", typed.pbp);
+            type("extraHours", typed.extraHours);
+            type("discount", typed.discount);
+            type("paidBy", typed.paidBy);
+            if (typed.paidDate.isValid())
+                Find<QDateEdit>(dialog, "paidDate")->setDate(typed.paidDate);
+            Press(dialog, confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+        });
+    }
+
+    QStringList MenuEntries(QMenu& menu) const
+    {
+        QStringList texts{menu.title()};
+        for (const QAction* action : menu.actions()) {
+            if (action->isSeparator())
+                texts << QStringLiteral("-");
+            else
+                texts << QStringLiteral("%1:%2").arg(action->text()).arg(action->isEnabled());
+        }
+        return texts;
+    }
+};
+
+TEST_F(PaymentListViewTest, AddListsThisWeeksFeeUnderTheReportColumns)
+{
+    Enroll(kAmy, 3, 10);
+    Enroll(kBen, 5);
+    m_view.ShowChild(kAmy);
+    m_view.OnCommand(Cmd::PaymentMenuAdd);
+    ASSERT_EQ(m_view.topLevelItemCount(), 1);
+    EXPECT_EQ(RowTexts(0), QStringList({kWeekStart, kWeekEnd, kAmy, "3", "  208.98", "    0.00",
+                                        "    0.00", "    0.00", "   30.00", "    0.00", "", "",
+                                        "  178.98"}));
+    m_view.ShowChild(kBen);
+    m_view.OnCommand(Cmd::PaymentAdd);
+    EXPECT_EQ(Listed(View::FeeColumn), QStringList({"  333.30"}));
+
+    const std::vector<QSqlRecord> rows = StoredRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].value("ChildName").toString(), kAmy);
+    EXPECT_DOUBLE_EQ(rows[0].value("WeeklyFee").toDouble(), 3 * 69.66);
+    EXPECT_DOUBLE_EQ(rows[0].value("Debit").toDouble(), 3 * 69.66 - 30);
+    EXPECT_DOUBLE_EQ(rows[1].value("WeeklyFee").toDouble(), 5 * 66.66);
+    EXPECT_EQ(rows[1].value("PaidDate").toString(), QString());
+
+    const auto horizontal = [](const QTreeWidgetItem* item, int column) {
+        return item->data(column, Qt::TextAlignmentRole).value<Qt::Alignment>()
+               & Qt::AlignHorizontal_Mask;
+    };
+    // The widths are the least a column gets; every text shown fits its column.
+    const int widths[View::ColumnCount] = {70, 70, 100, 80, 75, 85, 85, 65, 75, 60, 70, 140, 70};
+    QStringList columns;
+    for (int column = 0; column < View::ColumnCount; ++column) {
+        const Qt::Alignment align = horizontal(m_view.topLevelItem(0), column);
+        EXPECT_EQ(horizontal(m_view.headerItem(), column), align);
+        EXPECT_GE(m_view.columnWidth(column), widths[column]);
+        const int text = m_view.fontMetrics().horizontalAdvance(RowTexts(0)[column].trimmed());
+        EXPECT_GT(m_view.columnWidth(column), text) << column;
+        columns << QStringLiteral("%1 %2").arg(m_view.headerItem()->text(column))
+                       .arg(align == Qt::AlignRight ? "R" : align == Qt::AlignHCenter ? "C" : "L");
+    }
+    EXPECT_EQ(columns, QStringList({"Week Start L", "Week End L", "Child Name L",
+                                    "Session Days C", "Weekly Fee R", "Extra Hours R",
+                                    "Extra Charge R", "Discount R", "Weekly PBG R", "PBP R",
+                                    "Date Paid L", "Paid With L", "Debit R"}));
+}
+
+TEST_F(PaymentListViewTest, RowsAreKeptInWeekOrderAndAnUnenrolledChildGetsNone)
+{
+    Enroll(kAmy, 3, 10);
+    StoreWeek(kAmy, QDate(2026, 3, 2));
+    StoreWeek(kAmy, QDate(2025, 12, 29));
+    StoreWeek(kAmy, QDate(2026, 2, 23));
+    m_view.ShowChild(kAmy);
+    m_view.OnCommand(Cmd::PaymentMenuAdd);
+    EXPECT_EQ(Listed(View::WeekStartColumn),
+              QStringList({"2025-12-29", "2026- 2-23", "2026- 3- 2", kWeekStart}));
+
+    m_view.ShowChild(QStringLiteral("Noah"));
+    EXPECT_TRUE(m_view.UpdateCommand(Cmd::PaymentAdd).enabled);
+    m_view.OnCommand(Cmd::PaymentAdd);
+    EXPECT_EQ(m_view.topLevelItemCount(), 0);
+    EXPECT_EQ(StoredRows().size(), 4u);
+    EXPECT_EQ(Prompt().Texts().size(), 1) << "says why nothing was added";
+}
+
+TEST_F(PaymentListViewTest, EditStoresTheEntryAndWorksOutTheDebitAgain)
+{
+    Enroll(kAmy, 3, 10);
+    m_view.ShowChild(kAmy);
+    m_view.OnCommand(Cmd::PaymentAdd);
+    SelectRow(0);
+    QMap<QString, QString> offered;
+    TypeIntoDialog({"100", "2", "5", "Cheque", QDate(2026, 3, 20)}, &offered);
+    m_view.OnCommand(Cmd::PaymentMenuEdit);
+
+    EXPECT_EQ(offered, (QMap<QString, QString>{{"title", "Child Tuition Enter"},
+                                               {"pbp", "    0.00"},
+                                               {"extraHours", "    0.00"},
+                                               {"discount", "0"},
+                                               {"paidBy", ""},
+                                               {"paidDate", "2026-03-18"}}));
+    EXPECT_EQ(RowTexts(0), QStringList({kWeekStart, kWeekEnd, kAmy, "3", "  208.98", "    2.00",
+                                        "   60.00", "    5.00", "   30.00", "  100.00",
+                                        "2026- 3-20", "Cheque", "  133.98"}));
+    std::vector<QSqlRecord> rows = StoredRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_DOUBLE_EQ(rows[0].value("ExtraCharge").toDouble(), 60);
+    EXPECT_NEAR(rows[0].value("Debit").toDouble(), 133.98, 1e-9);
+    EXPECT_EQ(rows[0].value("Discount").toDouble(), 5);
+    EXPECT_EQ(rows[0].value("PayFromParent").toDouble(), 100);
+    EXPECT_EQ(rows[0].value("PaidDate").toString(), QStringLiteral("2026- 3-20"));
+    EXPECT_EQ(rows[0].value("PaidBy").toString(), QStringLiteral("Cheque"));
+    EXPECT_EQ(rows[0].value("SessionDays").toInt(), 3);
+    EXPECT_DOUBLE_EQ(rows[0].value("WeeklyFee").toDouble(), 3 * 69.66);
+
+    // The next edit starts from the row; text that is no number counts as 0.
+    TypeIntoDialog({"a lot", {}, {}, {}, {}}, &offered);
+    m_view.OnCommand(Cmd::PaymentEdit);
+    EXPECT_EQ(offered.value("pbp"), QStringLiteral("  100.00"));
+    EXPECT_EQ(offered.value("paidDate"), QStringLiteral("2026-03-20"));
+    EXPECT_EQ(m_view.topLevelItem(0)->text(View::DebitColumn), QStringLiteral("  233.98"));
+
+    // A stored discount with a fraction is offered as its whole part; Cancel keeps all.
+    QueryDatabaseFile(DatabaseFile(), "UPDATE ChildPaymentInformation SET Discount = 12.9");
+    m_view.ShowChild(kBen);
+    m_view.ShowChild(kAmy);
+    SelectRow(0);
+    rows = StoredRows();
+    TypeIntoDialog({"1", {}, {}, {}, {}}, &offered, false);
+    m_view.OnCommand(Cmd::PaymentEdit);
+    EXPECT_EQ(offered.value("discount"), QStringLiteral("12"));
+    EXPECT_EQ(m_view.topLevelItem(0)->text(View::DiscountColumn), QStringLiteral("   12.90"));
+    EXPECT_EQ(StoredRows()[0], rows[0]);
+}
+
+TEST_F(PaymentListViewTest, EditAndDeleteChangeTheSelectedRowNotAnotherOfTheSameWeek)
+{
+    Enroll(kAmy, 3, 10);
+    Enroll(kBen, 3, 10);
+    m_view.ShowChild(kAmy);
+    m_view.OnCommand(Cmd::PaymentAdd);
+    m_view.OnCommand(Cmd::PaymentAdd);
+    m_view.ShowChild(kBen);
+    m_view.OnCommand(Cmd::PaymentAdd);
+
+    // The class folder lists Ben last, but Amy's row is still Amy's.
+    m_view.ShowChild(QStringLiteral("AAA"));
+    EXPECT_EQ(m_view.WorkingChild(), kBen);
+    ASSERT_EQ(Listed(View::NameColumn), QStringList({kAmy, kAmy, kBen}));
+    SelectRow(1);
+    TypeIntoDialog({"50", {}, {}, {}, {}});
+    m_view.OnCommand(Cmd::PaymentEdit);
+    QList<double> paid;
+    for (const QSqlRecord& row : StoredRows())
+        paid << row.value("PayFromParent").toDouble();
+    EXPECT_EQ(paid, QList<double>({0, 50, 0}));
+
+    // Delete asks; only Yes deletes, and only the selected row.
+    SelectRow(0);
+    Prompt().QueueAnswer(CPrompt::Answer::No);
+    Prompt().QueueAnswer(CPrompt::Answer::Cancel);
+    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    for (int press = 0; press < 3; ++press)
+        m_view.OnCommand(Cmd::PaymentMenuDelete);
+    ASSERT_EQ(Prompt().Messages().size(), 3);
+    EXPECT_EQ(Prompt().Messages()[0].text,
+              QStringLiteral("Are you sure you need to delete this record?"));
+    EXPECT_EQ(Prompt().Messages()[0].buttons, CPrompt::Buttons::YesNoCancel);
+    EXPECT_EQ(Listed(View::PbpColumn), QStringList({"   50.00", "    0.00"}));
+    const std::vector<QSqlRecord> rows = StoredRows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].value("PayFromParent").toDouble(), 50);
+    EXPECT_EQ(rows[1].value("ChildName").toString(), kBen);
+
+    // A row deleted elsewhere leaves the list when edited.
+    QueryDatabaseFile(DatabaseFile(),
+                      "DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'");
+    SelectRow(1);
+    TypeIntoDialog({"5", {}, {}, {}, {}});
+    m_view.OnCommand(Cmd::PaymentEdit);
+    EXPECT_EQ(Listed(View::NameColumn), QStringList({kAmy}));
+    EXPECT_EQ(Prompt().Messages().size(), 4);
+}
+
+TEST_F(PaymentListViewTest, ShowMonthlyListsTheWeeksStartingInTheMonthOfThisYear)
+{
+    StoreWeek(kAmy, QDate(2026, 2, 23));   // ends in March
+    StoreWeek(kAmy, QDate(2026, 3, 2));
+    StoreWeek(kAmy, QDate(2025, 3, 3));
+    StoreWeek(kBen, QDate(2026, 3, 9));
+    StoreWeek(kAmy, QDate(2026, 3, 30));
+    const int march = Cmd::ShowMonthJanuary + 2;
+
+    m_view.ShowChild(kAmy);
+    m_view.OnCommand(march);
+    EXPECT_EQ(Listed(View::WeekStartColumn), QStringList({"2026- 3- 2", "2026- 3-30"}));
+    m_view.ShowChild(QStringLiteral("AAA"));
+    EXPECT_EQ(m_view.topLevelItemCount(), 5) << "a folder lists every week again";
+    m_view.OnCommand(march);
+    EXPECT_EQ(Listed(View::WeekStartColumn),
+              QStringList({"2026- 3- 2", "2026- 3- 9", "2026- 3-30"}));
+    m_view.OnCommand(Cmd::ShowMonthDecember);
+    EXPECT_EQ(m_view.topLevelItemCount(), 0);
+}
+
+TEST_F(PaymentListViewTest, TheWorkingChildsNameAgainDoesNotReload)
+{
+    StoreWeek(kAmy, QDate(2026, 3, 2));
+    m_view.ShowChild(kAmy);
+    StoreWeek(kAmy, QDate(2026, 3, 9));
+    StoreWeek(kBen, QDate(2026, 3, 2));
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(m_view.topLevelItemCount(), 1);
+
+    // After the class folder the list works with the last child listed: Ben's folder
+    // leaves every child's rows shown, but Add is for Ben again.
+    m_view.ShowChild(QStringLiteral("AAA"));
+    EXPECT_EQ(m_view.topLevelItemCount(), 3);
+    EXPECT_EQ(m_view.WorkingChild(), kBen);
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::PaymentAdd).enabled);
+    m_view.ShowChild(kBen);
+    EXPECT_EQ(m_view.topLevelItemCount(), 3);
+    EXPECT_TRUE(m_view.UpdateCommand(Cmd::PaymentAdd).enabled);
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(m_view.topLevelItemCount(), 2);
+}
+
+TEST_F(PaymentListViewTest, MenuKeysAndDoubleClickRunTheCommands)
+{
+    Enroll(kAmy, 3, 10);
+    m_view.ShowChild(kAmy);
+    m_view.resize(1000, 300);
+    m_view.show();
+    std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
+    EXPECT_EQ(MenuEntries(*menu),
+              QStringList({"ChildPayment", "Add:1", "Edit:0", "Delete:0", "-", "Show Monthly:1"}));
+    EXPECT_EQ(MenuEntries(*Find<QMenu>(*menu, "ShowMonthly")),
+              QStringList({"Show Monthly", "January:1", "February:1", "March:1", "April:1",
+                           "May:1", "June:1", "July:1", "August:1", "September:1", "October:1",
+                           "November:1", "December:1"}));
+
+    Type(&m_view, Qt::Key_Return);
+    EXPECT_EQ(m_dialogsRun, 0) << "no row to edit";
+    Type(&m_view, Qt::Key_Insert);
+    ASSERT_EQ(m_view.topLevelItemCount(), 1);
+    SelectRow(0);
+    TypeIntoDialog({"10", {}, {}, {}, {}});
+    Type(&m_view, Qt::Key_Enter);
+    TypeIntoDialog({"20", {}, {}, {}, {}});
+    const QPoint onRow = m_view.visualItemRect(m_view.topLevelItem(0)).center();
+    QMouseEvent click(QEvent::MouseButtonDblClick, onRow, m_view.viewport()->mapToGlobal(onRow),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_view.viewport(), &click);
+    EXPECT_EQ(m_dialogsRun, 2);
+    EXPECT_EQ(Listed(View::PbpColumn), QStringList({"   20.00"}));
+    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    Type(&m_view, Qt::Key_Delete);
+    EXPECT_EQ(m_view.topLevelItemCount(), 0);
+    EXPECT_TRUE(StoredRows().empty());
+
+    // Inside the program the menu carries the program's own actions.
+    CActionRegistry actions([this](int id) { m_view.OnCommand(id); }, nullptr);
+    m_view.SetActionSource([&actions](int id) { return actions.Action(id); });
+    menu.reset(m_view.BuildContextMenu());
+    EXPECT_EQ(menu->actions()[0], actions.Action(Cmd::PaymentMenuAdd));
+}
+
+TEST_F(PaymentListViewTest, WithoutADatabaseNothingIsListedAndAddExplains)
+{
+    CRecordsDatabase::Shared().Close();
+    ASSERT_TRUE(QFile::remove(DatabaseFile()));
+    m_view.ShowChild(kAmy);
+    EXPECT_EQ(m_view.topLevelItemCount(), 0);
+    m_view.OnCommand(Cmd::PaymentAdd);
+    EXPECT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_FALSE(QFile::exists(DatabaseFile()));
+}
+
+TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharactersPaidBy)
+{
+    CChildPaymentEnterDlg dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
+    auto* discount = Find<QLineEdit>(dialog, "discount");
+    discount->clear();
+    discount->setFocus();
+    for (const QChar typed : QStringLiteral("-1.5x2")) {
+        QKeyEvent press(QEvent::KeyPress, typed.toUpper().unicode(), Qt::NoModifier, typed);
+        QCoreApplication::sendEvent(discount, &press);
+    }
+    EXPECT_EQ(discount->text(), QStringLiteral("152"));
+    Find<QLineEdit>(dialog, "paidBy")->setText(QString(40, QLatin1Char('c')));
+    const CPaymentEntry entry = dialog.Entry();
+    EXPECT_EQ(entry.discount, 152);
+    EXPECT_EQ(entry.paidBy, QString(30, QLatin1Char('c')));
+    EXPECT_EQ(entry.pbp, 1.5);
+    EXPECT_EQ(entry.extraHours, 0.25);
+    EXPECT_EQ(entry.paidDate, QDate(2026, 3, 1));
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#include "PaymentTestKit.h"
+
+#include "app/ProgramState.h"
+#include "platform/Clock.h"
+#include "records/ChildRecords.h"
+#include "records/DBChildPaymentSet.h"
+#include "records/DBVChildInfoSet.h"
+#include "records/RecordsDatabase.h"
+#include "support/DatabaseFile.h"
+
+PaymentListTest::PaymentListTest()
+{
+    CClock::SetNow(QDateTime(kToday, QTime(9, 30), Qt::UTC));
+    EnsureRecordsDatabase();
+}
+
+PaymentListTest::~PaymentListTest()
+{
+    CRecordsDatabase::Shared().Close();
+}
+
+void PaymentListTest::Enroll(const QString& name, int days, double dailyPbg)
+{
+    CDBVChildInfoSet set;
+    CChildInfo child;
+    child.childName = name;
+    child.enrollType = days;
+    child.dailyPbg = dailyPbg;
+    ChildRecords::AddChild(set, child);
+}
+
+void PaymentListTest::StoreWeek(const QString& name, const QDate& monday)
+{
+    CWeeklyPayment payment;
+    payment.childName = name;
+    payment.weekStart = CDbDate::FromDate(monday);
+    payment.weekEnd = CDbDate::FromDate(monday.addDays(6));
+    payment.sessionDays = 3;
+    payment.weeklyFee = 208.98;
+    payment.weeklyPbg = 30;
+    payment.debit = payment.ComputedDebit();
+    CDBChildPaymentSet set;
+    WeeklyPayments::AddRow(set, payment);
+}
+
+std::vector<QSqlRecord> PaymentListTest::StoredRows() const
+{
+    return QueryDatabaseFile(DatabaseFile(), QStringLiteral(
+        "SELECT rowid, * FROM ChildPaymentInformation ORDER BY rowid"));
+}
+
+QStringList PaymentListTest::Listed(int column) const
+{
+    QStringList texts;
+    for (int row = 0; row < m_view.topLevelItemCount(); ++row)
+        texts << m_view.topLevelItem(row)->text(column);
+    return texts;
+}
+
+QStringList PaymentListTest::RowTexts(int row) const
+{
+    QStringList texts;
+    for (int column = 0; column < CChildPaymentListView::ColumnCount; ++column)
+        texts << m_view.topLevelItem(row)->text(column);
+    return texts;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "support/DialogTestKit.h"
+#include "tuition/ChildPaymentListView.h"
+
+#include <QDate>
+#include <QSqlRecord>
+#include <vector>
+
+// The payment list over a fresh records database, with today fixed on a Wednesday.
+class PaymentListTest : public DialogTest
+{
+protected:
+    static inline const QDate kToday{2026, 3, 18};
+    static inline const QString kWeekStart = QStringLiteral("2026- 3-16");
+    static inline const QString kWeekEnd = QStringLiteral("2026- 3-22");
+
+    PaymentListTest();
+    ~PaymentListTest() override;
+
+    QString DatabaseFile() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
+
+    static void Enroll(const QString& name, int days, double dailyPbg = 0);
+    // An unpaid week stored earlier, as a 3-day child's with a daily PBG of 10.
+    static void StoreWeek(const QString& name, const QDate& monday);
+    // The payment rows of the file in table order, with their rowid.
+    std::vector<QSqlRecord> StoredRows() const;
+
+    QStringList Listed(int column) const;
+    QStringList RowTexts(int row) const;
+    void SelectRow(int row) { m_view.setCurrentItem(m_view.topLevelItem(row)); }
+
+    CChildPaymentListView m_view;
+};

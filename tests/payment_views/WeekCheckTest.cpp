@@ -1,0 +1,135 @@
+#include "PaymentTestKit.h"
+
+#include "app/SettingsKeys.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "records/RecordsDatabase.h"
+#include "tuition/WeekCheckRunner.h"
+
+#include <QFile>
+
+namespace {
+
+using View = CChildPaymentListView;
+
+class WeekCheckTest : public PaymentListTest
+{
+protected:
+    QStringList Markers() const
+    {
+        using SettingsKey::Setting;
+        return {m_home.Settings().GetString(Setting, SettingsKey::WeekStart),
+                m_home.Settings().GetString(Setting, SettingsKey::WeekEnd)};
+    }
+    QStringList StoredWeeks() const
+    {
+        QStringList weeks;
+        for (const QSqlRecord& row : StoredRows())
+            weeks << row.value("ChildName").toString() + QLatin1Char(' ')
+                         + CDbDate(row.value("WeekStart").toDouble()).PaddedText();
+        return weeks;
+    }
+};
+
+TEST_F(WeekCheckTest, TheFirstCheckOfAWeekMakesItsRowsOnceAndTheListShowsThem)
+{
+    Enroll(QStringLiteral("Amy"), 3, 10);
+    Enroll(QStringLiteral("Ben"), 5);
+    m_view.ShowChild(QStringLiteral("Amy"));
+    EXPECT_FALSE(m_view.WeekCheckTimer().isActive()) << "not before the list is first shown";
+
+    m_view.RunWeekCheck();
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart, "Ben " + kWeekStart}));
+    EXPECT_EQ(Markers(), QStringList({kWeekStart, kWeekEnd}));
+    EXPECT_EQ(Listed(View::DebitColumn), QStringList({"  178.98"}));
+    EXPECT_DOUBLE_EQ(StoredRows()[1].value("WeeklyFee").toDouble(), 5 * 66.66);
+
+    // Sunday is still this week; Monday starts the next.
+    CClock::SetNow(QDateTime(QDate(2026, 3, 22), QTime(23, 59), Qt::UTC));
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredRows().size(), 2u);
+    CClock::SetNow(QDateTime(QDate(2026, 3, 23), QTime(0, 0), Qt::UTC));
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredRows().size(), 4u);
+    EXPECT_EQ(Markers(), QStringList({"2026- 3-23", "2026- 3-29"}));
+    EXPECT_TRUE(Prompt().Texts().isEmpty());
+
+    m_view.resize(800, 200);
+    m_view.show();
+    EXPECT_TRUE(m_view.WeekCheckTimer().isActive());
+    EXPECT_EQ(m_view.WeekCheckTimer().interval(), 60000);
+}
+
+TEST_F(WeekCheckTest, WithoutADatabaseTheMarkersWaitForIt)
+{
+    Enroll(QStringLiteral("Amy"), 3, 10);
+    CRecordsDatabase::Shared().Close();
+    ASSERT_TRUE(QFile::remove(DatabaseFile()));
+    m_view.RunWeekCheck();
+    EXPECT_EQ(Markers(), QStringList({"", ""}));
+    EXPECT_FALSE(QFile::exists(DatabaseFile()));
+
+    EnsureRecordsDatabase();
+    Enroll(QStringLiteral("Amy"), 3, 10);
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart}));
+    EXPECT_TRUE(Prompt().Texts().isEmpty());
+}
+
+TEST_F(WeekCheckTest, ChildrenWithNamesTooLongForAPaymentRowAreNamedOnce)
+{
+    const QString longName(60, QLatin1Char('L'));
+    Enroll(longName, 3);
+    Enroll(QStringLiteral("Amy"), 3);
+    m_view.RunWeekCheck();
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart}));
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(longName));
+    EXPECT_TRUE(Prompt().Texts()[0].contains(kWeekStart));
+}
+
+TEST_F(WeekCheckTest, AnEngineErrorIsToldOnceUntilACheckSucceeds)
+{
+    int checks = 0;
+    bool failing = true;
+    CWeekCheckRunner* self = nullptr;
+    bool nestedRan = true;
+    CWeekCheckRunner runner([&] {
+        ++checks;
+        // A message box shown by this check lets the timer tick again.
+        nestedRan = self->Run().has_value();
+        if (failing)
+            throw CDatabaseError(QStringLiteral("disk I/O error"));
+        return WeekCheck::CResult{};
+    });
+    self = &runner;
+
+    EXPECT_FALSE(runner.Run());
+    EXPECT_FALSE(nestedRan) << "no second check inside the first";
+    EXPECT_FALSE(runner.Run());
+    EXPECT_EQ(Prompt().Texts(), QStringList({"disk I/O error"}));
+    failing = false;
+    EXPECT_TRUE(runner.Run());
+    failing = true;
+    EXPECT_FALSE(runner.Run());
+    EXPECT_EQ(Prompt().Texts().size(), 2);
+    EXPECT_EQ(checks, 4);
+}
+
+TEST_F(WeekCheckTest, AnEngineErrorLeavesTheWeekToBeMadeLater)
+{
+    Enroll(QStringLiteral("Amy"), 3);
+    CRecordsDatabase::Shared().Close();
+    QFile file(DatabaseFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    m_view.RunWeekCheck();
+    m_view.RunWeekCheck();
+    EXPECT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_EQ(Markers(), QStringList({"", ""}));
+}
+
+} // namespace
