@@ -356,7 +356,8 @@ TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
     };
     const Outcome early = weekCheck("2024-02-28");
     EXPECT_EQ(early.exitCode, 0);
-    EXPECT_TRUE(early.out.contains(QStringLiteral("no records database"))) << early.out.toStdString();
+    EXPECT_TRUE(early.out.contains(QStringLiteral("no records database")))
+        << early.out.toStdString();
     EXPECT_EQ(StoredSetting(QStringLiteral("SETTING/WEEKSTART")), QString());
 
     ASSERT_EQ(Execute("tendrel-cli", {QStringLiteral("create-db"), QStringLiteral("--home"), home},
@@ -382,8 +383,8 @@ TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
     ASSERT_EQ(march.exitCode, 0) << march.err.toStdString();
     const QJsonObject statement = StatementOf(march);
     ASSERT_EQ(statement[QStringLiteral("rows")].toArray().size(), 1);
-    EXPECT_EQ(statement[QStringLiteral("rows")].toArray()[0].toObject()[QStringLiteral("weekStart")],
-              QStringLiteral("2024-03-04"));
+    const QJsonObject firstRow = statement[QStringLiteral("rows")].toArray()[0].toObject();
+    EXPECT_EQ(firstRow[QStringLiteral("weekStart")], QStringLiteral("2024-03-04"));
     EXPECT_NEAR(statement[QStringLiteral("forward")].toDouble(), 178.98, 1e-9);
     EXPECT_NEAR(statement[QStringLiteral("debitOfMonth")].toDouble(), 178.98, 1e-9);
     EXPECT_NEAR(statement[QStringLiteral("totalDue")].toDouble(), 357.96, 1e-9);

@@ -3,10 +3,10 @@
 #include "app/ProgramState.h"
 #include "platform/Clock.h"
 #include "records/ChildRecords.h"
-#include "records/DBChildPaymentSet.h"
 #include "records/DBVChildInfoSet.h"
 #include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"
+#include "support/TuitionWeeks.h"
 
 PaymentListTest::PaymentListTest()
 {
@@ -31,16 +31,10 @@ void PaymentListTest::Enroll(const QString& name, int days, double dailyPbg)
 
 void PaymentListTest::StoreWeek(const QString& name, const QDate& monday)
 {
-    CWeeklyPayment payment;
-    payment.childName = name;
-    payment.weekStart = CDbDate::FromDate(monday);
-    payment.weekEnd = CDbDate::FromDate(monday.addDays(6));
-    payment.sessionDays = 3;
-    payment.weeklyFee = 208.98;
-    payment.weeklyPbg = 30;
-    payment.debit = payment.ComputedDebit();
-    CDBChildPaymentSet set;
-    WeeklyPayments::AddRow(set, payment);
+    CWeeklyPayment week = TuitionWeekOf(name, monday, 3, 208.98);
+    week.weeklyPbg = 30;
+    week.debit = week.ComputedDebit();
+    StoreTuitionWeek(week);
 }
 
 std::vector<QSqlRecord> PaymentListTest::StoredRows() const

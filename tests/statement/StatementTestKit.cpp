@@ -1,10 +1,9 @@
 #include "statement/StatementTestKit.h"
 
-#include "records/DBChildPaymentSet.h"
 #include "records/DBVChildInfoSet.h"
 #include "records/RecordsDatabase.h"
 #include "tuition/DBRecordSheet.h"
-#include "tuition/WeeklyPayments.h"
+#include "support/TuitionWeeks.h"
 
 #include <QPainter>
 
@@ -25,16 +24,10 @@ void Enroll(const QString& name, const QString& email)
 
 void AddWeek(const QString& name, const QDate& start, double debit, const QString& paidBy)
 {
-    CWeeklyPayment week;
-    week.childName = name;
-    week.weekStart = CDbDate::FromDate(start);
-    week.weekEnd = CDbDate::FromDate(start.addDays(4));
-    week.sessionDays = 5;
-    week.weeklyFee = 333.3;
+    CWeeklyPayment week = TuitionWeekOf(name, start, 5, 333.3);
     week.debit = debit;
     week.paidBy = paidBy;
-    CDBChildPaymentSet payments;
-    WeeklyPayments::AddRow(payments, week);
+    StoreTuitionWeek(week);
 }
 
 QImage Render(CDBRecordSheet& sheet)

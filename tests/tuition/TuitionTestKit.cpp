@@ -1,7 +1,7 @@
 #include "TuitionTestKit.h"
 
-#include "records/DBChildPaymentSet.h"
 #include "records/DBVChildInfoSet.h"
+#include "support/TuitionWeeks.h"
 
 TuitionTest::TuitionTest()
 {
@@ -21,12 +21,7 @@ void TuitionTest::Enroll(const QString& name, qint32 days, double dailyPbg)
 
 void TuitionTest::AddWeek(const QString& name, const QDate& monday, double debit)
 {
-    CWeeklyPayment week;
-    week.childName = name;
-    week.weekStart = CDbDate::FromDate(monday);
-    week.weekEnd = CDbDate::FromDate(monday.addDays(6));
-    week.sessionDays = 3;
+    CWeeklyPayment week = TuitionWeekOf(name, monday, 3, 0);
     week.debit = debit;
-    CDBChildPaymentSet set;
-    WeeklyPayments::AddRow(set, week);
+    StoreTuitionWeek(week);
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "tuition/WeeklyPayments.h"
+
+#include <QDate>
+#include <QString>
+
+// An unpaid week of a child from Monday to Sunday, for a test to fill in further.
+CWeeklyPayment TuitionWeekOf(const QString& name, const QDate& monday, qint32 sessionDays,
+                             double weeklyFee);
+// Stores it in the program's database; its row id.
+qint64 StoreTuitionWeek(const CWeeklyPayment& week);
