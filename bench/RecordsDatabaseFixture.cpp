@@ -7,6 +7,7 @@
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <list>
 
 namespace BenchRecords {
 
@@ -56,14 +57,19 @@ void InsertDailyRecords()
 
 } // namespace
 
+void UseNewDatabase()
+{
+    static std::list<QTemporaryDir> homes;
+    Program().programDir = homes.emplace_back().path();
+    EnsureRecordsDatabase();
+}
+
 void EnsureFiveYearDatabase()
 {
-    static QTemporaryDir home;
     static bool made = false;
     if (made)
         return;
-    Program().programDir = home.path();
-    EnsureRecordsDatabase();
+    UseNewDatabase();
     CRecordsDatabase::Shared().InTransaction([] {
         InsertChildren();
         InsertDailyRecords();

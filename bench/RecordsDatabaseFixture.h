@@ -11,6 +11,9 @@ inline constexpr int kChildren = 200;
 inline constexpr int kDaysPerChild = 1000;
 
 QString ChildName(int child);
+// Points the application folder at a new temporary folder with an empty records file,
+// kept for the rest of the run.
+void UseNewDatabase();
 // Makes the file the first time; later calls return at once.
 void EnsureFiveYearDatabase();
 

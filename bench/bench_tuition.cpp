@@ -1,41 +1,34 @@
 // A tuition statement is worked out again at every paint of the page, so it must stay
 // quick for a child who has been at the center for ten years.
 
+#include "RecordsDatabaseFixture.h"
+
 #include "app/ProgramSettings.h"
-#include "app/ProgramState.h"
 #include "platform/Clock.h"
 #include "records/DBChildPaymentSet.h"
 #include "records/DBVChildInfoSet.h"
-#include "records/RecordsDatabase.h"
 #include "tuition/DBRecordSheet.h"
 #include "tuition/StatementFigures.h"
 #include "tuition/WeeklyPayments.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int kChildren = 200;
+using BenchRecords::ChildName;
+using BenchRecords::kChildren;
 constexpr int kWeeks = 520;
-
-QString ChildName(int child)
-{
-    return QStringLiteral("Child %1").arg(child, 3, 10, QLatin1Char('0'));
-}
 
 // 200 children with a row for every week of the last ten years, made the way the week
 // check makes them.
 void EnsureTenYearsOfWeeks()
 {
-    static QTemporaryDir home;
     static bool made = false;
     if (made)
         return;
-    Program().programDir = home.path();
-    EnsureRecordsDatabase();
+    BenchRecords::UseNewDatabase();
     CDBVChildInfoSet enrollment;
     enrollment.Open();
     for (int child = 0; child < kChildren; ++child) {
