@@ -180,7 +180,8 @@ CDBRecordSheet::CDBRecordSheet(const CPageRect& rect)
     const QDate today = CClock::TodayUtc();
     m_nYear = today.year();
     m_nMonth = today.month();
-    SelectChild(QString());
+    // No rows are read until a child is chosen: with none the statement lists nothing,
+    // and selecting every row would hold the whole payment table in memory.
 }
 
 CDBRecordSheet::CDBRecordSheet(const CDBRecordSheet& other)
