@@ -160,14 +160,26 @@ void CMyTreeView::AddChildren(QTreeWidgetItem* parent, const CLibraryNode& node)
 void CMyTreeView::SortChildren(QTreeWidgetItem* item)
 {
     // Taking the children out would hand the selection to their parent for a moment,
-    // and the centers would show that folder; the selected item stays selected instead.
+    // and the centers would show that folder; the selected item stays selected instead,
+    // and open folders below stay open.
     QTreeWidgetItem* current = currentItem();
+    QList<QTreeWidgetItem*> expanded;
+    const std::function<void(QTreeWidgetItem*)> collect = [&](QTreeWidgetItem* below) {
+        for (int i = 0; i < below->childCount(); ++i) {
+            if (below->child(i)->isExpanded())
+                expanded.append(below->child(i));
+            collect(below->child(i));
+        }
+    };
+    collect(item);
     const QSignalBlocker quiet(this);
     QList<QTreeWidgetItem*> children = item->takeChildren();
     const NaturalOrder order;
     std::stable_sort(children.begin(), children.end(),
                      [&order](auto* a, auto* b) { return order(a->text(0), b->text(0)); });
     item->addChildren(children);
+    for (QTreeWidgetItem* open : expanded)
+        open->setExpanded(true);
     setCurrentItem(current);
 }
 

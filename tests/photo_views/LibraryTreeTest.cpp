@@ -331,7 +331,9 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
     MakeFolder(QStringLiteral("Class 10"));
     MakeFolder(QStringLiteral("Hidden"));
     MakeFolder(QStringLiteral("Gone"));
+    MakeFolder(QStringLiteral("ZZZ/Stickers"));
     QTreeWidgetItem* root = Load();
+    ItemNamed(m_tree, QStringLiteral("ZZZ"))->setExpanded(true);
     EXPECT_EQ(ChildTexts(root), (QStringList{"AAA", "Class 10", "Gone", "Hidden", "ZZZ"}));
     Select(QStringLiteral("Hidden"));
     m_tree.OnCommand(Cmd::TreeHideFolder);
@@ -349,6 +351,7 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
                && ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))) == QStringList{"News"};
     }));
     EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("Class 2"))), QStringList{"Trip"});
+    EXPECT_TRUE(ItemNamed(m_tree, QStringLiteral("ZZZ"))->isExpanded());
     // The selection left the vanished folder for the root, never for a neighbour.
     EXPECT_EQ(m_tree.currentItem(), root);
     EXPECT_TRUE(selected.isEmpty());
