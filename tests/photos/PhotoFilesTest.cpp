@@ -51,15 +51,6 @@ TEST(PhotoFilesTest, NamesSortAsPeopleReadThem)
     // Names apart only in case still have an order, the same each time.
     EXPECT_NE(order.Compare(S("a.jpg"), S("A.jpg")), 0);
     EXPECT_EQ(order.Compare(S("a.jpg"), S("A.jpg")), -order.Compare(S("A.jpg"), S("a.jpg")));
-
-    CLibraryFolder folder;
-    for (const char* name : {"photo10.jpg", "photo2.jpg", "photo1.jpg", "photo11.jpg"})
-        folder.Write(S(name), "x");
-    QStringList names;
-    for (const auto& photo : PhotoFiles::ListFolder(folder.Path(), kList))
-        names << photo.name;
-    EXPECT_EQ(names, (QStringList{S("photo1.jpg"), S("photo2.jpg"), S("photo10.jpg"),
-                                  S("photo11.jpg")}));
 }
 
 TEST(PhotoFilesTest, ARenamedPhotoKeepsItsExtension)
