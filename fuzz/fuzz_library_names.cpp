@@ -33,6 +33,15 @@ void CheckName(const QString& name)
             Check(c.unicode() >= 0x20 && c.unicode() != 0x7f);
     }
 
+    // A photo renamed to any typed text keeps its extension, or the rename is refused.
+    for (const char* photo : {"a.jpg", "IMG_1.PNG"}) {
+        QString problem;
+        const QString renamed = PhotoFiles::RenamedFileName(QString::fromLatin1(photo), name, &problem);
+        Check(renamed.isEmpty() != problem.isEmpty());
+        Check(renamed.isEmpty() || renamed.endsWith(QString::fromLatin1(photo).section(QLatin1Char('.'), -1)));
+        Check(!renamed.startsWith(QLatin1Char('.')));
+    }
+
     for (const auto kind : {CLibraryNode::Folder, CLibraryNode::Document})
         Check(!LibraryScan::DisplayName(name, kind).contains(QLatin1Char('/')));
     Check(name.isEmpty() || !LibraryScan::DisplayName(name, CLibraryNode::Root).isEmpty());

@@ -1,5 +1,7 @@
 #include "photos/FolderWalk.h"
 
+#include "photos/NaturalOrder.h"
+
 #include <QFileInfo>
 #include <algorithm>
 
@@ -14,9 +16,9 @@ QFileInfoList EntriesByName(const QString& folder, QDir::Filters filters)
         return entry.fileName().startsWith(QLatin1Char('.'))
                || (!entry.isFile() && !entry.isDir());
     });
-    std::sort(entries.begin(), entries.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        const int order = a.fileName().compare(b.fileName(), Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a.fileName() < b.fileName();
+    const NaturalOrder order;
+    std::sort(entries.begin(), entries.end(), [&order](const QFileInfo& a, const QFileInfo& b) {
+        return order(a.fileName(), b.fileName());
     });
     return entries;
 }

@@ -11,9 +11,9 @@ namespace FolderWalk {
 // Deeper folders are listed but not entered.
 inline constexpr int kMaxDepth = 64;
 
-// The entries of `folder` as a Windows disk lists them: by name without regard to case
-// (names differing only in case keep a fixed order). Names beginning with "." are left
-// out, and so is anything that is neither a file nor a folder (broken links, devices).
+// The entries of `folder` by name as people read them (NaturalOrder: "photo2" before
+// "photo10", case ignored). Names beginning with "." are left out, and so is anything
+// that is neither a file nor a folder (broken links, devices).
 QFileInfoList EntriesByName(const QString& folder, QDir::Filters filters);
 
 // The folders a walk has entered, so a link back into one of them is not followed again.

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QTemporaryFile>
 #include <vector>
 
@@ -264,11 +265,24 @@ QString NewFolderPath(const QString& parent, int counter)
 
 } // namespace LibraryFiles
 
-bool LibraryFiles::Discard(const QString& path)
+bool LibraryFiles::HasTrash()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return true;
+#else
+    // The freedesktop wastebasket lives in the user's data folder. Without a usable one
+    // Qt 6.4 makes a "Trash" folder in the working folder, scattering photos where
+    // nobody looks.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir::isAbsolutePath(data) && QDir().mkpath(data);
+#endif
+}
+
+LibraryFiles::Discarded LibraryFiles::Discard(const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        return false;
-    // Not the system wastebasket: Qt 6.4 puts "trashed" files into the working folder
-    // when it finds no wastebasket of its own, scattering photos where nobody looks.
-    return QFile::remove(path);
+        return Discarded::Failed;
+    if (HasTrash() && QFile::moveToTrash(path))
+        return Discarded::Trashed;
+    return QFile::remove(path) ? Discarded::Deleted : Discarded::Failed;
 }

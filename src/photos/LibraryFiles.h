@@ -66,7 +66,15 @@ QString CreateNewsletter(const QString& folder);
 // is). Returns the path whether or not it could be made.
 QString NewFolderPath(const QString& parent, int counter);
 
-// Deletes a file the user asked to delete. Only files: a folder is never removed here.
-bool Discard(const QString& path);
+// What became of a file the user deleted.
+enum class Discarded { Trashed, Deleted, Failed };
+
+// True where deleted files go to the system's wastebasket, from which they can be put back.
+bool HasTrash();
+
+// Deletes a file the user asked to delete: into the wastebasket where there is one, else
+// (or when the wastebasket does not take it) for good. Only files: a folder is never
+// removed here.
+Discarded Discard(const QString& path);
 
 } // namespace LibraryFiles

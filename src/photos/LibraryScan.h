@@ -23,10 +23,17 @@ bool IsDocument(const QString& fileName);
 // Scans `root` recursively. Names beginning with "." are skipped; subfolders become
 // folders and ".wrn" files documents. Each level lists its entries in the reverse of
 // the name order (every new item goes first) except the root's children, which are
-// sorted by name without regard to case. A folder reached again through a link, or
-// nested more than 64 levels deep, is listed without its contents. A missing
-// root gives a root without children.
+// sorted by name (NaturalOrder). A folder reached again through a link, or nested more
+// than 64 levels deep, is listed without its contents. A missing root gives a root
+// without children.
 CLibraryNode Scan(const QString& root);
+
+// A folder that turned up after the scan, with its contents listed as Scan lists the
+// folders below the root.
+CLibraryNode ScanFolder(const QString& folder);
+
+// The subfolders and documents directly in a folder, in name order, not entered.
+std::vector<CLibraryNode> Entries(const QString& folder);
 
 // The tree's text for a path: the last component, documents without their extension.
 // A root with no last component ("/") shows its native path.

@@ -1,5 +1,7 @@
 #include "photos/ListImageView.h"
 
+#include "photos/FolderWatch.h"
+
 CListImageView::CListImageView(QWidget* parent)
     : CThumbnailListWidget(DragTarget::Page, parent)
 {
@@ -11,6 +13,8 @@ CListImageView::CListImageView(QWidget* parent)
     setToolTip(QStringLiteral("Double-click a photo or drag it onto the page"));
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { emit photoActivated(PathOf(item)); });
+    m_watch = new FolderWatch([this] { return IsBusy(); }, this);
+    connect(m_watch, &FolderWatch::foldersChanged, this, [this] { ShowFolder(m_folder); });
 }
 
 void CListImageView::ShowFolder(const QString& folder)
@@ -22,6 +26,7 @@ void CListImageView::ShowFolder(const QString& folder)
     if (folder == m_folder && PhotoFiles::SameListing(files, m_files))
         return;
     m_folder = folder;
+    m_watch->Watch({folder});
     m_files = std::move(files);
     // Thumbnails are made at the Photo Center's size, so both share the cache, and shown
     // at the strip's smaller item size.

@@ -2,8 +2,11 @@
 
 #include "photos/ThumbnailListWidget.h"
 
+class FolderWatch;
+
 // The strip of thumbnails below the page (and below the camera): a row of the selected
-// folder's photos to double-click or drag onto the page.
+// folder's photos to double-click or drag onto the page. It follows photos added to or
+// removed from the folder by other programs.
 class CListImageView : public CThumbnailListWidget
 {
     Q_OBJECT
@@ -25,4 +28,5 @@ Q_SIGNALS:
 private:
     QString m_folder;
     std::vector<PhotoFiles::CPhotoFile> m_files;
+    FolderWatch* m_watch = nullptr;
 };

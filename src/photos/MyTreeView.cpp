@@ -5,7 +5,9 @@
 #include "app/SnapfoldDoc.h"
 #include "controls/BusyCursor.h"
 #include "controls/Icons.h"
+#include "photos/FolderWatch.h"
 #include "photos/LibraryFiles.h"
+#include "photos/NaturalOrder.h"
 #include "photos/PhotoDrag.h"
 #include "platform/Prompt.h"
 #include "platform/SettingsStore.h"
@@ -14,7 +16,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
 
@@ -108,6 +109,10 @@ CMyTreeView::CMyTreeView(QWidget* parent) : QTreeWidget(parent)
     setToolTip(QStringLiteral("Right-click a folder to add, import, export or rename"));
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { OnCurrentItemChanged(current); });
+    // Items are never taken away under an open editor or a drag.
+    m_watch = new FolderWatch(
+        [this] { return state() == EditingState || state() == DraggingState; }, this);
+    connect(m_watch, &FolderWatch::foldersChanged, this, &CMyTreeView::FollowDisk);
 }
 
 // ---- items ------------------------------------------------------------------------------
@@ -155,14 +160,26 @@ void CMyTreeView::AddChildren(QTreeWidgetItem* parent, const CLibraryNode& node)
 void CMyTreeView::SortChildren(QTreeWidgetItem* item)
 {
     // Taking the children out would hand the selection to their parent for a moment,
-    // and the centers would show that folder; the selected item stays selected instead.
+    // and the centers would show that folder; the selected item stays selected instead,
+    // and open folders below stay open.
     QTreeWidgetItem* current = currentItem();
+    QList<QTreeWidgetItem*> expanded;
+    const std::function<void(QTreeWidgetItem*)> collect = [&](QTreeWidgetItem* below) {
+        for (int i = 0; i < below->childCount(); ++i) {
+            if (below->child(i)->isExpanded())
+                expanded.append(below->child(i));
+            collect(below->child(i));
+        }
+    };
+    collect(item);
     const QSignalBlocker quiet(this);
     QList<QTreeWidgetItem*> children = item->takeChildren();
-    std::stable_sort(children.begin(), children.end(), [](auto* a, auto* b) {
-        return a->text(0).compare(b->text(0), Qt::CaseInsensitive) < 0;
-    });
+    const NaturalOrder order;
+    std::stable_sort(children.begin(), children.end(),
+                     [&order](auto* a, auto* b) { return order(a->text(0), b->text(0)); });
     item->addChildren(children);
+    for (QTreeWidgetItem* open : expanded)
+        open->setExpanded(true);
     setCurrentItem(current);
 }
 
@@ -180,8 +197,8 @@ void CMyTreeView::LoadRoot(const QString& path)
         return;
     const CBusyCursor busy;
     m_rootPath = path;
-    m_renamedPath.clear();
     m_dropTarget = nullptr;
+    m_hidden.clear();
     const CLibraryNode library = LibraryScan::Scan(path);
     const QSignalBlocker quiet(this);
     clear();
@@ -189,6 +206,7 @@ void CMyTreeView::LoadRoot(const QString& path)
     AddChildren(root, library);
     root->setExpanded(true);
     setCurrentItem(root);
+    WatchShownFolders();
 }
 
 void CMyTreeView::SelectFolder(const QString& path)
@@ -233,11 +251,14 @@ bool CMyTreeView::OnCommand(int id)
     case TreeAddFolder: AddFolder(); return true;
     case TreeDeleteFolder: DeleteFolder(); return true;
     case TreeHideFolder:
-        if (KindOf(currentItem()) == CLibraryNode::Folder)
+        if (KindOf(currentItem()) == CLibraryNode::Folder) {
+            m_hidden.insert(PathOf(currentItem()));
             delete currentItem();
+            WatchShownFolders();
+        }
         return true;
     case TreeRenameFolder:
-    case TreeRenameDocument: StartRename(); return true;
+    case TreeRenameDocument: StartRename(currentItem()); return true;
     case TreeImportPhotos: ImportPhotos(); return true;
     case TreeExportPhotos: ExportPhotos(); return true;
     case TreeAddNewsletter: AddNewsletter(); return true;
@@ -309,7 +330,7 @@ void CMyTreeView::contextMenuEvent(QContextMenuEvent* event)
 void CMyTreeView::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
-        StartRename();
+        StartRename(currentItem());
         return;
     }
     QTreeWidget::keyPressEvent(event);
@@ -332,8 +353,13 @@ void CMyTreeView::AddFolder()
     QTreeWidgetItem* parent = currentItem();
     if (!parent || KindOf(parent) == CLibraryNode::Document)
         return;
-    AddFolderItem(parent,
-                  LibraryFiles::NewFolderPath(PathOf(parent), ++m_newFolderCounter));
+    // The new folder's name is offered for typing at once.
+    QTreeWidgetItem* item = AddFolderItem(
+        parent, LibraryFiles::NewFolderPath(PathOf(parent), ++m_newFolderCounter));
+    if (!item)
+        return;
+    setCurrentItem(item);
+    StartRename(item);
 }
 
 void CMyTreeView::AddRootFolder(const QString& name)
@@ -361,6 +387,7 @@ QTreeWidgetItem* CMyTreeView::AddFolderItem(QTreeWidgetItem* parent, const QStri
     SortChildren(parent);
     parent->setExpanded(true);
     scrollToItem(item);
+    WatchShownFolders();
     return item;
 }
 
@@ -392,7 +419,7 @@ void CMyTreeView::DeleteDocument()
     QTreeWidgetItem* item = currentItem();
     if (KindOf(item) != CLibraryNode::Document)
         return;
-    if (!LibraryFiles::Discard(PathOf(item))) {
+    if (LibraryFiles::Discard(PathOf(item)) == LibraryFiles::Discarded::Failed) {
         Prompt().Warn(QStringLiteral("The document %1 could not be deleted.")
                           .arg(QDir::toNativeSeparators(PathOf(item))));
         return;
@@ -465,22 +492,20 @@ void CMyTreeView::AddNewsletter()
 
 // ---- renaming -------------------------------------------------------------------------------
 
-void CMyTreeView::StartRename()
+void CMyTreeView::StartRename(QTreeWidgetItem* item)
 {
-    QTreeWidgetItem* item = currentItem();
     if (!item)
         return;
-    m_renamedPath = PathOf(item);
+    m_rename.Begin(PathOf(item));
     editItem(item, 0);
 }
 
 void CMyTreeView::commitData(QWidget* editor)
 {
-    // The item is renamed here once its file or folder is; the view never renames alone.
-    auto* line = qobject_cast<QLineEdit*>(editor);
-    const QString path = std::exchange(m_renamedPath, QString());
-    if (line && !path.isEmpty())
-        Rename(ItemOf(path), line->text());
+    // The item is renamed once its file or folder is; the view never renames alone.
+    m_rename.Commit(this, editor, [this](const QString& path, const QString& typed) {
+        Rename(ItemOf(path), typed);
+    });
 }
 
 void CMyTreeView::Rename(QTreeWidgetItem* item, const QString& text)
@@ -532,6 +557,7 @@ void CMyTreeView::RenameFolder(QTreeWidgetItem* item, const QString& newPath)
     };
     follow(item);
     FollowMove(oldPath, newPath);
+    WatchShownFolders();
     if (item == currentItem())
         OnCurrentItemChanged(item);
 }
@@ -554,6 +580,76 @@ void CMyTreeView::FollowMove(const QString& oldPath, const QString& newPath)
         return;
     m_document->SetPath(documentPath);
     m_document->SetTitle(QFileInfo(documentPath).fileName());
+}
+
+// ---- following the disk ------------------------------------------------------------------------
+
+QStringList CMyTreeView::WatchedFolders() const
+{
+    return m_watch->Watched();
+}
+
+void CMyTreeView::WatchShownFolders()
+{
+    QStringList folders;
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        if (KindOf(*it) != CLibraryNode::Document)
+            folders.append(PathOf(*it));
+    m_watch->Watch(folders);
+}
+
+void CMyTreeView::FollowDisk(const QStringList& folders)
+{
+    for (const QString& folder : folders) {
+        if (!QFileInfo(folder).isDir())
+            continue;   // gone: its parent's items follow that
+        QList<QTreeWidgetItem*> items;
+        for (QTreeWidgetItemIterator it(this); *it; ++it)
+            if (KindOf(*it) != CLibraryNode::Document && PathOf(*it) == folder)
+                items.append(*it);
+        for (QTreeWidgetItem* item : items)
+            FollowFolder(item);
+    }
+    WatchShownFolders();
+}
+
+void CMyTreeView::FollowFolder(QTreeWidgetItem* item)
+{
+    const std::vector<CLibraryNode> entries = LibraryScan::Entries(PathOf(item));
+    QSet<QString> onDisk;
+    for (const CLibraryNode& entry : entries)
+        onDisk.insert(entry.path);
+    QSet<QString> shown;
+    QList<QTreeWidgetItem*> gone;
+    for (int i = 0; i < item->childCount(); ++i) {
+        QTreeWidgetItem* child = item->child(i);
+        if (onDisk.contains(PathOf(child)))
+            shown.insert(PathOf(child));
+        else
+            gone.append(child);
+    }
+    if (!gone.isEmpty()) {
+        HighlightDropTarget(nullptr);
+        // The selection leaves a vanished item for its folder, never for a neighbour.
+        for (QTreeWidgetItem* at = currentItem(); at; at = at->parent())
+            if (gone.contains(at)) {
+                setCurrentItem(item);
+                break;
+            }
+        qDeleteAll(gone);
+    }
+    bool added = false;
+    for (const CLibraryNode& entry : entries) {
+        if (shown.contains(entry.path) || m_hidden.contains(entry.path))
+            continue;
+        if (entry.kind == CLibraryNode::Folder)
+            AddChildren(AddItem(item, entry.kind, entry.path), LibraryScan::ScanFolder(entry.path));
+        else
+            AddItem(item, entry.kind, entry.path);
+        added = true;
+    }
+    if (added && KindOf(item) == CLibraryNode::Root)
+        SortChildren(item);
 }
 
 // ---- drag and drop ---------------------------------------------------------------------------

@@ -1,17 +1,21 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "photos/InPlaceRename.h"
 #include "photos/LibraryScan.h"
 
+#include <QSet>
 #include <QTreeWidget>
 
 class CSnapfoldDoc;
+class FolderWatch;
 class QMenu;
 
 // The folder tree of the photo library, docked on the left of the main window: the
 // folders under the pictures root and the documents in them. Its selection is the folder
 // every center works on; its context menu makes, renames, hides and deletes folders,
-// imports and exports photos and adds, opens, renames and deletes documents.
+// imports and exports photos and adds, opens, renames and deletes documents. Folders and
+// documents added or removed on disk by other programs join or leave the tree.
 class CMyTreeView : public QTreeWidget, public CCommandTarget
 {
     Q_OBJECT
@@ -56,6 +60,8 @@ public:
     // A folder made directly under the root (a new child's) joins the tree in order and
     // becomes the selected folder.
     void AddRootFolder(const QString& name);
+    // The folders whose changes on disk the tree follows: every folder it shows.
+    QStringList WatchedFolders() const;
 
 Q_SIGNALS:
     // A folder was selected, asked for again (command 2779) or given new photos.
@@ -82,6 +88,10 @@ private:
     // Returns the new item; none when the folder is not there.
     QTreeWidgetItem* AddFolderItem(QTreeWidgetItem* parent, const QString& path);
     void OnCurrentItemChanged(QTreeWidgetItem* current);
+    // Brings the items below the folders' items in line with the disk.
+    void FollowDisk(const QStringList& folders);
+    void FollowFolder(QTreeWidgetItem* item);
+    void WatchShownFolders();
 
     // Commands on the current item.
     void AddFolder();
@@ -90,7 +100,7 @@ private:
     void ExportPhotos();
     void AddNewsletter();
     void DeleteDocument();
-    void StartRename();
+    void StartRename(QTreeWidgetItem* item);
     void Rename(QTreeWidgetItem* item, const QString& text);
     void RenameFolder(QTreeWidgetItem* item, const QString& newPath);
     void RenameDocument(QTreeWidgetItem* item, const QString& newPath);
@@ -107,6 +117,9 @@ private:
     QString m_selectedPath;
     int m_newFolderCounter = 0;
     CSnapfoldDoc* m_document = nullptr;
-    QString m_renamedPath;
+    InPlaceRename m_rename;
     QTreeWidgetItem* m_dropTarget = nullptr;
+    // Hidden folders stay out of the tree until the next load, whatever the disk does.
+    QSet<QString> m_hidden;
+    FolderWatch* m_watch = nullptr;
 };

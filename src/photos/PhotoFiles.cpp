@@ -3,6 +3,7 @@
 #include "photos/FolderWalk.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 namespace PhotoFiles {
 
@@ -31,6 +32,51 @@ std::vector<CPhotoFile> ListFolder(const QString& folder, const QString& extensi
         photos.push_back(photo);
     }
     return photos;
+}
+
+namespace {
+
+// The extension of a typed name, empty when the text after its last dot is not one.
+QString TypedExtension(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0)
+        return {};
+    const QString suffix = name.mid(dot + 1);
+    const auto isAsciiLetter = [](QChar c) { return c.isLetter() && c.unicode() < 0x80; };
+    const auto isAsciiAlnum = [&](QChar c) { return isAsciiLetter(c) || (c >= u'0' && c <= u'9'); };
+    if (suffix.isEmpty() || suffix.size() > 4 || !isAsciiLetter(suffix.front())
+        || !std::all_of(suffix.begin(), suffix.end(), isAsciiAlnum))
+        return {};
+    return suffix;
+}
+
+} // namespace
+
+QString RenamedFileName(const QString& oldName, const QString& typed, QString* problem)
+{
+    if (typed.trimmed().isEmpty() || typed.startsWith(QLatin1Char('.'))) {
+        if (problem)
+            *problem = typed.trimmed().isEmpty()
+                ? QStringLiteral("Please type a name.")
+                : QStringLiteral("A photo's name cannot begin with a dot: the photo would be "
+                                 "hidden.");
+        return {};
+    }
+    const qsizetype dot = oldName.lastIndexOf(QLatin1Char('.'));
+    const QString extension = dot > 0 ? oldName.mid(dot + 1) : QString();
+    if (extension.isEmpty())
+        return typed;
+    const QString typedExtension = TypedExtension(typed);
+    if (typedExtension.isEmpty())
+        return typed + QLatin1Char('.') + extension;
+    if (typedExtension.compare(extension, Qt::CaseInsensitive) == 0)
+        return typed.left(typed.size() - typedExtension.size()) + extension;
+    if (problem)
+        *problem = QStringLiteral("A photo keeps its ending .%1 when it is renamed. Please type "
+                                  "the new name without .%2.")
+                       .arg(extension, typedExtension);
+    return {};
 }
 
 QString SizeText(quint32 size)

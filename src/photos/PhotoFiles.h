@@ -28,9 +28,8 @@ struct CPhotoFile
     QDateTime created;    // local time; the status change time where the disk keeps no birth
 };
 
-// The photos directly in a folder (subfolders are not entered), by name without regard
-// to case. Links to files count as files. An unreadable or missing folder gives an empty
-// list.
+// The photos directly in a folder (subfolders are not entered), by name (NaturalOrder).
+// Links to files count as files. An unreadable or missing folder gives an empty list.
 std::vector<CPhotoFile> ListFolder(const QString& folder, const QString& extensionList);
 
 // Report columns: "1000 Bytes" below 1024, else whole kilobytes rounded down ("1 KB").
@@ -40,6 +39,15 @@ QString TypeText(const QString& fileName);
 // "%02d/%02d/%d  %02d:%02d": month, day, year, two blanks, hour, minute. An invalid time
 // gives empty text.
 QString DateText(const QDateTime& localTime);
+
+// The file name a photo takes when `typed` is entered as its new name: the typed text
+// with the photo's extension, added when the text has none ("swing" for a.png gives
+// "swing.png"). A typed extension in another case takes the photo's spelling. Another
+// extension, or a name beginning with a dot, would drop the photo out of the lists and
+// is refused: empty, and *problem says why. Text after a last dot counts as an
+// extension when it is one to four letters or digits beginning with a letter, so
+// "Mr. Brown" or "Trip 2.5" are names.
+QString RenamedFileName(const QString& oldName, const QString& typed, QString* problem);
 
 // True when two listings name the same files with the same sizes and times.
 bool SameListing(const std::vector<CPhotoFile>& a, const std::vector<CPhotoFile>& b);

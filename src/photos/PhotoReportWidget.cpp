@@ -1,10 +1,12 @@
 #include "photos/PhotoReportWidget.h"
 
 #include "controls/Icons.h"
+#include "photos/NaturalOrder.h"
 #include "photos/PhotoDrag.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
+#include <QSet>
+#include <limits>
 
 namespace {
 
@@ -22,6 +24,51 @@ constexpr CColumn kColumns[] = {
     {"Type", 100, Qt::AlignLeft},
     {"Date Modified", 180, Qt::AlignRight},
     {"Date Created", 180, Qt::AlignRight},
+};
+
+constexpr int kSizeColumn = 2;
+constexpr int kTypeColumn = 3;
+constexpr int kModifiedColumn = 4;
+constexpr int kCreatedColumn = 5;
+// What a column sorts by where its text would sort wrongly ("2 KB" after "10 KB").
+constexpr int kSortRole = Qt::UserRole + 1;
+
+qint64 SortTime(const QDateTime& time)
+{
+    return time.isValid() ? time.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
+}
+
+// A row sorting by the column the table is sorted by: names as people read them, sizes
+// and dates by their values, types then names.
+class CPhotoRow : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        static const NaturalOrder names;
+        const int nameOrder = names.Compare(text(CPhotoReportWidget::kNameColumn),
+                                            other.text(CPhotoReportWidget::kNameColumn));
+        const int column = treeWidget() ? treeWidget()->sortColumn() : CPhotoReportWidget::kNameColumn;
+        switch (column) {
+        case kSizeColumn:
+        case kModifiedColumn:
+        case kCreatedColumn: {
+            const qint64 mine = data(column, kSortRole).toLongLong();
+            const qint64 theirs = other.data(column, kSortRole).toLongLong();
+            if (mine != theirs)
+                return mine < theirs;
+            break;
+        }
+        case kTypeColumn:
+            if (const int order = text(column).compare(other.text(column)); order != 0)
+                return order < 0;
+            break;
+        default: break;
+        }
+        return nameOrder < 0;
+    }
 };
 
 } // namespace
@@ -47,28 +94,45 @@ CPhotoReportWidget::CPhotoReportWidget(QWidget* parent) : QTreeWidget(parent)
     for (int i = 0; i < columnCount(); ++i) {
         header()->resizeSection(i, kColumns[i].width);
         headerItem()->setTextAlignment(i, kColumns[i].alignment | Qt::AlignVCenter);
+        // A first click sorts up whatever the style's habit.
+        headerItem()->setData(i, Qt::InitialSortOrderRole, int(Qt::AscendingOrder));
     }
+    header()->setSortIndicator(kNameColumn, Qt::AscendingOrder);
+    setSortingEnabled(true);
+    header()->setToolTip(QStringLiteral("Click a heading to sort by it, again to reverse"));
 }
 
 void CPhotoReportWidget::Fill(const std::vector<PhotoFiles::CPhotoFile>& files)
 {
+    const QStringList selectedList = SelectedPaths();
+    const QSet<QString> selected(selectedList.begin(), selectedList.end());
+    const QString current = PathOf(currentItem());
     clear();
     const QIcon icon = TendrelIcon(QStringLiteral("photo-edit"));
     QList<QTreeWidgetItem*> rows;
     rows.reserve(int(files.size()));
     for (const PhotoFiles::CPhotoFile& file : files) {
-        auto* row = new QTreeWidgetItem(QStringList{
+        auto* row = new CPhotoRow(QStringList{
             QString(), file.name, PhotoFiles::SizeText(file.size),
             PhotoFiles::TypeText(file.name), PhotoFiles::DateText(file.modified),
             PhotoFiles::DateText(file.created)});
         row->setIcon(0, icon);
         row->setData(0, kPathRole, file.path);
+        row->setData(kSizeColumn, kSortRole, qint64(file.size));
+        row->setData(kModifiedColumn, kSortRole, SortTime(file.modified));
+        row->setData(kCreatedColumn, kSortRole, SortTime(file.created));
         row->setFlags(row->flags() | Qt::ItemIsEditable);
         for (int i = 0; i < columnCount(); ++i)
             row->setTextAlignment(i, kColumns[i].alignment | Qt::AlignVCenter);
         rows.append(row);
     }
     addTopLevelItems(rows);
+    for (QTreeWidgetItem* row : rows) {
+        const QString path = PathOf(row);
+        if (path == current)
+            setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
+        row->setSelected(selected.contains(path));
+    }
 }
 
 QString CPhotoReportWidget::PathOf(const QTreeWidgetItem* item)
@@ -97,14 +161,15 @@ void CPhotoReportWidget::EditName(QTreeWidgetItem* item)
 {
     if (!item)
         return;
-    m_editedPath = PathOf(item);
+    m_rename.Begin(PathOf(item));
     editItem(item, kNameColumn);
 }
 
 void CPhotoReportWidget::commitData(QWidget* editor)
 {
-    if (auto* line = qobject_cast<QLineEdit*>(editor); line && !m_editedPath.isEmpty())
-        emit renameCommitted(std::exchange(m_editedPath, QString()), line->text());
+    m_rename.Commit(this, editor, [this](const QString& path, const QString& typed) {
+        emit renameCommitted(path, typed);
+    });
 }
 
 void CPhotoReportWidget::startDrag(Qt::DropActions)

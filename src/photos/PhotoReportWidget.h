@@ -1,11 +1,13 @@
 #pragma once
 
+#include "photos/InPlaceRename.h"
 #include "photos/PhotoFiles.h"
 
 #include <QTreeWidget>
 #include <vector>
 
-// The Photo Center's table of file details: one whole-row-selected row per photo.
+// The Photo Center's table of file details: one whole-row-selected row per photo, in
+// name order until a click on a column heading sorts by that column.
 class CPhotoReportWidget : public QTreeWidget
 {
     Q_OBJECT
@@ -16,11 +18,14 @@ public:
 
     explicit CPhotoReportWidget(QWidget* parent = nullptr);
 
+    // Rows for the files; the selected photos that are still there stay selected.
     void Fill(const std::vector<PhotoFiles::CPhotoFile>& files);
     static QString PathOf(const QTreeWidgetItem* item);
     QTreeWidgetItem* ItemOf(const QString& path) const;
     QStringList SelectedPaths() const;
     void EditName(QTreeWidgetItem* item);
+    // An editor is open or a drag is on: the rows must not be rebuilt now.
+    bool IsBusy() const { return state() == EditingState || state() == DraggingState; }
 
 Q_SIGNALS:
     void photoMovedAway(const QString& path);
@@ -31,5 +36,5 @@ protected:
     void commitData(QWidget* editor) override;
 
 private:
-    QString m_editedPath;
+    InPlaceRename m_rename;
 };

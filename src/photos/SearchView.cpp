@@ -4,6 +4,7 @@
 #include "app/ZoomSlider.h"
 #include "frame/ActionRegistry.h"
 #include "frame/CommandMenu.h"
+#include "photos/FolderWatch.h"
 #include "photos/LibraryFiles.h"
 #include "photos/PhotoReportWidget.h"
 #include "photos/PhotoZoom.h"
@@ -60,6 +61,9 @@ CSearchView::CSearchView(QWidget* parent) : CCenterView(parent)
     connect(m_icons, &CThumbnailListWidget::photoMovedAway, this, &CSearchView::ForgetFile);
     connect(m_report, &CPhotoReportWidget::photoMovedAway, this, &CSearchView::ForgetFile);
     connect(m_icons, &CThumbnailListWidget::loadProgress, this, &CSearchView::ShowProgress);
+    connect(m_icons, &CThumbnailListWidget::loadFinished, this, &CSearchView::ShowCount);
+    m_watch = new FolderWatch([this] { return m_icons->IsBusy() || m_report->IsBusy(); }, this);
+    connect(m_watch, &FolderWatch::foldersChanged, this, [this] { ShowFolder(m_folder); });
 }
 
 void CSearchView::Attach(CSnapfoldDoc&, CActionRegistry& actions)
@@ -89,6 +93,7 @@ void CSearchView::ShowFolder(const QString& folder)
     if (folder == m_folder && PhotoFiles::SameListing(files, m_files))
         return;
     m_folder = folder;
+    m_watch->Watch({folder});
     m_files = std::move(files);
     BuildItems();
 }
@@ -108,14 +113,31 @@ void CSearchView::BuildItems()
         m_report->clear();
         m_icons->List(m_files, Thumbnails::CellForZoom(m_zoom));
     }
+    ShowCount();
     emit commandStateChanged();
 }
 
 void CSearchView::ShowProgress(int done, int total)
 {
-    // Long listings say how far they are; a finished one leaves the line empty.
-    m_infoText = done < total ? QStringLiteral("Reading photos: %1 of %2").arg(done).arg(total)
-                              : QString();
+    // Long listings say how far they are; a finished one tells the count.
+    if (done >= total) {
+        ShowCount();
+        return;
+    }
+    m_infoText = QStringLiteral("Reading photos: %1 of %2").arg(done).arg(total);
+    emit infoTextChanged(m_infoText);
+}
+
+void CSearchView::ShowCount()
+{
+    // Pictures that turn out unreadable leave the thumbnails, so those are counted once
+    // they are all read; the table shows every file.
+    if (!m_reportMode && m_icons->IsLoading())
+        return;
+    const int count = m_reportMode ? m_report->topLevelItemCount() : m_icons->count();
+    m_infoText = m_folder.isEmpty() ? QString()
+                 : count == 1       ? QStringLiteral("1 photo")
+                                    : QStringLiteral("%1 photos").arg(count);
     emit infoTextChanged(m_infoText);
 }
 
@@ -216,8 +238,13 @@ void CSearchView::PasteFiles()
 {
     if (m_clipboard.isEmpty() || m_clipboardMode == ClipboardMode::None || m_folder.isEmpty())
         return;
-    const LibraryFiles::CPasteResult result = LibraryFiles::PasteFiles(
-        m_clipboard, m_folder, m_clipboardMode == ClipboardMode::Move);
+    const bool move = m_clipboardMode == ClipboardMode::Move;
+    const LibraryFiles::CPasteResult result = LibraryFiles::PasteFiles(m_clipboard, m_folder, move);
+    // Moved photos are no longer where the clipboard says; a copy may be pasted again.
+    if (move) {
+        m_clipboard.clear();
+        m_clipboardMode = ClipboardMode::None;
+    }
     ListFolder();
     if (result.failed > 0)
         Prompt().Warn(QStringLiteral("%1 of the photos could not be pasted into %2; "
@@ -228,10 +255,29 @@ void CSearchView::PasteFiles()
 
 void CSearchView::DeleteSelected()
 {
-    for (const QString& path : SelectedPaths()) {
-        ForgetFile(path);
-        LibraryFiles::Discard(path);
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty())
+        return;
+    const QString question = paths.size() == 1
+        ? QStringLiteral("Delete %1?").arg(QFileInfo(paths.front()).fileName())
+        : QStringLiteral("Delete %1 photos?").arg(paths.size());
+    if (!Prompt().AskYesNo(question))
+        return;
+    QStringList kept;
+    for (const QString& path : paths) {
+        if (LibraryFiles::Discard(path) == LibraryFiles::Discarded::Failed)
+            kept.append(QFileInfo(path).fileName());
+        else
+            ForgetFile(path);
     }
+    ShowCount();
+    if (kept.size() == 1)
+        Prompt().Warn(QStringLiteral("%1 could not be deleted; it is still in the folder.")
+                          .arg(kept.front()));
+    else if (!kept.isEmpty())
+        Prompt().Warn(QStringLiteral("%1 of the photos could not be deleted; they are still in "
+                                     "the folder.")
+                          .arg(kept.size()));
 }
 
 void CSearchView::ForgetFile(const QString& path)
@@ -250,22 +296,29 @@ void CSearchView::StartRename()
         m_icons->EditName(m_icons->currentItem());
 }
 
-void CSearchView::Rename(const QString& path, const QString& newName)
+void CSearchView::Rename(const QString& path, const QString& typed)
 {
-    if (newName.isEmpty() || newName == QFileInfo(path).fileName())
+    const QFileInfo photo(path);
+    if (typed.isEmpty() || typed == photo.fileName())
         return;
-    if (const QString problem = LibraryFiles::NameProblem(newName); !problem.isEmpty()) {
+    QString problem;
+    const QString newName = PhotoFiles::RenamedFileName(photo.fileName(), typed, &problem);
+    if (problem.isEmpty())
+        problem = LibraryFiles::NameProblem(newName);
+    if (!problem.isEmpty()) {
         Prompt().Warn(problem);
         return;
     }
-    const QString target = QDir(m_folder).filePath(newName);
+    if (newName == photo.fileName())
+        return;
+    // The photo's own folder: the list may show another one by the time the editor closed.
+    const QString target = photo.dir().filePath(newName);
     if (!LibraryFiles::RenameEntry(path, target)) {
         Prompt().Warn(QStringLiteral("%1 could not be renamed to %2. A file of that name may "
                                      "already be in the folder.")
-                          .arg(QFileInfo(path).fileName(), newName));
+                          .arg(photo.fileName(), newName));
         return;
     }
-    // The typed name is taken as it stands: no extension is added.
     for (PhotoFiles::CPhotoFile& file : m_files)
         if (file.path == path) {
             file.path = target;

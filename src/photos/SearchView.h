@@ -7,6 +7,7 @@
 #include <vector>
 
 class CThumbnailListWidget;
+class FolderWatch;
 class QAction;
 class QMenu;
 class QStackedWidget;
@@ -15,7 +16,7 @@ class QTreeWidgetItem;
 
 // The Photo Center: the selected folder's photos as thumbnails or as a table of file
 // details, to copy, move, paste, delete, rename, drag into another folder or place on
-// the page.
+// the page. It follows photos added to or removed from the folder by other programs.
 class CSearchView : public CCenterView
 {
     Q_OBJECT
@@ -59,9 +60,11 @@ private:
     void PasteFiles();
     void DeleteSelected();
     void StartRename();
-    void Rename(const QString& path, const QString& newName);
+    void Rename(const QString& path, const QString& typed);
     void ForgetFile(const QString& path);
     void ShowProgress(int done, int total);
+    // The status bar tells how many photos the folder shown holds.
+    void ShowCount();
 
     std::function<QAction*(int)> m_actionSource;
     QStackedWidget* m_stack = nullptr;
@@ -74,4 +77,5 @@ private:
     bool m_reportMode = false;
     double m_zoom = 1.0;
     QString m_infoText;
+    FolderWatch* m_watch = nullptr;
 };

@@ -2,9 +2,9 @@
 
 #include "photos/PhotoDrag.h"
 
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QSet>
 
 namespace {
 
@@ -38,6 +38,9 @@ CThumbnailListWidget::CThumbnailListWidget(DragTarget dragTarget, QWidget* paren
 void CThumbnailListWidget::List(const std::vector<PhotoFiles::CPhotoFile>& files,
                                 const QSize& cell)
 {
+    const QStringList selectedList = SelectedPaths();
+    const QSet<QString> selected(selectedList.begin(), selectedList.end());
+    const QString current = PathOf(currentItem());
     Clear();
     setUpdatesEnabled(false);
     const QIcon blank = BlankIcon(iconSize());
@@ -49,6 +52,9 @@ void CThumbnailListWidget::List(const std::vector<PhotoFiles::CPhotoFile>& files
         item->setData(kPathRole, file.path);
         item->setToolTip(file.name);
         item->setFlags(item->flags() | Qt::ItemIsEditable);
+        if (file.path == current)
+            setCurrentItem(item, QItemSelectionModel::NoUpdate);
+        item->setSelected(selected.contains(file.path));
         m_loading.emplace_back(indexFromItem(item));
         paths.append(file.path);
     }
@@ -104,15 +110,16 @@ void CThumbnailListWidget::EditName(QListWidgetItem* listItem)
 {
     if (!listItem)
         return;
-    m_editedPath = PathOf(listItem);
+    m_rename.Begin(PathOf(listItem));
     editItem(listItem);
 }
 
 void CThumbnailListWidget::commitData(QWidget* editor)
 {
     // The view renames the file and then the item; the item is never renamed alone.
-    if (auto* line = qobject_cast<QLineEdit*>(editor); line && !m_editedPath.isEmpty())
-        emit renameCommitted(std::exchange(m_editedPath, QString()), line->text());
+    m_rename.Commit(this, editor, [this](const QString& path, const QString& typed) {
+        emit renameCommitted(path, typed);
+    });
 }
 
 void CThumbnailListWidget::startDrag(Qt::DropActions)

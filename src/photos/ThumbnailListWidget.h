@@ -1,5 +1,6 @@
 #pragma once
 
+#include "photos/InPlaceRename.h"
 #include "photos/PhotoFiles.h"
 #include "photos/Thumbnails.h"
 
@@ -22,7 +23,7 @@ public:
     CThumbnailListWidget(DragTarget dragTarget, QWidget* parent = nullptr);
 
     // Lists the files with thumbnails fitted into `cell`; the icons are shown at the
-    // list's icon size.
+    // list's icon size. The selected photos that are still there stay selected.
     void List(const std::vector<PhotoFiles::CPhotoFile>& files, const QSize& cell);
     void Clear();
 
@@ -34,8 +35,11 @@ public:
     // Waits for the last thumbnail of the present listing (tests).
     void WaitForThumbnails() { m_loader.WaitForFinished(); }
 
-    // Starts editing an item's name; the outcome comes back through renameCommitted.
+    // Starts editing an item's name; the outcome comes back through renameCommitted once
+    // the editor has closed.
     void EditName(QListWidgetItem* item);
+    // An editor is open or a drag is on: the items must not be rebuilt now.
+    bool IsBusy() const { return state() == EditingState || state() == DraggingState; }
 
 Q_SIGNALS:
     void loadProgress(int done, int total);
@@ -54,5 +58,5 @@ private:
     DragTarget m_dragTarget;
     CThumbnailLoader m_loader;
     std::vector<QPersistentModelIndex> m_loading;   // by the loader's index
-    QString m_editedPath;
+    InPlaceRename m_rename;
 };

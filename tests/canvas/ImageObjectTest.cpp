@@ -302,8 +302,8 @@ TEST_F(PhotoTest, CropToARectangleKeepsTheCropInAFileOfItsOwn)
     QString error;
     ASSERT_TRUE(PhotoCrop::CropToRect(*photo, QRect(104, 203, 100, 3), &error)) << qPrintable(error);
     EXPECT_EQ(photo->m_rect, (CPageRect{104, 203, 120, 206}));
-    EXPECT_EQ(photo->m_strPath, original + QStringLiteral("_crop"));
-    EXPECT_EQ(photo->m_strName, QStringLiteral("a.jpg_crop"));
+    EXPECT_EQ(photo->m_strPath, m_dir.filePath(QStringLiteral("a_crop.jpg")));
+    EXPECT_EQ(photo->m_strName, QStringLiteral("a_crop.jpg"));
     EXPECT_EQ(photo->ShownImage().size(), QSize(16, 3));
     EXPECT_EQ(photo->DecodedBitmap().format(), QImage::Format_BGR888);
     // Written as a JPEG under its new name; the photo it came from is untouched.
@@ -321,9 +321,17 @@ TEST_F(PhotoTest, CropToARectangleKeepsTheCropInAFileOfItsOwn)
     // A second crop of the same photo does not replace the first crop's file.
     auto second = Photo(QStringLiteral("a.jpg"), picture, 0, 0);
     ASSERT_TRUE(PhotoCrop::CropToRect(*second, QRect(0, 0, 2, 2)));
-    EXPECT_EQ(second->m_strPath, original + QStringLiteral("_crop2"));
+    EXPECT_EQ(second->m_strPath, m_dir.filePath(QStringLiteral("a_crop2.jpg")));
     EXPECT_EQ(ImageFiles::Read(photo->m_strPath).size(), QSize(16, 3));
-    EXPECT_EQ(PhotoFiles::EncoderSuffix(second->m_strPath), QStringLiteral("jpg"));
+
+    // A page made before crops kept their extension still finds its "a.jpg_crop".
+    const QString older = m_dir.filePath(QStringLiteral("a.jpg_crop2"));
+    ASSERT_TRUE(QFile::copy(second->m_strPath, older));
+    EXPECT_EQ(PhotoFiles::EncoderSuffix(older), QStringLiteral("jpg"));
+    second->SetPath(older);
+    const auto old = Reopened(*second);
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->ShownImage().size(), QSize(2, 2));
 }
 
 TEST_F(PhotoTest, CropToARegionAndErase)

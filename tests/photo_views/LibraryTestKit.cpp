@@ -2,9 +2,14 @@
 
 #include "photos/MyTreeView.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
+#include <QDeadlineTimer>
 #include <QImage>
+#include <QThread>
 
 LibraryTest::LibraryTest()
 {
@@ -55,6 +60,39 @@ QStringList LibraryTest::Entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                                   QDir::Name);
+}
+
+void Settle()
+{
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+QLineEdit* OpenEditor(const QAbstractItemView& view)
+{
+    for (QLineEdit* editor : view.viewport()->findChildren<QLineEdit*>())
+        if (editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
+void RunEventsFor(int milliseconds)
+{
+    WaitUntil([deadline = QDeadlineTimer(milliseconds)] { return deadline.hasExpired(); });
+}
+
+bool WaitUntil(const std::function<bool()>& condition)
+{
+    const QDeadlineTimer deadline(10000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(10);
+        Settle();
+    }
+    return true;
 }
 
 QStringList ChildTexts(const QTreeWidgetItem* item)

@@ -1,16 +1,22 @@
 #pragma once
 
+#include "support/ScopedEnvironment.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
 
 #include <QColor>
+#include <QFile>
 #include <QSize>
+#include <functional>
 #include <gtest/gtest.h>
 
+class QAbstractItemView;
+class QLineEdit;
 class QTreeWidgetItem;
 class CMyTreeView;
 
-// A photo library in a fresh application folder: Pictures with its AAA and ZZZ folders.
+// A photo library in a fresh application folder: Pictures with its AAA and ZZZ folders,
+// and a wastebasket of its own.
 class LibraryTest : public ::testing::Test
 {
 protected:
@@ -27,10 +33,27 @@ protected:
     // The names of a folder's entries, sorted.
     static QStringList Entries(const QString& folder);
 
+    // The names of the files in the wastebasket.
+    QStringList Trashed() const { return Entries(m_home.FilePath(QStringLiteral("data/Trash/files"))); }
+
     CScriptedPrompt& Prompt() const { return m_home.Prompt(); }
 
     CTempHome m_home;
+    const CScopedEnvironment m_userHome{"HOME", QFile::encodeName(m_home.Path())};
+    const CScopedEnvironment m_dataHome{"XDG_DATA_HOME",
+                                        QFile::encodeName(m_home.FilePath(QStringLiteral("data")))};
 };
+
+// Runs queued calls and deferred deletions until none are left: an editor's commit, the
+// rename it hands on, the editor's deletion.
+void Settle();
+// The name editor open in a list or tree; closed ones may linger until deleted.
+QLineEdit* OpenEditor(const QAbstractItemView& view);
+// Runs events for a while, so that anything due in that time happens.
+void RunEventsFor(int milliseconds);
+// Waits until the condition holds, running events meanwhile (changes on disk arrive
+// from the system); false when it never does.
+bool WaitUntil(const std::function<bool()>& condition);
 
 // The texts of an item's children, in the order shown.
 QStringList ChildTexts(const QTreeWidgetItem* item);

@@ -36,17 +36,22 @@ protected:
         ASSERT_NE(item, nullptr) << text.toStdString();
         m_tree.setCurrentItem(item);
     }
-    // Renames the current item as typing a name into its editor would.
-    void TypeName(int command, const QString& name)
+    QLineEdit* Editor() const { return OpenEditor(m_tree); }
+    // Types a name into the open editor and enters it.
+    void Enter(const QString& name)
     {
-        m_tree.OnCommand(command);
-        auto* editor = m_tree.viewport()->findChild<QLineEdit*>();
+        QLineEdit* editor = Editor();
         ASSERT_NE(editor, nullptr);
         editor->setText(name);
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
         QApplication::sendEvent(editor, &enter);
-        QCoreApplication::processEvents();   // the editor commits on the next turn
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Settle();   // the editor commits on the next turn, and the rename follows
+    }
+    // Renames the current item as typing a name into its editor would.
+    void TypeName(int command, const QString& name)
+    {
+        m_tree.OnCommand(command);
+        Enter(name);
     }
 
     CSnapfoldDoc m_document;
@@ -132,11 +137,17 @@ TEST_F(LibraryTreeTest, NewFolderCounterStartsAtOneEachRunAndKeepsAnExistingFold
     EXPECT_EQ(ChildTexts(RootItem()).count(QStringLiteral("NewFolder_1")), 2);
     EXPECT_EQ(Entries(At(QStringLiteral("NewFolder_1"))), QStringList{"kept.png"});
 
+    Settle();
     Select(QStringLiteral("AAA"));
     m_tree.OnCommand(Cmd::TreeAddFolder);
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("AAA/NewFolder_2"))).isDir());
     EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))),
               QStringList{"NewFolder_2"});
+    // The new folder waits for its name.
+    EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("AAA/NewFolder_2")));
+    Enter(QStringLiteral("Art"));
+    EXPECT_EQ(Entries(At(QStringLiteral("AAA"))), QStringList{"Art"});
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))), QStringList{"Art"});
 
     // A second run of the program counts from 1 again.
     CMyTreeView again;
@@ -169,7 +180,9 @@ TEST_F(LibraryTreeTest, RenamingDocumentsFoldersAndTheRoot)
     EXPECT_EQ(m_document.Path(), At(QStringLiteral("Class/Trip/Zoo.wrn")));
     EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("Class")));
 
-    // A name with a path separator, or one already taken, changes nothing.
+    // A name with a path separator, or one already taken, changes nothing; the message
+    // leaves the editor closing safely (it crashed).
+    Prompt().ShowAsModalWindows(true);
     TypeName(Cmd::TreeRenameFolder, QStringLiteral("../Out"));
     TypeName(Cmd::TreeRenameFolder, QStringLiteral("ZZZ"));
     EXPECT_EQ(Prompt().Texts().size(), 2);
@@ -311,6 +324,50 @@ TEST_F(LibraryTreeTest, DropsMovePhotosAndDocumentsOnlyOntoOtherFolders)
     EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("Mia"))), QStringList{"News"});
     EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))), QStringList{});
     EXPECT_EQ(m_document.Path(), At(QStringLiteral("Mia/News.wrn")));
+}
+
+TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
+{
+    MakeFolder(QStringLiteral("Class 10"));
+    MakeFolder(QStringLiteral("Hidden"));
+    MakeFolder(QStringLiteral("Gone"));
+    MakeFolder(QStringLiteral("ZZZ/Stickers"));
+    QTreeWidgetItem* root = Load();
+    ItemNamed(m_tree, QStringLiteral("ZZZ"))->setExpanded(true);
+    EXPECT_EQ(ChildTexts(root), (QStringList{"AAA", "Class 10", "Gone", "Hidden", "ZZZ"}));
+    Select(QStringLiteral("Hidden"));
+    m_tree.OnCommand(Cmd::TreeHideFolder);
+    Select(QStringLiteral("Gone"));
+    QStringList selected;
+    QObject::connect(&m_tree, &CMyTreeView::folderSelected,
+                     [&](const QString& path) { selected.append(path); });
+
+    MakeFolder(QStringLiteral("Class 2/Trip"));
+    WriteBytes(QStringLiteral("AAA/News.wrn"), "page");
+    WriteBytes(QStringLiteral("Hidden/News.wrn"), "page");
+    QDir(At(QStringLiteral("Gone"))).removeRecursively();
+    ASSERT_TRUE(WaitUntil([&] {
+        return ChildTexts(root) == QStringList{"AAA", "Class 2", "Class 10", "ZZZ"}
+               && ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))) == QStringList{"News"};
+    }));
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("Class 2"))), QStringList{"Trip"});
+    EXPECT_TRUE(ItemNamed(m_tree, QStringLiteral("ZZZ"))->isExpanded());
+    // The selection left the vanished folder for the root, never for a neighbour.
+    EXPECT_EQ(m_tree.currentItem(), root);
+    EXPECT_TRUE(selected.isEmpty());
+    EXPECT_TRUE(m_tree.WatchedFolders().contains(At(QStringLiteral("Class 2/Trip"))));
+
+    // A name being typed is not swept away; the tree follows once it is entered.
+    Select(QStringLiteral("Class 10"));
+    m_tree.OnCommand(Cmd::TreeRenameFolder);
+    ASSERT_NE(Editor(), nullptr);
+    QDir(At(QStringLiteral("Class 2"))).removeRecursively();
+    RunEventsFor(1000);
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_NE(ItemNamed(m_tree, QStringLiteral("Class 2")), nullptr);
+    Enter(QStringLiteral("Class 3"));
+    ASSERT_TRUE(WaitUntil([&] { return ChildTexts(root) == QStringList{"AAA", "Class 3", "ZZZ"}; }));
+    EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("Class 3")));
 }
 
 TEST_F(LibraryTreeTest, ASavedPageJoinsItsFolderOnce)

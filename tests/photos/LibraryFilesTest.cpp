@@ -1,6 +1,7 @@
 #include "photos/LibraryFiles.h"
 
 #include "LibraryFolder.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -191,6 +192,36 @@ TEST(FolderNamesTest, NewFolderLeavesAnExistingOneAlone)
     folder.Write(S("NewFolder_3/a.jpg"), "a");
     EXPECT_EQ(NewFolderPath(folder.Path(), 3), folder.Path(S("NewFolder_3")));
     EXPECT_EQ(folder.Read(S("NewFolder_3/a.jpg")), "a");
+}
+
+// The freedesktop wastebasket is found through HOME and XDG_DATA_HOME.
+TEST(DiscardTest, DeletedPhotosGoToTheWastebasketWhereThereIsOne)
+{
+    CLibraryFolder folder;
+    const QByteArray home = QFile::encodeName(folder.MakeFolder(S("home")));
+    const CScopedEnvironment homeVariable("HOME", home);
+    const CScopedEnvironment data("XDG_DATA_HOME", home + "/data");
+    const QString photo = folder.Write(S("AAA/a.jpg"), "a");
+    ASSERT_TRUE(HasTrash());
+    EXPECT_EQ(Discard(photo), Discarded::Trashed);
+    EXPECT_EQ(folder.Entries(S("AAA")), QStringList());
+    EXPECT_EQ(folder.Read(S("home/data/Trash/files/a.jpg")), "a");
+    EXPECT_EQ(Discard(photo), Discarded::Failed);
+    EXPECT_EQ(Discard(folder.MakeFolder(S("AAA/sub"))), Discarded::Failed);
+    EXPECT_TRUE(QFileInfo(folder.Path(S("AAA/sub"))).isDir());
+}
+
+TEST(DiscardTest, WithoutAWastebasketTheyAreDeleted)
+{
+    CLibraryFolder folder;
+    // A data folder that cannot be made: there is no wastebasket.
+    const QByteArray blocked = QFile::encodeName(folder.Write(S("file"), "x"));
+    const CScopedEnvironment data("XDG_DATA_HOME", blocked + "/data");
+    const QString photo = folder.Write(S("AAA/a.jpg"), "a");
+    ASSERT_FALSE(HasTrash());
+    EXPECT_EQ(Discard(photo), Discarded::Deleted);
+    EXPECT_EQ(folder.Entries(S("AAA")), QStringList());
+    EXPECT_EQ(folder.Entries(), (QStringList{S("AAA"), S("file")}));
 }
 
 TEST(FolderNamesTest, RenameNeverReplaces)

@@ -41,6 +41,18 @@ TEST(LibraryScanTest, RootIsSortedAndDeeperLevelsAreReversed)
     EXPECT_EQ(zeta.children.front().path, folder.Path(S("Pictures/zeta/c.Wrn")));
 }
 
+TEST(LibraryScanTest, NumbersInNamesSortByValue)
+{
+    CLibraryFolder folder;
+    for (const char* name : {"Pictures/Class 10", "Pictures/class 2", "Pictures/Class 1",
+                             "Pictures/AAA/Trip 10", "Pictures/AAA/Trip 9"})
+        folder.MakeFolder(S(name));
+    const CLibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
+    EXPECT_EQ(Children(root),
+              (QStringList{S("F:AAA"), S("F:Class 1"), S("F:class 2"), S("F:Class 10")}));
+    EXPECT_EQ(Children(root.children.front()), (QStringList{S("F:Trip 10"), S("F:Trip 9")}));
+}
+
 TEST(LibraryScanTest, MissingRootHasNoChildren)
 {
     CLibraryFolder folder;

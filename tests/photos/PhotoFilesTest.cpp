@@ -1,3 +1,4 @@
+#include "photos/NaturalOrder.h"
 #include "photos/PhotoFiles.h"
 
 #include "LibraryFolder.h"
@@ -36,6 +37,48 @@ TEST(PhotoFilesTest, ListHoldsThePhotosDirectlyInTheFolderByNameWithoutCase)
     EXPECT_EQ(photos[2].modified, QFileInfo(path).lastModified());
     EXPECT_TRUE(photos[2].created.isValid());
     EXPECT_TRUE(PhotoFiles::ListFolder(folder.Path(QStringLiteral("missing")), kList).empty());
+}
+
+TEST(PhotoFilesTest, NamesSortAsPeopleReadThem)
+{
+    const NaturalOrder order;
+    const char* ascending[] = {"IMG_9.jpg", "img_10.jpg", "photo1.jpg", "Photo2.jpg",
+                               "photo10.jpg", "photo11.jpg", "photo11a.jpg", "zoo.jpg"};
+    for (size_t i = 0; i + 1 < std::size(ascending); ++i) {
+        EXPECT_TRUE(order(S(ascending[i]), S(ascending[i + 1]))) << ascending[i];
+        EXPECT_FALSE(order(S(ascending[i + 1]), S(ascending[i]))) << ascending[i];
+    }
+    // Names apart only in case still have an order, the same each time.
+    EXPECT_NE(order.Compare(S("a.jpg"), S("A.jpg")), 0);
+    EXPECT_EQ(order.Compare(S("a.jpg"), S("A.jpg")), -order.Compare(S("A.jpg"), S("a.jpg")));
+}
+
+TEST(PhotoFilesTest, ARenamedPhotoKeepsItsExtension)
+{
+    const struct
+    {
+        const char* old;
+        const char* typed;
+        const char* renamed;   // empty: refused
+    } cases[] = {
+        {"b.png", "swing", "swing.png"},
+        {"b.png", "swing.png", "swing.png"},
+        {"b.png", "Swing.PNG", "Swing.png"},
+        {"IMG_1.JPG", "Mr. Brown", "Mr. Brown.JPG"},
+        {"a.jpg", "Trip 2.5", "Trip 2.5.jpg"},
+        {"a.jpg", "Trip.2024", "Trip.2024.jpg"},
+        {"a.jpg", ".jpg", ""},   // hidden, out of the lists
+        {"jpg", "mine", "mine"},
+        {"a.jpg", "b.png", ""},
+        {"a.jpg", "b.jpeg", ""},
+        {"a.jpg", "notes.txt", ""},
+    };
+    for (const auto& c : cases) {
+        QString problem;
+        const QString renamed = PhotoFiles::RenamedFileName(S(c.old), S(c.typed), &problem);
+        EXPECT_EQ(renamed, S(c.renamed)) << c.old << " / " << c.typed;
+        EXPECT_EQ(problem.isEmpty(), renamed != QString()) << c.typed;
+    }
 }
 
 TEST(PhotoFilesTest, SizeOfHugeFileKeepsItsLow32Bits)

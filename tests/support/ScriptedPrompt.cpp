@@ -1,5 +1,27 @@
 #include "support/ScriptedPrompt.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+namespace {
+
+void StandForAMoment()
+{
+    QDialog box;
+    box.setModal(true);
+    QTimer::singleShot(0, &box, [&box] {
+        QApplication::setActiveWindow(&box);
+        box.setFocus();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        box.accept();
+    });
+    box.exec();
+}
+
+} // namespace
+
 QStringList CScriptedPrompt::Texts() const
 {
     QStringList texts;
@@ -12,6 +34,8 @@ CPrompt::Answer CScriptedPrompt::Show(const QString& text, Icon icon, Buttons bu
                                       const QString&)
 {
     m_messages.append({text, icon, buttons});
+    if (m_modal)
+        StandForAMoment();
     if (!m_answers.empty()) {
         const Answer answer = m_answers.front();
         m_answers.pop_front();

@@ -18,6 +18,10 @@ public:
     };
 
     void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
+    // Each message then stands on screen for a moment as a real modal window does: it
+    // takes the focus from the window beneath and events run meanwhile (an editor that
+    // loses the focus closes and is deleted).
+    void ShowAsModalWindows(bool modal) { m_modal = modal; }
     void QueueFolder(const QString& folder) { m_folders.push_back(folder); }
     void QueueFiles(const QStringList& files) { m_files.push_back(files); }
 
@@ -37,6 +41,7 @@ public:
 
 private:
     QList<Shown> m_messages;
+    bool m_modal = false;
     std::deque<Answer> m_answers;
     std::deque<QString> m_folders;
     QStringList m_folderTitles;

@@ -33,10 +33,9 @@ bool CanBeCut(const CImageObject& photo)
 
 QString FreeCropPath(const QString& path)
 {
-    const QString first = PhotoFiles::CropPath(path);
-    QString candidate = first;
+    QString candidate = PhotoFiles::CropPath(path);
     for (int number = 2; QFileInfo::exists(candidate); ++number)
-        candidate = first + QString::number(number);
+        candidate = PhotoFiles::CropPath(path, number);
     return candidate;
 }
 

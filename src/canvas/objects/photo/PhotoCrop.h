@@ -12,8 +12,9 @@ class CImageObject;
 // the photo is marked to be written when the document is saved.
 namespace PhotoCrop {
 
-// Keeps the rectangle's part of the photo, which moves to a file of its own: the photo's
-// path followed by "_crop" (then "_crop2", "_crop3" … so no earlier crop is replaced).
+// Keeps the rectangle's part of the photo, which moves to a file of its own beside it:
+// a.jpg becomes a_crop.jpg (then a_crop2.jpg, a_crop3.jpg … so no earlier crop is
+// replaced).
 bool CropToRect(CImageObject& photo, const QRect& selection, QString* error = nullptr);
 
 // Keeps the region's part (freehand and ellipse selections) on a transparent picture

@@ -24,9 +24,18 @@ QString EncoderSuffix(const QString& path)
     return QFileInfo(name).suffix().toLower();
 }
 
-QString CropPath(const QString& path)
+QString CropPath(const QString& path, int number)
 {
-    return path + kCropEnding;
+    // The extension stays last, so the crop is a photo the library lists like any other.
+    const QFileInfo photo(path);
+    QString ending = kCropEnding;
+    if (number > 1)
+        ending += QString::number(number);
+    const QString suffix = photo.suffix();
+    const QString name = suffix.isEmpty()
+        ? photo.fileName() + ending
+        : photo.completeBaseName() + ending + QLatin1Char('.') + suffix;
+    return photo.dir().filePath(name);
 }
 
 bool WritePicture(const QImage& picture, const QString& path, QString* error)

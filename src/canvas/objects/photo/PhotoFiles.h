@@ -12,11 +12,12 @@ class CImageObject;
 namespace PhotoFiles {
 
 // The format a photo file is written in: its extension, looking through the "_crop"
-// that crops append after it (a.jpg_crop is a JPEG picture).
+// that older pages' crops carry after it (a.jpg_crop is a JPEG picture).
 QString EncoderSuffix(const QString& path);
 
-// The file a cropped photo is kept in: its own path followed by "_crop".
-QString CropPath(const QString& path);
+// The file a cropped photo is kept in, beside it with its extension: a.jpg becomes
+// a_crop.jpg, and with `number` above 1 a_crop2.jpg, a_crop3.jpg ...
+QString CropPath(const QString& path, int number = 1);
 
 // Replaces the file at `path` with the picture, in the format EncoderSuffix names.
 bool WritePicture(const QImage& picture, const QString& path, QString* error = nullptr);
