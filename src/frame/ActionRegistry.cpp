@@ -15,7 +15,7 @@ QAction* CActionRegistry::Action(int id)
     if (QAction* existing = Find(id))
         return existing;
 
-    auto* action = new QAction(parent());
+    auto* action = new QAction(this); // the registry owns its actions, whoever owns it
     action->setData(id);
     if (const CCommandInfo* info = FindCommandInfo(id)) {
         action->setText(QString::fromUtf8(info->text));
