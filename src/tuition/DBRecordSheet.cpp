@@ -351,7 +351,11 @@ void CDBRecordSheet::DrawHeader(QPainter& painter)
         QStringLiteral("Contact No.: ") + center.phone);
     Put(painter, fonts.regular, grid.Band(4.0), kRight,
         QStringLiteral("Address: ") + center.address);
-    DrawChildBlock(painter);
+    // Without the rows the amounts would be wrong: the problem takes the child's place.
+    if (m_readProblem.isEmpty())
+        DrawChildBlock(painter);
+    else
+        m_strParentEmail.clear();
 }
 
 void CDBRecordSheet::DrawChildBlock(QPainter& painter)

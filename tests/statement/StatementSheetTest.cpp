@@ -5,6 +5,7 @@
 #include "canvas/objects/WrnDocument.h"
 #include "platform/Clock.h"
 #include "records/RecordsDatabase.h"
+#include "support/DatabaseFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
 #include "tuition/DBRecordSheet.h"
@@ -193,6 +194,17 @@ TEST_F(StatementSheetTest, AnUnreadableDatabaseIsNamedOnTheStatementInsteadOfAmo
     EXPECT_TRUE(Inked(picture, QRect(0, 121, 740, 99)));   // where the child's details go
     // Painting asks nobody anything.
     EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
+}
+
+TEST_F(StatementSheetTest, PaymentsThatCannotBeReadShowNoAmountsForTheChild)
+{
+    WriteBrokenDatabase(BrokenDatabaseOfKind("wrongly typed"),
+                        m_home.FilePath(QStringLiteral("WRN.mdb")));
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Ann"), 2024, 3);
+    const QImage picture = Render(sheet);
+    EXPECT_TRUE(sheet.ReadProblem().contains(QLatin1String("WeekStart")));
+    EXPECT_FALSE(Inked(picture, QRect(400, 222, 340, 18)));   // no "Total Due Now"
+    EXPECT_TRUE(sheet.ParentEmail().isEmpty());
 }
 
 TEST_F(StatementSheetTest, OnlyTheNamedChildsRowsAndDetailsAreShown)
