@@ -177,35 +177,28 @@ TEST_F(StatementSheetTest, ADatabaseMadeAfterTheStatementIsReadAtTheNextPaint)
     EXPECT_DOUBLE_EQ(sheet.LastFigures().debitOfMonth, 100);
 }
 
-TEST_F(StatementSheetTest, AnUnreadableDatabaseIsNamedOnTheStatementInsteadOfAmounts)
+class UnreadableStatementTest : public StatementSheetTest,
+                                public ::testing::WithParamInterface<CBrokenDatabase>
 {
-    QFile file(m_home.FilePath(QStringLiteral("WRN.mdb")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, 'x'));
-    file.close();
+};
 
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
-    EXPECT_THROW(sheet.LoadChildNames(), CDatabaseError);
+TEST_P(UnreadableStatementTest, NamesTheProblemWhereTheChildsAmountsWouldBe)
+{
+    WriteBrokenDatabase(GetParam(), m_home.FilePath(QStringLiteral("WRN.mdb")));
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Ann"), 2024, 3);
     const QImage picture = Render(sheet);
-    EXPECT_TRUE(Inked(picture, RowBand(242)));
-    ExpectRowBands(picture, 0);
-    EXPECT_TRUE(sheet.ReadProblem().contains(QLatin1String("not a database")))
+    EXPECT_TRUE(sheet.ReadProblem().contains(QLatin1String(GetParam().problem)))
         << sheet.ReadProblem().toStdString();
-    EXPECT_TRUE(Inked(picture, QRect(0, 121, 740, 99)));   // where the child's details go
+    EXPECT_TRUE(Inked(picture, QRect(0, 121, 740, 99)));     // where the child's details go
+    EXPECT_FALSE(Inked(picture, QRect(400, 222, 340, 18)));  // no "Total Due Now"
+    ExpectRowBands(picture, 0);
+    EXPECT_TRUE(sheet.ParentEmail().isEmpty());
     // Painting asks nobody anything.
     EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
 }
 
-TEST_F(StatementSheetTest, PaymentsThatCannotBeReadShowNoAmountsForTheChild)
-{
-    WriteBrokenDatabase(BrokenDatabaseOfKind("wrongly typed"),
-                        m_home.FilePath(QStringLiteral("WRN.mdb")));
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Ann"), 2024, 3);
-    const QImage picture = Render(sheet);
-    EXPECT_TRUE(sheet.ReadProblem().contains(QLatin1String("WeekStart")));
-    EXPECT_FALSE(Inked(picture, QRect(400, 222, 340, 18)));   // no "Total Due Now"
-    EXPECT_TRUE(sheet.ParentEmail().isEmpty());
-}
+INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableStatementTest, ::testing::ValuesIn(BrokenDatabases()),
+                         BrokenDatabaseName);
 
 TEST_F(StatementSheetTest, OnlyTheNamedChildsRowsAndDetailsAreShown)
 {

@@ -46,6 +46,10 @@ TEST(TuitionWeek, MarkersKeepSpacesWhereShownDatesHaveZeros)
     EXPECT_EQ(week.EndText(), QStringLiteral("2024- 2- 4"));
     EXPECT_EQ(week.ShownText(), QStringLiteral("2024-01-29 to 2024-02-04"));
     EXPECT_FALSE(CTuitionWeek::Holding(QDate()).start.isValid());
+    // The records hold the years 100 to 9999: the week of 1 January 100 starts in 99.
+    EXPECT_FALSE(Week(100, 1, 1).IsStorable());
+    EXPECT_TRUE(Week(100, 1, 4).IsStorable());
+    EXPECT_FALSE(Week(9999, 12, 31).IsStorable());
 
     EXPECT_EQ(ShownDate(CDbDate::FromDate(QDate(812, 3, 4))), QStringLiteral("0812-03-04"));
     EXPECT_EQ(ShownDate(CDbDate::Invalid()), QStringLiteral("-1--1--1"));
