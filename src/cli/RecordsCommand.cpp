@@ -30,17 +30,29 @@ int CreateDatabaseCommand(const QStringList& arguments)
     const QString folder = ResolveAppFolder(home);
     const QString path = CRecordsDatabase::FilePath(folder);
     const QString shown = QDir::toNativeSeparators(path);
+    CRecordsDatabase& database = CRecordsDatabase::Shared();
     if (CRecordsDatabase::Exists(folder)) {
+        // Only looked at: a file of any other kind is not this command's to change.
+        try {
+            database.Open(path, CRecordsDatabase::Access::Read);
+            database.CheckTables();
+        } catch (const CDatabaseError& error) {
+            database.Close();
+            Fail(QStringLiteral("%1 It was left as it is; move it away to create a new one.")
+                     .arg(error.Message()));
+            return 1;
+        }
+        database.Close();
         std::printf("%s already exists; it was left as it is.\n", qPrintable(shown));
         return 0;
     }
     try {
-        CRecordsDatabase::Shared().Create(path);
+        database.Create(path);
     } catch (const CDatabaseError& error) {
         Fail(QStringLiteral("could not create %1: %2").arg(shown, error.Message()));
         return 1;
     }
-    CRecordsDatabase::Shared().Close();
+    database.Close();
     std::printf("Created %s with the child, payment, daily record and staff tables.\n",
                 qPrintable(shown));
     return 0;

@@ -140,33 +140,27 @@ std::optional<int> NumberIn(const QString& text, int low, int high)
 }
 
 // The statement alone, on white with a margin, twice the page's scale so its small
-// table text stays legible in a picture.
-QImage DrawStatementAlone(const QString& child, int year, int month)
+// table text stays legible in a picture. Fails when the records cannot be read.
+int WriteStatementPicture(const QString& child, int year, int month, const QString& output)
 {
     constexpr int kMargin = 20;
     constexpr int kScale = 2;
     CDBRecordSheet sheet(CPageRect{kMargin, kMargin, kMargin + CDBRecordSheet::kWidth,
                                    kMargin + CDBRecordSheet::kHeight});
     sheet.Choose(child, year, month);
-    QImage image(kScale * (CDBRecordSheet::kWidth + 2 * kMargin),
-                 kScale * (CDBRecordSheet::kHeight + 2 * kMargin), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.scale(kScale, kScale);
-    sheet.DrawStatement(painter);
-    return image;
-}
-
-int WriteStatementPicture(const QString& child, int year, int month, const QString& output)
-{
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    const bool pdf = suffix == QLatin1String("pdf");
-    if (!pdf && suffix != QLatin1String("png"))
-        return Usage(kStatementUsage, QStringLiteral("the output must end in .png or .pdf"));
-    const QImage statement = DrawStatementAlone(child, year, month);
+    QImage statement(kScale * (CDBRecordSheet::kWidth + 2 * kMargin),
+                     kScale * (CDBRecordSheet::kHeight + 2 * kMargin), QImage::Format_RGB32);
+    statement.fill(Qt::white);
+    {
+        QPainter painter(&statement);
+        painter.scale(kScale, kScale);
+        sheet.DrawStatement(painter);
+    }
+    if (!sheet.ReadProblem().isEmpty())
+        return Fail("statement", sheet.ReadProblem());
     QString error;
     bool written = false;
-    if (pdf) {
+    if (QFileInfo(output).suffix().toLower() == QLatin1String("pdf")) {
         CPdfPages pages;
         pages.SetDpi(2 * 96);   // the page's own size on paper
         pages.AddImage(statement);
@@ -197,6 +191,10 @@ int WeekCheckCommand(const QStringList& arguments)
         if (!today.isValid())
             return Usage(kWeekCheckUsage,
                          QStringLiteral("%1 is not a date like 2024-03-06").arg(given->second));
+        if (!CTuitionWeek::Holding(today).IsStorable())
+            return Usage(kWeekCheckUsage,
+                         QStringLiteral("the records hold weeks of the years 100 to 9999 only, "
+                                        "not the week of %1").arg(given->second));
     }
     UseApplicationFolder(parsed.options.count(QStringLiteral("--home"))
                              ? parsed.options.at(QStringLiteral("--home"))
@@ -212,25 +210,25 @@ int WeekCheckCommand(const QStringList& arguments)
         return Fail("week-check", QStringLiteral("no row of the week was made: %1")
                                       .arg(error.Message()));
     }
-    const QString week = QStringLiteral("%1 to %2").arg(result.week.StartText(),
-                                                          result.week.EndText());
+    const QString week = result.week.ShownText();
+    const WeeklyPayments::CGeneration& generation = result.generation;
     switch (result.outcome) {
     case WeekCheck::Outcome::SameWeek:
-        std::printf("The rows of the week %s were made already; nothing was added.\n",
-                    qPrintable(week));
+        if (generation.charged == 0)
+            std::printf("No child is enrolled; no rows were made for the week %s.\n",
+                        qPrintable(week));
+        else
+            std::printf("The rows of the week %s were made already; nothing was added.\n",
+                        qPrintable(week));
         return 0;
     case WeekCheck::Outcome::NoDatabase:
         std::printf("There is no records database in %s yet; no rows were made.\n",
                     qPrintable(QDir::toNativeSeparators(Program().programDir)));
         return 0;
-    case WeekCheck::Outcome::MarkersNotWritten:
-        return Fail("week-check", QStringLiteral("the settings could not be written (%1); "
-                                                 "no rows were made")
-                                      .arg(Settings().Location()));
     case WeekCheck::Outcome::Generated: break;
     }
-    std::printf("Made %d row(s) for the week %s.\n", result.generation.added, qPrintable(week));
-    for (const QString& name : result.generation.skipped)
+    std::printf("Made %d row(s) for the week %s.\n", generation.added, qPrintable(week));
+    for (const QString& name : generation.skipped)
         std::fprintf(stderr, "tendrel-cli week-check: no row for \"%s\": the name is longer "
                              "than the payment table holds.\n", qPrintable(name));
     return 0;
@@ -255,24 +253,36 @@ int StatementCommand(const QStringList& arguments)
     if (child.isEmpty() || !year || !month)
         return Usage(kStatementUsage, QStringLiteral("--child, --year (1 to 9999) and --month "
                                                      "(1 to 12) are needed"));
+    if (!TuitionStatement::NamesAChild(child))
+        return Usage(kStatementUsage, QStringLiteral("%1 is a photo folder, not a child: a "
+                                                     "statement is for one enrolled child")
+                                          .arg(child));
     if (json == !parsed.words.isEmpty() || parsed.words.size() > 1)
         return Usage(kStatementUsage, QStringLiteral("give either --json or one output file"));
+    const QString output = json ? QString() : parsed.words.front();
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (!json && suffix != QLatin1String("png") && suffix != QLatin1String("pdf"))
+        return Usage(kStatementUsage, QStringLiteral("the output must end in .png or .pdf"));
     UseApplicationFolder(option("--home"));
     if (!RecordsDatabaseExists())
         return Fail("statement", QStringLiteral("there is no records database in %1")
                                      .arg(QDir::toNativeSeparators(Program().programDir)));
 
-    if (!json)
-        return WriteStatementPicture(child, *year, *month, parsed.words.front());
+    // Every output reads the same rows first, so a database that cannot give them fails
+    // each alike.
     CStatementFigures figures;
     try {
+        CDBVChildInfoSet enrollment;
+        if (!enrollment.SelectNamed(child))
+            return Fail("statement", QStringLiteral("No child named %1 is enrolled.").arg(child));
         CDBChildPaymentSet payments;
-        payments.Open();
         payments.SelectChild(child);
         figures = TuitionStatement::Figures(payments, *year, *month);
     } catch (const CDatabaseError& error) {
         return Fail("statement", error.Message());
     }
+    if (!json)
+        return WriteStatementPicture(child, *year, *month, output);
     const QByteArray text = QJsonDocument(StatementJson(child, *year, *month, figures))
                                 .toJson(QJsonDocument::Indented);
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);

@@ -17,10 +17,9 @@ void CDBChildDailyRecordSet::SelectChild(const QString& name)
 
 qint32 CDBChildDailyRecordSet::LastIndex()
 {
-    CRecordsDatabase& database = CRecordsDatabase::Shared();
-    database.Open(GetDefaultDBName());
+    OpenDatabase();
     // The last row in table order, without reading the whole table.
-    QSqlQuery query(database.Connection());
+    QSqlQuery query(Database().Connection());
     query.setForwardOnly(true);
     CRecordsDatabase::Prepare(
         query, QStringLiteral("SELECT \"Index\" FROM \"ChildDailyRecord\" ORDER BY rowid DESC "

@@ -2,6 +2,8 @@
 
 #include "records/Recordset.h"
 
+#include <QSet>
+
 // The tuition rows: one per child per week.
 class CDBChildPaymentSet : public CRecordset
 {
@@ -10,6 +12,9 @@ public:
 
     // The rows of one child; "AAA" (the class folder) or an empty name selects every row.
     void SelectChild(const QString& name);
+    // The children with a row whose week starts from `first` to `last`, read straight from
+    // the file (inside a write transaction, what no other process can change meanwhile).
+    QSet<QString> ChildrenWithWeekStarting(const QDate& first, const QDate& last);
 
     CDbDate m_WeekStart;
     CDbDate m_WeekEnd;

@@ -11,6 +11,12 @@ void CDBVChildInfoSet::SelectChild(const QString& name)
     SelectName(name, name.isEmpty() || name == QLatin1String("All"));
 }
 
+bool CDBVChildInfoSet::SelectNamed(const QString& name)
+{
+    SelectName(name, false);
+    return !IsEOF();
+}
+
 void CDBVChildInfoSet::DoFieldExchange(CFieldExchange& exchange)
 {
     exchange.Text("ChildName", m_ChildName);

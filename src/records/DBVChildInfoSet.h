@@ -10,6 +10,9 @@ public:
 
     // The rows of one child; "All" or an empty name selects every row.
     void SelectChild(const QString& name);
+    // The rows of the child with exactly this name, also "All", at the first of them;
+    // false when there is none.
+    bool SelectNamed(const QString& name);
 
     QString m_ChildName;
     QString m_ChildRefrenceNo;

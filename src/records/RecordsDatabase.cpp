@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -29,17 +30,51 @@ void ExecText(QSqlDatabase& db, const QString& sql)
     CRecordsDatabase::Exec(query);
 }
 
-QStringList TableNames(QSqlDatabase& db)
+// Reading the catalogue is also what tells a database from any other file.
+void ReadCatalogue(QSqlDatabase& db)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    // Reading the catalogue is also what tells a database from any other file.
-    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
         throw CDatabaseError(EngineText(query.lastError()));
-    QStringList names;
-    while (query.next())
-        names << query.value(0).toString();
-    return names;
+}
+
+// The affinity SQLite gives a column declared `declared`: 'I'nteger, 'T'ext, 'B'lob,
+// 'R'eal or 'N'umeric.
+char Affinity(const QString& declared)
+{
+    const QString type = declared.toUpper();
+    if (type.contains(QLatin1String("INT")))
+        return 'I';
+    for (const char* text : {"CHAR", "CLOB", "TEXT"})
+        if (type.contains(QLatin1String(text)))
+            return 'T';
+    if (type.isEmpty() || type.contains(QLatin1String("BLOB")))
+        return 'B';
+    for (const char* real : {"REAL", "FLOA", "DOUB"})
+        if (type.contains(QLatin1String(real)))
+            return 'R';
+    return 'N';
+}
+
+// Whether a column so declared holds the field's values as they are written and read.
+bool Holds(RecordsSchema::FieldType type, const QString& declared)
+{
+    const char affinity = Affinity(declared);
+    if (type == RecordsSchema::FieldType::Text)
+        return affinity == 'T';
+    return affinity == 'I' || affinity == 'R' || affinity == 'N';
+}
+
+const char* KindOf(RecordsSchema::FieldType type)
+{
+    switch (type) {
+    case RecordsSchema::FieldType::Text: return "text";
+    case RecordsSchema::FieldType::Long: return "whole numbers";
+    case RecordsSchema::FieldType::Double: return "numbers";
+    case RecordsSchema::FieldType::Date: return "dates";
+    }
+    return "values";
 }
 
 } // namespace
@@ -78,32 +113,36 @@ QSqlDatabase CRecordsDatabase::Connection() const
     return QSqlDatabase::database(kConnection, false);
 }
 
-void CRecordsDatabase::Open(const QString& path)
+void CRecordsDatabase::Open(const QString& path, Access access)
 {
-    if (IsOpen() && m_path == QFileInfo(path).absoluteFilePath())
+    if (IsOpen() && m_path == QFileInfo(path).absoluteFilePath()
+        && (access == Access::Read || m_writable))
         return;
     if (!QFileInfo(path).isFile())
         throw CDatabaseError(QStringLiteral("The records file %1 does not exist.")
                                  .arg(QDir::toNativeSeparators(path)));
-    OpenConnection(path);
+    if (m_transactionDepth > 0)
+        throw CDatabaseError(QStringLiteral("The records file cannot change in the middle of "
+                                            "a transaction."));
+    OpenConnection(path, access);
 }
 
 void CRecordsDatabase::Create(const QString& path)
 {
     if (QFileInfo::exists(path)) {
-        Open(path);
+        Open(path, Access::Write);
+        CheckTables();
         return;
     }
     QDir().mkpath(QFileInfo(path).absolutePath());
-    OpenConnection(path);
+    OpenConnection(path, Access::Write);
     try {
         InTransaction([this] {
             QSqlDatabase db = Connection();
-            for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables()) {
+            for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
                 ExecText(db, RecordsSchema::CreateTableSql(table));
-                ExecText(db, RecordsSchema::CreateIndexSql(table));
-            }
         });
+        Upgrade();
     } catch (const CDatabaseError&) {
         // A file without its tables would pass the existence check from now on.
         Close();
@@ -112,7 +151,20 @@ void CRecordsDatabase::Create(const QString& path)
     }
 }
 
-void CRecordsDatabase::OpenConnection(const QString& path)
+void CRecordsDatabase::Upgrade()
+{
+    Open(m_path, Access::Write);
+    InTransaction([this] {
+        QSqlDatabase db = Connection();
+        for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+            ExecText(db, RecordsSchema::CreateIndexSql(table));
+    });
+    QSqlQuery query(Connection());
+    CRecordsDatabase::Prepare(query, QStringLiteral("PRAGMA journal_mode=WAL"));
+    CRecordsDatabase::Exec(query);
+}
+
+void CRecordsDatabase::OpenConnection(QString path, Access access)
 {
     Close();
     // Qt's SQL drivers must be let go while the application object still exists.
@@ -124,7 +176,10 @@ void CRecordsDatabase::OpenConnection(const QString& path)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+        if (access == Access::Read)
+            options += QLatin1String(";QSQLITE_OPEN_READONLY");
+        db.setConnectOptions(options);
         if (!db.open()) {
             const QString message = EngineText(db.lastError());
             db = QSqlDatabase();
@@ -132,26 +187,25 @@ void CRecordsDatabase::OpenConnection(const QString& path)
             throw CDatabaseError(message);
         }
         m_path = QFileInfo(path).absoluteFilePath();
+        m_writable = access == Access::Write;
     }
     try {
         QSqlDatabase db = Connection();
-        const QStringList tables = TableNames(db);
-        // A write-ahead log keeps the file whole when the program stops mid-write.
-        QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-        for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables()) {
-            // Files made before the name index existed get it now; a read-only file
-            // simply goes without.
-            if (tables.contains(QLatin1String(table.name)))
-                QSqlQuery(db).exec(RecordsSchema::CreateIndexSql(table));
-        }
-    } catch (const CDatabaseError&) {
+        ReadCatalogue(db);
+    } catch (const CDatabaseError& error) {
+        QString problem = error.Message();
+        if (!problem.endsWith(QLatin1Char('.')))
+            problem += QLatin1Char('.');
+        const CDatabaseError unusable = Unusable(problem);
         Close();
-        throw;
+        throw unusable;
     }
 }
 
 void CRecordsDatabase::Close()
 {
+    m_checkedTables.clear();
+    m_writable = false;
     if (!QSqlDatabase::contains(kConnection)) {
         m_path.clear();
         return;
@@ -164,6 +218,46 @@ void CRecordsDatabase::Close()
     m_path.clear();
 }
 
+CDatabaseError CRecordsDatabase::Unusable(const QString& problem) const
+{
+    return CDatabaseError(QStringLiteral("%1 is not a usable records database: %2")
+                              .arg(QDir::toNativeSeparators(m_path), problem));
+}
+
+void CRecordsDatabase::CheckTable(const RecordsSchema::CTableDef& table)
+{
+    const QString name = QString::fromLatin1(table.name);
+    if (m_checkedTables.contains(name))
+        return;
+    QSqlQuery query(Connection());
+    query.setForwardOnly(true);
+    Prepare(query, QStringLiteral("PRAGMA table_info(%1)").arg(RecordsSchema::Quoted(name)));
+    Exec(query);
+    // Column names are told apart without regard to case, as the engine does.
+    QHash<QString, QString> declared;
+    while (query.next())
+        declared.insert(query.value(1).toString().toLower(), query.value(2).toString());
+    if (declared.isEmpty())
+        throw Unusable(QStringLiteral("it has no table %1.").arg(name));
+    for (const RecordsSchema::CFieldDef& field : table.fields) {
+        const QString column = QString::fromLatin1(field.name);
+        const auto found = declared.constFind(column.toLower());
+        if (found == declared.cend())
+            throw Unusable(QStringLiteral("the table %1 has no column %2.").arg(name, column));
+        if (!Holds(field.type, *found))
+            throw Unusable(QStringLiteral("the column %2 of the table %1 is meant for %3 but "
+                                          "is declared \"%4\".")
+                               .arg(name, column, QLatin1String(KindOf(field.type)), *found));
+    }
+    m_checkedTables << name;
+}
+
+void CRecordsDatabase::CheckTables()
+{
+    for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+        CheckTable(table);
+}
+
 void CRecordsDatabase::InTransaction(const std::function<void()>& work)
 {
     // Inside a transaction already: the outer one commits or rolls back the whole.
@@ -171,22 +265,28 @@ void CRecordsDatabase::InTransaction(const std::function<void()>& work)
         work();
         return;
     }
-    QSqlDatabase db = Connection();
-    if (!db.transaction())
-        throw CDatabaseError(EngineText(db.lastError()));
+    if (!IsOpen())
+        throw CDatabaseError(QStringLiteral("The records database is not open."));
+    Open(m_path, Access::Write);
+    const auto run = [this](const char* sql) {
+        QSqlQuery query(Connection());
+        const bool done = query.exec(QLatin1String(sql));
+        return done ? QString() : EngineText(query.lastError());
+    };
+    if (const QString refused = run("BEGIN IMMEDIATE"); !refused.isEmpty())
+        throw CDatabaseError(refused);
     try {
         ++m_transactionDepth;
         work();
         --m_transactionDepth;
     } catch (...) {
         --m_transactionDepth;
-        db.rollback();
+        run("ROLLBACK");
         throw;
     }
-    if (!db.commit()) {
-        const QString message = EngineText(db.lastError());
-        db.rollback();
-        throw CDatabaseError(message);
+    if (const QString refused = run("COMMIT"); !refused.isEmpty()) {
+        run("ROLLBACK");
+        throw CDatabaseError(refused);
     }
 }
 
@@ -212,7 +312,9 @@ void EnsureRecordsDatabase()
     const QString path = CRecordsDatabase::FilePath(Program().programDir);
     if (path.isEmpty())
         throw CDatabaseError(QStringLiteral("There is no application folder for the records."));
-    CRecordsDatabase::Shared().Create(path);
+    CRecordsDatabase& database = CRecordsDatabase::Shared();
+    database.Create(path);
+    database.Upgrade();
 }
 
 bool ReportDatabaseErrors(const std::function<void()>& command)

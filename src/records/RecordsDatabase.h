@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <stdexcept>
 
 class QSqlDatabase;
 class QSqlQuery;
+namespace RecordsSchema { struct CTableDef; }
 
 // An engine error or a refused value. It aborts the command that was running; the
 // command's caller shows its text (ReportDatabaseErrors) and nothing of the row is written.
@@ -18,10 +20,14 @@ public:
 
 // The one connection to the records database file, shared by every recordset, kept
 // for the whole run. It opens on the first recordset that needs it and follows the
-// file a recordset names (tests move the application folder between runs).
+// file a recordset names (tests move the application folder between runs). Reading
+// opens the file read-only; the first write opens it again for writing. Only Create
+// and Upgrade change the layout of a file.
 class CRecordsDatabase
 {
 public:
+    enum class Access { Read, Write };
+
     static CRecordsDatabase& Shared();
 
     // The database file of an application folder: WRN.mdb in it; empty for an empty folder.
@@ -30,24 +36,40 @@ public:
     static bool Exists(const QString& programDir);
 
     // Creates the file with the five tables in order (and the index on each name
-    // column) and opens it. An existing file is opened and left as it is. Throws
-    // CDatabaseError when the engine refuses.
+    // column) and opens it for writing. An existing file is opened and left as it is
+    // when it holds the five tables. Throws CDatabaseError when the engine refuses or
+    // the existing file is no usable records database.
     void Create(const QString& path);
+    // Gives the open file what newer files are made with: the index on each name column
+    // and a write-ahead log, which keeps the file whole when the program stops mid-write.
+    void Upgrade();
 
-    // Opens the file when another or none is open. A missing file is not created: it
-    // throws CDatabaseError, as does a file the engine cannot read.
-    void Open(const QString& path);
+    // Opens the file when another or none is open, or when it is open read-only and
+    // `access` is Write. A missing file is not created: it throws CDatabaseError, as
+    // does a file the engine cannot read.
+    void Open(const QString& path, Access access = Access::Read);
     void Close();
     bool IsOpen() const;
+    bool IsWritable() const { return IsOpen() && m_writable; }
     QString Path() const { return m_path; }
+
+    // Throws CDatabaseError, naming what is wrong, when the open file has no such table
+    // or a column of it is missing or declared for other values. Each table is looked at
+    // once per opening.
+    void CheckTable(const RecordsSchema::CTableDef& table);
+    // The same for all five tables.
+    void CheckTables();
 
     // The open connection. Only valid after Open or Create.
     QSqlDatabase Connection() const;
 
     // Runs statements that write in one transaction: committed when `work` returns,
     // rolled back (and the error passed on) when it throws. Nested calls join the
-    // outermost transaction.
+    // outermost transaction. The transaction takes the file's write lock before `work`
+    // reads anything, so what `work` finds cannot change until it commits; another
+    // process waits for the lock (up to kBusyTimeoutMs) instead of failing.
     void InTransaction(const std::function<void()>& work);
+    static constexpr int kBusyTimeoutMs = 15000;
 
     // Prepares a statement; throws CDatabaseError with the engine's text when refused.
     static void Prepare(QSqlQuery& query, const QString& sql);
@@ -56,15 +78,21 @@ public:
 
 private:
     CRecordsDatabase() = default;
-    void OpenConnection(const QString& path);
+    // Takes the path by value: it may be m_path, which closing clears.
+    void OpenConnection(QString path, Access access);
+    // "<file> is not a usable records database: <problem>"
+    CDatabaseError Unusable(const QString& problem) const;
 
     QString m_path;
+    bool m_writable = false;
+    QStringList m_checkedTables;
     int m_transactionDepth = 0;
 };
 
 // The existence check of the program's own application folder (Program().programDir).
 bool RecordsDatabaseExists();
-// Creates the program's database when it is missing, as the first saved child does.
+// Creates the program's database when it is missing, as the first saved child does, or
+// upgrades the one there: the desktop program owns the database of its folder.
 void EnsureRecordsDatabase();
 
 // Runs one command against the database. An engine error aborts it and is shown in a

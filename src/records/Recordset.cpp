@@ -198,7 +198,14 @@ void CRecordset::OpenDatabase()
     const QString path = GetDefaultDBName();
     if (path.isEmpty())
         throw CDatabaseError(QStringLiteral("There is no application folder for the records."));
-    Database().Open(path);
+    // Reading never changes the file; the first write opens it for writing.
+    Database().Open(path, CRecordsDatabase::Access::Read);
+    Database().CheckTable(m_table);
+}
+
+void CRecordset::OpenForWriting()
+{
+    Database().Open(GetDefaultDBName(), CRecordsDatabase::Access::Write);
 }
 
 void CRecordset::Close()
@@ -215,7 +222,7 @@ void CRecordset::Requery()
         Open();
         return;
     }
-    Database().Open(GetDefaultDBName());
+    OpenDatabase();
     Select();
     MoveFirst();
 }
@@ -391,6 +398,7 @@ void CRecordset::InsertRow(const std::vector<QVariant>& values)
     for (size_t i = 0; i < values.size(); ++i)
         marks << QStringLiteral("?");
     qint64 rowId = 0;
+    OpenForWriting();
     Database().InTransaction([&] {
         QSqlQuery query(Database().Connection());
         CRecordsDatabase::Prepare(query, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -409,6 +417,7 @@ void CRecordset::UpdateRow(const std::vector<QVariant>& values)
 {
     RequireCurrent("Update");
     CRow& row = m_rows[size_t(m_current)];
+    OpenForWriting();
     Database().InTransaction([&] {
         QSqlQuery query(Database().Connection());
         CRecordsDatabase::Prepare(query, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
@@ -427,6 +436,7 @@ void CRecordset::Delete()
 {
     RequireCurrent("Delete");
     CRow& row = m_rows[size_t(m_current)];
+    OpenForWriting();
     Database().InTransaction([&] {
         QSqlQuery query(Database().Connection());
         CRecordsDatabase::Prepare(

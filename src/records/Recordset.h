@@ -49,6 +49,8 @@ public:
     CRecordset& operator=(const CRecordset&) = delete;
 
     // Opens the shared database on GetDefaultDBName() if needed and selects the rows.
+    // A table that lacks a bound column, or declares one for other values, throws
+    // CDatabaseError naming it.
     void Open();
     // Opens without reading any row, to add rows to a large table.
     void OpenToAdd();
@@ -93,6 +95,9 @@ public:
 protected:
     explicit CRecordset(const char* table);
 
+    CRecordsDatabase& Database() const;
+    // Opens the shared database for reading when needed and checks the table's columns.
+    void OpenDatabase();
     // Names each bound member with its column and default, in binding order.
     virtual void DoFieldExchange(CFieldExchange& exchange) = 0;
     // Gives every member its default, as a new recordset and AddNew do.
@@ -112,8 +117,8 @@ private:
         bool deleted = false;
     };
 
-    CRecordsDatabase& Database() const;
-    void OpenDatabase();
+    // The first write opens the file again for writing.
+    void OpenForWriting();
     void Select();
     void LoadCurrent();
     void RequireCurrent(const char* operation) const;

@@ -99,7 +99,7 @@ CChildPaymentListView::CChildPaymentListView(QWidget* parent)
                   parent),
       m_weekCheck([this] {
           return WeekCheck::Run(Settings(), Enrollment(), Payments(), CClock::TodayUtc(),
-                                Program().tuitionRates);
+                                Program().tuitionRates, &m_completedWeek);
       })
 {
     setObjectName(QStringLiteral("ChildPaymentListView"));

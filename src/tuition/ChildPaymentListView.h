@@ -69,5 +69,6 @@ private:
     std::optional<int> m_monthShown;     // none while every week is listed
     bool m_commandRunning = false;
     QTimer m_weekTimer;
+    WeekCheck::CCompletedWeek m_completedWeek;
     CWeekCheckRunner m_weekCheck;
 };

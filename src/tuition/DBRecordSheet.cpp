@@ -154,16 +154,9 @@ void PutCell(QPainter& painter, const QFont& font, const CSheetGrid& grid, const
 
 QString DayMonthYear(const CDbDate& date)
 {
-    return QString::asprintf("%2d/%2d/%2d", date.Day(), date.Month(), date.Year());
-}
-
-std::array<QString, 12> RowCellTexts(const CWeeklyPayment& row)
-{
-    const auto amount = [](double value) { return WeeklyPayments::Amount(value); };
-    return {DayMonthYear(row.weekStart), DayMonthYear(row.weekEnd), row.childName,
-            QString::number(row.sessionDays), amount(row.weeklyFee), amount(row.extraCharge),
-            amount(row.discount), amount(row.weeklyPbg), amount(row.pbp), row.paidDate,
-            row.paidBy, amount(row.debit)};
+    const QDate day = date.Date();
+    return day.isValid() ? day.toString(QStringLiteral("dd/MM/yyyy"))
+                         : QString::asprintf("%d/%d/%d", date.Day(), date.Month(), date.Year());
 }
 
 QString Money(double value)
@@ -202,6 +195,15 @@ CDBRecordSheet::CDBRecordSheet(const CDBRecordSheet& other)
 
 CDBRecordSheet::~CDBRecordSheet() = default;
 
+QStringList CDBRecordSheet::RowTexts(const CWeeklyPayment& row)
+{
+    const auto amount = [](double value) { return WeeklyPayments::Amount(value); };
+    return {DayMonthYear(row.weekStart), DayMonthYear(row.weekEnd), row.childName,
+            QString::number(row.sessionDays), amount(row.weeklyFee), amount(row.extraCharge),
+            amount(row.discount), amount(row.weeklyPbg), amount(row.pbp),
+            ShownDateText(row.paidDate), row.paidBy, amount(row.debit)};
+}
+
 std::unique_ptr<CDiagramObject> CDBRecordSheet::Clone() const
 {
     return std::make_unique<CDBRecordSheet>(*this);
@@ -216,15 +218,20 @@ bool CDBRecordSheet::HaveRecordsets()
     return m_payments != nullptr;
 }
 
-void CDBRecordSheet::SelectChild(const QString& name)
+bool CDBRecordSheet::HasChild() const
 {
-    if (!HaveRecordsets())
+    return TuitionStatement::NamesAChild(m_strChildName);
+}
+
+void CDBRecordSheet::SelectChild()
+{
+    if (!HasChild() || !HaveRecordsets())
         return;
     try {
-        m_payments->SelectChild(name);
-        m_enrollment->SelectChild(name);
+        m_payments->SelectChild(m_strChildName);
+        m_enrollment->SelectNamed(m_strChildName);
     } catch (const CDatabaseError&) {
-        // The statement shows what it can; the next paint asks the file again.
+        // The next paint asks the file again and shows what is wrong.
     }
 }
 
@@ -233,13 +240,9 @@ void CDBRecordSheet::LoadChildNames()
     m_childNames.clear();
     if (!HaveRecordsets())
         return;
-    try {
-        m_enrollment->SelectChild(QString());
-        for (m_enrollment->MoveFirst(); !m_enrollment->IsEOF(); m_enrollment->MoveNext())
-            m_childNames << m_enrollment->m_ChildName;
-    } catch (const CDatabaseError&) {
-        // The list holds the names read before the engine failed.
-    }
+    m_enrollment->SelectChild(QString());
+    for (m_enrollment->MoveFirst(); !m_enrollment->IsEOF(); m_enrollment->MoveNext())
+        m_childNames << m_enrollment->m_ChildName;
 }
 
 void CDBRecordSheet::Choose(const QString& childName, int year, int month)
@@ -247,7 +250,7 @@ void CDBRecordSheet::Choose(const QString& childName, int year, int month)
     m_strChildName = childName;
     m_nYear = year;
     m_nMonth = month;
-    SelectChild(childName);
+    SelectChild();
 }
 
 void CDBRecordSheet::DrawContent(QPainter& painter, const CDrawContext&)
@@ -259,9 +262,11 @@ void CDBRecordSheet::DrawStatement(QPainter& painter)
 {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    m_readProblem.clear();
     // The table works out the amounts the header prints.
     DrawTable(painter);
     DrawHeader(painter);
+    DrawReadProblem(painter);
     painter.restore();
 }
 
@@ -275,8 +280,9 @@ bool CDBRecordSheet::RequeryPayments()
             return false;
         m_figures = TuitionStatement::Figures(*m_payments, m_nYear, m_nMonth);
         return true;
-    } catch (const CDatabaseError&) {
+    } catch (const CDatabaseError& error) {
         m_figures = {};
+        m_readProblem = error.Message();
         return false;
     }
 }
@@ -300,9 +306,10 @@ void CDBRecordSheet::DrawTable(QPainter& painter)
         return;
 
     for (std::size_t n = 0; n < m_figures.rows.size(); ++n) {
-        const std::array<QString, 12> texts = RowCellTexts(m_figures.rows[n]);
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            PutCell(painter, fonts.table, grid, kRowCells[i], grid.RowTop(int(n)), texts[i]);
+        const QStringList texts = RowTexts(m_figures.rows[n]);
+        for (std::size_t i = 0; i < kRowCells.size(); ++i)
+            PutCell(painter, fonts.table, grid, kRowCells[i], grid.RowTop(int(n)),
+                    texts[qsizetype(i)]);
     }
 
     const CStatementTotals& totals = m_figures.totals;
@@ -344,7 +351,11 @@ void CDBRecordSheet::DrawHeader(QPainter& painter)
         QStringLiteral("Contact No.: ") + center.phone);
     Put(painter, fonts.regular, grid.Band(4.0), kRight,
         QStringLiteral("Address: ") + center.address);
-    DrawChildBlock(painter);
+    // Without the rows the amounts would be wrong: the problem takes the child's place.
+    if (m_readProblem.isEmpty())
+        DrawChildBlock(painter);
+    else
+        m_strParentEmail.clear();
 }
 
 void CDBRecordSheet::DrawChildBlock(QPainter& painter)
@@ -357,10 +368,11 @@ void CDBRecordSheet::DrawChildBlock(QPainter& painter)
     if (!HaveRecordsets())
         return;
     try {
-        m_enrollment->SelectChild(m_strChildName);
-        if (m_enrollment->IsEOF())
+        // "All" is a name like any other here: the details are the named child's only.
+        if (!m_enrollment->SelectNamed(m_strChildName))
             return;
-    } catch (const CDatabaseError&) {
+    } catch (const CDatabaseError& error) {
+        m_readProblem = error.Message();
         return;
     }
     const CDBVChildInfoSet& child = *m_enrollment;
@@ -369,7 +381,7 @@ void CDBRecordSheet::DrawChildBlock(QPainter& painter)
     const std::array<std::pair<double, QString>, 7> left{{
         {5.5, QStringLiteral("Child Name: ") + child.m_ChildName},
         {6.25, QStringLiteral("Reference No.: ") + child.m_ChildRefrenceNo},
-        {7.0, QStringLiteral("Enrollment Date: ") + child.m_EnrollDate.PaddedText()},
+        {7.0, QStringLiteral("Enrollment Date: ") + ShownDate(child.m_EnrollDate)},
         {7.75, QString::asprintf("Enrollment Type: %d (days/week)", child.m_EnrollType)},
         {8.5, QStringLiteral("Classroom: ") + child.m_Class},
         {9.25, QStringLiteral("Parents: ") + child.m_Mother + QLatin1Char(',') + child.m_Father},
@@ -383,11 +395,27 @@ void CDBRecordSheet::DrawChildBlock(QPainter& painter)
     Put(painter, fonts.regular, grid.Band(7.0), kRight,
         QString::asprintf("Statement for the Month: %d of %d", m_nMonth, m_nYear));
     Put(painter, fonts.regular, grid.Band(7.75), kRight,
-        QStringLiteral("Statement Printed: ") + today.PaddedText());
+        QStringLiteral("Statement Printed: ") + ShownDate(today));
     Put(painter, fonts.regular, grid.Band(8.5), kRight,
         QStringLiteral("Debit of the Month: ") + Money(m_figures.debitOfMonth));
     Put(painter, fonts.regular, grid.Band(9.25), kRight,
         QStringLiteral("Forward from Previous: ") + Money(m_figures.forward));
     Put(painter, fonts.bold, grid.Band(10.0), kRight,
         QStringLiteral("Total Due Now: ") + Money(m_figures.TotalDue()));
+}
+
+void CDBRecordSheet::DrawReadProblem(QPainter& painter)
+{
+    if (m_readProblem.isEmpty())
+        return;
+    // Where the child's details would be: a statement without amounts must not pass for
+    // one that owes nothing.
+    const CSheetGrid grid(m_rect);
+    const CSheetFonts fonts(m_strFontName, m_nTableFontSize);
+    painter.setPen(ToQColor(m_crText));
+    painter.setFont(fonts.bold);
+    painter.drawText(QRectF(grid.L, grid.T + 5.5 * grid.H / 20.0, grid.W, 4.5 * grid.H / 20.0),
+                     Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("The records could not be read, so this statement shows "
+                                    "no amounts.\n") + m_readProblem);
 }

@@ -30,18 +30,24 @@ public:
 
     // The statement alone on any painter in page units (screen, image, PDF).
     void DrawStatement(QPainter& painter);
-    // Chooses child and month and selects the child's rows; an empty name chooses none.
+    // Chooses child and month and selects the child's rows; a name that is no child's
+    // (empty, "AAA", "ZZZ") chooses none.
     void Choose(const QString& childName, int year, int month);
-    // Selects the child's rows in both recordsets; an empty name selects every row.
-    void SelectChild(const QString& name);
-    // Every enrolled child's name, in table order, into m_childNames.
+    // Every enrolled child's name, in table order, into m_childNames. An engine error, or
+    // an enrollment table that is not as the program keeps it, throws CDatabaseError.
     void LoadChildNames();
+
+    // The texts of a row's twelve cells as the statement shows them.
+    static QStringList RowTexts(const CWeeklyPayment& row);
 
     // What the last paint listed and worked out.
     const CStatementFigures& LastFigures() const { return m_figures; }
     // The parents' address of the child the header last showed.
     QString ParentEmail() const { return m_strParentEmail; }
-    bool HasChild() const { return !m_strChildName.isEmpty(); }
+    bool HasChild() const;
+    // Why the last paint could not read the records (drawn in the table); empty when it
+    // could.
+    QString ReadProblem() const { return m_readProblem; }
 
     QString m_strCenterName;
     QString m_strParentEmail;
@@ -57,13 +63,17 @@ public:
 private:
     // The recordsets exist once the database file does, whenever that happens.
     bool HaveRecordsets();
+    // Selects the chosen child's rows in both recordsets.
+    void SelectChild();
     void DrawTable(QPainter& painter);
     void DrawHeader(QPainter& painter);
     void DrawChildBlock(QPainter& painter);
+    void DrawReadProblem(QPainter& painter);
     // The rows of the chosen child as the file holds them now; false when there are none.
     bool RequeryPayments();
 
     std::unique_ptr<CDBChildPaymentSet> m_payments;
     std::unique_ptr<CDBVChildInfoSet> m_enrollment;
     CStatementFigures m_figures;
+    QString m_readProblem;
 };

@@ -1,5 +1,6 @@
 #include "tuition/StatementFigures.h"
 
+#include "records/ChildRecords.h"
 #include "records/DBChildPaymentSet.h"
 
 #include <QDir>
@@ -33,6 +34,11 @@ void AddTo(CStatementTotals& totals, const CWeeklyPayment& row)
 }
 
 } // namespace
+
+bool NamesAChild(const QString& name)
+{
+    return !name.isEmpty() && ChildRecords::IsChildFolderName(name);
+}
 
 CStatementFigures Figures(const std::vector<CWeeklyPayment>& rows, int year, int month)
 {

@@ -32,6 +32,10 @@ struct CStatementFigures
 
 namespace TuitionStatement {
 
+// Whether a statement can be for the name: not empty, and not the class folder "AAA" nor
+// the page materials' "ZZZ", which stand for no one child.
+bool NamesAChild(const QString& name);
+
 // The figures of the month from the rows; weeks starting after the month are left out.
 CStatementFigures Figures(const std::vector<CWeeklyPayment>& rows, int year, int month);
 // The same from the rows the set holds now, read from the first to the last.

@@ -1,9 +1,13 @@
 #include "tuition/TuitionStatementDlg.h"
 
 #include "frame/DialogParts.h"
+#include "tuition/StatementFigures.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
 
@@ -14,10 +18,13 @@ CTuitionStatementDlg::CTuitionStatementDlg(const QStringList& childNames,
 {
     setWindowTitle(QStringLiteral("Tuition Statement Setting"));
 
+    // A statement is for one child: the class and materials folders' names are no child's.
+    QStringList children = childNames;
+    children.removeIf([](const QString& name) { return !TuitionStatement::NamesAChild(name); });
     m_child = new QComboBox;
     m_child->setObjectName(QStringLiteral("child"));
-    m_child->addItems(childNames);
-    m_child->setCurrentIndex(std::max(0, int(childNames.indexOf(childName))));
+    m_child->addItems(children);
+    m_child->setCurrentIndex(std::max(0, int(children.indexOf(childName))));
     m_child->setMinimumContentsLength(20);
 
     m_month = new QComboBox;
@@ -35,7 +42,15 @@ CTuitionStatementDlg::CTuitionStatementDlg(const QStringList& childNames,
     form->addRow(QStringLiteral("&Child"), m_child);
     form->addRow(QStringLiteral("&Month"), m_month);
     form->addRow(QStringLiteral("&Year"), m_year);
-    FinishDialog(*this, form);
+    if (children.isEmpty()) {
+        auto* none = new QLabel(QStringLiteral("No child is enrolled yet. Enroll a child at "
+                                               "the Child Center first."));
+        none->setObjectName(QStringLiteral("noChild"));
+        none->setWordWrap(true);
+        form->addRow(none);
+    }
+    QDialogButtonBox* buttons = FinishDialog(*this, form);
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(!children.isEmpty());
 }
 
 QString CTuitionStatementDlg::ChildName() const

@@ -15,7 +15,9 @@ public:
     static constexpr int kFirstYear = 2009;
     static constexpr int kLastYear = 2050;
 
-    // Shows `childName` chosen when it is listed, else the first child.
+    // Offers the names that are a child's (not empty, "AAA" or "ZZZ") and shows
+    // `childName` chosen when it is one of them, else the first. Without any child the
+    // dialog says so and OK stays disabled.
     CTuitionStatementDlg(const QStringList& childNames, const QString& childName, int year,
                          int month, QWidget* parent = nullptr);
 

@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+class CDbDate;
+
 // The tuition week: Monday to Sunday.
 struct CTuitionWeek
 {
@@ -12,9 +14,21 @@ struct CTuitionWeek
     // The week holding `today`; invalid dates when `today` is invalid.
     static CTuitionWeek Holding(const QDate& today);
 
-    // "%4d-%2d-%2d" of the start and the end, as the week markers and the list show them.
+    // Whether the records can hold both days (the years 100 to 9999).
+    bool IsStorable() const;
+
+    // "%4d-%2d-%2d" of the start and the end, as the week markers keep them.
     QString StartText() const;
     QString EndText() const;
+    // "2024-03-04 to 2024-03-10", as messages show the week.
+    QString ShownText() const;
 
     bool operator==(const CTuitionWeek&) const = default;
 };
+
+// A date as lists and statements show it: "2024-03-04"; a value that names no date shows
+// -1 in each part.
+QString ShownDate(const CDbDate& date);
+// A stored "%4d-%2d-%2d" text (a paid date) as shown: zero-padded when it names a date,
+// else as stored.
+QString ShownDateText(const QString& stored);

@@ -1,49 +1,36 @@
 #include "tuition/WeekCheck.h"
 
+#include "app/ProgramState.h"
 #include "app/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "records/RecordsDatabase.h"
 
+#include <QFileInfo>
+
 namespace WeekCheck {
 
 CResult Run(CSettingsStore& settings, CDBVChildInfoSet& enrollment,
-            CDBChildPaymentSet& payments, const QDate& today, const CTuitionRates& rates)
+            CDBChildPaymentSet& payments, const QDate& today, const CTuitionRates& rates,
+            CCompletedWeek* completed)
 {
-    using namespace SettingsKey;
     CResult result;
     result.week = CTuitionWeek::Holding(today);
-    const QString start = result.week.StartText();
-    const QString end = result.week.EndText();
-    const bool newWeek = start != settings.GetString(Setting, WeekStart)
-                      && end != settings.GetString(Setting, WeekEnd);
-    if (!newWeek)
-        return result;
     if (!RecordsDatabaseExists()) {
         result.outcome = Outcome::NoDatabase;
         return result;
     }
-    // The markers are written first: rows made twice would be charged twice, so a week
-    // whose markers cannot be kept is not generated at all.
-    const QString oldStart = settings.GetString(Setting, WeekStart);
-    const QString oldEnd = settings.GetString(Setting, WeekEnd);
-    const auto restoreMarkers = [&] {
-        settings.WriteString(Setting, WeekStart, oldStart);
-        settings.WriteString(Setting, WeekEnd, oldEnd);
-    };
-    if (!settings.WriteString(Setting, WeekStart, start)
-        || !settings.WriteString(Setting, WeekEnd, end)) {
-        restoreMarkers();
-        result.outcome = Outcome::MarkersNotWritten;
+    const QString database =
+        QFileInfo(CRecordsDatabase::FilePath(Program().programDir)).absoluteFilePath();
+    if (completed && completed->database == database && completed->start == result.week.start)
         return result;
-    }
-    try {
-        result.generation =
-            WeeklyPayments::GenerateWeek(enrollment, payments, result.week, rates);
-    } catch (...) {
-        restoreMarkers();
-        throw;
-    }
-    result.outcome = Outcome::Generated;
+    result.generation = WeeklyPayments::GenerateWeek(enrollment, payments, result.week, rates);
+    const bool made = result.generation.added > 0 || !result.generation.skipped.isEmpty();
+    result.outcome = made ? Outcome::Generated : Outcome::SameWeek;
+    if (completed)
+        *completed = {database, result.week.start};
+    // What was made last, for people reading the settings; the rows themselves decide.
+    settings.WriteString(SettingsKey::Setting, SettingsKey::WeekStart, result.week.StartText());
+    settings.WriteString(SettingsKey::Setting, SettingsKey::WeekEnd, result.week.EndText());
     return result;
 }
 

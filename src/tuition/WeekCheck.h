@@ -8,15 +8,17 @@ class CDBVChildInfoSet;
 class CSettingsStore;
 struct CTuitionRates;
 
-// The check a timer runs every minute: the first check in a new week makes the week's
-// rows, once, and remembers the week in the settings (WEEKSTART and WEEKEND).
+// The check a timer runs every minute: every enrolled child without a row of the current
+// week gets one. The database decides who has one, so checks of other processes, other
+// application folders or other weeks never charge a child twice. The week is then kept
+// in the user's settings (WEEKSTART and WEEKEND), which tell what was made last but guard
+// nothing.
 namespace WeekCheck {
 
 enum class Outcome {
-    SameWeek,           // the week's rows were made already
-    NoDatabase,         // nothing to make them in yet; the markers stay
-    MarkersNotWritten,  // the settings refused the new week; nothing was made
-    Generated,
+    SameWeek,     // every enrolled child had a row of the week already
+    NoDatabase,   // nothing to make them in yet
+    Generated,    // rows were made, or a child was left out
 };
 
 struct CResult
@@ -26,9 +28,20 @@ struct CResult
     WeeklyPayments::CGeneration generation;
 };
 
-// Runs the check for `today` against the program's database. An engine error passes on
-// as CDatabaseError with no row of the week written and the markers untouched.
+// The week a running program completed last in one database; its timer's later checks of
+// that week go without the database.
+struct CCompletedWeek
+{
+    QString database;
+    QDate start;
+};
+
+// Runs the check for `today` against the program's database. An engine error, or a week
+// the records cannot hold, passes on as CDatabaseError with no row of the week written
+// and the markers untouched. With `completed`, a week completed in the same database is
+// not checked again, and the week checked is remembered there.
 CResult Run(CSettingsStore& settings, CDBVChildInfoSet& enrollment,
-            CDBChildPaymentSet& payments, const QDate& today, const CTuitionRates& rates);
+            CDBChildPaymentSet& payments, const QDate& today, const CTuitionRates& rates,
+            CCompletedWeek* completed = nullptr);
 
 } // namespace WeekCheck

@@ -25,21 +25,13 @@ std::optional<WeekCheck::CResult> CWeekCheckRunner::Run()
 
 void CWeekCheckRunner::Tell(const WeekCheck::CResult& result)
 {
-    using WeekCheck::Outcome;
-    if (result.outcome == Outcome::MarkersNotWritten) {
-        ReportOnce(QStringLiteral("This week's tuition rows were not made because the "
-                                  "settings could not be saved. They will be made once the "
-                                  "settings can be written."));
-        return;
-    }
     m_lastFailure.clear();
     const QStringList& skipped = result.generation.skipped;
-    if (result.outcome != Outcome::Generated || skipped.isEmpty())
+    if (result.outcome != WeekCheck::Outcome::Generated || skipped.isEmpty())
         return;
-    Prompt().Warn(QStringLiteral("No tuition row was made for the week %1 to %2 for %3: a "
-                                 "payment row holds names of at most %4 characters.")
-                      .arg(result.week.StartText(), result.week.EndText(),
-                           skipped.join(QStringLiteral(", ")))
+    Prompt().Warn(QStringLiteral("No tuition row was made for the week %1 for %2: a payment "
+                                 "row holds names of at most %3 characters.")
+                      .arg(result.week.ShownText(), skipped.join(QStringLiteral(", ")))
                       .arg(WeeklyPayments::NameWidth()));
 }
 

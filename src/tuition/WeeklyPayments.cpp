@@ -88,8 +88,8 @@ bool MoveToWeek(CDBChildPaymentSet& set, const QString& childName,
     // Selecting opens the set on the child's rows alone.
     set.SelectChild(childName);
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
-        if (set.m_WeekStart.PaddedText() == weekStartText
-            && set.m_WeekEnd.PaddedText() == weekEndText
+        if (ShownDate(set.m_WeekStart) == weekStartText
+            && ShownDate(set.m_WeekEnd) == weekEndText
             && (rowId == 0 || set.CurrentRowId() == rowId))
             return true;
     }
@@ -176,8 +176,8 @@ int OfferedDiscount(double discount)
 
 QStringList RowTexts(const CWeeklyPayment& payment)
 {
-    return {payment.weekStart.PaddedText(),
-            payment.weekEnd.PaddedText(),
+    return {ShownDate(payment.weekStart),
+            ShownDate(payment.weekEnd),
             payment.childName,
             QString::number(payment.sessionDays),
             Amount(payment.weeklyFee),
@@ -186,7 +186,7 @@ QStringList RowTexts(const CWeeklyPayment& payment)
             Amount(payment.discount),
             Amount(payment.weeklyPbg),
             Amount(payment.pbp),
-            payment.paidDate,
+            ShownDateText(payment.paidDate),
             payment.paidBy,
             Amount(payment.debit)};
 }
@@ -248,21 +248,31 @@ bool DeleteRow(CDBChildPaymentSet& set, const QString& childName,
 CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
                          const CTuitionWeek& week, const CTuitionRates& rates)
 {
+    if (!week.IsStorable())
+        throw CDatabaseError(QStringLiteral("The records cannot hold the week %1.")
+                                 .arg(week.ShownText()));
     CGeneration generation;
-    enrollment.SelectChild(QString());
-    std::vector<CWeeklyPayment> rows;
-    for (enrollment.MoveFirst(); !enrollment.IsEOF(); enrollment.MoveNext()) {
-        // The enrollment table holds longer names than the payment table.
-        if (enrollment.m_ChildName.size() > NameWidth())
-            generation.skipped << enrollment.m_ChildName;
-        else
-            rows.push_back(NewWeek(enrollment, week, rates));
-    }
     OpenToAddIfNeeded(payments);
     try {
+        // The write lock is taken before anything is read: a second check, in this or
+        // another process, waits and then finds the rows made here.
         CRecordsDatabase::Shared().InTransaction([&] {
-            for (const CWeeklyPayment& row : rows)
-                WriteNewRow(payments, row);
+            generation = {};
+            QSet<QString> charged = payments.ChildrenWithWeekStarting(week.start, week.end);
+            enrollment.SelectChild(QString());
+            for (enrollment.MoveFirst(); !enrollment.IsEOF(); enrollment.MoveNext()) {
+                const QString& name = enrollment.m_ChildName;
+                if (charged.contains(name)) {
+                    ++generation.charged;
+                } else if (name.size() > NameWidth()) {
+                    // The enrollment table holds longer names than the payment table.
+                    generation.skipped << name;
+                } else {
+                    WriteNewRow(payments, NewWeek(enrollment, week, rates));
+                    charged.insert(name);
+                    ++generation.added;
+                }
+            }
         });
     } catch (const CDatabaseError&) {
         // The set would still list the rows the rollback took back.
@@ -270,7 +280,6 @@ CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payme
         throw;
     }
     payments.Close();
-    generation.added = int(rows.size());
     return generation;
 }
 

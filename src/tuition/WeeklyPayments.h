@@ -24,7 +24,7 @@ struct CWeeklyPayment
     double discount = 0;
     double weeklyPbg = 0;     // paid by government
     double pbp = 0;           // paid by parent
-    QString paidDate;         // "%4d-%2d-%2d", empty until paid
+    QString paidDate;         // stored "%4d-%2d-%2d", empty until paid
     QString paidBy;
     double debit = 0;
     double balance = 0;
@@ -75,7 +75,7 @@ QString Amount(double value);
 // The set's current row.
 CWeeklyPayment RowOf(const CDBChildPaymentSet& set);
 
-// The list row texts, column by column (13 columns).
+// The list row texts, column by column (13 columns); dates as ShownDate gives them.
 QStringList RowTexts(const CWeeklyPayment& payment);
 
 // The rows the folder's name selects (the class folder "AAA" selects every child's), in
@@ -90,8 +90,8 @@ int NameWidth();
 
 // Stores a new row and returns its row id; the set is closed afterwards.
 qint64 AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment);
-// Writes an entry's values into the child's row of the week the two texts name
-// ("%4d-%2d-%2d"), the one with the payment's row id when it has one; false when there
+// Writes an entry's values into the child's row of the week the two texts name (as
+// ShownDate gives them), the one with the payment's row id when it has one; false when there
 // is no such row.
 bool UpdateRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment,
                const QString& weekStartText, const QString& weekEndText);
@@ -104,12 +104,17 @@ bool DeleteRow(CDBChildPaymentSet& set, const QString& childName,
 struct CGeneration
 {
     int added = 0;
+    // Enrolled children who had a row of the week already.
+    int charged = 0;
     // Children whose name is longer than the payment table's name column.
     QStringList skipped;
 };
 
-// One unpaid row for every enrolled child, in enrollment order, all in one transaction:
-// an engine error leaves no row of the week written.
+// One unpaid row of the week for every enrolled child who has none yet, in enrollment
+// order, all in one write transaction that holds the file's write lock from before the
+// rows are looked at: checks run at once, in any processes, charge each child once. An
+// engine error leaves no row of the week written; a week the records cannot hold is
+// refused with CDatabaseError.
 CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
                          const CTuitionWeek& week, const CTuitionRates& rates);
 

@@ -3,6 +3,7 @@
 #include "canvas/objects/DrawObject.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/objects/WrnDocument.h"
+#include "records/RecordsSchema.h"
 #include "support/DatabaseFile.h"
 #include "support/PixelProbes.h"
 
@@ -17,6 +18,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <array>
 
 namespace {
 
@@ -372,7 +374,7 @@ TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
     EXPECT_EQ(QueryDatabaseFile(database, QStringLiteral("SELECT * FROM ChildPaymentInformation"))
                   .size(), 6u);
     EXPECT_EQ(weekCheck("2024-04-07").out,
-              QStringLiteral("The rows of the week 2024- 4- 1 to 2024- 4- 7 were made already; "
+              QStringLiteral("The rows of the week 2024-04-01 to 2024-04-07 were made already; "
                              "nothing was added.\n"));
 
     const Outcome march = Execute("tendrel-cli",
@@ -415,3 +417,170 @@ TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
                                   m_environment);
     EXPECT_EQ(wrong.exitCode, 2);
 }
+
+namespace {
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
+
+// The application folders of the records tests: each with WRN.mdb, the settings shared.
+class RecordsProgramsTest : public ProgramsTest
+{
+protected:
+    Outcome Cli(const QStringList& arguments) const
+    {
+        return Execute("tendrel-cli", arguments, m_environment);
+    }
+    QString Database(const QTemporaryDir& home) const
+    {
+        return home.filePath(QStringLiteral("WRN.mdb"));
+    }
+    Outcome Statement(const QString& child, const QString& output) const
+    {
+        QStringList arguments{QStringLiteral("statement"), QStringLiteral("--child"), child,
+                              QStringLiteral("--year"), QStringLiteral("2024"),
+                              QStringLiteral("--month"), QStringLiteral("3"),
+                              QStringLiteral("--home"), m_home.path()};
+        arguments << (output.isEmpty() ? QStringLiteral("--json") : output);
+        return Cli(arguments);
+    }
+    void CreateWithChildren(const QTemporaryDir& home, int children) const
+    {
+        ASSERT_EQ(Cli({QStringLiteral("create-db"), QStringLiteral("--home"), home.path()})
+                      .exitCode, 0);
+        for (int child = 1; child <= children; ++child)
+            QueryDatabaseFile(Database(home), QStringLiteral(
+                "INSERT INTO ChildEnrollmentInformation (ChildName, EnrollType) VALUES (?, 5)"),
+                {QStringLiteral("Child %1").arg(child)});
+    }
+    // How many rows each child has in each week, as "count" per (child, week start).
+    std::vector<QSqlRecord> RowsPerChildAndWeek(const QTemporaryDir& home) const
+    {
+        return QueryDatabaseFile(Database(home), QStringLiteral(
+            "SELECT ChildName, WeekStart, count(*) AS count FROM ChildPaymentInformation "
+            "GROUP BY ChildName, WeekStart"));
+    }
+};
+
+} // namespace
+
+TEST_F(RecordsProgramsTest, CreateDbRefusesAFileThatIsNoRecordsDatabase)
+{
+    for (const CBrokenDatabase& broken : BrokenDatabases()) {
+        SCOPED_TRACE(broken.kind);
+        WriteBrokenDatabase(broken, Database(m_home));
+        const QByteArray before = FileBytes(Database(m_home));
+        const Outcome run = Cli({QStringLiteral("create-db"), QStringLiteral("--home"),
+                                 m_home.path()});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("not a usable records database")))
+            << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QLatin1String(broken.problem))) << run.err.toStdString();
+        EXPECT_EQ(FileBytes(Database(m_home)), before);
+    }
+}
+
+TEST_F(RecordsProgramsTest, WeekChecksAtOnceOrInOtherFoldersChargeEachChildOncePerWeek)
+{
+    constexpr int kChildren = 8;
+    CreateWithChildren(m_home, kChildren);
+    const QStringList mondays{"2024-03-04", "2024-03-11", "2024-03-18", "2024-03-25",
+                              "2024-04-01", "2024-04-08"};
+    for (const QString& monday : mondays) {
+        // Two checks started together, as two scheduled jobs or a job and the program.
+        std::array<QProcess, 2> checks;
+        for (QProcess& check : checks) {
+            check.setProcessEnvironment(m_environment);
+            check.start(Program("tendrel-cli"), {QStringLiteral("week-check"),
+                                                 QStringLiteral("--today"), monday,
+                                                 QStringLiteral("--home"), m_home.path()});
+        }
+        for (QProcess& check : checks) {
+            ASSERT_TRUE(check.waitForFinished(60000));
+            EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardError().toStdString();
+        }
+    }
+    const std::vector<QSqlRecord> rows = RowsPerChildAndWeek(m_home);
+    EXPECT_EQ(rows.size(), size_t(kChildren * mondays.size()));
+    for (const QSqlRecord& row : rows)
+        EXPECT_EQ(row.value("count").toInt(), 1) << row.value("ChildName").toString().toStdString();
+
+    // The settings noted this week from the first folder; a second folder still gets it.
+    QTemporaryDir other;
+    CreateWithChildren(other, 2);
+    const Outcome run = Cli({QStringLiteral("week-check"), QStringLiteral("--today"),
+                             mondays.back(), QStringLiteral("--home"), other.path()});
+    EXPECT_EQ(run.out, QStringLiteral("Made 2 row(s) for the week 2024-04-08 to 2024-04-14.\n"));
+    EXPECT_EQ(RowsPerChildAndWeek(other).size(), 2u);
+}
+
+TEST_F(RecordsProgramsTest, WeekCheckRefusesWeeksTheRecordsCannotHold)
+{
+    CreateWithChildren(m_home, 1);
+    for (const char* today : {"0001-01-01", "0100-01-01", "9999-12-31"}) {
+        const Outcome run = Cli({QStringLiteral("week-check"), QStringLiteral("--today"),
+                                 QLatin1String(today), QStringLiteral("--home"), m_home.path()});
+        EXPECT_EQ(run.exitCode, 2) << today;
+        EXPECT_TRUE(run.err.contains(QStringLiteral("100 to 9999"))) << run.err.toStdString();
+    }
+    EXPECT_TRUE(RowsPerChildAndWeek(m_home).empty());
+}
+
+TEST_F(RecordsProgramsTest, AStatementIsForOneEnrolledChildAndOnlyReads)
+{
+    // A database the program did not make: its own journal, no index.
+    const QString database = Database(m_home);
+    for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+        QueryDatabaseFile(database, RecordsSchema::CreateTableSql(table));
+    QueryDatabaseFile(database, QStringLiteral(
+        "INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('Ann'), ('Ben')"));
+    QueryDatabaseFile(database, QStringLiteral(
+        "INSERT INTO ChildPaymentInformation (WeekStart, ChildName, Debit) VALUES "
+        "(45355, 'Ann', 10), (45355, 'Ben', 20)"));   // Monday 4 March 2024
+    const QByteArray before = FileBytes(database);
+
+    for (const QString& folder : {QStringLiteral("AAA"), QStringLiteral("ZZZ"), QString()}) {
+        const Outcome run = Statement(folder, QString());
+        EXPECT_EQ(run.exitCode, 2) << folder.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    for (const QString& output : {QString(), m_home.filePath(QStringLiteral("nobody.png"))}) {
+        const Outcome run = Statement(QStringLiteral("Nobody"), output);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("No child named Nobody is enrolled.")))
+            << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(m_home.filePath(QStringLiteral("nobody.png"))));
+
+    const Outcome ann = Statement(QStringLiteral("Ann"), QString());
+    ASSERT_EQ(ann.exitCode, 0) << ann.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(ann.out.toUtf8())[QStringLiteral("debitOfMonth")], 10);
+    EXPECT_EQ(FileBytes(database), before);
+}
+
+class BrokenStatementTest : public RecordsProgramsTest,
+                            public ::testing::WithParamInterface<CBrokenDatabase>
+{
+};
+
+TEST_P(BrokenStatementTest, EveryFormSaysWhatIsWrongAndFails)
+{
+    WriteBrokenDatabase(GetParam(), Database(m_home));
+    const QByteArray before = FileBytes(Database(m_home));
+    for (const char* output : {"", "out.png", "out.pdf"}) {
+        SCOPED_TRACE(output);
+        const QString path = *output ? m_home.filePath(QLatin1String(output)) : QString();
+        const Outcome run = Statement(QStringLiteral("Ann"), path);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QLatin1String(GetParam().problem))) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_FALSE(!path.isEmpty() && QFile::exists(path));
+    }
+    EXPECT_EQ(FileBytes(Database(m_home)), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStatementTest, ::testing::ValuesIn(BrokenDatabases()),
+                         BrokenDatabaseName);

@@ -125,7 +125,7 @@ TEST_F(PaymentListViewTest, RowsAreKeptInWeekOrderAndAnUnenrolledChildGetsNone)
     m_view.ShowChild(kAmy);
     m_view.OnCommand(Cmd::PaymentMenuAdd);
     EXPECT_EQ(Listed(View::WeekStartColumn),
-              QStringList({"2025-12-29", "2026- 2-23", "2026- 3- 2", kWeekStart}));
+              QStringList({"2025-12-29", "2026-02-23", "2026-03-02", kWeekStart}));
 
     m_view.ShowChild(QStringLiteral("Noah"));
     EXPECT_TRUE(m_view.UpdateCommand(Cmd::PaymentAdd).enabled);
@@ -153,7 +153,7 @@ TEST_F(PaymentListViewTest, EditStoresTheEntryAndWorksOutTheDebitAgain)
                                                {"paidDate", "2026-03-18"}}));
     EXPECT_EQ(RowTexts(0), QStringList({kWeekStart, kWeekEnd, kAmy, "3", "  208.98", "    2.00",
                                         "   60.00", "    5.00", "   30.00", "  100.00",
-                                        "2026- 3-20", "Cheque", "  133.98"}));
+                                        "2026-03-20", "Cheque", "  133.98"}));
     std::vector<QSqlRecord> rows = StoredRows();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_DOUBLE_EQ(rows[0].value("ExtraCharge").toDouble(), 60);
@@ -245,12 +245,12 @@ TEST_F(PaymentListViewTest, ShowMonthlyListsTheWeeksStartingInTheMonthOfThisYear
 
     m_view.ShowChild(kAmy);
     m_view.OnCommand(march);
-    EXPECT_EQ(Listed(View::WeekStartColumn), QStringList({"2026- 3- 2", "2026- 3-30"}));
+    EXPECT_EQ(Listed(View::WeekStartColumn), QStringList({"2026-03-02", "2026-03-30"}));
     m_view.ShowChild(QStringLiteral("AAA"));
     EXPECT_EQ(m_view.topLevelItemCount(), 5) << "a folder lists every week again";
     m_view.OnCommand(march);
     EXPECT_EQ(Listed(View::WeekStartColumn),
-              QStringList({"2026- 3- 2", "2026- 3- 9", "2026- 3-30"}));
+              QStringList({"2026-03-02", "2026-03-09", "2026-03-30"}));
     m_view.OnCommand(Cmd::ShowMonthDecember);
     EXPECT_EQ(m_view.topLevelItemCount(), 0);
 }
@@ -310,8 +310,10 @@ TEST_F(PaymentListViewTest, MenuKeysAndDoubleClickRunTheCommands)
     EXPECT_EQ(m_view.topLevelItemCount(), 0);
     EXPECT_TRUE(StoredRows().empty());
 
-    // Inside the program the menu carries the program's own actions.
-    CActionRegistry actions([this](int id) { m_view.OnCommand(id); }, nullptr);
+    // Inside the program the menu carries the program's own actions, which the program's
+    // window owns.
+    QObject window;
+    CActionRegistry actions([this](int id) { m_view.OnCommand(id); }, &window);
     m_view.SetActionSource([&actions](int id) { return actions.Action(id); });
     menu.reset(m_view.BuildContextMenu());
     EXPECT_EQ(menu->actions()[0], actions.Action(Cmd::PaymentMenuAdd));
@@ -326,6 +328,19 @@ TEST_F(PaymentListViewTest, WithoutADatabaseNothingIsListedAndAddExplains)
     m_view.OnCommand(Cmd::PaymentAdd);
     EXPECT_EQ(Prompt().Texts().size(), 1);
     EXPECT_FALSE(QFile::exists(DatabaseFile()));
+}
+
+TEST_F(PaymentListViewTest, ATableNotAsTheProgramKeepsItIsNamedInsteadOfAnEmptyList)
+{
+    CRecordsDatabase::Shared().Close();
+    const CBrokenDatabase& wronglyTyped = BrokenDatabaseOfKind("wrongly typed");
+    ASSERT_TRUE(QFile::remove(DatabaseFile()));
+    WriteBrokenDatabase(wronglyTyped, DatabaseFile());
+    m_view.ShowChild(QStringLiteral("Ann"));
+    EXPECT_EQ(m_view.topLevelItemCount(), 0);
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String(wronglyTyped.problem)))
+        << Prompt().Texts()[0].toStdString();
 }
 
 TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharactersPaidBy)

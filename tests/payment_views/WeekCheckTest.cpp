@@ -26,7 +26,7 @@ protected:
         QStringList weeks;
         for (const QSqlRecord& row : StoredRows())
             weeks << row.value("ChildName").toString() + QLatin1Char(' ')
-                         + CDbDate(row.value("WeekStart").toDouble()).PaddedText();
+                         + ShownDate(CDbDate(row.value("WeekStart").toDouble()));
         return weeks;
     }
 };
@@ -41,9 +41,17 @@ TEST_F(WeekCheckTest, TheFirstCheckOfAWeekMakesItsRowsOnceAndTheListShowsThem)
     m_view.RunWeekCheck();
     m_view.RunWeekCheck();
     EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart, "Ben " + kWeekStart}));
-    EXPECT_EQ(Markers(), QStringList({kWeekStart, kWeekEnd}));
+    EXPECT_EQ(Markers(), kWeekMarkers);
     EXPECT_EQ(Listed(View::DebitColumn), QStringList({"  178.98"}));
     EXPECT_DOUBLE_EQ(StoredRows()[1].value("WeeklyFee").toDouble(), 5 * 66.66);
+
+    // A check with an earlier date noted an earlier week: this week is not charged again.
+    m_home.Settings().WriteString(SettingsKey::Setting, SettingsKey::WeekStart,
+                                  QStringLiteral("2026- 3- 9"));
+    m_home.Settings().WriteString(SettingsKey::Setting, SettingsKey::WeekEnd,
+                                  QStringLiteral("2026- 3-15"));
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredRows().size(), 2u);
 
     // Sunday is still this week; Monday starts the next.
     CClock::SetNow(QDateTime(QDate(2026, 3, 22), QTime(23, 59), Qt::UTC));

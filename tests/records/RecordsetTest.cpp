@@ -7,6 +7,7 @@
 #include "records/DBTimeSheetSet.h"
 #include "records/DBVChildInfoSet.h"
 #include "records/RecordsSchema.h"
+#include "support/DatabaseFile.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QDir>
@@ -362,3 +363,71 @@ TEST_F(RecordsTest, FollowsTheApplicationFolderToAnotherFile)
     EXPECT_EQ(set.GetRecordCount(), 0);
     EXPECT_TRUE(CRecordsDatabase::Shared().Path().startsWith(other.Path()));
 }
+
+namespace {
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
+
+} // namespace
+
+TEST_F(RecordsTest, ReadingLeavesAFileItDidNotMakeAsItIs)
+{
+    // Made by another program: no name index, the engine's default journal.
+    for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+        Inspect(RecordsSchema::CreateTableSql(table));
+    Inspect(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('Amy')"));
+    const QByteArray before = FileBytes(DatabaseFile());
+    const auto layout = [this] {
+        return QStringList{
+            Inspect(QStringLiteral("PRAGMA journal_mode"))[0][0].toString(),
+            Inspect(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'"))
+                [0][0].toString()};
+    };
+
+    CDBVChildInfoSet children;
+    children.SelectChild(QString());
+    EXPECT_EQ(children.GetRecordCount(), 1);
+    CDBChildPaymentSet payments;
+    payments.SelectChild(QStringLiteral("Amy"));
+    EXPECT_FALSE(CRecordsDatabase::Shared().IsWritable());
+    CRecordsDatabase::Shared().Close();
+    EXPECT_EQ(FileBytes(DatabaseFile()), before);
+
+    // A write adds its row and nothing else; the program's own create-or-upgrade does.
+    AddChildRow(children, QStringLiteral("Ben"));
+    EXPECT_TRUE(CRecordsDatabase::Shared().IsWritable());
+    EXPECT_EQ(layout(), QStringList({"delete", "0"}));
+    EnsureRecordsDatabase();
+    EXPECT_EQ(layout(), QStringList({"wal", "5"}));
+    EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 2);
+}
+
+class BrokenDatabaseTest : public RecordsTest,
+                           public ::testing::WithParamInterface<CBrokenDatabase>
+{
+};
+
+TEST_P(BrokenDatabaseTest, ReadingSaysWhatIsWrongAndChangesNothing)
+{
+    WriteBrokenDatabase(GetParam(), DatabaseFile());
+    const QByteArray before = FileBytes(DatabaseFile());
+    CDBChildPaymentSet payments;
+    try {
+        payments.SelectChild(QStringLiteral("Ann"));
+        ADD_FAILURE() << "read as if sound";
+    } catch (const CDatabaseError& error) {
+        EXPECT_TRUE(error.Message().contains(QLatin1String(GetParam().problem)))
+            << error.Message().toStdString();
+        EXPECT_TRUE(error.Message().contains(QDir::toNativeSeparators(DatabaseFile())));
+    }
+    EXPECT_THROW(EnsureRecordsDatabase(), CDatabaseError);
+    CRecordsDatabase::Shared().Close();
+    EXPECT_EQ(FileBytes(DatabaseFile()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, BrokenDatabaseTest, ::testing::ValuesIn(BrokenDatabases()),
+                         BrokenDatabaseName);

@@ -5,6 +5,7 @@
 #include "canvas/objects/WrnDocument.h"
 #include "platform/Clock.h"
 #include "records/RecordsDatabase.h"
+#include "support/DatabaseFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
 #include "tuition/DBRecordSheet.h"
@@ -176,20 +177,57 @@ TEST_F(StatementSheetTest, ADatabaseMadeAfterTheStatementIsReadAtTheNextPaint)
     EXPECT_DOUBLE_EQ(sheet.LastFigures().debitOfMonth, 100);
 }
 
-TEST_F(StatementSheetTest, AnUnreadableDatabaseDrawsTheEmptyStatementSilently)
+class UnreadableStatementTest : public StatementSheetTest,
+                                public ::testing::WithParamInterface<CBrokenDatabase>
 {
-    QFile file(m_home.FilePath(QStringLiteral("WRN.mdb")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, 'x'));
-    file.close();
+};
 
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
-    sheet.LoadChildNames();
+TEST_P(UnreadableStatementTest, NamesTheProblemWhereTheChildsAmountsWouldBe)
+{
+    WriteBrokenDatabase(GetParam(), m_home.FilePath(QStringLiteral("WRN.mdb")));
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("Ann"), 2024, 3);
     const QImage picture = Render(sheet);
-    EXPECT_TRUE(Inked(picture, RowBand(242)));
+    EXPECT_TRUE(sheet.ReadProblem().contains(QLatin1String(GetParam().problem)))
+        << sheet.ReadProblem().toStdString();
+    EXPECT_TRUE(Inked(picture, QRect(0, 121, 740, 99)));     // where the child's details go
+    EXPECT_FALSE(Inked(picture, QRect(400, 222, 340, 18)));  // no "Total Due Now"
     ExpectRowBands(picture, 0);
-    EXPECT_TRUE(sheet.m_childNames.isEmpty());
+    EXPECT_TRUE(sheet.ParentEmail().isEmpty());
+    // Painting asks nobody anything.
     EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableStatementTest, ::testing::ValuesIn(BrokenDatabases()),
+                         BrokenDatabaseName);
+
+TEST_F(StatementSheetTest, OnlyTheNamedChildsRowsAndDetailsAreShown)
+{
+    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
+    for (const char* folder : {"", "AAA", "ZZZ"}) {
+        CDBRecordSheet sheet = SheetFor(QLatin1String(folder), 2012, 3);
+        const QImage picture = Render(sheet);
+        EXPECT_FALSE(sheet.HasChild()) << folder;
+        ExpectRowBands(picture, 0);
+        EXPECT_TRUE(sheet.LastFigures().rows.empty()) << folder;
+    }
+    // "All" stands for everyone in the enrollment table's own selection, not here.
+    CDBRecordSheet sheet = SheetFor(QStringLiteral("All"), 2012, 3);
+    EXPECT_FALSE(Inked(Render(sheet), QRect(0, 121, 740, 99)));
+    EXPECT_TRUE(sheet.ParentEmail().isEmpty());
+}
+
+TEST_F(StatementSheetTest, RowDatesShowWithZeros)
+{
+    CWeeklyPayment week;
+    week.weekStart = CDbDate::FromDate(QDate(2012, 3, 5));
+    week.weekEnd = CDbDate::FromDate(QDate(2012, 3, 11));
+    week.paidDate = QStringLiteral("2012- 3- 9");
+    const QStringList texts = CDBRecordSheet::RowTexts(week);
+    EXPECT_EQ(texts.mid(0, 2), QStringList({"05/03/2012", "11/03/2012"}));
+    EXPECT_EQ(texts[9], QStringLiteral("2012-03-09"));
+    week.weekStart = CDbDate::Invalid();
+    EXPECT_EQ(CDBRecordSheet::RowTexts(week)[0], QStringLiteral("-1/-1/-1"));
 }
 
 TEST_F(StatementSheetTest, ChildNamesComeInEnrollmentOrder)

@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -175,6 +177,35 @@ TEST_F(StatementViewsTest, TheDialogOffersItsChildAndYearsFrom2009To2050)
     EXPECT_EQ(unknown.Year(), 2009);
     year->stepBy(100);
     EXPECT_EQ(unknown.Year(), 2050);
+}
+
+TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyAndNoOkWithoutOne)
+{
+    CTuitionStatementDlg folders({QString(), QStringLiteral("AAA"), QStringLiteral("Anna"),
+                                  QStringLiteral("ZZZ")},
+                                 QStringLiteral("AAA"), 2012, 3);
+    EXPECT_EQ(Find<QComboBox>(folders, "child")->count(), 1);
+    EXPECT_EQ(folders.ChildName(), QStringLiteral("Anna"));
+    EXPECT_EQ(folders.findChild<QLabel*>(QStringLiteral("noChild")), nullptr);
+
+    CTuitionStatementDlg none({QStringLiteral("AAA")}, QString(), 2012, 3);
+    EXPECT_NE(Find<QLabel>(none, "noChild"), nullptr);
+    EXPECT_FALSE(Find<QDialogButtonBox>(none, "buttons")->button(QDialogButtonBox::Ok)
+                     ->isEnabled());
+}
+
+TEST_F(StatementViewsTest, SettingSaysWhyTheChildrenCannotBeListed)
+{
+    QFile file(m_home.FilePath(QStringLiteral("WRN.mdb")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    PlaceStatement(QPoint(60, 70));
+    m_view.OnCommand(Cmd::StatementSetting);
+    EXPECT_EQ(m_dialogsRun, 0);
+    ASSERT_EQ(Prompt().Messages().size(), 1);
+    EXPECT_EQ(Prompt().Messages().front().icon, CPrompt::Icon::Stop);
+    EXPECT_TRUE(Prompt().Texts().front().contains(QLatin1String("not a usable records database")));
 }
 
 TEST_F(StatementViewsTest, EmailToParentWritesThePageAsAPicture)

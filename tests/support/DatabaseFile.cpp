@@ -1,9 +1,14 @@
 #include "support/DatabaseFile.h"
 
+#include "records/RecordsSchema.h"
+
+#include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sql,
                                           const QVariantList& values)
@@ -27,4 +32,67 @@ std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sq
     }
     QSqlDatabase::removeDatabase(connection);
     return rows;
+}
+
+namespace {
+
+QString TableSql(const char* name, bool everyColumnText = false)
+{
+    QString sql = RecordsSchema::CreateTableSql(RecordsSchema::Table(name));
+    if (everyColumnText)
+        sql.replace(QRegularExpression(QStringLiteral(" (INTEGER|REAL)")), QStringLiteral(" TEXT"));
+    return sql;
+}
+
+const QString kEnrollAnn = QStringLiteral(
+    "INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('Ann')");
+
+} // namespace
+
+const std::vector<CBrokenDatabase>& BrokenDatabases()
+{
+    using RecordsSchema::kChildEnrollment;
+    static const std::vector<CBrokenDatabase> cases{
+        {"zero-length", "has no table", QByteArray(), {}},
+        {"garbage", "not a database", QByteArray(4096, 'x'), {}},
+        {"without tables", "has no table", {}, {QStringLiteral("CREATE TABLE Other (a)")}},
+        {"missing column", "has no column WeekEnd", {},
+         {TableSql(kChildEnrollment), kEnrollAnn,
+          QStringLiteral("CREATE TABLE ChildPaymentInformation (WeekStart REAL, ChildName TEXT)")}},
+        {"wrongly typed", "WeekStart of the table ChildPaymentInformation is meant for dates", {},
+         {TableSql(kChildEnrollment), kEnrollAnn,
+          TableSql(RecordsSchema::kChildPayment, true),
+          QStringLiteral("INSERT INTO ChildPaymentInformation (WeekStart, ChildName, Debit) "
+                         "VALUES ('2024-03-04', 'Ann', '10')")}},
+    };
+    return cases;
+}
+
+const CBrokenDatabase& BrokenDatabaseOfKind(const char* kind)
+{
+    for (const CBrokenDatabase& broken : BrokenDatabases())
+        if (qstrcmp(broken.kind, kind) == 0)
+            return broken;
+    throw std::logic_error(std::string("no broken database of kind ") + kind);
+}
+
+void WriteBrokenDatabase(const CBrokenDatabase& broken, const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(broken.bytes);
+    file.close();
+    for (const QString& sql : broken.sql)
+        QueryDatabaseFile(path, sql);
+}
+
+std::string BrokenDatabaseName(const ::testing::TestParamInfo<CBrokenDatabase>& info)
+{
+    return QString::fromLatin1(info.param.kind)
+        .remove(QLatin1Char(' ')).remove(QLatin1Char('-')).toStdString();
+}
+
+void PrintTo(const CBrokenDatabase& broken, std::ostream* out)
+{
+    *out << broken.kind;
 }

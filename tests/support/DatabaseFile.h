@@ -1,11 +1,31 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
+#include <gtest/gtest.h>
 #include <vector>
 
 // Runs one statement on a database file through a connection of the test's own, as
 // another program would, and returns every row. A failure is a test failure.
 std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sql,
                                           const QVariantList& values = {});
+
+// A records file the program cannot use, of one kind. Where it has an enrollment table,
+// "Ann" is enrolled in it.
+struct CBrokenDatabase
+{
+    const char* kind;      // names the case
+    const char* problem;   // part of what the program says about it
+    QByteArray bytes;      // the whole file, when `sql` is empty
+    QStringList sql;       // else the statements that make it
+};
+const std::vector<CBrokenDatabase>& BrokenDatabases();
+const CBrokenDatabase& BrokenDatabaseOfKind(const char* kind);
+// Shows the kind when a test of it fails.
+void PrintTo(const CBrokenDatabase& broken, std::ostream* out);
+// The kind as a test's name.
+std::string BrokenDatabaseName(const ::testing::TestParamInfo<CBrokenDatabase>& info);
+void WriteBrokenDatabase(const CBrokenDatabase& broken, const QString& path);

@@ -1,3 +1,4 @@
+#include "records/DbDate.h"
 #include "tuition/TuitionWeek.h"
 
 #include <gtest/gtest.h>
@@ -38,10 +39,22 @@ TEST(TuitionWeek, CrossesMonthsYearsAndLeapDays)
     EXPECT_EQ(Week(2000, 3, 1).start, QDate(2000, 2, 28));
 }
 
-TEST(TuitionWeek, MarkerTextsArePaddedWithSpaces)
+TEST(TuitionWeek, MarkersKeepSpacesWhereShownDatesHaveZeros)
 {
     const CTuitionWeek week = Week(2024, 2, 1);
     EXPECT_EQ(week.StartText(), QStringLiteral("2024- 1-29"));
     EXPECT_EQ(week.EndText(), QStringLiteral("2024- 2- 4"));
+    EXPECT_EQ(week.ShownText(), QStringLiteral("2024-01-29 to 2024-02-04"));
     EXPECT_FALSE(CTuitionWeek::Holding(QDate()).start.isValid());
+    // The records hold the years 100 to 9999: the week of 1 January 100 starts in 99.
+    EXPECT_FALSE(Week(100, 1, 1).IsStorable());
+    EXPECT_TRUE(Week(100, 1, 4).IsStorable());
+    EXPECT_FALSE(Week(9999, 12, 31).IsStorable());
+
+    EXPECT_EQ(ShownDate(CDbDate::FromDate(QDate(812, 3, 4))), QStringLiteral("0812-03-04"));
+    EXPECT_EQ(ShownDate(CDbDate::Invalid()), QStringLiteral("-1--1--1"));
+    // A stored paid date keeps its spaces in the file and shows with zeros.
+    EXPECT_EQ(ShownDateText(QStringLiteral("2024- 3- 8")), QStringLiteral("2024-03-08"));
+    EXPECT_EQ(ShownDateText(QString()), QString());
+    EXPECT_EQ(ShownDateText(QStringLiteral("last Friday")), QStringLiteral("last Friday"));
 }

@@ -93,3 +93,34 @@ TEST_F(WeekCheckTest, ANameTooLongForThePaymentTableIsSkippedAndNamed)
     EXPECT_EQ(result.generation.skipped, QStringList{longName});
     EXPECT_EQ(PaymentRows(), 1);
 }
+
+TEST_F(WeekCheckTest, TheRowsOfTheWeekDecideNotTheMarkers)
+{
+    Enroll(QStringLiteral("Ann"), 3, 10);
+    // A check of another application folder already noted this week.
+    m_home.Settings().WriteString(SettingsKey::Setting, SettingsKey::WeekStart,
+                                  QStringLiteral("2024- 3- 4"));
+    m_home.Settings().WriteString(SettingsKey::Setting, SettingsKey::WeekEnd,
+                                  QStringLiteral("2024- 3-10"));
+    EXPECT_EQ(Check(QDate(2024, 3, 6)).outcome, WeekCheck::Outcome::Generated);
+    EXPECT_EQ(PaymentRows(), 1);
+
+    // A child enrolled since gets the week; a week start stored with a time counts too.
+    Enroll(QStringLiteral("Ben"), 5, 0);
+    Inspect(QStringLiteral("UPDATE ChildPaymentInformation SET WeekStart = WeekStart + 0.5"));
+    const WeekCheck::CResult result = Check(QDate(2024, 3, 10));
+    EXPECT_EQ(result.generation.added, 1);
+    EXPECT_EQ(result.generation.charged, 1);
+    EXPECT_EQ(PaymentRows(), 2);
+
+    // A running program checks a week it completed in this database only once.
+    WeekCheck::CCompletedWeek completed;
+    Inspect(QStringLiteral("DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'"));
+    WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, QDate(2024, 3, 8),
+                   CTuitionRates(), &completed);
+    Inspect(QStringLiteral("DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'"));
+    EXPECT_EQ(WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, QDate(2024, 3, 9),
+                             CTuitionRates(), &completed).outcome,
+              WeekCheck::Outcome::SameWeek);
+    EXPECT_EQ(PaymentRows(), 1);
+}

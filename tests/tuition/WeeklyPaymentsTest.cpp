@@ -45,8 +45,8 @@ TEST_F(WeeklyPaymentsTest, NewWeekChargesPartTimeAndFullTimeRates)
     EXPECT_DOUBLE_EQ(ann.debit, 3 * 69.66 - 30);
     const QStringList texts = WeeklyPayments::RowTexts(ann);
     ASSERT_EQ(texts.size(), 13);
-    EXPECT_EQ(texts[0], QStringLiteral("2024- 3- 4"));
-    EXPECT_EQ(texts[1], QStringLiteral("2024- 3-10"));
+    EXPECT_EQ(texts[0], QStringLiteral("2024-03-04"));
+    EXPECT_EQ(texts[1], QStringLiteral("2024-03-10"));
     EXPECT_EQ(texts[3], QStringLiteral("3"));
     EXPECT_EQ(texts[4], QStringLiteral("  208.98"));
     EXPECT_EQ(texts[8], QStringLiteral("   30.00"));
@@ -79,8 +79,8 @@ TEST_F(WeeklyPaymentsTest, AnEntryRecomputesChargeAndDebitAndKeepsFeeAndGovernme
     EXPECT_EQ(paid.paidDate, QStringLiteral("2024- 3- 8"));
 
     CDBChildPaymentSet set;
-    ASSERT_TRUE(WeeklyPayments::UpdateRow(set, paid, QStringLiteral("2024- 3- 4"),
-                                          QStringLiteral("2024- 3-10")));
+    ASSERT_TRUE(WeeklyPayments::UpdateRow(set, paid, QStringLiteral("2024-03-04"),
+                                          QStringLiteral("2024-03-10")));
     const auto stored = Inspect(QStringLiteral(
         "SELECT WeeklyFee, SessionDays, ExtraCharge, Debit, PaidDate, PaidBy, Discount "
         "FROM ChildPaymentInformation"));
@@ -102,11 +102,11 @@ TEST_F(WeeklyPaymentsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
     AddWeek(QStringLiteral("Ben"), march4, 3);
     CDBChildPaymentSet set;
     EXPECT_FALSE(WeeklyPayments::DeleteRow(set, QStringLiteral("Ann"),
-                                           QStringLiteral("2024- 3-11"),
-                                           QStringLiteral("2024- 3-10")));
+                                           QStringLiteral("2024-03-11"),
+                                           QStringLiteral("2024-03-10")));
     EXPECT_TRUE(WeeklyPayments::DeleteRow(set, QStringLiteral("Ann"),
-                                          QStringLiteral("2024- 3- 4"),
-                                          QStringLiteral("2024- 3-10")));
+                                          QStringLiteral("2024-03-04"),
+                                          QStringLiteral("2024-03-10")));
     const auto left = Inspect(QStringLiteral(
         "SELECT ChildName, Debit FROM ChildPaymentInformation ORDER BY Debit"));
     ASSERT_EQ(left.size(), 2u);
@@ -115,8 +115,8 @@ TEST_F(WeeklyPaymentsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
 
     CWeeklyPayment gone;
     gone.childName = QStringLiteral("Ann");
-    EXPECT_FALSE(WeeklyPayments::UpdateRow(set, gone, QStringLiteral("2024- 3- 4"),
-                                           QStringLiteral("2024- 3-10")));
+    EXPECT_FALSE(WeeklyPayments::UpdateRow(set, gone, QStringLiteral("2024-03-04"),
+                                           QStringLiteral("2024-03-10")));
     EXPECT_EQ(PaymentRows(), 2);
 }
 

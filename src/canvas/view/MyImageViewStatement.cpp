@@ -7,6 +7,7 @@
 #include "photos/LibraryFiles.h"
 #include "platform/ModalRunner.h"
 #include "platform/Prompt.h"
+#include "records/RecordsDatabase.h"
 #include "tuition/DBRecordSheet.h"
 #include "tuition/StatementFigures.h"
 #include "tuition/TuitionStatementDlg.h"
@@ -37,7 +38,8 @@ bool CMyImageView::RunStatementCommand(int id)
 
 void CMyImageView::EditStatementSetting(CDBRecordSheet& sheet)
 {
-    sheet.LoadChildNames();
+    if (!ReportDatabaseErrors([&] { sheet.LoadChildNames(); }))
+        return;
     CTuitionStatementDlg dialog(sheet.m_childNames, sheet.m_strChildName, sheet.m_nYear,
                                 sheet.m_nMonth, this);
     if (RunModal(dialog) != QDialog::Accepted)
