@@ -284,7 +284,9 @@ TEST_F(CanvasModelTest, CopyAndPastePlaceCopiesOneStepEach)
     model.Undo();
     EXPECT_EQ(model.Objects().size(), 12u);
 
+    // Another page begins with no steps to undo; the clipboard stays.
     model.ReplaceObjects({});
+    EXPECT_FALSE(model.History().CanUndo());
     model.Paste({});
     EXPECT_EQ(model.Objects().size(), 2u);
 }

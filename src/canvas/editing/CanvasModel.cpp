@@ -92,6 +92,7 @@ void CCanvasModel::ReplaceObjects(ObjectList objects)
     for (const auto& object : m_objects)
         Forget(object.get());
     m_objects = std::move(objects);
+    m_history.Clear();
     m_current = nullptr;
     m_multiSelection = false;
     m_hit = false;
