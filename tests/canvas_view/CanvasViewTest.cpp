@@ -577,7 +577,7 @@ TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
     Type(&m_view, Qt::Key_Delete);
     EXPECT_EQ(shape.m_rect, (CPageRect{101, 100, 201, 201}));
     EXPECT_EQ(m_files->Texts(), (QStringList{"The Object is currently locked!",
-                                             "The Object is currecntly locked!",
+                                             "The Object is currently locked!",
                                              "The Object is currently locked!"}));
 }
 

@@ -365,7 +365,7 @@ bool CCanvasModel::SizeStep(int dWidth, int dHeight)
     if (!m_current || !TakesSizeSteps(*m_current))
         return false;
     if (m_current->m_bLocked) {
-        Prompt().Inform(QString::fromLatin1(kLockedSizeMessage));
+        Prompt().Inform(QString::fromLatin1(kLockedMessage));
         return false;
     }
     CDiagramObject& object = *m_current;

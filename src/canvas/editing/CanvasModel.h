@@ -104,7 +104,6 @@ public:
     std::function<void(const CDiagramObject*)> onRemoving;
 
     static constexpr const char* kLockedMessage = "The Object is currently locked!";
-    static constexpr const char* kLockedSizeMessage = "The Object is currecntly locked!";
 
 private:
     void Changed();
