@@ -254,7 +254,7 @@ TEST_F(CanvasViewTest, CopySkipsCalendarsAndAlignLeftLinesUpTheOthers)
     EXPECT_EQ(Objects()[3]->m_rect, (CPageRect{300, 300, 340, 330}));
 }
 
-TEST_F(CanvasViewTest, ZoomStepsBothWaysAndThePageOutline)
+TEST_F(CanvasViewTest, ZoomStepsStopAtTheLimitsBothWays)
 {
     std::vector<double> in, out;
     for (int i = 0; i < 5; ++i) {
@@ -330,18 +330,6 @@ TEST_P(CanvasPageFrameTest, ObjectsKeepTheirPlaceOnThePageWhateverTheWindow)
 INSTANTIATE_TEST_SUITE_P(WindowWidths, CanvasPageFrameTest,
                          ::testing::Values(std::pair{880, 40}, std::pair{1000, 75},
                                            std::pair{1400, 275}));
-
-TEST_F(CanvasViewTest, TheSceneMovesWithTheOutlineWhenTheWindowWidens)
-{
-    CDiagramObject& shape = AddShape({100, 100, 200, 200});
-    m_view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_view.resize(1050, 800);   // the outline moves 60 to the right, and the shape with it
-    Drag(QPoint(120, 150), QPoint(120, 170));
-    EXPECT_EQ(shape.m_rect, (CPageRect{100, 100, 200, 200}));
-    Drag(QPoint(180, 150), QPoint(180, 170));
-    EXPECT_EQ(shape.m_rect, (CPageRect{100, 120, 200, 220}));
-}
 
 TEST_F(CanvasViewTest, ToolsMakeTheSameRectangleEitherWayAndCloseFreehandShapes)
 {
@@ -495,25 +483,7 @@ TEST_F(CanvasViewTest, SaveAndReopenKeepsTheStackingOrder)
     EXPECT_EQ(m_document.Title(), QStringLiteral("copy.WRN"));
 }
 
-TEST_F(CanvasViewTest, AnOpenedPageStartsItsOwnHistory)
-{
-    ObjectList stored;
-    stored.push_back(std::make_unique<CDrawObject>(CPageRect{300, 300, 400, 400}, 2, 1, 0,
-                                                   Rgb(0, 0, 0), Rgb(0, 0, 255)));
-    const QString path = m_home.FilePath(QStringLiteral("other.wrn"));
-    ASSERT_TRUE(SaveDocument(path, CWrnPage(), stored));
-
-    AddShape({100, 100, 200, 200});
-    Drag(QPoint(150, 150), QPoint(160, 150));
-    m_files->QueueAnswer(CPrompt::Answer::No);
-    ASSERT_TRUE(m_view.OpenDocumentFile(path));
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);
-    m_view.OnCommand(Cmd::Undo);
-    ASSERT_EQ(Objects().size(), 1u);
-    EXPECT_EQ(Objects()[0]->m_crFill, Rgb(0, 0, 255));
-}
-
-TEST_F(CanvasViewTest, ANewPageAsksAboutUnsavedChangesFirst)
+TEST_F(CanvasViewTest, APageOpenedOrStartedHasItsOwnHistoryAndNewAsksFirst)
 {
     const QString path = m_home.FilePath(QStringLiteral("week.wrn"));
     for (const auto answer : {CPrompt::Answer::Cancel, CPrompt::Answer::No, CPrompt::Answer::Yes}) {
@@ -523,6 +493,7 @@ TEST_F(CanvasViewTest, ANewPageAsksAboutUnsavedChangesFirst)
                                                        Rgb(0, 0, 0), Rgb(0, 0, 255)));
         ASSERT_TRUE(SaveDocument(path, CWrnPage(), stored));
         ASSERT_TRUE(m_view.OpenDocumentFile(path));
+        EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);   // nothing of the last page
         Drag(QPoint(150, 150), QPoint(150, 180));
         m_files->QueueAnswer(answer);
         const int asked = m_files->Messages().size();
