@@ -43,11 +43,13 @@ QImage CameraPicture(int seed)
     return made;
 }
 
-// The page's top-left corner in page units: where the window places its outline.
+const QSize kPage{CanvasGeometry::kDefaultPageWidth, CanvasGeometry::kDefaultPageHeight};
+
+// The page's top-left corner in page units.
 QPoint PageOrigin()
 {
-    return CanvasGeometry::PageOutlineOrigin(kWindow, {CanvasGeometry::kDefaultPageWidth,
-                                                       CanvasGeometry::kDefaultPageHeight});
+    const CPageRect frame = PageFrame::Of(kPage);
+    return {frame.left, frame.top};
 }
 
 CPageRect Placed(int left, int top, int width, int height)
@@ -110,13 +112,13 @@ struct CBenchPage
 CCanvasPaint WindowAt(double zoom)
 {
     CCanvasPaint paint;
-    paint.client = kWindow;
-    paint.mapping.zoom = zoom;
-    const QPoint middle = PageOrigin() + QPoint(paint.page.width() / 2, paint.page.height() / 2);
+    paint.page = kPage;
+    paint.mapping = CanvasGeometry::WindowMapping(zoom, {}, kWindow, kPage);
+    const QPoint middle = PageOrigin() + QPoint(kPage.width() / 2, kPage.height() / 2);
     if (zoom > 1.0) {
-        const double scale = paint.mapping.Scale();
-        paint.mapping.scroll = QPoint(int(middle.x() * scale) - kWindow.width() / 2,
-                                      int(middle.y() * scale) - kWindow.height() / 2);
+        const QPointF scene = paint.mapping.ToScene(QPointF(middle));
+        paint.mapping.scroll = QPoint(int(scene.x()) - kWindow.width() / 2,
+                                      int(scene.y()) - kWindow.height() / 2);
     }
     paint.exposed = QRect(QPoint(), kWindow);
     return paint;

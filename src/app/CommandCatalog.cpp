@@ -7,7 +7,8 @@
 
 namespace {
 
-// Texts in quotes of the original string tables are kept as they are, spelling included.
+// Texts in quotes of the original string tables are kept as they are, with plain
+// misspellings corrected.
 constexpr std::array kCommands{
     // File
     CCommandInfo{Cmd::FileNew, "&New Post", "Start a new newsletter page", "file-new"},
@@ -116,11 +117,11 @@ constexpr std::array kCommands{
     CCommandInfo{Cmd::Transparency, "Transparency", "Transparency", "transparency"},
     CCommandInfo{Cmd::GrayScale, "Gray Scale", "Gray Scale", "grayscale"},
     CCommandInfo{Cmd::Blur, "Blur", "Blur", "blur"},
-    CCommandInfo{Cmd::Soften, "Sofen effect", "Sofen effect", "soften"},
+    CCommandInfo{Cmd::Soften, "Soften effect", "Soften effect", "soften"},
     CCommandInfo{Cmd::CircleFade, "Circle fade effect", "Circle fade effect", "circle-fade"},
     CCommandInfo{Cmd::Beveled, "Beveled effect", "Beveled effect", "bevel"},
     CCommandInfo{Cmd::TornEdge, "Torn edge effect", "Torn edge effect", "torn-edge"},
-    CCommandInfo{Cmd::InEllipse, "In Ellispe", "In Ellispe", "clip-ellipse"},
+    CCommandInfo{Cmd::InEllipse, "In Ellipse", "In Ellipse", "clip-ellipse"},
     CCommandInfo{Cmd::InRoundRectangle, "In Round Rectangle", "In Round Rectangle",
                  "clip-roundrect"},
     CCommandInfo{Cmd::AddBorder, "Add Border", "Add Border", "photo-border"},
@@ -161,7 +162,7 @@ constexpr std::array kCommands{
     CCommandInfo{Cmd::CustomFill, "Custom Fill", "Custom fill", "custom-fill"},
     CCommandInfo{Cmd::Effect3D, "3-D Effect", "3-D effect", "effect-3d"},
     CCommandInfo{Cmd::GetStyle, "Get Style", "Get selected object style", "style-get"},
-    CCommandInfo{Cmd::ApplyStyle, "Apply Style", "Apply style to slected object", "style-apply"},
+    CCommandInfo{Cmd::ApplyStyle, "Apply Style", "Apply style to selected object", "style-apply"},
 
     // Text formatting
     CCommandInfo{Cmd::TextBold, "Bold", "Bold", "text-bold"},

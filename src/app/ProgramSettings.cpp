@@ -1,6 +1,7 @@
 #include "app/ProgramSettings.h"
 
 #include "app/SettingsKeys.h"
+#include "canvas/objects/FillStyles.h"
 #include "platform/SettingsStore.h"
 
 #include <array>
@@ -184,4 +185,19 @@ CTextToolDefaults CTextToolDefaults::Load(const CSettingsStore& store)
     d.roundRadius = store.GetInt(section, K(RoundRadius), defaults.roundRadius);
     d.antialias = store.GetInt(section, K(Antialias), defaults.antialias) != 0;
     return d;
+}
+
+QColor LoadCanvasBackground(const CSettingsStore& store, const QColor& defaultColor)
+{
+    using namespace SettingsKey;
+    const int stored = store.GetInt(K(Setting), K(BackgroundColor),
+                                    int(ToColorRef(defaultColor)));
+    // Whatever a hand-edited file holds, only the colour bytes count.
+    return ToQColor(ColorRef(stored));
+}
+
+void SaveCanvasBackground(CSettingsStore& store, const QColor& color)
+{
+    using namespace SettingsKey;
+    store.WriteInt(K(Setting), K(BackgroundColor), int(ToColorRef(color)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <optional>
 
@@ -102,3 +103,8 @@ struct CTextToolDefaults
 
     static CTextToolDefaults Load(const CSettingsStore& store);
 };
+
+// The page's background colour chosen under Settings, section SETTING, kept as colours
+// are everywhere: 0x00BBGGRR.
+QColor LoadCanvasBackground(const CSettingsStore& store, const QColor& defaultColor);
+void SaveCanvasBackground(CSettingsStore& store, const QColor& color);

@@ -19,6 +19,7 @@ void CProgramState::LoadCenterSettings(const CSettingsStore& store)
 {
     centerInfo = CCenterInfo::Load(store);
     tuitionRates = CTuitionRates::FromTexts(CTuitionRateTexts::Load(store));
+    canvasBackground = LoadCanvasBackground(store, kDefaultCanvasBackground);
 }
 
 QString CProgramState::StartupPicturesRoot(const CSettingsStore& store) const

@@ -31,7 +31,8 @@ public:
     // What start-up reads once: menu style, e-mail settings, the address book and the
     // object counter.
     void LoadStartupSettings(const CSettingsStore& store, const QString& addressBookPath);
-    // The center details and tuition rates the canvas and statements use.
+    // The center details and tuition rates the canvas and statements use, and the page's
+    // background colour.
     void LoadCenterSettings(const CSettingsStore& store);
     // ROOTDIRECTORY, or the application folder's Pictures when it is not set.
     QString StartupPicturesRoot(const CSettingsStore& store) const;

@@ -28,6 +28,7 @@ inline constexpr const char* MonthN = "MONTH_%1";                   // 1..12
 inline constexpr const char* WeekdayN = "WEEKDAY_%1";               // 1..7
 inline constexpr const char* FileIndex = "FILEINDEX";
 inline constexpr const char* DiagramIndex = "DIAGRAMIDX";
+inline constexpr const char* BackgroundColor = "BACKGROUNDCOLOR";   // 0x00BBGGRR
 
 inline constexpr const char* Settings = "SETTINGS";
 inline constexpr const char* RecentFolderN = "RECENTFOLDER%1";      // from 1

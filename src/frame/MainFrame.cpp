@@ -104,6 +104,7 @@ CMainFrame::CMainFrame(CSnapfoldDoc& document, const CenterViewFactory& factory)
     BindKeys();
     setAcceptDrops(true);
     connect(&m_document, &CSnapfoldDoc::titleChanged, this, &CMainFrame::UpdateTitle);
+    connect(&m_document, &CSnapfoldDoc::modifiedChanged, this, &QWidget::setWindowModified);
     UpdateTitle();
     UpdateActions();
 }
@@ -221,6 +222,8 @@ void CMainFrame::BindKeys()
     // The keys of the accelerator table that have a handler. The label of Open Folder
     // has always promised Ctrl+O, so the key opens it.
     const std::pair<int, QKeySequence> keys[] = {
+        {Cmd::FileNew, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Cmd::FileSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {Cmd::FilePrint, QKeySequence(Qt::CTRL | Qt::Key_P)},
         {Cmd::OpenFolder, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {Cmd::Help, QKeySequence(Qt::Key_F1)},
@@ -240,7 +243,9 @@ void CMainFrame::BindKeys()
 
 void CMainFrame::UpdateTitle()
 {
-    setWindowTitle(QStringLiteral("%1 - %2").arg(m_document.Title(), QLatin1String(kTitle)));
+    // "[*]" shows as "*" while the page has unsaved changes.
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(m_document.Title(), QLatin1String(kTitle)));
+    setWindowModified(m_document.IsModified());
 }
 
 void CMainFrame::Dispatch(int id)
@@ -281,6 +286,15 @@ CCenterView* CMainFrame::EditView() const
     return m_container->View(Center::EditCenter);
 }
 
+std::optional<Center::Index> CMainFrame::SaveTarget() const
+{
+    // Save writes the page in the Edit Center and the child shown in the Child Center.
+    const Center::Index center = m_container->CurrentCenter();
+    if (center == Center::EditCenter || center == Center::ChildCenter)
+        return center;
+    return std::nullopt;
+}
+
 CCommandState CMainFrame::EditCenterFileCommand(int id) const
 {
     CCommandState state = EditView()->UpdateCommand(id);
@@ -312,6 +326,9 @@ CCommandState CMainFrame::UpdateCommand(int id) const
     case FileOpen:
         return EditView()->UpdateCommand(id);
     case FileSave:
+        if (const auto center = SaveTarget())
+            return m_container->View(*center)->UpdateCommand(id);
+        return EditCenterFileCommand(id);
     case FilePageSetup:
     case FileExportPdf:
     case FilePrintPreview:
@@ -348,6 +365,9 @@ bool CMainFrame::OnCommand(int id)
         EditView()->OnCommand(id);
         return true;
     case FileSave:
+        if (const auto center = SaveTarget())
+            m_container->View(*center)->OnCommand(id);
+        return true;
     case FilePageSetup:
     case FileExportPdf:
     case FilePrintPreview:
@@ -489,7 +509,9 @@ void CMainFrame::ChooseBackgroundColor()
     if (RunModal(dialog) != QDialog::Accepted)
         return;
     Program().canvasBackground = dialog.SelectedColor();
-    EditView()->update();
+    SaveCanvasBackground(Settings(), Program().canvasBackground);
+    if (CEditCenterView* edit = qobject_cast<CEditCenterView*>(EditView()))
+        edit->Canvas()->viewport()->update();
 }
 
 void CMainFrame::ChoosePicturesFolder()

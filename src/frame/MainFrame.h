@@ -80,6 +80,8 @@ private:
     void OnCenterSwitched(Center::Index center);
     void SwitchToCenter(Center::Index center, int viewCommand);
     CCenterView* EditView() const;
+    // The center whose Save command Save (Ctrl+S) runs, if the shown one has one.
+    std::optional<Center::Index> SaveTarget() const;
     CCommandState EditCenterFileCommand(int id) const;
 
     CCenterView* ZoomTarget() const;

@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandRouting.h"
+#include "controls/Icons.h"
 #include "frame/ActionRegistry.h"
 #include "frame/CenterView.h"
 #include "frame/ToolbarLayout.h"
@@ -48,11 +49,14 @@ void CMyTabView::CreateToolbars(CActionRegistry& actions)
         toolbar->setToolButtonStyle(layout.textBesideIcon ? Qt::ToolButtonTextBesideIcon
                                                           : Qt::ToolButtonIconOnly);
         for (const int id : layout.commands) {
+            const CToolbarGroup* group = layout.GroupOf(id);
             if (id == CToolbarLayout::kSeparator)
                 toolbar->addSeparator();
             else if (id == Cmd::FontName)
                 AddFontBoxes(toolbar);
-            else if (id != Cmd::FontSize)
+            else if (group && group->commands.front() == id)
+                AddGroupButton(actions, toolbar, *group);
+            else if (id != Cmd::FontSize && !group)
                 toolbar->addAction(actions.Action(id));
         }
         if (layout.resourceId == 243)
@@ -87,6 +91,23 @@ void CMyTabView::AddFontBoxes(QToolBar* toolbar)
     // A choice made in either box goes to the canvas like any other command.
     connect(m_fontName, &QComboBox::activated, this, [this] { OnCommand(Cmd::FontName); });
     connect(m_fontSize, &QComboBox::activated, this, [this] { OnCommand(Cmd::FontSize); });
+}
+
+void CMyTabView::AddGroupButton(CActionRegistry& actions, QToolBar* toolbar,
+                                const CToolbarGroup& group)
+{
+    const QString title = QString::fromUtf8(group.title);
+    auto* menu = new QMenu(title, toolbar);
+    for (const int id : group.commands)
+        menu->addAction(actions.Action(id));
+    auto* button = new QToolButton(toolbar);
+    button->setObjectName(QStringLiteral("group %1").arg(title));
+    button->setIcon(TendrelIcon(QString::fromLatin1(group.icon)));
+    button->setText(title);
+    button->setToolTip(title);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    toolbar->addWidget(button);
 }
 
 void CMyTabView::AttachShadowMenu(CActionRegistry& actions, QToolBar* toolbar)

@@ -10,6 +10,7 @@
 
 class CActionRegistry;
 class CCenterView;
+struct CToolbarGroup;
 class QComboBox;
 class QFontComboBox;
 class QStackedWidget;
@@ -58,6 +59,7 @@ private:
     void CreateToolbars(CActionRegistry& actions);
     void AddFontBoxes(QToolBar* toolbar);
     void AttachShadowMenu(CActionRegistry& actions, QToolBar* toolbar);
+    void AddGroupButton(CActionRegistry& actions, QToolBar* toolbar, const CToolbarGroup& group);
 
     std::array<CCenterView*, Center::Count> m_views{};
     QStackedWidget* m_stack = nullptr;

@@ -123,7 +123,7 @@ QWidget* CStartPageView::CreatePage()
                                   {1055, 1004, 1040, 1041, 1042}));
     groups->addWidget(CreateGroup(QStringLiteral("Create newsletter"),
                                   {1043, 1044, 1045, 1046, 1047}));
-    groups->addWidget(CreateGroup(QStringLiteral("Import photos from digtal cemara to child's folder"),
+    groups->addWidget(CreateGroup(QStringLiteral("Import photos from digital camera to child's folder"),
                                   {1051, 1048, 1050, 1052, 1053}));
 
     // Kept hidden, as the guide has always had it.

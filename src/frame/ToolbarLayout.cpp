@@ -2,6 +2,8 @@
 
 #include "app/CommandIds.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int S = CToolbarLayout::kSeparator;
@@ -28,11 +30,17 @@ const std::vector<CToolbarLayout>& ContainerToolbarLayouts()
           RotateLeft, RotateRight, RotateAngle, Mirror, Flip, S, RectangleSelection,
           FreehandSelection, EllipseSelection, Crop, Deselection, S, Lighten, Darken, MoreContrast,
           LessContrast, MoreSaturation, LessSaturation, ColorBalance, GrayScale, Transparency, S,
-          Blur, Soften, CircleFade, Beveled, TornEdge, S, InEllipse, InRoundRectangle, AddBorder,
+          Blur, Soften, CircleFade, Beveled, TornEdge, InEllipse, InRoundRectangle, AddBorder,
           AddFrame, AddShadow, Resize, SaveAsImage, S, BringToFront, SendToBack, OneStepFront,
           OneStepBack, AlignLeft, AlignRight, AlignTop, AlignBottom, SameWidth, SameHeight,
           LockObject, UnlockObject},
-         false},
+         false,
+         {{"Photo Effects", "bevel",
+           {Blur, Soften, CircleFade, Beveled, TornEdge, InEllipse, InRoundRectangle, AddBorder,
+            AddFrame, AddShadow}},
+          {"Arrange", "order-front",
+           {BringToFront, SendToBack, OneStepFront, OneStepBack, AlignLeft, AlignRight, AlignTop,
+            AlignBottom, SameWidth, SameHeight}}}},
         {243, "Drawing and Text",
          {ToolLine, ToolArrowedLine, ToolRectangle, ToolRoundRectangle, ToolEllipse, ToolHeart,
           ToolStars, ToolShape26, ToolFreehandShape, ToolOpenFreehand, ToolPolyline, S, InsertText,
@@ -41,7 +49,9 @@ const std::vector<CToolbarLayout>& ContainerToolbarLayouts()
           FontSize, TextBold, TextItalic, TextUnderline, TextColor, TextAlignLeft,
           TextAlignCenter, TextAlignRight, TextAlignJustify, TextTurnLeft, TextTurnRight,
           TextArt},
-         false},
+         false,
+         {{"Text Alignment", "text-align-left",
+           {TextAlignLeft, TextAlignCenter, TextAlignRight, TextAlignJustify}}}},
         {163, "Photo Center",
          {IconMode, ReportMode, S, EditPhoto, S, MoveFile, CopyFile, PasteFile, DeleteFile,
           RenameFile},
@@ -59,6 +69,14 @@ const std::vector<CToolbarLayout>& ContainerToolbarLayouts()
          true},
     };
     return layouts;
+}
+
+const CToolbarGroup* CToolbarLayout::GroupOf(int id) const
+{
+    for (const CToolbarGroup& group : groups)
+        if (std::find(group.commands.begin(), group.commands.end(), id) != group.commands.end())
+            return &group;
+    return nullptr;
 }
 
 std::vector<int> ToolbarsOfCenter(Center::Index center)

@@ -4,6 +4,15 @@
 
 #include <vector>
 
+// Commands used now and then, gathered behind one drop-down button so that a toolbar
+// fits its window. The button stands where the group's first command would.
+struct CToolbarGroup
+{
+    const char* title = "";
+    const char* icon = "";
+    std::vector<int> commands;
+};
+
 // The buttons of one toolbar, in order; kSeparator between groups.
 struct CToolbarLayout
 {
@@ -13,6 +22,10 @@ struct CToolbarLayout
     const char* title = "";
     std::vector<int> commands;
     bool textBesideIcon = false;   // short toolbars of the record centers carry words too
+    std::vector<CToolbarGroup> groups{};
+
+    // The drop-down group a command sits in, or nullptr for a button of its own.
+    const CToolbarGroup* GroupOf(int id) const;
 };
 
 // The main frame's toolbar of the centers.

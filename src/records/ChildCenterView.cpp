@@ -37,7 +37,8 @@ CCommandTarget* CChildCenterView::OwnerOf(int id) const
     switch (id) {
     case ChildAdd:
     case ChildEdit:
-    case ChildDelete: return m_form;
+    case ChildDelete:
+    case FileSave: return m_form;
     case DailyAdd:
     case DailyEdit:
     case DailyDelete: return m_dailyList;

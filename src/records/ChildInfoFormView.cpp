@@ -40,10 +40,9 @@ CChildInfoFormView::CChildInfoFormView(QWidget* parent)
     m_edits.enrollType->setText(QString::number(kDefaultEnrollType));
     m_edits.dailyPbg->setText(ChildRecords::PbgText(0));
 
-    // Alt+S opens the Settings menu, so Save has a key of its own.
+    // Ctrl+S reaches Save through the frame's Save command; Alt+S opens the Settings menu.
     m_save = new QPushButton(QStringLiteral("Save"), this);
     m_save->setObjectName(QStringLiteral("save"));
-    m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_save->setToolTip(QStringLiteral("Save the new child or the changes (Ctrl+S)"));
     m_save->setEnabled(false);
     connect(m_save, &QPushButton::clicked, this, &CChildInfoFormView::Save);
@@ -125,6 +124,7 @@ bool CChildInfoFormView::OnCommand(int id)
     case Cmd::ChildAdd: Add(); break;
     case Cmd::ChildEdit: Edit(); break;
     case Cmd::ChildDelete: Delete(); break;
+    case Cmd::FileSave: Save(); break;
     }
     return true;
 }
@@ -135,6 +135,7 @@ CCommandState CChildInfoFormView::UpdateCommand(int id) const
     case Cmd::ChildAdd: return CCommandState::Enabled();
     case Cmd::ChildEdit:
     case Cmd::ChildDelete: return CCommandState::Enabled(!ChildShown().isEmpty());
+    case Cmd::FileSave: return CCommandState::Enabled(m_save->isEnabled());
     default: return {};
     }
 }

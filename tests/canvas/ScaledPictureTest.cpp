@@ -184,7 +184,6 @@ TEST_F(ScaledPictureTest, EditsAndZoomsAreShownAtOnce)
     page.push_back(std::move(photo));
     for (const double zoom : {1.0, 0.5}) {
         CCanvasPaint paint;
-        paint.client = kWindow;
         paint.exposed = QRect(QPoint(), kWindow);
         paint.mapping.zoom = zoom;
         QImage window(kWindow, QImage::Format_ARGB32_Premultiplied);

@@ -45,7 +45,6 @@ QImage PaintCanvas(const ObjectList& objects, double zoom, QRect exposed = QRect
     QPainter painter(&image);
     CCanvasPaint paint;
     paint.exposed = exposed;
-    paint.client = image.size();
     paint.mapping.zoom = zoom;
     CanvasPainter::Paint(painter, objects, paint);
     return image;
@@ -59,12 +58,20 @@ TEST(CanvasGeometry, ZoomStepsStopAtTheLimits)
     EXPECT_EQ(Steps(1.0, ZoomSlider::FactorOut), (std::vector<double>{0.75, 0.5, 0.25, 0.125, 0.125}));
 }
 
-TEST(CanvasGeometry, OutlineCentredWithAMargin)
+TEST(CanvasGeometry, ThePageFrameShowsWhereTheOutlineRuleSays)
 {
     const QSize page(850, 1098);
-    EXPECT_EQ(PageOutlineOrigin({830, 600}, page).x(), 40);
-    EXPECT_EQ(PageOutlineOrigin({1000, 600}, page).x(), 75);
-    EXPECT_EQ(PageOutlineOrigin({880, 600}, page).x(), 40);
+    EXPECT_EQ(PageFrame::Of(page), (CPageRect{40, 40, 890, 1138}));
+    EXPECT_EQ(PageFrame::Of(INT32_MAX, 10).right, INT32_MAX);
+    for (const auto& [width, left] : {std::pair{830, 40}, {1000, 75}, {880, 40}}) {
+        for (const double zoom : {1.0, 2.0}) {
+            const CMapping mapping = WindowMapping(zoom, {}, {width, 600}, page);
+            const QRect frame = mapping.ToWindow(PageFrame::Of(page));
+            EXPECT_EQ(frame.topLeft(), QPoint(left, 40) * zoom) << width << " at " << zoom;
+            // Scrolling reaches the whole page, wherever the outline stands.
+            EXPECT_GT(ScrollExtent(page, mapping).width(), frame.right());
+        }
+    }
 }
 
 TEST(CanvasGeometry, DragsAndMappingsGiveTheSameRectangle)
@@ -74,7 +81,7 @@ TEST(CanvasGeometry, DragsAndMappingsGiveTheSameRectangle)
 
     const CPageRect rect{13, 27, 211, 390};
     for (double zoom : {1.0, 1.5, 8.0}) {
-        const CMapping mapping{zoom, {35, 120}};
+        const CMapping mapping{zoom, {35, 120}, {12, -7}};
         EXPECT_EQ(mapping.ToPage(mapping.ToWindow(rect)), rect) << zoom;
     }
 }

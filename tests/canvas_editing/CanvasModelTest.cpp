@@ -213,7 +213,7 @@ TEST_F(CanvasModelTest, LockedObjectRefusesNudgeSizeAndDelete)
     EXPECT_FALSE(model.SizeStep(5, 5));
     model.DeleteSelected();
     EXPECT_EQ(Messages(), QStringList({"The Object is currently locked!",
-                                       "The Object is currecntly locked!",
+                                       "The Object is currently locked!",
                                        "The Object is currently locked!"}));
     EXPECT_EQ(shape.m_rect, At(100, 100));
     ASSERT_EQ(model.Objects().size(), 1u);
@@ -284,7 +284,9 @@ TEST_F(CanvasModelTest, CopyAndPastePlaceCopiesOneStepEach)
     model.Undo();
     EXPECT_EQ(model.Objects().size(), 12u);
 
+    // Another page begins with no steps to undo; the clipboard stays.
     model.ReplaceObjects({});
+    EXPECT_FALSE(model.History().CanUndo());
     model.Paste({});
     EXPECT_EQ(model.Objects().size(), 2u);
 }

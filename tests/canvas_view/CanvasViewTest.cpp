@@ -13,6 +13,7 @@
 #include "canvas/view/MyImageView.h"
 #include "frame/MainFrame.h"
 #include "frame/MyTabView.h"
+#include "frame/WallPaperDialog.h"
 #include "canvas/view/StarPointsDlg.h"
 #include "canvas/view/TextDlg.h"
 #include "support/PixelProbes.h"
@@ -30,6 +31,7 @@
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QWheelEvent>
+#include <QWindow>
 #include <deque>
 
 namespace {
@@ -70,7 +72,9 @@ protected:
         Program().programDir = m_home.Path();
         m_view.SetDocument(&m_document);
         m_view.setFrameShape(QFrame::NoFrame);
-        m_view.resize(1000, 800);
+        // Too narrow to centre the page: the page frame stands where the outline does, so
+        // window pixels are page units.
+        m_view.resize(880, 800);
         m_view.show();
     }
     ~CanvasViewTest() override { InstallPrompt(std::move(m_savedPrompt)); }
@@ -250,7 +254,7 @@ TEST_F(CanvasViewTest, CopySkipsCalendarsAndAlignLeftLinesUpTheOthers)
     EXPECT_EQ(Objects()[3]->m_rect, (CPageRect{300, 300, 340, 330}));
 }
 
-TEST_F(CanvasViewTest, ZoomStepsBothWaysAndThePageOutline)
+TEST_F(CanvasViewTest, ZoomStepsStopAtTheLimitsBothWays)
 {
     std::vector<double> in, out;
     for (int i = 0; i < 5; ++i) {
@@ -264,19 +268,68 @@ TEST_F(CanvasViewTest, ZoomStepsBothWaysAndThePageOutline)
     }
     EXPECT_EQ(in, (std::vector<double>{1.5, 2.0, 4.0, 8.0, 8.0}));
     EXPECT_EQ(out, (std::vector<double>{0.75, 0.5, 0.25, 0.125, 0.125}));
-
-    m_view.OnCommand(Cmd::CanvasZoom100);
-    m_view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (const auto& [width, left] : {std::pair{830, 40}, {1000, 75}, {880, 40}}) {
-        m_view.resize(width, 800);
-        EXPECT_EQ(m_view.PageOutlineOrigin().x(), left) << width;
-    }
-    // The outline is drawn in the background colour with a dark frame.
-    const QImage shot = Port()->grab().toImage();
-    EXPECT_TRUE(ColorsNear(shot.pixelColor(10, 10), Program().canvasBackground));
-    EXPECT_LT(shot.pixelColor(40, 300).lightness(), 60);
 }
+
+// The window's width, where the outline's left edge goes in it.
+class CanvasPageFrameTest : public CanvasViewTest,
+                            public ::testing::WithParamInterface<std::pair<int, int>>
+{
+protected:
+    CanvasPageFrameTest()
+    {
+        m_view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_view.resize(GetParam().first, 800);
+    }
+    // Where a page point shows: the page frame's corner (40, 40) sits on the outline's.
+    QPoint OnScreen(const QPoint& page) const
+    {
+        return page - QPoint(40, 40) + QPoint(GetParam().second, 40);
+    }
+};
+
+TEST_P(CanvasPageFrameTest, ObjectsKeepTheirPlaceOnThePageWhateverTheWindow)
+{
+    // The outline, in the background colour with a dark frame, where the rule puts it.
+    const QImage shot = Port()->grab().toImage();
+    EXPECT_TRUE(ColorsNear(shot.pixelColor(OnScreen({20, 300})), Program().canvasBackground));
+    EXPECT_LT(shot.pixelColor(OnScreen({40, 300})).lightness(), 60);
+
+    // Drawn 100 units into the outline, a figure lies 100 units into the page.
+    m_view.OnCommand(Cmd::ToolRectangle);
+    Drag(OnScreen({140, 140}), OnScreen({340, 240}));
+    ASSERT_EQ(Objects().size(), 1u);
+    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{140, 140, 340, 240}));
+
+    // An object at the page's right edge shows there, is clicked there, pastes to the
+    // right-click and comes out whole in a picture of the page.
+    CDiagramObject& edge = AddShape({800, 500, 880, 560});
+    const QImage painted = Port()->grab().toImage();
+    EXPECT_TRUE(ColorsNear(painted.pixelColor(OnScreen({840, 530})), QColor(200, 40, 40)));
+    Click(OnScreen({840, 530}));
+    EXPECT_TRUE(edge.m_bSelected);
+    m_view.OnCommand(Cmd::CopyObjects);
+    RightClick(OnScreen({400, 600}));
+    m_view.OnCommand(Cmd::PasteObjects);
+    EXPECT_EQ(Objects().back()->m_rect, (CPageRect{400, 600, 480, 660}));
+
+    const QString file = m_home.FilePath(QStringLiteral("page.png"));
+    ASSERT_TRUE(m_view.RenderToImageFile(file, false));
+    const QImage picture(file);
+    EXPECT_EQ(picture.size(), QSize(850, 1098));
+    EXPECT_TRUE(ColorsNear(picture.pixelColor(839 - 40, 530 - 40), QColor(200, 40, 40)));
+
+    // A text is edited in place over where it shows.
+    auto text = std::make_unique<CTextObject>(CPageRect{100, 700, 400, 760}, QStringLiteral("Hi"));
+    m_view.Model().Objects().push_back(std::move(text));
+    Mouse(QEvent::MouseButtonDblClick, OnScreen({150, 720}), Qt::LeftButton, Qt::LeftButton);
+    ASSERT_NE(m_view.Editor(), nullptr);
+    EXPECT_EQ(m_view.Editor()->geometry().topLeft(), OnScreen({100, 700}));
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowWidths, CanvasPageFrameTest,
+                         ::testing::Values(std::pair{880, 40}, std::pair{1000, 75},
+                                           std::pair{1400, 275}));
 
 TEST_F(CanvasViewTest, ToolsMakeTheSameRectangleEitherWayAndCloseFreehandShapes)
 {
@@ -430,13 +483,56 @@ TEST_F(CanvasViewTest, SaveAndReopenKeepsTheStackingOrder)
     EXPECT_EQ(m_document.Title(), QStringLiteral("copy.WRN"));
 }
 
-TEST_F(CanvasViewTest, ANewPageAfterAFailedSaveKeepsTheWork)
+TEST_F(CanvasViewTest, APageOpenedOrStartedHasItsOwnHistoryAndNewAsksFirst)
 {
-    AddShape({100, 100, 200, 200});
-    m_document.SetModified(true);
-    m_view.OnCommand(Cmd::FileNew);   // the save dialog is cancelled
-    EXPECT_EQ(Objects().size(), 1u);
-    EXPECT_TRUE(m_document.IsModified());
+    const QString path = m_home.FilePath(QStringLiteral("week.wrn"));
+    for (const auto answer : {CPrompt::Answer::Cancel, CPrompt::Answer::No, CPrompt::Answer::Yes}) {
+        SCOPED_TRACE(int(answer));
+        ObjectList stored;
+        stored.push_back(std::make_unique<CDrawObject>(CPageRect{100, 100, 200, 200}, 2, 1, 0,
+                                                       Rgb(0, 0, 0), Rgb(0, 0, 255)));
+        ASSERT_TRUE(SaveDocument(path, CWrnPage(), stored));
+        ASSERT_TRUE(m_view.OpenDocumentFile(path));
+        EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);   // nothing of the last page
+        Drag(QPoint(150, 150), QPoint(150, 180));
+        m_files->QueueAnswer(answer);
+        const int asked = m_files->Messages().size();
+        m_view.OnCommand(Cmd::FileNew);
+
+        ASSERT_EQ(m_files->Messages().size(), asked + 1);
+        EXPECT_EQ(m_files->Messages().back().text, QStringLiteral("Save changes to week.wrn ?"));
+        EXPECT_EQ(m_files->Messages().back().buttons, CPrompt::Buttons::YesNoCancel);
+        const bool kept = answer == CPrompt::Answer::Cancel;
+        EXPECT_EQ(Objects().size(), kept ? 1u : 0u);
+        EXPECT_EQ(m_document.IsUntitled(), !kept);
+        EXPECT_EQ(m_view.UpdateCommand(Cmd::Undo).enabled, kept);
+        const std::optional<CWrnDocument> file = LoadDocument(path);
+        ASSERT_TRUE(file && file->objects.size() == 1u);
+        EXPECT_EQ(file->objects[0]->m_rect.top, answer == CPrompt::Answer::Yes ? 130 : 100);
+        m_document.SetModified(false);
+    }
+}
+
+TEST_F(CanvasViewTest, HandlesAreGrabbedWhereTheyAreDrawn)
+{
+    // A photo draws its handles just outside the picture, other objects just inside.
+    m_view.EditPhoto(WritePicture(QStringLiteral("kid.png"), QSize(120, 80)));
+    CDiagramObject& shape = AddShape({100, 100, 200, 200});
+    CDiagramObject& photo = *Objects().front();
+    for (CDiagramObject* object : {&photo, &shape}) {
+        SCOPED_TRACE(object->m_nType);
+        if (!object->m_bSelected)
+            Click(object->m_rect.Center().toPoint());
+        const CPageRect before = object->m_rect;
+        const QRect frame = m_view.Mapping().ToWindow(before);
+        const QPoint handle = object == &photo ? frame.bottomRight() + QPoint(4, 4)
+                                               : frame.bottomRight() - QPoint(2, 2);
+        ASSERT_LT(Port()->grab().toImage().pixelColor(handle).lightness(), 60);
+        Drag(handle, handle + QPoint(20, 10));
+        EXPECT_EQ(object->m_rect,
+                  (CPageRect{before.left, before.top, before.right + 20, before.bottom + 10}));
+        EXPECT_TRUE(object->m_bSelected);
+    }
 }
 
 TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
@@ -452,7 +548,7 @@ TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
     Type(&m_view, Qt::Key_Delete);
     EXPECT_EQ(shape.m_rect, (CPageRect{101, 100, 201, 201}));
     EXPECT_EQ(m_files->Texts(), (QStringList{"The Object is currently locked!",
-                                             "The Object is currecntly locked!",
+                                             "The Object is currently locked!",
                                              "The Object is currently locked!"}));
 }
 
@@ -602,31 +698,73 @@ TEST_F(CanvasViewTest, AYearOfCalendarsIsLaidOutWhereTheClickWas)
     EXPECT_EQ(Objects().size(), 12u);
 }
 
-TEST_F(CanvasViewTest, TheFrameShowsTheTextFontAndAsksBeforeClosingAChangedPage)
+// The canvas inside the program's window, the Edit Center shown.
+class CanvasInFrameTest : public CanvasViewTest
 {
-    CSnapfoldDoc document;
-    CMainFrame frame(document);
-    frame.resize(1200, 800);
-    frame.show();
-    frame.Dispatch(Cmd::ViewEditCenter);
-    auto* edit = qobject_cast<CEditCenterView*>(frame.Container()->View(Center::EditCenter));
-    ASSERT_NE(edit, nullptr);
-    CMyImageView& canvas = *edit->Canvas();
+protected:
+    CanvasInFrameTest()
+    {
+        m_frame.resize(1200, 800);
+        m_frame.show();
+        m_frame.Dispatch(Cmd::ViewEditCenter);
+    }
+    CMyImageView& Canvas()
+    {
+        return *static_cast<CEditCenterView*>(m_frame.Container()->View(Center::EditCenter))
+                    ->Canvas();
+    }
+
+    CSnapfoldDoc m_frameDocument;
+    CMainFrame m_frame{m_frameDocument};
+};
+
+TEST_F(CanvasInFrameTest, TheFrameShowsTheTextFontAndAsksBeforeClosingAChangedPage)
+{
     auto text = std::make_unique<CTextObject>(CPageRect{50, 50, 300, 120}, QStringLiteral("Hi"));
     text->m_nFontSize = 24;
-    canvas.Model().Objects().push_back(std::move(text));
+    Canvas().Model().Objects().push_back(std::move(text));
 
-    QWidget* port = canvas.viewport();
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(60, 60), port->mapToGlobal(QPointF(60, 60)),
+    QWidget* port = Canvas().viewport();
+    const QPoint at = Canvas().Mapping().ToWindow({60, 60, 61, 61}).topLeft();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), port->mapToGlobal(QPointF(at)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(port, &press);
-    EXPECT_EQ(frame.Container()->FontSizeBox()->currentText(), QStringLiteral("24"));
+    EXPECT_EQ(m_frame.Container()->FontSizeBox()->currentText(), QStringLiteral("24"));
 
-    canvas.OnCommand(Cmd::RotateRight);
-    EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Tendrel V1.0"));
-    EXPECT_FALSE(frame.close());   // the question is answered with Cancel
+    Canvas().OnCommand(Cmd::RotateRight);
+    EXPECT_TRUE(m_frameDocument.IsModified());
+    EXPECT_EQ(m_frame.windowHandle()->title(), QStringLiteral("Untitled* - Tendrel V1.0"));
+    EXPECT_FALSE(m_frame.close());   // the question is answered with Cancel
     EXPECT_TRUE(m_files->Texts().contains(QStringLiteral("Save changes to Untitled ?")));
+    m_frameDocument.SetModified(false);
+}
+
+// Counts the paint events a widget receives.
+class CPaintCounter : public QObject
+{
+public:
+    explicit CPaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+TEST_F(CanvasInFrameTest, TheChosenBackgroundShowsOnThePageAtOnce)
+{
+    QApplication::processEvents();
+    CPaintCounter paints(Canvas().viewport());
+    ScriptNextDialog([](QDialog& dialog) {
+        static_cast<CWallPaperDialog&>(dialog).Choose(1012);
+        dialog.accept();
+    });
+    m_frame.Dispatch(Cmd::BackgroundColor);
+    QApplication::processEvents();
+    EXPECT_GT(paints.count, 0);
 }
 
 } // namespace

@@ -137,7 +137,7 @@ TEST_F(ProgramsTest, WithoutADisplayItSaysHowToStart)
 QString WriteSamplePage(const QString& folder)
 {
     ObjectList objects;
-    auto square = std::make_unique<CDrawObject>(CPageRect{100, 100, 300, 300}, 2, 1, 0,
+    auto square = std::make_unique<CDrawObject>(CPageRect{140, 140, 340, 340}, 2, 1, 0,
                                                 Rgb(0, 0, 0), Rgb(255, 0, 0));
     square->m_bFill = 1;
     square->m_nFillType = 1;
@@ -191,7 +191,8 @@ TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
         ASSERT_EQ(image.size(), QSize(400, 500));
         EXPECT_TRUE(ColorsNear(image.pixelColor(200, 200), QColor(255, 0, 0), 23));
         EXPECT_TRUE(ColorsNear(image.pixelColor(350, 450), Qt::white, 23));
-        EXPECT_TRUE(ColorsNear(image.pixelColor(100, 50), Qt::black, 23));
+        // The page starts 40 units into the document: the line at 50 is 10 down.
+        EXPECT_TRUE(ColorsNear(image.pixelColor(100, 10), Qt::black, 23));
         // No selection handle in a file.
         EXPECT_TRUE(ColorsNear(image.pixelColor(103, 103), QColor(255, 0, 0), 23));
     }
@@ -212,14 +213,14 @@ TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
 TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)
 {
     ObjectList objects;
-    auto headline = std::make_unique<CTextObject>(CPageRect{20, 20, 380, 100},
+    auto headline = std::make_unique<CTextObject>(CPageRect{60, 60, 420, 140},
                                                   QStringLiteral("Spring Fair"));
     headline->m_nTextStyle = CTextObject::kDoubleOutlined;
     headline->m_nFontSize = 48;
     headline->m_crFill = Rgb(0, 0, 255);
     objects.push_back(std::move(headline));
     auto calendar = std::make_unique<CCalendarObject>();
-    calendar->m_rect = {20, 150, 380, 450};
+    calendar->m_rect = {60, 190, 420, 490};
     calendar->m_nYear = 2026;
     calendar->m_nMonth = 3;
     calendar->m_bFill = 1;

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QFontComboBox>
 #include <QMenuBar>
+#include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -159,11 +161,35 @@ TEST_F(CommandRoutingGuiTest, NewAndOpenBringUpTheEditCenterFirst)
     EXPECT_FALSE(Frame().UpdateCommand(Cmd::FileSaveAs).enabled);
 }
 
-TEST_F(CommandRoutingGuiTest, TitleShowsTheDocument)
+TEST_F(CommandRoutingGuiTest, TitleShowsTheDocumentAndItsUnsavedChanges)
 {
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("Untitled - Tendrel V1.0"));
+    const auto shown = [&] { return Frame().windowHandle()->title(); };
+    EXPECT_EQ(shown(), QStringLiteral("Untitled - Tendrel V1.0"));
     m_document.SetTitle(QStringLiteral("June news"));
-    EXPECT_EQ(Frame().windowTitle(), QStringLiteral("June news - Tendrel V1.0"));
+    m_document.SetModified(true);
+    EXPECT_EQ(shown(), QStringLiteral("June news* - Tendrel V1.0"));
+    m_document.SetModified(false);
+    EXPECT_EQ(shown(), QStringLiteral("June news - Tendrel V1.0"));
+}
+
+TEST_F(CommandRoutingGuiTest, CtrlSSavesThePageOrTheChildOfTheShownCenter)
+{
+    for (const Center::Index center : {Center::EditCenter, Center::ChildCenter, Center::PhotoCenter})
+        Fake(center).handled = {Cmd::FileSave};
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    for (const int view : {Cmd::ViewEditCenter, Cmd::ViewChildCenter, Cmd::ViewPhotoCenter}) {
+        Frame().Dispatch(view);
+        QTest::keyClick(&Frame(), Qt::Key_S, Qt::ControlModifier);
+    }
+    EXPECT_EQ(Fake(Center::EditCenter).received, QList<int>{Cmd::FileSave});
+    EXPECT_EQ(Fake(Center::ChildCenter).received, QList<int>{Cmd::FileSave});
+    EXPECT_TRUE(Fake(Center::PhotoCenter).received.isEmpty());
+
+    // The File menu shows the keys beside the words.
+    for (const auto& [id, key] : {std::pair{Cmd::FileNew, "Ctrl+N"}, {Cmd::FileSave, "Ctrl+S"},
+                                  {Cmd::FilePrint, "Ctrl+P"}})
+        EXPECT_EQ(Frame().Actions().Action(id)->shortcut().toString(), QLatin1String(key));
 }
 
 class CloseTest : public FrameTest

@@ -197,7 +197,7 @@ TEST_F(SettingsDialogsTest, EmailCancelChangesNothing)
     EXPECT_FALSE(m_home.Settings().Contains(K(SettingsKey::EmailSetting), K(SettingsKey::EmailSender)));
 }
 
-TEST_F(SettingsDialogsTest, BackgroundColourStartsLightBlueAndTakesTheChosenSample)
+TEST_F(SettingsDialogsTest, BackgroundColourStartsLightBlueAndIsKeptForTheNextStart)
 {
     Script([](QDialog& dialog) { Press(dialog, QDialogButtonBox::Ok); });
     Program().canvasBackground = Qt::black;
@@ -210,12 +210,19 @@ TEST_F(SettingsDialogsTest, BackgroundColourStartsLightBlueAndTakesTheChosenSamp
     });
     Frame().Dispatch(Cmd::BackgroundColor);
     EXPECT_EQ(Program().canvasBackground, QColor(177, 100, 255));
+    EXPECT_EQ(Setting(SettingsKey::Setting, SettingsKey::BackgroundColor),
+              QString::number(177 | 100 << 8 | 255 << 16));
 
     Script([](QDialog& dialog) {
         dialog.findChild<CColorSwatchButton*>(QStringLiteral("swatch1093"))->click();
         Press(dialog, QDialogButtonBox::Cancel);
     });
     Frame().Dispatch(Cmd::BackgroundColor);
+    EXPECT_EQ(Program().canvasBackground, QColor(177, 100, 255));
+
+    m_home.ReopenSettings();
+    Program().canvasBackground = Qt::black;
+    Program().LoadCenterSettings(m_home.Settings());
     EXPECT_EQ(Program().canvasBackground, QColor(177, 100, 255));
 }
 

@@ -2,14 +2,18 @@
 #include "FrameFixture.h"
 #include "app/CommandIds.h"
 #include "app/CommandRouting.h"
+#include "frame/ActionRegistry.h"
 #include "frame/MainFrame.h"
 #include "frame/MyControlBar.h"
 #include "frame/MyTabView.h"
 #include "frame/StatusZoomControls.h"
 #include "frame/ToolbarLayout.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QSlider>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -33,6 +37,33 @@ const Expected kCenters[] = {
 };
 
 using SwitchCenterTest = FrameTest;
+
+TEST_F(SwitchCenterTest, TheEditCenterToolbarsFitAWideWindowWithEveryCommandAtHand)
+{
+    Frame().resize(1600, 1000);
+    Frame().Dispatch(Cmd::ViewEditCenter);
+    QApplication::processEvents();
+    CMyTabView& container = *Frame().Container();
+    for (const CToolbarLayout& layout : ContainerToolbarLayouts()) {
+        if (layout.resourceId != 135 && layout.resourceId != 243)
+            continue;
+        SCOPED_TRACE(layout.resourceId);
+        QToolBar* toolbar = container.Toolbar(layout.resourceId);
+        const auto* overflow = toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+        ASSERT_NE(overflow, nullptr);
+        EXPECT_FALSE(overflow->isVisible());
+        // A command is a button of its own or an entry of a drop-down button's menu.
+        QList<QAction*> reachable = toolbar->actions();
+        for (const QToolButton* button : toolbar->findChildren<QToolButton*>())
+            if (button->menu())
+                reachable += button->menu()->actions();
+        for (const int id : layout.commands) {
+            if (id == CToolbarLayout::kSeparator || id == Cmd::FontName || id == Cmd::FontSize)
+                continue;
+            EXPECT_TRUE(reachable.contains(Frame().Actions().Action(id))) << id;
+        }
+    }
+}
 
 TEST_F(SwitchCenterTest, EachCenterShowsItsViewToolbarsBarAndZoomControls)
 {

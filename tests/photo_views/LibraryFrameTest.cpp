@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QWindow>
 #include <deque>
 
 namespace {
@@ -130,7 +131,7 @@ TEST_F(LibraryFrameTest, OpeningADocumentAsksAboutTheChangedPageAndSavingListsIt
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("Mia/Shapes.wrn"))).isFile());
     EXPECT_EQ(ChildTexts(ItemNamed(Tree(), QStringLiteral("Mia"))), QStringList{"Shapes"});
     EXPECT_EQ(m_document.Path(), At(QStringLiteral("AAA/Empty.wrn")));
-    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Empty.wrn - Tendrel V1.0"));
+    EXPECT_EQ(m_frame->windowHandle()->title(), QStringLiteral("Empty.wrn - Tendrel V1.0"));
     EXPECT_TRUE(canvas.Model().Objects().empty());
 }
 

@@ -429,4 +429,16 @@ TEST_F(ChildCenterTest, TypingStaysWithinWhatTheColumnsHold)
     EXPECT_EQ(Column(0, "EnrollType").toInt(), 4);
 }
 
+TEST_F(ChildCenterTest, TheFramesSaveCommandSavesLikeTheButton)
+{
+    EXPECT_FALSE(Enabled(Cmd::FileSave));
+    m_center.OnCommand(Cmd::ChildAdd);
+    TypeInto(Form(), "childName", QStringLiteral("Noor"));
+    ASSERT_TRUE(Enabled(Cmd::FileSave));
+    EXPECT_TRUE(m_center.OnCommand(Cmd::FileSave));
+    EXPECT_EQ(Column(0, "ChildName").toString(), QStringLiteral("Noor"));
+    EXPECT_EQ(Form().EditMode(), Mode::None);
+    EXPECT_FALSE(Enabled(Cmd::FileSave));
+}
+
 } // namespace

@@ -35,7 +35,8 @@ protected:
         Program().programDir = m_home.Path();
         m_view.SetDocument(&m_document);
         m_view.setFrameShape(QFrame::NoFrame);
-        m_view.resize(1000, 800);
+        // Too narrow to centre the page, so window pixels are page units.
+        m_view.resize(880, 800);
         m_view.show();
     }
 

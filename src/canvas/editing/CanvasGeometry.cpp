@@ -13,13 +13,21 @@ double CMapping::Scale() const
 QTransform CMapping::PageToWindow() const
 {
     const double scale = Scale();
-    return QTransform(scale, 0, 0, scale, -scroll.x(), -scroll.y());
+    return QTransform(scale, 0, 0, scale, shift.x() * scale - scroll.x(),
+                      shift.y() * scale - scroll.y());
+}
+
+QPointF CMapping::ToScene(const QPointF& page) const
+{
+    const double scale = Scale();
+    return {(page.x() + shift.x()) * scale, (page.y() + shift.y()) * scale};
 }
 
 QPointF CMapping::ToPage(const QPointF& window) const
 {
     const double scale = Scale();
-    return {(window.x() + scroll.x()) / scale, (window.y() + scroll.y()) / scale};
+    return {(window.x() + scroll.x()) / scale - shift.x(),
+            (window.y() + scroll.y()) / scale - shift.y()};
 }
 
 QPoint CMapping::ToPagePoint(const QPoint& window) const
@@ -31,8 +39,12 @@ QPoint CMapping::ToPagePoint(const QPoint& window) const
 QRect CMapping::ToWindow(const CPageRect& rect) const
 {
     const double scale = Scale();
-    const auto x = [&](std::int32_t v) { return int(std::lround(v * scale)) - scroll.x(); };
-    const auto y = [&](std::int32_t v) { return int(std::lround(v * scale)) - scroll.y(); };
+    const auto x = [&](std::int32_t v) {
+        return int(std::lround((double(v) + shift.x()) * scale)) - scroll.x();
+    };
+    const auto y = [&](std::int32_t v) {
+        return int(std::lround((double(v) + shift.y()) * scale)) - scroll.y();
+    };
     // Page right and bottom are exclusive; QRect's are inclusive.
     const CPageRect n = Normalized(rect);
     return QRect(QPoint(x(n.left), y(n.top)), QPoint(x(n.right) - 1, y(n.bottom) - 1));
@@ -41,8 +53,12 @@ QRect CMapping::ToWindow(const CPageRect& rect) const
 CPageRect CMapping::ToPage(const QRect& window) const
 {
     const double scale = Scale();
-    const auto x = [&](int v) { return std::int32_t(std::lround((v + scroll.x()) / scale)); };
-    const auto y = [&](int v) { return std::int32_t(std::lround((v + scroll.y()) / scale)); };
+    const auto x = [&](int v) {
+        return std::int32_t(std::lround((v + scroll.x()) / scale) - shift.x());
+    };
+    const auto y = [&](int v) {
+        return std::int32_t(std::lround((v + scroll.y()) / scale) - shift.y());
+    };
     // QRect's right and bottom are inclusive; page rectangles' are not.
     return Normalized({x(window.left()), y(window.top()), x(window.right() + 1),
                        y(window.bottom() + 1)});
@@ -57,11 +73,17 @@ QPoint PageOutlineOrigin(const QSize& client, const QSize& page)
     return {edge(client.width(), page.width()), edge(client.height(), page.height())};
 }
 
-QSize ScrollExtent(const QSize& page, double zoom)
+CMapping WindowMapping(double zoom, const QPoint& scroll, const QSize& client, const QSize& page)
 {
-    const double scale = CMapping{zoom, {}}.Scale();
-    return {int(std::lround((page.width() + kScrollSlack) * scale)),
-            int(std::lround((page.height() + kScrollSlack) * scale))};
+    const CPageRect frame = PageFrame::Of(page);
+    return {zoom, scroll, PageOutlineOrigin(client, page) - QPoint(frame.left, frame.top)};
+}
+
+QSize ScrollExtent(const QSize& page, const CMapping& mapping)
+{
+    const QPointF far = mapping.ToScene(QPointF(page.width() + kScrollSlack,
+                                                page.height() + kScrollSlack));
+    return {int(std::lround(far.x())), int(std::lround(far.y()))};
 }
 
 CPageRect SpannedRect(const QPoint& from, const QPoint& to)

@@ -92,6 +92,7 @@ void CCanvasModel::ReplaceObjects(ObjectList objects)
     for (const auto& object : m_objects)
         Forget(object.get());
     m_objects = std::move(objects);
+    m_history.Clear();
     m_current = nullptr;
     m_multiSelection = false;
     m_hit = false;
@@ -364,7 +365,7 @@ bool CCanvasModel::SizeStep(int dWidth, int dHeight)
     if (!m_current || !TakesSizeSteps(*m_current))
         return false;
     if (m_current->m_bLocked) {
-        Prompt().Inform(QString::fromLatin1(kLockedSizeMessage));
+        Prompt().Inform(QString::fromLatin1(kLockedMessage));
         return false;
     }
     CDiagramObject& object = *m_current;

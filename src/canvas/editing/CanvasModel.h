@@ -27,7 +27,8 @@ public:
 
     const ObjectList& Objects() const { return m_objects; }
     ObjectList& Objects() { return m_objects; }
-    // Replaces the page's objects (a document read, a new page); history and clipboard stay.
+    // Replaces the page's objects (a document read, a new page) and begins a fresh
+    // history; the clipboard stays.
     void ReplaceObjects(ObjectList objects);
 
     CDiagramObject* Current() const { return m_current; }
@@ -103,7 +104,6 @@ public:
     std::function<void(const CDiagramObject*)> onRemoving;
 
     static constexpr const char* kLockedMessage = "The Object is currently locked!";
-    static constexpr const char* kLockedSizeMessage = "The Object is currecntly locked!";
 
 private:
     void Changed();

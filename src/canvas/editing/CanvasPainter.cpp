@@ -40,10 +40,11 @@ void Paint(QPainter& painter, const ObjectList& objects, const CCanvasPaint& pai
         painter.fillRect(paint.exposed, paint.background);
         painter.save();
         painter.setTransform(paint.mapping.PageToWindow());
-        const QPoint origin = CanvasGeometry::PageOutlineOrigin(paint.client, paint.page);
+        // The mapping's shift puts the page frame where the outline belongs.
+        const CPageRect frame = PageFrame::Of(paint.page);
         painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(paint.background);
-        painter.drawRect(QRect(origin, paint.page));
+        painter.drawRect(QRect(QPoint(frame.left, frame.top), paint.page));
         painter.restore();
     }
 

@@ -14,8 +14,8 @@ class QPainter;
 struct CCanvasPaint
 {
     QRect exposed;        // window pixels
-    QSize client;         // the window's size, which places the page outline
     QSize page{CanvasGeometry::kDefaultPageWidth, CanvasGeometry::kDefaultPageHeight};
+    // Places the page frame, and with it the outline, in the window (WindowMapping).
     CanvasGeometry::CMapping mapping;
     QColor background{129, 192, 245};
     bool outline = true;  // false while the page is rendered for a file

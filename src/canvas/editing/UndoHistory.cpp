@@ -53,6 +53,13 @@ void CUndoHistory::Push(UndoKind kind, ObjectList before, ObjectList after)
     slot.after = std::move(after);
 }
 
+void CUndoHistory::Clear()
+{
+    for (Slot& slot : m_slots)
+        slot.Clear();
+    m_count = 0;
+}
+
 bool CUndoHistory::CanRedo() const
 {
     return m_count < kSlots && !m_slots[m_count].after.empty();

@@ -20,6 +20,9 @@ public:
     // (HistoryCopy).
     void Push(UndoKind kind, ObjectList before, ObjectList after);
 
+    // Forgets every step: another page's steps mean nothing on this one.
+    void Clear();
+
     bool CanUndo() const { return m_count > 0; }
     bool CanRedo() const;
     // The number of steps that can be undone.

@@ -1,5 +1,6 @@
 #include "canvas/objects/PageRenderer.h"
 
+#include "canvas/objects/PageFrame.h"
 #include "canvas/objects/WrnDocument.h"
 
 #include <QPainter>
@@ -11,7 +12,7 @@ QImage Render(const CWrnDocument& document, QString* error)
     std::vector<CDiagramObject*> objects;
     for (const auto& object : document.objects)
         objects.push_back(object.get());
-    return RenderArea(objects, {0, 0, document.page.width, document.page.height}, error);
+    return RenderArea(objects, PageFrame::Of(document.page.width, document.page.height), error);
 }
 
 QImage RenderArea(const std::vector<CDiagramObject*>& objects, const CPageRect& area,

@@ -16,7 +16,8 @@ namespace PageRenderer {
 // The largest page side worth rendering; a header may claim anything.
 constexpr int kMaxPageSide = 20000;
 
-// A null image and *error set when the page size cannot be rendered.
+// The page frame of the document with its objects. A null image and *error set when
+// the page size cannot be rendered.
 QImage Render(const CWrnDocument& document, QString* error = nullptr);
 
 // An area of the page with the given objects drawn in order, its top-left corner at the

@@ -41,6 +41,12 @@ QRect PageToWindowBounds(const CMapping& mapping, const QRect& pageBounds)
     return mapping.PageToWindow().mapRect(QRectF(pageBounds)).toAlignedRect();
 }
 
+// The handles sit where the object's own selection frame draws them.
+TrackerHandles HandlesOf(const CDiagramObject& object)
+{
+    return object.FramesSelectionOutside() ? TrackerHandles::Outside : TrackerHandles::Inside;
+}
+
 } // namespace
 
 CMyImageView::CMyImageView(QWidget* parent)
@@ -75,17 +81,14 @@ CMyImageView::~CMyImageView() = default;
 
 CMapping CMyImageView::Mapping() const
 {
-    return {m_zoom, QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value())};
+    return WindowMapping(m_zoom,
+                         QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
+                         viewport()->size(), m_page);
 }
 
 QPoint CMyImageView::ToPage(const QPoint& window) const
 {
     return Mapping().ToPagePoint(window);
-}
-
-QPoint CMyImageView::PageOutlineOrigin() const
-{
-    return CanvasGeometry::PageOutlineOrigin(viewport()->size(), m_page);
 }
 
 void CMyImageView::SetPageSize(const QSize& size)
@@ -99,7 +102,7 @@ void CMyImageView::SetPageSize(const QSize& size)
 
 void CMyImageView::UpdateScrollBars()
 {
-    const QSize extent = ScrollExtent(m_page, m_zoom);
+    const QSize extent = ScrollExtent(m_page, Mapping());
     const QSize client = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, extent.width() - client.width()));
     horizontalScrollBar()->setPageStep(client.width());
@@ -110,19 +113,20 @@ void CMyImageView::UpdateScrollBars()
 void CMyImageView::CentreOn(const QPoint& pagePoint)
 {
     const QSize client = viewport()->size();
-    const double scale = Mapping().Scale();
+    const QPointF scene = Mapping().ToScene(QPointF(pagePoint));
     horizontalScrollBar()->setValue(
-        std::max(0, int(std::lround(pagePoint.x() * scale)) - client.width() / 2));
+        std::max(0, int(std::lround(scene.x())) - client.width() / 2));
     verticalScrollBar()->setValue(
-        std::max(0, int(std::lround(pagePoint.y() * scale)) - client.height() / 2));
+        std::max(0, int(std::lround(scene.y())) - client.height() / 2));
 }
 
 QPoint CMyImageView::CentreForZoom(bool onCurrent) const
 {
     if (onCurrent && m_model.Current())
         return m_model.Current()->m_rect.Center().toPoint();
-    // The middle of the window, taken as a page point as it always has been.
-    return viewport()->rect().center();
+    // The middle of the window's pixels, taken as a point of the unshifted scene as it
+    // always has been.
+    return viewport()->rect().center() - Mapping().shift;
 }
 
 void CMyImageView::SetZoom(double zoom, const QPoint& centrePagePoint)
@@ -141,6 +145,10 @@ void CMyImageView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
+    // The page and everything on it move with the outline.
+    LoadTrackerFromCurrent();
+    if (const CTextObject* edited = m_editor ? EditedText() : nullptr)
+        m_editor->move(Mapping().ToWindow(edited->m_rect).topLeft());
     Invalidate();
 }
 
@@ -175,7 +183,6 @@ void CMyImageView::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     CCanvasPaint paint;
     paint.exposed = event->rect();
-    paint.client = viewport()->size();
     paint.page = m_page;
     paint.mapping = Mapping();
     paint.background = Program().canvasBackground;
@@ -190,7 +197,7 @@ void CMyImageView::PaintOverlays(QPainter& painter) const
     if (mapping.Scale() != 1.0) {
         for (const CDiagramObject* object : m_model.Selected()) {
             CMyRectTracker frame;
-            frame.SetRect(mapping.ToWindow(object->m_rect));
+            frame.SetRect(mapping.ToWindow(object->m_rect), HandlesOf(*object));
             frame.Paint(painter, false);
         }
     }
@@ -643,7 +650,7 @@ void CMyImageView::LoadTrackerFromCurrent()
     if (m_tracker.IsDragging())
         return;
     if (const CDiagramObject* current = m_model.Current())
-        m_tracker.SetRect(Mapping().ToWindow(current->m_rect));
+        m_tracker.SetRect(Mapping().ToWindow(current->m_rect), HandlesOf(*current));
     else
         m_tracker.Clear();
 }

@@ -13,6 +13,7 @@
 
 class CDBRecordSheet;
 class CImageObject;
+class CTextObject;
 class CSnapfoldDoc;
 class QAction;
 class QMenu;
@@ -52,9 +53,11 @@ public:
     QSize PageSize() const { return m_page; }
     void SetPageSize(const QSize& size);
     QPoint RightClickPoint() const { return m_rightClick; }
+    // Page units to window pixels at the present zoom, scroll and window size.
     CanvasGeometry::CMapping Mapping() const;
-    // The page outline's top-left corner in page units for the window's present size.
-    QPoint PageOutlineOrigin() const;
+    // The page in page units: what the outline shows and what pictures of the page hold.
+    CPageRect PageFrameRect() const { return PageFrame::Of(m_page); }
+    QPoint PageOutlineOrigin() const { return {PageFrameRect().left, PageFrameRect().top}; }
     CInplaceEditor* Editor() const { return m_editor; }
 
     // The child folder the library has selected: pasted pictures are saved there.
@@ -68,7 +71,7 @@ public:
     // Reading and writing the page.
     bool LoadFromFile(const QString& path);
     bool SaveToFile(const QString& path);
-    // Empties the page for a new document; history and clipboard stay.
+    // Empties the page for a new document with a fresh history; the clipboard stays.
     void ClearPage();
     // Writes the page (every object) or the selected objects to a picture file, one page
     // unit per pixel on white; the path's extension chooses the format. False (and
@@ -163,6 +166,8 @@ private:
     void PasteClipboardPicture();
     void PutPictureOnClipboard();
     void EditTextInPlace(const QPoint& page);
+    // The text object the in-place editor is writing into, if it is still on the page.
+    CTextObject* EditedText() const;
     void CommitEditor(const QString& text);
     void CloseEditor();
     void EditTextArt();

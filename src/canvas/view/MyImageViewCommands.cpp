@@ -15,6 +15,7 @@
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CalendarOptions.h"
 #include "canvas/objects/CalendarSettings.h"
+#include "canvas/objects/FillStyles.h"
 #include "canvas/objects/ImageObject.h"
 #include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/TextObject.h"
@@ -457,6 +458,8 @@ void CMyImageView::EditPhoto(const QString& path)
         return;
     const QSize picture = photo->ShownImage().size();
     const QSize client = viewport()->size();
+    // Centred in the window's pixels taken as the unshifted scene, then shifted with it.
+    const QPoint shift = Mapping().shift;
     const auto place = [](int clientSide, int pictureSide, std::int32_t& low, std::int32_t& high) {
         if (pictureSide < clientSide) {
             low = (clientSide - pictureSide) / 2;
@@ -468,6 +471,7 @@ void CMyImageView::EditPhoto(const QString& path)
     };
     place(client.width(), picture.width(), photo->m_rect.left, photo->m_rect.right);
     place(client.height(), picture.height(), photo->m_rect.top, photo->m_rect.bottom);
+    photo->m_rect = Offset(photo->m_rect, -shift.x(), -shift.y());
     PlacePhotoAtActualSize(std::move(photo));
 }
 
@@ -582,9 +586,7 @@ bool CMyImageView::RenderToImageFile(const QString& path, bool selectedOnly, QSt
     } else {
         for (const auto& object : m_model.Objects())
             objects.push_back(object.get());
-        const QPoint origin = PageOutlineOrigin();
-        area = {origin.x(), origin.y(), origin.x() + m_page.width(),
-                origin.y() + m_page.height()};
+        area = PageFrameRect();
     }
     if (objects.empty() && selectedOnly) {
         if (error)
@@ -621,13 +623,18 @@ void CMyImageView::EditTextInPlace(const QPoint& page)
     SelectionChanged();
 }
 
-void CMyImageView::CommitEditor(const QString& text)
+CTextObject* CMyImageView::EditedText() const
 {
-    // The object being edited, found by identity: the current object may have changed.
-    CTextObject* object = nullptr;
+    // Found by identity: the current object may have changed meanwhile.
     for (const auto& candidate : m_model.Objects())
         if (candidate->m_strID == m_editedIdentity)
-            object = dynamic_cast<CTextObject*>(candidate.get());
+            return dynamic_cast<CTextObject*>(candidate.get());
+    return nullptr;
+}
+
+void CMyImageView::CommitEditor(const QString& text)
+{
+    CTextObject* object = EditedText();
     CloseEditor();
     if (object && object->m_strText != text) {
         m_model.Modify(*object, [&](CDiagramObject&) {
@@ -665,8 +672,7 @@ bool CMyImageView::SaveToFile(const QString& path)
     CWrnPage page;
     page.width = m_page.width();
     page.height = m_page.height();
-    const QColor background = Program().canvasBackground;
-    page.background = Rgb(background.red(), background.green(), background.blue());
+    page.background = ToColorRef(Program().canvasBackground);
     return ::SaveDocument(path, page, m_model.Objects());
 }
 
@@ -685,9 +691,7 @@ bool CMyImageView::LoadFromFile(const QString& path)
     CloseEditor();
     if (document->hasHeader) {
         SetPageSize(QSize(document->page.width, document->page.height));
-        const ColorRef background = document->page.background;
-        Program().canvasBackground = QColor(int(background & 0xff), int((background >> 8) & 0xff),
-                                            int((background >> 16) & 0xff));
+        Program().canvasBackground = ToQColor(document->page.background);
     }
     m_model.ReplaceObjects(std::move(document->objects));
     m_tracker.Clear();
@@ -771,8 +775,7 @@ bool CMyImageView::ReadDocument(const QString& path)
 
 void CMyImageView::NewDocument()
 {
-    // Unsaved work is saved first; a save that was cancelled or failed keeps the page.
-    if (m_document && m_document->IsModified() && !SaveDocument(false))
+    if (!MaySetPageAside())
         return;
     ClearPage();
     if (m_document) {

@@ -4,40 +4,16 @@
 
 namespace {
 
-QPoint HandleCentre(const QRect& r, int handle)
-{
-    const int cx = (r.left() + r.right() + 1) / 2;
-    const int cy = (r.top() + r.bottom() + 1) / 2;
-    switch (handle) {
-    case 0: return r.topLeft();
-    case 1: return {r.right() + 1, r.top()};
-    case 2: return {r.right() + 1, r.bottom() + 1};
-    case 3: return {r.left(), r.bottom() + 1};
-    case 4: return {cx, r.top()};
-    case 5: return {r.right() + 1, cy};
-    case 6: return {cx, r.bottom() + 1};
-    case 7: return {r.left(), cy};
-    default: return r.center();
-    }
-}
+// The hit codes in the clockwise order of SelectionHandleRects.
+constexpr int kFrameOrder[8] = {0, 2, 4, 6, 1, 3, 5, 7};
 
 } // namespace
 
 QRect CMyRectTracker::HandleRect(int handle) const
 {
-    // Handles sit inside the frame, as a resize-inside frame draws them.
-    const QPoint c = HandleCentre(m_rect, handle);
-    QRect box(0, 0, kHandleSize, kHandleSize);
-    const int right = m_rect.right() + 1;
-    const int bottom = m_rect.bottom() + 1;
-    const int x = c.x() >= right ? right - kHandleSize
-                : c.x() <= m_rect.left() ? m_rect.left()
-                                         : c.x() - kHandleSize / 2;
-    const int y = c.y() >= bottom ? bottom - kHandleSize
-                : c.y() <= m_rect.top() ? m_rect.top()
-                                        : c.y() - kHandleSize / 2;
-    box.moveTo(x, y);
-    return box;
+    if (handle < 0 || handle >= kBody)
+        return {};
+    return SelectionHandleRects(m_rect, m_handles).at(kFrameOrder[handle]);
 }
 
 int CMyRectTracker::HitTest(const QPoint& point) const

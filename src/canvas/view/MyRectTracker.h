@@ -1,23 +1,30 @@
 #pragma once
 
+#include "canvas/objects/SelectionFrame.h"
+
 #include <QPoint>
 #include <QRect>
 
 class QPainter;
 
 // The frame around the current object: eight handles to resize it and its body to move
-// it, all in window pixels. A drag changes the frame's rectangle; the canvas applies the
-// result to the object when the button is released.
+// it, all in window pixels. The handles are grabbed where the object's own selection
+// frame draws them: inside the frame, or just outside it for photos. A drag changes the
+// frame's rectangle; the canvas applies the result to the object when the button is
+// released.
 class CMyRectTracker
 {
 public:
-    static constexpr int kHandleSize = 6;
     // Hit codes: the corners 0..3 (top-left, top-right, bottom-right, bottom-left), the
     // sides 4..7 (top, right, bottom, left), the body 8, nothing -1.
     static constexpr int kNoHit = -1;
     static constexpr int kBody = 8;
 
-    void SetRect(const QRect& rect) { m_rect = rect.normalized(); }
+    void SetRect(const QRect& rect, TrackerHandles handles = TrackerHandles::Inside)
+    {
+        m_rect = rect.normalized();
+        m_handles = handles;
+    }
     QRect Rect() const { return m_rect; }
     bool IsEmpty() const { return m_rect.isEmpty(); }
     void Clear() { m_rect = QRect(); }
@@ -43,6 +50,7 @@ public:
 
 private:
     QRect m_rect;
+    TrackerHandles m_handles = TrackerHandles::Inside;
     QRect m_startRect;
     QPoint m_startPoint;
     int m_hit = kNoHit;
