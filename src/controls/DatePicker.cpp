@@ -1,13 +1,14 @@
 #include "controls/DatePicker.h"
 
 #include "platform/Clock.h"
+#include "platform/Prompt.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPalette>
 #include <QRegularExpression>
 #include <QSignalBlocker>
-#include <QToolTip>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -85,18 +86,26 @@ QString CDatePicker::TakeTyped()
 {
     if (!m_typing)
         return {};
+    const QDate date = ParseTyped(m_typed, locale(), CClock::TodayLocal());
+    if (!date.isValid() || date < minimumDate() || date > maximumDate()) {
+        // The text stays, marked, for the user to put right.
+        m_refused = true;
+        ShowTyped();
+        const QString example = locale().toString(QDate(2022, 3, 15), QLocale::ShortFormat);
+        return QStringLiteral("\"%1\" is not a date. Type a date such as 2022-03-15 or %2.")
+            .arg(m_typed.trimmed(), example);
+    }
+    StopTyping();
+    setDate(date);   // shows it also when it was the date already
+    return {};
+}
+
+void CDatePicker::StopTyping()
+{
     m_typing = false;
-    const QString typed = std::exchange(m_typed, QString());
-    const QDate date = ParseTyped(typed, locale(), CClock::TodayLocal());
-    const bool taken = date.isValid() && date >= minimumDate() && date <= maximumDate();
-    // Shows the date taken, or the one the field had.
-    setDate(taken ? date : this->date());
-    if (taken)
-        return {};
-    const QString example =
-        locale().toString(QDate(2022, 3, 15), QLocale::ShortFormat);
-    return QStringLiteral("\"%1\" is not a date. Type a date such as 2022-03-15 or %2.")
-        .arg(typed.trimmed(), example);
+    m_refused = false;
+    m_typed.clear();
+    lineEdit()->setPalette(palette());
 }
 
 void CDatePicker::ShowTyped()
@@ -105,42 +114,45 @@ void CDatePicker::ShowTyped()
     const QSignalBlocker quiet(lineEdit());
     lineEdit()->setText(m_typed);
     lineEdit()->setCursorPosition(int(m_typed.size()));
-}
-
-void CDatePicker::ShowRefusal(const QString& why)
-{
-    if (!why.isEmpty())
-        QToolTip::showText(mapToGlobal(QPoint(0, height())), why, this);
+    QPalette marked = palette();
+    if (m_refused)
+        marked.setColor(QPalette::Text, Qt::red);
+    lineEdit()->setPalette(marked);
 }
 
 void CDatePicker::keyPressEvent(QKeyEvent* event)
 {
     if (IsTypedCharacter(*event)) {
-        if (!m_typing)
+        // Typing into the field as entered replaces what it shows.
+        if (!m_typing || std::exchange(m_replaceTyped, false))
             m_typed.clear();
-        m_typing = true;
+        const bool started = !std::exchange(m_typing, true);
+        m_refused = false;
         m_typed += event->text();
         ShowTyped();
         event->accept();
+        if (started)
+            emit typingStarted();
         return;
     }
     if (m_typing) {
+        m_replaceTyped = false;
         switch (event->key()) {
         case Qt::Key_Backspace:
             m_typed.chop(1);
+            m_refused = false;
             ShowTyped();
             event->accept();
             return;
         case Qt::Key_Escape:
-            m_typing = false;
-            m_typed.clear();
+            StopTyping();
             setDate(date());   // shows the date again
             event->accept();
             return;
         default:
             // Enter, the arrows and the rest act on the date typed.
             if (const QString why = TakeTyped(); !why.isEmpty()) {
-                ShowRefusal(why);
+                Prompt().Warn(why);
                 event->accept();
                 return;
             }
@@ -149,10 +161,21 @@ void CDatePicker::keyPressEvent(QKeyEvent* event)
     QDateEdit::keyPressEvent(event);
 }
 
+void CDatePicker::focusInEvent(QFocusEvent* event)
+{
+    QDateEdit::focusInEvent(event);
+    m_replaceTyped = m_typing;
+    if (m_typing)
+        ShowTyped();
+}
+
 void CDatePicker::focusOutEvent(QFocusEvent* event)
 {
-    ShowRefusal(TakeTyped());
+    // Text that is no date stays in the field; Save and OK say what is wrong with it.
+    const bool refused = !TakeTyped().isEmpty();
     QDateEdit::focusOutEvent(event);
+    if (refused)
+        ShowTyped();
 }
 
 bool CDatePicker::focusNextPrevChild(bool next)
@@ -163,7 +186,11 @@ bool CDatePicker::focusNextPrevChild(bool next)
 
 bool CDatePicker::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress && m_typing)
-        ShowRefusal(TakeTyped());
+    // A click into text being typed would have the field read it as a date.
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress && m_typing) {
+        m_replaceTyped = false;
+        if (!TakeTyped().isEmpty())
+            return true;
+    }
     return QDateEdit::eventFilter(watched, event);
 }

@@ -54,8 +54,11 @@ CChildInfoFormView::CChildInfoFormView(QWidget* parent)
     // The value edits are the form's own children; the date pickers' edits are theirs.
     for (QLineEdit* edit : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
         connect(edit, &QLineEdit::textEdited, this, &CChildInfoFormView::StartEditingOnTyping);
-    for (CDatePicker* picker : {m_birthday, m_enrollDate})
+    for (CDatePicker* picker : {m_birthday, m_enrollDate}) {
+        connect(picker, &CDatePicker::typingStarted, this,
+                &CChildInfoFormView::StartEditingOnTyping);
         connect(picker, &QDateEdit::dateChanged, this, &CChildInfoFormView::StartEditingOnTyping);
+    }
     m_saved = Values();
 }
 

@@ -263,10 +263,10 @@ TEST_F(ChildCenterTest, TypingIntoAShownChildEditsTheShownRowOnly)
     Show(QStringLiteral("Amy"));
     EXPECT_FALSE(SaveButton().isEnabled());
 
-    TypeInto(Form(), "mother", QStringLiteral("Mia"));
+    TypeText(&DateField("birthday"), QStringLiteral("2020-02-29"));
     EXPECT_EQ(Form().EditMode(), Mode::Editing);
     EXPECT_TRUE(SaveButton().isEnabled());
-    DateField("birthday").setDate(QDate(2020, 2, 29));
+    TypeInto(Form(), "mother", QStringLiteral("Mia"));
     // Its own name in other letters is no second child.
     TypeInto(Form(), "childName", QStringLiteral(" amy "));
     SaveButton().click();
@@ -552,6 +552,7 @@ TEST_P(DateTypingTest, ADateIsTypedWholeWithoutLeavingTheField)
         const QString refusal = QStringLiteral("\"%1\" is not a date.").arg(typed);
         EXPECT_TRUE(Prompt().Texts()[0].startsWith(refusal)) << Prompt().Texts()[0].toStdString();
         EXPECT_EQ(birthday.date(), before);
+        EXPECT_EQ(birthday.text(), typed) << "the text stays to be put right";
         EXPECT_EQ(Form().EditMode(), Mode::Adding);
         EXPECT_FALSE(DatabaseExists());
     }
