@@ -297,52 +297,6 @@ TEST_F(ChildCenterTest, TypingIntoAFormThatShowsNoChildBeginsANewOne)
     EXPECT_EQ(FieldText(Form(), "mother"), QStringLiteral("Ann"));
 }
 
-struct CLeaving
-{
-    CPrompt::Answer answer;
-    const char* motherStored;
-    const char* referenceShown;
-};
-
-class LeaveChildTest : public ChildCenterTest, public ::testing::WithParamInterface<CLeaving>
-{
-};
-
-TEST_P(LeaveChildTest, AnotherChildsFolderAsksAboutTheTyping)
-{
-    Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
-    Enroll(QStringLiteral("Ben"), QStringLiteral("R2"));
-    Show(QStringLiteral("Amy"));
-    QStringList reselected;
-    QObject::connect(&m_center, &CCenterView::folderSelectionRequested,
-                     [&](const QString& folder) { reselected << folder; });
-    TypeInto(Form(), "mother", QStringLiteral("Mia"));
-    // The class folder, a subfolder and the child's own folder leave the typing be.
-    MakeFolder(QStringLiteral("Amy/Outings"));
-    for (const char* folder : {"AAA", "Amy/Outings", "Amy"})
-        Show(QString::fromLatin1(folder));
-    EXPECT_TRUE(Prompt().Texts().isEmpty());
-
-    Prompt().QueueAnswer(GetParam().answer);
-    Show(QStringLiteral("Ben"));
-    ASSERT_EQ(Prompt().Messages().size(), 1);
-    EXPECT_EQ(Prompt().Messages()[0].text, QStringLiteral("Save changes to Amy?"));
-    EXPECT_EQ(Prompt().Messages()[0].buttons, CPrompt::Buttons::YesNoCancel);
-    EXPECT_EQ(Column(0, "Mother").toString(), QString::fromUtf8(GetParam().motherStored));
-    EXPECT_EQ(FieldText(Form(), "referenceNo"), QString::fromUtf8(GetParam().referenceShown));
-    const bool stays = GetParam().answer == CPrompt::Answer::Cancel;
-    EXPECT_EQ(FieldText(Form(), "mother"), stays ? QStringLiteral("Mia") : QString());
-    EXPECT_EQ(Form().HasUnsavedChanges(), stays);
-    if (stays) {
-        EXPECT_EQ(reselected, QStringList{At(QStringLiteral("Amy"))});
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, LeaveChildTest,
-                         ::testing::Values(CLeaving{CPrompt::Answer::Yes, "Mia", "R2"},
-                                           CLeaving{CPrompt::Answer::No, "", "R2"},
-                                           CLeaving{CPrompt::Answer::Cancel, "", "R1"}));
-
 TEST_F(ChildCenterTest, AnEditOfAChildDeletedMeanwhileSaysSoAndKeepsTheTyping)
 {
     Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
@@ -563,13 +517,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CTypedDate{"en_US", "2022-03-15", QDate(2022, 3, 15)},
                       CTypedDate{"de_DE", "2022-3-5", QDate(2022, 3, 5)},
                       CTypedDate{"en_US", "3/15/22", QDate(2022, 3, 15)},
-                      CTypedDate{"en_US", "12/31/1999", QDate(1999, 12, 31)},
                       CTypedDate{"en_US", "1/2/46", QDate(2046, 1, 2)},
                       CTypedDate{"en_US", "1/2/47", QDate(1947, 1, 2)},
                       CTypedDate{"en_GB", "15/03/2022", QDate(2022, 3, 15)},
                       CTypedDate{"de_DE", "15.3.22", QDate(2022, 3, 15)},
                       CTypedDate{"en_US", "15/03/2022", QDate()},
-                      CTypedDate{"en_US", "2022-13-45", QDate()},
                       CTypedDate{"en_US", "soon", QDate()}));
 
 } // namespace

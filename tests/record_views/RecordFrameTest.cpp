@@ -133,11 +133,17 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
         TypeInto(form, "childName", QStringLiteral("Noah"));
     }
     TypeInto(form, "mother", QStringLiteral("Ann"));
+    if (!newChild) {
+        // The class folder and the child's own folder leave the typing be.
+        Select(QStringLiteral("AAA"));
+        Select(QStringLiteral("Amy"));
+    }
 
     Prompt().QueueAnswer(answer);
     Leave();
-    EXPECT_EQ(Prompt().Texts(),
+    ASSERT_EQ(Prompt().Texts(),
               QStringList{newChild ? "Save changes to Noah?" : "Save changes to Amy?"});
+    EXPECT_EQ(Prompt().Messages()[0].buttons, CPrompt::Buttons::YesNoCancel);
     const bool stays = answer == CPrompt::Answer::Cancel;
     EXPECT_EQ(Left(), !stays);
     EXPECT_EQ(form.HasUnsavedChanges(), stays);
