@@ -58,6 +58,11 @@ CDatePicker::CDatePicker(const QDate& date, QWidget* parent) : QDateEdit(date, p
     setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     // A click into text being typed takes it first, so the caret lands in a date.
     lineEdit()->installEventFilter(this);
+    // A date chosen otherwise (the calendar, the wheel, the program) ends the typing.
+    connect(this, &QDateEdit::dateChanged, this, [this] {
+        if (m_typing)
+            StopTyping();
+    });
 }
 
 QDate CDatePicker::ParseTyped(const QString& text, const QLocale& locale, const QDate& today)

@@ -90,17 +90,26 @@ TEST(EmailAddressBookDlgTest, PastedTextStopsAtTheColumnWidthAndTheDialogSaysSo)
 
 TEST(EmailAddressBookDlgTest, ADateTypedIsTakenOnOkAndOneThatIsNoneKeepsTheDialogOpen)
 {
+    struct CCase
+    {
+        const char* typed;
+        QDate picked;   // from the calendar afterwards
+        QDate taken;    // invalid: the dialog stays open
+    };
     const CTempHome home;
-    for (const auto& [typed, taken] : {std::pair{"2026-03-13", QDate(2026, 3, 13)},
-                                       std::pair{"2026-02-30", QDate()}}) {
+    for (const CCase& c : {CCase{"2026-03-13", {}, QDate(2026, 3, 13)},
+                           CCase{"2026-02-30", {}, {}},
+                           CCase{"soon", QDate(2026, 3, 2), QDate(2026, 3, 2)}}) {
         CEmailAddressBookDlg dialog(kRecord);
         dialog.show();
         auto& date = Field<QDateEdit>(dialog, "date");
         date.setFocus();
-        TypeText(&date, QString::fromLatin1(typed));
+        TypeText(&date, QString::fromLatin1(c.typed));
+        if (c.picked.isValid())
+            date.setDate(c.picked);
         dialog.accept();
-        EXPECT_EQ(dialog.result() == QDialog::Accepted, taken.isValid()) << typed;
-        EXPECT_EQ(dialog.Record().date, taken.isValid() ? taken : kRecord.date) << typed;
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.taken.isValid()) << c.typed;
+        EXPECT_EQ(dialog.Record().date, c.taken.isValid() ? c.taken : kRecord.date) << c.typed;
     }
     ASSERT_EQ(home.Prompt().Texts().size(), 1);
     EXPECT_TRUE(home.Prompt().Texts()[0].contains(QLatin1String("is not a date")));
