@@ -14,6 +14,11 @@ CCommandState CCenterView::UpdateCommand(int) const
 
 void CCenterView::OnCenterShown() {}
 
+bool CCenterView::QueryLeave()
+{
+    return true;
+}
+
 std::optional<double> CCenterView::ZoomFactor() const
 {
     return std::nullopt;

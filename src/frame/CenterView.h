@@ -26,6 +26,9 @@ public:
 
     // Called each time the center is switched to, after it became visible.
     virtual void OnCenterShown();
+    // Asked before the center is left for another and before the program closes: a
+    // center holding unsaved typing asks the user. False keeps the user where they are.
+    virtual bool QueryLeave();
 
     // The zoom factor of a center that zooms (the canvas, the photo list).
     virtual std::optional<double> ZoomFactor() const;
@@ -57,4 +60,6 @@ Q_SIGNALS:
     void photoEditRequested(const QString& path);
     // A folder of that name was made directly under the pictures root (a new child's).
     void libraryFolderAdded(const QString& name);
+    // The tree is to select this folder (again): the center stayed on it after a question.
+    void folderSelectionRequested(const QString& folder);
 };

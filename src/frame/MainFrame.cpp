@@ -182,9 +182,13 @@ void CMainFrame::ConnectLibrary()
     connect(tree, &CMyTreeView::folderSelected, this, &CMainFrame::ShowLibraryFolder);
     connect(tree, &CMyTreeView::documentOpenRequested, this, &CMainFrame::OpenLibraryDocument);
     connect(&m_document, &CSnapfoldDoc::saved, tree, &CMyTreeView::AddDocument);
-    for (int i = 0; i < Center::Count; ++i)
-        connect(m_container->View(static_cast<Center::Index>(i)),
-                &CCenterView::libraryFolderAdded, tree, &CMyTreeView::AddRootFolder);
+    for (int i = 0; i < Center::Count; ++i) {
+        CCenterView* view = m_container->View(static_cast<Center::Index>(i));
+        connect(view, &CCenterView::libraryFolderAdded, tree, &CMyTreeView::AddRootFolder);
+        // After the tree's own selection change has run its course.
+        connect(view, &CCenterView::folderSelectionRequested, tree, &CMyTreeView::SelectFolder,
+                Qt::QueuedConnection);
+    }
 }
 
 void CMainFrame::ShowLibraryFolder(const QString& folder)
@@ -198,8 +202,9 @@ void CMainFrame::ShowLibraryFolder(const QString& folder)
 
 CEditCenterView* CMainFrame::ShowEditCenter()
 {
-    if (m_container->CurrentCenter() != Center::EditCenter)
-        m_container->SwitchCenter(Center::EditCenter);
+    if (m_container->CurrentCenter() != Center::EditCenter
+        && !m_container->SwitchCenter(Center::EditCenter))
+        return nullptr;
     return qobject_cast<CEditCenterView*>(EditView());
 }
 
@@ -360,8 +365,9 @@ bool CMainFrame::OnCommand(int id)
     switch (id) {
     case FileNew:
     case FileOpen:
-        if (m_container->CurrentCenter() != Center::EditCenter)
-            m_container->SwitchCenter(Center::EditCenter);
+        if (m_container->CurrentCenter() != Center::EditCenter
+            && !m_container->SwitchCenter(Center::EditCenter))
+            return true;
         EditView()->OnCommand(id);
         return true;
     case FileSave:
@@ -421,9 +427,8 @@ void CMainFrame::SwitchToCenter(Center::Index center, int viewCommand)
     // Choosing the center already shown does nothing, except for the Edit Center and the
     // Photo Center, which are shown again (and the photo list refreshed).
     const bool again = viewCommand == Cmd::ViewEditCenter || viewCommand == Cmd::ViewPhotoCenter;
-    if (m_container->CurrentCenter() == center && !again)
+    if ((m_container->CurrentCenter() == center && !again) || !m_container->SwitchCenter(center))
         return;
-    m_container->SwitchCenter(center);
     if (center == Center::PhotoCenter)
         Tree()->OnCommand(Cmd::TreeRefreshSelection);
     else if (!Tree()->CurrentFolder().isEmpty())
@@ -526,6 +531,8 @@ void CMainFrame::SetPicturesRoot(const QString& path, CRecentFolders::Source sou
 {
     if (path.isEmpty() && source == CRecentFolders::Source::OpenRequest)
         return;
+    if (!m_container->CurrentView()->QueryLeave())
+        return;
     CProgramState& program = Program();
     program.picturesRoot = path;
     Tree()->LoadRoot(path);
@@ -552,6 +559,9 @@ void CMainFrame::FocusNextPane(bool forward)
 
 bool CMainFrame::QueryClose()
 {
+    for (int i = 0; i < Center::Count; ++i)
+        if (!m_container->View(static_cast<Center::Index>(i))->QueryLeave())
+            return false;
     if (!m_document.IsModified() || EditView()->DocumentObjectCount() <= 0)
         return true;
     const auto answer = Prompt().AskYesNoCancel(

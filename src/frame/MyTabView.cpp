@@ -121,9 +121,11 @@ void CMyTabView::AttachShadowMenu(CActionRegistry& actions, QToolBar* toolbar)
         button->setPopupMode(QToolButton::InstantPopup);
 }
 
-void CMyTabView::SwitchCenter(int index)
+bool CMyTabView::SwitchCenter(int index)
 {
     const Center::Index center = Center::Normalized(index);
+    if (center != m_currentCenter && !CurrentView()->QueryLeave())
+        return false;
     CCenterView* view = m_views[center];
 
     m_stack->setCurrentWidget(view);
@@ -141,6 +143,7 @@ void CMyTabView::SwitchCenter(int index)
     Q_EMIT centerSwitched(center);
     view->OnCenterShown();
     update();
+    return true;
 }
 
 bool CMyTabView::OnCommand(int id)

@@ -27,7 +27,8 @@ public:
     CMyTabView(CActionRegistry& actions, const CenterViewFactory& factory, QWidget* parent);
 
     // Shows a center: its view, its toolbars; an index outside 1..7 is the start page.
-    void SwitchCenter(int index);
+    // False when the center shown asked and the user stays there.
+    bool SwitchCenter(int index);
     Center::Index CurrentCenter() const { return m_currentCenter; }
 
     CCenterView* View(Center::Index center) const { return m_views.at(center); }

@@ -6,6 +6,8 @@
 #include "records/ChildrenInfoView.h"
 #include "records/FormSplitter.h"
 
+#include <QAction>
+
 
 CChildCenterView::CChildCenterView(QWidget* parent) : CCenterView(parent)
 {
@@ -29,6 +31,15 @@ void CChildCenterView::Attach(CSnapfoldDoc&, CActionRegistry& actions)
     const CommandMenu::CActionSource source = [&actions](int id) { return actions.Action(id); };
     m_form->SetActionSource(source);
     m_dailyList->SetActionSource(source);
+
+    // Once the window's Save carries Ctrl+S it brings the key here as its command; a
+    // second claim on the key would leave both without it.
+    QAction* save = actions.Action(Cmd::FileSave);
+    const auto shareKey = [this, save] {
+        m_form->KeepSaveKey(!save->shortcuts().contains(CChildInfoFormView::SaveKey()));
+    };
+    connect(save, &QAction::changed, this, shareKey);
+    shareKey();
 }
 
 CCommandTarget* CChildCenterView::OwnerOf(int id) const
@@ -63,8 +74,25 @@ CCommandState CChildCenterView::UpdateCommand(int id) const
     return owner ? owner->UpdateCommand(id) : CCommandState{};
 }
 
-void CChildCenterView::ShowFolder(const QString& folder)
+void CChildCenterView::ShowFolder(const QString& selected)
 {
+    // A copy: the tree's own text changes when a new child saved on the way takes the
+    // selection.
+    const QString folder = selected;
+    if (m_form->HasUnsavedChanges()) {
+        // The class folder, a subfolder, or the child's own folder leave the typing be.
+        if (folder == m_folder || !m_form->ShowsAnotherChild(folder)) {
+            m_folder = folder;
+            return;
+        }
+        if (!m_form->QueryLeave()) {
+            emit folderSelectionRequested(m_folder);
+            return;
+        }
+        // The new child's folder took the selection; the folder chosen gets it back.
+        emit folderSelectionRequested(folder);
+    }
+    m_folder = folder;
     const QString name = m_form->ShowFolder(folder);
     if (!name.isEmpty())
         m_dailyList->ShowChild(name);
@@ -72,8 +100,10 @@ void CChildCenterView::ShowFolder(const QString& folder)
 
 void CChildCenterView::ShowFolderOnArrival(const QString& folder)
 {
-    // A child being typed in or edited is not swept away by a look at another center.
-    const auto mode = m_form->EditMode();
-    if (mode != CChildInfoFormView::Mode::Adding && mode != CChildInfoFormView::Mode::Editing)
-        ShowFolder(folder);
+    ShowFolder(folder);
+}
+
+bool CChildCenterView::QueryLeave()
+{
+    return m_form->QueryLeave();
 }

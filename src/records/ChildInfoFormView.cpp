@@ -40,15 +40,36 @@ CChildInfoFormView::CChildInfoFormView(QWidget* parent)
     m_edits.enrollType->setText(QString::number(kDefaultEnrollType));
     m_edits.dailyPbg->setText(ChildRecords::PbgText(0));
 
-    // Ctrl+S reaches Save through the frame's Save command; Alt+S opens the Settings menu.
+    // Alt+S opens the Settings menu, so Save has a key of its own.
     m_save = new QPushButton(QStringLiteral("Save"), this);
     m_save->setObjectName(QStringLiteral("save"));
+    m_save->setShortcut(SaveKey());
     m_save->setToolTip(QStringLiteral("Save the new child or the changes (Ctrl+S)"));
     m_save->setEnabled(false);
     connect(m_save, &QPushButton::clicked, this, &CChildInfoFormView::Save);
     connect(this, &CChildRecordFormView::childShownChanged, this,
             &CChildInfoFormView::commandStateChanged);
     BuildLayout();
+
+    // The value edits are the form's own children; the date pickers' edits are theirs.
+    for (QLineEdit* edit : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+        connect(edit, &QLineEdit::textEdited, this, &CChildInfoFormView::StartEditingOnTyping);
+    for (CDatePicker* picker : {m_birthday, m_enrollDate}) {
+        connect(picker, &CDatePicker::typingStarted, this,
+                &CChildInfoFormView::StartEditingOnTyping);
+        connect(picker, &QDateEdit::dateChanged, this, &CChildInfoFormView::StartEditingOnTyping);
+    }
+    m_saved = Values();
+}
+
+QKeySequence CChildInfoFormView::SaveKey()
+{
+    return QKeySequence(Qt::CTRL | Qt::Key_S);
+}
+
+void CChildInfoFormView::KeepSaveKey(bool keep)
+{
+    m_save->setShortcut(keep ? SaveKey() : QKeySequence());
 }
 
 CDatePicker* CChildInfoFormView::AddDatePicker(const char* objectName, const QString& toolTip)
@@ -83,6 +104,15 @@ void CChildInfoFormView::BuildLayout()
 
 void CChildInfoFormView::ShowValues(const CChildInfo& child)
 {
+    FillForm(child);
+    // A child's row shown ends adding and editing.
+    if (m_mode == Mode::Adding || m_mode == Mode::Editing)
+        SetMode(Mode::None);
+}
+
+void CChildInfoFormView::FillForm(const CChildInfo& child)
+{
+    m_filling = true;
     ShowSharedValues(child);
     if (child.birthday.IsValid())
         m_birthday->setDate(child.birthday.Date());
@@ -90,6 +120,8 @@ void CChildInfoFormView::ShowValues(const CChildInfo& child)
         m_enrollDate->setDate(child.enrollDate.Date());
     m_immunisation->setText(child.immunisation);
     m_note->setText(child.note);
+    m_filling = false;
+    m_saved = Values();
 }
 
 CChildInfo CChildInfoFormView::Values() const
@@ -149,11 +181,13 @@ void CChildInfoFormView::SetMode(Mode mode)
 
 void CChildInfoFormView::Add()
 {
+    if (!QueryLeave())
+        return;
     CChildInfo blank;
     blank.enrollType = kDefaultEnrollType;
     blank.birthday = CDbDate::Invalid();   // the date pickers keep their dates
     blank.enrollDate = CDbDate::Invalid();
-    ShowValues(blank);
+    FillForm(blank);
     m_edits.dailyPbg->setText(QStringLiteral("0.00"));
     // The form stands for no row now: Edit and Delete wait for a saved or selected child.
     ForgetChild(false);
@@ -185,19 +219,122 @@ void CChildInfoFormView::Delete()
     ForgetChild(true);
 }
 
+void CChildInfoFormView::StartEditingOnTyping()
+{
+    if (m_filling || m_mode == Mode::Adding || m_mode == Mode::Editing)
+        return;
+    if (!ChildShown().isEmpty()) {
+        SetMode(Mode::Editing);
+        return;
+    }
+    // A form that stands for no row begins a new child with what it shows.
+    SetMode(Mode::Adding);
+    emit newChildStarted();
+}
+
+bool CChildInfoFormView::HasUnsavedChanges() const
+{
+    if (m_birthday->IsTyping() || m_enrollDate->IsTyping())
+        return true;
+    return (m_mode == Mode::Adding || m_mode == Mode::Editing) && Values() != m_saved;
+}
+
+QString CChildInfoFormView::UnsavedChildName() const
+{
+    if (m_mode == Mode::Editing)
+        return ChildShown();
+    const QString typed = m_edits.name->text().trimmed();
+    return typed.isEmpty() ? QStringLiteral("the new child") : typed;
+}
+
+bool CChildInfoFormView::QueryLeave()
+{
+    if (const QString why = TakeTypedDates(); !why.isEmpty()) {
+        Prompt().Warn(why);
+        return false;
+    }
+    if (!HasUnsavedChanges())
+        return true;
+    switch (Prompt().AskYesNoCancel(QStringLiteral("Save changes to %1?").arg(UnsavedChildName()))) {
+    case CPrompt::Answer::Yes:
+        Save();
+        return !HasUnsavedChanges();
+    case CPrompt::Answer::No:
+        DropChanges();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CChildInfoFormView::DropChanges()
+{
+    FillForm(m_saved);
+    SetMode(Mode::None);
+}
+
+bool CChildInfoFormView::ShowsAnotherChild(const QString& folderPath) const
+{
+    const QString child = ChildOfFolder(folderPath);
+    return !child.isEmpty() && !(m_mode == Mode::Editing && child == ChildShown());
+}
+
+QString CChildInfoFormView::TakeTypedDates()
+{
+    for (CDatePicker* picker : {m_birthday, m_enrollDate}) {
+        if (const QString why = picker->TakeTyped(); !why.isEmpty()) {
+            picker->setFocus();
+            return why;
+        }
+    }
+    return {};
+}
+
 void CChildInfoFormView::Save()
 {
+    // A date still being typed is part of what is saved.
+    if (const QString why = TakeTypedDates(); !why.isEmpty()) {
+        Prompt().Warn(why);
+        return;
+    }
     if (m_mode != Mode::Adding && m_mode != Mode::Editing)
         return;
-    const CChildInfo child = Values();
+    CChildInfo child = Values();
+    // Spaces around a name would give the same child a second folder.
+    child.childName = child.childName.trimmed();
     // The name is also the child's folder and photo names.
     if (const QString problem = LibraryFiles::NameProblem(child.childName); !problem.isEmpty()) {
         Prompt().Warn(problem);
         return;
     }
-    const bool saved = m_mode == Mode::Adding ? SaveNewChild(child) : SaveShownChild(child);
-    if (saved)
-        SetMode(Mode::None);
+    if (RefuseSecondChild(child.childName))
+        return;
+    const bool adding = m_mode == Mode::Adding;
+    if (!(adding ? SaveNewChild(child) : SaveShownChild(child)))
+        return;
+    // The form now stands for the name's row as the database has it.
+    ShowChild(child.childName);
+    SetMode(Mode::None);
+    // Only now, with nothing left unsaved, may the tree move to the new folder.
+    if (adding && !Program().picturesRoot.isEmpty())
+        emit libraryFolderAdded(child.childName);
+}
+
+bool CChildInfoFormView::RefuseSecondChild(const QString& name)
+{
+    // The shown child keeps its own name, in whatever letters.
+    if (m_mode == Mode::Editing && ChildRecords::SameChildName(name, ChildShown()))
+        return false;
+    if (!RecordsDatabaseExists())
+        return false;
+    std::optional<QString> enrolled;
+    if (!ReportDatabaseErrors(
+            [&] { enrolled = ChildRecords::EnrolledNameLike(RecordSet(), name); }))
+        return true;
+    // Children are told apart by name alone: their folders, payments and statements.
+    if (enrolled)
+        Prompt().Warn(QStringLiteral("A child named %1 is already enrolled.").arg(*enrolled));
+    return enrolled.has_value();
 }
 
 bool CChildInfoFormView::SaveNewChild(const CChildInfo& child)
@@ -207,30 +344,22 @@ bool CChildInfoFormView::SaveNewChild(const CChildInfo& child)
             ChildRecords::AddChild(RecordSet(), child);
         }))
         return false;
-    const QString root = Program().picturesRoot;
-    if (!root.isEmpty()) {
-        // A folder of that name already there keeps what is in it.
+    // A folder of that name already there keeps what is in it.
+    if (const QString root = Program().picturesRoot; !root.isEmpty())
         QDir().mkpath(ChildRecords::ChildFolder(root, child.childName));
-        emit libraryFolderAdded(child.childName);
-    }
-    // The form now stands for the name's row as the database has it.
-    ShowChild(child.childName);
     return true;
 }
 
 bool CChildInfoFormView::SaveShownChild(const CChildInfo& child)
 {
     const QString shown = ChildShown();
-    if (!ReportDatabaseErrors([&] {
-            CDBVChildInfoSet& set = RecordSet();
-            if (!ChildRecords::FindChild(set, shown))
-                throw CDatabaseError(QStringLiteral("%1 is no longer in the records; the "
-                                                    "changes were not saved.").arg(shown));
-            ChildRecords::UpdateChild(set, child);
-        }))
-        return false;
-    ShowChild(child.childName);
-    return true;
+    return ReportDatabaseErrors([&] {
+        CDBVChildInfoSet& set = RecordSet();
+        if (!ChildRecords::FindChild(set, shown))
+            throw CDatabaseError(QStringLiteral("%1 is no longer in the records; the "
+                                                "changes were not saved.").arg(shown));
+        ChildRecords::UpdateChild(set, child);
+    });
 }
 
 QMenu* CChildInfoFormView::BuildContextMenu()

@@ -4,12 +4,15 @@
 #include "frame/CommandMenu.h"
 #include "records/ChildRecordFormView.h"
 
+#include <QKeySequence>
+
 class CDatePicker;
 class QLineEdit;
 class QMenu;
 
 // The Child Center's enrollment form: a child's details and photo, added, edited and
 // deleted with the commands of the Child Center and of its right-click menu "ChildInfo".
+// Typing into a shown child edits it; typing into a form that shows none begins a new one.
 class CChildInfoFormView : public CChildRecordFormView, public CCommandTarget
 {
     Q_OBJECT
@@ -23,11 +26,24 @@ public:
     // The values in the controls, as Save writes them.
     CChildInfo Values() const;
 
-    // 33165 Add, 33166 Edit, 33167 Delete.
+    // 33165 Add, 33166 Edit, 33167 Delete, and the program's Save.
     bool OnCommand(int id) override;
     CCommandState UpdateCommand(int id) const override;
-    // Writes the form: a new row when adding, the shown row when editing.
+    // Writes the form: a new row when adding, the shown row when editing. A name that is
+    // another enrolled child's is refused.
     void Save();
+
+    // True while the form holds typing that is not saved.
+    bool HasUnsavedChanges() const;
+    // Before that typing would go (another child, another center, the program closing):
+    // asks whether to save it. Yes saves, No puts the saved values back; false (Cancel,
+    // or a save that did not happen) means the user stays on the child.
+    bool QueryLeave();
+    // Whether showing this folder would put another child into the form.
+    bool ShowsAnotherChild(const QString& folderPath) const;
+    // Ctrl+S on the Save button, while no other action of the window claims the key.
+    void KeepSaveKey(bool keep);
+    static QKeySequence SaveKey();
 
     // The menu's entries are the program's actions when it has them.
     void SetActionSource(CommandMenu::CActionSource source) { m_actionSource = std::move(source); }
@@ -53,10 +69,21 @@ private:
     void Edit();
     void Delete();
     void SetMode(Mode mode);
+    // Puts values into the controls; they are what the form compares its typing with.
+    void FillForm(const CChildInfo& child);
+    void StartEditingOnTyping();
+    void DropChanges();
+    // Why a date being typed could not be taken; empty when both were.
+    QString TakeTypedDates();
+    // True (the user told why) when the name is another enrolled child's.
+    bool RefuseSecondChild(const QString& name);
+    QString UnsavedChildName() const;
     bool SaveNewChild(const CChildInfo& child);
     bool SaveShownChild(const CChildInfo& child);
 
     Mode m_mode = Mode::None;
+    CChildInfo m_saved;      // the values last put into the form
+    bool m_filling = false;  // the program, not the user, is changing the values
     CommandMenu::CActionSource m_actionSource;
 
     CDatePicker* m_birthday = nullptr;

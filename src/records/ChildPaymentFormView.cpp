@@ -7,6 +7,16 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+namespace {
+
+// Zero-padded; a date that cannot be converted shows -1 in each part.
+QString ShownDate(const CDbDate& date)
+{
+    return date.IsValid() ? date.Date().toString(Qt::ISODate) : date.PlainText();
+}
+
+} // namespace
+
 CChildPaymentFormView::CChildPaymentFormView(QWidget* parent)
     : CChildRecordFormView(QSize(240, 180), QStringLiteral("Family Photo"),
                            &ChildRecords::FamilyPhotoPath, parent)
@@ -54,6 +64,6 @@ void CChildPaymentFormView::BuildLayout()
 void CChildPaymentFormView::ShowValues(const CChildInfo& child)
 {
     ShowSharedValues(child);
-    m_birthday->setText(child.birthday.PlainText());
-    m_enrollDate->setText(child.enrollDate.PlainText());
+    m_birthday->setText(ShownDate(child.birthday));
+    m_enrollDate->setText(ShownDate(child.enrollDate));
 }

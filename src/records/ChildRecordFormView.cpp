@@ -25,6 +25,11 @@ bool SameFolder(const QString& a, const QString& b)
     return !a.isEmpty() && !b.isEmpty() && QDir::cleanPath(a) == QDir::cleanPath(b);
 }
 
+bool InLibraryRoot(const QFileInfo& folder)
+{
+    return SameFolder(folder.absolutePath(), Program().picturesRoot);
+}
+
 // Typing stops where the database would refuse the text.
 int ColumnWidth(const char* column)
 {
@@ -158,10 +163,17 @@ CDBVChildInfoSet& CChildRecordFormView::RecordSet()
     return *m_set;
 }
 
+QString CChildRecordFormView::ChildOfFolder(const QString& folderPath)
+{
+    const QFileInfo folder(folderPath);
+    const QString name = folder.fileName();
+    return InLibraryRoot(folder) && ChildRecords::IsChildFolderName(name) ? name : QString();
+}
+
 QString CChildRecordFormView::ShowFolder(const QString& folderPath)
 {
     const QFileInfo folder(folderPath);
-    if (!SameFolder(folder.absolutePath(), Program().picturesRoot))
+    if (!InLibraryRoot(folder))
         return {};
     m_folderPath = folderPath;
     m_folderName = folder.fileName();

@@ -27,6 +27,9 @@ public:
     // and a folder without a row, leave the form as it was. Returns the folder's name, or
     // empty for a folder elsewhere (nothing happens) and when the records could not be read.
     QString ShowFolder(const QString& folderPath);
+    // The child a folder stands for: a folder directly under the pictures root other than
+    // the class and materials folders. Empty for any other folder.
+    static QString ChildOfFolder(const QString& folderPath);
     QString FolderName() const { return m_folderName; }
     QString FolderPath() const { return m_folderPath; }
 

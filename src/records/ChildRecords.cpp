@@ -61,6 +61,21 @@ bool IsChildFolderName(const QString& folderName)
            && folderName != QLatin1String(PhotoLibrary::kMaterialsFolder);
 }
 
+bool SameChildName(const QString& a, const QString& b)
+{
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<QString> EnrolledNameLike(CDBVChildInfoSet& set, const QString& name)
+{
+    set.SelectChild(QString());
+    for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
+        if (SameChildName(set.m_ChildName, name))
+            return set.m_ChildName;
+    }
+    return std::nullopt;
+}
+
 std::optional<CChildInfo> FindChild(CDBVChildInfoSet& set, const QString& name)
 {
     set.SelectChild(name);

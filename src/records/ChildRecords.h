@@ -34,6 +34,12 @@ namespace ChildRecords {
 // The class folder and the materials folder are not children.
 bool IsChildFolderName(const QString& folderName);
 
+// Whether two names stand for the same child: surrounding spaces and case do not count,
+// as folders whose names differ only so are one folder on many disks.
+bool SameChildName(const QString& a, const QString& b);
+// The name, as stored, of an enrolled child with the same name as `name`.
+std::optional<QString> EnrolledNameLike(CDBVChildInfoSet& set, const QString& name);
+
 // Selects the child's rows and reads the first; nullopt when there is none.
 std::optional<CChildInfo> FindChild(CDBVChildInfoSet& set, const QString& name);
 // Adds an enrollment row (the reserved columns empty) and closes the set.

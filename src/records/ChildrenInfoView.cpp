@@ -6,7 +6,6 @@
 #include "platform/Prompt.h"
 #include "records/ChildRecords.h"
 #include "records/DBChildDailyRecordSet.h"
-#include "records/DbDate.h"
 #include "records/EmailAddressBookDlg.h"
 #include "records/RecordsDatabase.h"
 
@@ -19,9 +18,12 @@ constexpr CReportList::CColumn kColumns[CChildrenInfoView::ColumnCount] = {
     {"Teachers Note", 550}, {"Parents Note", 550}, {"Resvered1", 0},    {"Resvered2", 0},
 };
 
+// The date as the row carries it; the cell shows it zero-padded.
+constexpr int kDateRole = Qt::UserRole + 1;
+
 QStringList RowTexts(const CDailyRecord& record)
 {
-    return {CDbDate::FromDate(record.date).PaddedText(), record.childName, record.pickup,
+    return {record.date.toString(Qt::ISODate), record.childName, record.pickup,
             record.pickupTime, record.note, record.parentsNote, record.reserved1,
             record.reserved2};
 }
@@ -31,7 +33,7 @@ CDailyRecord RecordOfRow(const QTreeWidgetItem& row)
     using View = CChildrenInfoView;
     CDailyRecord record;
     record.index = row.data(View::DateColumn, Qt::UserRole).toInt();
-    record.date = ParsePaddedDate(row.text(View::DateColumn));
+    record.date = row.data(View::DateColumn, kDateRole).toDate();
     record.childName = row.text(View::NameColumn);
     record.pickup = row.text(View::PickupColumn);
     record.pickupTime = row.text(View::TimeColumn);
@@ -56,6 +58,7 @@ void CChildrenInfoView::FillRow(QTreeWidgetItem& row, const CDailyRecord& record
     row.setToolTip(CChildrenInfoView::NoteColumn, record.note);
     row.setToolTip(CChildrenInfoView::ParentsNoteColumn, record.parentsNote);
     row.setData(CChildrenInfoView::DateColumn, Qt::UserRole, record.index);
+    row.setData(CChildrenInfoView::DateColumn, kDateRole, record.date);
 }
 
 CChildrenInfoView::CChildrenInfoView(QWidget* parent)

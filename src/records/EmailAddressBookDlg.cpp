@@ -1,11 +1,12 @@
 #include "records/EmailAddressBookDlg.h"
 
+#include "controls/DatePicker.h"
 #include "frame/DialogParts.h"
 #include "platform/Clock.h"
+#include "platform/Prompt.h"
 #include "records/RecordsSchema.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,10 +45,8 @@ CEmailAddressBookDlg::CEmailAddressBookDlg(const CDailyRecord& record, QWidget* 
     setWindowTitle(QStringLiteral("Child Infomation Dialog"));
     m_form = new QFormLayout;
 
-    m_date = new QDateEdit(record.date.isValid() ? record.date : CClock::TodayUtc());
+    m_date = new CDatePicker(record.date.isValid() ? record.date : CClock::TodayUtc());
     m_date->setObjectName(QStringLiteral("date"));
-    m_date->setCalendarPopup(true);
-    m_date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     m_date->setToolTip(QStringLiteral("The day this record is about"));
     m_form->addRow(QStringLiteral("&Date:"), m_date);
 
@@ -95,6 +94,16 @@ CDailyRecord CEmailAddressBookDlg::Record() const
     record.note = m_note->toPlainText();
     record.parentsNote = m_parentsNote->toPlainText();
     return record;
+}
+
+void CEmailAddressBookDlg::accept()
+{
+    if (const QString why = m_date->TakeTyped(); !why.isEmpty()) {
+        Prompt().Warn(why);
+        m_date->setFocus();
+        return;
+    }
+    QDialog::accept();
 }
 
 QString CEmailAddressBookDlg::CutNotice() const

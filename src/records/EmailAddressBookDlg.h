@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
+class CDatePicker;
 class QComboBox;
-class QDateEdit;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
@@ -25,6 +25,10 @@ public:
     // What the dialog says after a text was cut to its column's width; empty until then.
     QString CutNotice() const;
 
+public Q_SLOTS:
+    // A date still being typed is taken first; one that is no date keeps the dialog open.
+    void accept() override;
+
 private:
     QComboBox* AddChoices(const QString& label, const char* objectName, const QStringList& items,
                           const QString& text);
@@ -35,7 +39,7 @@ private:
 
     CDailyRecord m_record;
     QFormLayout* m_form = nullptr;
-    QDateEdit* m_date = nullptr;
+    CDatePicker* m_date = nullptr;
     QComboBox* m_pickup = nullptr;
     QComboBox* m_pickupTime = nullptr;
     QPlainTextEdit* m_note = nullptr;

@@ -117,7 +117,7 @@ TEST_F(DailyListTest, ListsTheMonthsRowsInDateOrderUnderTheReportColumns)
     Store(kAmy, QDate(2025, 3, 3));
     m_view.ShowChild(kAmy);
 
-    EXPECT_EQ(Listed(CChildrenInfoView::DateColumn), QStringList({"2026- 3- 2", "2026- 3-10"}));
+    EXPECT_EQ(Listed(CChildrenInfoView::DateColumn), QStringList({"2026-03-02", "2026-03-10"}));
     EXPECT_EQ(ListedIndexes(), QList<int>({4, 1}));
     EXPECT_EQ(Listed(CChildrenInfoView::PickupColumn), QStringList({"", "Mother"}));
 
@@ -276,8 +276,8 @@ TEST_F(DailyListTest, MenuKeysAndDoubleClickRunTheCommandsOnTheSelectedRow)
     EXPECT_EQ(StoredRows().size(), 2u);
     EXPECT_TRUE(Prompt().Texts().isEmpty());
 
-    // Inside the program the menu carries the program's own actions.
-    CActionRegistry actions([this](int id) { m_view.OnCommand(id); }, nullptr);
+    // Inside the program the menu carries the program's own actions, owned by the window.
+    CActionRegistry actions([this](int id) { m_view.OnCommand(id); }, &m_view);
     m_view.SetActionSource([&actions](int id) { return actions.Action(id); });
     std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
     EXPECT_EQ(menu->actions()[0], actions.Action(Cmd::DailyAdd));

@@ -1,4 +1,5 @@
 #include "records/EmailAddressBookDlg.h"
+#include "support/DialogTestKit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -19,16 +20,6 @@ QStringList Entries(const QComboBox& combo)
     for (int i = 0; i < combo.count(); ++i)
         entries << combo.itemText(i);
     return entries;
-}
-
-// Key presses with their characters, as a keyboard sends them.
-void TypeText(QWidget* widget, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, QKeySequence(QString(c).toUpper())[0].key(),
-                        Qt::NoModifier, QString(c));
-        QCoreApplication::sendEvent(widget, &press);
-    }
 }
 
 template <typename T>
@@ -95,6 +86,33 @@ TEST(EmailAddressBookDlgTest, PastedTextStopsAtTheColumnWidthAndTheDialogSaysSo)
     QLineEdit* who = Field<QComboBox>(dialog, "whoPickup").lineEdit();
     who->insert(QString(120, QLatin1Char('w')));
     EXPECT_EQ(dialog.Record().pickup, "Mother" + QString(94, QLatin1Char('w')));
+}
+
+TEST(EmailAddressBookDlgTest, ADateTypedIsTakenOnOkAndOneThatIsNoneKeepsTheDialogOpen)
+{
+    struct CCase
+    {
+        const char* typed;
+        QDate picked;   // from the calendar afterwards
+        QDate taken;    // invalid: the dialog stays open
+    };
+    const CTempHome home;
+    for (const CCase& c : {CCase{"2026-03-13", {}, QDate(2026, 3, 13)},
+                           CCase{"2026-02-30", {}, {}},
+                           CCase{"soon", QDate(2026, 3, 2), QDate(2026, 3, 2)}}) {
+        CEmailAddressBookDlg dialog(kRecord);
+        dialog.show();
+        auto& date = Field<QDateEdit>(dialog, "date");
+        date.setFocus();
+        TypeText(&date, QString::fromLatin1(c.typed));
+        if (c.picked.isValid())
+            date.setDate(c.picked);
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.taken.isValid()) << c.typed;
+        EXPECT_EQ(dialog.Record().date, c.taken.isValid() ? c.taken : kRecord.date) << c.typed;
+    }
+    ASSERT_EQ(home.Prompt().Texts().size(), 1);
+    EXPECT_TRUE(home.Prompt().Texts()[0].contains(QLatin1String("is not a date")));
 }
 
 } // namespace

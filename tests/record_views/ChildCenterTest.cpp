@@ -8,6 +8,7 @@
 #include "records/ChildInfoFormView.h"
 #include "records/ChildrenInfoView.h"
 #include "records/DBVChildInfoSet.h"
+#include "support/DialogTestKit.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -124,19 +125,36 @@ TEST_F(ChildCenterTest, AChildWhoseFolderIsAlreadyThereKeepsTheFolderAndItsPhoto
     EXPECT_TRUE(Form().LoadPhotoButton()->isHidden());
 }
 
-TEST_F(ChildCenterTest, ASecondChildOfTheSameNameAddsARowAndTheNameShowsTheFirst)
+// Names that stand for the enrolled "Emma Brown".
+class SecondChildTest : public ChildCenterTest, public ::testing::WithParamInterface<const char*>
 {
-    Enroll(QStringLiteral("Amy"), QStringLiteral("first"));
-    Enroll(QStringLiteral("Ben"), QStringLiteral("ben"));
-    Enroll(QStringLiteral("Amy"), QStringLiteral("second"));
-    EXPECT_EQ(EnrolledNames(), (QStringList{QStringLiteral("Amy"), QStringLiteral("Ben"),
-                                            QStringLiteral("Amy")}));
+};
 
+TEST_P(SecondChildTest, IsRefusedOnAddAndOnRenaming)
+{
+    const QString refusal = QStringLiteral("A child named Emma Brown is already enrolled.");
+    const QString typed = QString::fromUtf8(GetParam());
+    Enroll(QStringLiteral("Emma Brown"), QStringLiteral("first"));
+    Enroll(QStringLiteral("Ben"), QStringLiteral("ben"));
+    const QStringList folders = Entries(Root());
+
+    m_center.OnCommand(Cmd::ChildAdd);
+    TypeInto(Form(), "childName", typed);
+    SaveButton().click();
+    EXPECT_EQ(Prompt().Texts(), QStringList{refusal});
+    EXPECT_EQ(Form().EditMode(), Mode::Adding) << "the name can be put right";
+
+    Prompt().QueueAnswer(CPrompt::Answer::No);
     Show(QStringLiteral("Ben"));
-    EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("ben"));
-    Show(QStringLiteral("Amy"));
-    EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("first"));
+    TypeInto(Form(), "childName", typed);
+    SaveButton().click();
+    EXPECT_EQ(Prompt().Texts().last(), refusal);
+    EXPECT_EQ(EnrolledNames(), (QStringList{"Emma Brown", "Ben"}));
+    EXPECT_EQ(Entries(Root()), folders);
 }
+
+INSTANTIATE_TEST_SUITE_P(SameName, SecondChildTest,
+                         ::testing::Values("Emma Brown", " Emma Brown ", "emma BROWN"));
 
 TEST_F(ChildCenterTest, OnlyAChildFolderChangesTheForm)
 {
@@ -235,32 +253,48 @@ TEST_F(ChildCenterTest, DeleteAsksFirstAndRemovesOnlyTheEnrollmentRow)
     EXPECT_FALSE(SaveButton().isEnabled());
 }
 
-TEST_F(ChildCenterTest, EditRewritesTheShownRowOnly)
+TEST_F(ChildCenterTest, TypingIntoAShownChildEditsTheShownRowOnly)
 {
     Enroll(QStringLiteral("Amy"), QStringLiteral("first"));
-    Enroll(QStringLiteral("Amy"), QStringLiteral("second"));
     Enroll(QStringLiteral("Ben"), QStringLiteral("ben"));
+    // A second row of the name, from before names were checked.
+    Execute(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName, ChildRefrenceNo) "
+                           "VALUES ('Amy', 'second')"));
     Show(QStringLiteral("Amy"));
-
-    // Without Edit, Save writes nothing.
-    TypeInto(Form(), "mother", QStringLiteral("Not saved"));
     EXPECT_FALSE(SaveButton().isEnabled());
-    Form().Save();
-    EXPECT_EQ(Column(0, "Mother").toString(), QString());
 
-    m_center.OnCommand(Cmd::ChildEdit);
+    TypeText(&DateField("birthday"), QStringLiteral("2020-02-29"));
     EXPECT_EQ(Form().EditMode(), Mode::Editing);
+    EXPECT_TRUE(SaveButton().isEnabled());
     TypeInto(Form(), "mother", QStringLiteral("Mia"));
-    DateField("birthday").setDate(QDate(2020, 2, 29));
+    // Its own name in other letters is no second child.
+    TypeInto(Form(), "childName", QStringLiteral(" amy "));
     SaveButton().click();
 
+    EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
     EXPECT_EQ(Form().EditMode(), Mode::None);
+    EXPECT_EQ(Column(0, "ChildName").toString(), QStringLiteral("amy"));
     EXPECT_EQ(Column(0, "Mother").toString(), QStringLiteral("Mia"));
     EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(QDate(2020, 2, 29)));
     EXPECT_EQ(Column(1, "Mother").toString(), QString());
-    EXPECT_EQ(Column(1, "ChildRefrenceNo").toString(), QStringLiteral("second"));
     EXPECT_EQ(Column(2, "Mother").toString(), QString());
+    EXPECT_EQ(Column(2, "ChildRefrenceNo").toString(), QStringLiteral("second"));
     EXPECT_EQ(Rows(kEnrollment).size(), 3u);
+}
+
+TEST_F(ChildCenterTest, TypingIntoAFormThatShowsNoChildBeginsANewOne)
+{
+    TypeInto(Form(), "childName", QStringLiteral(" Noah "));
+    EXPECT_EQ(Form().EditMode(), Mode::Adding);
+    m_center.OnCommand(Cmd::FileSave);   // as the window's Save sends it
+    EXPECT_EQ(EnrolledNames(), QStringList{QStringLiteral("Noah")});
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Noah"))).isDir());
+
+    // Add asks about the typing it would clear.
+    TypeInto(Form(), "mother", QStringLiteral("Ann"));
+    m_center.OnCommand(Cmd::ChildAdd);
+    EXPECT_EQ(Prompt().Texts(), QStringList{QStringLiteral("Save changes to Noah?")});
+    EXPECT_EQ(FieldText(Form(), "mother"), QStringLiteral("Ann"));
 }
 
 TEST_F(ChildCenterTest, AnEditOfAChildDeletedMeanwhileSaysSoAndKeepsTheTyping)
@@ -286,10 +320,12 @@ TEST_F(ChildCenterTest, AnEditOfAChildDeletedMeanwhileSaysSoAndKeepsTheTyping)
 TEST_F(ChildCenterTest, AddClearsTheFormAndTheDailyListButKeepsTheDates)
 {
     WritePhoto(QStringLiteral("Amy/Amy.jpg"), Qt::blue);
-    Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
+    m_center.OnCommand(Cmd::ChildAdd);
+    DateField("birthday").setDate(QDate(2019, 3, 7));
+    TypeInto(Form(), "childName", QStringLiteral("Amy"));
+    SaveButton().click();
     AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc(), QStringLiteral("Slept well"));
     Show(QStringLiteral("Amy"));
-    DateField("birthday").setDate(QDate(2019, 3, 7));
     ASSERT_EQ(m_center.DailyList()->topLevelItemCount(), 1);
 
     m_center.OnCommand(Cmd::ChildAdd);
@@ -440,5 +476,64 @@ TEST_F(ChildCenterTest, TheFramesSaveCommandSavesLikeTheButton)
     EXPECT_EQ(Form().EditMode(), Mode::None);
     EXPECT_FALSE(Enabled(Cmd::FileSave));
 }
+
+struct CTypedDate
+{
+    const char* locale;
+    const char* typed;
+    QDate date;   // invalid: no date, refused
+};
+
+class DateTypingTest : public ChildCenterTest, public ::testing::WithParamInterface<CTypedDate>
+{
+};
+
+TEST_P(DateTypingTest, ADateIsTypedWholeWithoutLeavingTheField)
+{
+    CClock::SetNow(QDateTime(QDate(2026, 3, 14), QTime(9, 0), Qt::UTC));
+    m_center.resize(1000, 700);
+    m_center.show();
+    m_center.activateWindow();
+    QApplication::processEvents();
+    m_center.OnCommand(Cmd::ChildAdd);
+    TypeInto(Form(), "childName", QStringLiteral("Amy"));
+    QDateEdit& birthday = DateField("birthday");
+    birthday.setLocale(QLocale(QString::fromLatin1(GetParam().locale)));
+    const QDate before = birthday.date();
+    birthday.setFocus();
+
+    const QString typed = QString::fromUtf8(GetParam().typed);
+    TypeText(&birthday, typed);
+    EXPECT_EQ(QApplication::focusWidget(), &birthday);
+    EXPECT_EQ(FieldText(Form(), "enrollType"), QStringLiteral("5"));
+
+    // Saved as the window's Save would, the typing not yet taken by leaving the field.
+    m_center.OnCommand(Cmd::FileSave);
+    if (GetParam().date.isValid()) {
+        EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
+        EXPECT_EQ(birthday.date(), GetParam().date);
+        EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(GetParam().date));
+    } else {
+        ASSERT_EQ(Prompt().Texts().size(), 1);
+        const QString refusal = QStringLiteral("\"%1\" is not a date.").arg(typed);
+        EXPECT_TRUE(Prompt().Texts()[0].startsWith(refusal)) << Prompt().Texts()[0].toStdString();
+        EXPECT_EQ(birthday.date(), before);
+        EXPECT_EQ(birthday.text(), typed) << "the text stays to be put right";
+        EXPECT_EQ(Form().EditMode(), Mode::Adding);
+        EXPECT_FALSE(DatabaseExists());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, DateTypingTest,
+    ::testing::Values(CTypedDate{"en_US", "2022-03-15", QDate(2022, 3, 15)},
+                      CTypedDate{"de_DE", "2022-3-5", QDate(2022, 3, 5)},
+                      CTypedDate{"en_US", "3/15/22", QDate(2022, 3, 15)},
+                      CTypedDate{"en_US", "1/2/46", QDate(2046, 1, 2)},
+                      CTypedDate{"en_US", "1/2/47", QDate(1947, 1, 2)},
+                      CTypedDate{"en_GB", "15/03/2022", QDate(2022, 3, 15)},
+                      CTypedDate{"de_DE", "15.3.22", QDate(2022, 3, 15)},
+                      CTypedDate{"en_US", "15/03/2022", QDate()},
+                      CTypedDate{"en_US", "soon", QDate()}));
 
 } // namespace

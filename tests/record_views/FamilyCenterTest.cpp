@@ -38,13 +38,13 @@ protected:
     CFamilyCenterView m_family;
 };
 
-TEST_F(FamilyCenterTest, TheFamilyFormShowsTheChildReadOnlyWithPlainDates)
+TEST_F(FamilyCenterTest, TheFamilyFormShowsTheChildReadOnlyWithZeroPaddedDates)
 {
     Show(QStringLiteral("Amy"));
 
     EXPECT_EQ(FieldText(Form(), "childName"), QStringLiteral("Amy"));
     EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("R-17"));
-    EXPECT_EQ(FieldText(Form(), "birthday"), QStringLiteral("2019-3-7"));
+    EXPECT_EQ(FieldText(Form(), "birthday"), QStringLiteral("2019-03-07"));
     EXPECT_EQ(FieldText(Form(), "enrollDate"), QStringLiteral("2021-11-15"));
     EXPECT_EQ(FieldText(Form(), "enrollType"), QStringLiteral("3"));
     EXPECT_EQ(FieldText(Form(), "email"), QStringLiteral("mia@example.org;tom@example.org"));

@@ -89,15 +89,95 @@ TEST_F(RecordFrameTest, ANewChildBecomesTheSelectedFolder)
     EXPECT_EQ(ChildCenter().DailyList()->ChildShown(), QStringLiteral("Mia"));
 }
 
-TEST_F(RecordFrameTest, AChildBeingTypedInSurvivesALookAtAnotherCenter)
+// Ways of leaving the child in the Child Center's form.
+enum class Route { Folder, Center, Close };
+
+// The way out, the answer to the question, and whether the typing is a new child rather
+// than a change to the shown one.
+using CLeavingTyped = std::tuple<Route, CPrompt::Answer, bool>;
+
+class LeaveTypedChildTest : public RecordFrameTest,
+                            public ::testing::WithParamInterface<CLeavingTyped>
 {
+protected:
+    void Leave()
+    {
+        switch (std::get<Route>(GetParam())) {
+        case Route::Folder: Select(QStringLiteral("Mia")); break;
+        case Route::Center: m_frame->Dispatch(Cmd::ViewPhotoCenter); break;
+        case Route::Close: m_frame->close(); break;
+        }
+        QCoreApplication::processEvents();   // the tree's selection put back
+    }
+    bool Left() const
+    {
+        switch (std::get<Route>(GetParam())) {
+        case Route::Folder: return Tree().currentItem() == ItemNamed(Tree(), QStringLiteral("Mia"));
+        case Route::Center: return m_frame->Container()->CurrentCenter() == Center::PhotoCenter;
+        case Route::Close: return !m_frame->isVisible();
+        }
+        return false;
+    }
+};
+
+TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
+{
+    const auto [route, answer, newChild] = GetParam();
     m_frame->Dispatch(Cmd::ViewChildCenter);
     EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
-    m_frame->Dispatch(Cmd::ChildAdd);
-    TypeInto(*ChildCenter().Form(), "childName", QStringLiteral("Noah"));
-    m_frame->Dispatch(Cmd::ViewPhotoCenter);
-    m_frame->Dispatch(Cmd::ViewChildCenter);
-    EXPECT_EQ(FieldText(*ChildCenter().Form(), "childName"), QStringLiteral("Noah"));
+    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+    Select(QStringLiteral("Amy"));
+    CChildInfoFormView& form = *ChildCenter().Form();
+    if (newChild) {
+        m_frame->Dispatch(Cmd::ChildAdd);
+        TypeInto(form, "childName", QStringLiteral("Noah"));
+    }
+    TypeInto(form, "mother", QStringLiteral("Ann"));
+    if (!newChild) {
+        // The class folder and the child's own folder leave the typing be.
+        Select(QStringLiteral("AAA"));
+        Select(QStringLiteral("Amy"));
+    }
+
+    Prompt().QueueAnswer(answer);
+    Leave();
+    ASSERT_EQ(Prompt().Texts(),
+              QStringList{newChild ? "Save changes to Noah?" : "Save changes to Amy?"});
+    EXPECT_EQ(Prompt().Messages()[0].buttons, CPrompt::Buttons::YesNoCancel);
+    const bool stays = answer == CPrompt::Answer::Cancel;
+    EXPECT_EQ(Left(), !stays);
+    EXPECT_EQ(form.HasUnsavedChanges(), stays);
+    if (stays) {
+        EXPECT_EQ(FieldText(form, "mother"), QStringLiteral("Ann"));
+        if (route == Route::Folder) {
+            EXPECT_EQ(Tree().currentItem(), ItemNamed(Tree(), QStringLiteral("Amy")));
+        }
+    }
+
+    const bool saved = answer == CPrompt::Answer::Yes;
+    QStringList enrolled{"Amy", "Mia"};
+    if (newChild && saved)
+        enrolled << "Noah";
+    EXPECT_EQ(EnrolledNames(), enrolled);
+    QStringList mothers;
+    for (const QVariantMap& row : Rows(QStringLiteral("ChildEnrollmentInformation")))
+        mothers << row.value(QStringLiteral("Mother")).toString();
+    EXPECT_EQ(mothers.contains(QStringLiteral("Ann")), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RoutesAndAnswers, LeaveTypedChildTest,
+    ::testing::Combine(::testing::Values(Route::Folder, Route::Center, Route::Close),
+                       ::testing::Values(CPrompt::Answer::Yes, CPrompt::Answer::No,
+                                         CPrompt::Answer::Cancel),
+                       ::testing::Bool()));
+
+TEST_F(RecordFrameTest, TheSaveButtonLeavesCtrlSToTheWindowsSaveOnceThatHasIt)
+{
+    const auto* save = ChildCenter().Form()->findChild<QPushButton*>(QStringLiteral("save"));
+    EXPECT_EQ(save->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_frame->Actions().Action(Cmd::FileSave)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_TRUE(save->shortcut().isEmpty());
 }
 
 TEST_F(RecordFrameTest, TheDailyListsCommandsReachItThroughTheFrame)

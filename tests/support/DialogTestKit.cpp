@@ -64,3 +64,14 @@ void Type(QWidget* widget, int key, Qt::KeyboardModifiers modifiers)
     QKeyEvent release(QEvent::KeyRelease, key, modifiers);
     QCoreApplication::sendEvent(widget, &release);
 }
+
+void TypeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        const int key = QKeySequence(QString(c).toUpper())[0].key();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &release);
+    }
+}

@@ -57,6 +57,8 @@ T* Find(const QObject& parent, const char* name)
 
 // A key press and release, as the keyboard would send them (shortcuts included).
 void Type(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Key presses with their characters, one a character, as typing sends them.
+void TypeText(QWidget* widget, const QString& text);
 
 // Presses a standard button of the dialog's button box.
 void Press(QDialog& dialog, int standardButton);
