@@ -281,7 +281,7 @@ TEST(WrnDocument, DamagedFilesSayHowMuchOfThemWasRead)
     }
     EXPECT_TRUE(Decoded(whole.chopped(1))
                     .Problems(QStringLiteral("a.wrn"))
-                    .contains(QStringLiteral("only the first 1 object could be read")));
+                    .contains(QStringLiteral("only its first object could be read")));
 
     // Objects beyond the limit stay unread, and the reader says so.
     CDocumentReadOptions options;
@@ -290,7 +290,7 @@ TEST(WrnDocument, DamagedFilesSayHowMuchOfThemWasRead)
     const CWrnDocument capped = WrnFormat::Decode(whole + BlankRecord(ObjectType::Symbol), options);
     EXPECT_EQ(capped.objects.size(), 2u);
     EXPECT_TRUE(capped.notes.tooManyObjects);
-    EXPECT_TRUE(capped.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("first 2 objects")));
+    EXPECT_TRUE(capped.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("only its first 2 objects were read")));
     EXPECT_FALSE(WrnFormat::Decode(whole, options).notes.tooManyObjects);
 }
 

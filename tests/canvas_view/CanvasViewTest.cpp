@@ -458,7 +458,7 @@ TEST_F(CanvasViewTest, FilesThatAreNotPagesLeaveThePageAndDamagedOnesSaySo)
     const QString damaged = open("cut.wrn", page.chopped(1));
     EXPECT_EQ(m_document.Title(), QStringLiteral("cut.wrn"));
     EXPECT_EQ(Objects().size(), 1u);
-    EXPECT_TRUE(damaged.contains(QStringLiteral("only the first 1 object could be read")))
+    EXPECT_TRUE(damaged.contains(QStringLiteral("only its first object could be read")))
         << damaged.toStdString();
 }
 

@@ -195,7 +195,7 @@ bool IsPageSide(std::int32_t side)
 
 QString ObjectCount(qsizetype count)
 {
-    return count == 1 ? QStringLiteral("1 object") : QStringLiteral("%L1 objects").arg(count);
+    return count == 1 ? QStringLiteral("object") : QStringLiteral("%L1 objects").arg(count);
 }
 
 } // namespace
@@ -206,8 +206,8 @@ QString CWrnDocument::Problems(const QString& name) const
     case CReadNotes::Refusal::TooShort:
         return QStringLiteral("\"%1\" is damaged: it is too short to hold a page.").arg(name);
     case CReadNotes::Refusal::NotAPage:
-        return QStringLiteral("\"%1\" is not a page, or it is badly damaged: its page would be "
-                              "%L2 x %L3 units.")
+        return QStringLiteral("\"%1\" is not a page, or it is too damaged to open (it claims a "
+                              "page of %L2 x %L3 units).")
             .arg(name)
             .arg(page.width)
             .arg(page.height);
@@ -218,10 +218,10 @@ QString CWrnDocument::Problems(const QString& name) const
         problems << (objects.empty()
                          ? QStringLiteral("\"%1\" is damaged: none of its objects could be read.")
                                .arg(name)
-                         : QStringLiteral("\"%1\" is damaged: only the first %2 could be read.")
+                         : QStringLiteral("\"%1\" is damaged: only its first %2 could be read.")
                                .arg(name, ObjectCount(objects.size())));
     if (notes.tooManyObjects)
-        problems << QStringLiteral("\"%1\" holds more objects than a page can; only the first "
+        problems << QStringLiteral("\"%1\" holds more objects than a page can; only its first "
                                    "%2 were read.")
                         .arg(name, ObjectCount(objects.size()));
     if (notes.picturesLeftOut > 0)
