@@ -160,15 +160,6 @@ void FinishReadObject(CDiagramObject& object, const CDocumentReadOptions& option
     }
 }
 
-bool HasStoredAdjustments(const CImageObject& photo)
-{
-    constexpr auto isOne = [](float factor) { return factor == 1.0f; };
-    return photo.m_nBrightness != 0 || photo.m_nContrast != 0 || photo.m_nSaturation != 0 ||
-           !isOne(photo.m_fRed) || !isOne(photo.m_fGreen) || !isOne(photo.m_fBlue) ||
-           photo.m_nMirror != 0 || photo.m_bGray != 0 || photo.m_nFillAlpha < 255 ||
-           photo.m_bCircleFade != 0;
-}
-
 // Replaying an adjustment gives the photo pixels of its own, which the budget must allow.
 void ReplayAdjustments(ObjectList& objects, CPictureShelf& pictures)
 {
@@ -176,15 +167,14 @@ void ReplayAdjustments(ObjectList& objects, CPictureShelf& pictures)
         if (object->m_nType != ObjectType::Photo)
             continue;
         auto& photo = static_cast<CImageObject&>(*object);
-        if (!photo.HasPicture() || !HasStoredAdjustments(photo))
-            continue;
+        const uchar* shared = photo.ShownImage().constBits();
+        photo.ReplayStoredAdjustments();
         const QImage& shown = photo.ShownImage();
-        if (!pictures.Take(qint64(shown.width()) * shown.height())) {
+        if (shown.constBits() != shared &&
+            !pictures.Take(qint64(shown.width()) * shown.height())) {
             photo.DropPictures();
             pictures.LeaveOut();
-            continue;
         }
-        photo.ReplayStoredAdjustments();
     }
 }
 
@@ -215,15 +205,15 @@ QString CWrnDocument::Problems(const QString& name) const
     }
     QStringList problems;
     if (notes.cutShort)
-        problems << (objects.empty()
+        problems << (notes.objectsRead == 0
                          ? QStringLiteral("\"%1\" is damaged: none of its objects could be read.")
                                .arg(name)
                          : QStringLiteral("\"%1\" is damaged: only its first %2 could be read.")
-                               .arg(name, ObjectCount(objects.size())));
+                               .arg(name, ObjectCount(notes.objectsRead)));
     if (notes.tooManyObjects)
         problems << QStringLiteral("\"%1\" holds more objects than a page can; only its first "
                                    "%2 were read.")
-                        .arg(name, ObjectCount(objects.size()));
+                        .arg(name, ObjectCount(notes.objectsRead));
     if (notes.picturesLeftOut > 0)
         problems << QStringLiteral("The photos of this page are too large to show together; %1.")
                         .arg(notes.picturesLeftOut == 1
@@ -324,6 +314,7 @@ CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
         at += size;
     }
     document.notes.cutShort = !document.notes.tooManyObjects && at < bytes.size();
+    document.notes.objectsRead = qsizetype(document.objects.size());
     if (options.loadPictures)
         ReplayAdjustments(document.objects, pictures);
     document.notes.picturesLeftOut = pictures.LeftOut();

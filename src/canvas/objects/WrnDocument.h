@@ -39,6 +39,7 @@ struct CReadNotes
     Refusal refusal = Refusal::None; // a refused file gives no page and no objects
     bool cutShort = false;           // the file ends inside a record
     bool tooManyObjects = false;     // objects beyond the limit were left unread
+    qsizetype objectsRead = 0;
     int picturesLeftOut = 0;         // photos without their picture: too many pixels in all
 };
 

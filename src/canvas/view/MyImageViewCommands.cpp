@@ -686,7 +686,6 @@ bool CMyImageView::LoadFromFile(const QString& path)
                                 : QStringLiteral("The page %1 could not be opened.").arg(path));
         return false;
     }
-    const QString problems = document->Problems(name);
     ResetToPointer();
     CloseEditor();
     if (document->hasHeader) {
@@ -698,6 +697,7 @@ bool CMyImageView::LoadFromFile(const QString& path)
     m_model.ReplaceObjects(std::move(document->objects));
     m_tracker.Clear();
     SelectionChanged();
+    const QString problems = document->Problems(name);
     if (!problems.isEmpty())
         Prompt().Warn(problems);
     return true;

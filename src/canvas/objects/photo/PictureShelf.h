@@ -29,8 +29,8 @@ public:
     // The photo picture of the file at `path`, decoded the first time the unchanged file
     // is asked for. Null when it cannot be read or no longer fits the budget.
     QImage Picture(const QString& path, bool editable);
-    // Takes pixels from the budget for a photo about to hold a copy of its own; false,
-    // and nothing taken, when they do not fit.
+    // Takes pixels from the budget for a photo that came to hold a copy of its own;
+    // false, and nothing taken, when they do not fit.
     bool Take(qint64 pixels);
     // Counts a photo that goes without its picture for want of budget.
     void LeaveOut() { ++m_leftOut; }
