@@ -99,6 +99,21 @@ QByteArray WriteGifFrame(int width, int height, const GifColorType* palette,
     return written ? bytes : QByteArray();
 }
 
+bool HasMorePixels(QSize size, const CReadLimits& limits)
+{
+    return qint64(size.width()) * size.height() > limits.maxPixels;
+}
+
+bool IsWiderThanFit(QSize size, const CReadLimits& limits)
+{
+    return limits.fitSide > 0 && (size.width() > limits.fitSide || size.height() > limits.fitSide);
+}
+
+QSize Fitted(QSize size, const CReadLimits& limits)
+{
+    return size.scaled(limits.fitSide, limits.fitSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
 void SetError(QString* error, const QString& text)
 {
     if (error)
@@ -131,23 +146,22 @@ QImage Read(const QString& path, const CReadLimits& limits, ReadFailure* failure
         return failed(ReadFailure::NotAFile);
     QImageReader reader(&file);
     reader.setAutoTransform(true);
-    const auto tooLarge = [&limits](QSize size) {
-        return qint64(size.width()) * size.height() > limits.maxPixels;
-    };
-    // Most kinds tell their size before decoding; the others are measured afterwards.
+    // Most kinds tell their size before decoding; every picture is measured again after,
+    // since a file may hold a larger one than it first said.
     const QSize stored = reader.size();
-    if (stored.isValid() && tooLarge(stored))
+    if (stored.isValid() && HasMorePixels(stored, limits))
         return failed(ReadFailure::TooLarge);
-    if (limits.fitSide > 0 && stored.isValid() &&
-        (stored.width() > limits.fitSide || stored.height() > limits.fitSide))
-        // The orientation turns the picture after scaling, and a square fits either way.
-        reader.setScaledSize(stored.scaled(limits.fitSide, limits.fitSide, Qt::KeepAspectRatio)
-                                 .expandedTo(QSize(1, 1)));
-    const QImage picture = reader.read();
+    // The orientation turns the picture after scaling, and a square fits either way.
+    if (stored.isValid() && IsWiderThanFit(stored, limits))
+        reader.setScaledSize(Fitted(stored, limits));
+    QImage picture = reader.read();
     if (picture.isNull())
         return failed(ReadFailure::Unreadable);
-    if (tooLarge(picture.size()))
+    if (HasMorePixels(picture.size(), limits))
         return failed(ReadFailure::TooLarge);
+    if (IsWiderThanFit(picture.size(), limits))
+        picture = picture.scaled(Fitted(picture.size(), limits), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
     if (failure)
         *failure = ReadFailure::None;
     return picture;

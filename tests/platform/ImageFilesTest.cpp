@@ -112,6 +112,18 @@ TEST(ImageFiles, CameraPicturesAreReadUprightAndOnlyFromRegularFiles)
     EXPECT_TRUE(ImageFiles::Read(path, limits, &failure).isNull());
     EXPECT_EQ(failure, ImageFiles::ReadFailure::TooLarge);
 
+    // A GIF whose screen is far taller than it first says still fits what was asked.
+    QFile tall(dir.filePath(QStringLiteral("tall.gif")));
+    ASSERT_TRUE(tall.open(QIODevice::WriteOnly));
+    tall.write(QByteArray::fromHex("474946383961010001088010" "00ffffff000000" "21f90401000000"
+                                   "002c00000000010001000002" "2d01003b00"));
+    tall.close();
+    limits = ImageFiles::CReadLimits{};
+    limits.fitSide = 64;
+    const QImage fitted = ImageFiles::Read(tall.fileName(), limits, &failure);
+    EXPECT_EQ(failure, ImageFiles::ReadFailure::None);
+    EXPECT_LE(std::max(fitted.width(), fitted.height()), 64);
+
     CNamedPipe pipe(dir.filePath(QStringLiteral("pipe.jpg")));
     ASSERT_TRUE(pipe.IsMade());
     EXPECT_TRUE(pipe.ReturnsPromptly([&] { ImageFiles::Read(pipe.Path(), {}, &failure); }));
