@@ -1,7 +1,8 @@
 // Documents and painting of canvas objects.
 // Goals: write and read a document of 2,000 mixed objects each under 20 ms; paint a
 // page of 500 shapes with gradients and shadows under 100 ms; paint a year of calendars
-// with thirty headlines in every text style under 100 ms.
+// with thirty headlines in every text style under 100 ms. Pages that strain the reader:
+// 5,000 symbols, and 24 photos naming one large picture (read once, shared by all).
 
 #include "app/ProgramState.h"
 #include "canvas/objects/CalendarObject.h"
@@ -153,5 +154,41 @@ void PaintCalendarYearWithHeadlines(benchmark::State& state)
         benchmark::DoNotOptimize(PageRenderer::Render(page));
 }
 BENCHMARK(PaintCalendarYearWithHeadlines)->Unit(benchmark::kMillisecond);
+
+void PaintPageOfManySymbols(benchmark::State& state)
+{
+    CWrnDocument page;
+    for (int i = 0; i < 5000; ++i) {
+        auto symbol = std::make_unique<CSymbolObject>();
+        symbol->m_rect = Cell(i);
+        page.objects.push_back(std::move(symbol));
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PageRenderer::Render(page));
+}
+BENCHMARK(PaintPageOfManySymbols)->Unit(benchmark::kMillisecond);
+
+void ReadAndPaintTwentyFourPhotosOfOnePicture(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("large.png"));
+    QImage large(3000, 3000, QImage::Format_RGB32);
+    large.fill(QColor(90, 160, 220));
+    large.save(picture);
+    ObjectList objects;
+    for (int i = 0; i < 24; ++i) {
+        auto photo = std::make_unique<CImageObject>();
+        photo->SetPath(picture);
+        photo->m_rect = Cell(i * 7);
+        objects.push_back(std::move(photo));
+    }
+    const QString path = dir.filePath(QStringLiteral("photos.wrn"));
+    SaveDocument(path, CWrnPage{}, objects);
+    for (auto _ : state) {
+        const std::optional<CWrnDocument> read = LoadDocument(path);
+        benchmark::DoNotOptimize(PageRenderer::Render(*read));
+    }
+}
+BENCHMARK(ReadAndPaintTwentyFourPhotosOfOnePicture)->Unit(benchmark::kMillisecond);
 
 } // namespace

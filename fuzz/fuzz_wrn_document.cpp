@@ -23,11 +23,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     CDocumentReadOptions options;
     options.loadPictures = false;
+    // A small limit now and then, so that pages beyond it are within the fuzzer's reach.
+    if (size > 0 && data[size - 1] < 8)
+        options.maxObjects = data[size - 1];
     CWrnDocument document = WrnFormat::Decode(bytes, options);
 
-    // Every object needs a whole record of at least 96 bytes.
-    if (document.objects.size() > size / 96)
+    // Every object needs a whole record of at least 96 bytes; a refused file gives none,
+    // and no file gives more than the limit.
+    if (document.objects.size() > size / 96 ||
+        document.objects.size() > size_t(options.maxObjects) ||
+        (document.Refused() && (!document.objects.empty() || document.hasHeader)))
         __builtin_trap();
+    // What the user would be told: something for every refused or damaged file.
+    const bool damaged = document.Refused() || document.notes.cutShort || document.notes.tooManyObjects;
+    if (document.Problems(QStringLiteral("page.wrn")).isEmpty() == damaged)
+        __builtin_trap();
+    if (document.Refused())
+        return 0;
 
     const QByteArray written = WrnFormat::Encode(document.page, document.objects);
     const CWrnDocument again = WrnFormat::Decode(written, options);

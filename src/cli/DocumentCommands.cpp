@@ -27,8 +27,9 @@ int Usage(const char* usage)
 }
 
 // Painting needs the pictures and the user's holidays and calendar names; a dump shows
-// only what is stored.
-std::optional<CWrnDocument> OpenDocument(const QString& path, bool forPainting)
+// only what is stored. A file that gives no page is said so; one that gives only part of
+// its page is read and said so too.
+std::optional<CWrnDocument> OpenDocument(const QString& path, bool forPainting, QString* refusal)
 {
     CDocumentReadOptions options;
     options.loadPictures = forPainting;
@@ -37,7 +38,24 @@ std::optional<CWrnDocument> OpenDocument(const QString& path, bool forPainting)
                                       CCalendarObject& calendar) {
             calendarSettings.CopyInto(calendar);
         };
-    return LoadDocument(path, options);
+    std::optional<CWrnDocument> document = LoadDocument(path, options);
+    if (!document) {
+        *refusal = QStringLiteral("cannot open %1").arg(path);
+        return std::nullopt;
+    }
+    const QString problems = document->Problems(path);
+    if (document->Refused()) {
+        *refusal = problems;
+        return std::nullopt;
+    }
+    if (!problems.isEmpty())
+        std::fprintf(stderr, "tendrel-cli: %s\n", qPrintable(problems));
+    return document;
+}
+
+QString OutputFormats()
+{
+    return ImageFiles::WritableExtensions().join(QStringLiteral(", ")) + QStringLiteral(" or pdf");
 }
 
 } // namespace
@@ -46,9 +64,10 @@ int DumpDocumentCommand(const QStringList& arguments)
 {
     if (arguments.size() != 1)
         return Usage("dump FILE.wrn");
-    const std::optional<CWrnDocument> document = OpenDocument(arguments[0], false);
+    QString refusal;
+    const std::optional<CWrnDocument> document = OpenDocument(arguments[0], false, &refusal);
     if (!document)
-        return Fail(QStringLiteral("cannot open %1").arg(arguments[0]));
+        return Fail(refusal);
     const QByteArray json =
         QJsonDocument(DocumentJson::FromDocument(*document)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
@@ -58,17 +77,20 @@ int DumpDocumentCommand(const QStringList& arguments)
 int RenderDocumentCommand(const QStringList& arguments)
 {
     if (arguments.size() != 2)
-        return Usage("render FILE.wrn OUT.(png|jpg|bmp|gif|pdf)");
+        return Usage("render FILE.wrn OUT");
     const QString& output = arguments[1];
     const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix.isEmpty())
+        return Fail(QStringLiteral("OUT needs an extension: %1 (\"%2\" has none)")
+                        .arg(OutputFormats(), output));
     const bool pdf = suffix == QLatin1String("pdf");
     if (!pdf && !ImageFiles::IsWritableExtension(suffix))
-        return Fail(QStringLiteral("cannot write \".%1\" files; use png, jpg, bmp, gif or pdf")
-                        .arg(suffix));
+        return Fail(QStringLiteral("cannot write \".%1\" files; use %2").arg(suffix, OutputFormats()));
 
-    const std::optional<CWrnDocument> document = OpenDocument(arguments[0], true);
+    QString refusal;
+    const std::optional<CWrnDocument> document = OpenDocument(arguments[0], true, &refusal);
     if (!document)
-        return Fail(QStringLiteral("cannot open %1").arg(arguments[0]));
+        return Fail(refusal);
     QString error;
     const QImage page = PageRenderer::Render(*document, &error);
     if (page.isNull())

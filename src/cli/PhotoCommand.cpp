@@ -204,8 +204,8 @@ int PhotoCommand(const QStringList& arguments)
     const QString& output = arguments[1];
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (!ImageFiles::IsWritableExtension(suffix))
-        return BadArguments(QStringLiteral("cannot write %1: OUT must end in png, jpg, bmp, gif, tif or webp")
-                                .arg(output));
+        return BadArguments(QStringLiteral("cannot write %1: OUT must end in %2")
+                                .arg(output, ImageFiles::WritableExtensions().join(QStringLiteral(", "))));
 
     std::vector<CPhotoOperation> operations;
     for (const QString& text : arguments.mid(2)) {

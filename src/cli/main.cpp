@@ -60,7 +60,8 @@ const std::vector<CliCommand>& Commands()
         {"help", "show this help", ShowHelp},
         {"version", "show the version", ShowVersion},
         {"dump", "print a .wrn document as JSON: dump FILE.wrn", DumpDocumentCommand},
-        {"render", "draw a .wrn page into a png, jpg, bmp, gif or pdf file: render FILE.wrn OUT",
+        {"render", "draw a .wrn page into a png, jpg, bmp, gif, tif, webp or pdf file: "
+                   "render FILE.wrn OUT",
          RenderDocumentCommand},
         {"photo", "adjust a picture file: photo IN OUT OP [OP ...] (photo --help lists OPs)",
          PhotoCommand},

@@ -1,13 +1,16 @@
 #include "platform/ImageFiles.h"
 
+#include "platform/RegularFiles.h"
+
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
-#include <cstdlib>
 #include <gif_lib.h>
+#include <memory>
 #include <vector>
 
 namespace ImageFiles {
@@ -73,6 +76,44 @@ void KeepExactWhiteAndBlack(const QImage& rgb, const GifColorType* palette, int 
     }
 }
 
+// One frame written line by line. giflib copies the colour map it is handed and frees
+// only what it made itself, so every allocation here has exactly one owner.
+QByteArray WriteGifFrame(int width, int height, const GifColorType* palette,
+                         std::vector<GifByteType>& raster)
+{
+    const std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(
+        GifMakeMapObject(256, palette), GifFreeMapObject);
+    if (!map)
+        return {};
+    QByteArray bytes;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&bytes, AppendToBuffer, &error);
+    if (!gif)
+        return {};
+    bool written = EGifPutScreenDesc(gif, width, height, 8, 0, map.get()) == GIF_OK &&
+                   EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
+    for (int y = 0; written && y < height; ++y)
+        written = EGifPutLine(gif, raster.data() + size_t(y) * size_t(width), width) == GIF_OK;
+    if (EGifCloseFile(gif, &error) != GIF_OK) // frees `gif` either way
+        written = false;
+    return written ? bytes : QByteArray();
+}
+
+bool HasMorePixels(QSize size, const CReadLimits& limits)
+{
+    return qint64(size.width()) * size.height() > limits.maxPixels;
+}
+
+bool IsWiderThanFit(QSize size, const CReadLimits& limits)
+{
+    return limits.fitSide > 0 && (size.width() > limits.fitSide || size.height() > limits.fitSide);
+}
+
+QSize Fitted(QSize size, const CReadLimits& limits)
+{
+    return size.scaled(limits.fitSide, limits.fitSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
 void SetError(QString* error, const QString& text)
 {
     if (error)
@@ -87,11 +128,43 @@ bool IsWritableExtension(const QString& suffix)
     return lower == QLatin1String("gif") || !QtFormatOf(lower).isEmpty();
 }
 
-QImage Read(const QString& path)
+QStringList WritableExtensions()
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    return reader.read();
+    return {QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("bmp"),
+            QStringLiteral("gif"), QStringLiteral("tif"), QStringLiteral("webp")};
+}
+
+QImage Read(const QString& path, const CReadLimits& limits, ReadFailure* failure)
+{
+    const auto failed = [failure](ReadFailure why) {
+        if (failure)
+            *failure = why;
+        return QImage();
+    };
+    QFile file(path);
+    if (!RegularFiles::OpenForReading(file))
+        return failed(ReadFailure::NotAFile);
+    QImageReader reader(&file);
+    reader.setAutoTransform(true);
+    // Most kinds tell their size before decoding; every picture is measured again after,
+    // since a file may hold a larger one than it first said.
+    const QSize stored = reader.size();
+    if (stored.isValid() && HasMorePixels(stored, limits))
+        return failed(ReadFailure::TooLarge);
+    // The orientation turns the picture after scaling, and a square fits either way.
+    if (stored.isValid() && IsWiderThanFit(stored, limits))
+        reader.setScaledSize(Fitted(stored, limits));
+    QImage picture = reader.read();
+    if (picture.isNull())
+        return failed(ReadFailure::Unreadable);
+    if (HasMorePixels(picture.size(), limits))
+        return failed(ReadFailure::TooLarge);
+    if (IsWiderThanFit(picture.size(), limits))
+        picture = picture.scaled(Fitted(picture.size(), limits), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    if (failure)
+        *failure = ReadFailure::None;
+    return picture;
 }
 
 QImage DecodedBitmap(const QImage& picture)
@@ -109,7 +182,7 @@ QImage DecodedBitmap(const QImage& picture)
 
 QByteArray EncodeGif(const QImage& image)
 {
-    if (image.isNull())
+    if (image.isNull() || image.width() > kMaxGifSide || image.height() > kMaxGifSide)
         return {};
     QImage flat(image.size(), QImage::Format_RGB888);
     flat.fill(Qt::white);
@@ -130,43 +203,14 @@ QByteArray EncodeGif(const QImage& image)
         }
     }
     int colours = 256;
-    GifColorType palette[256];
-    // giflib frees the raster with free() when the file is closed.
-    auto* raster = static_cast<GifByteType*>(std::malloc(pixels));
-    if (!raster)
-        return {};
+    GifColorType palette[256] = {};
+    std::vector<GifByteType> raster(pixels);
     if (GifQuantizeBuffer(unsigned(width), unsigned(height), &colours, red.data(), green.data(),
-                          blue.data(), raster, palette) != GIF_OK) {
-        std::free(raster);
+                          blue.data(), raster.data(), palette) != GIF_OK)
         return {};
-    }
-
     SnapNearWhiteAndBlack(palette, colours);
-    KeepExactWhiteAndBlack(flat, palette, colours, raster);
-
-    QByteArray bytes;
-    int error = 0;
-    GifFileType* gif = EGifOpen(&bytes, AppendToBuffer, &error);
-    if (!gif) {
-        std::free(raster);
-        return {};
-    }
-    gif->SWidth = width;
-    gif->SHeight = height;
-    gif->SColorResolution = 8;
-    gif->SBackGroundColor = 0;
-    gif->SColorMap = GifMakeMapObject(256, palette);
-    SavedImage* frame = GifMakeSavedImage(gif, nullptr);
-    if (!gif->SColorMap || !frame) {
-        std::free(raster);
-        EGifCloseFile(gif, &error);
-        return {};
-    }
-    frame->ImageDesc = GifImageDesc{0, 0, width, height, false, nullptr};
-    frame->RasterBits = raster;
-    if (EGifSpew(gif) != GIF_OK) // closes and frees `gif` either way
-        return {};
-    return bytes;
+    KeepExactWhiteAndBlack(flat, palette, colours, raster.data());
+    return WriteGifFrame(width, height, palette, raster);
 }
 
 QByteArray Encode(const QImage& image, const QString& suffix, QString* error)
@@ -178,6 +222,14 @@ QByteArray Encode(const QImage& image, const QString& suffix, QString* error)
     const QString lower = suffix.toLower();
     QByteArray encoded;
     if (lower == QLatin1String("gif")) {
+        if (image.width() > kMaxGifSide || image.height() > kMaxGifSide) {
+            SetError(error, QStringLiteral("A GIF picture can be at most %L1 pixels wide and high; "
+                                           "this one is %L2 x %L3.")
+                                .arg(kMaxGifSide)
+                                .arg(image.width())
+                                .arg(image.height()));
+            return {};
+        }
         encoded = EncodeGif(image);
     } else {
         const QByteArray format = QtFormatOf(lower);

@@ -61,6 +61,34 @@ TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
     EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2026, 13, false).DaysInMonth(), 0);
 }
 
+class CalendarLayoutOfDamagedRects : public ::testing::TestWithParam<CPageRect>
+{
+};
+
+// Whatever edges a damaged document holds, the grid is either not laid out at all or
+// lies inside the rectangle: no cell is wrapped round to the other end of the page.
+TEST_P(CalendarLayoutOfDamagedRects, LaysOutNothingOrInsideTheRectangle)
+{
+    const CPageRect rect = GetParam();
+    const CCalendarLayout layout(rect, 2026, 3, false);
+    if (layout.ColumnWidth() <= 0 || layout.RowHeight() <= 0)
+        return;
+    const auto inside = [&](const QRect& cell) {
+        return cell.left() >= rect.left && cell.right() <= rect.right && cell.top() >= rect.top &&
+               cell.bottom() <= rect.bottom;
+    };
+    EXPECT_TRUE(inside(layout.WeekdayCell(1)));
+    EXPECT_TRUE(inside(layout.WeekdayCell(7)));
+    EXPECT_TRUE(inside(layout.DayCell(layout.DaysInMonth())));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CalendarLayout, CalendarLayoutOfDamagedRects,
+    ::testing::Values(CPageRect{INT_MAX, 0, INT_MIN, 150}, CPageRect{INT_MIN, 0, INT_MAX, 150},
+                      CPageRect{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX},
+                      CPageRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+                      CPageRect{INT_MAX, INT_MAX, INT_MIN, INT_MIN}));
+
 TEST(CalendarNames, WeekdaysBySpellingStyleAndWeekStart)
 {
     using CalendarNames::WeekdayHeadings;

@@ -100,6 +100,7 @@ ObjectList OneOfEveryStoredType()
     calendar->m_rect = {100, 100, 400, 350};
     calendar->m_strName = QStringLiteral("March");
     calendar->m_nYear = 2027;
+    calendar->m_bShowYear = 1;
     calendar->m_nMonth = 3;
     calendar->m_nCalendarShape = 2;
     calendar->m_crFill = Rgb(30, 31, 32);

@@ -7,6 +7,7 @@
 #include "canvas/objects/photo/PhotoFiles.h"
 #include "canvas/objects/photo/PhotoPainting.h"
 #include "platform/ImageFiles.h"
+#include "support/HostileFiles.h"
 
 #include <QFile>
 #include <QPainter>
@@ -480,4 +481,41 @@ TEST_F(PhotoTest, RoundRectangleCornersAreATenthOfTheShorterSide)
     EXPECT_TRUE(outline.contains(QPointF(4, 4)));
     EXPECT_TRUE(outline.contains(QPointF(198.5, 103.5)));
     EXPECT_FALSE(outline.contains(QPointF(199.5, 104.5)));
+}
+
+TEST_F(PhotoTest, PhotosOfOneFileShareOneUprightPictureWithinTheDocumentsBudget)
+{
+    const QString camera = m_dir.filePath(QStringLiteral("camera.jpg"));
+    QFile file(camera);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(80, 40), 6));
+    file.close();
+    ObjectList objects;
+    for (const QString& path : {camera, camera, camera, Write(QStringLiteral("b.bmp"), Corners()),
+                                Write(QStringLiteral("c.bmp"), Corners())}) {
+        auto photo = std::make_unique<CImageObject>();
+        photo->SetPath(path);
+        objects.push_back(std::move(photo));
+    }
+    static_cast<CImageObject&>(*objects[2]).m_nBrightness = 10; // needs pixels of its own
+    const QString page = m_dir.filePath(QStringLiteral("page.wrn"));
+    ASSERT_TRUE(SaveDocument(page, CWrnPage{}, objects));
+
+    CDocumentReadOptions options;
+    options.pictureBudget = 40 * 80 + 4 * 2 + 4; // the camera's and one little picture
+    const std::optional<CWrnDocument> read = LoadDocument(page, options);
+    ASSERT_TRUE(read && read->objects.size() == 5);
+    const auto photo = [&](int i) -> const CImageObject& {
+        return static_cast<const CImageObject&>(*read->objects[size_t(i)]);
+    };
+    // Upright as the camera was held: the red half on top.
+    ASSERT_EQ(photo(0).Picture().size(), QSize(40, 80));
+    EXPECT_TRUE(Near(photo(0).Picture().pixelColor(20, 10), Qt::red, 40));
+    EXPECT_EQ(photo(0).Picture().constBits(), photo(1).Picture().constBits());
+    EXPECT_FALSE(photo(2).HasPicture());
+    EXPECT_TRUE(photo(3).HasPicture());
+    EXPECT_FALSE(photo(4).HasPicture());
+    EXPECT_EQ(read->notes.picturesLeftOut, 2);
+    EXPECT_TRUE(read->Problems(QStringLiteral("page.wrn"))
+                    .contains(QStringLiteral("2 photos show as empty frames")));
 }

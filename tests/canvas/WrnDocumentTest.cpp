@@ -8,6 +8,9 @@
 #include "canvas/objects/SymbolObject.h"
 #include "canvas/objects/TextObject.h"
 
+#include "support/HostileFiles.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
@@ -190,6 +193,7 @@ TEST(WrnDocument, WrittenFieldsLandAtTheirOffsets)
     auto calendar = std::make_unique<CCalendarObject>();
     calendar->m_nLineWidth = 4;
     calendar->m_crCalendar = Rgb(214, 228, 248);
+    calendar->m_bShowYear = 1;
     auto text = std::make_unique<CTextObject>(CPageRect{1, 2, 3, 4}, QStringLiteral("A"));
     text->m_nAlign = 72;
     text->m_nFillAlpha = 0xAB;
@@ -203,6 +207,9 @@ TEST(WrnDocument, WrittenFieldsLandAtTheirOffsets)
     EXPECT_EQ(IntAt(bytes, calendarAt + 744), 0xF8E4D6);
     EXPECT_EQ(IntAt(bytes, calendarAt + 748), 1); // no background by default
     EXPECT_EQ(IntAt(bytes, calendarAt + 116), 2009);
+    EXPECT_EQ(IntAt(bytes, calendarAt + 720), 1); // the shown year, in a field others skip
+    const CWrnDocument read = Decoded(bytes);
+    EXPECT_EQ(static_cast<CCalendarObject&>(*read.objects.at(0)).Title(), QStringLiteral("January 2009"));
 
     const qsizetype textAt = calendarAt + 772 + 4;
     EXPECT_EQ(IntAt(bytes, textAt - 4), 2);
@@ -257,10 +264,98 @@ TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
     PutInt(curve, 4 + 8592, -3);
     EXPECT_EQ(static_cast<CCurveObject&>(*Decoded(Header() + curve).objects.at(0)).PointCount(), 0);
 
-    // No header, or part of one: an empty page that keeps the page as it was.
+    // No bytes at all: an empty page, as a new newsletter is, and nothing to say.
     EXPECT_FALSE(Decoded(QByteArray()).hasHeader);
-    EXPECT_FALSE(Decoded(Header().left(87)).hasHeader);
-    EXPECT_TRUE(Decoded(Header().left(87)).objects.empty());
+    EXPECT_TRUE(Decoded(QByteArray()).Problems(QStringLiteral("new.wrn")).isEmpty());
+}
+
+TEST(WrnDocument, DamagedFilesSayHowMuchOfThemWasRead)
+{
+    const QByteArray whole = Header() + BlankRecord(ObjectType::Symbol) + BlankRecord(ObjectType::Shape);
+    EXPECT_TRUE(Decoded(whole).Problems(QStringLiteral("a.wrn")).isEmpty());
+    for (const QByteArray& cut : {whole.chopped(1), whole + QByteArray(3, '\1')}) {
+        const CWrnDocument read = Decoded(cut);
+        EXPECT_FALSE(read.Refused());
+        EXPECT_TRUE(read.notes.cutShort);
+        EXPECT_TRUE(read.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("a.wrn")));
+    }
+    EXPECT_TRUE(Decoded(whole.chopped(1))
+                    .Problems(QStringLiteral("a.wrn"))
+                    .contains(QStringLiteral("only its first object could be read")));
+
+    // Objects beyond the limit stay unread, and the reader says so.
+    CDocumentReadOptions options;
+    options.loadPictures = false;
+    options.maxObjects = 2;
+    const CWrnDocument capped = WrnFormat::Decode(whole + BlankRecord(ObjectType::Symbol), options);
+    EXPECT_EQ(capped.objects.size(), 2u);
+    EXPECT_TRUE(capped.notes.tooManyObjects);
+    EXPECT_TRUE(capped.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("only its first 2 objects were read")));
+    EXPECT_FALSE(WrnFormat::Decode(whole, options).notes.tooManyObjects);
+}
+
+// A header giving a page of this size, and one object after it.
+QByteArray PageOfSize(qint32 width, qint32 height)
+{
+    QByteArray bytes = Header();
+    PutInt(bytes, 60, width);
+    PutInt(bytes, 64, height);
+    return bytes + BlankRecord(ObjectType::Symbol);
+}
+
+// Bytes of other files, or of pages too damaged to show: no page at all, and why.
+struct CNotAPage
+{
+    const char* what;
+    QByteArray (*bytes)();
+    CReadNotes::Refusal refusal;
+};
+
+void PrintTo(const CNotAPage& file, std::ostream* out)
+{
+    *out << file.what;
+}
+
+class RefusedFiles : public ::testing::TestWithParam<CNotAPage>
+{
+};
+
+TEST_P(RefusedFiles, GiveNoPageAndSayWhy)
+{
+    const CWrnDocument read = Decoded(GetParam().bytes());
+    EXPECT_EQ(read.notes.refusal, GetParam().refusal);
+    EXPECT_FALSE(read.hasHeader);
+    EXPECT_TRUE(read.objects.empty());
+    EXPECT_TRUE(read.Problems(QStringLiteral("kite.wrn")).contains(QStringLiteral("kite.wrn")));
+}
+
+using Refusal = CReadNotes::Refusal;
+INSTANTIATE_TEST_SUITE_P(
+    WrnDocument, RefusedFiles,
+    ::testing::Values(
+        CNotAPage{"one byte", [] { return QByteArray(1, '\0'); }, Refusal::TooShort},
+        CNotAPage{"a header less a byte", [] { return Header().left(87); }, Refusal::TooShort},
+        CNotAPage{"a photo",
+                  [] {
+                      QByteArray jpeg;
+                      QBuffer buffer(&jpeg);
+                      buffer.open(QIODevice::WriteOnly);
+                      QImage(300, 200, QImage::Format_RGB32).save(&buffer, "jpg");
+                      return jpeg;
+                  },
+                  Refusal::NotAPage},
+        CNotAPage{"no width", [] { return PageOfSize(0, 1098); }, Refusal::NotAPage},
+        CNotAPage{"a negative height", [] { return PageOfSize(850, -1); }, Refusal::NotAPage},
+        CNotAPage{"too wide", [] { return PageOfSize(100001, 1098); }, Refusal::NotAPage},
+        CNotAPage{"too high", [] { return PageOfSize(850, 168562444); }, Refusal::NotAPage}));
+
+TEST(WrnDocument, PagesOfTheLargestAndSmallestSizesAreRead)
+{
+    for (const QByteArray& bytes : {PageOfSize(1, 1), PageOfSize(100000, 100000)}) {
+        const CWrnDocument read = Decoded(bytes);
+        EXPECT_FALSE(read.Refused());
+        EXPECT_EQ(read.objects.size(), 1u);
+    }
 }
 
 TEST(WrnDocument, FilesOnDisk)
@@ -284,6 +379,12 @@ TEST(WrnDocument, FilesOnDisk)
     read = LoadDocument(empty.fileName());
     ASSERT_TRUE(read.has_value());
     EXPECT_FALSE(read->hasHeader);
+
+    // A pipe named as a page is not waited on.
+    CNamedPipe pipe(dir.filePath(QStringLiteral("pipe.wrn")));
+    ASSERT_TRUE(pipe.IsMade());
+    EXPECT_TRUE(pipe.ReturnsPromptly([&] { read = LoadDocument(pipe.Path()); }));
+    EXPECT_FALSE(read.has_value());
 
     // A document that cannot be written leaves the old file whole.
     EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.wrn")), CWrnPage{}, objects));

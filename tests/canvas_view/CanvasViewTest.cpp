@@ -483,6 +483,38 @@ TEST_F(CanvasViewTest, SaveAndReopenKeepsTheStackingOrder)
     EXPECT_EQ(m_document.Title(), QStringLiteral("copy.WRN"));
 }
 
+TEST_F(CanvasViewTest, FilesThatAreNotPagesLeaveThePageAndDamagedOnesSaySo)
+{
+    AddShape({100, 100, 200, 200});
+    AddShape({300, 300, 400, 400});
+    m_files->files.push_back(m_home.FilePath("page.wrn"));
+    m_view.OnCommand(Cmd::FileSaveAs);
+    QFile saved(m_home.FilePath("page.wrn"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray page = saved.readAll();
+    const auto open = [&](const char* name, const QByteArray& bytes) {
+        QFile file(m_home.FilePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        m_files->files.push_back(file.fileName());
+        m_view.OnCommand(Cmd::FileOpen);
+        return m_files->Messages().isEmpty() ? QString() : m_files->Messages().last().text;
+    };
+
+    // A header claiming a page no one can have, and a file too short for a header.
+    EXPECT_TRUE(open("photo.wrn", QByteArray(4000, '\xff')).contains(QStringLiteral("photo.wrn")));
+    EXPECT_TRUE(open("stub.wrn", page.left(50)).contains(QStringLiteral("too short")));
+    EXPECT_EQ(m_document.Title(), QStringLiteral("page.wrn"));
+    EXPECT_EQ(Objects().size(), 2u);
+
+    const QString damaged = open("cut.wrn", page.chopped(1));
+    EXPECT_EQ(m_document.Title(), QStringLiteral("cut.wrn"));
+    EXPECT_EQ(Objects().size(), 1u);
+    EXPECT_TRUE(damaged.contains(QStringLiteral("only its first object could be read")))
+        << damaged.toStdString();
+}
+
 TEST_F(CanvasViewTest, APageOpenedOrStartedHasItsOwnHistoryAndNewAsksFirst)
 {
     const QString path = m_home.FilePath(QStringLiteral("week.wrn"));

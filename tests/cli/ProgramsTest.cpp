@@ -3,8 +3,10 @@
 #include "canvas/objects/DrawObject.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/objects/WrnDocument.h"
+#include "canvas/objects/ImageObject.h"
 #include "records/RecordsSchema.h"
 #include "support/DatabaseFile.h"
+#include "support/HostileFiles.h"
 #include "support/PixelProbes.h"
 
 #include <QDir>
@@ -182,7 +184,7 @@ TEST_F(ProgramsTest, DumpPrintsTheStoredFieldsAsJson)
 TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
 {
     const QString path = WriteSamplePage(m_home.path());
-    for (const char* suffix : {"png", "jpg", "bmp", "gif"}) {
+    for (const char* suffix : {"png", "jpg", "bmp", "gif", "tif", "webp"}) {
         SCOPED_TRACE(suffix);
         const QString out = m_home.filePath(QStringLiteral("page.") + QLatin1String(suffix));
         const Outcome run = Execute("tendrel-cli", {QStringLiteral("render"), path, out}, m_environment);
@@ -208,6 +210,105 @@ TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
                                         m_environment);
     EXPECT_EQ(wrongFormat.exitCode, 1);
     EXPECT_TRUE(wrongFormat.err.contains(QStringLiteral("xyz")));
+    EXPECT_TRUE(wrongFormat.err.contains(QStringLiteral("tif, webp or pdf")));
+    const Outcome bare = Execute("tendrel-cli", {QStringLiteral("render"), path, m_home.filePath(QStringLiteral("page"))},
+                                 m_environment);
+    EXPECT_EQ(bare.exitCode, 1);
+    EXPECT_TRUE(bare.err.contains(QStringLiteral("OUT needs an extension: png, jpg"))) << bare.err.toStdString();
+    EXPECT_FALSE(QFile::exists(m_home.filePath(QStringLiteral("page"))));
+}
+
+TEST_F(ProgramsTest, FilesThatAreNotPagesAreRefusedAndDamagedPagesSaySo)
+{
+    const auto write = [&](const char* name, const QByteArray& bytes) {
+        QFile file(m_home.filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const auto run = [&](const char* command, const QString& page) {
+        QStringList arguments{QLatin1String(command), page};
+        if (QLatin1String(command) == QLatin1String("render"))
+            arguments << m_home.filePath(QStringLiteral("out.png"));
+        return Execute("tendrel-cli", arguments, m_environment);
+    };
+    QFile sample(WriteSamplePage(m_home.path()));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    const QByteArray page = sample.readAll();
+    const QString photo = write("photo.wrn", HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(300, 200), 1));
+    const QString stub = write("stub.wrn", page.left(40));
+    const QString cut = write("cut.wrn", page.chopped(10));
+    CNamedPipe pipe(m_home.filePath(QStringLiteral("pipe.wrn")));
+    ASSERT_TRUE(pipe.IsMade());
+
+    for (const char* command : {"dump", "render"}) {
+        SCOPED_TRACE(command);
+        const Outcome notAPage = run(command, photo);
+        EXPECT_EQ(notAPage.exitCode, 1);
+        EXPECT_TRUE(notAPage.err.contains(QStringLiteral("is not a page"))) << notAPage.err.toStdString();
+        const Outcome tooShort = run(command, stub);
+        EXPECT_EQ(tooShort.exitCode, 1);
+        EXPECT_TRUE(tooShort.err.contains(QStringLiteral("too short"))) << tooShort.err.toStdString();
+        EXPECT_EQ(run(command, pipe.Path()).exitCode, 1);
+        EXPECT_FALSE(QFile::exists(m_home.filePath(QStringLiteral("out.png"))));
+
+        const Outcome damaged = run(command, cut);
+        EXPECT_EQ(damaged.exitCode, 0);
+        EXPECT_TRUE(damaged.err.contains(QStringLiteral("only its first object could be read")))
+            << damaged.err.toStdString();
+    }
+}
+
+TEST_F(ProgramsTest, PhotosFromCamerasStandUprightAndPipesAreNotWaitedOn)
+{
+    const QString camera = m_home.filePath(QStringLiteral("camera.jpg"));
+    QFile file(camera);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(80, 40), 6));
+    file.close();
+    CNamedPipe pipe(m_home.filePath(QStringLiteral("pipe.jpg")));
+    ASSERT_TRUE(pipe.IsMade());
+
+    const QString turned = m_home.filePath(QStringLiteral("turned.png"));
+    Outcome run = Execute("tendrel-cli", {QStringLiteral("photo"), camera, turned, QStringLiteral("gray")},
+                          m_environment);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QImage(turned).size(), QSize(40, 80));
+    run = Execute("tendrel-cli", {QStringLiteral("photo"), pipe.Path(), turned, QStringLiteral("gray")},
+                  m_environment);
+    EXPECT_EQ(run.exitCode, 1);
+
+    // On a page: the camera's photo upright in its frame, the pipe an empty frame.
+    ObjectList objects;
+    for (const QString& path : {camera, pipe.Path()}) {
+        auto photo = std::make_unique<CImageObject>();
+        photo->SetPath(path);
+        photo->m_rect = objects.empty() ? CPageRect{0, 0, 40, 80} : CPageRect{50, 0, 90, 80};
+        objects.push_back(std::move(photo));
+    }
+    const QString page = m_home.filePath(QStringLiteral("camera.wrn"));
+    CWrnPage size;
+    size.width = 100;
+    size.height = 100;
+    ASSERT_TRUE(SaveDocument(page, size, objects));
+    const QString out = m_home.filePath(QStringLiteral("camera.png"));
+    run = Execute("tendrel-cli", {QStringLiteral("render"), page, out}, m_environment);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // Upright: the red half above the blue one, wherever the page lands in the picture.
+    const QImage rendered(out);
+    double redRows = 0, blueRows = 0;
+    int reds = 0, blues = 0;
+    for (int y = 0; y < rendered.height(); ++y)
+        for (int x = 0; x < rendered.width(); ++x) {
+            const QColor c = rendered.pixelColor(x, y);
+            if (ColorsNear(c, Qt::red, 40))
+                redRows += y, ++reds;
+            else if (ColorsNear(c, Qt::blue, 40))
+                blueRows += y, ++blues;
+        }
+    ASSERT_GT(reds, 1000);
+    ASSERT_GT(blues, 1000);
+    EXPECT_LT(redRows / reds + 20, blueRows / blues);
 }
 
 TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)

@@ -1,11 +1,16 @@
 #include "platform/ImageFiles.h"
 #include "platform/PdfPages.h"
+#include "support/HostileFiles.h"
 #include "support/PixelProbes.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -86,6 +91,86 @@ TEST(ImageFiles, RefusedWritesLeaveNothingBehind)
     EXPECT_FALSE(ImageFiles::Write(Quarters(), dir.filePath(QStringLiteral("no/folder/c.png")), &error));
     EXPECT_TRUE(ImageFiles::Read(dir.filePath(QStringLiteral("missing.png"))).isNull());
 }
+
+TEST(ImageFiles, CameraPicturesAreReadUprightAndOnlyFromRegularFiles)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("camera.jpg"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(80, 40), 6));
+    file.close();
+    // Turned a quarter clockwise: the left half, red, is now on top.
+    const QImage upright = ImageFiles::Read(path);
+    ASSERT_EQ(upright.size(), QSize(40, 80));
+    EXPECT_TRUE(ColorsNear(upright.pixelColor(20, 10), Qt::red, 40));
+    EXPECT_TRUE(ColorsNear(upright.pixelColor(20, 70), Qt::blue, 40));
+
+    ImageFiles::CReadLimits limits;
+    limits.maxPixels = 40 * 80 - 1;
+    ImageFiles::ReadFailure failure = ImageFiles::ReadFailure::None;
+    EXPECT_TRUE(ImageFiles::Read(path, limits, &failure).isNull());
+    EXPECT_EQ(failure, ImageFiles::ReadFailure::TooLarge);
+
+    // A GIF whose screen is far taller than it first says still fits what was asked.
+    QFile tall(dir.filePath(QStringLiteral("tall.gif")));
+    ASSERT_TRUE(tall.open(QIODevice::WriteOnly));
+    tall.write(QByteArray::fromHex("474946383961010001088010" "00ffffff000000" "21f90401000000"
+                                   "002c00000000010001000002" "2d01003b00"));
+    tall.close();
+    limits = ImageFiles::CReadLimits{};
+    limits.fitSide = 64;
+    const QImage fitted = ImageFiles::Read(tall.fileName(), limits, &failure);
+    EXPECT_EQ(failure, ImageFiles::ReadFailure::None);
+    EXPECT_LE(std::max(fitted.width(), fitted.height()), 64);
+
+    CNamedPipe pipe(dir.filePath(QStringLiteral("pipe.jpg")));
+    ASSERT_TRUE(pipe.IsMade());
+    EXPECT_TRUE(pipe.ReturnsPromptly([&] { ImageFiles::Read(pipe.Path(), {}, &failure); }));
+    EXPECT_EQ(failure, ImageFiles::ReadFailure::NotAFile);
+    EXPECT_TRUE(ImageFiles::Read(dir.path()).isNull());
+}
+
+class GifSides : public ::testing::TestWithParam<QSize>
+{
+};
+
+TEST_P(GifSides, BeyondSixteenBitsAreRefusedWithAMessage)
+{
+    QImage strip(GetParam(), QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("strip.gif"));
+    QString error;
+    const bool fits = GetParam().width() <= 65535 && GetParam().height() <= 65535;
+    EXPECT_EQ(ImageFiles::Write(strip, path, &error), fits) << error.toStdString();
+    if (fits) {
+        EXPECT_EQ(QImage(path).size(), GetParam());
+    } else {
+        EXPECT_FALSE(QFile::exists(path));
+        EXPECT_TRUE(error.contains(QStringLiteral("65"))) << error.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ImageFiles, GifSides,
+                         ::testing::Values(QSize(70000, 1), QSize(1, 70000), QSize(65535, 2)));
+
+#if defined(__GLIBC__)
+TEST(ImageFiles, WritingGifsGivesBackTheMemoryItTakes)
+{
+    const auto inUse = [] {
+        const struct mallinfo2 heap = mallinfo2();
+        return qint64(heap.uordblks + heap.hblkhd);
+    };
+    const QImage picture = Quarters().scaled(600, 400);
+    ImageFiles::EncodeGif(picture); // whatever is made once and kept
+    const qint64 before = inUse();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(ImageFiles::EncodeGif(picture).isEmpty());
+    // Each picture's 240,000-byte raster would stay behind if anything leaked.
+    EXPECT_LT(inUse() - before, 100'000);
+}
+#endif
 
 TEST(ImageFiles, DecodedBitmapsKeepTheirFilesDepth)
 {

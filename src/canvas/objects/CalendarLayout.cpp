@@ -1,20 +1,33 @@
 #include "canvas/objects/CalendarLayout.h"
 
 #include <QDate>
+#include <algorithm>
 #include <array>
 
 namespace {
 constexpr int kSideMargin = 10;
 constexpr int kRowsInHeight = 9;
 constexpr int kBandInset = 6;
+
+// Edges a damaged document may hold are brought within a range where every cell's
+// corners can still be counted in ints; no page comes near it.
+constexpr std::int32_t kFarthestEdge = 1 << 28;
+
+CPageRect WithinReach(const CPageRect& rect)
+{
+    const auto near = [](std::int32_t edge) {
+        return std::clamp(edge, -kFarthestEdge, kFarthestEdge);
+    };
+    return {near(rect.left), near(rect.top), near(rect.right), near(rect.bottom)};
 }
+} // namespace
 
 CCalendarLayout::CCalendarLayout(const CPageRect& rect, int year, int month, bool sundayFirst)
-    : m_rect(rect),
-      m_workLeft(rect.left + kSideMargin),
-      m_workWidth(rect.Width() - 2 * kSideMargin),
+    : m_rect(WithinReach(rect)),
+      m_workLeft(m_rect.left + kSideMargin),
+      m_workWidth(m_rect.Width() - 2 * kSideMargin),
       m_columnWidth(m_workWidth / 7),
-      m_rowHeight(rect.Height() / kRowsInHeight)
+      m_rowHeight(m_rect.Height() / kRowsInHeight)
 {
     const QDate first(year, month, 1);
     if (!first.isValid())

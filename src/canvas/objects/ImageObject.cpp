@@ -4,8 +4,8 @@
 #include "canvas/objects/photo/PhotoAdjustments.h"
 #include "canvas/objects/photo/PhotoFiles.h"
 #include "canvas/objects/photo/PhotoPainting.h"
+#include "canvas/objects/photo/PictureShelf.h"
 #include "canvas/objects/photo/PixelRows.h"
-#include "platform/ImageFiles.h"
 
 CImageObject::CImageObject() : CDiagramObject(ObjectType::Photo, ObjectIdentity::New(u'I'))
 {
@@ -25,10 +25,9 @@ void CImageObject::SetPath(const QString& path)
     m_strName = path.mid(cut + 1);
 }
 
-void CImageObject::LoadPicture()
+void CImageObject::LoadPicture(CPictureShelf* shelf)
 {
-    m_picture = QImage();
-    m_bitmap = QImage();
+    DropPictures();
     m_bPng = 0;
     const QString kind = m_strName.right(3).toLower();
     if (kind == QLatin1String("emf") || kind == QLatin1String("wmf")) {
@@ -37,18 +36,26 @@ void CImageObject::LoadPicture()
         return;
     }
     m_nPictureKind = kRasterPicture;
-    const QImage read = ImageFiles::Read(m_strPath);
+    const bool png = kind == QLatin1String("png");
+    const QImage read =
+        shelf ? shelf->Picture(m_strPath, !png) : ReadPhotoPicture(m_strPath, !png);
     if (read.isNull())
         return;
-    if (kind == QLatin1String("png")) {
+    if (png) {
         m_bPng = 1;
         m_picture = read;
         return;
     }
     // The decoded bitmap holds the same pixels as the file; until it is edited the two
     // share one copy.
-    m_bitmap = ImageFiles::DecodedBitmap(read);
+    m_bitmap = read;
     m_picture = m_bitmap;
+}
+
+void CImageObject::DropPictures()
+{
+    m_picture = QImage();
+    m_bitmap = QImage();
 }
 
 const QImage& CImageObject::ShownImage() const

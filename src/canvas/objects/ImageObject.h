@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+class CPictureShelf;
+
 // A photo on the page, shown from its picture file. The document keeps the path and
 // the adjustment levels; the pixels stay in the file.
 class CImageObject : public CDiagramObject
@@ -29,8 +31,11 @@ public:
     // Sets the path and the name, the file name part of the path.
     void SetPath(const QString& path);
     // Loads the picture named by m_strPath by the rules of its extension; a file that
-    // cannot be read leaves the photo without a picture.
-    void LoadPicture();
+    // cannot be read leaves the photo without a picture. With a shelf, the picture comes
+    // from there, shared with the other photos of the same file.
+    void LoadPicture(CPictureShelf* shelf = nullptr);
+    // Lets go of the pictures: the photo shows as its frame.
+    void DropPictures();
 
     bool HasPicture() const { return !m_picture.isNull() || !m_bitmap.isNull(); }
     bool HasDecodedBitmap() const { return !m_bitmap.isNull(); }

@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 namespace {
 constexpr int kMinimumFontPixels = 6;
@@ -28,10 +29,25 @@ int CSymbolObject::FontPixelSize(const CPageRect& rect)
     return std::clamp(std::min(rect.Width(), rect.Height()), kMinimumFontPixels, kMaximumFontPixels);
 }
 
+namespace {
+// Asking the font database costs more than drawing the glyph; a page of many symbols
+// asks about the same few families again and again.
+bool IsInstalledFamily(const QString& family)
+{
+    thread_local std::optional<QString> lastAsked;
+    thread_local bool installed = false;
+    if (lastAsked != family) {
+        lastAsked = family;
+        installed = QFontDatabase::hasFamily(family);
+    }
+    return installed;
+}
+} // namespace
+
 QFont CSymbolObject::SymbolFont() const
 {
     QFont font;
-    if (QFontDatabase::hasFamily(m_strSymbolFont))
+    if (IsInstalledFamily(m_strSymbolFont))
         font.setFamily(m_strSymbolFont);
     font.setPixelSize(FontPixelSize(m_rect));
     return font;

@@ -1,6 +1,6 @@
 #include "canvas/objects/TexturePicture.h"
 
-#include <QImageReader>
+#include "platform/ImageFiles.h"
 
 namespace {
 
@@ -9,11 +9,9 @@ constexpr int kMaxTextureSide = 4096;
 
 QImage ReadTexture(const QString& path)
 {
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > kMaxTextureSide || size.height() > kMaxTextureSide))
-        reader.setScaledSize(size.scaled(kMaxTextureSide, kMaxTextureSide, Qt::KeepAspectRatio));
-    return reader.read();
+    ImageFiles::CReadLimits limits;
+    limits.fitSide = kMaxTextureSide;
+    return ImageFiles::Read(path, limits);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "canvas/objects/ObjectIdentity.h"
 #include "canvas/objects/WrnRecordLayouts.h"
+#include "platform/RegularFiles.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -135,14 +136,15 @@ private:
     QByteArrayView m_record;
 };
 
-void FinishReadObject(CDiagramObject& object, const CDocumentReadOptions& options)
+void FinishReadObject(CDiagramObject& object, const CDocumentReadOptions& options,
+                      CPictureShelf& pictures)
 {
     switch (object.m_nType) {
     case ObjectType::Photo: {
         auto& photo = static_cast<CImageObject&>(object);
         photo.SetPath(photo.m_strPath);
         if (options.loadPictures)
-            photo.LoadPicture();
+            photo.LoadPicture(&pictures);
         break;
     }
     case ObjectType::Text:
@@ -158,7 +160,68 @@ void FinishReadObject(CDiagramObject& object, const CDocumentReadOptions& option
     }
 }
 
+// Replaying an adjustment gives the photo pixels of its own, which the budget must allow.
+void ReplayAdjustments(ObjectList& objects, CPictureShelf& pictures)
+{
+    for (const auto& object : objects) {
+        if (object->m_nType != ObjectType::Photo)
+            continue;
+        auto& photo = static_cast<CImageObject&>(*object);
+        const uchar* shared = photo.ShownImage().constBits();
+        photo.ReplayStoredAdjustments();
+        const QImage& shown = photo.ShownImage();
+        if (shown.constBits() != shared &&
+            !pictures.Take(qint64(shown.width()) * shown.height())) {
+            photo.DropPictures();
+            pictures.LeaveOut();
+        }
+    }
+}
+
+bool IsPageSide(std::int32_t side)
+{
+    return side >= WrnFormat::kMinPageSide && side <= WrnFormat::kMaxPageSide;
+}
+
+QString ObjectCount(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("object") : QStringLiteral("%L1 objects").arg(count);
+}
+
 } // namespace
+
+QString CWrnDocument::Problems(const QString& name) const
+{
+    switch (notes.refusal) {
+    case CReadNotes::Refusal::TooShort:
+        return QStringLiteral("\"%1\" is damaged: it is too short to hold a page.").arg(name);
+    case CReadNotes::Refusal::NotAPage:
+        return QStringLiteral("\"%1\" is not a page, or it is too damaged to open (it claims a "
+                              "page of %L2 x %L3 units).")
+            .arg(name)
+            .arg(page.width)
+            .arg(page.height);
+    case CReadNotes::Refusal::None: break;
+    }
+    QStringList problems;
+    if (notes.cutShort)
+        problems << (notes.objectsRead == 0
+                         ? QStringLiteral("\"%1\" is damaged: none of its objects could be read.")
+                               .arg(name)
+                         : QStringLiteral("\"%1\" is damaged: only its first %2 could be read.")
+                               .arg(name, ObjectCount(notes.objectsRead)));
+    if (notes.tooManyObjects)
+        problems << QStringLiteral("\"%1\" holds more objects than a page can; only its first "
+                                   "%2 were read.")
+                        .arg(name, ObjectCount(notes.objectsRead));
+    if (notes.picturesLeftOut > 0)
+        problems << QStringLiteral("The photos of this page are too large to show together; %1.")
+                        .arg(notes.picturesLeftOut == 1
+                                 ? QStringLiteral("1 photo shows as an empty frame")
+                                 : QStringLiteral("%1 photos show as empty frames")
+                                       .arg(notes.picturesLeftOut));
+    return problems.join(u'\n');
+}
 
 namespace WrnFormat {
 
@@ -208,12 +271,20 @@ QByteArray Encode(const CWrnPage& page, const ObjectList& objects)
 CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
 {
     CWrnDocument document;
-    if (bytes.size() < kHeaderSize)
+    if (bytes.isEmpty())
+        return document; // an empty page, as a new newsletter is
+    if (bytes.size() < kHeaderSize) {
+        document.notes.refusal = CReadNotes::Refusal::TooShort;
         return document;
+    }
     const char* header = bytes.data();
-    document.hasHeader = true;
     document.page.width = qFromLittleEndian<qint32>(header + kPageWidthAt);
     document.page.height = qFromLittleEndian<qint32>(header + kPageHeightAt);
+    if (!IsPageSide(document.page.width) || !IsPageSide(document.page.height)) {
+        document.notes.refusal = CReadNotes::Refusal::NotAPage;
+        return document;
+    }
+    document.hasHeader = true;
     document.page.diagram = {qFromLittleEndian<qint32>(header + kDiagramLeftAt),
                              qFromLittleEndian<qint32>(header + kDiagramTopAt),
                              qFromLittleEndian<qint32>(header + kDiagramRightAt),
@@ -221,6 +292,7 @@ CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
     document.page.background = qFromLittleEndian<quint32>(header + kBackgroundAt);
 
     const ObjectIdentity::CBatch numbering;
+    CPictureShelf pictures(options.pictureBudget);
     qsizetype at = kHeaderSize;
     while (bytes.size() - at >= 4) {
         const qint32 type = qFromLittleEndian<qint32>(bytes.data() + at);
@@ -230,17 +302,22 @@ CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
             continue; // an unknown code: the next 4 bytes are the next code
         if (bytes.size() - at < size)
             break; // a record cut short ends the document
+        if (document.objects.size() >= size_t(std::max(options.maxObjects, 0))) {
+            document.notes.tooManyObjects = true;
+            break;
+        }
         std::unique_ptr<CDiagramObject> object = CreateDefaultObject(type);
         CRecordReader reader(bytes.sliced(at, size));
         WrnLayout::VisitFields(reader, *object);
-        FinishReadObject(*object, options);
+        FinishReadObject(*object, options, pictures);
         document.objects.push_back(std::move(object));
         at += size;
     }
+    document.notes.cutShort = !document.notes.tooManyObjects && at < bytes.size();
+    document.notes.objectsRead = qsizetype(document.objects.size());
     if (options.loadPictures)
-        for (const auto& object : document.objects)
-            if (object->m_nType == ObjectType::Photo)
-                static_cast<CImageObject&>(*object).ReplayStoredAdjustments();
+        ReplayAdjustments(document.objects, pictures);
+    document.notes.picturesLeftOut = pictures.LeftOut();
     return document;
 }
 
@@ -274,8 +351,13 @@ bool SaveDocument(const QString& path, const CWrnPage& page, const ObjectList& o
 std::optional<CWrnDocument> LoadDocument(const QString& path, const CDocumentReadOptions& options)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFiles::OpenForReading(file))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    // Another kind of file is refused from its first bytes, however large it is.
+    QByteArray bytes = file.read(WrnFormat::kHeaderSize);
+    CDocumentReadOptions headerOnly;
+    headerOnly.loadPictures = false;
+    if (!WrnFormat::Decode(bytes, headerOnly).Refused())
+        bytes += file.readAll();
     return WrnFormat::Decode(bytes, options);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/photo/PictureShelf.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -27,12 +28,45 @@ struct CWrnPage
     friend bool operator==(const CWrnPage&, const CWrnPage&) = default;
 };
 
+// What reading a file found amiss.
+struct CReadNotes
+{
+    enum class Refusal {
+        None,
+        TooShort, // shorter than a header, though not empty
+        NotAPage, // a header no page can have: some other kind of file
+    };
+    Refusal refusal = Refusal::None; // a refused file gives no page and no objects
+    bool cutShort = false;           // the file ends inside a record
+    bool tooManyObjects = false;     // objects beyond the limit were left unread
+    qsizetype objectsRead = 0;
+    int picturesLeftOut = 0;         // photos without their picture: too many pixels in all
+};
+
 struct CWrnDocument
 {
     bool hasHeader = false; // an empty file has none and leaves the page as it was
-    CWrnPage page;
+    CWrnPage page;          // for a refused file, the size its header claims
     ObjectList objects;
+    CReadNotes notes;
+
+    bool Refused() const { return notes.refusal != CReadNotes::Refusal::None; }
+    // What the user is told about the file named `name`: why it was refused, or what of it
+    // is missing. Empty for a sound file.
+    QString Problems(const QString& name) const;
 };
+
+// The .wrn document: an 88-byte header and one fixed-size record per stored object.
+namespace WrnFormat {
+
+constexpr int kHeaderSize = 88;
+// Page sides a header may give; anything else is not a page.
+constexpr std::int32_t kMinPageSide = 1;
+constexpr std::int32_t kMaxPageSide = 100000;
+// Objects read from one file at most: a page holds a few hundred.
+constexpr int kMaxObjects = 100000;
+
+} // namespace WrnFormat
 
 struct CDocumentReadOptions
 {
@@ -40,18 +74,19 @@ struct CDocumentReadOptions
     bool loadPictures = true;
     // Gives each calendar read the holidays and the user's names it needs.
     std::function<void(CCalendarObject&)> prepareCalendar;
+    int maxObjects = WrnFormat::kMaxObjects;
+    // Pixels the pictures of all photos may hold together.
+    qint64 pictureBudget = CPictureShelf::kDocumentPixels;
 };
 
-// The .wrn document: an 88-byte header and one fixed-size record per stored object.
 namespace WrnFormat {
-
-constexpr int kHeaderSize = 88;
 // The record size of a stored type, 0 for a type that is never stored.
 int RecordSize(int type);
 
 QByteArray Encode(const CWrnPage& page, const ObjectList& objects);
 // Reads whatever can be read: a short last record ends the reading, unknown type codes
-// are stepped over 4 bytes at a time. Never reads outside `bytes`.
+// are stepped over 4 bytes at a time. Never reads outside `bytes`. A file too short for
+// a header, or whose header no page can have, is refused.
 CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options = {});
 
 } // namespace WrnFormat
@@ -59,7 +94,7 @@ CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options = 
 // Writes the document and then the pictures of photos edited for good. False when the
 // document file could not be written; an existing file is then left as it was.
 bool SaveDocument(const QString& path, const CWrnPage& page, const ObjectList& objects);
-// Reads a document; nothing when the file cannot be opened.
+// Reads a document; nothing when the file cannot be opened or is not a regular file.
 std::optional<CWrnDocument> LoadDocument(const QString& path,
                                          const CDocumentReadOptions& options = {});
 

@@ -160,6 +160,8 @@ void Fields(Io& io, Calendar& o, const CCalendarObject*)
     io.Text(316, 100, "m_strTitleFont", o.m_strTitleFont);
     io.Text(516, 100, "m_strWeekdayFont", o.m_strWeekdayFont);
     io.Int(716, "m_nDaySize", o.m_nDaySize);
+    // A place older readers skip, so the shown year survives without changing the layout.
+    io.Int(720, "m_bShowYear", o.m_bShowYear);
     io.Int(724, "m_bNoLine", o.m_bNoLine);
     io.Int(728, "m_bTopLeftNumbers", o.m_bTopLeftNumbers);
     io.Int(732, "m_bCellBorders", o.m_bCellBorders);

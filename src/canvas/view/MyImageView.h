@@ -68,7 +68,8 @@ public:
 
     // Opens a document from the library, asking first about unsaved changes.
     bool OpenDocumentFile(const QString& path);
-    // Reading and writing the page.
+    // Reading and writing the page. Reading says what is wrong with a file; one that
+    // cannot be read leaves the page as it was.
     bool LoadFromFile(const QString& path);
     bool SaveToFile(const QString& path);
     // Empties the page for a new document with a fresh history; the clipboard stays.

@@ -685,8 +685,13 @@ bool CMyImageView::LoadFromFile(const QString& path)
         calendarSettings.CopyInto(calendar);
     };
     std::optional<CWrnDocument> document = ::LoadDocument(path, options);
-    if (!document)
+    const QString name = QFileInfo(path).fileName();
+    if (!document || document->Refused()) {
+        // The page on screen stays as it was.
+        Prompt().Error(document ? document->Problems(name)
+                                : QStringLiteral("The page %1 could not be opened.").arg(path));
         return false;
+    }
     ResetToPointer();
     CloseEditor();
     if (document->hasHeader) {
@@ -696,6 +701,9 @@ bool CMyImageView::LoadFromFile(const QString& path)
     m_model.ReplaceObjects(std::move(document->objects));
     m_tracker.Clear();
     SelectionChanged();
+    const QString problems = document->Problems(name);
+    if (!problems.isEmpty())
+        Prompt().Warn(problems);
     return true;
 }
 
@@ -763,10 +771,8 @@ bool CMyImageView::OpenDocumentFile(const QString& path)
 
 bool CMyImageView::ReadDocument(const QString& path)
 {
-    if (!LoadFromFile(path)) {
-        Prompt().Error(QStringLiteral("The page %1 could not be opened.").arg(path));
+    if (!LoadFromFile(path))
         return false;
-    }
     m_document->SetPath(path);
     m_document->SetTitle(QFileInfo(path).fileName());
     m_document->SetModified(false);

@@ -1,0 +1,65 @@
+#include "support/HostileFiles.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace HostileFiles {
+
+QByteArray CameraJpeg(const QImage& image, int orientation)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(95);
+    writer.write(image);
+    // After the start marker: APP1 "Exif", a little-endian TIFF header and one entry,
+    // orientation (0x0112), a SHORT.
+    QByteArray exif("\xFF\xE1\0\x22" "Exif\0\0" "II*\0\x08\0\0\0" "\x01\0"
+                    "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0" "\0\0\0\0", 36);
+    exif[28] = char(orientation);
+    return jpeg.left(2) + exif + jpeg.mid(2);
+}
+
+QImage RedBlueHalves(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    for (int y = 0; y < height; ++y)
+        for (int x = width / 2; x < width; ++x)
+            image.setPixelColor(x, y, Qt::blue);
+    return image;
+}
+
+} // namespace HostileFiles
+
+CNamedPipe::CNamedPipe(const QString& path) : m_path(path)
+{
+    m_made = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+CNamedPipe::~CNamedPipe()
+{
+    if (m_made)
+        QFile::remove(m_path);
+}
+
+bool CNamedPipe::ReturnsPromptly(const std::function<void()>& read)
+{
+    auto reading = std::async(std::launch::async, read);
+    if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::ready)
+        return true;
+    // Opening the writing end succeeds once a reader waits; closing it ends the read.
+    do {
+        const int writer = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+    } while (reading.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready);
+    return false;
+}

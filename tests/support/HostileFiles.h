@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <functional>
+
+// Files as they come from outside: cameras that were held turned, pipes named as files.
+namespace HostileFiles {
+
+// A JPEG of `image` whose EXIF block carries `orientation`; 6 says the camera was turned
+// a quarter clockwise, so the picture must be turned that way to stand upright.
+QByteArray CameraJpeg(const QImage& image, int orientation);
+
+// Left half red, right half blue: where each half lands shows how a picture was turned.
+QImage RedBlueHalves(int width, int height);
+
+} // namespace HostileFiles
+
+// A named pipe nobody writes to: whatever opens it for reading waits, unless it checks
+// what it opens first.
+class CNamedPipe
+{
+public:
+    explicit CNamedPipe(const QString& path);
+    ~CNamedPipe();
+    CNamedPipe(const CNamedPipe&) = delete;
+    CNamedPipe& operator=(const CNamedPipe&) = delete;
+
+    const QString& Path() const { return m_path; }
+    bool IsMade() const { return m_made; }
+    // Whether `read` came back within a few seconds. A reader still waiting then is let
+    // go by a writer that opens and closes at once, so the test ends either way.
+    bool ReturnsPromptly(const std::function<void()>& read);
+
+private:
+    QString m_path;
+    bool m_made = false;
+};
