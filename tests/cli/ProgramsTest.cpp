@@ -283,7 +283,7 @@ TEST_F(ProgramsTest, PhotosFromCamerasStandUprightAndPipesAreNotWaitedOn)
     for (const QString& path : {camera, pipe.Path()}) {
         auto photo = std::make_unique<CImageObject>();
         photo->SetPath(path);
-        photo->m_rect = objects.empty() ? CPageRect{0, 0, 40, 80} : CPageRect{50, 0, 90, 80};
+        photo->m_rect = objects.empty() ? CPageRect{40, 40, 80, 120} : CPageRect{90, 40, 130, 120};
         objects.push_back(std::move(photo));
     }
     const QString page = m_home.filePath(QStringLiteral("camera.wrn"));
