@@ -87,6 +87,16 @@ QDate CDatePicker::ParseTyped(const QString& text, const QLocale& locale, const 
     return QDate(FullYear(values[Year], yearDigits, today.year()), values[Month], values[Day]);
 }
 
+bool CDatePicker::TakeTypedOrSay()
+{
+    const QString why = TakeTyped();
+    if (why.isEmpty())
+        return true;
+    Prompt().Warn(why);
+    setFocus();
+    return false;
+}
+
 QString CDatePicker::TakeTyped()
 {
     if (!m_typing)

@@ -21,6 +21,9 @@ public:
     // Takes what was typed, if anything. Returns why it could not be taken (the text
     // stays), empty when it was a date or nothing was typed.
     QString TakeTyped();
+    // As TakeTyped(), for a dialog's OK: when the text is no date, says why, keeps the
+    // focus here and returns false.
+    bool TakeTypedOrSay();
 
     // A typed date: year first (2022-03-15) or in the locale's short form. A year of one
     // or two digits falls between 79 years before and 20 years after `today`'s.

@@ -65,6 +65,12 @@ QString DocumentFileName(const QString& name)
     return name + QStringLiteral(".wrn");
 }
 
+// The tree shows pages without ".wrn"; a name typed with it means the same page.
+QString PageName(const QString& typed)
+{
+    return typed.endsWith(QLatin1String(".wrn"), Qt::CaseInsensitive) ? typed.chopped(4) : typed;
+}
+
 // Long copies show how far they are and may be cancelled; short ones never flash a window.
 class CCopyProgress
 {
@@ -508,11 +514,14 @@ void CMyTreeView::commitData(QWidget* editor)
     });
 }
 
-void CMyTreeView::Rename(QTreeWidgetItem* item, const QString& text)
+void CMyTreeView::Rename(QTreeWidgetItem* item, const QString& typed)
 {
-    if (!item || text.isEmpty() || text == item->text(0))
+    if (!item)
         return;
     const CLibraryNode::Kind kind = KindOf(item);
+    const QString text = kind == CLibraryNode::Document ? PageName(typed) : typed;
+    if (text.isEmpty() || text == item->text(0))
+        return;
     if (kind == CLibraryNode::Root) {
         item->setText(0, text);   // only the label: the root stays where it is
         return;

@@ -101,7 +101,7 @@ private:
     void AddNewsletter();
     void DeleteDocument();
     void StartRename(QTreeWidgetItem* item);
-    void Rename(QTreeWidgetItem* item, const QString& text);
+    void Rename(QTreeWidgetItem* item, const QString& typed);
     void RenameFolder(QTreeWidgetItem* item, const QString& newPath);
     void RenameDocument(QTreeWidgetItem* item, const QString& newPath);
     // Paths below a renamed or moved folder, and the open page, follow it.

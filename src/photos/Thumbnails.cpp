@@ -1,5 +1,7 @@
 #include "photos/Thumbnails.h"
 
+#include "platform/RegularFiles.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -99,7 +101,7 @@ QImage FromDevice(QIODevice& device, const QSize& cell)
 QImage Make(const QString& path, const QSize& cell)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!RegularFiles::OpenForReading(file)) // a pipe in a photo folder would hold the thread
         return {};
     return FromDevice(file, cell);
 }

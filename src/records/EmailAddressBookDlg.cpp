@@ -98,12 +98,8 @@ CDailyRecord CEmailAddressBookDlg::Record() const
 
 void CEmailAddressBookDlg::accept()
 {
-    if (const QString why = m_date->TakeTyped(); !why.isEmpty()) {
-        Prompt().Warn(why);
-        m_date->setFocus();
-        return;
-    }
-    QDialog::accept();
+    if (m_date->TakeTypedOrSay())
+        QDialog::accept();
 }
 
 QString CEmailAddressBookDlg::CutNotice() const

@@ -63,6 +63,12 @@ CChildPaymentEnterDlg::CChildPaymentEnterDlg(const CPaymentEntry& entry, QWidget
     m_pbp->selectAll();
 }
 
+void CChildPaymentEnterDlg::accept()
+{
+    if (m_paidDate->TakeTypedOrSay())
+        QDialog::accept();
+}
+
 CPaymentEntry CChildPaymentEnterDlg::Entry() const
 {
     CPaymentEntry entry;

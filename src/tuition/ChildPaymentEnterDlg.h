@@ -19,6 +19,9 @@ public:
     // The entry as the dialog shows it now.
     CPaymentEntry Entry() const;
 
+    // OK takes a paid date still being typed, or says why it cannot.
+    void accept() override;
+
 private:
     QLineEdit* m_pbp = nullptr;
     CDatePicker* m_paidDate = nullptr;

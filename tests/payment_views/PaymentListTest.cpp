@@ -363,4 +363,21 @@ TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharacter
     EXPECT_EQ(entry.paidDate, QDate(2026, 3, 1));
 }
 
+TEST_F(PaymentListViewTest, TheDialogsOkTakesAPaidDateBeingTypedOrSaysWhyNot)
+{
+    for (const char* typed : {"soon", "2026-03-13"}) {
+        CChildPaymentEnterDlg dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
+        dialog.show();
+        auto* date = Find<QDateEdit>(dialog, "paidDate");
+        date->setFocus();
+        TypeText(date, QString::fromLatin1(typed));
+        dialog.accept();
+        const bool isDate = QLatin1String(typed) != QLatin1String("soon");
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, isDate) << typed;
+        EXPECT_EQ(dialog.Entry().paidDate, isDate ? QDate(2026, 3, 13) : QDate(2026, 3, 1));
+    }
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("is not a date")));
+}
+
 } // namespace

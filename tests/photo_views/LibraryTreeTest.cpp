@@ -171,6 +171,10 @@ TEST_F(LibraryTreeTest, RenamingDocumentsFoldersAndTheRoot)
     EXPECT_EQ(Bytes(At(QStringLiteral("AAA/Trip/Zoo.wrn"))), "page");
     EXPECT_EQ(m_document.Path(), At(QStringLiteral("AAA/Trip/Zoo.wrn")));
     EXPECT_EQ(m_document.Title(), QStringLiteral("Zoo.wrn"));
+    // Typed with its extension, it is still the one page file.
+    TypeName(Cmd::TreeRenameDocument, QStringLiteral("Zoo.WRN"));
+    EXPECT_EQ(m_tree.currentItem()->text(0), QStringLiteral("Zoo"));
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("AAA/Trip/Zoo.wrn"))).isFile());
 
     Select(QStringLiteral("AAA"));
     TypeName(Cmd::TreeRenameFolder, QStringLiteral("Class"));

@@ -1,4 +1,5 @@
 #include "photos/Thumbnails.h"
+#include "support/HostileFiles.h"
 #include "support/PixelProbes.h"
 #include "support/TempHome.h"
 
@@ -54,15 +55,6 @@ QString Saved(const CTempHome& home, const QString& name, const QImage& image)
     return path;
 }
 
-// The JPEG with an EXIF block after its start marker saying the camera was turned a
-// quarter clockwise: a little-endian TIFF header and one entry, orientation (0x0112) = 6.
-QByteArray Turned(const QByteArray& jpeg)
-{
-    const QByteArray exif("\xFF\xE1\0\x22" "Exif\0\0" "II*\0\x08\0\0\0" "\x01\0"
-                          "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0" "\0\0\0\0", 36);
-    return jpeg.left(2) + exif + jpeg.mid(2);
-}
-
 bool Shows(const QImage& thumbnail, int x, int y, const QColor& colour)
 {
     return qAlpha(thumbnail.pixel(x, y)) == 255 &&
@@ -116,7 +108,7 @@ TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
     {
         SCOPED_TRACE("JPEG stored 400 x 200, camera turned: stands 200 x 400, red on top");
         const QString path = home.FilePath("turned.jpg");
-        WriteAll(path, Turned(ReadAll(Saved(home, "plain.jpg", Halves(400, 200)))));
+        WriteAll(path, HostileFiles::CameraJpeg(Halves(400, 200), 6));
         ExpectHalvesAt(Thumbnails::Make(path, kCell), QRect(30, 0, 40, 80), Qt::Vertical);
     }
 }
@@ -128,6 +120,11 @@ TEST(Thumbnails, WhatIsNoPhotoGivesNothing)
     WriteAll(garbage, QByteArray("\xFF\xD8\xFF not a picture at all", 25).repeated(40));
     EXPECT_TRUE(Thumbnails::Make(garbage, kCell).isNull());
     EXPECT_TRUE(Thumbnails::Make(home.FilePath("missing.jpg"), kCell).isNull());
+    CNamedPipe pipe(home.FilePath("pipe.jpg"));
+    ASSERT_TRUE(pipe.IsMade());
+    EXPECT_TRUE(pipe.ReturnsPromptly([&] {
+        EXPECT_TRUE(Thumbnails::Make(pipe.Path(), kCell).isNull());
+    }));
     // A bitmap written as text is a picture to Qt, but not a photo.
     EXPECT_TRUE(Thumbnails::Make(Saved(home, "text.xpm", Flat(kRed, 4, 4)), kCell).isNull());
     EXPECT_TRUE(Thumbnails::Make(Saved(home, "empty-cell.png", Flat(kRed)), QSize(0, 80)).isNull());
