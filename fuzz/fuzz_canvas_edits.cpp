@@ -177,7 +177,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QPainter painter(&window);
     CCanvasPaint paint;
     paint.exposed = QRect(0, 0, 64, 64);
-    paint.client = window.size();
     paint.mapping.zoom = 0.125;
     CanvasPainter::Paint(painter, model.Objects(), paint);
     return 0;

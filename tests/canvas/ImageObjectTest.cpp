@@ -486,10 +486,7 @@ TEST_F(PhotoTest, RoundRectangleCornersAreATenthOfTheShorterSide)
 TEST_F(PhotoTest, PhotosOfOneFileShareOneUprightPictureWithinTheDocumentsBudget)
 {
     const QString camera = m_dir.filePath(QStringLiteral("camera.jpg"));
-    QFile file(camera);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(80, 40), 6));
-    file.close();
+    ASSERT_FALSE(HostileFiles::WriteTurnedCameraPhoto(camera).isEmpty());
     ObjectList objects;
     for (const QString& path : {camera, camera, camera, Write(QStringLiteral("b.bmp"), Corners()),
                                 Write(QStringLiteral("c.bmp"), Corners())}) {

@@ -72,6 +72,21 @@ protected:
         return stored.value(key).toString();
     }
 
+    // `objects` saved as the page `name`.wrn of `size` and drawn by render into a PNG;
+    // null when either step failed.
+    QImage Rendered(const QString& name, const QSize& size, const ObjectList& objects)
+    {
+        const QString path = m_home.filePath(name + QStringLiteral(".wrn"));
+        CWrnPage page;
+        page.width = size.width();
+        page.height = size.height();
+        EXPECT_TRUE(SaveDocument(path, page, objects));
+        const QString out = m_home.filePath(name + QStringLiteral(".png"));
+        const Outcome run = Execute("tendrel-cli", {QStringLiteral("render"), path, out}, m_environment);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        return run.exitCode == 0 ? QImage(out) : QImage();
+    }
+
     QTemporaryDir m_config;
     QTemporaryDir m_home;
     QProcessEnvironment m_environment;
@@ -262,10 +277,7 @@ TEST_F(ProgramsTest, FilesThatAreNotPagesAreRefusedAndDamagedPagesSaySo)
 TEST_F(ProgramsTest, PhotosFromCamerasStandUprightAndPipesAreNotWaitedOn)
 {
     const QString camera = m_home.filePath(QStringLiteral("camera.jpg"));
-    QFile file(camera);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(80, 40), 6));
-    file.close();
+    ASSERT_FALSE(HostileFiles::WriteTurnedCameraPhoto(camera).isEmpty());
     CNamedPipe pipe(m_home.filePath(QStringLiteral("pipe.jpg")));
     ASSERT_TRUE(pipe.IsMade());
 
@@ -286,16 +298,9 @@ TEST_F(ProgramsTest, PhotosFromCamerasStandUprightAndPipesAreNotWaitedOn)
         photo->m_rect = objects.empty() ? CPageRect{40, 40, 80, 120} : CPageRect{90, 40, 130, 120};
         objects.push_back(std::move(photo));
     }
-    const QString page = m_home.filePath(QStringLiteral("camera.wrn"));
-    CWrnPage size;
-    size.width = 100;
-    size.height = 100;
-    ASSERT_TRUE(SaveDocument(page, size, objects));
-    const QString out = m_home.filePath(QStringLiteral("camera.png"));
-    run = Execute("tendrel-cli", {QStringLiteral("render"), page, out}, m_environment);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     // Upright: the red half above the blue one, wherever the page lands in the picture.
-    const QImage rendered(out);
+    const QImage rendered = Rendered(QStringLiteral("camera"), QSize(100, 100), objects);
+    ASSERT_FALSE(rendered.isNull());
     double redRows = 0, blueRows = 0;
     int reds = 0, blues = 0;
     for (int y = 0; y < rendered.height(); ++y)
@@ -334,16 +339,8 @@ TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)
         stored.setValue(QStringLiteral("SETTING/PUBLICHOLIDAYS"), 1);
         stored.setValue(QStringLiteral("SETTING/PUBLICHOLIDAY_1"), QStringLiteral("2026-03-17"));
     }
-    const QString path = m_home.filePath(QStringLiteral("news.wrn"));
-    CWrnPage page;
-    page.width = 400;
-    page.height = 500;
-    ASSERT_TRUE(SaveDocument(path, page, objects));
-
-    const QString out = m_home.filePath(QStringLiteral("news.png"));
-    const Outcome run = Execute("tendrel-cli", {QStringLiteral("render"), path, out}, m_environment);
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const QImage image(out);
+    const QImage image = Rendered(QStringLiteral("news"), QSize(400, 500), objects);
+    ASSERT_FALSE(image.isNull());
     auto count = [&](QRect area, auto test) {
         int n = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)

@@ -96,10 +96,7 @@ TEST(ImageFiles, CameraPicturesAreReadUprightAndOnlyFromRegularFiles)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("camera.jpg"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(80, 40), 6));
-    file.close();
+    ASSERT_FALSE(HostileFiles::WriteTurnedCameraPhoto(path).isEmpty());
     // Turned a quarter clockwise: the left half, red, is now on top.
     const QImage upright = ImageFiles::Read(path);
     ASSERT_EQ(upright.size(), QSize(40, 80));

@@ -27,6 +27,13 @@ QByteArray CameraJpeg(const QImage& image, int orientation)
     return jpeg.left(2) + exif + jpeg.mid(2);
 }
 
+QString WriteTurnedCameraPhoto(const QString& path)
+{
+    QFile file(path);
+    const QByteArray bytes = CameraJpeg(RedBlueHalves(80, 40), 6);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
 QImage RedBlueHalves(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

@@ -12,6 +12,10 @@ namespace HostileFiles {
 // a quarter clockwise, so the picture must be turned that way to stand upright.
 QByteArray CameraJpeg(const QImage& image, int orientation);
 
+// The 80 x 40 red-and-blue picture from a camera turned a quarter clockwise, written to
+// `path`; the path, or empty when it could not be written.
+QString WriteTurnedCameraPhoto(const QString& path);
+
 // Left half red, right half blue: where each half lands shows how a picture was turned.
 QImage RedBlueHalves(int width, int height);
 
