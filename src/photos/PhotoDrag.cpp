@@ -4,13 +4,12 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QUrl>
-#include <QWidget>
 
 namespace PhotoDrag {
 
 namespace {
 
-Qt::DropAction Run(QWidget* source, QMimeData* data, const QPixmap& pixmap,
+Qt::DropAction Run(QObject* source, QMimeData* data, const QPixmap& pixmap,
                    Qt::DropActions actions, Qt::DropAction preferred)
 {
     auto* drag = new QDrag(source);
@@ -38,20 +37,20 @@ QString PathIn(const QMimeData* data, const char* mime)
     return QString::fromUtf8(data->data(QString::fromLatin1(mime)));
 }
 
-bool ToFolder(QWidget* source, const QString& path, const QPixmap& pixmap)
+bool ToFolder(QObject* source, const QString& path, const QPixmap& pixmap)
 {
     return Run(source, Carrying(kPhotoMime, path), pixmap, Qt::MoveAction, Qt::MoveAction)
         == Qt::MoveAction;
 }
 
-void ToPage(QWidget* source, const QString& path, const QPixmap& pixmap)
+void ToPage(QObject* source, const QString& path, const QPixmap& pixmap)
 {
     auto* data = new QMimeData;
     data->setUrls({QUrl::fromLocalFile(path)});
     Run(source, data, pixmap, Qt::CopyAction, Qt::CopyAction);
 }
 
-bool Document(QWidget* source, const QString& path, const QPixmap& pixmap)
+bool Document(QObject* source, const QString& path, const QPixmap& pixmap)
 {
     // Only this program's views understand the drag: another program must not be able to
     // move the document out of the library behind the tree's back.

@@ -4,7 +4,7 @@
 
 class QMimeData;
 class QPixmap;
-class QWidget;
+class QObject;
 
 // Photos and documents dragged between the library's views and the page.
 namespace PhotoDrag {
@@ -18,10 +18,10 @@ inline constexpr const char* kDocumentMime = "application/x-tendrel-document";
 QString PathIn(const QMimeData* data, const char* mime);
 
 // Drags a photo towards the tree; true when the tree moved it.
-bool ToFolder(QWidget* source, const QString& path, const QPixmap& pixmap);
+bool ToFolder(QObject* source, const QString& path, const QPixmap& pixmap);
 // Drags a photo towards the page, which places it where it is dropped.
-void ToPage(QWidget* source, const QString& path, const QPixmap& pixmap);
+void ToPage(QObject* source, const QString& path, const QPixmap& pixmap);
 // Drags a document from the tree; true when it was moved into another folder.
-bool Document(QWidget* source, const QString& path, const QPixmap& pixmap);
+bool Document(QObject* source, const QString& path, const QPixmap& pixmap);
 
 } // namespace PhotoDrag

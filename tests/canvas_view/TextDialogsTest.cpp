@@ -1,9 +1,9 @@
 #include "support/DialogTestKit.h"
-#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/PageObject.h"
 #include "canvas/objects/TextObject.h"
-#include "canvas/view/SymbolPickerDlg.h"
-#include "canvas/view/TextArtDlg.h"
-#include "canvas/view/TextDlg.h"
+#include "canvas/view/SymbolPickerDialog.h"
+#include "canvas/view/TextArtDialog.h"
+#include "canvas/view/TextDialog.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -27,7 +27,7 @@ protected:
         Edit()->setTextCursor(cursor);
     }
 
-    CTextDlg m_dialog{QStringLiteral("Sunny 25 Day")};
+    TextDialog m_dialog{QStringLiteral("Sunny 25 Day")};
 };
 
 TEST_F(TextDialogTest, EachSymbolButtonTypesItsSignAtTheCaret)
@@ -60,7 +60,7 @@ TEST_F(TextDialogTest, MoreInsertsThePickedSymbolAndCancelInsertsNothing)
     PutCaret(0);
     ScriptNextDialog([](QDialog& picker) {
         EXPECT_EQ(picker.windowTitle(), QStringLiteral("Symbols"));
-        static_cast<CSymbolPickerDlg&>(picker).Select(QStringLiteral("\u2605"));
+        static_cast<SymbolPickerDialog&>(picker).Select(QStringLiteral("\u2605"));
         Press(picker, QDialogButtonBox::Ok);
     });
     Find<QPushButton>(m_dialog, "moreSymbols")->click();
@@ -93,7 +93,7 @@ TEST(SymbolFontTest, DrawsEveryQuickSymbolAndThePickerOffersOnlyDrawableOnes)
     for (const QChar c : QuickSymbols())
         EXPECT_TRUE(raw.supportsCharacter(c)) << font.family().toStdString() << " lacks " << int(c.unicode());
 
-    const QStringList offered = CSymbolPickerDlg::Symbols();
+    const QStringList offered = SymbolPickerDialog::Symbols();
     EXPECT_GE(offered.size(), 30);
     for (const QChar c : QuickSymbols())
         EXPECT_TRUE(offered.contains(QString(c)));
@@ -102,12 +102,12 @@ TEST(SymbolFontTest, DrawsEveryQuickSymbolAndThePickerOffersOnlyDrawableOnes)
 
 TEST(TextArtPaletteTest, OffersTwoOutlinedOneDoubleAndThirteenArtLooks)
 {
-    const auto& choices = CTextArtDlg::Choices();
+    const auto& choices = TextArtDialog::Choices();
     std::set<std::pair<int, int>> pairs;
     int outlined = 0;
     int doubled = 0;
     std::set<int> artEffects;
-    for (const CTextArtChoice& choice : choices) {
+    for (const TextArtChoice& choice : choices) {
         pairs.insert({choice.style, choice.effect});
         if (choice.style == 2 && choice.effect == 0)
             ++outlined;
@@ -126,8 +126,8 @@ TEST(TextArtPaletteTest, OffersTwoOutlinedOneDoubleAndThirteenArtLooks)
 
 TEST(TextArtPaletteTest, PressingAPictureClosesWithItsChoice)
 {
-    CTextObject text(CPageRect{0, 0, 200, 60}, QStringLiteral("Spring Fair"));
-    const std::pair<const char*, CTextArtChoice> cases[] = {
+    TextObject text(PageRect{0, 0, 200, 60}, QStringLiteral("Spring Fair"));
+    const std::pair<const char*, TextArtChoice> cases[] = {
         {"art5_14", {5, 14, std::nullopt}},
         {"art5_26", {5, 26, std::nullopt}},
         {"art4_0", {4, 0, std::nullopt}},
@@ -135,7 +135,7 @@ TEST(TextArtPaletteTest, PressingAPictureClosesWithItsChoice)
         {"art2_0_gradient", {2, 0, FillType::Gradient}},
     };
     for (const auto& [name, expected] : cases) {
-        CTextArtDlg palette(text);
+        TextArtDialog palette(text);
         EXPECT_EQ(palette.windowTitle(), QStringLiteral("Text Art"));
         palette.show();
         Find<QPushButton>(palette, name)->click();
@@ -147,7 +147,7 @@ TEST(TextArtPaletteTest, PressingAPictureClosesWithItsChoice)
 
 TEST(TextArtPaletteTest, EscapeChoosesNothing)
 {
-    CTextArtDlg palette{CTextObject()};
+    TextArtDialog palette{TextObject()};
     palette.show();
     Type(&palette, Qt::Key_Escape);
     EXPECT_EQ(palette.result(), QDialog::Rejected);
@@ -156,13 +156,13 @@ TEST(TextArtPaletteTest, EscapeChoosesNothing)
 
 TEST(TextArtPaletteTest, ChoiceSetsStyleEffectAndOnlyAGivenFill)
 {
-    CTextObject text;
+    TextObject text;
     text.m_nFillType = FillType::Gradient;
-    CTextArtChoice{5, 20, std::nullopt}.ApplyTo(text);
+    TextArtChoice{5, 20, std::nullopt}.ApplyTo(text);
     EXPECT_EQ(text.m_nTextStyle, 5);
     EXPECT_EQ(text.m_nTextEffect, 20);
     EXPECT_EQ(text.m_nFillType, FillType::Gradient);
-    CTextArtChoice{2, 0, FillType::Solid}.ApplyTo(text);
+    TextArtChoice{2, 0, FillType::Solid}.ApplyTo(text);
     EXPECT_EQ(text.m_nTextStyle, 2);
     EXPECT_EQ(text.m_nTextEffect, 0);
     EXPECT_EQ(text.m_nFillType, FillType::Solid);
@@ -170,11 +170,11 @@ TEST(TextArtPaletteTest, ChoiceSetsStyleEffectAndOnlyAGivenFill)
 
 TEST(TextArtPaletteTest, PreviewLeavesTheTextItDescribesAlone)
 {
-    CTextObject text(CPageRect{10, 10, 400, 100}, QStringLiteral("Our Garden Party"));
+    TextObject text(PageRect{10, 10, 400, 100}, QStringLiteral("Our Garden Party"));
     text.m_nOutlineWidth = 1;
-    const QPixmap picture = CTextArtDlg::Preview(text, {4, 0, std::nullopt}, QSize(128, 64));
+    const QPixmap picture = TextArtDialog::Preview(text, {4, 0, std::nullopt}, QSize(128, 64));
     EXPECT_EQ(picture.size(), QSize(128, 64));
-    EXPECT_EQ(text.m_rect, (CPageRect{10, 10, 400, 100}));
+    EXPECT_EQ(text.m_rect, (PageRect{10, 10, 400, 100}));
     EXPECT_EQ(text.m_nTextStyle, 1);
     EXPECT_EQ(text.m_nOutlineWidth, 1);
 }

@@ -15,7 +15,7 @@ protected:
 
 TEST_F(SettingsStoreTest, MissingOrUnreadableValuesGiveTheDefault)
 {
-    CSettingsStore store(File());
+    SettingsStore store(File());
     EXPECT_EQ(store.GetInt(QStringLiteral("SETTING"), QStringLiteral("FILEINDEX"), 1), 1);
     EXPECT_EQ(store.GetString(QStringLiteral("SETTING"), QStringLiteral("X"), QStringLiteral("d")),
               QStringLiteral("d"));
@@ -28,13 +28,13 @@ TEST_F(SettingsStoreTest, MissingOrUnreadableValuesGiveTheDefault)
 
 TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturns)
 {
-    CSettingsStore writer(File());
+    SettingsStore writer(File());
     ASSERT_TRUE(writer.WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 42));
     ASSERT_TRUE(writer.WriteString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL"),
                                    QStringLiteral("€")));
 
     // A second store reading the same file, while the first still lives, sees both values.
-    CSettingsStore reader(File());
+    SettingsStore reader(File());
     EXPECT_EQ(reader.GetInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 1), 42);
     EXPECT_EQ(reader.GetString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL")),
               QStringLiteral("€"));
@@ -42,24 +42,24 @@ TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturns)
 
 TEST_F(SettingsStoreTest, SectionsKeepTheirOwnKeys)
 {
-    CSettingsStore store(File());
+    SettingsStore store(File());
     store.WriteInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 1);
     store.WriteInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 0);
-    CSettingsStore reread(File());
+    SettingsStore reread(File());
     EXPECT_EQ(reread.GetInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 5), 1);
     EXPECT_EQ(reread.GetInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 5), 0);
 }
 
 TEST_F(SettingsStoreTest, ProgramStoreFollowsUseFile)
 {
-    CSettingsStore::UseFile(File());
+    SettingsStore::UseFile(File());
     Settings().WriteString(QStringLiteral("SETTING"), QStringLiteral("WEEKSTART"),
                            QStringLiteral("2026-12- 7"));
-    EXPECT_EQ(CSettingsStore::Instance().Location(), File());
-    CSettingsStore reread(File());
+    EXPECT_EQ(SettingsStore::Instance().Location(), File());
+    SettingsStore reread(File());
     EXPECT_EQ(reread.GetString(QStringLiteral("SETTING"), QStringLiteral("WEEKSTART")),
               QStringLiteral("2026-12- 7"));
-    CSettingsStore::UseNative();
+    SettingsStore::UseNative();
 }
 
 } // namespace

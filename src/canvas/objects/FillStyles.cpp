@@ -3,17 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-QColor ToQColor(ColorRef color, int alpha)
-{
-    return QColor(int(color & 0xff), int((color >> 8) & 0xff), int((color >> 16) & 0xff),
-                  std::clamp(alpha, 0, 255));
-}
-
-ColorRef ToColorRef(const QColor& color)
-{
-    return Rgb(color.red(), color.green(), color.blue());
-}
-
 Qt::PenStyle DashStyle(int lineStyle)
 {
     switch (lineStyle) {
@@ -80,7 +69,7 @@ std::pair<QPointF, QPointF> GradientLine(const QRectF& area, GradientDirection d
 
 } // namespace
 
-QLinearGradient MakeLinearGradient(const CGradientSpec& spec)
+QLinearGradient MakeLinearGradient(const GradientSpec& spec)
 {
     const auto [start, end] = GradientLine(spec.area, spec.direction);
     QLinearGradient gradient(start, end);

@@ -9,9 +9,6 @@
 #include <array>
 #include <optional>
 
-QColor ToQColor(ColorRef color, int alpha = 255);
-ColorRef ToColorRef(const QColor& color);
-
 // 0 solid, 1 dash, 2 dash-dot, 3 dash-dot-dot, 4 dot; anything else solid.
 Qt::PenStyle DashStyle(int lineStyle);
 // The outline pen every kind strokes with: round joins, the stored dash style.
@@ -22,7 +19,7 @@ enum class GradientDirection { Horizontal, Vertical, ForwardDiagonal, BackwardDi
 // Share of the end colour at positions 0, 0.5 and 1 of the gradient.
 using GradientBlend = std::array<double, 3>;
 
-struct CGradientSpec
+struct GradientSpec
 {
     QRectF area;
     GradientDirection direction = GradientDirection::Horizontal;
@@ -32,7 +29,7 @@ struct CGradientSpec
     bool gammaCorrected = true;
 };
 
-QLinearGradient MakeLinearGradient(const CGradientSpec& spec);
+QLinearGradient MakeLinearGradient(const GradientSpec& spec);
 
 // The shapes' 32 gradient styles: direction, and the blend of styles 1 to 16.
 GradientDirection ShapeGradientDirection(int gradientStyle);

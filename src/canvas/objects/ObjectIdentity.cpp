@@ -1,5 +1,7 @@
 #include "canvas/objects/ObjectIdentity.h"
 
+#include "settings/ProgramState.h"
+
 namespace ObjectIdentity {
 namespace {
 
@@ -52,12 +54,12 @@ void SetSource(Source source)
     InstalledSource() = std::move(source);
 }
 
-CBatch::CBatch()
+Batch::Batch()
 {
     ++OpenBatches();
 }
 
-CBatch::~CBatch()
+Batch::~Batch()
 {
     if (--OpenBatches() > 0 || !TakenInBatch())
         return;
@@ -67,3 +69,9 @@ CBatch::~CBatch()
 }
 
 } // namespace ObjectIdentity
+
+void UseGlobalObjectIdsForCanvasObjects()
+{
+    ObjectIdentity::SetSource({[] { return Program().objectIds.Take(); },
+                               [] { Program().objectIds.Store(Settings()); }});
+}
