@@ -1,6 +1,6 @@
-// Pictures of every center and settings dialog for a person to look at. Runs only
-// when TENDREL_SCREENSHOT_DIR names a folder:
-//   TENDREL_SCREENSHOT_DIR=/tmp/shots build/bin/test_frame --gtest_filter='Screenshots*'
+// Pictures of every center and every settings, text and calendar dialog.
+#include "Pictures.h"
+
 #include "app/CommandRouting.h"
 #include "app/ProgramState.h"
 #include "app/SnapfoldDoc.h"
@@ -22,35 +22,36 @@
 #include "frame/TuitionRateDlg.h"
 #include "frame/VCSAMPLE1Dlg.h"
 #include "frame/WallPaperDialog.h"
-#include "support/TempHome.h"
+#include "platform/SettingsStore.h"
 
-#include <QDir>
+#include <QCoreApplication>
+#include <iostream>
 
 namespace {
 
-class ScreenshotsTest : public ::testing::Test
+class PictureTaker
 {
-protected:
-    void SetUp() override
-    {
-        m_folder = qEnvironmentVariable("TENDREL_SCREENSHOT_DIR");
-        if (m_folder.isEmpty())
-            GTEST_SKIP() << "set TENDREL_SCREENSHOT_DIR to take pictures";
-        QDir().mkpath(m_folder);
-    }
+public:
+    explicit PictureTaker(const QDir& folder) : m_folder(folder) {}
 
     void Save(QWidget& widget, const QString& name)
     {
         widget.show();
         QCoreApplication::processEvents();
-        EXPECT_TRUE(widget.grab().save(QDir(m_folder).filePath(name + QStringLiteral(".png"))));
+        if (widget.grab().save(m_folder.filePath(name + QStringLiteral(".png"))))
+            return;
+        std::cerr << "Could not write " << qPrintable(name) << '\n';
+        m_allWritten = false;
     }
 
-    QString m_folder;
-    CTempHome m_home;
+    bool AllWritten() const { return m_allWritten; }
+
+private:
+    QDir m_folder;
+    bool m_allWritten = true;
 };
 
-TEST_F(ScreenshotsTest, EveryCenter)
+void TakeEveryCenter(PictureTaker& pictures)
 {
     CSnapfoldDoc document;
     CMainFrame frame(document);
@@ -58,48 +59,57 @@ TEST_F(ScreenshotsTest, EveryCenter)
     for (int i = 0; i < Center::Count; ++i) {
         const auto center = static_cast<Center::Index>(i);
         frame.Dispatch(ViewCommandOfCenter(center));
-        Save(frame, QStringLiteral("center-%1").arg(i));
+        pictures.Save(frame, QStringLiteral("center-%1").arg(i));
     }
 }
 
-TEST_F(ScreenshotsTest, EverySettingsDialog)
+void TakeEverySettingsDialog(PictureTaker& pictures)
 {
     CChildCareCenterDlg center(Program().centerInfo);
-    Save(center, QStringLiteral("dialog-center"));
+    pictures.Save(center, QStringLiteral("dialog-center"));
     CTuitionRateDlg tuition{CTuitionRateTexts()};
-    Save(tuition, QStringLiteral("dialog-tuition"));
+    pictures.Save(tuition, QStringLiteral("dialog-tuition"));
     CVCSAMPLE1Dlg email(Program().email);
-    Save(email, QStringLiteral("dialog-email"));
+    pictures.Save(email, QStringLiteral("dialog-email"));
     CWallPaperDialog wallpaper;
-    Save(wallpaper, QStringLiteral("dialog-wallpaper"));
+    pictures.Save(wallpaper, QStringLiteral("dialog-wallpaper"));
     CAboutDlg about;
-    Save(about, QStringLiteral("dialog-about"));
+    pictures.Save(about, QStringLiteral("dialog-about"));
     CHelpDlg help;
-    Save(help, QStringLiteral("dialog-help"));
+    pictures.Save(help, QStringLiteral("dialog-help"));
 }
 
-TEST_F(ScreenshotsTest, EveryTextAndCalendarDialog)
+void TakeEveryTextAndCalendarDialog(PictureTaker& pictures)
 {
     CTextDlg text(QStringLiteral("Spring Fair\nSaturday 10 am"));
-    Save(text, QStringLiteral("dialog-text"));
+    pictures.Save(text, QStringLiteral("dialog-text"));
     CSymbolPickerDlg symbols;
-    Save(symbols, QStringLiteral("dialog-symbols"));
+    pictures.Save(symbols, QStringLiteral("dialog-symbols"));
     CTextArtDlg art(CTextObject(CPageRect{0, 0, 300, 80}, QStringLiteral("Spring")));
-    Save(art, QStringLiteral("dialog-text-art"));
+    pictures.Save(art, QStringLiteral("dialog-text-art"));
     CCalendarDlg calendar(CCalendarOptions::StartingAt(QDate(2025, 5, 1)));
-    Save(calendar, QStringLiteral("dialog-calendar"));
+    pictures.Save(calendar, QStringLiteral("dialog-calendar"));
     const CCalendarObject existing;
     CCalendarFontDlg font(CCalendarFonts::Of(existing));
-    Save(font, QStringLiteral("dialog-calendar-font"));
+    pictures.Save(font, QStringLiteral("dialog-calendar-font"));
     CCalendarOptionsDlg options(CCalendarLook::Of(existing));
-    Save(options, QStringLiteral("dialog-calendar-options"));
+    pictures.Save(options, QStringLiteral("dialog-calendar-options"));
     CCalendarLanguageDlg language(false);
-    Save(language, QStringLiteral("dialog-calendar-language"));
+    pictures.Save(language, QStringLiteral("dialog-calendar-language"));
     CCalendarSettings stored;
     stored.publicHolidays = {QDate(2025, 1, 1), QDate(2025, 4, 18), QDate(2025, 12, 25)};
-    stored.SaveHolidays(m_home.Settings());
+    stored.SaveHolidays(CSettingsStore::Instance());
     CPublicHolidaysDlg holidays;
-    Save(holidays, QStringLiteral("dialog-public-holidays"));
+    pictures.Save(holidays, QStringLiteral("dialog-public-holidays"));
 }
 
 } // namespace
+
+bool WriteWindowPictures(const QDir& folder)
+{
+    PictureTaker pictures(folder);
+    TakeEveryCenter(pictures);
+    TakeEverySettingsDialog(pictures);
+    TakeEveryTextAndCalendarDialog(pictures);
+    return pictures.AllWritten();
+}
