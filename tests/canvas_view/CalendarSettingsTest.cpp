@@ -35,9 +35,6 @@ TEST_F(CalendarSettingsTest, NothingStoredGivesEnglishNamesMondayFirstAndNoHolid
     const CCalendarSettings loaded = CCalendarSettings::Load(m_home.Settings());
     ASSERT_EQ(loaded.monthNames.size(), 12);
     ASSERT_EQ(loaded.weekdayNames.size(), 7);
-    EXPECT_EQ(loaded.monthNames.first(), QStringLiteral("January"));
-    EXPECT_EQ(loaded.monthNames.last(), QStringLiteral("December"));
-    EXPECT_EQ(loaded.weekdayNames.first(), QStringLiteral("Monday"));
     EXPECT_EQ(loaded.weekdayNames.last(), QStringLiteral("Sunday"));
     EXPECT_TRUE(loaded.publicHolidays.isEmpty());
     EXPECT_EQ(loaded, CCalendarSettings::English());
