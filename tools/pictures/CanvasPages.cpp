@@ -21,7 +21,7 @@
 
 namespace {
 
-CWrnDocument ShowcasePage()
+CWrnDocument ShapesPage()
 {
     CWrnDocument page;
     std::vector<int> kinds = {2, 3, 4, 21, 34};
@@ -211,7 +211,7 @@ QString WriteSamplePicture(const QDir& folder)
 
 bool WriteCanvasPages(const QDir& folder, const QString& photo)
 {
-    bool written = KeepPage(ShowcasePage(), folder, QStringLiteral("canvas-shapes"));
+    bool written = KeepPage(ShapesPage(), folder, QStringLiteral("canvas-shapes"));
     written &= KeepPage(TextPage(), folder, QStringLiteral("canvas-text"));
     written &= KeepPage(PhotoPage(photo), folder, QStringLiteral("canvas-photos"));
     written &= KeepPage(CalendarPage(), folder, QStringLiteral("canvas-calendars"));
