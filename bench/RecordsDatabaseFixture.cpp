@@ -1,6 +1,6 @@
 #include "RecordsDatabaseFixture.h"
 
-#include "app/ProgramState.h"
+#include "settings/ProgramState.h"
 #include "platform/Clock.h"
 #include "records/DbDate.h"
 #include "records/RecordsDatabase.h"
@@ -20,14 +20,14 @@ namespace {
 
 void InsertChildren()
 {
-    QSqlQuery query(CRecordsDatabase::Shared().Connection());
-    CRecordsDatabase::Prepare(query, QStringLiteral(
+    QSqlQuery query(RecordsDatabase::Shared().Connection());
+    RecordsDatabase::Prepare(query, QStringLiteral(
         "INSERT INTO ChildEnrollmentInformation (ChildName, EnrollType, Mother, Email, "
         "PayFromGovernment, Birthday, EnrollDate) VALUES (?, 5, 'Mother', 'a@b.org', 10, "
         "44000, 45000)"));
     for (int child = 0; child < kChildren; ++child) {
         query.addBindValue(ChildName(child));
-        CRecordsDatabase::Exec(query);
+        RecordsDatabase::Exec(query);
     }
 }
 
@@ -35,12 +35,12 @@ void InsertChildren()
 // center enters them.
 void InsertDailyRecords()
 {
-    QSqlQuery query(CRecordsDatabase::Shared().Connection());
-    CRecordsDatabase::Prepare(query, QStringLiteral(
+    QSqlQuery query(RecordsDatabase::Shared().Connection());
+    RecordsDatabase::Prepare(query, QStringLiteral(
         "INSERT INTO ChildDailyRecord (\"Index\", \"Date\", ChildName, Pickup, PickupTime, "
         "Note, ParentsNote, Reserved1, Reserved2) VALUES (?, ?, ?, 'Mother', '4:30PM', "
         "'Played in the sand pit and ate all of lunch.', '', '', '')"));
-    QDate day = CClock::TodayUtc();
+    QDate day = Clock::TodayUtc();
     qint32 index = 0;
     for (int days = 0; days < kDaysPerChild; day = day.addDays(-1)) {
         if (day.dayOfWeek() > 5)
@@ -48,9 +48,9 @@ void InsertDailyRecords()
         ++days;
         for (int child = 0; child < kChildren; ++child) {
             query.addBindValue(++index);
-            query.addBindValue(CDbDate::FromDate(day).Days());
+            query.addBindValue(DbDate::FromDate(day).Days());
             query.addBindValue(ChildName(child));
-            CRecordsDatabase::Exec(query);
+            RecordsDatabase::Exec(query);
         }
     }
 }
@@ -70,7 +70,7 @@ void EnsureFiveYearDatabase()
     if (made)
         return;
     UseNewDatabase();
-    CRecordsDatabase::Shared().InTransaction([] {
+    RecordsDatabase::Shared().InTransaction([] {
         InsertChildren();
         InsertDailyRecords();
     });

@@ -5,8 +5,8 @@
 // zoom may scale the pictures once and is timed on its own.
 
 #include "canvas/editing/CanvasPainter.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/photo/PhotoAdjustments.h"
 
 #include <QFile>
@@ -48,11 +48,11 @@ const QSize kPage{CanvasGeometry::kDefaultPageWidth, CanvasGeometry::kDefaultPag
 // The page's top-left corner in page units.
 QPoint PageOrigin()
 {
-    const CPageRect frame = PageFrame::Of(kPage);
+    const PageRect frame = PageFrame::Of(kPage);
     return {frame.left, frame.top};
 }
 
-CPageRect Placed(int left, int top, int width, int height)
+PageRect Placed(int left, int top, int width, int height)
 {
     const QPoint o = PageOrigin();
     return {o.x() + left, o.y() + top, o.x() + left + width, o.y() + top + height};
@@ -60,17 +60,17 @@ CPageRect Placed(int left, int top, int width, int height)
 
 // Photos four across and five down, some with borders, shadows, round frames or a
 // turn; shapes of every common kind strewn over them, a third with shadows.
-struct CBenchPage
+struct BenchPage
 {
     QTemporaryDir folder;
     ObjectList objects;
 
-    CBenchPage()
+    BenchPage()
     {
         for (int i = 0; i < kPhotos; ++i) {
             const QString path = folder.filePath(QStringLiteral("child_%1.jpg").arg(i));
             CameraPicture(i).save(path, "JPG", 85);
-            auto photo = std::make_unique<CImageObject>();
+            auto photo = std::make_unique<PhotoObject>();
             photo->SetPath(path);
             photo->LoadPicture();
             photo->m_rect = Placed(20 + i % 4 * 205, 20 + i / 4 * 212, 190, 142);
@@ -79,9 +79,9 @@ struct CBenchPage
             if (i % 4 == 1)
                 PhotoAdjustments::SetPhotoShadow(*photo, 0, 8, 40, Rgb(0, 0, 0));
             if (i == 5)
-                PhotoAdjustments::SetFrameShape(*photo, CImageObject::kInEllipse);
+                PhotoAdjustments::SetFrameShape(*photo, PhotoObject::kInEllipse);
             if (i == 6)
-                PhotoAdjustments::SetFrameShape(*photo, CImageObject::kInRoundRectangle);
+                PhotoAdjustments::SetFrameShape(*photo, PhotoObject::kInRoundRectangle);
             if (i == 10)
                 photo->m_nAngle = 12;
             objects.push_back(std::move(photo));
@@ -89,7 +89,7 @@ struct CBenchPage
         const int kinds[] = {2, 3, 4, 21, 34};
         for (int i = 0; i < kShapes; ++i) {
             const int x = (i * 83) % 760, y = (i * 131) % 1010;
-            auto shape = std::make_unique<CDrawObject>(Placed(x, y, 40 + i % 50, 30 + i % 40),
+            auto shape = std::make_unique<ShapeObject>(Placed(x, y, 40 + i % 50, 30 + i % 40),
                                                        kinds[i % 5], 1 + i % 3, 0,
                                                        Rgb(20, 40, 90), Rgb(80 + i, 140, 220));
             shape->m_bFill = 1;
@@ -101,17 +101,17 @@ struct CBenchPage
         }
     }
 
-    static CBenchPage& Get()
+    static BenchPage& Get()
     {
-        static CBenchPage page;
+        static BenchPage page;
         return page;
     }
 };
 
 // The window scrolled so that the middle of the page is in its middle.
-CCanvasPaint WindowAt(double zoom)
+CanvasPaint WindowAt(double zoom)
 {
-    CCanvasPaint paint;
+    CanvasPaint paint;
     paint.page = kPage;
     paint.mapping = CanvasGeometry::WindowMapping(zoom, {}, kWindow, kPage);
     const QPoint middle = PageOrigin() + QPoint(kPage.width() / 2, kPage.height() / 2);
@@ -124,10 +124,10 @@ CCanvasPaint WindowAt(double zoom)
     return paint;
 }
 
-void PaintInto(QImage& window, const CCanvasPaint& paint)
+void PaintInto(QImage& window, const CanvasPaint& paint)
 {
     QPainter painter(&window);
-    CanvasPainter::Paint(painter, CBenchPage::Get().objects, paint);
+    CanvasPainter::Paint(painter, BenchPage::Get().objects, paint);
 }
 
 void ReportPeakMemory(benchmark::State& state)
@@ -148,10 +148,10 @@ void ReportPeakMemory(benchmark::State& state)
 void Drag(benchmark::State& state, double zoom, QRect exposed)
 {
     QImage window(kWindow, QImage::Format_ARGB32_Premultiplied);
-    CCanvasPaint paint = WindowAt(zoom);
+    CanvasPaint paint = WindowAt(zoom);
     PaintInto(window, paint);
     paint.exposed = exposed;
-    CDiagramObject& dragged = *CBenchPage::Get().objects[9];
+    PageObject& dragged = *BenchPage::Get().objects[9];
     int step = 1;
     for (auto _ : state) {
         dragged.m_rect = CanvasGeometry::Offset(dragged.m_rect, step, step);

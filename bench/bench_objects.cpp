@@ -4,11 +4,11 @@
 // with thirty headlines in every text style under 100 ms. Pages that strain the reader:
 // 5,000 symbols, and 24 photos naming one large picture (read once, shared by all).
 
-#include "app/ProgramState.h"
+#include "settings/ProgramState.h"
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ObjectIdentity.h"
 #include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/SymbolObject.h"
@@ -21,7 +21,7 @@
 
 namespace {
 
-CPageRect Cell(int i)
+PageRect Cell(int i)
 {
     const int x = (i * 37) % 780, y = (i * 53) % 1020;
     return {x, y, x + 40 + i % 30, y + 30 + i % 40};
@@ -31,36 +31,36 @@ ObjectList MixedObjects(int count)
 {
     ObjectList objects;
     for (int i = 0; i < count; ++i) {
-        const CPageRect cell = Cell(i);
+        const PageRect cell = Cell(i);
         switch (i % 6) {
         case 0: {
-            auto photo = std::make_unique<CImageObject>();
+            auto photo = std::make_unique<PhotoObject>();
             photo->m_rect = cell;
             photo->SetPath(QStringLiteral("/library/Anna/photo_%1.jpg").arg(i));
             objects.push_back(std::move(photo));
             break;
         }
         case 1:
-            objects.push_back(std::make_unique<CTextObject>(cell, QStringLiteral("Caption %1").arg(i)));
+            objects.push_back(std::make_unique<TextObject>(cell, QStringLiteral("Caption %1").arg(i)));
             break;
         case 2: {
-            auto calendar = std::make_unique<CCalendarObject>();
+            auto calendar = std::make_unique<CalendarObject>();
             calendar->m_rect = cell;
             objects.push_back(std::move(calendar));
             break;
         }
         case 3:
-            objects.push_back(std::make_unique<CDrawObject>(cell, 2 + i % 3, 1, 0, 0, Rgb(200, 100, 50)));
+            objects.push_back(std::make_unique<ShapeObject>(cell, 2 + i % 3, 1, 0, 0, Rgb(200, 100, 50)));
             break;
         case 4: {
             QList<QPoint> points;
             for (int k = 0; k < 40; ++k)
                 points.append(QPoint(cell.left + k, cell.top + (k * 7) % 30));
-            objects.push_back(std::make_unique<CCurveObject>(points, 27, 2, 0, 0));
+            objects.push_back(std::make_unique<CurveObject>(points, 27, 2, 0, 0));
             break;
         }
         default: {
-            auto symbol = std::make_unique<CSymbolObject>();
+            auto symbol = std::make_unique<SymbolObject>();
             symbol->m_rect = cell;
             objects.push_back(std::move(symbol));
             break;
@@ -76,7 +76,7 @@ void WriteDocument(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.wrn"));
     for (auto _ : state)
-        benchmark::DoNotOptimize(SaveDocument(path, CWrnPage{}, objects));
+        benchmark::DoNotOptimize(SaveDocument(path, WrnPage{}, objects));
 }
 BENCHMARK(WriteDocument)->Unit(benchmark::kMillisecond);
 
@@ -84,12 +84,12 @@ BENCHMARK(WriteDocument)->Unit(benchmark::kMillisecond);
 void ReadDocumentWith(benchmark::State& state, std::optional<ObjectIdentity::Source> numbering)
 {
     QTemporaryDir dir;
-    CSettingsStore::UseFile(dir.filePath(QStringLiteral("settings.ini")));
+    SettingsStore::UseFile(dir.filePath(QStringLiteral("settings.ini")));
     if (numbering)
         ObjectIdentity::SetSource(std::move(*numbering));
     const QString path = dir.filePath(QStringLiteral("bench.wrn"));
-    SaveDocument(path, CWrnPage{}, MixedObjects(2000));
-    CDocumentReadOptions options;
+    SaveDocument(path, WrnPage{}, MixedObjects(2000));
+    DocumentReadOptions options;
     options.loadPictures = false; // the pictures are not there; reading them is the photo's cost
     for (auto _ : state)
         benchmark::DoNotOptimize(LoadDocument(path, options));
@@ -112,9 +112,9 @@ BENCHMARK(ReadDocumentNumberedFromSettings)->Unit(benchmark::kMillisecond);
 
 void PaintShapePage(benchmark::State& state)
 {
-    CWrnDocument page;
+    WrnDocument page;
     for (int i = 0; i < 500; ++i) {
-        auto shape = std::make_unique<CDrawObject>(Cell(i), 2 + i % 3, 2, 0, Rgb(20, 40, 90),
+        auto shape = std::make_unique<ShapeObject>(Cell(i), 2 + i % 3, 2, 0, Rgb(20, 40, 90),
                                                    Rgb(80, 140, 220));
         shape->m_nFillType = 2;
         shape->m_nGradientStyle = 1 + i % 32;
@@ -128,9 +128,9 @@ BENCHMARK(PaintShapePage)->Unit(benchmark::kMillisecond);
 
 void PaintCalendarYearWithHeadlines(benchmark::State& state)
 {
-    CWrnDocument page;
+    WrnDocument page;
     for (int month = 1; month <= 12; ++month) {
-        auto calendar = std::make_unique<CCalendarObject>();
+        auto calendar = std::make_unique<CalendarObject>();
         const int x = 20 + (month - 1) % 3 * 260, y = 200 + (month - 1) / 3 * 220;
         calendar->m_rect = {x, y, x + 250, y + 210};
         calendar->m_nYear = 2026;
@@ -142,8 +142,8 @@ void PaintCalendarYearWithHeadlines(benchmark::State& state)
     }
     const int styles[][2] = {{1, 0}, {1, 1}, {1, 4}, {2, 0}, {4, 0}, {5, 14}, {5, 19}, {5, 23}};
     for (int i = 0; i < 30; ++i) {
-        auto text = std::make_unique<CTextObject>(
-            CPageRect{20 + i % 5 * 160, 10 + i / 5 * 30, 170 + i % 5 * 160, 40 + i / 5 * 30},
+        auto text = std::make_unique<TextObject>(
+            PageRect{20 + i % 5 * 160, 10 + i / 5 * 30, 170 + i % 5 * 160, 40 + i / 5 * 30},
             QStringLiteral("Spring Fair %1").arg(i));
         text->m_nTextStyle = styles[i % 8][0];
         text->m_nTextEffect = styles[i % 8][1];
@@ -157,9 +157,9 @@ BENCHMARK(PaintCalendarYearWithHeadlines)->Unit(benchmark::kMillisecond);
 
 void PaintPageOfManySymbols(benchmark::State& state)
 {
-    CWrnDocument page;
+    WrnDocument page;
     for (int i = 0; i < 5000; ++i) {
-        auto symbol = std::make_unique<CSymbolObject>();
+        auto symbol = std::make_unique<SymbolObject>();
         symbol->m_rect = Cell(i);
         page.objects.push_back(std::move(symbol));
     }
@@ -177,15 +177,15 @@ void ReadAndPaintTwentyFourPhotosOfOnePicture(benchmark::State& state)
     large.save(picture);
     ObjectList objects;
     for (int i = 0; i < 24; ++i) {
-        auto photo = std::make_unique<CImageObject>();
+        auto photo = std::make_unique<PhotoObject>();
         photo->SetPath(picture);
         photo->m_rect = Cell(i * 7);
         objects.push_back(std::move(photo));
     }
     const QString path = dir.filePath(QStringLiteral("photos.wrn"));
-    SaveDocument(path, CWrnPage{}, objects);
+    SaveDocument(path, WrnPage{}, objects);
     for (auto _ : state) {
-        const std::optional<CWrnDocument> read = LoadDocument(path);
+        const std::optional<WrnDocument> read = LoadDocument(path);
         benchmark::DoNotOptimize(PageRenderer::Render(*read));
     }
 }

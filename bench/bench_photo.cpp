@@ -74,9 +74,9 @@ void BM_Balance(benchmark::State& state)
 template <class Rule>
 void WithoutWideTables(benchmark::State& state, Rule rule)
 {
-    PhotoPixels::CWideTableMap::Allow(false);
+    PhotoPixels::WideTableMap::Allow(false);
     OnFreshCopy(state, rule);
-    PhotoPixels::CWideTableMap::Allow(true);
+    PhotoPixels::WideTableMap::Allow(true);
 }
 
 void BM_TonePlain(benchmark::State& state)

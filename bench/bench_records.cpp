@@ -4,13 +4,13 @@
 #include "CameraPicture.h"
 #include "RecordsDatabaseFixture.h"
 
-#include "app/ProgramState.h"
-#include "records/ChildCenterView.h"
+#include "settings/ProgramState.h"
+#include "records/view/ChildCenterView.h"
 
 #include "platform/Clock.h"
 #include "records/ChildRecords.h"
-#include "records/DBChildDailyRecordSet.h"
-#include "records/DBVChildInfoSet.h"
+#include "records/DailyRecordTable.h"
+#include "records/EnrollmentTable.h"
 #include "records/DailyRecords.h"
 
 #include <QApplication>
@@ -23,13 +23,13 @@ namespace {
 void BM_ShowChildAndListMonth(benchmark::State& state)
 {
     BenchRecords::EnsureFiveYearDatabase();
-    CDBVChildInfoSet children;
-    CDBChildDailyRecordSet daily;
+    EnrollmentTable children;
+    DailyRecordTable daily;
     int child = 0;
     for (auto _ : state) {
         const QString name = BenchRecords::ChildName(child++ % BenchRecords::kChildren);
         const auto shown = ChildRecords::FindChild(children, name);
-        const auto month = DailyRecords::MonthRecords(daily, name, CClock::TodayUtc());
+        const auto month = DailyRecords::MonthRecords(daily, name, Clock::TodayUtc());
         benchmark::DoNotOptimize(shown);
         benchmark::DoNotOptimize(month);
         if (!shown || month.empty())
@@ -41,10 +41,10 @@ BENCHMARK(BM_ShowChildAndListMonth)->Unit(benchmark::kMillisecond);
 void BM_AddDailyRecord(benchmark::State& state)
 {
     BenchRecords::EnsureFiveYearDatabase();
-    CDBChildDailyRecordSet daily;
-    CDailyRecord record;
+    DailyRecordTable daily;
+    DailyRecord record;
     record.childName = BenchRecords::ChildName(7);
-    record.date = CClock::TodayUtc();
+    record.date = Clock::TodayUtc();
     for (auto _ : state)
         benchmark::DoNotOptimize(DailyRecords::AddRecord(daily, record));
 }
@@ -73,7 +73,7 @@ void BM_ShowChildInTheChildCenter(benchmark::State& state)
 {
     BenchRecords::EnsureFiveYearDatabase();
     EnsureChildPhotos();
-    CChildCenterView center;
+    ChildCenterView center;
     center.resize(1200, 800);
     center.show();
     int child = 0;

@@ -1,9 +1,9 @@
 // Start-up to a shown and painted main window, without the splash.
 // Goal: under 0.5 s on the two-core development machine.
 
-#include "app/SnapfoldApp.h"
-#include "app/StartOptions.h"
-#include "frame/MainFrame.h"
+#include "app/Application.h"
+#include "settings/StartOptions.h"
+#include "app/MainWindow.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
@@ -14,10 +14,10 @@
 namespace {
 
 // Waits for the first paint of any widget of a window.
-class CPaintWatcher : public QObject
+class PaintWatcher : public QObject
 {
 public:
-    explicit CPaintWatcher(QWidget* window) : m_window(window) {}
+    explicit PaintWatcher(QWidget* window) : m_window(window) {}
     bool painted = false;
 
 protected:
@@ -36,15 +36,15 @@ private:
 void BM_StartupToPaintedWindow(benchmark::State& state)
 {
     QTemporaryDir home;
-    CSettingsStore::UseFile(home.filePath(QStringLiteral("settings.ini")));
-    CStartOptions options;
+    SettingsStore::UseFile(home.filePath(QStringLiteral("settings.ini")));
+    StartOptions options;
     options.home = home.path();
     options.noSplash = true;
 
     for (auto _ : state) {
-        CSnapfoldApp app;
+        Application app;
         app.InitInstance(options);
-        CPaintWatcher watcher(app.MainFrame());
+        PaintWatcher watcher(app.MainFrame());
         qApp->installEventFilter(&watcher);
         QElapsedTimer guard;
         guard.start();

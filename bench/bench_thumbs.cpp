@@ -56,11 +56,11 @@ const QStringList& CameraFolder()
 }
 
 // One run of a fresh loader; false when a thumbnail did not come or came empty.
-bool LoadAll(CThumbnailCache& cache, const QStringList& paths)
+bool LoadAll(ThumbnailCache& cache, const QStringList& paths)
 {
-    CThumbnailLoader loader(cache);
+    BackgroundThumbnailLoader loader(cache);
     int made = 0;
-    QObject::connect(&loader, &CThumbnailLoader::thumbnailReady,
+    QObject::connect(&loader, &BackgroundThumbnailLoader::thumbnailReady,
                      [&made](int, const QImage& thumbnail) { made += !thumbnail.isNull(); });
     loader.Start(paths, kCell);
     loader.WaitForFinished();
@@ -71,7 +71,7 @@ void BM_ThumbsCold(benchmark::State& state)
 {
     const QStringList& paths = CameraFolder();
     for (auto _ : state) {
-        CThumbnailCache cache;
+        ThumbnailCache cache;
         if (!LoadAll(cache, paths))
             state.SkipWithError("a photo gave no thumbnail");
     }
@@ -80,7 +80,7 @@ void BM_ThumbsCold(benchmark::State& state)
 void BM_ThumbsWarm(benchmark::State& state)
 {
     const QStringList& paths = CameraFolder();
-    CThumbnailCache cache;
+    ThumbnailCache cache;
     LoadAll(cache, paths);
     for (auto _ : state)
         if (!LoadAll(cache, paths))

@@ -3,11 +3,11 @@
 
 #include "RecordsDatabaseFixture.h"
 
-#include "app/ProgramSettings.h"
+#include "settings/ProgramSettings.h"
 #include "platform/Clock.h"
-#include "records/DBChildPaymentSet.h"
-#include "records/DBVChildInfoSet.h"
-#include "tuition/DBRecordSheet.h"
+#include "records/PaymentTable.h"
+#include "records/EnrollmentTable.h"
+#include "tuition/StatementObject.h"
 #include "tuition/StatementFigures.h"
 #include "tuition/WeeklyPayments.h"
 
@@ -29,7 +29,7 @@ void EnsureTenYearsOfWeeks()
     if (made)
         return;
     BenchRecords::UseNewDatabase();
-    CDBVChildInfoSet enrollment;
+    EnrollmentTable enrollment;
     enrollment.Open();
     for (int child = 0; child < kChildren; ++child) {
         enrollment.AddNew();
@@ -38,11 +38,11 @@ void EnsureTenYearsOfWeeks()
         enrollment.m_PayFromGovernment = 10;
         enrollment.Update();
     }
-    CDBChildPaymentSet payments;
-    const QDate today = CClock::TodayUtc();
+    PaymentTable payments;
+    const QDate today = Clock::TodayUtc();
     for (int week = kWeeks - 1; week >= 0; --week) {
-        const CTuitionWeek weekOf = CTuitionWeek::Holding(today.addDays(-7 * week));
-        WeeklyPayments::GenerateWeek(enrollment, payments, weekOf, CTuitionRates());
+        const TuitionWeek weekOf = TuitionWeek::Holding(today.addDays(-7 * week));
+        WeeklyPayments::GenerateWeek(enrollment, payments, weekOf, TuitionRates());
     }
     made = true;
 }
@@ -51,13 +51,13 @@ void EnsureTenYearsOfWeeks()
 void BM_StatementOfTenYears(benchmark::State& state)
 {
     EnsureTenYearsOfWeeks();
-    const QDate today = CClock::TodayUtc();
-    CDBChildPaymentSet payments;
+    const QDate today = Clock::TodayUtc();
+    PaymentTable payments;
     payments.Open();
     int child = 0;
     for (auto _ : state) {
         payments.SelectChild(ChildName(child));
-        const CStatementFigures figures =
+        const StatementFigures figures =
             TuitionStatement::Figures(payments, today.year(), today.month());
         benchmark::DoNotOptimize(figures.TotalDue());
         child = (child + 1) % kChildren;
@@ -70,9 +70,9 @@ BENCHMARK(BM_StatementOfTenYears)->Unit(benchmark::kMillisecond);
 void BM_StatementPaint(benchmark::State& state)
 {
     EnsureTenYearsOfWeeks();
-    const QDate today = CClock::TodayUtc();
-    CDBRecordSheet sheet(CPageRect{0, 0, CDBRecordSheet::kWidth, CDBRecordSheet::kHeight});
-    QImage page(CDBRecordSheet::kWidth, CDBRecordSheet::kHeight,
+    const QDate today = Clock::TodayUtc();
+    StatementObject sheet(PageRect{0, 0, StatementObject::kWidth, StatementObject::kHeight});
+    QImage page(StatementObject::kWidth, StatementObject::kHeight,
                 QImage::Format_ARGB32_Premultiplied);
     int child = 0;
     for (auto _ : state) {
@@ -89,13 +89,13 @@ BENCHMARK(BM_StatementPaint)->Unit(benchmark::kMillisecond);
 void BM_GenerateWeekFor200Children(benchmark::State& state)
 {
     EnsureTenYearsOfWeeks();
-    CDBVChildInfoSet enrollment;
-    CDBChildPaymentSet payments;
-    QDate monday = CTuitionWeek::Holding(CClock::TodayUtc()).start;
+    EnrollmentTable enrollment;
+    PaymentTable payments;
+    QDate monday = TuitionWeek::Holding(Clock::TodayUtc()).start;
     for (auto _ : state) {
         monday = monday.addDays(7);
         const auto generation = WeeklyPayments::GenerateWeek(
-            enrollment, payments, CTuitionWeek::Holding(monday), CTuitionRates());
+            enrollment, payments, TuitionWeek::Holding(monday), TuitionRates());
         benchmark::DoNotOptimize(generation.added);
     }
 }

@@ -6,12 +6,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto entries = CEmailAddressBook::Parse(
+    const auto entries = EmailAddressBook::Parse(
         QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
-    if (entries.size() > CEmailAddressBook::kMaxEntries)
+    if (entries.size() > EmailAddressBook::kMaxEntries)
         __builtin_trap();
-    for (const CAddressBookEntry& entry : entries)
-        if (entry.name.size() > CEmailAddressBook::kAddressOffset / 2)
+    for (const AddressBookEntry& entry : entries)
+        if (entry.name.size() > EmailAddressBook::kAddressOffset / 2)
             __builtin_trap();
     return 0;
 }

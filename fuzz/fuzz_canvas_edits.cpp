@@ -1,16 +1,16 @@
 // Any sequence of editing gestures and commands, in any order, must leave the page
 // sound: no object freed while still referenced, the current object on the page, every
 // identity once, at most ten undo steps, and the page still paintable.
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "canvas/editing/CanvasModel.h"
 #include "canvas/editing/CanvasPainter.h"
 #include "canvas/editing/DrawingTools.h"
 #include "canvas/editing/PhotoCommands.h"
-#include "canvas/editing/PhotoSelection.h"
+#include "canvas/editing/PhotoAreaSelection.h"
 #include "canvas/objects/CalendarObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/TextObject.h"
-#include "platform/Prompt.h"
+#include "platform/UserPrompt.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -22,22 +22,22 @@
 namespace {
 
 // Messages are answered and forgotten.
-class CSilentPrompt : public CNoDialogPrompt
+class SilentPrompt : public NoDialogPrompt
 {
 public:
     Answer Show(const QString&, Icon, Buttons, const QString&) override { return Answer::Ok; }
 };
 
-class CScript
+class EditScript
 {
 public:
-    CScript(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    EditScript(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
     bool AtEnd() const { return m_at >= m_size; }
     int Byte() { return m_at < m_size ? m_data[m_at++] : 0; }
     // Page coordinates around the page, some beyond its edges.
     int Coordinate() { return Byte() * 5 - 100; }
     QPoint Point() { return {Coordinate(), Coordinate()}; }
-    CPageRect Rect()
+    PageRect Rect()
     {
         const QPoint a = Point();
         return {a.x(), a.y(), a.x() + Byte() * 3, a.y() + Byte() * 3};
@@ -49,7 +49,7 @@ private:
     std::size_t m_at = 0;
 };
 
-std::unique_ptr<CDiagramObject> NewObject(CScript& script)
+std::unique_ptr<PageObject> NewObject(EditScript& script)
 {
     switch (script.Byte() % 5) {
     case 0: return DrawingTool::MakeShape(DrawingTool::Star, script.Point(), script.Point(), {});
@@ -61,7 +61,7 @@ std::unique_ptr<CDiagramObject> NewObject(CScript& script)
         return DrawingTool::MakeCurve(DrawingTool::ClosedFreehand, points, {});
     }
     case 2: {
-        auto photo = std::make_unique<CImageObject>();
+        auto photo = std::make_unique<PhotoObject>();
         photo->m_rect = script.Rect();
         if (script.Byte() % 2) {
             QImage picture(8 + script.Byte() % 8, 8, QImage::Format_BGR888);
@@ -70,9 +70,9 @@ std::unique_ptr<CDiagramObject> NewObject(CScript& script)
         }
         return photo;
     }
-    case 3: return std::make_unique<CTextObject>(script.Rect(), QStringLiteral("Fair"));
+    case 3: return std::make_unique<TextObject>(script.Rect(), QStringLiteral("Fair"));
     default: {
-        auto calendar = std::make_unique<CCalendarObject>();
+        auto calendar = std::make_unique<CalendarObject>();
         calendar->m_rect = script.Rect();
         return calendar;
     }
@@ -84,7 +84,7 @@ constexpr int kPhotoCommands[] = {Cmd::Lighten,   Cmd::MoreSaturation, Cmd::Gray
                                   Cmd::InEllipse, Cmd::Crop,           Cmd::Trim,
                                   Cmd::ApplyTo,   Cmd::Soften,         Cmd::CircleFade};
 
-void Check(const CCanvasModel& model)
+void Check(const CanvasModel& model)
 {
     QSet<QString> identities;
     bool currentFound = model.Current() == nullptr;
@@ -94,7 +94,7 @@ void Check(const CCanvasModel& model)
         identities.insert(object->m_strID);
         currentFound = currentFound || object.get() == model.Current();
     }
-    if (!currentFound || model.History().Count() > CUndoHistory::kSlots)
+    if (!currentFound || model.History().Count() > UndoHistory::kSlots)
         __builtin_trap();
 }
 
@@ -104,16 +104,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication application(*argc, *argv);
-    InstallPrompt(std::make_unique<CSilentPrompt>());
+    InstallPrompt(std::make_unique<SilentPrompt>());
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    CScript script(data, size);
-    CCanvasModel model;
-    CPhotoSelection selection;
-    model.onRemoving = [&](const CDiagramObject* object) {
+    EditScript script(data, size);
+    CanvasModel model;
+    PhotoAreaSelection selection;
+    model.onRemoving = [&](const PageObject* object) {
         if (selection.photo == object)
             selection.Clear();
     };
@@ -129,7 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 4: model.MoveSelected(script.Byte() - 128, script.Byte() - 128); break;
         case 5: model.Nudge(script.Byte() % 3 - 1, script.Byte() % 3 - 1); break;
         case 6: model.SizeStep(script.Byte() % 3 - 1, script.Byte() % 3 - 1); break;
-        case 7: model.Align(static_cast<CCanvasModel::Edge>(script.Byte() % 4)); break;
+        case 7: model.Align(static_cast<CanvasModel::Edge>(script.Byte() % 4)); break;
         case 8: script.Byte() % 2 ? model.SameWidth() : model.SameHeight(); break;
         case 9:
             switch (script.Byte() % 4) {
@@ -148,17 +148,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 16: model.Redo(); selection.Clear(); break;
         case 17:
             if (model.Current())
-                model.Modify(*model.Current(), [&](CDiagramObject& object) {
+                model.Modify(*model.Current(), [&](PageObject& object) {
                     object.m_crFill = Rgb(script.Byte(), 0, 0);
                     return script.Byte() % 2 == 0;
                 });
             break;
         case 18: {
-            auto* photo = dynamic_cast<CImageObject*>(model.Current());
+            auto* photo = dynamic_cast<PhotoObject*>(model.Current());
             if (photo && photo->HasPicture()) {
                 selection.photo = photo;
-                selection.mode = static_cast<CPhotoSelection::Mode>(1 + script.Byte() % 3);
-                const CPageRect r = script.Rect();
+                selection.mode = static_cast<PhotoAreaSelection::Mode>(1 + script.Byte() % 3);
+                const PageRect r = script.Rect();
                 selection.rect = QRect(r.left, r.top, r.Width(), r.Height());
                 selection.region = QRegion(selection.rect, QRegion::Ellipse);
             }
@@ -175,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     QImage window(64, 64, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&window);
-    CCanvasPaint paint;
+    CanvasPaint paint;
     paint.exposed = QRect(0, 0, 64, 64);
     paint.mapping.zoom = 0.125;
     CanvasPainter::Paint(painter, model.Objects(), paint);

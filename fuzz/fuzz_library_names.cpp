@@ -42,9 +42,9 @@ void CheckName(const QString& name)
         Check(!renamed.startsWith(QLatin1Char('.')));
     }
 
-    for (const auto kind : {CLibraryNode::Folder, CLibraryNode::Document})
+    for (const auto kind : {LibraryNode::Folder, LibraryNode::Document})
         Check(!LibraryScan::DisplayName(name, kind).contains(QLatin1Char('/')));
-    Check(name.isEmpty() || !LibraryScan::DisplayName(name, CLibraryNode::Root).isEmpty());
+    Check(name.isEmpty() || !LibraryScan::DisplayName(name, LibraryNode::Root).isEmpty());
 }
 
 void CheckSize(quint32 size)

@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.write(reinterpret_cast<const char*>(data), qint64(size));
     file.close();
 
-    ImageFiles::CReadLimits limits;
+    ImageFiles::ReadLimits limits;
     limits.maxPixels = 1 << 20;
     limits.fitSide = size > 0 && data[0] % 2 ? 64 : 0;
     ImageFiles::ReadFailure failure = ImageFiles::ReadFailure::None;

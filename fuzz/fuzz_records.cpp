@@ -1,12 +1,12 @@
 // The records file may be damaged, foreign, or written by another program: any file
 // named WRN.mdb, and any value in any column of a sound one, must read without a crash.
-#include "app/ProgramState.h"
+#include "settings/ProgramState.h"
 #include "platform/Clock.h"
-#include "records/DBChildDailyRecordSet.h"
-#include "records/DBChildPaymentSet.h"
-#include "records/DBEmployeeInfoSet.h"
-#include "records/DBTimeSheetSet.h"
-#include "records/DBVChildInfoSet.h"
+#include "records/DailyRecordTable.h"
+#include "records/PaymentTable.h"
+#include "records/StaffTable.h"
+#include "records/TimeSheetTable.h"
+#include "records/EnrollmentTable.h"
 #include "records/DailyRecords.h"
 #include "records/RecordsDatabase.h"
 #include "tuition/StatementFigures.h"
@@ -30,7 +30,7 @@ void Check(bool condition)
         __builtin_trap();
 }
 
-void CheckDate(const CDbDate& date)
+void CheckDate(const DbDate& date)
 {
     Check(date.IsValid() == date.Date().isValid());
     Check(date.IsValid() || date.PlainText() == QLatin1String("-1--1--1"));
@@ -39,33 +39,33 @@ void CheckDate(const CDbDate& date)
 
 void ReadEverything()
 {
-    CDBVChildInfoSet children;
+    EnrollmentTable children;
     children.SelectChild(QStringLiteral("All"));
     for (children.MoveFirst(); !children.IsEOF(); children.MoveNext()) {
         CheckDate(children.m_Birthday);
         CheckDate(children.m_EnrollDate);
     }
-    CDBChildPaymentSet payments;
+    PaymentTable payments;
     const auto weeks = WeeklyPayments::ChildRows(payments, QStringLiteral("AAA"));
     const QDate today(2026, 12, 1);
-    for (const CWeeklyPayment& week : weeks) {
+    for (const WeeklyPayment& week : weeks) {
         CheckDate(week.weekStart);
         Check(WeeklyPayments::RowTexts(week).size() == 13);
         Check(WeeklyPayments::PaidDateOf(week.paidDate, today).isValid());
         WeeklyPayments::OfferedDiscount(week.discount);
     }
-    const CStatementFigures figures = TuitionStatement::Figures(weeks, 2026, 12);
+    const StatementFigures figures = TuitionStatement::Figures(weeks, 2026, 12);
     Check(figures.rows.size() <= weeks.size());
     TuitionStatement::Money(QStringLiteral("$"), figures.TotalDue());
-    CDBChildDailyRecordSet daily;
+    DailyRecordTable daily;
     const auto listed = DailyRecords::MonthRecords(daily, QStringLiteral("Amy"),
                                                    QDate(2026, 12, 1));
-    for (const CDailyRecord& record : listed)
+    for (const DailyRecord& record : listed)
         Check(record.date.month() == 12);
     daily.LastIndex();
-    CDBEmployeeInfoSet staff;
+    StaffTable staff;
     staff.SelectStaff(QStringLiteral("All"));
-    CDBTimeSheetSet sheets;
+    TimeSheetTable sheets;
     sheets.SelectStaff(QStringLiteral("Dora"));
     for (sheets.MoveFirst(); !sheets.IsEOF(); sheets.MoveNext())
         Check(sheets.m_Day.size() == 31);
@@ -74,7 +74,7 @@ void ReadEverything()
 // Puts one value of the type the bytes choose into each column the statement names.
 void InsertHostileRow(const QString& statement, const uint8_t* data, size_t size)
 {
-    QSqlQuery query(CRecordsDatabase::Shared().Connection());
+    QSqlQuery query(RecordsDatabase::Shared().Connection());
     query.prepare(statement);
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     for (int column = 0; column < 3; ++column) {
@@ -107,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0)
         return 0;
-    CRecordsDatabase::Shared().Close();
-    const QString path = CRecordsDatabase::FilePath(Program().programDir);
+    RecordsDatabase::Shared().Close();
+    const QString path = RecordsDatabase::FilePath(Program().programDir);
     QFile::remove(path);
     QFile::remove(path + QLatin1String("-wal"));
     QFile::remove(path + QLatin1String("-shm"));
@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                              data + 1, size - 1);
         }
         ReadEverything();
-    } catch (const CDatabaseError&) {
+    } catch (const DatabaseError&) {
         // A file the engine refuses is reported to the user; that is the sound outcome.
     }
     Check(!ParsePaddedDate(QString::fromLatin1(reinterpret_cast<const char*>(data),

@@ -1,7 +1,7 @@
 // Settings hold text a person typed or edited by hand: rates, start times, and the
 // program's own command line.
-#include "app/ProgramSettings.h"
-#include "app/StartOptions.h"
+#include "settings/ProgramSettings.h"
+#include "settings/StartOptions.h"
 
 #include <cmath>
 #include <cstddef>

@@ -21,12 +21,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    CDocumentReadOptions options;
+    DocumentReadOptions options;
     options.loadPictures = false;
     // A small limit now and then, so that pages beyond it are within the fuzzer's reach.
     if (size > 0 && data[size - 1] < 8)
         options.maxObjects = data[size - 1];
-    CWrnDocument document = WrnFormat::Decode(bytes, options);
+    WrnDocument document = WrnFormat::Decode(bytes, options);
 
     // Every object needs a whole record of at least 96 bytes; a refused file gives none,
     // and no file gives more than the limit.
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
 
     const QByteArray written = WrnFormat::Encode(document.page, document.objects);
-    const CWrnDocument again = WrnFormat::Decode(written, options);
+    const WrnDocument again = WrnFormat::Decode(written, options);
     if (again.objects.size() != document.objects.size())
         __builtin_trap();
     for (size_t i = 0; i < document.objects.size(); ++i)
@@ -54,6 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QPainter painter(&canvas);
     painter.scale(0.05, 0.05);
     for (const auto& object : document.objects)
-        object->Draw(painter, CDrawContext{});
+        object->Draw(painter, DrawContext{});
     return 0;
 }

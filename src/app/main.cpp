@@ -1,8 +1,8 @@
-#include "app/SnapfoldApp.h"
-#include "app/StartOptions.h"
-#include "controls/Icons.h"
-#include "frame/MainFrame.h"
-#include "platform/DesktopPrompt.h"
+#include "app/Application.h"
+#include "settings/StartOptions.h"
+#include "widgets/Icons.h"
+#include "app/MainWindow.h"
+#include "widgets/DesktopPrompt.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,10 +30,10 @@ bool HasDisplay()
 }
 
 // Ends the program once the main window has been shown and painted.
-class CQuitAfterPaint : public QObject
+class QuitAfterPaint : public QObject
 {
 public:
-    explicit CQuitAfterPaint(QWidget* window) : m_window(window) {}
+    explicit QuitAfterPaint(QWidget* window) : m_window(window) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -84,13 +84,13 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(TendrelIcon(QStringLiteral("tendrel")));
     // Automation must never wait on a message box: its messages go to standard error.
     if (!options->quitAfterStart)
-        InstallPrompt(std::make_unique<CDesktopPrompt>());
+        InstallPrompt(std::make_unique<DesktopPrompt>());
 
-    CSnapfoldApp app;
+    Application app;
     if (!app.InitInstance(*options))
         return 1;
 
-    CQuitAfterPaint quitAfterPaint(app.MainFrame());
+    QuitAfterPaint quitAfterPaint(app.MainFrame());
     if (options->quitAfterStart)
         application.installEventFilter(&quitAfterPaint);
     return QApplication::exec();

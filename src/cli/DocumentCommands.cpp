@@ -29,16 +29,16 @@ int Usage(const char* usage)
 // Painting needs the pictures and the user's holidays and calendar names; a dump shows
 // only what is stored. A file that gives no page is said so; one that gives only part of
 // its page is read and said so too.
-std::optional<CWrnDocument> OpenDocument(const QString& path, bool forPainting, QString* refusal)
+std::optional<WrnDocument> OpenDocument(const QString& path, bool forPainting, QString* refusal)
 {
-    CDocumentReadOptions options;
+    DocumentReadOptions options;
     options.loadPictures = forPainting;
     if (forPainting)
-        options.prepareCalendar = [calendarSettings = CCalendarSettings::Load(Settings())](
-                                      CCalendarObject& calendar) {
+        options.prepareCalendar = [calendarSettings = CalendarSettings::Load(Settings())](
+                                      CalendarObject& calendar) {
             calendarSettings.CopyInto(calendar);
         };
-    std::optional<CWrnDocument> document = LoadDocument(path, options);
+    std::optional<WrnDocument> document = LoadDocument(path, options);
     if (!document) {
         *refusal = QStringLiteral("cannot open %1").arg(path);
         return std::nullopt;
@@ -65,7 +65,7 @@ int DumpDocumentCommand(const QStringList& arguments)
     if (arguments.size() != 1)
         return Usage("dump FILE.wrn");
     QString refusal;
-    const std::optional<CWrnDocument> document = OpenDocument(arguments[0], false, &refusal);
+    const std::optional<WrnDocument> document = OpenDocument(arguments[0], false, &refusal);
     if (!document)
         return Fail(refusal);
     const QByteArray json =
@@ -88,7 +88,7 @@ int RenderDocumentCommand(const QStringList& arguments)
         return Fail(QStringLiteral("cannot write \".%1\" files; use %2").arg(suffix, OutputFormats()));
 
     QString refusal;
-    const std::optional<CWrnDocument> document = OpenDocument(arguments[0], true, &refusal);
+    const std::optional<WrnDocument> document = OpenDocument(arguments[0], true, &refusal);
     if (!document)
         return Fail(refusal);
     QString error;
@@ -98,7 +98,7 @@ int RenderDocumentCommand(const QStringList& arguments)
 
     bool written = false;
     if (pdf) {
-        CPdfPages pages;
+        PdfPages pages;
         pages.AddImage(page);
         written = pages.Save(output, &error);
     } else {

@@ -39,7 +39,7 @@ constexpr int kMaxSide = 32767;
 constexpr qint64 kMaxPixels = 250'000'000;
 
 // One parsed operation: false from `apply` means the picture's depth does not allow it.
-struct CPhotoOperation
+struct PhotoOperation
 {
     QString text;
     std::function<bool(QImage&)> apply;
@@ -151,17 +151,17 @@ std::optional<std::function<bool(QImage&)>> WithValue(const QString& name, const
     return std::nullopt;
 }
 
-std::optional<CPhotoOperation> ParseOperation(const QString& text, QString* problem)
+std::optional<PhotoOperation> ParseOperation(const QString& text, QString* problem)
 {
     const qsizetype equals = text.indexOf(u'=');
     const QString name = equals < 0 ? text : text.left(equals);
     const std::optional<std::function<bool(QImage&)>> plain = Plain(name);
     if (equals < 0) {
         if (plain)
-            return CPhotoOperation{text, *plain};
+            return PhotoOperation{text, *plain};
         if (name == QLatin1String("torn-edge")) {
-            const auto seed = std::uint32_t(CClock::NowUtc().toSecsSinceEpoch());
-            return CPhotoOperation{text, Replacing([=](const QImage& p) { return TornEdged(p, seed); })};
+            const auto seed = std::uint32_t(Clock::NowUtc().toSecsSinceEpoch());
+            return PhotoOperation{text, Replacing([=](const QImage& p) { return TornEdged(p, seed); })};
         }
         *problem = name == QLatin1String("balance") || name == QLatin1String("opacity") ||
                            name == QLatin1String("resize")
@@ -174,7 +174,7 @@ std::optional<CPhotoOperation> ParseOperation(const QString& text, QString* prob
         return std::nullopt;
     }
     if (auto apply = WithValue(name, text.mid(equals + 1), problem))
-        return CPhotoOperation{text, *apply};
+        return PhotoOperation{text, *apply};
     return std::nullopt;
 }
 
@@ -207,10 +207,10 @@ int PhotoCommand(const QStringList& arguments)
         return BadArguments(QStringLiteral("cannot write %1: OUT must end in %2")
                                 .arg(output, ImageFiles::WritableExtensions().join(QStringLiteral(", "))));
 
-    std::vector<CPhotoOperation> operations;
+    std::vector<PhotoOperation> operations;
     for (const QString& text : arguments.mid(2)) {
         QString problem;
-        std::optional<CPhotoOperation> operation = ParseOperation(text, &problem);
+        std::optional<PhotoOperation> operation = ParseOperation(text, &problem);
         if (!operation)
             return BadArguments(problem);
         operations.push_back(std::move(*operation));
@@ -219,7 +219,7 @@ int PhotoCommand(const QStringList& arguments)
     QImage picture = ImageFiles::DecodedBitmap(ImageFiles::Read(input));
     if (picture.isNull())
         return Failed(QStringLiteral("cannot read a picture from %1").arg(input));
-    for (const CPhotoOperation& operation : operations)
+    for (const PhotoOperation& operation : operations)
         if (!operation.apply(picture))
             return Failed(QStringLiteral("%1 cannot be applied to this %2-bit picture; nothing was written")
                               .arg(operation.text)

@@ -28,15 +28,15 @@ int CreateDatabaseCommand(const QStringList& arguments)
         }
     }
     const QString folder = ResolveAppFolder(home);
-    const QString path = CRecordsDatabase::FilePath(folder);
+    const QString path = RecordsDatabase::FilePath(folder);
     const QString shown = QDir::toNativeSeparators(path);
-    CRecordsDatabase& database = CRecordsDatabase::Shared();
-    if (CRecordsDatabase::Exists(folder)) {
+    RecordsDatabase& database = RecordsDatabase::Shared();
+    if (RecordsDatabase::Exists(folder)) {
         // Only looked at: a file of any other kind is not this command's to change.
         try {
-            database.Open(path, CRecordsDatabase::Access::Read);
+            database.Open(path, RecordsDatabase::Access::Read);
             database.CheckTables();
-        } catch (const CDatabaseError& error) {
+        } catch (const DatabaseError& error) {
             database.Close();
             Fail(QStringLiteral("%1 It was left as it is; move it away to create a new one.")
                      .arg(error.Message()));
@@ -48,7 +48,7 @@ int CreateDatabaseCommand(const QStringList& arguments)
     }
     try {
         database.Create(path);
-    } catch (const CDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         Fail(QStringLiteral("could not create %1: %2").arg(shown, error.Message()));
         return 1;
     }

@@ -1,15 +1,15 @@
 #include "cli/TuitionCommands.h"
 
-#include "app/ProgramState.h"
+#include "settings/ProgramState.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/ImageFiles.h"
 #include "platform/PdfPages.h"
 #include "platform/SettingsStore.h"
-#include "records/DBChildPaymentSet.h"
-#include "records/DBVChildInfoSet.h"
+#include "records/PaymentTable.h"
+#include "records/EnrollmentTable.h"
 #include "records/RecordsDatabase.h"
-#include "tuition/DBRecordSheet.h"
+#include "tuition/StatementObject.h"
 #include "tuition/StatementFigures.h"
 #include "tuition/WeekCheck.h"
 
@@ -43,7 +43,7 @@ int Usage(const char* usage, const QString& problem)
 }
 
 // "--name value" pairs and the words that are not options.
-struct CParsedArguments
+struct ParsedArguments
 {
     std::map<QString, QString> options;
     QStringList flags;
@@ -51,10 +51,10 @@ struct CParsedArguments
     QString problem;
 };
 
-CParsedArguments Parse(const QStringList& arguments, const QStringList& valued,
+ParsedArguments Parse(const QStringList& arguments, const QStringList& valued,
                        const QStringList& flags)
 {
-    CParsedArguments parsed;
+    ParsedArguments parsed;
     for (int i = 0; i < arguments.size() && parsed.problem.isEmpty(); ++i) {
         const QString& argument = arguments[i];
         if (valued.contains(argument)) {
@@ -80,12 +80,12 @@ void UseApplicationFolder(const QString& home)
     Program().LoadCenterSettings(Settings());
 }
 
-QJsonValue DateValue(const CDbDate& date)
+QJsonValue DateValue(const DbDate& date)
 {
     return date.IsValid() ? QJsonValue(date.Date().toString(Qt::ISODate)) : QJsonValue();
 }
 
-QJsonObject RowJson(const CWeeklyPayment& row)
+QJsonObject RowJson(const WeeklyPayment& row)
 {
     return QJsonObject{
         {QStringLiteral("weekStart"), DateValue(row.weekStart)},
@@ -104,12 +104,12 @@ QJsonObject RowJson(const CWeeklyPayment& row)
 }
 
 QJsonObject StatementJson(const QString& child, int year, int month,
-                          const CStatementFigures& figures)
+                          const StatementFigures& figures)
 {
     QJsonArray rows;
-    for (const CWeeklyPayment& row : figures.rows)
+    for (const WeeklyPayment& row : figures.rows)
         rows.append(RowJson(row));
-    const CStatementTotals& totals = figures.totals;
+    const StatementTotals& totals = figures.totals;
     return QJsonObject{
         {QStringLiteral("child"), child},
         {QStringLiteral("year"), year},
@@ -145,11 +145,11 @@ int WriteStatementPicture(const QString& child, int year, int month, const QStri
 {
     constexpr int kMargin = 20;
     constexpr int kScale = 2;
-    CDBRecordSheet sheet(CPageRect{kMargin, kMargin, kMargin + CDBRecordSheet::kWidth,
-                                   kMargin + CDBRecordSheet::kHeight});
+    StatementObject sheet(PageRect{kMargin, kMargin, kMargin + StatementObject::kWidth,
+                                   kMargin + StatementObject::kHeight});
     sheet.Choose(child, year, month);
-    QImage statement(kScale * (CDBRecordSheet::kWidth + 2 * kMargin),
-                     kScale * (CDBRecordSheet::kHeight + 2 * kMargin), QImage::Format_RGB32);
+    QImage statement(kScale * (StatementObject::kWidth + 2 * kMargin),
+                     kScale * (StatementObject::kHeight + 2 * kMargin), QImage::Format_RGB32);
     statement.fill(Qt::white);
     {
         QPainter painter(&statement);
@@ -161,7 +161,7 @@ int WriteStatementPicture(const QString& child, int year, int month, const QStri
     QString error;
     bool written = false;
     if (QFileInfo(output).suffix().toLower() == QLatin1String("pdf")) {
-        CPdfPages pages;
+        PdfPages pages;
         pages.SetDpi(2 * 96);   // the page's own size on paper
         pages.AddImage(statement);
         written = pages.Save(output, &error);
@@ -177,21 +177,21 @@ int WriteStatementPicture(const QString& child, int year, int month, const QStri
 
 int WeekCheckCommand(const QStringList& arguments)
 {
-    const CParsedArguments parsed =
+    const ParsedArguments parsed =
         Parse(arguments, {QStringLiteral("--today"), QStringLiteral("--home")}, {});
     if (!parsed.problem.isEmpty() || !parsed.words.isEmpty())
         return Usage(kWeekCheckUsage, parsed.problem.isEmpty()
                                           ? QStringLiteral("unexpected argument %1")
                                                 .arg(parsed.words.value(0))
                                           : parsed.problem);
-    QDate today = CClock::TodayUtc();
+    QDate today = Clock::TodayUtc();
     if (const auto given = parsed.options.find(QStringLiteral("--today"));
         given != parsed.options.end()) {
         today = QDate::fromString(given->second, Qt::ISODate);
         if (!today.isValid())
             return Usage(kWeekCheckUsage,
                          QStringLiteral("%1 is not a date like 2024-03-06").arg(given->second));
-        if (!CTuitionWeek::Holding(today).IsStorable())
+        if (!TuitionWeek::Holding(today).IsStorable())
             return Usage(kWeekCheckUsage,
                          QStringLiteral("the records hold weeks of the years 100 to 9999 only, "
                                         "not the week of %1").arg(given->second));
@@ -200,18 +200,18 @@ int WeekCheckCommand(const QStringList& arguments)
                              ? parsed.options.at(QStringLiteral("--home"))
                              : QString());
 
-    CDBVChildInfoSet enrollment;
-    CDBChildPaymentSet payments;
-    WeekCheck::CResult result;
+    EnrollmentTable enrollment;
+    PaymentTable payments;
+    WeekCheck::Result result;
     try {
         result = WeekCheck::Run(Settings(), enrollment, payments, today,
                                 Program().tuitionRates);
-    } catch (const CDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         return Fail("week-check", QStringLiteral("no row of the week was made: %1")
                                       .arg(error.Message()));
     }
     const QString week = result.week.ShownText();
-    const WeeklyPayments::CGeneration& generation = result.generation;
+    const WeeklyPayments::Generation& generation = result.generation;
     switch (result.outcome) {
     case WeekCheck::Outcome::SameWeek:
         if (generation.charged == 0)
@@ -236,7 +236,7 @@ int WeekCheckCommand(const QStringList& arguments)
 
 int StatementCommand(const QStringList& arguments)
 {
-    const CParsedArguments parsed =
+    const ParsedArguments parsed =
         Parse(arguments, {QStringLiteral("--child"), QStringLiteral("--year"),
                           QStringLiteral("--month"), QStringLiteral("--home")},
               {QStringLiteral("--json")});
@@ -270,15 +270,15 @@ int StatementCommand(const QStringList& arguments)
 
     // Every output reads the same rows first, so a database that cannot give them fails
     // each alike.
-    CStatementFigures figures;
+    StatementFigures figures;
     try {
-        CDBVChildInfoSet enrollment;
+        EnrollmentTable enrollment;
         if (!enrollment.SelectNamed(child))
             return Fail("statement", QStringLiteral("No child named %1 is enrolled.").arg(child));
-        CDBChildPaymentSet payments;
+        PaymentTable payments;
         payments.SelectChild(child);
         figures = TuitionStatement::Figures(payments, *year, *month);
-    } catch (const CDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         return Fail("statement", error.Message());
     }
     if (!json)

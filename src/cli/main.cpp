@@ -1,4 +1,4 @@
-#include "app/StartOptions.h"
+#include "settings/StartOptions.h"
 #include "cli/DocumentCommands.h"
 #include "cli/PhotoCommand.h"
 #include "cli/RecordsCommand.h"

@@ -22,14 +22,14 @@ QString ReadField(QByteArrayView record, qsizetype begin, qsizetype end)
 
 } // namespace
 
-QString CEmailAddressBook::DefaultPath()
+QString EmailAddressBook::DefaultPath()
 {
     return QDir::current().filePath(QStringLiteral("../EmailAddressBook.dat"));
 }
 
-QList<CAddressBookEntry> CEmailAddressBook::Parse(QByteArrayView data)
+QList<AddressBookEntry> EmailAddressBook::Parse(QByteArrayView data)
 {
-    QList<CAddressBookEntry> entries;
+    QList<AddressBookEntry> entries;
     for (qsizetype offset = 0; offset + kRecordSize <= data.size() && entries.size() < kMaxEntries;
          offset += kRecordSize) {
         const QByteArrayView record = data.sliced(offset, kRecordSize);
@@ -39,7 +39,7 @@ QList<CAddressBookEntry> CEmailAddressBook::Parse(QByteArrayView data)
     return entries;
 }
 
-QList<CAddressBookEntry> CEmailAddressBook::Load(const QString& path)
+QList<AddressBookEntry> EmailAddressBook::Load(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -4,17 +4,17 @@
 #include <QList>
 #include <QString>
 
-struct CAddressBookEntry
+struct AddressBookEntry
 {
     QString name;
     QString address;
-    bool operator==(const CAddressBookEntry&) const = default;
+    bool operator==(const AddressBookEntry&) const = default;
 };
 
 // The parents' address book file: fixed records of 610 bytes, a NUL-terminated
 // UTF-16 (little-endian) name at byte 0 and address at byte 100. The program
 // only reads it. A missing, short or damaged file yields what could be read.
-class CEmailAddressBook
+class EmailAddressBook
 {
 public:
     static constexpr int kRecordSize = 610;
@@ -25,7 +25,7 @@ public:
     static QString DefaultPath();
 
     // Whole records only, at most kMaxEntries, in file order.
-    static QList<CAddressBookEntry> Parse(QByteArrayView data);
+    static QList<AddressBookEntry> Parse(QByteArrayView data);
     // Reads no more of the file than the largest book needs.
-    static QList<CAddressBookEntry> Load(const QString& path);
+    static QList<AddressBookEntry> Load(const QString& path);
 };

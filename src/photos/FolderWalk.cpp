@@ -23,7 +23,7 @@ QFileInfoList EntriesByName(const QString& folder, QDir::Filters filters)
     return entries;
 }
 
-bool CVisited::Enter(const QString& folder, int depth)
+bool Visited::Enter(const QString& folder, int depth)
 {
     if (depth > kMaxDepth)
         return false;

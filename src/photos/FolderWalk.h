@@ -17,7 +17,7 @@ inline constexpr int kMaxDepth = 64;
 QFileInfoList EntriesByName(const QString& folder, QDir::Filters filters);
 
 // The folders a walk has entered, so a link back into one of them is not followed again.
-class CVisited
+class Visited
 {
 public:
     // True the first time a folder is seen at an allowed depth; remembers it.

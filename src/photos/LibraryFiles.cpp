@@ -104,14 +104,14 @@ bool CopyToNewFile(QFile& source, const QString& to)
     return false;
 }
 
-struct CExportPlan
+struct ExportPlan
 {
     QStringList folders;                              // relative, parents first
     std::vector<std::pair<QString, QString>> files;   // source path, relative target
 };
 
 void PlanExport(const QString& folder, const QString& relative, int depth,
-                FolderWalk::CVisited& visited, CExportPlan& plan)
+                FolderWalk::Visited& visited, ExportPlan& plan)
 {
     if (!visited.Enter(folder, depth))
         return;
@@ -181,9 +181,9 @@ bool RenameEntry(const QString& from, const QString& to)
     return QFile::rename(from, to);
 }
 
-CPasteResult PasteFiles(const QStringList& files, const QString& folder, bool move)
+PasteResult PasteFiles(const QStringList& files, const QString& folder, bool move)
 {
-    CPasteResult result;
+    PasteResult result;
     for (const QString& file : files) {
         const QString target = QDir(folder).filePath(QFileInfo(file).fileName());
         if (SameFile(file, target))
@@ -196,7 +196,7 @@ CPasteResult PasteFiles(const QStringList& files, const QString& folder, bool mo
     return result;
 }
 
-int ImportPhotos(const QStringList& files, const QString& folder, const CProgress& progress)
+int ImportPhotos(const QStringList& files, const QString& folder, const Progress& progress)
 {
     int copied = 0;
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -210,7 +210,7 @@ int ImportPhotos(const QStringList& files, const QString& folder, const CProgres
 }
 
 bool ExportFolder(const QString& folder, const QString& destinationParent, QString* created,
-                  const CProgress& progress)
+                  const Progress& progress)
 {
     if (created)
         created->clear();
@@ -218,8 +218,8 @@ bool ExportFolder(const QString& folder, const QString& destinationParent, QStri
     if (!source.isDir() || source.fileName().isEmpty())
         return false;
     // Planned before anything is made, so an export into the folder itself ends.
-    CExportPlan plan;
-    FolderWalk::CVisited visited;
+    ExportPlan plan;
+    FolderWalk::Visited visited;
     PlanExport(source.filePath(), QString(), 0, visited, plan);
 
     const QDir target(QDir(destinationParent).filePath(source.fileName()));

@@ -31,7 +31,7 @@ bool MoveFile(const QString& from, const QString& to, bool replace);
 bool RenameEntry(const QString& from, const QString& to);
 
 // What a paste of the file clipboard did.
-struct CPasteResult
+struct PasteResult
 {
     int done = 0;
     int skipped = 0;   // already in the folder: pasting a file onto itself does nothing
@@ -40,22 +40,22 @@ struct CPasteResult
 // Copies (or moves) every file into `folder` under its own name, replacing files of
 // that name. A file already in `folder` is skipped, so a move there never deletes it.
 // Folders on the clipboard are not pasted (failed).
-CPasteResult PasteFiles(const QStringList& files, const QString& folder, bool move);
+PasteResult PasteFiles(const QStringList& files, const QString& folder, bool move);
 
-using CProgress = std::function<bool(int done, int total)>;   // false cancels
+using Progress = std::function<bool(int done, int total)>;   // false cancels
 
 // Copies the chosen files into `folder`, never replacing an existing file (that file is
 // skipped). Names of four characters or fewer are skipped as the import always did.
 // `progress` hears of every file, copied or skipped. Returns the number copied.
 int ImportPhotos(const QStringList& files, const QString& folder,
-                 const CProgress& progress = {});
+                 const Progress& progress = {});
 
 // Creates `destinationParent`/<folder's name> and copies the folder into it recursively
 // (dot names skipped). Nothing is copied when that folder already exists: false and
 // *created left empty. Once it is made, *created is set; a file that fails to copy does
 // not stop the others but makes the result false, and so does a cancel.
 bool ExportFolder(const QString& folder, const QString& destinationParent,
-                  QString* created = nullptr, const CProgress& progress = {});
+                  QString* created = nullptr, const Progress& progress = {});
 
 // Creates an empty newsletter in `folder`: "Untitled.wrn", or "Untitled_2.wrn",
 // "Untitled_3.wrn", ... when that exists, never truncating an existing document.

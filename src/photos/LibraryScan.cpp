@@ -11,41 +11,41 @@ namespace LibraryScan {
 
 namespace {
 
-void ScanChildren(CLibraryNode& parent, int depth, FolderWalk::CVisited& visited)
+void ScanChildren(LibraryNode& parent, int depth, FolderWalk::Visited& visited)
 {
     if (!visited.Enter(parent.path, depth))
         return;   // shown, but a link back or a folder too deep is not entered again
-    for (CLibraryNode& node : Entries(parent.path)) {
-        if (node.kind == CLibraryNode::Folder)
+    for (LibraryNode& node : Entries(parent.path)) {
+        if (node.kind == LibraryNode::Folder)
             ScanChildren(node, depth + 1, visited);
         // The tree always put each new item first.
         parent.children.insert(parent.children.begin(), std::move(node));
     }
 }
 
-CLibraryNode ScanFrom(CLibraryNode::Kind kind, const QString& path)
+LibraryNode ScanFrom(LibraryNode::Kind kind, const QString& path)
 {
-    CLibraryNode node;
+    LibraryNode node;
     node.kind = kind;
     node.path = path;
     node.name = DisplayName(path, kind);
-    FolderWalk::CVisited visited;
-    ScanChildren(node, kind == CLibraryNode::Root ? 0 : 1, visited);
+    FolderWalk::Visited visited;
+    ScanChildren(node, kind == LibraryNode::Root ? 0 : 1, visited);
     return node;
 }
 
 } // namespace
 
-std::vector<CLibraryNode> Entries(const QString& folder)
+std::vector<LibraryNode> Entries(const QString& folder)
 {
-    std::vector<CLibraryNode> entries;
+    std::vector<LibraryNode> entries;
     for (const QFileInfo& entry : FolderWalk::EntriesByName(folder, QDir::Files | QDir::Dirs)) {
-        CLibraryNode node;
+        LibraryNode node;
         node.path = entry.filePath();
         if (entry.isDir())
-            node.kind = CLibraryNode::Folder;
+            node.kind = LibraryNode::Folder;
         else if (IsDocument(entry.fileName()))
-            node.kind = CLibraryNode::Document;
+            node.kind = LibraryNode::Document;
         else
             continue;
         node.name = DisplayName(node.path, node.kind);
@@ -54,9 +54,9 @@ std::vector<CLibraryNode> Entries(const QString& folder)
     return entries;
 }
 
-CLibraryNode ScanFolder(const QString& folder)
+LibraryNode ScanFolder(const QString& folder)
 {
-    return ScanFrom(CLibraryNode::Folder, folder);
+    return ScanFrom(LibraryNode::Folder, folder);
 }
 
 bool IsDocument(const QString& fileName)
@@ -66,24 +66,24 @@ bool IsDocument(const QString& fileName)
            && fileName.mid(dot + 1).compare(QLatin1String("wrn"), Qt::CaseInsensitive) == 0;
 }
 
-CLibraryNode Scan(const QString& root)
+LibraryNode Scan(const QString& root)
 {
-    CLibraryNode tree = ScanFrom(CLibraryNode::Root, root);
+    LibraryNode tree = ScanFrom(LibraryNode::Root, root);
     const NaturalOrder order;
     std::stable_sort(tree.children.begin(), tree.children.end(),
-                     [&order](const CLibraryNode& a, const CLibraryNode& b) {
+                     [&order](const LibraryNode& a, const LibraryNode& b) {
                          return order(a.name, b.name);
                      });
     return tree;
 }
 
-QString DisplayName(const QString& path, CLibraryNode::Kind kind)
+QString DisplayName(const QString& path, LibraryNode::Kind kind)
 {
     const QString cleaned = QDir::cleanPath(path);
     QString name = QFileInfo(cleaned).fileName();
-    if (kind == CLibraryNode::Root && name.isEmpty())
+    if (kind == LibraryNode::Root && name.isEmpty())
         return QDir::toNativeSeparators(cleaned);
-    if (kind == CLibraryNode::Document) {
+    if (kind == LibraryNode::Document) {
         const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
         if (dot >= 0)
             name.truncate(dot);

@@ -5,14 +5,14 @@
 
 // The folders and documents under the pictures root, in the order the folder tree
 // shows them.
-struct CLibraryNode
+struct LibraryNode
 {
     enum Kind { Root = 0, Folder = 1, Document = 2 };
 
     Kind kind = Root;
     QString name;   // the last path component; documents without ".wrn"
     QString path;   // the full path
-    std::vector<CLibraryNode> children;
+    std::vector<LibraryNode> children;
 };
 
 namespace LibraryScan {
@@ -26,17 +26,17 @@ bool IsDocument(const QString& fileName);
 // sorted by name (NaturalOrder). A folder reached again through a link, or nested more
 // than 64 levels deep, is listed without its contents. A missing root gives a root
 // without children.
-CLibraryNode Scan(const QString& root);
+LibraryNode Scan(const QString& root);
 
 // A folder that turned up after the scan, with its contents listed as Scan lists the
 // folders below the root.
-CLibraryNode ScanFolder(const QString& folder);
+LibraryNode ScanFolder(const QString& folder);
 
 // The subfolders and documents directly in a folder, in name order, not entered.
-std::vector<CLibraryNode> Entries(const QString& folder);
+std::vector<LibraryNode> Entries(const QString& folder);
 
 // The tree's text for a path: the last component, documents without their extension.
 // A root with no last component ("/") shows its native path.
-QString DisplayName(const QString& path, CLibraryNode::Kind kind);
+QString DisplayName(const QString& path, LibraryNode::Kind kind);
 
 } // namespace LibraryScan

@@ -16,13 +16,13 @@ bool IsPhoto(const QString& fileName, const QString& extensionList)
     return extensionList.contains(dot < 0 ? fileName : fileName.mid(dot + 1), Qt::CaseSensitive);
 }
 
-std::vector<CPhotoFile> ListFolder(const QString& folder, const QString& extensionList)
+std::vector<PhotoFile> ListFolder(const QString& folder, const QString& extensionList)
 {
-    std::vector<CPhotoFile> photos;
+    std::vector<PhotoFile> photos;
     for (const QFileInfo& entry : FolderWalk::EntriesByName(folder, QDir::Files)) {
         if (!IsPhoto(entry.fileName(), extensionList))
             continue;
-        CPhotoFile photo;
+        PhotoFile photo;
         photo.name = entry.fileName();
         photo.path = entry.filePath();
         photo.size = static_cast<quint32>(entry.size());
@@ -103,7 +103,7 @@ QString DateText(const QDateTime& localTime)
 
 } // namespace PhotoFiles
 
-bool PhotoFiles::SameListing(const std::vector<CPhotoFile>& a, const std::vector<CPhotoFile>& b)
+bool PhotoFiles::SameListing(const std::vector<PhotoFile>& a, const std::vector<PhotoFile>& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
         return x.path == y.path && x.size == y.size && x.modified == y.modified;

@@ -19,7 +19,7 @@ inline constexpr const char* kStripExtensions = "jpg;JPG;bmp;BMP;gif;GIF;tif;TIF
 // beginning with "." never belong.
 bool IsPhoto(const QString& fileName, const QString& extensionList);
 
-struct CPhotoFile
+struct PhotoFile
 {
     QString name;         // file name
     QString path;         // full path
@@ -30,7 +30,7 @@ struct CPhotoFile
 
 // The photos directly in a folder (subfolders are not entered), by name (NaturalOrder).
 // Links to files count as files. An unreadable or missing folder gives an empty list.
-std::vector<CPhotoFile> ListFolder(const QString& folder, const QString& extensionList);
+std::vector<PhotoFile> ListFolder(const QString& folder, const QString& extensionList);
 
 // Report columns: "1000 Bytes" below 1024, else whole kilobytes rounded down ("1 KB").
 QString SizeText(quint32 size);
@@ -50,6 +50,6 @@ QString DateText(const QDateTime& localTime);
 QString RenamedFileName(const QString& oldName, const QString& typed, QString* problem);
 
 // True when two listings name the same files with the same sizes and times.
-bool SameListing(const std::vector<CPhotoFile>& a, const std::vector<CPhotoFile>& b);
+bool SameListing(const std::vector<PhotoFile>& a, const std::vector<PhotoFile>& b);
 
 } // namespace PhotoFiles

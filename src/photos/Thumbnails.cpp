@@ -113,9 +113,9 @@ QSize CellForZoom(double zoom)
 
 } // namespace Thumbnails
 
-CThumbnailCache::CThumbnailCache(qint64 maxBytes) : m_maxBytes(maxBytes) {}
+ThumbnailCache::ThumbnailCache(qint64 maxBytes) : m_maxBytes(maxBytes) {}
 
-std::optional<QImage> CThumbnailCache::Find(const QString& path, const QSize& cell,
+std::optional<QImage> ThumbnailCache::Find(const QString& path, const QSize& cell,
                                             const QDateTime& modified)
 {
     QMutexLocker lock(&m_mutex);
@@ -130,7 +130,7 @@ std::optional<QImage> CThumbnailCache::Find(const QString& path, const QSize& ce
     return entry->thumbnail;
 }
 
-void CThumbnailCache::Insert(const QString& path, const QSize& cell, const QDateTime& modified,
+void ThumbnailCache::Insert(const QString& path, const QSize& cell, const QDateTime& modified,
                              const QImage& thumbnail)
 {
     if (thumbnail.isNull())
@@ -140,12 +140,12 @@ void CThumbnailCache::Insert(const QString& path, const QSize& cell, const QDate
     if (const auto old = m_entries.find(key); old != m_entries.end())
         Remove(old);
     m_order.push_front(key);
-    m_entries.insert(key, CEntry{modified, thumbnail, m_order.begin()});
+    m_entries.insert(key, CacheEntry{modified, thumbnail, m_order.begin()});
     m_bytes += thumbnail.sizeInBytes();
     EvictOverLimit();
 }
 
-void CThumbnailCache::Clear()
+void ThumbnailCache::Clear()
 {
     QMutexLocker lock(&m_mutex);
     m_entries.clear();
@@ -153,31 +153,31 @@ void CThumbnailCache::Clear()
     m_bytes = 0;
 }
 
-qint64 CThumbnailCache::Bytes() const
+qint64 ThumbnailCache::Bytes() const
 {
     QMutexLocker lock(&m_mutex);
     return m_bytes;
 }
 
-CThumbnailCache& CThumbnailCache::Shared()
+ThumbnailCache& ThumbnailCache::Shared()
 {
-    static CThumbnailCache cache;
+    static ThumbnailCache cache;
     return cache;
 }
 
-QString CThumbnailCache::Key(const QString& path, const QSize& cell) const
+QString ThumbnailCache::Key(const QString& path, const QSize& cell) const
 {
     return QString::number(cell.width()) + u'x' + QString::number(cell.height()) + u' ' + path;
 }
 
-void CThumbnailCache::Remove(QHash<QString, CEntry>::iterator entry)
+void ThumbnailCache::Remove(QHash<QString, CacheEntry>::iterator entry)
 {
     m_bytes -= entry->thumbnail.sizeInBytes();
     m_order.erase(entry->place);
     m_entries.erase(entry);
 }
 
-void CThumbnailCache::EvictOverLimit()
+void ThumbnailCache::EvictOverLimit()
 {
     while (m_bytes > m_maxBytes && !m_order.empty())
         Remove(m_entries.find(m_order.back()));
@@ -186,9 +186,9 @@ void CThumbnailCache::EvictOverLimit()
 // What the decoding threads share with the loader. The loader lets go of it when the
 // run is dropped; the threads only ever post to the loader under the mutex, and only
 // while it still holds on.
-struct CThumbnailLoader::CRun
+struct BackgroundThumbnailLoader::LoadRun
 {
-    struct CFile
+    struct SourceFile
     {
         int index;
         QString path;
@@ -197,11 +197,11 @@ struct CThumbnailLoader::CRun
 
     quint64 number = 0;
     QSize cell;
-    std::vector<CFile> files;   // those not cached, in list order
+    std::vector<SourceFile> files;   // those not cached, in list order
     std::atomic<size_t> next{0};
     std::atomic<bool> cancelled{false};
     QMutex mutex;
-    CThumbnailLoader* loader = nullptr;
+    BackgroundThumbnailLoader* loader = nullptr;
 };
 
 namespace {
@@ -221,17 +221,17 @@ QThreadPool& DecodingThreads()
 
 } // namespace
 
-CThumbnailLoader::CThumbnailLoader(CThumbnailCache& cache, QObject* parent)
+BackgroundThumbnailLoader::BackgroundThumbnailLoader(ThumbnailCache& cache, QObject* parent)
     : QObject(parent), m_cache(cache)
 {
 }
 
-CThumbnailLoader::~CThumbnailLoader()
+BackgroundThumbnailLoader::~BackgroundThumbnailLoader()
 {
     Cancel();
 }
 
-void CThumbnailLoader::Start(const QStringList& paths, const QSize& cell)
+void BackgroundThumbnailLoader::Start(const QStringList& paths, const QSize& cell)
 {
     Cancel();
     const quint64 number = ++m_runNumber;
@@ -241,7 +241,7 @@ void CThumbnailLoader::Start(const QStringList& paths, const QSize& cell)
     m_done = 0;
     m_remaining = m_total;
 
-    auto run = std::make_shared<CRun>();
+    auto run = std::make_shared<LoadRun>();
     run->number = number;
     run->cell = cell;
     run->loader = this;
@@ -272,7 +272,7 @@ void CThumbnailLoader::Start(const QStringList& paths, const QSize& cell)
     }
 }
 
-void CThumbnailLoader::Cancel()
+void BackgroundThumbnailLoader::Cancel()
 {
     if (m_run) {
         m_run->cancelled = true;
@@ -284,7 +284,7 @@ void CThumbnailLoader::Cancel()
     m_remaining = 0;
 }
 
-void CThumbnailLoader::WaitForFinished()
+void BackgroundThumbnailLoader::WaitForFinished()
 {
     while (IsRunning())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -292,17 +292,17 @@ void CThumbnailLoader::WaitForFinished()
 
 // Runs on a decoding thread. Each thread takes the next file in list order, so the first
 // screenful comes first.
-void CThumbnailLoader::Decode(const std::shared_ptr<CRun>& run)
+void BackgroundThumbnailLoader::Decode(const std::shared_ptr<LoadRun>& run)
 {
     while (!run->cancelled) {
         const size_t next = run->next++;
         if (next >= run->files.size())
             return;
-        const CRun::CFile& file = run->files[next];
+        const LoadRun::SourceFile& file = run->files[next];
         const QImage thumbnail = Thumbnails::Make(file.path, run->cell);
 
         QMutexLocker lock(&run->mutex);
-        CThumbnailLoader* loader = run->loader;
+        BackgroundThumbnailLoader* loader = run->loader;
         if (!loader)
             return;
         // Destroying the loader takes back what is posted but not yet delivered.
@@ -314,7 +314,7 @@ void CThumbnailLoader::Decode(const std::shared_ptr<CRun>& run)
     }
 }
 
-void CThumbnailLoader::Decoded(quint64 run, int index, const QDateTime& modified,
+void BackgroundThumbnailLoader::Decoded(quint64 run, int index, const QDateTime& modified,
                                const QImage& thumbnail)
 {
     if (run != m_runNumber)
@@ -323,7 +323,7 @@ void CThumbnailLoader::Decoded(quint64 run, int index, const QDateTime& modified
     Deliver(run, index, thumbnail);
 }
 
-void CThumbnailLoader::Deliver(quint64 run, int index, const QImage& thumbnail)
+void BackgroundThumbnailLoader::Deliver(quint64 run, int index, const QImage& thumbnail)
 {
     if (run != m_runNumber || m_remaining <= 0)
         return;

@@ -34,10 +34,10 @@ QSize CellForZoom(double zoom);
 } // namespace Thumbnails
 
 // A bounded, thread-safe cache of thumbnails; the least recently used go first.
-class CThumbnailCache
+class ThumbnailCache
 {
 public:
-    explicit CThumbnailCache(qint64 maxBytes = 192LL * 1024 * 1024);
+    explicit ThumbnailCache(qint64 maxBytes = 192LL * 1024 * 1024);
 
     // The cached thumbnail when the file's modification time still matches; an entry
     // whose file has changed since is dropped.
@@ -50,37 +50,37 @@ public:
     qint64 Bytes() const;
 
     // The one cache of the program.
-    static CThumbnailCache& Shared();
+    static ThumbnailCache& Shared();
 
 private:
-    struct CEntry
+    struct CacheEntry
     {
         QDateTime modified;
         QImage thumbnail;
         std::list<QString>::iterator place;   // in m_order
     };
     QString Key(const QString& path, const QSize& cell) const;
-    void Remove(QHash<QString, CEntry>::iterator entry);
+    void Remove(QHash<QString, CacheEntry>::iterator entry);
     void EvictOverLimit();
 
     mutable QMutex m_mutex;
     qint64 m_maxBytes;
     qint64 m_bytes = 0;
     std::list<QString> m_order;   // most recent first
-    QHash<QString, CEntry> m_entries;
+    QHash<QString, CacheEntry> m_entries;
 };
 
 // Makes the thumbnails of a list of files on every core, handing each over as it is
 // ready (in the thread the loader lives in), cached ones at once. Starting again or
 // destroying the loader drops work that is no longer wanted.
-class CThumbnailLoader : public QObject
+class BackgroundThumbnailLoader : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit CThumbnailLoader(CThumbnailCache& cache = CThumbnailCache::Shared(),
+    explicit BackgroundThumbnailLoader(ThumbnailCache& cache = ThumbnailCache::Shared(),
                               QObject* parent = nullptr);
-    ~CThumbnailLoader() override;
+    ~BackgroundThumbnailLoader() override;
 
     // Starts on `paths`, dropping the run before; results carry the index into this
     // list. A null image means the file could not be read. Cached thumbnails are handed
@@ -101,13 +101,13 @@ Q_SIGNALS:
     void finished();
 
 private:
-    struct CRun;
-    static void Decode(const std::shared_ptr<CRun>& run);
+    struct LoadRun;
+    static void Decode(const std::shared_ptr<LoadRun>& run);
     void Decoded(quint64 run, int index, const QDateTime& modified, const QImage& thumbnail);
     void Deliver(quint64 run, int index, const QImage& thumbnail);
 
-    CThumbnailCache& m_cache;
-    std::shared_ptr<CRun> m_run;
+    ThumbnailCache& m_cache;
+    std::shared_ptr<LoadRun> m_run;
     quint64 m_runNumber = 0;
     QStringList m_paths;
     QSize m_cell;

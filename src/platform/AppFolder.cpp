@@ -15,7 +15,7 @@ QString Clean(const QString& path)
 
 } // namespace
 
-QString ResolveAppFolder(const CAppFolderSources& sources,
+QString ResolveAppFolder(const AppFolderSources& sources,
                          const std::function<bool(const QString&)>& isWritableFolder)
 {
     if (!sources.commandLineHome.isEmpty())
@@ -29,7 +29,7 @@ QString ResolveAppFolder(const CAppFolderSources& sources,
 
 QString ResolveAppFolder(const QString& commandLineHome)
 {
-    CAppFolderSources sources;
+    AppFolderSources sources;
     sources.commandLineHome = commandLineHome;
     sources.environmentHome = qEnvironmentVariable("TENDREL_HOME");
     sources.programDir = QCoreApplication::applicationDirPath();

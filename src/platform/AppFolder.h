@@ -5,7 +5,7 @@
 
 // Where the application folder (database, Pictures, temp, staff, exports) may come from,
 // in order of precedence.
-struct CAppFolderSources
+struct AppFolderSources
 {
     QString commandLineHome;   // --home DIR
     QString environmentHome;   // TENDREL_HOME
@@ -16,7 +16,7 @@ struct CAppFolderSources
 // Picks the application folder: --home, else TENDREL_HOME, else the program's
 // folder when writable, else the per-user data folder. The result is absolute and
 // carries no trailing separator.
-QString ResolveAppFolder(const CAppFolderSources& sources,
+QString ResolveAppFolder(const AppFolderSources& sources,
                          const std::function<bool(const QString&)>& isWritableFolder);
 
 // The same, with the real environment, program location and file system.

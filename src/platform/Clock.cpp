@@ -10,29 +10,29 @@ QDateTime g_fixedUtc;
 
 } // namespace
 
-QDateTime CClock::NowUtc()
+QDateTime Clock::NowUtc()
 {
     QMutexLocker lock(&g_mutex);
     return g_fixedUtc.isValid() ? g_fixedUtc : QDateTime::currentDateTimeUtc();
 }
 
-QDate CClock::TodayUtc()
+QDate Clock::TodayUtc()
 {
     return NowUtc().date();
 }
 
-QDate CClock::TodayLocal()
+QDate Clock::TodayLocal()
 {
     return NowUtc().toLocalTime().date();
 }
 
-void CClock::SetNow(const QDateTime& utc)
+void Clock::SetNow(const QDateTime& utc)
 {
     QMutexLocker lock(&g_mutex);
     g_fixedUtc = utc.toUTC();
 }
 
-void CClock::Reset()
+void Clock::Reset()
 {
     QMutexLocker lock(&g_mutex);
     g_fixedUtc = QDateTime();

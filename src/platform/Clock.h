@@ -4,7 +4,7 @@
 #include <QDateTime>
 
 // Today's date and time for the whole program. Tests fix it with SetNow().
-class CClock
+class Clock
 {
 public:
     static QDateTime NowUtc();

@@ -99,17 +99,17 @@ QByteArray WriteGifFrame(int width, int height, const GifColorType* palette,
     return written ? bytes : QByteArray();
 }
 
-bool HasMorePixels(QSize size, const CReadLimits& limits)
+bool HasMorePixels(QSize size, const ReadLimits& limits)
 {
     return qint64(size.width()) * size.height() > limits.maxPixels;
 }
 
-bool IsWiderThanFit(QSize size, const CReadLimits& limits)
+bool IsWiderThanFit(QSize size, const ReadLimits& limits)
 {
     return limits.fitSide > 0 && (size.width() > limits.fitSide || size.height() > limits.fitSide);
 }
 
-QSize Fitted(QSize size, const CReadLimits& limits)
+QSize Fitted(QSize size, const ReadLimits& limits)
 {
     return size.scaled(limits.fitSide, limits.fitSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
@@ -134,7 +134,7 @@ QStringList WritableExtensions()
             QStringLiteral("gif"), QStringLiteral("tif"), QStringLiteral("webp")};
 }
 
-QImage Read(const QString& path, const CReadLimits& limits, ReadFailure* failure)
+QImage Read(const QString& path, const ReadLimits& limits, ReadFailure* failure)
 {
     const auto failed = [failure](ReadFailure why) {
         if (failure)

@@ -18,7 +18,7 @@ QStringList WritableExtensions();
 constexpr int kMaxGifSide = 65535;
 
 // How much of a picture a caller will take.
-struct CReadLimits
+struct ReadLimits
 {
     // A picture of more pixels is not decoded at all.
     qint64 maxPixels = std::numeric_limits<qint64>::max();
@@ -31,7 +31,7 @@ enum class ReadFailure { None, NotAFile, TooLarge, Unreadable };
 // Reads a picture upright, turned as the camera's orientation tag says. Only regular files
 // are opened: a pipe or a device named as a picture would wait forever. A null image
 // (and *failure set) when the file is missing, not a picture or beyond the limits.
-QImage Read(const QString& path, const CReadLimits& limits = {}, ReadFailure* failure = nullptr);
+QImage Read(const QString& path, const ReadLimits& limits = {}, ReadFailure* failure = nullptr);
 
 // The editable copy of a picture in the depth its file had: 8 bits (grey or
 // palette), 24 bits (blue, green, red) or 32 bits with alpha.

@@ -5,7 +5,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
-bool CPdfPages::Save(const QString& path, QString* error) const
+bool PdfPages::Save(const QString& path, QString* error) const
 {
     if (m_pages.isEmpty()) {
         if (error)

@@ -6,7 +6,7 @@
 
 // A PDF made of pictures, one page per picture, each page the picture's size at the
 // chosen resolution.
-class CPdfPages
+class PdfPages
 {
 public:
     void SetDpi(int dpi) { m_dpi = dpi > 0 ? dpi : 96; }

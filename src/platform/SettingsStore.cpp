@@ -4,9 +4,9 @@
 
 namespace {
 
-std::unique_ptr<CSettingsStore>& ProgramStore()
+std::unique_ptr<SettingsStore>& ProgramStore()
 {
-    static std::unique_ptr<CSettingsStore> store;
+    static std::unique_ptr<SettingsStore> store;
     return store;
 }
 
@@ -17,25 +17,25 @@ QString PathOf(const QString& section, const QString& key)
 
 } // namespace
 
-CSettingsStore& CSettingsStore::Instance()
+SettingsStore& SettingsStore::Instance()
 {
     auto& store = ProgramStore();
     if (!store)
-        store = std::make_unique<CSettingsStore>();
+        store = std::make_unique<SettingsStore>();
     return *store;
 }
 
-void CSettingsStore::UseFile(const QString& iniPath)
+void SettingsStore::UseFile(const QString& iniPath)
 {
-    ProgramStore() = std::make_unique<CSettingsStore>(iniPath);
+    ProgramStore() = std::make_unique<SettingsStore>(iniPath);
 }
 
-void CSettingsStore::UseNative()
+void SettingsStore::UseNative()
 {
-    ProgramStore() = std::make_unique<CSettingsStore>();
+    ProgramStore() = std::make_unique<SettingsStore>();
 }
 
-CSettingsStore::CSettingsStore(const QString& iniPath)
+SettingsStore::SettingsStore(const QString& iniPath)
     : m_settings(iniPath.isEmpty()
                      ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                    QString::fromLatin1(kOrganization),
@@ -44,9 +44,9 @@ CSettingsStore::CSettingsStore(const QString& iniPath)
 {
 }
 
-CSettingsStore::~CSettingsStore() = default;
+SettingsStore::~SettingsStore() = default;
 
-int CSettingsStore::GetInt(const QString& section, const QString& key, int defaultValue) const
+int SettingsStore::GetInt(const QString& section, const QString& key, int defaultValue) const
 {
     const QVariant value = m_settings->value(PathOf(section, key));
     if (!value.isValid())
@@ -56,36 +56,36 @@ int CSettingsStore::GetInt(const QString& section, const QString& key, int defau
     return ok ? number : defaultValue;
 }
 
-QString CSettingsStore::GetString(const QString& section, const QString& key,
+QString SettingsStore::GetString(const QString& section, const QString& key,
                                   const QString& defaultValue) const
 {
     const QVariant value = m_settings->value(PathOf(section, key));
     return value.isValid() ? value.toString() : defaultValue;
 }
 
-bool CSettingsStore::Contains(const QString& section, const QString& key) const
+bool SettingsStore::Contains(const QString& section, const QString& key) const
 {
     return m_settings->contains(PathOf(section, key));
 }
 
-bool CSettingsStore::WriteInt(const QString& section, const QString& key, int value)
+bool SettingsStore::WriteInt(const QString& section, const QString& key, int value)
 {
     m_settings->setValue(PathOf(section, key), value);
     return Sync();
 }
 
-bool CSettingsStore::WriteString(const QString& section, const QString& key, const QString& value)
+bool SettingsStore::WriteString(const QString& section, const QString& key, const QString& value)
 {
     m_settings->setValue(PathOf(section, key), value);
     return Sync();
 }
 
-QString CSettingsStore::Location() const
+QString SettingsStore::Location() const
 {
     return m_settings->fileName();
 }
 
-bool CSettingsStore::Sync()
+bool SettingsStore::Sync()
 {
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;

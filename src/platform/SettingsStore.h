@@ -8,23 +8,23 @@ class QSettings;
 // The per-user settings store: one section per group, written through at once.
 // On Windows this is the registry, elsewhere an INI file; tests point it at a
 // file of their own with UseFile().
-class CSettingsStore
+class SettingsStore
 {
 public:
     static constexpr const char* kOrganization = "Tendrel 1.0";
     static constexpr const char* kApplication = "Tendrel V1.0";
 
     // The program-wide store.
-    static CSettingsStore& Instance();
+    static SettingsStore& Instance();
     // Redirects the program-wide store to an INI file (tests, portable installs).
     static void UseFile(const QString& iniPath);
     // Returns the program-wide store to the user's native settings.
     static void UseNative();
 
-    explicit CSettingsStore(const QString& iniPath = QString());
-    ~CSettingsStore();
-    CSettingsStore(const CSettingsStore&) = delete;
-    CSettingsStore& operator=(const CSettingsStore&) = delete;
+    explicit SettingsStore(const QString& iniPath = QString());
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
 
     // A missing or unreadable value yields the default.
     int GetInt(const QString& section, const QString& key, int defaultValue) const;
@@ -45,4 +45,4 @@ private:
 };
 
 // Shorthand for the program-wide store.
-inline CSettingsStore& Settings() { return CSettingsStore::Instance(); }
+inline SettingsStore& Settings() { return SettingsStore::Instance(); }

@@ -2,7 +2,7 @@
 
 #include "photos/LibraryFiles.h"
 #include "photos/PhotoLibraryLayout.h"
-#include "records/DBVChildInfoSet.h"
+#include "records/EnrollmentTable.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -12,9 +12,9 @@ namespace ChildRecords {
 
 namespace {
 
-CChildInfo ReadChild(const CDBVChildInfoSet& set)
+ChildInfo ReadChild(const EnrollmentTable& set)
 {
-    CChildInfo child;
+    ChildInfo child;
     child.childName = set.m_ChildName;
     child.referenceNo = set.m_ChildRefrenceNo;
     child.birthday = set.m_Birthday;
@@ -34,7 +34,7 @@ CChildInfo ReadChild(const CDBVChildInfoSet& set)
 }
 
 // The reserved columns are left as the set holds them.
-void WriteChild(CDBVChildInfoSet& set, const CChildInfo& child)
+void WriteChild(EnrollmentTable& set, const ChildInfo& child)
 {
     set.m_ChildName = child.childName;
     set.m_ChildRefrenceNo = child.referenceNo;
@@ -66,7 +66,7 @@ bool SameChildName(const QString& a, const QString& b)
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
 }
 
-std::optional<QString> EnrolledNameLike(CDBVChildInfoSet& set, const QString& name)
+std::optional<QString> EnrolledNameLike(EnrollmentTable& set, const QString& name)
 {
     set.SelectChild(QString());
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
@@ -76,7 +76,7 @@ std::optional<QString> EnrolledNameLike(CDBVChildInfoSet& set, const QString& na
     return std::nullopt;
 }
 
-std::optional<CChildInfo> FindChild(CDBVChildInfoSet& set, const QString& name)
+std::optional<ChildInfo> FindChild(EnrollmentTable& set, const QString& name)
 {
     set.SelectChild(name);
     set.MoveFirst();
@@ -85,7 +85,7 @@ std::optional<CChildInfo> FindChild(CDBVChildInfoSet& set, const QString& name)
     return ReadChild(set);
 }
 
-void AddChild(CDBVChildInfoSet& set, const CChildInfo& child)
+void AddChild(EnrollmentTable& set, const ChildInfo& child)
 {
     if (!set.IsOpen())
         set.Open();
@@ -95,7 +95,7 @@ void AddChild(CDBVChildInfoSet& set, const CChildInfo& child)
     set.Close();
 }
 
-void UpdateChild(CDBVChildInfoSet& set, const CChildInfo& child)
+void UpdateChild(EnrollmentTable& set, const ChildInfo& child)
 {
     if (!set.IsOpen())
         set.Open();

@@ -5,15 +5,15 @@
 #include <QString>
 #include <optional>
 
-class CDBVChildInfoSet;
+class EnrollmentTable;
 
 // One child's enrollment values, as the Child Center's form shows and edits them.
-struct CChildInfo
+struct ChildInfo
 {
     QString childName;
     QString referenceNo;
-    CDbDate birthday;
-    CDbDate enrollDate;
+    DbDate birthday;
+    DbDate enrollDate;
     qint32 enrollType = 5;   // days a week
     QString classroom;
     QString mother;
@@ -26,7 +26,7 @@ struct CChildInfo
     QString note;
     double dailyPbg = 0;     // paid by the government, per day
 
-    bool operator==(const CChildInfo& other) const = default;
+    bool operator==(const ChildInfo& other) const = default;
 };
 
 namespace ChildRecords {
@@ -38,14 +38,14 @@ bool IsChildFolderName(const QString& folderName);
 // as folders whose names differ only so are one folder on many disks.
 bool SameChildName(const QString& a, const QString& b);
 // The name, as stored, of an enrolled child with the same name as `name`.
-std::optional<QString> EnrolledNameLike(CDBVChildInfoSet& set, const QString& name);
+std::optional<QString> EnrolledNameLike(EnrollmentTable& set, const QString& name);
 
 // Selects the child's rows and reads the first; nullopt when there is none.
-std::optional<CChildInfo> FindChild(CDBVChildInfoSet& set, const QString& name);
+std::optional<ChildInfo> FindChild(EnrollmentTable& set, const QString& name);
 // Adds an enrollment row (the reserved columns empty) and closes the set.
-void AddChild(CDBVChildInfoSet& set, const CChildInfo& child);
+void AddChild(EnrollmentTable& set, const ChildInfo& child);
 // Rewrites the set's current row (the child last found) and closes the set.
-void UpdateChild(CDBVChildInfoSet& set, const CChildInfo& child);
+void UpdateChild(EnrollmentTable& set, const ChildInfo& child);
 
 // The daily PBG as the form shows it ("%8.2f").
 QString PbgText(double value);

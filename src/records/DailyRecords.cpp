@@ -1,14 +1,14 @@
 #include "records/DailyRecords.h"
 
-#include "records/DBChildDailyRecordSet.h"
+#include "records/DailyRecordTable.h"
 
 namespace DailyRecords {
 
 namespace {
 
-CDailyRecord ReadRecord(const CDBChildDailyRecordSet& set)
+DailyRecord ReadRecord(const DailyRecordTable& set)
 {
-    CDailyRecord record;
+    DailyRecord record;
     record.index = set.m_Index;
     record.date = set.m_Date.Date();
     record.childName = set.m_ChildName;
@@ -21,10 +21,10 @@ CDailyRecord ReadRecord(const CDBChildDailyRecordSet& set)
     return record;
 }
 
-void WriteRecord(CDBChildDailyRecordSet& set, const CDailyRecord& record)
+void WriteRecord(DailyRecordTable& set, const DailyRecord& record)
 {
     set.m_Index = record.index;
-    set.m_Date = CDbDate::FromDate(record.date);
+    set.m_Date = DbDate::FromDate(record.date);
     set.m_ChildName = record.childName;
     set.m_Pickup = record.pickup;
     set.m_PickupTime = record.pickupTime;
@@ -35,7 +35,7 @@ void WriteRecord(CDBChildDailyRecordSet& set, const CDailyRecord& record)
 }
 
 // Positions the set on the child's row with that index; false when there is none.
-bool MoveToRecord(CDBChildDailyRecordSet& set, const QString& childName, qint32 index)
+bool MoveToRecord(DailyRecordTable& set, const QString& childName, qint32 index)
 {
     set.SelectChild(childName);
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
@@ -61,10 +61,10 @@ QStringList PickupTimeChoices()
     return times;
 }
 
-std::vector<CDailyRecord> MonthRecords(CDBChildDailyRecordSet& set, const QString& childName,
+std::vector<DailyRecord> MonthRecords(DailyRecordTable& set, const QString& childName,
                                        const QDate& today)
 {
-    std::vector<CDailyRecord> records;
+    std::vector<DailyRecord> records;
     set.SelectChild(childName);
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) {
         if (set.m_Date.Year() == today.year() && set.m_Date.Month() == today.month())
@@ -73,7 +73,7 @@ std::vector<CDailyRecord> MonthRecords(CDBChildDailyRecordSet& set, const QStrin
     return records;
 }
 
-qint32 AddRecord(CDBChildDailyRecordSet& set, CDailyRecord record)
+qint32 AddRecord(DailyRecordTable& set, DailyRecord record)
 {
     record.index = set.LastIndex() + 1;
     // Opening on the child's rows keeps the whole table out of memory.
@@ -85,7 +85,7 @@ qint32 AddRecord(CDBChildDailyRecordSet& set, CDailyRecord record)
     return record.index;
 }
 
-bool UpdateRecord(CDBChildDailyRecordSet& set, const CDailyRecord& record)
+bool UpdateRecord(DailyRecordTable& set, const DailyRecord& record)
 {
     if (!MoveToRecord(set, record.childName, record.index))
         return false;
@@ -96,7 +96,7 @@ bool UpdateRecord(CDBChildDailyRecordSet& set, const CDailyRecord& record)
     return true;
 }
 
-bool DeleteRecord(CDBChildDailyRecordSet& set, const QString& childName, qint32 index)
+bool DeleteRecord(DailyRecordTable& set, const QString& childName, qint32 index)
 {
     if (!MoveToRecord(set, childName, index))
         return false;

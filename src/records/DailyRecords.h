@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <vector>
 
-class CDBChildDailyRecordSet;
+class DailyRecordTable;
 
 // One day of one child: who collected the child, when, and the two notes.
-struct CDailyRecord
+struct DailyRecord
 {
     qint32 index = 0;   // a running number over the whole table
     QDate date;
@@ -20,7 +20,7 @@ struct CDailyRecord
     QString reserved1;
     QString reserved2;
 
-    bool operator==(const CDailyRecord& other) const = default;
+    bool operator==(const DailyRecord& other) const = default;
 };
 
 namespace DailyRecords {
@@ -30,15 +30,15 @@ QStringList PickupChoices();
 QStringList PickupTimeChoices();
 
 // The child's records dated in the month of `today`, in table order.
-std::vector<CDailyRecord> MonthRecords(CDBChildDailyRecordSet& set, const QString& childName,
+std::vector<DailyRecord> MonthRecords(DailyRecordTable& set, const QString& childName,
                                        const QDate& today);
 
 // Stores a new record with the next index (the table's last plus 1, or 1) and returns
 // that index. The set is closed afterwards.
-qint32 AddRecord(CDBChildDailyRecordSet& set, CDailyRecord record);
+qint32 AddRecord(DailyRecordTable& set, DailyRecord record);
 // Rewrites the child's row with the record's index; false when there is none.
-bool UpdateRecord(CDBChildDailyRecordSet& set, const CDailyRecord& record);
+bool UpdateRecord(DailyRecordTable& set, const DailyRecord& record);
 // Deletes the child's row with that index; false when there is none.
-bool DeleteRecord(CDBChildDailyRecordSet& set, const QString& childName, qint32 index);
+bool DeleteRecord(DailyRecordTable& set, const QString& childName, qint32 index);
 
 } // namespace DailyRecords

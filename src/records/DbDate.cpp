@@ -22,42 +22,42 @@ bool InRange(double days)
 
 } // namespace
 
-CDbDate::CDbDate(double days, bool valid)
+DbDate::DbDate(double days, bool valid)
     : m_days(days), m_valid(valid)
 {
 }
 
-CDbDate CDbDate::FromDate(const QDate& date)
+DbDate DbDate::FromDate(const QDate& date)
 {
     if (!date.isValid())
         return Invalid();
-    return CDbDate(double(date.toJulianDay() - BaseJulianDay()));
+    return DbDate(double(date.toJulianDay() - BaseJulianDay()));
 }
 
-CDbDate CDbDate::FromDateTime(const QDateTime& dateTime)
+DbDate DbDate::FromDateTime(const QDateTime& dateTime)
 {
     if (!dateTime.isValid())
         return Invalid();
-    const CDbDate day = FromDate(dateTime.date());
+    const DbDate day = FromDate(dateTime.date());
     const double fraction = dateTime.time().msecsSinceStartOfDay() / 1000.0 / kSecondsPerDay;
     // Before the base day the time still counts forward from midnight.
-    return CDbDate(day.m_days < 0 ? day.m_days - fraction : day.m_days + fraction,
+    return DbDate(day.m_days < 0 ? day.m_days - fraction : day.m_days + fraction,
                    day.m_valid);
 }
 
-bool CDbDate::IsValid() const
+bool DbDate::IsValid() const
 {
     return m_valid && InRange(m_days);
 }
 
-QDate CDbDate::Date() const
+QDate DbDate::Date() const
 {
     if (!IsValid())
         return {};
     return QDate::fromJulianDay(BaseJulianDay() + qint64(std::trunc(m_days)));
 }
 
-QDateTime CDbDate::DateTime() const
+QDateTime DbDate::DateTime() const
 {
     const QDate date = Date();
     if (!date.isValid())
@@ -67,30 +67,30 @@ QDateTime CDbDate::DateTime() const
     return QDateTime(date, QTime(0, 0), Qt::UTC).addMSecs(msecs);
 }
 
-int CDbDate::Year() const
+int DbDate::Year() const
 {
     const QDate date = Date();
     return date.isValid() ? date.year() : -1;
 }
 
-int CDbDate::Month() const
+int DbDate::Month() const
 {
     const QDate date = Date();
     return date.isValid() ? date.month() : -1;
 }
 
-int CDbDate::Day() const
+int DbDate::Day() const
 {
     const QDate date = Date();
     return date.isValid() ? date.day() : -1;
 }
 
-QString CDbDate::PlainText() const
+QString DbDate::PlainText() const
 {
     return QString::asprintf("%d-%d-%d", Year(), Month(), Day());
 }
 
-QString CDbDate::PaddedText() const
+QString DbDate::PaddedText() const
 {
     return QString::asprintf("%4d-%2d-%2d", Year(), Month(), Day());
 }

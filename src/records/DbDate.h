@@ -6,15 +6,15 @@
 
 // A date-time value as the records keep it: days since 30 December 1899 (the fraction
 // is the time of day) and whether it is valid. Stored as REAL, NULL when invalid.
-class CDbDate
+class DbDate
 {
 public:
-    CDbDate() = default;   // zero and valid: 30 December 1899, midnight
-    explicit CDbDate(double days, bool valid = true);
+    DbDate() = default;   // zero and valid: 30 December 1899, midnight
+    explicit DbDate(double days, bool valid = true);
 
-    static CDbDate FromDate(const QDate& date);
-    static CDbDate FromDateTime(const QDateTime& dateTime);
-    static CDbDate Invalid() { return CDbDate(0, false); }
+    static DbDate FromDate(const QDate& date);
+    static DbDate FromDateTime(const QDateTime& dateTime);
+    static DbDate Invalid() { return DbDate(0, false); }
 
     double Days() const { return m_days; }
     // False when marked invalid, not finite, or outside the years 100 to 9999.
@@ -34,7 +34,7 @@ public:
     // "%4d-%2d-%2d", padded with spaces.
     QString PaddedText() const;
 
-    bool operator==(const CDbDate& other) const = default;
+    bool operator==(const DbDate& other) const = default;
 
 private:
     double m_days = 0;

@@ -1,7 +1,7 @@
 #include "records/RecordsDatabase.h"
 
-#include "app/ProgramState.h"
-#include "platform/Prompt.h"
+#include "settings/ProgramState.h"
+#include "platform/UserPrompt.h"
 #include "records/RecordsSchema.h"
 
 #include <QCoreApplication>
@@ -26,8 +26,8 @@ QString EngineText(const QSqlError& error)
 void ExecText(QSqlDatabase& db, const QString& sql)
 {
     QSqlQuery query(db);
-    CRecordsDatabase::Prepare(query, sql);
-    CRecordsDatabase::Exec(query);
+    RecordsDatabase::Prepare(query, sql);
+    RecordsDatabase::Exec(query);
 }
 
 // Reading the catalogue is also what tells a database from any other file.
@@ -36,7 +36,7 @@ void ReadCatalogue(QSqlDatabase& db)
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        throw CDatabaseError(EngineText(query.lastError()));
+        throw DatabaseError(EngineText(query.lastError()));
 }
 
 // The affinity SQLite gives a column declared `declared`: 'I'nteger, 'T'ext, 'B'lob,
@@ -79,55 +79,55 @@ const char* KindOf(RecordsSchema::FieldType type)
 
 } // namespace
 
-CDatabaseError::CDatabaseError(const QString& message)
+DatabaseError::DatabaseError(const QString& message)
     : std::runtime_error(message.toStdString())
 {
 }
 
-CRecordsDatabase& CRecordsDatabase::Shared()
+RecordsDatabase& RecordsDatabase::Shared()
 {
-    static CRecordsDatabase database;
+    static RecordsDatabase database;
     return database;
 }
 
-QString CRecordsDatabase::FilePath(const QString& programDir)
+QString RecordsDatabase::FilePath(const QString& programDir)
 {
     if (programDir.isEmpty())
         return {};
     return QDir(programDir).filePath(QStringLiteral("WRN.mdb"));
 }
 
-bool CRecordsDatabase::Exists(const QString& programDir)
+bool RecordsDatabase::Exists(const QString& programDir)
 {
     const QString path = FilePath(programDir);
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
-bool CRecordsDatabase::IsOpen() const
+bool RecordsDatabase::IsOpen() const
 {
     return !m_path.isEmpty() && Connection().isOpen();
 }
 
-QSqlDatabase CRecordsDatabase::Connection() const
+QSqlDatabase RecordsDatabase::Connection() const
 {
     return QSqlDatabase::database(kConnection, false);
 }
 
-void CRecordsDatabase::Open(const QString& path, Access access)
+void RecordsDatabase::Open(const QString& path, Access access)
 {
     if (IsOpen() && m_path == QFileInfo(path).absoluteFilePath()
         && (access == Access::Read || m_writable))
         return;
     if (!QFileInfo(path).isFile())
-        throw CDatabaseError(QStringLiteral("The records file %1 does not exist.")
+        throw DatabaseError(QStringLiteral("The records file %1 does not exist.")
                                  .arg(QDir::toNativeSeparators(path)));
     if (m_transactionDepth > 0)
-        throw CDatabaseError(QStringLiteral("The records file cannot change in the middle of "
+        throw DatabaseError(QStringLiteral("The records file cannot change in the middle of "
                                             "a transaction."));
     OpenConnection(path, access);
 }
 
-void CRecordsDatabase::Create(const QString& path)
+void RecordsDatabase::Create(const QString& path)
 {
     if (QFileInfo::exists(path)) {
         Open(path, Access::Write);
@@ -139,11 +139,11 @@ void CRecordsDatabase::Create(const QString& path)
     try {
         InTransaction([this] {
             QSqlDatabase db = Connection();
-            for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+            for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
                 ExecText(db, RecordsSchema::CreateTableSql(table));
         });
         Upgrade();
-    } catch (const CDatabaseError&) {
+    } catch (const DatabaseError&) {
         // A file without its tables would pass the existence check from now on.
         Close();
         QFile::remove(path);
@@ -151,25 +151,25 @@ void CRecordsDatabase::Create(const QString& path)
     }
 }
 
-void CRecordsDatabase::Upgrade()
+void RecordsDatabase::Upgrade()
 {
     Open(m_path, Access::Write);
     InTransaction([this] {
         QSqlDatabase db = Connection();
-        for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+        for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
             ExecText(db, RecordsSchema::CreateIndexSql(table));
     });
     QSqlQuery query(Connection());
-    CRecordsDatabase::Prepare(query, QStringLiteral("PRAGMA journal_mode=WAL"));
-    CRecordsDatabase::Exec(query);
+    RecordsDatabase::Prepare(query, QStringLiteral("PRAGMA journal_mode=WAL"));
+    RecordsDatabase::Exec(query);
 }
 
-void CRecordsDatabase::OpenConnection(QString path, Access access)
+void RecordsDatabase::OpenConnection(QString path, Access access)
 {
     Close();
     // Qt's SQL drivers must be let go while the application object still exists.
     static const bool closesAtExit = [] {
-        qAddPostRoutine([] { CRecordsDatabase::Shared().Close(); });
+        qAddPostRoutine([] { RecordsDatabase::Shared().Close(); });
         return true;
     }();
     Q_UNUSED(closesAtExit);
@@ -184,7 +184,7 @@ void CRecordsDatabase::OpenConnection(QString path, Access access)
             const QString message = EngineText(db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(kConnection);
-            throw CDatabaseError(message);
+            throw DatabaseError(message);
         }
         m_path = QFileInfo(path).absoluteFilePath();
         m_writable = access == Access::Write;
@@ -192,17 +192,17 @@ void CRecordsDatabase::OpenConnection(QString path, Access access)
     try {
         QSqlDatabase db = Connection();
         ReadCatalogue(db);
-    } catch (const CDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         QString problem = error.Message();
         if (!problem.endsWith(QLatin1Char('.')))
             problem += QLatin1Char('.');
-        const CDatabaseError unusable = Unusable(problem);
+        const DatabaseError unusable = Unusable(problem);
         Close();
         throw unusable;
     }
 }
 
-void CRecordsDatabase::Close()
+void RecordsDatabase::Close()
 {
     m_checkedTables.clear();
     m_writable = false;
@@ -218,13 +218,13 @@ void CRecordsDatabase::Close()
     m_path.clear();
 }
 
-CDatabaseError CRecordsDatabase::Unusable(const QString& problem) const
+DatabaseError RecordsDatabase::Unusable(const QString& problem) const
 {
-    return CDatabaseError(QStringLiteral("%1 is not a usable records database: %2")
+    return DatabaseError(QStringLiteral("%1 is not a usable records database: %2")
                               .arg(QDir::toNativeSeparators(m_path), problem));
 }
 
-void CRecordsDatabase::CheckTable(const RecordsSchema::CTableDef& table)
+void RecordsDatabase::CheckTable(const RecordsSchema::TableDef& table)
 {
     const QString name = QString::fromLatin1(table.name);
     if (m_checkedTables.contains(name))
@@ -239,7 +239,7 @@ void CRecordsDatabase::CheckTable(const RecordsSchema::CTableDef& table)
         declared.insert(query.value(1).toString().toLower(), query.value(2).toString());
     if (declared.isEmpty())
         throw Unusable(QStringLiteral("it has no table %1.").arg(name));
-    for (const RecordsSchema::CFieldDef& field : table.fields) {
+    for (const RecordsSchema::FieldDef& field : table.fields) {
         const QString column = QString::fromLatin1(field.name);
         const auto found = declared.constFind(column.toLower());
         if (found == declared.cend())
@@ -252,13 +252,13 @@ void CRecordsDatabase::CheckTable(const RecordsSchema::CTableDef& table)
     m_checkedTables << name;
 }
 
-void CRecordsDatabase::CheckTables()
+void RecordsDatabase::CheckTables()
 {
-    for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+    for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
         CheckTable(table);
 }
 
-void CRecordsDatabase::InTransaction(const std::function<void()>& work)
+void RecordsDatabase::InTransaction(const std::function<void()>& work)
 {
     // Inside a transaction already: the outer one commits or rolls back the whole.
     if (m_transactionDepth > 0) {
@@ -266,7 +266,7 @@ void CRecordsDatabase::InTransaction(const std::function<void()>& work)
         return;
     }
     if (!IsOpen())
-        throw CDatabaseError(QStringLiteral("The records database is not open."));
+        throw DatabaseError(QStringLiteral("The records database is not open."));
     Open(m_path, Access::Write);
     const auto run = [this](const char* sql) {
         QSqlQuery query(Connection());
@@ -274,7 +274,7 @@ void CRecordsDatabase::InTransaction(const std::function<void()>& work)
         return done ? QString() : EngineText(query.lastError());
     };
     if (const QString refused = run("BEGIN IMMEDIATE"); !refused.isEmpty())
-        throw CDatabaseError(refused);
+        throw DatabaseError(refused);
     try {
         ++m_transactionDepth;
         work();
@@ -286,33 +286,33 @@ void CRecordsDatabase::InTransaction(const std::function<void()>& work)
     }
     if (const QString refused = run("COMMIT"); !refused.isEmpty()) {
         run("ROLLBACK");
-        throw CDatabaseError(refused);
+        throw DatabaseError(refused);
     }
 }
 
-void CRecordsDatabase::Prepare(QSqlQuery& query, const QString& sql)
+void RecordsDatabase::Prepare(QSqlQuery& query, const QString& sql)
 {
     if (!query.prepare(sql))
-        throw CDatabaseError(EngineText(query.lastError()));
+        throw DatabaseError(EngineText(query.lastError()));
 }
 
-void CRecordsDatabase::Exec(QSqlQuery& query)
+void RecordsDatabase::Exec(QSqlQuery& query)
 {
     if (!query.exec())
-        throw CDatabaseError(EngineText(query.lastError()));
+        throw DatabaseError(EngineText(query.lastError()));
 }
 
 bool RecordsDatabaseExists()
 {
-    return CRecordsDatabase::Exists(Program().programDir);
+    return RecordsDatabase::Exists(Program().programDir);
 }
 
 void EnsureRecordsDatabase()
 {
-    const QString path = CRecordsDatabase::FilePath(Program().programDir);
+    const QString path = RecordsDatabase::FilePath(Program().programDir);
     if (path.isEmpty())
-        throw CDatabaseError(QStringLiteral("There is no application folder for the records."));
-    CRecordsDatabase& database = CRecordsDatabase::Shared();
+        throw DatabaseError(QStringLiteral("There is no application folder for the records."));
+    RecordsDatabase& database = RecordsDatabase::Shared();
     database.Create(path);
     database.Upgrade();
 }
@@ -322,7 +322,7 @@ bool ReportDatabaseErrors(const std::function<void()>& command)
     try {
         command();
         return true;
-    } catch (const CDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         Prompt().Error(error.Message());
         return false;
     }

@@ -7,14 +7,14 @@
 
 class QSqlDatabase;
 class QSqlQuery;
-namespace RecordsSchema { struct CTableDef; }
+namespace RecordsSchema { struct TableDef; }
 
 // An engine error or a refused value. It aborts the command that was running; the
 // command's caller shows its text (ReportDatabaseErrors) and nothing of the row is written.
-class CDatabaseError : public std::runtime_error
+class DatabaseError : public std::runtime_error
 {
 public:
-    explicit CDatabaseError(const QString& message);
+    explicit DatabaseError(const QString& message);
     QString Message() const { return QString::fromUtf8(what()); }
 };
 
@@ -23,12 +23,12 @@ public:
 // file a recordset names (tests move the application folder between runs). Reading
 // opens the file read-only; the first write opens it again for writing. Only Create
 // and Upgrade change the layout of a file.
-class CRecordsDatabase
+class RecordsDatabase
 {
 public:
     enum class Access { Read, Write };
 
-    static CRecordsDatabase& Shared();
+    static RecordsDatabase& Shared();
 
     // The database file of an application folder: WRN.mdb in it; empty for an empty folder.
     static QString FilePath(const QString& programDir);
@@ -37,7 +37,7 @@ public:
 
     // Creates the file with the five tables in order (and the index on each name
     // column) and opens it for writing. An existing file is opened and left as it is
-    // when it holds the five tables. Throws CDatabaseError when the engine refuses or
+    // when it holds the five tables. Throws DatabaseError when the engine refuses or
     // the existing file is no usable records database.
     void Create(const QString& path);
     // Gives the open file what newer files are made with: the index on each name column
@@ -45,7 +45,7 @@ public:
     void Upgrade();
 
     // Opens the file when another or none is open, or when it is open read-only and
-    // `access` is Write. A missing file is not created: it throws CDatabaseError, as
+    // `access` is Write. A missing file is not created: it throws DatabaseError, as
     // does a file the engine cannot read.
     void Open(const QString& path, Access access = Access::Read);
     void Close();
@@ -53,10 +53,10 @@ public:
     bool IsWritable() const { return IsOpen() && m_writable; }
     QString Path() const { return m_path; }
 
-    // Throws CDatabaseError, naming what is wrong, when the open file has no such table
+    // Throws DatabaseError, naming what is wrong, when the open file has no such table
     // or a column of it is missing or declared for other values. Each table is looked at
     // once per opening.
-    void CheckTable(const RecordsSchema::CTableDef& table);
+    void CheckTable(const RecordsSchema::TableDef& table);
     // The same for all five tables.
     void CheckTables();
 
@@ -71,17 +71,17 @@ public:
     void InTransaction(const std::function<void()>& work);
     static constexpr int kBusyTimeoutMs = 15000;
 
-    // Prepares a statement; throws CDatabaseError with the engine's text when refused.
+    // Prepares a statement; throws DatabaseError with the engine's text when refused.
     static void Prepare(QSqlQuery& query, const QString& sql);
-    // Executes a prepared query; throws CDatabaseError with the engine's text on failure.
+    // Executes a prepared query; throws DatabaseError with the engine's text on failure.
     static void Exec(QSqlQuery& query);
 
 private:
-    CRecordsDatabase() = default;
+    RecordsDatabase() = default;
     // Takes the path by value: it may be m_path, which closing clears.
     void OpenConnection(QString path, Access access);
     // "<file> is not a usable records database: <problem>"
-    CDatabaseError Unusable(const QString& problem) const;
+    DatabaseError Unusable(const QString& problem) const;
 
     QString m_path;
     bool m_writable = false;

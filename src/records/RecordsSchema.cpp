@@ -7,14 +7,14 @@ namespace RecordsSchema {
 
 namespace {
 
-CFieldDef Text(const char* name, int size) { return {name, FieldType::Text, size}; }
-CFieldDef Long(const char* name) { return {name, FieldType::Long, 0}; }
-CFieldDef Double(const char* name) { return {name, FieldType::Double, 0}; }
-CFieldDef Date(const char* name) { return {name, FieldType::Date, 0}; }
+FieldDef Text(const char* name, int size) { return {name, FieldType::Text, size}; }
+FieldDef Long(const char* name) { return {name, FieldType::Long, 0}; }
+FieldDef Double(const char* name) { return {name, FieldType::Double, 0}; }
+FieldDef Date(const char* name) { return {name, FieldType::Date, 0}; }
 
-std::vector<CFieldDef> TimeTableFields()
+std::vector<FieldDef> TimeTableFields()
 {
-    std::vector<CFieldDef> fields{Text("Name", 100), Long("Year"), Long("Month")};
+    std::vector<FieldDef> fields{Text("Name", 100), Long("Year"), Long("Month")};
     // The day columns' names must outlive the table description.
     static const std::vector<QByteArray> dayNames = [] {
         std::vector<QByteArray> names;
@@ -41,18 +41,18 @@ const char* SqlType(FieldType type)
 
 } // namespace
 
-const CFieldDef* CTableDef::Field(const QString& column) const
+const FieldDef* TableDef::Field(const QString& column) const
 {
-    for (const CFieldDef& field : fields) {
+    for (const FieldDef& field : fields) {
         if (column == QLatin1String(field.name))
             return &field;
     }
     return nullptr;
 }
 
-const std::vector<CTableDef>& Tables()
+const std::vector<TableDef>& Tables()
 {
-    static const std::vector<CTableDef> tables{
+    static const std::vector<TableDef> tables{
         {kChildEnrollment,
          {Text("ChildName", 100), Text("ChildRefrenceNo", 20), Date("Birthday"),
           Date("EnrollDate"), Long("EnrollType"), Text("Class", 50), Text("Mother", 50),
@@ -77,16 +77,16 @@ const std::vector<CTableDef>& Tables()
     return tables;
 }
 
-const CTableDef& Table(const char* name)
+const TableDef& Table(const char* name)
 {
-    for (const CTableDef& table : Tables()) {
+    for (const TableDef& table : Tables()) {
         if (qstrcmp(table.name, name) == 0)
             return table;
     }
     throw std::logic_error(std::string("no records table ") + name);
 }
 
-QString NameColumn(const CTableDef& table)
+QString NameColumn(const TableDef& table)
 {
     return table.Field(QStringLiteral("ChildName")) ? QStringLiteral("ChildName")
                                                      : QStringLiteral("Name");
@@ -99,17 +99,17 @@ QString Quoted(const QString& identifier)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString CreateTableSql(const CTableDef& table)
+QString CreateTableSql(const TableDef& table)
 {
     QStringList columns;
-    for (const CFieldDef& field : table.fields)
+    for (const FieldDef& field : table.fields)
         columns << Quoted(QString::fromLatin1(field.name)) + QLatin1Char(' ')
                        + QLatin1String(SqlType(field.type));
     return QStringLiteral("CREATE TABLE %1 (%2)")
         .arg(Quoted(QString::fromLatin1(table.name)), columns.join(QLatin1String(", ")));
 }
 
-QString CreateIndexSql(const CTableDef& table)
+QString CreateIndexSql(const TableDef& table)
 {
     const QString name = QString::fromLatin1(table.name);
     return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")

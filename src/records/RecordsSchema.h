@@ -9,19 +9,19 @@ namespace RecordsSchema {
 
 enum class FieldType { Text, Long, Double, Date };
 
-struct CFieldDef
+struct FieldDef
 {
     const char* name;
     FieldType type;
     int size;   // the most characters a Text column holds; 0 for the others
 };
 
-struct CTableDef
+struct TableDef
 {
     const char* name;
-    std::vector<CFieldDef> fields;
+    std::vector<FieldDef> fields;
 
-    const CFieldDef* Field(const QString& column) const;
+    const FieldDef* Field(const QString& column) const;
 };
 
 inline constexpr const char* kChildEnrollment = "ChildEnrollmentInformation";
@@ -31,15 +31,15 @@ inline constexpr const char* kEmployeeInfo = "EmployeeInfo";
 inline constexpr const char* kEmployeeTimeTable = "EmployeeTimeTable";
 
 // The five tables in the order they are created.
-const std::vector<CTableDef>& Tables();
-const CTableDef& Table(const char* name);
+const std::vector<TableDef>& Tables();
+const TableDef& Table(const char* name);
 
 // The column rows are selected by: ChildName, or Name for the staff tables.
-QString NameColumn(const CTableDef& table);
+QString NameColumn(const TableDef& table);
 
 // SQL that creates the table, its columns in order, and the index on its name column.
-QString CreateTableSql(const CTableDef& table);
-QString CreateIndexSql(const CTableDef& table);
+QString CreateTableSql(const TableDef& table);
+QString CreateIndexSql(const TableDef& table);
 
 // A column name quoted for SQL ("Index" and "Date" are keywords).
 QString Quoted(const QString& identifier);

@@ -1,6 +1,6 @@
 #include "records/Recordset.h"
 
-#include "app/ProgramState.h"
+#include "settings/ProgramState.h"
 #include "records/RecordsDatabase.h"
 
 #include <QSqlDatabase>
@@ -9,13 +9,13 @@
 #include <limits>
 #include <stdexcept>
 
-using RecordsSchema::CFieldDef;
+using RecordsSchema::FieldDef;
 using RecordsSchema::FieldType;
 using RecordsSchema::Quoted;
 
 namespace {
 
-QString Column(const CFieldDef& field)
+QString Column(const FieldDef& field)
 {
     return QString::fromLatin1(field.name);
 }
@@ -40,30 +40,30 @@ double ToDouble(const QVariant& value)
     return ok ? number : 0;
 }
 
-CDbDate ToDate(const QVariant& value)
+DbDate ToDate(const QVariant& value)
 {
     if (value.isNull())
-        return CDbDate::Invalid();
+        return DbDate::Invalid();
     bool ok = false;
     const double days = value.toDouble(&ok);
-    return ok ? CDbDate(days) : CDbDate::Invalid();
+    return ok ? DbDate(days) : DbDate::Invalid();
 }
 
-QVariant FromDate(const CDbDate& date)
+QVariant FromDate(const DbDate& date)
 {
     return date.IsValid() ? QVariant(date.Days()) : QVariant(QMetaType(QMetaType::Double));
 }
 
 } // namespace
 
-CFieldExchange::CFieldExchange(Mode mode, const RecordsSchema::CTableDef& table)
+FieldExchange::FieldExchange(Mode mode, const RecordsSchema::TableDef& table)
     : m_mode(mode), m_table(table)
 {
 }
 
-const CFieldDef& CFieldExchange::Bind(const char* column)
+const FieldDef& FieldExchange::Bind(const char* column)
 {
-    const CFieldDef* field = m_table.Field(QString::fromLatin1(column));
+    const FieldDef* field = m_table.Field(QString::fromLatin1(column));
     if (!field)
         throw std::logic_error(std::string("no column ") + column + " in " + m_table.name);
     if (m_mode == Mode::Describe)
@@ -71,7 +71,7 @@ const CFieldDef& CFieldExchange::Bind(const char* column)
     return *field;
 }
 
-void CFieldExchange::Text(const char* column, QString& value)
+void FieldExchange::Text(const char* column, QString& value)
 {
     Bind(column);
     if (m_mode == Mode::Reset) {
@@ -85,7 +85,7 @@ void CFieldExchange::Text(const char* column, QString& value)
     ++m_position;
 }
 
-void CFieldExchange::Long(const char* column, qint32& value, qint32 defaultValue)
+void FieldExchange::Long(const char* column, qint32& value, qint32 defaultValue)
 {
     Bind(column);
     if (m_mode == Mode::Reset)
@@ -97,7 +97,7 @@ void CFieldExchange::Long(const char* column, qint32& value, qint32 defaultValue
     ++m_position;
 }
 
-void CFieldExchange::Double(const char* column, double& value, double defaultValue)
+void FieldExchange::Double(const char* column, double& value, double defaultValue)
 {
     Bind(column);
     if (m_mode == Mode::Reset)
@@ -109,11 +109,11 @@ void CFieldExchange::Double(const char* column, double& value, double defaultVal
     ++m_position;
 }
 
-void CFieldExchange::Date(const char* column, CDbDate& value)
+void FieldExchange::Date(const char* column, DbDate& value)
 {
     Bind(column);
     if (m_mode == Mode::Reset)
-        value = CDbDate();
+        value = DbDate();
     else if (m_mode == Mode::Load)
         value = ToDate((*m_row)[m_position]);
     else if (m_mode == Mode::Store)
@@ -121,62 +121,62 @@ void CFieldExchange::Date(const char* column, CDbDate& value)
     ++m_position;
 }
 
-CRecordset::CRecordset(const char* table)
+Recordset::Recordset(const char* table)
     : m_table(RecordsSchema::Table(table))
 {
 }
 
-CRecordsDatabase& CRecordset::Database() const
+RecordsDatabase& Recordset::Database() const
 {
-    return CRecordsDatabase::Shared();
+    return RecordsDatabase::Shared();
 }
 
-QString CRecordset::GetDefaultDBName() const
+QString Recordset::GetDefaultDBName() const
 {
-    return CRecordsDatabase::FilePath(Program().programDir);
+    return RecordsDatabase::FilePath(Program().programDir);
 }
 
-QString CRecordset::TableName() const
+QString Recordset::TableName() const
 {
     return QString::fromLatin1(m_table.name);
 }
 
-std::vector<const CFieldDef*> CRecordset::BoundFields() const
+std::vector<const FieldDef*> Recordset::BoundFields() const
 {
     // Describing reads nothing and writes nothing of the members.
-    CFieldExchange describe(CFieldExchange::Mode::Describe, m_table);
-    const_cast<CRecordset*>(this)->DoFieldExchange(describe);
+    FieldExchange describe(FieldExchange::Mode::Describe, m_table);
+    const_cast<Recordset*>(this)->DoFieldExchange(describe);
     return std::move(describe.m_fields);
 }
 
-int CRecordset::FieldCount() const
+int Recordset::FieldCount() const
 {
     return int(BoundFields().size());
 }
 
-QString CRecordset::ColumnList(const QString& suffix) const
+QString Recordset::ColumnList(const QString& suffix) const
 {
     QStringList columns;
-    for (const CFieldDef* field : BoundFields())
+    for (const FieldDef* field : BoundFields())
         columns << Quoted(Column(*field)) + suffix;
     return columns.join(QLatin1String(", "));
 }
 
-void CRecordset::SetFilter(const QString& column, const QString& value)
+void Recordset::SetFilter(const QString& column, const QString& value)
 {
     if (!m_table.Field(column))
-        throw CDatabaseError(QStringLiteral("%1 has no column %2.").arg(TableName(), column));
+        throw DatabaseError(QStringLiteral("%1 has no column %2.").arg(TableName(), column));
     m_filterColumn = column;
     m_filterValue = value;
 }
 
-void CRecordset::ClearFilter()
+void Recordset::ClearFilter()
 {
     m_filterColumn.reset();
     m_filterValue.clear();
 }
 
-void CRecordset::Open()
+void Recordset::Open()
 {
     OpenDatabase();
     Select();
@@ -184,7 +184,7 @@ void CRecordset::Open()
     MoveFirst();
 }
 
-void CRecordset::OpenToAdd()
+void Recordset::OpenToAdd()
 {
     OpenDatabase();
     m_rows.clear();
@@ -193,22 +193,22 @@ void CRecordset::OpenToAdd()
     m_open = true;
 }
 
-void CRecordset::OpenDatabase()
+void Recordset::OpenDatabase()
 {
     const QString path = GetDefaultDBName();
     if (path.isEmpty())
-        throw CDatabaseError(QStringLiteral("There is no application folder for the records."));
+        throw DatabaseError(QStringLiteral("There is no application folder for the records."));
     // Reading never changes the file; the first write opens it for writing.
-    Database().Open(path, CRecordsDatabase::Access::Read);
+    Database().Open(path, RecordsDatabase::Access::Read);
     Database().CheckTable(m_table);
 }
 
-void CRecordset::OpenForWriting()
+void Recordset::OpenForWriting()
 {
-    Database().Open(GetDefaultDBName(), CRecordsDatabase::Access::Write);
+    Database().Open(GetDefaultDBName(), RecordsDatabase::Access::Write);
 }
 
-void CRecordset::Close()
+void Recordset::Close()
 {
     m_open = false;
     m_rows.clear();
@@ -216,7 +216,7 @@ void CRecordset::Close()
     m_editMode = EditMode::None;
 }
 
-void CRecordset::Requery()
+void Recordset::Requery()
 {
     if (!m_open) {
         Open();
@@ -227,7 +227,7 @@ void CRecordset::Requery()
     MoveFirst();
 }
 
-void CRecordset::Select()
+void Recordset::Select()
 {
     QString sql = QStringLiteral("SELECT rowid, %1 FROM %2")
                       .arg(ColumnList(), Quoted(TableName()));
@@ -237,15 +237,15 @@ void CRecordset::Select()
 
     QSqlQuery query(Database().Connection());
     query.setForwardOnly(true);
-    CRecordsDatabase::Prepare(query, sql);
+    RecordsDatabase::Prepare(query, sql);
     if (m_filterColumn)
         query.addBindValue(m_filterValue);
-    CRecordsDatabase::Exec(query);
+    RecordsDatabase::Exec(query);
 
-    std::vector<CRow> rows;
+    std::vector<StoredRow> rows;
     const int columns = FieldCount();
     while (query.next()) {
-        CRow row;
+        StoredRow row;
         row.rowId = query.value(0).toLongLong();
         row.values.reserve(size_t(columns));
         for (int column = 1; column <= columns; ++column)
@@ -257,20 +257,20 @@ void CRecordset::Select()
     m_editMode = EditMode::None;
 }
 
-void CRecordset::SetDefaults()
+void Recordset::SetDefaults()
 {
-    CFieldExchange reset(CFieldExchange::Mode::Reset, m_table);
+    FieldExchange reset(FieldExchange::Mode::Reset, m_table);
     DoFieldExchange(reset);
 }
 
-void CRecordset::LoadCurrent()
+void Recordset::LoadCurrent()
 {
-    CFieldExchange load(CFieldExchange::Mode::Load, m_table);
+    FieldExchange load(FieldExchange::Mode::Load, m_table);
     load.m_row = &m_rows[size_t(m_current)].values;
     DoFieldExchange(load);
 }
 
-void CRecordset::MoveFirst()
+void Recordset::MoveFirst()
 {
     m_current = 0;
     while (m_current < int(m_rows.size()) && m_rows[size_t(m_current)].deleted)
@@ -279,7 +279,7 @@ void CRecordset::MoveFirst()
         LoadCurrent();
 }
 
-void CRecordset::MoveNext()
+void Recordset::MoveNext()
 {
     if (IsEOF())
         return;
@@ -290,7 +290,7 @@ void CRecordset::MoveNext()
         LoadCurrent();
 }
 
-void CRecordset::MoveLast()
+void Recordset::MoveLast()
 {
     m_current = int(m_rows.size()) - 1;
     while (m_current >= 0 && m_rows[size_t(m_current)].deleted)
@@ -301,87 +301,87 @@ void CRecordset::MoveLast()
         LoadCurrent();
 }
 
-bool CRecordset::IsEOF() const
+bool Recordset::IsEOF() const
 {
     return m_current < 0 || m_current >= int(m_rows.size());
 }
 
-bool CRecordset::IsBOF() const
+bool Recordset::IsBOF() const
 {
     return GetRecordCount() == 0 || m_current < 0;
 }
 
-int CRecordset::GetRecordCount() const
+int Recordset::GetRecordCount() const
 {
     int count = 0;
-    for (const CRow& row : m_rows)
+    for (const StoredRow& row : m_rows)
         count += row.deleted ? 0 : 1;
     return count;
 }
 
-qint64 CRecordset::CurrentRowId() const
+qint64 Recordset::CurrentRowId() const
 {
     if (IsEOF() || m_rows[size_t(m_current)].deleted)
         return 0;
     return m_rows[size_t(m_current)].rowId;
 }
 
-void CRecordset::RequireCurrent(const char* operation) const
+void Recordset::RequireCurrent(const char* operation) const
 {
     if (!m_open)
-        throw CDatabaseError(QStringLiteral("%1 on %2: the records are not open.")
+        throw DatabaseError(QStringLiteral("%1 on %2: the records are not open.")
                                  .arg(QLatin1String(operation), TableName()));
     if (CurrentRowId() == 0)
-        throw CDatabaseError(QStringLiteral("No current record."));
+        throw DatabaseError(QStringLiteral("No current record."));
 }
 
-void CRecordset::AddNew()
+void Recordset::AddNew()
 {
     if (!m_open)
-        throw CDatabaseError(QStringLiteral("AddNew on %1: the records are not open.")
+        throw DatabaseError(QStringLiteral("AddNew on %1: the records are not open.")
                                  .arg(TableName()));
     SetDefaults();
     m_editMode = EditMode::Adding;
 }
 
-void CRecordset::Edit()
+void Recordset::Edit()
 {
     RequireCurrent("Edit");
     m_editMode = EditMode::Editing;
 }
 
-void CRecordset::CancelUpdate()
+void Recordset::CancelUpdate()
 {
     m_editMode = EditMode::None;
 }
 
-std::vector<QVariant> CRecordset::StoredValues()
+std::vector<QVariant> Recordset::StoredValues()
 {
-    CFieldExchange store(CFieldExchange::Mode::Store, m_table);
+    FieldExchange store(FieldExchange::Mode::Store, m_table);
     DoFieldExchange(store);
     return std::move(store.m_values);
 }
 
-void CRecordset::CheckWidths(const std::vector<QVariant>& values) const
+void Recordset::CheckWidths(const std::vector<QVariant>& values) const
 {
-    const std::vector<const CFieldDef*> fields = BoundFields();
+    const std::vector<const FieldDef*> fields = BoundFields();
     for (size_t i = 0; i < values.size(); ++i) {
-        const CFieldDef& field = *fields[i];
+        const FieldDef& field = *fields[i];
         if (field.type != FieldType::Text)
             continue;
         const qsizetype length = values[i].toString().size();
         if (length > field.size)
-            throw CDatabaseError(
+            throw DatabaseError(
                 QStringLiteral("%1 holds at most %2 characters; the text given has %3. "
                                "Nothing was saved.")
                     .arg(Column(field)).arg(field.size).arg(length));
     }
 }
 
-void CRecordset::Update()
+void Recordset::Update()
 {
     if (m_editMode == EditMode::None)
-        throw CDatabaseError(QStringLiteral("Update on %1 without AddNew or Edit.")
+        throw DatabaseError(QStringLiteral("Update on %1 without AddNew or Edit.")
                                  .arg(TableName()));
     const std::vector<QVariant> values = StoredValues();
     CheckWidths(values);
@@ -392,7 +392,7 @@ void CRecordset::Update()
     m_editMode = EditMode::None;
 }
 
-void CRecordset::InsertRow(const std::vector<QVariant>& values)
+void Recordset::InsertRow(const std::vector<QVariant>& values)
 {
     QStringList marks;
     for (size_t i = 0; i < values.size(); ++i)
@@ -401,53 +401,53 @@ void CRecordset::InsertRow(const std::vector<QVariant>& values)
     OpenForWriting();
     Database().InTransaction([&] {
         QSqlQuery query(Database().Connection());
-        CRecordsDatabase::Prepare(query, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        RecordsDatabase::Prepare(query, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                              .arg(Quoted(TableName()), ColumnList(),
                                                   marks.join(QLatin1Char(','))));
         for (const QVariant& value : values)
             query.addBindValue(value);
-        CRecordsDatabase::Exec(query);
+        RecordsDatabase::Exec(query);
         rowId = query.lastInsertId().toLongLong();
     });
     // A dynaset shows the rows it added at its end; the current row stays.
-    m_rows.push_back(CRow{rowId, values, false});
+    m_rows.push_back(StoredRow{rowId, values, false});
 }
 
-void CRecordset::UpdateRow(const std::vector<QVariant>& values)
+void Recordset::UpdateRow(const std::vector<QVariant>& values)
 {
     RequireCurrent("Update");
-    CRow& row = m_rows[size_t(m_current)];
+    StoredRow& row = m_rows[size_t(m_current)];
     OpenForWriting();
     Database().InTransaction([&] {
         QSqlQuery query(Database().Connection());
-        CRecordsDatabase::Prepare(query, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+        RecordsDatabase::Prepare(query, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                                              .arg(Quoted(TableName()), ColumnList(QStringLiteral(" = ?"))));
         for (const QVariant& value : values)
             query.addBindValue(value);
         query.addBindValue(row.rowId);
-        CRecordsDatabase::Exec(query);
+        RecordsDatabase::Exec(query);
         if (query.numRowsAffected() != 1)
-            throw CDatabaseError(QStringLiteral("The record was deleted meanwhile."));
+            throw DatabaseError(QStringLiteral("The record was deleted meanwhile."));
     });
     row.values = values;
 }
 
-void CRecordset::Delete()
+void Recordset::Delete()
 {
     RequireCurrent("Delete");
-    CRow& row = m_rows[size_t(m_current)];
+    StoredRow& row = m_rows[size_t(m_current)];
     OpenForWriting();
     Database().InTransaction([&] {
         QSqlQuery query(Database().Connection());
-        CRecordsDatabase::Prepare(
+        RecordsDatabase::Prepare(
             query, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Quoted(TableName())));
         query.addBindValue(row.rowId);
-        CRecordsDatabase::Exec(query);
+        RecordsDatabase::Exec(query);
     });
     row.deleted = true;
 }
 
-void CRecordset::SelectName(const QString& name, bool everyRow)
+void Recordset::SelectName(const QString& name, bool everyRow)
 {
     if (everyRow)
         ClearFilter();

@@ -8,11 +8,11 @@
 #include <optional>
 #include <vector>
 
-class CRecordsDatabase;
+class RecordsDatabase;
 
 // Carries values between a recordset's bound members and a row, in binding order.
 // Each recordset lists its members once, in DoFieldExchange.
-class CFieldExchange
+class FieldExchange
 {
 public:
     enum class Mode { Describe, Load, Store, Reset };
@@ -21,18 +21,18 @@ public:
     void Text(const char* column, QString& value);
     void Long(const char* column, qint32& value, qint32 defaultValue = 0);
     void Double(const char* column, double& value, double defaultValue = 0);
-    void Date(const char* column, CDbDate& value);
+    void Date(const char* column, DbDate& value);
 
 private:
-    friend class CRecordset;
-    CFieldExchange(Mode mode, const RecordsSchema::CTableDef& table);
+    friend class Recordset;
+    FieldExchange(Mode mode, const RecordsSchema::TableDef& table);
 
-    const RecordsSchema::CFieldDef& Bind(const char* column);
+    const RecordsSchema::FieldDef& Bind(const char* column);
 
     Mode m_mode;
-    const RecordsSchema::CTableDef& m_table;
+    const RecordsSchema::TableDef& m_table;
     int m_position = 0;
-    std::vector<const RecordsSchema::CFieldDef*> m_fields;   // Describe
+    std::vector<const RecordsSchema::FieldDef*> m_fields;   // Describe
     const std::vector<QVariant>* m_row = nullptr;            // Load
     std::vector<QVariant> m_values;                          // Store
 };
@@ -40,17 +40,17 @@ private:
 // A dynaset over one table: the rows a filter selects, read when it opens or requeries,
 // with the current row's columns in the bound members. Writes go straight to the file,
 // each in its own transaction; a row is identified by SQLite's rowid.
-// Operations that meet an engine error throw CDatabaseError.
-class CRecordset
+// Operations that meet an engine error throw DatabaseError.
+class Recordset
 {
 public:
-    virtual ~CRecordset() = default;
-    CRecordset(const CRecordset&) = delete;
-    CRecordset& operator=(const CRecordset&) = delete;
+    virtual ~Recordset() = default;
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
 
     // Opens the shared database on GetDefaultDBName() if needed and selects the rows.
     // A table that lacks a bound column, or declares one for other values, throws
-    // CDatabaseError naming it.
+    // DatabaseError naming it.
     void Open();
     // Opens without reading any row, to add rows to a large table.
     void OpenToAdd();
@@ -93,24 +93,24 @@ public:
     virtual QString GetDefaultDBName() const;
 
 protected:
-    explicit CRecordset(const char* table);
+    explicit Recordset(const char* table);
 
-    CRecordsDatabase& Database() const;
+    RecordsDatabase& Database() const;
     // Opens the shared database for reading when needed and checks the table's columns.
     void OpenDatabase();
     // Names each bound member with its column and default, in binding order.
-    virtual void DoFieldExchange(CFieldExchange& exchange) = 0;
+    virtual void DoFieldExchange(FieldExchange& exchange) = 0;
     // Gives every member its default, as a new recordset and AddNew do.
     void SetDefaults();
 
     // Selects every row, or the rows of one name (the table's name column), and requeries.
     void SelectName(const QString& name, bool everyRow);
 
-    const RecordsSchema::CTableDef& m_table;
+    const RecordsSchema::TableDef& m_table;
 
 private:
     enum class EditMode { None, Adding, Editing };
-    struct CRow
+    struct StoredRow
     {
         qint64 rowId = 0;
         std::vector<QVariant> values;
@@ -123,14 +123,14 @@ private:
     void LoadCurrent();
     void RequireCurrent(const char* operation) const;
     std::vector<QVariant> StoredValues();
-    std::vector<const RecordsSchema::CFieldDef*> BoundFields() const;
+    std::vector<const RecordsSchema::FieldDef*> BoundFields() const;
     // The bound columns quoted, in binding order, each followed by `suffix`.
     QString ColumnList(const QString& suffix = QString()) const;
     void CheckWidths(const std::vector<QVariant>& values) const;
     void InsertRow(const std::vector<QVariant>& values);
     void UpdateRow(const std::vector<QVariant>& values);
 
-    std::vector<CRow> m_rows;
+    std::vector<StoredRow> m_rows;
     int m_current = -1;   // index into m_rows; m_rows.size() is EOF
     bool m_open = false;
     EditMode m_editMode = EditMode::None;

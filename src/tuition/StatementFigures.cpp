@@ -1,7 +1,7 @@
 #include "tuition/StatementFigures.h"
 
 #include "records/ChildRecords.h"
-#include "records/DBChildPaymentSet.h"
+#include "records/PaymentTable.h"
 
 #include <QDir>
 
@@ -11,7 +11,7 @@ namespace {
 
 enum class Period { Earlier, Same, Later };
 
-Period PeriodOf(const CDbDate& weekStart, int year, int month)
+Period PeriodOf(const DbDate& weekStart, int year, int month)
 {
     // A week start that names no date has year and month -1: an earlier month.
     const int rowYear = weekStart.Year(), rowMonth = weekStart.Month();
@@ -22,7 +22,7 @@ Period PeriodOf(const CDbDate& weekStart, int year, int month)
     return Period::Later;
 }
 
-void AddTo(CStatementTotals& totals, const CWeeklyPayment& row)
+void AddTo(StatementTotals& totals, const WeeklyPayment& row)
 {
     totals.sessionDays += row.sessionDays;
     totals.fee += row.weeklyFee;
@@ -40,10 +40,10 @@ bool NamesAChild(const QString& name)
     return !name.isEmpty() && ChildRecords::IsChildFolderName(name);
 }
 
-CStatementFigures Figures(const std::vector<CWeeklyPayment>& rows, int year, int month)
+StatementFigures Figures(const std::vector<WeeklyPayment>& rows, int year, int month)
 {
-    CStatementFigures figures;
-    for (const CWeeklyPayment& row : rows) {
+    StatementFigures figures;
+    for (const WeeklyPayment& row : rows) {
         switch (PeriodOf(row.weekStart, year, month)) {
         case Period::Same:
             figures.rows.push_back(row);
@@ -57,9 +57,9 @@ CStatementFigures Figures(const std::vector<CWeeklyPayment>& rows, int year, int
     return figures;
 }
 
-CStatementFigures Figures(CDBChildPaymentSet& set, int year, int month)
+StatementFigures Figures(PaymentTable& set, int year, int month)
 {
-    std::vector<CWeeklyPayment> rows;
+    std::vector<WeeklyPayment> rows;
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
         rows.push_back(WeeklyPayments::RowOf(set));
     return Figures(rows, year, month);

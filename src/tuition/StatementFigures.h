@@ -5,10 +5,10 @@
 #include <QString>
 #include <vector>
 
-class CDBChildPaymentSet;
+class PaymentTable;
 
 // The sums of the rows a statement lists.
-struct CStatementTotals
+struct StatementTotals
 {
     qint64 sessionDays = 0;
     double fee = 0;
@@ -20,10 +20,10 @@ struct CStatementTotals
 };
 
 // What one child's statement for one month says.
-struct CStatementFigures
+struct StatementFigures
 {
-    std::vector<CWeeklyPayment> rows;   // the weeks starting in the month, in table order
-    CStatementTotals totals;
+    std::vector<WeeklyPayment> rows;   // the weeks starting in the month, in table order
+    StatementTotals totals;
     double debitOfMonth = 0;            // the total of the rows' debits
     double forward = 0;                 // the debits of every week starting earlier
 
@@ -37,9 +37,9 @@ namespace TuitionStatement {
 bool NamesAChild(const QString& name);
 
 // The figures of the month from the rows; weeks starting after the month are left out.
-CStatementFigures Figures(const std::vector<CWeeklyPayment>& rows, int year, int month);
+StatementFigures Figures(const std::vector<WeeklyPayment>& rows, int year, int month);
 // The same from the rows the set holds now, read from the first to the last.
-CStatementFigures Figures(CDBChildPaymentSet& set, int year, int month);
+StatementFigures Figures(PaymentTable& set, int year, int month);
 
 // The currency symbol glued to the trimmed amount, as totals and the header show money.
 QString Money(const QString& symbol, double value);

@@ -2,7 +2,7 @@
 
 #include "records/DbDate.h"
 
-CTuitionWeek CTuitionWeek::Holding(const QDate& today)
+TuitionWeek TuitionWeek::Holding(const QDate& today)
 {
     if (!today.isValid())
         return {};
@@ -11,28 +11,28 @@ CTuitionWeek CTuitionWeek::Holding(const QDate& today)
     return {monday, monday.addDays(6)};
 }
 
-bool CTuitionWeek::IsStorable() const
+bool TuitionWeek::IsStorable() const
 {
-    return CDbDate::FromDate(start).IsValid() && CDbDate::FromDate(end).IsValid();
+    return DbDate::FromDate(start).IsValid() && DbDate::FromDate(end).IsValid();
 }
 
-QString CTuitionWeek::StartText() const
+QString TuitionWeek::StartText() const
 {
-    return CDbDate::FromDate(start).PaddedText();
+    return DbDate::FromDate(start).PaddedText();
 }
 
-QString CTuitionWeek::EndText() const
+QString TuitionWeek::EndText() const
 {
-    return CDbDate::FromDate(end).PaddedText();
+    return DbDate::FromDate(end).PaddedText();
 }
 
-QString CTuitionWeek::ShownText() const
+QString TuitionWeek::ShownText() const
 {
     return QStringLiteral("%1 to %2")
-        .arg(ShownDate(CDbDate::FromDate(start)), ShownDate(CDbDate::FromDate(end)));
+        .arg(ShownDate(DbDate::FromDate(start)), ShownDate(DbDate::FromDate(end)));
 }
 
-QString ShownDate(const CDbDate& date)
+QString ShownDate(const DbDate& date)
 {
     const QDate day = date.Date();
     return day.isValid() ? day.toString(QStringLiteral("yyyy-MM-dd")) : date.PlainText();

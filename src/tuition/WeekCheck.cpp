@@ -1,7 +1,7 @@
 #include "tuition/WeekCheck.h"
 
-#include "app/ProgramState.h"
-#include "app/SettingsKeys.h"
+#include "settings/ProgramState.h"
+#include "settings/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "records/RecordsDatabase.h"
 
@@ -9,18 +9,18 @@
 
 namespace WeekCheck {
 
-CResult Run(CSettingsStore& settings, CDBVChildInfoSet& enrollment,
-            CDBChildPaymentSet& payments, const QDate& today, const CTuitionRates& rates,
-            CCompletedWeek* completed)
+Result Run(SettingsStore& settings, EnrollmentTable& enrollment,
+            PaymentTable& payments, const QDate& today, const TuitionRates& rates,
+            CompletedWeek* completed)
 {
-    CResult result;
-    result.week = CTuitionWeek::Holding(today);
+    Result result;
+    result.week = TuitionWeek::Holding(today);
     if (!RecordsDatabaseExists()) {
         result.outcome = Outcome::NoDatabase;
         return result;
     }
     const QString database =
-        QFileInfo(CRecordsDatabase::FilePath(Program().programDir)).absoluteFilePath();
+        QFileInfo(RecordsDatabase::FilePath(Program().programDir)).absoluteFilePath();
     if (completed && completed->database == database && completed->start == result.week.start)
         return result;
     result.generation = WeeklyPayments::GenerateWeek(enrollment, payments, result.week, rates);

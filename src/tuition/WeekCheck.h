@@ -3,10 +3,10 @@
 #include "tuition/TuitionWeek.h"
 #include "tuition/WeeklyPayments.h"
 
-class CDBChildPaymentSet;
-class CDBVChildInfoSet;
-class CSettingsStore;
-struct CTuitionRates;
+class PaymentTable;
+class EnrollmentTable;
+class SettingsStore;
+struct TuitionRates;
 
 // The check a timer runs every minute: every enrolled child without a row of the current
 // week gets one. The database decides who has one, so checks of other processes, other
@@ -21,27 +21,27 @@ enum class Outcome {
     Generated,    // rows were made, or a child was left out
 };
 
-struct CResult
+struct Result
 {
     Outcome outcome = Outcome::SameWeek;
-    CTuitionWeek week;
-    WeeklyPayments::CGeneration generation;
+    TuitionWeek week;
+    WeeklyPayments::Generation generation;
 };
 
 // The week a running program completed last in one database; its timer's later checks of
 // that week go without the database.
-struct CCompletedWeek
+struct CompletedWeek
 {
     QString database;
     QDate start;
 };
 
 // Runs the check for `today` against the program's database. An engine error, or a week
-// the records cannot hold, passes on as CDatabaseError with no row of the week written
+// the records cannot hold, passes on as DatabaseError with no row of the week written
 // and the markers untouched. With `completed`, a week completed in the same database is
 // not checked again, and the week checked is remembered there.
-CResult Run(CSettingsStore& settings, CDBVChildInfoSet& enrollment,
-            CDBChildPaymentSet& payments, const QDate& today, const CTuitionRates& rates,
-            CCompletedWeek* completed = nullptr);
+Result Run(SettingsStore& settings, EnrollmentTable& enrollment,
+            PaymentTable& payments, const QDate& today, const TuitionRates& rates,
+            CompletedWeek* completed = nullptr);
 
 } // namespace WeekCheck

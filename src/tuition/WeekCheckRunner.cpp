@@ -1,29 +1,29 @@
 #include "tuition/WeekCheckRunner.h"
 
-#include "platform/Prompt.h"
+#include "platform/UserPrompt.h"
 #include "records/RecordsDatabase.h"
 
 #include <QScopedValueRollback>
 
-CWeekCheckRunner::CWeekCheckRunner(Check check) : m_check(std::move(check)) {}
+WeekCheckRunner::WeekCheckRunner(Check check) : m_check(std::move(check)) {}
 
-std::optional<WeekCheck::CResult> CWeekCheckRunner::Run()
+std::optional<WeekCheck::Result> WeekCheckRunner::Run()
 {
     if (m_running)
         return std::nullopt;
     const QScopedValueRollback running(m_running, true);
     try {
-        const WeekCheck::CResult result = m_check();
+        const WeekCheck::Result result = m_check();
         Tell(result);
         return result;
-    } catch (const CDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         // The check repeats every minute: the same error each time is told once.
         ReportOnce(error.Message());
         return std::nullopt;
     }
 }
 
-void CWeekCheckRunner::Tell(const WeekCheck::CResult& result)
+void WeekCheckRunner::Tell(const WeekCheck::Result& result)
 {
     m_lastFailure.clear();
     const QStringList& skipped = result.generation.skipped;
@@ -35,7 +35,7 @@ void CWeekCheckRunner::Tell(const WeekCheck::CResult& result)
                       .arg(WeeklyPayments::NameWidth()));
 }
 
-void CWeekCheckRunner::ReportOnce(const QString& failure)
+void WeekCheckRunner::ReportOnce(const QString& failure)
 {
     if (failure == m_lastFailure)
         return;

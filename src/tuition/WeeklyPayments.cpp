@@ -1,8 +1,8 @@
 #include "tuition/WeeklyPayments.h"
 
-#include "app/ProgramSettings.h"
-#include "records/DBChildPaymentSet.h"
-#include "records/DBVChildInfoSet.h"
+#include "settings/ProgramSettings.h"
+#include "records/PaymentTable.h"
+#include "records/EnrollmentTable.h"
 #include "records/RecordsDatabase.h"
 #include "records/RecordsSchema.h"
 
@@ -10,7 +10,7 @@
 #include <cmath>
 #include <limits>
 
-double CWeeklyPayment::ComputedDebit() const
+double WeeklyPayment::ComputedDebit() const
 {
     return weeklyFee + extraCharge - discount - weeklyPbg - pbp;
 }
@@ -22,9 +22,9 @@ QString Amount(double value)
     return QString::asprintf("%8.2f", value);
 }
 
-CWeeklyPayment RowOf(const CDBChildPaymentSet& set)
+WeeklyPayment RowOf(const PaymentTable& set)
 {
-    CWeeklyPayment payment;
+    WeeklyPayment payment;
     payment.weekStart = set.m_WeekStart;
     payment.weekEnd = set.m_WeekEnd;
     payment.childName = set.m_ChildName;
@@ -47,7 +47,7 @@ CWeeklyPayment RowOf(const CDBChildPaymentSet& set)
 namespace {
 
 // The columns an entry changes; balance and note are always written 0 and empty.
-void WriteEntry(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
+void WriteEntry(PaymentTable& set, const WeeklyPayment& payment)
 {
     set.m_ExtraHours = payment.extraHours;
     set.m_ExtraCharge = payment.extraCharge;
@@ -61,7 +61,7 @@ void WriteEntry(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
     set.m_Note.clear();
 }
 
-void WriteNewRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
+void WriteNewRow(PaymentTable& set, const WeeklyPayment& payment)
 {
     set.AddNew();
     set.m_ChildName = payment.childName;
@@ -74,7 +74,7 @@ void WriteNewRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
 }
 
 // Adding needs none of the table's rows in memory.
-void OpenToAddIfNeeded(CDBChildPaymentSet& set)
+void OpenToAddIfNeeded(PaymentTable& set)
 {
     if (!set.IsOpen())
         set.OpenToAdd();
@@ -82,7 +82,7 @@ void OpenToAddIfNeeded(CDBChildPaymentSet& set)
 
 // Positions the set on the child's row of the week, the one with the row id unless it
 // is 0; false when there is none.
-bool MoveToWeek(CDBChildPaymentSet& set, const QString& childName,
+bool MoveToWeek(PaymentTable& set, const QString& childName,
                 const QString& weekStartText, const QString& weekEndText, qint64 rowId)
 {
     // Selecting opens the set on the child's rows alone.
@@ -118,34 +118,34 @@ int NameWidth()
     return field ? field->size : 0;
 }
 
-double DailyRate(qint32 sessionDays, const CTuitionRates& rates)
+double DailyRate(qint32 sessionDays, const TuitionRates& rates)
 {
     return sessionDays == 5 ? rates.fullTime : rates.partTime;
 }
 
-CWeeklyPayment NewWeek(const CDBVChildInfoSet& enrollment, const CTuitionWeek& week,
-                       const CTuitionRates& rates)
+WeeklyPayment NewWeek(const EnrollmentTable& enrollment, const TuitionWeek& week,
+                       const TuitionRates& rates)
 {
-    CWeeklyPayment payment;
+    WeeklyPayment payment;
     payment.childName = enrollment.m_ChildName;
     payment.sessionDays = enrollment.m_EnrollType;
-    payment.weekStart = CDbDate::FromDate(week.start);
-    payment.weekEnd = CDbDate::FromDate(week.end);
+    payment.weekStart = DbDate::FromDate(week.start);
+    payment.weekEnd = DbDate::FromDate(week.end);
     payment.weeklyPbg = enrollment.m_PayFromGovernment * payment.sessionDays;
     payment.weeklyFee = payment.sessionDays * DailyRate(payment.sessionDays, rates);
     payment.debit = payment.ComputedDebit();
     return payment;
 }
 
-CWeeklyPayment Entered(CWeeklyPayment row, const CPaymentEntry& entry,
-                       const CTuitionRates& rates)
+WeeklyPayment Entered(WeeklyPayment row, const PaymentEntry& entry,
+                       const TuitionRates& rates)
 {
     row.pbp = entry.pbp;
     row.extraHours = entry.extraHours;
     row.extraCharge = entry.extraHours * rates.extraHour;
     row.discount = entry.discount;
     row.paidBy = entry.paidBy;
-    row.paidDate = CDbDate::FromDate(entry.paidDate).PaddedText();
+    row.paidDate = DbDate::FromDate(entry.paidDate).PaddedText();
     row.debit = row.ComputedDebit();
     row.balance = 0;
     row.note.clear();
@@ -174,7 +174,7 @@ int OfferedDiscount(double discount)
     return int(std::trunc(std::clamp(discount, lowest, highest)));
 }
 
-QStringList RowTexts(const CWeeklyPayment& payment)
+QStringList RowTexts(const WeeklyPayment& payment)
 {
     return {ShownDate(payment.weekStart),
             ShownDate(payment.weekEnd),
@@ -191,26 +191,26 @@ QStringList RowTexts(const CWeeklyPayment& payment)
             Amount(payment.debit)};
 }
 
-std::vector<CWeeklyPayment> ChildRows(CDBChildPaymentSet& set, const QString& folderName)
+std::vector<WeeklyPayment> ChildRows(PaymentTable& set, const QString& folderName)
 {
-    std::vector<CWeeklyPayment> rows;
+    std::vector<WeeklyPayment> rows;
     set.SelectChild(folderName);
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
         rows.push_back(RowOf(set));
     return rows;
 }
 
-std::vector<CWeeklyPayment> MonthRows(CDBChildPaymentSet& set, const QString& folderName,
+std::vector<WeeklyPayment> MonthRows(PaymentTable& set, const QString& folderName,
                                       int year, int month)
 {
-    std::vector<CWeeklyPayment> rows = ChildRows(set, folderName);
-    std::erase_if(rows, [&](const CWeeklyPayment& row) {
+    std::vector<WeeklyPayment> rows = ChildRows(set, folderName);
+    std::erase_if(rows, [&](const WeeklyPayment& row) {
         return row.weekStart.Year() != year || row.weekStart.Month() != month;
     });
     return rows;
 }
 
-qint64 AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
+qint64 AddRow(PaymentTable& set, const WeeklyPayment& payment)
 {
     OpenToAddIfNeeded(set);
     WriteNewRow(set, payment);
@@ -221,7 +221,7 @@ qint64 AddRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment)
     return rowId;
 }
 
-bool UpdateRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment,
+bool UpdateRow(PaymentTable& set, const WeeklyPayment& payment,
                const QString& weekStartText, const QString& weekEndText)
 {
     const bool found =
@@ -235,7 +235,7 @@ bool UpdateRow(CDBChildPaymentSet& set, const CWeeklyPayment& payment,
     return found;
 }
 
-bool DeleteRow(CDBChildPaymentSet& set, const QString& childName,
+bool DeleteRow(PaymentTable& set, const QString& childName,
                const QString& weekStartText, const QString& weekEndText, qint64 rowId)
 {
     const bool found = MoveToWeek(set, childName, weekStartText, weekEndText, rowId);
@@ -245,18 +245,18 @@ bool DeleteRow(CDBChildPaymentSet& set, const QString& childName,
     return found;
 }
 
-CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
-                         const CTuitionWeek& week, const CTuitionRates& rates)
+Generation GenerateWeek(EnrollmentTable& enrollment, PaymentTable& payments,
+                         const TuitionWeek& week, const TuitionRates& rates)
 {
     if (!week.IsStorable())
-        throw CDatabaseError(QStringLiteral("The records cannot hold the week %1.")
+        throw DatabaseError(QStringLiteral("The records cannot hold the week %1.")
                                  .arg(week.ShownText()));
-    CGeneration generation;
+    Generation generation;
     OpenToAddIfNeeded(payments);
     try {
         // The write lock is taken before anything is read: a second check, in this or
         // another process, waits and then finds the rows made here.
-        CRecordsDatabase::Shared().InTransaction([&] {
+        RecordsDatabase::Shared().InTransaction([&] {
             generation = {};
             QSet<QString> charged = payments.ChildrenWithWeekStarting(week.start, week.end);
             enrollment.SelectChild(QString());
@@ -274,7 +274,7 @@ CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payme
                 }
             }
         });
-    } catch (const CDatabaseError&) {
+    } catch (const DatabaseError&) {
         // The set would still list the rows the rollback took back.
         payments.Close();
         throw;
@@ -283,15 +283,15 @@ CGeneration GenerateWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payme
     return generation;
 }
 
-bool AddCurrentWeek(CDBVChildInfoSet& enrollment, CDBChildPaymentSet& payments,
-                    const QString& childName, const QDate& today, const CTuitionRates& rates,
-                    CWeeklyPayment* added)
+bool AddCurrentWeek(EnrollmentTable& enrollment, PaymentTable& payments,
+                    const QString& childName, const QDate& today, const TuitionRates& rates,
+                    WeeklyPayment* added)
 {
     enrollment.SelectChild(childName);
     enrollment.MoveFirst();
     if (enrollment.IsEOF())
         return false;
-    CWeeklyPayment payment = NewWeek(enrollment, CTuitionWeek::Holding(today), rates);
+    WeeklyPayment payment = NewWeek(enrollment, TuitionWeek::Holding(today), rates);
     payment.rowId = AddRow(payments, payment);
     if (added)
         *added = payment;

@@ -1,7 +1,7 @@
-#include "app/CommandCatalog.h"
-#include "app/CommandIds.h"
-#include "app/CommandRouting.h"
-#include "app/ZoomSlider.h"
+#include "commands/CommandCatalog.h"
+#include "commands/CommandIds.h"
+#include "commands/CommandRouting.h"
+#include "commands/ZoomSlider.h"
 
 #include <gtest/gtest.h>
 
@@ -60,11 +60,11 @@ TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWays)
 
 TEST(CommandRoutingTest, MenuTextLosesAccessKeysAndShortcut)
 {
-    const CCommandInfo* openFolder = FindCommandInfo(Cmd::OpenFolder);
+    const CommandInfo* openFolder = FindCommandInfo(Cmd::OpenFolder);
     ASSERT_TRUE(openFolder);
     EXPECT_STREQ(openFolder->text, "&Open Folder...\tCtrl+O");
     EXPECT_EQ(PlainCommandText(*openFolder), QStringLiteral("Open Folder..."));
-    EXPECT_EQ(PlainCommandText(CCommandInfo{1, "Save && &Close", "", ""}),
+    EXPECT_EQ(PlainCommandText(CommandInfo{1, "Save && &Close", "", ""}),
               QStringLiteral("Save & Close"));
     EXPECT_EQ(FindCommandInfo(-5), nullptr);
 }

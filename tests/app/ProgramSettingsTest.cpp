@@ -1,5 +1,5 @@
-#include "app/ProgramSettings.h"
-#include "app/SettingsKeys.h"
+#include "settings/ProgramSettings.h"
+#include "settings/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "support/TempHome.h"
 
@@ -15,10 +15,10 @@ QString K(const char* key)
 
 TEST(ProgramSettingsTest, EmptyStoreGivesEveryDefault)
 {
-    CTempHome home;
-    const CSettingsStore& store = home.Settings();
+    TempHome home;
+    const SettingsStore& store = home.Settings();
 
-    const CEmailSettings email = CEmailSettings::Load(store);
+    const EmailSettings email = EmailSettings::Load(store);
     EXPECT_TRUE(email.useEmailService);
     EXPECT_EQ(email.startHour, 13);
     EXPECT_EQ(email.startMinute, 10);
@@ -32,20 +32,20 @@ TEST(ProgramSettingsTest, EmptyStoreGivesEveryDefault)
     // Six lower-case letters, then two digits.
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^[a-z]{6}[0-9]{2}$")).match(email.password).hasMatch());
 
-    EXPECT_EQ(CCenterInfo::Load(store), CCenterInfo());
-    EXPECT_TRUE(CCenterInfo::Load(store).name.isEmpty());
+    EXPECT_EQ(CenterInfo::Load(store), CenterInfo());
+    EXPECT_TRUE(CenterInfo::Load(store).name.isEmpty());
 
-    const CTuitionRateTexts texts = CTuitionRateTexts::Load(store);
+    const TuitionRateTexts texts = TuitionRateTexts::Load(store);
     EXPECT_EQ(texts.fullTime, QStringLiteral("66.66"));
     EXPECT_EQ(texts.partTime, QStringLiteral("69.66"));
     EXPECT_EQ(texts.extraHour, QStringLiteral("30.00"));
     EXPECT_EQ(texts.currencySymbol, QStringLiteral("$"));
-    const CTuitionRates rates = CTuitionRates::FromTexts(texts);
+    const TuitionRates rates = TuitionRates::FromTexts(texts);
     EXPECT_DOUBLE_EQ(rates.fullTime, 66.66);
     EXPECT_DOUBLE_EQ(rates.partTime, 69.66);
     EXPECT_DOUBLE_EQ(rates.extraHour, 30.0);
 
-    const CTextToolDefaults text = CTextToolDefaults::Load(store);
+    const TextToolDefaults text = TextToolDefaults::Load(store);
     EXPECT_EQ(text.faceName, QStringLiteral("Times New Roman"));
     EXPECT_EQ(text.charSet, 238);
     EXPECT_EQ(text.weight, 0);
@@ -61,14 +61,14 @@ TEST(ProgramSettingsTest, EmptyStoreGivesEveryDefault)
 
 TEST(ProgramSettingsTest, UnderlineIsReadFromTheTextToolSection)
 {
-    CTempHome home;
+    TempHome home;
     home.Settings().WriteInt(K(SettingsKey::TextInfo), K(SettingsKey::Underline), 1);
-    EXPECT_FALSE(CTextToolDefaults::Load(home.Settings()).underline);
+    EXPECT_FALSE(TextToolDefaults::Load(home.Settings()).underline);
     home.Settings().WriteInt(K(SettingsKey::TextTool), K(SettingsKey::Underline), 1);
-    EXPECT_TRUE(CTextToolDefaults::Load(home.Settings()).underline);
+    EXPECT_TRUE(TextToolDefaults::Load(home.Settings()).underline);
 
     home.Settings().WriteInt(K(SettingsKey::TextInfo), K(SettingsKey::Opacity), 40);
-    EXPECT_DOUBLE_EQ(CTextToolDefaults::Load(home.Settings()).opacity, 0.4);
+    EXPECT_DOUBLE_EQ(TextToolDefaults::Load(home.Settings()).opacity, 0.4);
 }
 
 TEST(ProgramSettingsTest, RateTextConvertsLikeAPlainDecimalConversion)
@@ -87,8 +87,8 @@ TEST(ProgramSettingsTest, RateTextConvertsLikeAPlainDecimalConversion)
 
 TEST(ProgramSettingsTest, SavedSettingsReadBackInAnotherRun)
 {
-    CTempHome home;
-    CEmailSettings email;
+    TempHome home;
+    EmailSettings email;
     email.sender = QStringLiteral("office@example.org");
     email.startHour = 7;
     email.startMinute = 5;
@@ -96,24 +96,24 @@ TEST(ProgramSettingsTest, SavedSettingsReadBackInAnotherRun)
     email.useEmailService = false;
     email.Save(home.Settings());
 
-    CCenterInfo info{QStringLiteral("Little O'Brien's"), QStringLiteral("555"),
+    CenterInfo info{QStringLiteral("Little O'Brien's"), QStringLiteral("555"),
                      QStringLiteral("1 Main St"), QStringLiteral("Ann"), QStringLiteral("x.org")};
     info.Save(home.Settings());
 
     home.ReopenSettings();
-    EXPECT_EQ(CEmailSettings::Load(home.Settings()), email);
-    EXPECT_EQ(CCenterInfo::Load(home.Settings()), info);
+    EXPECT_EQ(EmailSettings::Load(home.Settings()), email);
+    EXPECT_EQ(CenterInfo::Load(home.Settings()), info);
     EXPECT_EQ(home.Settings().GetInt(K(SettingsKey::EmailSetting), K(SettingsKey::Ssl), 9), 0);
 }
 
 TEST(ProgramSettingsTest, StartTimeIsReadAsHourAndMinute)
 {
-    EXPECT_EQ(ParseStartTime(QString()), (CStartTime{13, 30}));
-    EXPECT_EQ(ParseStartTime(QStringLiteral("   ")), (CStartTime{13, 30}));
-    EXPECT_EQ(ParseStartTime(QStringLiteral("9:5")), (CStartTime{9, 5}));
-    EXPECT_EQ(ParseStartTime(QStringLiteral(" 7 : 45 ")), (CStartTime{7, 45}));
-    EXPECT_EQ(ParseStartTime(QStringLiteral("18")), (CStartTime{18, 0}));
-    EXPECT_EQ(ParseStartTime(QStringLiteral("0:0")), (CStartTime{0, 0}));
+    EXPECT_EQ(ParseStartTime(QString()), (StartTime{13, 30}));
+    EXPECT_EQ(ParseStartTime(QStringLiteral("   ")), (StartTime{13, 30}));
+    EXPECT_EQ(ParseStartTime(QStringLiteral("9:5")), (StartTime{9, 5}));
+    EXPECT_EQ(ParseStartTime(QStringLiteral(" 7 : 45 ")), (StartTime{7, 45}));
+    EXPECT_EQ(ParseStartTime(QStringLiteral("18")), (StartTime{18, 0}));
+    EXPECT_EQ(ParseStartTime(QStringLiteral("0:0")), (StartTime{0, 0}));
     EXPECT_FALSE(ParseStartTime(QStringLiteral("24:00")));
     EXPECT_FALSE(ParseStartTime(QStringLiteral("12:60")));
     EXPECT_FALSE(ParseStartTime(QStringLiteral("noon")));

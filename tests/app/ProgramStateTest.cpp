@@ -1,5 +1,5 @@
-#include "app/ProgramState.h"
-#include "app/SettingsKeys.h"
+#include "settings/ProgramState.h"
+#include "settings/SettingsKeys.h"
 #include "photos/PhotoLibraryLayout.h"
 #include "platform/SettingsStore.h"
 #include "support/TempHome.h"
@@ -12,8 +12,8 @@ namespace {
 
 TEST(ProgramStateTest, PicturesRootIsTheConfiguredFolderOrTheDefault)
 {
-    CTempHome home;
-    CProgramState& program = Program();
+    TempHome home;
+    ProgramState& program = Program();
     EXPECT_EQ(program.StartupPicturesRoot(home.Settings()), QDir(home.Path()).filePath(QStringLiteral("Pictures")));
     home.Settings().WriteString(QStringLiteral("SETTING"), QStringLiteral("ROOTDIRECTORY"),
                                 QStringLiteral("/srv/photos"));
@@ -22,7 +22,7 @@ TEST(ProgramStateTest, PicturesRootIsTheConfiguredFolderOrTheDefault)
 
 TEST(ProgramStateTest, StartupReadsMailSettingsAddressBookAndCounter)
 {
-    CTempHome home;
+    TempHome home;
     home.Settings().WriteString(QStringLiteral("EMAILSETTING"), QStringLiteral("EMAILSUBJECT"),
                                 QStringLiteral("Our week"));
     home.Settings().WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 17);
@@ -47,7 +47,7 @@ TEST(ProgramStateTest, StartupReadsMailSettingsAddressBookAndCounter)
 
 TEST(ProgramStateTest, StandardFoldersAreMadeWithoutTouchingExistingPhotos)
 {
-    CTempHome home;
+    TempHome home;
     const QString root = PhotoLibrary::DefaultRoot(home.Path());
     ASSERT_TRUE(QDir().mkpath(QDir(root).filePath(QStringLiteral("AAA"))));
     QFile photo(QDir(root).filePath(QStringLiteral("AAA/party.jpg")));

@@ -1,10 +1,10 @@
-#include "app/StartOptions.h"
+#include "settings/StartOptions.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::optional<CStartOptions> Parse(const QStringList& arguments, QString* error = nullptr)
+std::optional<StartOptions> Parse(const QStringList& arguments, QString* error = nullptr)
 {
     QString ignored;
     return ParseStartOptions(arguments, error ? error : &ignored);

@@ -11,9 +11,9 @@ namespace {
 const QSize kPaper(460, 360);
 
 // March 2026 begins on a Sunday.
-CCalendarObject March2026(int shape = CalendarShape::Rectangle)
+CalendarObject March2026(int shape = CalendarShape::Rectangle)
 {
-    CCalendarObject calendar;
+    CalendarObject calendar;
     calendar.m_rect = {20, 20, 440, 340};
     calendar.m_nYear = 2026;
     calendar.m_nMonth = 3;
@@ -31,7 +31,7 @@ auto Colour(ColorRef expected)
 
 TEST(CalendarLayout, RowsAreANinthOfTheHeightAndColumnsASeventhOfTheWorkWidth)
 {
-    const CCalendarLayout layout({0, 0, 300, 150}, 2026, 3, false);
+    const CalendarLayout layout({0, 0, 300, 150}, 2026, 3, false);
     EXPECT_EQ(layout.RowHeight(), 16);
     EXPECT_EQ(layout.ColumnWidth(), 40); // (300 - 2 * 10) / 7
     EXPECT_EQ(layout.TitleBand(), QRectF(10, 0, 280, 16 * 1.8));
@@ -42,8 +42,8 @@ TEST(CalendarLayout, RowsAreANinthOfTheHeightAndColumnsASeventhOfTheWorkWidth)
 
 TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
 {
-    const CCalendarLayout sundayFirst({0, 0, 300, 150}, 2026, 3, true);
-    const CCalendarLayout mondayFirst({0, 0, 300, 150}, 2026, 3, false);
+    const CalendarLayout sundayFirst({0, 0, 300, 150}, 2026, 3, true);
+    const CalendarLayout mondayFirst({0, 0, 300, 150}, 2026, 3, false);
     EXPECT_EQ(sundayFirst.FirstDayColumn(), 1);
     EXPECT_EQ(mondayFirst.FirstDayColumn(), 7);
     EXPECT_EQ(sundayFirst.DayCell(1), QRect(10, 3 * 16 + 2, 40, 16));
@@ -53,15 +53,15 @@ TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
     EXPECT_EQ(sundayFirst.DayCell(31), QRect(10 + 2 * 40, 3 * 16 + 2 + 4 * 16, 40, 16));
 
     // A Monday the 1st (June 2026).
-    EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2026, 6, false).FirstDayColumn(), 1);
-    EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2026, 6, true).FirstDayColumn(), 2);
+    EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2026, 6, false).FirstDayColumn(), 1);
+    EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2026, 6, true).FirstDayColumn(), 2);
     // Leap February has a 29th.
-    EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2028, 2, false).DaysInMonth(), 29);
+    EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2028, 2, false).DaysInMonth(), 29);
     // A damaged month has no days at all.
-    EXPECT_EQ(CCalendarLayout({0, 0, 300, 150}, 2026, 13, false).DaysInMonth(), 0);
+    EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2026, 13, false).DaysInMonth(), 0);
 }
 
-class CalendarLayoutOfDamagedRects : public ::testing::TestWithParam<CPageRect>
+class CalendarLayoutOfDamagedRects : public ::testing::TestWithParam<PageRect>
 {
 };
 
@@ -69,8 +69,8 @@ class CalendarLayoutOfDamagedRects : public ::testing::TestWithParam<CPageRect>
 // lies inside the rectangle: no cell is wrapped round to the other end of the page.
 TEST_P(CalendarLayoutOfDamagedRects, LaysOutNothingOrInsideTheRectangle)
 {
-    const CPageRect rect = GetParam();
-    const CCalendarLayout layout(rect, 2026, 3, false);
+    const PageRect rect = GetParam();
+    const CalendarLayout layout(rect, 2026, 3, false);
     if (layout.ColumnWidth() <= 0 || layout.RowHeight() <= 0)
         return;
     const auto inside = [&](const QRect& cell) {
@@ -84,10 +84,10 @@ TEST_P(CalendarLayoutOfDamagedRects, LaysOutNothingOrInsideTheRectangle)
 
 INSTANTIATE_TEST_SUITE_P(
     CalendarLayout, CalendarLayoutOfDamagedRects,
-    ::testing::Values(CPageRect{INT_MAX, 0, INT_MIN, 150}, CPageRect{INT_MIN, 0, INT_MAX, 150},
-                      CPageRect{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX},
-                      CPageRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-                      CPageRect{INT_MAX, INT_MAX, INT_MIN, INT_MIN}));
+    ::testing::Values(PageRect{INT_MAX, 0, INT_MIN, 150}, PageRect{INT_MIN, 0, INT_MAX, 150},
+                      PageRect{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX},
+                      PageRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
+                      PageRect{INT_MAX, INT_MAX, INT_MIN, INT_MIN}));
 
 TEST(CalendarNames, WeekdaysBySpellingStyleAndWeekStart)
 {
@@ -108,7 +108,7 @@ TEST(CalendarNames, WeekdaysBySpellingStyleAndWeekStart)
 
 TEST(CalendarObject, TitleUsesOwnNamesWhenThereAreEnoughAndTheYearWhenShown)
 {
-    CCalendarObject calendar = March2026();
+    CalendarObject calendar = March2026();
     EXPECT_EQ(calendar.Title(), "March");
     calendar.m_bShowYear = 1;
     EXPECT_EQ(calendar.Title(), "March 2026");
@@ -124,7 +124,7 @@ TEST(CalendarObject, TitleUsesOwnNamesWhenThereAreEnoughAndTheYearWhenShown)
 
 TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
 {
-    CCalendarObject calendar = March2026(CalendarShape::Transparent);
+    CalendarObject calendar = March2026(CalendarShape::Transparent);
     calendar.m_bFill = 1;
     calendar.m_nFillType = FillType::Solid;
     calendar.m_bNoWeekdayBand = 1;
@@ -132,7 +132,7 @@ TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
     EXPECT_EQ(calendar.m_nFillType, FillType::None);
     EXPECT_EQ(InkWhere(image, Colour(calendar.m_crCalendar)).count, 0);
 
-    CCalendarObject filled = March2026(CalendarShape::Rectangle);
+    CalendarObject filled = March2026(CalendarShape::Rectangle);
     filled.m_bFill = 1;
     const QImage background = PaintObject(filled, kPaper);
     EXPECT_EQ(filled.m_nFillType, FillType::None); // untouched by other shapes
@@ -141,7 +141,7 @@ TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
 
 TEST(CalendarObject, TextureWithoutItsOwnPictureLeavesTheBackgroundUnfilled)
 {
-    CCalendarObject calendar = March2026(CalendarShape::RoundRectangle);
+    CalendarObject calendar = March2026(CalendarShape::RoundRectangle);
     calendar.m_nFillType = FillType::Texture;
     calendar.m_strTexture = QStringLiteral("/nowhere/texture.png");
     const QImage image = PaintObject(calendar, kPaper);
@@ -151,10 +151,10 @@ TEST(CalendarObject, TextureWithoutItsOwnPictureLeavesTheBackgroundUnfilled)
 TEST(CalendarObject, HolidaysAreFilledOrDrawnBoldInTheirColour)
 {
     const ColorRef mark = Rgb(230, 40, 40);
-    CCalendarObject calendar = March2026();
+    CalendarObject calendar = March2026();
     calendar.m_crHoliday = mark;
     calendar.m_publicHolidays = {QDate(2026, 3, 17)};
-    const CCalendarLayout layout(calendar.m_rect, 2026, 3, false);
+    const CalendarLayout layout(calendar.m_rect, 2026, 3, false);
     const QRect holiday = layout.DayCell(17), ordinary = layout.DayCell(18);
 
     const QImage filled = PaintObject(calendar, kPaper);
@@ -174,13 +174,13 @@ TEST(CalendarObject, HolidaysAreFilledOrDrawnBoldInTheirColour)
 
 TEST(CalendarObject, CellBordersAndTopLeftNumbersOnlyForTheTransparentShape)
 {
-    const CCalendarLayout layout({20, 20, 440, 340}, 2026, 3, false);
+    const CalendarLayout layout({20, 20, 440, 340}, 2026, 3, false);
     const QRect cell = layout.DayCell(10);
     auto borderAt = [&](const QImage& image) {
         return DarkInk(image, QRect(cell.left() + 5, cell.top(), cell.width() - 10, 1)).count;
     };
 
-    CCalendarObject boxed = March2026(CalendarShape::Transparent);
+    CalendarObject boxed = March2026(CalendarShape::Transparent);
     boxed.m_bCellBorders = 1;
     EXPECT_GT(borderAt(PaintObject(boxed, kPaper)), cell.width() / 2);
     const QRect centred = DarkInk(PaintObject(boxed, kPaper), cell.adjusted(2, 2, -2, -2)).bounds;
@@ -189,7 +189,7 @@ TEST(CalendarObject, CellBordersAndTopLeftNumbersOnlyForTheTransparentShape)
     EXPECT_LT(corner.left(), centred.left());
     EXPECT_LT(corner.top(), centred.top());
 
-    CCalendarObject rectangle = March2026(CalendarShape::Rectangle);
+    CalendarObject rectangle = March2026(CalendarShape::Rectangle);
     rectangle.m_bCellBorders = 1;
     rectangle.m_bTopLeftNumbers = 1;
     EXPECT_EQ(borderAt(PaintObject(rectangle, kPaper)), 0);
@@ -198,10 +198,10 @@ TEST(CalendarObject, CellBordersAndTopLeftNumbersOnlyForTheTransparentShape)
 TEST(CalendarObject, EveryShapePaintsAndDamagedValuesDoNotBreakIt)
 {
     for (int shape : {0, 2, 3, 4, 9}) {
-        CCalendarObject calendar = March2026(shape);
+        CalendarObject calendar = March2026(shape);
         EXPECT_GT(DarkInk(PaintObject(calendar, kPaper)).count, 100) << shape;
     }
-    CCalendarObject damaged = March2026();
+    CalendarObject damaged = March2026();
     damaged.m_nMonth = -4;
     damaged.m_nTitleSize = 2000000000;
     damaged.m_rect = {0, 0, 5, 5};

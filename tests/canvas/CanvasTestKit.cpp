@@ -2,14 +2,14 @@
 
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/SymbolObject.h"
 #include "canvas/objects/TextObject.h"
 
 #include <QPainter>
 
-QImage PaintObject(CDiagramObject& object, QSize size, const CDrawContext& context)
+QImage PaintObject(PageObject& object, QSize size, const DrawContext& context)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
@@ -18,9 +18,9 @@ QImage PaintObject(CDiagramObject& object, QSize size, const CDrawContext& conte
     return image;
 }
 
-CInk InkWhere(const QImage& image, const std::function<bool(const QColor&)>& test, QRect within)
+Ink InkWhere(const QImage& image, const std::function<bool(const QColor&)>& test, QRect within)
 {
-    CInk ink;
+    Ink ink;
     within = within.isNull() ? image.rect() : within.intersected(image.rect());
     for (int y = within.top(); y <= within.bottom(); ++y)
         for (int x = within.left(); x <= within.right(); ++x)
@@ -31,7 +31,7 @@ CInk InkWhere(const QImage& image, const std::function<bool(const QColor&)>& tes
     return ink;
 }
 
-CInk DarkInk(const QImage& image, QRect within)
+Ink DarkInk(const QImage& image, QRect within)
 {
     return InkWhere(image, [](const QColor& c) { return c.lightness() < 128; }, within);
 }
@@ -40,7 +40,7 @@ ObjectList OneOfEveryStoredType()
 {
     ObjectList objects;
 
-    auto photo = std::make_unique<CImageObject>();
+    auto photo = std::make_unique<PhotoObject>();
     photo->m_rect = {10, 20, 650, 500};
     photo->SetPath(QStringLiteral("/nowhere/pictures/Anna/beach.jpg"));
     photo->m_nFrameShape = 2;
@@ -71,7 +71,7 @@ ObjectList OneOfEveryStoredType()
     photo->m_bLocked = 1;
     objects.push_back(std::move(photo));
 
-    auto text = std::make_unique<CTextObject>(CPageRect{5, 6, 300, 80}, QStringLiteral("Spring fair \u00a9 2026"));
+    auto text = std::make_unique<TextObject>(PageRect{5, 6, 300, 80}, QStringLiteral("Spring fair \u00a9 2026"));
     text->m_nAngle = 15;
     text->m_nTextEffect = 2;
     text->m_nTextStyle = 5;
@@ -96,7 +96,7 @@ ObjectList OneOfEveryStoredType()
     text->m_bLocked = 1; // text always reads back locked
     objects.push_back(std::move(text));
 
-    auto calendar = std::make_unique<CCalendarObject>();
+    auto calendar = std::make_unique<CalendarObject>();
     calendar->m_rect = {100, 100, 400, 350};
     calendar->m_strName = QStringLiteral("March");
     calendar->m_nYear = 2027;
@@ -142,7 +142,7 @@ ObjectList OneOfEveryStoredType()
     calendar->m_bOwnLanguage = 1;
     objects.push_back(std::move(calendar));
 
-    auto shape = std::make_unique<CDrawObject>(CPageRect{50, 60, 250, 200}, 34, 3, 2,
+    auto shape = std::make_unique<ShapeObject>(PageRect{50, 60, 250, 200}, 34, 3, 2,
                                                Rgb(60, 61, 62), Rgb(63, 64, 65));
     shape->m_bFill = 1;
     shape->m_bLocked = 1;
@@ -164,7 +164,7 @@ ObjectList OneOfEveryStoredType()
     shape->m_strTexture = QStringLiteral("/nowhere/texture.png");
     objects.push_back(std::move(shape));
 
-    auto curve = std::make_unique<CCurveObject>(
+    auto curve = std::make_unique<CurveObject>(
         QList<QPoint>{{10, 10}, {60, 90}, {120, 30}, {200, 140}}, 29, 2, 1, Rgb(70, 71, 72));
     curve->m_bFill = 1;
     curve->m_crFill = Rgb(73, 74, 75);
@@ -178,7 +178,7 @@ ObjectList OneOfEveryStoredType()
     curve->m_bNoLine = 1;
     objects.push_back(std::move(curve));
 
-    auto symbol = std::make_unique<CSymbolObject>();
+    auto symbol = std::make_unique<SymbolObject>();
     symbol->m_rect = {300, 300, 340, 360};
     symbol->m_crSymbol = Rgb(80, 81, 82);
     symbol->m_strSymbolFont = QStringLiteral("DejaVu Sans");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/PageObject.h"
 #include "canvas/objects/WrnDocument.h"
 #include "support/PixelProbes.h"
 
@@ -9,19 +9,19 @@
 #include <functional>
 
 // Paints an object on a white image of the given size, as a file export would.
-QImage PaintObject(CDiagramObject& object, QSize size,
-                   const CDrawContext& context = CDrawContext::Export());
+QImage PaintObject(PageObject& object, QSize size,
+                   const DrawContext& context = DrawContext::Export());
 
 // The bounding box and count of the pixels whose colour passes `test`.
-struct CInk
+struct Ink
 {
     QRect bounds;
     int count = 0;
 };
-CInk InkWhere(const QImage& image, const std::function<bool(const QColor&)>& test,
+Ink InkWhere(const QImage& image, const std::function<bool(const QColor&)>& test,
               QRect within = QRect());
 // Pixels clearly darker than paper.
-CInk DarkInk(const QImage& image, QRect within = QRect());
+Ink DarkInk(const QImage& image, QRect within = QRect());
 
 // One object of every stored type, every stored field set away from its default.
 ObjectList OneOfEveryStoredType();
@@ -32,12 +32,12 @@ inline bool Near(const QColor& actual, const QColor& expected, int tolerance = 8
 }
 
 // A page object that is never stored, like the tuition statement.
-class CUnstoredObject : public CDiagramObject
+class UnstoredObject : public PageObject
 {
 public:
-    CUnstoredObject() : CDiagramObject(ObjectType::Statement, QStringLiteral("X1")) {}
-    std::unique_ptr<CDiagramObject> Clone() const override
+    UnstoredObject() : PageObject(ObjectType::Statement, QStringLiteral("X1")) {}
+    std::unique_ptr<PageObject> Clone() const override
     {
-        return std::make_unique<CUnstoredObject>(*this);
+        return std::make_unique<UnstoredObject>(*this);
     }
 };

@@ -1,13 +1,13 @@
 #include "CanvasTestKit.h"
 #include "support/TempHome.h"
 
-#include "app/ProgramState.h"
-#include "app/SettingsKeys.h"
+#include "settings/ProgramState.h"
+#include "settings/SettingsKeys.h"
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DocumentJson.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ObjectIdentity.h"
 #include "canvas/objects/ShapeOutlines.h"
 #include "canvas/objects/SymbolObject.h"
@@ -32,7 +32,7 @@ protected:
                                         QString::fromLatin1(SettingsKey::GlobalObjectId), -1);
     }
 
-    CTempHome m_home;
+    TempHome m_home;
 };
 
 } // namespace
@@ -41,12 +41,12 @@ TEST_F(PersistentIdentities, EachNumberedKindTakesTheNextNumberAndStoresIt)
 {
     Program().objectIds.Load(m_home.Settings());
     const int first = StoredCounter() < 0 ? 1 : StoredCounter();
-    CImageObject photo;
-    CDrawObject shape;
-    CSymbolObject symbol;
-    CCalendarObject calendar;
-    CCurveObject freehand;
-    CCurveObject line({{0, 0}, {5, 5}}, CurveKind::Line, 1, 0, 0);
+    PhotoObject photo;
+    ShapeObject shape;
+    SymbolObject symbol;
+    CalendarObject calendar;
+    CurveObject freehand;
+    CurveObject line({{0, 0}, {5, 5}}, CurveKind::Line, 1, 0, 0);
     EXPECT_EQ(photo.m_strID, QStringLiteral("I%1").arg(first + 1));
     EXPECT_EQ(shape.m_strID, QStringLiteral("D%1").arg(first + 2));
     EXPECT_EQ(symbol.m_strID, QStringLiteral("S%1").arg(first + 3));
@@ -56,7 +56,7 @@ TEST_F(PersistentIdentities, EachNumberedKindTakesTheNextNumberAndStoresIt)
     EXPECT_EQ(StoredCounter(), first + 6);
 
     // Text takes no number from the counter.
-    CTextObject text;
+    TextObject text;
     EXPECT_EQ(StoredCounter(), first + 6);
     EXPECT_FALSE(text.m_strID.isEmpty());
 }
@@ -66,10 +66,10 @@ TEST_F(PersistentIdentities, ReadingADocumentStoresTheCounterOnceAtTheEnd)
     Program().objectIds.Load(m_home.Settings());
     ObjectList objects;
     for (int i = 0; i < 3; ++i)
-        objects.push_back(std::make_unique<CDrawObject>());
-    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, objects);
+        objects.push_back(std::make_unique<ShapeObject>());
+    const QByteArray bytes = WrnFormat::Encode(WrnPage{}, objects);
     const int before = StoredCounter();
-    const CWrnDocument read = WrnFormat::Decode(bytes);
+    const WrnDocument read = WrnFormat::Decode(bytes);
     EXPECT_EQ(StoredCounter(), before + 3);
     EXPECT_EQ(read.objects.back()->m_strID, QStringLiteral("D%1").arg(before + 3));
 }
@@ -80,7 +80,7 @@ TEST(ObjectModel, CopiesTakeANewIdentityAndComeUnlocked)
     for (const auto& original : originals) {
         SCOPED_TRACE(original->m_nType);
         original->m_bLocked = 1;
-        const std::unique_ptr<CDiagramObject> copy = original->Clone();
+        const std::unique_ptr<PageObject> copy = original->Clone();
         EXPECT_NE(copy->m_strID, original->m_strID);
         EXPECT_EQ(copy->m_strID.front(), original->m_strID.front());
         EXPECT_EQ(copy->m_bLocked, 0);
@@ -91,20 +91,20 @@ TEST(ObjectModel, CopiesTakeANewIdentityAndComeUnlocked)
 
 TEST(CurveConstruction, PointListsBecomeRelativeVerticesInTheirBox)
 {
-    const CCurveObject line({{10, 50}, {200, 50}}, CurveKind::Line, 1, 0, 0);
-    EXPECT_EQ(line.m_rect, (CPageRect{5, 45, 205, 55}));
+    const CurveObject line({{10, 50}, {200, 50}}, CurveKind::Line, 1, 0, 0);
+    EXPECT_EQ(line.m_rect, (PageRect{5, 45, 205, 55}));
     EXPECT_EQ(line.m_vertices, (QList<QPoint>{{5, 5}, {195, 5}}));
 
     QList<QPoint> many;
     for (int i = 0; i < 1200; ++i)
         many.append(QPoint(i, i % 7));
-    const CCurveObject freehand(many, CurveKind::OpenFreehand, 1, 0, 0);
+    const CurveObject freehand(many, CurveKind::OpenFreehand, 1, 0, 0);
     EXPECT_EQ(freehand.PointCount(), 999);
-    EXPECT_EQ(freehand.m_rect, (CPageRect{0, 0, 998, 6}));
+    EXPECT_EQ(freehand.m_rect, (PageRect{0, 0, 998, 6}));
 
     // A thin line widens only across its thin side.
-    const CCurveObject thin({{10, 20}, {110, 21}}, CurveKind::ThinLine, 1, 0, 0);
-    EXPECT_EQ(thin.m_rect, (CPageRect{10, 15, 110, 26}));
+    const CurveObject thin({{10, 20}, {110, 21}}, CurveKind::ThinLine, 1, 0, 0);
+    EXPECT_EQ(thin.m_rect, (PageRect{10, 15, 110, 26}));
     EXPECT_EQ(thin.m_vertices.front(), QPoint(0, 5));
 }
 
@@ -116,7 +116,7 @@ TEST(StarGeometry, InnerRadiusFollowsThePointCount)
     EXPECT_EQ(ShapeOutline::StarInnerRadius(100, 10), 75);
 
     // The corners alternate between the two radii about the centre.
-    const CPageRect box{0, 0, 200, 300};
+    const PageRect box{0, 0, 200, 300};
     for (int points : {5, 10}) {
         const QVector<QPoint> corners = ShapeOutline::StarVertices(box, points);
         ASSERT_EQ(corners.size(), 2 * points);
@@ -131,9 +131,9 @@ TEST(StarGeometry, InnerRadiusFollowsThePointCount)
 
 TEST(SymbolGeometry, FontSizeComesFromTheSmallerSide)
 {
-    EXPECT_EQ(CSymbolObject::FontPixelSize({0, 0, 4, 4}), 6);
-    EXPECT_EQ(CSymbolObject::FontPixelSize({0, 0, 40, 90}), 40);
-    CSymbolObject symbol;
+    EXPECT_EQ(SymbolObject::FontPixelSize({0, 0, 4, 4}), 6);
+    EXPECT_EQ(SymbolObject::FontPixelSize({0, 0, 40, 90}), 40);
+    SymbolObject symbol;
     symbol.m_strSymbolFont = QStringLiteral("No Such Font Anywhere");
     symbol.m_rect = {0, 0, 30, 30};
     EXPECT_NE(symbol.SymbolFont().family(), symbol.m_strSymbolFont);
@@ -142,25 +142,25 @@ TEST(SymbolGeometry, FontSizeComesFromTheSmallerSide)
 
 TEST(HitTesting, EachKindAnswersForItsOwnFigure)
 {
-    const CDrawObject ellipse(CPageRect{0, 0, 100, 100}, 4, 1, 0, 0, 0);
+    const ShapeObject ellipse(PageRect{0, 0, 100, 100}, 4, 1, 0, 0, 0);
     EXPECT_TRUE(ellipse.HitTest({50, 50}));
     EXPECT_FALSE(ellipse.HitTest({3, 3}));
-    CDrawObject turned(CPageRect{0, 40, 100, 60}, 2, 1, 0, 0, 0);
+    ShapeObject turned(PageRect{0, 40, 100, 60}, 2, 1, 0, 0, 0);
     turned.m_nAngle = 90;
     EXPECT_TRUE(turned.HitTest({50, 5}));
     EXPECT_FALSE(turned.HitTest({5, 50}));
 
-    const CCurveObject line({{10, 50}, {200, 50}}, CurveKind::Line, 1, 0, 0);
+    const CurveObject line({{10, 50}, {200, 50}}, CurveKind::Line, 1, 0, 0);
     EXPECT_TRUE(line.HitTest({100, 52.5}));
     EXPECT_FALSE(line.HitTest({100, 54}));
-    const CCurveObject triangle({{0, 0}, {100, 0}, {50, 100}}, CurveKind::ClosedFreehand, 1, 0, 0);
+    const CurveObject triangle({{0, 0}, {100, 0}, {50, 100}}, CurveKind::ClosedFreehand, 1, 0, 0);
     EXPECT_TRUE(triangle.HitTest({50, 30}));
     EXPECT_FALSE(triangle.HitTest({5, 90}));
-    const CCurveObject open({{0, 0}, {100, 0}, {50, 100}}, CurveKind::OpenFreehand, 1, 0, 0);
+    const CurveObject open({{0, 0}, {100, 0}, {50, 100}}, CurveKind::OpenFreehand, 1, 0, 0);
     EXPECT_FALSE(open.HitTest({50, 30}));
     EXPECT_TRUE(open.HitTest({75, 51}));
 
-    CSymbolObject symbol;
+    SymbolObject symbol;
     symbol.m_rect = {10, 10, 20, 20};
     EXPECT_TRUE(symbol.HitTest({15, 15}));
     EXPECT_FALSE(symbol.HitTest({25, 15}));

@@ -174,7 +174,7 @@ TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
     for (const bool wide : {true, false})
         for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_ARGB32})
             for (const int width : {11, 70}) {
-                CWideTableMap::Allow(wide);
+                WideTableMap::Allow(wide);
                 QImage varied(width, 2, format);
                 for (int y = 0; y < varied.height(); ++y)
                     for (int i = 0; i < varied.bytesPerLine(); ++i)
@@ -182,7 +182,7 @@ TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
                 QImage balanced = varied.copy(), toned = varied.copy();
                 ASSERT_TRUE(BalanceColours(balanced, 2.0f, 0.7f, 1.3f));
                 MapEveryByte(toned, tone);
-                CWideTableMap::Allow(true);
+                WideTableMap::Allow(true);
                 const int bytes = varied.depth() / 8;
                 for (int y = 0; y < varied.height(); ++y)
                     for (int x = 0; x < varied.width(); ++x) {
@@ -289,7 +289,7 @@ TEST(PhotoPixels, BevelRingsFadeInOverAnEighthOfTheSide)
 TEST(PhotoPixels, TornEdgeOutlineWithAFixedSeed)
 {
     // The jitter generator gives the same 15-bit sequence everywhere.
-    CJitterRandom random(1);
+    JitterRandom random(1);
     EXPECT_EQ(random.Next(), 41);
     EXPECT_EQ(random.Next(), 18467);
     EXPECT_EQ(random.Next(), 6334);

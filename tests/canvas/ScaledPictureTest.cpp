@@ -1,8 +1,8 @@
 #include "CanvasTestKit.h"
 
 #include "canvas/editing/CanvasPainter.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ShapeOutlines.h"
 #include "canvas/objects/photo/PhotoAdjustments.h"
 #include "canvas/objects/photo/ScaledPicture.h"
@@ -37,22 +37,22 @@ QImage Speckled(int width, int height)
     return picture;
 }
 
-CDrawContext Screen(double zoom)
+DrawContext Screen(double zoom)
 {
-    CDrawContext context;
+    DrawContext context;
     context.zoom = zoom;
     return context;
 }
 
 // The object painted as the canvas paints it, into the exposed part of a white window.
-QImage Painted(CDiagramObject& object, const CDrawContext& context, double zoom,
+QImage Painted(PageObject& object, const DrawContext& context, double zoom,
                QPoint scroll = {}, QRect exposed = QRect(QPoint(), kWindow))
 {
     QImage window(kWindow, QImage::Format_ARGB32_Premultiplied);
     window.fill(Qt::white);
     QPainter painter(&window);
     painter.setClipRect(exposed);
-    painter.setTransform(CanvasGeometry::CMapping{zoom, scroll}.PageToWindow());
+    painter.setTransform(CanvasGeometry::ViewMapping{zoom, scroll}.PageToWindow());
     object.Draw(painter, context);
     return window;
 }
@@ -73,7 +73,7 @@ QImage Painted(CDiagramObject& object, const CDrawContext& context, double zoom,
 class ScaledPictureTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<CImageObject> Photo(const QImage& picture, CPageRect rect,
+    std::unique_ptr<PhotoObject> Photo(const QImage& picture, PageRect rect,
                                         const QString& name = QStringLiteral("p.bmp"))
     {
         auto photo = PhotoOfPicture(m_dir.filePath(name), picture);
@@ -119,10 +119,10 @@ TEST_F(ScaledPictureTest, ScreenMatchesTheFullPictureAtEveryZoom)
     auto turned = Photo(Gradient(1200, 900), {40, 30, 200, 150}, QStringLiteral("t.bmp"));
     turned->m_nAngle = 12;
     for (const double zoom : {0.5, 1.0, 1.5, 2.0}) {
-        for (CImageObject* object : {photo.get(), turned.get()}) {
+        for (PhotoObject* object : {photo.get(), turned.get()}) {
             const QImage screen = Painted(*object, Screen(zoom), zoom);
-            const QImage full = Painted(*object, CDrawContext::Export(), zoom);
-            const QRect inside = CanvasGeometry::CMapping{zoom, {}}.ToWindow(object->m_rect)
+            const QImage full = Painted(*object, DrawContext::Export(), zoom);
+            const QRect inside = CanvasGeometry::ViewMapping{zoom, {}}.ToWindow(object->m_rect)
                                      .adjusted(12, 12, -12, -12)
                                      .intersected(QRect(QPoint(), kWindow));
             EXPECT_TRUE(Alike(screen, full, inside, 4)) << "zoom " << zoom << " angle "
@@ -144,7 +144,7 @@ TEST_F(ScaledPictureTest, FilesAndPrintersGetEveryPixel)
     auto photo = Photo(Speckled(400, 400), {0, 0, 100, 100});
     const QImage screen = Painted(*photo, Screen(1.0), 1.0);
     EXPECT_NEAR(screen.pixelColor(50, 50).red(), 239, 3);
-    for (const CDrawContext& context : {CDrawContext::Export(), CDrawContext::Print()}) {
+    for (const DrawContext& context : {DrawContext::Export(), DrawContext::Print()}) {
         const QImage full = Painted(*photo, context, 1.0);
         EXPECT_GT(full.pixelColor(50, 50).red(), 250);
     }
@@ -161,7 +161,7 @@ TEST_F(ScaledPictureTest, EditsAndZoomsAreShownAtOnce)
     ASSERT_TRUE(PhotoAdjustments::Darken(*photo));
     const QImage darker = Painted(*photo, Screen(1.0), 1.0);
     EXPECT_LT(darker.pixelColor(probe).green(), before.green() - 5);
-    EXPECT_TRUE(Alike(darker, Painted(*photo, CDrawContext::Export(), 1.0),
+    EXPECT_TRUE(Alike(darker, Painted(*photo, DrawContext::Export(), 1.0),
                       QRect(70, 70, 180, 130), 4));
     // The copy kept for undo still shows the photo as it was.
     EXPECT_TRUE(ColorsNear(Painted(*copy, Screen(1.0), 1.0).pixelColor(probe), before, 1));
@@ -179,14 +179,14 @@ TEST_F(ScaledPictureTest, EditsAndZoomsAreShownAtOnce)
     ObjectList page;
     page.push_back(std::move(photo));
     for (const double zoom : {1.0, 0.5}) {
-        CCanvasPaint paint;
+        CanvasPaint paint;
         paint.exposed = QRect(QPoint(), kWindow);
         paint.mapping.zoom = zoom;
         QImage window(kWindow, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&window);
         CanvasPainter::Paint(painter, page, paint);
         painter.end();
-        const QImage full = Painted(*page[0], CDrawContext::Export(), zoom);
+        const QImage full = Painted(*page[0], DrawContext::Export(), zoom);
         EXPECT_TRUE(Alike(window, full, paint.mapping.ToWindow(page[0]->m_rect).adjusted(8, 8, -8, -8), 4))
             << "zoom " << zoom;
     }
@@ -198,7 +198,7 @@ TEST_F(ScaledPictureTest, ManyTimesEnlargedOnlyTheClipIsRead)
     const QPoint scroll(400, 300);
     const QRect exposed(37, 41, 90, 70);
     const QImage part = Painted(*photo, Screen(8.0), 8.0, scroll, exposed);
-    const QImage whole = Painted(*photo, CDrawContext::Export(), 8.0, scroll, exposed);
+    const QImage whole = Painted(*photo, DrawContext::Export(), 8.0, scroll, exposed);
     EXPECT_TRUE(Alike(part, whole, exposed, 1, 1));
     EXPECT_EQ(part.pixelColor(exposed.left() - 1, exposed.top()), QColor(Qt::white));
 }
@@ -207,7 +207,7 @@ TEST_F(ScaledPictureTest, KeptShadowsFollowMovesAndChanges)
 {
     auto photo = Photo(Gradient(400, 300), {40, 40, 140, 115});
     PhotoAdjustments::SetPhotoShadow(*photo, 0, 8, 60, Rgb(0, 0, 0));
-    CDrawObject shape({200, 60, 280, 120}, ShapeOutline::Star, 1, 0, Rgb(0, 0, 0),
+    ShapeObject shape({200, 60, 280, 120}, ShapeOutline::Star, 1, 0, Rgb(0, 0, 0),
                       Rgb(200, 40, 40));
     shape.m_bFill = 1;
     shape.m_nShadowType = ShadowType::Soft;
@@ -223,10 +223,10 @@ TEST_F(ScaledPictureTest, KeptShadowsFollowMovesAndChanges)
             shape.m_rect = CanvasGeometry::Offset(shape.m_rect, dx, dy);
             photo->m_crShadow = shape.m_crShadow = colour;
             const QImage screen = Painted(*photo, Screen(zoom), zoom);
-            EXPECT_TRUE(Alike(screen, Painted(*photo, CDrawContext::Export(), zoom),
+            EXPECT_TRUE(Alike(screen, Painted(*photo, DrawContext::Export(), zoom),
                               QRect(QPoint(), kWindow), 3))
                 << "photo at zoom " << zoom << " moved " << dx << "," << dy;
-            CDrawObject fresh(shape.m_rect, shape.m_nShape, 1, 0, Rgb(0, 0, 0), shape.m_crFill);
+            ShapeObject fresh(shape.m_rect, shape.m_nShape, 1, 0, Rgb(0, 0, 0), shape.m_crFill);
             fresh.m_bFill = 1;
             fresh.m_nShadowType = ShadowType::Soft;
             fresh.m_nShadowDX = fresh.m_nShadowDY = 8;

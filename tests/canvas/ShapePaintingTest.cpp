@@ -2,8 +2,8 @@
 
 #include "canvas/objects/BlurredShadow.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ShapeOutlines.h"
 #include "canvas/objects/SymbolObject.h"
 #include "support/PictureFiles.h"
@@ -16,9 +16,9 @@ namespace {
 const QSize kCanvas(300, 300);
 const QColor kWhite(255, 255, 255);
 
-std::unique_ptr<CDrawObject> Filled(int kind, CPageRect rect, ColorRef fill)
+std::unique_ptr<ShapeObject> Filled(int kind, PageRect rect, ColorRef fill)
 {
-    auto shape = std::make_unique<CDrawObject>(rect, kind, 1, 0, Rgb(0, 0, 0), fill);
+    auto shape = std::make_unique<ShapeObject>(rect, kind, 1, 0, Rgb(0, 0, 0), fill);
     shape->m_bFill = 1;
     shape->m_nFillType = 1;
     shape->m_bNoLine = 1;
@@ -34,7 +34,7 @@ int Lightness(const QImage& image, int x, int y)
 
 TEST(ShapePainting, SolidFillInsideOutlineOnTheEdgeNothingOutside)
 {
-    CDrawObject shape(CPageRect{50, 50, 150, 150}, ShapeOutline::Rectangle, 4, 0,
+    ShapeObject shape(PageRect{50, 50, 150, 150}, ShapeOutline::Rectangle, 4, 0,
                       Rgb(0, 0, 255), Rgb(255, 0, 0));
     shape.m_bFill = 1;
     shape.m_nFillType = 1;
@@ -198,7 +198,7 @@ TEST(ShapePainting, TextureFillIsLoadedOnceAndCopiesLoadTheirOwn)
     shape->m_strTexture = texturePath;
     EXPECT_TRUE(Near(PaintObject(*shape, kCanvas).pixelColor(150, 150), QColor(0, 200, 0)));
     // Kept once loaded, even when the file goes away...
-    const std::unique_ptr<CDiagramObject> copy = shape->Clone();
+    const std::unique_ptr<PageObject> copy = shape->Clone();
     ASSERT_TRUE(QFile::remove(texturePath));
     EXPECT_TRUE(Near(PaintObject(*shape, kCanvas).pixelColor(150, 150), QColor(0, 200, 0)));
     // ... and the copy read its own while the file was there.
@@ -217,7 +217,7 @@ TEST(ShapePainting, UnlistedKindsPaintNothingButKeepTheirSelectionFrame)
         const QImage image = PaintObject(*shape, kCanvas);
         EXPECT_EQ(image.pixelColor(150, 150), kWhite);
         shape->m_bSelected = 1;
-        const QImage selected = PaintObject(*shape, kCanvas, CDrawContext{});
+        const QImage selected = PaintObject(*shape, kCanvas, DrawContext{});
         EXPECT_TRUE(Near(selected.pixelColor(52, 52), Qt::black)); // the corner handle
     }
 }
@@ -227,15 +227,15 @@ TEST(SelectionFrame, OnlyOnScreenOutsideExportsAtFullSize)
     auto shape = Filled(ShapeOutline::Rectangle, {50, 50, 250, 250}, Rgb(255, 255, 255));
     shape->m_bSelected = 1;
     // Handles sit inside a shape...
-    EXPECT_TRUE(Near(PaintObject(*shape, kCanvas, CDrawContext{}).pixelColor(53, 53), Qt::black));
-    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext{}).pixelColor(46, 46), kWhite);
-    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext::Export()).pixelColor(53, 53), kWhite);
-    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext::Print()).pixelColor(53, 53), kWhite);
-    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext{CDrawContext::Device::Screen, false, 1.5})
+    EXPECT_TRUE(Near(PaintObject(*shape, kCanvas, DrawContext{}).pixelColor(53, 53), Qt::black));
+    EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext{}).pixelColor(46, 46), kWhite);
+    EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext::Export()).pixelColor(53, 53), kWhite);
+    EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext::Print()).pixelColor(53, 53), kWhite);
+    EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext{DrawContext::Device::Screen, false, 1.5})
                   .pixelColor(53, 53),
               kWhite);
     shape->m_bSelected = 0;
-    EXPECT_EQ(PaintObject(*shape, kCanvas, CDrawContext{}).pixelColor(53, 53), kWhite);
+    EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext{}).pixelColor(53, 53), kWhite);
 
     // ... and outside a photo.
     QTemporaryDir dir;
@@ -243,13 +243,13 @@ TEST(SelectionFrame, OnlyOnScreenOutsideExportsAtFullSize)
         WriteSolidPicture(dir.filePath(QStringLiteral("white.jpg")), {20, 20}, Qt::white),
         {50, 50, 250, 250});
     photo->m_bSelected = 1;
-    EXPECT_TRUE(Near(PaintObject(*photo, kCanvas, CDrawContext{}).pixelColor(46, 46), Qt::black));
+    EXPECT_TRUE(Near(PaintObject(*photo, kCanvas, DrawContext{}).pixelColor(46, 46), Qt::black));
 }
 
 TEST(CurvePainting, OpenAndClosedKinds)
 {
     // A closed freehand shape without a fill shows only its outline.
-    CCurveObject closed({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::ClosedFreehand, 3,
+    CurveObject closed({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::ClosedFreehand, 3,
                         0, Rgb(0, 0, 255));
     QImage image = PaintObject(closed, kCanvas);
     EXPECT_EQ(image.pixelColor(150, 150), kWhite);
@@ -261,7 +261,7 @@ TEST(CurvePainting, OpenAndClosedKinds)
     EXPECT_TRUE(Near(image.pixelColor(150, 150), QColor(255, 0, 0)));
 
     // An open stroke is never filled and never closed.
-    CCurveObject open({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::OpenFreehand, 3, 0,
+    CurveObject open({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::OpenFreehand, 3, 0,
                       Rgb(0, 0, 255));
     open.m_bFill = 1;
     image = PaintObject(open, kCanvas);
@@ -269,13 +269,13 @@ TEST(CurvePainting, OpenAndClosedKinds)
     EXPECT_EQ(image.pixelColor(50, 150), kWhite);
 
     // An open polyline with a fill set shows nothing.
-    CCurveObject polyline({{50, 50}, {250, 50}, {250, 250}}, CurveKind::OpenPolyline, 3, 0, 0);
+    CurveObject polyline({{50, 50}, {250, 50}, {250, 250}}, CurveKind::OpenPolyline, 3, 0, 0);
     polyline.m_bFill = 1;
     image = PaintObject(polyline, kCanvas);
     EXPECT_EQ(image.pixelColor(150, 50), kWhite);
 
     // The straight line from the line tool.
-    CCurveObject line({{20, 100}, {280, 100}}, CurveKind::Line, 5, 0, Rgb(0, 128, 0));
+    CurveObject line({{20, 100}, {280, 100}}, CurveKind::Line, 5, 0, Rgb(0, 128, 0));
     image = PaintObject(line, kCanvas);
     EXPECT_TRUE(Near(image.pixelColor(150, 100), QColor(0, 128, 0)));
     EXPECT_EQ(image.pixelColor(150, 110), kWhite);
@@ -286,7 +286,7 @@ TEST(CurvePainting, BezierOutlinesKeepTheCountTheChainCanUse)
     QList<QPoint> nine;
     for (int i = 0; i < 9; ++i)
         nine.append(QPoint(30 + 30 * i, i % 2 == 0 ? 50 : 250));
-    CCurveObject bezier(nine, CurveKind::ClosedBezier, 2, 0, Rgb(0, 0, 0));
+    CurveObject bezier(nine, CurveKind::ClosedBezier, 2, 0, Rgb(0, 0, 0));
     bezier.m_bFill = 1;
     const QImage image = PaintObject(bezier, kCanvas);
     EXPECT_EQ(bezier.PointCount(), 7);
@@ -299,7 +299,7 @@ TEST(CurvePainting, BezierOutlinesKeepTheCountTheChainCanUse)
 
 TEST(CurvePainting, GradientHatchAndHardShadowOfFilledFigures)
 {
-    CCurveObject square({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::Polygon, 1, 0,
+    CurveObject square({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::Polygon, 1, 0,
                         Rgb(0, 0, 0));
     square.m_crFill = Rgb(255, 255, 255);
     square.m_nFillType = 2;
@@ -336,7 +336,7 @@ TEST(CurvePainting, GradientHatchAndHardShadowOfFilledFigures)
 
 TEST(SymbolPainting, GlyphInItsColourWithinItsBox)
 {
-    CSymbolObject symbol;
+    SymbolObject symbol;
     symbol.m_strSymbolFont = QStringLiteral("DejaVu Sans");
     symbol.m_nSymbolChar = 0x25A0; // a filled square
     symbol.m_crSymbol = Rgb(200, 0, 0);

@@ -15,9 +15,9 @@ namespace {
 
 const QSize kPaper(420, 320);
 
-CTextObject Text(const QString& text, CPageRect rect = {20, 20, 400, 300})
+TextObject Text(const QString& text, PageRect rect = {20, 20, 400, 300})
 {
-    CTextObject object(rect, text);
+    TextObject object(rect, text);
     object.m_nFontSize = 40;
     object.m_strFontName = QStringLiteral("DejaVu Sans");
     return object;
@@ -57,7 +57,7 @@ TEST(PlainText, AlignsLeftCentreAndRightWithinItsRectangle)
 {
     std::map<int, QRect> inked;
     for (int align : {0, 1, 2}) {
-        CTextObject text = Text(QStringLiteral("Hi"));
+        TextObject text = Text(QStringLiteral("Hi"));
         text.m_nAlign = align;
         inked[align] = DarkInk(PaintObject(text, kPaper)).bounds;
         ASSERT_FALSE(inked[align].isEmpty()) << align;
@@ -70,18 +70,18 @@ TEST(PlainText, AlignsLeftCentreAndRightWithinItsRectangle)
 
 TEST(PlainText, JustifiedTextDropsTheUnderline)
 {
-    CTextObject underlined = Text(QStringLiteral("Nursery news"));
+    TextObject underlined = Text(QStringLiteral("Nursery news"));
     underlined.m_bUnderline = 1;
     const int wordWidth = DarkInk(PaintObject(underlined, kPaper)).bounds.width();
     EXPECT_GT(LongestDarkRow(PaintObject(underlined, kPaper)), wordWidth * 9 / 10);
 
-    underlined.m_nAlign = CTextObject::kJustified;
+    underlined.m_nAlign = TextObject::kJustified;
     EXPECT_LT(LongestDarkRow(PaintObject(underlined, kPaper)), wordWidth / 3);
 }
 
 TEST(PlainText, TurnsAboutTheRectangleCentre)
 {
-    CTextObject text = Text(QStringLiteral("WWWWWW"), {60, 110, 360, 210});
+    TextObject text = Text(QStringLiteral("WWWWWW"), {60, 110, 360, 210});
     text.m_nAlign = 1;
     const QRect level = DarkInk(PaintObject(text, kPaper)).bounds;
     text.m_nAngle = 90;
@@ -114,18 +114,18 @@ TEST(BentText, CircleEffectsFollowTheFixedFormula)
 
 TEST(BentText, LowWideRectangleBecomesSquareOnceAndEmptyTextPlacesNothing)
 {
-    CTextObject low = Text(QString(), {10, 10, 210, 60});
+    TextObject low = Text(QString(), {10, 10, 210, 60});
     low.m_nTextEffect = 3;
     const QImage image = PaintObject(low, kPaper);
     EXPECT_EQ(low.m_rect.Height(), 200);
     EXPECT_EQ(DarkInk(image).count, 0);
 
-    CTextObject tall = Text(QStringLiteral("ABC"), {10, 10, 210, 110});
+    TextObject tall = Text(QStringLiteral("ABC"), {10, 10, 210, 110});
     tall.m_nTextEffect = 1;
     PaintObject(tall, kPaper);
     EXPECT_EQ(tall.m_rect.Height(), 100); // half the width is enough
 
-    CTextObject straight = Text(QStringLiteral("ABC"), {10, 10, 210, 40});
+    TextObject straight = Text(QStringLiteral("ABC"), {10, 10, 210, 40});
     PaintObject(straight, kPaper);
     EXPECT_EQ(straight.m_rect.Height(), 30);
 }
@@ -134,7 +134,7 @@ TEST(BentText, EveryBentEffectPlacesItsLettersDifferently)
 {
     QSet<QByteArray> looks;
     for (int effect = 1; effect <= 6; ++effect) {
-        CTextObject text = Text(QStringLiteral("Sunflowers"), {20, 20, 300, 300});
+        TextObject text = Text(QStringLiteral("Sunflowers"), {20, 20, 300, 300});
         text.m_nFontSize = 24;
         text.m_nTextEffect = effect;
         const QImage image = PaintObject(text, kPaper);
@@ -159,8 +159,8 @@ TEST(BentText, LongTextShrinksToItsCurve)
 
 TEST(OutlinedText, HardShadowFallsBelowAndRightOfTheLetters)
 {
-    CTextObject text = Text(QStringLiteral("Art"));
-    text.m_nTextStyle = CTextObject::kOutlined;
+    TextObject text = Text(QStringLiteral("Art"));
+    text.m_nTextStyle = TextObject::kOutlined;
     text.m_nFontSize = 80;
     text.m_nShadowType = ShadowType::Hard;
     text.m_crShadow = Rgb(255, 0, 0);
@@ -179,8 +179,8 @@ TEST(OutlinedText, HardShadowFallsBelowAndRightOfTheLetters)
 TEST(OutlinedText, GradientRunsFromLineToFillAndSwapsForStyleTwo)
 {
     auto sides = [](int gradientStyle) {
-        CTextObject text = Text(QStringLiteral("MMMM"));
-        text.m_nTextStyle = CTextObject::kOutlined;
+        TextObject text = Text(QStringLiteral("MMMM"));
+        text.m_nTextStyle = TextObject::kOutlined;
         text.m_nFontSize = 90;
         text.m_bBold = 1;
         text.m_nFillType = FillType::Gradient;
@@ -204,8 +204,8 @@ TEST(OutlinedText, GradientRunsFromLineToFillAndSwapsForStyleTwo)
 
 TEST(DoubleOutlinedText, RaisesTheWidthToThreeAndFitsTheRectangleToTheText)
 {
-    CTextObject text = Text(QStringLiteral("Hello\nfriends"), {30, 40, 400, 300});
-    text.m_nTextStyle = CTextObject::kDoubleOutlined;
+    TextObject text = Text(QStringLiteral("Hello\nfriends"), {30, 40, 400, 300});
+    text.m_nTextStyle = TextObject::kDoubleOutlined;
     text.m_bBold = 1;
     text.m_nOutlineWidth = 1;
     const QImage image = PaintObject(text, kPaper);
@@ -231,8 +231,8 @@ TEST(DoubleOutlinedText, RaisesTheWidthToThreeAndFitsTheRectangleToTheText)
 
 TEST(DoubleOutlinedText, InsideColourTakesItsOwnOpacity)
 {
-    CTextObject text = Text(QStringLiteral("O"), {20, 20, 400, 300});
-    text.m_nTextStyle = CTextObject::kDoubleOutlined;
+    TextObject text = Text(QStringLiteral("O"), {20, 20, 400, 300});
+    text.m_nTextStyle = TextObject::kDoubleOutlined;
     text.m_nFontSize = 200;
     text.m_crFill = Rgb(0, 0, 255);
     text.m_nTextFillAlpha = 0;
@@ -247,7 +247,7 @@ TEST(DoubleOutlinedText, InsideColourTakesItsOwnOpacity)
 TEST(TextStyles, UnknownStylesAndVariantsPaintNothing)
 {
     for (auto [style, effect] : {std::pair{0, 0}, {3, 0}, {6, 0}, {5, 13}, {5, 27}}) {
-        CTextObject text = Text(QStringLiteral("Nothing"));
+        TextObject text = Text(QStringLiteral("Nothing"));
         text.m_nTextStyle = style;
         text.m_nTextEffect = effect;
         EXPECT_EQ(DarkInk(PaintObject(text, kPaper)).count, 0) << style << "/" << effect;
@@ -258,13 +258,13 @@ TEST(TextArt, ThirteenNamedVariantsEachLookDifferentAndStayInTheirRectangle)
 {
     QSet<QByteArray> looks;
     QSet<QString> names;
-    const CPageRect rect{40, 60, 380, 260};
+    const PageRect rect{40, 60, 380, 260};
     for (int variant = TextArt::kFirstVariant; variant <= TextArt::kLastVariant; ++variant) {
-        CTextObject text = Text(QStringLiteral("Fun Day"), rect);
-        text.m_nTextStyle = CTextObject::kArt;
+        TextObject text = Text(QStringLiteral("Fun Day"), rect);
+        text.m_nTextStyle = TextObject::kArt;
         text.m_nTextEffect = variant;
         const QImage image = PaintObject(text, kPaper);
-        const CInk ink = InkWhere(image, [](const QColor& c) { return c != QColor(Qt::white); });
+        const Ink ink = InkWhere(image, [](const QColor& c) { return c != QColor(Qt::white); });
         EXPECT_GT(ink.count, 2000) << variant;
         EXPECT_TRUE(rect.ToRectF().adjusted(-8, -8, 8, 8).contains(QRectF(ink.bounds))) << variant;
         looks.insert(QCryptographicHash::hash(
@@ -278,14 +278,14 @@ TEST(TextArt, ThirteenNamedVariantsEachLookDifferentAndStayInTheirRectangle)
 
 TEST(TextStyles, MissingFontFallsBackAndDamagedSizesStayDrawable)
 {
-    CTextObject text = Text(QStringLiteral("Fallback"));
+    TextObject text = Text(QStringLiteral("Fallback"));
     text.m_strFontName = QStringLiteral("No Such Font Anywhere");
     EXPECT_GT(DarkInk(PaintObject(text, kPaper)).count, 50);
 
     for (int size : {0, -5, 2000000000}) {
-        CTextObject damaged = Text(QStringLiteral("x"));
+        TextObject damaged = Text(QStringLiteral("x"));
         damaged.m_nFontSize = size;
-        damaged.m_nTextStyle = CTextObject::kDoubleOutlined;
+        damaged.m_nTextStyle = TextObject::kDoubleOutlined;
         damaged.m_nOutlineWidth = 2000000000;
         PaintObject(damaged, kPaper); // must not crash or overflow
         EXPECT_GE(damaged.Font(false).pixelSize(), 1);

@@ -3,8 +3,8 @@
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
 #include "canvas/objects/DocumentJson.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/SymbolObject.h"
 #include "canvas/objects/TextObject.h"
 
@@ -31,7 +31,7 @@ void PutInt(QByteArray& bytes, qsizetype at, qint32 value)
 
 QByteArray Header()
 {
-    return WrnFormat::Encode(CWrnPage{}, {});
+    return WrnFormat::Encode(WrnPage{}, {});
 }
 
 // A type code and a zeroed record of the type's size.
@@ -42,9 +42,9 @@ QByteArray BlankRecord(int type)
     return bytes;
 }
 
-CWrnDocument Decoded(const QByteArray& bytes)
+WrnDocument Decoded(const QByteArray& bytes)
 {
-    CDocumentReadOptions options;
+    DocumentReadOptions options;
     options.loadPictures = false;
     return WrnFormat::Decode(bytes, options);
 }
@@ -53,7 +53,7 @@ CWrnDocument Decoded(const QByteArray& bytes)
 
 TEST(WrnDocument, EmptyPageIsTheHeaderAloneWithFieldsInPlace)
 {
-    CWrnPage page;
+    WrnPage page;
     page.width = 1000;
     page.height = 1400;
     page.diagram = {11, 22, 33, 44};
@@ -70,7 +70,7 @@ TEST(WrnDocument, EmptyPageIsTheHeaderAloneWithFieldsInPlace)
     EXPECT_EQ(IntAt(bytes, 80), 44);
     EXPECT_EQ(IntAt(bytes, 84), 0x030201);
 
-    const CWrnDocument read = Decoded(bytes);
+    const WrnDocument read = Decoded(bytes);
     EXPECT_TRUE(read.hasHeader);
     EXPECT_EQ(read.page, page);
     EXPECT_TRUE(read.objects.empty());
@@ -79,13 +79,13 @@ TEST(WrnDocument, EmptyPageIsTheHeaderAloneWithFieldsInPlace)
 TEST(WrnDocument, EveryStoredFieldOfEveryTypeSurvivesARoundTrip)
 {
     const ObjectList written = OneOfEveryStoredType();
-    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, written);
+    const QByteArray bytes = WrnFormat::Encode(WrnPage{}, written);
     qsizetype expectedSize = 88;
     for (const auto& object : written)
         expectedSize += 4 + WrnFormat::RecordSize(object->m_nType);
     EXPECT_EQ(bytes.size(), expectedSize);
 
-    const CWrnDocument read = Decoded(bytes);
+    const WrnDocument read = Decoded(bytes);
     ASSERT_EQ(read.objects.size(), written.size());
     for (size_t i = 0; i < written.size(); ++i) {
         SCOPED_TRACE(written[i]->m_nType);
@@ -101,17 +101,17 @@ TEST(WrnDocument, EveryStoredFieldOfEveryTypeSurvivesARoundTrip)
 TEST(WrnDocument, TextComesBackLockedAndOnlySymbolsKeepTheirSelection)
 {
     ObjectList objects;
-    auto text = std::make_unique<CTextObject>(CPageRect{0, 0, 10, 10}, QStringLiteral("Hi"));
+    auto text = std::make_unique<TextObject>(PageRect{0, 0, 10, 10}, QStringLiteral("Hi"));
     text->m_bSelected = 1;
-    auto shape = std::make_unique<CDrawObject>(CPageRect{0, 0, 10, 10}, 2, 1, 0, 0, 0);
+    auto shape = std::make_unique<ShapeObject>(PageRect{0, 0, 10, 10}, 2, 1, 0, 0, 0);
     shape->m_bSelected = 1;
-    auto symbol = std::make_unique<CSymbolObject>();
+    auto symbol = std::make_unique<SymbolObject>();
     symbol->m_bSelected = 1;
     objects.push_back(std::move(text));
     objects.push_back(std::move(shape));
     objects.push_back(std::move(symbol));
 
-    const CWrnDocument read = Decoded(WrnFormat::Encode(CWrnPage{}, objects));
+    const WrnDocument read = Decoded(WrnFormat::Encode(WrnPage{}, objects));
     ASSERT_EQ(read.objects.size(), 3u);
     EXPECT_EQ(read.objects[0]->m_bLocked, 1);
     EXPECT_EQ(read.objects[0]->m_bSelected, 0);
@@ -124,16 +124,16 @@ TEST(WrnDocument, StackingOrderSurvivesAndUnstoredObjectsAreLeftOut)
 {
     ObjectList objects;
     for (int kind : {2, 4, 21}) {
-        objects.push_back(std::make_unique<CDrawObject>(CPageRect{kind, 0, 50, 50}, kind, 1, 0, 0, 0));
-        objects.push_back(std::make_unique<CUnstoredObject>());
+        objects.push_back(std::make_unique<ShapeObject>(PageRect{kind, 0, 50, 50}, kind, 1, 0, 0, 0));
+        objects.push_back(std::make_unique<UnstoredObject>());
     }
-    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, objects);
+    const QByteArray bytes = WrnFormat::Encode(WrnPage{}, objects);
     EXPECT_EQ(bytes.size(), 88 + 3 * (4 + 640));
-    const CWrnDocument read = Decoded(bytes);
+    const WrnDocument read = Decoded(bytes);
     ASSERT_EQ(read.objects.size(), 3u);
-    EXPECT_EQ(static_cast<CDrawObject&>(*read.objects[0]).m_nShape, 2);
-    EXPECT_EQ(static_cast<CDrawObject&>(*read.objects[1]).m_nShape, 4);
-    EXPECT_EQ(static_cast<CDrawObject&>(*read.objects[2]).m_nShape, 21);
+    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[0]).m_nShape, 2);
+    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[1]).m_nShape, 4);
+    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[2]).m_nShape, 21);
 }
 
 TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsets)
@@ -167,21 +167,21 @@ TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsets)
         qToLittleEndian<quint16>(path.at(i).unicode(), photo.data() + 4 + 16 + 2 * i);
     qToLittleEndian<float>(0.75f, photo.data() + 4 + 580);
 
-    const CWrnDocument read = Decoded(Header() + shape + calendar + curve + photo);
+    const WrnDocument read = Decoded(Header() + shape + calendar + curve + photo);
     ASSERT_EQ(read.objects.size(), 4u);
-    const auto& s = static_cast<const CDrawObject&>(*read.objects[0]);
+    const auto& s = static_cast<const ShapeObject&>(*read.objects[0]);
     EXPECT_EQ(s.m_nShape, 34);
-    EXPECT_EQ(s.m_rect, (CPageRect{1, 2, 301, 402}));
+    EXPECT_EQ(s.m_rect, (PageRect{1, 2, 301, 402}));
     EXPECT_EQ(s.m_nFillAlpha, 0x34);
     EXPECT_EQ(s.m_nStarPoints, 9);
     EXPECT_EQ(s.m_dShapeScaleX, 2.5);
     EXPECT_EQ(s.m_strTexture, QStringLiteral("Q"));
-    const auto& c = static_cast<const CCalendarObject&>(*read.objects[1]);
+    const auto& c = static_cast<const CalendarObject&>(*read.objects[1]);
     EXPECT_EQ(c.m_nLineWidth, 3); // a float in the file, truncated
     EXPECT_EQ(c.m_nMonth, 11);
-    const auto& v = static_cast<const CCurveObject&>(*read.objects[2]);
+    const auto& v = static_cast<const CurveObject&>(*read.objects[2]);
     EXPECT_EQ(v.m_vertices, (QList<QPoint>{{7, 8}, {9, 10}}));
-    const auto& p = static_cast<const CImageObject&>(*read.objects[3]);
+    const auto& p = static_cast<const PhotoObject&>(*read.objects[3]);
     EXPECT_EQ(p.m_strPath, path);
     EXPECT_EQ(p.m_strName, QStringLiteral("kite.JPG"));
     EXPECT_EQ(p.m_fGreen, 0.75f);
@@ -190,16 +190,16 @@ TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsets)
 TEST(WrnDocument, WrittenFieldsLandAtTheirOffsets)
 {
     ObjectList objects;
-    auto calendar = std::make_unique<CCalendarObject>();
+    auto calendar = std::make_unique<CalendarObject>();
     calendar->m_nLineWidth = 4;
     calendar->m_crCalendar = Rgb(214, 228, 248);
     calendar->m_bShowYear = 1;
-    auto text = std::make_unique<CTextObject>(CPageRect{1, 2, 3, 4}, QStringLiteral("A"));
+    auto text = std::make_unique<TextObject>(PageRect{1, 2, 3, 4}, QStringLiteral("A"));
     text->m_nAlign = 72;
     text->m_nFillAlpha = 0xAB;
     objects.push_back(std::move(calendar));
     objects.push_back(std::move(text));
-    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, objects);
+    const QByteArray bytes = WrnFormat::Encode(WrnPage{}, objects);
 
     const qsizetype calendarAt = 88 + 4;
     EXPECT_EQ(IntAt(bytes, 88), 3);
@@ -208,8 +208,8 @@ TEST(WrnDocument, WrittenFieldsLandAtTheirOffsets)
     EXPECT_EQ(IntAt(bytes, calendarAt + 748), 1); // no background by default
     EXPECT_EQ(IntAt(bytes, calendarAt + 116), 2009);
     EXPECT_EQ(IntAt(bytes, calendarAt + 720), 1); // the shown year, in a field others skip
-    const CWrnDocument read = Decoded(bytes);
-    EXPECT_EQ(static_cast<CCalendarObject&>(*read.objects.at(0)).Title(), QStringLiteral("January 2009"));
+    const WrnDocument read = Decoded(bytes);
+    EXPECT_EQ(static_cast<CalendarObject&>(*read.objects.at(0)).Title(), QStringLiteral("January 2009"));
 
     const qsizetype textAt = calendarAt + 772 + 4;
     EXPECT_EQ(IntAt(bytes, textAt - 4), 2);
@@ -225,20 +225,20 @@ TEST(WrnDocument, WrittenFieldsLandAtTheirOffsets)
 TEST(WrnDocument, LongStringsAreCutAndAlwaysTerminated)
 {
     ObjectList objects;
-    auto symbol = std::make_unique<CSymbolObject>();
+    auto symbol = std::make_unique<SymbolObject>();
     symbol->m_strSymbolFont = QString(40, u'W');
-    auto text = std::make_unique<CTextObject>(CPageRect{}, QString(5000, u'x'));
+    auto text = std::make_unique<TextObject>(PageRect{}, QString(5000, u'x'));
     // A pair that would be split by the cut is dropped whole.
     text->m_strFontName = QString(30, u'f') + QString::fromUcs4(U"\U0001F600");
     objects.push_back(std::move(symbol));
     objects.push_back(std::move(text));
-    const QByteArray bytes = WrnFormat::Encode(CWrnPage{}, objects);
+    const QByteArray bytes = WrnFormat::Encode(WrnPage{}, objects);
     EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 92 + 20 + 2 * 29), 0);
 
-    const CWrnDocument read = Decoded(bytes);
+    const WrnDocument read = Decoded(bytes);
     ASSERT_EQ(read.objects.size(), 2u);
-    EXPECT_EQ(static_cast<CSymbolObject&>(*read.objects[0]).m_strSymbolFont, QString(29, u'W'));
-    const auto& text2 = static_cast<CTextObject&>(*read.objects[1]);
+    EXPECT_EQ(static_cast<SymbolObject&>(*read.objects[0]).m_strSymbolFont, QString(29, u'W'));
+    const auto& text2 = static_cast<TextObject&>(*read.objects[1]);
     EXPECT_EQ(text2.m_strText.size(), 4095);
     EXPECT_EQ(text2.m_strFontName, QString(30, u'f'));
 }
@@ -257,7 +257,7 @@ TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
     EXPECT_TRUE(Decoded(whole).Problems(QStringLiteral("a.wrn")).isEmpty());
     for (const auto& [cut, objects] : {std::pair{whole.chopped(1), 1u},
                                        {whole + QByteArray(3, '\1'), 2u}}) {
-        const CWrnDocument read = Decoded(cut);
+        const WrnDocument read = Decoded(cut);
         EXPECT_EQ(read.objects.size(), objects);
         EXPECT_FALSE(read.Refused());
         EXPECT_TRUE(read.notes.cutShort);
@@ -270,20 +270,20 @@ TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
     // A vertex count outside 0 ... 1000 is held to it.
     QByteArray curve = BlankRecord(ObjectType::Curve);
     PutInt(curve, 4 + 8592, 5000);
-    const CWrnDocument many = Decoded(Header() + curve);
-    EXPECT_EQ(static_cast<CCurveObject&>(*many.objects.at(0)).PointCount(), 1000);
+    const WrnDocument many = Decoded(Header() + curve);
+    EXPECT_EQ(static_cast<CurveObject&>(*many.objects.at(0)).PointCount(), 1000);
     PutInt(curve, 4 + 8592, -3);
-    EXPECT_EQ(static_cast<CCurveObject&>(*Decoded(Header() + curve).objects.at(0)).PointCount(), 0);
+    EXPECT_EQ(static_cast<CurveObject&>(*Decoded(Header() + curve).objects.at(0)).PointCount(), 0);
 
     // No bytes at all: an empty page, as a new newsletter is, and nothing to say.
     EXPECT_FALSE(Decoded(QByteArray()).hasHeader);
     EXPECT_TRUE(Decoded(QByteArray()).Problems(QStringLiteral("new.wrn")).isEmpty());
 
     // Objects beyond the limit stay unread, and the reader says so.
-    CDocumentReadOptions options;
+    DocumentReadOptions options;
     options.loadPictures = false;
     options.maxObjects = 2;
-    const CWrnDocument capped = WrnFormat::Decode(whole + BlankRecord(ObjectType::Symbol), options);
+    const WrnDocument capped = WrnFormat::Decode(whole + BlankRecord(ObjectType::Symbol), options);
     EXPECT_EQ(capped.objects.size(), 2u);
     EXPECT_TRUE(capped.notes.tooManyObjects);
     EXPECT_TRUE(capped.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("only its first 2 objects were read")));
@@ -300,38 +300,38 @@ QByteArray PageOfSize(qint32 width, qint32 height)
 }
 
 // Bytes of other files, or of pages too damaged to show: no page at all, and why.
-struct CNotAPage
+struct NotAPageCase
 {
     const char* what;
     QByteArray (*bytes)();
-    CReadNotes::Refusal refusal;
+    ReadNotes::Refusal refusal;
 };
 
-void PrintTo(const CNotAPage& file, std::ostream* out)
+void PrintTo(const NotAPageCase& file, std::ostream* out)
 {
     *out << file.what;
 }
 
-class RefusedFiles : public ::testing::TestWithParam<CNotAPage>
+class RefusedFiles : public ::testing::TestWithParam<NotAPageCase>
 {
 };
 
 TEST_P(RefusedFiles, GiveNoPageAndSayWhy)
 {
-    const CWrnDocument read = Decoded(GetParam().bytes());
+    const WrnDocument read = Decoded(GetParam().bytes());
     EXPECT_EQ(read.notes.refusal, GetParam().refusal);
     EXPECT_FALSE(read.hasHeader);
     EXPECT_TRUE(read.objects.empty());
     EXPECT_TRUE(read.Problems(QStringLiteral("kite.wrn")).contains(QStringLiteral("kite.wrn")));
 }
 
-using Refusal = CReadNotes::Refusal;
+using Refusal = ReadNotes::Refusal;
 INSTANTIATE_TEST_SUITE_P(
     WrnDocument, RefusedFiles,
     ::testing::Values(
-        CNotAPage{"one byte", [] { return QByteArray(1, '\0'); }, Refusal::TooShort},
-        CNotAPage{"a header less a byte", [] { return Header().left(87); }, Refusal::TooShort},
-        CNotAPage{"a photo",
+        NotAPageCase{"one byte", [] { return QByteArray(1, '\0'); }, Refusal::TooShort},
+        NotAPageCase{"a header less a byte", [] { return Header().left(87); }, Refusal::TooShort},
+        NotAPageCase{"a photo",
                   [] {
                       QByteArray jpeg;
                       QBuffer buffer(&jpeg);
@@ -340,15 +340,15 @@ INSTANTIATE_TEST_SUITE_P(
                       return jpeg;
                   },
                   Refusal::NotAPage},
-        CNotAPage{"no width", [] { return PageOfSize(0, 1098); }, Refusal::NotAPage},
-        CNotAPage{"a negative height", [] { return PageOfSize(850, -1); }, Refusal::NotAPage},
-        CNotAPage{"too wide", [] { return PageOfSize(100001, 1098); }, Refusal::NotAPage},
-        CNotAPage{"too high", [] { return PageOfSize(850, 168562444); }, Refusal::NotAPage}));
+        NotAPageCase{"no width", [] { return PageOfSize(0, 1098); }, Refusal::NotAPage},
+        NotAPageCase{"a negative height", [] { return PageOfSize(850, -1); }, Refusal::NotAPage},
+        NotAPageCase{"too wide", [] { return PageOfSize(100001, 1098); }, Refusal::NotAPage},
+        NotAPageCase{"too high", [] { return PageOfSize(850, 168562444); }, Refusal::NotAPage}));
 
 TEST(WrnDocument, PagesOfTheLargestAndSmallestSizesAreRead)
 {
     for (const QByteArray& bytes : {PageOfSize(1, 1), PageOfSize(100000, 100000)}) {
-        const CWrnDocument read = Decoded(bytes);
+        const WrnDocument read = Decoded(bytes);
         EXPECT_FALSE(read.Refused());
         EXPECT_EQ(read.objects.size(), 1u);
     }
@@ -359,14 +359,14 @@ TEST(WrnDocument, FilesOnDisk)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("news.wrn"));
     ObjectList objects = OneOfEveryStoredType();
-    ASSERT_TRUE(SaveDocument(path, CWrnPage{}, objects));
-    std::optional<CWrnDocument> read = LoadDocument(path);
+    ASSERT_TRUE(SaveDocument(path, WrnPage{}, objects));
+    std::optional<WrnDocument> read = LoadDocument(path);
     ASSERT_TRUE(read.has_value());
     ASSERT_EQ(read->objects.size(), objects.size());
     // The photo's file is gone: it comes back as a frame without a picture.
-    const auto& photo = static_cast<CImageObject&>(*read->objects[0]);
+    const auto& photo = static_cast<PhotoObject&>(*read->objects[0]);
     EXPECT_FALSE(photo.HasPicture());
-    EXPECT_EQ(photo.m_rect, (CPageRect{10, 20, 650, 500}));
+    EXPECT_EQ(photo.m_rect, (PageRect{10, 20, 650, 500}));
 
     EXPECT_FALSE(LoadDocument(dir.filePath(QStringLiteral("missing.wrn"))).has_value());
     QFile empty(dir.filePath(QStringLiteral("empty.wrn")));
@@ -377,37 +377,37 @@ TEST(WrnDocument, FilesOnDisk)
     EXPECT_FALSE(read->hasHeader);
 
     // A pipe named as a page is not waited on.
-    CNamedPipe pipe(dir.filePath(QStringLiteral("pipe.wrn")));
+    NamedPipe pipe(dir.filePath(QStringLiteral("pipe.wrn")));
     ASSERT_TRUE(pipe.IsMade());
     EXPECT_TRUE(pipe.ReturnsPromptly([&] { read = LoadDocument(pipe.Path()); }));
     EXPECT_FALSE(read.has_value());
 
     // A document that cannot be written leaves the old file whole.
-    EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.wrn")), CWrnPage{}, objects));
+    EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.wrn")), WrnPage{}, objects));
 }
 
 TEST(WrnDocument, CalendarsAreHandedToTheReaderHook)
 {
     ObjectList objects;
-    objects.push_back(std::make_unique<CCalendarObject>());
-    CDocumentReadOptions options;
+    objects.push_back(std::make_unique<CalendarObject>());
+    DocumentReadOptions options;
     options.loadPictures = false;
     int prepared = 0;
-    options.prepareCalendar = [&](CCalendarObject& calendar) {
+    options.prepareCalendar = [&](CalendarObject& calendar) {
         ++prepared;
         calendar.m_publicHolidays.append(QDate(2009, 1, 1));
     };
-    const CWrnDocument read = WrnFormat::Decode(WrnFormat::Encode(CWrnPage{}, objects), options);
+    const WrnDocument read = WrnFormat::Decode(WrnFormat::Encode(WrnPage{}, objects), options);
     EXPECT_EQ(prepared, 1);
-    EXPECT_EQ(static_cast<CCalendarObject&>(*read.objects.at(0)).m_publicHolidays.size(), 1);
+    EXPECT_EQ(static_cast<CalendarObject&>(*read.objects.at(0)).m_publicHolidays.size(), 1);
 }
 
 TEST(WrnDocument, JsonNamesThePageAndTheShapeValues)
 {
     ObjectList objects;
-    objects.push_back(std::make_unique<CDrawObject>(CPageRect{1, 2, 3, 4}, 4, 1, 0, 0, 0));
-    objects.push_back(std::make_unique<CCurveObject>(QList<QPoint>{{10, 50}, {200, 50}}, 1, 1, 0, 0));
-    CWrnDocument document = WrnFormat::Decode(WrnFormat::Encode(CWrnPage{}, objects), {});
+    objects.push_back(std::make_unique<ShapeObject>(PageRect{1, 2, 3, 4}, 4, 1, 0, 0, 0));
+    objects.push_back(std::make_unique<CurveObject>(QList<QPoint>{{10, 50}, {200, 50}}, 1, 1, 0, 0));
+    WrnDocument document = WrnFormat::Decode(WrnFormat::Encode(WrnPage{}, objects), {});
     const QJsonObject json = DocumentJson::FromDocument(document);
     EXPECT_EQ(json[QStringLiteral("pageWidth")].toInt(), 850);
     EXPECT_EQ(json[QStringLiteral("pageHeight")].toInt(), 1098);

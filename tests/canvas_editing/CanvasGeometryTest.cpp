@@ -1,6 +1,6 @@
 #include "canvas/editing/CanvasGeometry.h"
 #include "canvas/editing/CanvasPainter.h"
-#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/ShapeOutlines.h"
 #include "support/PixelProbes.h"
 
@@ -13,19 +13,19 @@ using namespace CanvasGeometry;
 namespace {
 
 // Counts how often the painter asks it to draw.
-class CCountedObject : public CDiagramObject
+class CountedObject : public PageObject
 {
 public:
-    explicit CCountedObject(CPageRect rect)
-        : CDiagramObject(ObjectType::Shape, QStringLiteral("T1"))
+    explicit CountedObject(PageRect rect)
+        : PageObject(ObjectType::Shape, QStringLiteral("T1"))
     {
         m_rect = rect;
     }
-    std::unique_ptr<CDiagramObject> Clone() const override
+    std::unique_ptr<PageObject> Clone() const override
     {
-        return std::make_unique<CCountedObject>(*this);
+        return std::make_unique<CountedObject>(*this);
     }
-    void Draw(QPainter&, const CDrawContext&) override { ++draws; }
+    void Draw(QPainter&, const DrawContext&) override { ++draws; }
     int draws = 0;
 };
 
@@ -34,7 +34,7 @@ QImage PaintCanvas(const ObjectList& objects, double zoom, QRect exposed = QRect
     QImage image(400, 400, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    CCanvasPaint paint;
+    CanvasPaint paint;
     paint.exposed = exposed;
     paint.mapping.zoom = zoom;
     CanvasPainter::Paint(painter, objects, paint);
@@ -46,11 +46,11 @@ QImage PaintCanvas(const ObjectList& objects, double zoom, QRect exposed = QRect
 TEST(CanvasGeometry, ThePageFrameShowsWhereTheOutlineRuleSays)
 {
     const QSize page(850, 1098);
-    EXPECT_EQ(PageFrame::Of(page), (CPageRect{40, 40, 890, 1138}));
+    EXPECT_EQ(PageFrame::Of(page), (PageRect{40, 40, 890, 1138}));
     EXPECT_EQ(PageFrame::Of(INT32_MAX, 10).right, INT32_MAX);
     for (const auto& [width, left] : {std::pair{830, 40}, {1000, 75}, {880, 40}}) {
         for (const double zoom : {1.0, 2.0}) {
-            const CMapping mapping = WindowMapping(zoom, {}, {width, 600}, page);
+            const ViewMapping mapping = WindowMapping(zoom, {}, {width, 600}, page);
             const QRect frame = mapping.ToWindow(PageFrame::Of(page));
             EXPECT_EQ(frame.topLeft(), QPoint(left, 40) * zoom) << width << " at " << zoom;
             // Scrolling reaches the whole page, wherever the outline stands.
@@ -62,11 +62,11 @@ TEST(CanvasGeometry, ThePageFrameShowsWhereTheOutlineRuleSays)
 TEST(CanvasGeometry, DragsAndMappingsGiveTheSameRectangle)
 {
     EXPECT_EQ(SpannedRect({200, 150}, {20, 30}), SpannedRect({20, 30}, {200, 150}));
-    EXPECT_EQ(SpannedRect({200, 30}, {20, 150}), CPageRect({20, 30, 200, 150}));
+    EXPECT_EQ(SpannedRect({200, 30}, {20, 150}), PageRect({20, 30, 200, 150}));
 
-    const CPageRect rect{13, 27, 211, 390};
+    const PageRect rect{13, 27, 211, 390};
     for (double zoom : {1.0, 1.5, 8.0}) {
-        const CMapping mapping{zoom, {35, 120}, {12, -7}};
+        const ViewMapping mapping{zoom, {35, 120}, {12, -7}};
         EXPECT_EQ(mapping.ToPage(mapping.ToWindow(rect)), rect) << zoom;
     }
 }
@@ -74,13 +74,13 @@ TEST(CanvasGeometry, DragsAndMappingsGiveTheSameRectangle)
 TEST(CanvasPainter, PaintsBackgroundAndObjectsAtTheZoom)
 {
     ObjectList objects;
-    auto shape = std::make_unique<CDrawObject>(CPageRect{100, 100, 160, 160},
+    auto shape = std::make_unique<ShapeObject>(PageRect{100, 100, 160, 160},
                                                ShapeOutline::Rectangle, 1, 0, Rgb(0, 0, 0),
                                                Rgb(255, 0, 0));
     shape->m_bFill = 1;
     shape->m_nFillType = FillType::Solid;
     objects.push_back(std::move(shape));
-    const QColor background = CCanvasPaint().background;
+    const QColor background = CanvasPaint().background;
 
     QImage image = PaintCanvas(objects, 1.0);
     EXPECT_TRUE(ColorsNear(image.pixelColor(20, 20), background));
@@ -95,17 +95,17 @@ TEST(CanvasPainter, PaintsBackgroundAndObjectsAtTheZoom)
 TEST(CanvasPainter, SkipsOnlyObjectsThatCannotReachTheExposedPart)
 {
     ObjectList objects;
-    const auto add = [&](CPageRect rect) {
-        objects.push_back(std::make_unique<CCountedObject>(rect));
-        return static_cast<CCountedObject*>(objects.back().get());
+    const auto add = [&](PageRect rect) {
+        objects.push_back(std::make_unique<CountedObject>(rect));
+        return static_cast<CountedObject*>(objects.back().get());
     };
-    CCountedObject* far = add({1000, 1000, 1050, 1050});
-    CCountedObject* nearby = add({400, 0, 450, 50});
-    CCountedObject* shadowed = add({400, 0, 450, 50});
+    CountedObject* far = add({1000, 1000, 1050, 1050});
+    CountedObject* nearby = add({400, 0, 450, 50});
+    CountedObject* shadowed = add({400, 0, 450, 50});
     shadowed->m_nShadowType = ShadowType::Hard;
     shadowed->m_nShadowDX = -300;
     // Standing upright to the right; turned, it lies across the exposed part.
-    CCountedObject* turned = add({400, 0, 410, 600});
+    CountedObject* turned = add({400, 0, 410, 600});
     turned->m_nAngle = 90;
 
     PaintCanvas(objects, 1.0, QRect(0, 0, 200, 400));

@@ -1,7 +1,7 @@
 #include "canvas/editing/CanvasModel.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ShapeOutlines.h"
 #include "support/PictureFiles.h"
 #include "support/ScriptedPrompt.h"
@@ -25,18 +25,18 @@ protected:
         model.Objects().push_back(std::move(object));
         return placed;
     }
-    CDrawObject& Shape(CPageRect rect)
+    ShapeObject& Shape(PageRect rect)
     {
-        auto shape = std::make_unique<CDrawObject>(rect, ShapeOutline::Rectangle, 1, 0,
+        auto shape = std::make_unique<ShapeObject>(rect, ShapeOutline::Rectangle, 1, 0,
                                                    Rgb(0, 0, 0), Rgb(200, 0, 0));
         shape->m_bFill = 1;
         return Put(std::move(shape));
     }
     // A photo showing a small picture, or an empty placeholder.
-    CImageObject& Photo(CPageRect rect, bool withPicture)
+    PhotoObject& Photo(PageRect rect, bool withPicture)
     {
         if (!withPicture) {
-            auto placeholder = std::make_unique<CImageObject>();
+            auto placeholder = std::make_unique<PhotoObject>();
             placeholder->m_rect = rect;
             return Put(std::move(placeholder));
         }
@@ -45,26 +45,26 @@ protected:
         EXPECT_TRUE(photo->HasPicture());
         return Put(std::move(photo));
     }
-    CDiagramObject* ById(const QString& identity)
+    PageObject* ById(const QString& identity)
     {
         for (const auto& object : model.Objects())
             if (object->m_strID == identity)
                 return object.get();
         return nullptr;
     }
-    void SelectOnly(std::initializer_list<CDiagramObject*> objects)
+    void SelectOnly(std::initializer_list<PageObject*> objects)
     {
         model.DeselectAll();
-        for (CDiagramObject* object : objects)
+        for (PageObject* object : objects)
             model.Select(*object);
     }
 
-    CTempHome home;
-    CCanvasModel model;
+    TempHome home;
+    CanvasModel model;
     int modified = 0;
 };
 
-CPageRect At(int left, int top, int width = 50, int height = 50)
+PageRect At(int left, int top, int width = 50, int height = 50)
 {
     return {left, top, left + width, top + height};
 }
@@ -73,7 +73,7 @@ CPageRect At(int left, int top, int width = 50, int height = 50)
 
 TEST_F(CanvasModelTest, DeleteInsertAndModifyUndoWhole)
 {
-    CDrawObject& kept = Shape(At(0, 0));
+    ShapeObject& kept = Shape(At(0, 0));
     const QString first = Shape(At(100, 0)).m_strID;
     const QString second = Shape(At(200, 0)).m_strID;
     SelectOnly({ById(first), ById(second)});
@@ -87,7 +87,7 @@ TEST_F(CanvasModelTest, DeleteInsertAndModifyUndoWhole)
     model.Redo();
     EXPECT_EQ(model.Objects().size(), 1u);
 
-    model.Insert(std::make_unique<CDrawObject>());
+    model.Insert(std::make_unique<ShapeObject>());
     EXPECT_EQ(model.Objects().size(), 2u);
     model.Undo();
     EXPECT_EQ(model.Objects().size(), 1u);
@@ -95,7 +95,7 @@ TEST_F(CanvasModelTest, DeleteInsertAndModifyUndoWhole)
 
     const QString identity = kept.m_strID;
     model.SetCurrent(&kept);
-    EXPECT_TRUE(model.Modify(kept, [](CDiagramObject& o) {
+    EXPECT_TRUE(model.Modify(kept, [](PageObject& o) {
         o.m_crFill = Rgb(0, 0, 255);
         return true;
     }));
@@ -106,7 +106,7 @@ TEST_F(CanvasModelTest, DeleteInsertAndModifyUndoWhole)
 
     // A change that changed nothing is no step and loses nothing to redo.
     const int steps = model.History().Count();
-    EXPECT_FALSE(model.Modify(*model.Current(), [](CDiagramObject&) { return false; }));
+    EXPECT_FALSE(model.Modify(*model.Current(), [](PageObject&) { return false; }));
     EXPECT_EQ(model.History().Count(), steps);
     EXPECT_TRUE(model.Redo());
     EXPECT_EQ(ById(identity)->m_crFill, Rgb(0, 0, 255));
@@ -116,8 +116,8 @@ TEST_F(CanvasModelTest, CurveResizeUndoGivesVerticesBack)
 {
     const QList<QPoint> points{{100, 100}, {140, 180}, {200, 120}};
     auto& curve =
-        Put(std::make_unique<CCurveObject>(points, CurveKind::OpenPolyline, 1, 0, Rgb(0, 0, 0)));
-    const CPageRect rect = curve.m_rect;
+        Put(std::make_unique<CurveObject>(points, CurveKind::OpenPolyline, 1, 0, Rgb(0, 0, 0)));
+    const PageRect rect = curve.m_rect;
     const QList<QPoint> vertices = curve.m_vertices;
     model.MoveResize(curve, At(rect.left, rect.top, 2 * rect.Width(), 2 * rect.Height()));
     ASSERT_NE(curve.m_vertices, vertices);
@@ -128,7 +128,7 @@ TEST_F(CanvasModelTest, CurveResizeUndoGivesVerticesBack)
 
 TEST_F(CanvasModelTest, MovesStopAtThePageEdgesKeepingTheSize)
 {
-    CDrawObject& shape = Shape(At(100, 100, 60, 40));
+    ShapeObject& shape = Shape(At(100, 100, 60, 40));
     model.MoveResize(shape, At(20, -30, 60, 40));
     EXPECT_EQ(shape.m_rect, At(20, 0, 60, 40));
     model.MoveResize(shape, At(-25, 10, 60, 40));
@@ -137,9 +137,9 @@ TEST_F(CanvasModelTest, MovesStopAtThePageEdgesKeepingTheSize)
 
 TEST_F(CanvasModelTest, PhotoDroppedOnPlaceholderTakesItsPlace)
 {
-    const CPageRect slot = At(300, 300, 200, 150);
+    const PageRect slot = At(300, 300, 200, 150);
     const QString placeholder = Photo(slot, false).m_strID;
-    CImageObject& photo = Photo(At(0, 0, 80, 60), true);
+    PhotoObject& photo = Photo(At(0, 0, 80, 60), true);
     model.MoveResize(photo, At(320, 310, 80, 60));
     EXPECT_EQ(photo.m_rect, slot);
     EXPECT_EQ(ById(placeholder), nullptr);
@@ -157,46 +157,46 @@ TEST_F(CanvasModelTest, PhotoDroppedOnPlaceholderTakesItsPlace)
 
 TEST_F(CanvasModelTest, AlignAndSizeFollowTheCurrentObject)
 {
-    CDrawObject& reference = Shape({50, 0, 150, 40});
-    CDrawObject& wide = Shape(At(200, 100, 120, 100));
-    CDrawObject& tall = Shape(At(400, 200, 30, 150));
+    ShapeObject& reference = Shape({50, 0, 150, 40});
+    ShapeObject& wide = Shape(At(200, 100, 120, 100));
+    ShapeObject& tall = Shape(At(400, 200, 30, 150));
     model.SelectAll();
     model.SetCurrent(&reference);
 
-    model.Align(CCanvasModel::Edge::Left);
+    model.Align(CanvasModel::Edge::Left);
     EXPECT_EQ(wide.m_rect, At(50, 100, 120, 100));
     EXPECT_EQ(tall.m_rect, At(50, 200, 30, 150));
 
     // Bottoms meet at 40; what would go above the page is cut off instead.
-    model.Align(CCanvasModel::Edge::Bottom);
-    EXPECT_EQ(wide.m_rect, CPageRect({50, 0, 170, 40}));
-    EXPECT_EQ(tall.m_rect, CPageRect({50, 0, 80, 40}));
+    model.Align(CanvasModel::Edge::Bottom);
+    EXPECT_EQ(wide.m_rect, PageRect({50, 0, 170, 40}));
+    EXPECT_EQ(tall.m_rect, PageRect({50, 0, 80, 40}));
 
     model.SameWidth();
     EXPECT_EQ(tall.m_rect.Width(), 100);
     tall.m_rect = At(50, 60, 100, 200);
     model.SameHeight();
     EXPECT_EQ(tall.m_rect, At(50, 60, 100, 40));
-    EXPECT_EQ(reference.m_rect, CPageRect({50, 0, 150, 40}));
+    EXPECT_EQ(reference.m_rect, PageRect({50, 0, 150, 40}));
 }
 
 TEST_F(CanvasModelTest, ClicksAndBandsSelect)
 {
-    CDrawObject& lower = Shape(At(0, 0, 100, 100));
-    CDrawObject& upper = Shape(At(50, 50, 100, 100));
-    CDrawObject& apart = Shape(At(300, 300, 100, 100));
+    ShapeObject& lower = Shape(At(0, 0, 100, 100));
+    ShapeObject& upper = Shape(At(50, 50, 100, 100));
+    ShapeObject& apart = Shape(At(300, 300, 100, 100));
 
     EXPECT_TRUE(model.Click({75, 75}, false, false));
-    EXPECT_EQ(model.Selected(), std::vector<CDiagramObject*>{&upper});
+    EXPECT_EQ(model.Selected(), std::vector<PageObject*>{&upper});
     EXPECT_EQ(model.Current(), &upper);
 
     model.Click({350, 350}, false, false);
     model.Click({75, 75}, true, false);
-    EXPECT_EQ(model.Selected(), (std::vector<CDiagramObject*>{&lower, &upper, &apart}));
+    EXPECT_EQ(model.Selected(), (std::vector<PageObject*>{&lower, &upper, &apart}));
     EXPECT_TRUE(model.IsMultiSelection());
 
     model.Click({350, 350}, true, false);
-    EXPECT_EQ(model.Selected(), (std::vector<CDiagramObject*>{&lower, &upper}));
+    EXPECT_EQ(model.Selected(), (std::vector<PageObject*>{&lower, &upper}));
     EXPECT_EQ(model.Current(), nullptr);
 
     EXPECT_FALSE(model.Click({600, 600}, false, false));
@@ -204,20 +204,20 @@ TEST_F(CanvasModelTest, ClicksAndBandsSelect)
     EXPECT_EQ(model.Current(), nullptr);
 
     model.SelectInBand({120, 120, 320, 320});
-    EXPECT_EQ(model.Selected(), (std::vector<CDiagramObject*>{&upper, &apart}));
+    EXPECT_EQ(model.Selected(), (std::vector<PageObject*>{&upper, &apart}));
     EXPECT_EQ(model.Current(), &apart);
     EXPECT_TRUE(model.IsMultiSelection());
     model.DeselectAll();
     model.SelectInBand({10, 10, 20, 20});
-    EXPECT_EQ(model.Selected(), std::vector<CDiagramObject*>{&lower});
+    EXPECT_EQ(model.Selected(), std::vector<PageObject*>{&lower});
     EXPECT_FALSE(model.IsMultiSelection());
 }
 
 TEST_F(CanvasModelTest, CopyAndPastePlaceCopiesOneStepEach)
 {
     model.Objects().push_back(CreateDefaultObject(ObjectType::Calendar));
-    CImageObject& photo = Photo(At(100, 100, 100, 50), false);
-    CDrawObject& shape = Shape(At(150, 200, 100, 100));
+    PhotoObject& photo = Photo(At(100, 100, 100, 50), false);
+    ShapeObject& shape = Shape(At(150, 200, 100, 100));
     model.SelectAll();
     model.Copy();
     ASSERT_EQ(model.Clipboard().size(), 2u);
@@ -228,14 +228,14 @@ TEST_F(CanvasModelTest, CopyAndPastePlaceCopiesOneStepEach)
         model.Paste(rightClick);
         EXPECT_EQ(model.History().Count(), steps + 2);
         const auto& objects = model.Objects();
-        return std::vector<CPageRect>{objects[objects.size() - 2]->m_rect, objects.back()->m_rect};
+        return std::vector<PageRect>{objects[objects.size() - 2]->m_rect, objects.back()->m_rect};
     };
-    const std::vector<CPageRect> moved{At(110, 110, 100, 50), At(160, 210, 100, 100)};
+    const std::vector<PageRect> moved{At(110, 110, 100, 50), At(160, 210, 100, 100)};
     EXPECT_EQ(pastedRects({}), moved);
     EXPECT_EQ(pastedRects({}), moved);
     EXPECT_EQ(model.Objects().size(), 7u);
     EXPECT_EQ(pastedRects({400, 500}),
-              (std::vector<CPageRect>{At(400, 500, 100, 50), At(450, 600, 100, 100)}));
+              (std::vector<PageRect>{At(400, 500, 100, 50), At(450, 600, 100, 100)}));
     EXPECT_EQ(pastedRects({400, 0}), moved);
     EXPECT_EQ(pastedRects({0, 400}), moved);
     EXPECT_EQ(photo.m_rect, At(100, 100, 100, 50));
@@ -267,27 +267,27 @@ TEST_F(CanvasModelTest, CutMovesToTheClipboardUndoBringsBack)
 
 TEST_F(CanvasModelTest, StackingOrderIsNoDocumentChange)
 {
-    CDrawObject& bottom = Shape(At(0, 0));
-    CDrawObject& top = Shape(At(20, 20));
+    ShapeObject& bottom = Shape(At(0, 0));
+    ShapeObject& top = Shape(At(20, 20));
     const auto order = [&] {
-        std::vector<CDiagramObject*> objects;
+        std::vector<PageObject*> objects;
         for (const auto& object : model.Objects())
             objects.push_back(object.get());
         return objects;
     };
     model.Click({5, 5}, false, false);
     model.BringToFront();
-    EXPECT_EQ(order(), (std::vector<CDiagramObject*>{&top, &bottom}));
+    EXPECT_EQ(order(), (std::vector<PageObject*>{&top, &bottom}));
     model.OneStepBack();
-    EXPECT_EQ(order(), (std::vector<CDiagramObject*>{&bottom, &top}));
+    EXPECT_EQ(order(), (std::vector<PageObject*>{&bottom, &top}));
     model.OneStepFront();
     model.SendToBack();
-    EXPECT_EQ(order(), (std::vector<CDiagramObject*>{&bottom, &top}));
+    EXPECT_EQ(order(), (std::vector<PageObject*>{&bottom, &top}));
     EXPECT_EQ(model.History().Count(), 0);
     EXPECT_EQ(modified, 0);
 
     model.MoveResize(bottom, At(5, 5));
-    model.Modify(top, [](CDiagramObject& o) { o.m_nAngle = 30; return true; });
+    model.Modify(top, [](PageObject& o) { o.m_nAngle = 30; return true; });
     model.Undo();
     model.DeleteSelected();
     EXPECT_EQ(modified, 4);

@@ -1,15 +1,15 @@
 #include "support/DialogTestKit.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CalendarSettings.h"
 #include "canvas/objects/FillStyles.h"
-#include "canvas/view/CalendarDlg.h"
-#include "canvas/view/CalendarFontDlg.h"
-#include "canvas/view/CalendarLanguageDlg.h"
-#include "canvas/view/CalendarOptionsDlg.h"
+#include "canvas/view/CalendarDialog.h"
+#include "canvas/view/CalendarFontDialog.h"
+#include "canvas/view/CalendarLanguageDialog.h"
+#include "canvas/view/CalendarOptionsDialog.h"
 #include "canvas/view/ColorChoiceButton.h"
 #include "canvas/view/FontChoiceButton.h"
-#include "canvas/view/PublicHolidaysDlg.h"
+#include "canvas/view/PublicHolidaysDialog.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 
@@ -48,11 +48,11 @@ using CalendarDialogTest = DialogTest;
 
 TEST_F(CalendarDialogTest, ShowsTheOptionsItIsGiven)
 {
-    CCalendarOptions initial = CCalendarOptions::StartingAt(QDate(2031, 11, 2));
+    CalendarOptionSet initial = CalendarOptionSet::StartingAt(QDate(2031, 11, 2));
     initial.look.shape = CalendarShape::Rectangle;
-    initial.look.weekdayStyle = CCalendarLook::ThreeLetters;
+    initial.look.weekdayStyle = CalendarLook::ThreeLetters;
     initial.fonts.title.face = QStringLiteral("Georgia");
-    CCalendarDlg dialog(initial);
+    CalendarDialog dialog(initial);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Calendar"));
     EXPECT_EQ(Find<QSpinBox>(dialog, "year")->value(), 2031);
     EXPECT_EQ(Find<QComboBox>(dialog, "month")->currentText(), QStringLiteral("November"));
@@ -64,30 +64,30 @@ TEST_F(CalendarDialogTest, ShowsTheOptionsItIsGiven)
 
 TEST_F(CalendarDialogTest, AWholeYearInRowsOfSixWithTheUsersChoicesReachesTheCalendars)
 {
-    CCalendarDlg dialog(CCalendarOptions::StartingAt(QDate(2025, 3, 1)));
+    CalendarDialog dialog(CalendarOptionSet::StartingAt(QDate(2025, 3, 1)));
     Find<QSpinBox>(dialog, "year")->setValue(2026);
     Find<QRadioButton>(dialog, "wholeYear")->setChecked(true);
     EXPECT_TRUE(Find<QComboBox>(dialog, "yearLayout")->isEnabled());
     EXPECT_FALSE(Find<QComboBox>(dialog, "month")->isEnabled());
-    ChooseData(dialog, "yearLayout", CCalendarOptions::RowsOfSix);
+    ChooseData(dialog, "yearLayout", CalendarOptionSet::RowsOfSix);
     ChooseData(dialog, "shape", CalendarShape::WallSheet);
-    ChooseData(dialog, "holidayMark", CCalendarLook::BoldNumber);
+    ChooseData(dialog, "holidayMark", CalendarLook::BoldNumber);
     ChooseData(dialog, "weekStart", 1);
-    ChooseData(dialog, "weekdayStyle", CCalendarLook::FullNames);
+    ChooseData(dialog, "weekdayStyle", CalendarLook::FullNames);
     Find<QCheckBox>(dialog, "showYear")->setChecked(true);
     Find<QCheckBox>(dialog, "weekdayBand")->setChecked(false);
     Find<QCheckBox>(dialog, "outline")->setChecked(false);
-    EXPECT_FALSE(Find<CColorChoiceButton>(dialog, "outlineColor")->isEnabled());
+    EXPECT_FALSE(Find<ColorChoiceButton>(dialog, "outlineColor")->isEnabled());
     Prompt().QueueColor(QColor(250, 200, 10));
-    Find<CColorChoiceButton>(dialog, "holidayColor")->click();
+    Find<ColorChoiceButton>(dialog, "holidayColor")->click();
     Prompt().QueueFont(QFont(QStringLiteral("Liberation Serif"), 20, QFont::Bold));
-    Find<CFontChoiceButton>(dialog, "titleFont")->click();
+    Find<FontChoiceButton>(dialog, "titleFont")->click();
 
-    const CCalendarOptions options = dialog.Options();
+    const CalendarOptionSet options = dialog.Options();
     EXPECT_TRUE(options.wholeYear);
-    EXPECT_EQ(options.yearLayout, CCalendarOptions::RowsOfSix);
+    EXPECT_EQ(options.yearLayout, CalendarOptionSet::RowsOfSix);
 
-    CCalendarObject calendar;
+    CalendarObject calendar;
     options.ApplyTo(calendar);
     EXPECT_EQ(calendar.m_nYear, 2026);
     EXPECT_EQ(calendar.m_nCalendarShape, 4);
@@ -108,7 +108,7 @@ TEST_F(CalendarDialogTest, AWholeYearInRowsOfSixWithTheUsersChoicesReachesTheCal
 
 TEST_F(CalendarDialogTest, BordersAndCornerNumbersOnlyForTheTransparentShape)
 {
-    CCalendarDlg dialog(CCalendarOptions{});
+    CalendarDialog dialog(CalendarOptionSet{});
     auto* borders = Find<QCheckBox>(dialog, "cellBorders");
     auto* corner = Find<QCheckBox>(dialog, "topLeftNumbers");
     EXPECT_FALSE(borders->isEnabled());
@@ -118,7 +118,7 @@ TEST_F(CalendarDialogTest, BordersAndCornerNumbersOnlyForTheTransparentShape)
     borders->setChecked(true);
     EXPECT_TRUE(corner->isEnabled());
     corner->setChecked(true);
-    const CCalendarLook look = dialog.Options().look;
+    const CalendarLook look = dialog.Options().look;
     EXPECT_EQ(look.shape, CalendarShape::Transparent);
     EXPECT_TRUE(look.cellBorders);
     EXPECT_TRUE(look.topLeftNumbers);
@@ -126,30 +126,30 @@ TEST_F(CalendarDialogTest, BordersAndCornerNumbersOnlyForTheTransparentShape)
 
 TEST_F(CalendarDialogTest, CancelledColourAndFontChoicesChangeNothing)
 {
-    CCalendarFontDlg dialog{CCalendarFonts()};
+    CalendarFontDialog dialog{CalendarFonts()};
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Font"));
-    Find<CColorChoiceButton>(dialog, "dayColor")->click();
-    Find<CFontChoiceButton>(dialog, "weekdayFont")->click();
+    Find<ColorChoiceButton>(dialog, "dayColor")->click();
+    Find<FontChoiceButton>(dialog, "weekdayFont")->click();
     EXPECT_EQ(Prompt().lastInitialFont.family(), QStringLiteral("Arial"));
     EXPECT_EQ(Prompt().lastInitialFont.pointSize(), 11);
-    EXPECT_EQ(dialog.Fonts(), CCalendarFonts());
+    EXPECT_EQ(dialog.Fonts(), CalendarFonts());
 }
 
 TEST_F(CalendarDialogTest, FontDialogEditsTheCalendarsOwnFonts)
 {
-    CCalendarObject calendar;
+    CalendarObject calendar;
     calendar.m_strDayFont = QStringLiteral("Liberation Mono");
     calendar.m_bDayItalic = 1;
-    CCalendarFontDlg dialog(CCalendarFonts::Of(calendar));
-    EXPECT_EQ(Find<CFontChoiceButton>(dialog, "dayFont")->text(),
+    CalendarFontDialog dialog(CalendarFonts::Of(calendar));
+    EXPECT_EQ(Find<FontChoiceButton>(dialog, "dayFont")->text(),
               QStringLiteral("Liberation Mono, 10, Italic"));
     QFont chosen(QStringLiteral("DejaVu Sans"));
     chosen.setPointSize(16);
     chosen.setItalic(true);
     Prompt().QueueFont(chosen);
-    Find<CFontChoiceButton>(dialog, "weekdayFont")->click();
+    Find<FontChoiceButton>(dialog, "weekdayFont")->click();
     Prompt().QueueColor(QColor(0, 128, 0));
-    Find<CColorChoiceButton>(dialog, "dayColor")->click();
+    Find<ColorChoiceButton>(dialog, "dayColor")->click();
     dialog.Fonts().ApplyTo(calendar);
     EXPECT_EQ(calendar.m_strWeekdayFont, QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(calendar.m_nWeekdaySize, 16);
@@ -160,15 +160,15 @@ TEST_F(CalendarDialogTest, FontDialogEditsTheCalendarsOwnFonts)
 
 TEST_F(CalendarDialogTest, OptionsDialogEditsTheCalendarsLook)
 {
-    CCalendarObject calendar;
+    CalendarObject calendar;
     calendar.m_nWeekdayStyle = 9; // stored by an older program: one letter
-    CCalendarOptionsDlg dialog(CCalendarLook::Of(calendar));
+    CalendarOptionsDialog dialog(CalendarLook::Of(calendar));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Options"));
-    EXPECT_EQ(Find<QComboBox>(dialog, "weekdayStyle")->currentData().toInt(), CCalendarLook::OneLetter);
+    EXPECT_EQ(Find<QComboBox>(dialog, "weekdayStyle")->currentData().toInt(), CalendarLook::OneLetter);
     EXPECT_FALSE(Find<QCheckBox>(dialog, "fillBackground")->isChecked());
-    EXPECT_FALSE(Find<CColorChoiceButton>(dialog, "backgroundColor")->isEnabled());
+    EXPECT_FALSE(Find<ColorChoiceButton>(dialog, "backgroundColor")->isEnabled());
     Find<QCheckBox>(dialog, "fillBackground")->setChecked(true);
-    EXPECT_TRUE(Find<CColorChoiceButton>(dialog, "backgroundColor")->isEnabled());
+    EXPECT_TRUE(Find<ColorChoiceButton>(dialog, "backgroundColor")->isEnabled());
     Find<QCheckBox>(dialog, "ownLanguage")->setChecked(true);
     dialog.Look().ApplyTo(calendar);
     EXPECT_EQ(calendar.m_bFill, 1);
@@ -179,11 +179,11 @@ TEST_F(CalendarDialogTest, OptionsDialogEditsTheCalendarsLook)
 
 TEST_F(CalendarDialogTest, HolidaysDialogAddsRemovesAndStores)
 {
-    CCalendarSettings stored;
+    CalendarSettings stored;
     stored.publicHolidays = {QDate(2025, 12, 25)};
     stored.SaveHolidays(Store());
 
-    CPublicHolidaysDlg dialog;
+    PublicHolidaysDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Public Holidays"));
     EXPECT_EQ(ListTexts(dialog), QStringList{QStringLiteral("2025-12-25")});
     auto* date = Find<QDateEdit>(dialog, "date");
@@ -206,15 +206,15 @@ TEST_F(CalendarDialogTest, HolidaysDialogAddsRemovesAndStores)
     const QList<QDate> expected{QDate(2025, 1, 1), QDate(2025, 12, 26)};
     EXPECT_EQ(dialog.Holidays(), expected);
     m_home.ReopenSettings();
-    EXPECT_EQ(CCalendarSettings::Load(Store()).publicHolidays, expected);
+    EXPECT_EQ(CalendarSettings::Load(Store()).publicHolidays, expected);
     EXPECT_EQ(Store().GetString(kSection, QStringLiteral("PUBLICHOLIDAY_2")), QStringLiteral("2025-12-26"));
 }
 
 TEST_F(CalendarDialogTest, HolidaysDialogCancelStoresNothingAndStartsAtToday)
 {
-    CClock::SetNow(QDateTime(QDate(2030, 6, 15), QTime(12, 0), Qt::UTC));
-    CPublicHolidaysDlg dialog;
-    EXPECT_EQ(Find<QDateEdit>(dialog, "date")->date(), CClock::TodayLocal());
+    Clock::SetNow(QDateTime(QDate(2030, 6, 15), QTime(12, 0), Qt::UTC));
+    PublicHolidaysDialog dialog;
+    EXPECT_EQ(Find<QDateEdit>(dialog, "date")->date(), Clock::TodayLocal());
     Find<QPushButton>(dialog, "add")->click();
     dialog.show();
     Press(dialog, QDialogButtonBox::Cancel);
@@ -224,7 +224,7 @@ TEST_F(CalendarDialogTest, HolidaysDialogCancelStoresNothingAndStartsAtToday)
 TEST_F(CalendarDialogTest, LanguageDialogShowsStoredNamesAndStoresEdits)
 {
     Store().WriteString(kSection, QStringLiteral("MONTH_3"), QStringLiteral("Mars"));
-    CCalendarLanguageDlg dialog(false);
+    CalendarLanguageDialog dialog(false);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Language"));
     EXPECT_EQ(Find<QLineEdit>(dialog, "month3")->text(), QStringLiteral("Mars"));
     EXPECT_EQ(Find<QLineEdit>(dialog, "month4")->text(), QStringLiteral("April"));
@@ -238,7 +238,7 @@ TEST_F(CalendarDialogTest, LanguageDialogShowsStoredNamesAndStoresEdits)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_TRUE(dialog.UseOwnNames());
     m_home.ReopenSettings();
-    const CCalendarSettings stored = CCalendarSettings::Load(Store());
+    const CalendarSettings stored = CalendarSettings::Load(Store());
     EXPECT_EQ(stored.monthNames[3], QStringLiteral("Avril"));
     EXPECT_EQ(stored.weekdayNames[6], QStringLiteral("Dimanche"));
     EXPECT_EQ(stored.monthNames, dialog.MonthNames());
@@ -248,7 +248,7 @@ TEST_F(CalendarDialogTest, LanguageDialogShowsStoredNamesAndStoresEdits)
 TEST_F(CalendarDialogTest, LanguageDialogRefusesAnEmptyNameAndCanGoBackToEnglish)
 {
     Store().WriteString(kSection, QStringLiteral("WEEKDAY_2"), QStringLiteral("Dienstag"));
-    CCalendarLanguageDlg dialog(true);
+    CalendarLanguageDialog dialog(true);
     dialog.show();
     Find<QLineEdit>(dialog, "month12")->clear();
     Press(dialog, QDialogButtonBox::Ok);
@@ -266,7 +266,7 @@ TEST_F(CalendarDialogTest, LanguageDialogRefusesAnEmptyNameAndCanGoBackToEnglish
 
 TEST_F(CalendarDialogTest, NamesButtonStoresNamesAndTurnsOwnLanguageOn)
 {
-    CCalendarOptionsDlg dialog{CCalendarLook()};
+    CalendarOptionsDialog dialog{CalendarLook()};
     ScriptNextDialog([](QDialog& language) {
         EXPECT_EQ(language.windowTitle(), QStringLiteral("Language"));
         Find<QLineEdit>(language, "month1")->setText(QStringLiteral("Gennaio"));
@@ -275,7 +275,7 @@ TEST_F(CalendarDialogTest, NamesButtonStoresNamesAndTurnsOwnLanguageOn)
     });
     Find<QPushButton>(dialog, "editNames")->click();
     EXPECT_TRUE(dialog.Look().ownLanguage);
-    EXPECT_EQ(CCalendarSettings::Load(Store()).monthNames.first(), QStringLiteral("Gennaio"));
+    EXPECT_EQ(CalendarSettings::Load(Store()).monthNames.first(), QStringLiteral("Gennaio"));
 
     ScriptNextDialog([](QDialog& holidays) {
         EXPECT_EQ(holidays.windowTitle(), QStringLiteral("Public Holidays"));
@@ -284,7 +284,7 @@ TEST_F(CalendarDialogTest, NamesButtonStoresNamesAndTurnsOwnLanguageOn)
         Press(holidays, QDialogButtonBox::Ok);
     });
     Find<QPushButton>(dialog, "editHolidays")->click();
-    EXPECT_EQ(CCalendarSettings::Load(Store()).publicHolidays, QList<QDate>{QDate(2026, 4, 25)});
+    EXPECT_EQ(CalendarSettings::Load(Store()).publicHolidays, QList<QDate>{QDate(2026, 4, 25)});
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CalendarSettings.h"
 #include "platform/SettingsStore.h"
@@ -21,28 +21,28 @@ protected:
     {
         m_home.Settings().WriteInt(kSection, QString::fromLatin1(SettingsKey::PublicHolidays), count);
     }
-    CCalendarSettings Reloaded()
+    CalendarSettings Reloaded()
     {
         m_home.ReopenSettings();
-        return CCalendarSettings::Load(m_home.Settings());
+        return CalendarSettings::Load(m_home.Settings());
     }
 
-    CTempHome m_home;
+    TempHome m_home;
 };
 
 TEST_F(CalendarSettingsTest, NothingStoredGivesEnglishNamesMondayFirstAndNoHolidays)
 {
-    const CCalendarSettings loaded = CCalendarSettings::Load(m_home.Settings());
+    const CalendarSettings loaded = CalendarSettings::Load(m_home.Settings());
     ASSERT_EQ(loaded.monthNames.size(), 12);
     ASSERT_EQ(loaded.weekdayNames.size(), 7);
     EXPECT_EQ(loaded.weekdayNames.last(), QStringLiteral("Sunday"));
     EXPECT_TRUE(loaded.publicHolidays.isEmpty());
-    EXPECT_EQ(loaded, CCalendarSettings::English());
+    EXPECT_EQ(loaded, CalendarSettings::English());
 }
 
 TEST_F(CalendarSettingsTest, NamesRoundTripUnderTheirNumberedKeys)
 {
-    CCalendarSettings names = CCalendarSettings::English();
+    CalendarSettings names = CalendarSettings::English();
     names.monthNames[0] = QStringLiteral("Janvier");
     names.monthNames[11] = QStringLiteral("Décembre");
     names.weekdayNames[0] = QStringLiteral("Lundi");
@@ -60,7 +60,7 @@ TEST_F(CalendarSettingsTest, NamesRoundTripUnderTheirNumberedKeys)
 
 TEST_F(CalendarSettingsTest, HolidaysRoundTripAsIsoDatesSortedAndOnce)
 {
-    CCalendarSettings settings;
+    CalendarSettings settings;
     settings.publicHolidays = {QDate(2025, 12, 25), QDate(2025, 1, 1), QDate(2025, 12, 25)};
     ASSERT_TRUE(settings.SaveHolidays(m_home.Settings()));
 
@@ -98,9 +98,9 @@ TEST_F(CalendarSettingsTest, AbsurdCountsReadNothingOrStopAtTheLimit)
     EXPECT_TRUE(Reloaded().publicHolidays.isEmpty());
 
     WriteCount(2'000'000'000);
-    Write(QStringLiteral("PUBLICHOLIDAY_%1").arg(CCalendarSettings::kMostHolidays),
+    Write(QStringLiteral("PUBLICHOLIDAY_%1").arg(CalendarSettings::kMostHolidays),
           QStringLiteral("2025-03-03"));
-    Write(QStringLiteral("PUBLICHOLIDAY_%1").arg(CCalendarSettings::kMostHolidays + 1),
+    Write(QStringLiteral("PUBLICHOLIDAY_%1").arg(CalendarSettings::kMostHolidays + 1),
           QStringLiteral("2025-04-04"));
     EXPECT_EQ(Reloaded().publicHolidays, (QList<QDate>{QDate(2025, 1, 1), QDate(2025, 3, 3)}));
 }
@@ -118,10 +118,10 @@ TEST(HolidayTextTest, ParsesDatesAndRefusesEverythingElse)
 
 TEST(CalendarSettingsCopyTest, CalendarGetsNamesAndHolidays)
 {
-    CCalendarSettings settings = CCalendarSettings::English();
+    CalendarSettings settings = CalendarSettings::English();
     settings.monthNames[2] = QStringLiteral("Mars");
     settings.publicHolidays = {QDate(2025, 3, 17)};
-    CCalendarObject calendar;
+    CalendarObject calendar;
     settings.CopyInto(calendar);
     EXPECT_EQ(calendar.m_monthNames, settings.monthNames);
     EXPECT_EQ(calendar.m_weekdayNames, settings.weekdayNames);

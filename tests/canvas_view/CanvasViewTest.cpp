@@ -1,21 +1,21 @@
 #include "support/DialogTestKit.h"
 
-#include "app/CommandIds.h"
-#include "app/ProgramState.h"
-#include "app/SnapfoldDoc.h"
+#include "commands/CommandIds.h"
+#include "settings/ProgramState.h"
+#include "canvas/editing/PageDocument.h"
 #include "canvas/objects/CalendarObject.h"
-#include "canvas/objects/CalendarOptions.h"
+#include "canvas/objects/CalendarOptionSet.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/TextObject.h"
-#include "canvas/view/EditCenterView.h"
-#include "canvas/view/MyImageView.h"
-#include "frame/MainFrame.h"
-#include "frame/MyTabView.h"
-#include "frame/WallPaperDialog.h"
-#include "canvas/view/StarPointsDlg.h"
-#include "canvas/view/TextDlg.h"
+#include "app/EditCenterView.h"
+#include "canvas/view/CanvasView.h"
+#include "app/MainWindow.h"
+#include "app/CenterStack.h"
+#include "app/BackgroundColorDialog.h"
+#include "canvas/view/StarPointsDialog.h"
+#include "canvas/view/TextDialog.h"
 #include "support/PictureFiles.h"
 #include "support/PixelProbes.h"
 
@@ -37,7 +37,7 @@
 namespace {
 
 // Answers the save and open dialogs with prepared paths.
-class CFilePrompt : public CChoosingPrompt
+class FilePrompt : public ChoosingPrompt
 {
 public:
     std::deque<QString> files;
@@ -66,7 +66,7 @@ class CanvasViewTest : public DialogTest
 protected:
     CanvasViewTest()
     {
-        auto prompt = std::make_unique<CFilePrompt>();
+        auto prompt = std::make_unique<FilePrompt>();
         m_files = prompt.get();
         m_savedPrompt = InstallPrompt(std::move(prompt));
         Program().programDir = m_home.Path();
@@ -108,12 +108,12 @@ protected:
         Mouse(QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
     }
 
-    CDiagramObject& AddShape(const CPageRect& rect, ColorRef fill = Rgb(200, 40, 40))
+    PageObject& AddShape(const PageRect& rect, ColorRef fill = Rgb(200, 40, 40))
     {
-        auto shape = std::make_unique<CDrawObject>(rect, 2, 1, 0, Rgb(0, 0, 0), fill);
+        auto shape = std::make_unique<ShapeObject>(rect, 2, 1, 0, Rgb(0, 0, 0), fill);
         shape->m_bFill = 1;
         shape->m_nFillType = FillType::Solid;
-        CDiagramObject& added = *shape;
+        PageObject& added = *shape;
         m_view.Model().Objects().push_back(std::move(shape));
         return added;
     }
@@ -123,15 +123,15 @@ protected:
     }
     const ObjectList& Objects() const { return m_view.Model().Objects(); }
 
-    CSnapfoldDoc m_document;
-    CMyImageView m_view;
-    CFilePrompt* m_files = nullptr;
-    std::unique_ptr<CPrompt> m_savedPrompt;
+    PageDocument m_document;
+    CanvasView m_view;
+    FilePrompt* m_files = nullptr;
+    std::unique_ptr<UserPrompt> m_savedPrompt;
 };
 
 TEST_F(CanvasViewTest, ElevenDragsLeaveTenUndosAndANewDragDropsRedo)
 {
-    CDiagramObject& shape = AddShape({100, 100, 200, 150});
+    PageObject& shape = AddShape({100, 100, 200, 150});
     for (int i = 0; i < 11; ++i)
         Drag(QPoint(150 + i * 10, 125), QPoint(160 + i * 10, 125));
     EXPECT_EQ(shape.m_rect.left, 210);
@@ -152,8 +152,8 @@ TEST_F(CanvasViewTest, ElevenDragsLeaveTenUndosAndANewDragDropsRedo)
 
 TEST_F(CanvasViewTest, DragsStopAtTheTopEdgeAndClicksWithCtrlToggle)
 {
-    CDiagramObject& low = AddShape({100, 100, 300, 300});
-    CDiagramObject& high = AddShape({150, 150, 250, 250});
+    PageObject& low = AddShape({100, 100, 300, 300});
+    PageObject& high = AddShape({150, 150, 250, 250});
     Drag(QPoint(200, 200), QPoint(200, 20));
     EXPECT_EQ(high.m_rect.top, 0);
     EXPECT_EQ(high.m_rect.Height(), 100);
@@ -173,26 +173,26 @@ TEST_F(CanvasViewTest, DragsStopAtTheTopEdgeAndClicksWithCtrlToggle)
 
 TEST_F(CanvasViewTest, APhotoDraggedOntoAPlaceholderTakesItsPlace)
 {
-    auto placeholder = std::make_unique<CImageObject>();
+    auto placeholder = std::make_unique<PhotoObject>();
     placeholder->m_rect = {400, 100, 600, 250};
     m_view.Model().Objects().push_back(std::move(placeholder));
     m_view.EditPhoto(WritePicture(QStringLiteral("a.png"), QSize(80, 60)));
     ASSERT_EQ(Objects().size(), 2u);
-    const CDiagramObject& photo = *Objects().back();
+    const PageObject& photo = *Objects().back();
     const QPoint centre = photo.m_rect.Center().toPoint();
     Drag(centre, QPoint(450, 150));
     ASSERT_EQ(Objects().size(), 1u);
-    EXPECT_EQ(Objects().front()->m_rect, (CPageRect{400, 100, 600, 250}));
+    EXPECT_EQ(Objects().front()->m_rect, (PageRect{400, 100, 600, 250}));
     EXPECT_EQ(photo.m_nType, ObjectType::Photo);
 }
 
 TEST_F(CanvasViewTest, DroppedPhotosFillEmptyShapesOrLandWhereDropped)
 {
     const QString path = WritePicture(QStringLiteral("drop.png"), QSize(60, 40));
-    CDiagramObject& outline = AddShape({100, 100, 200, 200});
+    PageObject& outline = AddShape({100, 100, 200, 200});
     outline.m_bFill = 0;
     outline.m_nFillType = FillType::None;
-    auto placeholder = std::make_unique<CImageObject>();
+    auto placeholder = std::make_unique<PhotoObject>();
     placeholder->m_rect = {300, 100, 400, 200};
     m_view.Model().Objects().push_back(std::move(placeholder));
 
@@ -204,7 +204,7 @@ TEST_F(CanvasViewTest, DroppedPhotosFillEmptyShapesOrLandWhereDropped)
     EXPECT_EQ(Objects().size(), 2u);
     drop(QPoint(500, 400));
     ASSERT_EQ(Objects().size(), 3u);
-    EXPECT_EQ(Objects().back()->m_rect, (CPageRect{500, 400, 560, 440}));
+    EXPECT_EQ(Objects().back()->m_rect, (PageRect{500, 400, 560, 440}));
     m_view.OnCommand(Cmd::Undo);
     m_view.OnCommand(Cmd::Undo);
     EXPECT_EQ(Objects().size(), 2u);
@@ -219,17 +219,17 @@ TEST_F(CanvasViewTest, PasteGoesTenOnOrToTheRightClick)
     m_view.OnCommand(Cmd::PasteObjects);
     m_view.OnCommand(Cmd::PasteObjects);
     ASSERT_EQ(Objects().size(), 3u);
-    EXPECT_EQ(Objects()[1]->m_rect, (CPageRect{110, 110, 210, 160}));
+    EXPECT_EQ(Objects()[1]->m_rect, (PageRect{110, 110, 210, 160}));
     EXPECT_EQ(Objects()[2]->m_rect, Objects()[1]->m_rect);
 
     RightClick(QPoint(400, 500));
     m_view.OnCommand(Cmd::PasteObjects);
-    EXPECT_EQ(Objects().back()->m_rect, (CPageRect{400, 500, 500, 550}));
+    EXPECT_EQ(Objects().back()->m_rect, (PageRect{400, 500, 500, 550}));
 }
 
 TEST_F(CanvasViewTest, CopySkipsCalendarsAndAlignLeftLinesUpTheOthers)
 {
-    auto calendar = std::make_unique<CCalendarObject>();
+    auto calendar = std::make_unique<CalendarObject>();
     calendar->m_rect = {10, 400, 210, 550};
     m_view.Model().Objects().push_back(std::move(calendar));
     AddShape({300, 100, 400, 150});
@@ -246,8 +246,8 @@ TEST_F(CanvasViewTest, CopySkipsCalendarsAndAlignLeftLinesUpTheOthers)
     Click(QPoint(70, 315), Qt::ShiftModifier);
     m_view.Model().SetCurrent(Objects()[1].get());
     m_view.OnCommand(Cmd::AlignLeft);
-    EXPECT_EQ(Objects()[2]->m_rect, (CPageRect{300, 200, 360, 260}));
-    EXPECT_EQ(Objects()[3]->m_rect, (CPageRect{300, 300, 340, 330}));
+    EXPECT_EQ(Objects()[2]->m_rect, (PageRect{300, 200, 360, 260}));
+    EXPECT_EQ(Objects()[3]->m_rect, (PageRect{300, 300, 340, 330}));
 }
 
 TEST_F(CanvasViewTest, ZoomStepsStopAtTheLimitsBothWays)
@@ -295,11 +295,11 @@ TEST_P(CanvasPageFrameTest, ObjectsKeepTheirPlaceOnThePageWhateverTheWindow)
     m_view.OnCommand(Cmd::ToolRectangle);
     Drag(OnScreen({140, 140}), OnScreen({340, 240}));
     ASSERT_EQ(Objects().size(), 1u);
-    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{140, 140, 340, 240}));
+    EXPECT_EQ(Objects()[0]->m_rect, (PageRect{140, 140, 340, 240}));
 
     // An object at the page's right edge shows there, is clicked there, pastes to the
     // right-click and comes out whole in a picture of the page.
-    CDiagramObject& edge = AddShape({800, 500, 880, 560});
+    PageObject& edge = AddShape({800, 500, 880, 560});
     const QImage painted = Port()->grab().toImage();
     EXPECT_TRUE(ColorsNear(painted.pixelColor(OnScreen({840, 530})), QColor(200, 40, 40)));
     Click(OnScreen({840, 530}));
@@ -307,7 +307,7 @@ TEST_P(CanvasPageFrameTest, ObjectsKeepTheirPlaceOnThePageWhateverTheWindow)
     m_view.OnCommand(Cmd::CopyObjects);
     RightClick(OnScreen({400, 600}));
     m_view.OnCommand(Cmd::PasteObjects);
-    EXPECT_EQ(Objects().back()->m_rect, (CPageRect{400, 600, 480, 660}));
+    EXPECT_EQ(Objects().back()->m_rect, (PageRect{400, 600, 480, 660}));
 
     const QString file = m_home.FilePath(QStringLiteral("page.png"));
     ASSERT_TRUE(m_view.RenderToImageFile(file, false));
@@ -316,7 +316,7 @@ TEST_P(CanvasPageFrameTest, ObjectsKeepTheirPlaceOnThePageWhateverTheWindow)
     EXPECT_TRUE(ColorsNear(picture.pixelColor(839 - 40, 530 - 40), QColor(200, 40, 40)));
 
     // A text is edited in place over where it shows.
-    auto text = std::make_unique<CTextObject>(CPageRect{100, 700, 400, 760}, QStringLiteral("Hi"));
+    auto text = std::make_unique<TextObject>(PageRect{100, 700, 400, 760}, QStringLiteral("Hi"));
     m_view.Model().Objects().push_back(std::move(text));
     Mouse(QEvent::MouseButtonDblClick, OnScreen({150, 720}), Qt::LeftButton, Qt::LeftButton);
     ASSERT_NE(m_view.Editor(), nullptr);
@@ -334,7 +334,7 @@ TEST_F(CanvasViewTest, ToolsMakeTheSameRectangleEitherWayAndCloseFreehandShapes)
     m_view.OnCommand(Cmd::ToolRectangle);
     Drag(QPoint(100, 420), QPoint(300, 560));
     ASSERT_EQ(Objects().size(), 2u);
-    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{100, 120, 300, 260}));
+    EXPECT_EQ(Objects()[0]->m_rect, (PageRect{100, 120, 300, 260}));
     EXPECT_EQ(Objects()[1]->m_rect.Width(), 200);
     // Tools are one-shot: the next drag moves the new shape.
     EXPECT_EQ(m_view.Tool(), DrawingTool::None);
@@ -343,8 +343,8 @@ TEST_F(CanvasViewTest, ToolsMakeTheSameRectangleEitherWayAndCloseFreehandShapes)
     Drag(QPoint(500, 100), QPoint(600, 200));
     m_view.OnCommand(Cmd::ToolOpenFreehand);
     Drag(QPoint(500, 300), QPoint(600, 400));
-    const auto& closed = static_cast<const CCurveObject&>(*Objects()[2]);
-    const auto& open = static_cast<const CCurveObject&>(*Objects()[3]);
+    const auto& closed = static_cast<const CurveObject&>(*Objects()[2]);
+    const auto& open = static_cast<const CurveObject&>(*Objects()[3]);
     EXPECT_EQ(closed.m_vertices.front(), closed.m_vertices.back());
     EXPECT_NE(open.m_vertices.front(), open.m_vertices.back());
     EXPECT_EQ(closed.m_nCurveKind, CurveKind::ClosedFreehand);
@@ -357,7 +357,7 @@ TEST_F(CanvasViewTest, ToolsMakeTheSameRectangleEitherWayAndCloseFreehandShapes)
     Mouse(QEvent::MouseButtonDblClick, QPoint(150, 700), Qt::LeftButton, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, QPoint(150, 700), Qt::LeftButton, Qt::NoButton);
     ASSERT_EQ(Objects().size(), 5u);
-    const auto& polyline = static_cast<const CCurveObject&>(*Objects()[4]);
+    const auto& polyline = static_cast<const CurveObject&>(*Objects()[4]);
     EXPECT_EQ(polyline.m_nCurveKind, CurveKind::Polygon);
     EXPECT_EQ(polyline.PointCount(), 4);
     EXPECT_EQ(polyline.m_vertices.front(), polyline.m_vertices.back());
@@ -375,7 +375,7 @@ TEST_F(CanvasViewTest, StarPointsAreKeptBetweenTwoAndFifty)
         EXPECT_EQ(m_view.Style().starPoints, kept) << typed;
     }
     Drag(QPoint(100, 100), QPoint(200, 200));
-    EXPECT_EQ(static_cast<const CDrawObject&>(*Objects().back()).m_nStarPoints, 7);
+    EXPECT_EQ(static_cast<const ShapeObject&>(*Objects().back()).m_nStarPoints, 7);
 }
 
 TEST_F(CanvasViewTest, TextInsertionCancelledLeavesNothingAndInPlaceEditingWritesBack)
@@ -393,17 +393,17 @@ TEST_F(CanvasViewTest, TextInsertionCancelledLeavesNothingAndInPlaceEditingWrite
     m_view.OnCommand(Cmd::InsertText);
     Click(QPoint(100, 100));
     ASSERT_EQ(Objects().size(), 1u);
-    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{100, 100, 600, 200}));
+    EXPECT_EQ(Objects()[0]->m_rect, (PageRect{100, 100, 600, 200}));
 
     Mouse(QEvent::MouseButtonDblClick, QPoint(150, 150), Qt::LeftButton, Qt::LeftButton);
     ASSERT_NE(m_view.Editor(), nullptr);
     m_view.Editor()->setPlainText(QStringLiteral("Summer fair"));
     QFocusEvent leave(QEvent::FocusOut, Qt::MouseFocusReason);   // leaving keeps the text
     QApplication::sendEvent(m_view.Editor(), &leave);
-    EXPECT_EQ(static_cast<const CTextObject&>(*Objects()[0]).m_strText,
+    EXPECT_EQ(static_cast<const TextObject&>(*Objects()[0]).m_strText,
               QStringLiteral("Summer fair"));
     m_view.OnCommand(Cmd::Undo);
-    EXPECT_EQ(static_cast<const CTextObject&>(*Objects()[0]).m_strText,
+    EXPECT_EQ(static_cast<const TextObject&>(*Objects()[0]).m_strText,
               QStringLiteral("Spring fair"));
 }
 
@@ -421,13 +421,13 @@ TEST_F(CanvasViewTest, ContextMenusFollowTheCurrentObject)
     AddShape({100, 100, 200, 200});
     Click(QPoint(150, 150));
     EXPECT_EQ(entries().first, QStringLiteral("DrawObject"));
-    auto calendar = std::make_unique<CCalendarObject>();
+    auto calendar = std::make_unique<CalendarObject>();
     calendar->m_rect = {300, 300, 500, 450};
     m_view.Model().Objects().push_back(std::move(calendar));
     Click(QPoint(400, 400));
     EXPECT_EQ(entries().first, QStringLiteral("Calendar"));
     m_view.OnCommand(Cmd::CalendarJanuary + 2);
-    EXPECT_EQ(static_cast<const CCalendarObject&>(*Objects().back()).m_nMonth, 3);
+    EXPECT_EQ(static_cast<const CalendarObject&>(*Objects().back()).m_nMonth, 3);
 }
 
 TEST_F(CanvasViewTest, PastedPicturesAreNumberedWithoutOverwriting)
@@ -441,7 +441,7 @@ TEST_F(CanvasViewTest, PastedPicturesAreNumberedWithoutOverwriting)
     EXPECT_TRUE(QFileInfo::exists(m_home.FilePath("pastedbitmap_1.bmp")));
     EXPECT_TRUE(QFileInfo::exists(m_home.FilePath("pastedbitmap_2.bmp")));
     ASSERT_EQ(Objects().size(), 2u);
-    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{0, 0, 40, 30}));
+    EXPECT_EQ(Objects()[0]->m_rect, (PageRect{0, 0, 40, 30}));
     // A file already there is stepped over, never replaced.
     QFile(m_home.FilePath("pastedbitmap_3.bmp")).open(QIODevice::WriteOnly);
     m_view.OnCommand(Cmd::ApplyImageFromClipboard);
@@ -514,12 +514,12 @@ TEST_F(CanvasViewTest, FilesThatAreNotPagesLeaveThePageAndDamagedOnesSaySo)
 TEST_F(CanvasViewTest, APageOpenedOrStartedHasItsOwnHistoryAndNewAsksFirst)
 {
     const QString path = m_home.FilePath(QStringLiteral("week.wrn"));
-    for (const auto answer : {CPrompt::Answer::Cancel, CPrompt::Answer::No, CPrompt::Answer::Yes}) {
+    for (const auto answer : {UserPrompt::Answer::Cancel, UserPrompt::Answer::No, UserPrompt::Answer::Yes}) {
         SCOPED_TRACE(int(answer));
         ObjectList stored;
-        stored.push_back(std::make_unique<CDrawObject>(CPageRect{100, 100, 200, 200}, 2, 1, 0,
+        stored.push_back(std::make_unique<ShapeObject>(PageRect{100, 100, 200, 200}, 2, 1, 0,
                                                        Rgb(0, 0, 0), Rgb(0, 0, 255)));
-        ASSERT_TRUE(SaveDocument(path, CWrnPage(), stored));
+        ASSERT_TRUE(SaveDocument(path, WrnPage(), stored));
         ASSERT_TRUE(m_view.OpenDocumentFile(path));
         EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);   // nothing of the last page
         Drag(QPoint(150, 150), QPoint(150, 180));
@@ -529,14 +529,14 @@ TEST_F(CanvasViewTest, APageOpenedOrStartedHasItsOwnHistoryAndNewAsksFirst)
 
         ASSERT_EQ(m_files->Messages().size(), asked + 1);
         EXPECT_EQ(m_files->Messages().back().text, QStringLiteral("Save changes to week.wrn ?"));
-        EXPECT_EQ(m_files->Messages().back().buttons, CPrompt::Buttons::YesNoCancel);
-        const bool kept = answer == CPrompt::Answer::Cancel;
+        EXPECT_EQ(m_files->Messages().back().buttons, UserPrompt::Buttons::YesNoCancel);
+        const bool kept = answer == UserPrompt::Answer::Cancel;
         EXPECT_EQ(Objects().size(), kept ? 1u : 0u);
         EXPECT_EQ(m_document.IsUntitled(), !kept);
         EXPECT_EQ(m_view.UpdateCommand(Cmd::Undo).enabled, kept);
-        const std::optional<CWrnDocument> file = LoadDocument(path);
+        const std::optional<WrnDocument> file = LoadDocument(path);
         ASSERT_TRUE(file && file->objects.size() == 1u);
-        EXPECT_EQ(file->objects[0]->m_rect.top, answer == CPrompt::Answer::Yes ? 130 : 100);
+        EXPECT_EQ(file->objects[0]->m_rect.top, answer == UserPrompt::Answer::Yes ? 130 : 100);
         m_document.SetModified(false);
     }
 }
@@ -545,36 +545,36 @@ TEST_F(CanvasViewTest, HandlesAreGrabbedWhereTheyAreDrawn)
 {
     // A photo draws its handles just outside the picture, other objects just inside.
     m_view.EditPhoto(WritePicture(QStringLiteral("kid.png"), QSize(120, 80)));
-    CDiagramObject& shape = AddShape({100, 100, 200, 200});
-    CDiagramObject& photo = *Objects().front();
-    for (CDiagramObject* object : {&photo, &shape}) {
+    PageObject& shape = AddShape({100, 100, 200, 200});
+    PageObject& photo = *Objects().front();
+    for (PageObject* object : {&photo, &shape}) {
         SCOPED_TRACE(object->m_nType);
         if (!object->m_bSelected)
             Click(object->m_rect.Center().toPoint());
-        const CPageRect before = object->m_rect;
+        const PageRect before = object->m_rect;
         const QRect frame = m_view.Mapping().ToWindow(before);
         const QPoint handle = object == &photo ? frame.bottomRight() + QPoint(4, 4)
                                                : frame.bottomRight() - QPoint(2, 2);
         ASSERT_LT(Port()->grab().toImage().pixelColor(handle).lightness(), 60);
         Drag(handle, handle + QPoint(20, 10));
         EXPECT_EQ(object->m_rect,
-                  (CPageRect{before.left, before.top, before.right + 20, before.bottom + 10}));
+                  (PageRect{before.left, before.top, before.right + 20, before.bottom + 10}));
         EXPECT_TRUE(object->m_bSelected);
     }
 }
 
 TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
 {
-    CDiagramObject& shape = AddShape({100, 100, 200, 200});
+    PageObject& shape = AddShape({100, 100, 200, 200});
     Click(QPoint(150, 150));
     Type(&m_view, Qt::Key_Right);
     Type(&m_view, Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(shape.m_rect, (CPageRect{101, 100, 201, 201}));
+    EXPECT_EQ(shape.m_rect, (PageRect{101, 100, 201, 201}));
     m_view.OnCommand(Cmd::LockObject);
     Type(&m_view, Qt::Key_Left);
     Type(&m_view, Qt::Key_Left, Qt::ControlModifier);
     Type(&m_view, Qt::Key_Delete);
-    EXPECT_EQ(shape.m_rect, (CPageRect{101, 100, 201, 201}));
+    EXPECT_EQ(shape.m_rect, (PageRect{101, 100, 201, 201}));
     EXPECT_EQ(Objects().size(), 1u);
     EXPECT_EQ(m_files->Texts(), (QStringList{"The Object is currently locked!",
                                              "The Object is currently locked!",
@@ -583,13 +583,13 @@ TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
 
 TEST_F(CanvasViewTest, ADraggedObjectFollowsTheMouseAndEscapeCancels)
 {
-    CDiagramObject& shape = AddShape({100, 100, 200, 200});
+    PageObject& shape = AddShape({100, 100, 200, 200});
     Mouse(QEvent::MouseButtonPress, QPoint(150, 150), Qt::LeftButton, Qt::LeftButton);
     Mouse(QEvent::MouseMove, QPoint(190, 170), Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(shape.m_rect, (CPageRect{140, 120, 240, 220}));
+    EXPECT_EQ(shape.m_rect, (PageRect{140, 120, 240, 220}));
     Type(&m_view, Qt::Key_Escape);
     Mouse(QEvent::MouseButtonRelease, QPoint(190, 170), Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(shape.m_rect, (CPageRect{100, 100, 200, 200}));
+    EXPECT_EQ(shape.m_rect, (PageRect{100, 100, 200, 200}));
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::Undo).enabled);
     EXPECT_FALSE(m_document.IsModified());
 }
@@ -619,19 +619,19 @@ TEST_F(CanvasViewTest, TheWheelScrollsDownOrAcrossWithShift)
 TEST_F(CanvasViewTest, PhotoCommandsAreOneStepEachAndSelectionsCropAndErase)
 {
     m_view.EditPhoto(WritePicture(QStringLiteral("kids.bmp"), QSize(200, 100)));
-    auto& photo = static_cast<CImageObject&>(*Objects().back());
+    auto& photo = static_cast<PhotoObject&>(*Objects().back());
     const QRgb before = photo.ShownImage().pixel(10, 10);
     m_view.OnCommand(Cmd::Lighten);
     EXPECT_EQ(photo.m_nBrightness, 10);
     EXPECT_NE(photo.ShownImage().pixel(10, 10), before);
     m_view.OnCommand(Cmd::Undo);
-    const auto& restored = static_cast<const CImageObject&>(*Objects().back());
+    const auto& restored = static_cast<const PhotoObject&>(*Objects().back());
     EXPECT_EQ(restored.m_nBrightness, 0);
     EXPECT_EQ(restored.ShownImage().pixel(10, 10), before);
     EXPECT_EQ(m_view.Model().Current(), Objects().back().get());
 
     // A rectangle drawn over the photo is cropped away from the rest.
-    const CPageRect rect = restored.m_rect;
+    const PageRect rect = restored.m_rect;
     m_view.OnCommand(Cmd::RectangleSelection);
     Drag(QPoint(rect.left + 20, rect.top + 10), QPoint(rect.left + 120, rect.top + 60));
     ASSERT_TRUE(m_view.PhotoSelection().HasArea());
@@ -640,16 +640,16 @@ TEST_F(CanvasViewTest, PhotoCommandsAreOneStepEachAndSelectionsCropAndErase)
     EXPECT_FALSE(m_view.PhotoSelection().active);
 
     // Delete inside an ellipse selection clears the inside and keeps the photo.
-    const CPageRect cropped = Objects().back()->m_rect;
+    const PageRect cropped = Objects().back()->m_rect;
     m_view.OnCommand(Cmd::EllipseSelection);
     Drag(QPoint(cropped.left + 5, cropped.top + 5), QPoint(cropped.right - 5, cropped.bottom - 5));
     Type(&m_view, Qt::Key_Delete);
     ASSERT_EQ(Objects().size(), 1u);
-    const QImage erased = static_cast<const CImageObject&>(*Objects().back()).ShownImage();
+    const QImage erased = static_cast<const PhotoObject&>(*Objects().back()).ShownImage();
     EXPECT_EQ(qAlpha(erased.pixel(erased.width() / 2, erased.height() / 2)), 0);
     EXPECT_EQ(qAlpha(erased.pixel(0, 0)), 255);
     // The photo's file is only written with the page, so the erase can still be undone.
-    const QString file = static_cast<const CImageObject&>(*Objects().back()).m_strPath;
+    const QString file = static_cast<const PhotoObject&>(*Objects().back()).m_strPath;
     const QImage onDisk(file);
     EXPECT_TRUE(ColorsNear(onDisk.pixelColor(onDisk.width() / 2, onDisk.height() / 2),
                            QColor(30, 120, 200)));
@@ -657,8 +657,8 @@ TEST_F(CanvasViewTest, PhotoCommandsAreOneStepEachAndSelectionsCropAndErase)
 
 TEST_F(CanvasViewTest, ShapesTurnByQuartersAndGroupsMoveAsOneStep)
 {
-    CDiagramObject& first = AddShape({100, 100, 200, 200});
-    CDiagramObject& second = AddShape({300, 100, 400, 200});
+    PageObject& first = AddShape({100, 100, 200, 200});
+    PageObject& second = AddShape({300, 100, 400, 200});
     Click(QPoint(150, 150));
     for (int i = 0; i < 4; ++i)
         Type(&m_view, Qt::Key_M);
@@ -669,11 +669,11 @@ TEST_F(CanvasViewTest, ShapesTurnByQuartersAndGroupsMoveAsOneStep)
     Click(QPoint(350, 150), Qt::ShiftModifier);
     ASSERT_TRUE(m_view.Model().IsMultiSelection());
     Drag(QPoint(350, 150), QPoint(380, 170));
-    EXPECT_EQ(first.m_rect, (CPageRect{130, 120, 230, 220}));
-    EXPECT_EQ(second.m_rect, (CPageRect{330, 120, 430, 220}));
+    EXPECT_EQ(first.m_rect, (PageRect{130, 120, 230, 220}));
+    EXPECT_EQ(second.m_rect, (PageRect{330, 120, 430, 220}));
     m_view.OnCommand(Cmd::Undo);
-    EXPECT_EQ(Objects()[0]->m_rect, (CPageRect{100, 100, 200, 200}));
-    EXPECT_EQ(Objects()[1]->m_rect, (CPageRect{300, 100, 400, 200}));
+    EXPECT_EQ(Objects()[0]->m_rect, (PageRect{100, 100, 200, 200}));
+    EXPECT_EQ(Objects()[1]->m_rect, (PageRect{300, 100, 400, 200}));
 
     m_view.OnCommand(Cmd::CopyAsPicture);
     const QImage picture = QApplication::clipboard()->image();
@@ -687,14 +687,14 @@ TEST_F(CanvasViewTest, ApplyToPaintsThePhotoIntoThePhotoBeneath)
     m_view.EditPhoto(WriteSolidPicture(m_home.FilePath("small.bmp"), {50, 40}, Qt::yellow));
     ASSERT_EQ(Objects().size(), 2u);
     m_view.OnCommand(Cmd::ApplyTo);
-    const auto& lower = static_cast<const CImageObject&>(*Objects().front());
-    const CPageRect upper = Objects().back()->m_rect;
+    const auto& lower = static_cast<const PhotoObject&>(*Objects().front());
+    const PageRect upper = Objects().back()->m_rect;
     const QPoint inLower(upper.left - lower.m_rect.left + 5, upper.top - lower.m_rect.top + 5);
     EXPECT_TRUE(ColorsNear(lower.ShownImage().pixelColor(inLower), Qt::yellow));
     EXPECT_TRUE(lower.m_bEdited);
     m_view.OnCommand(Cmd::Undo);   // the photo beneath gets its pixels back, and stays
     ASSERT_EQ(Objects().size(), 2u);
-    const auto& back = static_cast<const CImageObject&>(*Objects().front());
+    const auto& back = static_cast<const PhotoObject&>(*Objects().front());
     EXPECT_FALSE(ColorsNear(back.ShownImage().pixelColor(inLower), Qt::yellow));
 }
 
@@ -704,23 +704,23 @@ TEST_F(CanvasViewTest, AYearOfCalendarsIsLaidOutWhereTheClickWas)
         Find<QSpinBox>(dialog, "year")->setValue(2027);
         Find<QRadioButton>(dialog, "wholeYear")->setChecked(true);
         auto* layout = Find<QComboBox>(dialog, "yearLayout");
-        layout->setCurrentIndex(layout->findData(int(CCalendarOptions::RowsOfFour)));
+        layout->setCurrentIndex(layout->findData(int(CalendarOptionSet::RowsOfFour)));
         dialog.accept();
     });
     m_view.OnCommand(Cmd::InsertCalendar);
     Click(QPoint(20, 30));
     ASSERT_EQ(Objects().size(), 12u);
-    const auto& may = static_cast<const CCalendarObject&>(*Objects()[4]);
+    const auto& may = static_cast<const CalendarObject&>(*Objects()[4]);
     EXPECT_EQ(may.m_nMonth, 5);
     EXPECT_EQ(may.m_nYear, 2027);
-    EXPECT_EQ(may.m_rect, (CPageRect{20, 155, 170, 275}));
+    EXPECT_EQ(may.m_rect, (PageRect{20, 155, 170, 275}));
     EXPECT_EQ(m_view.Model().Current(), Objects().back().get());
 
     // Shapes and years change for every calendar at once, as one step.
     m_view.OnCommand(Cmd::CalendarNextYear);
-    EXPECT_EQ(static_cast<const CCalendarObject&>(*Objects()[0]).m_nYear, 2028);
+    EXPECT_EQ(static_cast<const CalendarObject&>(*Objects()[0]).m_nYear, 2028);
     m_view.OnCommand(Cmd::Undo);
-    EXPECT_EQ(static_cast<const CCalendarObject&>(*Objects()[11]).m_nYear, 2027);
+    EXPECT_EQ(static_cast<const CalendarObject&>(*Objects()[11]).m_nYear, 2027);
     EXPECT_EQ(Objects().size(), 12u);
 }
 
@@ -734,19 +734,19 @@ protected:
         m_frame.show();
         m_frame.Dispatch(Cmd::ViewEditCenter);
     }
-    CMyImageView& Canvas()
+    CanvasView& Canvas()
     {
-        return *static_cast<CEditCenterView*>(m_frame.Container()->View(Center::EditCenter))
+        return *static_cast<EditCenterView*>(m_frame.Container()->View(Center::EditCenter))
                     ->Canvas();
     }
 
-    CSnapfoldDoc m_frameDocument;
-    CMainFrame m_frame{m_frameDocument};
+    PageDocument m_frameDocument;
+    MainWindow m_frame{m_frameDocument};
 };
 
 TEST_F(CanvasInFrameTest, TheFrameShowsTheTextFontAndAsksBeforeClosingAChangedPage)
 {
-    auto text = std::make_unique<CTextObject>(CPageRect{50, 50, 300, 120}, QStringLiteral("Hi"));
+    auto text = std::make_unique<TextObject>(PageRect{50, 50, 300, 120}, QStringLiteral("Hi"));
     text->m_nFontSize = 24;
     Canvas().Model().Objects().push_back(std::move(text));
 
@@ -766,10 +766,10 @@ TEST_F(CanvasInFrameTest, TheFrameShowsTheTextFontAndAsksBeforeClosingAChangedPa
 }
 
 // Counts the paint events a widget receives.
-class CPaintCounter : public QObject
+class PaintCounter : public QObject
 {
 public:
-    explicit CPaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
     int count = 0;
 
 protected:
@@ -783,9 +783,9 @@ protected:
 TEST_F(CanvasInFrameTest, TheChosenBackgroundShowsOnThePageAtOnce)
 {
     QApplication::processEvents();
-    CPaintCounter paints(Canvas().viewport());
+    PaintCounter paints(Canvas().viewport());
     ScriptNextDialog([](QDialog& dialog) {
-        static_cast<CWallPaperDialog&>(dialog).Choose(1012);
+        static_cast<BackgroundColorDialog&>(dialog).Choose(1012);
         dialog.accept();
     });
     m_frame.Dispatch(Cmd::BackgroundColor);

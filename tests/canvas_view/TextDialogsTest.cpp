@@ -1,9 +1,9 @@
 #include "support/DialogTestKit.h"
-#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/PageObject.h"
 #include "canvas/objects/TextObject.h"
-#include "canvas/view/SymbolPickerDlg.h"
-#include "canvas/view/TextArtDlg.h"
-#include "canvas/view/TextDlg.h"
+#include "canvas/view/SymbolPickerDialog.h"
+#include "canvas/view/TextArtDialog.h"
+#include "canvas/view/TextDialog.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -26,7 +26,7 @@ protected:
         Edit()->setTextCursor(cursor);
     }
 
-    CTextDlg m_dialog{QStringLiteral("Sunny 25 Day")};
+    TextDialog m_dialog{QStringLiteral("Sunny 25 Day")};
 };
 
 TEST_F(TextDialogTest, EachSymbolButtonTypesItsSignAtTheCaret)
@@ -59,7 +59,7 @@ TEST_F(TextDialogTest, MoreInsertsThePickedSymbolAndCancelInsertsNothing)
     PutCaret(0);
     ScriptNextDialog([](QDialog& picker) {
         EXPECT_EQ(picker.windowTitle(), QStringLiteral("Symbols"));
-        static_cast<CSymbolPickerDlg&>(picker).Select(QStringLiteral("\u2605"));
+        static_cast<SymbolPickerDialog&>(picker).Select(QStringLiteral("\u2605"));
         Press(picker, QDialogButtonBox::Ok);
     });
     Find<QPushButton>(m_dialog, "moreSymbols")->click();
@@ -92,7 +92,7 @@ TEST(SymbolFontTest, DrawsEveryQuickSymbolAndThePickerOffersOnlyDrawableOnes)
     for (const QChar c : QuickSymbols())
         EXPECT_TRUE(raw.supportsCharacter(c)) << font.family().toStdString() << " lacks " << int(c.unicode());
 
-    const QStringList offered = CSymbolPickerDlg::Symbols();
+    const QStringList offered = SymbolPickerDialog::Symbols();
     EXPECT_GE(offered.size(), 30);
     for (const QChar c : QuickSymbols())
         EXPECT_TRUE(offered.contains(QString(c)));
@@ -103,16 +103,16 @@ TEST(SymbolFontTest, DrawsEveryQuickSymbolAndThePickerOffersOnlyDrawableOnes)
 // every picture of the palette closes it with its own choice.
 TEST(TextArtPaletteTest, EveryPictureClosesWithItsChoice)
 {
-    std::vector<std::pair<QString, CTextArtChoice>> cases{
+    std::vector<std::pair<QString, TextArtChoice>> cases{
         {QStringLiteral("art2_0_solid"), {2, 0, FillType::Solid}},
         {QStringLiteral("art2_0_gradient"), {2, 0, FillType::Gradient}},
         {QStringLiteral("art4_0"), {4, 0, std::nullopt}}};
     for (int effect = 14; effect <= 26; ++effect)
         cases.push_back({QStringLiteral("art5_%1").arg(effect), {5, effect, std::nullopt}});
-    const CTextObject text(CPageRect{0, 0, 200, 60}, QStringLiteral("Spring Fair"));
+    const TextObject text(PageRect{0, 0, 200, 60}, QStringLiteral("Spring Fair"));
     for (const auto& [name, expected] : cases) {
         SCOPED_TRACE(name.toStdString());
-        CTextArtDlg palette(text);
+        TextArtDialog palette(text);
         EXPECT_EQ(palette.windowTitle(), QStringLiteral("Text Art"));
         palette.show();
         Find<QPushButton>(palette, name.toLatin1().constData())->click();
@@ -124,7 +124,7 @@ TEST(TextArtPaletteTest, EveryPictureClosesWithItsChoice)
 
 TEST(TextArtPaletteTest, EscapeChoosesNothing)
 {
-    CTextArtDlg palette{CTextObject()};
+    TextArtDialog palette{TextObject()};
     palette.show();
     Type(&palette, Qt::Key_Escape);
     EXPECT_EQ(palette.result(), QDialog::Rejected);
@@ -133,13 +133,13 @@ TEST(TextArtPaletteTest, EscapeChoosesNothing)
 
 TEST(TextArtPaletteTest, ChoiceSetsStyleEffectAndOnlyAGivenFill)
 {
-    CTextObject text;
+    TextObject text;
     text.m_nFillType = FillType::Gradient;
-    CTextArtChoice{5, 20, std::nullopt}.ApplyTo(text);
+    TextArtChoice{5, 20, std::nullopt}.ApplyTo(text);
     EXPECT_EQ(text.m_nTextStyle, 5);
     EXPECT_EQ(text.m_nTextEffect, 20);
     EXPECT_EQ(text.m_nFillType, FillType::Gradient);
-    CTextArtChoice{2, 0, FillType::Solid}.ApplyTo(text);
+    TextArtChoice{2, 0, FillType::Solid}.ApplyTo(text);
     EXPECT_EQ(text.m_nTextStyle, 2);
     EXPECT_EQ(text.m_nTextEffect, 0);
     EXPECT_EQ(text.m_nFillType, FillType::Solid);
@@ -147,11 +147,11 @@ TEST(TextArtPaletteTest, ChoiceSetsStyleEffectAndOnlyAGivenFill)
 
 TEST(TextArtPaletteTest, PreviewLeavesTheTextItDescribesAlone)
 {
-    CTextObject text(CPageRect{10, 10, 400, 100}, QStringLiteral("Our Garden Party"));
+    TextObject text(PageRect{10, 10, 400, 100}, QStringLiteral("Our Garden Party"));
     text.m_nOutlineWidth = 1;
-    const QPixmap picture = CTextArtDlg::Preview(text, {4, 0, std::nullopt}, QSize(128, 64));
+    const QPixmap picture = TextArtDialog::Preview(text, {4, 0, std::nullopt}, QSize(128, 64));
     EXPECT_EQ(picture.size(), QSize(128, 64));
-    EXPECT_EQ(text.m_rect, (CPageRect{10, 10, 400, 100}));
+    EXPECT_EQ(text.m_rect, (PageRect{10, 10, 400, 100}));
     EXPECT_EQ(text.m_nTextStyle, 1);
     EXPECT_EQ(text.m_nOutlineWidth, 1);
 }

@@ -1,9 +1,9 @@
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/objects/WrnDocument.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "records/RecordsSchema.h"
 #include "support/DatabaseFile.h"
 #include "support/HostileFiles.h"
@@ -105,7 +105,7 @@ protected:
     QImage Rendered(const QString& name, const QSize& size, const ObjectList& objects)
     {
         const QString path = m_home.filePath(name + QStringLiteral(".wrn"));
-        CWrnPage page;
+        WrnPage page;
         page.width = size.width();
         page.height = size.height();
         EXPECT_TRUE(SaveDocument(path, page, objects));
@@ -175,15 +175,15 @@ TEST_F(ProgramsTest, WithoutADisplayItSaysHowToStart)
 QString WriteSamplePage(const QString& folder)
 {
     ObjectList objects;
-    auto square = std::make_unique<CDrawObject>(CPageRect{140, 140, 340, 340}, 2, 1, 0,
+    auto square = std::make_unique<ShapeObject>(PageRect{140, 140, 340, 340}, 2, 1, 0,
                                                 Rgb(0, 0, 0), Rgb(255, 0, 0));
     square->m_bFill = 1;
     square->m_nFillType = 1;
     square->m_bSelected = 1; // never drawn into a file
     objects.push_back(std::move(square));
-    objects.push_back(std::make_unique<CCurveObject>(QList<QPoint>{{10, 50}, {200, 50}}, 1, 3, 0, 0));
+    objects.push_back(std::make_unique<CurveObject>(QList<QPoint>{{10, 50}, {200, 50}}, 1, 3, 0, 0));
     const QString path = QDir(folder).filePath(QStringLiteral("page.wrn"));
-    CWrnPage page;
+    WrnPage page;
     page.width = 400;
     page.height = 500;
     SaveDocument(path, page, objects);
@@ -271,7 +271,7 @@ TEST_F(ProgramsTest, FilesThatAreNotPagesAreRefusedAndDamagedPagesSaySo)
     const QString photo = write("photo.wrn", HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(300, 200), 1));
     const QString stub = write("stub.wrn", page.left(40));
     const QString cut = write("cut.wrn", page.chopped(10));
-    CNamedPipe pipe(m_home.filePath(QStringLiteral("pipe.wrn")));
+    NamedPipe pipe(m_home.filePath(QStringLiteral("pipe.wrn")));
     ASSERT_TRUE(pipe.IsMade());
 
     for (const char* command : {"dump", "render"}) {
@@ -296,7 +296,7 @@ TEST_F(ProgramsTest, PhotosFromCamerasStandUprightAndPipesAreNotWaitedOn)
 {
     const QString camera = m_home.filePath(QStringLiteral("camera.jpg"));
     ASSERT_FALSE(HostileFiles::WriteTurnedCameraPhoto(camera).isEmpty());
-    CNamedPipe pipe(m_home.filePath(QStringLiteral("pipe.jpg")));
+    NamedPipe pipe(m_home.filePath(QStringLiteral("pipe.jpg")));
     ASSERT_TRUE(pipe.IsMade());
 
     const QString turned = m_home.filePath(QStringLiteral("turned.png"));
@@ -309,9 +309,9 @@ TEST_F(ProgramsTest, PhotosFromCamerasStandUprightAndPipesAreNotWaitedOn)
     // On a page: the camera's photo upright in its frame, the pipe an empty frame.
     ObjectList objects;
     for (const QString& path : {camera, pipe.Path()}) {
-        auto photo = std::make_unique<CImageObject>();
+        auto photo = std::make_unique<PhotoObject>();
         photo->SetPath(path);
-        photo->m_rect = objects.empty() ? CPageRect{40, 40, 80, 120} : CPageRect{90, 40, 130, 120};
+        photo->m_rect = objects.empty() ? PageRect{40, 40, 80, 120} : PageRect{90, 40, 130, 120};
         objects.push_back(std::move(photo));
     }
     // Upright: the red half above the blue one, wherever the page lands in the picture.
@@ -335,13 +335,13 @@ TEST_F(ProgramsTest, PhotosFromCamerasStandUprightAndPipesAreNotWaitedOn)
 TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)
 {
     ObjectList objects;
-    auto headline = std::make_unique<CTextObject>(CPageRect{60, 60, 420, 140},
+    auto headline = std::make_unique<TextObject>(PageRect{60, 60, 420, 140},
                                                   QStringLiteral("Spring Fair"));
-    headline->m_nTextStyle = CTextObject::kDoubleOutlined;
+    headline->m_nTextStyle = TextObject::kDoubleOutlined;
     headline->m_nFontSize = 48;
     headline->m_crFill = Rgb(0, 0, 255);
     objects.push_back(std::move(headline));
-    auto calendar = std::make_unique<CCalendarObject>();
+    auto calendar = std::make_unique<CalendarObject>();
     calendar->m_rect = {60, 190, 420, 490};
     calendar->m_nYear = 2026;
     calendar->m_nMonth = 3;
@@ -538,7 +538,7 @@ protected:
 
 TEST_F(RecordsProgramsTest, CreateDbRefusesAFileThatIsNoRecordsDatabase)
 {
-    for (const CBrokenDatabase& broken : BrokenDatabases()) {
+    for (const BrokenDatabase& broken : BrokenDatabases()) {
         SCOPED_TRACE(broken.kind);
         WriteBrokenDatabase(broken, Database(m_home));
         const QByteArray before = FileBytes(Database(m_home));
@@ -598,7 +598,7 @@ TEST_F(RecordsProgramsTest, AStatementIsForOneEnrolledChildAndOnlyReads)
 {
     // A database the program did not make: its own journal, no index.
     const QString database = Database(m_home);
-    for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+    for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
         QueryDatabaseFile(database, RecordsSchema::CreateTableSql(table));
     QueryDatabaseFile(database, QStringLiteral(
         "INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('Ann'), ('Ben')"));
@@ -627,7 +627,7 @@ TEST_F(RecordsProgramsTest, AStatementIsForOneEnrolledChildAndOnlyReads)
 }
 
 class BrokenStatementTest : public RecordsProgramsTest,
-                            public ::testing::WithParamInterface<CBrokenDatabase>
+                            public ::testing::WithParamInterface<BrokenDatabase>
 {
 };
 

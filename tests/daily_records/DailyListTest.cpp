@@ -1,11 +1,11 @@
 #include "support/DialogTestKit.h"
 
-#include "app/CommandIds.h"
-#include "frame/ActionRegistry.h"
+#include "commands/CommandIds.h"
+#include "widgets/ActionRegistry.h"
 #include "platform/Clock.h"
-#include "records/ChildrenInfoView.h"
-#include "records/DBChildDailyRecordSet.h"
-#include "records/EmailAddressBookDlg.h"
+#include "records/view/DailyRecordList.h"
+#include "records/DailyRecordTable.h"
+#include "records/view/DailyRecordDialog.h"
 #include "records/RecordsDatabase.h"
 
 #include <QComboBox>
@@ -22,7 +22,7 @@ const QString kBen = QStringLiteral("Ben");
 const QDate kToday(2026, 3, 14);
 
 // What a person types into the dialog; empty fields stay as the dialog shows them.
-struct CTyped
+struct Typed
 {
     QDate date;
     QString pickup;
@@ -35,25 +35,25 @@ class DailyListTest : public DialogTest
 protected:
     DailyListTest()
     {
-        CClock::SetNow(QDateTime(kToday, QTime(9, 30), Qt::UTC));
+        Clock::SetNow(QDateTime(kToday, QTime(9, 30), Qt::UTC));
         EnsureRecordsDatabase();
     }
-    ~DailyListTest() override { CRecordsDatabase::Shared().Close(); }
+    ~DailyListTest() override { RecordsDatabase::Shared().Close(); }
 
     QString DatabaseFile() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
 
     // A record saved in an earlier session.
     static void Store(const QString& child, const QDate& date, const QString& pickup = {})
     {
-        CDBChildDailyRecordSet set;
+        DailyRecordTable set;
         DailyRecords::AddRecord(set, {0, date, child, pickup, {}, {}, {}, {}, {}});
     }
 
-    static std::vector<CDailyRecord> StoredRows()
+    static std::vector<DailyRecord> StoredRows()
     {
-        CDBChildDailyRecordSet set;
+        DailyRecordTable set;
         set.SelectChild(QString());
-        std::vector<CDailyRecord> rows;
+        std::vector<DailyRecord> rows;
         for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
             rows.push_back({set.m_Index, set.m_Date.Date(), set.m_ChildName, set.m_Pickup,
                             set.m_PickupTime, set.m_Note, set.m_ParentsNote, set.m_Reserved1,
@@ -80,11 +80,11 @@ protected:
     void SelectRow(int row) { m_view.setCurrentItem(m_view.topLevelItem(row)); }
 
     // Every following dialog records how it started in `seen`, takes `typed` and is confirmed.
-    void TypeIntoDialogs(const CTyped& typed, CDailyRecord* seen = nullptr)
+    void TypeIntoDialogs(const Typed& typed, DailyRecord* seen = nullptr)
     {
         ScriptNextDialog([typed, seen](QDialog& dialog) {
             if (seen)
-                *seen = static_cast<CEmailAddressBookDlg&>(dialog).Record();
+                *seen = static_cast<DailyRecordDialog&>(dialog).Record();
             if (typed.date.isValid())
                 Find<QDateEdit>(dialog, "date")->setDate(typed.date);
             if (!typed.pickup.isEmpty())
@@ -98,14 +98,14 @@ protected:
     }
 
     // The index of the row the Add command appended.
-    int Add(const CTyped& typed = {})
+    int Add(const Typed& typed = {})
     {
         TypeIntoDialogs(typed);
         m_view.OnCommand(Cmd::DailyAdd);
         return ListedIndexes().value(m_view.topLevelItemCount() - 1);
     }
 
-    CChildrenInfoView m_view;
+    DailyRecordList m_view;
 };
 
 TEST_F(DailyListTest, ListsTheMonthsRowsInDateOrderUnderTheReportColumns)
@@ -117,22 +117,22 @@ TEST_F(DailyListTest, ListsTheMonthsRowsInDateOrderUnderTheReportColumns)
     Store(kAmy, QDate(2025, 3, 3));
     m_view.ShowChild(kAmy);
 
-    EXPECT_EQ(Listed(CChildrenInfoView::DateColumn), QStringList({"2026-03-02", "2026-03-10"}));
+    EXPECT_EQ(Listed(DailyRecordList::DateColumn), QStringList({"2026-03-02", "2026-03-10"}));
     EXPECT_EQ(ListedIndexes(), QList<int>({4, 1}));
-    EXPECT_EQ(Listed(CChildrenInfoView::PickupColumn), QStringList({"", "Mother"}));
+    EXPECT_EQ(Listed(DailyRecordList::PickupColumn), QStringList({"", "Mother"}));
 
     // A width is the least the column gets: a heading the font makes wider still fits.
     QStringList columns;
-    for (int column = 0; column < CChildrenInfoView::ColumnCount; ++column) {
+    for (int column = 0; column < DailyRecordList::ColumnCount; ++column) {
         const int width = m_view.isColumnHidden(column) ? 0 : m_view.columnWidth(column);
-        const int least = column == CChildrenInfoView::TimeColumn ? 80 : width;
+        const int least = column == DailyRecordList::TimeColumn ? 80 : width;
         columns << QStringLiteral("%1 %2").arg(m_view.headerItem()->text(column))
                        .arg(width >= least ? least : width);
     }
     EXPECT_EQ(columns, QStringList({"Date 100", "Child Name 150", "Who Pickup 150",
                                     "Pickup Time 80", "Teachers Note 550", "Parents Note 550",
                                     "Resvered1 0", "Resvered2 0"}));
-    EXPECT_GT(m_view.columnWidth(CChildrenInfoView::TimeColumn),
+    EXPECT_GT(m_view.columnWidth(DailyRecordList::TimeColumn),
               m_view.header()->fontMetrics().horizontalAdvance(QStringLiteral("Pickup Time")));
 }
 
@@ -189,19 +189,19 @@ TEST_F(DailyListTest, AddStartsFromTodayAndTheWorkingRecordAndStoresTypedTextAsT
 {
     Store(kAmy, QDate(2026, 3, 2), QStringLiteral("Father"));
     m_view.ShowChild(kAmy);
-    CDailyRecord seen;
+    DailyRecord seen;
     TypeIntoDialogs({QDate(2026, 3, 13), "Aunt Joan", "7:00PM", "Slept well"}, &seen);
     m_view.OnCommand(Cmd::DailyAdd);
-    EXPECT_EQ(seen, (CDailyRecord{0, kToday, kAmy, {}, {}, {}, {}, {}, {}})) << "no row selected";
-    const CDailyRecord added{2, QDate(2026, 3, 13), kAmy, "Aunt Joan", "7:00PM",
+    EXPECT_EQ(seen, (DailyRecord{0, kToday, kAmy, {}, {}, {}, {}, {}, {}})) << "no row selected";
+    const DailyRecord added{2, QDate(2026, 3, 13), kAmy, "Aunt Joan", "7:00PM",
                              "Slept well", {}, {}, {}};
     EXPECT_EQ(StoredRows().back(), added);
-    EXPECT_EQ(Listed(CChildrenInfoView::TimeColumn), QStringList({"", "7:00PM"}));
+    EXPECT_EQ(Listed(DailyRecordList::TimeColumn), QStringList({"", "7:00PM"}));
 
     SelectRow(0);
     TypeIntoDialogs({}, &seen);
     m_view.OnCommand(Cmd::DailyAdd);
-    EXPECT_EQ(seen, (CDailyRecord{0, kToday, kAmy, "Aunt Joan", "7:00PM", "Slept well",
+    EXPECT_EQ(seen, (DailyRecord{0, kToday, kAmy, "Aunt Joan", "7:00PM", "Slept well",
                                   {}, {}, {}}));
 
     ScriptNextDialog([](QDialog& dialog) { Press(dialog, QDialogButtonBox::Cancel); });
@@ -215,23 +215,23 @@ TEST_F(DailyListTest, EditRewritesTheRowWithItsIndexOnly)
     Store(kAmy, QDate(2026, 3, 2), QStringLiteral("Father"));
     Store(kBen, QDate(2026, 3, 3), QStringLiteral("Father"));
     Store(kAmy, QDate(2026, 3, 9), QStringLiteral("Mother"));
-    const std::vector<CDailyRecord> before = StoredRows();
+    const std::vector<DailyRecord> before = StoredRows();
     m_view.ShowChild(kAmy);
 
     SelectRow(1);
-    CDailyRecord seen;
+    DailyRecord seen;
     TypeIntoDialogs({QDate(2026, 3, 1), {}, {}, QStringLiteral("Fever at noon")}, &seen);
     m_view.OnCommand(Cmd::DailyEdit);
     EXPECT_EQ(seen, before[2]);
-    CDailyRecord edited = before[2];
+    DailyRecord edited = before[2];
     edited.date = QDate(2026, 3, 1);
     edited.note = QStringLiteral("Fever at noon");
-    EXPECT_EQ(StoredRows(), std::vector<CDailyRecord>({before[0], before[1], edited}));
+    EXPECT_EQ(StoredRows(), std::vector<DailyRecord>({before[0], before[1], edited}));
     EXPECT_EQ(ListedIndexes(), QList<int>({3, 1})) << "the earlier date moves up";
     EXPECT_EQ(m_view.SelectedTeacherNote(), QStringLiteral("Fever at noon"));
 
     // A record deleted elsewhere leaves the list when edited.
-    CDBChildDailyRecordSet set;
+    DailyRecordTable set;
     DailyRecords::DeleteRecord(set, kAmy, 3);
     m_view.OnCommand(Cmd::DailyEdit);
     EXPECT_EQ(ListedIndexes(), QList<int>({1}));
@@ -246,7 +246,7 @@ TEST_F(DailyListTest, MenuKeysAndDoubleClickRunTheCommandsOnTheSelectedRow)
     m_view.resize(800, 300);
     m_view.show();
     int changes = 0;
-    QObject::connect(&m_view, &CChildrenInfoView::commandStateChanged, [&] { ++changes; });
+    QObject::connect(&m_view, &DailyRecordList::commandStateChanged, [&] { ++changes; });
     auto entries = [this] {
         std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
         QStringList texts{menu->title()};
@@ -277,7 +277,7 @@ TEST_F(DailyListTest, MenuKeysAndDoubleClickRunTheCommandsOnTheSelectedRow)
     EXPECT_TRUE(Prompt().Texts().isEmpty());
 
     // Inside the program the menu carries the program's own actions, owned by the window.
-    CActionRegistry actions([this](int id) { m_view.OnCommand(id); }, &m_view);
+    ActionRegistry actions([this](int id) { m_view.OnCommand(id); }, &m_view);
     m_view.SetActionSource([&actions](int id) { return actions.Action(id); });
     std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
     EXPECT_EQ(menu->actions()[0], actions.Action(Cmd::DailyAdd));
@@ -288,7 +288,7 @@ TEST_F(DailyListTest, AnEngineErrorIsShownAndChangesNeitherListNorFile)
     Store(kAmy, QDate(2026, 3, 2));
     m_view.ShowChild(kAmy);
     // Overwritten while no connection holds it: the next command opens it afresh.
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
     QFile file(DatabaseFile());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     const QByteArray garbage(4096, 'x');
@@ -307,7 +307,7 @@ TEST_F(DailyListTest, AnEngineErrorIsShownAndChangesNeitherListNorFile)
 
 TEST_F(DailyListTest, WithoutADatabaseNothingIsListedAndAddExplains)
 {
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
     ASSERT_TRUE(QFile::remove(DatabaseFile()));
     m_view.ShowChild(kAmy);
     EXPECT_EQ(m_view.topLevelItemCount(), 0);

@@ -1,12 +1,12 @@
 #include "FakeCenterView.h"
 #include "FrameFixture.h"
-#include "app/CommandCatalog.h"
-#include "app/CommandIds.h"
-#include "app/CommandRouting.h"
-#include "frame/ActionRegistry.h"
-#include "frame/MainFrame.h"
-#include "frame/MyTabView.h"
-#include "frame/ToolbarLayout.h"
+#include "commands/CommandCatalog.h"
+#include "commands/CommandIds.h"
+#include "commands/CommandRouting.h"
+#include "widgets/ActionRegistry.h"
+#include "app/MainWindow.h"
+#include "app/CenterStack.h"
+#include "app/ToolbarLayout.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QAction>
@@ -34,8 +34,8 @@ TEST_F(CommandRoutingGuiTest, ToolbarCommandsReachTheViewOfTheirCenter)
 
 TEST_F(CommandRoutingGuiTest, CanvasAndPhotoListCommandsActOnlyWhereTheirCenterIsShown)
 {
-    CFakeCenterView& canvas = Fake(Center::EditCenter);
-    CFakeCenterView& list = Fake(Center::PhotoCenter);
+    FakeCenterView& canvas = Fake(Center::EditCenter);
+    FakeCenterView& list = Fake(Center::PhotoCenter);
     canvas.handled = {Cmd::Blur, Cmd::CanvasPrintSetup};
     list.handled = {Cmd::DeleteFile};
 
@@ -62,7 +62,7 @@ TEST_F(CommandRoutingGuiTest, ActionsFollowWhatTheOwningViewSays)
     Fake(Center::StaffCenter).handled = {Cmd::StaffAdd, Cmd::StaffDelete};
     Fake(Center::StaffCenter).disabled = {Cmd::StaffDelete};
     Frame().UpdateActions();
-    CActionRegistry& actions = Frame().Actions();
+    ActionRegistry& actions = Frame().Actions();
     EXPECT_TRUE(actions.Action(Cmd::StaffAdd)->isEnabled());
     EXPECT_FALSE(actions.Action(Cmd::StaffDelete)->isEnabled());
     // A command nobody carries out yet stays disabled rather than doing nothing.
@@ -74,9 +74,9 @@ TEST_F(CommandRoutingGuiTest, ActionsFollowWhatTheOwningViewSays)
 
 TEST_F(CommandRoutingGuiTest, EveryToolbarButtonBelongsToTheCenterThatShowsIt)
 {
-    for (const CToolbarLayout& layout : ContainerToolbarLayouts()) {
+    for (const ToolbarLayout& layout : ContainerToolbarLayouts()) {
         for (const int id : layout.commands) {
-            if (id == CToolbarLayout::kSeparator)
+            if (id == ToolbarLayout::kSeparator)
                 continue;
             const auto route = RouteOfCommand(id);
             ASSERT_TRUE(route) << "toolbar " << layout.resourceId << " command " << id;
@@ -91,7 +91,7 @@ TEST_F(CommandRoutingGuiTest, EveryActionHasWordsATipAndAnIconThatDraws)
 {
     Frame().Dispatch(Cmd::ViewEditCenter);   // makes the status bar's actions too
     for (const int id : Frame().Actions().Ids()) {
-        const CCommandInfo* info = FindCommandInfo(id);
+        const CommandInfo* info = FindCommandInfo(id);
         if (id == Cmd::NoShadow || id == Cmd::HardShadow || id == Cmd::SoftShadow
             || id == Cmd::GlowShadow || id == Cmd::Help || id == Cmd::HelpContext
             || id == Cmd::NextPane || id == Cmd::PreviousPane)
@@ -107,7 +107,7 @@ TEST_F(CommandRoutingGuiTest, EveryActionHasWordsATipAndAnIconThatDraws)
 
 TEST_F(CommandRoutingGuiTest, FontBoxesShowTheFontOfATextObject)
 {
-    CMyTabView& container = *Frame().Container();
+    CenterStack& container = *Frame().Container();
     QComboBox* sizes = container.FontSizeBox();
     QStringList entries;
     for (int i = 0; i < sizes->count(); ++i)
@@ -127,7 +127,7 @@ TEST_F(CommandRoutingGuiTest, FontBoxesShowTheFontOfATextObject)
 
 TEST_F(CommandRoutingGuiTest, ChoosingAFontSizeGoesToTheCanvas)
 {
-    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    FakeCenterView& canvas = Fake(Center::EditCenter);
     canvas.handled = {Cmd::FontSize};
     Frame().Dispatch(Cmd::ViewEditCenter);
     QComboBox* sizes = Frame().Container()->FontSizeBox();
@@ -140,7 +140,7 @@ TEST_F(CommandRoutingGuiTest, ChoosingAFontSizeGoesToTheCanvas)
 
 TEST_F(CommandRoutingGuiTest, NewAndOpenBringUpTheEditCenterFirst)
 {
-    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    FakeCenterView& canvas = Fake(Center::EditCenter);
     canvas.handled = {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs};
     Frame().Dispatch(Cmd::ViewStaffCenter);
     Frame().UpdateActions();
@@ -215,11 +215,11 @@ TEST_F(CloseTest, ChangedPageAsksAndCancelKeepsTheProgramRunning)
 {
     m_document.SetModified(true);
     Fake(Center::EditCenter).objects = 2;
-    m_home.Prompt().QueueAnswer(CPrompt::Answer::Cancel);
+    m_home.Prompt().QueueAnswer(UserPrompt::Answer::Cancel);
     EXPECT_FALSE(TryClose());
     ASSERT_EQ(m_home.Prompt().Messages().size(), 1);
     EXPECT_EQ(m_home.Prompt().Messages().first().text, QStringLiteral("Save changes to Untitled ?"));
-    EXPECT_EQ(m_home.Prompt().Messages().first().buttons, CPrompt::Buttons::YesNoCancel);
+    EXPECT_EQ(m_home.Prompt().Messages().first().buttons, UserPrompt::Buttons::YesNoCancel);
     EXPECT_TRUE(m_document.IsModified());
 }
 
@@ -227,7 +227,7 @@ TEST_F(CloseTest, NoDropsTheChangesAndCloses)
 {
     m_document.SetModified(true);
     Fake(Center::EditCenter).objects = 1;
-    m_home.Prompt().QueueAnswer(CPrompt::Answer::No);
+    m_home.Prompt().QueueAnswer(UserPrompt::Answer::No);
     EXPECT_TRUE(TryClose());
     EXPECT_FALSE(m_document.IsModified());
     EXPECT_TRUE(Fake(Center::EditCenter).received.isEmpty());
@@ -235,7 +235,7 @@ TEST_F(CloseTest, NoDropsTheChangesAndCloses)
 
 TEST_F(CloseTest, YesSavesAndClosesButStaysOpenWhenTheSaveDidNotHappen)
 {
-    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    FakeCenterView& canvas = Fake(Center::EditCenter);
     canvas.objects = 1;
     canvas.handled = {Cmd::FileSave};
     bool saveSucceeds = false;
@@ -245,12 +245,12 @@ TEST_F(CloseTest, YesSavesAndClosesButStaysOpenWhenTheSaveDidNotHappen)
     };
 
     m_document.SetModified(true);
-    m_home.Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    m_home.Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     EXPECT_FALSE(TryClose());   // the save dialog was cancelled: nothing may be lost
     EXPECT_EQ(canvas.received, QList<int>{Cmd::FileSave});
 
     saveSucceeds = true;
-    m_home.Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    m_home.Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     EXPECT_TRUE(TryClose());
 }
 

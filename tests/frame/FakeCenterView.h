@@ -1,16 +1,16 @@
 #pragma once
 
-#include "frame/CenterView.h"
+#include "widgets/CenterView.h"
 
 #include <QList>
 #include <QSet>
 #include <functional>
 
 // A center view that handles the commands a test gives it and records what reaches it.
-class CFakeCenterView : public CCenterView
+class FakeCenterView : public CenterView
 {
 public:
-    using CCenterView::CCenterView;
+    using CenterView::CenterView;
 
     QSet<int> handled;
     QSet<int> disabled;
@@ -30,11 +30,11 @@ public:
             onCommand(id);
         return true;
     }
-    CCommandState UpdateCommand(int id) const override
+    CommandState UpdateCommand(int id) const override
     {
         if (!handled.contains(id))
             return {};
-        return CCommandState::Enabled(!disabled.contains(id));
+        return CommandState::Enabled(!disabled.contains(id));
     }
     void OnCenterShown() override { ++shownCount; }
     std::optional<double> ZoomFactor() const override { return zoom; }

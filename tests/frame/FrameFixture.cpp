@@ -1,20 +1,20 @@
 #include "FrameFixture.h"
 
 #include "FakeCenterView.h"
-#include "frame/MainFrame.h"
-#include "frame/MyTabView.h"
-#include "frame/StartPageView.h"
+#include "app/MainWindow.h"
+#include "app/CenterStack.h"
+#include "app/StartPageView.h"
 
 FrameTest::FrameTest()
 {
-    const CenterViewFactory factory = [this](Center::Index center, QWidget* parent) -> CCenterView* {
+    const CenterViewFactory factory = [this](Center::Index center, QWidget* parent) -> CenterView* {
         if (center == Center::StartPage)
-            return new CStartPageView(parent);
-        auto* fake = new CFakeCenterView(parent);
+            return new StartPageView(parent);
+        auto* fake = new FakeCenterView(parent);
         m_fakes[center] = fake;
         return fake;
     };
-    m_frame = std::make_unique<CMainFrame>(m_document, factory);
+    m_frame = std::make_unique<MainWindow>(m_document, factory);
     m_frame->resize(1200, 800);
     m_frame->show();
 }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/CenterIndex.h"
-#include "app/SnapfoldDoc.h"
+#include "commands/CenterIndex.h"
+#include "canvas/editing/PageDocument.h"
 #include "support/TempHome.h"
 
 #include <array>
 #include <gtest/gtest.h>
 #include <memory>
 
-class CMainFrame;
-class CFakeCenterView;
+class MainWindow;
+class FakeCenterView;
 
 // A shown main frame whose centers 1 to 7 are fakes the test controls; the start page
 // is the real one.
@@ -19,14 +19,14 @@ protected:
     FrameTest();
     ~FrameTest() override;
 
-    CFakeCenterView& Fake(Center::Index center) const { return *m_fakes.at(center); }
-    CMainFrame& Frame() const { return *m_frame; }
+    FakeCenterView& Fake(Center::Index center) const { return *m_fakes.at(center); }
+    MainWindow& Frame() const { return *m_frame; }
     Center::Index Current() const;
 
-    CTempHome m_home;
-    CSnapfoldDoc m_document;
+    TempHome m_home;
+    PageDocument m_document;
 
 private:
-    std::array<CFakeCenterView*, Center::Count> m_fakes{};
-    std::unique_ptr<CMainFrame> m_frame;
+    std::array<FakeCenterView*, Center::Count> m_fakes{};
+    std::unique_ptr<MainWindow> m_frame;
 };

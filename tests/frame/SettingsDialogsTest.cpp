@@ -1,11 +1,11 @@
 #include "FrameFixture.h"
-#include "app/CommandIds.h"
-#include "app/ProgramState.h"
-#include "app/SettingsKeys.h"
-#include "controls/ColorSwatchButton.h"
-#include "frame/MainFrame.h"
-#include "frame/WallPaperDialog.h"
-#include "platform/ModalRunner.h"
+#include "commands/CommandIds.h"
+#include "settings/ProgramState.h"
+#include "settings/SettingsKeys.h"
+#include "widgets/ColorSwatchButton.h"
+#include "app/MainWindow.h"
+#include "app/BackgroundColorDialog.h"
+#include "widgets/ModalRunner.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompt.h"
 
@@ -156,7 +156,7 @@ TEST_F(SettingsDialogsTest, EmailNeedsASenderAndStoresEveryKey)
     EXPECT_FALSE(m_leftOpen);
     EXPECT_EQ(m_home.Prompt().Texts(), QStringList{QStringLiteral("Please input sender and recipient!")});
     m_home.ReopenSettings();
-    const CEmailSettings stored = CEmailSettings::Load(m_home.Settings());
+    const EmailSettings stored = EmailSettings::Load(m_home.Settings());
     EXPECT_EQ(stored, Program().email);
     EXPECT_EQ(stored.sender, QStringLiteral("office@sunny.example"));
     EXPECT_EQ(stored.smtpServer, QStringLiteral("mail.sunny.example"));
@@ -193,7 +193,7 @@ TEST_F(SettingsDialogsTest, EmailCancelChangesNothing)
         Press(dialog, QDialogButtonBox::Cancel);
     });
     Frame().Dispatch(Cmd::EmailServer);
-    EXPECT_EQ(Program().email, CEmailSettings());
+    EXPECT_EQ(Program().email, EmailSettings());
     EXPECT_FALSE(m_home.Settings().Contains(K(SettingsKey::EmailSetting), K(SettingsKey::EmailSender)));
 }
 
@@ -205,7 +205,7 @@ TEST_F(SettingsDialogsTest, BackgroundColourStartsLightBlueAndIsKeptForTheNextSt
     EXPECT_EQ(Program().canvasBackground, QColor(129, 192, 245));
 
     Script([](QDialog& dialog) {
-        dialog.findChild<CColorSwatchButton*>(QStringLiteral("swatch1012"))->click();
+        dialog.findChild<ColorSwatchButton*>(QStringLiteral("swatch1012"))->click();
         Press(dialog, QDialogButtonBox::Ok);
     });
     Frame().Dispatch(Cmd::BackgroundColor);
@@ -214,7 +214,7 @@ TEST_F(SettingsDialogsTest, BackgroundColourStartsLightBlueAndIsKeptForTheNextSt
               QString::number(177 | 100 << 8 | 255 << 16));
 
     Script([](QDialog& dialog) {
-        dialog.findChild<CColorSwatchButton*>(QStringLiteral("swatch1093"))->click();
+        dialog.findChild<ColorSwatchButton*>(QStringLiteral("swatch1093"))->click();
         Press(dialog, QDialogButtonBox::Cancel);
     });
     Frame().Dispatch(Cmd::BackgroundColor);
@@ -228,12 +228,12 @@ TEST_F(SettingsDialogsTest, BackgroundColourStartsLightBlueAndIsKeptForTheNextSt
 
 TEST(WallPaperDialogTest, TwelveSamplesInRowsOfThree)
 {
-    CWallPaperDialog dialog;
-    const auto& swatches = CWallPaperDialog::Swatches();
+    BackgroundColorDialog dialog;
+    const auto& swatches = BackgroundColorDialog::Swatches();
     ASSERT_EQ(swatches.size(), 12u);
     EXPECT_EQ(swatches[0].controlId, 1093);
     EXPECT_EQ(swatches[11].color, QColor(177, 100, 255));
-    const auto* start = dialog.findChild<CColorSwatchButton*>(QStringLiteral("swatch1004"));
+    const auto* start = dialog.findChild<ColorSwatchButton*>(QStringLiteral("swatch1004"));
     ASSERT_NE(start, nullptr);
     EXPECT_TRUE(start->isChecked());
     dialog.Choose(1006);

@@ -1,27 +1,27 @@
 #include "FrameFixture.h"
-#include "app/CommandIds.h"
-#include "controls/FlatButton.h"
-#include "frame/MainFrame.h"
-#include "frame/MyTabView.h"
-#include "frame/StartPageView.h"
+#include "commands/CommandIds.h"
+#include "widgets/FlatButton.h"
+#include "app/MainWindow.h"
+#include "app/CenterStack.h"
+#include "app/StartPageView.h"
 #include "support/ScriptedPrompt.h"
 
 namespace {
 
 using StartPageTest = FrameTest;
 
-CStartPageView& StartPage(CMainFrame& frame)
+StartPageView& StartPage(MainWindow& frame)
 {
-    return *static_cast<CStartPageView*>(frame.Container()->View(Center::StartPage));
+    return *static_cast<StartPageView*>(frame.Container()->View(Center::StartPage));
 }
 
 TEST_F(StartPageTest, FifteenStepsWithTipsAHeadingAndOneHiddenStep)
 {
-    CStartPageView& page = StartPage(Frame());
+    StartPageView& page = StartPage(Frame());
     EXPECT_EQ(page.GuideButtonIds().size(), 17);
     int withTips = 0;
     for (const int id : page.GuideButtonIds()) {
-        CFlatButton* button = page.GuideButton(id);
+        FlatButton* button = page.GuideButton(id);
         EXPECT_EQ(button->isVisible(), id != 1054) << id;
         EXPECT_EQ(button->NormalColor(), QColor(0, 0, 0));
         EXPECT_EQ(button->HotColor(), QColor(74, 74, 145));
@@ -41,7 +41,7 @@ TEST_F(StartPageTest, FifteenStepsWithTipsAHeadingAndOneHiddenStep)
 
 TEST_F(StartPageTest, ClickingAStepChangesNothing)
 {
-    CStartPageView& page = StartPage(Frame());
+    StartPageView& page = StartPage(Frame());
     for (const int id : page.GuideButtonIds())
         page.GuideButton(id)->click();
     EXPECT_EQ(Current(), Center::StartPage);

@@ -1,11 +1,11 @@
-#include "app/CommandIds.h"
-#include "app/ProgramState.h"
-#include "app/SnapfoldApp.h"
-#include "app/StartOptions.h"
-#include "frame/MainFrame.h"
-#include "frame/MyControlBar.h"
-#include "frame/MyTabView.h"
-#include "photos/MyTreeView.h"
+#include "commands/CommandIds.h"
+#include "settings/ProgramState.h"
+#include "app/Application.h"
+#include "settings/StartOptions.h"
+#include "app/MainWindow.h"
+#include "app/LibraryDock.h"
+#include "app/CenterStack.h"
+#include "photos/view/LibraryTree.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
@@ -26,21 +26,21 @@ class StartupTest : public ::testing::Test
 protected:
     bool Start(const QString& folder = QString())
     {
-        CStartOptions options;
+        StartOptions options;
         options.home = m_home.Path();
         options.noSplash = true;
         options.folder = folder;
         return m_app.InitInstance(options);
     }
-    CMainFrame& Frame() { return *m_app.MainFrame(); }
+    MainWindow& Frame() { return *m_app.MainFrame(); }
     QString Pictures() const { return QDir(m_home.Path()).filePath(QStringLiteral("Pictures")); }
     int SettingsInt(const char* key)
     {
         return m_home.Settings().GetInt(QStringLiteral("SETTINGS"), QLatin1String(key), -1);
     }
 
-    CTempHome m_home;
-    CSnapfoldApp m_app;
+    TempHome m_home;
+    Application m_app;
 };
 
 TEST_F(StartupTest, FirstRunMakesTheLibraryAndShowsTheStartPageAlone)
@@ -98,7 +98,7 @@ TEST_F(StartupTest, ApplicationFolderThatCannotBeWrittenEndsTheStart)
     QFile blocker(m_home.FilePath(QStringLiteral("a file")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    CStartOptions options;
+    StartOptions options;
     options.home = blocker.fileName();
     options.noSplash = true;
     EXPECT_FALSE(m_app.InitInstance(options));

@@ -1,13 +1,13 @@
 #include "FakeCenterView.h"
 #include "FrameFixture.h"
-#include "app/CommandIds.h"
-#include "app/CommandRouting.h"
-#include "frame/ActionRegistry.h"
-#include "frame/MainFrame.h"
-#include "frame/MyControlBar.h"
-#include "frame/MyTabView.h"
-#include "frame/StatusZoomControls.h"
-#include "frame/ToolbarLayout.h"
+#include "commands/CommandIds.h"
+#include "commands/CommandRouting.h"
+#include "widgets/ActionRegistry.h"
+#include "app/MainWindow.h"
+#include "app/LibraryDock.h"
+#include "app/CenterStack.h"
+#include "app/StatusZoomControls.h"
+#include "app/ToolbarLayout.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -43,8 +43,8 @@ TEST_F(SwitchCenterTest, TheEditCenterToolbarsFitAWideWindowWithEveryCommandAtHa
     Frame().resize(1600, 1000);
     Frame().Dispatch(Cmd::ViewEditCenter);
     QApplication::processEvents();
-    CMyTabView& container = *Frame().Container();
-    for (const CToolbarLayout& layout : ContainerToolbarLayouts()) {
+    CenterStack& container = *Frame().Container();
+    for (const ToolbarLayout& layout : ContainerToolbarLayouts()) {
         if (layout.resourceId != 135 && layout.resourceId != 243)
             continue;
         SCOPED_TRACE(layout.resourceId);
@@ -58,7 +58,7 @@ TEST_F(SwitchCenterTest, TheEditCenterToolbarsFitAWideWindowWithEveryCommandAtHa
             if (button->menu())
                 reachable += button->menu()->actions();
         for (const int id : layout.commands) {
-            if (id == CToolbarLayout::kSeparator || id == Cmd::FontName || id == Cmd::FontSize)
+            if (id == ToolbarLayout::kSeparator || id == Cmd::FontName || id == Cmd::FontSize)
                 continue;
             EXPECT_TRUE(reachable.contains(Frame().Actions().Action(id))) << id;
         }
@@ -70,7 +70,7 @@ TEST_F(SwitchCenterTest, EachCenterShowsItsViewToolbarsBarAndZoomControls)
     for (const Expected& expected : kCenters) {
         SCOPED_TRACE(expected.center);
         Frame().Dispatch(ViewCommandOfCenter(expected.center));
-        CMyTabView& container = *Frame().Container();
+        CenterStack& container = *Frame().Container();
         EXPECT_EQ(container.CurrentCenter(), expected.center);
 
         for (int i = 0; i < Center::Count; ++i)
@@ -100,7 +100,7 @@ TEST_F(SwitchCenterTest, ZoomControlsAreMadeAtTheFirstVisitToACenterThatZooms)
     EXPECT_EQ(Frame().ZoomControls(), nullptr);
 
     Frame().Dispatch(Cmd::ViewReports);
-    CStatusZoomControls* controls = Frame().ZoomControls();
+    StatusZoomControls* controls = Frame().ZoomControls();
     ASSERT_NE(controls, nullptr);
     EXPECT_EQ(controls->SliderPosition(), 100);
     EXPECT_EQ(controls->Slider()->maximum(), 200);
@@ -129,7 +129,7 @@ TEST_F(SwitchCenterTest, ViewActionIsCheckedForTheShownCenter)
     Frame().Dispatch(Cmd::ViewFamilyCenter);
     for (const Expected& expected : kCenters) {
         const int id = ViewCommandOfCenter(expected.center);
-        const CCommandState state = Frame().UpdateCommand(id);
+        const CommandState state = Frame().UpdateCommand(id);
         EXPECT_TRUE(state.enabled);
         EXPECT_EQ(state.checked, expected.center == Center::FamilyCenter) << id;
     }
@@ -145,11 +145,11 @@ TEST_F(SwitchCenterTest, IndexOutsideTheCentersShowsTheStartPage)
 
 TEST_F(SwitchCenterTest, ZoomButtonsZoomTheShownViewAndMoveTheSlider)
 {
-    CFakeCenterView& canvas = Fake(Center::EditCenter);
+    FakeCenterView& canvas = Fake(Center::EditCenter);
     canvas.handled = {Cmd::CanvasZoomIn, Cmd::CanvasZoomOut, Cmd::CanvasZoom100};
     canvas.zoom = 1.5;
     Frame().Dispatch(Cmd::ViewEditCenter);
-    CStatusZoomControls& controls = *Frame().ZoomControls();
+    StatusZoomControls& controls = *Frame().ZoomControls();
 
     Frame().Dispatch(Cmd::StatusZoomIn);
     EXPECT_EQ(canvas.received.last(), Cmd::CanvasZoomIn);
@@ -175,7 +175,7 @@ TEST_F(SwitchCenterTest, ZoomButtonsZoomTheShownViewAndMoveTheSlider)
 
 TEST_F(SwitchCenterTest, PhotoCenterListGetsItsOwnZoomCommandsAndTheSlider)
 {
-    CFakeCenterView& list = Fake(Center::PhotoCenter);
+    FakeCenterView& list = Fake(Center::PhotoCenter);
     list.handled = {Cmd::ListZoomIn, Cmd::ListZoomOut, Cmd::ListActualSize};
     list.zoom = 1.0;
     Frame().Dispatch(Cmd::ViewPhotoCenter);

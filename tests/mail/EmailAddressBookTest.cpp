@@ -17,9 +17,9 @@ void PutText(QByteArray& record, int offset, const QString& text)
 
 QByteArray Record(const QString& name, const QString& address)
 {
-    QByteArray record(CEmailAddressBook::kRecordSize, '\0');
+    QByteArray record(EmailAddressBook::kRecordSize, '\0');
     PutText(record, 0, name);
-    PutText(record, CEmailAddressBook::kAddressOffset, address);
+    PutText(record, EmailAddressBook::kAddressOffset, address);
     return record;
 }
 
@@ -36,9 +36,9 @@ TEST(EmailAddressBookTest, ReadsNamesAndAddressesInFileOrder)
 {
     const QByteArray data = Record(QStringLiteral("Mia Zoë"), QStringLiteral("mia@example.org"))
                           + Record(QStringLiteral("Ben"), QStringLiteral("ben@example.org"));
-    const auto entries = CEmailAddressBook::Parse(data);
+    const auto entries = EmailAddressBook::Parse(data);
     ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0], (CAddressBookEntry{QStringLiteral("Mia Zoë"), QStringLiteral("mia@example.org")}));
+    EXPECT_EQ(entries[0], (AddressBookEntry{QStringLiteral("Mia Zoë"), QStringLiteral("mia@example.org")}));
     EXPECT_EQ(entries[1].name, QStringLiteral("Ben"));
 }
 
@@ -48,7 +48,7 @@ TEST(EmailAddressBookTest, AThousandRecordsGiveThreeHundredEntries)
     for (int i = 0; i < 1000; ++i)
         data += Record(QStringLiteral("Child %1").arg(i), QStringLiteral("p%1@example.org").arg(i));
     QTemporaryDir dir;
-    const auto entries = CEmailAddressBook::Load(WriteFile(dir, data));
+    const auto entries = EmailAddressBook::Load(WriteFile(dir, data));
     ASSERT_EQ(entries.size(), 300);
     EXPECT_EQ(entries.last().name, QStringLiteral("Child 299"));
 }
@@ -56,13 +56,13 @@ TEST(EmailAddressBookTest, AThousandRecordsGiveThreeHundredEntries)
 TEST(EmailAddressBookTest, MissingShortOrCutFilesGiveWhatCouldBeRead)
 {
     QTemporaryDir dir;
-    EXPECT_TRUE(CEmailAddressBook::Load(dir.filePath(QStringLiteral("none.dat"))).isEmpty());
-    EXPECT_TRUE(CEmailAddressBook::Load(WriteFile(dir, QByteArray(609, 'x'))).isEmpty());
-    EXPECT_TRUE(CEmailAddressBook::Load(WriteFile(dir, QByteArray())).isEmpty());
+    EXPECT_TRUE(EmailAddressBook::Load(dir.filePath(QStringLiteral("none.dat"))).isEmpty());
+    EXPECT_TRUE(EmailAddressBook::Load(WriteFile(dir, QByteArray(609, 'x'))).isEmpty());
+    EXPECT_TRUE(EmailAddressBook::Load(WriteFile(dir, QByteArray())).isEmpty());
 
     const QByteArray oneAndAHalf = Record(QStringLiteral("A"), QStringLiteral("a@x"))
                                  + Record(QStringLiteral("B"), QStringLiteral("b@x")).left(300);
-    const auto entries = CEmailAddressBook::Load(WriteFile(dir, oneAndAHalf));
+    const auto entries = EmailAddressBook::Load(WriteFile(dir, oneAndAHalf));
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries[0].name, QStringLiteral("A"));
 }
@@ -71,12 +71,12 @@ TEST(EmailAddressBookTest, FieldsWithoutTerminatorStopAtTheirEnd)
 {
     // Garbage: no NUL anywhere. The name may not run into the address, nor the
     // address past its record.
-    const QByteArray garbage(2 * CEmailAddressBook::kRecordSize, 'A');
-    const auto entries = CEmailAddressBook::Parse(garbage);
+    const QByteArray garbage(2 * EmailAddressBook::kRecordSize, 'A');
+    const auto entries = EmailAddressBook::Parse(garbage);
     ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0].name.size(), CEmailAddressBook::kAddressOffset / 2);
+    EXPECT_EQ(entries[0].name.size(), EmailAddressBook::kAddressOffset / 2);
     EXPECT_EQ(entries[0].address.size(),
-              (CEmailAddressBook::kRecordSize - CEmailAddressBook::kAddressOffset) / 2);
+              (EmailAddressBook::kRecordSize - EmailAddressBook::kAddressOffset) / 2);
     EXPECT_EQ(entries[0].name.at(0), QChar(0x4141));
 }
 

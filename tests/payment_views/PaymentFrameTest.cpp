@@ -1,11 +1,11 @@
 #include "record_views/RecordViewsTestKit.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "records/ChildRecords.h"
-#include "records/DBVChildInfoSet.h"
-#include "records/FamilyCenterView.h"
+#include "records/EnrollmentTable.h"
+#include "app/FamilyCenterView.h"
 #include "records/RecordsDatabase.h"
-#include "tuition/ChildPaymentListView.h"
+#include "tuition/view/WeeklyPaymentList.h"
 
 namespace {
 
@@ -17,16 +17,16 @@ protected:
     {
         WritePhoto(QStringLiteral("Amy/amy.png"));
         EnsureRecordsDatabase();
-        CDBVChildInfoSet set;
-        CChildInfo amy;
+        EnrollmentTable set;
+        ChildInfo amy;
         amy.childName = QStringLiteral("Amy");
         amy.enrollType = 3;
         ChildRecords::AddChild(set, amy);
         OpenFrame();
     }
-    ~PaymentFrameTest() override { CRecordsDatabase::Shared().Close(); }
+    ~PaymentFrameTest() override { RecordsDatabase::Shared().Close(); }
 
-    CChildPaymentListView& List() const { return *FamilyCenter().PaymentList(); }
+    WeeklyPaymentList& List() const { return *FamilyCenter().PaymentList(); }
 };
 
 TEST_F(PaymentFrameTest, TheFamilyCentersToolbarRunsThePaymentListsCommands)
@@ -42,7 +42,7 @@ TEST_F(PaymentFrameTest, TheFamilyCentersToolbarRunsThePaymentListsCommands)
     ASSERT_EQ(List().topLevelItemCount(), 1);
     List().setCurrentItem(List().topLevelItem(0));
     EXPECT_TRUE(ActionEnabled(Cmd::PaymentDelete));
-    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     m_frame->Dispatch(Cmd::PaymentDelete);
     EXPECT_EQ(List().topLevelItemCount(), 0);
     EXPECT_TRUE(Rows(QStringLiteral("ChildPaymentInformation")).empty());

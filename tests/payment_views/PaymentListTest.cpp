@@ -1,10 +1,10 @@
 #include "PaymentTestKit.h"
 
-#include "app/CommandIds.h"
-#include "frame/ActionRegistry.h"
+#include "commands/CommandIds.h"
+#include "widgets/ActionRegistry.h"
 #include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"
-#include "tuition/ChildPaymentEnterDlg.h"
+#include "tuition/view/WeeklyPaymentDialog.h"
 
 #include <QDateEdit>
 #include <QFile>
@@ -14,12 +14,12 @@
 
 namespace {
 
-using View = CChildPaymentListView;
+using View = WeeklyPaymentList;
 const QString kAmy = QStringLiteral("Amy");
 const QString kBen = QStringLiteral("Ben");
 
 // What a person types into "Child Tuition Enter"; empty texts stay as offered.
-struct CTyped
+struct Typed
 {
     QString pbp;
     QString extraHours;
@@ -33,7 +33,7 @@ class PaymentListViewTest : public PaymentListTest
 protected:
     // The next dialog records what it offered in `offered` (texts by object name), takes
     // `typed` and is confirmed, or cancelled when `confirm` is false.
-    void TypeIntoDialog(const CTyped& typed, QMap<QString, QString>* offered = nullptr,
+    void TypeIntoDialog(const Typed& typed, QMap<QString, QString>* offered = nullptr,
                         bool confirm = true)
     {
         ScriptNextDialog([typed, offered, confirm](QDialog& dialog) {
@@ -209,15 +209,15 @@ TEST_F(PaymentListViewTest, EditAndDeleteChangeTheSelectedRowNotAnotherOfTheSame
 
     // Delete asks; only Yes deletes, and only the selected row.
     SelectRow(0);
-    Prompt().QueueAnswer(CPrompt::Answer::No);
-    Prompt().QueueAnswer(CPrompt::Answer::Cancel);
-    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    Prompt().QueueAnswer(UserPrompt::Answer::No);
+    Prompt().QueueAnswer(UserPrompt::Answer::Cancel);
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     for (int press = 0; press < 3; ++press)
         m_view.OnCommand(Cmd::PaymentMenuDelete);
     ASSERT_EQ(Prompt().Messages().size(), 3);
     EXPECT_EQ(Prompt().Messages()[0].text,
               QStringLiteral("Are you sure you need to delete this record?"));
-    EXPECT_EQ(Prompt().Messages()[0].buttons, CPrompt::Buttons::YesNoCancel);
+    EXPECT_EQ(Prompt().Messages()[0].buttons, UserPrompt::Buttons::YesNoCancel);
     EXPECT_EQ(Listed(View::PbpColumn), QStringList({"   50.00", "    0.00"}));
     const std::vector<QSqlRecord> rows = StoredRows();
     ASSERT_EQ(rows.size(), 2u);
@@ -305,7 +305,7 @@ TEST_F(PaymentListViewTest, MenuKeysAndDoubleClickRunTheCommands)
     QCoreApplication::sendEvent(m_view.viewport(), &click);
     EXPECT_EQ(m_dialogsRun, 2);
     EXPECT_EQ(Listed(View::PbpColumn), QStringList({"   20.00"}));
-    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     Type(&m_view, Qt::Key_Delete);
     EXPECT_EQ(m_view.topLevelItemCount(), 0);
     EXPECT_TRUE(StoredRows().empty());
@@ -313,7 +313,7 @@ TEST_F(PaymentListViewTest, MenuKeysAndDoubleClickRunTheCommands)
     // Inside the program the menu carries the program's own actions, which the program's
     // window owns.
     QObject window;
-    CActionRegistry actions([this](int id) { m_view.OnCommand(id); }, &window);
+    ActionRegistry actions([this](int id) { m_view.OnCommand(id); }, &window);
     m_view.SetActionSource([&actions](int id) { return actions.Action(id); });
     menu.reset(m_view.BuildContextMenu());
     EXPECT_EQ(menu->actions()[0], actions.Action(Cmd::PaymentMenuAdd));
@@ -321,7 +321,7 @@ TEST_F(PaymentListViewTest, MenuKeysAndDoubleClickRunTheCommands)
 
 TEST_F(PaymentListViewTest, WithoutADatabaseNothingIsListedAndAddExplains)
 {
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
     ASSERT_TRUE(QFile::remove(DatabaseFile()));
     m_view.ShowChild(kAmy);
     EXPECT_EQ(m_view.topLevelItemCount(), 0);
@@ -332,8 +332,8 @@ TEST_F(PaymentListViewTest, WithoutADatabaseNothingIsListedAndAddExplains)
 
 TEST_F(PaymentListViewTest, ATableNotAsTheProgramKeepsItIsNamedInsteadOfAnEmptyList)
 {
-    CRecordsDatabase::Shared().Close();
-    const CBrokenDatabase& wronglyTyped = BrokenDatabaseOfKind("wrongly typed");
+    RecordsDatabase::Shared().Close();
+    const BrokenDatabase& wronglyTyped = BrokenDatabaseOfKind("wrongly typed");
     ASSERT_TRUE(QFile::remove(DatabaseFile()));
     WriteBrokenDatabase(wronglyTyped, DatabaseFile());
     m_view.ShowChild(QStringLiteral("Ann"));
@@ -345,7 +345,7 @@ TEST_F(PaymentListViewTest, ATableNotAsTheProgramKeepsItIsNamedInsteadOfAnEmptyL
 
 TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharactersPaidBy)
 {
-    CChildPaymentEnterDlg dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
+    WeeklyPaymentDialog dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
     auto* discount = Find<QLineEdit>(dialog, "discount");
     discount->clear();
     discount->setFocus();
@@ -355,7 +355,7 @@ TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharacter
     }
     EXPECT_EQ(discount->text(), QStringLiteral("152"));
     Find<QLineEdit>(dialog, "paidBy")->setText(QString(40, QLatin1Char('c')));
-    const CPaymentEntry entry = dialog.Entry();
+    const PaymentEntry entry = dialog.Entry();
     EXPECT_EQ(entry.discount, 152);
     EXPECT_EQ(entry.paidBy, QString(30, QLatin1Char('c')));
     EXPECT_EQ(entry.pbp, 1.5);
@@ -366,7 +366,7 @@ TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharacter
 TEST_F(PaymentListViewTest, TheDialogsOkTakesAPaidDateBeingTypedOrSaysWhyNot)
 {
     for (const char* typed : {"soon", "2026-03-13"}) {
-        CChildPaymentEnterDlg dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
+        WeeklyPaymentDialog dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
         dialog.show();
         auto* date = Find<QDateEdit>(dialog, "paidDate");
         date->setFocus();

@@ -1,28 +1,28 @@
 #include "PaymentTestKit.h"
 
-#include "app/ProgramState.h"
+#include "settings/ProgramState.h"
 #include "platform/Clock.h"
 #include "records/ChildRecords.h"
-#include "records/DBVChildInfoSet.h"
+#include "records/EnrollmentTable.h"
 #include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"
 #include "support/TuitionWeeks.h"
 
 PaymentListTest::PaymentListTest()
 {
-    CClock::SetNow(QDateTime(kToday, QTime(9, 30), Qt::UTC));
+    Clock::SetNow(QDateTime(kToday, QTime(9, 30), Qt::UTC));
     EnsureRecordsDatabase();
 }
 
 PaymentListTest::~PaymentListTest()
 {
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
 }
 
 void PaymentListTest::Enroll(const QString& name, int days, double dailyPbg)
 {
-    CDBVChildInfoSet set;
-    CChildInfo child;
+    EnrollmentTable set;
+    ChildInfo child;
     child.childName = name;
     child.enrollType = days;
     child.dailyPbg = dailyPbg;
@@ -31,7 +31,7 @@ void PaymentListTest::Enroll(const QString& name, int days, double dailyPbg)
 
 void PaymentListTest::StoreWeek(const QString& name, const QDate& monday)
 {
-    CWeeklyPayment week = TuitionWeekOf(name, monday, 3, 208.98);
+    WeeklyPayment week = TuitionWeekOf(name, monday, 3, 208.98);
     week.weeklyPbg = 30;
     week.debit = week.ComputedDebit();
     StoreTuitionWeek(week);
@@ -54,7 +54,7 @@ QStringList PaymentListTest::Listed(int column) const
 QStringList PaymentListTest::RowTexts(int row) const
 {
     QStringList texts;
-    for (int column = 0; column < CChildPaymentListView::ColumnCount; ++column)
+    for (int column = 0; column < WeeklyPaymentList::ColumnCount; ++column)
         texts << m_view.topLevelItem(row)->text(column);
     return texts;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/DialogTestKit.h"
-#include "tuition/ChildPaymentListView.h"
+#include "tuition/view/WeeklyPaymentList.h"
 
 #include <QDate>
 #include <QSqlRecord>
@@ -33,5 +33,5 @@ protected:
     QStringList RowTexts(int row) const;
     void SelectRow(int row) { m_view.setCurrentItem(m_view.topLevelItem(row)); }
 
-    CChildPaymentListView m_view;
+    WeeklyPaymentList m_view;
 };

@@ -1,6 +1,6 @@
 #include "PaymentTestKit.h"
 
-#include "app/SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "records/RecordsDatabase.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-using View = CChildPaymentListView;
+using View = WeeklyPaymentList;
 
 class WeekCheckTest : public PaymentListTest
 {
@@ -26,7 +26,7 @@ protected:
         QStringList weeks;
         for (const QSqlRecord& row : StoredRows())
             weeks << row.value("ChildName").toString() + QLatin1Char(' ')
-                         + ShownDate(CDbDate(row.value("WeekStart").toDouble()));
+                         + ShownDate(DbDate(row.value("WeekStart").toDouble()));
         return weeks;
     }
 };
@@ -54,10 +54,10 @@ TEST_F(WeekCheckTest, TheFirstCheckOfAWeekMakesItsRowsOnceAndTheListShowsThem)
     EXPECT_EQ(StoredRows().size(), 2u);
 
     // Sunday is still this week; Monday starts the next.
-    CClock::SetNow(QDateTime(QDate(2026, 3, 22), QTime(23, 59), Qt::UTC));
+    Clock::SetNow(QDateTime(QDate(2026, 3, 22), QTime(23, 59), Qt::UTC));
     m_view.RunWeekCheck();
     EXPECT_EQ(StoredRows().size(), 2u);
-    CClock::SetNow(QDateTime(QDate(2026, 3, 23), QTime(0, 0), Qt::UTC));
+    Clock::SetNow(QDateTime(QDate(2026, 3, 23), QTime(0, 0), Qt::UTC));
     m_view.RunWeekCheck();
     EXPECT_EQ(StoredRows().size(), 4u);
     EXPECT_EQ(Markers(), QStringList({"2026- 3-23", "2026- 3-29"}));
@@ -72,7 +72,7 @@ TEST_F(WeekCheckTest, TheFirstCheckOfAWeekMakesItsRowsOnceAndTheListShowsThem)
 TEST_F(WeekCheckTest, WithoutADatabaseTheMarkersWaitForIt)
 {
     Enroll(QStringLiteral("Amy"), 3, 10);
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
     ASSERT_TRUE(QFile::remove(DatabaseFile()));
     m_view.RunWeekCheck();
     EXPECT_EQ(Markers(), QStringList({"", ""}));
@@ -102,15 +102,15 @@ TEST_F(WeekCheckTest, AnEngineErrorIsToldOnceUntilACheckSucceeds)
 {
     int checks = 0;
     bool failing = true;
-    CWeekCheckRunner* self = nullptr;
+    WeekCheckRunner* self = nullptr;
     bool nestedRan = true;
-    CWeekCheckRunner runner([&] {
+    WeekCheckRunner runner([&] {
         ++checks;
         // A message box shown by this check lets the timer tick again.
         nestedRan = self->Run().has_value();
         if (failing)
-            throw CDatabaseError(QStringLiteral("disk I/O error"));
-        return WeekCheck::CResult{};
+            throw DatabaseError(QStringLiteral("disk I/O error"));
+        return WeekCheck::Result{};
     });
     self = &runner;
 
@@ -129,7 +129,7 @@ TEST_F(WeekCheckTest, AnEngineErrorIsToldOnceUntilACheckSucceeds)
 TEST_F(WeekCheckTest, AnEngineErrorLeavesTheWeekToBeMadeLater)
 {
     Enroll(QStringLiteral("Amy"), 3);
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
     QFile file(DatabaseFile());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QByteArray(4096, 'x'));

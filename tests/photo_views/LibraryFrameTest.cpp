@@ -1,18 +1,18 @@
 #include "LibraryTestKit.h"
 
-#include "app/CommandIds.h"
-#include "app/ProgramState.h"
-#include "app/SnapfoldDoc.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/view/EditCenterView.h"
-#include "canvas/view/MyImageView.h"
-#include "frame/MainFrame.h"
-#include "frame/MyTabView.h"
-#include "photos/ListImageView.h"
-#include "photos/MyTreeView.h"
-#include "photos/PhotoDrag.h"
-#include "photos/SearchView.h"
-#include "photos/ThumbnailListWidget.h"
+#include "commands/CommandIds.h"
+#include "settings/ProgramState.h"
+#include "canvas/editing/PageDocument.h"
+#include "canvas/objects/ShapeObject.h"
+#include "app/EditCenterView.h"
+#include "canvas/view/CanvasView.h"
+#include "app/MainWindow.h"
+#include "app/CenterStack.h"
+#include "photos/view/PhotoStrip.h"
+#include "photos/view/LibraryTree.h"
+#include "photos/view/PhotoDrag.h"
+#include "photos/view/PhotoCenterView.h"
+#include "photos/view/ThumbnailList.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -23,7 +23,7 @@
 namespace {
 
 // Also answers the page's save dialog.
-class CSavingPrompt : public CScriptedPrompt
+class SavingPrompt : public ScriptedPrompt
 {
 public:
     std::deque<QString> saveAs;
@@ -43,15 +43,15 @@ class LibraryFrameTest : public LibraryTest
 protected:
     LibraryFrameTest()
     {
-        auto prompt = std::make_unique<CSavingPrompt>();
+        auto prompt = std::make_unique<SavingPrompt>();
         m_prompt = prompt.get();
         m_homePrompt = InstallPrompt(std::move(prompt));
         WritePhoto(QStringLiteral("AAA/class.png"));
         WritePhoto(QStringLiteral("Mia/mia.png"), Qt::blue, QSize(120, 90));
-        m_frame = std::make_unique<CMainFrame>(m_document);
+        m_frame = std::make_unique<MainWindow>(m_document);
         m_frame->resize(1200, 800);
         m_frame->show();
-        m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
+        m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
     }
     ~LibraryFrameTest() override
     {
@@ -60,21 +60,21 @@ protected:
         InstallPrompt(std::move(m_homePrompt));
     }
 
-    CMyTreeView& Tree() const { return *m_frame->Tree(); }
-    CSearchView& PhotoCenter() const
+    LibraryTree& Tree() const { return *m_frame->Tree(); }
+    PhotoCenterView& PhotoCenter() const
     {
-        return *qobject_cast<CSearchView*>(m_frame->Container()->View(Center::PhotoCenter));
+        return *qobject_cast<PhotoCenterView*>(m_frame->Container()->View(Center::PhotoCenter));
     }
-    CEditCenterView& Edit() const
+    EditCenterView& Edit() const
     {
-        return *qobject_cast<CEditCenterView*>(m_frame->Container()->View(Center::EditCenter));
+        return *qobject_cast<EditCenterView*>(m_frame->Container()->View(Center::EditCenter));
     }
     void Select(const QString& name) { Tree().setCurrentItem(ItemNamed(Tree(), name)); }
 
-    CSnapfoldDoc m_document;
-    CSavingPrompt* m_prompt = nullptr;
-    std::unique_ptr<CPrompt> m_homePrompt;
-    std::unique_ptr<CMainFrame> m_frame;
+    PageDocument m_document;
+    SavingPrompt* m_prompt = nullptr;
+    std::unique_ptr<UserPrompt> m_homePrompt;
+    std::unique_ptr<MainWindow> m_frame;
 };
 
 TEST_F(LibraryFrameTest, TheTreeSelectionFollowsTheCenterShown)
@@ -110,14 +110,14 @@ TEST_F(LibraryFrameTest, EditPlacesThePhotoOnThePageInTheEditCenter)
 TEST_F(LibraryFrameTest, OpeningADocumentAsksAboutTheChangedPageAndSavingListsIt)
 {
     WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
-    m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
-    CMyImageView& canvas = *Edit().Canvas();
-    canvas.Model().Objects().push_back(std::make_unique<CDrawObject>(
-        CPageRect{10, 10, 100, 100}, 2, 1, 0, Rgb(0, 0, 0), Rgb(9, 9, 9)));
+    m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
+    CanvasView& canvas = *Edit().Canvas();
+    canvas.Model().Objects().push_back(std::make_unique<ShapeObject>(
+        PageRect{10, 10, 100, 100}, 2, 1, 0, Rgb(0, 0, 0), Rgb(9, 9, 9)));
     m_document.SetModified(true);
 
     Select(QStringLiteral("Empty"));
-    m_prompt->QueueAnswer(CPrompt::Answer::Cancel);
+    m_prompt->QueueAnswer(UserPrompt::Answer::Cancel);
     Tree().OnCommand(Cmd::TreeOpenDocument);
     EXPECT_EQ(m_prompt->Texts().last(), QStringLiteral("Save changes to Untitled ?"));
     EXPECT_EQ(canvas.Model().Objects().size(), 1u);
@@ -125,7 +125,7 @@ TEST_F(LibraryFrameTest, OpeningADocumentAsksAboutTheChangedPageAndSavingListsIt
     // Saved first into the selected child folder, which then lists the page.
     Select(QStringLiteral("Mia"));
     Select(QStringLiteral("Empty"));
-    m_prompt->QueueAnswer(CPrompt::Answer::Yes);
+    m_prompt->QueueAnswer(UserPrompt::Answer::Yes);
     m_prompt->saveAs.push_back(At(QStringLiteral("Mia/Shapes")));
     Tree().OnCommand(Cmd::TreeOpenDocument);
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("Mia/Shapes.wrn"))).isFile());
@@ -138,8 +138,8 @@ TEST_F(LibraryFrameTest, OpeningADocumentAsksAboutTheChangedPageAndSavingListsIt
 TEST_F(LibraryFrameTest, ADocumentDroppedOnThePageOpensIt)
 {
     const QString page = WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
-    m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
-    CMyImageView& canvas = *Edit().Canvas();
+    m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
+    CanvasView& canvas = *Edit().Canvas();
     QMimeData data;
     data.setData(QString::fromLatin1(PhotoDrag::kDocumentMime), page.toUtf8());
     QDragEnterEvent enter(QPoint(200, 200), Qt::MoveAction, &data, Qt::LeftButton,

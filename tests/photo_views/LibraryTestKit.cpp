@@ -1,6 +1,6 @@
 #include "LibraryTestKit.h"
 
-#include "photos/MyTreeView.h"
+#include "photos/view/LibraryTree.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -103,7 +103,7 @@ QStringList ChildTexts(const QTreeWidgetItem* item)
     return texts;
 }
 
-QTreeWidgetItem* ItemNamed(const CMyTreeView& tree, const QString& text)
+QTreeWidgetItem* ItemNamed(const LibraryTree& tree, const QString& text)
 {
     const QList<QTreeWidgetItem*> found =
         tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);

@@ -13,7 +13,7 @@
 class QAbstractItemView;
 class QLineEdit;
 class QTreeWidgetItem;
-class CMyTreeView;
+class LibraryTree;
 
 // A photo library in a fresh application folder: Pictures with its AAA and ZZZ folders,
 // and a wastebasket of its own.
@@ -36,11 +36,11 @@ protected:
     // The names of the files in the wastebasket.
     QStringList Trashed() const { return Entries(m_home.FilePath(QStringLiteral("data/Trash/files"))); }
 
-    CScriptedPrompt& Prompt() const { return m_home.Prompt(); }
+    ScriptedPrompt& Prompt() const { return m_home.Prompt(); }
 
-    CTempHome m_home;
-    const CScopedEnvironment m_userHome{"HOME", QFile::encodeName(m_home.Path())};
-    const CScopedEnvironment m_dataHome{"XDG_DATA_HOME",
+    TempHome m_home;
+    const ScopedEnvironment m_userHome{"HOME", QFile::encodeName(m_home.Path())};
+    const ScopedEnvironment m_dataHome{"XDG_DATA_HOME",
                                         QFile::encodeName(m_home.FilePath(QStringLiteral("data")))};
 };
 
@@ -58,4 +58,4 @@ bool WaitUntil(const std::function<bool()>& condition);
 // The texts of an item's children, in the order shown.
 QStringList ChildTexts(const QTreeWidgetItem* item);
 // The tree item with this text anywhere below the root.
-QTreeWidgetItem* ItemNamed(const CMyTreeView& tree, const QString& text);
+QTreeWidgetItem* ItemNamed(const LibraryTree& tree, const QString& text);

@@ -1,9 +1,9 @@
 #include "LibraryTestKit.h"
 
-#include "app/CommandIds.h"
-#include "app/SettingsKeys.h"
-#include "app/SnapfoldDoc.h"
-#include "photos/MyTreeView.h"
+#include "commands/CommandIds.h"
+#include "settings/SettingsKeys.h"
+#include "canvas/editing/PageDocument.h"
+#include "photos/view/LibraryTree.h"
 #include "platform/SettingsStore.h"
 
 #include <QAction>
@@ -54,8 +54,8 @@ protected:
         Enter(name);
     }
 
-    CSnapfoldDoc m_document;
-    CMyTreeView m_tree;
+    PageDocument m_document;
+    LibraryTree m_tree;
 };
 
 TEST_F(LibraryTreeTest, ScanShowsFoldersAndDocumentsOnlyRootSorted)
@@ -76,9 +76,9 @@ TEST_F(LibraryTreeTest, ScanShowsFoldersAndDocumentsOnlyRootSorted)
     // Below the root every new item went first: the reverse of the name order.
     QTreeWidgetItem* classFolder = ItemNamed(m_tree, QStringLiteral("AAA"));
     EXPECT_EQ(ChildTexts(classFolder), (QStringList{"Spring", "Crafts", "Autumn"}));
-    EXPECT_EQ(CMyTreeView::KindOf(ItemNamed(m_tree, QStringLiteral("Autumn"))),
-              CLibraryNode::Document);
-    EXPECT_EQ(CMyTreeView::PathOf(ItemNamed(m_tree, QStringLiteral("Autumn"))),
+    EXPECT_EQ(LibraryTree::KindOf(ItemNamed(m_tree, QStringLiteral("Autumn"))),
+              LibraryNode::Document);
+    EXPECT_EQ(LibraryTree::PathOf(ItemNamed(m_tree, QStringLiteral("Autumn"))),
               At(QStringLiteral("AAA/Autumn.WRN")));
 
     // A root without folders or documents shows the root alone.
@@ -113,7 +113,7 @@ TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRoot)
     WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
     Load();
     QStringList selected;
-    QObject::connect(&m_tree, &CMyTreeView::folderSelected,
+    QObject::connect(&m_tree, &LibraryTree::folderSelected,
                      [&](const QString& path) { selected.append(path); });
     Select(QStringLiteral("AAA"));
     Select(QStringLiteral("News"));
@@ -150,7 +150,7 @@ TEST_F(LibraryTreeTest, NewFolderCounterStartsAtOneEachRunAndKeepsAnExistingFold
     EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))), QStringList{"Art"});
 
     // A second run of the program counts from 1 again.
-    CMyTreeView again;
+    LibraryTree again;
     again.LoadRoot(Root());
     again.setCurrentItem(ItemNamed(again, QStringLiteral("ZZZ")));
     again.OnCommand(Cmd::TreeAddFolder);
@@ -179,7 +179,7 @@ TEST_F(LibraryTreeTest, RenamingDocumentsFoldersAndTheRoot)
     Select(QStringLiteral("AAA"));
     TypeName(Cmd::TreeRenameFolder, QStringLiteral("Class"));
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("Class/Trip/Zoo.wrn"))).isFile());
-    EXPECT_EQ(CMyTreeView::PathOf(ItemNamed(m_tree, QStringLiteral("Zoo"))),
+    EXPECT_EQ(LibraryTree::PathOf(ItemNamed(m_tree, QStringLiteral("Zoo"))),
               At(QStringLiteral("Class/Trip/Zoo.wrn")));
     EXPECT_EQ(m_document.Path(), At(QStringLiteral("Class/Trip/Zoo.wrn")));
     EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("Class")));
@@ -252,7 +252,7 @@ TEST_F(LibraryTreeTest, AddNewsletterCountsAndNeverTruncates)
                                        QString::fromLatin1(SettingsKey::DiagramIndex), -1),
               2);
     EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("Untitled_3"))
-                  ->data(0, CMyTreeView::kNewsletterIndexRole)
+                  ->data(0, LibraryTree::kNewsletterIndexRole)
                   .toInt(),
               2);
 }
@@ -270,7 +270,7 @@ TEST_F(LibraryTreeTest, ImportKeepsExistingPhotosAndExportNeverMergesIntoAFolder
     Load();
     Select(QStringLiteral("AAA"));
     int selected = 0;
-    QObject::connect(&m_tree, &CMyTreeView::folderSelected, [&] { ++selected; });
+    QObject::connect(&m_tree, &LibraryTree::folderSelected, [&] { ++selected; });
     Prompt().QueueFiles({newer, fresh});
     m_tree.OnCommand(Cmd::TreeImportPhotos);
     EXPECT_EQ(Bytes(At(QStringLiteral("AAA/IMG_1.png"))), kept);
@@ -343,7 +343,7 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
     m_tree.OnCommand(Cmd::TreeHideFolder);
     Select(QStringLiteral("Gone"));
     QStringList selected;
-    QObject::connect(&m_tree, &CMyTreeView::folderSelected,
+    QObject::connect(&m_tree, &LibraryTree::folderSelected,
                      [&](const QString& path) { selected.append(path); });
 
     MakeFolder(QStringLiteral("Class 2/Trip"));
@@ -377,7 +377,7 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
 TEST_F(LibraryTreeTest, ASavedPageJoinsItsFolderOnce)
 {
     Load();
-    QObject::connect(&m_document, &CSnapfoldDoc::saved, &m_tree, &CMyTreeView::AddDocument);
+    QObject::connect(&m_document, &PageDocument::saved, &m_tree, &LibraryTree::AddDocument);
     const QString page = WriteBytes(QStringLiteral("ZZZ/Calendar.wrn"), "x");
     m_document.NotifySaved(page);
     m_document.NotifySaved(page);

@@ -1,13 +1,13 @@
 #include "LibraryTestKit.h"
 
-#include "app/CommandIds.h"
-#include "canvas/view/EditCenterView.h"
-#include "canvas/view/MyImageView.h"
-#include "photos/ListImageView.h"
+#include "commands/CommandIds.h"
+#include "app/EditCenterView.h"
+#include "canvas/view/CanvasView.h"
+#include "photos/view/PhotoStrip.h"
 #include "photos/PhotoFiles.h"
-#include "photos/PhotoReportWidget.h"
-#include "photos/SearchView.h"
-#include "photos/ThumbnailListWidget.h"
+#include "photos/view/PhotoReportTable.h"
+#include "photos/view/PhotoCenterView.h"
+#include "photos/view/ThumbnailList.h"
 #include "support/PixelProbes.h"
 
 #include <QApplication>
@@ -78,16 +78,16 @@ protected:
     void Focus(const QString& name)
     {
         if (m_view.IsReportMode()) {
-            CPhotoReportWidget& report = *m_view.ReportList();
+            PhotoReportTable& report = *m_view.ReportList();
             for (int i = 0; i < report.topLevelItemCount(); ++i)
-                if (report.topLevelItem(i)->text(CPhotoReportWidget::kNameColumn) == name)
+                if (report.topLevelItem(i)->text(PhotoReportTable::kNameColumn) == name)
                     report.setCurrentItem(report.topLevelItem(i));
         } else {
             SelectOnly({name});
         }
     }
 
-    CSearchView m_view;
+    PhotoCenterView m_view;
 };
 
 TEST_F(PhotoCenterTest, ListsPhotosByTheExtensionTestAndDropsUnreadablePictures)
@@ -123,7 +123,7 @@ TEST_F(PhotoCenterTest, ReportColumnsAndTheirFormats)
 
     m_view.OnCommand(Cmd::ReportMode);
     m_view.ShowFolder(At(QStringLiteral("Mia")));
-    CPhotoReportWidget& report = *m_view.ReportList();
+    PhotoReportTable& report = *m_view.ReportList();
     QStringList headings;
     for (int i = 0; i < report.columnCount(); ++i)
         headings.append(report.headerItem()->text(i));
@@ -249,7 +249,7 @@ TEST_F(PhotoCenterTest, DeleteAsksFirstAndPutsPhotosInTheWastebasket)
     SelectOnly({QStringLiteral("a.png"), QStringLiteral("c.png")});
     Key(Qt::Key_Delete);   // answered No
     EXPECT_EQ(Entries(At(QStringLiteral("AAA"))).size(), 4);
-    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     Key(Qt::Key_Delete);
     EXPECT_EQ(Entries(At(QStringLiteral("AAA"))), (QStringList{"b.png", "d.png"}));
     EXPECT_EQ(IconTexts(), (QStringList{"b.png", "d.png"}));
@@ -260,10 +260,10 @@ TEST_F(PhotoCenterTest, DeleteAsksFirstAndPutsPhotosInTheWastebasket)
     QFile::remove(At(QStringLiteral("AAA/b.png")));
     MakeFolder(QStringLiteral("AAA/b.png"));
     SelectOnly({QStringLiteral("b.png"), QStringLiteral("d.png")});
-    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     Key(Qt::Key_Delete);
     SelectOnly({QStringLiteral("b.png")});
-    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     Key(Qt::Key_Delete);
     EXPECT_EQ(Prompt().Texts(),
               (QStringList{"Delete 2 photos?", "Delete 2 photos?", "Delete 2 photos?",
@@ -318,11 +318,11 @@ TEST_F(PhotoCenterTest, PhotosSortByNameAsReadAndTheTableByAnyHeading)
 
     m_view.OnCommand(Cmd::ReportMode);
     EXPECT_EQ(m_view.InfoText(), QStringLiteral("3 photos"));
-    CPhotoReportWidget& report = *m_view.ReportList();
+    PhotoReportTable& report = *m_view.ReportList();
     const auto names = [&] {
         QStringList texts;
         for (int i = 0; i < report.topLevelItemCount(); ++i)
-            texts.append(report.topLevelItem(i)->text(CPhotoReportWidget::kNameColumn));
+            texts.append(report.topLevelItem(i)->text(PhotoReportTable::kNameColumn));
         return texts;
     };
     EXPECT_EQ(names(), (QStringList{"Photo1.jpg", "photo2.jpg", "photo10.jpg"}));
@@ -352,7 +352,7 @@ TEST_F(PhotoCenterTest, ListsFollowTheFolderOnDiskKeepingSelectionAndEditor)
     WritePhoto(QStringLiteral("AAA/a.png"));
     WritePhoto(QStringLiteral("AAA/b.png"));
     ShowAndWait(At(QStringLiteral("AAA")));
-    CListImageView strip;
+    PhotoStrip strip;
     strip.ShowFolder(At(QStringLiteral("AAA")));
     SelectOnly({QStringLiteral("b.png")});
 
@@ -385,7 +385,7 @@ TEST_F(PhotoCenterTest, EditHandsTheFocusedPhotoOver)
     const QString photo = WritePhoto(QStringLiteral("AAA/a.png"));
     ShowAndWait(At(QStringLiteral("AAA")));
     QStringList edited;
-    QObject::connect(&m_view, &CCenterView::photoEditRequested,
+    QObject::connect(&m_view, &CenterView::photoEditRequested,
                      [&](const QString& path) { edited.append(path); });
     SelectOnly({QStringLiteral("a.png")});
     Key(Qt::Key_E, Qt::ControlModifier);
@@ -396,11 +396,11 @@ TEST_F(PhotoCenterTest, TheStripFitsThumbnailsAndPlacesPhotosOnThePage)
 {
     WritePhoto(QStringLiteral("Mia/tall.png"), Qt::red, QSize(60, 120));
     WritePhoto(QStringLiteral("Mia/wide.png"), Qt::blue, QSize(200, 50));
-    CEditCenterView edit;
+    EditCenterView edit;
     edit.resize(900, 700);
     edit.show();
     edit.ShowFolder(At(QStringLiteral("Mia")));
-    CListImageView& strip = *edit.Strip();
+    PhotoStrip& strip = *edit.Strip();
     strip.WaitForThumbnails();
     ASSERT_EQ(strip.count(), 2);
     EXPECT_EQ(strip.iconSize(), QSize(80, 64));

@@ -26,7 +26,7 @@ TEST(NameProblemTest, RefusesOnlyWhatCannotBeAName)
 
 TEST(CopyFileTest, CopyKeepsContentAndModificationTime)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     const QString from = folder.Write(S("a.jpg"), "photo");
     const QDateTime old(QDate(2020, 1, 2), QTime(3, 4, 5));
     QFile source(from);
@@ -53,7 +53,7 @@ TEST(CopyAndMoveTest, ExistingTargetIsReplacedOnlyWhenAsked)
 {
     for (const auto& transfer : kTransfers) {
         SCOPED_TRACE(transfer.name);
-        CLibraryFolder folder;
+        LibraryFolder folder;
         const QString from = folder.Write(S("a.jpg"), "new");
         const QString to = folder.Write(S("sub/a.jpg"), "old");
         EXPECT_FALSE(transfer.run(from, to, false));
@@ -70,7 +70,7 @@ TEST(CopyAndMoveTest, FailureKeepsTheSourceAndLeavesNothingBehind)
     for (const auto& transfer : kTransfers) {
         for (const bool replace : {false, true}) {
             SCOPED_TRACE(transfer.name);
-            CLibraryFolder folder;
+            LibraryFolder folder;
             const QString from = folder.Write(S("a.jpg"), "photo");
             folder.MakeFolder(S("taken.jpg"));
             EXPECT_FALSE(transfer.run(from, folder.Path(S("missing/a.jpg")), replace));
@@ -87,11 +87,11 @@ TEST(CopyAndMoveTest, FailureKeepsTheSourceAndLeavesNothingBehind)
 
 TEST(PasteFilesTest, CopyPasteReplacesFilesOfTheSameName)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     const QString a = folder.Write(S("from/a.jpg"), "new a");
     const QString b = folder.Write(S("from/b.jpg"), "new b");
     folder.Write(S("to/a.jpg"), "old a");
-    const CPasteResult result = PasteFiles({a, b, folder.Path(S("from/gone.jpg"))},
+    const PasteResult result = PasteFiles({a, b, folder.Path(S("from/gone.jpg"))},
                                            folder.Path(S("to")), false);
     EXPECT_EQ(result.done, 2);
     EXPECT_EQ(result.failed, 1);
@@ -102,10 +102,10 @@ TEST(PasteFilesTest, CopyPasteReplacesFilesOfTheSameName)
 
 TEST(PasteFilesTest, PasteIntoTheFilesOwnFolderKeepsThem)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     const QStringList files{folder.Write(S("a.jpg"), "a"), folder.Write(S("b.jpg"), "b")};
     for (const bool move : {true, false}) {
-        const CPasteResult result = PasteFiles(files, folder.Path(), move);
+        const PasteResult result = PasteFiles(files, folder.Path(), move);
         EXPECT_EQ(result.skipped, 2);
         EXPECT_EQ(result.done + result.failed, 0);
     }
@@ -115,7 +115,7 @@ TEST(PasteFilesTest, PasteIntoTheFilesOwnFolderKeepsThem)
 
 TEST(ImportPhotosTest, KeepsExistingFilesSkipsShortNamesAndCancels)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     const QStringList files{folder.Write(S("card/a.jp"), "short"),
                             folder.Write(S("card/kept.jpg"), "card"),
                             folder.Write(S("card/new.jpg"), "card"),
@@ -134,7 +134,7 @@ TEST(ImportPhotosTest, KeepsExistingFilesSkipsShortNamesAndCancels)
 
 TEST(ExportFolderTest, CopiesTheFolderRecursivelyWithoutDotNames)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     folder.Write(S("AAA/a.jpg"), "a");
     folder.Write(S("AAA/.thumbs"), "t");
     folder.Write(S("AAA/.cache/c.jpg"), "c");
@@ -155,7 +155,7 @@ TEST(ExportFolderTest, CopiesTheFolderRecursivelyWithoutDotNames)
 
 TEST(ExportFolderTest, ExistingTargetFolderGetsNothing)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     folder.Write(S("AAA/a.jpg"), "a");
     folder.Write(S("usb/AAA/old.jpg"), "old");
     QString created = S("stale");
@@ -166,7 +166,7 @@ TEST(ExportFolderTest, ExistingTargetFolderGetsNothing)
 
 TEST(ExportFolderTest, ExportIntoItselfEnds)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     folder.Write(S("AAA/a.jpg"), "a");
     EXPECT_TRUE(ExportFolder(folder.Path(S("AAA")), folder.Path(S("AAA"))));
     EXPECT_EQ(folder.Entries(S("AAA/AAA")), QStringList{S("a.jpg")});
@@ -174,7 +174,7 @@ TEST(ExportFolderTest, ExportIntoItselfEnds)
 
 TEST(CreateNewsletterTest, NeverTruncatesAnExistingDocument)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     EXPECT_EQ(CreateNewsletter(folder.Path()), folder.Path(S("Untitled.wrn")));
     EXPECT_EQ(QFileInfo(folder.Path(S("Untitled.wrn"))).size(), 0);
     folder.Write(S("Untitled.wrn"), "my newsletter");
@@ -186,7 +186,7 @@ TEST(CreateNewsletterTest, NeverTruncatesAnExistingDocument)
 
 TEST(FolderNamesTest, NewFolderLeavesAnExistingOneAlone)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     EXPECT_EQ(NewFolderPath(folder.Path(), 3), folder.Path(S("NewFolder_3")));
     EXPECT_TRUE(QFileInfo(folder.Path(S("NewFolder_3"))).isDir());
     folder.Write(S("NewFolder_3/a.jpg"), "a");
@@ -197,10 +197,10 @@ TEST(FolderNamesTest, NewFolderLeavesAnExistingOneAlone)
 // The freedesktop wastebasket is found through HOME and XDG_DATA_HOME.
 TEST(DiscardTest, DeletedPhotosGoToTheWastebasketWhereThereIsOne)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     const QByteArray home = QFile::encodeName(folder.MakeFolder(S("home")));
-    const CScopedEnvironment homeVariable("HOME", home);
-    const CScopedEnvironment data("XDG_DATA_HOME", home + "/data");
+    const ScopedEnvironment homeVariable("HOME", home);
+    const ScopedEnvironment data("XDG_DATA_HOME", home + "/data");
     const QString photo = folder.Write(S("AAA/a.jpg"), "a");
     ASSERT_TRUE(HasTrash());
     EXPECT_EQ(Discard(photo), Discarded::Trashed);
@@ -213,10 +213,10 @@ TEST(DiscardTest, DeletedPhotosGoToTheWastebasketWhereThereIsOne)
 
 TEST(DiscardTest, WithoutAWastebasketTheyAreDeleted)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     // A data folder that cannot be made: there is no wastebasket.
     const QByteArray blocked = QFile::encodeName(folder.Write(S("file"), "x"));
-    const CScopedEnvironment data("XDG_DATA_HOME", blocked + "/data");
+    const ScopedEnvironment data("XDG_DATA_HOME", blocked + "/data");
     const QString photo = folder.Write(S("AAA/a.jpg"), "a");
     ASSERT_FALSE(HasTrash());
     EXPECT_EQ(Discard(photo), Discarded::Deleted);
@@ -226,7 +226,7 @@ TEST(DiscardTest, WithoutAWastebasketTheyAreDeleted)
 
 TEST(FolderNamesTest, RenameNeverReplaces)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     const QString a = folder.Write(S("a.jpg"), "a");
     const QString b = folder.Write(S("b.jpg"), "b");
     EXPECT_FALSE(RenameEntry(a, b));

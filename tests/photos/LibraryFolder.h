@@ -12,7 +12,7 @@ inline QString S(const char* text)
 }
 
 // A throwaway photo library folder that tests fill with files of known content.
-class CLibraryFolder
+class LibraryFolder
 {
 public:
     QString Path(const QString& relative = {}) const

@@ -7,17 +7,17 @@
 namespace {
 
 // "F:name" or "D:name" for each child, in the tree's order.
-QStringList Children(const CLibraryNode& node)
+QStringList Children(const LibraryNode& node)
 {
     QStringList out;
-    for (const CLibraryNode& child : node.children)
-        out << (child.kind == CLibraryNode::Folder ? S("F:") : S("D:")) + child.name;
+    for (const LibraryNode& child : node.children)
+        out << (child.kind == LibraryNode::Folder ? S("F:") : S("D:")) + child.name;
     return out;
 }
 
 TEST(LibraryScanTest, RootIsSortedAndDeeperLevelsAreReversed)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     folder.Write(S("Pictures/zeta/a.wrn"), "");
     folder.MakeFolder(S("Pictures/zeta/B"));
     folder.Write(S("Pictures/zeta/c.Wrn"), "");
@@ -30,24 +30,24 @@ TEST(LibraryScanTest, RootIsSortedAndDeeperLevelsAreReversed)
     folder.MakeFolder(S("Pictures/.hidden"));
     folder.Write(S("Pictures/.secret.wrn"), "");
 
-    const CLibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
-    EXPECT_EQ(root.kind, CLibraryNode::Root);
+    const LibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
+    EXPECT_EQ(root.kind, LibraryNode::Root);
     EXPECT_EQ(root.name, S("Pictures"));
     EXPECT_EQ(root.path, folder.Path(S("Pictures")));
     EXPECT_EQ(Children(root),
               (QStringList{S("D:Alpha"), S("F:beta"), S("D:gamma"), S("F:zeta")}));
-    const CLibraryNode& zeta = root.children.back();
+    const LibraryNode& zeta = root.children.back();
     EXPECT_EQ(Children(zeta), (QStringList{S("D:c"), S("F:B"), S("D:a")}));
     EXPECT_EQ(zeta.children.front().path, folder.Path(S("Pictures/zeta/c.Wrn")));
 }
 
 TEST(LibraryScanTest, NumbersInNamesSortByValue)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     for (const char* name : {"Pictures/Class 10", "Pictures/class 2", "Pictures/Class 1",
                              "Pictures/AAA/Trip 10", "Pictures/AAA/Trip 9"})
         folder.MakeFolder(S(name));
-    const CLibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
+    const LibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
     EXPECT_EQ(Children(root),
               (QStringList{S("F:AAA"), S("F:Class 1"), S("F:class 2"), S("F:Class 10")}));
     EXPECT_EQ(Children(root.children.front()), (QStringList{S("F:Trip 10"), S("F:Trip 9")}));
@@ -55,20 +55,20 @@ TEST(LibraryScanTest, NumbersInNamesSortByValue)
 
 TEST(LibraryScanTest, MissingRootHasNoChildren)
 {
-    CLibraryFolder folder;
-    const CLibraryNode root = LibraryScan::Scan(folder.Path(S("gone")));
+    LibraryFolder folder;
+    const LibraryNode root = LibraryScan::Scan(folder.Path(S("gone")));
     EXPECT_EQ(root.name, S("gone"));
     EXPECT_TRUE(root.children.empty());
 }
 
 TEST(LibraryScanTest, LinkBackIntoTheTreeIsNotFollowed)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     folder.Write(S("Pictures/a/x.wrn"), "");
     ASSERT_TRUE(QFile::link(folder.Path(S("Pictures")), folder.Path(S("Pictures/a/loop"))));
-    const CLibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
+    const LibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
     ASSERT_EQ(Children(root), QStringList{S("F:a")});
-    const CLibraryNode& a = root.children[0];
+    const LibraryNode& a = root.children[0];
     ASSERT_EQ(Children(a), (QStringList{S("D:x"), S("F:loop")}));
     EXPECT_TRUE(a.children[1].children.empty());
 }
@@ -76,10 +76,10 @@ TEST(LibraryScanTest, LinkBackIntoTheTreeIsNotFollowed)
 TEST(LibraryScanTest, DocumentsAndTheirNames)
 {
     EXPECT_FALSE(LibraryScan::IsDocument(S("a.wrn.bak")));
-    EXPECT_EQ(LibraryScan::DisplayName(S("/x/a.b.wrn"), CLibraryNode::Document), S("a.b"));
-    EXPECT_EQ(LibraryScan::DisplayName(S("/x/Mia.2024"), CLibraryNode::Folder), S("Mia.2024"));
-    EXPECT_EQ(LibraryScan::DisplayName(S("/x/Pictures/"), CLibraryNode::Root), S("Pictures"));
-    EXPECT_EQ(LibraryScan::DisplayName(S("/"), CLibraryNode::Root),
+    EXPECT_EQ(LibraryScan::DisplayName(S("/x/a.b.wrn"), LibraryNode::Document), S("a.b"));
+    EXPECT_EQ(LibraryScan::DisplayName(S("/x/Mia.2024"), LibraryNode::Folder), S("Mia.2024"));
+    EXPECT_EQ(LibraryScan::DisplayName(S("/x/Pictures/"), LibraryNode::Root), S("Pictures"));
+    EXPECT_EQ(LibraryScan::DisplayName(S("/"), LibraryNode::Root),
               QDir::toNativeSeparators(S("/")));
 }
 

@@ -19,7 +19,7 @@ TEST(PhotoFilesTest, ExtensionIsASubstringOfTheList)
 
 TEST(PhotoFilesTest, ListHoldsThePhotosDirectlyInTheFolderByNameWithoutCase)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     const QString path = folder.Write(QStringLiteral("b.jpg"), QByteArray(1000, 'b'));
     for (const char* name : {"a.pg", "A.png", "C.gif", "notes.txt", ".hidden.jpg",
                              "sub.jpg/inner.jpg"})
@@ -83,7 +83,7 @@ TEST(PhotoFilesTest, ARenamedPhotoKeepsItsExtension)
 
 TEST(PhotoFilesTest, SizeOfHugeFileKeepsItsLow32Bits)
 {
-    CLibraryFolder folder;
+    LibraryFolder folder;
     QFile file(folder.Write(QStringLiteral("huge.jpg"), {}));
     if (!file.resize((qint64(1) << 32) + 5))   // sparse where the disk allows
         GTEST_SKIP() << "the disk does not take a 4 GB file";

@@ -48,7 +48,7 @@ void WriteAll(const QString& path, const QByteArray& bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-QString Saved(const CTempHome& home, const QString& name, const QImage& image)
+QString Saved(const TempHome& home, const QString& name, const QImage& image)
 {
     const QString path = home.FilePath(name);
     EXPECT_TRUE(image.save(path, nullptr, 90));
@@ -89,7 +89,7 @@ void ExpectHalvesAt(const QImage& thumbnail, const QRect& where, Qt::Orientation
 
 TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
 {
-    CTempHome home;
+    TempHome home;
     {
         SCOPED_TRACE("wide JPEG: bands above and below");
         ExpectHalvesAt(Thumbnails::Make(Saved(home, "wide.jpg", Halves(800, 600)), kCell),
@@ -115,12 +115,12 @@ TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
 
 TEST(Thumbnails, WhatIsNoPhotoGivesNothing)
 {
-    CTempHome home;
+    TempHome home;
     const QString garbage = home.FilePath("garbage.jpg");
     WriteAll(garbage, QByteArray("\xFF\xD8\xFF not a picture at all", 25).repeated(40));
     EXPECT_TRUE(Thumbnails::Make(garbage, kCell).isNull());
     EXPECT_TRUE(Thumbnails::Make(home.FilePath("missing.jpg"), kCell).isNull());
-    CNamedPipe pipe(home.FilePath("pipe.jpg"));
+    NamedPipe pipe(home.FilePath("pipe.jpg"));
     ASSERT_TRUE(pipe.IsMade());
     EXPECT_TRUE(pipe.ReturnsPromptly([&] {
         EXPECT_TRUE(Thumbnails::Make(pipe.Path(), kCell).isNull());
@@ -147,7 +147,7 @@ TEST(Thumbnails, WhatIsNoPhotoGivesNothing)
 
 TEST(ThumbnailCache, KeepsThumbnailsWhileTheirFileIsUnchanged)
 {
-    CThumbnailCache cache;
+    ThumbnailCache cache;
     const QDateTime taken(QDate(2024, 5, 1), QTime(9, 30));
     const QImage thumbnail = Flat(kRed, 100, 80);
     cache.Insert("/photos/a.jpg", kCell, taken, thumbnail);
@@ -171,7 +171,7 @@ TEST(ThumbnailCache, KeepsThumbnailsWhileTheirFileIsUnchanged)
 TEST(ThumbnailCache, LeastRecentlyUsedGoFirst)
 {
     const QImage thumbnail = Flat(kRed, 100, 80);
-    CThumbnailCache cache(thumbnail.sizeInBytes() * 5 / 2);
+    ThumbnailCache cache(thumbnail.sizeInBytes() * 5 / 2);
     const QDateTime taken(QDate(2024, 5, 1), QTime(9, 30));
     cache.Insert("a", kCell, taken, thumbnail);
     cache.Insert("b", kCell, taken, thumbnail);
@@ -187,28 +187,28 @@ TEST(ThumbnailCache, LeastRecentlyUsedGoFirst)
 namespace {
 
 // Everything a loader hands over, as it comes.
-struct CDeliveries
+struct Deliveries
 {
-    explicit CDeliveries(CThumbnailLoader& loader)
+    explicit Deliveries(BackgroundThumbnailLoader& loader)
     {
-        QObject::connect(&loader, &CThumbnailLoader::thumbnailReady,
+        QObject::connect(&loader, &BackgroundThumbnailLoader::thumbnailReady,
                          [this](int index, const QImage& image) { images[index] << image; });
-        QObject::connect(&loader, &CThumbnailLoader::progress,
+        QObject::connect(&loader, &BackgroundThumbnailLoader::progress,
                          [this](int done, int total) { progress.emplace_back(done, total); });
-        QObject::connect(&loader, &CThumbnailLoader::finished, [this] { ++finished; });
+        QObject::connect(&loader, &BackgroundThumbnailLoader::finished, [this] { ++finished; });
     }
-    void Clear() { *this = CDeliveries(); }
+    void Clear() { *this = Deliveries(); }
 
     std::map<int, QList<QImage>> images;   // by index, each time it came
     std::vector<std::pair<int, int>> progress;
     int finished = 0;
 
 private:
-    CDeliveries() = default;
+    Deliveries() = default;
 };
 
 // Every one of `total` indices came once, showing `colour`; `unreadable` came null.
-void ExpectEachOnce(const CDeliveries& got, int total, const QColor& colour,
+void ExpectEachOnce(const Deliveries& got, int total, const QColor& colour,
                     int unreadable = -1)
 {
     ASSERT_EQ(got.images.size(), size_t(total));
@@ -248,8 +248,8 @@ protected:
         return paths;
     }
 
-    CTempHome home;
-    CThumbnailCache cache;
+    TempHome home;
+    ThumbnailCache cache;
 };
 
 } // namespace
@@ -261,8 +261,8 @@ TEST_F(ThumbnailLoader, HandsOverEveryFileOnceThenFinishes)
     WriteAll(garbage, "not a picture");
     paths.insert(3, garbage);
 
-    CThumbnailLoader loader(cache);
-    CDeliveries got(loader);
+    BackgroundThumbnailLoader loader(cache);
+    Deliveries got(loader);
     loader.Start(paths, kCell);
     loader.WaitForFinished();
 
@@ -285,7 +285,7 @@ TEST_F(ThumbnailLoader, HandsOverEveryFileOnceThenFinishes)
 TEST_F(ThumbnailLoader, VisitingAgainIsServedFromTheCacheAtOnce)
 {
     const QStringList paths = Photos("p", kRed, 5);
-    CThumbnailLoader loader(cache);
+    BackgroundThumbnailLoader loader(cache);
     loader.Start(paths, kCell);
     loader.WaitForFinished();
 
@@ -297,7 +297,7 @@ TEST_F(ThumbnailLoader, VisitingAgainIsServedFromTheCacheAtOnce)
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     }
-    CDeliveries got(loader);
+    Deliveries got(loader);
     loader.Start(paths, kCell);
     EXPECT_EQ(got.finished, 1);
     EXPECT_FALSE(loader.IsRunning());
@@ -308,10 +308,10 @@ TEST_F(ThumbnailLoader, StartingAgainDropsTheRunBefore)
 {
     const QStringList reds = Photos("red", kRed, 24);
     const QStringList blues = Photos("blue", kBlue, 3);
-    CThumbnailLoader loader(cache);
+    BackgroundThumbnailLoader loader(cache);
     loader.Start(reds, kCell);
     LetThreadsPost();
-    CDeliveries got(loader);
+    Deliveries got(loader);
     loader.Start(blues, kCell);
     loader.WaitForFinished();
     ProcessEventsFor(300);
@@ -336,7 +336,7 @@ TEST_F(ThumbnailLoader, DestroyingWhileDecodingIsSafe)
 {
     const QStringList paths = Photos("p", kRed, 24);
     {
-        CThumbnailLoader loader(cache);
+        BackgroundThumbnailLoader loader(cache);
         loader.Start(paths, kCell);
         QCoreApplication::processEvents();
     }

@@ -9,7 +9,7 @@
 
 namespace {
 
-CAppFolderSources AllSources()
+AppFolderSources AllSources()
 {
     return {QStringLiteral("/data/home"), QStringLiteral("/data/env"),
             QStringLiteral("/opt/tendrel"), QStringLiteral("/home/u/.local/share/Tendrel")};
@@ -22,7 +22,7 @@ auto Writable(bool answer)
 
 TEST(AppFolderTest, TakesTheFirstSourceThatIsGiven)
 {
-    CAppFolderSources sources = AllSources();
+    AppFolderSources sources = AllSources();
     EXPECT_EQ(ResolveAppFolder(sources, Writable(true)), QStringLiteral("/data/home"));
     sources.commandLineHome.clear();
     EXPECT_EQ(ResolveAppFolder(sources, Writable(true)), QStringLiteral("/data/env"));
@@ -34,7 +34,7 @@ TEST(AppFolderTest, TakesTheFirstSourceThatIsGiven)
 
 TEST(AppFolderTest, ResultIsAbsoluteWithoutTrailingSeparator)
 {
-    CAppFolderSources sources;
+    AppFolderSources sources;
     sources.commandLineHome = QStringLiteral("relative/dir/");
     const QString folder = ResolveAppFolder(sources, Writable(true));
     EXPECT_TRUE(QDir::isAbsolutePath(folder));

@@ -103,7 +103,7 @@ TEST(ImageFiles, CameraPicturesAreReadUprightAndOnlyFromRegularFiles)
     EXPECT_TRUE(ColorsNear(upright.pixelColor(20, 10), Qt::red, 40));
     EXPECT_TRUE(ColorsNear(upright.pixelColor(20, 70), Qt::blue, 40));
 
-    ImageFiles::CReadLimits limits;
+    ImageFiles::ReadLimits limits;
     limits.maxPixels = 40 * 80 - 1;
     ImageFiles::ReadFailure failure = ImageFiles::ReadFailure::None;
     EXPECT_TRUE(ImageFiles::Read(path, limits, &failure).isNull());
@@ -115,13 +115,13 @@ TEST(ImageFiles, CameraPicturesAreReadUprightAndOnlyFromRegularFiles)
     tall.write(QByteArray::fromHex("474946383961010001088010" "00ffffff000000" "21f90401000000"
                                    "002c00000000010001000002" "2d01003b00"));
     tall.close();
-    limits = ImageFiles::CReadLimits{};
+    limits = ImageFiles::ReadLimits{};
     limits.fitSide = 64;
     const QImage fitted = ImageFiles::Read(tall.fileName(), limits, &failure);
     EXPECT_EQ(failure, ImageFiles::ReadFailure::None);
     EXPECT_LE(std::max(fitted.width(), fitted.height()), 64);
 
-    CNamedPipe pipe(dir.filePath(QStringLiteral("pipe.jpg")));
+    NamedPipe pipe(dir.filePath(QStringLiteral("pipe.jpg")));
     ASSERT_TRUE(pipe.IsMade());
     EXPECT_TRUE(pipe.ReturnsPromptly([&] { ImageFiles::Read(pipe.Path(), {}, &failure); }));
     EXPECT_EQ(failure, ImageFiles::ReadFailure::NotAFile);
@@ -192,7 +192,7 @@ TEST(PdfPages, OnePagePerPictureSizedByResolution)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.pdf"));
-    CPdfPages pdf;
+    PdfPages pdf;
     pdf.SetDpi(72);
     pdf.AddImage(Quarters());
     pdf.AddImage(Quarters().scaled(128, 96));
@@ -202,6 +202,6 @@ TEST(PdfPages, OnePagePerPictureSizedByResolution)
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+64 x 48 pts")))) << info.toStdString();
 
     QString error;
-    EXPECT_FALSE(CPdfPages().Save(dir.filePath(QStringLiteral("empty.pdf")), &error));
+    EXPECT_FALSE(PdfPages().Save(dir.filePath(QStringLiteral("empty.pdf")), &error));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("empty.pdf"))));
 }

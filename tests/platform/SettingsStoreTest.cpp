@@ -15,7 +15,7 @@ protected:
 
 TEST_F(SettingsStoreTest, MissingOrUnreadableValuesGiveTheDefault)
 {
-    CSettingsStore store(File());
+    SettingsStore store(File());
     EXPECT_EQ(store.GetInt(QStringLiteral("SETTING"), QStringLiteral("FILEINDEX"), 1), 1);
     EXPECT_EQ(store.GetString(QStringLiteral("SETTING"), QStringLiteral("X"), QStringLiteral("d")),
               QStringLiteral("d"));
@@ -28,14 +28,14 @@ TEST_F(SettingsStoreTest, MissingOrUnreadableValuesGiveTheDefault)
 
 TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturnsAndSectionsKeepTheirOwnKeys)
 {
-    CSettingsStore writer(File());
+    SettingsStore writer(File());
     ASSERT_TRUE(writer.WriteString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL"),
                                    QStringLiteral("€")));
     ASSERT_TRUE(writer.WriteInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 1));
     ASSERT_TRUE(writer.WriteInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 0));
 
     // A second store reading the same file, while the first still lives, sees every value.
-    CSettingsStore reader(File());
+    SettingsStore reader(File());
     EXPECT_EQ(reader.GetString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL")),
               QStringLiteral("€"));
     EXPECT_EQ(reader.GetInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 5), 1);
@@ -44,14 +44,14 @@ TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturnsAndSectionsKeepTheirO
 
 TEST_F(SettingsStoreTest, ProgramStoreFollowsUseFile)
 {
-    CSettingsStore::UseFile(File());
+    SettingsStore::UseFile(File());
     Settings().WriteString(QStringLiteral("SETTING"), QStringLiteral("WEEKSTART"),
                            QStringLiteral("2026-12- 7"));
-    EXPECT_EQ(CSettingsStore::Instance().Location(), File());
-    CSettingsStore reread(File());
+    EXPECT_EQ(SettingsStore::Instance().Location(), File());
+    SettingsStore reread(File());
     EXPECT_EQ(reread.GetString(QStringLiteral("SETTING"), QStringLiteral("WEEKSTART")),
               QStringLiteral("2026-12- 7"));
-    CSettingsStore::UseNative();
+    SettingsStore::UseNative();
 }
 
 } // namespace

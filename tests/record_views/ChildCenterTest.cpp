@@ -1,13 +1,13 @@
 #include "RecordViewsTestKit.h"
 
-#include "app/CommandIds.h"
-#include "controls/PictureButton.h"
+#include "commands/CommandIds.h"
+#include "widgets/PictureButton.h"
 #include "photos/LibraryFiles.h"
 #include "platform/Clock.h"
-#include "records/ChildCenterView.h"
-#include "records/ChildInfoFormView.h"
-#include "records/ChildrenInfoView.h"
-#include "records/DBVChildInfoSet.h"
+#include "records/view/ChildCenterView.h"
+#include "records/view/EnrollmentForm.h"
+#include "records/view/DailyRecordList.h"
+#include "records/EnrollmentTable.h"
 #include "support/DialogTestKit.h"
 
 #include <QAction>
@@ -19,7 +19,7 @@
 
 namespace {
 
-using Mode = CChildInfoFormView::Mode;
+using Mode = EnrollmentForm::Mode;
 
 const QString kEnrollment = QStringLiteral("ChildEnrollmentInformation");
 const QString kDeleteQuestion =
@@ -33,7 +33,7 @@ double DaysOf(const QDate& date)
 class ChildCenterTest : public RecordViewsTest
 {
 protected:
-    CChildInfoFormView& Form() const { return *m_center.Form(); }
+    EnrollmentForm& Form() const { return *m_center.Form(); }
     QPushButton& SaveButton() const
     {
         return *Form().findChild<QPushButton*>(QStringLiteral("save"));
@@ -54,13 +54,13 @@ protected:
         return row < rows.size() ? rows[row].value(QString::fromLatin1(column)) : QVariant();
     }
 
-    CChildCenterView m_center;
+    ChildCenterView m_center;
 };
 
 TEST_F(ChildCenterTest, TheFirstSavedChildCreatesTheDatabaseItsRowAndItsFolder)
 {
     QStringList foldersAdded;
-    QObject::connect(&m_center, &CCenterView::libraryFolderAdded,
+    QObject::connect(&m_center, &CenterView::libraryFolderAdded,
                      [&](const QString& name) { foldersAdded << name; });
     ASSERT_FALSE(DatabaseExists());
 
@@ -144,7 +144,7 @@ TEST_P(SecondChildTest, IsRefusedOnAddAndOnRenaming)
     EXPECT_EQ(Prompt().Texts(), QStringList{refusal});
     EXPECT_EQ(Form().EditMode(), Mode::Adding) << "the name can be put right";
 
-    Prompt().QueueAnswer(CPrompt::Answer::No);
+    Prompt().QueueAnswer(UserPrompt::Answer::No);
     Show(QStringLiteral("Ben"));
     TypeInto(Form(), "childName", typed);
     SaveButton().click();
@@ -229,18 +229,18 @@ TEST_F(ChildCenterTest, DeleteAsksFirstAndRemovesOnlyTheEnrollmentRow)
 {
     Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
     Enroll(QStringLiteral("Ben"));
-    AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc(), QStringLiteral("Slept well"));
+    AddDailyRecord(QStringLiteral("Amy"), Clock::TodayUtc(), QStringLiteral("Slept well"));
     Show(QStringLiteral("Amy"));
 
-    Prompt().QueueAnswer(CPrompt::Answer::No);
+    Prompt().QueueAnswer(UserPrompt::Answer::No);
     m_center.OnCommand(Cmd::ChildDelete);
     ASSERT_EQ(Prompt().Messages().size(), 1);
     EXPECT_EQ(Prompt().Messages()[0].text, kDeleteQuestion);
-    EXPECT_EQ(Prompt().Messages()[0].buttons, CPrompt::Buttons::YesNo);
+    EXPECT_EQ(Prompt().Messages()[0].buttons, UserPrompt::Buttons::YesNo);
     EXPECT_EQ(EnrolledNames().size(), 2);
     EXPECT_EQ(Form().EditMode(), Mode::None);
 
-    Prompt().QueueAnswer(CPrompt::Answer::Yes);
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     m_center.OnCommand(Cmd::ChildDelete);
     EXPECT_EQ(EnrolledNames(), QStringList{QStringLiteral("Ben")});
     EXPECT_EQ(Rows(QStringLiteral("ChildDailyRecord")).size(), 1u);
@@ -304,7 +304,7 @@ TEST_F(ChildCenterTest, AnEditOfAChildDeletedMeanwhileSaysSoAndKeepsTheTyping)
     m_center.OnCommand(Cmd::ChildEdit);
     TypeInto(Form(), "mother", QStringLiteral("Mia"));
     {
-        CDBVChildInfoSet elsewhere;   // another window of the program deletes the row
+        EnrollmentTable elsewhere;   // another window of the program deletes the row
         elsewhere.SelectChild(QStringLiteral("Amy"));
         elsewhere.Delete();
         elsewhere.Close();
@@ -324,7 +324,7 @@ TEST_F(ChildCenterTest, AddClearsTheFormAndTheDailyListButKeepsTheDates)
     DateField("birthday").setDate(QDate(2019, 3, 7));
     TypeInto(Form(), "childName", QStringLiteral("Amy"));
     SaveButton().click();
-    AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc(), QStringLiteral("Slept well"));
+    AddDailyRecord(QStringLiteral("Amy"), Clock::TodayUtc(), QStringLiteral("Slept well"));
     Show(QStringLiteral("Amy"));
     ASSERT_EQ(m_center.DailyList()->topLevelItemCount(), 1);
 
@@ -389,7 +389,7 @@ TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
     SaveButton().click();
 
     ASSERT_EQ(Prompt().Messages().size(), shown + 1);
-    EXPECT_EQ(Prompt().Messages().last().icon, CPrompt::Icon::Stop);
+    EXPECT_EQ(Prompt().Messages().last().icon, UserPrompt::Icon::Stop);
     EXPECT_FALSE(Prompt().Messages().last().text.isEmpty());
     EXPECT_EQ(Form().EditMode(), Mode::Adding);
     EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Amy"))));
@@ -399,7 +399,7 @@ TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
 TEST_F(ChildCenterTest, CommandsAndTheRightClickMenuFollowWhatTheFormShows)
 {
     int stateChanges = 0;
-    QObject::connect(&m_center, &CCenterView::commandStateChanged, [&] { ++stateChanges; });
+    QObject::connect(&m_center, &CenterView::commandStateChanged, [&] { ++stateChanges; });
     EXPECT_TRUE(Enabled(Cmd::ChildAdd));
     EXPECT_FALSE(Enabled(Cmd::ChildEdit));
     EXPECT_FALSE(Enabled(Cmd::ChildDelete));
@@ -477,20 +477,20 @@ TEST_F(ChildCenterTest, TheFramesSaveCommandSavesLikeTheButton)
     EXPECT_FALSE(Enabled(Cmd::FileSave));
 }
 
-struct CTypedDate
+struct TypedDate
 {
     const char* locale;
     const char* typed;
     QDate date;   // invalid: no date, refused
 };
 
-class DateTypingTest : public ChildCenterTest, public ::testing::WithParamInterface<CTypedDate>
+class DateTypingTest : public ChildCenterTest, public ::testing::WithParamInterface<TypedDate>
 {
 };
 
 TEST_P(DateTypingTest, ADateIsTypedWholeWithoutLeavingTheField)
 {
-    CClock::SetNow(QDateTime(QDate(2026, 3, 14), QTime(9, 0), Qt::UTC));
+    Clock::SetNow(QDateTime(QDate(2026, 3, 14), QTime(9, 0), Qt::UTC));
     m_center.resize(1000, 700);
     m_center.show();
     m_center.activateWindow();
@@ -526,14 +526,14 @@ TEST_P(DateTypingTest, ADateIsTypedWholeWithoutLeavingTheField)
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, DateTypingTest,
-    ::testing::Values(CTypedDate{"en_US", "2022-03-15", QDate(2022, 3, 15)},
-                      CTypedDate{"de_DE", "2022-3-5", QDate(2022, 3, 5)},
-                      CTypedDate{"en_US", "3/15/22", QDate(2022, 3, 15)},
-                      CTypedDate{"en_US", "1/2/46", QDate(2046, 1, 2)},
-                      CTypedDate{"en_US", "1/2/47", QDate(1947, 1, 2)},
-                      CTypedDate{"en_GB", "15/03/2022", QDate(2022, 3, 15)},
-                      CTypedDate{"de_DE", "15.3.22", QDate(2022, 3, 15)},
-                      CTypedDate{"en_US", "15/03/2022", QDate()},
-                      CTypedDate{"en_US", "soon", QDate()}));
+    ::testing::Values(TypedDate{"en_US", "2022-03-15", QDate(2022, 3, 15)},
+                      TypedDate{"de_DE", "2022-3-5", QDate(2022, 3, 5)},
+                      TypedDate{"en_US", "3/15/22", QDate(2022, 3, 15)},
+                      TypedDate{"en_US", "1/2/46", QDate(2046, 1, 2)},
+                      TypedDate{"en_US", "1/2/47", QDate(1947, 1, 2)},
+                      TypedDate{"en_GB", "15/03/2022", QDate(2022, 3, 15)},
+                      TypedDate{"de_DE", "15.3.22", QDate(2022, 3, 15)},
+                      TypedDate{"en_US", "15/03/2022", QDate()},
+                      TypedDate{"en_US", "soon", QDate()}));
 
 } // namespace

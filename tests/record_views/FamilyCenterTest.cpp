@@ -1,11 +1,11 @@
 #include "RecordViewsTestKit.h"
 
-#include "app/CommandIds.h"
-#include "controls/PictureButton.h"
-#include "records/ChildCenterView.h"
-#include "records/ChildInfoFormView.h"
-#include "records/ChildPaymentFormView.h"
-#include "records/FamilyCenterView.h"
+#include "commands/CommandIds.h"
+#include "widgets/PictureButton.h"
+#include "records/view/ChildCenterView.h"
+#include "records/view/EnrollmentForm.h"
+#include "records/view/FamilyDetailsForm.h"
+#include "app/FamilyCenterView.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -20,7 +20,7 @@ protected:
     {
         // Amy is enrolled at the Child Center, with both dates and the daily PBG.
         EnrollChild(m_childCenter, QStringLiteral("Amy"), QStringLiteral("R-17"));
-        CChildInfoFormView& form = *m_childCenter.Form();
+        EnrollmentForm& form = *m_childCenter.Form();
         m_childCenter.ShowFolder(At(QStringLiteral("Amy")));
         m_childCenter.OnCommand(Cmd::ChildEdit);
         form.findChild<QDateEdit*>(QStringLiteral("birthday"))->setDate(QDate(2019, 3, 7));
@@ -31,11 +31,11 @@ protected:
         form.Save();
     }
 
-    CChildPaymentFormView& Form() const { return *m_family.Form(); }
+    FamilyDetailsForm& Form() const { return *m_family.Form(); }
     void Show(const QString& relative) { m_family.ShowFolder(At(relative)); }
 
-    CChildCenterView m_childCenter;
-    CFamilyCenterView m_family;
+    ChildCenterView m_childCenter;
+    FamilyCenterView m_family;
 };
 
 TEST_F(FamilyCenterTest, TheFamilyFormShowsTheChildReadOnlyWithZeroPaddedDates)

@@ -1,6 +1,6 @@
 #include "RecordViewsTestKit.h"
 
-#include "controls/PictureButton.h"
+#include "widgets/PictureButton.h"
 #include "support/PixelProbes.h"
 
 namespace {
@@ -11,7 +11,7 @@ TEST_F(PictureButtonTest, APhotoFillsTheFrameWithItsShapeKept)
 {
     // Four times as wide as high: a band across the middle of a square frame.
     const QString wide = WritePhoto(QStringLiteral("wide.jpg"), Qt::red, QSize(400, 100));
-    CPictureButton button(QSize(240, 200));
+    PictureButton button(QSize(240, 200));
     button.resize(300, 300);
     ASSERT_TRUE(button.LoadPicture(wide, QStringLiteral("Child Photo")));
 
@@ -30,7 +30,7 @@ TEST_F(PictureButtonTest, AHugePhotoIsDecodedNoLargerThanTheFrameNeeds)
     QImage camera(6000, 4000, QImage::Format_RGB32);
     camera.fill(Qt::blue);
     ASSERT_TRUE(camera.save(huge, "JPG"));
-    CPictureButton button(QSize(240, 180));
+    PictureButton button(QSize(240, 180));
     ASSERT_TRUE(button.LoadPicture(huge, QStringLiteral("Family Photo")));
     EXPECT_LE(button.Picture().width(), 480);
     EXPECT_LE(button.Picture().height(), 360);
@@ -38,7 +38,7 @@ TEST_F(PictureButtonTest, AHugePhotoIsDecodedNoLargerThanTheFrameNeeds)
 
 TEST_F(PictureButtonTest, WhatIsNoPictureLeavesTheFrameEmpty)
 {
-    CPictureButton button(QSize(240, 200));
+    PictureButton button(QSize(240, 200));
     ASSERT_TRUE(button.LoadPicture(WritePhoto(QStringLiteral("a.jpg"), Qt::red),
                                    QStringLiteral("Child Photo")));
     const QString text = WriteBytes(QStringLiteral("note.jpg"), QByteArray("not a photo"));

@@ -1,17 +1,17 @@
 #include "RecordViewsTestKit.h"
 
-#include "app/CommandIds.h"
-#include "app/SnapfoldDoc.h"
-#include "frame/ActionRegistry.h"
-#include "frame/MainFrame.h"
-#include "frame/MyTabView.h"
-#include "photos/MyTreeView.h"
+#include "commands/CommandIds.h"
+#include "canvas/editing/PageDocument.h"
+#include "widgets/ActionRegistry.h"
+#include "app/MainWindow.h"
+#include "app/CenterStack.h"
+#include "photos/view/LibraryTree.h"
 #include "platform/Clock.h"
-#include "records/ChildCenterView.h"
-#include "records/ChildInfoFormView.h"
-#include "records/ChildPaymentFormView.h"
-#include "records/ChildrenInfoView.h"
-#include "records/FamilyCenterView.h"
+#include "records/view/ChildCenterView.h"
+#include "records/view/EnrollmentForm.h"
+#include "records/view/FamilyDetailsForm.h"
+#include "records/view/DailyRecordList.h"
+#include "app/FamilyCenterView.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -94,10 +94,10 @@ enum class Route { Folder, Center, Close };
 
 // The way out, the answer to the question, and whether the typing is a new child rather
 // than a change to the shown one.
-using CLeavingTyped = std::tuple<Route, CPrompt::Answer, bool>;
+using LeavingTyped = std::tuple<Route, UserPrompt::Answer, bool>;
 
 class LeaveTypedChildTest : public RecordFrameTest,
-                            public ::testing::WithParamInterface<CLeavingTyped>
+                            public ::testing::WithParamInterface<LeavingTyped>
 {
 protected:
     void Leave()
@@ -127,7 +127,7 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
     EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
     EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
     Select(QStringLiteral("Amy"));
-    CChildInfoFormView& form = *ChildCenter().Form();
+    EnrollmentForm& form = *ChildCenter().Form();
     if (newChild) {
         m_frame->Dispatch(Cmd::ChildAdd);
         TypeInto(form, "childName", QStringLiteral("Noah"));
@@ -143,8 +143,8 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
     Leave();
     ASSERT_EQ(Prompt().Texts(),
               QStringList{newChild ? "Save changes to Noah?" : "Save changes to Amy?"});
-    EXPECT_EQ(Prompt().Messages()[0].buttons, CPrompt::Buttons::YesNoCancel);
-    const bool stays = answer == CPrompt::Answer::Cancel;
+    EXPECT_EQ(Prompt().Messages()[0].buttons, UserPrompt::Buttons::YesNoCancel);
+    const bool stays = answer == UserPrompt::Answer::Cancel;
     EXPECT_EQ(Left(), !stays);
     EXPECT_EQ(form.HasUnsavedChanges(), stays);
     if (stays) {
@@ -154,7 +154,7 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
         }
     }
 
-    const bool saved = answer == CPrompt::Answer::Yes;
+    const bool saved = answer == UserPrompt::Answer::Yes;
     QStringList enrolled{"Amy", "Mia"};
     if (newChild && saved)
         enrolled << "Noah";
@@ -168,8 +168,8 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
 INSTANTIATE_TEST_SUITE_P(
     RoutesAndAnswers, LeaveTypedChildTest,
     ::testing::Combine(::testing::Values(Route::Folder, Route::Center, Route::Close),
-                       ::testing::Values(CPrompt::Answer::Yes, CPrompt::Answer::No,
-                                         CPrompt::Answer::Cancel),
+                       ::testing::Values(UserPrompt::Answer::Yes, UserPrompt::Answer::No,
+                                         UserPrompt::Answer::Cancel),
                        ::testing::Bool()));
 
 TEST_F(RecordFrameTest, TheSaveButtonLeavesCtrlSToTheWindowsSave)
@@ -186,9 +186,9 @@ TEST_F(RecordFrameTest, TheDailyListsCommandsReachItThroughTheFrame)
     m_frame->Dispatch(Cmd::ViewChildCenter);
     EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
     EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
-    AddDailyRecord(QStringLiteral("Amy"), CClock::TodayUtc(), QStringLiteral("Slept well"));
+    AddDailyRecord(QStringLiteral("Amy"), Clock::TodayUtc(), QStringLiteral("Slept well"));
     Select(QStringLiteral("Amy"));
-    CChildrenInfoView& list = *ChildCenter().DailyList();
+    DailyRecordList& list = *ChildCenter().DailyList();
     ASSERT_EQ(list.topLevelItemCount(), 1);
     list.setCurrentItem(list.topLevelItem(0));
     EXPECT_TRUE(m_frame->UpdateCommand(Cmd::DailyDelete).enabled);

@@ -1,14 +1,14 @@
 #include "RecordViewsTestKit.h"
 
-#include "app/CommandIds.h"
-#include "app/ProgramState.h"
-#include "frame/ActionRegistry.h"
-#include "frame/MainFrame.h"
-#include "frame/MyTabView.h"
-#include "photos/MyTreeView.h"
-#include "records/ChildCenterView.h"
-#include "records/ChildInfoFormView.h"
-#include "records/FamilyCenterView.h"
+#include "commands/CommandIds.h"
+#include "settings/ProgramState.h"
+#include "widgets/ActionRegistry.h"
+#include "app/MainWindow.h"
+#include "app/CenterStack.h"
+#include "photos/view/LibraryTree.h"
+#include "records/view/ChildCenterView.h"
+#include "records/view/EnrollmentForm.h"
+#include "app/FamilyCenterView.h"
 #include "support/DatabaseFile.h"
 
 #include <QAction>
@@ -63,7 +63,7 @@ void RecordViewsTest::AddDailyRecord(const QString& child, const QDate& date,
             {days, child, note});
 }
 
-void RecordViewsTest::EnrollChild(CChildCenterView& center, const QString& name,
+void RecordViewsTest::EnrollChild(ChildCenterView& center, const QString& name,
                                   const QString& referenceNo)
 {
     ASSERT_TRUE(center.OnCommand(Cmd::ChildAdd));
@@ -95,25 +95,25 @@ MainFrameTest::~MainFrameTest()
 
 void MainFrameTest::OpenFrame()
 {
-    m_frame = std::make_unique<CMainFrame>(m_document);
+    m_frame = std::make_unique<MainWindow>(m_document);
     m_frame->resize(1200, 800);
     m_frame->show();
-    m_frame->SetPicturesRoot(Root(), CRecentFolders::Source::OpenFolderCommand);
+    m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
 }
 
-CMyTreeView& MainFrameTest::Tree() const
+LibraryTree& MainFrameTest::Tree() const
 {
     return *m_frame->Tree();
 }
 
-CChildCenterView& MainFrameTest::ChildCenter() const
+ChildCenterView& MainFrameTest::ChildCenter() const
 {
-    return *qobject_cast<CChildCenterView*>(m_frame->Container()->View(Center::ChildCenter));
+    return *qobject_cast<ChildCenterView*>(m_frame->Container()->View(Center::ChildCenter));
 }
 
-CFamilyCenterView& MainFrameTest::FamilyCenter() const
+FamilyCenterView& MainFrameTest::FamilyCenter() const
 {
-    return *qobject_cast<CFamilyCenterView*>(m_frame->Container()->View(Center::FamilyCenter));
+    return *qobject_cast<FamilyCenterView*>(m_frame->Container()->View(Center::FamilyCenter));
 }
 
 void MainFrameTest::Select(const QString& name)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SnapfoldDoc.h"
-#include "frame/MainFrame.h"
+#include "canvas/editing/PageDocument.h"
+#include "app/MainWindow.h"
 #include "photo_views/LibraryTestKit.h"
 
 #include <QDate>
@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-class CChildCenterView;
-class CFamilyCenterView;
-class CMyTreeView;
+class ChildCenterView;
+class FamilyCenterView;
+class LibraryTree;
 class QWidget;
 
 // A photo library in a fresh application folder whose pictures root is the program's,
@@ -34,7 +34,7 @@ protected:
 
     // Adds a child through the Child Center's form as a user would: Add, the name and
     // reference number typed, Save.
-    static void EnrollChild(CChildCenterView& center, const QString& name,
+    static void EnrollChild(ChildCenterView& center, const QString& name,
                             const QString& referenceNo = {});
 };
 
@@ -45,16 +45,16 @@ protected:
     ~MainFrameTest() override;
 
     void OpenFrame();
-    CMyTreeView& Tree() const;
-    CChildCenterView& ChildCenter() const;
-    CFamilyCenterView& FamilyCenter() const;
+    LibraryTree& Tree() const;
+    ChildCenterView& ChildCenter() const;
+    FamilyCenterView& FamilyCenter() const;
     // Selects the folder of that name in the tree, as a click would.
     void Select(const QString& name);
     // As the toolbar shows it once the frame had its turn.
     bool ActionEnabled(int id) const;
 
-    CSnapfoldDoc m_document;
-    std::unique_ptr<CMainFrame> m_frame;
+    PageDocument m_document;
+    std::unique_ptr<MainWindow> m_frame;
 };
 
 // The text of a line edit on a form, by its object name, and typing into it.

@@ -2,8 +2,8 @@
 
 #include "platform/Clock.h"
 #include "records/ChildRecords.h"
-#include "records/DBChildDailyRecordSet.h"
-#include "records/DBVChildInfoSet.h"
+#include "records/DailyRecordTable.h"
+#include "records/EnrollmentTable.h"
 #include "records/DailyRecords.h"
 #include "records/RecordsSchema.h"
 
@@ -12,9 +12,9 @@
 
 namespace {
 
-CDailyRecord Day(const QString& child, const QDate& date, const QString& who = {})
+DailyRecord Day(const QString& child, const QDate& date, const QString& who = {})
 {
-    CDailyRecord record;
+    DailyRecord record;
     record.childName = child;
     record.date = date;
     record.pickup = who;
@@ -27,20 +27,20 @@ protected:
     DailyRecordsTest()
     {
         EnsureRecordsDatabase();
-        CClock::SetNow(QDateTime(QDate(2026, 12, 1), QTime(0, 30), Qt::UTC));
+        Clock::SetNow(QDateTime(QDate(2026, 12, 1), QTime(0, 30), Qt::UTC));
     }
-    ~DailyRecordsTest() override { CClock::Reset(); }
+    ~DailyRecordsTest() override { Clock::Reset(); }
 
     std::vector<qint32> ListedIndexes(const QString& child)
     {
         std::vector<qint32> indexes;
-        for (const CDailyRecord& record :
-             DailyRecords::MonthRecords(m_set, child, CClock::TodayUtc()))
+        for (const DailyRecord& record :
+             DailyRecords::MonthRecords(m_set, child, Clock::TodayUtc()))
             indexes.push_back(record.index);
         return indexes;
     }
 
-    CDBChildDailyRecordSet m_set;
+    DailyRecordTable m_set;
 };
 
 } // namespace
@@ -72,16 +72,16 @@ TEST(ChildRecordsText, PhotoPathsAndSpecialFolders)
 TEST_F(RecordsTest, ChildrenAreAddedFoundAndRewritten)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet set;
-    CChildInfo amy;
+    EnrollmentTable set;
+    ChildInfo amy;
     amy.childName = QStringLiteral("Amy");
-    amy.birthday = CDbDate::FromDate(QDate(2021, 3, 4));
+    amy.birthday = DbDate::FromDate(QDate(2021, 3, 4));
     amy.enrollType = 3;
     amy.dailyPbg = 10;
     amy.email = QStringLiteral("a@example.org;b@example.org");
     ChildRecords::AddChild(set, amy);
     EXPECT_FALSE(set.IsOpen());
-    CChildInfo second = amy;
+    ChildInfo second = amy;
     second.mother = QStringLiteral("second row");
     ChildRecords::AddChild(set, second);
 
@@ -91,7 +91,7 @@ TEST_F(RecordsTest, ChildrenAreAddedFoundAndRewritten)
     EXPECT_FALSE(ChildRecords::FindChild(set, QStringLiteral("Ben")).has_value());
 
     ASSERT_TRUE(ChildRecords::FindChild(set, QStringLiteral("Amy")));
-    CChildInfo changed = amy;
+    ChildInfo changed = amy;
     changed.classroom = QStringLiteral("Possums");
     ChildRecords::UpdateChild(set, changed);
     const auto rows = Inspect(QStringLiteral(
@@ -125,7 +125,7 @@ TEST_F(RecordsTest, AChosenPhotoNeverReplacesOne)
 
 TEST_F(DailyRecordsTest, TheIndexRunsOverTheWholeTable)
 {
-    const QDate today = CClock::TodayUtc();
+    const QDate today = Clock::TodayUtc();
     EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today)), 1);
     EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Ben"), today)), 2);
     EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today)), 3);
@@ -154,11 +154,11 @@ TEST_F(DailyRecordsTest, OnlyTheCurrentUtcMonthIsListed)
 
 TEST_F(DailyRecordsTest, EditsReachTheRowWithThatIndexOnly)
 {
-    const QDate today = CClock::TodayUtc();
+    const QDate today = Clock::TodayUtc();
     const QString amy = QStringLiteral("Amy");
     DailyRecords::AddRecord(m_set, Day(amy, today, QStringLiteral("Father")));
     DailyRecords::AddRecord(m_set, Day(QStringLiteral("Ben"), today, QStringLiteral("Father")));
-    CDailyRecord record = Day(amy, today, QStringLiteral("Aunt Jo"));
+    DailyRecord record = Day(amy, today, QStringLiteral("Aunt Jo"));
     record.index = 1;
     record.pickupTime = QStringLiteral("7:00PM");   // typed, not from the list
     record.note = QStringLiteral("Slept well");

@@ -6,36 +6,36 @@
 
 TEST(DbDateTest, CountsDaysFromTheLastDaysOf1899)
 {
-    EXPECT_EQ(CDbDate::FromDate(QDate(1899, 12, 30)).Days(), 0);
-    EXPECT_EQ(CDbDate::FromDate(QDate(1900, 1, 1)).Days(), 2);
-    EXPECT_EQ(CDbDate::FromDate(QDate(2024, 2, 29)).Days(), 45351);
-    EXPECT_EQ(CDbDate(45351.75).Date(), QDate(2024, 2, 29));
-    EXPECT_EQ(CDbDate(45351.75).DateTime(), QDateTime(QDate(2024, 2, 29), QTime(18, 0), Qt::UTC));
+    EXPECT_EQ(DbDate::FromDate(QDate(1899, 12, 30)).Days(), 0);
+    EXPECT_EQ(DbDate::FromDate(QDate(1900, 1, 1)).Days(), 2);
+    EXPECT_EQ(DbDate::FromDate(QDate(2024, 2, 29)).Days(), 45351);
+    EXPECT_EQ(DbDate(45351.75).Date(), QDate(2024, 2, 29));
+    EXPECT_EQ(DbDate(45351.75).DateTime(), QDateTime(QDate(2024, 2, 29), QTime(18, 0), Qt::UTC));
     // Before the base day the fraction still counts forward from midnight.
-    EXPECT_EQ(CDbDate(-1.25).Date(), QDate(1899, 12, 29));
-    EXPECT_EQ(CDbDate(-1.25).DateTime().time(), QTime(6, 0));
+    EXPECT_EQ(DbDate(-1.25).Date(), QDate(1899, 12, 29));
+    EXPECT_EQ(DbDate(-1.25).DateTime().time(), QTime(6, 0));
     const QDateTime morning(QDate(1899, 12, 29), QTime(6, 0), Qt::UTC);
-    EXPECT_DOUBLE_EQ(CDbDate::FromDateTime(morning).Days(), -1.25);
+    EXPECT_DOUBLE_EQ(DbDate::FromDateTime(morning).Days(), -1.25);
 }
 
 TEST(DbDateTest, ValuesThatAreNoDateShowMinusOne)
 {
-    for (const CDbDate& date :
-         {CDbDate::Invalid(), CDbDate(std::numeric_limits<double>::quiet_NaN()),
-          CDbDate(std::numeric_limits<double>::infinity()), CDbDate(1e300), CDbDate(-1e7),
-          CDbDate::FromDate(QDate())}) {
+    for (const DbDate& date :
+         {DbDate::Invalid(), DbDate(std::numeric_limits<double>::quiet_NaN()),
+          DbDate(std::numeric_limits<double>::infinity()), DbDate(1e300), DbDate(-1e7),
+          DbDate::FromDate(QDate())}) {
         EXPECT_FALSE(date.IsValid());
         EXPECT_FALSE(date.Date().isValid());
         EXPECT_EQ(date.PlainText(), QStringLiteral("-1--1--1"));
     }
-    EXPECT_TRUE(CDbDate::FromDate(QDate(9999, 12, 31)).IsValid());
-    EXPECT_FALSE(CDbDate::FromDate(QDate(10000, 1, 1)).IsValid());
-    EXPECT_TRUE(CDbDate::FromDate(QDate(100, 1, 1)).IsValid());
+    EXPECT_TRUE(DbDate::FromDate(QDate(9999, 12, 31)).IsValid());
+    EXPECT_FALSE(DbDate::FromDate(QDate(10000, 1, 1)).IsValid());
+    EXPECT_TRUE(DbDate::FromDate(QDate(100, 1, 1)).IsValid());
 }
 
 TEST(DbDateTest, TextsAndTheirWayBack)
 {
-    const CDbDate date = CDbDate::FromDate(QDate(2026, 1, 5));
+    const DbDate date = DbDate::FromDate(QDate(2026, 1, 5));
     EXPECT_EQ(date.PlainText(), QStringLiteral("2026-1-5"));
     EXPECT_EQ(date.PaddedText(), QStringLiteral("2026- 1- 5"));
     EXPECT_EQ(ParsePaddedDate(date.PaddedText()), QDate(2026, 1, 5));

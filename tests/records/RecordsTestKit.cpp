@@ -4,7 +4,7 @@
 
 RecordsTest::~RecordsTest()
 {
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
 }
 
 QString RecordsTest::DatabaseFile() const
@@ -14,7 +14,7 @@ QString RecordsTest::DatabaseFile() const
 
 void RecordsTest::CreateDatabase()
 {
-    CRecordsDatabase::Shared().Create(DatabaseFile());
+    RecordsDatabase::Shared().Create(DatabaseFile());
 }
 
 std::vector<std::vector<QVariant>> RecordsTest::Inspect(const QString& sql) const

@@ -23,5 +23,5 @@ protected:
     std::vector<std::vector<QVariant>> Inspect(const QString& sql) const;
     int CountRows(const char* table) const;
 
-    CTempHome m_home;
+    TempHome m_home;
 };

@@ -1,11 +1,11 @@
 #include "RecordsTestKit.h"
 
-#include "app/ProgramState.h"
-#include "records/DBChildDailyRecordSet.h"
-#include "records/DBChildPaymentSet.h"
-#include "records/DBEmployeeInfoSet.h"
-#include "records/DBTimeSheetSet.h"
-#include "records/DBVChildInfoSet.h"
+#include "settings/ProgramState.h"
+#include "records/DailyRecordTable.h"
+#include "records/PaymentTable.h"
+#include "records/StaffTable.h"
+#include "records/TimeSheetTable.h"
+#include "records/EnrollmentTable.h"
 #include "records/RecordsSchema.h"
 #include "support/DatabaseFile.h"
 #include "support/ScriptedPrompt.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-void AddChildRow(CDBVChildInfoSet& set, const QString& name, const QString& mother = {})
+void AddChildRow(EnrollmentTable& set, const QString& name, const QString& mother = {})
 {
     if (!set.IsOpen())
         set.Open();
@@ -28,7 +28,7 @@ void AddChildRow(CDBVChildInfoSet& set, const QString& name, const QString& moth
 
 void AddPayment(const QString& name)
 {
-    CDBChildPaymentSet set;
+    PaymentTable set;
     set.Open();
     set.AddNew();
     set.m_ChildName = name;
@@ -37,19 +37,19 @@ void AddPayment(const QString& name)
 
 void AddStaff(const QString& name)
 {
-    CDBEmployeeInfoSet staff;
+    StaffTable staff;
     staff.Open();
     staff.AddNew();
     staff.m_Name = name;
     staff.Update();
-    CDBTimeSheetSet sheet;
+    TimeSheetTable sheet;
     sheet.Open();
     sheet.AddNew();
     sheet.m_Name = name;
     sheet.Update();
 }
 
-QStringList Names(CDBVChildInfoSet& set)
+QStringList Names(EnrollmentTable& set)
 {
     QStringList names;
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext())
@@ -71,7 +71,7 @@ TEST_F(RecordsTest, CreatesTheFiveTablesWithTheirColumnsInOrder)
     const QStringList expectedTypes{QStringLiteral("TEXT"), QStringLiteral("INTEGER"),
                                     QStringLiteral("REAL"), QStringLiteral("REAL")};
     for (size_t t = 0; t < tables.size(); ++t) {
-        const RecordsSchema::CTableDef& table = RecordsSchema::Tables()[t];
+        const RecordsSchema::TableDef& table = RecordsSchema::Tables()[t];
         EXPECT_EQ(tables[t][0].toString(), QLatin1String(table.name));
         const auto columns = Inspect(QStringLiteral("PRAGMA table_info(\"%1\")")
                                          .arg(QLatin1String(table.name)));
@@ -91,9 +91,9 @@ TEST_F(RecordsTest, CreatesTheFiveTablesWithTheirColumnsInOrder)
 TEST_F(RecordsTest, CreatingAgainKeepsTheRows)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     AddChildRow(set, QStringLiteral("Amy"));
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
     EnsureRecordsDatabase();
     EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 1);
 }
@@ -101,7 +101,7 @@ TEST_F(RecordsTest, CreatingAgainKeepsTheRows)
 TEST_F(RecordsTest, OpeningToAddReadsNoRowAndStillAdds)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     AddChildRow(set, QStringLiteral("Amy"));
     set.Close();
     set.OpenToAdd();
@@ -116,11 +116,11 @@ TEST_F(RecordsTest, OpeningToAddReadsNoRowAndStillAdds)
 
 TEST_F(RecordsTest, FieldCountsAndDefaults)
 {
-    CDBVChildInfoSet child;
-    CDBChildPaymentSet payment;
-    CDBChildDailyRecordSet daily;
-    CDBEmployeeInfoSet staff;
-    CDBTimeSheetSet sheet;
+    EnrollmentTable child;
+    PaymentTable payment;
+    DailyRecordTable daily;
+    StaffTable staff;
+    TimeSheetTable sheet;
     EXPECT_EQ(child.FieldCount(), 17);
     EXPECT_EQ(payment.FieldCount(), 15);
     EXPECT_EQ(daily.FieldCount(), 9);
@@ -128,7 +128,7 @@ TEST_F(RecordsTest, FieldCountsAndDefaults)
     EXPECT_EQ(sheet.FieldCount(), 35);
     EXPECT_EQ(child.m_EnrollType, 5);
     EXPECT_EQ(child.m_PayFromGovernment, 0);
-    EXPECT_EQ(child.m_Birthday, CDbDate());
+    EXPECT_EQ(child.m_Birthday, DbDate());
     EXPECT_TRUE(child.m_Birthday.IsValid());
     EXPECT_EQ(payment.m_SessionDays, 5);
     EXPECT_EQ(daily.m_Index, 1);
@@ -146,7 +146,7 @@ TEST_F(RecordsTest, FieldCountsAndDefaults)
 TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet children;
+    EnrollmentTable children;
     for (const char* name : {"Amy", "AAA", "Ben", "Amy"})
         AddChildRow(children, QString::fromLatin1(name));
     for (const char* name : {"Amy", "Ben", "Cleo"})
@@ -164,7 +164,7 @@ TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
     EXPECT_EQ(children.GetRecordCount(), 0);
     EXPECT_TRUE(children.IsEOF());
 
-    CDBChildPaymentSet payments;
+    PaymentTable payments;
     payments.SelectChild(QStringLiteral("AAA"));
     EXPECT_EQ(payments.GetRecordCount(), 3);
     payments.SelectChild(QStringLiteral("Ben"));
@@ -172,14 +172,14 @@ TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
 
     AddStaff(QStringLiteral("Dora"));
     AddStaff(QStringLiteral("Eve"));
-    CDBEmployeeInfoSet staff;
+    StaffTable staff;
     staff.SelectStaff(QString());
     EXPECT_EQ(staff.GetRecordCount(), 2);
     staff.SelectStaff(QStringLiteral("aLL"));
     EXPECT_EQ(staff.GetRecordCount(), 2);
     staff.SelectStaff(QStringLiteral("Eve"));
     EXPECT_EQ(staff.GetRecordCount(), 1);
-    CDBTimeSheetSet sheets;
+    TimeSheetTable sheets;
     sheets.SelectStaff(QString());
     EXPECT_EQ(sheets.GetRecordCount(), 0);
     sheets.SelectStaff(QStringLiteral("Dora"));
@@ -189,10 +189,10 @@ TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
 TEST_F(RecordsTest, StaffSetsDoNothingWithoutAnApplicationFolder)
 {
     Program().programDir.clear();
-    CDBEmployeeInfoSet staff;
+    StaffTable staff;
     staff.SelectStaff(QStringLiteral("All"));
     EXPECT_FALSE(staff.IsOpen());
-    CDBTimeSheetSet sheets;
+    TimeSheetTable sheets;
     sheets.SelectStaff(QStringLiteral("Dora"));
     EXPECT_FALSE(sheets.IsOpen());
 }
@@ -200,7 +200,7 @@ TEST_F(RecordsTest, StaffSetsDoNothingWithoutAnApplicationFolder)
 TEST_F(RecordsTest, ANameWithQuotesIsAnOrdinaryName)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     AddChildRow(set, QStringLiteral("Liam O'Brien"));
     AddChildRow(set, QStringLiteral("x' OR '1'='1"));
     AddChildRow(set, QStringLiteral("Zoe"));
@@ -214,7 +214,7 @@ TEST_F(RecordsTest, ANameWithQuotesIsAnOrdinaryName)
 TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
 {
     EnsureRecordsDatabase();
-    CDBChildPaymentSet payments;
+    PaymentTable payments;
     payments.Open();
     payments.AddNew();
     payments.m_ChildName = QString(51, QLatin1Char('n'));
@@ -222,14 +222,14 @@ TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
     try {
         payments.Update();
         FAIL() << "a 51-character name went into a 50-character column";
-    } catch (const CDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         EXPECT_TRUE(error.Message().contains(QLatin1String("ChildName")));
         EXPECT_TRUE(error.Message().contains(QLatin1String("50")));
     }
     EXPECT_EQ(CountRows(RecordsSchema::kChildPayment), 0);
 
     // The same name fits the enrollment table, which is twice as wide.
-    CDBVChildInfoSet children;
+    EnrollmentTable children;
     AddChildRow(children, QString(100, QLatin1Char('n')));
     EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 1);
 
@@ -239,7 +239,7 @@ TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
     children.Edit();
     children.m_Mother = QStringLiteral("Mia");
     children.m_Note = QString(256, QLatin1Char('x'));
-    EXPECT_THROW(children.Update(), CDatabaseError);
+    EXPECT_THROW(children.Update(), DatabaseError);
     EXPECT_EQ(Inspect(QStringLiteral("SELECT Mother FROM ChildEnrollmentInformation"))[0][0]
                   .toString(), QString());
 }
@@ -247,7 +247,7 @@ TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
 TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRow)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     AddChildRow(set, QStringLiteral("Amy"), QStringLiteral("first"));
     AddChildRow(set, QStringLiteral("Amy"), QStringLiteral("second"));
     set.Close();
@@ -274,13 +274,13 @@ TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRow)
 TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefused)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     set.SelectChild(QStringLiteral("Nobody"));
-    EXPECT_THROW(set.Edit(), CDatabaseError);
-    EXPECT_THROW(set.Delete(), CDatabaseError);
-    EXPECT_THROW(set.Update(), CDatabaseError);
+    EXPECT_THROW(set.Edit(), DatabaseError);
+    EXPECT_THROW(set.Delete(), DatabaseError);
+    EXPECT_THROW(set.Update(), DatabaseError);
     set.Close();
-    EXPECT_THROW(set.AddNew(), CDatabaseError);
+    EXPECT_THROW(set.AddNew(), DatabaseError);
 
     // A row deleted by someone else meanwhile is not brought back by an edit.
     AddChildRow(set, QStringLiteral("Amy"));
@@ -288,13 +288,13 @@ TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefused)
     Inspect(QStringLiteral("DELETE FROM ChildEnrollmentInformation"));
     set.Edit();
     set.m_Mother = QStringLiteral("Mia");
-    EXPECT_THROW(set.Update(), CDatabaseError);
+    EXPECT_THROW(set.Update(), DatabaseError);
     EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 0);
 }
 
 TEST_F(RecordsTest, EngineErrorsAreReportedWithTheEngineText)
 {
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     // No file: opening does not create one.
     EXPECT_FALSE(ReportDatabaseErrors([&] { set.Open(); }));
     EXPECT_FALSE(QFile::exists(DatabaseFile()));
@@ -308,7 +308,7 @@ TEST_F(RecordsTest, EngineErrorsAreReportedWithTheEngineText)
     ASSERT_EQ(m_home.Prompt().Texts().size(), 3);
     EXPECT_TRUE(m_home.Prompt().Texts()[1].contains(QLatin1String("not a database")))
         << qPrintable(m_home.Prompt().Texts()[1]);
-    EXPECT_EQ(m_home.Prompt().Messages()[1].icon, CPrompt::Icon::Stop);
+    EXPECT_EQ(m_home.Prompt().Messages()[1].icon, UserPrompt::Icon::Stop);
     EXPECT_EQ(QFileInfo(DatabaseFile()).size(), 4096);   // the foreign file is untouched
 }
 
@@ -320,7 +320,7 @@ TEST_F(RecordsTest, HostileStoredValuesBecomeSoundMembers)
         "PayFromGovernment, Mother) VALUES ('Amy', 'not a date', 1e300, 9e18, 'abc', 42)"));
     Inspect(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName, EnrollType) "
                            "VALUES (X'00ff', -9e18)"));
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     set.SelectChild(QString());
     set.MoveFirst();
     EXPECT_FALSE(set.m_Birthday.IsValid());
@@ -340,7 +340,7 @@ TEST_F(RecordsTest, DailyRecordsLiveInTheApplicationFolderWhateverTheWorkingFold
     QTemporaryDir elsewhere;
     const QString before = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
-    CDBChildDailyRecordSet set;
+    DailyRecordTable set;
     set.Open();
     set.AddNew();
     set.m_ChildName = QStringLiteral("Amy");
@@ -353,15 +353,15 @@ TEST_F(RecordsTest, DailyRecordsLiveInTheApplicationFolderWhateverTheWorkingFold
 TEST_F(RecordsTest, FollowsTheApplicationFolderToAnotherFile)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     AddChildRow(set, QStringLiteral("Amy"));
     set.Close();
 
-    CTempHome other;   // another folder, as after --home
+    TempHome other;   // another folder, as after --home
     EnsureRecordsDatabase();
     set.SelectChild(QString());
     EXPECT_EQ(set.GetRecordCount(), 0);
-    EXPECT_TRUE(CRecordsDatabase::Shared().Path().startsWith(other.Path()));
+    EXPECT_TRUE(RecordsDatabase::Shared().Path().startsWith(other.Path()));
 }
 
 namespace {
@@ -377,7 +377,7 @@ QByteArray FileBytes(const QString& path)
 TEST_F(RecordsTest, ReadingLeavesAFileItDidNotMakeAsItIs)
 {
     // Made by another program: no name index, the engine's default journal.
-    for (const RecordsSchema::CTableDef& table : RecordsSchema::Tables())
+    for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
         Inspect(RecordsSchema::CreateTableSql(table));
     Inspect(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('Amy')"));
     const QByteArray before = FileBytes(DatabaseFile());
@@ -388,18 +388,18 @@ TEST_F(RecordsTest, ReadingLeavesAFileItDidNotMakeAsItIs)
                 [0][0].toString()};
     };
 
-    CDBVChildInfoSet children;
+    EnrollmentTable children;
     children.SelectChild(QString());
     EXPECT_EQ(children.GetRecordCount(), 1);
-    CDBChildPaymentSet payments;
+    PaymentTable payments;
     payments.SelectChild(QStringLiteral("Amy"));
-    EXPECT_FALSE(CRecordsDatabase::Shared().IsWritable());
-    CRecordsDatabase::Shared().Close();
+    EXPECT_FALSE(RecordsDatabase::Shared().IsWritable());
+    RecordsDatabase::Shared().Close();
     EXPECT_EQ(FileBytes(DatabaseFile()), before);
 
     // A write adds its row and nothing else; the program's own create-or-upgrade does.
     AddChildRow(children, QStringLiteral("Ben"));
-    EXPECT_TRUE(CRecordsDatabase::Shared().IsWritable());
+    EXPECT_TRUE(RecordsDatabase::Shared().IsWritable());
     EXPECT_EQ(layout(), QStringList({"delete", "0"}));
     EnsureRecordsDatabase();
     EXPECT_EQ(layout(), QStringList({"wal", "5"}));
@@ -407,7 +407,7 @@ TEST_F(RecordsTest, ReadingLeavesAFileItDidNotMakeAsItIs)
 }
 
 class BrokenDatabaseTest : public RecordsTest,
-                           public ::testing::WithParamInterface<CBrokenDatabase>
+                           public ::testing::WithParamInterface<BrokenDatabase>
 {
 };
 
@@ -415,17 +415,17 @@ TEST_P(BrokenDatabaseTest, ReadingSaysWhatIsWrongAndChangesNothing)
 {
     WriteBrokenDatabase(GetParam(), DatabaseFile());
     const QByteArray before = FileBytes(DatabaseFile());
-    CDBChildPaymentSet payments;
+    PaymentTable payments;
     try {
         payments.SelectChild(QStringLiteral("Ann"));
         ADD_FAILURE() << "read as if sound";
-    } catch (const CDatabaseError& error) {
+    } catch (const DatabaseError& error) {
         EXPECT_TRUE(error.Message().contains(QLatin1String(GetParam().problem)))
             << error.Message().toStdString();
         EXPECT_TRUE(error.Message().contains(QDir::toNativeSeparators(DatabaseFile())));
     }
-    EXPECT_THROW(EnsureRecordsDatabase(), CDatabaseError);
-    CRecordsDatabase::Shared().Close();
+    EXPECT_THROW(EnsureRecordsDatabase(), DatabaseError);
+    RecordsDatabase::Shared().Close();
     EXPECT_EQ(FileBytes(DatabaseFile()), before);
 }
 

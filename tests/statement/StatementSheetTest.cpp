@@ -1,14 +1,14 @@
 #include "statement/StatementTestKit.h"
 
-#include "app/ProgramState.h"
-#include "canvas/objects/DrawObject.h"
+#include "settings/ProgramState.h"
+#include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/WrnDocument.h"
 #include "platform/Clock.h"
 #include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
-#include "tuition/DBRecordSheet.h"
+#include "tuition/StatementObject.h"
 
 #include <QFile>
 
@@ -33,9 +33,9 @@ protected:
         Program().centerInfo.name = QStringLiteral("Little Acorns");
     }
 
-    static CDBRecordSheet SheetFor(const QString& child, int year, int month)
+    static StatementObject SheetFor(const QString& child, int year, int month)
     {
-        CDBRecordSheet sheet(CPageRect{0, 0, CDBRecordSheet::kWidth, CDBRecordSheet::kHeight});
+        StatementObject sheet(PageRect{0, 0, StatementObject::kWidth, StatementObject::kHeight});
         sheet.Choose(child, year, month);
         return sheet;
     }
@@ -48,7 +48,7 @@ protected:
             EXPECT_FALSE(Inked(picture, RowBand(kFirstRow + kRowHeight * n))) << "row " << n;
     }
 
-    CTempHome m_home;
+    TempHome m_home;
 };
 
 TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryAndIgnoresApril)
@@ -62,10 +62,10 @@ TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryAndIgnoresApril)
     AddWeek(QStringLiteral("Anna"), QDate(2012, 4, 2), 500);
     AddWeek(QStringLiteral("Ben"), QDate(2012, 3, 26), 77);
 
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
     const QImage picture = Render(sheet);
 
-    const CStatementFigures& figures = sheet.LastFigures();
+    const StatementFigures& figures = sheet.LastFigures();
     ASSERT_EQ(figures.rows.size(), 3u);
     EXPECT_EQ(figures.rows.front().weekStart.Date(), QDate(2012, 3, 5));
     EXPECT_DOUBLE_EQ(figures.forward, 30.25);
@@ -85,7 +85,7 @@ TEST_F(StatementSheetTest, AChildWithoutEnrollmentKeepsNoOtherParentsAddress)
 {
     Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Ben"), QDate(2012, 3, 5), 100);
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
     Render(sheet);
     ASSERT_EQ(sheet.ParentEmail(), QStringLiteral("parents@example.org"));
 
@@ -104,7 +104,7 @@ TEST_F(StatementSheetTest, JanuaryCarriesEveryWeekOfTheYearBefore)
     AddWeek(QStringLiteral("Anna"), QDate(2012, 12, 31), 4);
     AddWeek(QStringLiteral("Anna"), QDate(2013, 1, 7), 8);
 
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2013, 1);
+    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2013, 1);
     Render(sheet);
 
     EXPECT_EQ(sheet.LastFigures().rows.size(), 1u);
@@ -117,7 +117,7 @@ TEST_F(StatementSheetTest, TotalsFollowExactlyFourRowsAndKeepTheirPlaceOtherwise
     Enroll(QStringLiteral("Anna"));
     for (const int day : {1, 8, 15, 22})
         AddWeek(QStringLiteral("Anna"), QDate(2012, 3, day), 50);
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
 
     QImage picture = Render(sheet);
     ExpectRowBands(picture, 4);
@@ -139,7 +139,7 @@ TEST_F(StatementSheetTest, LongTextsStayInTheirCells)
     Enroll(QStringLiteral("Anna"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 10,
             QStringLiteral("Direct debit from the savings"));
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
     const QImage picture = Render(sheet);
     // No date paid: its cell (to 605) stays empty though the row's payment text is long.
     EXPECT_FALSE(Inked(picture, QRect(545, kFirstRow + 3, 60, 16)));
@@ -151,7 +151,7 @@ TEST_F(StatementSheetTest, WithoutAChildOnlyTitleCenterAndEmptyGridAreDrawn)
     Program().centerInfo.manager = QStringLiteral("Maria");
     Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
-    CDBRecordSheet sheet = SheetFor(QString(), 2012, 3);
+    StatementObject sheet = SheetFor(QString(), 2012, 3);
 
     const QImage picture = Render(sheet);
     EXPECT_TRUE(Inked(picture, QRect(0, 0, 740, 55)));          // the title
@@ -168,7 +168,7 @@ TEST_F(StatementSheetTest, WithoutAChildOnlyTitleCenterAndEmptyGridAreDrawn)
 
 TEST_F(StatementSheetTest, ADatabaseMadeAfterTheStatementIsReadAtTheNextPaint)
 {
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
     ExpectRowBands(Render(sheet), 0);
 
     Enroll(QStringLiteral("Anna"));
@@ -178,14 +178,14 @@ TEST_F(StatementSheetTest, ADatabaseMadeAfterTheStatementIsReadAtTheNextPaint)
 }
 
 class UnreadableStatementTest : public StatementSheetTest,
-                                public ::testing::WithParamInterface<CBrokenDatabase>
+                                public ::testing::WithParamInterface<BrokenDatabase>
 {
 };
 
 TEST_P(UnreadableStatementTest, NamesTheProblemWhereTheChildsAmountsWouldBe)
 {
     WriteBrokenDatabase(GetParam(), m_home.FilePath(QStringLiteral("WRN.mdb")));
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Ann"), 2024, 3);
+    StatementObject sheet = SheetFor(QStringLiteral("Ann"), 2024, 3);
     const QImage picture = Render(sheet);
     EXPECT_TRUE(sheet.ReadProblem().contains(QLatin1String(GetParam().problem)))
         << sheet.ReadProblem().toStdString();
@@ -205,44 +205,44 @@ TEST_F(StatementSheetTest, OnlyTheNamedChildsRowsAndDetailsAreShown)
     Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
     for (const char* folder : {"", "AAA", "ZZZ"}) {
-        CDBRecordSheet sheet = SheetFor(QLatin1String(folder), 2012, 3);
+        StatementObject sheet = SheetFor(QLatin1String(folder), 2012, 3);
         const QImage picture = Render(sheet);
         EXPECT_FALSE(sheet.HasChild()) << folder;
         ExpectRowBands(picture, 0);
         EXPECT_TRUE(sheet.LastFigures().rows.empty()) << folder;
     }
     // "All" stands for everyone in the enrollment table's own selection, not here.
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("All"), 2012, 3);
+    StatementObject sheet = SheetFor(QStringLiteral("All"), 2012, 3);
     EXPECT_FALSE(Inked(Render(sheet), QRect(0, 121, 740, 99)));
     EXPECT_TRUE(sheet.ParentEmail().isEmpty());
 }
 
 TEST_F(StatementSheetTest, RowDatesShowWithZeros)
 {
-    CWeeklyPayment week;
-    week.weekStart = CDbDate::FromDate(QDate(2012, 3, 5));
-    week.weekEnd = CDbDate::FromDate(QDate(2012, 3, 11));
+    WeeklyPayment week;
+    week.weekStart = DbDate::FromDate(QDate(2012, 3, 5));
+    week.weekEnd = DbDate::FromDate(QDate(2012, 3, 11));
     week.paidDate = QStringLiteral("2012- 3- 9");
-    const QStringList texts = CDBRecordSheet::RowTexts(week);
+    const QStringList texts = StatementObject::RowTexts(week);
     EXPECT_EQ(texts.mid(0, 2), QStringList({"05/03/2012", "11/03/2012"}));
     EXPECT_EQ(texts[9], QStringLiteral("2012-03-09"));
-    week.weekStart = CDbDate::Invalid();
-    EXPECT_EQ(CDBRecordSheet::RowTexts(week)[0], QStringLiteral("-1/-1/-1"));
+    week.weekStart = DbDate::Invalid();
+    EXPECT_EQ(StatementObject::RowTexts(week)[0], QStringLiteral("-1/-1/-1"));
 }
 
 TEST_F(StatementSheetTest, ChildNamesComeInEnrollmentOrder)
 {
     Enroll(QStringLiteral("Zoe"));
     Enroll(QStringLiteral("Anna"));
-    CDBRecordSheet sheet;
+    StatementObject sheet;
     sheet.LoadChildNames();
     EXPECT_EQ(sheet.m_childNames, (QStringList{QStringLiteral("Zoe"), QStringLiteral("Anna")}));
 }
 
 TEST_F(StatementSheetTest, ANewStatementShowsThisMonthAndACloneKeepsTheChoice)
 {
-    CClock::SetNow(QDateTime(QDate(2014, 12, 31), QTime(23, 30), Qt::UTC));
-    const CDBRecordSheet fresh;
+    Clock::SetNow(QDateTime(QDate(2014, 12, 31), QTime(23, 30), Qt::UTC));
+    const StatementObject fresh;
     EXPECT_EQ(fresh.m_nYear, 2014);
     EXPECT_EQ(fresh.m_nMonth, 12);
     EXPECT_FALSE(fresh.HasChild());
@@ -250,9 +250,9 @@ TEST_F(StatementSheetTest, ANewStatementShowsThisMonthAndACloneKeepsTheChoice)
 
     Enroll(QStringLiteral("Anna"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
-    CDBRecordSheet sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
-    const std::unique_ptr<CDiagramObject> copy = sheet.Clone();
-    auto* clone = dynamic_cast<CDBRecordSheet*>(copy.get());
+    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    const std::unique_ptr<PageObject> copy = sheet.Clone();
+    auto* clone = dynamic_cast<StatementObject*>(copy.get());
     ASSERT_NE(clone, nullptr);
     EXPECT_NE(clone->m_strID, sheet.m_strID);
     EXPECT_EQ(clone->m_strChildName, QStringLiteral("Anna"));
@@ -265,13 +265,13 @@ TEST_F(StatementSheetTest, ANewStatementShowsThisMonthAndACloneKeepsTheChoice)
 TEST_F(StatementSheetTest, ASavedDocumentHoldsNoStatement)
 {
     ObjectList objects;
-    objects.push_back(std::make_unique<CDrawObject>(CPageRect{10, 10, 60, 60}, 2, 1, 0,
+    objects.push_back(std::make_unique<ShapeObject>(PageRect{10, 10, 60, 60}, 2, 1, 0,
                                                     Rgb(0, 0, 0), Rgb(200, 0, 0)));
-    objects.push_back(std::make_unique<CDBRecordSheet>(CPageRect{0, 100, 740, 540}));
+    objects.push_back(std::make_unique<StatementObject>(PageRect{0, 100, 740, 540}));
     const QString path = m_home.FilePath(QStringLiteral("page.wrn"));
-    ASSERT_TRUE(SaveDocument(path, CWrnPage{}, objects));
+    ASSERT_TRUE(SaveDocument(path, WrnPage{}, objects));
 
-    const std::optional<CWrnDocument> read = LoadDocument(path);
+    const std::optional<WrnDocument> read = LoadDocument(path);
     ASSERT_TRUE(read.has_value());
     ASSERT_EQ(read->objects.size(), 1u);
     EXPECT_EQ(read->objects.front()->m_nType, ObjectType::Shape);

@@ -1,8 +1,8 @@
 #include "statement/StatementTestKit.h"
 
-#include "records/DBVChildInfoSet.h"
+#include "records/EnrollmentTable.h"
 #include "records/RecordsDatabase.h"
-#include "tuition/DBRecordSheet.h"
+#include "tuition/StatementObject.h"
 #include "support/TuitionWeeks.h"
 
 #include <QPainter>
@@ -12,25 +12,25 @@ namespace StatementKit {
 void Enroll(const QString& name, const QString& email)
 {
     EnsureRecordsDatabase();
-    CDBVChildInfoSet enrollment;
+    EnrollmentTable enrollment;
     enrollment.Open();
     enrollment.AddNew();
     enrollment.m_ChildName = name;
     enrollment.m_ChildRefrenceNo = QStringLiteral("R-") + name;
-    enrollment.m_EnrollDate = CDbDate::FromDate(QDate(2011, 9, 5));
+    enrollment.m_EnrollDate = DbDate::FromDate(QDate(2011, 9, 5));
     enrollment.m_Email = email;
     enrollment.Update();
 }
 
 void AddWeek(const QString& name, const QDate& start, double debit, const QString& paidBy)
 {
-    CWeeklyPayment week = TuitionWeekOf(name, start, 5, 333.3);
+    WeeklyPayment week = TuitionWeekOf(name, start, 5, 333.3);
     week.debit = debit;
     week.paidBy = paidBy;
     StoreTuitionWeek(week);
 }
 
-QImage Render(CDBRecordSheet& sheet)
+QImage Render(StatementObject& sheet)
 {
     QImage picture(sheet.m_rect.right + 10, sheet.m_rect.bottom + 10, QImage::Format_RGB32);
     picture.fill(Qt::white);

@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-class CDBRecordSheet;
+class StatementObject;
 
 // Rows planted in the records database of the present application folder through the
 // program's own recordsets, and pictures of statements to probe.
@@ -19,7 +19,7 @@ void AddWeek(const QString& name, const QDate& start, double debit,
 
 // The statement alone drawn at its rectangle on a white picture of the page's top-left
 // part that holds it.
-QImage Render(CDBRecordSheet& sheet);
+QImage Render(StatementObject& sheet);
 // Whether anything but white was painted inside the rectangle.
 bool Inked(const QImage& picture, const QRect& area);
 

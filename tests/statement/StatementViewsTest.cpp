@@ -1,15 +1,15 @@
 #include "statement/StatementTestKit.h"
 #include "support/DialogTestKit.h"
 
-#include "app/CommandIds.h"
-#include "app/ProgramState.h"
-#include "app/SnapfoldDoc.h"
-#include "canvas/objects/DrawObject.h"
+#include "commands/CommandIds.h"
+#include "settings/ProgramState.h"
+#include "canvas/editing/PageDocument.h"
+#include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/FillStyles.h"
-#include "canvas/view/MyImageView.h"
+#include "canvas/view/CanvasView.h"
 #include "support/PixelProbes.h"
-#include "tuition/DBRecordSheet.h"
-#include "tuition/TuitionStatementDlg.h"
+#include "tuition/StatementObject.h"
+#include "tuition/view/StatementSettingsDialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -52,11 +52,11 @@ protected:
         }
     }
     // Places a statement with tool 118 at a window point (page units at 100 %).
-    CDBRecordSheet& PlaceStatement(const QPoint& at)
+    StatementObject& PlaceStatement(const QPoint& at)
     {
         m_view.OnCommand(Cmd::InsertTuitionSheet);
         Click(at);
-        auto* sheet = dynamic_cast<CDBRecordSheet*>(m_view.Model().Current());
+        auto* sheet = dynamic_cast<StatementObject*>(m_view.Model().Current());
         EXPECT_NE(sheet, nullptr);
         return *sheet;
     }
@@ -76,17 +76,17 @@ protected:
         return m_home.FilePath(QStringLiteral("temp/Anna_TuitionStatement_ 3_of_2012.PNG"));
     }
 
-    CSnapfoldDoc m_document;
-    CMyImageView m_view;
+    PageDocument m_document;
+    CanvasView m_view;
 };
 
 TEST_F(StatementViewsTest, TheTuitionSheetToolPlacesOneStatementAtTheNextClick)
 {
     m_view.OnCommand(Cmd::InsertTuitionSheet);
     EXPECT_TRUE(m_view.Model().Objects().empty());
-    CDBRecordSheet& sheet = PlaceStatement(QPoint(60, 70));
+    StatementObject& sheet = PlaceStatement(QPoint(60, 70));
     ASSERT_EQ(m_view.Model().Objects().size(), 1u);
-    EXPECT_EQ(sheet.m_rect, (CPageRect{60, 70, 800, 510}));
+    EXPECT_EQ(sheet.m_rect, (PageRect{60, 70, 800, 510}));
     EXPECT_TRUE(sheet.m_bSelected);
     EXPECT_FALSE(sheet.HasChild());
     EXPECT_EQ(m_view.Model().History().Count(), 1);
@@ -101,7 +101,7 @@ TEST_F(StatementViewsTest, TheTuitionSheetToolPlacesOneStatementAtTheNextClick)
 TEST_F(StatementViewsTest, TheContextMenuOffersSettingAndEmailForTheStatementOnly)
 {
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementSetting).enabled);
-    CDBRecordSheet& sheet = PlaceStatement(QPoint(60, 70));
+    StatementObject& sheet = PlaceStatement(QPoint(60, 70));
     std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
     EXPECT_EQ(menu->objectName(), QStringLiteral("Tuition Statement"));
     QList<int> ids;
@@ -117,8 +117,8 @@ TEST_F(StatementViewsTest, TheContextMenuOffersSettingAndEmailForTheStatementOnl
 
     sheet.Choose(QStringLiteral("Anna"), 2012, 3);
     EXPECT_TRUE(m_view.UpdateCommand(Cmd::StatementEmail).enabled);
-    m_view.Model().Objects().push_back(std::make_unique<CDrawObject>(
-        CPageRect{0, 600, 50, 650}, 2, 1, 0, Rgb(0, 0, 0), Rgb(0, 0, 0)));
+    m_view.Model().Objects().push_back(std::make_unique<ShapeObject>(
+        PageRect{0, 600, 50, 650}, 2, 1, 0, Rgb(0, 0, 0), Rgb(0, 0, 0)));
     m_view.Model().SetCurrent(m_view.Model().Objects().back().get());
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementSetting).enabled);
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementEmail).enabled);
@@ -128,7 +128,7 @@ TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
 {
     Enroll(QStringLiteral("Anna"));
     Enroll(QStringLiteral("Ben"));
-    CDBRecordSheet& placed = PlaceStatement(QPoint(60, 70));
+    StatementObject& placed = PlaceStatement(QPoint(60, 70));
     const int year = placed.m_nYear, month = placed.m_nMonth;
 
     QStringList offered;
@@ -148,7 +148,7 @@ TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
     EXPECT_EQ(m_view.Model().History().Count(), 1);
 
     ChooseInSetting(QStringLiteral("Ben"), 3, 2012, true);
-    auto* sheet = dynamic_cast<CDBRecordSheet*>(m_view.Model().Objects().front().get());
+    auto* sheet = dynamic_cast<StatementObject*>(m_view.Model().Objects().front().get());
     ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(sheet->m_strChildName, QStringLiteral("Ben"));
     EXPECT_EQ(sheet->m_nMonth, 3);
@@ -156,7 +156,7 @@ TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
     EXPECT_EQ(m_view.Model().History().Count(), 2);
 
     m_view.OnCommand(Cmd::Undo);
-    sheet = dynamic_cast<CDBRecordSheet*>(m_view.Model().Objects().front().get());
+    sheet = dynamic_cast<StatementObject*>(m_view.Model().Objects().front().get());
     ASSERT_NE(sheet, nullptr);
     EXPECT_FALSE(sheet->HasChild());
     EXPECT_EQ(sheet->m_nYear, year);
@@ -166,12 +166,12 @@ TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
 TEST_F(StatementViewsTest, TheDialogOffersItsChildAndYearsFrom2009To2050)
 {
     const QStringList names{QStringLiteral("Anna"), QStringLiteral("Ben")};
-    CTuitionStatementDlg known(names, QStringLiteral("Ben"), 2012, 11);
+    StatementSettingsDialog known(names, QStringLiteral("Ben"), 2012, 11);
     EXPECT_EQ(known.ChildName(), QStringLiteral("Ben"));
     EXPECT_EQ(known.Month(), 11);
     EXPECT_EQ(Find<QComboBox>(known, "month")->count(), 12);
 
-    CTuitionStatementDlg unknown(names, QStringLiteral("Carl"), 2012, 1);
+    StatementSettingsDialog unknown(names, QStringLiteral("Carl"), 2012, 1);
     EXPECT_EQ(unknown.ChildName(), QStringLiteral("Anna"));
     auto* year = Find<QSpinBox>(unknown, "year");
     year->stepBy(-10);
@@ -182,14 +182,14 @@ TEST_F(StatementViewsTest, TheDialogOffersItsChildAndYearsFrom2009To2050)
 
 TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyAndNoOkWithoutOne)
 {
-    CTuitionStatementDlg folders({QString(), QStringLiteral("AAA"), QStringLiteral("Anna"),
+    StatementSettingsDialog folders({QString(), QStringLiteral("AAA"), QStringLiteral("Anna"),
                                   QStringLiteral("ZZZ")},
                                  QStringLiteral("AAA"), 2012, 3);
     EXPECT_EQ(Find<QComboBox>(folders, "child")->count(), 1);
     EXPECT_EQ(folders.ChildName(), QStringLiteral("Anna"));
     EXPECT_EQ(folders.findChild<QLabel*>(QStringLiteral("noChild")), nullptr);
 
-    CTuitionStatementDlg none({QStringLiteral("AAA")}, QString(), 2012, 3);
+    StatementSettingsDialog none({QStringLiteral("AAA")}, QString(), 2012, 3);
     EXPECT_NE(Find<QLabel>(none, "noChild"), nullptr);
     EXPECT_FALSE(Find<QDialogButtonBox>(none, "buttons")->button(QDialogButtonBox::Ok)
                      ->isEnabled());
@@ -205,7 +205,7 @@ TEST_F(StatementViewsTest, SettingSaysWhyTheChildrenCannotBeListed)
     m_view.OnCommand(Cmd::StatementSetting);
     EXPECT_EQ(m_dialogsRun, 0);
     ASSERT_EQ(Prompt().Messages().size(), 1);
-    EXPECT_EQ(Prompt().Messages().front().icon, CPrompt::Icon::Stop);
+    EXPECT_EQ(Prompt().Messages().front().icon, UserPrompt::Icon::Stop);
     EXPECT_TRUE(Prompt().Texts().front().contains(QLatin1String("not a usable records database")));
 }
 
@@ -214,13 +214,13 @@ TEST_F(StatementViewsTest, EmailToParentWritesThePageAsAPicture)
     Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
     const QPoint origin = m_view.PageOutlineOrigin();
-    auto square = std::make_unique<CDrawObject>(
-        CPageRect{origin.x() + 10, origin.y() + 900, origin.x() + 60, origin.y() + 950}, 2, 1, 0,
+    auto square = std::make_unique<ShapeObject>(
+        PageRect{origin.x() + 10, origin.y() + 900, origin.x() + 60, origin.y() + 950}, 2, 1, 0,
         Rgb(200, 30, 30), Rgb(200, 30, 30));
     square->m_bFill = 1;
     square->m_nFillType = FillType::Solid;
     m_view.Model().Objects().push_back(std::move(square));
-    CDBRecordSheet& sheet = PlaceStatement(origin + QPoint(20, 30));
+    StatementObject& sheet = PlaceStatement(origin + QPoint(20, 30));
     sheet.Choose(QStringLiteral("Anna"), 2012, 3);
 
     m_view.OnCommand(Cmd::StatementEmail);
@@ -235,7 +235,7 @@ TEST_F(StatementViewsTest, EmailToParentWritesThePageAsAPicture)
     EXPECT_TRUE(Inked(picture, QRect(22, 30 + 264 + 3, 736, 16))); // March's row
 
     ASSERT_EQ(Prompt().Messages().size(), 1);
-    EXPECT_EQ(Prompt().Messages().front().icon, CPrompt::Icon::Information);
+    EXPECT_EQ(Prompt().Messages().front().icon, UserPrompt::Icon::Information);
     EXPECT_TRUE(Prompt().Texts().front().contains(QDir::toNativeSeparators(StatementFile())));
     EXPECT_TRUE(Prompt().Texts().front().contains(QStringLiteral("parents@example.org")));
 }
@@ -246,20 +246,20 @@ TEST_F(StatementViewsTest, EmailToParentSaysSoWhenThePictureCannotBeWritten)
     QFile blocker(m_home.FilePath(QStringLiteral("temp")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder belongs
     blocker.close();
-    CDBRecordSheet& sheet = PlaceStatement(QPoint(60, 70));
+    StatementObject& sheet = PlaceStatement(QPoint(60, 70));
     sheet.Choose(QStringLiteral("Anna"), 2012, 3);
 
     m_view.OnCommand(Cmd::StatementEmail);
     EXPECT_FALSE(QFile::exists(StatementFile()));
     ASSERT_EQ(Prompt().Messages().size(), 1);
-    EXPECT_EQ(Prompt().Messages().front().icon, CPrompt::Icon::Stop);
+    EXPECT_EQ(Prompt().Messages().front().icon, UserPrompt::Icon::Stop);
     EXPECT_TRUE(Prompt().Texts().front().contains(QStringLiteral("could not be saved")));
 
     // A child name that is no file name is refused before anything is written.
     sheet.Choose(QStringLiteral("../Anna"), 2012, 3);
     m_view.OnCommand(Cmd::StatementEmail);
     ASSERT_EQ(Prompt().Messages().size(), 2);
-    EXPECT_EQ(Prompt().Messages().back().icon, CPrompt::Icon::Stop);
+    EXPECT_EQ(Prompt().Messages().back().icon, UserPrompt::Icon::Stop);
 }
 
 } // namespace

@@ -49,10 +49,10 @@ const QString kEnrollAnn = QStringLiteral(
 
 } // namespace
 
-const std::vector<CBrokenDatabase>& BrokenDatabases()
+const std::vector<BrokenDatabase>& BrokenDatabases()
 {
     using RecordsSchema::kChildEnrollment;
-    static const std::vector<CBrokenDatabase> cases{
+    static const std::vector<BrokenDatabase> cases{
         {"zero-length", "has no table", QByteArray(), {}},
         {"garbage", "not a database", QByteArray(4096, 'x'), {}},
         {"without tables", "has no table", {}, {QStringLiteral("CREATE TABLE Other (a)")}},
@@ -68,15 +68,15 @@ const std::vector<CBrokenDatabase>& BrokenDatabases()
     return cases;
 }
 
-const CBrokenDatabase& BrokenDatabaseOfKind(const char* kind)
+const BrokenDatabase& BrokenDatabaseOfKind(const char* kind)
 {
-    for (const CBrokenDatabase& broken : BrokenDatabases())
+    for (const BrokenDatabase& broken : BrokenDatabases())
         if (qstrcmp(broken.kind, kind) == 0)
             return broken;
     throw std::logic_error(std::string("no broken database of kind ") + kind);
 }
 
-void WriteBrokenDatabase(const CBrokenDatabase& broken, const QString& path)
+void WriteBrokenDatabase(const BrokenDatabase& broken, const QString& path)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -86,13 +86,13 @@ void WriteBrokenDatabase(const CBrokenDatabase& broken, const QString& path)
         QueryDatabaseFile(path, sql);
 }
 
-std::string BrokenDatabaseName(const ::testing::TestParamInfo<CBrokenDatabase>& info)
+std::string BrokenDatabaseName(const ::testing::TestParamInfo<BrokenDatabase>& info)
 {
     return QString::fromLatin1(info.param.kind)
         .remove(QLatin1Char(' ')).remove(QLatin1Char('-')).toStdString();
 }
 
-void PrintTo(const CBrokenDatabase& broken, std::ostream* out)
+void PrintTo(const BrokenDatabase& broken, std::ostream* out)
 {
     *out << broken.kind;
 }

@@ -15,17 +15,17 @@ std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sq
 
 // A records file the program cannot use, of one kind. Where it has an enrollment table,
 // "Ann" is enrolled in it.
-struct CBrokenDatabase
+struct BrokenDatabase
 {
     const char* kind;      // names the case
     const char* problem;   // part of what the program says about it
     QByteArray bytes;      // the whole file, when `sql` is empty
     QStringList sql;       // else the statements that make it
 };
-const std::vector<CBrokenDatabase>& BrokenDatabases();
-const CBrokenDatabase& BrokenDatabaseOfKind(const char* kind);
+const std::vector<BrokenDatabase>& BrokenDatabases();
+const BrokenDatabase& BrokenDatabaseOfKind(const char* kind);
 // Shows the kind when a test of it fails.
-void PrintTo(const CBrokenDatabase& broken, std::ostream* out);
+void PrintTo(const BrokenDatabase& broken, std::ostream* out);
 // The kind as a test's name.
-std::string BrokenDatabaseName(const ::testing::TestParamInfo<CBrokenDatabase>& info);
-void WriteBrokenDatabase(const CBrokenDatabase& broken, const QString& path);
+std::string BrokenDatabaseName(const ::testing::TestParamInfo<BrokenDatabase>& info);
+void WriteBrokenDatabase(const BrokenDatabase& broken, const QString& path);

@@ -1,13 +1,13 @@
 #include "support/DialogTestKit.h"
 
-#include "platform/ModalRunner.h"
+#include "widgets/ModalRunner.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPushButton>
 
-std::optional<QColor> CChoosingPrompt::ChooseColor(const QColor&, const QString& title)
+std::optional<QColor> ChoosingPrompt::ChooseColor(const QColor&, const QString& title)
 {
     m_titles << title;
     if (m_colors.empty())
@@ -17,7 +17,7 @@ std::optional<QColor> CChoosingPrompt::ChooseColor(const QColor&, const QString&
     return color;
 }
 
-std::optional<QFont> CChoosingPrompt::ChooseFont(const QFont& initial, const QString& title)
+std::optional<QFont> ChoosingPrompt::ChooseFont(const QFont& initial, const QString& title)
 {
     m_titles << title;
     lastInitialFont = initial;
@@ -30,7 +30,7 @@ std::optional<QFont> CChoosingPrompt::ChooseFont(const QFont& initial, const QSt
 
 DialogTest::DialogTest()
 {
-    auto prompt = std::make_unique<CChoosingPrompt>();
+    auto prompt = std::make_unique<ChoosingPrompt>();
     m_prompt = prompt.get();
     m_homePrompt = InstallPrompt(std::move(prompt));
 }

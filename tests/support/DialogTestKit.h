@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 // A scripted prompt that also answers colour and font choices, recording their titles.
-class CChoosingPrompt : public CScriptedPrompt
+class ChoosingPrompt : public ScriptedPrompt
 {
 public:
     void QueueColor(const QColor& color) { m_colors.push_back(color); }
@@ -38,12 +38,12 @@ protected:
     // The next modal dialog runs `script`, then reports how the script left it.
     void ScriptNextDialog(std::function<void(QDialog&)> script);
 
-    CChoosingPrompt& Prompt() { return *m_prompt; }
-    CSettingsStore& Store() { return m_home.Settings(); }
+    ChoosingPrompt& Prompt() { return *m_prompt; }
+    SettingsStore& Store() { return m_home.Settings(); }
 
-    CTempHome m_home;
-    CChoosingPrompt* m_prompt = nullptr;
-    std::unique_ptr<CPrompt> m_homePrompt;
+    TempHome m_home;
+    ChoosingPrompt* m_prompt = nullptr;
+    std::unique_ptr<UserPrompt> m_homePrompt;
     int m_dialogsRun = 0;
 };
 

@@ -46,18 +46,18 @@ QImage RedBlueHalves(int width, int height)
 
 } // namespace HostileFiles
 
-CNamedPipe::CNamedPipe(const QString& path) : m_path(path)
+NamedPipe::NamedPipe(const QString& path) : m_path(path)
 {
     m_made = ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
-CNamedPipe::~CNamedPipe()
+NamedPipe::~NamedPipe()
 {
     if (m_made)
         QFile::remove(m_path);
 }
 
-bool CNamedPipe::ReturnsPromptly(const std::function<void()>& read)
+bool NamedPipe::ReturnsPromptly(const std::function<void()>& read)
 {
     auto reading = std::async(std::launch::async, read);
     if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::ready)

@@ -23,13 +23,13 @@ QImage RedBlueHalves(int width, int height);
 
 // A named pipe nobody writes to: whatever opens it for reading waits, unless it checks
 // what it opens first.
-class CNamedPipe
+class NamedPipe
 {
 public:
-    explicit CNamedPipe(const QString& path);
-    ~CNamedPipe();
-    CNamedPipe(const CNamedPipe&) = delete;
-    CNamedPipe& operator=(const CNamedPipe&) = delete;
+    explicit NamedPipe(const QString& path);
+    ~NamedPipe();
+    NamedPipe(const NamedPipe&) = delete;
+    NamedPipe& operator=(const NamedPipe&) = delete;
 
     const QString& Path() const { return m_path; }
     bool IsMade() const { return m_made; }

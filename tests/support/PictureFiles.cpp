@@ -1,6 +1,6 @@
 #include "support/PictureFiles.h"
 
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "platform/ImageFiles.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +13,16 @@ QString WriteSolidPicture(const QString& path, QSize size, const QColor& colour)
     return path;
 }
 
-std::unique_ptr<CImageObject> PhotoOfFile(const QString& path, const CPageRect& rect)
+std::unique_ptr<PhotoObject> PhotoOfFile(const QString& path, const PageRect& rect)
 {
-    auto photo = std::make_unique<CImageObject>();
+    auto photo = std::make_unique<PhotoObject>();
     photo->SetPath(path);
     photo->LoadPicture();
     photo->m_rect = rect;
     return photo;
 }
 
-std::unique_ptr<CImageObject> PhotoOfPicture(const QString& path, const QImage& picture, QPoint at)
+std::unique_ptr<PhotoObject> PhotoOfPicture(const QString& path, const QImage& picture, QPoint at)
 {
     EXPECT_TRUE(ImageFiles::Write(picture, path)) << qPrintable(path);
     return PhotoOfFile(path, {at.x(), at.y(), at.x() + picture.width(), at.y() + picture.height()});

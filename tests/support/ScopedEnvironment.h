@@ -4,23 +4,23 @@
 #include <QtGlobal>
 
 // Sets an environment variable while the object lives, then puts back what was there.
-class CScopedEnvironment
+class ScopedEnvironment
 {
 public:
-    CScopedEnvironment(const char* name, const QByteArray& value)
+    ScopedEnvironment(const char* name, const QByteArray& value)
         : m_name(name), m_wasSet(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
     {
         qputenv(name, value);
     }
-    ~CScopedEnvironment()
+    ~ScopedEnvironment()
     {
         if (m_wasSet)
             qputenv(m_name, m_old);
         else
             qunsetenv(m_name);
     }
-    CScopedEnvironment(const CScopedEnvironment&) = delete;
-    CScopedEnvironment& operator=(const CScopedEnvironment&) = delete;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
 private:
     const char* m_name;

@@ -22,7 +22,7 @@ void StandForAMoment()
 
 } // namespace
 
-QStringList CScriptedPrompt::Texts() const
+QStringList ScriptedPrompt::Texts() const
 {
     QStringList texts;
     for (const Shown& shown : m_messages)
@@ -30,7 +30,7 @@ QStringList CScriptedPrompt::Texts() const
     return texts;
 }
 
-CPrompt::Answer CScriptedPrompt::Show(const QString& text, Icon icon, Buttons buttons,
+UserPrompt::Answer ScriptedPrompt::Show(const QString& text, Icon icon, Buttons buttons,
                                       const QString&)
 {
     m_messages.append({text, icon, buttons});
@@ -48,7 +48,7 @@ CPrompt::Answer CScriptedPrompt::Show(const QString& text, Icon icon, Buttons bu
     }
 }
 
-QString CScriptedPrompt::ChooseFolder(const QString& title, const QString&)
+QString ScriptedPrompt::ChooseFolder(const QString& title, const QString&)
 {
     m_folderTitles.append(title);
     if (m_folders.empty())
@@ -58,7 +58,7 @@ QString CScriptedPrompt::ChooseFolder(const QString& title, const QString&)
     return folder;
 }
 
-QStringList CScriptedPrompt::ChooseFilesToOpen(const QString& title, const QString&,
+QStringList ScriptedPrompt::ChooseFilesToOpen(const QString& title, const QString&,
                                                const QString& filter)
 {
     m_fileDialogs.append(title + QLatin1Char('|') + filter);
@@ -69,7 +69,7 @@ QStringList CScriptedPrompt::ChooseFilesToOpen(const QString& title, const QStri
     return files;
 }
 
-QString CScriptedPrompt::ChooseFileToOpen(const QString& title, const QString& folder,
+QString ScriptedPrompt::ChooseFileToOpen(const QString& title, const QString& folder,
                                           const QString& filter)
 {
     return ChooseFilesToOpen(title, folder, filter).value(0);

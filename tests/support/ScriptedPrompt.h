@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/Prompt.h"
+#include "platform/UserPrompt.h"
 
 #include <QList>
 #include <deque>
 
 // A prompt for tests: records every message and returns prepared answers. With no
 // answer prepared it answers as a cautious user would (Cancel, No, nothing chosen).
-class CScriptedPrompt : public CNoDialogPrompt
+class ScriptedPrompt : public NoDialogPrompt
 {
 public:
     struct Shown

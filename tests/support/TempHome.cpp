@@ -1,37 +1,37 @@
 #include "support/TempHome.h"
 
-#include "app/ProgramState.h"
+#include "settings/ProgramState.h"
 #include "platform/Clock.h"
-#include "platform/ModalRunner.h"
+#include "widgets/ModalRunner.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompt.h"
 
-CTempHome::CTempHome()
+TempHome::TempHome()
 {
-    CSettingsStore::UseFile(SettingsFile());
-    Program() = CProgramState();
+    SettingsStore::UseFile(SettingsFile());
+    Program() = ProgramState();
     Program().programDir = Path();
-    auto prompt = std::make_unique<CScriptedPrompt>();
+    auto prompt = std::make_unique<ScriptedPrompt>();
     m_prompt = prompt.get();
     InstallPrompt(std::move(prompt));
-    CClock::Reset();
+    Clock::Reset();
 }
 
-CTempHome::~CTempHome()
+TempHome::~TempHome()
 {
     SetModalHook({});
     InstallPrompt(nullptr);
-    Program() = CProgramState();
-    CSettingsStore::UseNative();
-    CClock::Reset();
+    Program() = ProgramState();
+    SettingsStore::UseNative();
+    Clock::Reset();
 }
 
-CSettingsStore& CTempHome::Settings() const
+SettingsStore& TempHome::Settings() const
 {
-    return CSettingsStore::Instance();
+    return SettingsStore::Instance();
 }
 
-void CTempHome::ReopenSettings()
+void TempHome::ReopenSettings()
 {
-    CSettingsStore::UseFile(SettingsFile());
+    SettingsStore::UseFile(SettingsFile());
 }

@@ -4,31 +4,31 @@
 #include <QTemporaryDir>
 #include <memory>
 
-class CScriptedPrompt;
-class CSettingsStore;
+class ScriptedPrompt;
+class SettingsStore;
 
 // A fresh world for one test: an empty application folder, an empty settings file,
 // fresh program-wide values, a scripted prompt and the real clock. Everything is put
 // back when the test ends.
-class CTempHome
+class TempHome
 {
 public:
-    CTempHome();
-    ~CTempHome();
-    CTempHome(const CTempHome&) = delete;
-    CTempHome& operator=(const CTempHome&) = delete;
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
 
     QString Path() const { return m_dir.path(); }
     QString FilePath(const QString& relative) const { return m_dir.filePath(relative); }
     QString SettingsFile() const { return FilePath(QStringLiteral("settings.ini")); }
 
-    CScriptedPrompt& Prompt() const { return *m_prompt; }
-    CSettingsStore& Settings() const;
+    ScriptedPrompt& Prompt() const { return *m_prompt; }
+    SettingsStore& Settings() const;
 
     // Reopens the settings file, as a second run of the program would.
     void ReopenSettings();
 
 private:
     QTemporaryDir m_dir;
-    CScriptedPrompt* m_prompt = nullptr;
+    ScriptedPrompt* m_prompt = nullptr;
 };

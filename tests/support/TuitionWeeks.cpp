@@ -1,22 +1,22 @@
 #include "support/TuitionWeeks.h"
 
-#include "records/DBChildPaymentSet.h"
+#include "records/PaymentTable.h"
 
-CWeeklyPayment TuitionWeekOf(const QString& name, const QDate& monday, qint32 sessionDays,
+WeeklyPayment TuitionWeekOf(const QString& name, const QDate& monday, qint32 sessionDays,
                              double weeklyFee)
 {
-    CWeeklyPayment week;
+    WeeklyPayment week;
     week.childName = name;
-    week.weekStart = CDbDate::FromDate(monday);
-    week.weekEnd = CDbDate::FromDate(monday.addDays(6));
+    week.weekStart = DbDate::FromDate(monday);
+    week.weekEnd = DbDate::FromDate(monday.addDays(6));
     week.sessionDays = sessionDays;
     week.weeklyFee = weeklyFee;
     week.debit = week.ComputedDebit();
     return week;
 }
 
-qint64 StoreTuitionWeek(const CWeeklyPayment& week)
+qint64 StoreTuitionWeek(const WeeklyPayment& week)
 {
-    CDBChildPaymentSet set;
+    PaymentTable set;
     return WeeklyPayments::AddRow(set, week);
 }

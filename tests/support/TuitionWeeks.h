@@ -6,7 +6,7 @@
 #include <QString>
 
 // An unpaid week of a child from Monday to Sunday, for a test to fill in further.
-CWeeklyPayment TuitionWeekOf(const QString& name, const QDate& monday, qint32 sessionDays,
+WeeklyPayment TuitionWeekOf(const QString& name, const QDate& monday, qint32 sessionDays,
                              double weeklyFee);
 // Stores it in the program's database; its row id.
-qint64 StoreTuitionWeek(const CWeeklyPayment& week);
+qint64 StoreTuitionWeek(const WeeklyPayment& week);

@@ -5,11 +5,11 @@
 
 namespace {
 
-CWeeklyPayment Week(const QDate& monday, double debit, double fee = 100)
+WeeklyPayment Week(const QDate& monday, double debit, double fee = 100)
 {
-    CWeeklyPayment week;
-    week.weekStart = CDbDate::FromDate(monday);
-    week.weekEnd = CDbDate::FromDate(monday.addDays(6));
+    WeeklyPayment week;
+    week.weekStart = DbDate::FromDate(monday);
+    week.weekEnd = DbDate::FromDate(monday.addDays(6));
     week.sessionDays = 3;
     week.weeklyFee = fee;
     week.debit = debit;
@@ -20,12 +20,12 @@ CWeeklyPayment Week(const QDate& monday, double debit, double fee = 100)
 
 TEST(StatementFigures, ListTheMonthCarryEarlierDebitsAndIgnoreLaterOnes)
 {
-    const std::vector<CWeeklyPayment> rows{
+    const std::vector<WeeklyPayment> rows{
         Week(QDate(2024, 2, 5), 10),  Week(QDate(2024, 2, 26), 20),   // February
         Week(QDate(2024, 3, 4), 1.5), Week(QDate(2024, 3, 11), 2.25), // March
         Week(QDate(2024, 4, 1), 1000),                               // April
     };
-    const CStatementFigures march = TuitionStatement::Figures(rows, 2024, 3);
+    const StatementFigures march = TuitionStatement::Figures(rows, 2024, 3);
     ASSERT_EQ(march.rows.size(), 2u);
     EXPECT_EQ(march.rows[0].debit, 1.5);
     EXPECT_EQ(march.forward, 30);
@@ -37,16 +37,16 @@ TEST(StatementFigures, ListTheMonthCarryEarlierDebitsAndIgnoreLaterOnes)
 
 TEST(StatementFigures, JanuaryCarriesEveryEarlierYear)
 {
-    std::vector<CWeeklyPayment> rows;
+    std::vector<WeeklyPayment> rows;
     for (QDate monday(2011, 12, 26); monday < QDate(2013, 2, 1); monday = monday.addDays(7))
         rows.push_back(Week(monday, 1));
-    const CStatementFigures january = TuitionStatement::Figures(rows, 2013, 1);
+    const StatementFigures january = TuitionStatement::Figures(rows, 2013, 1);
     // 31 Dec 2012 starts a week that ends in January: it counts to December.
     EXPECT_EQ(january.forward, 54);
     EXPECT_EQ(january.rows.size(), 4u);
     // A week start that names no date counts as earlier.
-    rows.push_back(CWeeklyPayment{});
-    rows.back().weekStart = CDbDate::Invalid();
+    rows.push_back(WeeklyPayment{});
+    rows.back().weekStart = DbDate::Invalid();
     rows.back().debit = 7;
     EXPECT_EQ(TuitionStatement::Figures(rows, 2013, 1).forward, 61);
 }

@@ -1,6 +1,6 @@
 #include "TuitionTestKit.h"
 
-#include "records/DBVChildInfoSet.h"
+#include "records/EnrollmentTable.h"
 #include "support/TuitionWeeks.h"
 
 TuitionTest::TuitionTest()
@@ -10,7 +10,7 @@ TuitionTest::TuitionTest()
 
 void TuitionTest::Enroll(const QString& name, qint32 days, double dailyPbg)
 {
-    CDBVChildInfoSet set;
+    EnrollmentTable set;
     set.Open();
     set.AddNew();
     set.m_ChildName = name;
@@ -21,7 +21,7 @@ void TuitionTest::Enroll(const QString& name, qint32 days, double dailyPbg)
 
 void TuitionTest::AddWeek(const QString& name, const QDate& monday, double debit)
 {
-    CWeeklyPayment week = TuitionWeekOf(name, monday, 3, 0);
+    WeeklyPayment week = TuitionWeekOf(name, monday, 3, 0);
     week.debit = debit;
     StoreTuitionWeek(week);
 }

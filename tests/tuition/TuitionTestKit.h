@@ -5,7 +5,7 @@
 
 #include <QDate>
 
-class CDBVChildInfoSet;
+class EnrollmentTable;
 
 // A records folder with enrolled children and their weekly rows.
 class TuitionTest : public RecordsTest

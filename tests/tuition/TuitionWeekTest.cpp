@@ -5,12 +5,12 @@
 
 namespace {
 
-CTuitionWeek Week(int year, int month, int day)
+TuitionWeek Week(int year, int month, int day)
 {
-    return CTuitionWeek::Holding(QDate(year, month, day));
+    return TuitionWeek::Holding(QDate(year, month, day));
 }
 
-CTuitionWeek Expected(QDate start, QDate end)
+TuitionWeek Expected(QDate start, QDate end)
 {
     return {start, end};
 }
@@ -20,7 +20,7 @@ CTuitionWeek Expected(QDate start, QDate end)
 TEST(TuitionWeek, RunsFromMondayToSundayWhicheverDayItIs)
 {
     // 10 June 2024 is a Monday.
-    const CTuitionWeek june = Expected(QDate(2024, 6, 10), QDate(2024, 6, 16));
+    const TuitionWeek june = Expected(QDate(2024, 6, 10), QDate(2024, 6, 16));
     for (int day = 10; day <= 16; ++day)
         EXPECT_EQ(Week(2024, 6, day), june) << day;
     EXPECT_EQ(Week(2024, 6, 9), Expected(QDate(2024, 6, 3), QDate(2024, 6, 9)));
@@ -41,18 +41,18 @@ TEST(TuitionWeek, CrossesMonthsYearsAndLeapDays)
 
 TEST(TuitionWeek, MarkersKeepSpacesWhereShownDatesHaveZeros)
 {
-    const CTuitionWeek week = Week(2024, 2, 1);
+    const TuitionWeek week = Week(2024, 2, 1);
     EXPECT_EQ(week.StartText(), QStringLiteral("2024- 1-29"));
     EXPECT_EQ(week.EndText(), QStringLiteral("2024- 2- 4"));
     EXPECT_EQ(week.ShownText(), QStringLiteral("2024-01-29 to 2024-02-04"));
-    EXPECT_FALSE(CTuitionWeek::Holding(QDate()).start.isValid());
+    EXPECT_FALSE(TuitionWeek::Holding(QDate()).start.isValid());
     // The records hold the years 100 to 9999: the week of 1 January 100 starts in 99.
     EXPECT_FALSE(Week(100, 1, 1).IsStorable());
     EXPECT_TRUE(Week(100, 1, 4).IsStorable());
     EXPECT_FALSE(Week(9999, 12, 31).IsStorable());
 
-    EXPECT_EQ(ShownDate(CDbDate::FromDate(QDate(812, 3, 4))), QStringLiteral("0812-03-04"));
-    EXPECT_EQ(ShownDate(CDbDate::Invalid()), QStringLiteral("-1--1--1"));
+    EXPECT_EQ(ShownDate(DbDate::FromDate(QDate(812, 3, 4))), QStringLiteral("0812-03-04"));
+    EXPECT_EQ(ShownDate(DbDate::Invalid()), QStringLiteral("-1--1--1"));
     // A stored paid date keeps its spaces in the file and shows with zeros.
     EXPECT_EQ(ShownDateText(QStringLiteral("2024- 3- 8")), QStringLiteral("2024-03-08"));
     EXPECT_EQ(ShownDateText(QString()), QString());

@@ -1,11 +1,11 @@
 #include "TuitionTestKit.h"
 
-#include "app/ProgramSettings.h"
-#include "app/SettingsKeys.h"
+#include "settings/ProgramSettings.h"
+#include "settings/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "support/DatabaseFile.h"
-#include "records/DBChildPaymentSet.h"
-#include "records/DBVChildInfoSet.h"
+#include "records/PaymentTable.h"
+#include "records/EnrollmentTable.h"
 #include "tuition/WeekCheck.h"
 
 #include <QFile>
@@ -13,18 +13,18 @@
 class WeekCheckTest : public TuitionTest
 {
 protected:
-    WeekCheck::CResult Check(const QDate& today)
+    WeekCheck::Result Check(const QDate& today)
     {
         return WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, today,
-                              CTuitionRates());
+                              TuitionRates());
     }
     QString Marker(const char* key) const
     {
         return m_home.Settings().GetString(SettingsKey::Setting, key);
     }
 
-    CDBVChildInfoSet m_enrollment;
-    CDBChildPaymentSet m_payments;
+    EnrollmentTable m_enrollment;
+    PaymentTable m_payments;
 };
 
 TEST_F(WeekCheckTest, MakesEachChildsRowOnceAWeek)
@@ -54,7 +54,7 @@ TEST_F(WeekCheckTest, MakesEachChildsRowOnceAWeek)
 TEST_F(WeekCheckTest, WithoutADatabaseTheMarkersWaitForOne)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
-    CRecordsDatabase::Shared().Close();
+    RecordsDatabase::Shared().Close();
     ASSERT_TRUE(QFile::rename(DatabaseFile(), DatabaseFile() + QStringLiteral(".away")));
     EXPECT_EQ(Check(QDate(2024, 3, 6)).outcome, WeekCheck::Outcome::NoDatabase);
     EXPECT_EQ(Marker(SettingsKey::WeekStart), QString());
@@ -73,7 +73,7 @@ TEST_F(WeekCheckTest, AnEngineErrorWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
     QueryDatabaseFile(DatabaseFile(), QStringLiteral(
         "CREATE TRIGGER refuse BEFORE INSERT ON ChildPaymentInformation "
         "WHEN NEW.ChildName = 'Ben' BEGIN SELECT RAISE(ABORT, 'disk is full'); END"));
-    EXPECT_THROW(Check(QDate(2024, 3, 11)), CDatabaseError);
+    EXPECT_THROW(Check(QDate(2024, 3, 11)), DatabaseError);
     EXPECT_EQ(PaymentRows(), 2);
     EXPECT_EQ(Marker(SettingsKey::WeekStart), QStringLiteral("2024- 3- 4"));
 
@@ -88,7 +88,7 @@ TEST_F(WeekCheckTest, ANameTooLongForThePaymentTableIsSkippedAndNamed)
     const QString longName(60, QLatin1Char('x'));
     Enroll(longName, 3, 10);
     Enroll(QStringLiteral("Ben"), 5, 0);
-    const WeekCheck::CResult result = Check(QDate(2024, 3, 6));
+    const WeekCheck::Result result = Check(QDate(2024, 3, 6));
     EXPECT_EQ(result.generation.added, 1);
     EXPECT_EQ(result.generation.skipped, QStringList{longName});
     EXPECT_EQ(PaymentRows(), 1);
@@ -108,19 +108,19 @@ TEST_F(WeekCheckTest, TheRowsOfTheWeekDecideNotTheMarkers)
     // A child enrolled since gets the week; a week start stored with a time counts too.
     Enroll(QStringLiteral("Ben"), 5, 0);
     Inspect(QStringLiteral("UPDATE ChildPaymentInformation SET WeekStart = WeekStart + 0.5"));
-    const WeekCheck::CResult result = Check(QDate(2024, 3, 10));
+    const WeekCheck::Result result = Check(QDate(2024, 3, 10));
     EXPECT_EQ(result.generation.added, 1);
     EXPECT_EQ(result.generation.charged, 1);
     EXPECT_EQ(PaymentRows(), 2);
 
     // A running program checks a week it completed in this database only once.
-    WeekCheck::CCompletedWeek completed;
+    WeekCheck::CompletedWeek completed;
     Inspect(QStringLiteral("DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'"));
     WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, QDate(2024, 3, 8),
-                   CTuitionRates(), &completed);
+                   TuitionRates(), &completed);
     Inspect(QStringLiteral("DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'"));
     EXPECT_EQ(WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, QDate(2024, 3, 9),
-                             CTuitionRates(), &completed).outcome,
+                             TuitionRates(), &completed).outcome,
               WeekCheck::Outcome::SameWeek);
     EXPECT_EQ(PaymentRows(), 1);
 }

@@ -1,21 +1,21 @@
 #include "TuitionTestKit.h"
 
-#include "app/ProgramSettings.h"
-#include "records/DBChildPaymentSet.h"
-#include "records/DBVChildInfoSet.h"
+#include "settings/ProgramSettings.h"
+#include "records/PaymentTable.h"
+#include "records/EnrollmentTable.h"
 
 #include <cmath>
 #include <limits>
 
 namespace {
 
-const CTuitionRates kRates;   // 66.66 full time, 69.66 part time, 30 an extra hour
+const TuitionRates kRates;   // 66.66 full time, 69.66 part time, 30 an extra hour
 
-CWeeklyPayment FirstWeekOf(const QString& name)
+WeeklyPayment FirstWeekOf(const QString& name)
 {
-    CDBChildPaymentSet set;
+    PaymentTable set;
     const auto rows = WeeklyPayments::ChildRows(set, name);
-    return rows.empty() ? CWeeklyPayment{} : rows.front();
+    return rows.empty() ? WeeklyPayment{} : rows.front();
 }
 
 } // namespace
@@ -23,10 +23,10 @@ CWeeklyPayment FirstWeekOf(const QString& name)
 class WeeklyPaymentsTest : public TuitionTest
 {
 protected:
-    bool AddThisWeek(const QString& name, CWeeklyPayment* added = nullptr)
+    bool AddThisWeek(const QString& name, WeeklyPayment* added = nullptr)
     {
-        CDBVChildInfoSet enrollment;
-        CDBChildPaymentSet payments;
+        EnrollmentTable enrollment;
+        PaymentTable payments;
         return WeeklyPayments::AddCurrentWeek(enrollment, payments, name, QDate(2024, 3, 6),
                                               kRates, added);
     }
@@ -39,7 +39,7 @@ TEST_F(WeeklyPaymentsTest, NewWeekChargesPartTimeAndFullTimeRates)
     ASSERT_TRUE(AddThisWeek(QStringLiteral("Ann")));
     ASSERT_TRUE(AddThisWeek(QStringLiteral("Ben")));
 
-    const CWeeklyPayment ann = FirstWeekOf(QStringLiteral("Ann"));
+    const WeeklyPayment ann = FirstWeekOf(QStringLiteral("Ann"));
     EXPECT_DOUBLE_EQ(ann.weeklyFee, 3 * 69.66);
     EXPECT_DOUBLE_EQ(ann.weeklyPbg, 30);
     EXPECT_DOUBLE_EQ(ann.debit, 3 * 69.66 - 30);
@@ -69,16 +69,16 @@ TEST_F(WeeklyPaymentsTest, AddNeedsAnEnrollmentRowAndAddsASecondRowForTheSameWee
 TEST_F(WeeklyPaymentsTest, AnEntryRecomputesChargeAndDebitAndKeepsFeeAndGovernmentShare)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
-    CWeeklyPayment week;
+    WeeklyPayment week;
     ASSERT_TRUE(AddThisWeek(QStringLiteral("Ann"), &week));
-    const CPaymentEntry entry{QDate(2024, 3, 8), 100, 2, 5, QStringLiteral("Cash")};
-    const CWeeklyPayment paid = WeeklyPayments::Entered(week, entry, kRates);
+    const PaymentEntry entry{QDate(2024, 3, 8), 100, 2, 5, QStringLiteral("Cash")};
+    const WeeklyPayment paid = WeeklyPayments::Entered(week, entry, kRates);
     EXPECT_DOUBLE_EQ(paid.extraCharge, 60);
     EXPECT_NEAR(paid.debit, 133.98, 1e-9);
     EXPECT_EQ(WeeklyPayments::Amount(paid.debit), QStringLiteral("  133.98"));
     EXPECT_EQ(paid.paidDate, QStringLiteral("2024- 3- 8"));
 
-    CDBChildPaymentSet set;
+    PaymentTable set;
     ASSERT_TRUE(WeeklyPayments::UpdateRow(set, paid, QStringLiteral("2024-03-04"),
                                           QStringLiteral("2024-03-10")));
     const auto stored = Inspect(QStringLiteral(
@@ -100,7 +100,7 @@ TEST_F(WeeklyPaymentsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
     AddWeek(QStringLiteral("Ann"), march4, 1);
     AddWeek(QStringLiteral("Ann"), march4.addDays(7), 2);
     AddWeek(QStringLiteral("Ben"), march4, 3);
-    CDBChildPaymentSet set;
+    PaymentTable set;
     EXPECT_FALSE(WeeklyPayments::DeleteRow(set, QStringLiteral("Ann"),
                                            QStringLiteral("2024-03-11"),
                                            QStringLiteral("2024-03-10")));
@@ -113,7 +113,7 @@ TEST_F(WeeklyPaymentsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
     EXPECT_EQ(left[0][1].toDouble(), 2);
     EXPECT_EQ(left[1][0].toString(), QStringLiteral("Ben"));
 
-    CWeeklyPayment gone;
+    WeeklyPayment gone;
     gone.childName = QStringLiteral("Ann");
     EXPECT_FALSE(WeeklyPayments::UpdateRow(set, gone, QStringLiteral("2024-03-04"),
                                            QStringLiteral("2024-03-10")));
@@ -126,7 +126,7 @@ TEST_F(WeeklyPaymentsTest, MonthRowsKeepWeeksStartingInTheMonthAlsoForTheClassFo
     AddWeek(QStringLiteral("Ann"), QDate(2024, 3, 4), 2);
     AddWeek(QStringLiteral("Ben"), QDate(2024, 3, 25), 3);   // ends in April
     AddWeek(QStringLiteral("Ben"), QDate(2023, 3, 6), 4);    // March a year earlier
-    CDBChildPaymentSet set;
+    PaymentTable set;
     EXPECT_EQ(WeeklyPayments::MonthRows(set, QStringLiteral("Ann"), 2024, 3).size(), 1u);
     const auto all = WeeklyPayments::MonthRows(set, QStringLiteral("AAA"), 2024, 3);
     ASSERT_EQ(all.size(), 2u);

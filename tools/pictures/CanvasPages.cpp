@@ -3,8 +3,8 @@
 
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/photo/PhotoAdjustments.h"
 #include "canvas/objects/PageRenderer.h"
 #include "canvas/objects/ShapeFigures.h"
@@ -21,18 +21,18 @@
 
 namespace {
 
-CWrnDocument ShapesPage()
+WrnDocument ShapesPage()
 {
-    CWrnDocument page;
+    WrnDocument page;
     std::vector<int> kinds = {2, 3, 4, 21, 34};
     const auto& designed = ShapeFigures::DesignedKinds();
     kinds.insert(kinds.end(), designed.begin(), designed.end());
     int index = 0;
     for (int kind : kinds) {
         const int column = index % 7, row = index / 7;
-        const CPageRect cell{20 + column * 118, 20 + row * 100, 20 + column * 118 + 100,
+        const PageRect cell{20 + column * 118, 20 + row * 100, 20 + column * 118 + 100,
                              20 + row * 100 + 80};
-        auto shape = std::make_unique<CDrawObject>(cell, kind, 2, index % 5, Rgb(20, 40, 90),
+        auto shape = std::make_unique<ShapeObject>(cell, kind, 2, index % 5, Rgb(20, 40, 90),
                                                    Rgb(80 + (index * 37) % 160, 140, 220));
         shape->m_nStarPoints = 5 + index % 4;
         shape->m_bFill = 1;
@@ -47,16 +47,16 @@ CWrnDocument ShapesPage()
     QList<QPoint> wave;
     for (int x = 0; x <= 300; x += 20)
         wave.append(QPoint(40 + x, 960 + (x / 20 % 2 ? 40 : 0)));
-    auto spline = std::make_unique<CCurveObject>(wave, CurveKind::Spline, 3, 0, Rgb(200, 30, 30));
+    auto spline = std::make_unique<CurveObject>(wave, CurveKind::Spline, 3, 0, Rgb(200, 30, 30));
     page.objects.push_back(std::move(spline));
-    auto closed = std::make_unique<CCurveObject>(
+    auto closed = std::make_unique<CurveObject>(
         QList<QPoint>{{420, 940}, {520, 920}, {600, 1000}, {480, 1060}, {400, 1010}},
         CurveKind::ClosedSpline, 2, 0, Rgb(0, 0, 0));
     closed->m_bFill = 1;
     closed->m_nFillType = 3;
     closed->m_nShadowType = 1;
     page.objects.push_back(std::move(closed));
-    auto symbol = std::make_unique<CSymbolObject>();
+    auto symbol = std::make_unique<SymbolObject>();
     symbol->m_rect = {660, 930, 760, 1030};
     symbol->m_strSymbolFont = QStringLiteral("DejaVu Sans");
     symbol->m_nSymbolChar = 0x2740;
@@ -64,9 +64,9 @@ CWrnDocument ShapesPage()
     return page;
 }
 
-std::unique_ptr<CTextObject> Text(CPageRect rect, const QString& text, int style, int effect)
+std::unique_ptr<TextObject> Text(PageRect rect, const QString& text, int style, int effect)
 {
-    auto object = std::make_unique<CTextObject>(rect, text);
+    auto object = std::make_unique<TextObject>(rect, text);
     object->m_nTextStyle = style;
     object->m_nTextEffect = effect;
     object->m_nFontSize = 28;
@@ -75,9 +75,9 @@ std::unique_ptr<CTextObject> Text(CPageRect rect, const QString& text, int style
     return object;
 }
 
-CWrnDocument TextPage()
+WrnDocument TextPage()
 {
-    CWrnDocument page;
+    WrnDocument page;
     auto plain = Text({20, 20, 380, 120}, QStringLiteral("Plain text, centred and turned a little"),
                       1, 0);
     plain->m_nAlign = 1;
@@ -108,11 +108,11 @@ CWrnDocument TextPage()
     return page;
 }
 
-CWrnDocument CalendarPage()
+WrnDocument CalendarPage()
 {
-    CWrnDocument page;
+    WrnDocument page;
     for (int shape : {0, 2, 3, 4}) {
-        auto calendar = std::make_unique<CCalendarObject>();
+        auto calendar = std::make_unique<CalendarObject>();
         const int index = shape == 0 ? 0 : shape - 1;
         calendar->m_rect = {20 + index % 2 * 420, 20 + index / 2 * 320, 20 + index % 2 * 420 + 400,
                             20 + index / 2 * 320 + 300};
@@ -139,11 +139,11 @@ CWrnDocument CalendarPage()
     return page;
 }
 
-CWrnDocument PhotoPage(const QString& picture)
+WrnDocument PhotoPage(const QString& picture)
 {
-    CWrnDocument page;
+    WrnDocument page;
     auto photoAt = [&](int index) {
-        auto photo = std::make_unique<CImageObject>();
+        auto photo = std::make_unique<PhotoObject>();
         const int x = 30 + index % 3 * 270, y = 30 + index / 3 * 230;
         photo->m_rect = {x, y, x + 240, y + 180};
         photo->SetPath(picture);
@@ -151,23 +151,23 @@ CWrnDocument PhotoPage(const QString& picture)
         return photo;
     };
     using namespace PhotoAdjustments;
-    std::vector<std::function<void(CImageObject&)>> looks{
-        [](CImageObject& p) { SetBorder(p, 4, Rgb(40, 40, 40)); },
-        [](CImageObject& p) { SetFrameShape(p, 2); SetPhotoShadow(p, 0, 12, 60, Rgb(0, 0, 0)); },
-        [](CImageObject& p) { SetFrameShape(p, 1); SetBorder(p, 3, Rgb(200, 40, 40)); },
-        [](CImageObject& p) { GrayScale(p); p.m_nAngle = 12; SetBorder(p, 2, Rgb(0, 0, 0)); },
-        [](CImageObject& p) { CircleFade(p); },
-        [](CImageObject& p) { Bevel(p); },
-        [](CImageObject& p) { TornEdge(p, 7); },
-        [](CImageObject& p) { LessSaturation(p); LessSaturation(p); Lighten(p); Blur(p); },
-        [](CImageObject& p) { AddFrame(p, 5); },
+    std::vector<std::function<void(PhotoObject&)>> looks{
+        [](PhotoObject& p) { SetBorder(p, 4, Rgb(40, 40, 40)); },
+        [](PhotoObject& p) { SetFrameShape(p, 2); SetPhotoShadow(p, 0, 12, 60, Rgb(0, 0, 0)); },
+        [](PhotoObject& p) { SetFrameShape(p, 1); SetBorder(p, 3, Rgb(200, 40, 40)); },
+        [](PhotoObject& p) { GrayScale(p); p.m_nAngle = 12; SetBorder(p, 2, Rgb(0, 0, 0)); },
+        [](PhotoObject& p) { CircleFade(p); },
+        [](PhotoObject& p) { Bevel(p); },
+        [](PhotoObject& p) { TornEdge(p, 7); },
+        [](PhotoObject& p) { LessSaturation(p); LessSaturation(p); Lighten(p); Blur(p); },
+        [](PhotoObject& p) { AddFrame(p, 5); },
     };
     for (std::size_t i = 0; i < looks.size(); ++i) {
         auto photo = photoAt(int(i));
         looks[i](*photo);
         page.objects.push_back(std::move(photo));
     }
-    auto missing = std::make_unique<CImageObject>();
+    auto missing = std::make_unique<PhotoObject>();
     missing->m_rect = {30, 720, 270, 800};
     missing->SetPath(QStringLiteral("/nowhere/lost-photo.jpg"));
     missing->LoadPicture();
@@ -176,7 +176,7 @@ CWrnDocument PhotoPage(const QString& picture)
 }
 
 // Writes the page as a picture and as a page file, so it can be opened in the editor.
-bool KeepPage(const CWrnDocument& page, const QDir& folder, const QString& name)
+bool KeepPage(const WrnDocument& page, const QDir& folder, const QString& name)
 {
     const QImage image = PageRenderer::Render(page);
     const bool kept = !image.isNull() &&

@@ -1,12 +1,12 @@
 // The page editor with a composed page: selected, editing a text in place, and zoomed.
 #include "Pictures.h"
 
-#include "app/CommandIds.h"
-#include "app/SnapfoldDoc.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/view/InplaceEditor.h"
-#include "canvas/view/MyImageView.h"
-#include "platform/ModalRunner.h"
+#include "commands/CommandIds.h"
+#include "canvas/editing/PageDocument.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/view/InPlaceTextEditor.h"
+#include "canvas/view/CanvasView.h"
+#include "widgets/ModalRunner.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -47,8 +47,8 @@ bool Grab(QWidget& widget, const QDir& folder, const QString& name)
 
 bool WriteCanvasViewPictures(const QDir& folder, const QString& photo)
 {
-    CSnapfoldDoc document;
-    CMyImageView view;
+    PageDocument document;
+    CanvasView view;
     view.SetDocument(&document);
     view.setFrameShape(QFrame::NoFrame);
     view.resize(880, 800);
@@ -57,7 +57,7 @@ bool WriteCanvasViewPictures(const QDir& folder, const QString& photo)
     bool written = true;
 
     view.EditPhoto(photo);
-    auto shape = std::make_unique<CDrawObject>(CPageRect{60, 320, 260, 420}, 2, 1, 0,
+    auto shape = std::make_unique<ShapeObject>(PageRect{60, 320, 260, 420}, 2, 1, 0,
                                                Rgb(0, 0, 0), Rgb(250, 200, 60));
     shape->m_bFill = 1;
     shape->m_nFillType = FillType::Solid;
@@ -85,7 +85,7 @@ bool WriteCanvasViewPictures(const QDir& folder, const QString& photo)
     written &= Grab(view, folder, QStringLiteral("canvas"));
     Mouse(port, QEvent::MouseButtonDblClick, {80, 60}, Qt::LeftButton, Qt::LeftButton);
     written &= Grab(view, folder, QStringLiteral("canvas-editing-text"));
-    if (CInplaceEditor* editor = view.Editor()) {
+    if (InPlaceTextEditor* editor = view.Editor()) {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(editor, &escape);
     }

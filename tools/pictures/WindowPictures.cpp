@@ -1,27 +1,27 @@
 // Pictures of every center and every settings, text and calendar dialog.
 #include "Pictures.h"
 
-#include "app/CommandRouting.h"
-#include "app/ProgramState.h"
-#include "app/SnapfoldDoc.h"
+#include "commands/CommandRouting.h"
+#include "settings/ProgramState.h"
+#include "canvas/editing/PageDocument.h"
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CalendarSettings.h"
 #include "canvas/objects/TextObject.h"
-#include "canvas/view/CalendarDlg.h"
-#include "canvas/view/CalendarFontDlg.h"
-#include "canvas/view/CalendarLanguageDlg.h"
-#include "canvas/view/CalendarOptionsDlg.h"
-#include "canvas/view/PublicHolidaysDlg.h"
-#include "canvas/view/SymbolPickerDlg.h"
-#include "canvas/view/TextArtDlg.h"
-#include "canvas/view/TextDlg.h"
-#include "frame/AboutDlg.h"
-#include "frame/ChildCareCenterDlg.h"
-#include "frame/HelpDlg.h"
-#include "frame/MainFrame.h"
-#include "frame/TuitionRateDlg.h"
-#include "frame/VCSAMPLE1Dlg.h"
-#include "frame/WallPaperDialog.h"
+#include "canvas/view/CalendarDialog.h"
+#include "canvas/view/CalendarFontDialog.h"
+#include "canvas/view/CalendarLanguageDialog.h"
+#include "canvas/view/CalendarOptionsDialog.h"
+#include "canvas/view/PublicHolidaysDialog.h"
+#include "canvas/view/SymbolPickerDialog.h"
+#include "canvas/view/TextArtDialog.h"
+#include "canvas/view/TextDialog.h"
+#include "app/AboutDialog.h"
+#include "app/CenterInfoDialog.h"
+#include "app/HelpDialog.h"
+#include "app/MainWindow.h"
+#include "app/TuitionRatesDialog.h"
+#include "app/EmailSettingsDialog.h"
+#include "app/BackgroundColorDialog.h"
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -53,8 +53,8 @@ private:
 
 void TakeEveryCenter(PictureTaker& pictures)
 {
-    CSnapfoldDoc document;
-    CMainFrame frame(document);
+    PageDocument document;
+    MainWindow frame(document);
     frame.resize(1400, 900);
     for (int i = 0; i < Center::Count; ++i) {
         const auto center = static_cast<Center::Index>(i);
@@ -65,41 +65,41 @@ void TakeEveryCenter(PictureTaker& pictures)
 
 void TakeEverySettingsDialog(PictureTaker& pictures)
 {
-    CChildCareCenterDlg center(Program().centerInfo);
+    CenterInfoDialog center(Program().centerInfo);
     pictures.Save(center, QStringLiteral("dialog-center"));
-    CTuitionRateDlg tuition{CTuitionRateTexts()};
+    TuitionRatesDialog tuition{TuitionRateTexts()};
     pictures.Save(tuition, QStringLiteral("dialog-tuition"));
-    CVCSAMPLE1Dlg email(Program().email);
+    EmailSettingsDialog email(Program().email);
     pictures.Save(email, QStringLiteral("dialog-email"));
-    CWallPaperDialog wallpaper;
+    BackgroundColorDialog wallpaper;
     pictures.Save(wallpaper, QStringLiteral("dialog-wallpaper"));
-    CAboutDlg about;
+    AboutDialog about;
     pictures.Save(about, QStringLiteral("dialog-about"));
-    CHelpDlg help;
+    HelpDialog help;
     pictures.Save(help, QStringLiteral("dialog-help"));
 }
 
 void TakeEveryTextAndCalendarDialog(PictureTaker& pictures)
 {
-    CTextDlg text(QStringLiteral("Spring Fair\nSaturday 10 am"));
+    TextDialog text(QStringLiteral("Spring Fair\nSaturday 10 am"));
     pictures.Save(text, QStringLiteral("dialog-text"));
-    CSymbolPickerDlg symbols;
+    SymbolPickerDialog symbols;
     pictures.Save(symbols, QStringLiteral("dialog-symbols"));
-    CTextArtDlg art(CTextObject(CPageRect{0, 0, 300, 80}, QStringLiteral("Spring")));
+    TextArtDialog art(TextObject(PageRect{0, 0, 300, 80}, QStringLiteral("Spring")));
     pictures.Save(art, QStringLiteral("dialog-text-art"));
-    CCalendarDlg calendar(CCalendarOptions::StartingAt(QDate(2025, 5, 1)));
+    CalendarDialog calendar(CalendarOptionSet::StartingAt(QDate(2025, 5, 1)));
     pictures.Save(calendar, QStringLiteral("dialog-calendar"));
-    const CCalendarObject existing;
-    CCalendarFontDlg font(CCalendarFonts::Of(existing));
+    const CalendarObject existing;
+    CalendarFontDialog font(CalendarFonts::Of(existing));
     pictures.Save(font, QStringLiteral("dialog-calendar-font"));
-    CCalendarOptionsDlg options(CCalendarLook::Of(existing));
+    CalendarOptionsDialog options(CalendarLook::Of(existing));
     pictures.Save(options, QStringLiteral("dialog-calendar-options"));
-    CCalendarLanguageDlg language(false);
+    CalendarLanguageDialog language(false);
     pictures.Save(language, QStringLiteral("dialog-calendar-language"));
-    CCalendarSettings stored;
+    CalendarSettings stored;
     stored.publicHolidays = {QDate(2025, 1, 1), QDate(2025, 4, 18), QDate(2025, 12, 25)};
-    stored.SaveHolidays(CSettingsStore::Instance());
-    CPublicHolidaysDlg holidays;
+    stored.SaveHolidays(SettingsStore::Instance());
+    PublicHolidaysDialog holidays;
     pictures.Save(holidays, QStringLiteral("dialog-public-holidays"));
 }
 

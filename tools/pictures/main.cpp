@@ -2,7 +2,7 @@
 // object into OUTDIR, on a fresh application folder and settings file.
 #include "Pictures.h"
 
-#include "app/ProgramState.h"
+#include "settings/ProgramState.h"
 #include "platform/SettingsStore.h"
 
 #include <QApplication>
@@ -23,13 +23,13 @@ int main(int argc, char** argv)
         return 1;
     }
     // The pictures never read or change the person's own settings.
-    CSettingsStore::UseFile(home.filePath(QStringLiteral("settings.ini")));
+    SettingsStore::UseFile(home.filePath(QStringLiteral("settings.ini")));
     Program().programDir = home.path();
 
     const QString photo = WriteSamplePicture(folder);
     bool written = WriteCanvasPages(folder, photo);
     written &= WriteCanvasViewPictures(folder, photo);
     written &= WriteWindowPictures(folder);
-    CSettingsStore::UseNative();
+    SettingsStore::UseNative();
     return written ? 0 : 1;
 }

@@ -26,7 +26,7 @@ constexpr int kScrollSlack = 50;
 // Page units to window pixels: the shift that puts the page frame under the outline,
 // the zoom in thousandths (as the mapping truncates it), then the scroll position in
 // window pixels.
-struct CMapping
+struct ViewMapping
 {
     double zoom = 1.0;
     QPoint scroll;
@@ -38,26 +38,26 @@ struct CMapping
     QPointF ToScene(const QPointF& page) const;
     QPointF ToPage(const QPointF& window) const;
     QPoint ToPagePoint(const QPoint& window) const;
-    QRect ToWindow(const CPageRect& rect) const;
-    CPageRect ToPage(const QRect& window) const;
+    QRect ToWindow(const PageRect& rect) const;
+    PageRect ToPage(const QRect& window) const;
 };
 
 // The outline's top-left corner in the unshifted scene: half the spare room, but at least
 // the margin.
 QPoint PageOutlineOrigin(const QSize& client, const QSize& page);
 // The mapping of a window of `client` pixels that shows a page of `page` units.
-CMapping WindowMapping(double zoom, const QPoint& scroll, const QSize& client, const QSize& page);
+ViewMapping WindowMapping(double zoom, const QPoint& scroll, const QSize& client, const QSize& page);
 // The size scrolling covers, in window pixels: the page and the room beyond it, moved
 // with the page frame.
-QSize ScrollExtent(const QSize& page, const CMapping& mapping);
+QSize ScrollExtent(const QSize& page, const ViewMapping& mapping);
 
 // The rectangle two corners span, whichever way the drag went.
-CPageRect SpannedRect(const QPoint& from, const QPoint& to);
-CPageRect Normalized(const CPageRect& rect);
-CPageRect Offset(const CPageRect& rect, int dx, int dy);
-bool Intersects(const CPageRect& a, const CPageRect& b);
-CPageRect Intersection(const CPageRect& a, const CPageRect& b);
-CPageRect United(const CPageRect& a, const CPageRect& b);
-bool Contains(const CPageRect& rect, const QPoint& point);
+PageRect SpannedRect(const QPoint& from, const QPoint& to);
+PageRect Normalized(const PageRect& rect);
+PageRect Offset(const PageRect& rect, int dx, int dy);
+bool Intersects(const PageRect& a, const PageRect& b);
+PageRect Intersection(const PageRect& a, const PageRect& b);
+PageRect United(const PageRect& a, const PageRect& b);
+bool Contains(const PageRect& rect, const QPoint& point);
 
 } // namespace CanvasGeometry

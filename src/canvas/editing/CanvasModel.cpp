@@ -2,9 +2,9 @@
 
 #include "canvas/editing/CanvasGeometry.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ObjectIdentity.h"
-#include "platform/Prompt.h"
+#include "platform/UserPrompt.h"
 
 #include <algorithm>
 
@@ -12,20 +12,20 @@ using namespace CanvasGeometry;
 
 namespace {
 
-bool IsPlaceholder(const CDiagramObject& object)
+bool IsPlaceholder(const PageObject& object)
 {
-    const auto* photo = dynamic_cast<const CImageObject*>(&object);
+    const auto* photo = dynamic_cast<const PhotoObject*>(&object);
     return photo && !photo->HasPicture();
 }
 
-bool IsPhotoWithPicture(const CDiagramObject& object)
+bool IsPhotoWithPicture(const PageObject& object)
 {
-    const auto* photo = dynamic_cast<const CImageObject*>(&object);
+    const auto* photo = dynamic_cast<const PhotoObject*>(&object);
     return photo && photo->HasPicture();
 }
 
 // Calendars and tuition statements stay on their page.
-bool GoesOnClipboard(const CDiagramObject& object)
+bool GoesOnClipboard(const PageObject& object)
 {
     switch (object.m_nType) {
     case ObjectType::Photo:
@@ -39,14 +39,14 @@ bool GoesOnClipboard(const CDiagramObject& object)
     }
 }
 
-bool TakesSizeSteps(const CDiagramObject& object)
+bool TakesSizeSteps(const PageObject& object)
 {
     return object.m_nType == ObjectType::Photo || object.m_nType == ObjectType::Shape
         || object.m_nType == ObjectType::Curve || object.m_nType == ObjectType::Symbol;
 }
 
 // A new rectangle for an object: curves carry their vertices along.
-void Place(CDiagramObject& object, const CPageRect& rect)
+void Place(PageObject& object, const PageRect& rect)
 {
     if (object.m_nType == ObjectType::Curve)
         FitCurveInto(object, rect);
@@ -54,21 +54,21 @@ void Place(CDiagramObject& object, const CPageRect& rect)
         object.m_rect = rect;
 }
 
-ObjectList HistoryCopies(const std::vector<CDiagramObject*>& objects)
+ObjectList HistoryCopies(const std::vector<PageObject*>& objects)
 {
     ObjectList copies;
     copies.reserve(objects.size());
-    for (const CDiagramObject* object : objects)
-        copies.push_back(CUndoHistory::HistoryCopy(*object));
+    for (const PageObject* object : objects)
+        copies.push_back(UndoHistory::HistoryCopy(*object));
     return copies;
 }
 
 } // namespace
 
-void FitCurveInto(CDiagramObject& object, const CPageRect& rect)
+void FitCurveInto(PageObject& object, const PageRect& rect)
 {
-    auto* curve = dynamic_cast<CCurveObject*>(&object);
-    const CPageRect old = object.m_rect;
+    auto* curve = dynamic_cast<CurveObject*>(&object);
+    const PageRect old = object.m_rect;
     object.m_rect = rect;
     if (!curve || (old.Width() == rect.Width() && old.Height() == rect.Height()))
         return;
@@ -78,16 +78,16 @@ void FitCurveInto(CDiagramObject& object, const CPageRect& rect)
         vertex = QPoint(int(vertex.x() * sx), int(vertex.y() * sy));
 }
 
-CCanvasModel::CCanvasModel() = default;
-CCanvasModel::~CCanvasModel() = default;
+CanvasModel::CanvasModel() = default;
+CanvasModel::~CanvasModel() = default;
 
-void CCanvasModel::Changed()
+void CanvasModel::Changed()
 {
     if (onModified)
         onModified();
 }
 
-void CCanvasModel::ReplaceObjects(ObjectList objects)
+void CanvasModel::ReplaceObjects(ObjectList objects)
 {
     for (const auto& object : m_objects)
         Forget(object.get());
@@ -100,46 +100,46 @@ void CCanvasModel::ReplaceObjects(ObjectList objects)
 
 // ---- selection ------------------------------------------------------------------------
 
-int CCanvasModel::SelectedCount() const
+int CanvasModel::SelectedCount() const
 {
     return int(std::count_if(m_objects.begin(), m_objects.end(),
                              [](const auto& object) { return object->m_bSelected != 0; }));
 }
 
-std::vector<CDiagramObject*> CCanvasModel::Selected() const
+std::vector<PageObject*> CanvasModel::Selected() const
 {
-    std::vector<CDiagramObject*> selected;
+    std::vector<PageObject*> selected;
     for (const auto& object : m_objects)
         if (object->m_bSelected)
             selected.push_back(object.get());
     return selected;
 }
 
-CPageRect CCanvasModel::SelectedBounds() const
+PageRect CanvasModel::SelectedBounds() const
 {
-    const std::vector<CDiagramObject*> selected = Selected();
+    const std::vector<PageObject*> selected = Selected();
     if (selected.empty())
         return {};
-    CPageRect bounds = selected.front()->m_rect;
-    for (const CDiagramObject* object : selected)
+    PageRect bounds = selected.front()->m_rect;
+    for (const PageObject* object : selected)
         bounds = United(bounds, object->m_rect);
     return bounds;
 }
 
-void CCanvasModel::Select(CDiagramObject& object)
+void CanvasModel::Select(PageObject& object)
 {
     object.m_bSelected = 1;
     m_current = &object;
 }
 
-void CCanvasModel::DeselectAll()
+void CanvasModel::DeselectAll()
 {
     for (const auto& object : m_objects)
         object->m_bSelected = 0;
     m_multiSelection = false;
 }
 
-void CCanvasModel::SelectAll()
+void CanvasModel::SelectAll()
 {
     for (const auto& object : m_objects)
         object->m_bSelected = 1;
@@ -148,7 +148,7 @@ void CCanvasModel::SelectAll()
     m_multiSelection = m_objects.size() > 1;
 }
 
-CDiagramObject* CCanvasModel::TopmostAt(const QPointF& point) const
+PageObject* CanvasModel::TopmostAt(const QPointF& point) const
 {
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it)
         if ((*it)->HitTest(point))
@@ -156,9 +156,9 @@ CDiagramObject* CCanvasModel::TopmostAt(const QPointF& point) const
     return nullptr;
 }
 
-bool CCanvasModel::Click(const QPointF& point, bool modifier, bool onCurrentHandle)
+bool CanvasModel::Click(const QPointF& point, bool modifier, bool onCurrentHandle)
 {
-    const auto hits = [&](const CDiagramObject* object) {
+    const auto hits = [&](const PageObject* object) {
         return (object == m_current && onCurrentHandle) || object->HitTest(point);
     };
     if (!modifier && !m_multiSelection)
@@ -168,7 +168,7 @@ bool CCanvasModel::Click(const QPointF& point, bool modifier, bool onCurrentHand
 
     bool hitAny = false;
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
-        CDiagramObject* object = it->get();
+        PageObject* object = it->get();
         if (!hits(object))
             continue;
         if (!hitAny) {
@@ -202,7 +202,7 @@ bool CCanvasModel::Click(const QPointF& point, bool modifier, bool onCurrentHand
     return hitAny;
 }
 
-void CCanvasModel::SelectInBand(const CPageRect& band)
+void CanvasModel::SelectInBand(const PageRect& band)
 {
     for (const auto& object : m_objects) {
         if (Intersects(object->m_rect, band)) {
@@ -214,79 +214,79 @@ void CCanvasModel::SelectInBand(const CPageRect& band)
 
 // ---- steps ----------------------------------------------------------------------------
 
-void CCanvasModel::Step(const std::vector<CDiagramObject*>& objects, UndoKind kind,
+void CanvasModel::Step(const std::vector<PageObject*>& objects, UndoKind kind,
                         const std::function<void()>& change)
 {
     if (objects.empty())
         return;
     // Copies take identities; write the counter once for the whole step.
-    ObjectIdentity::CBatch batch;
+    ObjectIdentity::Batch batch;
     ObjectList before = HistoryCopies(objects);
     change();
     ObjectList after;
-    for (const CDiagramObject* object : objects)
+    for (const PageObject* object : objects)
         if (Find(object) != m_objects.end() || kind != UndoKind::Move)
-            after.push_back(CUndoHistory::HistoryCopy(*object));
+            after.push_back(UndoHistory::HistoryCopy(*object));
     m_history.Push(kind, std::move(before), std::move(after));
     Changed();
 }
 
-void CCanvasModel::Insert(std::unique_ptr<CDiagramObject> object, bool select)
+void CanvasModel::Insert(std::unique_ptr<PageObject> object, bool select)
 {
     if (!object)
         return;
-    CDiagramObject* inserted = object.get();
+    PageObject* inserted = object.get();
     if (select) {
         DeselectAll();
         Select(*inserted);
     }
     m_objects.push_back(std::move(object));
     {
-        ObjectIdentity::CBatch batch;
+        ObjectIdentity::Batch batch;
         ObjectList before;
-        before.push_back(CUndoHistory::HistoryCopy(*inserted));
+        before.push_back(UndoHistory::HistoryCopy(*inserted));
         ObjectList after;
-        after.push_back(CUndoHistory::HistoryCopy(*inserted));
+        after.push_back(UndoHistory::HistoryCopy(*inserted));
         m_history.Push(UndoKind::Insert, std::move(before), std::move(after));
     }
     Changed();
 }
 
-bool CCanvasModel::Modify(CDiagramObject& object,
-                          const std::function<bool(CDiagramObject&)>& change)
+bool CanvasModel::Modify(PageObject& object,
+                          const std::function<bool(PageObject&)>& change)
 {
-    ObjectIdentity::CBatch batch;
+    ObjectIdentity::Batch batch;
     ObjectList before;
-    before.push_back(CUndoHistory::HistoryCopy(object));
+    before.push_back(UndoHistory::HistoryCopy(object));
     if (!change(object))
         return false;
     ObjectList after;
-    after.push_back(CUndoHistory::HistoryCopy(object));
+    after.push_back(UndoHistory::HistoryCopy(object));
     m_history.Push(UndoKind::Modify, std::move(before), std::move(after));
     Changed();
     return true;
 }
 
-void CCanvasModel::ModifyEach(const std::vector<CDiagramObject*>& objects,
-                              const std::function<void(CDiagramObject&)>& change)
+void CanvasModel::ModifyEach(const std::vector<PageObject*>& objects,
+                              const std::function<void(PageObject&)>& change)
 {
     Step(objects, UndoKind::Modify, [&] {
-        for (CDiagramObject* object : objects)
+        for (PageObject* object : objects)
             change(*object);
     });
 }
 
-void CCanvasModel::Replace(CDiagramObject& object, std::unique_ptr<CDiagramObject> replacement)
+void CanvasModel::Replace(PageObject& object, std::unique_ptr<PageObject> replacement)
 {
     const auto it = Find(&object);
     if (it == m_objects.end() || !replacement)
         return;
-    ObjectIdentity::CBatch batch;
+    ObjectIdentity::Batch batch;
     replacement->m_strID = object.m_strID;
     ObjectList before;
-    before.push_back(CUndoHistory::HistoryCopy(object));
+    before.push_back(UndoHistory::HistoryCopy(object));
     ObjectList after;
-    after.push_back(CUndoHistory::HistoryCopy(*replacement));
+    after.push_back(UndoHistory::HistoryCopy(*replacement));
     const bool wasCurrent = m_current == &object;
     Forget(&object);
     *it = std::move(replacement);
@@ -298,7 +298,7 @@ void CCanvasModel::Replace(CDiagramObject& object, std::unique_ptr<CDiagramObjec
 
 // ---- moving and sizing ----------------------------------------------------------------
 
-void CCanvasModel::MoveResize(CDiagramObject& object, CPageRect rect)
+void CanvasModel::MoveResize(PageObject& object, PageRect rect)
 {
     rect = Normalized(rect);
     // Nothing goes above or left of the page; the size stays.
@@ -307,11 +307,11 @@ void CCanvasModel::MoveResize(CDiagramObject& object, CPageRect rect)
     if (rect.left < 0)
         rect = Offset(rect, -rect.left, 0);
 
-    std::vector<CDiagramObject*> recorded{&object};
-    CImageObject* placeholder = nullptr;
+    std::vector<PageObject*> recorded{&object};
+    PhotoObject* placeholder = nullptr;
     if (IsPhotoWithPicture(object)) {
         // Look for a placeholder where the photo lands.
-        const CPageRect from = object.m_rect;
+        const PageRect from = object.m_rect;
         object.m_rect = rect;
         placeholder = PlaceholderUnder(object);
         object.m_rect = from;
@@ -329,28 +329,28 @@ void CCanvasModel::MoveResize(CDiagramObject& object, CPageRect rect)
     Select(object);
 }
 
-CImageObject* CCanvasModel::PlaceholderUnder(const CDiagramObject& photo) const
+PhotoObject* CanvasModel::PlaceholderUnder(const PageObject& photo) const
 {
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
         if (it->get() != &photo && IsPlaceholder(**it) && Intersects((*it)->m_rect, photo.m_rect))
-            return static_cast<CImageObject*>(it->get());
+            return static_cast<PhotoObject*>(it->get());
     }
     return nullptr;
 }
 
-void CCanvasModel::MoveSelected(int dx, int dy)
+void CanvasModel::MoveSelected(int dx, int dy)
 {
-    std::vector<CDiagramObject*> moving;
-    for (CDiagramObject* object : Selected())
+    std::vector<PageObject*> moving;
+    for (PageObject* object : Selected())
         if (!object->m_bLocked)
             moving.push_back(object);
     Step(moving, UndoKind::Move, [&] {
-        for (CDiagramObject* object : moving)
+        for (PageObject* object : moving)
             object->m_rect = Offset(object->m_rect, dx, dy);
     });
 }
 
-bool CCanvasModel::Nudge(int dx, int dy)
+bool CanvasModel::Nudge(int dx, int dy)
 {
     if (m_current && m_current->m_bLocked) {
         Prompt().Inform(QString::fromLatin1(kLockedMessage));
@@ -360,7 +360,7 @@ bool CCanvasModel::Nudge(int dx, int dy)
     return true;
 }
 
-bool CCanvasModel::SizeStep(int dWidth, int dHeight)
+bool CanvasModel::SizeStep(int dWidth, int dHeight)
 {
     if (!m_current || !TakesSizeSteps(*m_current))
         return false;
@@ -368,9 +368,9 @@ bool CCanvasModel::SizeStep(int dWidth, int dHeight)
         Prompt().Inform(QString::fromLatin1(kLockedMessage));
         return false;
     }
-    CDiagramObject& object = *m_current;
+    PageObject& object = *m_current;
     Step({&object}, UndoKind::Move, [&] {
-        CPageRect rect = object.m_rect;
+        PageRect rect = object.m_rect;
         rect.right += dWidth;
         rect.bottom += dHeight;
         Place(object, rect);
@@ -378,16 +378,16 @@ bool CCanvasModel::SizeStep(int dWidth, int dHeight)
     return true;
 }
 
-void CCanvasModel::Align(Edge edge)
+void CanvasModel::Align(Edge edge)
 {
     if (!m_current)
         return;
-    const CPageRect reference = Normalized(m_current->m_rect);
-    const std::vector<CDiagramObject*> moving = OthersSelectedUnlocked();
+    const PageRect reference = Normalized(m_current->m_rect);
+    const std::vector<PageObject*> moving = OthersSelectedUnlocked();
     Step(moving, UndoKind::Move, [&] {
-        for (CDiagramObject* object : moving) {
-            const CPageRect r = Normalized(object->m_rect);
-            CPageRect aligned = r;
+        for (PageObject* object : moving) {
+            const PageRect r = Normalized(object->m_rect);
+            PageRect aligned = r;
             switch (edge) {
             case Edge::Bottom:
                 aligned = {r.left, std::max(0, reference.bottom - r.Height()), r.right,
@@ -402,39 +402,39 @@ void CCanvasModel::Align(Edge edge)
     });
 }
 
-void CCanvasModel::SameWidth()
+void CanvasModel::SameWidth()
 {
-    SizeOthersLikeCurrent([](CPageRect& rect, const CPageRect& reference) {
+    SizeOthersLikeCurrent([](PageRect& rect, const PageRect& reference) {
         rect.right = rect.left + reference.Width();
     });
 }
 
-void CCanvasModel::SameHeight()
+void CanvasModel::SameHeight()
 {
-    SizeOthersLikeCurrent([](CPageRect& rect, const CPageRect& reference) {
+    SizeOthersLikeCurrent([](PageRect& rect, const PageRect& reference) {
         rect.bottom = rect.top + reference.Height();
     });
 }
 
-std::vector<CDiagramObject*> CCanvasModel::OthersSelectedUnlocked() const
+std::vector<PageObject*> CanvasModel::OthersSelectedUnlocked() const
 {
-    std::vector<CDiagramObject*> others;
-    for (CDiagramObject* object : Selected())
+    std::vector<PageObject*> others;
+    for (PageObject* object : Selected())
         if (object != m_current && !object->m_bLocked)
             others.push_back(object);
     return others;
 }
 
-void CCanvasModel::SizeOthersLikeCurrent(
-    const std::function<void(CPageRect&, const CPageRect&)>& resize)
+void CanvasModel::SizeOthersLikeCurrent(
+    const std::function<void(PageRect&, const PageRect&)>& resize)
 {
     if (!m_current)
         return;
-    const CPageRect reference = Normalized(m_current->m_rect);
-    const std::vector<CDiagramObject*> sizing = OthersSelectedUnlocked();
+    const PageRect reference = Normalized(m_current->m_rect);
+    const std::vector<PageObject*> sizing = OthersSelectedUnlocked();
     Step(sizing, UndoKind::Move, [&] {
-        for (CDiagramObject* object : sizing) {
-            CPageRect rect = Normalized(object->m_rect);
+        for (PageObject* object : sizing) {
+            PageRect rect = Normalized(object->m_rect);
             resize(rect, reference);
             Place(*object, rect);
         }
@@ -443,7 +443,7 @@ void CCanvasModel::SizeOthersLikeCurrent(
 
 // ---- stacking order -------------------------------------------------------------------
 
-void CCanvasModel::BringToFront()
+void CanvasModel::BringToFront()
 {
     if (!m_hit || !m_current)
         return;
@@ -453,7 +453,7 @@ void CCanvasModel::BringToFront()
     }
 }
 
-void CCanvasModel::SendToBack()
+void CanvasModel::SendToBack()
 {
     if (!m_hit || !m_current)
         return;
@@ -463,45 +463,45 @@ void CCanvasModel::SendToBack()
     }
 }
 
-void CCanvasModel::OneStepFront()
+void CanvasModel::OneStepFront()
 {
     const auto it = Find(m_current);
     if (it != m_objects.end() && std::next(it) != m_objects.end())
         std::iter_swap(it, std::next(it));
 }
 
-void CCanvasModel::OneStepBack()
+void CanvasModel::OneStepBack()
 {
     const auto it = Find(m_current);
     if (it != m_objects.end() && it != m_objects.begin())
         std::iter_swap(it, std::prev(it));
 }
 
-void CCanvasModel::SetLocked(bool locked)
+void CanvasModel::SetLocked(bool locked)
 {
-    for (CDiagramObject* object : Selected())
+    for (PageObject* object : Selected())
         object->m_bLocked = locked ? 1 : 0;
 }
 
 // ---- delete and clipboard -------------------------------------------------------------
 
-void CCanvasModel::DeleteSelected()
+void CanvasModel::DeleteSelected()
 {
-    const std::vector<CDiagramObject*> selected = Selected();
+    const std::vector<PageObject*> selected = Selected();
     if (selected.empty())
         return;
     if (selected.size() == 1 && selected.front()->m_bLocked) {
         Prompt().Inform(QString::fromLatin1(kLockedMessage));
         return;
     }
-    std::vector<CDiagramObject*> deleting;
-    for (CDiagramObject* object : selected)
+    std::vector<PageObject*> deleting;
+    for (PageObject* object : selected)
         if (!object->m_bLocked)
             deleting.push_back(object);
     // Kept alive until the step has copied them as they were deleted.
     ObjectList deleted;
     Step(deleting, UndoKind::Delete, [&] {
-        for (CDiagramObject* object : deleting)
+        for (PageObject* object : deleting)
             deleted.push_back(Take(object));
     });
     m_hit = false;
@@ -509,21 +509,21 @@ void CCanvasModel::DeleteSelected()
     m_multiSelection = SelectedCount() > 1;
 }
 
-void CCanvasModel::Copy()
+void CanvasModel::Copy()
 {
     m_clipboard.clear();
-    ObjectIdentity::CBatch batch;
-    for (CDiagramObject* object : Selected())
+    ObjectIdentity::Batch batch;
+    for (PageObject* object : Selected())
         if (GoesOnClipboard(*object))
             m_clipboard.push_back(object->Clone());
 }
 
-void CCanvasModel::Cut()
+void CanvasModel::Cut()
 {
     if (SelectedCount() == 0 || !m_current)
         return;
-    std::vector<CDiagramObject*> cutting;
-    for (CDiagramObject* object : Selected())
+    std::vector<PageObject*> cutting;
+    for (PageObject* object : Selected())
         if (!object->m_bLocked)
             cutting.push_back(object);
     if (cutting.empty()) {
@@ -532,7 +532,7 @@ void CCanvasModel::Cut()
     }
     m_clipboard.clear();
     Step(cutting, UndoKind::Delete, [&] {
-        for (CDiagramObject* object : cutting)
+        for (PageObject* object : cutting)
             m_clipboard.push_back(Take(object));
     });
     m_current = nullptr;
@@ -540,11 +540,11 @@ void CCanvasModel::Cut()
     m_multiSelection = SelectedCount() > 1;
 }
 
-void CCanvasModel::Paste(const QPoint& rightClick)
+void CanvasModel::Paste(const QPoint& rightClick)
 {
     if (m_clipboard.empty())
         return;
-    CPageRect area = m_clipboard.front()->m_rect;
+    PageRect area = m_clipboard.front()->m_rect;
     for (const auto& object : m_clipboard)
         area = United(area, object->m_rect);
     const QPoint offset = (rightClick.x() != 0 && rightClick.y() != 0)
@@ -552,17 +552,17 @@ void CCanvasModel::Paste(const QPoint& rightClick)
         : QPoint(10, 10);
 
     DeselectAll();
-    ObjectIdentity::CBatch batch;
+    ObjectIdentity::Batch batch;
     for (const auto& object : m_clipboard) {
         if (!object->m_bSelected)
             continue;
-        std::unique_ptr<CDiagramObject> copy = object->Clone();
+        std::unique_ptr<PageObject> copy = object->Clone();
         copy->m_rect = Offset(copy->m_rect, offset.x(), offset.y());
         m_current = copy.get();
         ObjectList before;
-        before.push_back(CUndoHistory::HistoryCopy(*copy));
+        before.push_back(UndoHistory::HistoryCopy(*copy));
         ObjectList after;
-        after.push_back(CUndoHistory::HistoryCopy(*copy));
+        after.push_back(UndoHistory::HistoryCopy(*copy));
         m_objects.push_back(std::move(copy));
         m_history.Push(UndoKind::Insert, std::move(before), std::move(after));
     }
@@ -572,9 +572,9 @@ void CCanvasModel::Paste(const QPoint& rightClick)
 
 // ---- undo -----------------------------------------------------------------------------
 
-bool CCanvasModel::Undo()
+bool CanvasModel::Undo()
 {
-    ObjectIdentity::CBatch batch;
+    ObjectIdentity::Batch batch;
     const QString current = m_current ? m_current->m_strID : QString();
     if (!m_history.Undo(m_objects))
         return false;
@@ -583,9 +583,9 @@ bool CCanvasModel::Undo()
     return true;
 }
 
-bool CCanvasModel::Redo()
+bool CanvasModel::Redo()
 {
-    ObjectIdentity::CBatch batch;
+    ObjectIdentity::Batch batch;
     const QString current = m_current ? m_current->m_strID : QString();
     if (!m_history.Redo(m_objects))
         return false;
@@ -594,7 +594,7 @@ bool CCanvasModel::Redo()
     return true;
 }
 
-void CCanvasModel::Revalidate(const QString& currentIdentity)
+void CanvasModel::Revalidate(const QString& currentIdentity)
 {
     m_current = nullptr;
     for (const auto& object : m_objects)
@@ -607,20 +607,20 @@ void CCanvasModel::Revalidate(const QString& currentIdentity)
 
 // ---- lookups --------------------------------------------------------------------------
 
-std::vector<CDiagramObject*> CCanvasModel::ObjectsOfType(int type) const
+std::vector<PageObject*> CanvasModel::ObjectsOfType(int type) const
 {
-    std::vector<CDiagramObject*> found;
+    std::vector<PageObject*> found;
     for (const auto& object : m_objects)
         if (object->m_nType == type)
             found.push_back(object.get());
     return found;
 }
 
-CImageObject* CCanvasModel::PhotoBeneath(const CImageObject& photo) const
+PhotoObject* CanvasModel::PhotoBeneath(const PhotoObject& photo) const
 {
-    const CPageRect own = Normalized(photo.m_rect);
+    const PageRect own = Normalized(photo.m_rect);
     for (auto it = m_objects.rbegin(); it != m_objects.rend(); ++it) {
-        auto* other = dynamic_cast<CImageObject*>(it->get());
+        auto* other = dynamic_cast<PhotoObject*>(it->get());
         if (other && other != &photo && other->HasPicture()
             && Intersection(other->m_rect, own) == own)
             return other;
@@ -628,13 +628,13 @@ CImageObject* CCanvasModel::PhotoBeneath(const CImageObject& photo) const
     return nullptr;
 }
 
-ObjectList::iterator CCanvasModel::Find(const CDiagramObject* object)
+ObjectList::iterator CanvasModel::Find(const PageObject* object)
 {
     return std::find_if(m_objects.begin(), m_objects.end(),
                         [&](const auto& o) { return o.get() == object; });
 }
 
-void CCanvasModel::Forget(const CDiagramObject* object)
+void CanvasModel::Forget(const PageObject* object)
 {
     if (onRemoving)
         onRemoving(object);
@@ -642,13 +642,13 @@ void CCanvasModel::Forget(const CDiagramObject* object)
         m_current = nullptr;
 }
 
-std::unique_ptr<CDiagramObject> CCanvasModel::Take(const CDiagramObject* object)
+std::unique_ptr<PageObject> CanvasModel::Take(const PageObject* object)
 {
     const auto it = Find(object);
     if (it == m_objects.end())
         return nullptr;
     Forget(object);
-    std::unique_ptr<CDiagramObject> taken = std::move(*it);
+    std::unique_ptr<PageObject> taken = std::move(*it);
     m_objects.erase(it);
     return taken;
 }

@@ -11,7 +11,7 @@ namespace {
 
 // Beyond turning, the farthest any object paints outside its rectangle: shadows move
 // by their offsets and blur, outlines and selection handles stick out a little.
-std::int64_t Reach(const CDiagramObject& object)
+std::int64_t Reach(const PageObject& object)
 {
     const std::int64_t shadow = std::max<std::int64_t>(std::abs(std::int64_t(object.m_nShadowDX)),
                                                        std::abs(std::int64_t(object.m_nShadowDY)));
@@ -20,9 +20,9 @@ std::int64_t Reach(const CDiagramObject& object)
 
 } // namespace
 
-bool MayPaintInto(const CDiagramObject& object, const CPageRect& area)
+bool MayPaintInto(const PageObject& object, const PageRect& area)
 {
-    const CPageRect rect = CanvasGeometry::Normalized(object.m_rect);
+    const PageRect rect = CanvasGeometry::Normalized(object.m_rect);
     // A turned object stays inside the circle through its corners.
     const double halfDiagonal = std::hypot(double(rect.Width()), double(rect.Height())) / 2.0;
     const double cx = (double(rect.left) + rect.right) / 2.0;
@@ -32,7 +32,7 @@ bool MayPaintInto(const CDiagramObject& object, const CPageRect& area)
         && cy - reach <= area.bottom;
 }
 
-void Paint(QPainter& painter, const ObjectList& objects, const CCanvasPaint& paint)
+void Paint(QPainter& painter, const ObjectList& objects, const CanvasPaint& paint)
 {
     painter.save();
     painter.setClipRect(paint.exposed);
@@ -41,15 +41,15 @@ void Paint(QPainter& painter, const ObjectList& objects, const CCanvasPaint& pai
         painter.save();
         painter.setTransform(paint.mapping.PageToWindow());
         // The mapping's shift puts the page frame where the outline belongs.
-        const CPageRect frame = PageFrame::Of(paint.page);
+        const PageRect frame = PageFrame::Of(paint.page);
         painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(paint.background);
         painter.drawRect(QRect(QPoint(frame.left, frame.top), paint.page));
         painter.restore();
     }
 
-    const CPageRect area = paint.mapping.ToPage(paint.exposed);
-    CDrawContext context;
+    const PageRect area = paint.mapping.ToPage(paint.exposed);
+    DrawContext context;
     context.zoom = paint.mapping.Scale();
     context.exporting = !paint.outline;
     painter.setTransform(paint.mapping.PageToWindow());

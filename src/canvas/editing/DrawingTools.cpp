@@ -1,9 +1,9 @@
 #include "canvas/editing/DrawingTools.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "canvas/editing/CanvasGeometry.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
+#include "canvas/objects/ShapeObject.h"
 
 #include <algorithm>
 
@@ -61,10 +61,10 @@ int ClampedStarPoints(int points)
     return std::clamp(points, kFewestStarPoints, kMostStarPoints);
 }
 
-std::unique_ptr<CDiagramObject> MakeShape(int tool, const QPoint& from, const QPoint& to,
-                                          const CDrawingStyle& style)
+std::unique_ptr<PageObject> MakeShape(int tool, const QPoint& from, const QPoint& to,
+                                          const DrawingStyle& style)
 {
-    auto shape = std::make_unique<CDrawObject>(CanvasGeometry::SpannedRect(from, to), tool,
+    auto shape = std::make_unique<ShapeObject>(CanvasGeometry::SpannedRect(from, to), tool,
                                                style.lineWidth, style.lineStyle,
                                                style.lineColor, style.fillColor);
     if (tool == Star)
@@ -72,18 +72,18 @@ std::unique_ptr<CDiagramObject> MakeShape(int tool, const QPoint& from, const QP
     return shape;
 }
 
-std::unique_ptr<CDiagramObject> MakeCurve(int tool, const QList<QPoint>& points,
-                                          const CDrawingStyle& style)
+std::unique_ptr<PageObject> MakeCurve(int tool, const QList<QPoint>& points,
+                                          const DrawingStyle& style)
 {
     if (points.size() < 2)
         return nullptr;
-    return std::make_unique<CCurveObject>(Thinned(points, CCurveObject::kMaxDrawnVertices), tool,
+    return std::make_unique<CurveObject>(Thinned(points, CurveObject::kMaxDrawnVertices), tool,
                                           style.lineWidth, style.lineStyle, style.lineColor);
 }
 
 } // namespace DrawingTool
 
-void CVertexBuffer::Add(const QPoint& point)
+void VertexBuffer::Add(const QPoint& point)
 {
     if (m_points.size() < kCapacity)
         m_points.append(point);
@@ -91,7 +91,7 @@ void CVertexBuffer::Add(const QPoint& point)
         m_points.back() = point;
 }
 
-void CVertexBuffer::Close()
+void VertexBuffer::Close()
 {
     if (!m_points.isEmpty())
         Add(m_points.front());

@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-class CDiagramObject;
+class PageObject;
 
 // The drawing tools: which command arms which tool, and the object each gesture makes.
 namespace DrawingTool {
@@ -37,7 +37,7 @@ int ClampedStarPoints(int points);
 } // namespace DrawingTool
 
 // What new objects are given: the current line and fill, the star's points.
-struct CDrawingStyle
+struct DrawingStyle
 {
     int lineWidth = 1;
     int lineStyle = 0;
@@ -47,7 +47,7 @@ struct CDrawingStyle
 };
 
 // The points a freehand or polyline gesture has collected so far.
-class CVertexBuffer
+class VertexBuffer
 {
 public:
     static constexpr int kCapacity = 7998;
@@ -67,10 +67,10 @@ private:
 namespace DrawingTool {
 
 // The shape a rectangle tool makes over the dragged rectangle.
-std::unique_ptr<CDiagramObject> MakeShape(int tool, const QPoint& from, const QPoint& to,
-                                          const CDrawingStyle& style);
+std::unique_ptr<PageObject> MakeShape(int tool, const QPoint& from, const QPoint& to,
+                                          const DrawingStyle& style);
 // The line or curve a vertex tool makes; null with too few points.
-std::unique_ptr<CDiagramObject> MakeCurve(int tool, const QList<QPoint>& points,
-                                          const CDrawingStyle& style);
+std::unique_ptr<PageObject> MakeCurve(int tool, const QList<QPoint>& points,
+                                          const DrawingStyle& style);
 
 } // namespace DrawingTool

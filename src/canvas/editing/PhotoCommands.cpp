@@ -1,13 +1,13 @@
 #include "canvas/editing/PhotoCommands.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "canvas/editing/CanvasModel.h"
-#include "canvas/editing/PhotoSelection.h"
+#include "canvas/editing/PhotoAreaSelection.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/photo/PhotoAdjustments.h"
 #include "canvas/objects/photo/PhotoCrop.h"
-#include "platform/Prompt.h"
+#include "platform/UserPrompt.h"
 
 #include <QImage>
 #include <cstring>
@@ -16,7 +16,7 @@ namespace PhotoCommands {
 
 namespace {
 
-using PhotoRule = bool (*)(CImageObject&);
+using PhotoRule = bool (*)(PhotoObject&);
 
 struct PhotoCommand
 {
@@ -24,19 +24,19 @@ struct PhotoCommand
     PhotoRule rule;
 };
 
-bool RunTornEdge(CImageObject& photo)
+bool RunTornEdge(PhotoObject& photo)
 {
     return PhotoAdjustments::TornEdge(photo);
 }
 
-bool InEllipse(CImageObject& photo)
+bool InEllipse(PhotoObject& photo)
 {
-    return PhotoAdjustments::SetFrameShape(photo, CImageObject::kInEllipse);
+    return PhotoAdjustments::SetFrameShape(photo, PhotoObject::kInEllipse);
 }
 
-bool InRoundRectangle(CImageObject& photo)
+bool InRoundRectangle(PhotoObject& photo)
 {
-    return PhotoAdjustments::SetFrameShape(photo, CImageObject::kInRoundRectangle);
+    return PhotoAdjustments::SetFrameShape(photo, PhotoObject::kInRoundRectangle);
 }
 
 constexpr PhotoCommand kPhotoCommands[] = {
@@ -83,19 +83,19 @@ bool IsShapeCommand(int id)
     return false;
 }
 
-CImageObject* CurrentPhoto(const CCanvasModel& model)
+PhotoObject* CurrentPhoto(const CanvasModel& model)
 {
-    return dynamic_cast<CImageObject*>(model.Current());
+    return dynamic_cast<PhotoObject*>(model.Current());
 }
 
-bool IsTurnable(const CDiagramObject& object)
+bool IsTurnable(const PageObject& object)
 {
     return object.m_nType == ObjectType::Shape || object.m_nType == ObjectType::Curve
         || object.m_nType == ObjectType::Text || object.m_nType == ObjectType::Symbol;
 }
 
 // A quarter turn of a drawn object: its angle by ±90, a full turn back to 0.
-bool TurnQuarter(CDiagramObject& object, int degrees)
+bool TurnQuarter(PageObject& object, int degrees)
 {
     object.m_nAngle += degrees;
     if (object.m_nAngle == 360 || object.m_nAngle == -360)
@@ -104,9 +104,9 @@ bool TurnQuarter(CDiagramObject& object, int degrees)
 }
 
 // Only curves can be mirrored or flipped among the drawn objects.
-bool FlipCurve(CDiagramObject& object, bool mirror)
+bool FlipCurve(PageObject& object, bool mirror)
 {
-    auto* curve = dynamic_cast<CCurveObject*>(&object);
+    auto* curve = dynamic_cast<CurveObject*>(&object);
     if (!curve)
         return false;
     int& flag = mirror ? curve->m_bCurveFlipH : curve->m_bCurveFlipV;
@@ -114,7 +114,7 @@ bool FlipCurve(CDiagramObject& object, bool mirror)
     return true;
 }
 
-bool RunOnDrawnObject(int id, CDiagramObject& object)
+bool RunOnDrawnObject(int id, PageObject& object)
 {
     switch (id) {
     case Cmd::RotateLeft: return TurnQuarter(object, -90);
@@ -125,20 +125,20 @@ bool RunOnDrawnObject(int id, CDiagramObject& object)
     }
 }
 
-bool CanCropOrErase(const CImageObject* photo, const CPhotoSelection& selection)
+bool CanCropOrErase(const PhotoObject* photo, const PhotoAreaSelection& selection)
 {
     return photo && selection.HasArea() && selection.photo == photo
         && photo->HasDecodedBitmap() && !photo->IsMetafile();
 }
 
-bool Crop(CCanvasModel& model, CPhotoSelection& selection)
+bool Crop(CanvasModel& model, PhotoAreaSelection& selection)
 {
-    CImageObject* photo = CurrentPhoto(model);
+    PhotoObject* photo = CurrentPhoto(model);
     if (!CanCropOrErase(photo, selection))
         return false;
     QString error;
-    const bool changed = model.Modify(*photo, [&](CDiagramObject&) {
-        return selection.mode == CPhotoSelection::Rectangle
+    const bool changed = model.Modify(*photo, [&](PageObject&) {
+        return selection.mode == PhotoAreaSelection::Rectangle
             ? PhotoCrop::CropToRect(*photo, selection.rect, &error)
             : PhotoCrop::CropToRegion(*photo, selection.region);
     });
@@ -148,13 +148,13 @@ bool Crop(CCanvasModel& model, CPhotoSelection& selection)
     return changed;
 }
 
-bool Erase(CCanvasModel& model, CPhotoSelection& selection)
+bool Erase(CanvasModel& model, PhotoAreaSelection& selection)
 {
-    CImageObject* photo = CurrentPhoto(model);
+    PhotoObject* photo = CurrentPhoto(model);
     if (!CanCropOrErase(photo, selection))
         return false;
     const QRegion area = selection.Area();
-    const bool changed = model.Modify(*photo, [&](CDiagramObject&) {
+    const bool changed = model.Modify(*photo, [&](PageObject&) {
         return PhotoCrop::Erase(*photo, area);
     });
     selection.Clear();
@@ -163,7 +163,7 @@ bool Erase(CCanvasModel& model, CPhotoSelection& selection)
 
 // Paints `upper` into `lower` where it lies over it, one page unit per pixel; fully
 // transparent pixels of a picture with alpha are skipped.
-bool PaintOnto(CImageObject& lower, const CImageObject& upper)
+bool PaintOnto(PhotoObject& lower, const PhotoObject& upper)
 {
     const QImage& shown = lower.ShownImage();
     if (shown.isNull() || upper.ShownImage().isNull())
@@ -201,16 +201,16 @@ bool PaintOnto(CImageObject& lower, const CImageObject& upper)
     return true;
 }
 
-bool ApplyToPhotoBeneath(CCanvasModel& model)
+bool ApplyToPhotoBeneath(CanvasModel& model)
 {
-    const CImageObject* photo = CurrentPhoto(model);
+    const PhotoObject* photo = CurrentPhoto(model);
     if (!photo || !photo->HasPicture())
         return false;
-    CImageObject* lower = model.PhotoBeneath(*photo);
+    PhotoObject* lower = model.PhotoBeneath(*photo);
     if (!lower)
         return false;
     // The lower photo is changed, so undoing gives its pixels back.
-    return model.Modify(*lower, [&](CDiagramObject&) { return PaintOnto(*lower, *photo); });
+    return model.Modify(*lower, [&](PageObject&) { return PaintOnto(*lower, *photo); });
 }
 
 } // namespace
@@ -220,9 +220,9 @@ bool Handles(int id)
     return PhotoRuleOf(id) || id == Cmd::Crop || id == Cmd::Trim || id == Cmd::ApplyTo;
 }
 
-bool IsEnabled(int id, const CCanvasModel& model, const CPhotoSelection& selection)
+bool IsEnabled(int id, const CanvasModel& model, const PhotoAreaSelection& selection)
 {
-    const CDiagramObject* current = model.Current();
+    const PageObject* current = model.Current();
     if (!current)
         return false;
     if (IsShapeCommand(id) && IsTurnable(*current)) {
@@ -230,15 +230,15 @@ bool IsEnabled(int id, const CCanvasModel& model, const CPhotoSelection& selecti
         const bool turning = id == Cmd::RotateLeft || id == Cmd::RotateRight;
         return turning || current->m_nType == ObjectType::Curve;
     }
-    const CImageObject* photo = CurrentPhoto(model);
+    const PhotoObject* photo = CurrentPhoto(model);
     if (id == Cmd::Crop || id == Cmd::Trim)
         return CanCropOrErase(photo, selection);
     return photo != nullptr;
 }
 
-bool Run(int id, CCanvasModel& model, CPhotoSelection& selection)
+bool Run(int id, CanvasModel& model, PhotoAreaSelection& selection)
 {
-    CDiagramObject* current = model.Current();
+    PageObject* current = model.Current();
     if (!current)
         return false;
     if (id == Cmd::Crop)
@@ -248,17 +248,17 @@ bool Run(int id, CCanvasModel& model, CPhotoSelection& selection)
     if (id == Cmd::ApplyTo)
         return ApplyToPhotoBeneath(model);
     if (IsShapeCommand(id) && IsTurnable(*current))
-        return model.Modify(*current, [id](CDiagramObject& object) {
+        return model.Modify(*current, [id](PageObject& object) {
             return RunOnDrawnObject(id, object);
         });
-    CImageObject* photo = CurrentPhoto(model);
+    PhotoObject* photo = CurrentPhoto(model);
     const PhotoRule rule = PhotoRuleOf(id);
     if (!photo || !rule)
         return false;
-    return model.Modify(*photo, [rule, photo](CDiagramObject&) { return rule(*photo); });
+    return model.Modify(*photo, [rule, photo](PageObject&) { return rule(*photo); });
 }
 
-bool EraseSelection(CCanvasModel& model, CPhotoSelection& selection)
+bool EraseSelection(CanvasModel& model, PhotoAreaSelection& selection)
 {
     return Erase(model, selection);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-class CCanvasModel;
-struct CPhotoSelection;
+class CanvasModel;
+struct PhotoAreaSelection;
 
 // The photo and object commands that need no dialog: each acts on the current object
 // as one undo step.
@@ -10,11 +10,11 @@ namespace PhotoCommands {
 // Whether the command is one of these.
 bool Handles(int commandId);
 // Whether it can run on the current object now.
-bool IsEnabled(int commandId, const CCanvasModel& model, const CPhotoSelection& selection);
+bool IsEnabled(int commandId, const CanvasModel& model, const PhotoAreaSelection& selection);
 // Runs it; false when nothing changed. Problems (a file that could not be written) are
 // told to the user.
-bool Run(int commandId, CCanvasModel& model, CPhotoSelection& selection);
+bool Run(int commandId, CanvasModel& model, PhotoAreaSelection& selection);
 // Delete while part of a photo is selected: that part becomes transparent.
-bool EraseSelection(CCanvasModel& model, CPhotoSelection& selection);
+bool EraseSelection(CanvasModel& model, PhotoAreaSelection& selection);
 
 } // namespace PhotoCommands

@@ -13,33 +13,33 @@ ObjectList::iterator FindByIdentity(ObjectList& objects, const QString& identity
 }
 
 // A move or resize gives back the rectangle, and a curve the vertices it was scaled by.
-void RestorePlace(CDiagramObject& live, const CDiagramObject& copy)
+void RestorePlace(PageObject& live, const PageObject& copy)
 {
     live.m_rect = copy.m_rect;
-    auto* curve = dynamic_cast<CCurveObject*>(&live);
-    const auto* saved = dynamic_cast<const CCurveObject*>(&copy);
+    auto* curve = dynamic_cast<CurveObject*>(&live);
+    const auto* saved = dynamic_cast<const CurveObject*>(&copy);
     if (curve && saved)
         curve->m_vertices = saved->m_vertices;
 }
 
 } // namespace
 
-void CUndoHistory::Slot::Clear()
+void UndoHistory::Slot::Clear()
 {
     before.clear();
     after.clear();
     kind = UndoKind::None;
 }
 
-std::unique_ptr<CDiagramObject> CUndoHistory::HistoryCopy(const CDiagramObject& object)
+std::unique_ptr<PageObject> UndoHistory::HistoryCopy(const PageObject& object)
 {
-    std::unique_ptr<CDiagramObject> copy = object.Clone();
+    std::unique_ptr<PageObject> copy = object.Clone();
     copy->m_strID = object.m_strID;
     copy->m_bLocked = object.m_bLocked;
     return copy;
 }
 
-void CUndoHistory::Push(UndoKind kind, ObjectList before, ObjectList after)
+void UndoHistory::Push(UndoKind kind, ObjectList before, ObjectList after)
 {
     if (m_count == kSlots) {
         std::rotate(m_slots.begin(), m_slots.begin() + 1, m_slots.end());
@@ -53,19 +53,19 @@ void CUndoHistory::Push(UndoKind kind, ObjectList before, ObjectList after)
     slot.after = std::move(after);
 }
 
-void CUndoHistory::Clear()
+void UndoHistory::Clear()
 {
     for (Slot& slot : m_slots)
         slot.Clear();
     m_count = 0;
 }
 
-bool CUndoHistory::CanRedo() const
+bool UndoHistory::CanRedo() const
 {
     return m_count < kSlots && !m_slots[m_count].after.empty();
 }
 
-bool CUndoHistory::Undo(ObjectList& objects)
+bool UndoHistory::Undo(ObjectList& objects)
 {
     if (m_count == 0)
         return false;
@@ -74,7 +74,7 @@ bool CUndoHistory::Undo(ObjectList& objects)
     return true;
 }
 
-bool CUndoHistory::Redo(ObjectList& objects)
+bool UndoHistory::Redo(ObjectList& objects)
 {
     if (!CanRedo())
         return false;
@@ -83,7 +83,7 @@ bool CUndoHistory::Redo(ObjectList& objects)
     return true;
 }
 
-void CUndoHistory::Apply(ObjectList& objects, const Slot& slot, bool undoing)
+void UndoHistory::Apply(ObjectList& objects, const Slot& slot, bool undoing)
 {
     const ObjectList& copies = undoing ? slot.before : slot.after;
     switch (slot.kind) {

@@ -10,7 +10,7 @@ enum class UndoKind { None = 0, Move = 1, Delete = 2, Insert = 3, Modify = 4 };
 // The last ten editing steps of the page. Each step keeps copies of its objects as they
 // were before and after; a copy carries the identity of the object it stands for, which
 // is how undo finds the live object again.
-class CUndoHistory
+class UndoHistory
 {
 public:
     static constexpr int kSlots = 10;
@@ -33,7 +33,7 @@ public:
     bool Redo(ObjectList& objects);
 
     // The copy an object's identity is restored into: same identity, same lock.
-    static std::unique_ptr<CDiagramObject> HistoryCopy(const CDiagramObject& object);
+    static std::unique_ptr<PageObject> HistoryCopy(const PageObject& object);
 
 private:
     struct Slot

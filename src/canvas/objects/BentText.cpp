@@ -17,9 +17,9 @@ bool IsBent(int effect)
     return effect >= kFirstEffect && effect <= kLastEffect;
 }
 
-std::vector<CPlacement> OnCircle(int effect, const QRectF& rect, int count)
+std::vector<Placement> OnCircle(int effect, const QRectF& rect, int count)
 {
-    std::vector<CPlacement> placements;
+    std::vector<Placement> placements;
     const double width = rect.width(), height = rect.height();
     const double r = std::min(width, height) * 0.9 * 0.5;
     if (count <= 0 || r <= 0)
@@ -75,10 +75,10 @@ QPainterPath Baseline(int effect, const QRectF& rect)
     return curve;
 }
 
-std::vector<CPlacement> AlongCurve(const QPainterPath& curve, const QStringList& characters,
+std::vector<Placement> AlongCurve(const QPainterPath& curve, const QStringList& characters,
                                    const QFont& font)
 {
-    std::vector<CPlacement> placements;
+    std::vector<Placement> placements;
     const double length = curve.length();
     if (characters.isEmpty() || length <= 0)
         return placements;
@@ -113,7 +113,7 @@ QFont FittedToCurve(const QFont& font, const QPainterPath& curve, const QStringL
 }
 
 void DrawCharacters(QPainter& painter, const QStringList& characters,
-                    const std::vector<CPlacement>& placements, const QFont& font,
+                    const std::vector<Placement>& placements, const QFont& font,
                     const QColor& color)
 {
     const QFontMetricsF metrics(font);

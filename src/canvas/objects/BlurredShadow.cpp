@@ -111,19 +111,19 @@ void BlurCoverage(std::vector<unsigned char>& coverage, int width, int height, i
     }
 }
 
-CBlurredShadow SoftShadow(const QPainterPath& mask, const QColor& color, double dx, double dy)
+BlurredShadow SoftShadow(const QPainterPath& mask, const QColor& color, double dx, double dy)
 {
     const double blur = std::max(2.0, (std::abs(dx) + std::abs(dy)) / 2.0);
     return {mask, color, QPointF(dx, dy), blur};
 }
 
-CBlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, double dx, double dy)
+BlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, double dx, double dy)
 {
     const double spread = std::max({2.0, std::abs(dx), std::abs(dy)});
     return {mask, color, QPointF(0, 0), spread, spread};
 }
 
-void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow, CKeptLayer* kept)
+void PaintBlurredShadow(QPainter& painter, const BlurredShadow& shadow, KeptLayer* kept)
 {
     if (shadow.mask.isEmpty() || shadow.color.alpha() == 0)
         return;

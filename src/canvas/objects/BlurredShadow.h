@@ -10,7 +10,7 @@ class QPainter;
 
 // Soft and glow shadows of every kind of object: the figure's mask, blurred off-screen
 // and tinted, painted under the figure.
-struct CBlurredShadow
+struct BlurredShadow
 {
     QPainterPath mask;   // page units; filled as the shadow's shape
     QColor color;
@@ -20,13 +20,13 @@ struct CBlurredShadow
 };
 
 // A soft shadow falls beside the figure; a glow surrounds it evenly.
-CBlurredShadow SoftShadow(const QPainterPath& mask, const QColor& color, double dx, double dy);
-CBlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, double dx, double dy);
+BlurredShadow SoftShadow(const QPainterPath& mask, const QColor& color, double dx, double dy);
+BlurredShadow GlowShadow(const QPainterPath& mask, const QColor& color, double dx, double dy);
 
 // With `kept`, the blurred shadow is taken from there while its outline only moves by
 // whole pixels, and kept there when it has to be worked out.
-void PaintBlurredShadow(QPainter& painter, const CBlurredShadow& shadow,
-                        CKeptLayer* kept = nullptr);
+void PaintBlurredShadow(QPainter& painter, const BlurredShadow& shadow,
+                        KeptLayer* kept = nullptr);
 
 // Three box-blur passes over an 8-bit coverage map, close to a Gaussian.
 void BlurCoverage(std::vector<unsigned char>& coverage, int width, int height, int radius);

@@ -13,7 +13,7 @@ constexpr int kBandInset = 6;
 // corners can still be counted in ints; no page comes near it.
 constexpr std::int32_t kFarthestEdge = 1 << 28;
 
-CPageRect WithinReach(const CPageRect& rect)
+PageRect WithinReach(const PageRect& rect)
 {
     const auto near = [](std::int32_t edge) {
         return std::clamp(edge, -kFarthestEdge, kFarthestEdge);
@@ -22,7 +22,7 @@ CPageRect WithinReach(const CPageRect& rect)
 }
 } // namespace
 
-CCalendarLayout::CCalendarLayout(const CPageRect& rect, int year, int month, bool sundayFirst)
+CalendarLayout::CalendarLayout(const PageRect& rect, int year, int month, bool sundayFirst)
     : m_rect(WithinReach(rect)),
       m_workLeft(m_rect.left + kSideMargin),
       m_workWidth(m_rect.Width() - 2 * kSideMargin),
@@ -38,25 +38,25 @@ CCalendarLayout::CCalendarLayout(const CPageRect& rect, int year, int month, boo
     m_firstColumn = sundayFirst ? mondayFirst % 7 + 1 : mondayFirst;
 }
 
-QRectF CCalendarLayout::TitleBand() const
+QRectF CalendarLayout::TitleBand() const
 {
     return QRectF(m_workLeft, m_rect.top, m_workWidth, m_rowHeight * 1.8);
 }
 
-QRect CCalendarLayout::WeekdayBand(bool transparentShape) const
+QRect CalendarLayout::WeekdayBand(bool transparentShape) const
 {
     const int inset = transparentShape ? kBandInset : 0;
     return QRect(m_workLeft + inset, m_rect.top + 2 * m_rowHeight, m_workWidth - 2 * inset,
                  m_rowHeight);
 }
 
-QRect CCalendarLayout::WeekdayCell(int column) const
+QRect CalendarLayout::WeekdayCell(int column) const
 {
     return QRect(m_workLeft + (column - 1) * m_columnWidth, m_rect.top + 2 * m_rowHeight,
                  m_columnWidth, m_rowHeight);
 }
 
-QRect CCalendarLayout::DayCell(int day) const
+QRect CalendarLayout::DayCell(int day) const
 {
     const int slot = m_firstColumn - 1 + day - 1;
     return QRect(m_workLeft + slot % 7 * m_columnWidth,

@@ -8,10 +8,10 @@
 #include <QStringList>
 
 // Where a month's title, weekday names and days go in a calendar's rectangle.
-class CCalendarLayout
+class CalendarLayout
 {
 public:
-    CCalendarLayout(const CPageRect& rect, int year, int month, bool sundayFirst);
+    CalendarLayout(const PageRect& rect, int year, int month, bool sundayFirst);
 
     int ColumnWidth() const { return m_columnWidth; }
     int RowHeight() const { return m_rowHeight; }
@@ -25,7 +25,7 @@ public:
     QRect DayCell(int day) const;        // day 1 to DaysInMonth()
 
 private:
-    CPageRect m_rect;
+    PageRect m_rect;
     int m_workLeft;
     int m_workWidth;
     int m_columnWidth;

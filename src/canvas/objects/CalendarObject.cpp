@@ -16,7 +16,7 @@ constexpr int kNumberInset = 3;
 
 // A wall calendar's sheet: a round rectangle punched with two holes for its rings,
 // kept clear of the title in the middle.
-QPainterPath WallSheet(const CPageRect& rect)
+QPainterPath WallSheet(const PageRect& rect)
 {
     const QPainterPath sheet = ShapeOutline::Build(ShapeOutline::RoundRectangle, rect, 0);
     const QRectF area = rect.ToRectF();
@@ -29,17 +29,17 @@ QPainterPath WallSheet(const CPageRect& rect)
 }
 } // namespace
 
-CCalendarObject::CCalendarObject()
-    : CDiagramObject(ObjectType::Calendar, ObjectIdentity::New(u'C'))
+CalendarObject::CalendarObject()
+    : PageObject(ObjectType::Calendar, ObjectIdentity::New(u'C'))
 {
 }
 
-std::unique_ptr<CDiagramObject> CCalendarObject::Clone() const
+std::unique_ptr<PageObject> CalendarObject::Clone() const
 {
-    return std::make_unique<CCalendarObject>(*this);
+    return std::make_unique<CalendarObject>(*this);
 }
 
-QString CCalendarObject::Title() const
+QString CalendarObject::Title() const
 {
     QString title = CalendarNames::EnglishMonth(m_nMonth);
     if (m_bOwnLanguage && m_nMonth >= 1 && m_nMonth <= m_monthNames.size() &&
@@ -50,12 +50,12 @@ QString CCalendarObject::Title() const
     return title;
 }
 
-bool CCalendarObject::IsHoliday(int day) const
+bool CalendarObject::IsHoliday(int day) const
 {
     return m_publicHolidays.contains(QDate(m_nYear, m_nMonth, day));
 }
 
-void CCalendarObject::DrawContent(QPainter& painter, const CDrawContext&)
+void CalendarObject::DrawContent(QPainter& painter, const DrawContext&)
 {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -65,7 +65,7 @@ void CCalendarObject::DrawContent(QPainter& painter, const CDrawContext&)
     painter.restore();
 }
 
-void CCalendarObject::DrawBackground(QPainter& painter)
+void CalendarObject::DrawBackground(QPainter& painter)
 {
     if (m_nCalendarShape == CalendarShape::Transparent) {
         m_nFillType = FillType::None;
@@ -97,9 +97,9 @@ void CCalendarObject::DrawBackground(QPainter& painter)
         painter.strokePath(figure, OutlinePen(m_crLine, m_nLineWidth, m_nLineStyle));
 }
 
-void CCalendarObject::DrawGrid(QPainter& painter) const
+void CalendarObject::DrawGrid(QPainter& painter) const
 {
-    const CCalendarLayout layout(m_rect, m_nYear, m_nMonth, m_bSundayFirst);
+    const CalendarLayout layout(m_rect, m_nYear, m_nMonth, m_bSundayFirst);
     if (layout.ColumnWidth() <= 0 || layout.RowHeight() <= 0)
         return;
     const bool transparent = m_nCalendarShape == CalendarShape::Transparent;
@@ -120,7 +120,7 @@ void CCalendarObject::DrawGrid(QPainter& painter) const
     DrawDays(painter, layout);
 }
 
-void CCalendarObject::DrawDays(QPainter& painter, const CCalendarLayout& layout) const
+void CalendarObject::DrawDays(QPainter& painter, const CalendarLayout& layout) const
 {
     const bool transparent = m_nCalendarShape == CalendarShape::Transparent;
     const bool bordered = transparent && m_bCellBorders;

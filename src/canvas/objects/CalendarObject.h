@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/PageObject.h"
 
 #include <QDate>
 #include <QList>
@@ -15,15 +15,15 @@ constexpr int WallSheet = 4; // a round sheet punched for its rings
 } // namespace CalendarShape
 
 // One month's calendar: title, weekday names and the grid of days.
-class CCalendarObject : public CDiagramObject
+class CalendarObject : public PageObject
 {
 public:
-    CCalendarObject();
-    CCalendarObject(const CCalendarObject& other) = default;
+    CalendarObject();
+    CalendarObject(const CalendarObject& other) = default;
 
-    std::unique_ptr<CDiagramObject> Clone() const override;
+    std::unique_ptr<PageObject> Clone() const override;
     // The transparent shape switches the fill type off when painted.
-    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+    void DrawContent(QPainter& painter, const DrawContext& context) override;
 
     // The title: the month's name, and the year when shown.
     QString Title() const;
@@ -67,7 +67,7 @@ public:
 private:
     void DrawBackground(QPainter& painter);
     void DrawGrid(QPainter& painter) const;
-    void DrawDays(QPainter& painter, const class CCalendarLayout& layout) const;
+    void DrawDays(QPainter& painter, const class CalendarLayout& layout) const;
 
-    CTexturePicture m_backgroundTexture;
+    TextureImage m_backgroundTexture;
 };

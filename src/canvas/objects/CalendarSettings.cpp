@@ -1,6 +1,6 @@
 #include "canvas/objects/CalendarSettings.h"
 
-#include "app/SettingsKeys.h"
+#include "settings/SettingsKeys.h"
 #include "canvas/objects/CalendarLayout.h"
 #include "canvas/objects/CalendarObject.h"
 #include "platform/SettingsStore.h"
@@ -24,7 +24,7 @@ QString Numbered(const char* pattern, int number)
     return QString::fromLatin1(pattern).arg(number);
 }
 
-QStringList LoadNumbered(const CSettingsStore& store, const char* pattern, const QStringList& defaults)
+QStringList LoadNumbered(const SettingsStore& store, const char* pattern, const QStringList& defaults)
 {
     QStringList names;
     for (int i = 0; i < defaults.size(); ++i)
@@ -32,7 +32,7 @@ QStringList LoadNumbered(const CSettingsStore& store, const char* pattern, const
     return names;
 }
 
-bool SaveNumbered(CSettingsStore& store, const char* pattern, const QStringList& names, int count)
+bool SaveNumbered(SettingsStore& store, const char* pattern, const QStringList& names, int count)
 {
     bool saved = true;
     for (int i = 0; i < count; ++i)
@@ -42,11 +42,11 @@ bool SaveNumbered(CSettingsStore& store, const char* pattern, const QStringList&
 
 } // namespace
 
-CCalendarSettings CCalendarSettings::English()
+CalendarSettings CalendarSettings::English()
 {
     // Names people edit are spelled properly; the painted English headings keep theirs.
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    CCalendarSettings s;
+    CalendarSettings s;
     for (int month = 1; month <= kMonths; ++month)
         s.monthNames << CalendarNames::EnglishMonth(month);
     for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
@@ -54,10 +54,10 @@ CCalendarSettings CCalendarSettings::English()
     return s;
 }
 
-CCalendarSettings CCalendarSettings::Load(const CSettingsStore& store)
+CalendarSettings CalendarSettings::Load(const SettingsStore& store)
 {
-    const CCalendarSettings english = English();
-    CCalendarSettings s;
+    const CalendarSettings english = English();
+    CalendarSettings s;
     s.monthNames = LoadNumbered(store, SettingsKey::MonthN, english.monthNames);
     s.weekdayNames = LoadNumbered(store, SettingsKey::WeekdayN, english.weekdayNames);
 
@@ -73,7 +73,7 @@ CCalendarSettings CCalendarSettings::Load(const CSettingsStore& store)
     return s;
 }
 
-bool CCalendarSettings::SaveNames(CSettingsStore& store) const
+bool CalendarSettings::SaveNames(SettingsStore& store) const
 {
     const bool months = SaveNumbered(store, SettingsKey::MonthN, monthNames, kMonths);
     const bool weekdays = SaveNumbered(store, SettingsKey::WeekdayN, weekdayNames, kWeekdays);
@@ -82,7 +82,7 @@ bool CCalendarSettings::SaveNames(CSettingsStore& store) const
 
 // Keys beyond the new count stay behind (the program never deletes a value); the
 // count decides which are read.
-bool CCalendarSettings::SaveHolidays(CSettingsStore& store) const
+bool CalendarSettings::SaveHolidays(SettingsStore& store) const
 {
     const QString section = K(SettingsKey::Setting);
     const QList<QDate> dates = TidyHolidays(publicHolidays).mid(0, kMostHolidays);
@@ -94,7 +94,7 @@ bool CCalendarSettings::SaveHolidays(CSettingsStore& store) const
     return saved;
 }
 
-void CCalendarSettings::CopyInto(CCalendarObject& calendar) const
+void CalendarSettings::CopyInto(CalendarObject& calendar) const
 {
     calendar.m_monthNames = monthNames;
     calendar.m_weekdayNames = weekdayNames;

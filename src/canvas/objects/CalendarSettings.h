@@ -5,11 +5,11 @@
 #include <QStringList>
 #include <optional>
 
-class CCalendarObject;
-class CSettingsStore;
+class CalendarObject;
+class SettingsStore;
 
 // The user's calendar language and public holidays, kept in section SETTING.
-struct CCalendarSettings
+struct CalendarSettings
 {
     // A damaged count must not make loading read for ever.
     static constexpr int kMostHolidays = 1000;
@@ -19,18 +19,18 @@ struct CCalendarSettings
     QList<QDate> publicHolidays;
 
     // The built-in English names and no holidays.
-    static CCalendarSettings English();
+    static CalendarSettings English();
     // Missing names fall back to the English ones; holidays that are not dates are skipped.
-    static CCalendarSettings Load(const CSettingsStore& store);
+    static CalendarSettings Load(const SettingsStore& store);
 
     // Each returns false when a value could not be written.
-    bool SaveNames(CSettingsStore& store) const;
-    bool SaveHolidays(CSettingsStore& store) const;
+    bool SaveNames(SettingsStore& store) const;
+    bool SaveHolidays(SettingsStore& store) const;
 
     // Gives a calendar the names and holidays it paints with.
-    void CopyInto(CCalendarObject& calendar) const;
+    void CopyInto(CalendarObject& calendar) const;
 
-    bool operator==(const CCalendarSettings&) const = default;
+    bool operator==(const CalendarSettings&) const = default;
 };
 
 // Holidays are stored as "YYYY-MM-DD"; reading also accepts the space-padded

@@ -16,11 +16,11 @@ namespace {
 constexpr int kLineMargin = 5;
 constexpr double kHitDistance = 3.0;
 
-CPageRect BoundingBox(const QList<QPoint>& points)
+PageRect BoundingBox(const QList<QPoint>& points)
 {
     if (points.isEmpty())
         return {};
-    CPageRect box{points.front().x(), points.front().y(), points.front().x(), points.front().y()};
+    PageRect box{points.front().x(), points.front().y(), points.front().x(), points.front().y()};
     for (const QPoint& p : points) {
         box.left = std::min(box.left, p.x());
         box.top = std::min(box.top, p.y());
@@ -32,14 +32,14 @@ CPageRect BoundingBox(const QList<QPoint>& points)
 
 } // namespace
 
-CCurveObject::CCurveObject() : CDiagramObject(ObjectType::Curve, ObjectIdentity::New(u'C'))
+CurveObject::CurveObject() : PageObject(ObjectType::Curve, ObjectIdentity::New(u'C'))
 {
     m_crFill = Rgb(255, 0, 0);
 }
 
-CCurveObject::CCurveObject(const QList<QPoint>& pagePoints, int kind, int lineWidth,
+CurveObject::CurveObject(const QList<QPoint>& pagePoints, int kind, int lineWidth,
                            int lineStyle, ColorRef line)
-    : CDiagramObject(ObjectType::Curve, ObjectIdentity::New(u'S'))
+    : PageObject(ObjectType::Curve, ObjectIdentity::New(u'S'))
 {
     m_crFill = Rgb(255, 0, 0);
     m_nCurveKind = kind;
@@ -61,12 +61,12 @@ CCurveObject::CCurveObject(const QList<QPoint>& pagePoints, int kind, int lineWi
         p -= QPoint(m_rect.left, m_rect.top);
 }
 
-std::unique_ptr<CDiagramObject> CCurveObject::Clone() const
+std::unique_ptr<PageObject> CurveObject::Clone() const
 {
-    return std::make_unique<CCurveObject>(*this);
+    return std::make_unique<CurveObject>(*this);
 }
 
-bool CCurveObject::IsClosedKind() const
+bool CurveObject::IsClosedKind() const
 {
     switch (m_nCurveKind) {
     case CurveKind::ClosedFreehand: case CurveKind::Polygon: case CurveKind::OpenPolyline:
@@ -77,12 +77,12 @@ bool CCurveObject::IsClosedKind() const
     }
 }
 
-bool CCurveObject::PaintsFilled() const
+bool CurveObject::PaintsFilled() const
 {
     return IsClosedKind() && (m_nFillType == FillType::Gradient || m_bFill);
 }
 
-QList<QPointF> CCurveObject::DrawnVertices() const
+QList<QPointF> CurveObject::DrawnVertices() const
 {
     QList<QPointF> points;
     points.reserve(m_vertices.size());
@@ -92,7 +92,7 @@ QList<QPointF> CCurveObject::DrawnVertices() const
     return points;
 }
 
-QPainterPath CCurveObject::FilledFigure()
+QPainterPath CurveObject::FilledFigure()
 {
     if (m_nCurveKind == CurveKind::OpenBezier || m_nCurveKind == CurveKind::ClosedBezier) {
         // The chain needs 1 + 3n vertices; the cut stays in the object.
@@ -113,7 +113,7 @@ QPainterPath CCurveObject::FilledFigure()
     }
 }
 
-QPainterPath CCurveObject::OutlineFigure() const
+QPainterPath CurveObject::OutlineFigure() const
 {
     const QList<QPointF> points = DrawnVertices();
     switch (m_nCurveKind) {
@@ -132,7 +132,7 @@ QPainterPath CCurveObject::OutlineFigure() const
     }
 }
 
-QBrush CCurveObject::FillBrush()
+QBrush CurveObject::FillBrush()
 {
     const QColor fill = ToQColor(m_crFill, m_nFillAlpha);
     const QColor line = ToQColor(m_crLine, m_nLineAlpha);
@@ -167,14 +167,14 @@ QBrush CCurveObject::FillBrush()
     }
 }
 
-QTransform CCurveObject::LocalToPage() const
+QTransform CurveObject::LocalToPage() const
 {
     // Vertices are relative to the top-left corner; the figure turns about the middle.
     const QPointF centre(m_rect.Width() / 2.0, m_rect.Height() / 2.0);
     return RotationAbout(centre, m_nAngle) * QTransform::fromTranslate(m_rect.left, m_rect.top);
 }
 
-void CCurveObject::PaintShadow(QPainter& painter)
+void CurveObject::PaintShadow(QPainter& painter)
 {
     if (!m_bFill || m_nShadowType == ShadowType::None)
         return;
@@ -194,14 +194,14 @@ void CCurveObject::PaintShadow(QPainter& painter)
     painter.restore();
 }
 
-void CCurveObject::Draw(QPainter& painter, const CDrawContext& context)
+void CurveObject::Draw(QPainter& painter, const DrawContext& context)
 {
     PaintShadow(painter);
     DrawContent(painter, context);
     DrawSelectionFrameIfShown(painter, context);
 }
 
-void CCurveObject::DrawContent(QPainter& painter, const CDrawContext&)
+void CurveObject::DrawContent(QPainter& painter, const DrawContext&)
 {
     // An open polyline is a stroke; with a fill set it shows nothing.
     if (m_nCurveKind == CurveKind::OpenPolyline && PaintsFilled())
@@ -225,7 +225,7 @@ void CCurveObject::DrawContent(QPainter& painter, const CDrawContext&)
     painter.restore();
 }
 
-bool CCurveObject::HitTest(const QPointF& pagePoint) const
+bool CurveObject::HitTest(const QPointF& pagePoint) const
 {
     const QPointF local = LocalToPage().inverted().map(pagePoint);
     const QPainterPath outline = OutlineFigure();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/PageObject.h"
 
 #include <QList>
 #include <QPainterPath>
@@ -21,21 +21,21 @@ constexpr int ClosedBezier = 132;
 
 // Lines, freehand strokes, polylines, smooth curves and Bézier outlines: figures made
 // of vertices held relative to the top-left corner of the rectangle.
-class CCurveObject : public CDiagramObject
+class CurveObject : public PageObject
 {
 public:
     static constexpr int kMaxVertices = 1000;   // slots of a stored record
     static constexpr int kMaxDrawnVertices = 999;
 
-    CCurveObject();
+    CurveObject();
     // Vertices in page units; the rectangle becomes their bounding box.
-    CCurveObject(const QList<QPoint>& pagePoints, int kind, int lineWidth, int lineStyle,
+    CurveObject(const QList<QPoint>& pagePoints, int kind, int lineWidth, int lineStyle,
                  ColorRef line);
-    CCurveObject(const CCurveObject& other) = default;
+    CurveObject(const CurveObject& other) = default;
 
-    std::unique_ptr<CDiagramObject> Clone() const override;
-    void Draw(QPainter& painter, const CDrawContext& context) override;
-    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+    std::unique_ptr<PageObject> Clone() const override;
+    void Draw(QPainter& painter, const DrawContext& context) override;
+    void DrawContent(QPainter& painter, const DrawContext& context) override;
     bool HitTest(const QPointF& pagePoint) const override;
 
     int PointCount() const { return int(m_vertices.size()); }

@@ -7,13 +7,13 @@
 
 namespace {
 
-QJsonArray RectArray(const CPageRect& r)
+QJsonArray RectArray(const PageRect& r)
 {
     return QJsonArray{r.left, r.top, r.right, r.bottom};
 }
 
 // Collects the stored fields the record layouts name.
-class CJsonFields
+class JsonFields
 {
 public:
     QJsonObject& Object() { return m_object; }
@@ -24,7 +24,7 @@ public:
     void Float(int, const char* name, const float& value) { Set(name, double(value)); }
     void Double(int, const char* name, const double& value) { Set(name, value); }
     void IntAsFloat(int, const char* name, const std::int32_t& value) { Set(name, value); }
-    void Rect(int, const char* name, const CPageRect& r) { Set(name, RectArray(r)); }
+    void Rect(int, const char* name, const PageRect& r) { Set(name, RectArray(r)); }
     void Text(int, int, const char* name, const QString& text) { Set(name, text); }
     void Vertices(int, int, int, const QList<QPoint>& vertices)
     {
@@ -45,9 +45,9 @@ private:
 
 namespace DocumentJson {
 
-QJsonObject FromObject(const CDiagramObject& object)
+QJsonObject FromObject(const PageObject& object)
 {
-    CJsonFields fields;
+    JsonFields fields;
     WrnLayout::VisitFields(fields, object);
     QJsonObject& json = fields.Object();
     json.insert(QStringLiteral("type"), object.m_nType);
@@ -56,7 +56,7 @@ QJsonObject FromObject(const CDiagramObject& object)
     return json;
 }
 
-QJsonObject FromDocument(const CWrnDocument& document)
+QJsonObject FromDocument(const WrnDocument& document)
 {
     QJsonArray objects;
     for (const auto& object : document.objects)

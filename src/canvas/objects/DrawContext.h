@@ -5,7 +5,7 @@
 // translation for scrolling); selection frames and blurred shadows are worked out in
 // device pixels from that transform, so views map with it rather than with a
 // window/viewport pair.
-struct CDrawContext
+struct DrawContext
 {
     enum class Device { Screen, Printer };
 
@@ -20,6 +20,6 @@ struct CDrawContext
         return device == Device::Screen && !exporting && zoom == 1.0;
     }
 
-    static CDrawContext Export() { return {Device::Screen, true, 1.0}; }
-    static CDrawContext Print() { return {Device::Printer, false, 1.0}; }
+    static DrawContext Export() { return {Device::Screen, true, 1.0}; }
+    static DrawContext Print() { return {Device::Printer, false, 1.0}; }
 };

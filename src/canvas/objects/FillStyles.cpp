@@ -80,7 +80,7 @@ std::pair<QPointF, QPointF> GradientLine(const QRectF& area, GradientDirection d
 
 } // namespace
 
-QLinearGradient MakeLinearGradient(const CGradientSpec& spec)
+QLinearGradient MakeLinearGradient(const GradientSpec& spec)
 {
     const auto [start, end] = GradientLine(spec.area, spec.direction);
     QLinearGradient gradient(start, end);

@@ -22,7 +22,7 @@ enum class GradientDirection { Horizontal, Vertical, ForwardDiagonal, BackwardDi
 // Share of the end colour at positions 0, 0.5 and 1 of the gradient.
 using GradientBlend = std::array<double, 3>;
 
-struct CGradientSpec
+struct GradientSpec
 {
     QRectF area;
     GradientDirection direction = GradientDirection::Horizontal;
@@ -32,7 +32,7 @@ struct CGradientSpec
     bool gammaCorrected = true;
 };
 
-QLinearGradient MakeLinearGradient(const CGradientSpec& spec);
+QLinearGradient MakeLinearGradient(const GradientSpec& spec);
 
 // The shapes' 32 gradient styles: direction, and the blend of styles 1 to 16.
 GradientDirection ShapeGradientDirection(int gradientStyle);

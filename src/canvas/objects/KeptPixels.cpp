@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-bool operator==(const CLayerKey& a, const CLayerKey& b)
+bool operator==(const LayerKey& a, const LayerKey& b)
 {
     constexpr double kUnseen = 1e-3;
     if (a.look != b.look || a.outline.elementCount() != b.outline.elementCount() ||

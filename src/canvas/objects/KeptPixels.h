@@ -9,36 +9,36 @@
 // the key they were made for and made again only for another key. Copies of an object
 // share the kept pixels, which are replaced, never changed.
 template <class Key>
-class CKeptPixels
+class KeptPixels
 {
 public:
     template <class Make>
     QImage For(const Key& key, Make make)
     {
         if (!m_kept || !(m_kept->key == key))
-            m_kept = std::make_shared<const CKept>(CKept{key, make()});
+            m_kept = std::make_shared<const Kept>(Kept{key, make()});
         return m_kept->pixels;
     }
 
 private:
-    struct CKept
+    struct Kept
     {
         Key key;
         QImage pixels;
     };
-    std::shared_ptr<const CKept> m_kept;
+    std::shared_ptr<const Kept> m_kept;
 };
 
 // What a layer painted in its own pixels follows: the outline, placed in those pixels,
 // and the numbers that decide its look (pen widths, colours, blur). An object moved by
 // whole pixels keeps its key.
-struct CLayerKey
+struct LayerKey
 {
     QPainterPath outline;
     std::vector<double> look;
 
     // Outlines alike to a thousandth of a pixel, which no painting can show.
-    friend bool operator==(const CLayerKey& a, const CLayerKey& b);
+    friend bool operator==(const LayerKey& a, const LayerKey& b);
 };
 
-using CKeptLayer = CKeptPixels<CLayerKey>;
+using KeptLayer = KeptPixels<LayerKey>;

@@ -52,12 +52,12 @@ void SetSource(Source source)
     InstalledSource() = std::move(source);
 }
 
-CBatch::CBatch()
+Batch::Batch()
 {
     ++OpenBatches();
 }
 
-CBatch::~CBatch()
+Batch::~Batch()
 {
     if (--OpenBatches() > 0 || !TakenInBatch())
         return;

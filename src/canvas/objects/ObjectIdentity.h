@@ -26,13 +26,13 @@ void SetSource(Source source);
 
 // While one exists, numbers are kept once at its end instead of one by one: reading a
 // document of thousands of objects writes the counter once.
-class CBatch
+class Batch
 {
 public:
-    CBatch();
-    ~CBatch();
-    CBatch(const CBatch&) = delete;
-    CBatch& operator=(const CBatch&) = delete;
+    Batch();
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
 };
 
 } // namespace ObjectIdentity

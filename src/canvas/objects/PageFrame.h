@@ -13,7 +13,7 @@ namespace PageFrame {
 
 constexpr std::int32_t kOrigin = 40;
 
-constexpr CPageRect Of(std::int32_t width, std::int32_t height)
+constexpr PageRect Of(std::int32_t width, std::int32_t height)
 {
     // A damaged header may claim any size; the edges saturate rather than overflow.
     const auto edge = [](std::int32_t side) {
@@ -23,7 +23,7 @@ constexpr CPageRect Of(std::int32_t width, std::int32_t height)
     return {kOrigin, kOrigin, edge(width), edge(height)};
 }
 
-inline CPageRect Of(const QSize& page)
+inline PageRect Of(const QSize& page)
 {
     return Of(page.width(), page.height());
 }

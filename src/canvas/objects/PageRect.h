@@ -7,7 +7,7 @@
 
 // A rectangle as documents store it: left, top, right and bottom edges in page units,
 // right and bottom exclusive, so width is right - left (unlike QRect).
-struct CPageRect
+struct PageRect
 {
     std::int32_t left = 0;
     std::int32_t top = 0;
@@ -20,7 +20,7 @@ struct CPageRect
     QRectF ToRectF() const { return QRectF(left, top, Width(), Height()); }
     QPointF Center() const { return ToRectF().center(); }
     bool IsEmpty() const { return Width() <= 0 || Height() <= 0; }
-    friend constexpr bool operator==(const CPageRect&, const CPageRect&) = default;
+    friend constexpr bool operator==(const PageRect&, const PageRect&) = default;
 
 private:
     static constexpr std::int32_t Span(std::int32_t from, std::int32_t to)

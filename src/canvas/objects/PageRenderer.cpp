@@ -7,15 +7,15 @@
 
 namespace PageRenderer {
 
-QImage Render(const CWrnDocument& document, QString* error)
+QImage Render(const WrnDocument& document, QString* error)
 {
-    std::vector<CDiagramObject*> objects;
+    std::vector<PageObject*> objects;
     for (const auto& object : document.objects)
         objects.push_back(object.get());
     return RenderArea(objects, PageFrame::Of(document.page.width, document.page.height), error);
 }
 
-QImage RenderArea(const std::vector<CDiagramObject*>& objects, const CPageRect& area,
+QImage RenderArea(const std::vector<PageObject*>& objects, const PageRect& area,
                   QString* error)
 {
     const int width = area.Width(), height = area.Height();
@@ -28,8 +28,8 @@ QImage RenderArea(const std::vector<CDiagramObject*>& objects, const CPageRect& 
     page.fill(Qt::white);
     QPainter painter(&page);
     painter.translate(-area.left, -area.top);
-    const CDrawContext context = CDrawContext::Export();
-    for (CDiagramObject* object : objects) {
+    const DrawContext context = DrawContext::Export();
+    for (PageObject* object : objects) {
         painter.save();
         object->Draw(painter, context);
         painter.restore();

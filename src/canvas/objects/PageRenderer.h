@@ -6,8 +6,8 @@
 #include <QString>
 #include <vector>
 
-class CDiagramObject;
-struct CWrnDocument;
+class PageObject;
+struct WrnDocument;
 
 // The whole page drawn for a file: one page unit per pixel, on white, every object in
 // order, no selection frames.
@@ -18,11 +18,11 @@ constexpr int kMaxPageSide = 20000;
 
 // The page frame of the document with its objects. A null image and *error set when
 // the page size cannot be rendered.
-QImage Render(const CWrnDocument& document, QString* error = nullptr);
+QImage Render(const WrnDocument& document, QString* error = nullptr);
 
 // An area of the page with the given objects drawn in order, its top-left corner at the
 // image's origin. A null image and *error set when the area cannot be rendered.
-QImage RenderArea(const std::vector<CDiagramObject*>& objects, const CPageRect& area,
+QImage RenderArea(const std::vector<PageObject*>& objects, const PageRect& area,
                   QString* error = nullptr);
 
 } // namespace PageRenderer

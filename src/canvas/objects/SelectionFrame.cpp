@@ -24,7 +24,7 @@ QList<QRect> SelectionHandleRects(const QRect& r, TrackerHandles handles)
             QRect(QPoint(left, bottom), size),  QRect(QPoint(left, midY), size)};
 }
 
-void DrawSelectionFrame(QPainter& painter, const CPageRect& rect, TrackerHandles handles)
+void DrawSelectionFrame(QPainter& painter, const PageRect& rect, TrackerHandles handles)
 {
     const QRect device = painter.transform().mapRect(rect.ToRectF()).toAlignedRect();
     painter.save();

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kCornerBox = 30; // round-rectangle corners keep this size at any scale
 
-QPainterPath RoundRectanglePath(const CPageRect& r)
+QPainterPath RoundRectanglePath(const PageRect& r)
 {
     const double x = r.left, y = r.top, w = r.Width(), h = r.Height();
     const double far = kCornerBox + 1;
@@ -24,7 +24,7 @@ QPainterPath RoundRectanglePath(const CPageRect& r)
     return path;
 }
 
-QPainterPath HeartPath(const CPageRect& r)
+QPainterPath HeartPath(const PageRect& r)
 {
     // Wide integers: a damaged document's edges must not overflow.
     const qint64 x = r.left, y = r.top, w = r.Width(), h = r.Height();
@@ -44,7 +44,7 @@ QPoint StarCorner(double x, double y)
     return QPoint(int(std::clamp(x, -kLimit, kLimit)), int(std::clamp(y, -kLimit, kLimit)));
 }
 
-QPainterPath StarPath(const CPageRect& r, int points)
+QPainterPath StarPath(const PageRect& r, int points)
 {
     const QVector<QPoint> corners = StarVertices(r, points);
     QPainterPath path;
@@ -68,7 +68,7 @@ int StarInnerRadius(int outer, int points)
     return 3 * outer / 4;
 }
 
-QVector<QPoint> StarVertices(const CPageRect& r, int points)
+QVector<QPoint> StarVertices(const PageRect& r, int points)
 {
     QVector<QPoint> corners;
     if (points <= 0 || points > 1000)
@@ -89,7 +89,7 @@ QVector<QPoint> StarVertices(const CPageRect& r, int points)
     return corners;
 }
 
-QPainterPath Build(int kind, const CPageRect& rect, int starPoints)
+QPainterPath Build(int kind, const PageRect& rect, int starPoints)
 {
     QPainterPath path;
     switch (kind) {

@@ -17,12 +17,12 @@ constexpr int LineWithDot = 30;
 constexpr int Star = 34;
 
 // The figure of `kind`, or an empty path for a kind that paints nothing.
-QPainterPath Build(int kind, const CPageRect& rect, int starPoints);
+QPainterPath Build(int kind, const PageRect& rect, int starPoints);
 bool IsPainted(int kind);
 
 // The star's inner radius for outer radius `outer` and `points` points.
 int StarInnerRadius(int outer, int points);
 // The star's corners, outer and inner alternating, from the top point clockwise.
-QVector<QPoint> StarVertices(const CPageRect& rect, int points);
+QVector<QPoint> StarVertices(const PageRect& rect, int points);
 
 } // namespace ShapeOutline

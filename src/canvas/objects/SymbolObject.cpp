@@ -17,14 +17,14 @@ constexpr int kMinimumFontPixels = 6;
 constexpr int kMaximumFontPixels = 4096;
 }
 
-CSymbolObject::CSymbolObject() : CDiagramObject(ObjectType::Symbol, ObjectIdentity::New(u'S')) {}
+SymbolObject::SymbolObject() : PageObject(ObjectType::Symbol, ObjectIdentity::New(u'S')) {}
 
-std::unique_ptr<CDiagramObject> CSymbolObject::Clone() const
+std::unique_ptr<PageObject> SymbolObject::Clone() const
 {
-    return std::make_unique<CSymbolObject>(*this);
+    return std::make_unique<SymbolObject>(*this);
 }
 
-int CSymbolObject::FontPixelSize(const CPageRect& rect)
+int SymbolObject::FontPixelSize(const PageRect& rect)
 {
     return std::clamp(std::min(rect.Width(), rect.Height()), kMinimumFontPixels, kMaximumFontPixels);
 }
@@ -44,7 +44,7 @@ bool IsInstalledFamily(const QString& family)
 }
 } // namespace
 
-QFont CSymbolObject::SymbolFont() const
+QFont SymbolObject::SymbolFont() const
 {
     QFont font;
     if (IsInstalledFamily(m_strSymbolFont))
@@ -53,7 +53,7 @@ QFont CSymbolObject::SymbolFont() const
     return font;
 }
 
-void CSymbolObject::DrawContent(QPainter& painter, const CDrawContext&)
+void SymbolObject::DrawContent(QPainter& painter, const DrawContext&)
 {
     // A stored code may be anything; only a real character is drawn.
     const char32_t code = static_cast<char32_t>(m_nSymbolChar);

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/PageObject.h"
 
 class QFont;
 
 // One glyph of a symbol font scaled into its rectangle.
-class CSymbolObject : public CDiagramObject
+class SymbolObject : public PageObject
 {
 public:
-    CSymbolObject();
-    CSymbolObject(const CSymbolObject& other) = default;
+    SymbolObject();
+    SymbolObject(const SymbolObject& other) = default;
 
-    std::unique_ptr<CDiagramObject> Clone() const override;
-    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+    std::unique_ptr<PageObject> Clone() const override;
+    void DrawContent(QPainter& painter, const DrawContext& context) override;
 
     // The glyph's size in pixels: the smaller side, but never below 6.
-    static int FontPixelSize(const CPageRect& rect);
+    static int FontPixelSize(const PageRect& rect);
     // The symbol font, or the default family when it is not installed.
     QFont SymbolFont() const;
 

@@ -23,7 +23,7 @@ constexpr double kLongestStraightEdge = 0.02;
 enum class Warp { None, ArchUp, ArchDown, Wave, SlantRight, SlantLeft, Grow, Inflate };
 enum class Shadow { None, Hard, Soft, Glow, Extrude };
 
-struct CLook
+struct ArtLook
 {
     const char* name;
     Warp warp;
@@ -39,12 +39,12 @@ struct CLook
 constexpr QRgb kNone = 0;
 constexpr QRgb Opaque(int r, int g, int b) { return qRgb(r, g, b); }
 
-const std::array<CLook, 13>& Looks()
+const std::array<ArtLook, 13>& Looks()
 {
     using enum Warp;
     using S = Shadow;
     using D = GradientDirection;
-    static const std::array<CLook, 13> looks{{
+    static const std::array<ArtLook, 13> looks{{
         {"Gold", None, {Opaque(255, 236, 139), Opaque(255, 200, 0), Opaque(214, 120, 0)},
          D::Vertical, Opaque(110, 60, 0), 0.012, kNone, S::None, kNone},
         {"Rainbow", None, {Opaque(230, 30, 40), Opaque(40, 190, 60), Opaque(60, 60, 220)},
@@ -135,7 +135,7 @@ QPainterPath WarpedUnitText(const QString& text, const QFont& font, Warp warp)
     return MappedPath(unit, [warp](QPointF at) { return Warped(warp, at); });
 }
 
-QBrush FillOf(const CLook& look, const QRectF& area)
+QBrush FillOf(const ArtLook& look, const QRectF& area)
 {
     if (look.fill[0] == kNone)
         return {};
@@ -150,8 +150,8 @@ QPen StrokeOf(QRgb color, double width)
     return QPen(QColor(color), std::max(1.0, width), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void PaintShadow(QPainter& painter, const CLook& look, const QPainterPath& letters, double unit,
-                 CKeptLayer* kept)
+void PaintShadow(QPainter& painter, const ArtLook& look, const QPainterPath& letters, double unit,
+                 KeptLayer* kept)
 {
     const QColor color(look.shadowColor);
     switch (look.shadow) {
@@ -190,11 +190,11 @@ QString VariantName(int variant)
 }
 
 void Paint(QPainter& painter, const QString& text, const QFont& font, const QRectF& rect,
-           int variant, int angle, CKeptLayer* shadowLayer)
+           int variant, int angle, KeptLayer* shadowLayer)
 {
     if (!IsVariant(variant) || rect.width() < 1 || rect.height() < 1)
         return;
-    const CLook& look = Looks()[variant - kFirstVariant];
+    const ArtLook& look = Looks()[variant - kFirstVariant];
     const QPainterPath unit = WarpedUnitText(text, font, look.warp);
     if (unit.isEmpty())
         return;

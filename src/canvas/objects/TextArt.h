@@ -22,6 +22,6 @@ QString VariantName(int variant);
 // Paints `text` in the look of `variant`; `angle` turns it about the rectangle's centre.
 // With `shadowLayer`, a blurred shadow is kept there between paints.
 void Paint(QPainter& painter, const QString& text, const QFont& font, const QRectF& rect,
-           int variant, int angle, CKeptLayer* shadowLayer = nullptr);
+           int variant, int angle, KeptLayer* shadowLayer = nullptr);
 
 } // namespace TextArt

@@ -18,9 +18,9 @@ QFont PageFont(const QString& family, int pixelSize, bool bold, bool italic, boo
     return font;
 }
 
-CTextBlock BuildTextBlock(const QString& text, const QFont& font, const QPointF& origin)
+TextBlock BuildTextBlock(const QString& text, const QFont& font, const QPointF& origin)
 {
-    CTextBlock block;
+    TextBlock block;
     if (text.isEmpty())
         return block;
     const QFontMetricsF metrics(font);

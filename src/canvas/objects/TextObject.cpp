@@ -26,7 +26,7 @@ int SaturatedSum(int start, double length)
 }
 
 // The text laid out as one outline for the outlined styles.
-struct CTextObject::COutlinedText
+struct TextObject::OutlinedText
 {
     QPainterPath path;
     QRectF box;
@@ -34,29 +34,29 @@ struct CTextObject::COutlinedText
 };
 
 // Text takes no number from the persistent counter.
-CTextObject::CTextObject() : CDiagramObject(ObjectType::Text, ObjectIdentity::NewLocal(u'T'))
+TextObject::TextObject() : PageObject(ObjectType::Text, ObjectIdentity::NewLocal(u'T'))
 {
     m_crFill = Rgb(255, 255, 255);
     m_nPattern = 2;
 }
 
-CTextObject::CTextObject(const CPageRect& rect, const QString& text) : CTextObject()
+TextObject::TextObject(const PageRect& rect, const QString& text) : TextObject()
 {
     m_rect = rect;
     m_strText = text;
 }
 
-std::unique_ptr<CDiagramObject> CTextObject::Clone() const
+std::unique_ptr<PageObject> TextObject::Clone() const
 {
-    return std::make_unique<CTextObject>(*this);
+    return std::make_unique<TextObject>(*this);
 }
 
-QFont CTextObject::Font(bool underline) const
+QFont TextObject::Font(bool underline) const
 {
     return PageFont(m_strFontName, m_nFontSize, m_bBold, m_bItalic, underline);
 }
 
-void CTextObject::DrawContent(QPainter& painter, const CDrawContext&)
+void TextObject::DrawContent(QPainter& painter, const DrawContext&)
 {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -73,7 +73,7 @@ void CTextObject::DrawContent(QPainter& painter, const CDrawContext&)
     painter.restore();
 }
 
-void CTextObject::DrawPlain(QPainter& painter)
+void TextObject::DrawPlain(QPainter& painter)
 {
     if (BentText::IsBent(m_nTextEffect))
         DrawBent(painter);
@@ -81,7 +81,7 @@ void CTextObject::DrawPlain(QPainter& painter)
         DrawStraight(painter);
 }
 
-void CTextObject::DrawStraight(QPainter& painter)
+void TextObject::DrawStraight(QPainter& painter)
 {
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     switch (m_nAlign) {
@@ -98,7 +98,7 @@ void CTextObject::DrawStraight(QPainter& painter)
     painter.drawText(layout, flags, m_strText);
 }
 
-void CTextObject::DrawBent(QPainter& painter)
+void TextObject::DrawBent(QPainter& painter)
 {
     // Bending needs room above and below: a low, wide box becomes square, for good.
     if (m_rect.Height() < m_rect.Width() / 2.0)
@@ -117,11 +117,11 @@ void CTextObject::DrawBent(QPainter& painter)
                              font, ToQColor(m_crLine));
 }
 
-CTextObject::COutlinedText CTextObject::LayOutOutlined(bool alignInRect) const
+TextObject::OutlinedText TextObject::LayOutOutlined(bool alignInRect) const
 {
-    COutlinedText text;
+    OutlinedText text;
     QPointF origin(m_rect.left, m_rect.top);
-    CTextBlock block = BuildTextBlock(m_strText, Font(m_bUnderline), origin);
+    TextBlock block = BuildTextBlock(m_strText, Font(m_bUnderline), origin);
     if (alignInRect) {
         // Top for near alignment, bottom for far, the middle otherwise.
         const double spare = m_rect.Height() - block.box.height();
@@ -135,7 +135,7 @@ CTextObject::COutlinedText CTextObject::LayOutOutlined(bool alignInRect) const
     return text;
 }
 
-void CTextObject::PaintHardShadow(QPainter& painter, COutlinedText& text) const
+void TextObject::PaintHardShadow(QPainter& painter, OutlinedText& text) const
 {
     if (m_nShadowType != ShadowType::Hard)
         return;
@@ -144,7 +144,7 @@ void CTextObject::PaintHardShadow(QPainter& painter, COutlinedText& text) const
     text.path.translate(-m_nShadowDX, -m_nShadowDY);
 }
 
-QBrush CTextObject::GradientOver(const QRectF& box) const
+QBrush TextObject::GradientOver(const QRectF& box) const
 {
     QColor from = ToQColor(m_crLine), to = ToQColor(m_crFill);
     if (m_nGradientStyle == 2)
@@ -156,9 +156,9 @@ QBrush CTextObject::GradientOver(const QRectF& box) const
         {box, GradientDirectionFromOption(m_nPattern), from, to, blend, true}));
 }
 
-void CTextObject::DrawOutlined(QPainter& painter)
+void TextObject::DrawOutlined(QPainter& painter)
 {
-    COutlinedText text = LayOutOutlined(true);
+    OutlinedText text = LayOutOutlined(true);
     if (text.path.isEmpty())
         return;
     PaintHardShadow(painter, text);
@@ -169,11 +169,11 @@ void CTextObject::DrawOutlined(QPainter& painter)
     painter.strokePath(letters, OutlinePen(m_crLine, std::min(m_nOutlineWidth, kWidestOutline), 0));
 }
 
-void CTextObject::DrawDoubleOutlined(QPainter& painter)
+void TextObject::DrawDoubleOutlined(QPainter& painter)
 {
     m_nOutlineWidth = std::max(m_nOutlineWidth, 3);
     // The rectangle follows the text, so the text always starts at its corner.
-    COutlinedText text = LayOutOutlined(false);
+    OutlinedText text = LayOutOutlined(false);
     if (text.path.isEmpty())
         return;
     PaintHardShadow(painter, text);

@@ -1,23 +1,23 @@
 #pragma once
 
-#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/PageObject.h"
 
 #include <QFont>
 
 // A block of text: headlines, captions and newsletter paragraphs.
-class CTextObject : public CDiagramObject
+class TextObject : public PageObject
 {
 public:
     static constexpr int kJustified = 72;
 
-    CTextObject();
-    CTextObject(const CPageRect& rect, const QString& text);
-    CTextObject(const CTextObject& other) = default;
+    TextObject();
+    TextObject(const PageRect& rect, const QString& text);
+    TextObject(const TextObject& other) = default;
 
-    std::unique_ptr<CDiagramObject> Clone() const override;
+    std::unique_ptr<PageObject> Clone() const override;
     // Bent text squares a low, wide rectangle and the double outline fits the rectangle
     // to the text, so painting may change m_rect (and m_nOutlineWidth).
-    void DrawContent(QPainter& painter, const CDrawContext& context) override;
+    void DrawContent(QPainter& painter, const DrawContext& context) override;
 
     static constexpr int kPlain = 1;
     static constexpr int kOutlined = 2;
@@ -49,8 +49,8 @@ private:
     void DrawOutlined(QPainter& painter);
     void DrawDoubleOutlined(QPainter& painter);
 
-    struct COutlinedText;
-    COutlinedText LayOutOutlined(bool alignInRect) const;
-    void PaintHardShadow(QPainter& painter, COutlinedText& text) const;
+    struct OutlinedText;
+    OutlinedText LayOutOutlined(bool alignInRect) const;
+    void PaintHardShadow(QPainter& painter, OutlinedText& text) const;
     QBrush GradientOver(const QRectF& box) const;
 };

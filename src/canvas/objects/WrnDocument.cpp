@@ -44,10 +44,10 @@ QString GetUnits(const char* at, int units)
 }
 
 // Fills a zeroed record from an object.
-class CRecordWriter
+class RecordWriter
 {
 public:
-    explicit CRecordWriter(int size) : m_record(size, '\0') {}
+    explicit RecordWriter(int size) : m_record(size, '\0') {}
     const QByteArray& Record() const { return m_record; }
 
     void Int(int at, const char*, const std::int32_t& value) { Put<qint32>(at, value); }
@@ -56,7 +56,7 @@ public:
     void Float(int at, const char*, const float& value) { Put<float>(at, value); }
     void Double(int at, const char*, const double& value) { Put<double>(at, value); }
     void IntAsFloat(int at, const char*, const std::int32_t& value) { Put<float>(at, float(value)); }
-    void Rect(int at, const char*, const CPageRect& r)
+    void Rect(int at, const char*, const PageRect& r)
     {
         Put<qint32>(at, r.left);
         Put<qint32>(at + 4, r.top);
@@ -88,10 +88,10 @@ private:
 };
 
 // Sets an object's fields from a complete record.
-class CRecordReader
+class RecordReader
 {
 public:
-    explicit CRecordReader(QByteArrayView record) : m_record(record) {}
+    explicit RecordReader(QByteArrayView record) : m_record(record) {}
 
     void Int(int at, const char*, std::int32_t& value) { value = Get<qint32>(at); }
     void Color(int at, const char*, ColorRef& value) { value = Get<quint32>(at); }
@@ -99,7 +99,7 @@ public:
     void Float(int at, const char*, float& value) { value = Get<float>(at); }
     void Double(int at, const char*, double& value) { value = Get<double>(at); }
     void IntAsFloat(int at, const char*, std::int32_t& value) { value = TruncatedInt(Get<float>(at)); }
-    void Rect(int at, const char*, CPageRect& r)
+    void Rect(int at, const char*, PageRect& r)
     {
         r = {Get<qint32>(at), Get<qint32>(at + 4), Get<qint32>(at + 8), Get<qint32>(at + 12)};
     }
@@ -136,12 +136,12 @@ private:
     QByteArrayView m_record;
 };
 
-void FinishReadObject(CDiagramObject& object, const CDocumentReadOptions& options,
-                      CPictureShelf& pictures)
+void FinishReadObject(PageObject& object, const DocumentReadOptions& options,
+                      PictureShelf& pictures)
 {
     switch (object.m_nType) {
     case ObjectType::Photo: {
-        auto& photo = static_cast<CImageObject&>(object);
+        auto& photo = static_cast<PhotoObject&>(object);
         photo.SetPath(photo.m_strPath);
         if (options.loadPictures)
             photo.LoadPicture(&pictures);
@@ -153,7 +153,7 @@ void FinishReadObject(CDiagramObject& object, const CDocumentReadOptions& option
         break;
     case ObjectType::Calendar:
         if (options.prepareCalendar)
-            options.prepareCalendar(static_cast<CCalendarObject&>(object));
+            options.prepareCalendar(static_cast<CalendarObject&>(object));
         break;
     default:
         break;
@@ -161,12 +161,12 @@ void FinishReadObject(CDiagramObject& object, const CDocumentReadOptions& option
 }
 
 // Replaying an adjustment gives the photo pixels of its own, which the budget must allow.
-void ReplayAdjustments(ObjectList& objects, CPictureShelf& pictures)
+void ReplayAdjustments(ObjectList& objects, PictureShelf& pictures)
 {
     for (const auto& object : objects) {
         if (object->m_nType != ObjectType::Photo)
             continue;
-        auto& photo = static_cast<CImageObject&>(*object);
+        auto& photo = static_cast<PhotoObject&>(*object);
         const uchar* shared = photo.ShownImage().constBits();
         photo.ReplayStoredAdjustments();
         const QImage& shown = photo.ShownImage();
@@ -190,18 +190,18 @@ QString ObjectCount(qsizetype count)
 
 } // namespace
 
-QString CWrnDocument::Problems(const QString& name) const
+QString WrnDocument::Problems(const QString& name) const
 {
     switch (notes.refusal) {
-    case CReadNotes::Refusal::TooShort:
+    case ReadNotes::Refusal::TooShort:
         return QStringLiteral("\"%1\" is damaged: it is too short to hold a page.").arg(name);
-    case CReadNotes::Refusal::NotAPage:
+    case ReadNotes::Refusal::NotAPage:
         return QStringLiteral("\"%1\" is not a page, or it is too damaged to open (it claims a "
                               "page of %L2 x %L3 units).")
             .arg(name)
             .arg(page.width)
             .arg(page.height);
-    case CReadNotes::Refusal::None: break;
+    case ReadNotes::Refusal::None: break;
     }
     QStringList problems;
     if (notes.cutShort)
@@ -238,7 +238,7 @@ int RecordSize(int type)
     }
 }
 
-QByteArray Encode(const CWrnPage& page, const ObjectList& objects)
+QByteArray Encode(const WrnPage& page, const ObjectList& objects)
 {
     qsizetype total = kHeaderSize;
     for (const auto& object : objects)
@@ -258,7 +258,7 @@ QByteArray Encode(const CWrnPage& page, const ObjectList& objects)
         const int size = object ? RecordSize(object->m_nType) : 0;
         if (size == 0)
             continue;
-        CRecordWriter writer(size);
+        RecordWriter writer(size);
         WrnLayout::VisitFields(writer, std::as_const(*object));
         char type[4];
         qToLittleEndian<qint32>(object->m_nType, type);
@@ -268,20 +268,20 @@ QByteArray Encode(const CWrnPage& page, const ObjectList& objects)
     return bytes;
 }
 
-CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
+WrnDocument Decode(QByteArrayView bytes, const DocumentReadOptions& options)
 {
-    CWrnDocument document;
+    WrnDocument document;
     if (bytes.isEmpty())
         return document; // an empty page, as a new newsletter is
     if (bytes.size() < kHeaderSize) {
-        document.notes.refusal = CReadNotes::Refusal::TooShort;
+        document.notes.refusal = ReadNotes::Refusal::TooShort;
         return document;
     }
     const char* header = bytes.data();
     document.page.width = qFromLittleEndian<qint32>(header + kPageWidthAt);
     document.page.height = qFromLittleEndian<qint32>(header + kPageHeightAt);
     if (!IsPageSide(document.page.width) || !IsPageSide(document.page.height)) {
-        document.notes.refusal = CReadNotes::Refusal::NotAPage;
+        document.notes.refusal = ReadNotes::Refusal::NotAPage;
         return document;
     }
     document.hasHeader = true;
@@ -291,8 +291,8 @@ CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
                              qFromLittleEndian<qint32>(header + kDiagramBottomAt)};
     document.page.background = qFromLittleEndian<quint32>(header + kBackgroundAt);
 
-    const ObjectIdentity::CBatch numbering;
-    CPictureShelf pictures(options.pictureBudget);
+    const ObjectIdentity::Batch numbering;
+    PictureShelf pictures(options.pictureBudget);
     qsizetype at = kHeaderSize;
     while (bytes.size() - at >= 4) {
         const qint32 type = qFromLittleEndian<qint32>(bytes.data() + at);
@@ -306,8 +306,8 @@ CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
             document.notes.tooManyObjects = true;
             break;
         }
-        std::unique_ptr<CDiagramObject> object = CreateDefaultObject(type);
-        CRecordReader reader(bytes.sliced(at, size));
+        std::unique_ptr<PageObject> object = CreateDefaultObject(type);
+        RecordReader reader(bytes.sliced(at, size));
         WrnLayout::VisitFields(reader, *object);
         FinishReadObject(*object, options, pictures);
         document.objects.push_back(std::move(object));
@@ -323,20 +323,20 @@ CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options)
 
 } // namespace WrnFormat
 
-std::unique_ptr<CDiagramObject> CreateDefaultObject(int type)
+std::unique_ptr<PageObject> CreateDefaultObject(int type)
 {
     switch (type) {
-    case ObjectType::Photo: return std::make_unique<CImageObject>();
-    case ObjectType::Text: return std::make_unique<CTextObject>();
-    case ObjectType::Calendar: return std::make_unique<CCalendarObject>();
-    case ObjectType::Shape: return std::make_unique<CDrawObject>();
-    case ObjectType::Curve: return std::make_unique<CCurveObject>();
-    case ObjectType::Symbol: return std::make_unique<CSymbolObject>();
+    case ObjectType::Photo: return std::make_unique<PhotoObject>();
+    case ObjectType::Text: return std::make_unique<TextObject>();
+    case ObjectType::Calendar: return std::make_unique<CalendarObject>();
+    case ObjectType::Shape: return std::make_unique<ShapeObject>();
+    case ObjectType::Curve: return std::make_unique<CurveObject>();
+    case ObjectType::Symbol: return std::make_unique<SymbolObject>();
     default: return nullptr;
     }
 }
 
-bool SaveDocument(const QString& path, const CWrnPage& page, const ObjectList& objects)
+bool SaveDocument(const QString& path, const WrnPage& page, const ObjectList& objects)
 {
     const QByteArray bytes = WrnFormat::Encode(page, objects);
     QSaveFile file(path);
@@ -344,18 +344,18 @@ bool SaveDocument(const QString& path, const CWrnPage& page, const ObjectList& o
         return false;
     for (const auto& object : objects)
         if (object && object->m_nType == ObjectType::Photo)
-            static_cast<const CImageObject&>(*object).WriteEditedPicture();
+            static_cast<const PhotoObject&>(*object).WriteEditedPicture();
     return true;
 }
 
-std::optional<CWrnDocument> LoadDocument(const QString& path, const CDocumentReadOptions& options)
+std::optional<WrnDocument> LoadDocument(const QString& path, const DocumentReadOptions& options)
 {
     QFile file(path);
     if (!RegularFiles::OpenForReading(file))
         return std::nullopt;
     // Another kind of file is refused from its first bytes, however large it is.
     QByteArray bytes = file.read(WrnFormat::kHeaderSize);
-    CDocumentReadOptions headerOnly;
+    DocumentReadOptions headerOnly;
     headerOnly.loadPictures = false;
     if (!WrnFormat::Decode(bytes, headerOnly).Refused())
         bytes += file.readAll();

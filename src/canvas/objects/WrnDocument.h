@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/objects/DiagramObject.h"
+#include "canvas/objects/PageObject.h"
 #include "canvas/objects/photo/PictureShelf.h"
 
 #include <QByteArray>
@@ -10,12 +10,12 @@
 #include <optional>
 #include <vector>
 
-class CCalendarObject;
+class CalendarObject;
 
-using ObjectList = std::vector<std::unique_ptr<CDiagramObject>>;
+using ObjectList = std::vector<std::unique_ptr<PageObject>>;
 
 // The page a document describes, from its header.
-struct CWrnPage
+struct WrnPage
 {
     static constexpr std::int32_t kDefaultWidth = 850;
     static constexpr std::int32_t kDefaultHeight = 1098;
@@ -23,13 +23,13 @@ struct CWrnPage
 
     std::int32_t width = kDefaultWidth;
     std::int32_t height = kDefaultHeight;
-    CPageRect diagram;
+    PageRect diagram;
     ColorRef background = kDefaultBackground;
-    friend bool operator==(const CWrnPage&, const CWrnPage&) = default;
+    friend bool operator==(const WrnPage&, const WrnPage&) = default;
 };
 
 // What reading a file found amiss.
-struct CReadNotes
+struct ReadNotes
 {
     enum class Refusal {
         None,
@@ -43,14 +43,14 @@ struct CReadNotes
     int picturesLeftOut = 0;         // photos without their picture: too many pixels in all
 };
 
-struct CWrnDocument
+struct WrnDocument
 {
     bool hasHeader = false; // an empty file has none and leaves the page as it was
-    CWrnPage page;          // for a refused file, the size its header claims
+    WrnPage page;          // for a refused file, the size its header claims
     ObjectList objects;
-    CReadNotes notes;
+    ReadNotes notes;
 
-    bool Refused() const { return notes.refusal != CReadNotes::Refusal::None; }
+    bool Refused() const { return notes.refusal != ReadNotes::Refusal::None; }
     // What the user is told about the file named `name`: why it was refused, or what of it
     // is missing. Empty for a sound file.
     QString Problems(const QString& name) const;
@@ -68,35 +68,35 @@ constexpr int kMaxObjects = 100000;
 
 } // namespace WrnFormat
 
-struct CDocumentReadOptions
+struct DocumentReadOptions
 {
     // Photos load their picture files and replay their stored adjustments.
     bool loadPictures = true;
     // Gives each calendar read the holidays and the user's names it needs.
-    std::function<void(CCalendarObject&)> prepareCalendar;
+    std::function<void(CalendarObject&)> prepareCalendar;
     int maxObjects = WrnFormat::kMaxObjects;
     // Pixels the pictures of all photos may hold together.
-    qint64 pictureBudget = CPictureShelf::kDocumentPixels;
+    qint64 pictureBudget = PictureShelf::kDocumentPixels;
 };
 
 namespace WrnFormat {
 // The record size of a stored type, 0 for a type that is never stored.
 int RecordSize(int type);
 
-QByteArray Encode(const CWrnPage& page, const ObjectList& objects);
+QByteArray Encode(const WrnPage& page, const ObjectList& objects);
 // Reads whatever can be read: a short last record ends the reading, unknown type codes
 // are stepped over 4 bytes at a time. Never reads outside `bytes`. A file too short for
 // a header, or whose header no page can have, is refused.
-CWrnDocument Decode(QByteArrayView bytes, const CDocumentReadOptions& options = {});
+WrnDocument Decode(QByteArrayView bytes, const DocumentReadOptions& options = {});
 
 } // namespace WrnFormat
 
 // Writes the document and then the pictures of photos edited for good. False when the
 // document file could not be written; an existing file is then left as it was.
-bool SaveDocument(const QString& path, const CWrnPage& page, const ObjectList& objects);
+bool SaveDocument(const QString& path, const WrnPage& page, const ObjectList& objects);
 // Reads a document; nothing when the file cannot be opened or is not a regular file.
-std::optional<CWrnDocument> LoadDocument(const QString& path,
-                                         const CDocumentReadOptions& options = {});
+std::optional<WrnDocument> LoadDocument(const QString& path,
+                                         const DocumentReadOptions& options = {});
 
 // A default object of a stored type, or null for any other type code.
-std::unique_ptr<CDiagramObject> CreateDefaultObject(int type);
+std::unique_ptr<PageObject> CreateDefaultObject(int type);

@@ -6,8 +6,8 @@
 
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
-#include "canvas/objects/DrawObject.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/ShapeObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/SymbolObject.h"
 #include "canvas/objects/TextObject.h"
 
@@ -19,7 +19,7 @@ template <class T, class U>
 using Like = std::conditional_t<std::is_const_v<T>, const U, U>;
 
 template <class Io, class Photo>
-void Fields(Io& io, Photo& o, const CImageObject*)
+void Fields(Io& io, Photo& o, const PhotoObject*)
 {
     io.Rect(0, "m_rect", o.m_rect);
     io.Text(16, 256, "m_strPath", o.m_strPath);
@@ -69,7 +69,7 @@ void FigureStyleFields(Io& io, Object& o)
 }
 
 template <class Io, class Shape>
-void Fields(Io& io, Shape& o, const CDrawObject*)
+void Fields(Io& io, Shape& o, const ShapeObject*)
 {
     io.Int(0, "m_nShape", o.m_nShape);
     FigureStyleFields(io, o);
@@ -88,18 +88,18 @@ void Fields(Io& io, Shape& o, const CDrawObject*)
 }
 
 template <class Io, class Curve>
-void Fields(Io& io, Curve& o, const CCurveObject*)
+void Fields(Io& io, Curve& o, const CurveObject*)
 {
     io.Int(0, "m_nCurveKind", o.m_nCurveKind);
     FigureStyleFields(io, o);
     io.Int(56, "m_nCurveOption", o.m_nCurveOption);
     io.Text(76, 256, "m_strTexture", o.m_strTexture);
     io.Int(588, "m_bNoLine", o.m_bNoLine);
-    io.Vertices(592, 8592, CCurveObject::kMaxVertices, o.m_vertices);
+    io.Vertices(592, 8592, CurveObject::kMaxVertices, o.m_vertices);
 }
 
 template <class Io, class Text>
-void Fields(Io& io, Text& o, const CTextObject*)
+void Fields(Io& io, Text& o, const TextObject*)
 {
     io.Rect(0, "m_rect", o.m_rect);
     io.Text(16, 4096, "m_strText", o.m_strText);
@@ -128,7 +128,7 @@ void Fields(Io& io, Text& o, const CTextObject*)
 }
 
 template <class Io, class Calendar>
-void Fields(Io& io, Calendar& o, const CCalendarObject*)
+void Fields(Io& io, Calendar& o, const CalendarObject*)
 {
     io.Rect(0, "m_rect", o.m_rect);
     io.Text(16, 50, "m_strName", o.m_strName);
@@ -177,7 +177,7 @@ void Fields(Io& io, Calendar& o, const CCalendarObject*)
 }
 
 template <class Io, class Symbol>
-void Fields(Io& io, Symbol& o, const CSymbolObject*)
+void Fields(Io& io, Symbol& o, const SymbolObject*)
 {
     io.Rect(0, "m_rect", o.m_rect);
     io.Color(16, "m_crSymbol", o.m_crSymbol);
@@ -198,12 +198,12 @@ bool VisitFields(Io& io, Object& object)
         return true;
     };
     switch (object.m_nType) {
-    case ObjectType::Photo: return visit(static_cast<CImageObject*>(nullptr));
-    case ObjectType::Text: return visit(static_cast<CTextObject*>(nullptr));
-    case ObjectType::Calendar: return visit(static_cast<CCalendarObject*>(nullptr));
-    case ObjectType::Shape: return visit(static_cast<CDrawObject*>(nullptr));
-    case ObjectType::Curve: return visit(static_cast<CCurveObject*>(nullptr));
-    case ObjectType::Symbol: return visit(static_cast<CSymbolObject*>(nullptr));
+    case ObjectType::Photo: return visit(static_cast<PhotoObject*>(nullptr));
+    case ObjectType::Text: return visit(static_cast<TextObject*>(nullptr));
+    case ObjectType::Calendar: return visit(static_cast<CalendarObject*>(nullptr));
+    case ObjectType::Shape: return visit(static_cast<ShapeObject*>(nullptr));
+    case ObjectType::Curve: return visit(static_cast<CurveObject*>(nullptr));
+    case ObjectType::Symbol: return visit(static_cast<SymbolObject*>(nullptr));
     default: return false;
     }
 }

@@ -7,7 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
-CCalendarFontsPanel::CCalendarFontsPanel(const CCalendarFonts& fonts, QWidget* parent)
+CalendarFontsPanel::CalendarFontsPanel(const CalendarFonts& fonts, QWidget* parent)
     : QWidget(parent)
 {
     auto* grid = new QGridLayout(this);
@@ -21,16 +21,16 @@ CCalendarFontsPanel::CCalendarFontsPanel(const CCalendarFonts& fonts, QWidget* p
     grid->setColumnStretch(1, 1);
 }
 
-CCalendarFontsPanel::Row CCalendarFontsPanel::AddRow(QGridLayout& grid, int row,
+CalendarFontsPanel::Row CalendarFontsPanel::AddRow(QGridLayout& grid, int row,
                                                      const QString& label, const QString& what,
                                                      const QString& name,
-                                                     const CCalendarFont& font)
+                                                     const CalendarPartFont& font)
 {
     Row r;
-    r.font = new CFontChoiceButton(font.face, font.size, font.bold, font.italic,
+    r.font = new FontChoiceButton(font.face, font.size, font.bold, font.italic,
                                    what + QStringLiteral(" font"));
     r.font->setObjectName(name + QStringLiteral("Font"));
-    r.color = new CColorChoiceButton(ToQColor(font.color), what + QStringLiteral(" color"));
+    r.color = new ColorChoiceButton(ToQColor(font.color), what + QStringLiteral(" color"));
     r.color->setObjectName(name + QStringLiteral("Color"));
     auto* caption = new QLabel(label);
     caption->setBuddy(r.font);
@@ -40,13 +40,13 @@ CCalendarFontsPanel::Row CCalendarFontsPanel::AddRow(QGridLayout& grid, int row,
     return r;
 }
 
-CCalendarFont CCalendarFontsPanel::FontOf(const Row& row)
+CalendarPartFont CalendarFontsPanel::FontOf(const Row& row)
 {
     return {row.font->Face(), row.font->Size(), row.font->Bold(), row.font->Italic(),
             ToColorRef(row.color->Color())};
 }
 
-CCalendarFonts CCalendarFontsPanel::Fonts() const
+CalendarFonts CalendarFontsPanel::Fonts() const
 {
     return {FontOf(m_title), FontOf(m_weekday), FontOf(m_day)};
 }

@@ -1,33 +1,33 @@
 #pragma once
 
-#include "canvas/objects/CalendarOptions.h"
+#include "canvas/objects/CalendarOptionSet.h"
 
 #include <QWidget>
 
-class CColorChoiceButton;
-class CFontChoiceButton;
+class ColorChoiceButton;
+class FontChoiceButton;
 class QGridLayout;
 
 // The fonts and colours of a calendar's title, weekday names and day numbers.
-class CCalendarFontsPanel : public QWidget
+class CalendarFontsPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CCalendarFontsPanel(const CCalendarFonts& fonts, QWidget* parent = nullptr);
+    explicit CalendarFontsPanel(const CalendarFonts& fonts, QWidget* parent = nullptr);
 
-    CCalendarFonts Fonts() const;
+    CalendarFonts Fonts() const;
 
 private:
     struct Row
     {
-        CFontChoiceButton* font = nullptr;
-        CColorChoiceButton* color = nullptr;
+        FontChoiceButton* font = nullptr;
+        ColorChoiceButton* color = nullptr;
     };
 
     static Row AddRow(QGridLayout& grid, int row, const QString& label, const QString& what,
-                      const QString& name, const CCalendarFont& font);
-    static CCalendarFont FontOf(const Row& row);
+                      const QString& name, const CalendarPartFont& font);
+    static CalendarPartFont FontOf(const Row& row);
 
     Row m_title;
     Row m_weekday;

@@ -1,10 +1,10 @@
 #include "canvas/view/CalendarLookPanel.h"
 
 #include "canvas/objects/FillStyles.h"
-#include "canvas/view/CalendarLanguageDlg.h"
+#include "canvas/view/CalendarLanguageDialog.h"
 #include "canvas/view/ColorChoiceButton.h"
-#include "canvas/view/PublicHolidaysDlg.h"
-#include "platform/ModalRunner.h"
+#include "canvas/view/PublicHolidaysDialog.h"
+#include "widgets/ModalRunner.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,9 +45,9 @@ QLabel* Label(const QString& text, QWidget* buddy)
     return label;
 }
 
-CColorChoiceButton* ColorButton(ColorRef color, const QString& what, const QString& name)
+ColorChoiceButton* ColorButton(ColorRef color, const QString& what, const QString& name)
 {
-    auto* button = new CColorChoiceButton(ToQColor(color), what);
+    auto* button = new ColorChoiceButton(ToQColor(color), what);
     button->setObjectName(name);
     return button;
 }
@@ -63,7 +63,7 @@ QPushButton* Button(const QString& text, const QString& name, const QString& tip
 
 } // namespace
 
-CCalendarLookPanel::CCalendarLookPanel(const CCalendarLook& look, QWidget* parent)
+CalendarLookPanel::CalendarLookPanel(const CalendarLook& look, QWidget* parent)
     : QWidget(parent)
 {
     m_shape = Combo(QStringLiteral("shape"),
@@ -86,8 +86,8 @@ CCalendarLookPanel::CCalendarLookPanel(const CCalendarLook& look, QWidget* paren
     m_bandColor = ColorButton(look.weekdayBand, QStringLiteral("Weekday band color"),
                               QStringLiteral("bandColor"));
     m_holidayMark = Combo(QStringLiteral("holidayMark"),
-                          {{"Filled cell", CCalendarLook::FilledCell},
-                           {"Bold number", CCalendarLook::BoldNumber}},
+                          {{"Filled cell", CalendarLook::FilledCell},
+                           {"Bold number", CalendarLook::BoldNumber}},
                           look.holidayMark);
     m_holidayMark->setToolTip(QStringLiteral("How public holidays stand out"));
     m_holidayColor = ColorButton(look.holiday, QStringLiteral("Holiday color"),
@@ -95,9 +95,9 @@ CCalendarLookPanel::CCalendarLookPanel(const CCalendarLook& look, QWidget* paren
     m_weekStart = Combo(QStringLiteral("weekStart"), {{"Monday", 0}, {"Sunday", 1}},
                         look.sundayFirst ? 1 : 0);
     m_weekdayStyle = Combo(QStringLiteral("weekdayStyle"),
-                           {{"One letter (M)", CCalendarLook::OneLetter},
-                            {"Three letters (Mon)", CCalendarLook::ThreeLetters},
-                            {"Full names (Monday)", CCalendarLook::FullNames}},
+                           {{"One letter (M)", CalendarLook::OneLetter},
+                            {"Three letters (Mon)", CalendarLook::ThreeLetters},
+                            {"Full names (Monday)", CalendarLook::FullNames}},
                            look.weekdayStyle);
     m_showYear = Check(QStringLiteral("Show the y&ear in the title"), QStringLiteral("showYear"),
                        look.showYear, QStringLiteral("The year follows the month name"));
@@ -149,26 +149,26 @@ CCalendarLookPanel::CCalendarLookPanel(const CCalendarLook& look, QWidget* paren
     connect(m_fill, &QCheckBox::toggled, m_background, &QWidget::setEnabled);
     connect(m_outline, &QCheckBox::toggled, m_outlineColor, &QWidget::setEnabled);
     connect(m_band, &QCheckBox::toggled, m_bandColor, &QWidget::setEnabled);
-    connect(m_shape, &QComboBox::currentIndexChanged, this, &CCalendarLookPanel::EnableTransparentOptions);
-    connect(m_cellBorders, &QCheckBox::toggled, this, &CCalendarLookPanel::EnableTransparentOptions);
-    connect(names, &QPushButton::clicked, this, &CCalendarLookPanel::EditNames);
-    connect(holidays, &QPushButton::clicked, this, &CCalendarLookPanel::EditHolidays);
+    connect(m_shape, &QComboBox::currentIndexChanged, this, &CalendarLookPanel::EnableTransparentOptions);
+    connect(m_cellBorders, &QCheckBox::toggled, this, &CalendarLookPanel::EnableTransparentOptions);
+    connect(names, &QPushButton::clicked, this, &CalendarLookPanel::EditNames);
+    connect(holidays, &QPushButton::clicked, this, &CalendarLookPanel::EditHolidays);
     m_background->setEnabled(m_fill->isChecked());
     m_outlineColor->setEnabled(m_outline->isChecked());
     m_bandColor->setEnabled(m_band->isChecked());
     EnableTransparentOptions();
 }
 
-void CCalendarLookPanel::EnableTransparentOptions()
+void CalendarLookPanel::EnableTransparentOptions()
 {
     const bool transparent = m_shape->currentData().toInt() == CalendarShape::Transparent;
     m_cellBorders->setEnabled(transparent);
     m_topLeftNumbers->setEnabled(transparent && m_cellBorders->isChecked());
 }
 
-CCalendarLook CCalendarLookPanel::Look() const
+CalendarLook CalendarLookPanel::Look() const
 {
-    CCalendarLook look;
+    CalendarLook look;
     look.shape = m_shape->currentData().toInt();
     look.fillBackground = m_fill->isChecked();
     look.background = ToColorRef(m_background->Color());
@@ -187,15 +187,15 @@ CCalendarLook CCalendarLookPanel::Look() const
     return look;
 }
 
-void CCalendarLookPanel::EditNames()
+void CalendarLookPanel::EditNames()
 {
-    CCalendarLanguageDlg dialog(m_ownLanguage->isChecked(), this);
+    CalendarLanguageDialog dialog(m_ownLanguage->isChecked(), this);
     if (RunModal(dialog) == QDialog::Accepted)
         m_ownLanguage->setChecked(dialog.UseOwnNames());
 }
 
-void CCalendarLookPanel::EditHolidays()
+void CalendarLookPanel::EditHolidays()
 {
-    CPublicHolidaysDlg dialog(this);
+    PublicHolidaysDialog dialog(this);
     RunModal(dialog);
 }

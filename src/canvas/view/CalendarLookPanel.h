@@ -1,23 +1,23 @@
 #pragma once
 
-#include "canvas/objects/CalendarOptions.h"
+#include "canvas/objects/CalendarOptionSet.h"
 
 #include <QWidget>
 
-class CColorChoiceButton;
+class ColorChoiceButton;
 class QCheckBox;
 class QComboBox;
 
 // A calendar's shape, colours, weekday names, week start and marks. Its buttons also
 // open the user's names and public holidays, which every calendar shares.
-class CCalendarLookPanel : public QWidget
+class CalendarLookPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CCalendarLookPanel(const CCalendarLook& look, QWidget* parent = nullptr);
+    explicit CalendarLookPanel(const CalendarLook& look, QWidget* parent = nullptr);
 
-    CCalendarLook Look() const;
+    CalendarLook Look() const;
 
     void EditNames();
     void EditHolidays();
@@ -29,13 +29,13 @@ private:
 
     QComboBox* m_shape = nullptr;
     QCheckBox* m_fill = nullptr;
-    CColorChoiceButton* m_background = nullptr;
+    ColorChoiceButton* m_background = nullptr;
     QCheckBox* m_outline = nullptr;
-    CColorChoiceButton* m_outlineColor = nullptr;
+    ColorChoiceButton* m_outlineColor = nullptr;
     QCheckBox* m_band = nullptr;
-    CColorChoiceButton* m_bandColor = nullptr;
+    ColorChoiceButton* m_bandColor = nullptr;
     QComboBox* m_holidayMark = nullptr;
-    CColorChoiceButton* m_holidayColor = nullptr;
+    ColorChoiceButton* m_holidayColor = nullptr;
     QComboBox* m_weekStart = nullptr;
     QComboBox* m_weekdayStyle = nullptr;
     QCheckBox* m_showYear = nullptr;

@@ -1,6 +1,6 @@
 #include "canvas/view/ColorChoiceButton.h"
 
-#include "platform/Prompt.h"
+#include "platform/UserPrompt.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -19,7 +19,7 @@ QIcon SwatchIcon(const QColor& color)
 
 } // namespace
 
-CColorChoiceButton::CColorChoiceButton(const QColor& color, const QString& what, QWidget* parent)
+ColorChoiceButton::ColorChoiceButton(const QColor& color, const QString& what, QWidget* parent)
     : QPushButton(QStringLiteral("Color..."), parent), m_what(what)
 {
     setAutoDefault(false);
@@ -27,10 +27,10 @@ CColorChoiceButton::CColorChoiceButton(const QColor& color, const QString& what,
     setToolTip(QStringLiteral("Choose the %1").arg(what.toLower()));
     setAccessibleName(what);
     SetColor(color);
-    connect(this, &QPushButton::clicked, this, &CColorChoiceButton::Choose);
+    connect(this, &QPushButton::clicked, this, &ColorChoiceButton::Choose);
 }
 
-void CColorChoiceButton::SetColor(const QColor& color)
+void ColorChoiceButton::SetColor(const QColor& color)
 {
     if (color == m_color)
         return;
@@ -39,7 +39,7 @@ void CColorChoiceButton::SetColor(const QColor& color)
     Q_EMIT ColorChanged(color);
 }
 
-void CColorChoiceButton::Choose()
+void ColorChoiceButton::Choose()
 {
     if (const auto chosen = Prompt().ChooseColor(m_color, m_what))
         SetColor(*chosen);

@@ -5,13 +5,13 @@
 
 // A button that shows a colour and lets the user choose another through the
 // program's colour prompt.
-class CColorChoiceButton : public QPushButton
+class ColorChoiceButton : public QPushButton
 {
     Q_OBJECT
 
 public:
     // `what` names the colour in the tooltip and the prompt's title ("Title colour").
-    CColorChoiceButton(const QColor& color, const QString& what, QWidget* parent = nullptr);
+    ColorChoiceButton(const QColor& color, const QString& what, QWidget* parent = nullptr);
 
     QColor Color() const { return m_color; }
     void SetColor(const QColor& color);

@@ -1,6 +1,6 @@
 #include "canvas/view/FontChoiceButton.h"
 
-#include "platform/Prompt.h"
+#include "platform/UserPrompt.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +12,7 @@ constexpr int kLargestSize = 200;
 
 } // namespace
 
-CFontChoiceButton::CFontChoiceButton(const QString& face, int size, bool bold, bool italic,
+FontChoiceButton::FontChoiceButton(const QString& face, int size, bool bold, bool italic,
                                      const QString& what, QWidget* parent)
     : QPushButton(parent), m_what(what)
 {
@@ -21,10 +21,10 @@ CFontChoiceButton::CFontChoiceButton(const QString& face, int size, bool bold, b
     setAccessibleName(what);
     setMinimumWidth(180);
     SetFont(face, size, bold, italic);
-    connect(this, &QPushButton::clicked, this, &CFontChoiceButton::Choose);
+    connect(this, &QPushButton::clicked, this, &FontChoiceButton::Choose);
 }
 
-void CFontChoiceButton::SetFont(const QString& face, int size, bool bold, bool italic)
+void FontChoiceButton::SetFont(const QString& face, int size, bool bold, bool italic)
 {
     m_face = face;
     m_size = std::clamp(size, kSmallestSize, kLargestSize);
@@ -46,7 +46,7 @@ void CFontChoiceButton::SetFont(const QString& face, int size, bool bold, bool i
     setFont(shown);
 }
 
-QFont CFontChoiceButton::Described() const
+QFont FontChoiceButton::Described() const
 {
     QFont font(m_face);
     font.setPointSize(m_size);
@@ -55,7 +55,7 @@ QFont CFontChoiceButton::Described() const
     return font;
 }
 
-void CFontChoiceButton::Choose()
+void FontChoiceButton::Choose()
 {
     const auto chosen = Prompt().ChooseFont(Described(), m_what);
     if (!chosen)

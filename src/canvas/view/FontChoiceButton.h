@@ -4,12 +4,12 @@
 
 // A button that names a font in that font and lets the user choose another through
 // the program's font prompt. Sizes are page units, shown as the prompt's points.
-class CFontChoiceButton : public QPushButton
+class FontChoiceButton : public QPushButton
 {
     Q_OBJECT
 
 public:
-    CFontChoiceButton(const QString& face, int size, bool bold, bool italic, const QString& what,
+    FontChoiceButton(const QString& face, int size, bool bold, bool italic, const QString& what,
                       QWidget* parent = nullptr);
 
     QString Face() const { return m_face; }

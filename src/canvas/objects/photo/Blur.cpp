@@ -102,17 +102,17 @@ void BlurAlongRow(const std::uint8_t* in, std::uint8_t* out, int width, int byte
 
 // The rows of one band: each source row is blurred along itself into a ring of as many
 // rows as the kernel has taps, and each output row is blurred down the ring.
-class CBandBlur
+class BandBlur
 {
 public:
-    CBandBlur(const QImage& bitmap, const std::vector<float>& kernel, const CBandMargins& margins)
+    BandBlur(const QImage& bitmap, const std::vector<float>& kernel, const BandMargins& margins)
         : m_kernel(kernel), m_margins(margins), m_width(bitmap.width()), m_height(bitmap.height()),
           m_bytes(bitmap.depth() / 8), m_used(qsizetype(m_width) * m_bytes), m_taps(int(kernel.size())),
           m_ring(size_t(m_taps) * size_t(m_used))
     {
     }
 
-    void Run(const CRowBand& band, std::uint8_t* bits, qsizetype pitch)
+    void Run(const PixelRowBand& band, std::uint8_t* bits, qsizetype pitch)
     {
         const int mid = m_taps / 2;
         for (int r = std::max(0, band.first - mid); r < std::min(m_height, band.first + mid); ++r)
@@ -127,7 +127,7 @@ public:
 private:
     std::uint8_t* Slot(int row) { return m_ring.data() + m_used * (row % m_taps); }
 
-    void BlurSourceRow(const CRowBand& band, int row)
+    void BlurSourceRow(const PixelRowBand& band, int row)
     {
         BlurAlongRow(m_margins.Row(band, row), Slot(row), m_width, m_bytes, m_kernel, m_sums);
     }
@@ -147,7 +147,7 @@ private:
     }
 
     const std::vector<float>& m_kernel;
-    const CBandMargins& m_margins;
+    const BandMargins& m_margins;
     const int m_width, m_height, m_bytes;
     const qsizetype m_used;
     const int m_taps;
@@ -200,10 +200,10 @@ bool Blur(QImage& bitmap, const std::vector<float>& kernel)
     if (!bits)
         return false;
     // Rows next to each band are overwritten by its neighbours, so they are saved first.
-    const std::vector<CRowBand> bands = RowBands(bitmap.height(), pitch);
-    const CBandMargins margins(bitmap, bands, int(kernel.size()) / 2);
+    const std::vector<PixelRowBand> bands = RowBands(bitmap.height(), pitch);
+    const BandMargins margins(bitmap, bands, int(kernel.size()) / 2);
     RunBands(bands, [&](int first, int end) {
-        CBandBlur(bitmap, kernel, margins).Run({first, end}, bits, pitch);
+        BandBlur(bitmap, kernel, margins).Run({first, end}, bits, pitch);
     });
     return true;
 }

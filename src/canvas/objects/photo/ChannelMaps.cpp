@@ -51,10 +51,10 @@ void MapRun(std::uint8_t* bytes, qsizetype count, const std::uint16_t* pairs, co
 
 // Per-channel tables for whole rows: each pixel's blue and green go through one table
 // of pairs and its red through the red table, alpha untouched.
-class CChannelTables
+class ChannelTables
 {
 public:
-    CChannelTables(const ByteTable& blue, const ByteTable& green, const ByteTable& red, int step)
+    ChannelTables(const ByteTable& blue, const ByteTable& green, const ByteTable& red, int step)
         : m_blueGreen(PairTable(blue, green)), m_red(red), m_step(step)
     {
     }
@@ -161,8 +161,8 @@ void MapEveryByte(QImage& bitmap, const ByteTable& table)
     if (bits == 0)
         return;
     const qsizetype used = qsizetype(bitmap.width()) * bits / 8;
-    if (CWideTableMap::Available()) {
-        const CWideTableMap wide({&table}, 1);
+    if (WideTableMap::Available()) {
+        const WideTableMap wide({&table}, 1);
         ForEachRow(bitmap, [&](std::uint8_t* row) { wide.MapRow(row, used); });
         return;
     }
@@ -177,12 +177,12 @@ bool MapColourChannels(QImage& bitmap, const ByteTable& red, const ByteTable& gr
         return false;
     const int step = BitsPerPixel(bitmap) / 8;
     const int width = bitmap.width();
-    if (CWideTableMap::Available()) {
-        const CWideTableMap wide({&blue, &green, &red, nullptr}, step);
+    if (WideTableMap::Available()) {
+        const WideTableMap wide({&blue, &green, &red, nullptr}, step);
         ForEachRow(bitmap, [&](std::uint8_t* row) { wide.MapRow(row, qsizetype(width) * step); });
         return true;
     }
-    const CChannelTables tables(blue, green, red, step);
+    const ChannelTables tables(blue, green, red, step);
     ForEachRow(bitmap, [&](std::uint8_t* row) { tables.MapRow(row, width); });
     return true;
 }

@@ -14,7 +14,7 @@ namespace {
 
 enum class Pattern { Bevel, Metal, Wood, Stripes, Dots, Checker, DoubleLine, Solid };
 
-struct CMaterial
+struct Material
 {
     const char* name;
     QRgb base;
@@ -22,7 +22,7 @@ struct CMaterial
     Pattern pattern;
 };
 
-constexpr std::array<CMaterial, kMaterialCount> kMaterials{{
+constexpr std::array<Material, kMaterialCount> kMaterials{{
     {"Walnut", 0x5a3a22, 0x3e2715, Pattern::Wood},
     {"Oak", 0xb8894f, 0x94683a, Pattern::Wood},
     {"Gold", 0xc9a43a, 0xf7e7a1, Pattern::Metal},
@@ -72,7 +72,7 @@ void PaintBevel(QPainter& painter, const QRect& outer, int band, const QColor& b
     painter.drawPolygon(QPolygonF{b, c, ic, ib});
 }
 
-void PaintPattern(QPainter& painter, const CMaterial& material, const QRect& outer, int band)
+void PaintPattern(QPainter& painter, const Material& material, const QRect& outer, int band)
 {
     const QColor base = QColor::fromRgb(material.base), accent = QColor::fromRgb(material.accent);
     painter.fillRect(outer, base);

@@ -1,6 +1,6 @@
 #include "canvas/objects/photo/PhotoAdjustments.h"
 
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/photo/AlphaEffects.h"
 #include "canvas/objects/photo/Blur.h"
 #include "canvas/objects/photo/ColourBalance.h"
@@ -28,7 +28,7 @@ using namespace PhotoPixels;
 // Runs an in-place pixel rule on a copy of the decoded bitmap and keeps the copy when
 // the rule applied.
 template <class Rule>
-bool EditBitmap(CImageObject& photo, Rule rule)
+bool EditBitmap(PhotoObject& photo, Rule rule)
 {
     if (!photo.HasDecodedBitmap())
         return false;
@@ -42,7 +42,7 @@ bool EditBitmap(CImageObject& photo, Rule rule)
 // Replaces the decoded bitmap by what a rule makes of it; a null result means the rule
 // does not apply.
 template <class Rule>
-bool RemakeBitmap(CImageObject& photo, Rule rule)
+bool RemakeBitmap(PhotoObject& photo, Rule rule)
 {
     if (!photo.HasDecodedBitmap())
         return false;
@@ -55,7 +55,7 @@ bool RemakeBitmap(CImageObject& photo, Rule rule)
 
 // Changes the picture and the bitmap alike, for changes of shape.
 template <class Change>
-void ReshapeBoth(CImageObject& photo, Change change)
+void ReshapeBoth(PhotoObject& photo, Change change)
 {
     const QImage& picture = photo.Picture();
     const QImage& bitmap = photo.DecodedBitmap();
@@ -66,7 +66,7 @@ void ReshapeBoth(CImageObject& photo, Change change)
     photo.ReplacePictures(std::move(pictureDone), std::move(bitmapDone));
 }
 
-bool ApplyTone(CImageObject& photo, int brightness, int contrast)
+bool ApplyTone(PhotoObject& photo, int brightness, int contrast)
 {
     return EditBitmap(photo, [&](QImage& bitmap) {
         if (BitsPerPixel(bitmap) == 0)
@@ -76,7 +76,7 @@ bool ApplyTone(CImageObject& photo, int brightness, int contrast)
     });
 }
 
-bool StepTone(CImageObject& photo, int brightnessStep, int contrastStep)
+bool StepTone(PhotoObject& photo, int brightnessStep, int contrastStep)
 {
     if (!ApplyTone(photo, brightnessStep, contrastStep))
         return false;
@@ -85,12 +85,12 @@ bool StepTone(CImageObject& photo, int brightnessStep, int contrastStep)
     return true;
 }
 
-bool ApplySaturation(CImageObject& photo, int step)
+bool ApplySaturation(PhotoObject& photo, int step)
 {
     return EditBitmap(photo, [&](QImage& bitmap) { return AdjustSaturation(bitmap, step); });
 }
 
-bool StepSaturation(CImageObject& photo, int step)
+bool StepSaturation(PhotoObject& photo, int step)
 {
     if (!ApplySaturation(photo, step))
         return false;
@@ -98,12 +98,12 @@ bool StepSaturation(CImageObject& photo, int step)
     return true;
 }
 
-bool ApplyBalance(CImageObject& photo, float red, float green, float blue)
+bool ApplyBalance(PhotoObject& photo, float red, float green, float blue)
 {
     return EditBitmap(photo, [&](QImage& bitmap) { return PhotoPixels::BalanceColours(bitmap, red, green, blue); });
 }
 
-bool ApplyMirror(CImageObject& photo)
+bool ApplyMirror(PhotoObject& photo)
 {
     if (photo.IsMetafile() || !photo.HasDecodedBitmap())
         return false;
@@ -111,9 +111,9 @@ bool ApplyMirror(CImageObject& photo)
     return true;
 }
 
-bool ApplyGray(CImageObject& photo)
+bool ApplyGray(PhotoObject& photo)
 {
-    if (photo.m_nFrameShape != CImageObject::kInRectangle)
+    if (photo.m_nFrameShape != PhotoObject::kInRectangle)
         return false;
     if (!EditBitmap(photo, [](QImage& bitmap) { return AverageToGray(bitmap); }))
         return false;
@@ -121,14 +121,14 @@ bool ApplyGray(CImageObject& photo)
     return true;
 }
 
-bool ApplyOpacity(CImageObject& photo, std::uint8_t opacity)
+bool ApplyOpacity(PhotoObject& photo, std::uint8_t opacity)
 {
-    if (photo.m_nPictureKind != CImageObject::kRasterPicture)
+    if (photo.m_nPictureKind != PhotoObject::kRasterPicture)
         return false;
     return RemakeBitmap(photo, [&](const QImage& bitmap) { return WithOpacity(bitmap, opacity); });
 }
 
-bool ApplyCircleFade(CImageObject& photo)
+bool ApplyCircleFade(PhotoObject& photo)
 {
     if (!RemakeBitmap(photo, [](const QImage& bitmap) { return CircleFaded(bitmap); }))
         return false;
@@ -142,7 +142,7 @@ bool FactorIsOne(float factor)
 }
 
 // The rectangle turned a quarter about its own centre, in whole units as stored.
-CPageRect TurnedAboutCentre(const CPageRect& r)
+PageRect TurnedAboutCentre(const PageRect& r)
 {
     const qint64 cx = (qint64(r.left) + r.right) / 2, cy = (qint64(r.top) + r.bottom) / 2;
     const qint64 hw = (qint64(r.right) - r.left) / 2, hh = (qint64(r.bottom) - r.top) / 2;
@@ -153,7 +153,7 @@ CPageRect TurnedAboutCentre(const CPageRect& r)
     return {clamp(cx - hh), clamp(cy - hw), clamp(cx + hh), clamp(cy + hw)};
 }
 
-bool QuarterTurn(CImageObject& photo, int degrees)
+bool QuarterTurn(PhotoObject& photo, int degrees)
 {
     if (photo.IsMetafile() && !photo.HasDecodedBitmap()) {
         // A metafile cannot be turned itself; it is drawn turned.
@@ -179,7 +179,7 @@ std::int32_t RoundedEdge(double edge)
 }
 
 // A rectangle of the given size centred where `around` is centred.
-CPageRect CentredOn(const CPageRect& around, double width, double height)
+PageRect CentredOn(const PageRect& around, double width, double height)
 {
     const QPointF centre = around.Center();
     const double left = std::round(centre.x() - width / 2), top = std::round(centre.y() - height / 2);
@@ -189,14 +189,14 @@ CPageRect CentredOn(const CPageRect& around, double width, double height)
 
 } // namespace
 
-bool Lighten(CImageObject& photo) { return StepTone(photo, kToneStep, 0); }
-bool Darken(CImageObject& photo) { return StepTone(photo, -kToneStep, 0); }
-bool MoreContrast(CImageObject& photo) { return StepTone(photo, 0, kToneStep); }
-bool LessContrast(CImageObject& photo) { return StepTone(photo, 0, -kToneStep); }
-bool MoreSaturation(CImageObject& photo) { return StepSaturation(photo, kSaturationStep); }
-bool LessSaturation(CImageObject& photo) { return StepSaturation(photo, -kSaturationStep); }
+bool Lighten(PhotoObject& photo) { return StepTone(photo, kToneStep, 0); }
+bool Darken(PhotoObject& photo) { return StepTone(photo, -kToneStep, 0); }
+bool MoreContrast(PhotoObject& photo) { return StepTone(photo, 0, kToneStep); }
+bool LessContrast(PhotoObject& photo) { return StepTone(photo, 0, -kToneStep); }
+bool MoreSaturation(PhotoObject& photo) { return StepSaturation(photo, kSaturationStep); }
+bool LessSaturation(PhotoObject& photo) { return StepSaturation(photo, -kSaturationStep); }
 
-bool BalanceColours(CImageObject& photo, float red, float green, float blue)
+bool BalanceColours(PhotoObject& photo, float red, float green, float blue)
 {
     if (!ApplyBalance(photo, red, green, blue))
         return false;
@@ -206,12 +206,12 @@ bool BalanceColours(CImageObject& photo, float red, float green, float blue)
     return true;
 }
 
-bool GrayScale(CImageObject& photo)
+bool GrayScale(PhotoObject& photo)
 {
     return ApplyGray(photo);
 }
 
-bool SetOpacity(CImageObject& photo, std::uint8_t opacity)
+bool SetOpacity(PhotoObject& photo, std::uint8_t opacity)
 {
     if (!photo.HasPicture())
         return false;
@@ -220,10 +220,10 @@ bool SetOpacity(CImageObject& photo, std::uint8_t opacity)
     return true;
 }
 
-bool RotateLeft(CImageObject& photo) { return QuarterTurn(photo, -90); }
-bool RotateRight(CImageObject& photo) { return QuarterTurn(photo, 90); }
+bool RotateLeft(PhotoObject& photo) { return QuarterTurn(photo, -90); }
+bool RotateRight(PhotoObject& photo) { return QuarterTurn(photo, 90); }
 
-bool Mirror(CImageObject& photo)
+bool Mirror(PhotoObject& photo)
 {
     if (!ApplyMirror(photo))
         return false;
@@ -231,7 +231,7 @@ bool Mirror(CImageObject& photo)
     return true;
 }
 
-bool Flip(CImageObject& photo)
+bool Flip(PhotoObject& photo)
 {
     if (photo.IsMetafile() || !photo.HasDecodedBitmap())
         return false;
@@ -240,12 +240,12 @@ bool Flip(CImageObject& photo)
     return true;
 }
 
-bool CircleFade(CImageObject& photo)
+bool CircleFade(PhotoObject& photo)
 {
     return ApplyCircleFade(photo);
 }
 
-bool Bevel(CImageObject& photo)
+bool Bevel(PhotoObject& photo)
 {
     if (!RemakeBitmap(photo, [](const QImage& bitmap) { return Bevelled(bitmap); }))
         return false;
@@ -253,26 +253,26 @@ bool Bevel(CImageObject& photo)
     return true;
 }
 
-bool TornEdge(CImageObject& photo, std::optional<std::uint32_t> seed)
+bool TornEdge(PhotoObject& photo, std::optional<std::uint32_t> seed)
 {
-    const auto chosen = seed.value_or(std::uint32_t(CClock::NowUtc().toSecsSinceEpoch()));
+    const auto chosen = seed.value_or(std::uint32_t(Clock::NowUtc().toSecsSinceEpoch()));
     if (!RemakeBitmap(photo, [&](const QImage& bitmap) { return TornEdged(bitmap, chosen); }))
         return false;
     photo.m_bTornEdge = 1;
     return true;
 }
 
-bool Blur(CImageObject& photo)
+bool Blur(PhotoObject& photo)
 {
     return EditBitmap(photo, [](QImage& bitmap) { return PhotoPixels::Blur(bitmap); });
 }
 
-bool Soften(CImageObject& photo)
+bool Soften(PhotoObject& photo)
 {
     return EditBitmap(photo, [](QImage& bitmap) { return PhotoPixels::Soften(bitmap); });
 }
 
-bool RotateToAngle(CImageObject& photo, int degrees)
+bool RotateToAngle(PhotoObject& photo, int degrees)
 {
     const QImage& shown = photo.ShownImage();
     if (shown.isNull() || photo.IsMetafile() || degrees % 360 == 0)
@@ -290,12 +290,12 @@ bool RotateToAngle(CImageObject& photo, int degrees)
     return true;
 }
 
-bool AddFrame(CImageObject& photo, int material)
+bool AddFrame(PhotoObject& photo, int material)
 {
     return EditBitmap(photo, [&](QImage& bitmap) { return PhotoFrames::PaintFrame(bitmap, material); });
 }
 
-bool SetFrameShape(CImageObject& photo, int frameShape)
+bool SetFrameShape(PhotoObject& photo, int frameShape)
 {
     if (!IsColourBitmap(photo.DecodedBitmap()))
         return false;
@@ -303,14 +303,14 @@ bool SetFrameShape(CImageObject& photo, int frameShape)
     return true;
 }
 
-void SetBorder(CImageObject& photo, int width, ColorRef colour)
+void SetBorder(PhotoObject& photo, int width, ColorRef colour)
 {
     photo.m_nLineWidth = width;
     photo.m_crLine = colour;
     photo.m_nBorder = width > 0 ? 1 : 0;
 }
 
-void SetPhotoShadow(CImageObject& photo, int direction, int size, std::uint8_t darkness,
+void SetPhotoShadow(PhotoObject& photo, int direction, int size, std::uint8_t darkness,
                     ColorRef colour)
 {
     photo.m_nPhotoShadowDir = direction;
@@ -324,7 +324,7 @@ void SetPhotoShadow(CImageObject& photo, int direction, int size, std::uint8_t d
         photo.m_nShadowType = 2;
 }
 
-std::unique_ptr<CImageObject> Resized(const CImageObject& photo, QSize size)
+std::unique_ptr<PhotoObject> Resized(const PhotoObject& photo, QSize size)
 {
     const QImage& shown = photo.ShownImage();
     if (shown.isNull() || size.isEmpty() || size == shown.size())
@@ -332,13 +332,13 @@ std::unique_ptr<CImageObject> Resized(const CImageObject& photo, QSize size)
     QImage resized = PhotoPixels::Resized(shown, size);
     if (resized.isNull())
         return nullptr;
-    auto copy = std::make_unique<CImageObject>(photo);
+    auto copy = std::make_unique<PhotoObject>(photo);
     copy->ReplacePictures(resized, photo.HasDecodedBitmap() ? resized : QImage());
     copy->m_rect = CentredOn(photo.m_rect, size.width(), size.height());
     return copy;
 }
 
-void BakeIn(CImageObject& photo)
+void BakeIn(PhotoObject& photo)
 {
     photo.m_nBrightness = 0;
     photo.m_nContrast = 0;
@@ -347,7 +347,7 @@ void BakeIn(CImageObject& photo)
     photo.m_nMirror = 0;
 }
 
-void Replay(CImageObject& photo)
+void Replay(PhotoObject& photo)
 {
     if (photo.m_nBrightness != 0 || photo.m_nContrast != 0)
         ApplyTone(photo, photo.m_nBrightness, photo.m_nContrast);
@@ -361,7 +361,7 @@ void Replay(CImageObject& photo)
         // Held at the plain rectangle while it runs, so a photo shown in an ellipse keeps
         // its gray.
         const int shape = photo.m_nFrameShape;
-        photo.m_nFrameShape = CImageObject::kInRectangle;
+        photo.m_nFrameShape = PhotoObject::kInRectangle;
         ApplyGray(photo);
         photo.m_nFrameShape = shape;
     }

@@ -1,6 +1,6 @@
 #include "canvas/objects/photo/PhotoCrop.h"
 
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/photo/CropPixels.h"
 #include "canvas/objects/photo/PhotoAdjustments.h"
 #include "canvas/objects/photo/PhotoFiles.h"
@@ -11,21 +11,21 @@
 namespace PhotoCrop {
 namespace {
 
-QRect PageRectOf(const CImageObject& photo)
+QRect PageRectOf(const PhotoObject& photo)
 {
     return QRect(photo.m_rect.left, photo.m_rect.top, photo.m_rect.Width(), photo.m_rect.Height());
 }
 
-CPageRect ToPageRect(const QRect& r)
+PageRect ToPageRect(const QRect& r)
 {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
-bool CanBeCut(const CImageObject& photo)
+bool CanBeCut(const PhotoObject& photo)
 {
     // Edges a damaged document may hold are kept well inside what QRect can add up.
     constexpr std::int32_t kFar = 1 << 29;
-    const CPageRect& r = photo.m_rect;
+    const PageRect& r = photo.m_rect;
     const bool onSomePage = std::max({std::abs(qint64(r.left)), std::abs(qint64(r.top)),
                                       std::abs(qint64(r.right)), std::abs(qint64(r.bottom))}) < kFar;
     return photo.HasDecodedBitmap() && !photo.IsMetafile() && !r.IsEmpty() && onSomePage;
@@ -40,7 +40,7 @@ QString FreeCropPath(const QString& path)
 }
 
 // Writes the photo's bitmap to its path now; on failure it is kept for the next save.
-bool WriteNow(CImageObject& photo, QString* error)
+bool WriteNow(PhotoObject& photo, QString* error)
 {
     PhotoAdjustments::BakeIn(photo);
     if (PhotoFiles::WritePicture(photo.DecodedBitmap(), photo.m_strPath, error))
@@ -51,7 +51,7 @@ bool WriteNow(CImageObject& photo, QString* error)
 
 } // namespace
 
-bool CropToRect(CImageObject& photo, const QRect& selection, QString* error)
+bool CropToRect(PhotoObject& photo, const QRect& selection, QString* error)
 {
     if (!CanBeCut(photo))
         return false;
@@ -69,7 +69,7 @@ bool CropToRect(CImageObject& photo, const QRect& selection, QString* error)
     return true;
 }
 
-bool CropToRegion(CImageObject& photo, const QRegion& region)
+bool CropToRegion(PhotoObject& photo, const QRegion& region)
 {
     if (!CanBeCut(photo) || region.boundingRect().isEmpty())
         return false;
@@ -85,7 +85,7 @@ bool CropToRegion(CImageObject& photo, const QRegion& region)
     return true;
 }
 
-bool Erase(CImageObject& photo, const QRegion& area)
+bool Erase(PhotoObject& photo, const QRegion& area)
 {
     if (!CanBeCut(photo))
         return false;

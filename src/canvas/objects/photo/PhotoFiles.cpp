@@ -1,6 +1,6 @@
 #include "canvas/objects/photo/PhotoFiles.h"
 
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "platform/ImageFiles.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ bool WritePicture(const QImage& picture, const QString& path, QString* error)
     return ImageFiles::WriteAs(picture, path, EncoderSuffix(path), error);
 }
 
-std::unique_ptr<CImageObject> PhotoFromPastedPicture(const QImage& pasted, const QString& folder,
+std::unique_ptr<PhotoObject> PhotoFromPastedPicture(const QImage& pasted, const QString& folder,
                                                      QPoint at, QString* error)
 {
     const QByteArray bytes = ImageFiles::Encode(pasted, QStringLiteral("bmp"), error);
@@ -73,7 +73,7 @@ std::unique_ptr<CImageObject> PhotoFromPastedPicture(const QImage& pasted, const
             return nullptr;
         }
         file.close();
-        auto photo = std::make_unique<CImageObject>();
+        auto photo = std::make_unique<PhotoObject>();
         photo->SetPath(path);
         photo->LoadPicture();
         photo->m_rect = {at.x(), at.y(), at.x() + pasted.width(), at.y() + pasted.height()};

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-class CImageObject;
+class PhotoObject;
 
 // Where photo pictures are written: back to their own files, to the "_crop" file of a
 // crop, and pasted pictures to new files of their own.
@@ -25,7 +25,7 @@ bool WritePicture(const QImage& picture, const QString& path, QString* error = n
 // Writes a pasted picture to a new "pastedbitmap_N.bmp" in `folder`, never over an
 // existing file, and makes a photo of it at `at` with the picture's size. Null (and
 // *error set) when nothing could be written.
-std::unique_ptr<CImageObject> PhotoFromPastedPicture(const QImage& pasted, const QString& folder,
+std::unique_ptr<PhotoObject> PhotoFromPastedPicture(const QImage& pasted, const QString& folder,
                                                      QPoint at, QString* error = nullptr);
 
 } // namespace PhotoFiles

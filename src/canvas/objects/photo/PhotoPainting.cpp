@@ -1,7 +1,7 @@
 #include "canvas/objects/photo/PhotoPainting.h"
 
 #include "canvas/objects/FillStyles.h"
-#include "canvas/objects/ImageObject.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/Rotation.h"
 
 #include <QPainter>
@@ -11,38 +11,38 @@
 namespace PhotoPainting {
 namespace {
 
-bool ShowsShadow(const CImageObject& photo)
+bool ShowsShadow(const PhotoObject& photo)
 {
     return photo.m_nShadowType != 0 && photo.m_bPhotoShadow;
 }
 
-bool ShowsBorder(const CImageObject& photo)
+bool ShowsBorder(const PhotoObject& photo)
 {
     return photo.m_nLineWidth > 0 && photo.m_nBorder != 0;
 }
 
 // The frame shape the picture is drawn in: png pictures and turned metafiles take the
 // plain way whatever the stored shape.
-int ShapeDrawn(const CImageObject& photo)
+int ShapeDrawn(const PhotoObject& photo)
 {
     if (photo.m_bPng || photo.m_bAltDraw)
-        return CImageObject::kInRectangle;
-    if (photo.m_nFrameShape == CImageObject::kInEllipse ||
-        photo.m_nFrameShape == CImageObject::kInRoundRectangle)
+        return PhotoObject::kInRectangle;
+    if (photo.m_nFrameShape == PhotoObject::kInEllipse ||
+        photo.m_nFrameShape == PhotoObject::kInRoundRectangle)
         return photo.m_nFrameShape;
-    return CImageObject::kInRectangle;
+    return PhotoObject::kInRectangle;
 }
 
 // Quarter turns are made by turning the picture itself; the drawing turns only for other
 // angles, or for a metafile, which cannot be turned itself.
-double AngleDrawn(const CImageObject& photo)
+double AngleDrawn(const PhotoObject& photo)
 {
     if (photo.m_bAltDraw || photo.m_nAngle % 90 != 0)
         return photo.m_nAngle;
     return 0.0;
 }
 
-QTransform Turn(const CImageObject& photo)
+QTransform Turn(const PhotoObject& photo)
 {
     return RotationAbout(photo.m_rect.Center(), AngleDrawn(photo));
 }
@@ -60,7 +60,7 @@ QPointF ShadowOffset(int direction, int size)
 }
 
 // Strokes along the moved outline from width 2 × size down to 2, each a step more opaque.
-void StrokeShadow(QPainter& painter, const QPainterPath& moved, const CImageObject& photo, int size)
+void StrokeShadow(QPainter& painter, const QPainterPath& moved, const PhotoObject& photo, int size)
 {
     int drawn = 0;
     for (int i = size; i >= 1; --i, ++drawn) {
@@ -85,9 +85,9 @@ bool OutsideClip(const QPainter& painter, const QRectF& rect)
     return painter.hasClipping() && !rect.intersects(painter.clipBoundingRect());
 }
 
-bool KeepsScreenPixels(const CDrawContext& context)
+bool KeepsScreenPixels(const DrawContext& context)
 {
-    return context.device == CDrawContext::Device::Screen && !context.exporting;
+    return context.device == DrawContext::Device::Screen && !context.exporting;
 }
 
 // The device pixels a rectangle of `size` covers: each side stretched by the length its
@@ -100,7 +100,7 @@ QSizeF DeviceSize(const QTransform& toDevice, const QSizeF& size)
 
 // What the screen draws of the photo: the scaled copy when the picture shrinks much,
 // else the picture itself.
-QImage OnScreen(const QPainter& painter, const CImageObject& photo, const QRectF& target)
+QImage OnScreen(const QPainter& painter, const PhotoObject& photo, const QRectF& target)
 {
     const QImage& shown = photo.ShownImage();
     const QTransform toDevice = painter.deviceTransform();
@@ -161,13 +161,13 @@ QPainterPath RoundRectangleOutline(const QRectF& rect)
     return path;
 }
 
-QPainterPath Outline(const CImageObject& photo)
+QPainterPath Outline(const PhotoObject& photo)
 {
     const QRectF rect = photo.m_rect.ToRectF();
     QPainterPath outline;
     switch (ShapeDrawn(photo)) {
-    case CImageObject::kInEllipse: outline.addEllipse(rect); break;
-    case CImageObject::kInRoundRectangle: outline = RoundRectangleOutline(rect); break;
+    case PhotoObject::kInEllipse: outline.addEllipse(rect); break;
+    case PhotoObject::kInRoundRectangle: outline = RoundRectangleOutline(rect); break;
     default: {
         // Grown so that the border and the shadow lie just outside the picture.
         const double grow =
@@ -179,8 +179,8 @@ QPainterPath Outline(const CImageObject& photo)
     return Turn(photo).map(outline);
 }
 
-void PaintShadow(QPainter& painter, const QPainterPath& outline, const CImageObject& photo,
-                 CKeptLayer* kept)
+void PaintShadow(QPainter& painter, const QPainterPath& outline, const PhotoObject& photo,
+                 KeptLayer* kept)
 {
     const int size = std::min(photo.m_nPhotoShadowSize, kMaxShadowStrokes);
     if (size <= 0)
@@ -228,7 +228,7 @@ void PaintShadow(QPainter& painter, const QPainterPath& outline, const CImageObj
     painter.restore();
 }
 
-void PaintPhoto(QPainter& painter, const CImageObject& photo, const CDrawContext& context)
+void PaintPhoto(QPainter& painter, const PhotoObject& photo, const DrawContext& context)
 {
     const QImage& picture = photo.ShownImage();
     if (picture.isNull())
@@ -243,7 +243,7 @@ void PaintPhoto(QPainter& painter, const CImageObject& photo, const CDrawContext
         PaintShadow(painter, outline, photo, onScreen ? &photo.ShadowLayer() : nullptr);
 
     painter.save();
-    if (shape != CImageObject::kInRectangle)
+    if (shape != PhotoObject::kInRectangle)
         painter.setClipPath(outline, Qt::IntersectClip);
     painter.setTransform(Turn(photo), true);
     const QRectF target = photo.m_rect.ToRectF();
@@ -255,7 +255,7 @@ void PaintPhoto(QPainter& painter, const CImageObject& photo, const CDrawContext
 
     if (ShowsBorder(photo)) {
         // The plain way draws any border kind but 1 as a hairline.
-        const bool hairline = shape == CImageObject::kInRectangle && photo.m_nBorder != 1;
+        const bool hairline = shape == PhotoObject::kInRectangle && photo.m_nBorder != 1;
         QPen pen(ToQColor(photo.m_crLine), hairline ? 1 : photo.m_nLineWidth);
         pen.setJoinStyle(Qt::MiterJoin);
         painter.strokePath(outline, pen);
@@ -263,7 +263,7 @@ void PaintPhoto(QPainter& painter, const CImageObject& photo, const CDrawContext
     painter.restore();
 }
 
-void PaintPlaceholder(QPainter& painter, const CImageObject& photo)
+void PaintPlaceholder(QPainter& painter, const PhotoObject& photo)
 {
     painter.save();
     // A turned metafile shows its turn even while it has no picture.

@@ -5,8 +5,8 @@
 #include <QPainterPath>
 #include <QRectF>
 
-class CImageObject;
-struct CDrawContext;
+class PhotoObject;
+struct DrawContext;
 class QImage;
 class QPainter;
 
@@ -22,14 +22,14 @@ constexpr int kMaxShadowStrokes = 200;
 QPainterPath RoundRectangleOutline(const QRectF& rect);
 
 // The outline the photo is clipped to, shadowed along and bordered along, turned.
-QPainterPath Outline(const CImageObject& photo);
+QPainterPath Outline(const PhotoObject& photo);
 
 // The photo shadow: the outline moved by 0.35 × size towards its direction, stroked
 // `size` times from width 2 × size down to 2, one step more opaque each time.
 // With `kept`, the strokes are taken from there while the outline only moves by whole
 // pixels, and kept there when they have to be drawn.
-void PaintShadow(QPainter& painter, const QPainterPath& outline, const CImageObject& photo,
-                 CKeptLayer* kept = nullptr);
+void PaintShadow(QPainter& painter, const QPainterPath& outline, const PhotoObject& photo,
+                 KeptLayer* kept = nullptr);
 
 // A picture shown at most this part of its pixel size on either side is drawn on
 // screen from a copy scaled once to its device size.
@@ -38,7 +38,7 @@ constexpr double kScaledCopyBelow = 0.75;
 // The photo without its selection frame. Files and printers get every pixel of the
 // picture; the screen gets the photo's scaled copy where the picture shrinks much, and
 // its kept shadow.
-void PaintPhoto(QPainter& painter, const CImageObject& photo, const CDrawContext& context);
+void PaintPhoto(QPainter& painter, const PhotoObject& photo, const DrawContext& context);
 
 // Draws `image` over `target` as QPainter::drawImage does, reading only the pixels that
 // land inside the painter's clip: a picture drawn many times its size is otherwise
@@ -46,6 +46,6 @@ void PaintPhoto(QPainter& painter, const CImageObject& photo, const CDrawContext
 void DrawVisiblePart(QPainter& painter, const QRectF& target, const QImage& image);
 
 // A photo without a picture: its rectangle with its name inside, turned with it.
-void PaintPlaceholder(QPainter& painter, const CImageObject& photo);
+void PaintPlaceholder(QPainter& painter, const PhotoObject& photo);
 
 } // namespace PhotoPainting

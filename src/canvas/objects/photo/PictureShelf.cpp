@@ -2,25 +2,25 @@
 
 #include <QFileInfo>
 
-QImage ReadPhotoPicture(const QString& path, bool editable, const ImageFiles::CReadLimits& limits,
+QImage ReadPhotoPicture(const QString& path, bool editable, const ImageFiles::ReadLimits& limits,
                         ImageFiles::ReadFailure* failure)
 {
     const QImage read = ImageFiles::Read(path, limits, failure);
     return editable ? ImageFiles::DecodedBitmap(read) : read;
 }
 
-QImage CPictureShelf::Picture(const QString& path, bool editable)
+QImage PictureShelf::Picture(const QString& path, bool editable)
 {
     const QFileInfo file(path);
     const QString canonical = file.canonicalFilePath();
-    const CFileKey key{canonical.isEmpty() ? path : canonical, file.size(), file.lastModified(),
+    const FileKey key{canonical.isEmpty() ? path : canonical, file.size(), file.lastModified(),
                        editable};
     auto shelved = m_shelved.find(key);
     if (shelved == m_shelved.end()) {
-        ImageFiles::CReadLimits limits;
+        ImageFiles::ReadLimits limits;
         limits.maxPixels = m_left;
         ImageFiles::ReadFailure failure = ImageFiles::ReadFailure::None;
-        CShelved read{ReadPhotoPicture(path, editable, limits, &failure)};
+        Shelved read{ReadPhotoPicture(path, editable, limits, &failure)};
         read.tooLarge = failure == ImageFiles::ReadFailure::TooLarge;
         m_left -= qint64(read.picture.width()) * read.picture.height();
         shelved = m_shelved.emplace(key, std::move(read)).first;
@@ -30,7 +30,7 @@ QImage CPictureShelf::Picture(const QString& path, bool editable)
     return shelved->second.picture;
 }
 
-bool CPictureShelf::Take(qint64 pixels)
+bool PictureShelf::Take(qint64 pixels)
 {
     if (pixels > m_left)
         return false;

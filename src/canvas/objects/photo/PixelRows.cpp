@@ -96,7 +96,7 @@ void LimitBands(unsigned maxBands)
     g_bandLimit = maxBands;
 }
 
-std::vector<CRowBand> RowBands(int rows, qsizetype bytesPerRow)
+std::vector<PixelRowBand> RowBands(int rows, qsizetype bytesPerRow)
 {
     constexpr unsigned kMaxBands = 8;
     if (rows <= 0)
@@ -108,13 +108,13 @@ std::vector<CRowBand> RowBands(int rows, qsizetype bytesPerRow)
     const qsizetype minBandBytes = limit ? 1 : 512 * 1024;
     const qsizetype byBytes = std::max<qsizetype>(1, bytesPerRow * rows / minBandBytes);
     const int count = int(std::min<qsizetype>({qsizetype(cores), qsizetype(rows), byBytes}));
-    std::vector<CRowBand> bands;
+    std::vector<PixelRowBand> bands;
     for (int band = 0; band < count; ++band)
         bands.push_back({int(qint64(rows) * band / count), int(qint64(rows) * (band + 1) / count)});
     return bands;
 }
 
-void RunBands(const std::vector<CRowBand>& bands, const RowBandWork& work)
+void RunBands(const std::vector<PixelRowBand>& bands, const RowBandWork& work)
 {
     if (bands.empty())
         return;
@@ -135,11 +135,11 @@ void RunBands(const std::vector<CRowBand>& bands, const RowBandWork& work)
         helper.join();
 }
 
-CBandMargins::CBandMargins(const QImage& bitmap, const std::vector<CRowBand>& bands, int reach)
+BandMargins::BandMargins(const QImage& bitmap, const std::vector<PixelRowBand>& bands, int reach)
     : m_bitmap(bitmap), m_reach(reach)
 {
     const qsizetype pitch = bitmap.bytesPerLine();
-    for (const CRowBand& band : bands) {
+    for (const PixelRowBand& band : bands) {
         m_firstRows.push_back(band.first);
         std::vector<std::uint8_t> saved(size_t(2 * reach) * size_t(pitch));
         for (int i = 0; i < reach; ++i) {
@@ -153,7 +153,7 @@ CBandMargins::CBandMargins(const QImage& bitmap, const std::vector<CRowBand>& ba
     }
 }
 
-const std::uint8_t* CBandMargins::Row(const CRowBand& band, int y) const
+const std::uint8_t* BandMargins::Row(const PixelRowBand& band, int y) const
 {
     if (y >= band.first && y < band.end)
         return m_bitmap.constScanLine(y);

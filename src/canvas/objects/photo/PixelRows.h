@@ -33,24 +33,24 @@ void ForRowBands(int rows, qsizetype bytesPerRow, const RowBandWork& work);
 
 // The same in two steps, for rules that must note something about each band (the rows
 // around it, which a neighbouring band will overwrite) before any band starts.
-struct CRowBand
+struct PixelRowBand
 {
     int first = 0;
     int end = 0;
 };
-std::vector<CRowBand> RowBands(int rows, qsizetype bytesPerRow);
+std::vector<PixelRowBand> RowBands(int rows, qsizetype bytesPerRow);
 // At most this many bands from now on (0: one per core); for measuring and testing.
 void LimitBands(unsigned maxBands);
-void RunBands(const std::vector<CRowBand>& bands, const RowBandWork& work);
+void RunBands(const std::vector<PixelRowBand>& bands, const RowBandWork& work);
 
 // Copies of the rows just outside each band as they are before any band starts:
 // `reach` rows above and below. Rows outside the picture are left out.
-class CBandMargins
+class BandMargins
 {
 public:
-    CBandMargins(const QImage& bitmap, const std::vector<CRowBand>& bands, int reach);
+    BandMargins(const QImage& bitmap, const std::vector<PixelRowBand>& bands, int reach);
     // Row y as it was: the saved copy when y lies outside the band, else the row itself.
-    const std::uint8_t* Row(const CRowBand& band, int y) const;
+    const std::uint8_t* Row(const PixelRowBand& band, int y) const;
 
 private:
     const QImage& m_bitmap;

@@ -8,13 +8,13 @@
 
 namespace PhotoPixels {
 
-std::vector<CCoverage> CoverageAlong(int sourceLength, int targetLength)
+std::vector<Coverage> CoverageAlong(int sourceLength, int targetLength)
 {
-    std::vector<CCoverage> cover(static_cast<size_t>(targetLength));
+    std::vector<Coverage> cover(static_cast<size_t>(targetLength));
     for (int t = 0; t < targetLength; ++t) {
         // Target pixel t spans [t × s, (t + 1) × s) and source pixel j spans [j × d, (j + 1) × d).
         const qint64 from = qint64(t) * sourceLength, to = from + sourceLength;
-        CCoverage& c = cover[size_t(t)];
+        Coverage& c = cover[size_t(t)];
         c.first = int(from / targetLength);
         for (qint64 j = c.first; j * targetLength < to; ++j) {
             const qint64 left = std::max(from, j * targetLength);
@@ -51,8 +51,8 @@ QImage AreaAveraged(const QImage& original, QSize size)
     if (result.isNull())
         return {};
     const int bytes = picture.depth() / 8;
-    const std::vector<CCoverage> across = CoverageAlong(picture.width(), size.width());
-    const std::vector<CCoverage> down = CoverageAlong(picture.height(), size.height());
+    const std::vector<Coverage> across = CoverageAlong(picture.width(), size.width());
+    const std::vector<Coverage> down = CoverageAlong(picture.height(), size.height());
     const qint64 total = qint64(picture.width()) * picture.height();
     const qsizetype sourceBytes = qsizetype(picture.width()) * bytes;
     std::vector<qint64> columnSums(static_cast<size_t>(sourceBytes));
@@ -60,7 +60,7 @@ QImage AreaAveraged(const QImage& original, QSize size)
     for (int y = 0; y < size.height(); ++y) {
         // Each source column summed over the rows this target row covers...
         std::fill(columnSums.begin(), columnSums.end(), 0);
-        const CCoverage& rows = down[size_t(y)];
+        const Coverage& rows = down[size_t(y)];
         for (size_t r = 0; r < rows.weights.size(); ++r) {
             const uchar* line = picture.constScanLine(rows.first + int(r));
             for (qsizetype i = 0; i < sourceBytes; ++i)
@@ -69,7 +69,7 @@ QImage AreaAveraged(const QImage& original, QSize size)
         // ... then those sums over the columns each target pixel covers.
         uchar* to = result.scanLine(y);
         for (int x = 0; x < size.width(); ++x) {
-            const CCoverage& columns = across[size_t(x)];
+            const Coverage& columns = across[size_t(x)];
             std::fill(sums.begin(), sums.end(), 0);
             for (size_t c = 0; c < columns.weights.size(); ++c)
                 for (int b = 0; b < bytes; ++b)

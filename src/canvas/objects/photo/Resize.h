@@ -9,12 +9,12 @@ namespace PhotoPixels {
 
 // Which source pixels one target pixel covers along one axis, and how much of each, in
 // units of 1 / target length (so the weights of one target pixel sum to the source length).
-struct CCoverage
+struct Coverage
 {
     int first = 0;
     std::vector<qint64> weights;
 };
-std::vector<CCoverage> CoverageAlong(int sourceLength, int targetLength);
+std::vector<Coverage> CoverageAlong(int sourceLength, int targetLength);
 
 // Each target pixel takes the source pixel its top-left corner falls on, as a plain
 // stretch does; used when neither side shrinks.

@@ -36,12 +36,12 @@ Q_ALWAYS_INLINE Lanes Clamped(Lanes value, int low, int high)
 // bytes equal those of the rule worked in doubles for every H, S and L (the tests go
 // through all of them). `Lanes` is an int for one colour or a vector of ints.
 template <class Lanes>
-struct CWholeBack
+struct WholeBack
 {
     Lanes low;  // m1 × 65025
     Lanes span; // (m2 − m1) × 65025
 
-    static Q_ALWAYS_INLINE CWholeBack Of(Lanes saturation, Lanes lightness)
+    static Q_ALWAYS_INLINE WholeBack Of(Lanes saturation, Lanes lightness)
     {
         const Lanes s = saturation, l = lightness;
         // m2 = l(1 + s) up to half lightness, else l + s − ls; m1 = 2l − m2.
@@ -66,7 +66,7 @@ struct CWholeBack
 
 // Pixels of one row in channel arrays, so the conversion runs on several at once.
 constexpr int kRun = 64;
-struct CChannelRun
+struct ChannelRun
 {
     alignas(64) std::int32_t red[kRun];
     alignas(64) std::int32_t green[kRun];
@@ -98,12 +98,12 @@ Q_ALWAYS_INLINE Ints Quotient(Ints numerator, Ints divisor)
 Q_ALWAYS_INLINE Ints RoundedBytes(Ints scaled)
 {
     const Ints q = Convert<Ints>(Convert<Floats>(scaled) * (1.0f / 260100.0f));
-    return q - (scaled - q * 260100 >= 260100 - CWholeBack<Ints>::kSlack); // true is −1
+    return q - (scaled - q * 260100 >= 260100 - WholeBack<Ints>::kSlack); // true is −1
 }
 
 // The whole rule, eight pixels at a time. Greys (saturation 0) keep their bytes.
 TENDREL_VECTOR_CLONES
-void SaturateRun(CChannelRun& run, int count, int step)
+void SaturateRun(ChannelRun& run, int count, int step)
 {
     for (int i = 0; i < count; i += kLanes) {
         Ints red, green, blue;
@@ -126,7 +126,7 @@ void SaturateRun(CChannelRun& run, int count, int step)
         const Ints hue = (red == high ? bd - gd : (green == high ? 85 + rd - bd : 170 + gd - rd)) & 0xff;
         const Ints stepped = Clamped(saturation + step, 0, 255);
 
-        using Back = CWholeBack<Ints>;
+        using Back = WholeBack<Ints>;
         const Back back = Back::Of(stepped, lightness);
         const Ints y = hue * 24;
         const auto grey = saturation == 0;
@@ -139,7 +139,7 @@ void SaturateRun(CChannelRun& run, int count, int step)
     }
 }
 #else
-void SaturateRun(CChannelRun& run, int count, int step)
+void SaturateRun(ChannelRun& run, int count, int step)
 {
     for (int i = 0; i < count; ++i) {
         const ByteRgb colour{std::uint8_t(run.red[i]), std::uint8_t(run.green[i]), std::uint8_t(run.blue[i])};
@@ -158,7 +158,7 @@ void SaturateRun(CChannelRun& run, int count, int step)
 template <int Step>
 TENDREL_VECTOR_CLONES void SaturateRow(std::uint8_t* row, int width, int step)
 {
-    CChannelRun run{}; // lanes past a short run's end are worked on but never written
+    ChannelRun run{}; // lanes past a short run's end are worked on but never written
     for (int x = 0; x < width; x += kRun) {
         const int count = std::min(kRun, width - x);
         std::uint8_t* pixels = row + qsizetype(x) * Step;
@@ -202,7 +202,7 @@ ByteHsl ToByteHsl(ByteRgb colour)
 
 ByteRgb FromByteHsl(ByteHsl colour)
 {
-    using Back = CWholeBack<int>;
+    using Back = WholeBack<int>;
     const Back back = Back::Of(colour.saturation & 0xff, colour.lightness & 0xff);
     const int y = (colour.hue & 0xff) * 24;
     const auto byte = [&](int rise) { return std::uint8_t((back.Scaled(rise) + Back::kSlack) / 260100); };

@@ -18,7 +18,7 @@ namespace {
 constexpr int kWeightBits = 16;
 
 // The source pixels each target pixel covers along one axis, and how much of each.
-struct CTaps
+struct Taps
 {
     std::vector<int> first;
     std::vector<int> count;
@@ -27,10 +27,10 @@ struct CTaps
 };
 
 // The coverage of each target pixel in parts of 2^16.
-CTaps TapsAlong(int source, int target)
+Taps TapsAlong(int source, int target)
 {
-    CTaps taps;
-    for (const CCoverage& cover : CoverageAlong(source, target)) {
+    Taps taps;
+    for (const Coverage& cover : CoverageAlong(source, target)) {
         taps.first.push_back(cover.first);
         taps.start.push_back(int(taps.weights.size()));
         qint64 given = 0;
@@ -51,10 +51,10 @@ constexpr int kMaxPlainRows = 257;
 
 #if defined(__GNUC__)
 // Sixteen values of one type in a vector.
-template <class Value> struct CLanes;
-template <> struct CLanes<std::uint8_t> { using Type = std::uint8_t __attribute__((vector_size(16))); };
-template <> struct CLanes<std::uint16_t> { using Type = std::uint16_t __attribute__((vector_size(32))); };
-template <> struct CLanes<std::uint32_t> { using Type = std::uint32_t __attribute__((vector_size(64))); };
+template <class Value> struct Lanes;
+template <> struct Lanes<std::uint8_t> { using Type = std::uint8_t __attribute__((vector_size(16))); };
+template <> struct Lanes<std::uint16_t> { using Type = std::uint16_t __attribute__((vector_size(32))); };
+template <> struct Lanes<std::uint32_t> { using Type = std::uint32_t __attribute__((vector_size(64))); };
 #endif
 
 // sums[i] += weight × row[i], sixteen at a time where the compiler has vectors.
@@ -63,8 +63,8 @@ void AddWeighted(const Value* __restrict row, Sum weight, Sum* __restrict sums, 
 {
     size_t i = 0;
 #if defined(__GNUC__)
-    using Values = typename CLanes<Value>::Type;
-    using Sums = typename CLanes<Sum>::Type;
+    using Values = typename Lanes<Value>::Type;
+    using Sums = typename Lanes<Sum>::Type;
     for (; i + 16 <= count; i += 16) {
         Values values;
         Sums lanes;
@@ -80,7 +80,7 @@ void AddWeighted(const Value* __restrict row, Sum weight, Sum* __restrict sums, 
 
 // How the bytes of a stored pixel land in a 32-bit pixel of the copy: for each of its
 // four bytes the stored byte it averages, or -1 for opaque.
-struct CBytePlan
+struct BytePlan
 {
     int bytes = 4;
     std::array<int, 4> from{0, 1, 2, 3};
@@ -88,14 +88,14 @@ struct CBytePlan
 
 // Pictures as decoded from camera files are read as they are; any other format is
 // converted a few rows at a time.
-std::optional<CBytePlan> DirectPlan(QImage::Format format)
+std::optional<BytePlan> DirectPlan(QImage::Format format)
 {
     if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied)
-        return CBytePlan{};
+        return BytePlan{};
     if (format != QImage::Format_BGR888)
         return std::nullopt;
     constexpr bool little = std::endian::native == std::endian::little;
-    CBytePlan plan{3, {}};
+    BytePlan plan{3, {}};
     plan.from[little ? 0 : 3] = 0;  // blue
     plan.from[little ? 1 : 2] = 1;  // green
     plan.from[little ? 2 : 1] = 2;  // red
@@ -105,7 +105,7 @@ std::optional<CBytePlan> DirectPlan(QImage::Format format)
 
 // One row of the copy from the column sums of the rows it covers, `Bytes` to a pixel.
 template <int Bytes>
-void AverageAcross(const std::uint32_t* columns, const CTaps& across, const CBytePlan& plan,
+void AverageAcross(const std::uint32_t* columns, const Taps& across, const BytePlan& plan,
                    uchar* out)
 {
     const int width = int(across.first.size());
@@ -137,10 +137,10 @@ QImage AveragedForScreen(const QImage& picture, QSize size)
     QImage averaged(size, format);
     if (averaged.isNull())
         return {};
-    const std::optional<CBytePlan> direct = DirectPlan(picture.format());
-    const CBytePlan plan = direct.value_or(CBytePlan{});
-    const CTaps across = TapsAlong(picture.width(), size.width());
-    const CTaps down = TapsAlong(picture.height(), size.height());
+    const std::optional<BytePlan> direct = DirectPlan(picture.format());
+    const BytePlan plan = direct.value_or(BytePlan{});
+    const Taps across = TapsAlong(picture.width(), size.width());
+    const Taps down = TapsAlong(picture.height(), size.height());
     uchar* const bits = averaged.bits();
     const qsizetype pitch = averaged.bytesPerLine();
     const qsizetype sourceBytes = picture.bytesPerLine() * picture.height() / size.height();

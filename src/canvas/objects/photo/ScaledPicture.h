@@ -13,10 +13,10 @@ QImage ScaledForScreen(const QImage& picture, QSize size);
 
 // What a photo's copy for the screen is kept for: the shown pixels, by their
 // QImage::cacheKey(), which changes with every edit, and the size.
-struct CScaledPictureKey
+struct ScaledPictureKey
 {
     qint64 source = 0;
     QSize size;
 
-    friend bool operator==(const CScaledPictureKey&, const CScaledPictureKey&) = default;
+    friend bool operator==(const ScaledPictureKey&, const ScaledPictureKey&) = default;
 };

@@ -67,10 +67,10 @@ bool Soften(QImage& bitmap)
         return false;
     // Each band keeps the original of the row it has just overwritten; the rows next to
     // the band, which its neighbours overwrite, are saved before any band starts.
-    const std::vector<CRowBand> bands = RowBands(height, pitch);
-    const CBandMargins margins(bitmap, bands, 1);
+    const std::vector<PixelRowBand> bands = RowBands(height, pitch);
+    const BandMargins margins(bitmap, bands, 1);
     RunBands(bands, [&](int first, int end) {
-        const CRowBand band{first, end};
+        const PixelRowBand band{first, end};
         std::vector<std::uint8_t> previous(static_cast<size_t>(used)), current(static_cast<size_t>(used));
         if (first > 0)
             std::memcpy(previous.data(), margins.Row(band, first - 1), size_t(used));

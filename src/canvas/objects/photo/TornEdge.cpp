@@ -8,7 +8,7 @@ namespace PhotoPixels {
 namespace {
 
 // Half a jitter of up to ±10 pixels: v is 0..10, negated when odd, then halved.
-int HalfJitter(CJitterRandom& random)
+int HalfJitter(JitterRandom& random)
 {
     int v = int(random.Next() / 32767.0 * 10.0);
     if (v % 2 != 0)
@@ -20,7 +20,7 @@ int HalfJitter(CJitterRandom& random)
 
 QPolygon TornEdgeOutline(int w, int h, std::uint32_t seed)
 {
-    CJitterRandom random(seed);
+    JitterRandom random(seed);
     QPolygon points;
     points << QPoint(5, 5);
     for (int y = 15; y < h - 6; y += 10)

@@ -9,10 +9,10 @@ namespace PhotoPixels {
 
 // A small generator with the 15-bit range (0..32767) the jitter rule is written for,
 // the same sequence on every platform for a given seed.
-class CJitterRandom
+class JitterRandom
 {
 public:
-    explicit CJitterRandom(std::uint32_t seed) : m_state(seed) {}
+    explicit JitterRandom(std::uint32_t seed) : m_state(seed) {}
     int Next()
     {
         m_state = m_state * 214013u + 2531011u;

@@ -24,19 +24,19 @@ bool ProcessorHasWideTables()
 }
 
 // One table as four registers: entries 0..127 in the first pair, 128..255 in the second.
-struct CTableRegisters
+struct TableRegisters
 {
     __m512i low0, low1, high0, high1;
 };
 
-TENDREL_WIDE_TARGET Q_ALWAYS_INLINE CTableRegisters LoadTable(const std::uint8_t* table)
+TENDREL_WIDE_TARGET Q_ALWAYS_INLINE TableRegisters LoadTable(const std::uint8_t* table)
 {
     return {_mm512_load_si512(table), _mm512_load_si512(table + 64), _mm512_load_si512(table + 128),
             _mm512_load_si512(table + 192)};
 }
 
 // 64 bytes, each through the table its lane belongs to.
-TENDREL_WIDE_TARGET Q_ALWAYS_INLINE __m512i MapBlock(const CTableRegisters* registers, const bool* used,
+TENDREL_WIDE_TARGET Q_ALWAYS_INLINE __m512i MapBlock(const TableRegisters* registers, const bool* used,
                                                      const std::uint64_t* lanes, int period, __m512i in)
 {
     const __mmask64 upper = _mm512_movepi8_mask(in); // entries 128..255
@@ -44,7 +44,7 @@ TENDREL_WIDE_TARGET Q_ALWAYS_INLINE __m512i MapBlock(const CTableRegisters* regi
     for (int t = 0; t < period; ++t) {
         if (!used[t])
             continue;
-        const CTableRegisters& r = registers[t];
+        const TableRegisters& r = registers[t];
         out = _mm512_mask_blend_epi8(lanes[t] & ~upper, out, _mm512_permutex2var_epi8(r.low0, in, r.low1));
         out = _mm512_mask_blend_epi8(lanes[t] & upper, out, _mm512_permutex2var_epi8(r.high0, in, r.high1));
     }
@@ -55,7 +55,7 @@ TENDREL_WIDE_TARGET void MapRowWide(const std::uint8_t (*tables)[256], const boo
                                     const std::uint64_t (*lanes)[4], int period, std::uint8_t* bytes,
                                     qsizetype count)
 {
-    CTableRegisters registers[4];
+    TableRegisters registers[4];
     for (int t = 0; t < period; ++t)
         if (used[t])
             registers[t] = LoadTable(tables[t]);
@@ -81,18 +81,18 @@ bool ProcessorHasWideTables()
 
 } // namespace
 
-bool CWideTableMap::Available()
+bool WideTableMap::Available()
 {
     static const bool present = ProcessorHasWideTables();
     return present && g_allowed.load(std::memory_order_relaxed);
 }
 
-void CWideTableMap::Allow(bool allowed)
+void WideTableMap::Allow(bool allowed)
 {
     g_allowed = allowed;
 }
 
-CWideTableMap::CWideTableMap(const std::array<const ByteTable*, 4>& byPosition, int period)
+WideTableMap::WideTableMap(const std::array<const ByteTable*, 4>& byPosition, int period)
     : m_period(qBound(1, period, 4))
 {
     for (int t = 0; t < m_period; ++t) {
@@ -107,7 +107,7 @@ CWideTableMap::CWideTableMap(const std::array<const ByteTable*, 4>& byPosition, 
     }
 }
 
-void CWideTableMap::MapRow(std::uint8_t* bytes, qsizetype count) const
+void WideTableMap::MapRow(std::uint8_t* bytes, qsizetype count) const
 {
 #ifdef TENDREL_WIDE_TABLES
     MapRowWide(m_tables, m_used, m_lanes, m_period, bytes, count);

@@ -10,7 +10,7 @@
 // processors have (AVX-512 VBMI), where a whole 256-entry table is four registers.
 namespace PhotoPixels {
 
-class CWideTableMap
+class WideTableMap
 {
 public:
     // True when this processor has the instructions and they are not switched off.
@@ -20,7 +20,7 @@ public:
 
     // Byte i of a row goes through byPosition[i % period]; a null table leaves it as it
     // is. period is 1 to 4.
-    CWideTableMap(const std::array<const ByteTable*, 4>& byPosition, int period);
+    WideTableMap(const std::array<const ByteTable*, 4>& byPosition, int period);
 
     // Only when Available().
     void MapRow(std::uint8_t* bytes, qsizetype count) const;

@@ -1,0 +1,223 @@
+#include "app/CenterStack.h"
+
+#include "commands/CommandIds.h"
+#include "commands/CommandRouting.h"
+#include "widgets/Icons.h"
+#include "widgets/ActionRegistry.h"
+#include "widgets/CenterView.h"
+#include "app/ToolbarLayout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+CenterStack::CenterStack(ActionRegistry& actions, const CenterViewFactory& factory,
+                       QWidget* parent)
+    : QMainWindow(parent)
+{
+    // A main window is a top-level window unless told otherwise; this one lives inside the frame.
+    setWindowFlags(Qt::Widget);
+    setObjectName(QStringLiteral("centerContainer"));
+    m_stack = new QStackedWidget(this);
+    setCentralWidget(m_stack);
+    CreateViews(factory);
+    CreateToolbars(actions);
+    m_stack->setCurrentWidget(m_views[Center::StartPage]);
+}
+
+void CenterStack::CreateViews(const CenterViewFactory& factory)
+{
+    for (int i = 0; i < Center::Count; ++i) {
+        const auto center = static_cast<Center::Index>(i);
+        CenterView* view = factory(center, m_stack);
+        view->setObjectName(QStringLiteral("center%1").arg(i));
+        m_views[i] = view;
+        m_stack->addWidget(view);
+    }
+}
+
+void CenterStack::CreateToolbars(ActionRegistry& actions)
+{
+    for (const ToolbarLayout& layout : ContainerToolbarLayouts()) {
+        auto* toolbar = new QToolBar(QString::fromUtf8(layout.title), this);
+        toolbar->setObjectName(QStringLiteral("toolbar%1").arg(layout.resourceId));
+        toolbar->setIconSize(QSize(22, 22));
+        toolbar->setToolButtonStyle(layout.textBesideIcon ? Qt::ToolButtonTextBesideIcon
+                                                          : Qt::ToolButtonIconOnly);
+        for (const int id : layout.commands) {
+            const ToolbarGroup* group = layout.GroupOf(id);
+            if (id == ToolbarLayout::kSeparator)
+                toolbar->addSeparator();
+            else if (id == Cmd::FontName)
+                AddFontBoxes(toolbar);
+            else if (group && group->commands.front() == id)
+                AddGroupButton(actions, toolbar, *group);
+            else if (id != Cmd::FontSize && !group)
+                toolbar->addAction(actions.Action(id));
+        }
+        if (layout.resourceId == 243)
+            AttachShadowMenu(actions, toolbar);
+        // The drawing toolbar starts on its own row under the photo toolbar.
+        if (layout.resourceId == 243)
+            addToolBarBreak(Qt::TopToolBarArea);
+        addToolBar(Qt::TopToolBarArea, toolbar);
+        toolbar->hide();
+        m_toolbars.insert(layout.resourceId, toolbar);
+    }
+}
+
+void CenterStack::AddFontBoxes(QToolBar* toolbar)
+{
+    m_fontName = new QFontComboBox(toolbar);
+    m_fontName->setObjectName(QStringLiteral("fontName"));
+    m_fontName->setFixedWidth(150);
+    m_fontName->setToolTip(QStringLiteral("Font"));
+    m_fontName->setCurrentIndex(-1);
+    toolbar->addWidget(m_fontName);
+
+    m_fontSize = new QComboBox(toolbar);
+    m_fontSize->setObjectName(QStringLiteral("fontSize"));
+    m_fontSize->setFixedWidth(60);
+    m_fontSize->setToolTip(QStringLiteral("Font size"));
+    for (const int size : FontSizeEntries())
+        m_fontSize->addItem(QString::number(size));
+    m_fontSize->setCurrentIndex(-1);
+    toolbar->addWidget(m_fontSize);
+
+    // A choice made in either box goes to the canvas like any other command.
+    connect(m_fontName, &QComboBox::activated, this, [this] { OnCommand(Cmd::FontName); });
+    connect(m_fontSize, &QComboBox::activated, this, [this] { OnCommand(Cmd::FontSize); });
+}
+
+void CenterStack::AddGroupButton(ActionRegistry& actions, QToolBar* toolbar,
+                                const ToolbarGroup& group)
+{
+    const QString title = QString::fromUtf8(group.title);
+    auto* menu = new QMenu(title, toolbar);
+    for (const int id : group.commands)
+        menu->addAction(actions.Action(id));
+    auto* button = new QToolButton(toolbar);
+    button->setObjectName(QStringLiteral("group %1").arg(title));
+    button->setIcon(TendrelIcon(QString::fromLatin1(group.icon)));
+    button->setText(title);
+    button->setToolTip(title);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    toolbar->addWidget(button);
+}
+
+void CenterStack::AttachShadowMenu(ActionRegistry& actions, QToolBar* toolbar)
+{
+    auto* menu = new QMenu(toolbar);
+    for (const int id : {Cmd::NoShadow, Cmd::HardShadow, Cmd::SoftShadow, Cmd::GlowShadow})
+        menu->addAction(actions.Action(id));
+    QAction* shadow = actions.Action(Cmd::ShadowMenu);
+    shadow->setMenu(menu);
+    if (auto* button = qobject_cast<QToolButton*>(toolbar->widgetForAction(shadow)))
+        button->setPopupMode(QToolButton::InstantPopup);
+}
+
+bool CenterStack::SwitchCenter(int index)
+{
+    const Center::Index center = Center::Normalized(index);
+    if (center != m_currentCenter && !CurrentView()->QueryLeave())
+        return false;
+    CenterView* view = m_views[center];
+
+    m_stack->setCurrentWidget(view);
+    view->show();
+    view->repaint();
+    m_currentCenter = center;
+    view->setFocus();
+
+    const std::vector<int> wanted = ToolbarsOfCenter(center);
+    for (auto it = m_toolbars.cbegin(); it != m_toolbars.cend(); ++it) {
+        const bool show = std::find(wanted.begin(), wanted.end(), it.key()) != wanted.end();
+        it.value()->setVisible(show);
+    }
+
+    Q_EMIT centerSwitched(center);
+    view->OnCenterShown();
+    update();
+    return true;
+}
+
+bool CenterStack::OnCommand(int id)
+{
+    if (id == Cmd::ViewStartPage) {
+        if (m_currentCenter != Center::StartPage)
+            SwitchCenter(Center::StartPage);
+        return true;
+    }
+    if (id == Cmd::FilePrintSetup)
+        return m_views[Center::EditCenter]->OnCommand(Cmd::CanvasPrintSetup);
+
+    const auto route = RouteOfCommand(id);
+    if (!route)
+        return false;
+    if (!UpdateCommand(id).enabled)
+        return true;   // not available in the shown center: the command is ignored
+    return m_views[route->center]->OnCommand(id);
+}
+
+CommandState CenterStack::UpdateCommand(int id) const
+{
+    if (id == Cmd::ViewStartPage)
+        return CommandState::Checked(true, m_currentCenter == Center::StartPage);
+    if (id == Cmd::FilePrintSetup) {
+        CommandState state = m_views[Center::EditCenter]->UpdateCommand(Cmd::CanvasPrintSetup);
+        state.enabled = state.enabled && m_currentCenter == Center::EditCenter;
+        return state;
+    }
+
+    const auto route = RouteOfCommand(id);
+    if (!route)
+        return {};
+    CommandState state = m_views[route->center]->UpdateCommand(id);
+    if (!state.handled)
+        return {};
+    switch (route->rule) {
+    case EnableRule::EditCenterShown:
+        state.enabled = state.enabled && m_currentCenter == Center::EditCenter;
+        break;
+    case EnableRule::PhotoCenterShown:
+        state.enabled = state.enabled && m_currentCenter == Center::PhotoCenter;
+        break;
+    case EnableRule::Always:
+        break;
+    }
+    return state;
+}
+
+void CenterStack::ShowFont(const QString& faceName, int size)
+{
+    m_fontSize->setCurrentIndex(m_fontSize->findText(QString::number(size), Qt::MatchExactly));
+    int match = -1;
+    for (int i = 0; i < m_fontName->count(); ++i) {
+        if (m_fontName->itemText(i).compare(faceName, Qt::CaseInsensitive) == 0) {
+            match = i;
+            break;
+        }
+    }
+    m_fontName->setCurrentIndex(match);
+}
+
+QString CenterStack::FontNameText() const
+{
+    return m_fontName->currentText();
+}
+
+int CenterStack::FontSizeValue() const
+{
+    return m_fontSize->currentText().toInt();
+}
+
+void CenterStack::UpdateFontBoxes()
+{
+    m_fontName->setEnabled(UpdateCommand(Cmd::FontName).enabled);
+    m_fontSize->setEnabled(UpdateCommand(Cmd::FontSize).enabled);
+}

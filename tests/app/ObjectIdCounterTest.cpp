@@ -1,0 +1,48 @@
+#include "settings/ObjectIdCounter.h"
+#include "settings/ProgramState.h"
+#include "platform/SettingsStore.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GlobalObjectIdTest, EachIdentifierIsOneMoreThanTheLastAlsoAcrossRuns)
+{
+    TempHome home;
+    ObjectIdCounter firstRun;
+    firstRun.Load(home.Settings());
+    EXPECT_EQ(firstRun.Next(home.Settings()), QStringLiteral("2"));
+    EXPECT_EQ(firstRun.Next(home.Settings()), QStringLiteral("3"));
+
+    // The program ends without writing anything at exit; the next run goes on.
+    home.ReopenSettings();
+    ObjectIdCounter secondRun;
+    secondRun.Load(home.Settings());
+    EXPECT_EQ(secondRun.Next(home.Settings()), QStringLiteral("4"));
+    EXPECT_EQ(home.Settings().GetInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 0),
+              4);
+}
+
+TEST(GlobalObjectIdTest, ProgramWideCounterIsStoredAtOnce)
+{
+    TempHome home;
+    home.Settings().WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 99);
+    Program().objectIds.Load(home.Settings());
+    EXPECT_EQ(NextGlobalObjectId(), QStringLiteral("100"));
+    home.ReopenSettings();
+    EXPECT_EQ(home.Settings().GetInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 0),
+              100);
+}
+
+TEST(GlobalObjectIdTest, CounterFormatsAsA32BitInteger)
+{
+    TempHome home;
+    home.Settings().WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 2147483647);
+    ObjectIdCounter ids;
+    ids.Load(home.Settings());
+    EXPECT_EQ(ids.Next(home.Settings()), QStringLiteral("-2147483648"));
+    EXPECT_EQ(ids.Next(home.Settings()), QStringLiteral("-2147483647"));
+}
+
+} // namespace

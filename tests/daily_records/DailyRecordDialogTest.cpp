@@ -1,0 +1,118 @@
+#include "records/view/DailyRecordDialog.h"
+#include "support/DialogTestKit.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+const DailyRecord kRecord{7,      QDate(2026, 3, 9), "Amy", "Mother", "5:15PM",
+                           "Napped", "Call us",       "r1",  "r2"};
+
+QStringList Entries(const QComboBox& combo)
+{
+    QStringList entries;
+    for (int i = 0; i < combo.count(); ++i)
+        entries << combo.itemText(i);
+    return entries;
+}
+
+template <typename T>
+T& Field(const QDialog& dialog, const char* name)
+{
+    T* field = dialog.findChild<T*>(QLatin1String(name));
+    if (!field)
+        throw std::runtime_error(name);
+    return *field;
+}
+
+TEST(EmailAddressBookDlgTest, ShowsTheRecordWithTheTwoDropDownLists)
+{
+    DailyRecordDialog dialog(kRecord);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Child Infomation Dialog"));
+    const QStringList times = Entries(Field<QComboBox>(dialog, "pickupTime"));
+    EXPECT_EQ(Entries(Field<QComboBox>(dialog, "whoPickup")),
+              QStringList({"Father", "Mother", "GrandParent"}));
+    ASSERT_EQ(times.size(), 19);
+    EXPECT_EQ(times.mid(0, 5), QStringList({"2:00PM", "2:15PM", "2:30PM", "2:45PM", "3:00PM"}));
+    EXPECT_EQ(times.last(), QStringLiteral("6:30PM"));
+
+    EXPECT_FALSE(Field<QLineEdit>(dialog, "childName").isEnabled());
+    EXPECT_TRUE(Field<QDateEdit>(dialog, "date").calendarPopup());
+    EXPECT_EQ(dialog.Record(), kRecord);
+
+    DailyRecordDialog empty(DailyRecord{0, QDate(2026, 3, 9), "Amy", {}, {}, {}, {}, {}, {}});
+    EXPECT_EQ(Field<QComboBox>(empty, "whoPickup").currentText(), QString());
+    EXPECT_EQ(Field<QComboBox>(empty, "pickupTime").currentText(), QString());
+}
+
+TEST(EmailAddressBookDlgTest, TypedTextIsKeptAsTyped)
+{
+    DailyRecordDialog dialog(DailyRecord{});
+    dialog.show();
+    QLineEdit* who = Field<QComboBox>(dialog, "whoPickup").lineEdit();
+    QLineEdit* time = Field<QComboBox>(dialog, "pickupTime").lineEdit();
+    TypeText(who, QStringLiteral("mo"));
+    TypeText(time, QStringLiteral("6:3"));
+    EXPECT_EQ(dialog.Record().pickup, QStringLiteral("mo"));
+    EXPECT_EQ(dialog.Record().pickupTime, QStringLiteral("6:3"));
+}
+
+TEST(EmailAddressBookDlgTest, PastedTextStopsAtTheColumnWidthAndTheDialogSaysSo)
+{
+    DailyRecordDialog dialog(kRecord);
+    EXPECT_TRUE(dialog.CutNotice().isEmpty());
+
+    auto& note = Field<QPlainTextEdit>(dialog, "teacherNote");
+    QTextCursor caret = note.textCursor();
+    caret.setPosition(2);
+    note.setTextCursor(caret);
+    note.insertPlainText(QString(300, QLatin1Char('z')));
+    EXPECT_EQ(dialog.Record().note, "Na" + QString(249, QLatin1Char('z')) + "pped");
+    EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("Teacher's Note")));
+    EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("255")));
+
+    QLineEdit* time = Field<QComboBox>(dialog, "pickupTime").lineEdit();
+    time->clear();
+    time->insert(QString(25, QLatin1Char('9')));
+    EXPECT_EQ(dialog.Record().pickupTime, QString(20, QLatin1Char('9')));
+    EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("Pickup Time")));
+
+    QLineEdit* who = Field<QComboBox>(dialog, "whoPickup").lineEdit();
+    who->insert(QString(120, QLatin1Char('w')));
+    EXPECT_EQ(dialog.Record().pickup, "Mother" + QString(94, QLatin1Char('w')));
+}
+
+TEST(EmailAddressBookDlgTest, ADateTypedIsTakenOnOkAndOneThatIsNoneKeepsTheDialogOpen)
+{
+    struct TypedCase
+    {
+        const char* typed;
+        QDate picked;   // from the calendar afterwards
+        QDate taken;    // invalid: the dialog stays open
+    };
+    const TempHome home;
+    for (const TypedCase& c : {TypedCase{"2026-03-13", {}, QDate(2026, 3, 13)},
+                           TypedCase{"2026-02-30", {}, {}},
+                           TypedCase{"soon", QDate(2026, 3, 2), QDate(2026, 3, 2)}}) {
+        DailyRecordDialog dialog(kRecord);
+        dialog.show();
+        auto& date = Field<QDateEdit>(dialog, "date");
+        date.setFocus();
+        TypeText(&date, QString::fromLatin1(c.typed));
+        if (c.picked.isValid())
+            date.setDate(c.picked);
+        dialog.accept();
+        EXPECT_EQ(dialog.result() == QDialog::Accepted, c.taken.isValid()) << c.typed;
+        EXPECT_EQ(dialog.Record().date, c.taken.isValid() ? c.taken : kRecord.date) << c.typed;
+    }
+    ASSERT_EQ(home.Prompt().Texts().size(), 1);
+    EXPECT_TRUE(home.Prompt().Texts()[0].contains(QLatin1String("is not a date")));
+}
+
+} // namespace
