@@ -89,30 +89,6 @@ TEST(ObjectModel, CopiesTakeANewIdentityAndComeUnlocked)
     }
 }
 
-TEST(ObjectModel, DefaultsOfNewObjects)
-{
-    const ShapeObject shape(PageRect{0, 0, 10, 10}, 2, 3, 1, Rgb(1, 2, 3), Rgb(4, 5, 6));
-    EXPECT_EQ(shape.m_nFillType, 0);
-    EXPECT_EQ(shape.m_nGradientStyle, 1);
-    EXPECT_EQ(shape.m_nShadowDX, 5);
-    EXPECT_EQ(shape.m_nShadowDir, 1);
-    EXPECT_EQ(shape.m_crShadow, Rgb(127, 127, 127));
-    EXPECT_EQ(shape.m_crFill2, Rgb(255, 255, 255));
-    EXPECT_EQ(shape.m_nLineWidth, 3);
-    EXPECT_EQ(shape.m_crFill, Rgb(4, 5, 6));
-    EXPECT_EQ(PhotoObject().m_crShadow, Rgb(128, 128, 128));
-    EXPECT_EQ(CurveObject().m_crFill, Rgb(255, 0, 0));
-    EXPECT_EQ(CurveObject().m_nCurveKind, 27);
-    const TextObject text;
-    EXPECT_EQ(text.m_crFill, Rgb(255, 255, 255));
-    EXPECT_EQ(text.m_nPattern, 2);
-    EXPECT_EQ(text.m_crOutline2, Rgb(255, 255, 0));
-    const CalendarObject calendar;
-    EXPECT_EQ(calendar.m_crCalendar, Rgb(214, 228, 248));
-    EXPECT_EQ(calendar.m_nCalendarShape, 3);
-    EXPECT_EQ(SymbolObject().m_strSymbolFont, QStringLiteral("Wingdings"));
-}
-
 TEST(CurveConstruction, PointListsBecomeRelativeVerticesInTheirBox)
 {
     const CurveObject line({{10, 50}, {200, 50}}, CurveKind::Line, 1, 0, 0);

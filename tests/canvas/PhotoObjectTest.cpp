@@ -8,6 +8,7 @@
 #include "canvas/objects/photo/PhotoPainting.h"
 #include "platform/ImageFiles.h"
 #include "support/HostileFiles.h"
+#include "support/PictureFiles.h"
 
 #include <QFile>
 #include <QPainter>
@@ -37,11 +38,7 @@ protected:
     std::unique_ptr<PhotoObject> Photo(const QString& name, const QImage& picture, int left = 0,
                                         int top = 0)
     {
-        auto photo = std::make_unique<PhotoObject>();
-        photo->SetPath(Write(name, picture));
-        photo->LoadPicture();
-        photo->m_rect = {left, top, left + picture.width(), top + picture.height()};
-        return photo;
+        return PhotoOfPicture(m_dir.filePath(name), picture, {left, top});
     }
 
     // Saves a page holding the photo and reads it back, pictures and all.

@@ -6,7 +6,7 @@
 #include "canvas/objects/ShapeOutlines.h"
 #include "canvas/objects/photo/PhotoAdjustments.h"
 #include "canvas/objects/photo/ScaledPicture.h"
-#include "platform/ImageFiles.h"
+#include "support/PictureFiles.h"
 
 #include <QPainter>
 #include <QTemporaryDir>
@@ -76,11 +76,7 @@ protected:
     std::unique_ptr<PhotoObject> Photo(const QImage& picture, PageRect rect,
                                         const QString& name = QStringLiteral("p.bmp"))
     {
-        const QString path = m_dir.filePath(name);
-        EXPECT_TRUE(ImageFiles::Write(picture, path));
-        auto photo = std::make_unique<PhotoObject>();
-        photo->SetPath(path);
-        photo->LoadPicture();
+        auto photo = PhotoOfPicture(m_dir.filePath(name), picture);
         photo->m_rect = rect;
         return photo;
     }

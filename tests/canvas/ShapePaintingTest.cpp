@@ -6,6 +6,7 @@
 #include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ShapeOutlines.h"
 #include "canvas/objects/SymbolObject.h"
+#include "support/PictureFiles.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -189,10 +190,8 @@ TEST(ShapePainting, RotationTurnsTheFigureAboutItsCentre)
 TEST(ShapePainting, TextureFillIsLoadedOnceAndCopiesLoadTheirOwn)
 {
     QTemporaryDir dir;
-    const QString texturePath = dir.filePath(QStringLiteral("green.png"));
-    QImage green(8, 8, QImage::Format_RGB32);
-    green.fill(QColor(0, 200, 0));
-    ASSERT_TRUE(green.save(texturePath));
+    const QString texturePath =
+        WriteSolidPicture(dir.filePath(QStringLiteral("green.png")), {8, 8}, QColor(0, 200, 0));
 
     auto shape = Filled(ShapeOutline::Ellipse, {50, 50, 250, 250}, Rgb(255, 0, 0));
     shape->m_nFillType = 4;
@@ -239,17 +238,12 @@ TEST(SelectionFrame, OnlyOnScreenOutsideExportsAtFullSize)
     EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext{}).pixelColor(53, 53), kWhite);
 
     // ... and outside a photo.
-    PhotoObject photo;
     QTemporaryDir dir;
-    QImage picture(20, 20, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    const QString path = dir.filePath(QStringLiteral("white.jpg"));
-    ASSERT_TRUE(picture.save(path));
-    photo.SetPath(path);
-    photo.LoadPicture();
-    photo.m_rect = {50, 50, 250, 250};
-    photo.m_bSelected = 1;
-    EXPECT_TRUE(Near(PaintObject(photo, kCanvas, DrawContext{}).pixelColor(46, 46), Qt::black));
+    const auto photo = PhotoOfFile(
+        WriteSolidPicture(dir.filePath(QStringLiteral("white.jpg")), {20, 20}, Qt::white),
+        {50, 50, 250, 250});
+    photo->m_bSelected = 1;
+    EXPECT_TRUE(Near(PaintObject(*photo, kCanvas, DrawContext{}).pixelColor(46, 46), Qt::black));
 }
 
 TEST(CurvePainting, OpenAndClosedKinds)
@@ -359,11 +353,8 @@ TEST(SymbolPainting, GlyphInItsColourWithinItsBox)
 
 TEST(PhotoPainting, AMissingPictureShowsItsFrame)
 {
-    PhotoObject photo;
-    photo.SetPath(QStringLiteral("/nowhere/at/all.jpg"));
-    photo.LoadPicture();
-    photo.m_rect = {50, 50, 250, 250};
-    const QImage image = PaintObject(photo, kCanvas);
+    const auto photo = PhotoOfFile(QStringLiteral("/nowhere/at/all.jpg"), {50, 50, 250, 250});
+    const QImage image = PaintObject(*photo, kCanvas);
     EXPECT_TRUE(Near(image.pixelColor(50, 150), Qt::black, 60));
     EXPECT_EQ(image.pixelColor(40, 150), kWhite);
 }

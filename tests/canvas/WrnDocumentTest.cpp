@@ -251,10 +251,21 @@ TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
     unknown += BlankRecord(ObjectType::Symbol);
     EXPECT_EQ(Decoded(unknown).objects.size(), 1u);
 
-    // A record cut short ends the reading; what came before stays.
+    // A record cut short ends the reading; what came before stays, and the reader says
+    // how much that was.
     const QByteArray whole = Header() + BlankRecord(ObjectType::Symbol) + BlankRecord(ObjectType::Shape);
-    EXPECT_EQ(Decoded(whole.chopped(1)).objects.size(), 1u);
-    EXPECT_EQ(Decoded(whole + QByteArray(3, '\1')).objects.size(), 2u);
+    EXPECT_TRUE(Decoded(whole).Problems(QStringLiteral("a.wrn")).isEmpty());
+    for (const auto& [cut, objects] : {std::pair{whole.chopped(1), 1u},
+                                       {whole + QByteArray(3, '\1'), 2u}}) {
+        const WrnDocument read = Decoded(cut);
+        EXPECT_EQ(read.objects.size(), objects);
+        EXPECT_FALSE(read.Refused());
+        EXPECT_TRUE(read.notes.cutShort);
+        EXPECT_TRUE(read.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("a.wrn")));
+    }
+    EXPECT_TRUE(Decoded(whole.chopped(1))
+                    .Problems(QStringLiteral("a.wrn"))
+                    .contains(QStringLiteral("only its first object could be read")));
 
     // A vertex count outside 0 ... 1000 is held to it.
     QByteArray curve = BlankRecord(ObjectType::Curve);
@@ -267,21 +278,6 @@ TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
     // No bytes at all: an empty page, as a new newsletter is, and nothing to say.
     EXPECT_FALSE(Decoded(QByteArray()).hasHeader);
     EXPECT_TRUE(Decoded(QByteArray()).Problems(QStringLiteral("new.wrn")).isEmpty());
-}
-
-TEST(WrnDocument, DamagedFilesSayHowMuchOfThemWasRead)
-{
-    const QByteArray whole = Header() + BlankRecord(ObjectType::Symbol) + BlankRecord(ObjectType::Shape);
-    EXPECT_TRUE(Decoded(whole).Problems(QStringLiteral("a.wrn")).isEmpty());
-    for (const QByteArray& cut : {whole.chopped(1), whole + QByteArray(3, '\1')}) {
-        const WrnDocument read = Decoded(cut);
-        EXPECT_FALSE(read.Refused());
-        EXPECT_TRUE(read.notes.cutShort);
-        EXPECT_TRUE(read.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("a.wrn")));
-    }
-    EXPECT_TRUE(Decoded(whole.chopped(1))
-                    .Problems(QStringLiteral("a.wrn"))
-                    .contains(QStringLiteral("only its first object could be read")));
 
     // Objects beyond the limit stay unread, and the reader says so.
     DocumentReadOptions options;

@@ -1,4 +1,3 @@
-#include "commands/ZoomSlider.h"
 #include "canvas/editing/CanvasGeometry.h"
 #include "canvas/editing/CanvasPainter.h"
 #include "canvas/objects/ShapeObject.h"
@@ -12,14 +11,6 @@
 using namespace CanvasGeometry;
 
 namespace {
-
-std::vector<double> Steps(double zoom, double (*step)(double))
-{
-    std::vector<double> zooms;
-    for (int i = 0; i < 5; ++i)
-        zooms.push_back(zoom = step(zoom));
-    return zooms;
-}
 
 // Counts how often the painter asks it to draw.
 class CountedObject : public PageObject
@@ -51,12 +42,6 @@ QImage PaintCanvas(const ObjectList& objects, double zoom, QRect exposed = QRect
 }
 
 } // namespace
-
-TEST(CanvasGeometry, ZoomStepsStopAtTheLimits)
-{
-    EXPECT_EQ(Steps(1.0, ZoomSlider::FactorIn), (std::vector<double>{1.5, 2, 4, 8, 8}));
-    EXPECT_EQ(Steps(1.0, ZoomSlider::FactorOut), (std::vector<double>{0.75, 0.5, 0.25, 0.125, 0.125}));
-}
 
 TEST(CanvasGeometry, ThePageFrameShowsWhereTheOutlineRuleSays)
 {

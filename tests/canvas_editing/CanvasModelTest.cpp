@@ -3,6 +3,7 @@
 #include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ShapeOutlines.h"
+#include "support/PictureFiles.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
 
@@ -34,17 +35,14 @@ protected:
     // A photo showing a small picture, or an empty placeholder.
     PhotoObject& Photo(PageRect rect, bool withPicture)
     {
-        auto photo = std::make_unique<PhotoObject>();
-        photo->m_rect = rect;
-        if (withPicture) {
-            QImage picture(8, 8, QImage::Format_RGB32);
-            picture.fill(Qt::green);
-            const QString path = home.FilePath(QStringLiteral("kids.png"));
-            EXPECT_TRUE(picture.save(path));
-            photo->SetPath(path);
-            photo->LoadPicture();
-            EXPECT_TRUE(photo->HasPicture());
+        if (!withPicture) {
+            auto placeholder = std::make_unique<PhotoObject>();
+            placeholder->m_rect = rect;
+            return Put(std::move(placeholder));
         }
+        const QString path = home.FilePath(QStringLiteral("kids.png"));
+        auto photo = PhotoOfFile(WriteSolidPicture(path, {8, 8}, Qt::green), rect);
+        EXPECT_TRUE(photo->HasPicture());
         return Put(std::move(photo));
     }
     PageObject* ById(const QString& identity)
@@ -60,7 +58,6 @@ protected:
         for (PageObject* object : objects)
             model.Select(*object);
     }
-    QStringList Messages() const { return home.Prompt().Texts(); }
 
     TempHome home;
     CanvasModel model;
@@ -73,27 +70,6 @@ PageRect At(int left, int top, int width = 50, int height = 50)
 }
 
 } // namespace
-
-TEST_F(CanvasModelTest, TenStepsUndoAndRedoReplaysUntilANewStep)
-{
-    ShapeObject& shape = Shape(At(0, 0));
-    for (int move = 1; move <= 11; ++move)
-        model.MoveResize(shape, At(10 * move, 0));
-    for (int undo = 0; undo < 10; ++undo)
-        EXPECT_TRUE(model.Undo()) << undo;
-    EXPECT_FALSE(model.Undo());
-    EXPECT_EQ(shape.m_rect, At(10, 0));
-
-    EXPECT_TRUE(model.Redo());
-    EXPECT_TRUE(model.Redo());
-    EXPECT_EQ(shape.m_rect, At(30, 0));
-
-    model.Undo();
-    model.MoveResize(shape, At(5, 5));
-    EXPECT_FALSE(model.History().CanRedo());
-    EXPECT_FALSE(model.Redo());
-    EXPECT_EQ(shape.m_rect, At(5, 5));
-}
 
 TEST_F(CanvasModelTest, DeleteInsertAndModifyUndoWhole)
 {
@@ -202,22 +178,6 @@ TEST_F(CanvasModelTest, AlignAndSizeFollowTheCurrentObject)
     model.SameHeight();
     EXPECT_EQ(tall.m_rect, At(50, 60, 100, 40));
     EXPECT_EQ(reference.m_rect, PageRect({50, 0, 150, 40}));
-}
-
-TEST_F(CanvasModelTest, LockedObjectRefusesNudgeSizeAndDelete)
-{
-    ShapeObject& shape = Shape(At(100, 100));
-    shape.m_bLocked = 1;
-    SelectOnly({&shape});
-    EXPECT_FALSE(model.Nudge(5, 0));
-    EXPECT_FALSE(model.SizeStep(5, 5));
-    model.DeleteSelected();
-    EXPECT_EQ(Messages(), QStringList({"The Object is currently locked!",
-                                       "The Object is currently locked!",
-                                       "The Object is currently locked!"}));
-    EXPECT_EQ(shape.m_rect, At(100, 100));
-    ASSERT_EQ(model.Objects().size(), 1u);
-    EXPECT_EQ(model.History().Count(), 0);
 }
 
 TEST_F(CanvasModelTest, ClicksAndBandsSelect)

@@ -49,11 +49,8 @@ TEST(CalendarOptionsTest, EveryFieldReachesTheCalendarAndReadsBack)
     CalendarObject calendar;
     calendar.m_rect = {5, 6, 7, 8};
     options.ApplyTo(calendar);
-    EXPECT_EQ(calendar.m_nYear, 2026);
+    // The fields the calendar dialog's own test does not reach, then every one read back.
     EXPECT_EQ(calendar.m_nMonth, 2);
-    EXPECT_EQ(calendar.m_strTitleFont, QStringLiteral("Georgia"));
-    EXPECT_EQ(calendar.m_nTitleSize, 22);
-    EXPECT_EQ(calendar.m_bTitleBold, 1);
     EXPECT_EQ(calendar.m_crTitle, Rgb(200, 0, 0));
     EXPECT_EQ(calendar.m_bWeekdayItalic, 1);
     EXPECT_EQ(calendar.m_nDaySize, 12);
@@ -63,10 +60,6 @@ TEST(CalendarOptionsTest, EveryFieldReachesTheCalendarAndReadsBack)
     EXPECT_EQ(calendar.m_crCalendar, Rgb(1, 2, 3));
     EXPECT_EQ(calendar.m_bNoLine, 1);
     EXPECT_EQ(calendar.m_crLine, Rgb(10, 11, 12));
-    EXPECT_EQ(calendar.m_nHolidayMark, 1);
-    EXPECT_EQ(calendar.m_nWeekdayStyle, 2);
-    EXPECT_EQ(calendar.m_bSundayFirst, 1);
-    EXPECT_EQ(calendar.m_bNoWeekdayBand, 1);
     EXPECT_EQ(calendar.m_rect, (PageRect{5, 6, 7, 8}));
 
     EXPECT_EQ(CalendarFonts::Of(calendar), options.fonts);

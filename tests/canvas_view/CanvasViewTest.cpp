@@ -16,12 +16,12 @@
 #include "app/BackgroundColorDialog.h"
 #include "canvas/view/StarPointsDialog.h"
 #include "canvas/view/TextDialog.h"
+#include "support/PictureFiles.h"
 #include "support/PixelProbes.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFocusEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -119,11 +119,7 @@ protected:
     }
     QString WritePicture(const QString& name, const QSize& size)
     {
-        QImage image(size, QImage::Format_RGB888);
-        image.fill(QColor(30, 120, 200));
-        const QString path = m_home.FilePath(name);
-        EXPECT_TRUE(image.save(path));
-        return path;
+        return WriteSolidPicture(m_home.FilePath(name), size, QColor(30, 120, 200));
     }
     const ObjectList& Objects() const { return m_view.Model().Objects(); }
 
@@ -579,6 +575,7 @@ TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
     Type(&m_view, Qt::Key_Left, Qt::ControlModifier);
     Type(&m_view, Qt::Key_Delete);
     EXPECT_EQ(shape.m_rect, (PageRect{101, 100, 201, 201}));
+    EXPECT_EQ(Objects().size(), 1u);
     EXPECT_EQ(m_files->Texts(), (QStringList{"The Object is currently locked!",
                                              "The Object is currently locked!",
                                              "The Object is currently locked!"}));
@@ -687,10 +684,7 @@ TEST_F(CanvasViewTest, ShapesTurnByQuartersAndGroupsMoveAsOneStep)
 TEST_F(CanvasViewTest, ApplyToPaintsThePhotoIntoThePhotoBeneath)
 {
     m_view.EditPhoto(WritePicture(QStringLiteral("big.bmp"), QSize(300, 200)));
-    QImage small(50, 40, QImage::Format_RGB888);
-    small.fill(Qt::yellow);
-    small.save(m_home.FilePath("small.bmp"));
-    m_view.EditPhoto(m_home.FilePath("small.bmp"));
+    m_view.EditPhoto(WriteSolidPicture(m_home.FilePath("small.bmp"), {50, 40}, Qt::yellow));
     ASSERT_EQ(Objects().size(), 2u);
     m_view.OnCommand(Cmd::ApplyTo);
     const auto& lower = static_cast<const PhotoObject&>(*Objects().front());
@@ -797,38 +791,6 @@ TEST_F(CanvasInFrameTest, TheChosenBackgroundShowsOnThePageAtOnce)
     m_frame.Dispatch(Cmd::BackgroundColor);
     QApplication::processEvents();
     EXPECT_GT(paints.count, 0);
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(CanvasViewTest, ScreenshotOfAComposedPage)
-{
-    const QString folder = qEnvironmentVariable("TENDREL_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "TENDREL_SCREENSHOT_DIR not set";
-    m_view.EditPhoto(WritePicture(QStringLiteral("sky.png"), QSize(260, 180)));
-    AddShape({60, 320, 260, 420}, Rgb(250, 200, 60));
-    ScriptNextDialog([&](QDialog& dialog) {
-        dialog.grab().save(QDir(folder).filePath(QStringLiteral("dialog-star-points.png")));
-        dialog.accept();
-    });
-    m_view.OnCommand(Cmd::ToolStars);
-    Drag(QPoint(320, 330), QPoint(440, 450));
-    ScriptNextDialog([](QDialog& dialog) {
-        Find<QTextEdit>(dialog, "text")->setPlainText(QStringLiteral("Spring newsletter"));
-        dialog.accept();
-    });
-    m_view.OnCommand(Cmd::InsertText);
-    Click(QPoint(60, 40));
-    Drag(QPoint(5, 300), QPoint(470, 470));
-    m_view.grab().save(QDir(folder).filePath(QStringLiteral("canvas.png")));
-    Mouse(QEvent::MouseButtonDblClick, QPoint(80, 60), Qt::LeftButton, Qt::LeftButton);
-    m_view.grab().save(QDir(folder).filePath(QStringLiteral("canvas-editing-text.png")));
-    Type(m_view.Editor(), Qt::Key_Escape);
-    m_view.OnCommand(Cmd::CanvasZoomIn);
-    m_view.grab().save(QDir(folder).filePath(QStringLiteral("canvas-zoomed.png")));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "records/RecordsSchema.h"
 #include "support/DatabaseFile.h"
 #include "support/HostileFiles.h"
+#include "support/PictureFiles.h"
 #include "support/PixelProbes.h"
 
 #include <QDir>
@@ -65,6 +66,33 @@ protected:
         m_environment.remove(QStringLiteral("TENDREL_HOME"));
     }
 
+    Outcome Cli(const QStringList& arguments) const
+    {
+        return Execute("tendrel-cli", arguments, m_environment);
+    }
+    Outcome Desktop(const QStringList& arguments) const
+    {
+        return Execute("tendrel", arguments, m_environment);
+    }
+    // The desktop program started on the test's folder, and closed once it has painted.
+    Outcome StartAndQuit(const QStringList& more = {}) const
+    {
+        return Desktop(QStringList{"--home", m_home.path(), "--no-splash", "--quit-after-start"} +
+                       more);
+    }
+    Outcome WeekCheck(const QString& today, const QString& home) const
+    {
+        return Cli({"week-check", "--today", today, "--home", home});
+    }
+    // A child's statement of March 2024, as JSON or drawn into `output`.
+    Outcome Statement(const QString& child, const QString& output = {}) const
+    {
+        QStringList arguments{"statement", "--child", child, "--year", "2024", "--month", "3",
+                              "--home", m_home.path()};
+        arguments << (output.isEmpty() ? QStringLiteral("--json") : output);
+        return Cli(arguments);
+    }
+
     QString StoredSetting(const QString& key) const
     {
         QSettings stored(QDir(m_config.path()).filePath(QStringLiteral("Tendrel 1.0/Tendrel V1.0.conf")),
@@ -82,7 +110,7 @@ protected:
         page.height = size.height();
         EXPECT_TRUE(SaveDocument(path, page, objects));
         const QString out = m_home.filePath(name + QStringLiteral(".png"));
-        const Outcome run = Execute("tendrel-cli", {QStringLiteral("render"), path, out}, m_environment);
+        const Outcome run = Cli({"render", path, out});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         return run.exitCode == 0 ? QImage(out) : QImage();
     }
@@ -94,34 +122,30 @@ protected:
 
 TEST_F(ProgramsTest, DesktopProgramExplainsItselfWithoutStarting)
 {
-    const Outcome help = Execute("tendrel", {QStringLiteral("--help")}, m_environment);
+    const Outcome help = Desktop({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("--quit-after-start")));
-    const Outcome version = Execute("tendrel", {QStringLiteral("--version")}, m_environment);
+    const Outcome version = Desktop({"--version"});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out.trimmed(), QStringLiteral("tendrel 1.0"));
-    const Outcome wrong = Execute("tendrel", {QStringLiteral("--wrong")}, m_environment);
+    const Outcome wrong = Desktop({"--wrong"});
     EXPECT_EQ(wrong.exitCode, 2);
     EXPECT_TRUE(wrong.err.contains(QStringLiteral("--wrong")));
 }
 
 TEST_F(ProgramsTest, CommandLineToolListsItsCommands)
 {
-    const Outcome help = Execute("tendrel-cli", {QStringLiteral("--help")}, m_environment);
+    const Outcome help = Cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("version")));
-    EXPECT_EQ(Execute("tendrel-cli", {QStringLiteral("--version")}, m_environment).out.trimmed(),
-              QStringLiteral("tendrel-cli 1.0"));
-    EXPECT_EQ(Execute("tendrel-cli", {QStringLiteral("frobnicate")}, m_environment).exitCode, 2);
-    EXPECT_EQ(Execute("tendrel-cli", {}, m_environment).exitCode, 2);
+    EXPECT_EQ(Cli({"--version"}).out.trimmed(), QStringLiteral("tendrel-cli 1.0"));
+    EXPECT_EQ(Cli({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(Cli({}).exitCode, 2);
 }
 
 TEST_F(ProgramsTest, StartsPaintsAndQuitsLeavingTheLibrary)
 {
-    const Outcome run = Execute("tendrel",
-                            {QStringLiteral("--home"), m_home.path(), QStringLiteral("--no-splash"),
-                             QStringLiteral("--quit-after-start")},
-                            m_environment);
+    const Outcome run = StartAndQuit();
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(QDir(m_home.filePath(QStringLiteral("Pictures/AAA"))).exists());
     EXPECT_TRUE(QDir(m_home.filePath(QStringLiteral("Pictures/ZZZ"))).exists());
@@ -131,10 +155,7 @@ TEST_F(ProgramsTest, FolderArgumentBecomesThePicturesRoot)
 {
     const QString folder = m_home.filePath(QStringLiteral("Term photos"));
     QDir().mkpath(folder);
-    const Outcome run = Execute("tendrel",
-                            {QStringLiteral("--home"), m_home.path(), QStringLiteral("--no-splash"),
-                             QStringLiteral("--quit-after-start"), folder},
-                            m_environment);
+    const Outcome run = StartAndQuit({folder});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(StoredSetting(QStringLiteral("SETTINGS/RECENTFOLDER1")), folder);
     EXPECT_EQ(StoredSetting(QStringLiteral("SETTINGS/RECENTFOLDERS")), QStringLiteral("1"));
@@ -172,7 +193,7 @@ QString WriteSamplePage(const QString& folder)
 TEST_F(ProgramsTest, DumpPrintsTheStoredFieldsAsJson)
 {
     const QString path = WriteSamplePage(m_home.path());
-    const Outcome run = Execute("tendrel-cli", {QStringLiteral("dump"), path}, m_environment);
+    const Outcome run = Cli({"dump", path});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
     const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
@@ -185,13 +206,12 @@ TEST_F(ProgramsTest, DumpPrintsTheStoredFieldsAsJson)
     QFile empty(m_home.filePath(QStringLiteral("empty.wrn")));
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
     empty.close();
-    const Outcome blank = Execute("tendrel-cli", {QStringLiteral("dump"), empty.fileName()}, m_environment);
+    const Outcome blank = Cli({"dump", empty.fileName()});
     EXPECT_EQ(blank.exitCode, 0);
     EXPECT_TRUE(QJsonDocument::fromJson(blank.out.toUtf8()).object()[QStringLiteral("objects")]
                     .toArray().isEmpty());
 
-    const Outcome missing = Execute("tendrel-cli", {QStringLiteral("dump"), m_home.filePath(QStringLiteral("none.wrn"))},
-                                    m_environment);
+    const Outcome missing = Cli({"dump", m_home.filePath("none.wrn")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.wrn")));
 }
@@ -202,7 +222,7 @@ TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
     for (const char* suffix : {"png", "jpg", "bmp", "gif", "tif", "webp"}) {
         SCOPED_TRACE(suffix);
         const QString out = m_home.filePath(QStringLiteral("page.") + QLatin1String(suffix));
-        const Outcome run = Execute("tendrel-cli", {QStringLiteral("render"), path, out}, m_environment);
+        const Outcome run = Cli({"render", path, out});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         const QImage image(out);
         ASSERT_EQ(image.size(), QSize(400, 500));
@@ -215,19 +235,17 @@ TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
     }
 
     const QString pdf = m_home.filePath(QStringLiteral("page.pdf"));
-    ASSERT_EQ(Execute("tendrel-cli", {QStringLiteral("render"), path, pdf}, m_environment).exitCode, 0);
+    ASSERT_EQ(Cli({"render", path, pdf}).exitCode, 0);
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {pdf});
     ASSERT_TRUE(info.waitForFinished(30000));
     EXPECT_TRUE(QString::fromLocal8Bit(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\b"))));
 
-    const Outcome wrongFormat = Execute("tendrel-cli", {QStringLiteral("render"), path, m_home.filePath(QStringLiteral("page.xyz"))},
-                                        m_environment);
+    const Outcome wrongFormat = Cli({"render", path, m_home.filePath("page.xyz")});
     EXPECT_EQ(wrongFormat.exitCode, 1);
     EXPECT_TRUE(wrongFormat.err.contains(QStringLiteral("xyz")));
     EXPECT_TRUE(wrongFormat.err.contains(QStringLiteral("tif, webp or pdf")));
-    const Outcome bare = Execute("tendrel-cli", {QStringLiteral("render"), path, m_home.filePath(QStringLiteral("page"))},
-                                 m_environment);
+    const Outcome bare = Cli({"render", path, m_home.filePath("page")});
     EXPECT_EQ(bare.exitCode, 1);
     EXPECT_TRUE(bare.err.contains(QStringLiteral("OUT needs an extension: png, jpg"))) << bare.err.toStdString();
     EXPECT_FALSE(QFile::exists(m_home.filePath(QStringLiteral("page"))));
@@ -245,7 +263,7 @@ TEST_F(ProgramsTest, FilesThatAreNotPagesAreRefusedAndDamagedPagesSaySo)
         QStringList arguments{QLatin1String(command), page};
         if (QLatin1String(command) == QLatin1String("render"))
             arguments << m_home.filePath(QStringLiteral("out.png"));
-        return Execute("tendrel-cli", arguments, m_environment);
+        return Cli(arguments);
     };
     QFile sample(WriteSamplePage(m_home.path()));
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
@@ -282,12 +300,10 @@ TEST_F(ProgramsTest, PhotosFromCamerasStandUprightAndPipesAreNotWaitedOn)
     ASSERT_TRUE(pipe.IsMade());
 
     const QString turned = m_home.filePath(QStringLiteral("turned.png"));
-    Outcome run = Execute("tendrel-cli", {QStringLiteral("photo"), camera, turned, QStringLiteral("gray")},
-                          m_environment);
+    Outcome run = Cli({"photo", camera, turned, "gray"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QImage(turned).size(), QSize(40, 80));
-    run = Execute("tendrel-cli", {QStringLiteral("photo"), pipe.Path(), turned, QStringLiteral("gray")},
-                  m_environment);
+    run = Cli({"photo", pipe.Path(), turned, "gray"});
     EXPECT_EQ(run.exitCode, 1);
 
     // On a page: the camera's photo upright in its frame, the pipe an empty frame.
@@ -363,13 +379,10 @@ TEST_F(ProgramsTest, RenderShowsTextAndCalendarsOnThePage)
 
 TEST_F(ProgramsTest, PhotoAppliesOperationsInOrder)
 {
-    QImage picture(6, 4, QImage::Format_RGB888);
-    picture.fill(QColor(200, 100, 0));
-    const QString in = m_home.filePath(QStringLiteral("in.bmp"));
-    ASSERT_TRUE(picture.save(in));
+    const QString in =
+        WriteSolidPicture(m_home.filePath(QStringLiteral("in.bmp")), {6, 4}, QColor(200, 100, 0));
     const auto photo = [&](const QString& out, const QStringList& operations) {
-        return Execute("tendrel-cli", QStringList{QStringLiteral("photo"), in, out} + operations,
-                       m_environment);
+        return Cli(QStringList{"photo", in, out} + operations);
     };
 
     // More contrast (200 → 207, 100 → 97, 0 → 0), then gray: (207 + 97 + 0) / 3.
@@ -404,9 +417,7 @@ TEST_F(ProgramsTest, PhotoAppliesOperationsInOrder)
         EXPECT_FALSE(run.err.isEmpty());
     }
     EXPECT_EQ(photo(m_home.filePath(QStringLiteral("x.xyz")), {QStringLiteral("gray")}).exitCode, 2);
-    EXPECT_EQ(Execute("tendrel-cli", {QStringLiteral("photo"), m_home.filePath(QStringLiteral("none.bmp")),
-                                      never, QStringLiteral("gray")},
-                      m_environment)
+    EXPECT_EQ(Cli({"photo", m_home.filePath("none.bmp"), never, "gray"})
                   .exitCode,
               1);
     EXPECT_FALSE(QFile::exists(never));
@@ -416,9 +427,8 @@ TEST_F(ProgramsTest, PhotoAppliesOperationsInOrder)
 
 TEST_F(ProgramsTest, CreateDbMakesTheRecordsFileOnceAndKeepsItAfterwards)
 {
-    const QStringList arguments{QStringLiteral("create-db"), QStringLiteral("--home"),
-                                m_home.path()};
-    const Outcome first = Execute("tendrel-cli", arguments, m_environment);
+    const QStringList arguments{"create-db", "--home", m_home.path()};
+    const Outcome first = Cli(arguments);
     EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.startsWith(QStringLiteral("Created ")));
     const QString file = m_home.filePath(QStringLiteral("WRN.mdb"));
@@ -428,61 +438,41 @@ TEST_F(ProgramsTest, CreateDbMakesTheRecordsFileOnceAndKeepsItAfterwards)
     stored.close();
     const QDateTime written = QFileInfo(file).lastModified();
 
-    const Outcome second = Execute("tendrel-cli", arguments, m_environment);
+    const Outcome second = Cli(arguments);
     EXPECT_EQ(second.exitCode, 0);
     EXPECT_TRUE(second.out.contains(QStringLiteral("left as it is")));
     EXPECT_EQ(QFileInfo(file).lastModified(), written);
 
-    const Outcome wrong = Execute("tendrel-cli", {QStringLiteral("create-db"),
-                                                  QStringLiteral("--homes")}, m_environment);
+    const Outcome wrong = Cli({"create-db", "--homes"});
     EXPECT_EQ(wrong.exitCode, 2);
 }
-
-namespace {
-
-QJsonObject StatementOf(const Outcome& run)
-{
-    return QJsonDocument::fromJson(run.out.toUtf8()).object();
-}
-
-} // namespace
 
 TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
 {
     const QString home = m_home.path();
-    const auto weekCheck = [&](const char* today) {
-        return Execute("tendrel-cli", {QStringLiteral("week-check"), QStringLiteral("--today"),
-                                       QLatin1String(today), QStringLiteral("--home"), home},
-                       m_environment);
-    };
-    const Outcome early = weekCheck("2024-02-28");
+    const Outcome early = WeekCheck("2024-02-28", home);
     EXPECT_EQ(early.exitCode, 0);
     EXPECT_TRUE(early.out.contains(QStringLiteral("no records database")))
         << early.out.toStdString();
     EXPECT_EQ(StoredSetting(QStringLiteral("SETTING/WEEKSTART")), QString());
 
-    ASSERT_EQ(Execute("tendrel-cli", {QStringLiteral("create-db"), QStringLiteral("--home"), home},
-                      m_environment).exitCode, 0);
+    ASSERT_EQ(Cli({"create-db", "--home", home}).exitCode, 0);
     const QString database = m_home.filePath(QStringLiteral("WRN.mdb"));
     QueryDatabaseFile(database, QStringLiteral(
         "INSERT INTO ChildEnrollmentInformation (ChildName, EnrollType, PayFromGovernment) "
         "VALUES ('Ann', 3, 10), ('Ben', 5, 0)"));
     for (const char* today : {"2024-02-28", "2024-03-03", "2024-03-06", "2024-04-01"})
-        EXPECT_EQ(weekCheck(today).exitCode, 0) << today;
+        EXPECT_EQ(WeekCheck(QLatin1String(today), home).exitCode, 0) << today;
     EXPECT_EQ(StoredSetting(QStringLiteral("SETTING/WEEKSTART")), QStringLiteral("2024- 4- 1"));
     EXPECT_EQ(QueryDatabaseFile(database, QStringLiteral("SELECT * FROM ChildPaymentInformation"))
                   .size(), 6u);
-    EXPECT_EQ(weekCheck("2024-04-07").out,
+    EXPECT_EQ(WeekCheck("2024-04-07", home).out,
               QStringLiteral("The rows of the week 2024-04-01 to 2024-04-07 were made already; "
                              "nothing was added.\n"));
 
-    const Outcome march = Execute("tendrel-cli",
-        {QStringLiteral("statement"), QStringLiteral("--child"), QStringLiteral("Ann"),
-         QStringLiteral("--year"), QStringLiteral("2024"), QStringLiteral("--month"),
-         QStringLiteral("3"), QStringLiteral("--home"), home, QStringLiteral("--json")},
-        m_environment);
+    const Outcome march = Statement(QStringLiteral("Ann"));
     ASSERT_EQ(march.exitCode, 0) << march.err.toStdString();
-    const QJsonObject statement = StatementOf(march);
+    const QJsonObject statement = QJsonDocument::fromJson(march.out.toUtf8()).object();
     ASSERT_EQ(statement[QStringLiteral("rows")].toArray().size(), 1);
     const QJsonObject firstRow = statement[QStringLiteral("rows")].toArray()[0].toObject();
     EXPECT_EQ(firstRow[QStringLiteral("weekStart")], QStringLiteral("2024-03-04"));
@@ -494,10 +484,7 @@ TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
     // Drawn alone: a picture with ink in it, and a one-page PDF.
     for (const char* name : {"march.png", "march.pdf"}) {
         const QString output = m_home.filePath(QLatin1String(name));
-        const Outcome drawn = Execute("tendrel-cli",
-            {QStringLiteral("statement"), QStringLiteral("--child"), QStringLiteral("Ann"),
-             QStringLiteral("--year"), QStringLiteral("2024"), QStringLiteral("--month"),
-             QStringLiteral("3"), QStringLiteral("--home"), home, output}, m_environment);
+        const Outcome drawn = Statement(QStringLiteral("Ann"), output);
         EXPECT_EQ(drawn.exitCode, 0) << drawn.err.toStdString();
         EXPECT_TRUE(QFileInfo(output).size() > 0) << name;
     }
@@ -510,10 +497,7 @@ TEST_F(ProgramsTest, WeekCheckMakesEachWeekOnceAndStatementAddsItUp)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
 
-    const Outcome wrong = Execute("tendrel-cli", {QStringLiteral("statement"),
-                                                  QStringLiteral("--child"), QStringLiteral("Ann"),
-                                                  QStringLiteral("--month"), QStringLiteral("13")},
-                                  m_environment);
+    const Outcome wrong = Cli({"statement", "--child", "Ann", "--month", "13"});
     EXPECT_EQ(wrong.exitCode, 2);
 }
 
@@ -529,27 +513,13 @@ QByteArray FileBytes(const QString& path)
 class RecordsProgramsTest : public ProgramsTest
 {
 protected:
-    Outcome Cli(const QStringList& arguments) const
-    {
-        return Execute("tendrel-cli", arguments, m_environment);
-    }
     QString Database(const QTemporaryDir& home) const
     {
         return home.filePath(QStringLiteral("WRN.mdb"));
     }
-    Outcome Statement(const QString& child, const QString& output) const
-    {
-        QStringList arguments{QStringLiteral("statement"), QStringLiteral("--child"), child,
-                              QStringLiteral("--year"), QStringLiteral("2024"),
-                              QStringLiteral("--month"), QStringLiteral("3"),
-                              QStringLiteral("--home"), m_home.path()};
-        arguments << (output.isEmpty() ? QStringLiteral("--json") : output);
-        return Cli(arguments);
-    }
     void CreateWithChildren(const QTemporaryDir& home, int children) const
     {
-        ASSERT_EQ(Cli({QStringLiteral("create-db"), QStringLiteral("--home"), home.path()})
-                      .exitCode, 0);
+        ASSERT_EQ(Cli({"create-db", "--home", home.path()}).exitCode, 0);
         for (int child = 1; child <= children; ++child)
             QueryDatabaseFile(Database(home), QStringLiteral(
                 "INSERT INTO ChildEnrollmentInformation (ChildName, EnrollType) VALUES (?, 5)"),
@@ -572,8 +542,7 @@ TEST_F(RecordsProgramsTest, CreateDbRefusesAFileThatIsNoRecordsDatabase)
         SCOPED_TRACE(broken.kind);
         WriteBrokenDatabase(broken, Database(m_home));
         const QByteArray before = FileBytes(Database(m_home));
-        const Outcome run = Cli({QStringLiteral("create-db"), QStringLiteral("--home"),
-                                 m_home.path()});
+        const Outcome run = Cli({"create-db", "--home", m_home.path()});
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(QStringLiteral("not a usable records database")))
             << run.err.toStdString();
@@ -593,9 +562,8 @@ TEST_F(RecordsProgramsTest, WeekChecksAtOnceOrInOtherFoldersChargeEachChildOnceP
         std::array<QProcess, 2> checks;
         for (QProcess& check : checks) {
             check.setProcessEnvironment(m_environment);
-            check.start(Program("tendrel-cli"), {QStringLiteral("week-check"),
-                                                 QStringLiteral("--today"), monday,
-                                                 QStringLiteral("--home"), m_home.path()});
+            check.start(Program("tendrel-cli"),
+                        {"week-check", "--today", monday, "--home", m_home.path()});
         }
         for (QProcess& check : checks) {
             ASSERT_TRUE(check.waitForFinished(60000));
@@ -610,8 +578,7 @@ TEST_F(RecordsProgramsTest, WeekChecksAtOnceOrInOtherFoldersChargeEachChildOnceP
     // The settings noted this week from the first folder; a second folder still gets it.
     QTemporaryDir other;
     CreateWithChildren(other, 2);
-    const Outcome run = Cli({QStringLiteral("week-check"), QStringLiteral("--today"),
-                             mondays.back(), QStringLiteral("--home"), other.path()});
+    const Outcome run = WeekCheck(mondays.back(), other.path());
     EXPECT_EQ(run.out, QStringLiteral("Made 2 row(s) for the week 2024-04-08 to 2024-04-14.\n"));
     EXPECT_EQ(RowsPerChildAndWeek(other).size(), 2u);
 }
@@ -620,8 +587,7 @@ TEST_F(RecordsProgramsTest, WeekCheckRefusesWeeksTheRecordsCannotHold)
 {
     CreateWithChildren(m_home, 1);
     for (const char* today : {"0001-01-01", "0100-01-01", "9999-12-31"}) {
-        const Outcome run = Cli({QStringLiteral("week-check"), QStringLiteral("--today"),
-                                 QLatin1String(today), QStringLiteral("--home"), m_home.path()});
+        const Outcome run = WeekCheck(QLatin1String(today), m_home.path());
         EXPECT_EQ(run.exitCode, 2) << today;
         EXPECT_TRUE(run.err.contains(QStringLiteral("100 to 9999"))) << run.err.toStdString();
     }
@@ -642,7 +608,7 @@ TEST_F(RecordsProgramsTest, AStatementIsForOneEnrolledChildAndOnlyReads)
     const QByteArray before = FileBytes(database);
 
     for (const QString& folder : {QStringLiteral("AAA"), QStringLiteral("ZZZ"), QString()}) {
-        const Outcome run = Statement(folder, QString());
+        const Outcome run = Statement(folder);
         EXPECT_EQ(run.exitCode, 2) << folder.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
@@ -654,7 +620,7 @@ TEST_F(RecordsProgramsTest, AStatementIsForOneEnrolledChildAndOnlyReads)
     }
     EXPECT_FALSE(QFile::exists(m_home.filePath(QStringLiteral("nobody.png"))));
 
-    const Outcome ann = Statement(QStringLiteral("Ann"), QString());
+    const Outcome ann = Statement(QStringLiteral("Ann"));
     ASSERT_EQ(ann.exitCode, 0) << ann.err.toStdString();
     EXPECT_EQ(QJsonDocument::fromJson(ann.out.toUtf8())[QStringLiteral("debitOfMonth")], 10);
     EXPECT_EQ(FileBytes(database), before);

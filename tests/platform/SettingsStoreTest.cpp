@@ -26,28 +26,20 @@ TEST_F(SettingsStoreTest, MissingOrUnreadableValuesGiveTheDefault)
     EXPECT_EQ(store.GetInt(QStringLiteral("SETTING"), QStringLiteral("FILEINDEX"), 7), 7);
 }
 
-TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturns)
+TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturnsAndSectionsKeepTheirOwnKeys)
 {
     SettingsStore writer(File());
-    ASSERT_TRUE(writer.WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 42));
     ASSERT_TRUE(writer.WriteString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL"),
                                    QStringLiteral("€")));
+    ASSERT_TRUE(writer.WriteInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 1));
+    ASSERT_TRUE(writer.WriteInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 0));
 
-    // A second store reading the same file, while the first still lives, sees both values.
+    // A second store reading the same file, while the first still lives, sees every value.
     SettingsStore reader(File());
-    EXPECT_EQ(reader.GetInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 1), 42);
     EXPECT_EQ(reader.GetString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL")),
               QStringLiteral("€"));
-}
-
-TEST_F(SettingsStoreTest, SectionsKeepTheirOwnKeys)
-{
-    SettingsStore store(File());
-    store.WriteInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 1);
-    store.WriteInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 0);
-    SettingsStore reread(File());
-    EXPECT_EQ(reread.GetInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 5), 1);
-    EXPECT_EQ(reread.GetInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 5), 0);
+    EXPECT_EQ(reader.GetInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 5), 1);
+    EXPECT_EQ(reader.GetInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 5), 0);
 }
 
 TEST_F(SettingsStoreTest, ProgramStoreFollowsUseFile)

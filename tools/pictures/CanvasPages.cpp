@@ -1,6 +1,5 @@
-// Writes pages of every shape kind, text style and calendar to look at, when asked:
-//   TENDREL_SCREENSHOT_DIR=DIR test_canvas --gtest_filter='Showcase*'
-#include "CanvasTestKit.h"
+// Pages of every shape kind, text style, photo look and calendar shape.
+#include "Pictures.h"
 
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CurveObject.h"
@@ -12,17 +11,17 @@
 #include "canvas/objects/ShapeOutlines.h"
 #include "canvas/objects/SymbolObject.h"
 #include "canvas/objects/TextObject.h"
+#include "canvas/objects/WrnDocument.h"
 
 #include <QDir>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <functional>
-#include <gtest/gtest.h>
+#include <iostream>
 
 namespace {
 
-WrnDocument ShowcasePage()
+WrnDocument ShapesPage()
 {
     WrnDocument page;
     std::vector<int> kinds = {2, 3, 4, 21, 34};
@@ -140,25 +139,6 @@ WrnDocument CalendarPage()
     return page;
 }
 
-// A camera-like picture: sky, a sun and a field.
-QString WriteSamplePicture(const QString& folder)
-{
-    QImage picture(240, 180, QImage::Format_RGB888);
-    QPainter painter(&picture);
-    QLinearGradient sky(0, 0, 0, 120);
-    sky.setColorAt(0, QColor(70, 130, 220));
-    sky.setColorAt(1, QColor(190, 220, 250));
-    painter.fillRect(0, 0, 240, 120, sky);
-    painter.fillRect(0, 120, 240, 60, QColor(60, 160, 60));
-    painter.setBrush(QColor(255, 210, 40));
-    painter.setPen(Qt::NoPen);
-    painter.drawEllipse(QPointF(170, 50), 26, 26);
-    painter.end();
-    const QString path = QDir(folder).filePath(QStringLiteral("sample-photo.jpg"));
-    picture.save(path, "JPG", 95);
-    return path;
-}
-
 WrnDocument PhotoPage(const QString& picture)
 {
     WrnDocument page;
@@ -195,41 +175,45 @@ WrnDocument PhotoPage(const QString& picture)
     return page;
 }
 
-void KeepPage(const WrnDocument& page, const QString& name)
+// Writes the page as a picture and as a page file, so it can be opened in the editor.
+bool KeepPage(const WrnDocument& page, const QDir& folder, const QString& name)
 {
     const QImage image = PageRenderer::Render(page);
-    ASSERT_FALSE(image.isNull());
-    const QString folder = qEnvironmentVariable("TENDREL_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set TENDREL_SCREENSHOT_DIR to keep the picture";
-    QDir().mkpath(folder);
-    EXPECT_TRUE(image.save(QDir(folder).filePath(name + QStringLiteral(".png"))));
-    EXPECT_TRUE(SaveDocument(QDir(folder).filePath(name + QStringLiteral(".wrn")), page.page,
-                             page.objects));
+    const bool kept = !image.isNull() &&
+                      image.save(folder.filePath(name + QStringLiteral(".png"))) &&
+                      SaveDocument(folder.filePath(name + QStringLiteral(".wrn")), page.page,
+                                   page.objects);
+    if (!kept)
+        std::cerr << "Could not write " << qPrintable(name) << '\n';
+    return kept;
 }
 
 } // namespace
 
-TEST(Showcase, EveryShapeKindOnOnePage)
+// A camera-like picture: sky, a sun and a field.
+QString WriteSamplePicture(const QDir& folder)
 {
-    KeepPage(ShowcasePage(), QStringLiteral("canvas-shapes"));
+    QImage picture(240, 180, QImage::Format_RGB888);
+    QPainter painter(&picture);
+    QLinearGradient sky(0, 0, 0, 120);
+    sky.setColorAt(0, QColor(70, 130, 220));
+    sky.setColorAt(1, QColor(190, 220, 250));
+    painter.fillRect(0, 0, 240, 120, sky);
+    painter.fillRect(0, 120, 240, 60, QColor(60, 160, 60));
+    painter.setBrush(QColor(255, 210, 40));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(QPointF(170, 50), 26, 26);
+    painter.end();
+    const QString path = folder.filePath(QStringLiteral("sample-photo.jpg"));
+    picture.save(path, "JPG", 95);
+    return path;
 }
 
-TEST(Showcase, EveryTextStyleOnOnePage)
+bool WriteCanvasPages(const QDir& folder, const QString& photo)
 {
-    KeepPage(TextPage(), QStringLiteral("canvas-text"));
-}
-
-TEST(Showcase, PhotosInEveryFrameAndEffect)
-{
-    QTemporaryDir scratch;
-    const QString folder = qEnvironmentVariable("TENDREL_SCREENSHOT_DIR");
-    QDir().mkpath(folder.isEmpty() ? scratch.path() : folder);
-    KeepPage(PhotoPage(WriteSamplePicture(folder.isEmpty() ? scratch.path() : folder)),
-             QStringLiteral("canvas-photos"));
-}
-
-TEST(Showcase, CalendarsInEveryShape)
-{
-    KeepPage(CalendarPage(), QStringLiteral("canvas-calendars"));
+    bool written = KeepPage(ShapesPage(), folder, QStringLiteral("canvas-shapes"));
+    written &= KeepPage(TextPage(), folder, QStringLiteral("canvas-text"));
+    written &= KeepPage(PhotoPage(photo), folder, QStringLiteral("canvas-photos"));
+    written &= KeepPage(CalendarPage(), folder, QStringLiteral("canvas-calendars"));
+    return written;
 }

@@ -1,6 +1,6 @@
-// Pictures of every center and settings dialog for a person to look at. Runs only
-// when TENDREL_SCREENSHOT_DIR names a folder:
-//   TENDREL_SCREENSHOT_DIR=/tmp/shots build/bin/test_frame --gtest_filter='Screenshots*'
+// Pictures of every center and every settings, text and calendar dialog.
+#include "Pictures.h"
+
 #include "commands/CommandRouting.h"
 #include "settings/ProgramState.h"
 #include "canvas/editing/PageDocument.h"
@@ -22,35 +22,36 @@
 #include "app/TuitionRatesDialog.h"
 #include "app/EmailSettingsDialog.h"
 #include "app/BackgroundColorDialog.h"
-#include "support/TempHome.h"
+#include "platform/SettingsStore.h"
 
-#include <QDir>
+#include <QCoreApplication>
+#include <iostream>
 
 namespace {
 
-class ScreenshotsTest : public ::testing::Test
+class PictureTaker
 {
-protected:
-    void SetUp() override
-    {
-        m_folder = qEnvironmentVariable("TENDREL_SCREENSHOT_DIR");
-        if (m_folder.isEmpty())
-            GTEST_SKIP() << "set TENDREL_SCREENSHOT_DIR to take pictures";
-        QDir().mkpath(m_folder);
-    }
+public:
+    explicit PictureTaker(const QDir& folder) : m_folder(folder) {}
 
     void Save(QWidget& widget, const QString& name)
     {
         widget.show();
         QCoreApplication::processEvents();
-        EXPECT_TRUE(widget.grab().save(QDir(m_folder).filePath(name + QStringLiteral(".png"))));
+        if (widget.grab().save(m_folder.filePath(name + QStringLiteral(".png"))))
+            return;
+        std::cerr << "Could not write " << qPrintable(name) << '\n';
+        m_allWritten = false;
     }
 
-    QString m_folder;
-    TempHome m_home;
+    bool AllWritten() const { return m_allWritten; }
+
+private:
+    QDir m_folder;
+    bool m_allWritten = true;
 };
 
-TEST_F(ScreenshotsTest, EveryCenter)
+void TakeEveryCenter(PictureTaker& pictures)
 {
     PageDocument document;
     MainWindow frame(document);
@@ -58,48 +59,57 @@ TEST_F(ScreenshotsTest, EveryCenter)
     for (int i = 0; i < Center::Count; ++i) {
         const auto center = static_cast<Center::Index>(i);
         frame.Dispatch(ViewCommandOfCenter(center));
-        Save(frame, QStringLiteral("center-%1").arg(i));
+        pictures.Save(frame, QStringLiteral("center-%1").arg(i));
     }
 }
 
-TEST_F(ScreenshotsTest, EverySettingsDialog)
+void TakeEverySettingsDialog(PictureTaker& pictures)
 {
     CenterInfoDialog center(Program().centerInfo);
-    Save(center, QStringLiteral("dialog-center"));
+    pictures.Save(center, QStringLiteral("dialog-center"));
     TuitionRatesDialog tuition{TuitionRateTexts()};
-    Save(tuition, QStringLiteral("dialog-tuition"));
+    pictures.Save(tuition, QStringLiteral("dialog-tuition"));
     EmailSettingsDialog email(Program().email);
-    Save(email, QStringLiteral("dialog-email"));
+    pictures.Save(email, QStringLiteral("dialog-email"));
     BackgroundColorDialog wallpaper;
-    Save(wallpaper, QStringLiteral("dialog-wallpaper"));
+    pictures.Save(wallpaper, QStringLiteral("dialog-wallpaper"));
     AboutDialog about;
-    Save(about, QStringLiteral("dialog-about"));
+    pictures.Save(about, QStringLiteral("dialog-about"));
     HelpDialog help;
-    Save(help, QStringLiteral("dialog-help"));
+    pictures.Save(help, QStringLiteral("dialog-help"));
 }
 
-TEST_F(ScreenshotsTest, EveryTextAndCalendarDialog)
+void TakeEveryTextAndCalendarDialog(PictureTaker& pictures)
 {
     TextDialog text(QStringLiteral("Spring Fair\nSaturday 10 am"));
-    Save(text, QStringLiteral("dialog-text"));
+    pictures.Save(text, QStringLiteral("dialog-text"));
     SymbolPickerDialog symbols;
-    Save(symbols, QStringLiteral("dialog-symbols"));
+    pictures.Save(symbols, QStringLiteral("dialog-symbols"));
     TextArtDialog art(TextObject(PageRect{0, 0, 300, 80}, QStringLiteral("Spring")));
-    Save(art, QStringLiteral("dialog-text-art"));
+    pictures.Save(art, QStringLiteral("dialog-text-art"));
     CalendarDialog calendar(CalendarOptionSet::StartingAt(QDate(2025, 5, 1)));
-    Save(calendar, QStringLiteral("dialog-calendar"));
+    pictures.Save(calendar, QStringLiteral("dialog-calendar"));
     const CalendarObject existing;
     CalendarFontDialog font(CalendarFonts::Of(existing));
-    Save(font, QStringLiteral("dialog-calendar-font"));
+    pictures.Save(font, QStringLiteral("dialog-calendar-font"));
     CalendarOptionsDialog options(CalendarLook::Of(existing));
-    Save(options, QStringLiteral("dialog-calendar-options"));
+    pictures.Save(options, QStringLiteral("dialog-calendar-options"));
     CalendarLanguageDialog language(false);
-    Save(language, QStringLiteral("dialog-calendar-language"));
+    pictures.Save(language, QStringLiteral("dialog-calendar-language"));
     CalendarSettings stored;
     stored.publicHolidays = {QDate(2025, 1, 1), QDate(2025, 4, 18), QDate(2025, 12, 25)};
-    stored.SaveHolidays(m_home.Settings());
+    stored.SaveHolidays(SettingsStore::Instance());
     PublicHolidaysDialog holidays;
-    Save(holidays, QStringLiteral("dialog-public-holidays"));
+    pictures.Save(holidays, QStringLiteral("dialog-public-holidays"));
 }
 
 } // namespace
+
+bool WriteWindowPictures(const QDir& folder)
+{
+    PictureTaker pictures(folder);
+    TakeEveryCenter(pictures);
+    TakeEverySettingsDialog(pictures);
+    TakeEveryTextAndCalendarDialog(pictures);
+    return pictures.AllWritten();
+}
