@@ -92,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CalendarNames, WeekdaysBySpellingStyleAndWeekStart)
 {
     using CalendarNames::WeekdayHeadings;
-    EXPECT_EQ(WeekdayHeadings(1, false, nullptr)[2], "Wen");
-    EXPECT_EQ(WeekdayHeadings(2, false, nullptr)[2], "Wendseday");
+    EXPECT_EQ(WeekdayHeadings(1, false, nullptr)[2], "Wed");
+    EXPECT_EQ(WeekdayHeadings(2, false, nullptr)[2], "Wednesday");
     EXPECT_EQ(WeekdayHeadings(0, false, nullptr).join(QString()), "MTWTFSS");
     EXPECT_EQ(WeekdayHeadings(7, true, nullptr).join(QString()), "SMTWTFS");
     EXPECT_EQ(WeekdayHeadings(2, true, nullptr).first(), "Sunday");

@@ -1,4 +1,5 @@
 #include "support/DialogTestKit.h"
+#include "support/WidgetTexts.h"
 
 #include "commands/CommandIds.h"
 #include "widgets/ActionRegistry.h"
@@ -61,13 +62,7 @@ protected:
         return rows;
     }
 
-    QStringList Listed(int column) const
-    {
-        QStringList texts;
-        for (int row = 0; row < m_view.topLevelItemCount(); ++row)
-            texts << m_view.topLevelItem(row)->text(column);
-        return texts;
-    }
+    QStringList Listed(int column) const { return ColumnTexts(m_view, column); }
 
     QList<int> ListedIndexes() const
     {
@@ -249,10 +244,7 @@ TEST_F(DailyListTest, MenuKeysAndDoubleClickRunTheCommandsOnTheSelectedRow)
     QObject::connect(&m_view, &DailyRecordList::commandStateChanged, [&] { ++changes; });
     auto entries = [this] {
         std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
-        QStringList texts{menu->title()};
-        for (const QAction* action : menu->actions())
-            texts << QStringLiteral("%1:%2").arg(action->text()).arg(action->isEnabled());
-        return texts;
+        return MenuEntries(*menu);
     };
     EXPECT_EQ(entries(), QStringList({"Daily Record", "Add:1", "Edit:0", "Delete:0"}));
 

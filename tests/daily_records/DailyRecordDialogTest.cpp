@@ -2,9 +2,7 @@
 #include "support/DialogTestKit.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateEdit>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -22,41 +20,32 @@ QStringList Entries(const QComboBox& combo)
     return entries;
 }
 
-template <typename T>
-T& Field(const QDialog& dialog, const char* name)
-{
-    T* field = dialog.findChild<T*>(QLatin1String(name));
-    if (!field)
-        throw std::runtime_error(name);
-    return *field;
-}
-
 TEST(EmailAddressBookDlgTest, ShowsTheRecordWithTheTwoDropDownLists)
 {
     DailyRecordDialog dialog(kRecord);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Child Infomation Dialog"));
-    const QStringList times = Entries(Field<QComboBox>(dialog, "pickupTime"));
-    EXPECT_EQ(Entries(Field<QComboBox>(dialog, "whoPickup")),
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Child Information"));
+    const QStringList times = Entries(*Find<QComboBox>(dialog, "pickupTime"));
+    EXPECT_EQ(Entries(*Find<QComboBox>(dialog, "whoPickup")),
               QStringList({"Father", "Mother", "GrandParent"}));
     ASSERT_EQ(times.size(), 19);
     EXPECT_EQ(times.mid(0, 5), QStringList({"2:00PM", "2:15PM", "2:30PM", "2:45PM", "3:00PM"}));
     EXPECT_EQ(times.last(), QStringLiteral("6:30PM"));
 
-    EXPECT_FALSE(Field<QLineEdit>(dialog, "childName").isEnabled());
-    EXPECT_TRUE(Field<QDateEdit>(dialog, "date").calendarPopup());
+    EXPECT_FALSE(Find<QLineEdit>(dialog, "childName")->isEnabled());
+    EXPECT_TRUE(Find<QDateEdit>(dialog, "date")->calendarPopup());
     EXPECT_EQ(dialog.Record(), kRecord);
 
     DailyRecordDialog empty(DailyRecord{0, QDate(2026, 3, 9), "Amy", {}, {}, {}, {}, {}, {}});
-    EXPECT_EQ(Field<QComboBox>(empty, "whoPickup").currentText(), QString());
-    EXPECT_EQ(Field<QComboBox>(empty, "pickupTime").currentText(), QString());
+    EXPECT_EQ(Find<QComboBox>(empty, "whoPickup")->currentText(), QString());
+    EXPECT_EQ(Find<QComboBox>(empty, "pickupTime")->currentText(), QString());
 }
 
 TEST(EmailAddressBookDlgTest, TypedTextIsKeptAsTyped)
 {
     DailyRecordDialog dialog(DailyRecord{});
     dialog.show();
-    QLineEdit* who = Field<QComboBox>(dialog, "whoPickup").lineEdit();
-    QLineEdit* time = Field<QComboBox>(dialog, "pickupTime").lineEdit();
+    QLineEdit* who = Find<QComboBox>(dialog, "whoPickup")->lineEdit();
+    QLineEdit* time = Find<QComboBox>(dialog, "pickupTime")->lineEdit();
     TypeText(who, QStringLiteral("mo"));
     TypeText(time, QStringLiteral("6:3"));
     EXPECT_EQ(dialog.Record().pickup, QStringLiteral("mo"));
@@ -68,7 +57,7 @@ TEST(EmailAddressBookDlgTest, PastedTextStopsAtTheColumnWidthAndTheDialogSaysSo)
     DailyRecordDialog dialog(kRecord);
     EXPECT_TRUE(dialog.CutNotice().isEmpty());
 
-    auto& note = Field<QPlainTextEdit>(dialog, "teacherNote");
+    auto& note = *Find<QPlainTextEdit>(dialog, "teacherNote");
     QTextCursor caret = note.textCursor();
     caret.setPosition(2);
     note.setTextCursor(caret);
@@ -77,13 +66,13 @@ TEST(EmailAddressBookDlgTest, PastedTextStopsAtTheColumnWidthAndTheDialogSaysSo)
     EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("Teacher's Note")));
     EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("255")));
 
-    QLineEdit* time = Field<QComboBox>(dialog, "pickupTime").lineEdit();
+    QLineEdit* time = Find<QComboBox>(dialog, "pickupTime")->lineEdit();
     time->clear();
     time->insert(QString(25, QLatin1Char('9')));
     EXPECT_EQ(dialog.Record().pickupTime, QString(20, QLatin1Char('9')));
     EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("Pickup Time")));
 
-    QLineEdit* who = Field<QComboBox>(dialog, "whoPickup").lineEdit();
+    QLineEdit* who = Find<QComboBox>(dialog, "whoPickup")->lineEdit();
     who->insert(QString(120, QLatin1Char('w')));
     EXPECT_EQ(dialog.Record().pickup, "Mother" + QString(94, QLatin1Char('w')));
 }
@@ -102,7 +91,7 @@ TEST(EmailAddressBookDlgTest, ADateTypedIsTakenOnOkAndOneThatIsNoneKeepsTheDialo
                            TypedCase{"soon", QDate(2026, 3, 2), QDate(2026, 3, 2)}}) {
         DailyRecordDialog dialog(kRecord);
         dialog.show();
-        auto& date = Field<QDateEdit>(dialog, "date");
+        auto& date = *Find<QDateEdit>(dialog, "date");
         date.setFocus();
         TypeText(&date, QString::fromLatin1(c.typed));
         if (c.picked.isValid())

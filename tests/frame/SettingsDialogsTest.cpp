@@ -7,6 +7,7 @@
 #include "app/BackgroundColorDialog.h"
 #include "widgets/ModalRunner.h"
 #include "platform/SettingsStore.h"
+#include "support/DialogTestKit.h"
 #include "support/ScriptedPrompt.h"
 
 #include <QCheckBox>
@@ -22,11 +23,6 @@ namespace {
 QString K(const char* key)
 {
     return QString::fromLatin1(key);
-}
-
-void Press(QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    dialog.findChild<QDialogButtonBox*>()->button(which)->click();
 }
 
 void Type(QDialog& dialog, const char* field, const QString& text)

@@ -34,7 +34,7 @@ TEST_F(StartPageTest, FifteenStepsWithTipsAHeadingAndOneHiddenStep)
     EXPECT_EQ(page.GuideButton(1044)->text(),
               QStringLiteral("A newsletter \"Untitled\" is created, so rename it. "));
     EXPECT_EQ(page.GuideButton(1051)->toolTip(),
-              QStringLiteral("Select one photo and drag/drop to child'folder."));
+              QStringLiteral("Select one photo and drag/drop to the child's folder."));
     EXPECT_EQ(page.GuideButton(1055)->toolTip(),
               QStringLiteral("WRN needs a gmail account for sending photos to children's parents"));
 }

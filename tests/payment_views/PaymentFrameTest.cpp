@@ -1,8 +1,7 @@
 #include "record_views/RecordViewsTestKit.h"
 
 #include "commands/CommandIds.h"
-#include "records/ChildRecords.h"
-#include "records/EnrollmentTable.h"
+#include "support/EnrolledChildren.h"
 #include "app/FamilyCenterView.h"
 #include "records/RecordsDatabase.h"
 #include "tuition/view/WeeklyPaymentList.h"
@@ -16,12 +15,7 @@ protected:
     PaymentFrameTest()
     {
         WritePhoto(QStringLiteral("Amy/amy.png"));
-        EnsureRecordsDatabase();
-        EnrollmentTable set;
-        ChildInfo amy;
-        amy.childName = QStringLiteral("Amy");
-        amy.enrollType = 3;
-        ChildRecords::AddChild(set, amy);
+        Enroll(QStringLiteral("Amy"), 3);
         OpenFrame();
     }
     ~PaymentFrameTest() override { RecordsDatabase::Shared().Close(); }

@@ -8,7 +8,6 @@
 
 #include <QDateEdit>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -57,18 +56,6 @@ protected:
                 Find<QDateEdit>(dialog, "paidDate")->setDate(typed.paidDate);
             Press(dialog, confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
         });
-    }
-
-    QStringList MenuEntries(QMenu& menu) const
-    {
-        QStringList texts{menu.title()};
-        for (const QAction* action : menu.actions()) {
-            if (action->isSeparator())
-                texts << QStringLiteral("-");
-            else
-                texts << QStringLiteral("%1:%2").arg(action->text()).arg(action->isEnabled());
-        }
-        return texts;
     }
 };
 
@@ -349,10 +336,7 @@ TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharacter
     auto* discount = Find<QLineEdit>(dialog, "discount");
     discount->clear();
     discount->setFocus();
-    for (const QChar typed : QStringLiteral("-1.5x2")) {
-        QKeyEvent press(QEvent::KeyPress, typed.toUpper().unicode(), Qt::NoModifier, typed);
-        QCoreApplication::sendEvent(discount, &press);
-    }
+    TypeText(discount, QStringLiteral("-1.5x2"));
     EXPECT_EQ(discount->text(), QStringLiteral("152"));
     Find<QLineEdit>(dialog, "paidBy")->setText(QString(40, QLatin1Char('c')));
     const PaymentEntry entry = dialog.Entry();

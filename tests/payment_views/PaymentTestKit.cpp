@@ -2,8 +2,6 @@
 
 #include "settings/ProgramState.h"
 #include "platform/Clock.h"
-#include "records/ChildRecords.h"
-#include "records/EnrollmentTable.h"
 #include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"
 #include "support/TuitionWeeks.h"
@@ -19,16 +17,6 @@ PaymentListTest::~PaymentListTest()
     RecordsDatabase::Shared().Close();
 }
 
-void PaymentListTest::Enroll(const QString& name, int days, double dailyPbg)
-{
-    EnrollmentTable set;
-    ChildInfo child;
-    child.childName = name;
-    child.enrollType = days;
-    child.dailyPbg = dailyPbg;
-    ChildRecords::AddChild(set, child);
-}
-
 void PaymentListTest::StoreWeek(const QString& name, const QDate& monday)
 {
     WeeklyPayment week = TuitionWeekOf(name, monday, 3, 208.98);
@@ -41,14 +29,6 @@ std::vector<QSqlRecord> PaymentListTest::StoredRows() const
 {
     return QueryDatabaseFile(DatabaseFile(), QStringLiteral(
         "SELECT rowid, * FROM ChildPaymentInformation ORDER BY rowid"));
-}
-
-QStringList PaymentListTest::Listed(int column) const
-{
-    QStringList texts;
-    for (int row = 0; row < m_view.topLevelItemCount(); ++row)
-        texts << m_view.topLevelItem(row)->text(column);
-    return texts;
 }
 
 QStringList PaymentListTest::RowTexts(int row) const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "support/DialogTestKit.h"
+#include "support/EnrolledChildren.h"
+#include "support/WidgetTexts.h"
 #include "tuition/view/WeeklyPaymentList.h"
 
 #include <QDate>
@@ -23,13 +25,12 @@ protected:
 
     QString DatabaseFile() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
 
-    static void Enroll(const QString& name, int days, double dailyPbg = 0);
     // An unpaid week stored earlier, as a 3-day child's with a daily PBG of 10.
     static void StoreWeek(const QString& name, const QDate& monday);
     // The payment rows of the file in table order, with their rowid.
     std::vector<QSqlRecord> StoredRows() const;
 
-    QStringList Listed(int column) const;
+    QStringList Listed(int column) const { return ColumnTexts(m_view, column); }
     QStringList RowTexts(int row) const;
     void SelectRow(int row) { m_view.setCurrentItem(m_view.topLevelItem(row)); }
 

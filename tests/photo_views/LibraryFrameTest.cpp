@@ -1,8 +1,7 @@
-#include "LibraryTestKit.h"
+#include "record_views/RecordViewsTestKit.h"
 
 #include "commands/CommandIds.h"
 #include "settings/ProgramState.h"
-#include "canvas/editing/PageDocument.h"
 #include "canvas/objects/ShapeObject.h"
 #include "app/EditCenterView.h"
 #include "canvas/view/CanvasView.h"
@@ -38,7 +37,7 @@ public:
 };
 
 // The real main window over a small library.
-class LibraryFrameTest : public LibraryTest
+class LibraryFrameTest : public MainFrameTest
 {
 protected:
     LibraryFrameTest()
@@ -48,10 +47,7 @@ protected:
         m_homePrompt = InstallPrompt(std::move(prompt));
         WritePhoto(QStringLiteral("AAA/class.png"));
         WritePhoto(QStringLiteral("Mia/mia.png"), Qt::blue, QSize(120, 90));
-        m_frame = std::make_unique<MainWindow>(m_document);
-        m_frame->resize(1200, 800);
-        m_frame->show();
-        m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
+        OpenFrame();
     }
     ~LibraryFrameTest() override
     {
@@ -60,7 +56,6 @@ protected:
         InstallPrompt(std::move(m_homePrompt));
     }
 
-    LibraryTree& Tree() const { return *m_frame->Tree(); }
     PhotoCenterView& PhotoCenter() const
     {
         return *qobject_cast<PhotoCenterView*>(m_frame->Container()->View(Center::PhotoCenter));
@@ -69,12 +64,9 @@ protected:
     {
         return *qobject_cast<EditCenterView*>(m_frame->Container()->View(Center::EditCenter));
     }
-    void Select(const QString& name) { Tree().setCurrentItem(ItemNamed(Tree(), name)); }
 
-    PageDocument m_document;
     SavingPrompt* m_prompt = nullptr;
     std::unique_ptr<UserPrompt> m_homePrompt;
-    std::unique_ptr<MainWindow> m_frame;
 };
 
 TEST_F(LibraryFrameTest, TheTreeSelectionFollowsTheCenterShown)

@@ -1,6 +1,7 @@
 #include "LibraryTestKit.h"
 
 #include "photos/view/LibraryTree.h"
+#include "support/DialogTestKit.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -76,6 +77,15 @@ QLineEdit* OpenEditor(const QAbstractItemView& view)
         if (editor->isVisible())
             return editor;
     return nullptr;
+}
+
+void EnterName(const QAbstractItemView& view, const QString& name)
+{
+    QLineEdit* editor = OpenEditor(view);
+    ASSERT_NE(editor, nullptr);
+    editor->setText(name);
+    Type(editor, Qt::Key_Return);
+    Settle();   // the editor commits on the next turn, and the rename follows
 }
 
 void RunEventsFor(int milliseconds)

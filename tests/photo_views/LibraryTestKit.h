@@ -49,6 +49,8 @@ protected:
 void Settle();
 // The name editor open in a list or tree; closed ones may linger until deleted.
 QLineEdit* OpenEditor(const QAbstractItemView& view);
+// Types a name into the open editor of the view, enters it and lets the rename follow.
+void EnterName(const QAbstractItemView& view, const QString& name);
 // Runs events for a while, so that anything due in that time happens.
 void RunEventsFor(int milliseconds);
 // Waits until the condition holds, running events meanwhile (changes on disk arrive

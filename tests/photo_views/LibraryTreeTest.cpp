@@ -37,16 +37,7 @@ protected:
         m_tree.setCurrentItem(item);
     }
     QLineEdit* Editor() const { return OpenEditor(m_tree); }
-    // Types a name into the open editor and enters it.
-    void Enter(const QString& name)
-    {
-        QLineEdit* editor = Editor();
-        ASSERT_NE(editor, nullptr);
-        editor->setText(name);
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(editor, &enter);
-        Settle();   // the editor commits on the next turn, and the rename follows
-    }
+    void Enter(const QString& name) { EnterName(m_tree, name); }
     // Renames the current item as typing a name into its editor would.
     void TypeName(int command, const QString& name)
     {

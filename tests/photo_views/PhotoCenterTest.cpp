@@ -8,13 +8,14 @@
 #include "photos/view/PhotoReportTable.h"
 #include "photos/view/PhotoCenterView.h"
 #include "photos/view/ThumbnailList.h"
+#include "support/DialogTestKit.h"
 #include "support/PixelProbes.h"
+#include "support/WidgetTexts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -60,20 +61,14 @@ protected:
     }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers);
-        QApplication::sendEvent(ShownList(), &press);
+        Type(ShownList(), key, modifiers);
     }
     QLineEdit* Editor() const { return OpenEditor(*ShownList()); }
     // F2 on the focused photo, the name typed, Enter, and what follows run.
     void TypeNewName(const QString& name)
     {
         Key(Qt::Key_F2);
-        QLineEdit* editor = Editor();
-        ASSERT_NE(editor, nullptr);
-        editor->setText(name);
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(editor, &enter);
-        Settle();
+        EnterName(*ShownList(), name);
     }
     void Focus(const QString& name)
     {
@@ -319,12 +314,7 @@ TEST_F(PhotoCenterTest, PhotosSortByNameAsReadAndTheTableByAnyHeading)
     m_view.OnCommand(Cmd::ReportMode);
     EXPECT_EQ(m_view.InfoText(), QStringLiteral("3 photos"));
     PhotoReportTable& report = *m_view.ReportList();
-    const auto names = [&] {
-        QStringList texts;
-        for (int i = 0; i < report.topLevelItemCount(); ++i)
-            texts.append(report.topLevelItem(i)->text(PhotoReportTable::kNameColumn));
-        return texts;
-    };
+    const auto names = [&] { return ColumnTexts(report, PhotoReportTable::kNameColumn); };
     EXPECT_EQ(names(), (QStringList{"Photo1.jpg", "photo2.jpg", "photo10.jpg"}));
     const auto clickHeading = [&](int column) {
         QHeaderView* header = report.header();
@@ -371,9 +361,7 @@ TEST_F(PhotoCenterTest, ListsFollowTheFolderOnDiskKeepingSelectionAndEditor)
     RunEventsFor(1000);
     EXPECT_EQ(IconTexts(), now);
     ASSERT_NE(Editor(), nullptr);
-    Editor()->setText(QStringLiteral("swing"));
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(Editor(), &enter);
+    EnterName(*ShownList(), QStringLiteral("swing"));
     ASSERT_TRUE(WaitUntil([&] {
         return IconTexts() == QStringList{"photo10.png", "swing.png"};
     }));

@@ -184,16 +184,6 @@ TEST(CreateNewsletterTest, NeverTruncatesAnExistingDocument)
     EXPECT_EQ(CreateNewsletter(folder.Path(S("missing"))), QString());
 }
 
-TEST(FolderNamesTest, NewFolderLeavesAnExistingOneAlone)
-{
-    LibraryFolder folder;
-    EXPECT_EQ(NewFolderPath(folder.Path(), 3), folder.Path(S("NewFolder_3")));
-    EXPECT_TRUE(QFileInfo(folder.Path(S("NewFolder_3"))).isDir());
-    folder.Write(S("NewFolder_3/a.jpg"), "a");
-    EXPECT_EQ(NewFolderPath(folder.Path(), 3), folder.Path(S("NewFolder_3")));
-    EXPECT_EQ(folder.Read(S("NewFolder_3/a.jpg")), "a");
-}
-
 // The freedesktop wastebasket is found through HOME and XDG_DATA_HOME.
 TEST(DiscardTest, DeletedPhotosGoToTheWastebasketWhereThereIsOne)
 {

@@ -12,6 +12,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 #include <map>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -90,20 +91,16 @@ void ExpectHalvesAt(const QImage& thumbnail, const QRect& where, Qt::Orientation
 TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
 {
     TempHome home;
-    {
-        SCOPED_TRACE("wide JPEG: bands above and below");
-        ExpectHalvesAt(Thumbnails::Make(Saved(home, "wide.jpg", Halves(800, 600)), kCell),
-                       QRect(0, 2, 100, 75), Qt::Horizontal);
-    }
-    {
-        SCOPED_TRACE("tall PNG, decoded whole: bands left and right");
-        ExpectHalvesAt(Thumbnails::Make(Saved(home, "tall.png", Halves(600, 800)), kCell),
-                       QRect(20, 0, 60, 80), Qt::Horizontal);
-    }
-    {
-        SCOPED_TRACE("small picture, made as large as the cell allows");
-        ExpectHalvesAt(Thumbnails::Make(Saved(home, "small.png", Halves(20, 20)), kCell),
-                       QRect(10, 0, 80, 80), Qt::Horizontal);
+    // A wide JPEG gets bands above and below, a tall PNG (decoded whole) left and right,
+    // and a small picture is made as large as the cell allows.
+    const std::tuple<const char*, QSize, QRect> fits[] = {
+        {"wide.jpg", {800, 600}, {0, 2, 100, 75}},
+        {"tall.png", {600, 800}, {20, 0, 60, 80}},
+        {"small.png", {20, 20}, {10, 0, 80, 80}}};
+    for (const auto& [name, size, where] : fits) {
+        SCOPED_TRACE(name);
+        const QString path = Saved(home, name, Halves(size.width(), size.height()));
+        ExpectHalvesAt(Thumbnails::Make(path, kCell), where, Qt::Horizontal);
     }
     {
         SCOPED_TRACE("JPEG stored 400 x 200, camera turned: stands 200 x 400, red on top");

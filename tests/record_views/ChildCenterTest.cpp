@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QDateEdit>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -43,6 +42,14 @@ protected:
         return *Form().findChild<QDateEdit*>(QString::fromLatin1(name));
     }
     void Show(const QString& relative) { m_center.ShowFolder(At(relative)); }
+    // On screen and active, so that focus and keys go where a person's would.
+    void ShowActive()
+    {
+        m_center.resize(1000, 700);
+        m_center.show();
+        m_center.activateWindow();
+        QApplication::processEvents();
+    }
     bool Enabled(int id) const { return m_center.UpdateCommand(id).enabled; }
     void Enroll(const QString& name, const QString& referenceNo = {})
     {
@@ -428,17 +435,13 @@ TEST_F(ChildCenterTest, CommandsAndTheRightClickMenuFollowWhatTheFormShows)
 
 TEST_F(ChildCenterTest, TabGoesFromFieldToFieldAcrossTheDatePickers)
 {
-    m_center.resize(1000, 700);
-    m_center.show();
-    m_center.activateWindow();
-    QApplication::processEvents();
+    ShowActive();
     m_center.OnCommand(Cmd::ChildAdd);
     ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("childName"));
 
     QStringList visited;
     for (int i = 0; i < 5; ++i) {
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(QApplication::focusWidget(), &tab);
+        Type(QApplication::focusWidget(), Qt::Key_Tab);
         visited << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(visited, (QStringList{"referenceNo", "birthday", "enrollDate", "enrollType",
@@ -452,10 +455,7 @@ TEST_F(ChildCenterTest, TypingStaysWithinWhatTheColumnsHold)
     TypeInto(Form(), "classroom", QString(80, QLatin1Char('c')));
     auto* enrollType = Form().findChild<QLineEdit*>(QStringLiteral("enrollType"));
     enrollType->clear();
-    for (const QString& key : {QStringLiteral("x"), QStringLiteral("4")}) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
-        QApplication::sendEvent(enrollType, &press);
-    }
+    TypeText(enrollType, QStringLiteral("x4"));
     EXPECT_EQ(enrollType->text(), QStringLiteral("4"));
     SaveButton().click();
 
@@ -491,10 +491,7 @@ class DateTypingTest : public ChildCenterTest, public ::testing::WithParamInterf
 TEST_P(DateTypingTest, ADateIsTypedWholeWithoutLeavingTheField)
 {
     Clock::SetNow(QDateTime(QDate(2026, 3, 14), QTime(9, 0), Qt::UTC));
-    m_center.resize(1000, 700);
-    m_center.show();
-    m_center.activateWindow();
-    QApplication::processEvents();
+    ShowActive();
     m_center.OnCommand(Cmd::ChildAdd);
     TypeInto(Form(), "childName", QStringLiteral("Amy"));
     QDateEdit& birthday = DateField("birthday");

@@ -37,15 +37,19 @@ protected:
         TypeInto(*ChildCenter().Form(), "referenceNo", referenceNo);
         ChildCenter().Form()->findChild<QPushButton*>(QStringLiteral("save"))->click();
     }
+    // Amy (R1) and Mia (R2), from the Child Center, which stays shown.
+    void EnrollAmyAndMia()
+    {
+        m_frame->Dispatch(Cmd::ViewChildCenter);
+        EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
+        EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+    }
 };
 
 TEST_F(RecordFrameTest, ANewChildsFolderJoinsTheTreeInOrderAndOnlyOnce)
 {
-    m_frame->Dispatch(Cmd::ViewChildCenter);
+    EnrollAmyAndMia();
     ASSERT_TRUE(m_frame->Tree()->isVisible());
-    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
-    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
-
     EXPECT_EQ(EnrolledNames(), (QStringList{QStringLiteral("Amy"), QStringLiteral("Mia")}));
     EXPECT_EQ(ChildTexts(RootItem()), (QStringList{"AAA", "Amy", "Mia", "ZZZ"}));
     EXPECT_EQ(Entries(At(QStringLiteral("Mia"))), QStringList{"mia.png"});
@@ -54,9 +58,7 @@ TEST_F(RecordFrameTest, ANewChildsFolderJoinsTheTreeInOrderAndOnlyOnce)
 
 TEST_F(RecordFrameTest, SelectingAChildFolderShowsTheChildInTheShownCenter)
 {
-    m_frame->Dispatch(Cmd::ViewChildCenter);
-    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
-    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+    EnrollAmyAndMia();
 
     Select(QStringLiteral("Amy"));
     EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
@@ -123,9 +125,7 @@ protected:
 TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
 {
     const auto [route, answer, newChild] = GetParam();
-    m_frame->Dispatch(Cmd::ViewChildCenter);
-    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
-    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+    EnrollAmyAndMia();
     Select(QStringLiteral("Amy"));
     EnrollmentForm& form = *ChildCenter().Form();
     if (newChild) {
@@ -183,9 +183,7 @@ TEST_F(RecordFrameTest, TheSaveButtonLeavesCtrlSToTheWindowsSave)
 
 TEST_F(RecordFrameTest, TheDailyListsCommandsReachItThroughTheFrame)
 {
-    m_frame->Dispatch(Cmd::ViewChildCenter);
-    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
-    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+    EnrollAmyAndMia();
     AddDailyRecord(QStringLiteral("Amy"), Clock::TodayUtc(), QStringLiteral("Slept well"));
     Select(QStringLiteral("Amy"));
     DailyRecordList& list = *ChildCenter().DailyList();

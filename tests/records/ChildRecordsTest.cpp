@@ -3,11 +3,9 @@
 #include "platform/Clock.h"
 #include "records/ChildRecords.h"
 #include "records/DailyRecordTable.h"
-#include "records/EnrollmentTable.h"
 #include "records/DailyRecords.h"
 #include "records/RecordsSchema.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace {
@@ -69,39 +67,6 @@ TEST(ChildRecordsText, PhotoPathsAndSpecialFolders)
     EXPECT_TRUE(ChildRecords::IsChildFolderName(QStringLiteral("aaa")));
 }
 
-TEST_F(RecordsTest, ChildrenAreAddedFoundAndRewritten)
-{
-    EnsureRecordsDatabase();
-    EnrollmentTable set;
-    ChildInfo amy;
-    amy.childName = QStringLiteral("Amy");
-    amy.birthday = DbDate::FromDate(QDate(2021, 3, 4));
-    amy.enrollType = 3;
-    amy.dailyPbg = 10;
-    amy.email = QStringLiteral("a@example.org;b@example.org");
-    ChildRecords::AddChild(set, amy);
-    EXPECT_FALSE(set.IsOpen());
-    ChildInfo second = amy;
-    second.mother = QStringLiteral("second row");
-    ChildRecords::AddChild(set, second);
-
-    // Two rows of one name: the first is the one shown.
-    EXPECT_EQ(ChildRecords::FindChild(set, QStringLiteral("Amy")), amy);
-    EXPECT_EQ(set.GetRecordCount(), 2);
-    EXPECT_FALSE(ChildRecords::FindChild(set, QStringLiteral("Ben")).has_value());
-
-    ASSERT_TRUE(ChildRecords::FindChild(set, QStringLiteral("Amy")));
-    ChildInfo changed = amy;
-    changed.classroom = QStringLiteral("Possums");
-    ChildRecords::UpdateChild(set, changed);
-    const auto rows = Inspect(QStringLiteral(
-        "SELECT Class, Mother FROM ChildEnrollmentInformation ORDER BY rowid"));
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0][0].toString(), QStringLiteral("Possums"));
-    EXPECT_EQ(rows[1][0].toString(), QString());
-    EXPECT_EQ(rows[1][1].toString(), QStringLiteral("second row"));
-}
-
 TEST_F(RecordsTest, AChosenPhotoNeverReplacesOne)
 {
     const QString root = m_home.FilePath(QStringLiteral("Pictures"));
@@ -123,23 +88,6 @@ TEST_F(RecordsTest, AChosenPhotoNeverReplacesOne)
     EXPECT_FALSE(ChildRecords::PlacePhoto(QString(), target + QLatin1String("x")));
 }
 
-TEST_F(DailyRecordsTest, TheIndexRunsOverTheWholeTable)
-{
-    const QDate today = Clock::TodayUtc();
-    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today)), 1);
-    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Ben"), today)), 2);
-    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today)), 3);
-    EXPECT_FALSE(m_set.IsOpen());
-
-    // Deleting the table's last row frees its number; any other row does not.
-    EXPECT_TRUE(DailyRecords::DeleteRecord(m_set, QStringLiteral("Amy"), 3));
-    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today)), 3);
-    EXPECT_TRUE(DailyRecords::DeleteRecord(m_set, QStringLiteral("Amy"), 1));
-    EXPECT_EQ(DailyRecords::AddRecord(m_set, Day(QStringLiteral("Cleo"), today)), 4);
-    EXPECT_FALSE(DailyRecords::DeleteRecord(m_set, QStringLiteral("Amy"), 2));   // Ben's
-    EXPECT_EQ(CountRows(RecordsSchema::kChildDailyRecord), 3);
-}
-
 TEST_F(DailyRecordsTest, OnlyTheCurrentUtcMonthIsListed)
 {
     const QString amy = QStringLiteral("Amy");
@@ -152,37 +100,19 @@ TEST_F(DailyRecordsTest, OnlyTheCurrentUtcMonthIsListed)
     EXPECT_EQ(CountRows(RecordsSchema::kChildDailyRecord), 5);
 }
 
-TEST_F(DailyRecordsTest, EditsReachTheRowWithThatIndexOnly)
+TEST_F(DailyRecordsTest, EditAndDeleteReachOnlyTheNamedChildsRow)
 {
     const QDate today = Clock::TodayUtc();
-    const QString amy = QStringLiteral("Amy");
-    DailyRecords::AddRecord(m_set, Day(amy, today, QStringLiteral("Father")));
+    DailyRecords::AddRecord(m_set, Day(QStringLiteral("Amy"), today));
     DailyRecords::AddRecord(m_set, Day(QStringLiteral("Ben"), today, QStringLiteral("Father")));
-    DailyRecord record = Day(amy, today, QStringLiteral("Aunt Jo"));
-    record.index = 1;
-    record.pickupTime = QStringLiteral("7:00PM");   // typed, not from the list
-    record.note = QStringLiteral("Slept well");
-    EXPECT_TRUE(DailyRecords::UpdateRecord(m_set, record));
+    EXPECT_FALSE(m_set.IsOpen());
 
-    const auto listed = DailyRecords::MonthRecords(m_set, amy, today);
-    ASSERT_EQ(listed.size(), 1u);
-    EXPECT_EQ(listed[0], record);
+    DailyRecord record = Day(QStringLiteral("Amy"), today, QStringLiteral("Aunt Jo"));
+    record.index = 2;   // Ben's row is not Amy's
+    EXPECT_FALSE(DailyRecords::UpdateRecord(m_set, record));
+    EXPECT_FALSE(DailyRecords::DeleteRecord(m_set, QStringLiteral("Amy"), 2));
     const auto ben = DailyRecords::MonthRecords(m_set, QStringLiteral("Ben"), today);
     ASSERT_EQ(ben.size(), 1u);
     EXPECT_EQ(ben[0].pickup, QStringLiteral("Father"));
-
-    record.index = 2;   // Ben's row is not Amy's
-    EXPECT_FALSE(DailyRecords::UpdateRecord(m_set, record));
 }
 
-TEST(DailyRecordsChoices, DropDownEntries)
-{
-    EXPECT_EQ(DailyRecords::PickupChoices(),
-              (QStringList{QStringLiteral("Father"), QStringLiteral("Mother"),
-                           QStringLiteral("GrandParent")}));
-    const QStringList times = DailyRecords::PickupTimeChoices();
-    ASSERT_EQ(times.size(), 19);
-    EXPECT_EQ(times.first(), QStringLiteral("2:00PM"));
-    EXPECT_EQ(times[1], QStringLiteral("2:15PM"));
-    EXPECT_EQ(times.last(), QStringLiteral("6:30PM"));
-}

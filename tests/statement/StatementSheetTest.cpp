@@ -53,7 +53,7 @@ protected:
 
 TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryAndIgnoresApril)
 {
-    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 2, 20), 10.25);
     AddWeek(QStringLiteral("Anna"), QDate(2012, 2, 27), 20);
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100.5);
@@ -83,7 +83,7 @@ TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryAndIgnoresApril)
 
 TEST_F(StatementSheetTest, AChildWithoutEnrollmentKeepsNoOtherParentsAddress)
 {
-    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Ben"), QDate(2012, 3, 5), 100);
     StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
     Render(sheet);
@@ -149,7 +149,7 @@ TEST_F(StatementSheetTest, LongTextsStayInTheirCells)
 TEST_F(StatementSheetTest, WithoutAChildOnlyTitleCenterAndEmptyGridAreDrawn)
 {
     Program().centerInfo.manager = QStringLiteral("Maria");
-    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
     StatementObject sheet = SheetFor(QString(), 2012, 3);
 
@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, UnreadableStatementTest, ::testing::ValuesIn(Bro
 
 TEST_F(StatementSheetTest, OnlyTheNamedChildsRowsAndDetailsAreShown)
 {
-    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
     for (const char* folder : {"", "AAA", "ZZZ"}) {
         StatementObject sheet = SheetFor(QLatin1String(folder), 2012, 3);

@@ -1,26 +1,11 @@
 #include "statement/StatementTestKit.h"
 
-#include "records/EnrollmentTable.h"
-#include "records/RecordsDatabase.h"
 #include "tuition/StatementObject.h"
 #include "support/TuitionWeeks.h"
 
 #include <QPainter>
 
 namespace StatementKit {
-
-void Enroll(const QString& name, const QString& email)
-{
-    EnsureRecordsDatabase();
-    EnrollmentTable enrollment;
-    enrollment.Open();
-    enrollment.AddNew();
-    enrollment.m_ChildName = name;
-    enrollment.m_ChildRefrenceNo = QStringLiteral("R-") + name;
-    enrollment.m_EnrollDate = DbDate::FromDate(QDate(2011, 9, 5));
-    enrollment.m_Email = email;
-    enrollment.Update();
-}
 
 void AddWeek(const QString& name, const QDate& start, double debit, const QString& paidBy)
 {

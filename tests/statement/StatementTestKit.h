@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/EnrolledChildren.h"
+
 #include <QDate>
 #include <QImage>
 #include <QRect>
@@ -11,8 +13,6 @@ class StatementObject;
 // program's own recordsets, and pictures of statements to probe.
 namespace StatementKit {
 
-// Creates the database when missing and enrolls a child.
-void Enroll(const QString& name, const QString& email = {});
 // One week of the child starting on `start` that owes `debit`.
 void AddWeek(const QString& name, const QDate& start, double debit,
              const QString& paidBy = {});

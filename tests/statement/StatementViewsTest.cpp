@@ -211,7 +211,7 @@ TEST_F(StatementViewsTest, SettingSaysWhyTheChildrenCannotBeListed)
 
 TEST_F(StatementViewsTest, EmailToParentWritesThePageAsAPicture)
 {
-    Enroll(QStringLiteral("Anna"), QStringLiteral("parents@example.org"));
+    Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
     AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
     const QPoint origin = m_view.PageOutlineOrigin();
     auto square = std::make_unique<ShapeObject>(

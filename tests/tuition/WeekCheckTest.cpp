@@ -8,8 +8,6 @@
 #include "records/EnrollmentTable.h"
 #include "tuition/WeekCheck.h"
 
-#include <QFile>
-
 class WeekCheckTest : public TuitionTest
 {
 protected:
@@ -51,19 +49,6 @@ TEST_F(WeekCheckTest, MakesEachChildsRowOnceAWeek)
     EXPECT_EQ(rows[1][2].toString(), QString());
 }
 
-TEST_F(WeekCheckTest, WithoutADatabaseTheMarkersWaitForOne)
-{
-    Enroll(QStringLiteral("Ann"), 3, 10);
-    RecordsDatabase::Shared().Close();
-    ASSERT_TRUE(QFile::rename(DatabaseFile(), DatabaseFile() + QStringLiteral(".away")));
-    EXPECT_EQ(Check(QDate(2024, 3, 6)).outcome, WeekCheck::Outcome::NoDatabase);
-    EXPECT_EQ(Marker(SettingsKey::WeekStart), QString());
-
-    ASSERT_TRUE(QFile::rename(DatabaseFile() + QStringLiteral(".away"), DatabaseFile()));
-    EXPECT_EQ(Check(QDate(2024, 3, 7)).outcome, WeekCheck::Outcome::Generated);
-    EXPECT_EQ(PaymentRows(), 1);
-}
-
 TEST_F(WeekCheckTest, AnEngineErrorWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
@@ -81,17 +66,6 @@ TEST_F(WeekCheckTest, AnEngineErrorWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
     QueryDatabaseFile(DatabaseFile(), QStringLiteral("DROP TRIGGER refuse"));
     EXPECT_EQ(Check(QDate(2024, 3, 12)).outcome, WeekCheck::Outcome::Generated);
     EXPECT_EQ(PaymentRows(), 4);
-}
-
-TEST_F(WeekCheckTest, ANameTooLongForThePaymentTableIsSkippedAndNamed)
-{
-    const QString longName(60, QLatin1Char('x'));
-    Enroll(longName, 3, 10);
-    Enroll(QStringLiteral("Ben"), 5, 0);
-    const WeekCheck::Result result = Check(QDate(2024, 3, 6));
-    EXPECT_EQ(result.generation.added, 1);
-    EXPECT_EQ(result.generation.skipped, QStringList{longName});
-    EXPECT_EQ(PaymentRows(), 1);
 }
 
 TEST_F(WeekCheckTest, TheRowsOfTheWeekDecideNotTheMarkers)
