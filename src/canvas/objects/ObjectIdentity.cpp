@@ -1,5 +1,6 @@
 #include "canvas/objects/ObjectIdentity.h"
 
+#include "platform/SettingsStore.h"
 #include "settings/ProgramState.h"
 
 namespace ObjectIdentity {
