@@ -147,7 +147,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         ShowTyped();
         event->accept();
         if (started)
-            emit typingStarted();
+            Q_EMIT typingStarted();
         return;
     }
     if (m_typing) {

@@ -23,7 +23,7 @@ public:
     void SetPath(const QString& path);
     void SetModified(bool modified);
     // The page was written to `path`.
-    void NotifySaved(const QString& path) { emit saved(path); }
+    void NotifySaved(const QString& path) { Q_EMIT saved(path); }
 
 Q_SIGNALS:
     void titleChanged(const QString& title);

@@ -114,7 +114,7 @@ void PhotoCenterView::BuildItems()
         m_icons->List(m_files, Thumbnails::CellForZoom(m_zoom));
     }
     ShowCount();
-    emit commandStateChanged();
+    Q_EMIT commandStateChanged();
 }
 
 void PhotoCenterView::ShowProgress(int done, int total)
@@ -125,7 +125,7 @@ void PhotoCenterView::ShowProgress(int done, int total)
         return;
     }
     m_infoText = QStringLiteral("Reading photos: %1 of %2").arg(done).arg(total);
-    emit infoTextChanged(m_infoText);
+    Q_EMIT infoTextChanged(m_infoText);
 }
 
 void PhotoCenterView::ShowCount()
@@ -138,7 +138,7 @@ void PhotoCenterView::ShowCount()
     m_infoText = m_folder.isEmpty() ? QString()
                  : count == 1       ? QStringLiteral("1 photo")
                                     : QStringLiteral("%1 photos").arg(count);
-    emit infoTextChanged(m_infoText);
+    Q_EMIT infoTextChanged(m_infoText);
 }
 
 void PhotoCenterView::SetReportMode(bool report)
@@ -182,7 +182,7 @@ bool PhotoCenterView::OnCommand(int id)
     case ReportMode: SetReportMode(true); return true;
     case EditPhoto:
         if (const QString path = FocusedPath(); !path.isEmpty())
-            emit photoEditRequested(path);
+            Q_EMIT photoEditRequested(path);
         return true;
     case MoveFile: FillClipboard(ClipboardMode::Move); return true;
     case CopyFile: FillClipboard(ClipboardMode::Copy); return true;
@@ -231,7 +231,7 @@ void PhotoCenterView::FillClipboard(ClipboardMode mode)
         return;
     m_clipboard = selected;
     m_clipboardMode = mode;
-    emit commandStateChanged();
+    Q_EMIT commandStateChanged();
 }
 
 void PhotoCenterView::PasteFiles()
@@ -285,7 +285,7 @@ void PhotoCenterView::ForgetFile(const QString& path)
     std::erase_if(m_files, [&](const PhotoFiles::PhotoFile& file) { return file.path == path; });
     delete m_icons->ItemOf(path);
     delete m_report->ItemOf(path);
-    emit commandStateChanged();
+    Q_EMIT commandStateChanged();
 }
 
 void PhotoCenterView::StartRename()

@@ -12,7 +12,7 @@ PhotoStrip::PhotoStrip(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setToolTip(QStringLiteral("Double-click a photo or drag it onto the page"));
     connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { emit photoActivated(PathOf(item)); });
+            [this](QListWidgetItem* item) { Q_EMIT photoActivated(PathOf(item)); });
     m_watch = new FolderWatch([this] { return IsBusy(); }, this);
     connect(m_watch, &FolderWatch::foldersChanged, this, [this] { ShowFolder(m_folder); });
 }

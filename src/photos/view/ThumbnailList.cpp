@@ -118,7 +118,7 @@ void ThumbnailList::commitData(QWidget* editor)
 {
     // The view renames the file and then the item; the item is never renamed alone.
     m_rename.Commit(this, editor, [this](const QString& path, const QString& typed) {
-        emit renameCommitted(path, typed);
+        Q_EMIT renameCommitted(path, typed);
     });
 }
 
@@ -135,5 +135,5 @@ void ThumbnailList::startDrag(Qt::DropActions)
         return;
     }
     if (PhotoDrag::ToFolder(this, path, pixmap))
-        emit photoMovedAway(path);
+        Q_EMIT photoMovedAway(path);
 }

@@ -86,11 +86,11 @@ void ChildCenterView::ShowFolder(const QString& selected)
             return;
         }
         if (!m_form->QueryLeave()) {
-            emit folderSelectionRequested(m_folder);
+            Q_EMIT folderSelectionRequested(m_folder);
             return;
         }
         // The new child's folder took the selection; the folder chosen gets it back.
-        emit folderSelectionRequested(folder);
+        Q_EMIT folderSelectionRequested(folder);
     }
     m_folder = folder;
     const QString name = m_form->ShowFolder(folder);

@@ -176,7 +176,7 @@ void EnrollmentForm::SetMode(Mode mode)
 {
     m_mode = mode;
     m_save->setEnabled(mode == Mode::Adding || mode == Mode::Editing);
-    emit commandStateChanged();
+    Q_EMIT commandStateChanged();
 }
 
 void EnrollmentForm::Add()
@@ -192,7 +192,7 @@ void EnrollmentForm::Add()
     // The form stands for no row now: Edit and Delete wait for a saved or selected child.
     ForgetChild(false);
     SetMode(Mode::Adding);
-    emit newChildStarted();
+    Q_EMIT newChildStarted();
     m_edits.name->setFocus();
 }
 
@@ -229,7 +229,7 @@ void EnrollmentForm::StartEditingOnTyping()
     }
     // A form that stands for no row begins a new child with what it shows.
     SetMode(Mode::Adding);
-    emit newChildStarted();
+    Q_EMIT newChildStarted();
 }
 
 bool EnrollmentForm::HasUnsavedChanges() const
@@ -317,7 +317,7 @@ void EnrollmentForm::Save()
     SetMode(Mode::None);
     // Only now, with nothing left unsaved, may the tree move to the new folder.
     if (adding && !Program().picturesRoot.isEmpty())
-        emit libraryFolderAdded(child.childName);
+        Q_EMIT libraryFolderAdded(child.childName);
 }
 
 bool EnrollmentForm::RefuseSecondChild(const QString& name)

@@ -2,7 +2,7 @@
 
 #include "canvas/editing/PageDocument.h"
 #include "app/MainWindow.h"
-#include "photo_views/LibraryTestKit.h"
+#include "photos/view/LibraryTestKit.h"
 
 #include <QDate>
 #include <QVariantMap>

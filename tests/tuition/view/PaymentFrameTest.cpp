@@ -1,4 +1,4 @@
-#include "record_views/RecordViewsTestKit.h"
+#include "records/view/RecordViewsTestKit.h"
 
 #include "commands/CommandIds.h"
 #include "support/EnrolledChildren.h"

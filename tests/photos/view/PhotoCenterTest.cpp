@@ -397,7 +397,7 @@ TEST_F(PhotoCenterTest, TheStripFitsThumbnailsAndPlacesPhotosOnThePage)
     EXPECT_EQ(QColor(tall.pixel(50, 40)), QColor(Qt::red));
     EXPECT_EQ(qAlpha(tall.pixel(5, 40)), 0);   // the tall photo is not stretched
 
-    emit strip.itemDoubleClicked(strip.item(1));
+    Q_EMIT strip.itemDoubleClicked(strip.item(1));
     ASSERT_EQ(edit.Canvas()->Model().Objects().size(), 1u);
     EXPECT_EQ(edit.Canvas()->Model().Objects()[0]->m_rect.Width(), 200);
 }

@@ -1,4 +1,4 @@
-#include "statement/StatementTestKit.h"
+#include "tuition/view/StatementTestKit.h"
 
 #include "settings/ProgramState.h"
 #include "canvas/objects/ShapeObject.h"

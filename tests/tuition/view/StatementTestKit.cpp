@@ -1,4 +1,4 @@
-#include "statement/StatementTestKit.h"
+#include "tuition/view/StatementTestKit.h"
 
 #include "tuition/StatementObject.h"
 #include "support/TuitionWeeks.h"

@@ -1,4 +1,4 @@
-#include "statement/StatementTestKit.h"
+#include "tuition/view/StatementTestKit.h"
 #include "support/DialogTestKit.h"
 
 #include "commands/CommandIds.h"
