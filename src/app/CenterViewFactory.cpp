@@ -5,6 +5,7 @@
 #include "app/StartPageView.h"
 #include "photos/view/PhotoCenterView.h"
 #include "records/view/ChildCenterView.h"
+#include "tuition/view/StatementOnCanvas.h"
 #include "app/FamilyCenterView.h"
 
 QString CenterName(Center::Index center)
@@ -41,8 +42,11 @@ CenterView* CreateDefaultCenterView(Center::Index center, QWidget* parent)
 {
     if (center == Center::StartPage)
         return new StartPageView(parent);
-    if (center == Center::EditCenter)
+    if (center == Center::EditCenter) {
+        // The page learns the kinds of object other rooms own before it is shown.
+        RegisterStatementOnCanvas();
         return new EditCenterView(parent);
+    }
     if (center == Center::PhotoCenter)
         return new PhotoCenterView(parent);
     if (center == Center::ChildCenter)

@@ -1,5 +1,7 @@
 #include "canvas/view/CanvasView.h"
 
+#include "canvas/editing/ObjectKindCommands.h"
+
 #include "commands/CommandIds.h"
 #include "settings/ProgramState.h"
 #include "canvas/editing/PageDocument.h"
@@ -323,9 +325,8 @@ bool CanvasView::PressForInsertion(const QPoint& page)
         InsertCalendars(page);
         return true;
     }
-    if (m_insertStatement) {
-        m_insertStatement = false;
-        InsertStatementAt(page);
+    if (m_insertKind) {
+        AddInsertedObject(std::exchange(m_insertKind, nullptr)->Create(page));
         return true;
     }
     return false;

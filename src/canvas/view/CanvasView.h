@@ -11,7 +11,7 @@
 #include <QAbstractScrollArea>
 #include <QPointer>
 
-class StatementObject;
+class ObjectKindCommands;
 class PhotoObject;
 class TextObject;
 class PageDocument;
@@ -146,7 +146,6 @@ private:
     // One-shot insertions.
     bool InsertTextAt(const QPoint& at);
     bool InsertCalendars(const QPoint& at);
-    void InsertStatementAt(const QPoint& at);
 
     void StartTool(int tool);
     void StartPhotoSelection(PhotoAreaSelection::Mode mode);
@@ -158,12 +157,8 @@ private:
     // Commands.
     bool RunEditCommand(int id);
     bool RunCalendarCommand(int id);
-    bool RunStatementCommand(int id);
-    void EditStatementSetting(StatementObject& sheet);
-    void EmailStatementToParent(StatementObject& sheet);
-    // What becomes of a statement's picture once written: for now the user is told where
-    // it is and for whom.
-    void OfferStatementToParent(const QString& path, const QString& parentEmail);
+    // A command of a kind another room registered (the tuition statement's).
+    bool RunKindCommand(ObjectKindCommands& kind, int id);
     void PasteClipboardPicture();
     void PutPictureOnClipboard();
     void EditTextInPlace(const QPoint& page);
@@ -192,7 +187,7 @@ private:
     int m_tool = DrawingTool::None;
     bool m_insertText = false;
     bool m_insertCalendar = false;
-    bool m_insertStatement = false;
+    ObjectKindCommands* m_insertKind = nullptr;   // places its object at the next click
 
     Gesture m_gesture = Gesture::None;
     QPoint m_start;                 // page units

@@ -28,7 +28,7 @@
 #include "canvas/view/StarPointsDialog.h"
 #include "canvas/view/TextArtDialog.h"
 #include "canvas/view/TextDialog.h"
-#include "tuition/StatementObject.h"
+#include "canvas/editing/ObjectKindCommands.h"
 #include "widgets/BusyCursor.h"
 #include "widgets/CommandMenu.h"
 #include "platform/Clock.h"
@@ -63,7 +63,7 @@ bool IsType(const PageObject* object, int type)
 bool IsDrawingCommand(int id)
 {
     return DrawingTool::OfCommand(id) != DrawingTool::None || id == Cmd::InsertText
-        || id == Cmd::InsertCalendar || id == Cmd::InsertTuitionSheet;
+        || id == Cmd::InsertCalendar;
 }
 
 double ZoomOfSlider(int position)
@@ -108,12 +108,8 @@ CommandState CanvasView::UpdateCommand(int id) const
         return enabled(true);
     if (id >= CalendarFont && id <= CalendarNextYear)
         return enabled(IsType(current, ObjectType::Calendar));
-    if (id == StatementSetting)
-        return enabled(IsType(current, ObjectType::Statement));
-    if (id == StatementEmail) {
-        const auto* sheet = dynamic_cast<const StatementObject*>(current);
-        return enabled(sheet && sheet->HasChild());
-    }
+    if (const ObjectKindCommands* kind = ObjectKinds::Owning(id))
+        return id == kind->InsertCommand() ? enabled(true) : kind->Update(id, current);
 
     switch (id) {
     case FileNew:
@@ -193,8 +189,8 @@ bool CanvasView::OnCommand(int id)
     }
     if (id >= CalendarFont && id <= CalendarNextYear)
         return RunCalendarCommand(id);
-    if (id == StatementSetting || id == StatementEmail)
-        return RunStatementCommand(id);
+    if (ObjectKindCommands* kind = ObjectKinds::Owning(id); kind && id != kind->InsertCommand())
+        return RunKindCommand(*kind, id);
     const bool done = RunEditCommand(id);
     Invalidate();
     Q_EMIT commandStateChanged();
@@ -204,6 +200,11 @@ bool CanvasView::OnCommand(int id)
 bool CanvasView::RunEditCommand(int id)
 {
     using namespace Cmd;
+    if (ObjectKindCommands* kind = ObjectKinds::Owning(id); kind && id == kind->InsertCommand()) {
+        ResetToPointer();
+        m_insertKind = kind;
+        return true;
+    }
     switch (id) {
     case FileNew: NewDocument(); return true;
     case FileOpen: OpenDocument(); return true;
@@ -216,12 +217,12 @@ bool CanvasView::RunEditCommand(int id)
     case CanvasZoom100: SetZoom(1.0, CentreForZoom(false)); return true;
     case Deselection:
         // Disarms everything, the one-shot insertions too.
-        m_insertText = m_insertCalendar = m_insertStatement = false;
+        m_insertText = m_insertCalendar = false;
+        m_insertKind = nullptr;
         ResetToPointer();
         return true;
     case InsertText: ResetToPointer(); m_insertText = true; return true;
     case InsertCalendar: ResetToPointer(); m_insertCalendar = true; return true;
-    case InsertTuitionSheet: ResetToPointer(); m_insertStatement = true; return true;
     case Undo: m_model.Undo(); m_photoSelection.Clear(); break;
     case Redo: m_model.Redo(); m_photoSelection.Clear(); break;
     case CopyObjects: m_model.Copy(); break;
@@ -257,6 +258,20 @@ bool CanvasView::RunEditCommand(int id)
     }
     LoadTrackerFromCurrent();
     SelectionChanged();
+    return true;
+}
+
+bool CanvasView::RunKindCommand(ObjectKindCommands& kind, int id)
+{
+    PageObject* current = m_model.Current();
+    if (!current || current->m_nType != kind.Type())
+        return false;
+    const KindCommandContext canvas{this, m_model, [this](const QString& path, QString* error) {
+                                        return RenderToImageFile(path, false, error);
+                                    }};
+    kind.Run(id, *current, canvas);
+    Invalidate();
+    Q_EMIT commandStateChanged();
     return true;
 }
 
@@ -391,10 +406,10 @@ QMenu* CanvasView::BuildContextMenu()
             ids.push_back(month);
         add({CalendarNextYear, S, DeleteObjects, CopyAsPicture});
         ids.insert(ids.end(), order.begin(), order.end());
-    } else if (current->m_nType == ObjectType::Statement) {
-        name = QStringLiteral("Tuition Statement");
-        add({StatementSetting, StatementEmail, S, FilePrint, FileExportPdf, SaveAsImage, S,
-             DeleteObjects});
+    } else if (const ObjectKindCommands* kind = ObjectKinds::OfType(current->m_nType)) {
+        name = kind->MenuName();
+        const QList<int> commands = kind->MenuCommands();
+        ids.insert(ids.end(), commands.begin(), commands.end());
         ids.insert(ids.end(), order.begin(), order.end());
     } else {
         name = QStringLiteral("DrawObject");

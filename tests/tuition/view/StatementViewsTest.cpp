@@ -7,6 +7,7 @@
 #include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/FillStyles.h"
 #include "canvas/view/CanvasView.h"
+#include "tuition/view/StatementOnCanvas.h"
 #include "support/PixelProbes.h"
 #include "tuition/StatementObject.h"
 #include "tuition/view/StatementSettingsDialog.h"
@@ -33,6 +34,7 @@ protected:
     StatementViewsTest()
     {
         Program().programDir = m_home.Path();
+        RegisterStatementOnCanvas();
         m_view.SetDocument(&m_document);
         m_view.setFrameShape(QFrame::NoFrame);
         // Too narrow to centre the page, so window pixels are page units.

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "commands/CommandTarget.h"
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class CanvasModel;
+class PageObject;
+class QWidget;
+
+// What a kind's command may use of the canvas that runs it.
+struct KindCommandContext
+{
+    QWidget* window = nullptr;   // parent of the kind's dialogs
+    CanvasModel& model;          // changes go through Modify: one undo step each
+    // Renders the whole page into a picture file; false, with *error when known, on failure.
+    std::function<bool(const QString& path, QString* error)> renderPage;
+};
+
+// The tool, right-click menu and commands of a kind of page object that another room
+// owns, such as the tuition statement. The room registers the kind once; the canvas then
+// places, offers and runs it without knowing it.
+class ObjectKindCommands
+{
+public:
+    virtual ~ObjectKindCommands() = default;
+
+    virtual int Type() const = 0;            // the kind's ObjectType
+    virtual int InsertCommand() const = 0;   // the tool that places one at the next click
+    virtual std::unique_ptr<PageObject> Create(const QPoint& at) const = 0;
+
+    virtual QString MenuName() const = 0;
+    virtual QList<int> MenuCommands() const = 0;   // 0 stands for a separator
+
+    virtual bool Handles(int id) const = 0;
+    virtual CommandState Update(int id, const PageObject* current) const = 0;
+    virtual void Run(int id, PageObject& current, const KindCommandContext& canvas) = 0;
+};
+
+namespace ObjectKinds {
+
+// A kind registered again replaces the earlier registration of its type.
+void Register(std::unique_ptr<ObjectKindCommands> kind);
+ObjectKindCommands* OfType(int type);
+// The kind whose tool or command `id` is, or nullptr.
+ObjectKindCommands* Owning(int id);
+
+} // namespace ObjectKinds
