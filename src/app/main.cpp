@@ -2,7 +2,7 @@
 #include "settings/StartOptions.h"
 #include "widgets/Icons.h"
 #include "app/MainWindow.h"
-#include "widgets/DesktopPrompt.h"
+#include "platform/view/DesktopPrompt.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "widgets/DesktopPrompt.h"
+#include "platform/view/DesktopPrompt.h"
 
 #include <QApplication>
 #include <QColorDialog>
