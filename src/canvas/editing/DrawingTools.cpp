@@ -81,6 +81,26 @@ std::unique_ptr<PageObject> MakeCurve(int tool, const QList<QPoint>& points,
                                           style.lineWidth, style.lineStyle, style.lineColor);
 }
 
+std::unique_ptr<PageObject> MakeFromGesture(int tool, const QPoint& start, const QPoint& end,
+                                            VertexBuffer& vertices, const DrawingStyle& style)
+{
+    switch (tool) {
+    case Line: return end != start ? MakeCurve(tool, {start, end}, style) : nullptr;
+    case ClosedFreehand:
+        vertices.Add(end);
+        vertices.Close();
+        return MakeCurve(tool, vertices.Points(), style);
+    case OpenFreehand:
+        vertices.Add(end);
+        return MakeCurve(tool, vertices.Points(), style);
+    default:
+        // A click without a drag would make a shape nobody can see or grab.
+        if (CanvasGeometry::SpannedRect(start, end).IsEmpty())
+            return nullptr;
+        return MakeShape(tool, start, end, style);
+    }
+}
+
 } // namespace DrawingTool
 
 void VertexBuffer::Add(const QPoint& point)

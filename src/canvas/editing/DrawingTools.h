@@ -72,5 +72,9 @@ std::unique_ptr<PageObject> MakeShape(int tool, const QPoint& from, const QPoint
 // The line or curve a vertex tool makes; null with too few points.
 std::unique_ptr<PageObject> MakeCurve(int tool, const QList<QPoint>& points,
                                           const DrawingStyle& style);
+// What a drawing gesture with `tool` makes when the button is released at `end`, the
+// vertices collected so far included; null for a click that spans nothing.
+std::unique_ptr<PageObject> MakeFromGesture(int tool, const QPoint& start, const QPoint& end,
+                                            VertexBuffer& vertices, const DrawingStyle& style);
 
 } // namespace DrawingTool

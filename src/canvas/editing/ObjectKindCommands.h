@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/objects/WrnDocument.h"
 #include "commands/CommandTarget.h"
 
 #include <QList>
@@ -9,7 +10,6 @@
 #include <memory>
 
 class CanvasModel;
-class PageObject;
 class QWidget;
 
 // What a kind's command may use of the canvas that runs it.
@@ -21,20 +21,24 @@ struct KindCommandContext
     std::function<bool(const QString& path, QString* error)> renderPage;
 };
 
-// The tool, right-click menu and commands of a kind of page object that another room
-// owns, such as the tuition statement. The room registers the kind once; the canvas then
-// places, offers and runs it without knowing it.
+// The tool, right-click menu and commands of a kind of page object, such as the calendar
+// or the tuition statement. The kind's room registers it once; the canvas then places,
+// offers and runs it without knowing it.
 class ObjectKindCommands
 {
 public:
     virtual ~ObjectKindCommands() = default;
 
     virtual int Type() const = 0;            // the kind's ObjectType
-    virtual int InsertCommand() const = 0;   // the tool that places one at the next click
-    virtual std::unique_ptr<PageObject> Create(const QPoint& at) const = 0;
+    virtual int InsertCommand() const = 0;   // the tool that places some at the next click
+    // The objects placed by a click at `at`; none when the user cancelled. `window` is the
+    // parent of any dialog asked first.
+    virtual ObjectList Place(const QPoint& at, QWidget* window) const = 0;
 
     virtual QString MenuName() const = 0;
     virtual QList<int> MenuCommands() const = 0;   // 0 stands for a separator
+    // The title of the submenu holding `id` in the right-click menu, or empty.
+    virtual QString SubmenuOf(int) const { return {}; }
 
     virtual bool Handles(int id) const = 0;
     virtual CommandState Update(int id, const PageObject* current) const = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/objects/PageRect.h"
+#include "canvas/objects/WrnDocument.h"
 
 #include <QPolygon>
 #include <QRect>
@@ -25,4 +25,12 @@ struct PhotoAreaSelection
     // The area to crop or erase: the region for freehand and ellipse, else the rectangle.
     QRegion Area() const;
     void Clear() { *this = PhotoAreaSelection(); }
+
+    // The gestures that mark the area, in page units over the page's objects.
+    // A dragged band marks its part of the first photo, bottom up, it meets.
+    void SelectBand(const ObjectList& objects, const PageRect& band);
+    // Only points over a photo count; the first photo touched is the one selected.
+    void AddFreehandPoint(const ObjectList& objects, const QPoint& point);
+    // Closes the outline; fewer than three points mark nothing.
+    void CloseFreehand();
 };

@@ -1,19 +1,18 @@
 #include "canvas/view/CanvasView.h"
 
-#include "canvas/editing/ObjectKindCommands.h"
-
-#include "commands/CommandIds.h"
-#include "settings/ProgramState.h"
-#include "canvas/editing/PageDocument.h"
+#include "canvas/editing/CanvasCommands.h"
+#include "canvas/editing/CanvasOverlays.h"
 #include "canvas/editing/CanvasPainter.h"
-#include "canvas/editing/PhotoCommands.h"
-#include "canvas/objects/PhotoObject.h"
+#include "canvas/editing/ObjectKindCommands.h"
 #include "canvas/objects/PageRenderer.h"
+#include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/TextObject.h"
-#include "canvas/view/InPlaceTextEditor.h"
+#include "canvas/view/CalendarOnCanvas.h"
+#include "canvas/view/InPlaceTextEditing.h"
+#include "commands/CommandIds.h"
 #include "photos/PhotoDrag.h"
-
 #include "platform/UserPrompt.h"
+#include "settings/ProgramState.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,7 +23,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <cmath>
-#include <span>
 
 using namespace CanvasGeometry;
 
@@ -38,21 +36,10 @@ bool ModifierHeld(Qt::KeyboardModifiers modifiers)
     return modifiers & (Qt::ShiftModifier | Qt::ControlModifier);
 }
 
-QRect PageToWindowBounds(const ViewMapping& mapping, const QRect& pageBounds)
-{
-    return mapping.PageToWindow().mapRect(QRectF(pageBounds)).toAlignedRect();
-}
-
-// The handles sit where the object's own selection frame draws them.
-TrackerHandles HandlesOf(const PageObject& object)
-{
-    return object.FramesSelectionOutside() ? TrackerHandles::Outside : TrackerHandles::Inside;
-}
-
 } // namespace
 
 CanvasView::CanvasView(QWidget* parent)
-    : QAbstractScrollArea(parent)
+    : QAbstractScrollArea(parent), m_drag(m_model)
 {
     setObjectName(QStringLiteral("canvas"));
     setFocusPolicy(Qt::StrongFocus);
@@ -75,9 +62,25 @@ CanvasView::CanvasView(QWidget* parent)
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, readClipboard);
     readClipboard();
     UpdateScrollBars();
+    m_textEditing = new InPlaceTextEditing(m_model, viewport());
+    connect(m_textEditing, &InPlaceTextEditing::textChanged, this,
+            &CanvasView::commandStateChanged);
+    connect(m_textEditing, &InPlaceTextEditing::closed, this, [this] { Invalidate(); });
+    RegisterCalendarOnCanvas();
 }
 
-CanvasView::~CanvasView() = default;
+CanvasView::~CanvasView()
+{
+    if (m_document)
+        m_document->SetContent(nullptr);
+}
+
+void CanvasView::SetDocument(PageDocument* document)
+{
+    m_document = document;
+    if (m_document)
+        m_document->SetContent(this);
+}
 
 // ---- mapping and scrolling ------------------------------------------------------------
 
@@ -133,7 +136,7 @@ QPoint CanvasView::CentreForZoom(bool onCurrent) const
 
 void CanvasView::SetZoom(double zoom, const QPoint& centrePagePoint)
 {
-    m_tracker.Clear();
+    m_drag.ClearFrame();
     setUpdatesEnabled(false);
     m_zoom = zoom;
     UpdateScrollBars();
@@ -149,15 +152,13 @@ void CanvasView::resizeEvent(QResizeEvent* event)
     UpdateScrollBars();
     // The page and everything on it move with the outline.
     LoadTrackerFromCurrent();
-    if (const TextObject* edited = m_editor ? EditedText() : nullptr)
-        m_editor->move(Mapping().ToWindow(edited->m_rect).topLeft());
+    m_textEditing->Follow(Mapping());
     Invalidate();
 }
 
 void CanvasView::scrollContentsBy(int, int)
 {
-    if (m_editor)
-        CommitEditor(m_editor->toPlainText());
+    m_textEditing->Commit();
     Invalidate();
 }
 
@@ -195,78 +196,16 @@ void CanvasView::paintEvent(QPaintEvent* event)
 void CanvasView::PaintOverlays(QPainter& painter) const
 {
     const ViewMapping mapping = Mapping();
-    // Objects frame themselves at 100 %; at other zooms the canvas shows the frames.
-    if (mapping.Scale() != 1.0) {
-        for (const PageObject* object : m_model.Selected()) {
-            SelectionHandles frame;
-            frame.SetRect(mapping.ToWindow(object->m_rect), HandlesOf(*object));
-            frame.Paint(painter, false);
-        }
-    }
-    PaintFeedback(painter);
-    PaintPhotoSelection(painter);
-    if (m_gesture == Gesture::Tracking || m_gesture == Gesture::GroupMove)
-        m_tracker.Paint(painter, true);
+    CanvasOverlays::PaintSelectionFrames(painter, mapping, m_model.Selected());
+    if (m_gesture == Gesture::Drawing || m_drawing.PolylineUnderWay())
+        m_drawing.PaintFeedback(painter, mapping);
+    CanvasOverlays::PaintPhotoSelection(painter, mapping, m_photoSelection);
+    if (m_gesture == Gesture::Dragging)
+        m_drag.Frame().Paint(painter, true);
     if (m_gesture == Gesture::RubberBand || m_gesture == Gesture::PhotoBand) {
         SelectionHandles band;
         band.SetRect(BandRect());
         band.Paint(painter, true);
-    }
-}
-
-void CanvasView::PaintFeedback(QPainter& painter) const
-{
-    const bool polylineUnderWay = m_tool == DrawingTool::Polyline && m_vertices.Count() > 0;
-    if (m_gesture != Gesture::Drawing && !polylineUnderWay)
-        return;
-    painter.save();
-    painter.setTransform(Mapping().PageToWindow());
-    painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(Qt::NoBrush);
-    const QRect spanned = QRect(m_start, m_last).normalized();
-    switch (m_tool) {
-    case DrawingTool::Line: painter.drawLine(m_start, m_last); break;
-    case DrawingTool::Ellipse: painter.drawEllipse(spanned); break;
-    case DrawingTool::OpenFreehand:
-    case DrawingTool::ClosedFreehand:
-        painter.drawPolyline(QPolygon(m_vertices.Points()));
-        break;
-    case DrawingTool::Polyline: {
-        QPolygon points(m_vertices.Points());
-        points.append(m_last);
-        painter.drawPolyline(points);
-        break;
-    }
-    default: painter.drawRect(spanned); break;
-    }
-    painter.restore();
-}
-
-void CanvasView::PaintPhotoSelection(QPainter& painter) const
-{
-    const ViewMapping mapping = Mapping();
-    if (m_photoSelection.outline.size() >= 3) {
-        // Dashes of four white and four black pixels show on any photo.
-        const QPolygon outline = mapping.PageToWindow().map(m_photoSelection.outline);
-        painter.save();
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawPolyline(outline);
-        QPen white(Qt::white, 1);
-        white.setDashPattern({4, 4});
-        painter.setPen(white);
-        painter.drawPolyline(outline);
-        painter.restore();
-    }
-    if (!m_photoSelection.rect.isEmpty()) {
-        SelectionHandles selection;
-        selection.SetRect(PageToWindowBounds(mapping, m_photoSelection.rect));
-        selection.Paint(painter, true);
-        if (m_photoSelection.mode == PhotoAreaSelection::Ellipse) {
-            painter.save();
-            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
-            painter.drawEllipse(selection.Rect());
-            painter.restore();
-        }
     }
 }
 
@@ -285,7 +224,7 @@ void CanvasView::mousePressEvent(QMouseEvent* event)
         m_rightClick = page;
         // The menu is about what was clicked: an unselected object becomes the selection.
         PageObject* under = m_model.TopmostAt(QPointF(page));
-        if (under && !under->m_bSelected && m_tool == DrawingTool::None) {
+        if (under && !under->m_bSelected && !m_drawing.IsArmed()) {
             m_model.Click(QPointF(page), false, false);
             LoadTrackerFromCurrent();
             SelectionChanged();
@@ -295,22 +234,15 @@ void CanvasView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     setFocus(Qt::MouseFocusReason);
-    if (m_tool != DrawingTool::None)
-        PressWithTool(page);
-    else if (PressForInsertion(page))
+    if (m_drawing.IsArmed()) {
+        m_gesture = Gesture::Drawing;
+        m_drawing.Press(page);
+    } else if (PressForInsertion(page))
         return;
     else if (m_photoSelection.active)
         PressForPhotoSelection(window);
     else
         PressInPointerMode(event, page);
-}
-
-void CanvasView::PressWithTool(const QPoint& page)
-{
-    m_gesture = Gesture::Drawing;
-    m_start = m_last = page;
-    if (DrawingTool::CollectsVertices(m_tool))
-        m_vertices.Add(page);
 }
 
 bool CanvasView::PressForInsertion(const QPoint& page)
@@ -320,13 +252,9 @@ bool CanvasView::PressForInsertion(const QPoint& page)
         InsertTextAt(page);
         return true;
     }
-    if (m_insertCalendar) {
-        m_insertCalendar = false;
-        InsertCalendars(page);
-        return true;
-    }
     if (m_insertKind) {
-        AddInsertedObject(std::exchange(m_insertKind, nullptr)->Create(page));
+        for (auto& object : std::exchange(m_insertKind, nullptr)->Place(page, this))
+            AddInsertedObject(std::move(object));
         return true;
     }
     return false;
@@ -338,21 +266,19 @@ void CanvasView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
     const bool modifier = ModifierHeld(event->modifiers());
     LoadTrackerFromCurrent();
     const bool onHandle = m_model.Current() && m_model.Current()->m_bSelected
-                       && m_tracker.OnHandle(window);
+                       && m_drag.Frame().OnHandle(window);
     const bool hit = m_model.Click(QPointF(page), modifier, onHandle);
     SelectionChanged();
 
     if (m_model.SelectedCount() > 1) {
         if (hit && !modifier) {
-            m_tracker.SetRect(Mapping().ToWindow(m_model.SelectedBounds()));
-            m_tracker.BeginDrag(SelectionHandles::kBody, window);
-            m_gesture = Gesture::GroupMove;
-            StartLiveMoves();
+            m_drag.StartOnSelection(window, Mapping());
+            m_gesture = Gesture::Dragging;
         }
         return;
     }
     if (!hit) {
-        m_tracker.Clear();
+        m_drag.ClearFrame();
         if (!modifier) {
             m_gesture = Gesture::RubberBand;
             m_bandFrom = m_bandTo = window;
@@ -361,14 +287,8 @@ void CanvasView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
     }
     if (!m_model.Current())
         return;
-    LoadTrackerFromCurrent();
-    int part = m_tracker.HitTest(window);
-    if (part == SelectionHandles::kNoHit)
-        part = SelectionHandles::kBody;
-    m_tracker.BeginDrag(part, window);
-    m_gesture = Gesture::Tracking;
-    if (part == SelectionHandles::kBody)
-        StartLiveMoves();
+    m_drag.StartOnCurrent(window, Mapping());
+    m_gesture = Gesture::Dragging;
     if (const auto* text = dynamic_cast<const TextObject*>(m_model.Current()))
         Q_EMIT textFontShown(text->m_strFontName, text->m_nFontSize);
 }
@@ -393,27 +313,12 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event)
     const bool leftDown = event->buttons() & Qt::LeftButton;
     switch (m_gesture) {
     case Gesture::Drawing:
-        if (DrawingTool::IsFreehand(m_tool) && leftDown)
-            m_vertices.Add(page);
-        m_last = page;
+        m_drawing.MoveTo(page, true, leftDown);
         Invalidate();
         break;
-    case Gesture::Tracking:
-    case Gesture::GroupMove: {
-        const QRect before = m_tracker.Rect();
-        m_tracker.DragTo(window);
-        if (m_tracker.Moved() && !m_liveMoves.empty()) {
-            // Moved objects follow the mouse; shadows and turns reach anywhere, so the
-            // whole window is painted, which stays well within a frame.
-            const QPoint offset = DragOffset();
-            for (const auto& [object, from] : m_liveMoves)
-                object->m_rect = Offset(from, offset.x(), offset.y());
-            Invalidate();
-        } else {
-            viewport()->update(before.united(m_tracker.Rect()).adjusted(-2, -2, 2, 2));
-        }
+    case Gesture::Dragging:
+        viewport()->update(m_drag.FollowMouse(window, Mapping(), viewport()->rect()));
         break;
-    }
     case Gesture::RubberBand:
     case Gesture::PhotoBand: {
         const QRect before = BandRect();
@@ -421,35 +326,20 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event)
         viewport()->update(before.united(BandRect()).adjusted(-2, -2, 2, 2));
         break;
     }
-    case Gesture::PhotoFreehand: {
-        // Only points over a photo count; the first photo touched is the one selected.
-        PhotoObject* photo = nullptr;
-        for (auto it = m_model.Objects().rbegin(); it != m_model.Objects().rend(); ++it) {
-            auto* candidate = dynamic_cast<PhotoObject*>(it->get());
-            if (candidate && candidate->HasPicture() && Contains(candidate->m_rect, page)) {
-                photo = candidate;
-                break;
-            }
-        }
-        if (!photo || (m_photoSelection.photo && photo != m_photoSelection.photo))
-            break;
-        m_photoSelection.photo = photo;
-        if (m_photoSelection.outline.size() < VertexBuffer::kCapacity)
-            m_photoSelection.outline.append(page);
+    case Gesture::PhotoFreehand:
+        m_photoSelection.AddFreehandPoint(m_model.Objects(), page);
         Invalidate();
         break;
-    }
     case Gesture::None:
-        if (m_tool == DrawingTool::Polyline && m_vertices.Count() > 0) {
-            m_last = page;
+        if (m_drawing.MoveTo(page, false, leftDown))
             Invalidate();
-        }
-        if (m_tool != DrawingTool::None) {
+        if (m_drawing.IsArmed()) {
             viewport()->setCursor(Qt::CrossCursor);
         } else if (m_model.Current() && m_model.Current()->m_bSelected
                    && !m_model.IsMultiSelection()) {
             LoadTrackerFromCurrent();
-            viewport()->setCursor(m_tracker.CursorFor(m_tracker.HitTest(window)));
+            const SelectionHandles& frame = m_drag.Frame();
+            viewport()->setCursor(frame.CursorFor(frame.HitTest(window)));
         } else {
             viewport()->setCursor(Qt::ArrowCursor);
         }
@@ -466,18 +356,25 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event)
     m_gesture = Gesture::None;
     switch (gesture) {
     case Gesture::Drawing:
-        if (m_tool == DrawingTool::Polyline) {
-            m_last = page;   // the vertex stays; a double-click ends the figure
-            m_gesture = Gesture::None;
+        if (m_drawing.Tool() != DrawingTool::Polyline) {
+            AddInsertedObject(m_drawing.Release(page));
+            ResetToPointer();
         } else {
-            FinishDrawing(page);
+            m_drawing.Release(page);
         }
         break;
-    case Gesture::Tracking: FinishTracking(); break;
-    case Gesture::GroupMove: FinishTracking(); break;
+    case Gesture::Dragging:
+        if (m_drag.Finish(Mapping()))
+            SelectionChanged();
+        break;
     case Gesture::RubberBand: FinishRubberBand(); break;
-    case Gesture::PhotoBand: FinishPhotoBand(); break;
-    case Gesture::PhotoFreehand: FinishFreehandSelection(); break;
+    case Gesture::PhotoBand:
+        if (BandOnPage().IsEmpty())
+            ResetToPointer();
+        else
+            m_photoSelection.SelectBand(m_model.Objects(), BandOnPage());
+        break;
+    case Gesture::PhotoFreehand: m_photoSelection.CloseFreehand(); break;
     case Gesture::None: break;
     }
     Invalidate();
@@ -489,41 +386,13 @@ void CanvasView::mouseDoubleClickEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint page = ToPage(event->position().toPoint());
-    if (m_tool == DrawingTool::Polyline) {
-        m_vertices.Close();
-        AddInsertedObject(DrawingTool::MakeCurve(m_tool, m_vertices.Points(), m_style));
+    if (m_drawing.Tool() == DrawingTool::Polyline) {
+        AddInsertedObject(m_drawing.FinishPolyline());
         ResetToPointer();
         return;
     }
-    if (m_tool == DrawingTool::None && !m_photoSelection.active)
+    if (!m_drawing.IsArmed() && !m_photoSelection.active)
         EditTextInPlace(page);
-}
-
-void CanvasView::FinishDrawing(const QPoint& page)
-{
-    std::unique_ptr<PageObject> made;
-    switch (m_tool) {
-    case DrawingTool::Line:
-        if (page != m_start)
-            made = DrawingTool::MakeCurve(m_tool, {m_start, page}, m_style);
-        break;
-    case DrawingTool::ClosedFreehand:
-        m_vertices.Add(page);
-        m_vertices.Close();
-        made = DrawingTool::MakeCurve(m_tool, m_vertices.Points(), m_style);
-        break;
-    case DrawingTool::OpenFreehand:
-        m_vertices.Add(page);
-        made = DrawingTool::MakeCurve(m_tool, m_vertices.Points(), m_style);
-        break;
-    default:
-        // A click without a drag would make a shape nobody can see or grab.
-        if (!SpannedRect(m_start, page).IsEmpty())
-            made = DrawingTool::MakeShape(m_tool, m_start, page, m_style);
-        break;
-    }
-    AddInsertedObject(std::move(made));
-    ResetToPointer();
 }
 
 void CanvasView::AddInsertedObject(std::unique_ptr<PageObject> object)
@@ -533,65 +402,6 @@ void CanvasView::AddInsertedObject(std::unique_ptr<PageObject> object)
     const PageRect rect = object->m_rect;
     m_model.Insert(std::move(object));
     InvalidatePage(rect);
-    SelectionChanged();
-}
-
-QPoint CanvasView::DragOffset() const
-{
-    const double scale = Mapping().Scale();
-    const QPoint moved = m_tracker.Rect().topLeft() - m_tracker.StartRect().topLeft();
-    return {int(std::lround(moved.x() / scale)), int(std::lround(moved.y() / scale))};
-}
-
-void CanvasView::StartLiveMoves()
-{
-    m_liveMoves.clear();
-    for (PageObject* object : m_model.Selected())
-        if (!object->m_bLocked)
-            m_liveMoves.emplace_back(object, object->m_rect);
-}
-
-void CanvasView::UndoLiveMoves()
-{
-    for (const auto& [object, from] : m_liveMoves)
-        object->m_rect = from;
-    m_liveMoves.clear();
-}
-
-void CanvasView::CancelDrag()
-{
-    UndoLiveMoves();
-    m_tracker.EndDrag();
-    m_gesture = Gesture::None;
-    LoadTrackerFromCurrent();
-    Invalidate();
-}
-
-void CanvasView::FinishTracking()
-{
-    PageObject* current = m_model.Current();
-    const bool group = m_model.IsMultiSelection();
-    const QRect start = m_tracker.StartRect();
-    const QRect end = m_tracker.Rect();
-    const bool moved = m_tracker.Moved();
-    const QPoint offset = DragOffset();
-    const int dx = offset.x(), dy = offset.y();
-    // The model moves the objects for good, from where they were, as one undo step.
-    UndoLiveMoves();
-    m_tracker.EndDrag();
-    if (start == end)
-        return;
-    if (group) {
-        m_model.MoveSelected(dx, dy);
-    } else if (current) {
-        if (current->m_bLocked) {
-            Prompt().Inform(QString::fromLatin1(CanvasModel::kLockedMessage));
-            return;
-        }
-        const PageRect rect = moved ? Offset(current->m_rect, dx, dy) : Mapping().ToPage(end);
-        m_model.MoveResize(*current, rect);
-    }
-    LoadTrackerFromCurrent();
     SelectionChanged();
 }
 
@@ -614,55 +424,17 @@ void CanvasView::FinishRubberBand()
     SelectionChanged();
 }
 
-void CanvasView::FinishPhotoBand()
-{
-    const PageRect pageBand = BandOnPage();
-    if (pageBand.IsEmpty()) {
-        ResetToPointer();
-        return;
-    }
-    for (const auto& object : m_model.Objects()) {
-        auto* photo = dynamic_cast<PhotoObject*>(object.get());
-        if (!photo || !Intersects(photo->m_rect, pageBand))
-            continue;
-        const PageRect inside = Intersection(photo->m_rect, pageBand);
-        m_photoSelection.photo = photo;
-        m_photoSelection.rect = QRect(inside.left, inside.top, inside.Width(), inside.Height());
-        if (m_photoSelection.mode == PhotoAreaSelection::Ellipse)
-            m_photoSelection.region = QRegion(m_photoSelection.rect, QRegion::Ellipse);
-        break;
-    }
-}
-
-void CanvasView::FinishFreehandSelection()
-{
-    QPolygon& outline = m_photoSelection.outline;
-    if (!m_photoSelection.region.isEmpty() || outline.isEmpty())
-        return;
-    outline.append(outline.front());
-    if (outline.size() < 4) // three points and the closing one
-        return;
-    m_photoSelection.region = QRegion(outline, Qt::OddEvenFill);
-    m_photoSelection.rect = m_photoSelection.region.boundingRect();
-}
-
 void CanvasView::LoadTrackerFromCurrent()
 {
-    if (m_tracker.IsDragging())
-        return;
-    if (const PageObject* current = m_model.Current())
-        m_tracker.SetRect(Mapping().ToWindow(current->m_rect), HandlesOf(*current));
-    else
-        m_tracker.Clear();
+    m_drag.FrameCurrent(Mapping());
 }
 
 void CanvasView::ResetToPointer()
 {
     m_photoSelection.Clear();
     m_gesture = Gesture::None;
-    m_tool = DrawingTool::None;
+    m_drawing.Disarm();
     m_model.SetMultiSelection(m_model.SelectedCount() > 1 && m_model.IsMultiSelection());
-    m_vertices.Clear();
     viewport()->setCursor(Qt::ArrowCursor);
     Invalidate();
 }
@@ -670,7 +442,7 @@ void CanvasView::ResetToPointer()
 void CanvasView::StartTool(int tool)
 {
     ResetToPointer();
-    m_tool = tool;
+    m_drawing.Arm(tool);
     viewport()->setCursor(Qt::CrossCursor);
 }
 
@@ -696,10 +468,14 @@ void CanvasView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down: dy = 1; break;
     case Qt::Key_Delete: OnCommand(Cmd::DeleteObjects); return;
     case Qt::Key_Escape:
-        if (m_gesture == Gesture::Tracking || m_gesture == Gesture::GroupMove)
-            CancelDrag();
-        else
+        if (m_gesture == Gesture::Dragging) {
+            m_drag.Cancel();
+            m_gesture = Gesture::None;
+            LoadTrackerFromCurrent();
+            Invalidate();
+        } else {
             OnCommand(Cmd::Deselection);
+        }
         return;
     default: break;
     }
@@ -713,31 +489,16 @@ void CanvasView::keyPressEvent(QKeyEvent* event)
         Q_EMIT commandStateChanged();
         return;
     }
-    // The usual editing keys with Ctrl; the single letters without.
-    static const std::pair<int, int> kControlKeys[] = {
-        {Qt::Key_C, Cmd::CopyObjects}, {Qt::Key_X, Cmd::Cut},  {Qt::Key_V, Cmd::PasteObjects},
-        {Qt::Key_Z, Cmd::Undo},        {Qt::Key_Y, Cmd::Redo}, {Qt::Key_A, 0},
-    };
-    static const std::pair<int, int> kLetterKeys[] = {
-        {Qt::Key_A, 0},
-        {Qt::Key_B, Cmd::SendToBack},  {Qt::Key_F, Cmd::BringToFront},
-        {Qt::Key_M, Cmd::RotateRight}, {Qt::Key_N, Cmd::RotateLeft},
-        {Qt::Key_U, Cmd::Undo},        {Qt::Key_V, Cmd::Redo},
-    };
-    for (const auto& [key, id] : control ? std::span<const std::pair<int, int>>(kControlKeys)
-                                           : std::span<const std::pair<int, int>>(kLetterKeys)) {
-        if (event->key() != key)
-            continue;
-        if (id == 0) {
-            m_model.SelectAll();
-            SelectionChanged();
-            Invalidate();
-        } else if (UpdateCommand(id).enabled) {
+    const int id = CanvasCommands::CommandOfKey(event->key(), control);
+    if (id == CanvasCommands::kSelectAll) {
+        m_model.SelectAll();
+        SelectionChanged();
+    } else if (id != CanvasCommands::kNoCommand) {
+        if (UpdateCommand(id).enabled)
             OnCommand(id);
-        }
-        return;
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
     }
-    QAbstractScrollArea::keyPressEvent(event);
 }
 
 // ---- context menu and drops -----------------------------------------------------------

@@ -3,7 +3,7 @@
 #include "commands/CommandIds.h"
 #include "settings/SettingsKeys.h"
 #include "canvas/editing/PageDocument.h"
-#include "widgets/BusyCursor.h"
+#include "platform/BusyCursor.h"
 #include "widgets/Icons.h"
 #include "photos/FolderWatch.h"
 #include "photos/LibraryFiles.h"

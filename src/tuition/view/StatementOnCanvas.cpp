@@ -75,11 +75,13 @@ public:
     int Type() const override { return ObjectType::Statement; }
     int InsertCommand() const override { return Cmd::InsertTuitionSheet; }
 
-    std::unique_ptr<PageObject> Create(const QPoint& at) const override
+    ObjectList Place(const QPoint& at, QWidget*) const override
     {
-        return std::make_unique<StatementObject>(
+        ObjectList placed;
+        placed.push_back(std::make_unique<StatementObject>(
             PageRect{at.x(), at.y(), at.x() + StatementObject::kWidth,
-                     at.y() + StatementObject::kHeight});
+                     at.y() + StatementObject::kHeight}));
+        return placed;
     }
 
     QString MenuName() const override { return QStringLiteral("Tuition Statement"); }

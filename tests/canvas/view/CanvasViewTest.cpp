@@ -3,6 +3,7 @@
 #include "commands/CommandIds.h"
 #include "settings/ProgramState.h"
 #include "canvas/editing/PageDocument.h"
+#include "canvas/editing/PagePictures.h"
 #include "canvas/objects/CalendarObject.h"
 #include "canvas/objects/CalendarOptionSet.h"
 #include "canvas/objects/CurveObject.h"
@@ -11,6 +12,7 @@
 #include "canvas/objects/TextObject.h"
 #include "app/EditCenterView.h"
 #include "canvas/view/CanvasView.h"
+#include "canvas/view/InPlaceTextEditor.h"
 #include "app/MainWindow.h"
 #include "app/CenterStack.h"
 #include "app/BackgroundColorDialog.h"
@@ -310,7 +312,7 @@ TEST_P(CanvasPageFrameTest, ObjectsKeepTheirPlaceOnThePageWhateverTheWindow)
     EXPECT_EQ(Objects().back()->m_rect, (PageRect{400, 600, 480, 660}));
 
     const QString file = m_home.FilePath(QStringLiteral("page.png"));
-    ASSERT_TRUE(m_view.RenderToImageFile(file, false));
+    ASSERT_TRUE(PagePictures::WriteFile(m_view.Model(), m_view.PageFrameRect(), file, false));
     const QImage picture(file);
     EXPECT_EQ(picture.size(), QSize(850, 1098));
     EXPECT_TRUE(ColorsNear(picture.pixelColor(839 - 40, 530 - 40), QColor(200, 40, 40)));

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 
+class PageObject;
 class QPainter;
 
 // The frame around the current object: eight handles to resize it and its body to move
@@ -19,6 +20,9 @@ public:
     // sides 4..7 (top, right, bottom, left), the body 8, nothing -1.
     static constexpr int kNoHit = -1;
     static constexpr int kBody = 8;
+
+    // The handles sit where the object's own selection frame draws them.
+    static TrackerHandles HandlesOf(const PageObject& object);
 
     void SetRect(const QRect& rect, TrackerHandles handles = TrackerHandles::Inside)
     {

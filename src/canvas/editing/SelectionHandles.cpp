@@ -1,6 +1,13 @@
-#include "canvas/view/SelectionHandles.h"
+#include "canvas/editing/SelectionHandles.h"
+
+#include "canvas/objects/PageObject.h"
 
 #include <QPainter>
+
+TrackerHandles SelectionHandles::HandlesOf(const PageObject& object)
+{
+    return object.FramesSelectionOutside() ? TrackerHandles::Outside : TrackerHandles::Inside;
+}
 
 namespace {
 

@@ -1,0 +1,155 @@
+#include "canvas/editing/CanvasCommands.h"
+
+#include "canvas/editing/CanvasModel.h"
+#include "canvas/editing/DrawingTools.h"
+#include "canvas/editing/ObjectKindCommands.h"
+#include "canvas/editing/PhotoAreaSelection.h"
+#include "canvas/editing/PhotoCommands.h"
+#include "canvas/objects/PhotoObject.h"
+#include "commands/CommandIds.h"
+
+#include <Qt>
+#include <span>
+#include <utility>
+
+namespace CanvasCommands {
+
+CommandState StateOf(int id, const Situation& now)
+{
+    using namespace Cmd;
+    const CanvasModel& model = now.model;
+    const PageObject* current = model.Current();
+    const int selected = model.SelectedCount();
+    const auto enabled = [](bool on) { return CommandState::Enabled(on); };
+
+    if (PhotoCommands::Handles(id))
+        return enabled(PhotoCommands::IsEnabled(id, model, now.photoSelection));
+    if (DrawingTool::OfCommand(id) != DrawingTool::None)
+        return enabled(true);
+    switch (id) {
+    case FileNew:
+    case FileOpen:
+    case FileSave:
+    case FileSaveAs:
+    case CanvasZoomIn:
+    case CanvasZoomOut:
+    case CanvasZoom100:
+    case Deselection:
+    case InsertText:
+        return enabled(true);
+    case Undo: return enabled(model.History().CanUndo());
+    case Redo: return enabled(model.History().CanRedo());
+    case CopyObjects:
+    case CopyAsPicture:
+    case LockObject:
+    case UnlockObject:
+        return enabled(selected > 0);
+    case Cut: return enabled(selected > 0 && current);
+    case DeleteObjects:
+        return enabled(selected > 0 || current || now.photoSelection.HasArea());
+    case PasteObjects: return enabled(!model.Clipboard().empty());
+    case ApplyImageFromClipboard: return enabled(now.clipboardHasImage);
+    case BringToFront:
+    case SendToBack:
+    case OneStepFront:
+    case OneStepBack:
+        return enabled(selected == 1 && current);
+    case AlignBottom:
+    case AlignTop:
+    case AlignLeft:
+    case AlignRight:
+        return enabled(selected > 1 && current);
+    case SameWidth:
+    case SameHeight:
+        return enabled(current && model.Objects().size() > 1 && selected > 1);
+    case RectangleSelection:
+    case FreehandSelection:
+    case EllipseSelection: {
+        const auto* photo = dynamic_cast<const PhotoObject*>(current);
+        return enabled(photo && photo->HasDecodedBitmap());
+    }
+    case TextArt: return enabled(current && current->m_nType == ObjectType::Text);
+    default: return {};
+    }
+}
+
+bool RunOnModel(int id, CanvasModel& model, const QPoint& pasteAt)
+{
+    using namespace Cmd;
+    using Edge = CanvasModel::Edge;
+    switch (id) {
+    case Undo: model.Undo(); return true;
+    case Redo: model.Redo(); return true;
+    case CopyObjects: model.Copy(); return true;
+    case Cut: model.Cut(); return true;
+    case PasteObjects: model.Paste(pasteAt); return true;
+    case BringToFront: model.BringToFront(); return true;
+    case SendToBack: model.SendToBack(); return true;
+    case OneStepFront: model.OneStepFront(); return true;
+    case OneStepBack: model.OneStepBack(); return true;
+    case AlignBottom: model.Align(Edge::Bottom); return true;
+    case AlignTop: model.Align(Edge::Top); return true;
+    case AlignLeft: model.Align(Edge::Left); return true;
+    case AlignRight: model.Align(Edge::Right); return true;
+    case SameWidth: model.SameWidth(); return true;
+    case SameHeight: model.SameHeight(); return true;
+    case LockObject: model.SetLocked(true); return true;
+    case UnlockObject: model.SetLocked(false); return true;
+    default: return false;
+    }
+}
+
+ContextMenu MenuFor(const CanvasModel& model)
+{
+    using namespace Cmd;
+    constexpr int S = 0;
+    const QList<int> editing{Cut, CopyObjects, PasteObjects, DeleteObjects, CopyAsPicture, S};
+    const QList<int> order{S, BringToFront, SendToBack, OneStepFront, OneStepBack, S,
+                           LockObject, UnlockObject};
+    const PageObject* current = model.Current();
+    if (!current)
+        return {QStringLiteral("NoSelection"), {PasteObjects}};
+    if (model.SelectedCount() > 1)
+        return {QStringLiteral("MultiSelection"),
+                editing + QList<int>{AlignLeft, AlignRight, AlignTop, AlignBottom, SameWidth,
+                                     SameHeight, S, LockObject, UnlockObject}};
+    if (current->m_nType == ObjectType::Photo)
+        return {QStringLiteral("ImageEdit"),
+                editing
+                    + QList<int>{RotateLeft, RotateRight, Mirror, Flip, S, Lighten, Darken,
+                                 MoreContrast, LessContrast, MoreSaturation, LessSaturation,
+                                 GrayScale, S, Blur, Soften, CircleFade, Beveled, TornEdge,
+                                 InEllipse, InRoundRectangle, S, RectangleSelection,
+                                 FreehandSelection, EllipseSelection, Crop, Trim, Deselection,
+                                 S, ApplyTo}
+                    + order};
+    if (current->m_nType == ObjectType::Text)
+        return {QStringLiteral("Text"),
+                editing + QList<int>{TextArt, RotateLeft, RotateRight} + order};
+    if (const ObjectKindCommands* kind = ObjectKinds::OfType(current->m_nType))
+        return {kind->MenuName(), kind->MenuCommands() + order};
+    return {QStringLiteral("DrawObject"),
+            editing + QList<int>{RotateLeft, RotateRight, Mirror, Flip} + order};
+}
+
+int CommandOfKey(int key, bool control)
+{
+    using namespace Cmd;
+    static const std::pair<int, int> kControlKeys[] = {
+        {Qt::Key_C, CopyObjects}, {Qt::Key_X, Cut},  {Qt::Key_V, PasteObjects},
+        {Qt::Key_Z, Undo},        {Qt::Key_Y, Redo}, {Qt::Key_A, kSelectAll},
+    };
+    static const std::pair<int, int> kLetterKeys[] = {
+        {Qt::Key_A, kSelectAll},
+        {Qt::Key_B, SendToBack},  {Qt::Key_F, BringToFront},
+        {Qt::Key_M, RotateRight}, {Qt::Key_N, RotateLeft},
+        {Qt::Key_U, Undo},        {Qt::Key_V, Redo},
+    };
+    using Keys = std::span<const std::pair<int, int>>;
+    for (const auto& [known, id] : control ? Keys(kControlKeys) : Keys(kLetterKeys))
+        if (known == key)
+            return id;
+    return kNoCommand;
+}
+
+} // namespace CanvasCommands
