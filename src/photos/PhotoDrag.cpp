@@ -37,6 +37,17 @@ QString PathIn(const QMimeData* data, const char* mime)
     return QString::fromUtf8(data->data(QString::fromLatin1(mime)));
 }
 
+QString DocumentIn(const QMimeData* data)
+{
+    if (QString path = PathIn(data, kDocumentMime); !path.isEmpty())
+        return path;
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    if (urls.size() == 1 && urls.front().isLocalFile()
+        && urls.front().toLocalFile().endsWith(QStringLiteral(".wrn"), Qt::CaseInsensitive))
+        return urls.front().toLocalFile();
+    return {};
+}
+
 bool ToFolder(QObject* source, const QString& path, const QPixmap& pixmap)
 {
     return Run(source, Carrying(kPhotoMime, path), pixmap, Qt::MoveAction, Qt::MoveAction)

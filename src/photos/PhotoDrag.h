@@ -16,6 +16,8 @@ inline constexpr const char* kDocumentMime = "application/x-tendrel-document";
 
 // The path a drag of `mime` carries; empty for other drags and drags from elsewhere.
 QString PathIn(const QMimeData* data, const char* mime);
+// A document dragged from the tree, or one page file from the desktop; else empty.
+QString DocumentIn(const QMimeData* data);
 
 // Drags a photo towards the tree; true when the tree moved it.
 bool ToFolder(QObject* source, const QString& path, const QPixmap& pixmap);

@@ -3,6 +3,7 @@
 #include "commands/CommandCatalog.h"
 
 #include <QAction>
+#include <QMap>
 #include <QMenu>
 
 namespace CommandMenu {
@@ -19,6 +20,32 @@ QAction* ActionFor(int id, QMenu& menu, const ActionSource& source, CommandTarge
     }
     action->setEnabled(target.UpdateCommand(id).enabled);
     return action;
+}
+
+QMenu* Build(const QString& name, const QList<int>& ids, QWidget* parent,
+             const ActionSource& source, CommandTarget& target,
+             const std::function<QString(int id)>& submenuOf)
+{
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(name);
+    QMap<QString, QMenu*> submenus;
+    for (const int id : ids) {
+        if (id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = ActionFor(id, *menu, source, target);
+        const QString title = submenuOf ? submenuOf(id) : QString();
+        if (title.isEmpty()) {
+            menu->addAction(action);
+            continue;
+        }
+        QMenu*& submenu = submenus[title];
+        if (!submenu)
+            submenu = menu->addMenu(title);
+        submenu->addAction(action);
+    }
+    return menu;
 }
 
 } // namespace CommandMenu

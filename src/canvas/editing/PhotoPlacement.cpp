@@ -22,6 +22,16 @@ std::unique_ptr<PhotoObject> Read(const QString& path)
     return photo;
 }
 
+std::unique_ptr<PhotoObject> Pasted(const QString& path, const QPoint& at, const QSize& size)
+{
+    auto photo = std::make_unique<PhotoObject>();
+    photo->SetPath(path);
+    photo->LoadPicture();
+    const QSize shown = photo->HasPicture() ? photo->ShownImage().size() : size;
+    photo->m_rect = {at.x(), at.y(), at.x() + shown.width(), at.y() + shown.height()};
+    return photo;
+}
+
 PageRect CentredInWindow(const QSize& picture, const QSize& window, const QPoint& shift)
 {
     const auto place = [](int windowSide, int pictureSide, std::int32_t& low,

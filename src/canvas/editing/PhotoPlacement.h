@@ -16,6 +16,10 @@ namespace PhotoPlacement {
 // A photo read from its file, or null when it cannot be read (the user is told).
 std::unique_ptr<PhotoObject> Read(const QString& path);
 
+// The photo of a pasted picture saved as `path`, its top left at `at`; a file that cannot
+// be read back still shows as a frame of the picture's size.
+std::unique_ptr<PhotoObject> Pasted(const QString& path, const QPoint& at, const QSize& size);
+
 // Where a photo opened for editing goes: centred in the window's pixels taken as the
 // unshifted scene, then shifted with it; a picture larger than the window fills it.
 PageRect CentredInWindow(const QSize& picture, const QSize& window, const QPoint& shift);

@@ -512,22 +512,6 @@ void CanvasView::contextMenuEvent(QContextMenuEvent* event)
     menu->deleteLater();
 }
 
-namespace {
-
-// A document from the library's tree or a page file from the desktop: opened, not placed.
-QString DroppedDocument(const QMimeData* data)
-{
-    if (QString path = PhotoDrag::PathIn(data, PhotoDrag::kDocumentMime); !path.isEmpty())
-        return path;
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() == 1 && urls.front().isLocalFile()
-        && urls.front().toLocalFile().endsWith(QStringLiteral(".wrn"), Qt::CaseInsensitive))
-        return urls.front().toLocalFile();
-    return {};
-}
-
-} // namespace
-
 void CanvasView::dragEnterEvent(QDragEnterEvent* event)
 {
     const QMimeData* data = event->mimeData();
@@ -542,7 +526,7 @@ void CanvasView::dropEvent(QDropEvent* event)
     // The page never takes a file away from where it was dropped from.
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    if (const QString document = DroppedDocument(event->mimeData()); !document.isEmpty()) {
+    if (const QString document = PhotoDrag::DocumentIn(event->mimeData()); !document.isEmpty()) {
         OpenDocumentFile(document);
         return;
     }

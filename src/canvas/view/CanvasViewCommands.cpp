@@ -190,26 +190,8 @@ QMenu* CanvasView::BuildContextMenu()
     const CanvasCommands::ContextMenu plan = CanvasCommands::MenuFor(m_model);
     const PageObject* current = m_model.Current();
     const ObjectKindCommands* kind = current ? ObjectKinds::OfType(current->m_nType) : nullptr;
-    auto* menu = new QMenu(this);
-    menu->setObjectName(plan.name);
-    QMap<QString, QMenu*> submenus;
-    for (const int id : plan.ids) {
-        if (id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = CommandMenu::ActionFor(id, *menu, m_actionSource, *this);
-        const QString title = kind ? kind->SubmenuOf(id) : QString();
-        if (title.isEmpty()) {
-            menu->addAction(action);
-            continue;
-        }
-        QMenu*& submenu = submenus[title];
-        if (!submenu)
-            submenu = menu->addMenu(title);
-        submenu->addAction(action);
-    }
-    return menu;
+    const auto submenuOf = [kind](int id) { return kind ? kind->SubmenuOf(id) : QString(); };
+    return CommandMenu::Build(plan.name, plan.ids, this, m_actionSource, *this, submenuOf);
 }
 
 // ---- insertions -----------------------------------------------------------------------
@@ -279,13 +261,7 @@ void CanvasView::PasteClipboardPicture()
         Prompt().Warn(QStringLiteral("The picture could not be saved as %1: %2").arg(path, error));
         return;
     }
-    auto photo = std::make_unique<PhotoObject>();
-    photo->SetPath(path);
-    photo->LoadPicture();
-    const QSize size = photo->HasPicture() ? photo->ShownImage().size() : image.size();
-    const QPoint at = m_rightClick;
-    photo->m_rect = {at.x(), at.y(), at.x() + size.width(), at.y() + size.height()};
-    AddInsertedObject(std::move(photo));
+    AddInsertedObject(PhotoPlacement::Pasted(path, m_rightClick, image.size()));
 }
 
 void CanvasView::PutPictureOnClipboard()
