@@ -60,7 +60,7 @@ bool LoadAll(ThumbnailCache& cache, const QStringList& paths)
 {
     BackgroundThumbnailLoader loader(cache);
     int made = 0;
-    QObject::connect(&loader, &BackgroundThumbnailLoader::thumbnailReady,
+    QObject::connect(&loader, &BackgroundThumbnailLoader::ThumbnailReady,
                      [&made](int, const QImage& thumbnail) { made += !thumbnail.isNull(); });
     loader.Start(paths, kCell);
     loader.WaitForFinished();

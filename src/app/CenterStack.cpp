@@ -140,7 +140,7 @@ bool CenterStack::SwitchCenter(int index)
         it.value()->setVisible(show);
     }
 
-    Q_EMIT centerSwitched(center);
+    Q_EMIT CenterSwitched(center);
     view->OnCenterShown();
     update();
     return true;

@@ -53,7 +53,7 @@ public:
 Q_SIGNALS:
     // Emitted during a switch, after the view and its toolbars are shown, so the
     // frame can show its own parts for the center.
-    void centerSwitched(Center::Index center);
+    void CenterSwitched(Center::Index center);
 
 private:
     void CreateViews(const CenterViewFactory& factory);

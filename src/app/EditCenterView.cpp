@@ -26,12 +26,12 @@ EditCenterView::EditCenterView(QWidget* parent)
     layout->addWidget(m_splitter);
     setFocusProxy(m_canvas);
 
-    connect(m_canvas, &CanvasView::commandStateChanged, this,
-            &CenterView::commandStateChanged);
-    connect(m_canvas, &CanvasView::infoTextChanged, this, &CenterView::infoTextChanged);
-    connect(m_canvas, &CanvasView::textFontShown, this, &CenterView::textFontShown);
-    connect(m_canvas, &CanvasView::zoomChanged, this, &CenterView::zoomChanged);
-    connect(m_strip, &PhotoStrip::photoActivated, this, &EditCenterView::EditPhoto);
+    connect(m_canvas, &CanvasView::CommandStateChanged, this,
+            &CenterView::CommandStateChanged);
+    connect(m_canvas, &CanvasView::InfoTextChanged, this, &CenterView::InfoTextChanged);
+    connect(m_canvas, &CanvasView::TextFontShown, this, &CenterView::TextFontShown);
+    connect(m_canvas, &CanvasView::ZoomChanged, this, &CenterView::ZoomChanged);
+    connect(m_strip, &PhotoStrip::PhotoActivated, this, &EditCenterView::EditPhoto);
 }
 
 void EditCenterView::Attach(PageDocument& document, ActionRegistry& actions)

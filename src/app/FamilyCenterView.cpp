@@ -12,8 +12,8 @@ FamilyCenterView::FamilyCenterView(QWidget* parent) : CenterView(parent)
     m_paymentList = new WeeklyPaymentList;
     m_splitter = new FormSplitter(m_form, m_paymentList);
     m_splitter->FillCenter(*this);
-    connect(m_paymentList, &WeeklyPaymentList::commandStateChanged, this,
-            &CenterView::commandStateChanged);
+    connect(m_paymentList, &WeeklyPaymentList::CommandStateChanged, this,
+            &CenterView::CommandStateChanged);
 }
 
 void FamilyCenterView::Attach(PageDocument&, ActionRegistry& actions)

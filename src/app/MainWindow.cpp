@@ -81,20 +81,20 @@ MainWindow::MainWindow(PageDocument& document, const CenterViewFactory& factory)
 
     m_container = new CenterStack(*m_actions, factory, this);
     setCentralWidget(m_container);
-    connect(m_container, &CenterStack::centerSwitched, this, &MainWindow::OnCenterSwitched);
+    connect(m_container, &CenterStack::CenterSwitched, this, &MainWindow::OnCenterSwitched);
     for (int i = 0; i < Center::Count; ++i) {
         CenterView* view = m_container->View(static_cast<Center::Index>(i));
         view->Attach(m_document, *m_actions);
-        connect(view, &CenterView::textFontShown, m_container, &CenterStack::ShowFont);
-        connect(view, &CenterView::zoomChanged, this, [this](double factor) {
+        connect(view, &CenterView::TextFontShown, m_container, &CenterStack::ShowFont);
+        connect(view, &CenterView::ZoomChanged, this, [this](double factor) {
             // Actual size always puts the slider in the middle; the zoom buttons move it
             // by their own rule afterwards.
             if (m_zoomControls && factor == 1.0)
                 m_zoomControls->SetSliderPosition(ZoomSlider::kActualSize);
         });
-        connect(view, &CenterView::commandStateChanged, this, &MainWindow::ScheduleActionUpdate);
-        connect(view, &CenterView::photoEditRequested, this, &MainWindow::PlacePhotoOnPage);
-        connect(view, &CenterView::infoTextChanged, this, [this, view](const QString& text) {
+        connect(view, &CenterView::CommandStateChanged, this, &MainWindow::ScheduleActionUpdate);
+        connect(view, &CenterView::PhotoEditRequested, this, &MainWindow::PlacePhotoOnPage);
+        connect(view, &CenterView::InfoTextChanged, this, [this, view](const QString& text) {
             if (m_zoomControls && view == m_container->CurrentView())
                 m_zoomControls->SetInfoText(text);
         });
@@ -103,8 +103,8 @@ MainWindow::MainWindow(PageDocument& document, const CenterViewFactory& factory)
     ConnectLibrary();
     BindKeys();
     setAcceptDrops(true);
-    connect(&m_document, &PageDocument::titleChanged, this, &MainWindow::UpdateTitle);
-    connect(&m_document, &PageDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_document, &PageDocument::TitleChanged, this, &MainWindow::UpdateTitle);
+    connect(&m_document, &PageDocument::ModifiedChanged, this, &QWidget::setWindowModified);
     UpdateTitle();
     UpdateActions();
 }
@@ -179,14 +179,14 @@ void MainWindow::ConnectLibrary()
 {
     LibraryTree* tree = Tree();
     tree->SetDocument(&m_document);
-    connect(tree, &LibraryTree::folderSelected, this, &MainWindow::ShowLibraryFolder);
-    connect(tree, &LibraryTree::documentOpenRequested, this, &MainWindow::OpenLibraryDocument);
-    connect(&m_document, &PageDocument::saved, tree, &LibraryTree::AddDocument);
+    connect(tree, &LibraryTree::FolderSelected, this, &MainWindow::ShowLibraryFolder);
+    connect(tree, &LibraryTree::DocumentOpenRequested, this, &MainWindow::OpenLibraryDocument);
+    connect(&m_document, &PageDocument::Saved, tree, &LibraryTree::AddDocument);
     for (int i = 0; i < Center::Count; ++i) {
         CenterView* view = m_container->View(static_cast<Center::Index>(i));
-        connect(view, &CenterView::libraryFolderAdded, tree, &LibraryTree::AddRootFolder);
+        connect(view, &CenterView::LibraryFolderAdded, tree, &LibraryTree::AddRootFolder);
         // After the tree's own selection change has run its course.
-        connect(view, &CenterView::folderSelectionRequested, tree, &LibraryTree::SelectFolder,
+        connect(view, &CenterView::FolderSelectionRequested, tree, &LibraryTree::SelectFolder,
                 Qt::QueuedConnection);
     }
 }
@@ -442,7 +442,7 @@ void MainWindow::OnCenterSwitched(Center::Index center)
     if (ShowsZoomControls(center)) {
         if (!m_zoomControls) {
             m_zoomControls = new StatusZoomControls(*statusBar(), *m_actions, this);
-            connect(m_zoomControls, &StatusZoomControls::sliderMoved, this,
+            connect(m_zoomControls, &StatusZoomControls::SliderMoved, this,
                     [this] { Dispatch(Cmd::StatusZoomSlider); });
         }
         m_zoomControls->SetVisible(true);

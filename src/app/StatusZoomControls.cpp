@@ -30,7 +30,7 @@ StatusZoomControls::StatusZoomControls(QStatusBar& statusBar, ActionRegistry& ac
     m_slider->setValue(ZoomSlider::kActualSize);
     m_slider->setFixedWidth(180);
     m_slider->setToolTip(QStringLiteral("Zoom"));
-    connect(m_slider, &QSlider::valueChanged, this, &StatusZoomControls::sliderMoved);
+    connect(m_slider, &QSlider::valueChanged, this, &StatusZoomControls::SliderMoved);
 
     m_zoomIn = MakeButton(actions, Cmd::StatusZoomIn, 16);
     m_actualSize = MakeButton(actions, Cmd::StatusActualSize, 18);

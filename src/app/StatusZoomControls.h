@@ -33,7 +33,7 @@ public:
 
 Q_SIGNALS:
     // The user moved the slider.
-    void sliderMoved(int position);
+    void SliderMoved(int position);
 
 private:
     QToolButton* MakeButton(ActionRegistry& actions, int id, int size);

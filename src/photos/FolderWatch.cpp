@@ -51,5 +51,5 @@ void FolderWatch::Report()
     }
     const QStringList folders(m_changed.begin(), m_changed.end());
     m_changed.clear();
-    Q_EMIT foldersChanged(folders);
+    Q_EMIT FoldersChanged(folders);
 }

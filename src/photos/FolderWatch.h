@@ -24,7 +24,7 @@ public:
 
 Q_SIGNALS:
     // Each folder that changed since the last report, once.
-    void foldersChanged(const QStringList& folders);
+    void FoldersChanged(const QStringList& folders);
 
 private:
     void Report();

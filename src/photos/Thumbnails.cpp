@@ -262,7 +262,7 @@ void BackgroundThumbnailLoader::Start(const QStringList& paths, const QSize& cel
     }
 
     if (m_total == 0) {
-        Q_EMIT finished();
+        Q_EMIT Finished();
         return;
     }
     for (const auto& [index, thumbnail] : cached) {
@@ -330,12 +330,12 @@ void BackgroundThumbnailLoader::Deliver(quint64 run, int index, const QImage& th
     ++m_done;
     --m_remaining;
     // Receivers may start again or cancel in between; the run number tells.
-    Q_EMIT thumbnailReady(index, thumbnail);
+    Q_EMIT ThumbnailReady(index, thumbnail);
     if (run != m_runNumber)
         return;
-    Q_EMIT progress(m_done, m_total);
+    Q_EMIT Progress(m_done, m_total);
     if (run != m_runNumber || m_remaining > 0)
         return;
     m_run.reset();
-    Q_EMIT finished();
+    Q_EMIT Finished();
 }

@@ -96,9 +96,9 @@ public:
     void WaitForFinished();
 
 Q_SIGNALS:
-    void thumbnailReady(int index, const QImage& thumbnail);
-    void progress(int done, int total);
-    void finished();
+    void ThumbnailReady(int index, const QImage& thumbnail);
+    void Progress(int done, int total);
+    void Finished();
 
 private:
     struct LoadRun;

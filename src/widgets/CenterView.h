@@ -49,17 +49,17 @@ public:
     virtual void ShowFolderOnArrival(const QString& folder);
 
 Q_SIGNALS:
-    void infoTextChanged(const QString& text);
+    void InfoTextChanged(const QString& text);
     // Ask the frame to refresh the enabled state of commands (selection changed, ...).
-    void commandStateChanged();
+    void CommandStateChanged();
     // A text object became current: its face name and size for the text toolbar.
-    void textFontShown(const QString& faceName, int size);
+    void TextFontShown(const QString& faceName, int size);
     // The view zoomed by itself (a photo placed at actual size, the wheel).
-    void zoomChanged(double factor);
+    void ZoomChanged(double factor);
     // A photo is to be placed on the Edit Center's page.
-    void photoEditRequested(const QString& path);
+    void PhotoEditRequested(const QString& path);
     // A folder of that name was made directly under the pictures root (a new child's).
-    void libraryFolderAdded(const QString& name);
+    void LibraryFolderAdded(const QString& name);
     // The tree is to select this folder (again): the center stayed on it after a question.
-    void folderSelectionRequested(const QString& folder);
+    void FolderSelectionRequested(const QString& folder);
 };

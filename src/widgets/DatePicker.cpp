@@ -147,7 +147,7 @@ void DatePicker::keyPressEvent(QKeyEvent* event)
         ShowTyped();
         event->accept();
         if (started)
-            Q_EMIT typingStarted();
+            Q_EMIT TypingStarted();
         return;
     }
     if (m_typing) {

@@ -31,7 +31,7 @@ public:
 
 Q_SIGNALS:
     // The user began typing a date.
-    void typingStarted();
+    void TypingStarted();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

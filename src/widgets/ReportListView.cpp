@@ -59,7 +59,7 @@ ReportListView::ReportListView(std::span<const ColumnSpec> columns, RowCommands 
     // Edit and Delete act on one row, so one row is selected at a time.
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new GridLineDelegate(this));
-    connect(this, &QTreeWidget::itemSelectionChanged, this, &ReportListView::commandStateChanged);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, &ReportListView::CommandStateChanged);
 }
 
 int ReportListView::ColumnWidth(const ColumnSpec& column) const

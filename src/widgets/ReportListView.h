@@ -41,7 +41,7 @@ public:
     void SetActionSource(CommandMenu::ActionSource source) { m_actionSource = std::move(source); }
 
 Q_SIGNALS:
-    void commandStateChanged();
+    void CommandStateChanged();
 
 protected:
     ReportListView(std::span<const ColumnSpec> columns, RowCommands commands, QWidget* parent);

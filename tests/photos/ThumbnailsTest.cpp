@@ -188,11 +188,11 @@ struct Deliveries
 {
     explicit Deliveries(BackgroundThumbnailLoader& loader)
     {
-        QObject::connect(&loader, &BackgroundThumbnailLoader::thumbnailReady,
+        QObject::connect(&loader, &BackgroundThumbnailLoader::ThumbnailReady,
                          [this](int index, const QImage& image) { images[index] << image; });
-        QObject::connect(&loader, &BackgroundThumbnailLoader::progress,
+        QObject::connect(&loader, &BackgroundThumbnailLoader::Progress,
                          [this](int done, int total) { progress.emplace_back(done, total); });
-        QObject::connect(&loader, &BackgroundThumbnailLoader::finished, [this] { ++finished; });
+        QObject::connect(&loader, &BackgroundThumbnailLoader::Finished, [this] { ++finished; });
     }
     void Clear() { *this = Deliveries(); }
 

@@ -27,7 +27,7 @@ void PageDocument::SetTitle(const QString& title)
     if (title == m_title)
         return;
     m_title = title;
-    Q_EMIT titleChanged(m_title);
+    Q_EMIT TitleChanged(m_title);
 }
 
 void PageDocument::SetPath(const QString& path)
@@ -40,7 +40,7 @@ void PageDocument::SetModified(bool modified)
     if (modified == m_modified)
         return;
     m_modified = modified;
-    Q_EMIT modifiedChanged(m_modified);
+    Q_EMIT ModifiedChanged(m_modified);
 }
 
 void PageDocument::Named(const QString& path)

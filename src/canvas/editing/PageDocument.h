@@ -47,7 +47,7 @@ public:
     void SetPath(const QString& path);
     void SetModified(bool modified);
     // The page was written to `path`.
-    void NotifySaved(const QString& path) { Q_EMIT saved(path); }
+    void NotifySaved(const QString& path) { Q_EMIT Saved(path); }
 
     // The file commands. Each asks about unsaved changes first where the page would be
     // set aside; false when the user cancelled or the file could not be read or written
@@ -65,9 +65,9 @@ public:
     bool ReadFrom(const QString& path);
 
 Q_SIGNALS:
-    void titleChanged(const QString& title);
-    void modifiedChanged(bool modified);
-    void saved(const QString& path);
+    void TitleChanged(const QString& title);
+    void ModifiedChanged(bool modified);
+    void Saved(const QString& path);
 
 private:
     QString StartFolder() const;

@@ -57,15 +57,15 @@ CanvasView::CanvasView(QWidget* parent)
     const auto readClipboard = [this] {
         const QMimeData* data = QApplication::clipboard()->mimeData();
         m_clipboardHasImage = data && data->hasImage();
-        Q_EMIT commandStateChanged();
+        Q_EMIT CommandStateChanged();
     };
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, readClipboard);
     readClipboard();
     UpdateScrollBars();
     m_textEditing = new InPlaceTextEditing(m_model, viewport());
-    connect(m_textEditing, &InPlaceTextEditing::textChanged, this,
-            &CanvasView::commandStateChanged);
-    connect(m_textEditing, &InPlaceTextEditing::closed, this, [this] { Invalidate(); });
+    connect(m_textEditing, &InPlaceTextEditing::TextChanged, this,
+            &CanvasView::CommandStateChanged);
+    connect(m_textEditing, &InPlaceTextEditing::Closed, this, [this] { Invalidate(); });
     RegisterCalendarOnCanvas();
 }
 
@@ -143,7 +143,7 @@ void CanvasView::SetZoom(double zoom, const QPoint& centrePagePoint)
     CentreOn(centrePagePoint);
     setUpdatesEnabled(true);
     Invalidate();
-    Q_EMIT zoomChanged(m_zoom);
+    Q_EMIT ZoomChanged(m_zoom);
 }
 
 void CanvasView::resizeEvent(QResizeEvent* event)
@@ -290,7 +290,7 @@ void CanvasView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
     m_drag.StartOnCurrent(window, Mapping());
     m_gesture = Gesture::Dragging;
     if (const auto* text = dynamic_cast<const TextObject*>(m_model.Current()))
-        Q_EMIT textFontShown(text->m_strFontName, text->m_nFontSize);
+        Q_EMIT TextFontShown(text->m_strFontName, text->m_nFontSize);
 }
 
 void CanvasView::PressForPhotoSelection(const QPoint& window)
@@ -378,7 +378,7 @@ void CanvasView::mouseReleaseEvent(QMouseEvent* event)
     case Gesture::None: break;
     }
     Invalidate();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 void CanvasView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -486,7 +486,7 @@ void CanvasView::keyPressEvent(QKeyEvent* event)
             m_model.Nudge(dx, dy);
         LoadTrackerFromCurrent();
         Invalidate();
-        Q_EMIT commandStateChanged();
+        Q_EMIT CommandStateChanged();
         return;
     }
     const int id = CanvasCommands::CommandOfKey(event->key(), control);
@@ -550,11 +550,11 @@ void CanvasView::SelectionChanged()
     if (const auto* photo = dynamic_cast<const PhotoObject*>(m_model.Current()))
         ShowPhotoInfo(*photo);
     Invalidate();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 void CanvasView::ShowPhotoInfo(const PhotoObject& photo)
 {
     m_infoText = photo.InfoText();
-    Q_EMIT infoTextChanged(m_infoText);
+    Q_EMIT InfoTextChanged(m_infoText);
 }

@@ -84,11 +84,11 @@ public:
     void ResetToPointer();
 
 Q_SIGNALS:
-    void infoTextChanged(const QString& text);
-    void commandStateChanged();
-    void zoomChanged(double zoom);
+    void InfoTextChanged(const QString& text);
+    void CommandStateChanged();
+    void ZoomChanged(double zoom);
     // A text object became current: its face name and size for the text toolbar.
-    void textFontShown(const QString& faceName, int size);
+    void TextFontShown(const QString& faceName, int size);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

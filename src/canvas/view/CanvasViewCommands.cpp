@@ -81,7 +81,7 @@ bool CanvasView::OnCommand(int id)
         return RunKindCommand(*kind, id);
     const bool done = RunEditCommand(id);
     Invalidate();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
     return done;
 }
 
@@ -95,7 +95,7 @@ bool CanvasView::RunPhotoCommand(int id)
         ResetToPointer();
     LoadTrackerFromCurrent();
     Invalidate();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
     return true;
 }
 
@@ -164,7 +164,7 @@ bool CanvasView::RunKindCommand(ObjectKindCommands& kind, int id)
     const KindCommandContext canvas{this, m_model, renderPage};
     kind.Run(id, *current, canvas);
     Invalidate();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
     return true;
 }
 
@@ -226,7 +226,7 @@ void CanvasView::PlacePhotoAtActualSize(std::unique_ptr<PhotoObject> photo)
     AddInsertedObject(std::move(photo));
     UpdateScrollBars();
     ShowPhotoInfo(*added);
-    Q_EMIT zoomChanged(m_zoom);
+    Q_EMIT ZoomChanged(m_zoom);
 }
 
 void CanvasView::DropPhoto(const QString& path, const QPoint& globalPoint)

@@ -26,8 +26,8 @@ bool InPlaceTextEditing::OpenAt(const QPoint& page, const ViewMapping& mapping)
     font.setPixelSize(std::max(1, int(text->m_nFontSize * mapping.Scale())));
     m_editor = new InPlaceTextEditor(text->m_strText, font, mapping.ToWindow(text->m_rect),
                                      m_viewport);
-    connect(m_editor, &InPlaceTextEditor::textCommitted, this, &InPlaceTextEditing::CommitText);
-    connect(m_editor, &InPlaceTextEditor::discarded, this, &InPlaceTextEditing::Close);
+    connect(m_editor, &InPlaceTextEditor::TextCommitted, this, &InPlaceTextEditing::CommitText);
+    connect(m_editor, &InPlaceTextEditor::Discarded, this, &InPlaceTextEditing::Close);
     m_editor->show();
     m_editor->setFocus();
     return true;
@@ -63,7 +63,7 @@ void InPlaceTextEditing::CommitText(const QString& text)
         object->m_strText = text;
         return true;
     });
-    Q_EMIT textChanged();
+    Q_EMIT TextChanged();
 }
 
 void InPlaceTextEditing::Close()
@@ -75,5 +75,5 @@ void InPlaceTextEditing::Close()
     editor->disconnect(this);
     editor->hide();
     editor->deleteLater();
-    Q_EMIT closed();
+    Q_EMIT Closed();
 }

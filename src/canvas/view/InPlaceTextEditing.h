@@ -29,8 +29,8 @@ public:
     InPlaceTextEditor* Editor() const { return m_editor; }
 
 Q_SIGNALS:
-    void textChanged();
-    void closed();
+    void TextChanged();
+    void Closed();
 
 private:
     // Found by identity: the current object may have changed meanwhile.

@@ -31,7 +31,7 @@ void InPlaceTextEditor::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape) {
         if (!m_finished) {
             m_finished = true;
-            Q_EMIT discarded();
+            Q_EMIT Discarded();
         }
         return;
     }
@@ -45,5 +45,5 @@ void InPlaceTextEditor::focusOutEvent(QFocusEvent* event)
     if (event->reason() == Qt::PopupFocusReason || m_finished)
         return;
     m_finished = true;
-    Q_EMIT textCommitted(toPlainText());
+    Q_EMIT TextCommitted(toPlainText());
 }

@@ -13,8 +13,8 @@ public:
 
 Q_SIGNALS:
     // Each is sent once, when the editor is done.
-    void textCommitted(const QString& text);
-    void discarded();
+    void TextCommitted(const QString& text);
+    void Discarded();
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;

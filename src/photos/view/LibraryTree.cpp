@@ -118,7 +118,7 @@ LibraryTree::LibraryTree(QWidget* parent) : QTreeWidget(parent)
     // Items are never taken away under an open editor or a drag.
     m_watch = new FolderWatch(
         [this] { return state() == EditingState || state() == DraggingState; }, this);
-    connect(m_watch, &FolderWatch::foldersChanged, this, &LibraryTree::FollowDisk);
+    connect(m_watch, &FolderWatch::FoldersChanged, this, &LibraryTree::FollowDisk);
 }
 
 // ---- items ------------------------------------------------------------------------------
@@ -233,7 +233,7 @@ void LibraryTree::OnCurrentItemChanged(QTreeWidgetItem* current)
     if (KindOf(current) != LibraryNode::Folder)
         return;
     m_currentFolder = m_selectedPath;
-    Q_EMIT folderSelected(m_currentFolder);
+    Q_EMIT FolderSelected(m_currentFolder);
 }
 
 void LibraryTree::AddDocument(const QString& path)
@@ -252,7 +252,7 @@ bool LibraryTree::OnCommand(int id)
     switch (id) {
     case TreeRefreshSelection:
         if (!m_currentFolder.isEmpty())
-            Q_EMIT folderSelected(m_currentFolder);
+            Q_EMIT FolderSelected(m_currentFolder);
         return true;
     case TreeAddFolder: AddFolder(); return true;
     case TreeDeleteFolder: DeleteFolder(); return true;
@@ -270,7 +270,7 @@ bool LibraryTree::OnCommand(int id)
     case TreeAddNewsletter: AddNewsletter(); return true;
     case TreeOpenDocument:
         if (KindOf(currentItem()) == LibraryNode::Document)
-            Q_EMIT documentOpenRequested(PathOf(currentItem()));
+            Q_EMIT DocumentOpenRequested(PathOf(currentItem()));
         return true;
     case TreeDeleteDocument: DeleteDocument(); return true;
     default: return false;
@@ -447,7 +447,7 @@ void LibraryTree::ImportPhotos()
         CopyProgress progress(QStringLiteral("Importing photos..."), this);
         LibraryFiles::ImportPhotos(files, folder, progress.Callback());
     }
-    Q_EMIT folderSelected(folder);
+    Q_EMIT FolderSelected(folder);
 }
 
 void LibraryTree::ExportPhotos()

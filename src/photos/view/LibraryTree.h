@@ -65,8 +65,8 @@ public:
 
 Q_SIGNALS:
     // A folder was selected, asked for again (command 2779) or given new photos.
-    void folderSelected(const QString& path);
-    void documentOpenRequested(const QString& path);
+    void FolderSelected(const QString& path);
+    void DocumentOpenRequested(const QString& path);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -48,7 +48,7 @@ PhotoCenterView::PhotoCenterView(QWidget* parent) : CenterView(parent)
         connect(list, &QAbstractItemView::doubleClicked, this,
                 [this] { OnCommand(Cmd::EditPhoto); });
         connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                &CenterView::commandStateChanged);
+                &CenterView::CommandStateChanged);
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, list](QPoint at) {
             QMenu* menu = BuildContextMenu();
@@ -56,14 +56,14 @@ PhotoCenterView::PhotoCenterView(QWidget* parent) : CenterView(parent)
             menu->popup(list->viewport()->mapToGlobal(at));
         });
     }
-    connect(m_icons, &ThumbnailList::renameCommitted, this, &PhotoCenterView::Rename);
-    connect(m_report, &PhotoReportTable::renameCommitted, this, &PhotoCenterView::Rename);
-    connect(m_icons, &ThumbnailList::photoMovedAway, this, &PhotoCenterView::ForgetFile);
-    connect(m_report, &PhotoReportTable::photoMovedAway, this, &PhotoCenterView::ForgetFile);
-    connect(m_icons, &ThumbnailList::loadProgress, this, &PhotoCenterView::ShowProgress);
-    connect(m_icons, &ThumbnailList::loadFinished, this, &PhotoCenterView::ShowCount);
+    connect(m_icons, &ThumbnailList::RenameCommitted, this, &PhotoCenterView::Rename);
+    connect(m_report, &PhotoReportTable::RenameCommitted, this, &PhotoCenterView::Rename);
+    connect(m_icons, &ThumbnailList::PhotoMovedAway, this, &PhotoCenterView::ForgetFile);
+    connect(m_report, &PhotoReportTable::PhotoMovedAway, this, &PhotoCenterView::ForgetFile);
+    connect(m_icons, &ThumbnailList::LoadProgress, this, &PhotoCenterView::ShowProgress);
+    connect(m_icons, &ThumbnailList::LoadFinished, this, &PhotoCenterView::ShowCount);
     m_watch = new FolderWatch([this] { return m_icons->IsBusy() || m_report->IsBusy(); }, this);
-    connect(m_watch, &FolderWatch::foldersChanged, this, [this] { ShowFolder(m_folder); });
+    connect(m_watch, &FolderWatch::FoldersChanged, this, [this] { ShowFolder(m_folder); });
 }
 
 void PhotoCenterView::Attach(PageDocument&, ActionRegistry& actions)
@@ -114,7 +114,7 @@ void PhotoCenterView::BuildItems()
         m_icons->List(m_files, Thumbnails::CellForZoom(m_zoom));
     }
     ShowCount();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 void PhotoCenterView::ShowProgress(int done, int total)
@@ -125,7 +125,7 @@ void PhotoCenterView::ShowProgress(int done, int total)
         return;
     }
     m_infoText = QStringLiteral("Reading photos: %1 of %2").arg(done).arg(total);
-    Q_EMIT infoTextChanged(m_infoText);
+    Q_EMIT InfoTextChanged(m_infoText);
 }
 
 void PhotoCenterView::ShowCount()
@@ -138,7 +138,7 @@ void PhotoCenterView::ShowCount()
     m_infoText = m_folder.isEmpty() ? QString()
                  : count == 1       ? QStringLiteral("1 photo")
                                     : QStringLiteral("%1 photos").arg(count);
-    Q_EMIT infoTextChanged(m_infoText);
+    Q_EMIT InfoTextChanged(m_infoText);
 }
 
 void PhotoCenterView::SetReportMode(bool report)
@@ -182,7 +182,7 @@ bool PhotoCenterView::OnCommand(int id)
     case ReportMode: SetReportMode(true); return true;
     case EditPhoto:
         if (const QString path = FocusedPath(); !path.isEmpty())
-            Q_EMIT photoEditRequested(path);
+            Q_EMIT PhotoEditRequested(path);
         return true;
     case MoveFile: FillClipboard(ClipboardMode::Move); return true;
     case CopyFile: FillClipboard(ClipboardMode::Copy); return true;
@@ -231,7 +231,7 @@ void PhotoCenterView::FillClipboard(ClipboardMode mode)
         return;
     m_clipboard = selected;
     m_clipboardMode = mode;
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 void PhotoCenterView::PasteFiles()
@@ -285,7 +285,7 @@ void PhotoCenterView::ForgetFile(const QString& path)
     std::erase_if(m_files, [&](const PhotoFiles::PhotoFile& file) { return file.path == path; });
     delete m_icons->ItemOf(path);
     delete m_report->ItemOf(path);
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 void PhotoCenterView::StartRename()

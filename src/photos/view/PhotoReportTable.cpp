@@ -168,7 +168,7 @@ void PhotoReportTable::EditName(QTreeWidgetItem* item)
 void PhotoReportTable::commitData(QWidget* editor)
 {
     m_rename.Commit(this, editor, [this](const QString& path, const QString& typed) {
-        Q_EMIT renameCommitted(path, typed);
+        Q_EMIT RenameCommitted(path, typed);
     });
 }
 
@@ -179,5 +179,5 @@ void PhotoReportTable::startDrag(Qt::DropActions)
         return;
     const QString path = PathOf(dragged);
     if (PhotoDrag::ToFolder(this, path, dragged->icon(0).pixmap(16, 16)))
-        Q_EMIT photoMovedAway(path);
+        Q_EMIT PhotoMovedAway(path);
 }

@@ -28,8 +28,8 @@ public:
     bool IsBusy() const { return state() == EditingState || state() == DraggingState; }
 
 Q_SIGNALS:
-    void photoMovedAway(const QString& path);
-    void renameCommitted(const QString& path, const QString& newName);
+    void PhotoMovedAway(const QString& path);
+    void RenameCommitted(const QString& path, const QString& newName);
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;

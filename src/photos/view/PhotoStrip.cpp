@@ -12,9 +12,9 @@ PhotoStrip::PhotoStrip(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setToolTip(QStringLiteral("Double-click a photo or drag it onto the page"));
     connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { Q_EMIT photoActivated(PathOf(item)); });
+            [this](QListWidgetItem* item) { Q_EMIT PhotoActivated(PathOf(item)); });
     m_watch = new FolderWatch([this] { return IsBusy(); }, this);
-    connect(m_watch, &FolderWatch::foldersChanged, this, [this] { ShowFolder(m_folder); });
+    connect(m_watch, &FolderWatch::FoldersChanged, this, [this] { ShowFolder(m_folder); });
 }
 
 void PhotoStrip::ShowFolder(const QString& folder)

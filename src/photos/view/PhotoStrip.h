@@ -23,7 +23,7 @@ public:
 
 Q_SIGNALS:
     // Double-clicked: the photo goes onto the page.
-    void photoActivated(const QString& path);
+    void PhotoActivated(const QString& path);
 
 private:
     QString m_folder;

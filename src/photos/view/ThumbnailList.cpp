@@ -30,9 +30,9 @@ ThumbnailList::ThumbnailList(DragTarget dragTarget, QWidget* parent)
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setTextElideMode(Qt::ElideMiddle);
-    connect(&m_loader, &BackgroundThumbnailLoader::thumbnailReady, this, &ThumbnailList::OnThumbnail);
-    connect(&m_loader, &BackgroundThumbnailLoader::progress, this, &ThumbnailList::loadProgress);
-    connect(&m_loader, &BackgroundThumbnailLoader::finished, this, &ThumbnailList::loadFinished);
+    connect(&m_loader, &BackgroundThumbnailLoader::ThumbnailReady, this, &ThumbnailList::OnThumbnail);
+    connect(&m_loader, &BackgroundThumbnailLoader::Progress, this, &ThumbnailList::LoadProgress);
+    connect(&m_loader, &BackgroundThumbnailLoader::Finished, this, &ThumbnailList::LoadFinished);
 }
 
 void ThumbnailList::List(const std::vector<PhotoFiles::PhotoFile>& files,
@@ -118,7 +118,7 @@ void ThumbnailList::commitData(QWidget* editor)
 {
     // The view renames the file and then the item; the item is never renamed alone.
     m_rename.Commit(this, editor, [this](const QString& path, const QString& typed) {
-        Q_EMIT renameCommitted(path, typed);
+        Q_EMIT RenameCommitted(path, typed);
     });
 }
 
@@ -135,5 +135,5 @@ void ThumbnailList::startDrag(Qt::DropActions)
         return;
     }
     if (PhotoDrag::ToFolder(this, path, pixmap))
-        Q_EMIT photoMovedAway(path);
+        Q_EMIT PhotoMovedAway(path);
 }

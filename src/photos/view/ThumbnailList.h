@@ -42,11 +42,11 @@ public:
     bool IsBusy() const { return state() == EditingState || state() == DraggingState; }
 
 Q_SIGNALS:
-    void loadProgress(int done, int total);
-    void loadFinished();
+    void LoadProgress(int done, int total);
+    void LoadFinished();
     // A drag towards the tree moved this photo away.
-    void photoMovedAway(const QString& path);
-    void renameCommitted(const QString& path, const QString& newName);
+    void PhotoMovedAway(const QString& path);
+    void RenameCommitted(const QString& path, const QString& newName);
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;

@@ -17,13 +17,13 @@ ChildCenterView::ChildCenterView(QWidget* parent) : CenterView(parent)
     m_splitter = new FormSplitter(m_form, m_dailyList);
     m_splitter->FillCenter(*this);
 
-    connect(m_form, &EnrollmentForm::commandStateChanged, this,
-            &CenterView::commandStateChanged);
-    connect(m_dailyList, &DailyRecordList::commandStateChanged, this,
-            &CenterView::commandStateChanged);
-    connect(m_form, &EnrollmentForm::libraryFolderAdded, this,
-            &CenterView::libraryFolderAdded);
-    connect(m_form, &EnrollmentForm::newChildStarted, m_dailyList, &DailyRecordList::Clear);
+    connect(m_form, &EnrollmentForm::CommandStateChanged, this,
+            &CenterView::CommandStateChanged);
+    connect(m_dailyList, &DailyRecordList::CommandStateChanged, this,
+            &CenterView::CommandStateChanged);
+    connect(m_form, &EnrollmentForm::LibraryFolderAdded, this,
+            &CenterView::LibraryFolderAdded);
+    connect(m_form, &EnrollmentForm::NewChildStarted, m_dailyList, &DailyRecordList::Clear);
 }
 
 void ChildCenterView::Attach(PageDocument&, ActionRegistry& actions)
@@ -86,11 +86,11 @@ void ChildCenterView::ShowFolder(const QString& selected)
             return;
         }
         if (!m_form->QueryLeave()) {
-            Q_EMIT folderSelectionRequested(m_folder);
+            Q_EMIT FolderSelectionRequested(m_folder);
             return;
         }
         // The new child's folder took the selection; the folder chosen gets it back.
-        Q_EMIT folderSelectionRequested(folder);
+        Q_EMIT FolderSelectionRequested(folder);
     }
     m_folder = folder;
     const QString name = m_form->ShowFolder(folder);

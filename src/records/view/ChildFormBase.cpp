@@ -198,7 +198,7 @@ bool ChildFormBase::ShowChild(const QString& name)
     m_childShown = child->childName;
     m_loadPhoto->setEnabled(true);
     ShowPhoto();
-    Q_EMIT childShownChanged();
+    Q_EMIT ChildShownChanged();
     return true;
 }
 
@@ -208,7 +208,7 @@ void ChildFormBase::ForgetChild(bool keepPhoto)
     m_loadPhoto->setEnabled(false);
     if (!keepPhoto)
         ShowPhoto();
-    Q_EMIT childShownChanged();
+    Q_EMIT ChildShownChanged();
 }
 
 QString ChildFormBase::PhotoPath() const

@@ -45,7 +45,7 @@ public:
     void LoadPhoto();
 
 Q_SIGNALS:
-    void childShownChanged();
+    void ChildShownChanged();
 
 protected:
     using PhotoPathRule = QString (*)(const QString& picturesRoot, const QString& name);

@@ -90,7 +90,7 @@ void DailyRecordList::ShowChild(const QString& folderName)
         AppendRow(record);
     if (!records.empty())
         m_working = records.back();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 void DailyRecordList::Clear()
@@ -98,7 +98,7 @@ void DailyRecordList::Clear()
     clear();
     m_childName.clear();
     m_lastFolder.reset();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 QString DailyRecordList::SelectedTeacherNote() const
@@ -119,7 +119,7 @@ bool DailyRecordList::OnCommand(int id)
         EditRecord();
     else
         DeleteRecord();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
     return true;
 }
 

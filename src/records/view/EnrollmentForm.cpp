@@ -47,15 +47,15 @@ EnrollmentForm::EnrollmentForm(QWidget* parent)
     m_save->setToolTip(QStringLiteral("Save the new child or the changes (Ctrl+S)"));
     m_save->setEnabled(false);
     connect(m_save, &QPushButton::clicked, this, &EnrollmentForm::Save);
-    connect(this, &ChildFormBase::childShownChanged, this,
-            &EnrollmentForm::commandStateChanged);
+    connect(this, &ChildFormBase::ChildShownChanged, this,
+            &EnrollmentForm::CommandStateChanged);
     BuildLayout();
 
     // The value edits are the form's own children; the date pickers' edits are theirs.
     for (QLineEdit* edit : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
         connect(edit, &QLineEdit::textEdited, this, &EnrollmentForm::StartEditingOnTyping);
     for (DatePicker* picker : {m_birthday, m_enrollDate}) {
-        connect(picker, &DatePicker::typingStarted, this,
+        connect(picker, &DatePicker::TypingStarted, this,
                 &EnrollmentForm::StartEditingOnTyping);
         connect(picker, &QDateEdit::dateChanged, this, &EnrollmentForm::StartEditingOnTyping);
     }
@@ -176,7 +176,7 @@ void EnrollmentForm::SetMode(Mode mode)
 {
     m_mode = mode;
     m_save->setEnabled(mode == Mode::Adding || mode == Mode::Editing);
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 void EnrollmentForm::Add()
@@ -192,7 +192,7 @@ void EnrollmentForm::Add()
     // The form stands for no row now: Edit and Delete wait for a saved or selected child.
     ForgetChild(false);
     SetMode(Mode::Adding);
-    Q_EMIT newChildStarted();
+    Q_EMIT NewChildStarted();
     m_edits.name->setFocus();
 }
 
@@ -229,7 +229,7 @@ void EnrollmentForm::StartEditingOnTyping()
     }
     // A form that stands for no row begins a new child with what it shows.
     SetMode(Mode::Adding);
-    Q_EMIT newChildStarted();
+    Q_EMIT NewChildStarted();
 }
 
 bool EnrollmentForm::HasUnsavedChanges() const
@@ -317,7 +317,7 @@ void EnrollmentForm::Save()
     SetMode(Mode::None);
     // Only now, with nothing left unsaved, may the tree move to the new folder.
     if (adding && !Program().picturesRoot.isEmpty())
-        Q_EMIT libraryFolderAdded(child.childName);
+        Q_EMIT LibraryFolderAdded(child.childName);
 }
 
 bool EnrollmentForm::RefuseSecondChild(const QString& name)

@@ -51,11 +51,11 @@ public:
     QMenu* BuildContextMenu();
 
 Q_SIGNALS:
-    void commandStateChanged();
+    void CommandStateChanged();
     // A new child's folder was made directly under the pictures root.
-    void libraryFolderAdded(const QString& name);
+    void LibraryFolderAdded(const QString& name);
     // The form was cleared for a new child: the daily records shown are not theirs.
-    void newChildStarted();
+    void NewChildStarted();
 
 protected:
     void ShowValues(const ChildInfo& child) override;

@@ -120,14 +120,14 @@ void WeeklyPaymentList::ShowChild(const QString& folderName)
         if (folderName == QLatin1String(PhotoLibrary::kClassFolder) && !rows.empty())
             m_childName = rows.back().childName;
     }
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 void WeeklyPaymentList::ShowMonth(int month)
 {
     m_monthShown = month;
     Reload();
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
 }
 
 bool WeeklyPaymentList::OnCommand(int id)
@@ -144,7 +144,7 @@ bool WeeklyPaymentList::OnCommand(int id)
     case RowCommand::Delete: DeleteWeek(); break;
     case RowCommand::None: ShowMonth(id - Cmd::ShowMonthJanuary + 1); break;
     }
-    Q_EMIT commandStateChanged();
+    Q_EMIT CommandStateChanged();
     return true;
 }
 

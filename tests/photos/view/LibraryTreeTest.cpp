@@ -104,7 +104,7 @@ TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRoot)
     WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
     Load();
     QStringList selected;
-    QObject::connect(&m_tree, &LibraryTree::folderSelected,
+    QObject::connect(&m_tree, &LibraryTree::FolderSelected,
                      [&](const QString& path) { selected.append(path); });
     Select(QStringLiteral("AAA"));
     Select(QStringLiteral("News"));
@@ -261,7 +261,7 @@ TEST_F(LibraryTreeTest, ImportKeepsExistingPhotosAndExportNeverMergesIntoAFolder
     Load();
     Select(QStringLiteral("AAA"));
     int selected = 0;
-    QObject::connect(&m_tree, &LibraryTree::folderSelected, [&] { ++selected; });
+    QObject::connect(&m_tree, &LibraryTree::FolderSelected, [&] { ++selected; });
     Prompt().QueueFiles({newer, fresh});
     m_tree.OnCommand(Cmd::TreeImportPhotos);
     EXPECT_EQ(Bytes(At(QStringLiteral("AAA/IMG_1.png"))), kept);
@@ -334,7 +334,7 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
     m_tree.OnCommand(Cmd::TreeHideFolder);
     Select(QStringLiteral("Gone"));
     QStringList selected;
-    QObject::connect(&m_tree, &LibraryTree::folderSelected,
+    QObject::connect(&m_tree, &LibraryTree::FolderSelected,
                      [&](const QString& path) { selected.append(path); });
 
     MakeFolder(QStringLiteral("Class 2/Trip"));
@@ -368,7 +368,7 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
 TEST_F(LibraryTreeTest, ASavedPageJoinsItsFolderOnce)
 {
     Load();
-    QObject::connect(&m_document, &PageDocument::saved, &m_tree, &LibraryTree::AddDocument);
+    QObject::connect(&m_document, &PageDocument::Saved, &m_tree, &LibraryTree::AddDocument);
     const QString page = WriteBytes(QStringLiteral("ZZZ/Calendar.wrn"), "x");
     m_document.NotifySaved(page);
     m_document.NotifySaved(page);

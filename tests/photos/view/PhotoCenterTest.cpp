@@ -373,7 +373,7 @@ TEST_F(PhotoCenterTest, EditHandsTheFocusedPhotoOver)
     const QString photo = WritePhoto(QStringLiteral("AAA/a.png"));
     ShowAndWait(At(QStringLiteral("AAA")));
     QStringList edited;
-    QObject::connect(&m_view, &CenterView::photoEditRequested,
+    QObject::connect(&m_view, &CenterView::PhotoEditRequested,
                      [&](const QString& path) { edited.append(path); });
     SelectOnly({QStringLiteral("a.png")});
     Key(Qt::Key_E, Qt::ControlModifier);

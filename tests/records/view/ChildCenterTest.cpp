@@ -67,7 +67,7 @@ protected:
 TEST_F(ChildCenterTest, TheFirstSavedChildCreatesTheDatabaseItsRowAndItsFolder)
 {
     QStringList foldersAdded;
-    QObject::connect(&m_center, &CenterView::libraryFolderAdded,
+    QObject::connect(&m_center, &CenterView::LibraryFolderAdded,
                      [&](const QString& name) { foldersAdded << name; });
     ASSERT_FALSE(DatabaseExists());
 
@@ -406,7 +406,7 @@ TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
 TEST_F(ChildCenterTest, CommandsAndTheRightClickMenuFollowWhatTheFormShows)
 {
     int stateChanges = 0;
-    QObject::connect(&m_center, &CenterView::commandStateChanged, [&] { ++stateChanges; });
+    QObject::connect(&m_center, &CenterView::CommandStateChanged, [&] { ++stateChanges; });
     EXPECT_TRUE(Enabled(Cmd::ChildAdd));
     EXPECT_FALSE(Enabled(Cmd::ChildEdit));
     EXPECT_FALSE(Enabled(Cmd::ChildDelete));

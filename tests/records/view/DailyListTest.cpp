@@ -241,7 +241,7 @@ TEST_F(DailyListTest, MenuKeysAndDoubleClickRunTheCommandsOnTheSelectedRow)
     m_view.resize(800, 300);
     m_view.show();
     int changes = 0;
-    QObject::connect(&m_view, &DailyRecordList::commandStateChanged, [&] { ++changes; });
+    QObject::connect(&m_view, &DailyRecordList::CommandStateChanged, [&] { ++changes; });
     auto entries = [this] {
         std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
         return MenuEntries(*menu);
