@@ -46,6 +46,16 @@ constexpr double FactorOut(double factor)
     return factor / 2.0;
 }
 
+// The page's zoom at a slider position: actual size at the middle, the largest factor at
+// the top and an eighth at the bottom.
+constexpr double PageZoomAt(int position)
+{
+    constexpr double kPageSmallest = 0.125;
+    if (position >= kActualSize)
+        return 1.0 + double(position - kActualSize) / kActualSize * (kLargestFactor - 1.0);
+    return kPageSmallest + double(position) / kActualSize * (1.0 - kPageSmallest);
+}
+
 constexpr int AfterZoomIn(int previous, std::optional<double> factor)
 {
     if (factor && *factor >= kLargestFactor)

@@ -35,7 +35,6 @@ CommandState StateOf(int id, const Situation& now)
     case CanvasZoomOut:
     case CanvasZoom100:
     case Deselection:
-    case InsertText:
         return enabled(true);
     case Undo: return enabled(model.History().CanUndo());
     case Redo: return enabled(model.History().CanRedo());
@@ -68,7 +67,6 @@ CommandState StateOf(int id, const Situation& now)
         const auto* photo = dynamic_cast<const PhotoObject*>(current);
         return enabled(photo && photo->HasDecodedBitmap());
     }
-    case TextArt: return enabled(current && current->m_nType == ObjectType::Text);
     default: return {};
     }
 }
@@ -123,9 +121,6 @@ ContextMenu MenuFor(const CanvasModel& model)
                                  FreehandSelection, EllipseSelection, Crop, Trim, Deselection,
                                  S, ApplyTo}
                     + order};
-    if (current->m_nType == ObjectType::Text)
-        return {QStringLiteral("Text"),
-                editing + QList<int>{TextArt, RotateLeft, RotateRight} + order};
     if (const ObjectKindCommands* kind = ObjectKinds::OfType(current->m_nType))
         return {kind->MenuName(), kind->MenuCommands() + order};
     return {QStringLiteral("DrawObject"),
@@ -150,6 +145,17 @@ int CommandOfKey(int key, bool control)
         if (known == key)
             return id;
     return kNoCommand;
+}
+
+QPoint ArrowStep(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return {-1, 0};
+    case Qt::Key_Right: return {1, 0};
+    case Qt::Key_Up: return {0, -1};
+    case Qt::Key_Down: return {0, 1};
+    default: return {};
+    }
 }
 
 } // namespace CanvasCommands

@@ -40,5 +40,7 @@ ContextMenu MenuFor(const CanvasModel& model);
 constexpr int kNoCommand = -1;
 constexpr int kSelectAll = 0;
 int CommandOfKey(int key, bool control);
+// The step an arrow key moves or sizes by; none for other keys.
+QPoint ArrowStep(int key);
 
 } // namespace CanvasCommands

@@ -9,6 +9,7 @@
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/CalendarOnCanvas.h"
 #include "canvas/view/InPlaceTextEditing.h"
+#include "canvas/view/TextOnCanvas.h"
 #include "commands/CommandIds.h"
 #include "photos/PhotoDrag.h"
 #include "platform/UserPrompt.h"
@@ -67,6 +68,7 @@ CanvasView::CanvasView(QWidget* parent)
             &CanvasView::CommandStateChanged);
     connect(m_textEditing, &InPlaceTextEditing::Closed, this, [this] { Invalidate(); });
     RegisterCalendarOnCanvas();
+    RegisterTextOnCanvas();
 }
 
 CanvasView::~CanvasView()
@@ -247,11 +249,6 @@ void CanvasView::mousePressEvent(QMouseEvent* event)
 
 bool CanvasView::PressForInsertion(const QPoint& page)
 {
-    if (m_insertText) {
-        m_insertText = false;
-        InsertTextAt(page);
-        return true;
-    }
     if (m_insertKind) {
         for (auto& object : std::exchange(m_insertKind, nullptr)->Place(page, this))
             AddInsertedObject(std::move(object));
@@ -458,32 +455,27 @@ void CanvasView::StartPhotoSelection(PhotoAreaSelection::Mode mode)
 
 void CanvasView::keyPressEvent(QKeyEvent* event)
 {
-    const bool modifier = ModifierHeld(event->modifiers());
     const bool control = event->modifiers() & Qt::ControlModifier;
-    int dx = 0, dy = 0;
-    switch (event->key()) {
-    case Qt::Key_Left: dx = -1; break;
-    case Qt::Key_Right: dx = 1; break;
-    case Qt::Key_Up: dy = -1; break;
-    case Qt::Key_Down: dy = 1; break;
-    case Qt::Key_Delete: OnCommand(Cmd::DeleteObjects); return;
-    case Qt::Key_Escape:
-        if (m_gesture == Gesture::Dragging) {
-            m_drag.Cancel();
-            m_gesture = Gesture::None;
-            LoadTrackerFromCurrent();
-            Invalidate();
-        } else {
-            OnCommand(Cmd::Deselection);
-        }
+    if (event->key() == Qt::Key_Delete) {
+        OnCommand(Cmd::DeleteObjects);
         return;
-    default: break;
     }
-    if (dx != 0 || dy != 0) {
-        if (modifier)
-            m_model.SizeStep(dx, dy);
+    if (event->key() == Qt::Key_Escape) {
+        if (m_gesture != Gesture::Dragging) {
+            OnCommand(Cmd::Deselection);
+            return;
+        }
+        m_drag.Cancel();
+        m_gesture = Gesture::None;
+        LoadTrackerFromCurrent();
+        Invalidate();
+        return;
+    }
+    if (const QPoint step = CanvasCommands::ArrowStep(event->key()); !step.isNull()) {
+        if (ModifierHeld(event->modifiers()))
+            m_model.SizeStep(step.x(), step.y());
         else
-            m_model.Nudge(dx, dy);
+            m_model.Nudge(step.x(), step.y());
         LoadTrackerFromCurrent();
         Invalidate();
         Q_EMIT CommandStateChanged();

@@ -126,8 +126,6 @@ private:
     void AddInsertedObject(std::unique_ptr<PageObject> object);
     void PlacePhotoAtActualSize(std::unique_ptr<PhotoObject> photo);
 
-    bool InsertTextAt(const QPoint& at);
-
     void StartTool(int tool);
     void StartPhotoSelection(PhotoAreaSelection::Mode mode);
     void LoadTrackerFromCurrent();
@@ -144,7 +142,6 @@ private:
     void PasteClipboardPicture();
     void PutPictureOnClipboard();
     void EditTextInPlace(const QPoint& page);
-    void EditTextArt();
 
     CanvasModel m_model;
     PageDocument* m_document = nullptr;
@@ -153,7 +150,6 @@ private:
     double m_zoom = 1.0;
     QSize m_page{CanvasGeometry::kDefaultPageWidth, CanvasGeometry::kDefaultPageHeight};
     DrawingGesture m_drawing;
-    bool m_insertText = false;
     ObjectKindCommands* m_insertKind = nullptr;   // places its objects at the next click
 
     Gesture m_gesture = Gesture::None;

@@ -12,8 +12,6 @@
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/InPlaceTextEditing.h"
 #include "canvas/view/StarPointsDialog.h"
-#include "canvas/view/TextArtDialog.h"
-#include "canvas/view/TextDialog.h"
 #include "commands/CommandIds.h"
 #include "commands/ZoomSlider.h"
 #include "platform/UserPrompt.h"
@@ -28,21 +26,9 @@
 
 using namespace CanvasGeometry;
 
-namespace {
-
-double ZoomOfSlider(int position)
-{
-    // 100 is actual size; the ends are the smallest and largest zooms.
-    if (position >= 100)
-        return 1.0 + (position - 100) / 100.0 * (kMaxZoom - 1.0);
-    return 0.125 + position / 100.0 * (1.0 - 0.125);
-}
-
-} // namespace
-
 void CanvasView::ZoomFromSlider(int position)
 {
-    SetZoom(ZoomOfSlider(position), CentreForZoom(true));
+    SetZoom(ZoomSlider::PageZoomAt(position), CentreForZoom(true));
 }
 
 // ---- enable rules ---------------------------------------------------------------------
@@ -121,11 +107,9 @@ bool CanvasView::RunEditCommand(int id)
     case CanvasZoom100: SetZoom(1.0, CentreForZoom(false)); return true;
     case Deselection:
         // Disarms everything, the one-shot insertions too.
-        m_insertText = false;
         m_insertKind = nullptr;
         ResetToPointer();
         return true;
-    case InsertText: ResetToPointer(); m_insertText = true; return true;
     case DeleteObjects:
         if (m_photoSelection.HasArea() && m_model.Current() == m_photoSelection.photo) {
             PhotoCommands::EraseSelection(m_model, m_photoSelection);
@@ -139,7 +123,6 @@ bool CanvasView::RunEditCommand(int id)
     case RectangleSelection: StartPhotoSelection(PhotoAreaSelection::Rectangle); break;
     case FreehandSelection: StartPhotoSelection(PhotoAreaSelection::Freehand); break;
     case EllipseSelection: StartPhotoSelection(PhotoAreaSelection::Ellipse); break;
-    case TextArt: EditTextArt(); break;
     default:
         if (!CanvasCommands::RunOnModel(id, m_model, m_rightClick))
             return false;
@@ -163,24 +146,10 @@ bool CanvasView::RunKindCommand(ObjectKindCommands& kind, int id)
     };
     const KindCommandContext canvas{this, m_model, renderPage};
     kind.Run(id, *current, canvas);
+    LoadTrackerFromCurrent();
     Invalidate();
     Q_EMIT CommandStateChanged();
     return true;
-}
-
-void CanvasView::EditTextArt()
-{
-    auto* text = dynamic_cast<TextObject*>(m_model.Current());
-    if (!text)
-        return;
-    TextArtDialog dialog(*text, this);
-    if (RunModal(dialog) != QDialog::Accepted || !dialog.Choice())
-        return;
-    const TextArtChoice choice = *dialog.Choice();
-    m_model.Modify(*text, [&](PageObject&) {
-        choice.ApplyTo(*text);
-        return true;
-    });
 }
 
 // ---- context menu ---------------------------------------------------------------------
@@ -192,19 +161,6 @@ QMenu* CanvasView::BuildContextMenu()
     const ObjectKindCommands* kind = current ? ObjectKinds::OfType(current->m_nType) : nullptr;
     const auto submenuOf = [kind](int id) { return kind ? kind->SubmenuOf(id) : QString(); };
     return CommandMenu::Build(plan.name, plan.ids, this, m_actionSource, *this, submenuOf);
-}
-
-// ---- insertions -----------------------------------------------------------------------
-
-bool CanvasView::InsertTextAt(const QPoint& at)
-{
-    TextDialog dialog(QString(), this);
-    if (RunModal(dialog) != QDialog::Accepted)
-        return false;
-    auto text = std::make_unique<TextObject>(PageRect{at.x(), at.y(), at.x() + 500, at.y() + 100},
-                                              dialog.Text());
-    AddInsertedObject(std::move(text));
-    return true;
 }
 
 // ---- photos from the photo lists ------------------------------------------------------
