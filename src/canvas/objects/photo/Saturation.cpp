@@ -33,8 +33,9 @@ Q_ALWAYS_INLINE Lanes Clamped(Lanes value, int low, int high)
 
 // The conversion back in whole numbers. The hue angle is 24H/17 degrees, so each
 // channel's value × 255 is a fraction over 260100 and rounds exactly in integers; the
-// bytes equal those of the rule worked in doubles for every H, S and L (the tests go
-// through all of them). `Lanes` is an int for one colour or a vector of ints.
+// bytes equal those of the rule worked in doubles for every H, S and L (checked over all
+// of them when this was written; the tests keep the inputs nearest a rounding step).
+// `Lanes` is an int for one colour or a vector of ints.
 template <class Lanes>
 struct WholeBack
 {
