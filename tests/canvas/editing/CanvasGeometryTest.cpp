@@ -61,7 +61,6 @@ TEST(CanvasGeometry, ThePageFrameShowsWhereTheOutlineRuleSays)
 
 TEST(CanvasGeometry, DragsAndMappingsGiveTheSameRectangle)
 {
-    EXPECT_EQ(SpannedRect({200, 150}, {20, 30}), SpannedRect({20, 30}, {200, 150}));
     EXPECT_EQ(SpannedRect({200, 30}, {20, 150}), PageRect({20, 30, 200, 150}));
 
     const PageRect rect{13, 27, 211, 390};
@@ -84,7 +83,6 @@ TEST(CanvasPainter, PaintsBackgroundAndObjectsAtTheZoom)
 
     QImage image = PaintCanvas(objects, 1.0);
     EXPECT_TRUE(ColorsNear(image.pixelColor(20, 20), background));
-    EXPECT_TRUE(ColorsNear(image.pixelColor(300, 300), background));
     EXPECT_TRUE(ColorsNear(image.pixelColor(130, 130), Qt::red));
 
     image = PaintCanvas(objects, 2.0);

@@ -106,4 +106,6 @@ TEST(Saturation, EveryColourChangesAsTheSingleColourRuleSays)
         }
         EXPECT_EQ(mismatches, 0) << "step " << step << ", " << size << " bytes";
     }
+    QImage grey(2, 2, QImage::Format_Grayscale8);
+    EXPECT_FALSE(AdjustSaturation(grey, 25));
 }

@@ -152,17 +152,13 @@ TEST_F(ScaledPictureTest, FilesAndPrintersGetEveryPixel)
 
 TEST_F(ScaledPictureTest, EditsAndZoomsAreShownAtOnce)
 {
-    // Inside the page outline, which only the canvas painter draws.
     auto photo = Photo(Gradient(800, 600), {60, 60, 260, 210});
     const QPoint probe(150, 130);
     const QColor before = Painted(*photo, Screen(1.0), 1.0).pixelColor(probe);
     const auto copy = photo->Clone();
 
     ASSERT_TRUE(PhotoAdjustments::Darken(*photo));
-    const QImage darker = Painted(*photo, Screen(1.0), 1.0);
-    EXPECT_LT(darker.pixelColor(probe).green(), before.green() - 5);
-    EXPECT_TRUE(Alike(darker, Painted(*photo, DrawContext::Export(), 1.0),
-                      QRect(70, 70, 180, 130), 4));
+    EXPECT_LT(Painted(*photo, Screen(1.0), 1.0).pixelColor(probe).green(), before.green() - 5);
     // The copy kept for undo still shows the photo as it was.
     EXPECT_TRUE(ColorsNear(Painted(*copy, Screen(1.0), 1.0).pixelColor(probe), before, 1));
 
@@ -174,22 +170,6 @@ TEST_F(ScaledPictureTest, EditsAndZoomsAreShownAtOnce)
     const int dim = Painted(*palette, Screen(1.0), 1.0).pixelColor(50, 40).red();
     ASSERT_TRUE(PhotoAdjustments::Lighten(*palette));
     EXPECT_GT(Painted(*palette, Screen(1.0), 1.0).pixelColor(50, 40).red(), dim + 5);
-
-    // Through the canvas painter, at a zoom the copy was not made for.
-    ObjectList page;
-    page.push_back(std::move(photo));
-    for (const double zoom : {1.0, 0.5}) {
-        CanvasPaint paint;
-        paint.exposed = QRect(QPoint(), kWindow);
-        paint.mapping.zoom = zoom;
-        QImage window(kWindow, QImage::Format_ARGB32_Premultiplied);
-        QPainter painter(&window);
-        CanvasPainter::Paint(painter, page, paint);
-        painter.end();
-        const QImage full = Painted(*page[0], DrawContext::Export(), zoom);
-        EXPECT_TRUE(Alike(window, full, paint.mapping.ToWindow(page[0]->m_rect).adjusted(8, 8, -8, -8), 4))
-            << "zoom " << zoom;
-    }
 }
 
 TEST_F(ScaledPictureTest, ManyTimesEnlargedOnlyTheClipIsRead)
@@ -207,11 +187,15 @@ TEST_F(ScaledPictureTest, KeptShadowsFollowMovesAndChanges)
 {
     auto photo = Photo(Gradient(400, 300), {40, 40, 140, 115});
     PhotoAdjustments::SetPhotoShadow(*photo, 0, 8, 60, Rgb(0, 0, 0));
-    ShapeObject shape({200, 60, 280, 120}, ShapeOutline::Star, 1, 0, Rgb(0, 0, 0),
-                      Rgb(200, 40, 40));
-    shape.m_bFill = 1;
-    shape.m_nShadowType = ShadowType::Soft;
-    shape.m_nShadowDX = shape.m_nShadowDY = 8;
+    const auto softShadowedStar = [](PageRect rect, ColorRef shadow) {
+        ShapeObject star(rect, ShapeOutline::Star, 1, 0, Rgb(0, 0, 0), Rgb(200, 40, 40));
+        star.m_bFill = 1;
+        star.m_nShadowType = ShadowType::Soft;
+        star.m_nShadowDX = star.m_nShadowDY = 8;
+        star.m_crShadow = shadow;
+        return star;
+    };
+    ShapeObject shape = softShadowedStar({200, 60, 280, 120}, Rgb(0, 0, 0));
 
     // Moved by whole and by part pixels, then recoloured, each painted as afresh.
     for (const double zoom : {1.0, 1.5}) {
@@ -226,11 +210,7 @@ TEST_F(ScaledPictureTest, KeptShadowsFollowMovesAndChanges)
             EXPECT_TRUE(Alike(screen, Painted(*photo, DrawContext::Export(), zoom),
                               QRect(QPoint(), kWindow), 3))
                 << "photo at zoom " << zoom << " moved " << dx << "," << dy;
-            ShapeObject fresh(shape.m_rect, shape.m_nShape, 1, 0, Rgb(0, 0, 0), shape.m_crFill);
-            fresh.m_bFill = 1;
-            fresh.m_nShadowType = ShadowType::Soft;
-            fresh.m_nShadowDX = fresh.m_nShadowDY = 8;
-            fresh.m_crShadow = colour;
+            ShapeObject fresh = softShadowedStar(shape.m_rect, colour);
             EXPECT_TRUE(Alike(Painted(shape, Screen(zoom), zoom), Painted(fresh, Screen(zoom), zoom),
                               QRect(QPoint(), kWindow), 0))
                 << "shape at zoom " << zoom << " moved " << dx << "," << dy;
