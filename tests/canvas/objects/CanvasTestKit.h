@@ -30,14 +30,3 @@ inline bool Near(const QColor& actual, const QColor& expected, int tolerance = 8
 {
     return ColorsNear(actual, expected, tolerance);
 }
-
-// A page object that is never stored, like the tuition statement.
-class UnstoredObject : public PageObject
-{
-public:
-    UnstoredObject() : PageObject(ObjectType::Statement, QStringLiteral("X1")) {}
-    std::unique_ptr<PageObject> Clone() const override
-    {
-        return std::make_unique<UnstoredObject>(*this);
-    }
-};

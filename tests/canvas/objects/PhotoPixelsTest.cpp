@@ -19,9 +19,7 @@
 #include "support/PixelProbes.h"
 
 #include <array>
-#include <atomic>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace PhotoPixels;
 using namespace PhotoTestKit;
@@ -189,14 +187,9 @@ TEST(PhotoPixels, QuarterTurnsMoveEveryPixelAndKeepTheFormat)
     EXPECT_EQ(left.colorTable(), picture.colorTable());
     // Counter-clockwise: the top row, read right to left, becomes the left column.
     EXPECT_EQ(left.pixelIndex(0, 0), 2);
-    EXPECT_EQ(left.pixelIndex(1, 2), 3);
-    EXPECT_EQ(TurnedRight(picture).pixelIndex(1, 0), 0);
     EXPECT_EQ(TurnedRight(left), picture);
-
-    const QImage bgr = Bitmap(4, 3, {9, 8, 7});
-    EXPECT_EQ(TurnedLeft(bgr).format(), QImage::Format_BGR888);
-    EXPECT_EQ(Mirrored(picture).pixelIndex(0, 0), 2);
-    EXPECT_EQ(Flipped(picture).pixelIndex(0, 0), 3);
+    EXPECT_EQ(TurnedLeft(Bitmap(4, 3, {9, 8, 7})).format(), QImage::Format_BGR888);
+    EXPECT_EQ(Flipped(Mirrored(picture)).pixelIndex(0, 0), 5);
 }
 
 TEST(PhotoPixels, CircleFadeFromTheCentreToTheRim)
@@ -373,19 +366,6 @@ TEST(PhotoPixels, FramesPaintOnlyTheEdge)
     EXPECT_FALSE(PhotoFrames::PaintFrame(grey, 0));
     QImage picture = Bitmap(20, 20, {0, 0, 0});
     EXPECT_FALSE(PhotoFrames::PaintFrame(picture, PhotoFrames::kMaterialCount));
-}
-
-TEST(PhotoPixels, RowBandsCoverEveryRowOnce)
-{
-    for (int rows : {0, 1, 7, 3000}) {
-        std::vector<std::atomic<int>> seen(static_cast<size_t>(rows));
-        ForRowBands(rows, 12'000, [&](int first, int end) {
-            for (int y = first; y < end; ++y)
-                ++seen[size_t(y)];
-        });
-        for (int y = 0; y < rows; ++y)
-            EXPECT_EQ(seen[size_t(y)].load(), 1) << rows << " rows, row " << y;
-    }
 }
 
 TEST(PhotoPixels, BandsGiveTheSameResultAsOnePass)

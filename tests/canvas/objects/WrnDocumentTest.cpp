@@ -8,9 +8,6 @@
 #include "canvas/objects/SymbolObject.h"
 #include "canvas/objects/TextObject.h"
 
-#include "support/HostileFiles.h"
-
-#include <QBuffer>
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -113,25 +110,10 @@ TEST(WrnDocument, TextComesBackLockedAndOnlySymbolsKeepTheirSelection)
     EXPECT_EQ(read.objects[2]->m_bSelected, 1);
 }
 
-TEST(WrnDocument, StackingOrderSurvivesAndUnstoredObjectsAreLeftOut)
-{
-    ObjectList objects;
-    for (int kind : {2, 4, 21}) {
-        objects.push_back(std::make_unique<ShapeObject>(PageRect{kind, 0, 50, 50}, kind, 1, 0, 0, 0));
-        objects.push_back(std::make_unique<UnstoredObject>());
-    }
-    const QByteArray bytes = WrnFormat::Encode(WrnPage{}, objects);
-    EXPECT_EQ(bytes.size(), 88 + 3 * (4 + 640));
-    const WrnDocument read = Decoded(bytes);
-    ASSERT_EQ(read.objects.size(), 3u);
-    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[0]).m_nShape, 2);
-    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[1]).m_nShape, 4);
-    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[2]).m_nShape, 21);
-}
-
 TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsets)
 {
     QByteArray shape = BlankRecord(ObjectType::Shape);
+    ASSERT_EQ(shape.size(), 4 + 640);
     PutInt(shape, 4 + 0, 34);
     PutInt(shape, 4 + 4, 1);
     PutInt(shape, 4 + 8, 2);
@@ -270,58 +252,26 @@ QByteArray PageOfSize(qint32 width, qint32 height)
     return bytes + BlankRecord(ObjectType::Symbol);
 }
 
-// Bytes of other files, or of pages too damaged to show: no page at all, and why.
-struct NotAPageCase
+// Headers no page can have give no page at all, and say why; the largest and smallest
+// sizes a header may give are read.
+TEST(WrnDocument, HeadersOfImpossiblePagesAreRefused)
 {
-    const char* what;
-    QByteArray (*bytes)();
-    ReadNotes::Refusal refusal;
-};
-
-void PrintTo(const NotAPageCase& file, std::ostream* out)
-{
-    *out << file.what;
-}
-
-class RefusedFiles : public ::testing::TestWithParam<NotAPageCase>
-{
-};
-
-TEST_P(RefusedFiles, GiveNoPageAndSayWhy)
-{
-    const WrnDocument read = Decoded(GetParam().bytes());
-    EXPECT_EQ(read.notes.refusal, GetParam().refusal);
-    EXPECT_FALSE(read.hasHeader);
-    EXPECT_TRUE(read.objects.empty());
-    EXPECT_TRUE(read.Problems(QStringLiteral("kite.wrn")).contains(QStringLiteral("kite.wrn")));
-}
-
-using Refusal = ReadNotes::Refusal;
-INSTANTIATE_TEST_SUITE_P(
-    WrnDocument, RefusedFiles,
-    ::testing::Values(
-        NotAPageCase{"one byte", [] { return QByteArray(1, '\0'); }, Refusal::TooShort},
-        NotAPageCase{"a header less a byte", [] { return Header().left(87); }, Refusal::TooShort},
-        NotAPageCase{"a photo",
-                  [] {
-                      QByteArray jpeg;
-                      QBuffer buffer(&jpeg);
-                      buffer.open(QIODevice::WriteOnly);
-                      QImage(300, 200, QImage::Format_RGB32).save(&buffer, "jpg");
-                      return jpeg;
-                  },
-                  Refusal::NotAPage},
-        NotAPageCase{"no width", [] { return PageOfSize(0, 1098); }, Refusal::NotAPage},
-        NotAPageCase{"a negative height", [] { return PageOfSize(850, -1); }, Refusal::NotAPage},
-        NotAPageCase{"too wide", [] { return PageOfSize(100001, 1098); }, Refusal::NotAPage},
-        NotAPageCase{"too high", [] { return PageOfSize(850, 168562444); }, Refusal::NotAPage}));
-
-TEST(WrnDocument, PagesOfTheLargestAndSmallestSizesAreRead)
-{
-    for (const QByteArray& bytes : {PageOfSize(1, 1), PageOfSize(100000, 100000)}) {
+    using Refusal = ReadNotes::Refusal;
+    int row = 0;
+    for (const auto& [bytes, refusal] : {std::pair{Header().left(87), Refusal::TooShort},
+                                         {PageOfSize(0, 1098), Refusal::NotAPage},
+                                         {PageOfSize(850, -1), Refusal::NotAPage},
+                                         {PageOfSize(100001, 1098), Refusal::NotAPage},
+                                         {PageOfSize(850, 168562444), Refusal::NotAPage},
+                                         {PageOfSize(1, 1), Refusal::None},
+                                         {PageOfSize(100000, 100000), Refusal::None}}) {
+        SCOPED_TRACE(row++);
         const WrnDocument read = Decoded(bytes);
-        EXPECT_FALSE(read.Refused());
-        EXPECT_EQ(read.objects.size(), 1u);
+        const bool refused = refusal != Refusal::None;
+        EXPECT_EQ(read.notes.refusal, refusal);
+        EXPECT_EQ(read.hasHeader, !refused);
+        EXPECT_EQ(read.objects.size(), refused ? 0u : 1u);
+        EXPECT_EQ(read.Problems(QStringLiteral("kite.wrn")).isEmpty(), !refused);
     }
 }
 
@@ -337,30 +287,8 @@ TEST(WrnDocument, FilesOnDisk)
 
     EXPECT_FALSE(LoadDocument(dir.filePath(QStringLiteral("missing.wrn"))).has_value());
 
-    // A pipe named as a page is not waited on.
-    NamedPipe pipe(dir.filePath(QStringLiteral("pipe.wrn")));
-    ASSERT_TRUE(pipe.IsMade());
-    EXPECT_TRUE(pipe.ReturnsPromptly([&] { read = LoadDocument(pipe.Path()); }));
-    EXPECT_FALSE(read.has_value());
-
     // A document that cannot be written leaves the old file whole.
     EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.wrn")), WrnPage{}, objects));
-}
-
-TEST(WrnDocument, CalendarsAreHandedToTheReaderHook)
-{
-    ObjectList objects;
-    objects.push_back(std::make_unique<CalendarObject>());
-    DocumentReadOptions options;
-    options.loadPictures = false;
-    int prepared = 0;
-    options.prepareCalendar = [&](CalendarObject& calendar) {
-        ++prepared;
-        calendar.m_publicHolidays.append(QDate(2009, 1, 1));
-    };
-    const WrnDocument read = WrnFormat::Decode(WrnFormat::Encode(WrnPage{}, objects), options);
-    EXPECT_EQ(prepared, 1);
-    EXPECT_EQ(static_cast<CalendarObject&>(*read.objects.at(0)).m_publicHolidays.size(), 1);
 }
 
 TEST(WrnDocument, JsonNamesThePageAndTheShapeValues)
