@@ -117,6 +117,13 @@ TEST_F(CanvasModelTest, CurveResizeUndoGivesVerticesBack)
     EXPECT_EQ(curve.m_vertices, vertices);
 }
 
+TEST_F(CanvasModelTest, MovesStopAtTheLeftEdgeKeepingTheSize)
+{
+    ShapeObject& shape = Shape(At(100, 100, 60, 40));
+    model.MoveResize(shape, At(-25, 10, 60, 40));
+    EXPECT_EQ(shape.m_rect, At(0, 10, 60, 40));
+}
+
 TEST_F(CanvasModelTest, PhotoDroppedOnPlaceholderTakesItsPlace)
 {
     const PageRect slot = At(300, 300, 200, 150);

@@ -30,6 +30,14 @@ Ink DarkInk(const QImage& image, QRect within)
     return InkWhere(image, [](const QColor& c) { return c.lightness() < 128; }, within);
 }
 
+void SetShadow(PageObject& object, int type, int dx, int dy, ColorRef colour)
+{
+    object.m_nShadowType = type;
+    object.m_nShadowDX = dx;
+    object.m_nShadowDY = dy;
+    object.m_crShadow = colour;
+}
+
 ObjectList OneOfEveryStoredType()
 {
     // Every word of every record holds its own small number, so each stored field reads

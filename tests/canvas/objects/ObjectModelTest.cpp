@@ -131,6 +131,7 @@ TEST(SymbolGeometry, FontSizeComesFromTheSmallerSide)
 TEST(HitTesting, EachKindAnswersForItsOwnFigure)
 {
     const ShapeObject ellipse(PageRect{0, 0, 100, 100}, 4, 1, 0, 0, 0);
+    EXPECT_TRUE(ellipse.HitTest({50, 50}));
     EXPECT_FALSE(ellipse.HitTest({3, 3}));
     ShapeObject turned(PageRect{0, 40, 100, 60}, 2, 1, 0, 0, 0);
     turned.m_nAngle = 90;
@@ -142,6 +143,7 @@ TEST(HitTesting, EachKindAnswersForItsOwnFigure)
     EXPECT_FALSE(line.HitTest({100, 54}));
     const CurveObject triangle({{0, 0}, {100, 0}, {50, 100}}, CurveKind::ClosedFreehand, 1, 0, 0);
     EXPECT_TRUE(triangle.HitTest({50, 30}));
+    EXPECT_FALSE(triangle.HitTest({5, 90}));
     const CurveObject open({{0, 0}, {100, 0}, {50, 100}}, CurveKind::OpenFreehand, 1, 0, 0);
     EXPECT_FALSE(open.HitTest({50, 30}));
     EXPECT_TRUE(open.HitTest({75, 51}));

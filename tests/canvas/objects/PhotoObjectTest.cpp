@@ -322,9 +322,13 @@ TEST_F(PhotoTest, RotationToAnAngleGrowsTheRectangle)
     EXPECT_FALSE(Adjust::RotateToAngle(*photo, 360));
 }
 
-TEST_F(PhotoTest, APastedPictureWithNowhereToGoSaysWhy)
+TEST_F(PhotoTest, APastedPictureLandsWhereAskedOrSaysWhyNot)
 {
     QString error;
+    const auto pasted =
+        PhotoFiles::PhotoFromPastedPicture(Bitmap(5, 3, {9, 9, 9}), m_dir.path(), {7, 8}, &error);
+    ASSERT_TRUE(pasted) << qPrintable(error);
+    EXPECT_EQ(pasted->m_rect, (PageRect{7, 8, 12, 11}));
     const QString nowhere = m_dir.filePath(QStringLiteral("no/such"));
     EXPECT_FALSE(PhotoFiles::PhotoFromPastedPicture(Bitmap(5, 3, {9, 9, 9}), nowhere, {}, &error));
     EXPECT_FALSE(error.isEmpty());

@@ -190,9 +190,7 @@ TEST_F(ScaledPictureTest, KeptShadowsFollowMovesAndChanges)
     const auto softShadowedStar = [](PageRect rect, ColorRef shadow) {
         ShapeObject star(rect, ShapeOutline::Star, 1, 0, Rgb(0, 0, 0), Rgb(200, 40, 40));
         star.m_bFill = 1;
-        star.m_nShadowType = ShadowType::Soft;
-        star.m_nShadowDX = star.m_nShadowDY = 8;
-        star.m_crShadow = shadow;
+        SetShadow(star, ShadowType::Soft, 8, 8, shadow);
         return star;
     };
     ShapeObject shape = softShadowedStar({200, 60, 280, 120}, Rgb(0, 0, 0));

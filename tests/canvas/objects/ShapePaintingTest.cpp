@@ -92,10 +92,7 @@ TEST(ShapePainting, GradientStylesSetDirectionAndBlend)
 TEST(ShapePainting, HardShadowFallsByDirection)
 {
     auto shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
-    shape->m_nShadowType = 2;
-    shape->m_nShadowDX = 10;
-    shape->m_nShadowDY = 10;
-    shape->m_crShadow = Rgb(0, 0, 0);
+    SetShadow(*shape, ShadowType::Hard, 10, 10, Rgb(0, 0, 0));
     shape->m_nShadowDir = 1; // up left
     QImage image = PaintObject(*shape, kCanvas);
     EXPECT_TRUE(Near(image.pixelColor(95, 95), Qt::black));
@@ -111,10 +108,7 @@ TEST(ShapePainting, HardShadowFallsByDirection)
 TEST(ShapePainting, SoftAndGlowShadowsAreBlurred)
 {
     auto shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
-    shape->m_nShadowType = 1;
-    shape->m_nShadowDX = 12;
-    shape->m_nShadowDY = 12;
-    shape->m_crShadow = Rgb(0, 0, 0);
+    SetShadow(*shape, ShadowType::Soft, 12, 12, Rgb(0, 0, 0));
     QImage image = PaintObject(*shape, kCanvas);
     // Under the offset figure it is dark, at its rim half-toned, ahead of it clean.
     EXPECT_LT(Lightness(image, {206, 180}), 80);
@@ -123,7 +117,7 @@ TEST(ShapePainting, SoftAndGlowShadowsAreBlurred)
     EXPECT_LT(rim, 230);
     EXPECT_EQ(image.pixelColor(90, 150), kWhite);
 
-    shape->m_nShadowType = 3;
+    shape->m_nShadowType = ShadowType::Glow;
     image = PaintObject(*shape, kCanvas);
     EXPECT_LT(Lightness(image, {97, 150}), 250);
     EXPECT_LT(Lightness(image, {203, 150}), 250);
@@ -166,7 +160,9 @@ TEST(ShapePainting, TextureFillIsLoadedOnceAndCopiesLoadTheirOwn)
     auto shape = Filled(ShapeOutline::Ellipse, {50, 50, 250, 250}, Rgb(255, 0, 0));
     shape->m_nFillType = 4;
     shape->m_strTexture = texturePath;
-    EXPECT_TRUE(Near(PaintObject(*shape, kCanvas).pixelColor(150, 150), QColor(0, 200, 0)));
+    const QImage textured = PaintObject(*shape, kCanvas);
+    EXPECT_TRUE(Near(textured.pixelColor(150, 150), QColor(0, 200, 0)));
+    EXPECT_EQ(textured.pixelColor(60, 60), kWhite); // outside the ellipse
     // Kept once loaded, even when the file goes away...
     const std::unique_ptr<PageObject> copy = shape->Clone();
     ASSERT_TRUE(QFile::remove(texturePath));
@@ -272,10 +268,7 @@ TEST(CurvePainting, GradientHatchAndHardShadowOfFilledFigures)
     EXPECT_GT(DarkInk(image, row).count, 10);
 
     square.m_nFillType = 1;
-    square.m_nShadowType = 2;
-    square.m_crShadow = Rgb(0, 0, 255);
-    square.m_nShadowDX = 10;
-    square.m_nShadowDY = 10;
+    SetShadow(square, ShadowType::Hard, 10, 10, Rgb(0, 0, 255));
     image = PaintObject(square, kCanvas);
     EXPECT_TRUE(Near(image.pixelColor(255, 255), QColor(0, 0, 255)));
     EXPECT_EQ(image.pixelColor(45, 45), kWhite);

@@ -142,10 +142,7 @@ TEST(OutlinedText, HardShadowFallsBelowAndRightOfTheLetters)
     TextObject text = Text(QStringLiteral("Art"));
     text.m_nTextStyle = TextObject::kOutlined;
     text.m_nFontSize = 80;
-    text.m_nShadowType = ShadowType::Hard;
-    text.m_crShadow = Rgb(255, 0, 0);
-    text.m_nShadowDX = 8;
-    text.m_nShadowDY = 6;
+    SetShadow(text, ShadowType::Hard, 8, 6, Rgb(255, 0, 0));
     const QImage image = PaintObject(text, kPaper);
     const QRect letters = DarkInk(image).bounds;
     const QRect shadow = InkWhere(image, [](const QColor& c) {
