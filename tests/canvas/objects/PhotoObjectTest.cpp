@@ -397,8 +397,9 @@ TEST_F(PhotoTest, PhotosOfOneFileShareOnePictureWithinTheDocumentsBudget)
 {
     const QString camera = m_dir.filePath(QStringLiteral("camera.jpg"));
     ASSERT_FALSE(HostileFiles::WriteTurnedCameraPhoto(camera).isEmpty());
+    const QString little = Write(QStringLiteral("b.bmp"), Corners());
     ObjectList objects;
-    for (const QString& path : {camera, camera, camera, Write(QStringLiteral("b.bmp"), Corners())}) {
+    for (const QString& path : {camera, camera, camera, little}) {
         auto photo = std::make_unique<PhotoObject>();
         photo->SetPath(path);
         objects.push_back(std::move(photo));

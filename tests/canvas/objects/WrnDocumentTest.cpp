@@ -236,20 +236,12 @@ TEST(WrnDocument, HeadersOfImpossiblePagesAreRefused)
     }
 }
 
-TEST(WrnDocument, FilesOnDisk)
+TEST(WrnDocument, FilesThatCannotBeReadOrWrittenSaySo)
 {
+    // Whole pages are written and read back by the photo tests; here, what fails.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("news.wrn"));
-    ObjectList objects = OneOfEveryStoredType();
-    ASSERT_TRUE(SaveDocument(path, WrnPage{}, objects));
-    std::optional<WrnDocument> read = LoadDocument(path);
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(read->objects.size(), objects.size());
-
     EXPECT_FALSE(LoadDocument(dir.filePath(QStringLiteral("missing.wrn"))).has_value());
-
-    // A document that cannot be written leaves the old file whole.
-    EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.wrn")), WrnPage{}, objects));
+    EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/x.wrn")), WrnPage{}, {}));
 }
 
 TEST(WrnDocument, JsonNamesThePageAndTheShapeValues)
