@@ -82,15 +82,11 @@ TEST(WrnDocument, EveryStoredFieldOfEveryTypeSurvivesARoundTrip)
 TEST(WrnDocument, TextComesBackLockedAndOnlySymbolsKeepTheirSelection)
 {
     ObjectList objects;
-    auto text = std::make_unique<TextObject>(PageRect{0, 0, 10, 10}, QStringLiteral("Hi"));
-    text->m_bSelected = 1;
-    auto shape = std::make_unique<ShapeObject>(PageRect{0, 0, 10, 10}, 2, 1, 0, 0, 0);
-    shape->m_bSelected = 1;
-    auto symbol = std::make_unique<SymbolObject>();
-    symbol->m_bSelected = 1;
-    objects.push_back(std::move(text));
-    objects.push_back(std::move(shape));
-    objects.push_back(std::move(symbol));
+    objects.push_back(std::make_unique<TextObject>(PageRect{0, 0, 10, 10}, QStringLiteral("Hi")));
+    objects.push_back(std::make_unique<ShapeObject>(PageRect{0, 0, 10, 10}, 2, 1, 0, 0, 0));
+    objects.push_back(std::make_unique<SymbolObject>());
+    for (const auto& object : objects)
+        object->m_bSelected = 1;
 
     const WrnDocument read = Decoded(WrnFormat::Encode(WrnPage{}, objects));
     ASSERT_EQ(read.objects.size(), 3u);
