@@ -353,6 +353,11 @@ TEST_F(PhotoTest, PaintingShapesOpacityBorderAndShadow)
     EXPECT_EQ(page.pixelColor(100, 100), QColor(Qt::red));
     ASSERT_TRUE(Adjust::SetFrameShape(*round, PhotoObject::kInRoundRectangle));
     EXPECT_EQ(PaintObject(*round, {200, 200}).pixelColor(50, 50), kWhite);
+    // Its corners are arcs of a tenth of the shorter side.
+    const QPainterPath outline = PhotoPainting::RoundRectangleOutline(QRectF(0, 0, 200, 105));
+    EXPECT_FALSE(outline.contains(QPointF(1, 1)));
+    EXPECT_TRUE(outline.contains(QPointF(4, 4)));
+    EXPECT_FALSE(outline.contains(QPointF(199.5, 104.5)));
 
     // A border of width 4 just outside the picture.
     auto bordered = Photo(QStringLiteral("b.bmp"), Bitmap(100, 100, {0, 0, 255}), 50, 50);
@@ -371,14 +376,6 @@ TEST_F(PhotoTest, PaintingShapesOpacityBorderAndShadow)
     // Very dark shadows stay dark all the way in rather than wrapping round to clear.
     Adjust::SetPhotoShadow(*shadowed, 4, 10, 250, Rgb(0, 0, 0));
     EXPECT_LT(QColor(PaintObject(*shadowed, {200, 200}).pixelColor(100, 152)).lightness(), 10);
-}
-
-TEST_F(PhotoTest, RoundRectangleCornersAreATenthOfTheShorterSide)
-{
-    const QPainterPath outline = PhotoPainting::RoundRectangleOutline(QRectF(0, 0, 200, 105));
-    EXPECT_FALSE(outline.contains(QPointF(1, 1))); // cut off by the 10-unit corner arc
-    EXPECT_TRUE(outline.contains(QPointF(4, 4)));
-    EXPECT_FALSE(outline.contains(QPointF(199.5, 104.5)));
 }
 
 TEST_F(PhotoTest, PhotosOfOneFileShareOnePictureWithinTheDocumentsBudget)

@@ -195,17 +195,15 @@ TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
         }
 }
 
-TEST(PhotoPixels, GrayAveragesColourAndKeepsAlpha)
+// Gray keeps a picture's alpha; opacity gives it one.
+TEST(PhotoPixels, GrayAndOpacityOfColourPictures)
 {
     QImage bitmap = Bitmap(1, 1, {10, 20, 40, 99});
     ASSERT_TRUE(AverageToGray(bitmap));
     EXPECT_EQ(PixelBytes(bitmap, 0, 0), (Bytes{23, 23, 23, 99}));
     QImage grey(1, 1, QImage::Format_Grayscale8);
     EXPECT_FALSE(AverageToGray(grey));
-}
 
-TEST(PhotoPixels, OpacityGivesA32BitPicture)
-{
     const QImage opaque = Bitmap(3, 2, {1, 2, 3});
     const QImage seeThrough = WithOpacity(opaque, 77);
     EXPECT_EQ(seeThrough.format(), QImage::Format_ARGB32);
