@@ -27,13 +27,6 @@ const QColor kWhite(255, 255, 255);
 class PhotoTest : public ::testing::Test
 {
 protected:
-    QString Write(const QString& name, const QImage& picture)
-    {
-        const QString path = m_dir.filePath(name);
-        EXPECT_TRUE(ImageFiles::Write(picture, path));
-        return path;
-    }
-
     // A photo of the picture shown 1:1 at (left, top).
     std::unique_ptr<PhotoObject> Photo(const QString& name, const QImage& picture, int left = 0,
                                         int top = 0)
@@ -381,7 +374,7 @@ TEST_F(PhotoTest, PhotosOfOneFileShareOnePictureWithinTheDocumentsBudget)
 {
     const QString camera = m_dir.filePath(QStringLiteral("camera.jpg"));
     ASSERT_FALSE(HostileFiles::WriteTurnedCameraPhoto(camera).isEmpty());
-    const QString little = Write(QStringLiteral("b.bmp"), Corners());
+    const QString little = Photo(QStringLiteral("b.bmp"), Corners())->m_strPath;
     ObjectList objects;
     for (const QString& path : {camera, camera, camera, little}) {
         auto photo = std::make_unique<PhotoObject>();
