@@ -201,8 +201,9 @@ TEST_F(ScaledPictureTest, KeptShadowsFollowMovesAndChanges)
         photo->m_rect = CanvasGeometry::Offset(photo->m_rect, dx, dy);
         shape.m_rect = CanvasGeometry::Offset(shape.m_rect, dx, dy);
         photo->m_crShadow = shape.m_crShadow = colour;
-        EXPECT_TRUE(Alike(Painted(*photo, Screen(zoom), zoom),
-                          Painted(*photo, DrawContext::Export(), zoom), QRect(QPoint(), kWindow), 3))
+        const QImage screen = Painted(*photo, Screen(zoom), zoom);
+        EXPECT_TRUE(Alike(screen, Painted(*photo, DrawContext::Export(), zoom),
+                          QRect(QPoint(), kWindow), 3))
             << "photo moved " << dx << "," << dy;
         ShapeObject fresh = softShadowedStar(shape.m_rect, colour);
         EXPECT_TRUE(Alike(Painted(shape, Screen(zoom), zoom), Painted(fresh, Screen(zoom), zoom),
