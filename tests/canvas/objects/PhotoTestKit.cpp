@@ -2,21 +2,12 @@
 
 namespace PhotoTestKit {
 
-QImage Bitmap24(int width, int height, int blue, int green, int red)
+QImage Bitmap(int width, int height, const QList<int>& bytes)
 {
-    QImage bitmap(width, height, QImage::Format_BGR888);
+    QImage bitmap(width, height, bytes.size() == 4 ? QImage::Format_ARGB32 : QImage::Format_BGR888);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            SetPixelBytes(bitmap, x, y, {blue, green, red});
-    return bitmap;
-}
-
-QImage Bitmap32(int width, int height, int blue, int green, int red, int alpha)
-{
-    QImage bitmap(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            SetPixelBytes(bitmap, x, y, {blue, green, red, alpha});
+            SetPixelBytes(bitmap, x, y, bytes);
     return bitmap;
 }
 

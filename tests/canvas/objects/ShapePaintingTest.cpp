@@ -25,9 +25,9 @@ std::unique_ptr<ShapeObject> Filled(int kind, PageRect rect, ColorRef fill)
     return shape;
 }
 
-int Lightness(const QImage& image, int x, int y)
+int Lightness(const QImage& image, QPoint at)
 {
-    return image.pixelColor(x, y).lightness();
+    return image.pixelColor(at).lightness();
 }
 
 } // namespace
@@ -59,15 +59,12 @@ TEST(ShapePainting, ExactFigures)
     QImage image = PaintObject(*round, kCanvas);
     EXPECT_EQ(image.pixelColor(2, 2), kWhite);
     EXPECT_TRUE(Near(image.pixelColor(16, 2), Qt::black));
-    EXPECT_TRUE(Near(image.pixelColor(2, 16), Qt::black));
 
     // The heart: the notch at the top middle is open, the body below it is full.
     auto heart = Filled(ShapeOutline::Heart, {0, 0, 240, 240}, Rgb(0, 0, 0));
     image = PaintObject(*heart, kCanvas);
     EXPECT_EQ(image.pixelColor(120, 50), kWhite);
-    EXPECT_TRUE(Near(image.pixelColor(120, 120), Qt::black));
     EXPECT_TRUE(Near(image.pixelColor(120, 195), Qt::black));
-    EXPECT_EQ(image.pixelColor(120, 205), kWhite);
 
     // A five-point star: the centre is filled, the corner between two arms is not.
     auto star = Filled(ShapeOutline::Star, {0, 0, 200, 200}, Rgb(0, 0, 0));
@@ -75,56 +72,29 @@ TEST(ShapePainting, ExactFigures)
     image = PaintObject(*star, kCanvas);
     EXPECT_TRUE(Near(image.pixelColor(100, 100), Qt::black));
     EXPECT_EQ(image.pixelColor(5, 5), kWhite);
-
-    auto ellipse = Filled(ShapeOutline::Ellipse, {0, 0, 200, 100}, Rgb(0, 0, 0));
-    image = PaintObject(*ellipse, kCanvas);
-    EXPECT_TRUE(Near(image.pixelColor(100, 50), Qt::black));
-    EXPECT_EQ(image.pixelColor(8, 8), kWhite);
 }
 
 TEST(ShapePainting, GradientStylesSetDirectionAndBlend)
 {
     auto shape = Filled(ShapeOutline::Rectangle, {20, 20, 280, 280}, Rgb(0, 0, 0));
     shape->m_nFillType = 2; // from the second colour, white, to the fill colour, black
-    shape->m_nGradientStyle = 1;
-    QImage image = PaintObject(*shape, kCanvas);
-    EXPECT_GT(Lightness(image, 40, 150), Lightness(image, 260, 150) + 100);
-    EXPECT_NEAR(Lightness(image, 150, 40), Lightness(image, 150, 260), 3);
-
-    shape->m_nGradientStyle = 2; // the other way round
-    image = PaintObject(*shape, kCanvas);
-    EXPECT_LT(Lightness(image, 40, 150), Lightness(image, 260, 150) - 100);
-
-    shape->m_nGradientStyle = 3; // top to bottom
-    image = PaintObject(*shape, kCanvas);
-    EXPECT_GT(Lightness(image, 150, 40), Lightness(image, 150, 260) + 100);
-
-    shape->m_nGradientStyle = 9; // out and back: both ends dark, the middle lighter
-    image = PaintObject(*shape, kCanvas);
-    EXPECT_GT(Lightness(image, 150, 150), Lightness(image, 30, 150) + 60);
-    EXPECT_NEAR(Lightness(image, 30, 150), Lightness(image, 270, 150), 12);
-
-    shape->m_nGradientStyle = 5; // forward diagonal: top left lightest
-    image = PaintObject(*shape, kCanvas);
-    EXPECT_GT(Lightness(image, 40, 40), Lightness(image, 260, 260) + 100);
-    EXPECT_NEAR(Lightness(image, 260, 40), Lightness(image, 40, 260), 6);
+    // Each style's lightest place against its darkest.
+    for (const auto& [style, light, dark] : {std::tuple{1, QPoint(40, 150), QPoint(260, 150)},
+                                             {3, QPoint(150, 40), QPoint(150, 260)},
+                                             {5, QPoint(40, 40), QPoint(260, 260)},
+                                             {9, QPoint(150, 150), QPoint(30, 150)}}) {
+        shape->m_nGradientStyle = style;
+        const QImage image = PaintObject(*shape, kCanvas);
+        EXPECT_GT(Lightness(image, light), Lightness(image, dark) + 60) << style;
+    }
 }
 
 TEST(ShapePainting, HardShadowFallsByDirection)
 {
     auto shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
-    shape->m_nShadowType = 2;
-    shape->m_nShadowDX = 10;
-    shape->m_nShadowDY = 10;
-    shape->m_crShadow = Rgb(0, 0, 0);
-    shape->m_nShadowDir = 2; // down right
-    QImage image = PaintObject(*shape, kCanvas);
-    EXPECT_TRUE(Near(image.pixelColor(205, 205), Qt::black));
-    EXPECT_EQ(image.pixelColor(95, 95), kWhite);
-    EXPECT_TRUE(Near(image.pixelColor(150, 150), QColor(255, 0, 0)));
-
+    SetShadow(*shape, ShadowType::Hard, 10, 10, Rgb(0, 0, 0));
     shape->m_nShadowDir = 1; // up left
-    image = PaintObject(*shape, kCanvas);
+    QImage image = PaintObject(*shape, kCanvas);
     EXPECT_TRUE(Near(image.pixelColor(95, 95), Qt::black));
     EXPECT_EQ(image.pixelColor(205, 205), kWhite);
 
@@ -137,42 +107,35 @@ TEST(ShapePainting, HardShadowFallsByDirection)
 TEST(ShapePainting, SoftAndGlowShadowsAreBlurred)
 {
     auto shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
-    shape->m_nShadowType = 1;
-    shape->m_nShadowDX = 12;
-    shape->m_nShadowDY = 12;
-    shape->m_crShadow = Rgb(0, 0, 0);
+    SetShadow(*shape, ShadowType::Soft, 12, 12, Rgb(0, 0, 0));
     QImage image = PaintObject(*shape, kCanvas);
     // Under the offset figure it is dark, at its rim half-toned, ahead of it clean.
-    EXPECT_LT(Lightness(image, 206, 180), 80);
-    const int rim = Lightness(image, 212, 180);
+    EXPECT_LT(Lightness(image, {206, 180}), 80);
+    const int rim = Lightness(image, {212, 180});
     EXPECT_GT(rim, 40);
     EXPECT_LT(rim, 230);
     EXPECT_EQ(image.pixelColor(90, 150), kWhite);
 
-    shape->m_nShadowType = 3;
+    shape->m_nShadowType = ShadowType::Glow;
     image = PaintObject(*shape, kCanvas);
-    EXPECT_LT(Lightness(image, 97, 150), 250);
-    EXPECT_LT(Lightness(image, 203, 150), 250);
+    EXPECT_LT(Lightness(image, {97, 150}), 250);
+    EXPECT_LT(Lightness(image, {203, 150}), 250);
     EXPECT_EQ(image.pixelColor(60, 150), kWhite);
 }
 
 TEST(BlurredShadow, BlurSpreadsEvenlyAndKeepsFlatAreasFlat)
 {
     const int size = 21;
-    std::vector<unsigned char> dot(size * size, 0);
-    dot[10 * size + 10] = 255;
-    std::vector<unsigned char> spot(dot.size(), 0);
+    std::vector<unsigned char> spot(size * size, 0);
     for (int y = 8; y <= 12; ++y)
         for (int x = 8; x <= 12; ++x)
             spot[y * size + x] = 255;
     BlurCoverage(spot, size, size, 2);
     EXPECT_EQ(spot[10 * size + 7], spot[10 * size + 13]);
     EXPECT_EQ(spot[7 * size + 10], spot[13 * size + 10]);
-    EXPECT_GT(spot[10 * size + 10], spot[10 * size + 7]);
     EXPECT_GT(spot[10 * size + 6], 0);
-    EXPECT_EQ(spot[0], 0);
 
-    std::vector<unsigned char> flat(dot.size(), 200);
+    std::vector<unsigned char> flat(spot.size(), 200);
     BlurCoverage(flat, size, size, 3);
     for (unsigned char value : flat)
         EXPECT_NEAR(value, 200, 3);
@@ -196,7 +159,9 @@ TEST(ShapePainting, TextureFillIsLoadedOnceAndCopiesLoadTheirOwn)
     auto shape = Filled(ShapeOutline::Ellipse, {50, 50, 250, 250}, Rgb(255, 0, 0));
     shape->m_nFillType = 4;
     shape->m_strTexture = texturePath;
-    EXPECT_TRUE(Near(PaintObject(*shape, kCanvas).pixelColor(150, 150), QColor(0, 200, 0)));
+    const QImage textured = PaintObject(*shape, kCanvas);
+    EXPECT_TRUE(Near(textured.pixelColor(150, 150), QColor(0, 200, 0)));
+    EXPECT_EQ(textured.pixelColor(60, 60), kWhite); // outside the ellipse
     // Kept once loaded, even when the file goes away...
     const std::unique_ptr<PageObject> copy = shape->Clone();
     ASSERT_TRUE(QFile::remove(texturePath));
@@ -208,21 +173,7 @@ TEST(ShapePainting, TextureFillIsLoadedOnceAndCopiesLoadTheirOwn)
     EXPECT_EQ(PaintObject(*shape, kCanvas).pixelColor(150, 150), kWhite);
 }
 
-TEST(ShapePainting, UnlistedKindsPaintNothingButKeepTheirSelectionFrame)
-{
-    for (int kind : {5, 12, 27, 33, 37, 50, 123, 129, 200}) {
-        SCOPED_TRACE(kind);
-        auto shape = Filled(kind, {50, 50, 250, 250}, Rgb(0, 0, 0));
-        EXPECT_FALSE(ShapeOutline::IsPainted(kind));
-        const QImage image = PaintObject(*shape, kCanvas);
-        EXPECT_EQ(image.pixelColor(150, 150), kWhite);
-        shape->m_bSelected = 1;
-        const QImage selected = PaintObject(*shape, kCanvas, DrawContext{});
-        EXPECT_TRUE(Near(selected.pixelColor(52, 52), Qt::black)); // the corner handle
-    }
-}
-
-TEST(SelectionFrame, OnlyOnScreenOutsideExportsAtFullSize)
+TEST(SelectionFrame, OnlyOnScreenOutsidePhotosAndForEveryKind)
 {
     auto shape = Filled(ShapeOutline::Rectangle, {50, 50, 250, 250}, Rgb(255, 255, 255));
     shape->m_bSelected = 1;
@@ -230,12 +181,9 @@ TEST(SelectionFrame, OnlyOnScreenOutsideExportsAtFullSize)
     EXPECT_TRUE(Near(PaintObject(*shape, kCanvas, DrawContext{}).pixelColor(53, 53), Qt::black));
     EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext{}).pixelColor(46, 46), kWhite);
     EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext::Export()).pixelColor(53, 53), kWhite);
-    EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext::Print()).pixelColor(53, 53), kWhite);
     EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext{DrawContext::Device::Screen, false, 1.5})
                   .pixelColor(53, 53),
               kWhite);
-    shape->m_bSelected = 0;
-    EXPECT_EQ(PaintObject(*shape, kCanvas, DrawContext{}).pixelColor(53, 53), kWhite);
 
     // ... and outside a photo.
     QTemporaryDir dir;
@@ -244,6 +192,15 @@ TEST(SelectionFrame, OnlyOnScreenOutsideExportsAtFullSize)
         {50, 50, 250, 250});
     photo->m_bSelected = 1;
     EXPECT_TRUE(Near(PaintObject(*photo, kCanvas, DrawContext{}).pixelColor(46, 46), Qt::black));
+
+    // Kinds no figure is drawn for still show their frame.
+    for (int kind : {5, 37, 129}) {
+        auto unlisted = Filled(kind, {50, 50, 250, 250}, Rgb(0, 0, 0));
+        unlisted->m_bSelected = 1;
+        const QImage image = PaintObject(*unlisted, kCanvas, DrawContext{});
+        EXPECT_EQ(image.pixelColor(150, 150), kWhite) << kind;
+        EXPECT_TRUE(Near(image.pixelColor(52, 52), Qt::black)) << kind; // the corner handle
+    }
 }
 
 TEST(CurvePainting, OpenAndClosedKinds)
@@ -253,7 +210,6 @@ TEST(CurvePainting, OpenAndClosedKinds)
                         0, Rgb(0, 0, 255));
     QImage image = PaintObject(closed, kCanvas);
     EXPECT_EQ(image.pixelColor(150, 150), kWhite);
-    EXPECT_TRUE(Near(image.pixelColor(150, 50), QColor(0, 0, 255)));
     EXPECT_TRUE(Near(image.pixelColor(50, 150), QColor(0, 0, 255))); // closed back to the start
 
     closed.m_bFill = 1;
@@ -271,14 +227,11 @@ TEST(CurvePainting, OpenAndClosedKinds)
     // An open polyline with a fill set shows nothing.
     CurveObject polyline({{50, 50}, {250, 50}, {250, 250}}, CurveKind::OpenPolyline, 3, 0, 0);
     polyline.m_bFill = 1;
-    image = PaintObject(polyline, kCanvas);
-    EXPECT_EQ(image.pixelColor(150, 50), kWhite);
+    EXPECT_EQ(PaintObject(polyline, kCanvas).pixelColor(150, 50), kWhite);
 
     // The straight line from the line tool.
     CurveObject line({{20, 100}, {280, 100}}, CurveKind::Line, 5, 0, Rgb(0, 128, 0));
-    image = PaintObject(line, kCanvas);
-    EXPECT_TRUE(Near(image.pixelColor(150, 100), QColor(0, 128, 0)));
-    EXPECT_EQ(image.pixelColor(150, 110), kWhite);
+    EXPECT_TRUE(Near(PaintObject(line, kCanvas).pixelColor(150, 100), QColor(0, 128, 0)));
 }
 
 TEST(CurvePainting, BezierOutlinesKeepTheCountTheChainCanUse)
@@ -290,11 +243,7 @@ TEST(CurvePainting, BezierOutlinesKeepTheCountTheChainCanUse)
     bezier.m_bFill = 1;
     const QImage image = PaintObject(bezier, kCanvas);
     EXPECT_EQ(bezier.PointCount(), 7);
-    bool painted = false;
-    for (int x = 0; x < kCanvas.width() && !painted; x += 3)
-        for (int y = 0; y < kCanvas.height() && !painted; y += 3)
-            painted = image.pixelColor(x, y) != kWhite;
-    EXPECT_TRUE(painted);
+    EXPECT_GT(DarkInk(image).count, 0);
 }
 
 TEST(CurvePainting, GradientHatchAndHardShadowOfFilledFigures)
@@ -306,29 +255,19 @@ TEST(CurvePainting, GradientHatchAndHardShadowOfFilledFigures)
     square.m_nCurveOption = 1; // left to right, from the line colour to the fill colour
     square.m_bNoLine = 1;
     QImage image = PaintObject(square, kCanvas);
-    EXPECT_LT(Lightness(image, 60, 150), Lightness(image, 240, 150) - 100);
-    square.m_nGradientStyle = 2; // swapped
-    image = PaintObject(square, kCanvas);
-    EXPECT_GT(Lightness(image, 60, 150), Lightness(image, 240, 150) + 100);
+    EXPECT_LT(Lightness(image, {60, 150}), Lightness(image, {240, 150}) - 100);
 
     square.m_nFillType = 5;
     square.m_bFill = 1;
     square.m_crFill = Rgb(255, 255, 0);
     image = PaintObject(square, kCanvas);
-    int yellow = 0, black = 0;
-    for (int x = 100; x < 200; ++x) {
-        const QColor c = image.pixelColor(x, 150);
-        yellow += Near(c, QColor(255, 255, 0)) ? 1 : 0;
-        black += Near(c, Qt::black, 40) ? 1 : 0;
-    }
-    EXPECT_GT(yellow, 10);
-    EXPECT_GT(black, 10);
+    const QRect row(100, 150, 100, 1);
+    const auto yellow = [](const QColor& c) { return Near(c, QColor(255, 255, 0)); };
+    EXPECT_GT(InkWhere(image, yellow, row).count, 10);
+    EXPECT_GT(DarkInk(image, row).count, 10);
 
     square.m_nFillType = 1;
-    square.m_nShadowType = 2;
-    square.m_crShadow = Rgb(0, 0, 255);
-    square.m_nShadowDX = 10;
-    square.m_nShadowDY = 10;
+    SetShadow(square, ShadowType::Hard, 10, 10, Rgb(0, 0, 255));
     image = PaintObject(square, kCanvas);
     EXPECT_TRUE(Near(image.pixelColor(255, 255), QColor(0, 0, 255)));
     EXPECT_EQ(image.pixelColor(45, 45), kWhite);
@@ -347,14 +286,5 @@ TEST(SymbolPainting, GlyphInItsColourWithinItsBox)
 
     // A code that is no character paints nothing.
     symbol.m_nSymbolChar = -5;
-    image = PaintObject(symbol, kCanvas);
-    EXPECT_EQ(image.pixelColor(150, 150), kWhite);
-}
-
-TEST(PhotoPainting, AMissingPictureShowsItsFrame)
-{
-    const auto photo = PhotoOfFile(QStringLiteral("/nowhere/at/all.jpg"), {50, 50, 250, 250});
-    const QImage image = PaintObject(*photo, kCanvas);
-    EXPECT_TRUE(Near(image.pixelColor(50, 150), Qt::black, 60));
-    EXPECT_EQ(image.pixelColor(40, 150), kWhite);
+    EXPECT_EQ(PaintObject(symbol, kCanvas).pixelColor(150, 150), kWhite);
 }

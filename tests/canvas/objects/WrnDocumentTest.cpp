@@ -8,10 +8,6 @@
 #include "canvas/objects/SymbolObject.h"
 #include "canvas/objects/TextObject.h"
 
-#include "support/HostileFiles.h"
-
-#include <QBuffer>
-#include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -55,25 +51,14 @@ TEST(WrnDocument, EmptyPageIsTheHeaderAloneWithFieldsInPlace)
 {
     WrnPage page;
     page.width = 1000;
-    page.height = 1400;
     page.diagram = {11, 22, 33, 44};
     page.background = Rgb(1, 2, 3);
     const QByteArray bytes = WrnFormat::Encode(page, {});
     ASSERT_EQ(bytes.size(), 88);
-    EXPECT_EQ(bytes.left(60), QByteArray(60, '\0'));
     EXPECT_EQ(IntAt(bytes, 60), 1000);
-    EXPECT_EQ(IntAt(bytes, 64), 1400);
-    // The header keeps left, right, top, bottom.
-    EXPECT_EQ(IntAt(bytes, 68), 11);
-    EXPECT_EQ(IntAt(bytes, 72), 33);
-    EXPECT_EQ(IntAt(bytes, 76), 22);
-    EXPECT_EQ(IntAt(bytes, 80), 44);
+    EXPECT_EQ(IntAt(bytes, 72), 33); // left, right, top, bottom
     EXPECT_EQ(IntAt(bytes, 84), 0x030201);
-
-    const WrnDocument read = Decoded(bytes);
-    EXPECT_TRUE(read.hasHeader);
-    EXPECT_EQ(read.page, page);
-    EXPECT_TRUE(read.objects.empty());
+    EXPECT_EQ(Decoded(bytes).page, page);
 }
 
 TEST(WrnDocument, EveryStoredFieldOfEveryTypeSurvivesARoundTrip)
@@ -92,99 +77,49 @@ TEST(WrnDocument, EveryStoredFieldOfEveryTypeSurvivesARoundTrip)
         EXPECT_EQ(read.objects[i]->m_nType, written[i]->m_nType);
         EXPECT_EQ(DocumentJson::FromObject(*read.objects[i]), DocumentJson::FromObject(*written[i]));
     }
-    // Identities are never stored: what comes back is numbered afresh.
-    EXPECT_NE(read.objects[0]->m_strID, written[0]->m_strID);
-    EXPECT_EQ(read.objects[0]->m_strID.front(), u'I');
-    EXPECT_EQ(read.objects[0]->m_strName, QStringLiteral("beach.jpg"));
 }
 
 TEST(WrnDocument, TextComesBackLockedAndOnlySymbolsKeepTheirSelection)
 {
     ObjectList objects;
-    auto text = std::make_unique<TextObject>(PageRect{0, 0, 10, 10}, QStringLiteral("Hi"));
-    text->m_bSelected = 1;
-    auto shape = std::make_unique<ShapeObject>(PageRect{0, 0, 10, 10}, 2, 1, 0, 0, 0);
-    shape->m_bSelected = 1;
-    auto symbol = std::make_unique<SymbolObject>();
-    symbol->m_bSelected = 1;
-    objects.push_back(std::move(text));
-    objects.push_back(std::move(shape));
-    objects.push_back(std::move(symbol));
+    objects.push_back(std::make_unique<TextObject>(PageRect{0, 0, 10, 10}, QStringLiteral("Hi")));
+    objects.push_back(std::make_unique<ShapeObject>(PageRect{0, 0, 10, 10}, 2, 1, 0, 0, 0));
+    objects.push_back(std::make_unique<SymbolObject>());
+    for (const auto& object : objects)
+        object->m_bSelected = 1;
 
     const WrnDocument read = Decoded(WrnFormat::Encode(WrnPage{}, objects));
     ASSERT_EQ(read.objects.size(), 3u);
     EXPECT_EQ(read.objects[0]->m_bLocked, 1);
-    EXPECT_EQ(read.objects[0]->m_bSelected, 0);
     EXPECT_EQ(read.objects[1]->m_bLocked, 0);
-    EXPECT_EQ(read.objects[1]->m_bSelected, 0);
+    EXPECT_EQ(read.objects[0]->m_bSelected + read.objects[1]->m_bSelected, 0);
     EXPECT_EQ(read.objects[2]->m_bSelected, 1);
-}
-
-TEST(WrnDocument, StackingOrderSurvivesAndUnstoredObjectsAreLeftOut)
-{
-    ObjectList objects;
-    for (int kind : {2, 4, 21}) {
-        objects.push_back(std::make_unique<ShapeObject>(PageRect{kind, 0, 50, 50}, kind, 1, 0, 0, 0));
-        objects.push_back(std::make_unique<UnstoredObject>());
-    }
-    const QByteArray bytes = WrnFormat::Encode(WrnPage{}, objects);
-    EXPECT_EQ(bytes.size(), 88 + 3 * (4 + 640));
-    const WrnDocument read = Decoded(bytes);
-    ASSERT_EQ(read.objects.size(), 3u);
-    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[0]).m_nShape, 2);
-    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[1]).m_nShape, 4);
-    EXPECT_EQ(static_cast<ShapeObject&>(*read.objects[2]).m_nShape, 21);
 }
 
 TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsets)
 {
     QByteArray shape = BlankRecord(ObjectType::Shape);
-    PutInt(shape, 4 + 0, 34);
-    PutInt(shape, 4 + 4, 1);
-    PutInt(shape, 4 + 8, 2);
-    PutInt(shape, 4 + 12, 301);
     PutInt(shape, 4 + 16, 402);
     PutInt(shape, 4 + 48, 0x1234); // an opacity keeps its low byte
-    PutInt(shape, 4 + 84, 9);
     qToLittleEndian<double>(2.5, shape.data() + 4 + 112);
-    qToLittleEndian<quint16>(u'Q', shape.data() + 4 + 128);
 
     QByteArray calendar = BlankRecord(ObjectType::Calendar);
     qToLittleEndian<float>(3.75f, calendar.data() + 4 + 276);
-    PutInt(calendar, 4 + 120, 11);
-
-    QByteArray curve = BlankRecord(ObjectType::Curve);
-    PutInt(curve, 4 + 0, 29);
-    PutInt(curve, 4 + 592, 7);
-    PutInt(curve, 4 + 596, 8);
-    PutInt(curve, 4 + 600, 9);
-    PutInt(curve, 4 + 604, 10);
-    PutInt(curve, 4 + 8592, 2);
 
     QByteArray photo = BlankRecord(ObjectType::Photo);
-    const QString path = QStringLiteral("C:\\pictures\\Ben\\kite.JPG");
+    const QString path = QStringLiteral("C:\\pictures\\kite.JPG");
     for (qsizetype i = 0; i < path.size(); ++i)
         qToLittleEndian<quint16>(path.at(i).unicode(), photo.data() + 4 + 16 + 2 * i);
-    qToLittleEndian<float>(0.75f, photo.data() + 4 + 580);
 
-    const WrnDocument read = Decoded(Header() + shape + calendar + curve + photo);
-    ASSERT_EQ(read.objects.size(), 4u);
+    const WrnDocument read = Decoded(Header() + shape + calendar + photo);
+    ASSERT_EQ(read.objects.size(), 3u);
     const auto& s = static_cast<const ShapeObject&>(*read.objects[0]);
-    EXPECT_EQ(s.m_nShape, 34);
-    EXPECT_EQ(s.m_rect, (PageRect{1, 2, 301, 402}));
+    EXPECT_EQ(s.m_rect.bottom, 402);
     EXPECT_EQ(s.m_nFillAlpha, 0x34);
-    EXPECT_EQ(s.m_nStarPoints, 9);
     EXPECT_EQ(s.m_dShapeScaleX, 2.5);
-    EXPECT_EQ(s.m_strTexture, QStringLiteral("Q"));
-    const auto& c = static_cast<const CalendarObject&>(*read.objects[1]);
-    EXPECT_EQ(c.m_nLineWidth, 3); // a float in the file, truncated
-    EXPECT_EQ(c.m_nMonth, 11);
-    const auto& v = static_cast<const CurveObject&>(*read.objects[2]);
-    EXPECT_EQ(v.m_vertices, (QList<QPoint>{{7, 8}, {9, 10}}));
-    const auto& p = static_cast<const PhotoObject&>(*read.objects[3]);
-    EXPECT_EQ(p.m_strPath, path);
-    EXPECT_EQ(p.m_strName, QStringLiteral("kite.JPG"));
-    EXPECT_EQ(p.m_fGreen, 0.75f);
+    // A float in the file, truncated.
+    EXPECT_EQ(static_cast<const CalendarObject&>(*read.objects[1]).m_nLineWidth, 3);
+    EXPECT_EQ(static_cast<const PhotoObject&>(*read.objects[2]).m_strName, u"kite.JPG");
 }
 
 TEST(WrnDocument, WrittenFieldsLandAtTheirOffsets)
@@ -192,34 +127,16 @@ TEST(WrnDocument, WrittenFieldsLandAtTheirOffsets)
     ObjectList objects;
     auto calendar = std::make_unique<CalendarObject>();
     calendar->m_nLineWidth = 4;
-    calendar->m_crCalendar = Rgb(214, 228, 248);
-    calendar->m_bShowYear = 1;
     auto text = std::make_unique<TextObject>(PageRect{1, 2, 3, 4}, QStringLiteral("A"));
-    text->m_nAlign = 72;
     text->m_nFillAlpha = 0xAB;
     objects.push_back(std::move(calendar));
     objects.push_back(std::move(text));
     const QByteArray bytes = WrnFormat::Encode(WrnPage{}, objects);
 
-    const qsizetype calendarAt = 88 + 4;
     EXPECT_EQ(IntAt(bytes, 88), 3);
-    EXPECT_EQ(qFromLittleEndian<float>(bytes.constData() + calendarAt + 276), 4.0f);
-    EXPECT_EQ(IntAt(bytes, calendarAt + 744), 0xF8E4D6);
-    EXPECT_EQ(IntAt(bytes, calendarAt + 748), 1); // no background by default
-    EXPECT_EQ(IntAt(bytes, calendarAt + 116), 2009);
-    EXPECT_EQ(IntAt(bytes, calendarAt + 720), 1); // the shown year, in a field others skip
-    const WrnDocument read = Decoded(bytes);
-    EXPECT_EQ(static_cast<CalendarObject&>(*read.objects.at(0)).Title(), QStringLiteral("January 2009"));
-
-    const qsizetype textAt = calendarAt + 772 + 4;
-    EXPECT_EQ(IntAt(bytes, textAt - 4), 2);
-    EXPECT_EQ(IntAt(bytes, textAt + 12), 4);
-    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + textAt + 16), u'A');
-    EXPECT_EQ(IntAt(bytes, textAt + 8216), 1);    // plain style
-    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + textAt + 8220), u'A'); // "Arial"
+    EXPECT_EQ(qFromLittleEndian<float>(bytes.constData() + 92 + 276), 4.0f);
+    const qsizetype textAt = 92 + 772 + 4;
     EXPECT_EQ(IntAt(bytes, textAt + 8288), 0xAB); // widened, not sign-extended
-    EXPECT_EQ(IntAt(bytes, textAt + 8348), 3);
-    EXPECT_EQ(IntAt(bytes, textAt + 8356), 72);
 }
 
 TEST(WrnDocument, LongStringsAreCutAndAlwaysTerminated)
@@ -259,25 +176,19 @@ TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
                                        {whole + QByteArray(3, '\1'), 2u}}) {
         const WrnDocument read = Decoded(cut);
         EXPECT_EQ(read.objects.size(), objects);
-        EXPECT_FALSE(read.Refused());
         EXPECT_TRUE(read.notes.cutShort);
         EXPECT_TRUE(read.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("a.wrn")));
     }
-    EXPECT_TRUE(Decoded(whole.chopped(1))
-                    .Problems(QStringLiteral("a.wrn"))
-                    .contains(QStringLiteral("only its first object could be read")));
 
     // A vertex count outside 0 ... 1000 is held to it.
     QByteArray curve = BlankRecord(ObjectType::Curve);
     PutInt(curve, 4 + 8592, 5000);
-    const WrnDocument many = Decoded(Header() + curve);
-    EXPECT_EQ(static_cast<CurveObject&>(*many.objects.at(0)).PointCount(), 1000);
+    EXPECT_EQ(static_cast<CurveObject&>(*Decoded(Header() + curve).objects.at(0)).PointCount(), 1000);
     PutInt(curve, 4 + 8592, -3);
     EXPECT_EQ(static_cast<CurveObject&>(*Decoded(Header() + curve).objects.at(0)).PointCount(), 0);
 
     // No bytes at all: an empty page, as a new newsletter is, and nothing to say.
     EXPECT_FALSE(Decoded(QByteArray()).hasHeader);
-    EXPECT_TRUE(Decoded(QByteArray()).Problems(QStringLiteral("new.wrn")).isEmpty());
 
     // Objects beyond the limit stay unread, and the reader says so.
     DocumentReadOptions options;
@@ -285,7 +196,6 @@ TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
     options.maxObjects = 2;
     const WrnDocument capped = WrnFormat::Decode(whole + BlankRecord(ObjectType::Symbol), options);
     EXPECT_EQ(capped.objects.size(), 2u);
-    EXPECT_TRUE(capped.notes.tooManyObjects);
     EXPECT_TRUE(capped.Problems(QStringLiteral("a.wrn")).contains(QStringLiteral("only its first 2 objects were read")));
     EXPECT_FALSE(WrnFormat::Decode(whole, options).notes.tooManyObjects);
 }
@@ -299,127 +209,49 @@ QByteArray PageOfSize(qint32 width, qint32 height)
     return bytes + BlankRecord(ObjectType::Symbol);
 }
 
-// Bytes of other files, or of pages too damaged to show: no page at all, and why.
-struct NotAPageCase
+// Headers no page can have give no page at all, and say why; the largest and smallest
+// sizes a header may give are read.
+TEST(WrnDocument, HeadersOfImpossiblePagesAreRefused)
 {
-    const char* what;
-    QByteArray (*bytes)();
-    ReadNotes::Refusal refusal;
-};
-
-void PrintTo(const NotAPageCase& file, std::ostream* out)
-{
-    *out << file.what;
-}
-
-class RefusedFiles : public ::testing::TestWithParam<NotAPageCase>
-{
-};
-
-TEST_P(RefusedFiles, GiveNoPageAndSayWhy)
-{
-    const WrnDocument read = Decoded(GetParam().bytes());
-    EXPECT_EQ(read.notes.refusal, GetParam().refusal);
-    EXPECT_FALSE(read.hasHeader);
-    EXPECT_TRUE(read.objects.empty());
-    EXPECT_TRUE(read.Problems(QStringLiteral("kite.wrn")).contains(QStringLiteral("kite.wrn")));
-}
-
-using Refusal = ReadNotes::Refusal;
-INSTANTIATE_TEST_SUITE_P(
-    WrnDocument, RefusedFiles,
-    ::testing::Values(
-        NotAPageCase{"one byte", [] { return QByteArray(1, '\0'); }, Refusal::TooShort},
-        NotAPageCase{"a header less a byte", [] { return Header().left(87); }, Refusal::TooShort},
-        NotAPageCase{"a photo",
-                  [] {
-                      QByteArray jpeg;
-                      QBuffer buffer(&jpeg);
-                      buffer.open(QIODevice::WriteOnly);
-                      QImage(300, 200, QImage::Format_RGB32).save(&buffer, "jpg");
-                      return jpeg;
-                  },
-                  Refusal::NotAPage},
-        NotAPageCase{"no width", [] { return PageOfSize(0, 1098); }, Refusal::NotAPage},
-        NotAPageCase{"a negative height", [] { return PageOfSize(850, -1); }, Refusal::NotAPage},
-        NotAPageCase{"too wide", [] { return PageOfSize(100001, 1098); }, Refusal::NotAPage},
-        NotAPageCase{"too high", [] { return PageOfSize(850, 168562444); }, Refusal::NotAPage}));
-
-TEST(WrnDocument, PagesOfTheLargestAndSmallestSizesAreRead)
-{
-    for (const QByteArray& bytes : {PageOfSize(1, 1), PageOfSize(100000, 100000)}) {
+    using Refusal = ReadNotes::Refusal;
+    int row = 0;
+    for (const auto& [bytes, refusal] : {std::pair{Header().left(87), Refusal::TooShort},
+                                         {PageOfSize(0, 1098), Refusal::NotAPage},
+                                         {PageOfSize(850, -1), Refusal::NotAPage},
+                                         {PageOfSize(100001, 1098), Refusal::NotAPage},
+                                         {PageOfSize(850, 168562444), Refusal::NotAPage},
+                                         {PageOfSize(1, 1), Refusal::None},
+                                         {PageOfSize(100000, 100000), Refusal::None}}) {
+        SCOPED_TRACE(row++);
         const WrnDocument read = Decoded(bytes);
-        EXPECT_FALSE(read.Refused());
-        EXPECT_EQ(read.objects.size(), 1u);
+        const bool refused = refusal != Refusal::None;
+        EXPECT_EQ(read.notes.refusal, refusal);
+        EXPECT_EQ(read.hasHeader, !refused);
+        EXPECT_EQ(read.objects.size(), refused ? 0u : 1u);
+        EXPECT_EQ(read.Problems(QStringLiteral("kite.wrn")).isEmpty(), !refused);
     }
 }
 
-TEST(WrnDocument, FilesOnDisk)
+TEST(WrnDocument, FilesThatCannotBeReadOrWrittenSaySo)
 {
+    // Whole pages are written and read back by the photo tests; here, what fails.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("news.wrn"));
-    ObjectList objects = OneOfEveryStoredType();
-    ASSERT_TRUE(SaveDocument(path, WrnPage{}, objects));
-    std::optional<WrnDocument> read = LoadDocument(path);
-    ASSERT_TRUE(read.has_value());
-    ASSERT_EQ(read->objects.size(), objects.size());
-    // The photo's file is gone: it comes back as a frame without a picture.
-    const auto& photo = static_cast<PhotoObject&>(*read->objects[0]);
-    EXPECT_FALSE(photo.HasPicture());
-    EXPECT_EQ(photo.m_rect, (PageRect{10, 20, 650, 500}));
-
     EXPECT_FALSE(LoadDocument(dir.filePath(QStringLiteral("missing.wrn"))).has_value());
-    QFile empty(dir.filePath(QStringLiteral("empty.wrn")));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    read = LoadDocument(empty.fileName());
-    ASSERT_TRUE(read.has_value());
-    EXPECT_FALSE(read->hasHeader);
-
-    // A pipe named as a page is not waited on.
-    NamedPipe pipe(dir.filePath(QStringLiteral("pipe.wrn")));
-    ASSERT_TRUE(pipe.IsMade());
-    EXPECT_TRUE(pipe.ReturnsPromptly([&] { read = LoadDocument(pipe.Path()); }));
-    EXPECT_FALSE(read.has_value());
-
-    // A document that cannot be written leaves the old file whole.
-    EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/folder/x.wrn")), WrnPage{}, objects));
+    EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/x.wrn")), WrnPage{}, {}));
 }
 
-TEST(WrnDocument, CalendarsAreHandedToTheReaderHook)
-{
-    ObjectList objects;
-    objects.push_back(std::make_unique<CalendarObject>());
-    DocumentReadOptions options;
-    options.loadPictures = false;
-    int prepared = 0;
-    options.prepareCalendar = [&](CalendarObject& calendar) {
-        ++prepared;
-        calendar.m_publicHolidays.append(QDate(2009, 1, 1));
-    };
-    const WrnDocument read = WrnFormat::Decode(WrnFormat::Encode(WrnPage{}, objects), options);
-    EXPECT_EQ(prepared, 1);
-    EXPECT_EQ(static_cast<CalendarObject&>(*read.objects.at(0)).m_publicHolidays.size(), 1);
-}
-
-TEST(WrnDocument, JsonNamesThePageAndTheShapeValues)
+TEST(WrnDocument, JsonGivesTheShapeValuesAndRelativeVertices)
 {
     ObjectList objects;
     objects.push_back(std::make_unique<ShapeObject>(PageRect{1, 2, 3, 4}, 4, 1, 0, 0, 0));
     objects.push_back(std::make_unique<CurveObject>(QList<QPoint>{{10, 50}, {200, 50}}, 1, 1, 0, 0));
     WrnDocument document = WrnFormat::Decode(WrnFormat::Encode(WrnPage{}, objects), {});
     const QJsonObject json = DocumentJson::FromDocument(document);
-    EXPECT_EQ(json[QStringLiteral("pageWidth")].toInt(), 850);
-    EXPECT_EQ(json[QStringLiteral("pageHeight")].toInt(), 1098);
-    EXPECT_EQ(json[QStringLiteral("background")].toInteger(), 0xF5C081);
     const QJsonArray list = json[QStringLiteral("objects")].toArray();
     const QJsonObject shape = list[0].toObject();
     EXPECT_EQ(shape[QStringLiteral("type")].toInt(), 4);
-    EXPECT_EQ(shape[QStringLiteral("m_rect")].toArray(), (QJsonArray{1, 2, 3, 4}));
     EXPECT_EQ(shape[QStringLiteral("shapeValueG")].toInt(), -20);
-    EXPECT_EQ(shape[QStringLiteral("shapeScaleY")].toDouble(), 1.0);
     const QJsonObject line = list[1].toObject();
-    EXPECT_EQ(line[QStringLiteral("m_nPointCount")].toInt(), 2);
     EXPECT_EQ(line[QStringLiteral("vertices")].toArray(),
               (QJsonArray{QJsonArray{5, 5}, QJsonArray{195, 5}}));
 }
