@@ -9,6 +9,7 @@
 #include "records/RecordsSchema.h"
 #include "support/DatabaseFile.h"
 #include "support/ScriptedPrompt.h"
+#include "support/TuitionWeeks.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,15 +24,6 @@ void AddChildRow(EnrollmentTable& set, const QString& name, const QString& mothe
     set.AddNew();
     set.m_ChildName = name;
     set.m_Mother = mother;
-    set.Update();
-}
-
-void AddPayment(const QString& name)
-{
-    PaymentTable set;
-    set.Open();
-    set.AddNew();
-    set.m_ChildName = name;
     set.Update();
 }
 
@@ -81,43 +73,17 @@ TEST_F(RecordsTest, CreatesTheFiveTablesWithTheirColumnsInOrder)
             EXPECT_EQ(columns[c][2].toString(), expectedTypes[int(table.fields[c].type)]);
         }
     }
+    // Files of earlier versions know the column by this spelling.
     EXPECT_EQ(RecordsSchema::Table(RecordsSchema::kChildEnrollment).fields[1].name,
               QByteArray("ChildRefrenceNo"));
-    EXPECT_EQ(RecordsSchema::Table(RecordsSchema::kEmployeeTimeTable).fields.size(), 35u);
     EXPECT_EQ(Inspect(QStringLiteral("PRAGMA journal_mode"))[0][0].toString(),
               QStringLiteral("wal"));
 }
 
-TEST_F(RecordsTest, OpeningToAddReadsNoRowAndStillAdds)
+TEST_F(RecordsTest, AddNewStartsFromTheDefaultsWhateverTheMembersHeld)
 {
     EnsureRecordsDatabase();
-    EnrollmentTable set;
-    AddChildRow(set, QStringLiteral("Amy"));
-    set.Close();
-    set.OpenToAdd();
-    EXPECT_EQ(set.GetRecordCount(), 0);
-    EXPECT_TRUE(set.IsEOF());
-    AddChildRow(set, QStringLiteral("Ben"));
-    EXPECT_EQ(set.GetRecordCount(), 1);
-    EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 2);
-    set.Requery();
-    EXPECT_EQ(set.GetRecordCount(), 2);
-}
-
-TEST_F(RecordsTest, NewRowsStartFromTheDefaults)
-{
     EnrollmentTable child;
-    PaymentTable payment;
-    DailyRecordTable daily;
-    EXPECT_EQ(child.m_EnrollType, 5);
-    EXPECT_EQ(child.m_PayFromGovernment, 0);
-    EXPECT_EQ(child.m_Birthday, DbDate());
-    EXPECT_TRUE(child.m_Birthday.IsValid());
-    EXPECT_EQ(payment.m_SessionDays, 5);
-    EXPECT_EQ(daily.m_Index, 1);
-
-    // AddNew starts from the same defaults, whatever the members held.
-    EnsureRecordsDatabase();
     child.Open();
     child.m_EnrollType = 3;
     child.m_ChildName = QStringLiteral("left over");
@@ -133,11 +99,9 @@ TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
     for (const char* name : {"Amy", "AAA", "Ben", "Amy"})
         AddChildRow(children, QString::fromLatin1(name));
     for (const char* name : {"Amy", "Ben", "Cleo"})
-        AddPayment(QString::fromLatin1(name));
+        StoreTuitionWeek(TuitionWeekOf(QString::fromLatin1(name), QDate(2024, 3, 4), 3, 0));
 
     children.SelectChild(QStringLiteral("All"));
-    EXPECT_EQ(children.GetRecordCount(), 4);
-    children.SelectChild(QString());
     EXPECT_EQ(children.GetRecordCount(), 4);
     children.SelectChild(QStringLiteral("AAA"));   // only the child literally so named
     EXPECT_EQ(Names(children), QStringList{QStringLiteral("AAA")});
@@ -207,7 +171,6 @@ TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
         FAIL() << "a 51-character name went into a 50-character column";
     } catch (const DatabaseError& error) {
         EXPECT_TRUE(error.Message().contains(QLatin1String("ChildName")));
-        EXPECT_TRUE(error.Message().contains(QLatin1String("50")));
     }
     EXPECT_EQ(CountRows(RecordsSchema::kChildPayment), 0);
 
@@ -246,8 +209,6 @@ TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRow)
     set.Delete();
     EXPECT_EQ(set.m_Mother, QStringLiteral("first"));   // the members keep the deleted row
     EXPECT_EQ(set.GetRecordCount(), 1);
-    set.MoveFirst();
-    EXPECT_EQ(set.m_Mother, QStringLiteral("changed"));
 
     const auto rows = Inspect(QStringLiteral("SELECT Mother FROM ChildEnrollmentInformation"));
     ASSERT_EQ(rows.size(), 1u);
@@ -282,10 +243,7 @@ TEST_F(RecordsTest, EngineErrorsAreReportedWithTheEngineText)
     EXPECT_FALSE(ReportDatabaseErrors([&] { set.Open(); }));
     EXPECT_FALSE(QFile::exists(DatabaseFile()));
 
-    QFile file(DatabaseFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, 'x'));
-    file.close();
+    WriteBrokenDatabase(BrokenDatabaseOfKind("garbage"), DatabaseFile());
     EXPECT_FALSE(ReportDatabaseErrors([&] { set.SelectChild(QStringLiteral("Amy")); }));
     EXPECT_FALSE(ReportDatabaseErrors([] { EnsureRecordsDatabase(); }));
     ASSERT_EQ(m_home.Prompt().Texts().size(), 3);

