@@ -225,15 +225,6 @@ TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefused)
     EXPECT_THROW(set.Update(), DatabaseError);
     set.Close();
     EXPECT_THROW(set.AddNew(), DatabaseError);
-
-    // A row deleted by someone else meanwhile is not brought back by an edit.
-    AddChildRow(set, QStringLiteral("Amy"));
-    set.SelectChild(QStringLiteral("Amy"));
-    Inspect(QStringLiteral("DELETE FROM ChildEnrollmentInformation"));
-    set.Edit();
-    set.m_Mother = QStringLiteral("Mia");
-    EXPECT_THROW(set.Update(), DatabaseError);
-    EXPECT_EQ(CountRows(RecordsSchema::kChildEnrollment), 0);
 }
 
 TEST_F(RecordsTest, EngineErrorsAreReportedWithTheEngineText)

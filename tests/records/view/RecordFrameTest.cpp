@@ -148,7 +148,7 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
         enrolled << "Noah";
     EXPECT_EQ(EnrolledNames(), enrolled);
     QStringList mothers;
-    for (const QVariantMap& row : Rows(QStringLiteral("ChildEnrollmentInformation")))
+    for (const QSqlRecord& row : Rows(QStringLiteral("ChildEnrollmentInformation")))
         mothers << row.value(QStringLiteral("Mother")).toString();
     EXPECT_EQ(mothers.contains(QStringLiteral("Ann")), saved);
 }
