@@ -67,10 +67,6 @@ TEST(EmailAddressBookDlgTest, PastedTextStopsAtTheColumnWidthAndTheDialogSaysSo)
     time->insert(QString(25, QLatin1Char('9')));
     EXPECT_EQ(dialog.Record().pickupTime, QString(20, QLatin1Char('9')));
     EXPECT_TRUE(dialog.CutNotice().contains(QStringLiteral("Pickup Time")));
-
-    QLineEdit* who = Find<QComboBox>(dialog, "whoPickup")->lineEdit();
-    who->insert(QString(120, QLatin1Char('w')));
-    EXPECT_EQ(dialog.Record().pickup, "Mother" + QString(94, QLatin1Char('w')));
 }
 
 TEST(EmailAddressBookDlgTest, ADateTypedIsTakenOnOkAndOneThatIsNoneKeepsTheDialogOpen)
