@@ -1,8 +1,6 @@
 #include "tuition/view/StatementTestKit.h"
 
 #include "settings/ProgramState.h"
-#include "canvas/objects/ShapeObject.h"
-#include "canvas/objects/WrnDocument.h"
 #include "platform/Clock.h"
 #include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"
@@ -203,21 +201,6 @@ TEST_F(StatementSheetTest, ANewStatementShowsThisMonthAndACloneKeepsTheChoice)
     EXPECT_NE(clone->m_strID, sheet.m_strID);
     EXPECT_EQ(clone->m_nMonth, 3);
     ExpectRowBands(Render(*clone), 1);   // Anna's March
-}
-
-TEST_F(StatementSheetTest, ASavedDocumentHoldsNoStatement)
-{
-    ObjectList objects;
-    objects.push_back(std::make_unique<ShapeObject>(PageRect{10, 10, 60, 60}, 2, 1, 0,
-                                                    Rgb(0, 0, 0), Rgb(200, 0, 0)));
-    objects.push_back(std::make_unique<StatementObject>(PageRect{0, 100, 740, 540}));
-    const QString path = m_home.FilePath(QStringLiteral("page.wrn"));
-    ASSERT_TRUE(SaveDocument(path, WrnPage{}, objects));
-
-    const std::optional<WrnDocument> read = LoadDocument(path);
-    ASSERT_TRUE(read.has_value());
-    ASSERT_EQ(read->objects.size(), 1u);
-    EXPECT_EQ(read->objects.front()->m_nType, ObjectType::Shape);
 }
 
 } // namespace
