@@ -171,7 +171,8 @@ TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyAndNoOkWithoutOne)
 
 TEST_F(StatementViewsTest, SettingSaysWhyTheChildrenCannotBeListed)
 {
-    WriteBrokenDatabase(BrokenDatabaseOfKind("garbage"), m_home.FilePath(QStringLiteral("WRN.mdb")));
+    const QString database = m_home.FilePath(QStringLiteral("WRN.mdb"));
+    WriteBrokenDatabase(BrokenDatabaseOfKind("garbage"), database);
     PlaceStatement(QPoint(60, 70));
     m_view.OnCommand(Cmd::StatementSetting);
     EXPECT_EQ(m_dialogsRun, 0);
