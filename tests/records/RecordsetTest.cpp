@@ -145,7 +145,7 @@ TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
     children.m_Mother = QStringLiteral("Mia");
     children.m_Note = QString(256, QLatin1Char('x'));
     EXPECT_THROW(children.Update(), DatabaseError);
-    EXPECT_EQ(Inspect(QStringLiteral("SELECT Mother FROM ChildEnrollmentInformation"))[0][0]
+    EXPECT_EQ(Inspect(QStringLiteral("SELECT Mother FROM ChildEnrollmentInformation"))[0].value(0)
                   .toString(), QString());
 }
 
@@ -169,7 +169,7 @@ TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRow)
 
     const auto rows = Inspect(QStringLiteral("SELECT Mother FROM ChildEnrollmentInformation"));
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][0].toString(), QStringLiteral("changed"));
+    EXPECT_EQ(rows[0].value(0).toString(), QStringLiteral("changed"));
 }
 
 TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefused)
@@ -269,9 +269,9 @@ TEST_F(RecordsTest, ReadingLeavesAFileItDidNotMakeAsItIs)
     const QByteArray before = FileBytes(DatabaseFile());
     const auto layout = [this] {
         return QStringList{
-            Inspect(QStringLiteral("PRAGMA journal_mode"))[0][0].toString(),
+            Inspect(QStringLiteral("PRAGMA journal_mode"))[0].value(0).toString(),
             Inspect(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'"))
-                [0][0].toString()};
+                [0].value(0).toString()};
     };
 
     EnrollmentTable children;

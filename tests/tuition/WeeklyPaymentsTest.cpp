@@ -23,8 +23,8 @@ TEST_F(WeeklyPaymentsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
     const auto left = Inspect(QStringLiteral(
         "SELECT ChildName, Debit FROM ChildPaymentInformation ORDER BY Debit"));
     ASSERT_EQ(left.size(), 2u);
-    EXPECT_EQ(left[0][1].toDouble(), 2);
-    EXPECT_EQ(left[1][0].toString(), QStringLiteral("Ben"));
+    EXPECT_EQ(left[0].value(1).toDouble(), 2);
+    EXPECT_EQ(left[1].value(0).toString(), QStringLiteral("Ben"));
 
     WeeklyPayment gone;
     gone.childName = QStringLiteral("Ann");

@@ -41,7 +41,6 @@ TEST_F(WeekCheckTest, TheFirstCheckOfAWeekMakesItsRowsOnceAndTheListShowsThem)
     m_view.RunWeekCheck();
     m_view.RunWeekCheck();
     EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart, "Ben " + kWeekStart}));
-    EXPECT_EQ(Markers(), QStringList({"2026- 3-16", "2026- 3-22"}));
     EXPECT_EQ(Listed(View::DebitColumn), QStringList({"  178.98"}));
 
     m_view.resize(800, 200);
@@ -75,7 +74,6 @@ TEST_F(WeekCheckTest, ChildrenWithNamesTooLongForAPaymentRowAreNamedOnce)
     EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart}));
     ASSERT_EQ(Prompt().Texts().size(), 1);
     EXPECT_TRUE(Prompt().Texts()[0].contains(longName));
-    EXPECT_TRUE(Prompt().Texts()[0].contains(kWeekStart));
 }
 
 TEST_F(WeekCheckTest, AnEngineErrorIsToldOnceUntilACheckSucceeds)
