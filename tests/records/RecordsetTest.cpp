@@ -250,16 +250,6 @@ TEST_F(RecordsTest, FollowsTheApplicationFolderToAnotherFile)
     EXPECT_TRUE(RecordsDatabase::Shared().Path().startsWith(other.Path()));
 }
 
-namespace {
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-}
-
-} // namespace
-
 TEST_F(RecordsTest, ReadingLeavesAFileItDidNotMakeAsItIs)
 {
     // Made by another program: no name index, the engine's default journal.

@@ -260,9 +260,7 @@ TEST_F(DailyListTest, AnEngineErrorIsShownAndChangesNeitherListNorFile)
     m_view.OnCommand(Cmd::DailyDelete);
     EXPECT_EQ(Prompt().Texts().size(), 3);
     EXPECT_EQ(ListedIndexes(), QList<int>({1}));
-    QFile file(DatabaseFile());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), garbage.bytes);
+    EXPECT_EQ(FileBytes(DatabaseFile()), garbage.bytes);
 }
 
 TEST_F(DailyListTest, WithoutADatabaseNothingIsListedAndAddExplains)
