@@ -256,7 +256,7 @@ TEST_F(RecordsTest, ReadingLeavesAFileItDidNotMakeAsItIs)
     for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
         Inspect(RecordsSchema::CreateTableSql(table));
     Inspect(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('Amy')"));
-    const QByteArray before = FileBytes(DatabaseFile());
+    const QByteArray before = BytesOf(DatabaseFile());
     const auto layout = [this] {
         return QStringList{
             Inspect(QStringLiteral("PRAGMA journal_mode"))[0].value(0).toString(),
@@ -271,7 +271,7 @@ TEST_F(RecordsTest, ReadingLeavesAFileItDidNotMakeAsItIs)
     payments.SelectChild(QStringLiteral("Amy"));
     EXPECT_FALSE(RecordsDatabase::Shared().IsWritable());
     RecordsDatabase::Shared().Close();
-    EXPECT_EQ(FileBytes(DatabaseFile()), before);
+    EXPECT_EQ(BytesOf(DatabaseFile()), before);
 
     // A write adds its row and nothing else; the program's own create-or-upgrade does.
     AddChildRow(children, QStringLiteral("Ben"));
@@ -290,7 +290,7 @@ class BrokenDatabaseTest : public RecordsTest,
 TEST_P(BrokenDatabaseTest, ReadingSaysWhatIsWrongAndChangesNothing)
 {
     WriteBrokenDatabase(GetParam(), DatabaseFile());
-    const QByteArray before = FileBytes(DatabaseFile());
+    const QByteArray before = BytesOf(DatabaseFile());
     PaymentTable payments;
     try {
         payments.SelectChild(QStringLiteral("Ann"));
@@ -302,7 +302,7 @@ TEST_P(BrokenDatabaseTest, ReadingSaysWhatIsWrongAndChangesNothing)
     }
     EXPECT_THROW(EnsureRecordsDatabase(), DatabaseError);
     RecordsDatabase::Shared().Close();
-    EXPECT_EQ(FileBytes(DatabaseFile()), before);
+    EXPECT_EQ(BytesOf(DatabaseFile()), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, BrokenDatabaseTest, ::testing::ValuesIn(BrokenDatabases()),

@@ -34,7 +34,7 @@ std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sq
     return rows;
 }
 
-QByteArray FileBytes(const QString& path)
+QByteArray BytesOf(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");

@@ -260,7 +260,7 @@ TEST_F(DailyListTest, AnEngineErrorIsShownAndChangesNeitherListNorFile)
     m_view.OnCommand(Cmd::DailyDelete);
     EXPECT_EQ(Prompt().Texts().size(), 3);
     EXPECT_EQ(ListedIndexes(), QList<int>({1}));
-    EXPECT_EQ(FileBytes(DatabaseFile()), garbage.bytes);
+    EXPECT_EQ(BytesOf(DatabaseFile()), garbage.bytes);
 }
 
 TEST_F(DailyListTest, WithoutADatabaseNothingIsListedAndAddExplains)
