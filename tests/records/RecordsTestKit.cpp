@@ -17,21 +17,14 @@ void RecordsTest::CreateDatabase()
     RecordsDatabase::Shared().Create(DatabaseFile());
 }
 
-std::vector<std::vector<QVariant>> RecordsTest::Inspect(const QString& sql) const
+std::vector<QSqlRecord> RecordsTest::Inspect(const QString& sql) const
 {
-    std::vector<std::vector<QVariant>> rows;
-    for (const QSqlRecord& record : QueryDatabaseFile(DatabaseFile(), sql)) {
-        std::vector<QVariant> row;
-        for (int i = 0; i < record.count(); ++i)
-            row.push_back(record.value(i));
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    return QueryDatabaseFile(DatabaseFile(), sql);
 }
 
 int RecordsTest::CountRows(const char* table) const
 {
     const auto rows = Inspect(QStringLiteral("SELECT count(*) FROM \"%1\"")
                                   .arg(QLatin1String(table)));
-    return rows.empty() ? -1 : rows[0][0].toInt();
+    return rows.empty() ? -1 : rows[0].value(0).toInt();
 }

@@ -4,7 +4,7 @@
 #include "support/TempHome.h"
 
 #include <QString>
-#include <QVariant>
+#include <QSqlRecord>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -20,7 +20,7 @@ protected:
 
     // Runs a statement on a second connection to the file, as another program would,
     // and returns every row.
-    std::vector<std::vector<QVariant>> Inspect(const QString& sql) const;
+    std::vector<QSqlRecord> Inspect(const QString& sql) const;
     int CountRows(const char* table) const;
 
     TempHome m_home;

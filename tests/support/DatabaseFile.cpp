@@ -34,6 +34,12 @@ std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sq
     return rows;
 }
 
+QByteArray BytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
+
 namespace {
 
 QString TableSql(const char* name, bool everyColumnText = false)

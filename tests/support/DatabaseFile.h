@@ -13,6 +13,9 @@
 std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sql,
                                           const QVariantList& values = {});
 
+// The whole file, or "missing" when it cannot be read.
+QByteArray BytesOf(const QString& path);
+
 // A records file the program cannot use, of one kind. Where it has an enrollment table,
 // "Ann" is enrolled in it.
 struct BrokenDatabase

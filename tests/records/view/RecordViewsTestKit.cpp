@@ -26,25 +26,18 @@ bool RecordViewsTest::DatabaseExists() const
     return QFile::exists(DatabasePath());
 }
 
-std::vector<QVariantMap> RecordViewsTest::Rows(const QString& table) const
+std::vector<QSqlRecord> RecordViewsTest::Rows(const QString& table) const
 {
-    std::vector<QVariantMap> rows;
     if (!DatabaseExists())
-        return rows;
-    const QString sql = QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table);
-    for (const QSqlRecord& record : QueryDatabaseFile(DatabasePath(), sql)) {
-        QVariantMap row;
-        for (int i = 0; i < record.count(); ++i)
-            row.insert(record.fieldName(i), record.value(i));
-        rows.push_back(row);
-    }
-    return rows;
+        return {};
+    return QueryDatabaseFile(DatabasePath(), QStringLiteral("SELECT * FROM %1 ORDER BY rowid")
+                                                 .arg(table));
 }
 
 QStringList RecordViewsTest::EnrolledNames() const
 {
     QStringList names;
-    for (const QVariantMap& row : Rows(QStringLiteral("ChildEnrollmentInformation")))
+    for (const QSqlRecord& row : Rows(QStringLiteral("ChildEnrollmentInformation")))
         names.append(row.value(QStringLiteral("ChildName")).toString());
     return names;
 }

@@ -5,7 +5,7 @@
 #include "photos/view/LibraryTestKit.h"
 
 #include <QDate>
-#include <QVariantMap>
+#include <QSqlRecord>
 #include <memory>
 #include <vector>
 
@@ -25,7 +25,7 @@ protected:
     bool DatabaseExists() const;
 
     // Every row of a table in file order; none when there is no database.
-    std::vector<QVariantMap> Rows(const QString& table) const;
+    std::vector<QSqlRecord> Rows(const QString& table) const;
     // The ChildName column of the enrollment rows.
     QStringList EnrolledNames() const;
     // Runs a statement on the file (to plant rows the views do not write).

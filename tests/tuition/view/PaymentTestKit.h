@@ -17,8 +17,6 @@ protected:
     // The week as the list shows it, and as the settings keep it.
     static inline const QString kWeekStart = QStringLiteral("2026-03-16");
     static inline const QString kWeekEnd = QStringLiteral("2026-03-22");
-    static inline const QStringList kWeekMarkers{QStringLiteral("2026- 3-16"),
-                                                 QStringLiteral("2026- 3-22")};
 
     PaymentListTest();
     ~PaymentListTest() override;
