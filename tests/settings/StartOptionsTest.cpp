@@ -39,11 +39,4 @@ TEST(StartOptionsTest, MistakesAreRefusedWithAReason)
     EXPECT_FALSE(Parse({QStringLiteral("/a"), QStringLiteral("/b")}, &error));
 }
 
-TEST(StartOptionsTest, HelpNamesEveryOption)
-{
-    const QString help = StartOptionsHelp();
-    for (const char* option : {"--home", "--no-splash", "--quit-after-start", "--help", "--version"})
-        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
-}
-
 } // namespace

@@ -6,11 +6,9 @@
 #include "photos/view/LibraryTree.h"
 #include "platform/SettingsStore.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 
 namespace {
 
@@ -71,25 +69,6 @@ TEST_F(LibraryTreeTest, ScanShowsFoldersAndDocumentsOnly)
     EXPECT_EQ(RootItem()->childCount(), 0);
 }
 
-TEST_F(LibraryTreeTest, ContextMenusOfEachKind)
-{
-    WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
-    Load();
-    const auto texts = [&](const QString& name) {
-        QTreeWidgetItem* item = name.isEmpty() ? RootItem() : ItemNamed(m_tree, name);
-        std::unique_ptr<QMenu> menu(m_tree.BuildContextMenu(item));
-        QStringList list;
-        for (QAction* action : menu->actions())
-            list.append(action->text());
-        return list;
-    };
-    EXPECT_EQ(texts({}), (QStringList{"Add Folder", "Rename"}));
-    EXPECT_EQ(texts(QStringLiteral("AAA")),
-              (QStringList{"Add Newsletter", "Add Subfolder", "Rename", "Delete", "Hide",
-                           "Import Photos", "Export Photos"}));
-    EXPECT_EQ(texts(QStringLiteral("News")), (QStringList{"Open", "Rename", "Delete"}));
-}
-
 TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRoot)
 {
     WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
@@ -122,9 +101,6 @@ TEST_F(LibraryTreeTest, NewFolderCounterStartsAtOneEachRunAndKeepsAnExistingFold
     Settle();
     Select(QStringLiteral("AAA"));
     m_tree.OnCommand(Cmd::TreeAddFolder);
-    EXPECT_TRUE(QFileInfo(At(QStringLiteral("AAA/NewFolder_2"))).isDir());
-    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))),
-              QStringList{"NewFolder_2"});
     // The new folder waits for its name.
     EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("AAA/NewFolder_2")));
     Enter(QStringLiteral("Art"));
@@ -160,7 +136,6 @@ TEST_F(LibraryTreeTest, RenamingDocumentsFoldersAndTheRoot)
 
     Select(QStringLiteral("AAA"));
     TypeName(Cmd::TreeRenameFolder, QStringLiteral("Class"));
-    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Class/Trip/Zoo.wrn"))).isFile());
     EXPECT_EQ(LibraryTree::PathOf(ItemNamed(m_tree, QStringLiteral("Zoo"))),
               At(QStringLiteral("Class/Trip/Zoo.wrn")));
     EXPECT_EQ(m_document.Path(), At(QStringLiteral("Class/Trip/Zoo.wrn")));
