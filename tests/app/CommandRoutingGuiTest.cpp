@@ -221,8 +221,9 @@ TEST_P(CloseTest, AsksAboutChangesAndStaysOpenUnlessTheyAreSavedOrDropped)
     EXPECT_EQ(Frame().close(), c.closes);
     EXPECT_EQ(m_home.Prompt().Messages().size(), c.answer ? 1 : 0);
     if (c.answer) {
-        EXPECT_EQ(m_home.Prompt().Messages().first().text, QStringLiteral("Save changes to Untitled ?"));
-        EXPECT_EQ(m_home.Prompt().Messages().first().buttons, UserPrompt::Buttons::YesNoCancel);
+        const ScriptedPrompt::Shown& asked = m_home.Prompt().Messages().first();
+        EXPECT_EQ(asked.text, QStringLiteral("Save changes to Untitled ?"));
+        EXPECT_EQ(asked.buttons, UserPrompt::Buttons::YesNoCancel);
         EXPECT_EQ(m_document.IsModified(), !c.closes);
     }
     EXPECT_EQ(canvas.received.size(), c.answer == UserPrompt::Answer::Yes ? 1 : 0);

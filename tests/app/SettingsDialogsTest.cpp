@@ -86,7 +86,8 @@ TEST_F(SettingsDialogsTest, CancelChangesNothing)
     EXPECT_EQ(Program().email, EmailSettings());
     EXPECT_EQ(Setting(SettingsKey::CenterName), QStringLiteral("<unset>"));
     EXPECT_EQ(Setting(SettingsKey::FullTimeRate), QStringLiteral("<unset>"));
-    EXPECT_FALSE(m_home.Settings().Contains(K(SettingsKey::EmailSetting), K(SettingsKey::EmailSender)));
+    EXPECT_FALSE(
+        m_home.Settings().Contains(K(SettingsKey::EmailSetting), K(SettingsKey::EmailSender)));
 }
 
 TEST_F(SettingsDialogsTest, TuitionOkStoresTextsAndRatesAreInUseAtOnce)
@@ -144,8 +145,8 @@ TEST_F(SettingsDialogsTest, EmailNeedsASenderAndAReadableStartTimeThenStoresWhat
     });
     Frame().Dispatch(Cmd::EmailServer);
 
-    EXPECT_EQ(m_home.Prompt().Texts().first(), QStringLiteral("Please input sender and recipient!"));
-    EXPECT_EQ(m_home.Prompt().Texts().size(), 2);
+    ASSERT_EQ(m_home.Prompt().Texts().size(), 2);
+    EXPECT_EQ(m_home.Prompt().Texts()[0], QStringLiteral("Please input sender and recipient!"));
     m_home.ReopenSettings();
     const EmailSettings stored = EmailSettings::Load(m_home.Settings());
     EXPECT_EQ(stored, Program().email);

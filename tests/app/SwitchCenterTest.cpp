@@ -156,7 +156,8 @@ TEST_F(SwitchCenterTest, ZoomButtonsZoomTheShownViewAndMoveTheSlider)
     Frame().Dispatch(Cmd::StatusZoomOut);
     EXPECT_EQ(controls.SliderPosition(), 100);
     Frame().Dispatch(Cmd::StatusActualSize);
-    EXPECT_EQ(canvas.received, (QList<int>{Cmd::CanvasZoomIn, Cmd::CanvasZoomOut, Cmd::CanvasZoom100}));
+    EXPECT_EQ(canvas.received,
+              (QList<int>{Cmd::CanvasZoomIn, Cmd::CanvasZoomOut, Cmd::CanvasZoom100}));
     EXPECT_EQ(controls.SliderPosition(), 100);
     // Moving the slider by program hands nothing to the view.
     EXPECT_TRUE(canvas.sliderPositions.isEmpty());

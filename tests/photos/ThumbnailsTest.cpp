@@ -1,7 +1,8 @@
 #include "photos/Thumbnails.h"
+
+#include "LibraryFolder.h"
 #include "support/HostileFiles.h"
 #include "support/PixelProbes.h"
-#include "support/TempHome.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -36,22 +37,9 @@ QImage Halves(int width, int height)
     return image;
 }
 
-QByteArray ReadAll(const QString& path)
+QString Saved(const LibraryFolder& home, const QString& name, const QImage& image)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QString Saved(const TempHome& home, const QString& name, const QImage& image)
-{
-    const QString path = home.FilePath(name);
+    const QString path = home.Path(name);
     EXPECT_TRUE(image.save(path, nullptr, 90));
     return path;
 }
@@ -85,7 +73,7 @@ void ExpectHalvesAt(const QImage& thumbnail, const QRect& where, Qt::Orientation
 
 TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
 {
-    TempHome home;
+    LibraryFolder home;
     // A wide JPEG gets bands above and below, a tall PNG (decoded whole) left and right,
     // and a small picture is made as large as the cell allows.
     const std::tuple<const char*, QSize, QRect> fits[] = {
@@ -99,20 +87,20 @@ TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
     }
     {
         SCOPED_TRACE("JPEG stored 400 x 200, camera turned: stands 200 x 400, red on top");
-        const QString path = home.FilePath("turned.jpg");
-        WriteAll(path, HostileFiles::CameraJpeg(Halves(400, 200), 6));
+        const QString path =
+            home.Write(S("turned.jpg"), HostileFiles::CameraJpeg(Halves(400, 200), 6));
         ExpectHalvesAt(Thumbnails::Make(path, kCell), QRect(30, 0, 40, 80), Qt::Vertical);
     }
 }
 
 TEST(Thumbnails, WhatIsNoPhotoGivesNothing)
 {
-    TempHome home;
-    const QString garbage = home.FilePath("garbage.jpg");
-    WriteAll(garbage, QByteArray("\xFF\xD8\xFF not a picture at all", 25).repeated(40));
+    LibraryFolder home;
+    const QByteArray notAPicture("\xFF\xD8\xFF not a picture at all", 25);
+    const QString garbage = home.Write(S("garbage.jpg"), notAPicture.repeated(40));
     EXPECT_TRUE(Thumbnails::Make(garbage, kCell).isNull());
-    EXPECT_TRUE(Thumbnails::Make(home.FilePath("missing.jpg"), kCell).isNull());
-    NamedPipe pipe(home.FilePath("pipe.jpg"));
+    EXPECT_TRUE(Thumbnails::Make(home.Path(S("missing.jpg")), kCell).isNull());
+    NamedPipe pipe(home.Path(S("pipe.jpg")));
     ASSERT_TRUE(pipe.IsMade());
     EXPECT_TRUE(pipe.ReturnsPromptly([&] {
         EXPECT_TRUE(Thumbnails::Make(pipe.Path(), kCell).isNull());
@@ -122,11 +110,11 @@ TEST(Thumbnails, WhatIsNoPhotoGivesNothing)
     EXPECT_TRUE(Thumbnails::Make(Saved(home, "empty-cell.png", Flat(kRed)), QSize(0, 80)).isNull());
 
     // Cut short in the middle of the picture data: whatever comes back is cell-sized.
-    const QByteArray whole = ReadAll(Saved(home, "whole.jpg", Halves(800, 600)));
+    Saved(home, S("whole.jpg"), Halves(800, 600));
+    const QByteArray whole = home.Read(S("whole.jpg"));
     for (const qsizetype length : {whole.size() / 2, qsizetype(30)}) {
         SCOPED_TRACE(length);
-        const QString cut = home.FilePath("cut.jpg");
-        WriteAll(cut, whole.left(length));
+        const QString cut = home.Write(S("cut.jpg"), whole.left(length));
         const QImage thumbnail = Thumbnails::Make(cut, kCell);
         EXPECT_TRUE(thumbnail.isNull() || thumbnail.size() == kCell);
     }
@@ -237,7 +225,7 @@ protected:
         return paths;
     }
 
-    TempHome home;
+    LibraryFolder home;
     ThumbnailCache cache;
 };
 
@@ -246,8 +234,7 @@ protected:
 TEST_F(ThumbnailLoader, HandsOverEveryFileOnceThenFinishes)
 {
     QStringList paths = Photos("p", kRed, 6);
-    const QString garbage = home.FilePath("garbage.jpg");
-    WriteAll(garbage, "not a picture");
+    const QString garbage = home.Write(S("garbage.jpg"), "not a picture");
     paths.insert(3, garbage);
 
     BackgroundThumbnailLoader loader(cache);
@@ -280,9 +267,9 @@ TEST_F(ThumbnailLoader, VisitingAgainIsServedFromTheCacheAtOnce)
     // Garbage with the old times: only the cache can still show these.
     for (const QString& path : paths) {
         const QDateTime modified = QFileInfo(path).lastModified();
-        WriteAll(path, "not a picture");
         QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.write("not a picture") && file.flush());
         ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     }
     Deliveries got(loader);
