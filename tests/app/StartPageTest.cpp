@@ -15,19 +15,6 @@ StartPageView& StartPage(MainWindow& frame)
     return *static_cast<StartPageView*>(frame.Container()->View(Center::StartPage));
 }
 
-TEST_F(StartPageTest, FifteenStepsWithTipsAHeadingAndOneHiddenStep)
-{
-    StartPageView& page = StartPage(Frame());
-    EXPECT_EQ(page.GuideButtonIds().size(), 17);
-    int withTips = 0;
-    for (const int id : page.GuideButtonIds()) {
-        EXPECT_EQ(page.GuideButton(id)->isVisible(), id != 1054) << id;
-        withTips += page.GuideButton(id)->toolTip().isEmpty() ? 0 : 1;
-    }
-    EXPECT_EQ(withTips, 15);
-    EXPECT_TRUE(page.GuideButton(1061)->toolTip().isEmpty());
-}
-
 TEST_F(StartPageTest, ClickingAStepChangesNothing)
 {
     StartPageView& page = StartPage(Frame());

@@ -23,8 +23,6 @@ TEST(StartOptionsTest, ReadsEveryOptionAndOneFolder)
     EXPECT_FALSE(options->showHelp);
 
     EXPECT_EQ(Parse({QStringLiteral("--home=/d")})->home, QStringLiteral("/d"));
-    EXPECT_TRUE(Parse({QStringLiteral("--help")})->showHelp);
-    EXPECT_TRUE(Parse({QStringLiteral("--version")})->showVersion);
     EXPECT_TRUE(Parse({})->folder.isEmpty());
 }
 
