@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QPainter>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <map>
@@ -18,8 +17,8 @@
 
 namespace {
 
-const QColor kRed(210, 40, 30);
-const QColor kBlue(30, 50, 200);
+const QColor kRed(Qt::red);
+const QColor kBlue(Qt::blue);
 const QSize kCell(100, 80);
 
 QImage Flat(const QColor& colour, int width = 200, int height = 150)
@@ -29,13 +28,7 @@ QImage Flat(const QColor& colour, int width = 200, int height = 150)
     return image;
 }
 
-// Left half red, right half blue: shows both the shape and the way round.
-QImage Halves(int width, int height)
-{
-    QImage image = Flat(kBlue, width, height);
-    QPainter(&image).fillRect(0, 0, width / 2, height, kRed);
-    return image;
-}
+using HostileFiles::RedBlueHalves;
 
 QString Saved(const LibraryFolder& home, const QString& name, const QImage& image)
 {
@@ -50,7 +43,7 @@ bool Shows(const QImage& thumbnail, int x, int y, const QColor& colour)
            ColorsNear(thumbnail.pixelColor(x, y), colour, 24);
 }
 
-// A picture of Halves() fitted into `where`, split the way `split` says (red first), on
+// A picture of RedBlueHalves() fitted into `where`, split the way `split` says (red first), on
 // transparency where the cell leaves room.
 void ExpectHalvesAt(const QImage& thumbnail, const QRect& where, Qt::Orientation split)
 {
@@ -82,13 +75,13 @@ TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
         {"small.png", {20, 20}, {10, 0, 80, 80}}};
     for (const auto& [name, size, where] : fits) {
         SCOPED_TRACE(name);
-        const QString path = Saved(home, name, Halves(size.width(), size.height()));
+        const QString path = Saved(home, name, RedBlueHalves(size.width(), size.height()));
         ExpectHalvesAt(Thumbnails::Make(path, kCell), where, Qt::Horizontal);
     }
     {
         SCOPED_TRACE("JPEG stored 400 x 200, camera turned: stands 200 x 400, red on top");
         const QString path =
-            home.Write(S("turned.jpg"), HostileFiles::CameraJpeg(Halves(400, 200), 6));
+            home.Write(S("turned.jpg"), HostileFiles::CameraJpeg(RedBlueHalves(400, 200), 6));
         ExpectHalvesAt(Thumbnails::Make(path, kCell), QRect(30, 0, 40, 80), Qt::Vertical);
     }
 }
@@ -109,7 +102,7 @@ TEST(Thumbnails, WhatIsNoPhotoGivesNothing)
     EXPECT_TRUE(Thumbnails::Make(Saved(home, "empty-cell.png", Flat(kRed)), QSize(0, 80)).isNull());
 
     // Cut short in the middle of the picture data: whatever comes back is cell-sized.
-    Saved(home, S("whole.jpg"), Halves(800, 600));
+    Saved(home, S("whole.jpg"), RedBlueHalves(800, 600));
     const QByteArray whole = home.Read(S("whole.jpg"));
     for (const qsizetype length : {whole.size() / 2, qsizetype(30)}) {
         SCOPED_TRACE(length);
