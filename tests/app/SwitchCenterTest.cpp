@@ -92,19 +92,10 @@ TEST_F(SwitchCenterTest, EachCenterShowsItsViewToolbarsBarAndZoomControls)
     }
 }
 
-TEST_F(SwitchCenterTest, ZoomControlsAreMadeAtTheFirstVisitToACenterThatZooms)
+TEST_F(SwitchCenterTest, ZoomControlsAreMadeOnce)
 {
-    for (const int id : {Cmd::ViewStaffCenter, Cmd::ViewChildCenter, Cmd::ViewFamilyCenter,
-                         Cmd::ViewTakePhoto, Cmd::ViewStartPage})
-        Frame().Dispatch(id);
-    EXPECT_EQ(Frame().ZoomControls(), nullptr);
-
     Frame().Dispatch(Cmd::ViewReports);
     StatusZoomControls* controls = Frame().ZoomControls();
-    ASSERT_NE(controls, nullptr);
-    EXPECT_EQ(controls->SliderPosition(), 100);
-    EXPECT_EQ(controls->Slider()->maximum(), 200);
-
     Frame().Dispatch(Cmd::ViewStaffCenter);
     Frame().Dispatch(Cmd::ViewEditCenter);
     EXPECT_EQ(Frame().ZoomControls(), controls);
@@ -143,6 +134,7 @@ TEST_F(SwitchCenterTest, IndexOutsideTheCentersShowsTheStartPage)
     EXPECT_FALSE(Frame().LeftBar()->isVisible());
 }
 
+// Where the slider lands is ZoomSlider's; here, that the buttons reach the view and move it.
 TEST_F(SwitchCenterTest, ZoomButtonsZoomTheShownViewAndMoveTheSlider)
 {
     FakeCenterView& canvas = Fake(Center::EditCenter);
@@ -152,22 +144,11 @@ TEST_F(SwitchCenterTest, ZoomButtonsZoomTheShownViewAndMoveTheSlider)
     StatusZoomControls& controls = *Frame().ZoomControls();
 
     Frame().Dispatch(Cmd::StatusZoomIn);
-    EXPECT_EQ(canvas.received.last(), Cmd::CanvasZoomIn);
     EXPECT_EQ(controls.SliderPosition(), 130);
-    canvas.zoom = 8.0;
-    Frame().Dispatch(Cmd::StatusZoomIn);
-    EXPECT_EQ(controls.SliderPosition(), 200);
-
-    canvas.zoom = 0.75;
     Frame().Dispatch(Cmd::StatusZoomOut);
-    EXPECT_EQ(canvas.received.last(), Cmd::CanvasZoomOut);
-    EXPECT_EQ(controls.SliderPosition(), 170);
-    canvas.zoom = 0.2;
-    Frame().Dispatch(Cmd::StatusZoomOut);
-    EXPECT_EQ(controls.SliderPosition(), 0);
-
     Frame().Dispatch(Cmd::StatusActualSize);
-    EXPECT_EQ(canvas.received.last(), Cmd::CanvasZoom100);
+    EXPECT_EQ(canvas.received,
+              (QList<int>{Cmd::CanvasZoomIn, Cmd::CanvasZoomOut, Cmd::CanvasZoom100}));
     EXPECT_EQ(controls.SliderPosition(), 100);
     // Moving the slider by program hands nothing to the view.
     EXPECT_TRUE(canvas.sliderPositions.isEmpty());

@@ -5,19 +5,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <memory>
 
 inline QString S(const char* text)
 {
     return QString::fromUtf8(text);
 }
 
-// A throwaway photo library folder that tests fill with files of known content.
+// A folder of photo library files with known content: a throwaway one of its own, or one
+// given. Paths are taken inside it unless they are absolute.
 class LibraryFolder
 {
 public:
+    LibraryFolder() : m_own(std::make_unique<QTemporaryDir>()), m_root(m_own->path()) {}
+    explicit LibraryFolder(const QString& root) : m_root(root) {}
+
     QString Path(const QString& relative = {}) const
     {
-        return relative.isEmpty() ? m_dir.path() : m_dir.filePath(relative);
+        return relative.isEmpty() ? m_root.path() : m_root.filePath(relative);
     }
 
     // Writes a file (its folders are made first) and gives its path.
@@ -52,5 +57,6 @@ public:
     }
 
 private:
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_own;
+    QDir m_root;
 };

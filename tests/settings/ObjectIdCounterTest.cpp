@@ -24,17 +24,6 @@ TEST(GlobalObjectIdTest, EachIdentifierIsOneMoreThanTheLastAlsoAcrossRuns)
               4);
 }
 
-TEST(GlobalObjectIdTest, ProgramWideCounterIsStoredAtOnce)
-{
-    TempHome home;
-    home.Settings().WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 99);
-    Program().objectIds.Load(home.Settings());
-    EXPECT_EQ(NextGlobalObjectId(), QStringLiteral("100"));
-    home.ReopenSettings();
-    EXPECT_EQ(home.Settings().GetInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 0),
-              100);
-}
-
 TEST(GlobalObjectIdTest, CounterFormatsAsA32BitInteger)
 {
     TempHome home;

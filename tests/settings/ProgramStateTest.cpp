@@ -10,16 +10,6 @@
 
 namespace {
 
-TEST(ProgramStateTest, PicturesRootIsTheConfiguredFolderOrTheDefault)
-{
-    TempHome home;
-    ProgramState& program = Program();
-    EXPECT_EQ(program.StartupPicturesRoot(home.Settings()), QDir(home.Path()).filePath(QStringLiteral("Pictures")));
-    home.Settings().WriteString(QStringLiteral("SETTING"), QStringLiteral("ROOTDIRECTORY"),
-                                QStringLiteral("/srv/photos"));
-    EXPECT_EQ(program.StartupPicturesRoot(home.Settings()), QStringLiteral("/srv/photos"));
-}
-
 TEST(ProgramStateTest, StartupReadsMailSettingsAddressBookAndCounter)
 {
     TempHome home;

@@ -23,8 +23,6 @@ TEST(StartOptionsTest, ReadsEveryOptionAndOneFolder)
     EXPECT_FALSE(options->showHelp);
 
     EXPECT_EQ(Parse({QStringLiteral("--home=/d")})->home, QStringLiteral("/d"));
-    EXPECT_TRUE(Parse({QStringLiteral("--help")})->showHelp);
-    EXPECT_TRUE(Parse({QStringLiteral("--version")})->showVersion);
     EXPECT_TRUE(Parse({})->folder.isEmpty());
 }
 
@@ -37,13 +35,6 @@ TEST(StartOptionsTest, MistakesAreRefusedWithAReason)
     EXPECT_FALSE(Parse({QStringLiteral("--frobnicate")}, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("--frobnicate")));
     EXPECT_FALSE(Parse({QStringLiteral("/a"), QStringLiteral("/b")}, &error));
-}
-
-TEST(StartOptionsTest, HelpNamesEveryOption)
-{
-    const QString help = StartOptionsHelp();
-    for (const char* option : {"--home", "--no-splash", "--quit-after-start", "--help", "--version"})
-        EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
 }
 
 } // namespace

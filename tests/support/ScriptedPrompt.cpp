@@ -48,9 +48,8 @@ UserPrompt::Answer ScriptedPrompt::Show(const QString& text, Icon icon, Buttons 
     }
 }
 
-QString ScriptedPrompt::ChooseFolder(const QString& title, const QString&)
+QString ScriptedPrompt::ChooseFolder(const QString&, const QString&)
 {
-    m_folderTitles.append(title);
     if (m_folders.empty())
         return {};
     const QString folder = m_folders.front();

@@ -27,7 +27,6 @@ public:
 
     const QList<Shown>& Messages() const { return m_messages; }
     QStringList Texts() const;
-    QStringList FolderTitles() const { return m_folderTitles; }
     // Title and filter of each file dialog.
     QStringList FileDialogs() const { return m_fileDialogs; }
 
@@ -44,7 +43,6 @@ private:
     bool m_modal = false;
     std::deque<Answer> m_answers;
     std::deque<QString> m_folders;
-    QStringList m_folderTitles;
     std::deque<QStringList> m_files;
     QStringList m_fileDialogs;
 };

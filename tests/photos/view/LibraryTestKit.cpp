@@ -18,18 +18,6 @@ LibraryTest::LibraryTest()
     MakeFolder(QStringLiteral("ZZZ"));
 }
 
-QString LibraryTest::At(const QString& relative) const
-{
-    return QDir(Root()).filePath(relative);
-}
-
-QString LibraryTest::MakeFolder(const QString& relative) const
-{
-    const QString path = At(relative);
-    QDir().mkpath(path);
-    return path;
-}
-
 QString LibraryTest::WritePhoto(const QString& relative, const QColor& color,
                                 const QSize& size) const
 {
@@ -39,28 +27,6 @@ QString LibraryTest::WritePhoto(const QString& relative, const QColor& color,
     image.fill(color);
     EXPECT_TRUE(image.save(path, "PNG")) << path.toStdString();
     return path;
-}
-
-QString LibraryTest::WriteBytes(const QString& relative, const QByteArray& bytes) const
-{
-    const QString path = At(relative);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return path;
-}
-
-QByteArray LibraryTest::Bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList LibraryTest::Entries(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                                  QDir::Name);
 }
 
 void Settle()

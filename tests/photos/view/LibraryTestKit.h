@@ -1,5 +1,6 @@
 #pragma once
 
+#include "photos/LibraryFolder.h"
 #include "support/ScopedEnvironment.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
@@ -22,16 +23,19 @@ class LibraryTest : public ::testing::Test
 protected:
     LibraryTest();
 
-    QString Root() const { return m_home.FilePath(QStringLiteral("Pictures")); }
+    QString Root() const { return m_library.Path(); }
     // A path under the root; MakeFolder also creates it.
-    QString At(const QString& relative) const;
-    QString MakeFolder(const QString& relative) const;
+    QString At(const QString& relative) const { return m_library.Path(relative); }
+    QString MakeFolder(const QString& relative) const { return m_library.MakeFolder(relative); }
     QString WritePhoto(const QString& relative, const QColor& color = Qt::red,
                        const QSize& size = QSize(64, 48)) const;
-    QString WriteBytes(const QString& relative, const QByteArray& bytes) const;
-    static QByteArray Bytes(const QString& path);
+    QString WriteBytes(const QString& relative, const QByteArray& bytes) const
+    {
+        return m_library.Write(relative, bytes);
+    }
+    QByteArray Bytes(const QString& path) const { return m_library.Read(path); }
     // The names of a folder's entries, sorted.
-    static QStringList Entries(const QString& folder);
+    QStringList Entries(const QString& folder) const { return m_library.Entries(folder); }
 
     // The names of the files in the wastebasket.
     QStringList Trashed() const { return Entries(m_home.FilePath(QStringLiteral("data/Trash/files"))); }
@@ -39,6 +43,7 @@ protected:
     ScriptedPrompt& Prompt() const { return m_home.Prompt(); }
 
     TempHome m_home;
+    const LibraryFolder m_library{m_home.FilePath(QStringLiteral("Pictures"))};
     const ScopedEnvironment m_userHome{"HOME", QFile::encodeName(m_home.Path())};
     const ScopedEnvironment m_dataHome{"XDG_DATA_HOME",
                                         QFile::encodeName(m_home.FilePath(QStringLiteral("data")))};

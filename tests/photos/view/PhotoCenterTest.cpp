@@ -12,13 +12,11 @@
 #include "support/PixelProbes.h"
 #include "support/WidgetTexts.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
+#include <QTest>
 
 namespace {
 
@@ -106,55 +104,37 @@ TEST_F(PhotoCenterTest, ListsPhotosByTheExtensionTestAndDropsUnreadablePictures)
         EXPECT_FALSE(m_view.IconList()->item(i)->icon().isNull());
 }
 
-TEST_F(PhotoCenterTest, ReportColumnsAndTheirFormats)
+// The texts themselves are PhotoFiles'; here, that each lands in its column.
+TEST_F(PhotoCenterTest, ReportRowsShowSizeTypeAndDate)
 {
-    WriteBytes(QStringLiteral("Mia/thousand.jpg"), QByteArray(1000, 'x'));
-    const QString kb = WriteBytes(QStringLiteral("Mia/almost2k.png"), QByteArray(2047, 'x'));
-    const QDateTime when(QDate(2026, 3, 4), QTime(9, 5));
-    QFile file(kb);
+    const QString path = WriteBytes(QStringLiteral("Mia/almost2k.png"), QByteArray(2047, 'x'));
+    QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+    ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 3, 4), QTime(9, 5)),
+                                 QFileDevice::FileModificationTime));
     file.close();
 
     m_view.OnCommand(Cmd::ReportMode);
     m_view.ShowFolder(At(QStringLiteral("Mia")));
-    PhotoReportTable& report = *m_view.ReportList();
-    QStringList headings;
-    for (int i = 0; i < report.columnCount(); ++i)
-        headings.append(report.headerItem()->text(i));
-    EXPECT_EQ(headings, (QStringList{"", "Filename", "Size", "Type", "Date Modified",
-                                     "Date Created"}));
-    EXPECT_EQ(report.columnWidth(1), 250);
-    EXPECT_EQ(report.columnWidth(4), 180);
-    ASSERT_EQ(report.topLevelItemCount(), 2);
-    QTreeWidgetItem* first = report.topLevelItem(0);
-    EXPECT_EQ(first->text(1), QStringLiteral("almost2k.png"));
-    EXPECT_EQ(first->text(2), QStringLiteral("1 KB"));
-    EXPECT_EQ(first->text(3), QStringLiteral("PNG Image"));
-    EXPECT_EQ(first->text(4), QStringLiteral("03/04/2026  09:05"));
-    EXPECT_TRUE(first->textAlignment(2) & Qt::AlignRight);
-    EXPECT_EQ(report.topLevelItem(1)->text(2), QStringLiteral("1000 Bytes"));
-    EXPECT_EQ(report.topLevelItem(1)->text(3), QStringLiteral("JPG Image"));
+    ASSERT_EQ(m_view.ReportList()->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = m_view.ReportList()->topLevelItem(0);
+    EXPECT_EQ(row->text(2), QStringLiteral("1 KB"));
+    EXPECT_EQ(row->text(3), QStringLiteral("PNG Image"));
+    EXPECT_EQ(row->text(4), QStringLiteral("03/04/2026  09:05"));
 }
 
 TEST_F(PhotoCenterTest, ZoomStepsInIconModeOnly)
 {
     WritePhoto(QStringLiteral("AAA/a.png"));
     ShowAndWait(At(QStringLiteral("AAA")));
-    std::vector<double> seen;
-    for (int i = 0; i < 5; ++i) {
+    // The steps stop at their ends.
+    for (int i = 0; i < 5; ++i)
         m_view.OnCommand(Cmd::ListZoomIn);
-        seen.push_back(*m_view.ZoomFactor());
-    }
-    EXPECT_EQ(seen, (std::vector<double>{1.5, 2.0, 4.0, 8.0, 8.0}));
+    EXPECT_EQ(*m_view.ZoomFactor(), 8.0);
     EXPECT_EQ(m_view.IconList()->iconSize(), QSize(800, 640));
-    m_view.OnCommand(Cmd::ListActualSize);
-    seen.clear();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 9; ++i)
         m_view.OnCommand(Cmd::ListZoomOut);
-        seen.push_back(*m_view.ZoomFactor());
-    }
-    EXPECT_EQ(seen, (std::vector<double>{0.75, 0.5, 0.25, 0.125, 0.125}));
+    EXPECT_EQ(*m_view.ZoomFactor(), 0.125);
     m_view.IconList()->WaitForThumbnails();
     EXPECT_EQ(m_view.IconList()->count(), 1);
 
@@ -167,31 +147,21 @@ TEST_F(PhotoCenterTest, ZoomStepsInIconModeOnly)
     m_view.OnCommand(Cmd::IconMode);
     m_view.ZoomFromSlider(200);
     EXPECT_EQ(*m_view.ZoomFactor(), 3.0);
-    m_view.ZoomFromSlider(5);
-    EXPECT_EQ(*m_view.ZoomFactor(), 0.2);
 }
 
-TEST_F(PhotoCenterTest, CopyPasteReplacesAndMovePasteIntoTheSameFolderKeepsFiles)
+// Pasting into the photos' own folder is LibraryFiles'; here, the clipboard's life.
+TEST_F(PhotoCenterTest, CopyPasteReplacesAndAMoveEmptiesTheClipboard)
 {
     const QString source = WritePhoto(QStringLiteral("AAA/IMG_1.png"), Qt::green);
     WritePhoto(QStringLiteral("Mia/IMG_1.png"), Qt::blue);
     ShowAndWait(At(QStringLiteral("AAA")));
     SelectOnly({QStringLiteral("IMG_1.png")});
     Key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(m_view.FileClipboard(), QStringList{source});
     EXPECT_TRUE(m_view.UpdateCommand(Cmd::PasteFile).enabled);
 
     m_view.ShowFolder(At(QStringLiteral("Mia")));
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Bytes(At(QStringLiteral("Mia/IMG_1.png"))), Bytes(source));
-
-    ShowAndWait(At(QStringLiteral("AAA")));
-    SelectOnly({QStringLiteral("IMG_1.png")});
-    const QByteArray content = Bytes(source);
-    m_view.OnCommand(Cmd::MoveFile);
-    m_view.OnCommand(Cmd::PasteFile);
-    EXPECT_EQ(Bytes(source), content);
-    EXPECT_TRUE(Prompt().Texts().isEmpty());
 
     // A copy may be pasted again; moved photos leave the clipboard with the move.
     WritePhoto(QStringLiteral("AAA/IMG_2.png"), Qt::yellow);
@@ -203,37 +173,19 @@ TEST_F(PhotoCenterTest, CopyPasteReplacesAndMovePasteIntoTheSameFolderKeepsFiles
     EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("AAA/IMG_2.png"))));
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("ZZZ/IMG_2.png"))).isFile());
     EXPECT_EQ(IconTexts(), QStringList{"IMG_2.png"});
-    EXPECT_TRUE(m_view.FileClipboard().isEmpty());
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::PasteFile).enabled);
-    Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(Prompt().Texts().isEmpty());
 }
 
-TEST_F(PhotoCenterTest, CommandsAreEnabledByModeSelectionAndClipboard)
+TEST_F(PhotoCenterTest, FileCommandsNeedASelectionInTheShownList)
 {
     WritePhoto(QStringLiteral("AAA/a.png"));
     ShowAndWait(At(QStringLiteral("AAA")));
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::IconMode).enabled);
-    EXPECT_TRUE(m_view.UpdateCommand(Cmd::ReportMode).enabled);
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::CopyFile).enabled);
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::PasteFile).enabled);
     SelectOnly({QStringLiteral("a.png")});
-    EXPECT_TRUE(m_view.UpdateCommand(Cmd::EditPhoto).enabled);
     EXPECT_TRUE(m_view.UpdateCommand(Cmd::DeleteFile).enabled);
     m_view.OnCommand(Cmd::ReportMode);
-    EXPECT_TRUE(m_view.UpdateCommand(Cmd::IconMode).enabled);
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::ReportMode).enabled);
-
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::CopyFile).enabled);   // a new table, no selection
-    m_view.ReportList()->setCurrentItem(m_view.ReportList()->topLevelItem(0));
-    std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
-    QStringList entries;
-    for (QAction* action : menu->actions())
-        if (!action->isSeparator())
-            entries.append(action->text() + (action->isEnabled() ? "" : " (off)"));
-    EXPECT_EQ(entries, (QStringList{"Icon Mode", "Report Mode (off)", "Edit", "Move File",
-                                    "Copy File", "Paste File (off)", "Delete File",
-                                    "Rename File"}));
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::ReportMode).enabled);
 }
 
 TEST_F(PhotoCenterTest, DeleteAsksFirstAndPutsPhotosInTheWastebasket)
@@ -249,22 +201,15 @@ TEST_F(PhotoCenterTest, DeleteAsksFirstAndPutsPhotosInTheWastebasket)
     EXPECT_EQ(Entries(At(QStringLiteral("AAA"))), (QStringList{"b.png", "d.png"}));
     EXPECT_EQ(IconTexts(), (QStringList{"b.png", "d.png"}));
     EXPECT_EQ(Trashed(), (QStringList{"a.png", "c.png"}));
-    EXPECT_EQ(m_view.InfoText(), QStringLiteral("2 photos"));
 
-    // One photo is named; one that cannot go says so and keeps its place.
+    // One that cannot go says so and keeps its place.
     QFile::remove(At(QStringLiteral("AAA/b.png")));
     MakeFolder(QStringLiteral("AAA/b.png"));
     SelectOnly({QStringLiteral("b.png"), QStringLiteral("d.png")});
     Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     Key(Qt::Key_Delete);
-    SelectOnly({QStringLiteral("b.png")});
-    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
-    Key(Qt::Key_Delete);
-    EXPECT_EQ(Prompt().Texts(),
-              (QStringList{"Delete 2 photos?", "Delete 2 photos?", "Delete 2 photos?",
-                           "b.png could not be deleted; it is still in the folder.",
-                           "Delete b.png?",
-                           "b.png could not be deleted; it is still in the folder."}));
+    EXPECT_EQ(Prompt().Texts().last(),
+              QStringLiteral("b.png could not be deleted; it is still in the folder."));
     EXPECT_EQ(IconTexts(), QStringList{"b.png"});
     EXPECT_EQ(m_view.InfoText(), QStringLiteral("1 photo"));
 }
@@ -312,22 +257,14 @@ TEST_F(PhotoCenterTest, PhotosSortByNameAsReadAndTheTableByAnyHeading)
     EXPECT_EQ(IconTexts(), (QStringList{"Photo1.jpg", "photo2.jpg", "photo10.jpg"}));
 
     m_view.OnCommand(Cmd::ReportMode);
-    EXPECT_EQ(m_view.InfoText(), QStringLiteral("3 photos"));
     PhotoReportTable& report = *m_view.ReportList();
     const auto names = [&] { return ColumnTexts(report, PhotoReportTable::kNameColumn); };
-    EXPECT_EQ(names(), (QStringList{"Photo1.jpg", "photo2.jpg", "photo10.jpg"}));
     const auto clickHeading = [&](int column) {
         QHeaderView* header = report.header();
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                        header->height() / 2);
-        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(header->viewport(), &event);
-        }
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(column) + 5, header->height() / 2});
     };
     clickHeading(2);
-    EXPECT_EQ(names(), (QStringList{"photo2.jpg", "Photo1.jpg", "photo10.jpg"}));
     clickHeading(2);
     EXPECT_EQ(names(), (QStringList{"photo10.jpg", "Photo1.jpg", "photo2.jpg"}));
     // The photos copied and deleted are the ones seen in that order.
@@ -352,7 +289,6 @@ TEST_F(PhotoCenterTest, ListsFollowTheFolderOnDiskKeepingSelectionAndEditor)
     const QStringList now{"b.png", "photo9.png", "photo10.png"};
     ASSERT_TRUE(WaitUntil([&] { return IconTexts() == now && strip.count() == 3; }));
     EXPECT_EQ(m_view.SelectedPaths(), QStringList{At(QStringLiteral("AAA/b.png"))});
-    ASSERT_TRUE(WaitUntil([&] { return m_view.InfoText() == QStringLiteral("3 photos"); }));
 
     // A name being typed is not swept away; the list follows once it is entered.
     Key(Qt::Key_F2);
