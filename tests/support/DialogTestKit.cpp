@@ -7,9 +7,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-std::optional<QColor> ChoosingPrompt::ChooseColor(const QColor&, const QString& title)
+std::optional<QColor> ChoosingPrompt::ChooseColor(const QColor&, const QString&)
 {
-    m_titles << title;
     if (m_colors.empty())
         return std::nullopt;
     const QColor color = m_colors.front();
@@ -17,9 +16,8 @@ std::optional<QColor> ChoosingPrompt::ChooseColor(const QColor&, const QString& 
     return color;
 }
 
-std::optional<QFont> ChoosingPrompt::ChooseFont(const QFont& initial, const QString& title)
+std::optional<QFont> ChoosingPrompt::ChooseFont(const QFont& initial, const QString&)
 {
-    m_titles << title;
     lastInitialFont = initial;
     if (m_fonts.empty())
         return std::nullopt;

@@ -8,13 +8,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-// A scripted prompt that also answers colour and font choices, recording their titles.
+// A scripted prompt that also answers colour and font choices.
 class ChoosingPrompt : public ScriptedPrompt
 {
 public:
     void QueueColor(const QColor& color) { m_colors.push_back(color); }
     void QueueFont(const QFont& font) { m_fonts.push_back(font); }
-    QStringList ChoiceTitles() const { return m_titles; }
 
     std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) override;
     std::optional<QFont> ChooseFont(const QFont& initial, const QString& title) override;
@@ -24,7 +23,6 @@ public:
 private:
     std::deque<QColor> m_colors;
     std::deque<QFont> m_fonts;
-    QStringList m_titles;
 };
 
 // A fresh settings file and a choosing prompt for each test; nested modal dialogs
