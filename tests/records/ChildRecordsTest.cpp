@@ -25,7 +25,6 @@ protected:
         EnsureRecordsDatabase();
         Clock::SetNow(QDateTime(QDate(2026, 12, 1), QTime(0, 30), Qt::UTC));
     }
-    ~DailyRecordsTest() override { Clock::Reset(); }
 
     std::vector<qint32> ListedIndexes(const QString& child)
     {

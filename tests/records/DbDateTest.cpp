@@ -1,7 +1,6 @@
 #include "records/DbDate.h"
 
 #include <gtest/gtest.h>
-#include <cmath>
 #include <limits>
 
 TEST(DbDateTest, CountsDaysFromTheLastDaysOf1899)

@@ -7,16 +7,6 @@ RecordsTest::~RecordsTest()
     RecordsDatabase::Shared().Close();
 }
 
-QString RecordsTest::DatabaseFile() const
-{
-    return m_home.FilePath(QStringLiteral("WRN.mdb"));
-}
-
-void RecordsTest::CreateDatabase()
-{
-    RecordsDatabase::Shared().Create(DatabaseFile());
-}
-
 std::vector<QSqlRecord> RecordsTest::Inspect(const QString& sql) const
 {
     return QueryDatabaseFile(DatabaseFile(), sql);

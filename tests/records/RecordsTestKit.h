@@ -15,8 +15,7 @@ class RecordsTest : public ::testing::Test
 protected:
     ~RecordsTest() override;
 
-    QString DatabaseFile() const;
-    void CreateDatabase();
+    QString DatabaseFile() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
 
     // Runs a statement on a second connection to the file, as another program would,
     // and returns every row.

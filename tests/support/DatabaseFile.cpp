@@ -7,7 +7,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <gtest/gtest.h>
 #include <stdexcept>
 
 std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sql,

@@ -2,11 +2,6 @@
 
 #include "support/TuitionWeeks.h"
 
-TuitionTest::TuitionTest()
-{
-    CreateDatabase();
-}
-
 void TuitionTest::AddWeek(const QString& name, const QDate& monday, double debit)
 {
     WeeklyPayment week = TuitionWeekOf(name, monday, 3, 0);

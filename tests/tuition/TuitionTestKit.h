@@ -10,7 +10,7 @@
 class TuitionTest : public RecordsTest
 {
 protected:
-    TuitionTest();
+    TuitionTest() { EnsureRecordsDatabase(); }
 
     // A stored week of a child starting on `monday`, owing `debit`.
     void AddWeek(const QString& name, const QDate& monday, double debit);

@@ -10,26 +10,21 @@ TuitionWeek Week(int year, int month, int day)
     return TuitionWeek::Holding(QDate(year, month, day));
 }
 
-TuitionWeek Expected(QDate start, QDate end)
-{
-    return {start, end};
-}
-
 } // namespace
 
 TEST(TuitionWeek, RunsFromMondayToSundayWhicheverDayItIs)
 {
     // 10 June 2024 is a Monday.
-    const TuitionWeek june = Expected(QDate(2024, 6, 10), QDate(2024, 6, 16));
+    const TuitionWeek june{QDate(2024, 6, 10), QDate(2024, 6, 16)};
     for (int day = 10; day <= 16; ++day)
         EXPECT_EQ(Week(2024, 6, day), june) << day;
-    EXPECT_EQ(Week(2024, 6, 9), Expected(QDate(2024, 6, 3), QDate(2024, 6, 9)));
-    EXPECT_EQ(Week(2024, 6, 17), Expected(QDate(2024, 6, 17), QDate(2024, 6, 23)));
+    EXPECT_EQ(Week(2024, 6, 9), (TuitionWeek{QDate(2024, 6, 3), QDate(2024, 6, 9)}));
+    EXPECT_EQ(Week(2024, 6, 17), (TuitionWeek{QDate(2024, 6, 17), QDate(2024, 6, 23)}));
 }
 
 TEST(TuitionWeek, CrossesMonthsYearsAndLeapDays)
 {
-    EXPECT_EQ(Week(2024, 12, 31), Expected(QDate(2024, 12, 30), QDate(2025, 1, 5)));
+    EXPECT_EQ(Week(2024, 12, 31), (TuitionWeek{QDate(2024, 12, 30), QDate(2025, 1, 5)}));
     // 2100 is not a leap year and 2000 is.
     EXPECT_EQ(Week(2100, 3, 1).start, QDate(2100, 3, 1));
     EXPECT_EQ(Week(2000, 3, 1).start, QDate(2000, 2, 28));

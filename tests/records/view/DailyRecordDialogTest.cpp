@@ -5,7 +5,6 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,13 +1,11 @@
 #include "RecordViewsTestKit.h"
 
-#include "commands/CommandIds.h"
+#include "records/DbDate.h"
 #include "widgets/PictureButton.h"
 #include "records/view/ChildCenterView.h"
-#include "records/view/EnrollmentForm.h"
 #include "records/view/FamilyDetailsForm.h"
 #include "app/FamilyCenterView.h"
 
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -18,15 +16,12 @@ class FamilyCenterTest : public RecordViewsTest
 protected:
     FamilyCenterTest()
     {
-        // Amy is enrolled at the Child Center, with both dates and the daily PBG.
+        // Amy is enrolled at the Child Center; her dates and daily PBG are written later.
         EnrollChild(m_childCenter, QStringLiteral("Amy"), QStringLiteral("R-17"));
-        EnrollmentForm& form = *m_childCenter.Form();
-        m_childCenter.ShowFolder(At(QStringLiteral("Amy")));
-        m_childCenter.OnCommand(Cmd::ChildEdit);
-        form.findChild<QDateEdit*>(QStringLiteral("birthday"))->setDate(QDate(2019, 3, 7));
-        form.findChild<QDateEdit*>(QStringLiteral("enrollDate"))->setDate(QDate(2021, 11, 15));
-        TypeInto(form, "dailyPbg", QStringLiteral("12.5"));
-        form.Save();
+        Execute(QStringLiteral("UPDATE ChildEnrollmentInformation SET Birthday = ?, "
+                               "EnrollDate = ?, PayFromGovernment = 12.5"),
+                {DbDate::FromDate(QDate(2019, 3, 7)).Days(),
+                 DbDate::FromDate(QDate(2021, 11, 15)).Days()});
     }
 
     FamilyDetailsForm& Form() const { return *m_family.Form(); }

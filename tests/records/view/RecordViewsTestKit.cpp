@@ -3,7 +3,6 @@
 #include "commands/CommandIds.h"
 #include "settings/ProgramState.h"
 #include "widgets/ActionRegistry.h"
-#include "app/MainWindow.h"
 #include "app/CenterStack.h"
 #include "photos/view/LibraryTree.h"
 #include "records/view/ChildCenterView.h"
@@ -12,18 +11,12 @@
 #include "support/DatabaseFile.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 
 RecordViewsTest::RecordViewsTest()
 {
     Program().picturesRoot = Root();
-}
-
-bool RecordViewsTest::DatabaseExists() const
-{
-    return QFile::exists(DatabasePath());
 }
 
 std::vector<QSqlRecord> RecordViewsTest::Rows(const QString& table) const

@@ -12,7 +12,6 @@
 class ChildCenterView;
 class FamilyCenterView;
 class LibraryTree;
-class QWidget;
 
 // A photo library in a fresh application folder whose pictures root is the program's,
 // with the records database read back through a connection of its own.
@@ -22,7 +21,7 @@ protected:
     RecordViewsTest();
 
     QString DatabasePath() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
-    bool DatabaseExists() const;
+    bool DatabaseExists() const { return QFile::exists(DatabasePath()); }
 
     // Every row of a table in file order; none when there is no database.
     std::vector<QSqlRecord> Rows(const QString& table) const;

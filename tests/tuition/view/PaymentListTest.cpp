@@ -28,19 +28,13 @@ struct Typed
 class PaymentListViewTest : public PaymentListTest
 {
 protected:
-    // The next dialog records what it offered in `offered` (texts by object name), takes
-    // `typed` and is confirmed, or cancelled when `confirm` is false.
-    void TypeIntoDialog(const Typed& typed, QMap<QString, QString>* offered = nullptr,
-                        bool confirm = true)
+    // The next dialog records what it offered in `offered`, takes `typed` and is confirmed,
+    // or cancelled when `confirm` is false.
+    void TypeIntoDialog(const Typed& typed, PaymentEntry* offered = nullptr, bool confirm = true)
     {
         ScriptNextDialog([typed, offered, confirm](QDialog& dialog) {
-            if (offered) {
-                for (const QLineEdit* edit : dialog.findChildren<QLineEdit*>())
-                    if (!edit->objectName().startsWith(QLatin1String("qt_")))
-                        offered->insert(edit->objectName(), edit->text());
-                offered->insert(QStringLiteral("paidDate"),
-                                Find<QDateEdit>(dialog, "paidDate")->date().toString(Qt::ISODate));
-            }
+            if (offered)
+                *offered = static_cast<WeeklyPaymentDialog&>(dialog).Entry();
             const auto type = [&dialog](const char* name, const QString& text) {
                 if (!text.isEmpty())
                     Find<QLineEdit>(dialog, name)->setText(text);
@@ -104,15 +98,10 @@ TEST_F(PaymentListViewTest, EditStoresTheEntryAndWorksOutTheDebitAgain)
     m_view.ShowChild(kAmy);
     m_view.OnCommand(Cmd::PaymentAdd);
     SelectRow(0);
-    QMap<QString, QString> offered;
+    PaymentEntry offered;
     TypeIntoDialog({"100", "2", "5", "Cheque", QDate(2026, 3, 20)}, &offered);
     m_view.OnCommand(Cmd::PaymentMenuEdit);
-
-    EXPECT_EQ(offered, (QMap<QString, QString>{{"pbp", "    0.00"},
-                                               {"extraHours", "    0.00"},
-                                               {"discount", "0"},
-                                               {"paidBy", ""},
-                                               {"paidDate", "2026-03-18"}}));
+    EXPECT_EQ(offered.paidDate, kToday);
     // As stored: another child's name and back reads the list from the file again.
     m_view.ShowChild(kBen);
     m_view.ShowChild(kAmy);
@@ -125,7 +114,7 @@ TEST_F(PaymentListViewTest, EditStoresTheEntryAndWorksOutTheDebitAgain)
     // The next edit starts from the row.
     TypeIntoDialog({"1", {}, {}, {}, {}}, &offered);
     m_view.OnCommand(Cmd::PaymentEdit);
-    EXPECT_EQ(offered.value("paidDate"), QStringLiteral("2026-03-20"));
+    EXPECT_EQ(offered.paidDate, QDate(2026, 3, 20));
 
     // A stored discount with a fraction is offered as its whole part; Cancel keeps all.
     QueryDatabaseFile(DatabaseFile(), "UPDATE ChildPaymentInformation SET Discount = 12.9");
@@ -135,7 +124,7 @@ TEST_F(PaymentListViewTest, EditStoresTheEntryAndWorksOutTheDebitAgain)
     const std::vector<QSqlRecord> rows = StoredRows();
     TypeIntoDialog({"1", {}, {}, {}, {}}, &offered, false);
     m_view.OnCommand(Cmd::PaymentEdit);
-    EXPECT_EQ(offered.value("discount"), QStringLiteral("12"));
+    EXPECT_EQ(offered.discount, 12);
     EXPECT_EQ(m_view.topLevelItem(0)->text(View::DiscountColumn), QStringLiteral("   12.90"));
     EXPECT_EQ(StoredRows()[0], rows[0]);
 }

@@ -1,6 +1,5 @@
 #include "PaymentTestKit.h"
 
-#include "settings/ProgramState.h"
 #include "platform/Clock.h"
 #include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"

@@ -3,7 +3,6 @@
 #include "settings/ProgramState.h"
 #include "canvas/objects/WrnDocument.h"
 #include "platform/Clock.h"
-#include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
