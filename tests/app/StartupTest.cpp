@@ -3,7 +3,6 @@
 #include "app/Application.h"
 #include "settings/StartOptions.h"
 #include "app/MainWindow.h"
-#include "app/LibraryDock.h"
 #include "app/CenterStack.h"
 #include "photos/view/LibraryTree.h"
 #include "platform/SettingsStore.h"
@@ -15,7 +14,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
-#include <QToolBar>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -50,7 +48,6 @@ TEST_F(StartupTest, FirstRunMakesTheLibraryAndShowsTheStartPageAlone)
     EXPECT_EQ(Program().programDir, QDir::cleanPath(m_home.Path()));
     EXPECT_EQ(Frame().Tree()->RootPath(), Pictures());
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::StartPage);
-    EXPECT_FALSE(Frame().LeftBar()->isVisible());
     EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
 }
 

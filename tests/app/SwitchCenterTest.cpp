@@ -82,7 +82,6 @@ TEST_F(SwitchCenterTest, EachCenterShowsItsViewToolbarsBarAndZoomControls)
             EXPECT_EQ(container.Toolbar(id)->isVisible(), wanted) << "toolbar " << id;
         }
         EXPECT_EQ(Frame().LeftBar()->isVisible(), expected.leftBar);
-        EXPECT_TRUE(Frame().CenterToolbar()->isVisible());
         if (expected.zoomControls) {
             ASSERT_NE(Frame().ZoomControls(), nullptr);
             EXPECT_TRUE(Frame().ZoomControls()->Slider()->isVisible());

@@ -190,12 +190,6 @@ void ExpectEachOnce(const Deliveries& got, int total, const QColor& colour,
     }
 }
 
-// Lets the decoding threads post results that the loader has not taken yet.
-void LetThreadsPost()
-{
-    QThread::msleep(100);
-}
-
 // Gives results of dropped runs time to arrive, were they to be handed over.
 void ProcessEventsFor(int milliseconds)
 {
@@ -273,7 +267,7 @@ TEST_F(ThumbnailLoader, StartingAgainDropsTheRunBefore)
     const QStringList blues = Photos("blue", kBlue, 3);
     BackgroundThumbnailLoader loader(cache);
     loader.Start(reds, kCell);
-    LetThreadsPost();
+    QThread::msleep(100);   // the decoding threads post results not taken yet
     Deliveries got(loader);
     loader.Start(blues, kCell);
     loader.WaitForFinished();
@@ -285,7 +279,7 @@ TEST_F(ThumbnailLoader, StartingAgainDropsTheRunBefore)
 
     got.Clear();
     loader.Start(reds, kCell);
-    LetThreadsPost();
+    QThread::msleep(100);
     loader.Cancel();
     loader.WaitForFinished();
     ProcessEventsFor(300);

@@ -19,13 +19,8 @@ TEST(CommandRoutingTest, EachGroupReachesItsCenter)
 {
     for (const int id : {Cmd::Undo, Cmd::FontSize, Cmd::FilePrint, Cmd::GlowShadow, 944, 748})
         ExpectRoute(id, Center::EditCenter, EnableRule::EditCenterShown);
-    for (const int id : {Cmd::MoveFile, Cmd::RenameFile})
-        ExpectRoute(id, Center::PhotoCenter, EnableRule::PhotoCenterShown);
-    ExpectRoute(Cmd::CameraStop, Center::TakePhoto, EnableRule::Always);
-    ExpectRoute(814, Center::StaffCenter, EnableRule::Always);
+    // Toolbar commands are checked against their toolbars; this one is on none.
     ExpectRoute(33184, Center::ChildCenter, EnableRule::Always);
-    ExpectRoute(117, Center::FamilyCenter, EnableRule::Always);
-    ExpectRoute(123, Center::Reports, EnableRule::Always);
 }
 
 TEST(CommandRoutingTest, FrameCommandsAreNotRouted)
@@ -37,7 +32,6 @@ TEST(CommandRoutingTest, FrameCommandsAreNotRouted)
 
 TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWays)
 {
-    EXPECT_EQ(CenterOfViewCommand(919), Center::EditCenter);
     EXPECT_FALSE(CenterOfViewCommand(Cmd::Undo));
     for (int i = 0; i < Center::Count; ++i) {
         const auto center = static_cast<Center::Index>(i);
@@ -50,9 +44,6 @@ TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWays)
 
 TEST(CommandRoutingTest, MenuTextLosesAccessKeysAndShortcut)
 {
-    const CommandInfo* openFolder = FindCommandInfo(Cmd::OpenFolder);
-    ASSERT_TRUE(openFolder);
-    EXPECT_EQ(PlainCommandText(*openFolder), QStringLiteral("Open Folder..."));
     EXPECT_EQ(PlainCommandText(CommandInfo{1, "Save && &Close", "", ""}),
               QStringLiteral("Save & Close"));
     EXPECT_EQ(FindCommandInfo(-5), nullptr);

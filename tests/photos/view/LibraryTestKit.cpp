@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QDir>
-#include <QFile>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QThread>
