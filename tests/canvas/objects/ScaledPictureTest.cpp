@@ -26,17 +26,6 @@ QImage Gradient(int width, int height)
     return picture;
 }
 
-// One dark pixel in each 4 × 4 block, where smooth sampling at a quarter never reads.
-QImage Speckled(int width, int height)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    for (int y = 0; y < height; y += 4)
-        for (int x = 0; x < width; x += 4)
-            picture.setPixel(x, y, qRgb(0, 0, 0));
-    return picture;
-}
-
 DrawContext Screen(double zoom)
 {
     DrawContext context;
@@ -138,7 +127,13 @@ TEST_F(ScaledPictureTest, FilesAndPrintersGetEveryPixel)
 {
     // A quarter of the size: the screen shows the speckles averaged, while drawing the
     // whole picture samples between them.
-    auto photo = Photo(Speckled(400, 400), {0, 0, 100, 100});
+    // One dark pixel in each 4 × 4 block, where smooth sampling never reads.
+    QImage speckled(400, 400, QImage::Format_RGB32);
+    speckled.fill(Qt::white);
+    for (int y = 0; y < 400; y += 4)
+        for (int x = 0; x < 400; x += 4)
+            speckled.setPixel(x, y, qRgb(0, 0, 0));
+    auto photo = Photo(speckled, {0, 0, 100, 100});
     const QImage screen = Painted(*photo, Screen(1.0), 1.0);
     EXPECT_NEAR(screen.pixelColor(50, 50).red(), 239, 3);
     for (const DrawContext& context : {DrawContext::Export(), DrawContext::Print()}) {

@@ -30,11 +30,6 @@ bool Closed(const QPolygonF& piece)
     return piece.size() > 1 && QLineF(piece.first(), piece.last()).length() < 1e-6;
 }
 
-bool AllClosed(const QList<QPolygonF>& pieces)
-{
-    return std::all_of(pieces.begin(), pieces.end(), Closed);
-}
-
 // How many curves the figure is drawn with, and the length of its longest straight segment.
 std::pair<int, qreal> Segments(int kind)
 {
@@ -105,7 +100,7 @@ TEST(ShapeFiguresTest, PolygonKindsAreClosedSimplePolygonsOfStraightSegments)
         SCOPED_TRACE(kind);
         const auto pieces = Pieces(kind);
         EXPECT_EQ(pieces.size(), twoPolygons.count(kind) ? 2 : 1);
-        EXPECT_TRUE(AllClosed(pieces));
+        EXPECT_TRUE(std::all_of(pieces.begin(), pieces.end(), Closed));
         EXPECT_EQ(Segments(kind).first, 0);
         for (const QPolygonF& piece : pieces) {
             // Crossing edges would punch holes into the fill.
@@ -128,7 +123,8 @@ TEST(ShapeFiguresTest, CurvedKindsUseStraightSegmentsOnlyWhereMeant)
           {std::vector{15, 22, 25, 26, 31, 39, 40, 42, 45, 47, 128}, true}})
         for (const int kind : kinds) {
             const auto [curves, longestLine] = Segments(kind);
-            EXPECT_TRUE(AllClosed(Pieces(kind))) << kind;
+            const auto pieces = Pieces(kind);
+            EXPECT_TRUE(std::all_of(pieces.begin(), pieces.end(), Closed)) << kind;
             EXPECT_GT(curves, 0) << kind;
             EXPECT_EQ(longestLine > kJoin, straight) << kind;
         }

@@ -65,13 +65,6 @@ TEST(ShapePainting, ExactFigures)
     image = PaintObject(*heart, kCanvas);
     EXPECT_EQ(image.pixelColor(120, 50), kWhite);
     EXPECT_TRUE(Near(image.pixelColor(120, 195), Qt::black));
-
-    // A five-point star: the centre is filled, the corner between two arms is not.
-    auto star = Filled(ShapeOutline::Star, {0, 0, 200, 200}, Rgb(0, 0, 0));
-    star->m_nStarPoints = 5;
-    image = PaintObject(*star, kCanvas);
-    EXPECT_TRUE(Near(image.pixelColor(100, 100), Qt::black));
-    EXPECT_EQ(image.pixelColor(5, 5), kWhite);
 }
 
 TEST(ShapePainting, GradientStylesSetDirectionAndBlend)
@@ -223,11 +216,6 @@ TEST(CurvePainting, OpenAndClosedKinds)
     image = PaintObject(open, kCanvas);
     EXPECT_EQ(image.pixelColor(150, 150), kWhite);
     EXPECT_EQ(image.pixelColor(50, 150), kWhite);
-
-    // An open polyline with a fill set shows nothing.
-    CurveObject polyline({{50, 50}, {250, 50}, {250, 250}}, CurveKind::OpenPolyline, 3, 0, 0);
-    polyline.m_bFill = 1;
-    EXPECT_EQ(PaintObject(polyline, kCanvas).pixelColor(150, 50), kWhite);
 
     // The straight line from the line tool.
     CurveObject line({{20, 100}, {280, 100}}, CurveKind::Line, 5, 0, Rgb(0, 128, 0));
