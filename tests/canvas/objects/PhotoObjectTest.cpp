@@ -290,6 +290,14 @@ TEST_F(PhotoTest, EditedPicturesAreWrittenInTheirOwnFormat)
     EXPECT_TRUE(written.read(3) == "GIF");
 }
 
+TEST_F(PhotoTest, TheStatusLineGivesFileSizeDepthAndPlace)
+{
+    const auto photo = Photo(QStringLiteral("class.jpg"), Bitmap(64, 48, {9, 9, 9}), 10, 20);
+    const QString expected = QStringLiteral("Image file:%1, width:64 height:48, BitsPerPixel:24, "
+                                            "Position(left, top, right, bottom): (10,20,74,68)");
+    EXPECT_EQ(photo->InfoText(), expected.arg(photo->m_strPath));
+}
+
 TEST_F(PhotoTest, AMissingFileComesBackAsAnEmptyRectangle)
 {
     auto photo = Photo(QStringLiteral("gone.bmp"), Bitmap(30, 30, {0, 0, 255}), 20, 20);
