@@ -1,6 +1,5 @@
 #include "canvas/editing/ObjectKindCommands.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace ObjectKinds {
@@ -16,10 +15,8 @@ std::vector<std::unique_ptr<ObjectKindCommands>>& Kinds()
 
 void Register(std::unique_ptr<ObjectKindCommands> kind)
 {
-    auto& kinds = Kinds();
-    const int type = kind->Type();
-    std::erase_if(kinds, [type](const auto& known) { return known->Type() == type; });
-    kinds.push_back(std::move(kind));
+    if (!OfType(kind->Type()))
+        Kinds().push_back(std::move(kind));
 }
 
 ObjectKindCommands* OfType(int type)

@@ -47,7 +47,8 @@ public:
 
 namespace ObjectKinds {
 
-// A kind registered again replaces the earlier registration of its type.
+// The first registration of a type stays: a canvas may hold on to the kind whose tool is
+// armed, so a later one is ignored.
 void Register(std::unique_ptr<ObjectKindCommands> kind);
 ObjectKindCommands* OfType(int type);
 // The kind whose tool or command `id` is, or nullptr.

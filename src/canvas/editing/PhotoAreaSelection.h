@@ -27,7 +27,7 @@ struct PhotoAreaSelection
     void Clear() { *this = PhotoAreaSelection(); }
 
     // The gestures that mark the area, in page units over the page's objects.
-    // A dragged band marks its part of the first photo, bottom up, it meets.
+    // A dragged band marks the part it covers of the lowest photo it meets.
     void SelectBand(const ObjectList& objects, const PageRect& band);
     // Only points over a photo count; the first photo touched is the one selected.
     void AddFreehandPoint(const ObjectList& objects, const QPoint& point);

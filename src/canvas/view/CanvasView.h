@@ -7,7 +7,6 @@
 #include "canvas/editing/PageDocument.h"
 #include "canvas/editing/PhotoAreaSelection.h"
 #include "canvas/editing/ObjectDrag.h"
-#include "canvas/editing/ObjectDrag.h"
 
 #include <QAbstractScrollArea>
 
@@ -15,7 +14,6 @@ class InPlaceTextEditing;
 class InPlaceTextEditor;
 class ObjectKindCommands;
 class PhotoObject;
-class TextObject;
 class QAction;
 class QMenu;
 

@@ -1,6 +1,6 @@
-// The commands of the canvas: what each id does, the context menu, one-shot
-// insertions, photos handed over by the photo lists, the system clipboard and the
-// in-place text editor.
+// The commands of the canvas: what each id does, the context menu, the object kinds'
+// tools and commands, photos handed over by the photo lists, the system clipboard, the
+// in-place text editor and the document's file commands.
 #include "canvas/view/CanvasView.h"
 
 #include "canvas/editing/CanvasCommands.h"
