@@ -721,6 +721,18 @@ TEST_F(CanvasViewTest, AYearOfCalendarsIsLaidOutWhereTheClickWas)
     EXPECT_EQ(Objects().size(), 12u);
 }
 
+TEST_F(CanvasViewTest, AToolArmedBeforeAnotherPageIsMadeStillPlaces)
+{
+    m_view.OnCommand(Cmd::InsertText);
+    const CanvasView another;   // registers the page's kinds again
+    ScriptNextDialog([](QDialog& dialog) {
+        Find<QTextEdit>(dialog, "text")->setPlainText(QStringLiteral("Hello"));
+        dialog.accept();
+    });
+    Click(QPoint(100, 100));
+    EXPECT_EQ(Objects().size(), 1u);
+}
+
 // The canvas inside the program's window, the Edit Center shown.
 class CanvasInFrameTest : public CanvasViewTest
 {
