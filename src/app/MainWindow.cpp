@@ -336,6 +336,8 @@ CommandState MainWindow::UpdateCommand(int id) const
         return EditCenterFileCommand(id);
     case FilePageSetup:
     case FileExportPdf:
+    case FilePrint:
+    case FilePrintDirect:
     case FilePrintPreview:
         return EditCenterFileCommand(id);
     case FileSaveAs: {
@@ -376,6 +378,8 @@ bool MainWindow::OnCommand(int id)
         return true;
     case FilePageSetup:
     case FileExportPdf:
+    case FilePrint:
+    case FilePrintDirect:
     case FilePrintPreview:
         if (m_container->CurrentCenter() == Center::EditCenter)
             EditView()->OnCommand(id);

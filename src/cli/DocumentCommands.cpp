@@ -2,10 +2,11 @@
 
 #include "canvas/objects/CalendarSettings.h"
 #include "canvas/objects/DocumentJson.h"
+#include "canvas/objects/PageFrame.h"
 #include "canvas/objects/PageRenderer.h"
+#include "canvas/objects/PageVectorFiles.h"
 #include "canvas/objects/WrnDocument.h"
 #include "platform/ImageFiles.h"
-#include "platform/PdfPages.h"
 #include "platform/SettingsStore.h"
 
 #include <QFileInfo>
@@ -92,16 +93,16 @@ int RenderDocumentCommand(const QStringList& arguments)
     if (!document)
         return Fail(refusal);
     QString error;
-    const QImage page = PageRenderer::Render(*document, &error);
-    if (page.isNull())
-        return Fail(error);
-
     bool written = false;
     if (pdf) {
-        PdfPages pages;
-        pages.AddImage(page);
-        written = pages.Save(output, &error);
+        written = PageVectorFiles::WritePdf(PageRenderer::ObjectsOf(document->objects),
+                                            PageFrame::Of(document->page.width,
+                                                          document->page.height),
+                                            output, &error);
     } else {
+        const QImage page = PageRenderer::Render(*document, &error);
+        if (page.isNull())
+            return Fail(error);
         written = ImageFiles::Write(page, output, &error);
     }
     if (!written)

@@ -4,7 +4,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/ImageFiles.h"
-#include "platform/PdfPages.h"
+#include "canvas/objects/PageVectorFiles.h"
 #include "platform/SettingsStore.h"
 #include "records/PaymentTable.h"
 #include "records/EnrollmentTable.h"
@@ -139,17 +139,19 @@ std::optional<int> NumberIn(const QString& text, int low, int high)
     return value;
 }
 
-// The statement alone, on white with a margin, twice the page's scale so its small
-// table text stays legible in a picture. Fails when the records cannot be read.
+// The statement alone, on white with a margin: a PDF of its own size with the table as
+// text, or a picture at twice the page's scale so its small table text stays legible.
+// Fails when the records cannot be read.
 int WriteStatementPicture(const QString& child, int year, int month, const QString& output)
 {
     constexpr int kMargin = 20;
     constexpr int kScale = 2;
+    const PageRect area{0, 0, StatementObject::kWidth + 2 * kMargin,
+                        StatementObject::kHeight + 2 * kMargin};
     StatementObject sheet(PageRect{kMargin, kMargin, kMargin + StatementObject::kWidth,
                                    kMargin + StatementObject::kHeight});
     sheet.Choose(child, year, month);
-    QImage statement(kScale * (StatementObject::kWidth + 2 * kMargin),
-                     kScale * (StatementObject::kHeight + 2 * kMargin), QImage::Format_RGB32);
+    QImage statement(kScale * area.Width(), kScale * area.Height(), QImage::Format_RGB32);
     statement.fill(Qt::white);
     {
         QPainter painter(&statement);
@@ -159,15 +161,9 @@ int WriteStatementPicture(const QString& child, int year, int month, const QStri
     if (!sheet.ReadProblem().isEmpty())
         return Fail("statement", sheet.ReadProblem());
     QString error;
-    bool written = false;
-    if (QFileInfo(output).suffix().toLower() == QLatin1String("pdf")) {
-        PdfPages pages;
-        pages.SetDpi(2 * 96);   // the page's own size on paper
-        pages.AddImage(statement);
-        written = pages.Save(output, &error);
-    } else {
-        written = ImageFiles::Write(statement, output, &error);
-    }
+    const bool written = QFileInfo(output).suffix().toLower() == QLatin1String("pdf")
+                             ? PageVectorFiles::WritePdf({&sheet}, area, output, &error)
+                             : ImageFiles::Write(statement, output, &error);
     if (!written)
         return Fail("statement", QStringLiteral("cannot write %1: %2").arg(output, error));
     return 0;

@@ -35,7 +35,7 @@ bool IsCanvasCommand(int id)
                         SoftShadow, GlowShadow, Effect3D, BringToFront, SendToBack,
                         OneStepFront, OneStepBack, AlignBottom, AlignTop, AlignLeft,
                         AlignRight, SameWidth, SameHeight, LockObject, UnlockObject, GetStyle,
-                        ApplyStyle, FilePrint, FilePrintPreview, CanvasPrintSetup})
+                        ApplyStyle, FilePrint, FilePrintDirect, FilePrintPreview, CanvasPrintSetup})
         || (id >= FontName && id <= FontSize) || (id >= CalendarFont && id <= CalendarNextYear);
 }
 

@@ -29,8 +29,9 @@ public:
                                           const QString& filter) = 0;
     virtual QString ChooseFileToOpen(const QString& title, const QString& folder,
                                      const QString& filter) = 0;
+    // `chosenFilter`, when given, picks the filter shown first and returns the one chosen.
     virtual QString ChooseFileToSave(const QString& title, const QString& folder,
-                                     const QString& filter) = 0;
+                                     const QString& filter, QString* chosenFilter = nullptr) = 0;
     virtual std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) = 0;
     virtual std::optional<QFont> ChooseFont(const QFont& initial, const QString& title) = 0;
 
@@ -65,7 +66,10 @@ public:
         return {};
     }
     QString ChooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
-    QString ChooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
+    QString ChooseFileToSave(const QString&, const QString&, const QString&, QString*) override
+    {
+        return {};
+    }
     std::optional<QColor> ChooseColor(const QColor&, const QString&) override { return {}; }
     std::optional<QFont> ChooseFont(const QFont&, const QString&) override { return {}; }
 };

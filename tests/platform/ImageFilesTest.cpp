@@ -1,10 +1,8 @@
 #include "platform/ImageFiles.h"
-#include "platform/PdfPages.h"
 #include "support/HostileFiles.h"
 #include "support/PixelProbes.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -24,14 +22,6 @@ QImage Quarters()
         for (int x = 0; x < image.width(); ++x)
             image.setPixelColor(x, y, colours[(y >= 24 ? 2 : 0) + (x >= 32 ? 1 : 0)]);
     return image;
-}
-
-QString PdfInfo(const QString& path)
-{
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {path});
-    info.waitForFinished(30000);
-    return QString::fromLocal8Bit(info.readAllStandardOutput());
 }
 
 } // namespace
@@ -186,22 +176,4 @@ TEST(ImageFiles, DecodedBitmapsKeepTheirFilesDepth)
     const QImage bgr = ImageFiles::DecodedBitmap(Quarters());
     EXPECT_EQ(bgr.constScanLine(0)[0], 30);
     EXPECT_EQ(bgr.constScanLine(0)[2], 200);
-}
-
-TEST(PdfPages, OnePagePerPictureSizedByResolution)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("out.pdf"));
-    PdfPages pdf;
-    pdf.SetDpi(72);
-    pdf.AddImage(Quarters());
-    pdf.AddImage(Quarters().scaled(128, 96));
-    ASSERT_TRUE(pdf.Save(path));
-    const QString info = PdfInfo(path);
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\b")))) << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+64 x 48 pts")))) << info.toStdString();
-
-    QString error;
-    EXPECT_FALSE(PdfPages().Save(dir.filePath(QStringLiteral("empty.pdf")), &error));
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("empty.pdf"))));
 }

@@ -73,3 +73,19 @@ QString ScriptedPrompt::ChooseFileToOpen(const QString& title, const QString& fo
 {
     return ChooseFilesToOpen(title, folder, filter).value(0);
 }
+
+QString ScriptedPrompt::ChooseFileToSave(const QString& title, const QString& folder,
+                                          const QString& filter, QString* chosenFilter)
+{
+    m_fileDialogs.append(title + QLatin1Char('|') + filter);
+    m_saveFolders.append(folder);
+    if (m_saves.empty())
+        return {};
+    const auto [path, chosen] = m_saves.front();
+    m_saves.pop_front();
+    if (chosenFilter && !chosen.isEmpty())
+        *chosenFilter = chosen;
+    else if (chosenFilter && chosenFilter->isEmpty())
+        *chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
+    return path;
+}

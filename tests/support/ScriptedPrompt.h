@@ -24,6 +24,12 @@ public:
     void ShowAsModalWindows(bool modal) { m_modal = modal; }
     void QueueFolder(const QString& folder) { m_folders.push_back(folder); }
     void QueueFiles(const QStringList& files) { m_files.push_back(files); }
+    // The save dialog's next answer: the typed path and the filter chosen (none keeps
+    // the one offered first).
+    void QueueSave(const QString& path, const QString& filter = QString())
+    {
+        m_saves.push_back({path, filter});
+    }
 
     const QList<Shown>& Messages() const { return m_messages; }
     QStringList Texts() const;
@@ -37,6 +43,10 @@ public:
     // The first of the next queued files; recorded as a multiple-file dialog is.
     QString ChooseFileToOpen(const QString& title, const QString& folder,
                              const QString& filter) override;
+    QString ChooseFileToSave(const QString& title, const QString& folder, const QString& filter,
+                             QString* chosenFilter) override;
+    // The folder each save dialog started in.
+    QStringList SaveFolders() const { return m_saveFolders; }
 
 private:
     QList<Shown> m_messages;
@@ -44,5 +54,7 @@ private:
     std::deque<Answer> m_answers;
     std::deque<QString> m_folders;
     std::deque<QStringList> m_files;
+    std::deque<std::pair<QString, QString>> m_saves;
+    QStringList m_saveFolders;
     QStringList m_fileDialogs;
 };

@@ -31,6 +31,13 @@ CommandState StateOf(int id, const Situation& now)
     case FileOpen:
     case FileSave:
     case FileSaveAs:
+    case FilePrint:
+    case FilePrintDirect:
+    case FilePrintPreview:
+    case FilePageSetup:
+    case FileExportPdf:
+    case SaveAsImage:
+    case SaveAsImageAlt:
     case CanvasZoomIn:
     case CanvasZoomOut:
     case CanvasZoom100:

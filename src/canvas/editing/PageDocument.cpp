@@ -43,6 +43,15 @@ void PageDocument::SetModified(bool modified)
     Q_EMIT ModifiedChanged(m_modified);
 }
 
+void PageDocument::ApplyPageSetup(const QSize& pageSize, const PageMargins& margins)
+{
+    if (!m_content)
+        return;
+    m_content->SetPageSize(pageSize);
+    m_margins = margins;
+    SetModified(true);
+}
+
 void PageDocument::Named(const QString& path)
 {
     SetPath(path);
@@ -63,6 +72,7 @@ void PageDocument::New()
     if (!m_content || !MaySetPageAside())
         return;
     m_content->ClearPage();
+    m_margins = {};
     SetTitle(QString::fromLatin1(kUntitled));
     SetPath(QString());
     SetModified(false);
@@ -130,6 +140,7 @@ bool PageDocument::WriteTo(const QString& path) const
     page.width = m_content->PageSize().width();
     page.height = m_content->PageSize().height();
     page.background = ToColorRef(Program().canvasBackground);
+    page.margins = m_margins;
     return ::SaveDocument(path, page, m_content->PageObjects());
 }
 
@@ -154,6 +165,7 @@ bool PageDocument::ReadFrom(const QString& path)
     std::optional<QSize> size;
     if (document->hasHeader) {
         size = QSize(document->page.width, document->page.height);
+        m_margins = document->page.margins;
         Program().canvasBackground = ToQColor(document->page.background);
     }
     m_content->ShowDocument(std::move(document->objects), size);

@@ -14,6 +14,7 @@ public:
     virtual ~PageContent() = default;
 
     virtual QSize PageSize() const = 0;
+    virtual void SetPageSize(const QSize& size) = 0;
     virtual const ObjectList& PageObjects() const = 0;
     // The objects of a document read, and its page size when the file gave one, with a
     // fresh history.
@@ -40,6 +41,10 @@ public:
     QString Title() const { return m_title; }
     QString Path() const { return m_path; }
     bool IsModified() const { return m_modified; }
+    // The paper's margins around the page, kept in the file's header.
+    PageMargins Margins() const { return m_margins; }
+    // The page size and margins chosen in Page Setup: a change to the document.
+    void ApplyPageSetup(const QSize& pageSize, const PageMargins& margins);
     // True while the page has never been saved under a name of its own.
     bool IsUntitled() const;
 
@@ -77,4 +82,5 @@ private:
     QString m_title = QString::fromLatin1(kUntitled);
     QString m_path;
     bool m_modified = false;
+    PageMargins m_margins;
 };

@@ -2,6 +2,7 @@
 
 #include "canvas/editing/CanvasModel.h"
 #include "canvas/objects/PageRenderer.h"
+#include "canvas/objects/PageVectorFiles.h"
 #include "platform/ImageFiles.h"
 #include "platform/SettingsStore.h"
 #include "settings/SettingsKeys.h"
@@ -41,9 +42,10 @@ bool WriteFile(const CanvasModel& model, const PageRect& pageFrame, const QStrin
             return false;
         }
     } else {
-        for (const auto& object : model.Objects())
-            objects.push_back(object.get());
+        objects = PageRenderer::ObjectsOf(model.Objects());
     }
+    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        return PageVectorFiles::WriteSvg(objects, area, path, error);
     const QImage picture = PageRenderer::RenderArea(objects, area, error);
     return !picture.isNull() && ImageFiles::Write(picture, path, error);
 }

@@ -16,7 +16,8 @@ QImage OfSelection(const CanvasModel& model, int margin);
 
 // Writes the page (every object within `pageFrame`) or the selected objects grown by 4 to
 // a picture file, one page unit per pixel on white; the path's extension chooses the
-// format. False (and *error set) when nothing was written.
+// format, and an SVG file keeps the objects as vectors. False (and *error set) when
+// nothing was written.
 bool WriteFile(const CanvasModel& model, const PageRect& pageFrame, const QString& path,
                bool selectedOnly, QString* error = nullptr);
 

@@ -9,10 +9,8 @@ namespace PageRenderer {
 
 QImage Render(const WrnDocument& document, QString* error)
 {
-    std::vector<PageObject*> objects;
-    for (const auto& object : document.objects)
-        objects.push_back(object.get());
-    return RenderArea(objects, PageFrame::Of(document.page.width, document.page.height), error);
+    return RenderArea(ObjectsOf(document.objects),
+                      PageFrame::Of(document.page.width, document.page.height), error);
 }
 
 QImage RenderArea(const std::vector<PageObject*>& objects, const PageRect& area,
@@ -27,14 +25,21 @@ QImage RenderArea(const std::vector<PageObject*>& objects, const PageRect& area,
     QImage page(width, height, QImage::Format_ARGB32_Premultiplied);
     page.fill(Qt::white);
     QPainter painter(&page);
+    DrawArea(painter, objects, area, DrawContext::Export());
+    return page;
+}
+
+void DrawArea(QPainter& painter, const std::vector<PageObject*>& objects, const PageRect& area,
+              const DrawContext& context)
+{
+    painter.save();
     painter.translate(-area.left, -area.top);
-    const DrawContext context = DrawContext::Export();
     for (PageObject* object : objects) {
         painter.save();
         object->Draw(painter, context);
         painter.restore();
     }
-    return page;
+    painter.restore();
 }
 
 } // namespace PageRenderer

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/objects/DrawContext.h"
 #include "canvas/objects/PageRect.h"
 
 #include <QImage>
@@ -7,6 +8,7 @@
 #include <vector>
 
 class PageObject;
+class QPainter;
 struct WrnDocument;
 
 // The whole page drawn for a file: one page unit per pixel, on white, every object in
@@ -24,5 +26,20 @@ QImage Render(const WrnDocument& document, QString* error = nullptr);
 // image's origin. A null image and *error set when the area cannot be rendered.
 QImage RenderArea(const std::vector<PageObject*>& objects, const PageRect& area,
                   QString* error = nullptr);
+
+// Draws the objects in order with the area's top-left corner at the painter's origin.
+void DrawArea(QPainter& painter, const std::vector<PageObject*>& objects, const PageRect& area,
+              const DrawContext& context);
+
+// The objects of a list, in order, for the functions above.
+template <typename List>
+std::vector<PageObject*> ObjectsOf(const List& list)
+{
+    std::vector<PageObject*> objects;
+    objects.reserve(list.size());
+    for (const auto& object : list)
+        objects.push_back(object.get());
+    return objects;
+}
 
 } // namespace PageRenderer

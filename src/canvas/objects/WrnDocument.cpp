@@ -12,6 +12,12 @@
 namespace {
 
 // Header offsets; the rectangle is stored left, right, top, bottom here.
+// The margins sit at the start of the header's reserved bytes, which older files
+// leave as zeros: no margins.
+constexpr int kMarginLeftAt = 0;
+constexpr int kMarginTopAt = 4;
+constexpr int kMarginRightAt = 8;
+constexpr int kMarginBottomAt = 12;
 constexpr int kPageWidthAt = 60;
 constexpr int kPageHeightAt = 64;
 constexpr int kDiagramLeftAt = 68;
@@ -253,6 +259,10 @@ QByteArray Encode(const WrnPage& page, const ObjectList& objects)
     qToLittleEndian<qint32>(page.diagram.top, header + kDiagramTopAt);
     qToLittleEndian<qint32>(page.diagram.bottom, header + kDiagramBottomAt);
     qToLittleEndian<quint32>(page.background, header + kBackgroundAt);
+    qToLittleEndian<qint32>(page.margins.left, header + kMarginLeftAt);
+    qToLittleEndian<qint32>(page.margins.top, header + kMarginTopAt);
+    qToLittleEndian<qint32>(page.margins.right, header + kMarginRightAt);
+    qToLittleEndian<qint32>(page.margins.bottom, header + kMarginBottomAt);
 
     for (const auto& object : objects) {
         const int size = object ? RecordSize(object->m_nType) : 0;
@@ -290,6 +300,13 @@ WrnDocument Decode(QByteArrayView bytes, const DocumentReadOptions& options)
                              qFromLittleEndian<qint32>(header + kDiagramRightAt),
                              qFromLittleEndian<qint32>(header + kDiagramBottomAt)};
     document.page.background = qFromLittleEndian<quint32>(header + kBackgroundAt);
+    // A margin no page can have reads as none.
+    const auto margin = [header](int at) {
+        const qint32 value = qFromLittleEndian<qint32>(header + at);
+        return value >= 0 && value <= kMaxPageSide ? value : 0;
+    };
+    document.page.margins = {margin(kMarginLeftAt), margin(kMarginTopAt),
+                             margin(kMarginRightAt), margin(kMarginBottomAt)};
 
     const ObjectIdentity::Batch numbering;
     PictureShelf pictures(options.pictureBudget);

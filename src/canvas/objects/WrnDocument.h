@@ -14,6 +14,16 @@ class CalendarObject;
 
 using ObjectList = std::vector<std::unique_ptr<PageObject>>;
 
+// The paper's margins around the page, in page units, as Page Setup left them.
+struct PageMargins
+{
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    friend bool operator==(const PageMargins&, const PageMargins&) = default;
+};
+
 // The page a document describes, from its header.
 struct WrnPage
 {
@@ -25,6 +35,7 @@ struct WrnPage
     std::int32_t height = kDefaultHeight;
     PageRect diagram;
     ColorRef background = kDefaultBackground;
+    PageMargins margins;
     friend bool operator==(const WrnPage&, const WrnPage&) = default;
 };
 

@@ -9,6 +9,7 @@
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/CalendarOnCanvas.h"
 #include "canvas/view/InPlaceTextEditing.h"
+#include "canvas/view/PageOutput.h"
 #include "canvas/view/TextOnCanvas.h"
 #include "commands/CommandIds.h"
 #include "photos/PhotoDrag.h"
@@ -64,6 +65,7 @@ CanvasView::CanvasView(QWidget* parent)
     readClipboard();
     UpdateScrollBars();
     m_textEditing = new InPlaceTextEditing(m_model, viewport());
+    m_output = std::make_unique<PageOutput>(*this, m_model);
     connect(m_textEditing, &InPlaceTextEditing::TextChanged, this,
             &CanvasView::CommandStateChanged);
     connect(m_textEditing, &InPlaceTextEditing::Closed, this, [this] { Invalidate(); });
@@ -547,6 +549,11 @@ void CanvasView::SelectionChanged()
 
 void CanvasView::ShowPhotoInfo(const PhotoObject& photo)
 {
-    m_infoText = photo.InfoText();
+    ShowInfo(photo.InfoText());
+}
+
+void CanvasView::ShowInfo(const QString& text)
+{
+    m_infoText = text;
     Q_EMIT InfoTextChanged(m_infoText);
 }

@@ -13,6 +13,7 @@
 class InPlaceTextEditing;
 class InPlaceTextEditor;
 class ObjectKindCommands;
+class PageOutput;
 class PhotoObject;
 class QAction;
 class QMenu;
@@ -49,7 +50,7 @@ public:
     int Tool() const { return m_drawing.Tool(); }
     const DrawingStyle& Style() const { return m_drawing.Style(); }
     const PhotoAreaSelection& PhotoSelection() const { return m_photoSelection; }
-    void SetPageSize(const QSize& size);
+    void SetPageSize(const QSize& size) override;
     QPoint RightClickPoint() const { return m_rightClick; }
     // Page units to window pixels at the present zoom, scroll and window size.
     CanvasGeometry::ViewMapping Mapping() const;
@@ -130,6 +131,7 @@ private:
     void Modified();
     void SelectionChanged();
     void ShowPhotoInfo(const PhotoObject& photo);
+    void ShowInfo(const QString& text);
 
     // Commands.
     bool RunEditCommand(int id);
@@ -161,5 +163,6 @@ private:
     // Asking the system clipboard can wait on another program; it tells us of changes.
     bool m_clipboardHasImage = false;
     InPlaceTextEditing* m_textEditing = nullptr;
+    std::unique_ptr<PageOutput> m_output;
     QString m_infoText;
 };

@@ -11,6 +11,7 @@
 #include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/InPlaceTextEditing.h"
+#include "canvas/view/PageOutput.h"
 #include "canvas/view/StarPointsDialog.h"
 #include "commands/CommandIds.h"
 #include "commands/ZoomSlider.h"
@@ -98,6 +99,13 @@ bool CanvasView::RunEditCommand(int id)
     case FileOpen:
     case FileSave:
     case FileSaveAs:
+    case FilePrint:
+    case FilePrintDirect:
+    case FilePrintPreview:
+    case FilePageSetup:
+    case FileExportPdf:
+    case SaveAsImage:
+    case SaveAsImageAlt:
         RunFileCommand(id);
         return true;
     case CanvasZoomIn: SetZoom(ZoomSlider::FactorIn(m_zoom), CentreForZoom(true)); return true;
@@ -244,12 +252,30 @@ void CanvasView::EditTextInPlace(const QPoint& page)
 
 void CanvasView::RunFileCommand(int id)
 {
+    using namespace Cmd;
+    switch (id) {
+    case FilePrint:
+    case FilePrintDirect: m_output->Print(PageFrameRect()); return;
+    case FilePrintPreview: m_output->Preview(PageFrameRect()); return;
+    case SaveAsImage:
+    case SaveAsImageAlt:
+        if (const QString written = m_output->SaveAsImage(PageFrameRect()); !written.isEmpty())
+            ShowInfo(written);
+        return;
+    default: break;
+    }
     if (!m_document)
         return;
     switch (id) {
-    case Cmd::FileNew: m_document->New(); break;
-    case Cmd::FileOpen: m_document->Open(); break;
-    default: m_document->Save(id == Cmd::FileSaveAs); break;
+    case FileNew: m_document->New(); break;
+    case FileOpen: m_document->Open(); break;
+    case FilePageSetup: m_output->SetUpPage(*m_document, m_page); break;
+    case FileExportPdf:
+        if (const QString written = m_output->ExportPdf(*m_document, PageFrameRect());
+            !written.isEmpty())
+            ShowInfo(written);
+        break;
+    default: m_document->Save(id == FileSaveAs); break;
     }
 }
 

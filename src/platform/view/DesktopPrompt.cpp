@@ -69,9 +69,9 @@ QString DesktopPrompt::ChooseFileToOpen(const QString& title, const QString& fol
 }
 
 QString DesktopPrompt::ChooseFileToSave(const QString& title, const QString& folder,
-                                         const QString& filter)
+                                         const QString& filter, QString* chosenFilter)
 {
-    return QFileDialog::getSaveFileName(Owner(), title, folder, filter);
+    return QFileDialog::getSaveFileName(Owner(), title, folder, filter, chosenFilter);
 }
 
 std::optional<QColor> DesktopPrompt::ChooseColor(const QColor& initial, const QString& title)

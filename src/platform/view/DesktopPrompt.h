@@ -12,8 +12,8 @@ public:
                                   const QString& filter) override;
     QString ChooseFileToOpen(const QString& title, const QString& folder,
                              const QString& filter) override;
-    QString ChooseFileToSave(const QString& title, const QString& folder,
-                             const QString& filter) override;
+    QString ChooseFileToSave(const QString& title, const QString& folder, const QString& filter,
+                             QString* chosenFilter) override;
     std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) override;
     std::optional<QFont> ChooseFont(const QFont& initial, const QString& title) override;
 };

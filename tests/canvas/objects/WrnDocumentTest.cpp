@@ -53,12 +53,18 @@ TEST(WrnDocument, EmptyPageIsTheHeaderAloneWithFieldsInPlace)
     page.width = 1000;
     page.diagram = {11, 22, 33, 44};
     page.background = Rgb(1, 2, 3);
-    const QByteArray bytes = WrnFormat::Encode(page, {});
+    page.margins = {96, 48, 0, 12};
+    QByteArray bytes = WrnFormat::Encode(page, {});
     ASSERT_EQ(bytes.size(), 88);
     EXPECT_EQ(IntAt(bytes, 60), 1000);
     EXPECT_EQ(IntAt(bytes, 72), 33); // left, right, top, bottom
     EXPECT_EQ(IntAt(bytes, 84), 0x030201);
+    EXPECT_EQ(IntAt(bytes, 4), 48); // margins: left, top, right, bottom
     EXPECT_EQ(Decoded(bytes).page, page);
+
+    // A margin no page can have reads as none.
+    qToLittleEndian<qint32>(-5, bytes.data());
+    EXPECT_EQ(Decoded(bytes).page.margins, (PageMargins{0, 48, 0, 12}));
 }
 
 TEST(WrnDocument, EveryStoredFieldOfEveryTypeSurvivesARoundTrip)

@@ -44,7 +44,7 @@ class FilePrompt : public ChoosingPrompt
 {
 public:
     std::deque<QString> files;
-    QString ChooseFileToSave(const QString&, const QString&, const QString&) override
+    QString ChooseFileToSave(const QString&, const QString&, const QString&, QString*) override
     {
         return Next();
     }

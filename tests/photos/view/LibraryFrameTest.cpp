@@ -25,7 +25,7 @@ class SavingPrompt : public ScriptedPrompt
 {
 public:
     std::deque<QString> saveAs;
-    QString ChooseFileToSave(const QString&, const QString&, const QString&) override
+    QString ChooseFileToSave(const QString&, const QString&, const QString&, QString*) override
     {
         if (saveAs.empty())
             return {};

@@ -78,6 +78,12 @@ TEST_F(StatementViewsTest, TheContextMenuOffersSettingAndEmailForTheStatementOnl
     EXPECT_EQ(menu->actions().at(0)->data().toInt(), Cmd::StatementSetting);
     EXPECT_TRUE(menu->actions().at(0)->isEnabled());
     EXPECT_FALSE(menu->actions().at(1)->isEnabled()); // no child chosen yet
+    // Print, Export to PDF and Save as Image act as from the main menu.
+    for (int at : {3, 4, 5})
+        EXPECT_TRUE(menu->actions().at(at)->isEnabled()) << at;
+    Prompt().QueueSave(m_home.FilePath(QStringLiteral("sheet")), QStringLiteral("PNG image (*.png)"));
+    menu->actions().at(5)->trigger();
+    EXPECT_EQ(QImage(m_home.FilePath(QStringLiteral("sheet.png"))).size(), QSize(748, 448));
 
     sheet.Choose(QStringLiteral("Anna"), 2012, 3);
     EXPECT_TRUE(m_view.UpdateCommand(Cmd::StatementEmail).enabled);
