@@ -1,4 +1,5 @@
 #include "canvas/view/PageOutput.h"
+#include "canvas/view/PageSetupDialog.h"
 
 #include "canvas/editing/CanvasModel.h"
 #include "canvas/editing/PageDocument.h"
@@ -11,7 +12,6 @@
 #include "settings/ProgramState.h"
 #include "widgets/ModalRunner.h"
 
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -24,27 +24,6 @@ void PreparePrinter(QPrinter& printer)
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFromTo(1, 1);
     printer.setDocName(QStringLiteral("Tendrel page"));
-}
-
-QPageLayout LayoutOf(const PaperSetup::Paper& paper)
-{
-    const auto inches = [](int thousandths) { return thousandths / 1000.0; };
-    const PageMargins& m = paper.margins;
-    const QPageSize size(QSizeF(inches(paper.size.width()), inches(paper.size.height())),
-                         QPageSize::Inch, QString(), QPageSize::ExactMatch);
-    return QPageLayout(size, QPageLayout::Portrait,
-                       QMarginsF(inches(m.left), inches(m.top), inches(m.right), inches(m.bottom)),
-                       QPageLayout::Inch, QMarginsF());
-}
-
-PaperSetup::Paper PaperOf(const QPageLayout& layout)
-{
-    const auto thousandths = [](qreal inches) { return qRound(inches * 1000.0); };
-    const QSizeF size = layout.fullRect(QPageLayout::Inch).size();
-    const QMarginsF m = layout.margins(QPageLayout::Inch);
-    return {QSize(thousandths(size.width()), thousandths(size.height())),
-            {thousandths(m.left()), thousandths(m.top()), thousandths(m.right()),
-             thousandths(m.bottom())}};
 }
 
 } // namespace
@@ -106,12 +85,10 @@ void PageOutput::Preview(const PageRect& frame)
 
 void PageOutput::SetUpPage(PageDocument& document, const QSize& pageSize)
 {
-    QPrinter printer;
-    printer.setPageLayout(LayoutOf(PaperSetup::PaperFor({pageSize, document.Margins()})));
-    QPageSetupDialog dialog(&printer, &m_window);
+    PageSetupDialog dialog(PaperSetup::PaperFor({pageSize, document.Margins()}), &m_window);
     if (RunModal(dialog) != QDialog::Accepted)
         return;
-    const std::optional<PaperSetup::Page> page = PaperSetup::PageFor(PaperOf(printer.pageLayout()));
+    const std::optional<PaperSetup::Page> page = PaperSetup::PageFor(dialog.Paper());
     if (!page) {
         Prompt().Warn(QStringLiteral("The margins leave no room for the page. "
                                      "The page is left as it was."));
