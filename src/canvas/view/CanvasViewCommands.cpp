@@ -253,10 +253,12 @@ void CanvasView::EditTextInPlace(const QPoint& page)
 void CanvasView::RunFileCommand(int id)
 {
     using namespace Cmd;
+    const QString title =
+        m_document ? m_document->Title() : QString::fromLatin1(PageDocument::kUntitled);
     switch (id) {
     case FilePrint:
-    case FilePrintDirect: m_output->Print(PageFrameRect()); return;
-    case FilePrintPreview: m_output->Preview(PageFrameRect()); return;
+    case FilePrintDirect: m_output->Print(PageFrameRect(), title); return;
+    case FilePrintPreview: m_output->Preview(PageFrameRect(), title); return;
     case SaveAsImage:
     case SaveAsImageAlt:
         if (const QString written = m_output->SaveAsImage(PageFrameRect()); !written.isEmpty())

@@ -12,6 +12,7 @@
 #include "settings/ProgramState.h"
 #include "widgets/ModalRunner.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -19,11 +20,12 @@
 
 namespace {
 
-void PreparePrinter(QPrinter& printer)
+// One page, upright, named after the page's document.
+void PreparePrinter(QPrinter& printer, const QString& title)
 {
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setFromTo(1, 1);
-    printer.setDocName(QStringLiteral("Tendrel page"));
+    printer.setDocName(QFileInfo(title).completeBaseName());
 }
 
 } // namespace
@@ -43,10 +45,10 @@ void PageOutput::PaintPage(QPainter& painter, const QPrinter& printer,
     painter.restore();
 }
 
-void PageOutput::Print(const PageRect& frame)
+void PageOutput::Print(const PageRect& frame, const QString& title)
 {
     QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer);
+    PreparePrinter(printer, title);
     QPrintDialog dialog(&printer, &m_window);
     dialog.setMinMax(1, 1);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -63,13 +65,13 @@ void PageOutput::Print(const PageRect& frame)
     painter.end();
 }
 
-void PageOutput::Preview(const PageRect& frame)
+void PageOutput::Preview(const PageRect& frame, const QString& title)
 {
     if (m_previewing)
         return;
     m_previewing = true;
     QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer);
+    PreparePrinter(printer, title);
     QPrintPreviewDialog dialog(&printer, &m_window);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     dialog.resize(m_window.window()->size() * 0.9);

@@ -24,8 +24,9 @@ public:
 
     PageOutput(QWidget& window, const CanvasModel& model) : m_window(window), m_model(model) {}
 
-    void Print(const PageRect& frame);
-    void Preview(const PageRect& frame);
+    // `title` names the print job and the file a printer to file suggests.
+    void Print(const PageRect& frame, const QString& title);
+    void Preview(const PageRect& frame, const QString& title);
     bool IsPreviewing() const { return m_previewing; }
     void SetUpPage(PageDocument& document, const QSize& pageSize);
     // Each returns what the status line says of the files written, empty when nothing was.
