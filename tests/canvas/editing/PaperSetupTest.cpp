@@ -1,4 +1,3 @@
-#include "canvas/editing/PageExport.h"
 #include "canvas/editing/PaperSetup.h"
 
 #include <gtest/gtest.h>
@@ -19,19 +18,4 @@ TEST(PaperSetup, ValuesSurviveTheDialogsUnitsAndMarginsComeOffThePaper)
     EXPECT_EQ(back->margins, page.margins);
 
     EXPECT_FALSE(PaperSetup::PageFor({QSize(8500, 11000), {4250, 0, 4250, 0}}).has_value());
-}
-
-TEST(PageExport, FilesAreNamedAfterTheDocumentInTheGivenFolder)
-{
-    const auto pdfOf = [](const char* title, const char* path) {
-        return PageExport::ExportFilesFor(QLatin1String(title), QLatin1String(path),
-                                          QStringLiteral("/home/c"))
-            .pdf;
-    };
-    EXPECT_EQ(pdfOf("UNTITLED", "/x/trip.wrn"), QStringLiteral("/home/c/Untitled.pdf"));
-    EXPECT_EQ(pdfOf("trip.v2.wrn", "/x/trip.v2.wrn"), QStringLiteral("/home/c/trip.v2.pdf"));
-    EXPECT_EQ(PageExport::ExportFilesFor(QStringLiteral("a.wrn"), QStringLiteral("/x/a.wrn"),
-                                         QStringLiteral("/home/c"))
-                  .picture,
-              QStringLiteral("/home/c/a.png"));
 }
