@@ -82,6 +82,11 @@ MainWindow::MainWindow(PageDocument& document, const CenterViewFactory& factory)
     m_container = new CenterStack(*m_actions, factory, this);
     setCentralWidget(m_container);
     connect(m_container, &CenterStack::CenterSwitched, this, &MainWindow::OnCenterSwitched);
+    if (auto* edit = qobject_cast<EditCenterView*>(EditView()))
+        edit->Canvas()->SetFontChoice([this] {
+            return CanvasStyleCommands::FontChoice{m_container->FontNameText(),
+                                                   m_container->FontSizeValue()};
+        });
     for (int i = 0; i < Center::Count; ++i) {
         CenterView* view = m_container->View(static_cast<Center::Index>(i));
         view->Attach(m_document, *m_actions);

@@ -43,6 +43,7 @@ struct DrawingStyle
     int lineStyle = 0;
     ColorRef lineColor = Rgb(0, 0, 0);
     ColorRef fillColor = Rgb(255, 255, 255);
+    int shadowType = 0;
     int starPoints = 3;
 };
 

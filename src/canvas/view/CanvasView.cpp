@@ -66,6 +66,9 @@ CanvasView::CanvasView(QWidget* parent)
     UpdateScrollBars();
     m_textEditing = new InPlaceTextEditing(m_model, viewport());
     m_output = std::make_unique<PageOutput>(*this, m_model);
+    const auto actionOf = [this](int id) { return m_actionSource ? m_actionSource(id) : nullptr; };
+    m_styles = std::make_unique<CanvasStyleCommands>(CanvasStyleCommands::Context{
+        *this, m_model, m_drawing.Style(), actionOf, [this] { ObjectRestyled(); }});
     connect(m_textEditing, &InPlaceTextEditing::TextChanged, this,
             &CanvasView::CommandStateChanged);
     connect(m_textEditing, &InPlaceTextEditing::Closed, this, [this] { Invalidate(); });
@@ -543,6 +546,13 @@ void CanvasView::SelectionChanged()
 {
     if (const auto* photo = dynamic_cast<const PhotoObject*>(m_model.Current()))
         ShowPhotoInfo(*photo);
+    Invalidate();
+    Q_EMIT CommandStateChanged();
+}
+
+void CanvasView::ObjectRestyled()
+{
+    LoadTrackerFromCurrent();
     Invalidate();
     Q_EMIT CommandStateChanged();
 }

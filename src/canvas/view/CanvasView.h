@@ -7,6 +7,7 @@
 #include "canvas/editing/PageDocument.h"
 #include "canvas/editing/PhotoAreaSelection.h"
 #include "canvas/editing/ObjectDrag.h"
+#include "canvas/view/CanvasStyleCommands.h"
 
 #include <QAbstractScrollArea>
 
@@ -58,6 +59,11 @@ public:
     PageRect PageFrameRect() const { return PageFrame::Of(m_page); }
     QPoint PageOutlineOrigin() const { return {PageFrameRect().left, PageFrameRect().top}; }
     InPlaceTextEditor* Editor() const;
+    // Where the font name and size commands read the text toolbar's boxes.
+    void SetFontChoice(std::function<CanvasStyleCommands::FontChoice()> choice)
+    {
+        m_styles->SetFontChoice(std::move(choice));
+    }
 
     // The child folder the library has selected: pasted pictures are saved there.
     void SetPhotoFolder(const QString& folder) { m_photoFolder = folder; }
@@ -132,6 +138,8 @@ private:
     void SelectionChanged();
     void ShowPhotoInfo(const PhotoObject& photo);
     void ShowInfo(const QString& text);
+    // The current object's look changed: its frame, the page and the commands' states.
+    void ObjectRestyled();
 
     // Commands.
     bool RunEditCommand(int id);
@@ -164,5 +172,6 @@ private:
     bool m_clipboardHasImage = false;
     InPlaceTextEditing* m_textEditing = nullptr;
     std::unique_ptr<PageOutput> m_output;
+    std::unique_ptr<CanvasStyleCommands> m_styles;
     QString m_infoText;
 };

@@ -8,6 +8,7 @@
 #include "canvas/editing/PagePictures.h"
 #include "canvas/editing/PhotoCommands.h"
 #include "canvas/editing/PhotoPlacement.h"
+#include "canvas/editing/StyleCommands.h"
 #include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/InPlaceTextEditing.h"
@@ -41,6 +42,8 @@ CommandState CanvasView::UpdateCommand(int id) const
             return CommandState::Enabled(true);
         return kind->Update(id, m_model.Current());
     }
+    if (StyleCommands::Handles(id))
+        return m_styles->StateOf(id);
     return CanvasCommands::StateOf(id, {m_model, m_photoSelection, m_clipboardHasImage});
 }
 
@@ -66,6 +69,11 @@ bool CanvasView::OnCommand(int id)
     }
     if (ObjectKindCommands* kind = ObjectKinds::Owning(id); kind && id != kind->InsertCommand())
         return RunKindCommand(*kind, id);
+    if (StyleCommands::Handles(id)) {
+        m_styles->Run(id);
+        ObjectRestyled();
+        return true;
+    }
     const bool done = RunEditCommand(id);
     Invalidate();
     Q_EMIT CommandStateChanged();
