@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFontComboBox>
+#include <QFontInfo>
 #include <QMenu>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -196,13 +197,10 @@ CommandState CenterStack::UpdateCommand(int id) const
 void CenterStack::ShowFont(const QString& faceName, int size)
 {
     m_fontSize->setCurrentIndex(m_fontSize->findText(QString::number(size), Qt::MatchExactly));
-    int match = -1;
-    for (int i = 0; i < m_fontName->count(); ++i) {
-        if (m_fontName->itemText(i).compare(faceName, Qt::CaseInsensitive) == 0) {
-            match = i;
-            break;
-        }
-    }
+    // A face this computer lacks shows as the face that stands in for it.
+    int match = m_fontName->findText(faceName, Qt::MatchFixedString);
+    if (match < 0)
+        match = m_fontName->findText(QFontInfo(QFont(faceName)).family(), Qt::MatchFixedString);
     m_fontName->setCurrentIndex(match);
 }
 

@@ -291,8 +291,6 @@ void CanvasView::PressInPointerMode(QMouseEvent* event, const QPoint& page)
         return;
     m_drag.StartOnCurrent(window, Mapping());
     m_gesture = Gesture::Dragging;
-    if (const auto* text = dynamic_cast<const TextObject*>(m_model.Current()))
-        Q_EMIT TextFontShown(text->m_strFontName, text->m_nFontSize);
 }
 
 void CanvasView::PressForPhotoSelection(const QPoint& window)
@@ -546,6 +544,8 @@ void CanvasView::SelectionChanged()
 {
     if (const auto* photo = dynamic_cast<const PhotoObject*>(m_model.Current()))
         ShowPhotoInfo(*photo);
+    if (const auto* text = dynamic_cast<const TextObject*>(m_model.Current()))
+        Q_EMIT TextFontShown(text->m_strFontName, text->m_nFontSize);
     Invalidate();
     Q_EMIT CommandStateChanged();
 }
@@ -553,8 +553,7 @@ void CanvasView::SelectionChanged()
 void CanvasView::ObjectRestyled()
 {
     LoadTrackerFromCurrent();
-    Invalidate();
-    Q_EMIT CommandStateChanged();
+    SelectionChanged();
 }
 
 void CanvasView::ShowPhotoInfo(const PhotoObject& photo)
