@@ -5,6 +5,7 @@
 #include "canvas/editing/ObjectKindCommands.h"
 #include "canvas/editing/PhotoAreaSelection.h"
 #include "canvas/editing/PhotoCommands.h"
+#include "canvas/editing/StyleCommands.h"
 #include "canvas/objects/PhotoObject.h"
 #include "commands/CommandIds.h"
 
@@ -128,10 +129,22 @@ ContextMenu MenuFor(const CanvasModel& model)
                                  FreehandSelection, EllipseSelection, Crop, Trim, Deselection,
                                  S, ApplyTo}
                     + order};
+    // Shapes, curves and text carry their look in a "Style" submenu.
+    const QList<int> style =
+        StyleCommands::TakesLineStyle(current)
+            ? QList<int>{S, LineColor, FillColor, LineWidth, LineType, NotFill, SolidFill,
+                         CustomFill, NoShadow, HardShadow, SoftShadow, GlowShadow, GetStyle,
+                         ApplyStyle}
+            : QList<int>{};
     if (const ObjectKindCommands* kind = ObjectKinds::OfType(current->m_nType))
-        return {kind->MenuName(), kind->MenuCommands() + order};
+        return {kind->MenuName(), kind->MenuCommands() + style + order};
     return {QStringLiteral("DrawObject"),
-            editing + QList<int>{RotateLeft, RotateRight, Mirror, Flip} + order};
+            editing + QList<int>{RotateLeft, RotateRight, Mirror, Flip} + style + order};
+}
+
+QString SubmenuOf(int id)
+{
+    return StyleCommands::Handles(id) ? QStringLiteral("Style") : QString();
 }
 
 int CommandOfKey(int key, bool control)

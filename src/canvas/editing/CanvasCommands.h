@@ -34,6 +34,8 @@ struct ContextMenu
 };
 // The right-click menu for the present selection.
 ContextMenu MenuFor(const CanvasModel& model);
+// The submenu a command of those menus sits in, or empty.
+QString SubmenuOf(int commandId);
 
 // The command a key runs on the page: the usual editing keys with Ctrl, single letters
 // without. kSelectAll for A, kNoCommand for any other key.

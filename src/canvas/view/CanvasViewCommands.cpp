@@ -175,7 +175,10 @@ QMenu* CanvasView::BuildContextMenu()
     const CanvasCommands::ContextMenu plan = CanvasCommands::MenuFor(m_model);
     const PageObject* current = m_model.Current();
     const ObjectKindCommands* kind = current ? ObjectKinds::OfType(current->m_nType) : nullptr;
-    const auto submenuOf = [kind](int id) { return kind ? kind->SubmenuOf(id) : QString(); };
+    const auto submenuOf = [kind](int id) {
+        const QString own = kind ? kind->SubmenuOf(id) : QString();
+        return own.isEmpty() ? CanvasCommands::SubmenuOf(id) : own;
+    };
     return CommandMenu::Build(plan.name, plan.ids, this, m_actionSource, *this, submenuOf);
 }
 
