@@ -229,6 +229,8 @@ SendResult Send(const MailAccount& account, const MailMessage& message, const Pr
     }
     curl_easy_setopt(curl, CURLOPT_MIMEPOST, transfer.mime);
 
+    // Large photos go out in large writes rather than libcurl's default 64 KB.
+    curl_easy_setopt(curl, CURLOPT_UPLOAD_BUFFERSIZE, 1024L * 1024L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, long(account.connectTimeoutSeconds));
     curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(account.stallTimeoutSeconds));

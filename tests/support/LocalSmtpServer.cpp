@@ -48,6 +48,8 @@ LocalSmtpServer::LocalSmtpServer(Options options)
         arguments << QStringLiteral("--no-starttls");
     if (options.vanishOnData)
         arguments << QStringLiteral("--vanish-on-data");
+    if (options.rawOnly)
+        arguments << QStringLiteral("--raw-only");
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // Debian's interpreter, where python3-aiosmtpd lives, whatever python3 is first on PATH.
     m_process.start(QStringLiteral("/usr/bin/python3"), arguments);

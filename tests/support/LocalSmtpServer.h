@@ -17,6 +17,7 @@ public:
     {
         bool startTls = true;
         bool vanishOnData = false;   // closes the connection once the message starts
+        bool rawOnly = false;        // keeps the message unread (only the envelope's JSON)
     };
     static constexpr const char* kUser = "teacher";
     static constexpr const char* kPassword = "secret";
