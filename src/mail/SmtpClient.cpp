@@ -31,6 +31,8 @@ struct Transfer
     QByteArray lastReply;      // the server's last reply, its lines joined
     bool replyContinues = false;
     const SmtpClient::Progress* progress = nullptr;
+    qint64 expectedBytes = 0;    // the encoded message, about; libcurl does not say
+    qint64 pointOfNoReturn = 0;  // fewer bytes than the message surely has
 
     Transfer() = default;
     Transfer(const Transfer&) = delete;
@@ -68,9 +70,20 @@ int OnDebug(CURL*, curl_infotype type, char* data, size_t size, void* user)
 int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t total, curl_off_t now)
 {
     const auto* transfer = static_cast<Transfer*>(user);
-    if (transfer->progress && *transfer->progress && !(*transfer->progress)(now, total))
-        return 1;
-    return 0;
+    if (!transfer->progress || !*transfer->progress)
+        return 0;
+    if (total <= 0)
+        total = std::max<curl_off_t>(transfer->expectedBytes, now);
+    const bool goOn = (*transfer->progress)(now, total);
+    // Once nearly all of the message is out the server may already have it: cancelling
+    // then would report as unsent a message the parents get. It finishes instead.
+    return goOn || now >= transfer->pointOfNoReturn ? 0 : 1;
+}
+
+// The size of a file in base64: four bytes for every three, without line breaks.
+qint64 Base64Size(qint64 bytes)
+{
+    return (bytes + 2) / 3 * 4;
 }
 
 QByteArray AngleAddress(const QString& address)
@@ -218,7 +231,12 @@ SendResult Send(const MailAccount& account, const MailMessage& message, const Pr
     curl_mime_type(body, "text/plain; charset=utf-8");
     curl_mime_encoder(body, "quoted-printable");
     QList<QByteArray> keep;   // curl copies names and types, but not before they are set
+    transfer.pointOfNoReturn = text.size();
+    transfer.expectedBytes = 2048 + text.size() * 11 / 10;
     for (const QString& path : attachments) {
+        const qint64 encoded = Base64Size(QFileInfo(path).size());
+        transfer.pointOfNoReturn += encoded;
+        transfer.expectedBytes += encoded / 76 * 78 + 256;
         curl_mimepart* part = curl_mime_addpart(transfer.mime);
         keep.append(path.toLocal8Bit());
         if (curl_mime_filedata(part, keep.last().constData()) != CURLE_OK)

@@ -50,7 +50,10 @@ SendEmailDialog::SendEmailDialog(const MailAccount& account, const MailMessage& 
     auto* attachmentRow = new QHBoxLayout;
     attachmentRow->addWidget(m_attachment);
     attachmentRow->addWidget(m_browse);
-    form->addRow(QStringLiteral("&Attachment:"), attachmentRow);
+    // A row of two widgets gets no label buddy of its own; the button takes the key.
+    auto* attachmentLabel = new QLabel(QStringLiteral("&Attachment:"));
+    attachmentLabel->setBuddy(m_browse);
+    form->addRow(attachmentLabel, attachmentRow);
 
     m_content = new QPlainTextEdit(message.text);
     m_content->setObjectName(QStringLiteral("content"));
