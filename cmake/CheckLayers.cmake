@@ -8,7 +8,8 @@ if(NOT SOURCE_DIR)
 endif()
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 
-set(cores platform mail commands settings canvas/objects canvas/editing photos records tuition)
+set(cores platform mail commands settings canvas/objects canvas/editing photos records tuition
+          parentmail)
 set(allowed_platform "")
 set(allowed_mail platform)
 set(allowed_commands platform)
@@ -18,8 +19,10 @@ set(allowed_canvas/editing canvas/objects platform commands settings)
 set(allowed_photos platform)
 set(allowed_records photos platform commands settings mail)
 set(allowed_tuition records photos canvas/objects platform commands settings mail)
+# Who gets which message: the parents' addresses, the photos of the day, the daily run.
+set(allowed_parentmail mail records photos platform commands settings)
 set(allowed_platform/view platform)
-set(allowed_widgets platform/view photos platform commands settings)
+set(allowed_widgets platform/view photos platform commands settings mail)
 # The canvas knows no object kind of another room: those register with it.
 set(allowed_canvas/view widgets canvas/editing canvas/objects photos platform commands settings)
 set(allowed_photos/view widgets ${cores})

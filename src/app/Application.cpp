@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/CenterStack.h"
 #include "mail/EmailAddressBook.h"
+#include "settings/MailPassword.h"
 #include "photos/view/LibraryTree.h"
 #include "photos/PhotoLibraryLayout.h"
 #include "platform/AppFolder.h"
@@ -51,6 +52,7 @@ bool Application::InitInstance(const StartOptions& options)
     m_frame->showMaximized();
 
     program.LoadStartupSettings(Settings(), EmailAddressBook::DefaultPath());
+    MailPassword::Load(Settings(), program.email);
     UseGlobalObjectIdsForCanvasObjects();
     ChoosePicturesRoot();
 

@@ -2,10 +2,12 @@
 
 #include "widgets/DialogParts.h"
 #include "platform/UserPrompt.h"
+#include "settings/MailPassword.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
@@ -54,6 +56,10 @@ EmailSettingsDialog::EmailSettingsDialog(const EmailSettings& settings, QWidget*
     m_password = AddLineEdit(*authForm, QStringLiteral("&Password:"), QStringLiteral("password"),
                              settings.password);
     m_password->setEchoMode(QLineEdit::Password);
+    auto* passwordPlace = new QLabel(MailPassword::Describe(MailPassword::Current()));
+    passwordPlace->setObjectName(QStringLiteral("passwordPlace"));
+    passwordPlace->setWordWrap(true);
+    authForm->addRow(QString(), passwordPlace);
 
     auto* sending = new QFormLayout;
     m_imagesToSend = new QSpinBox;
@@ -64,7 +70,7 @@ EmailSettingsDialog::EmailSettingsDialog(const EmailSettings& settings, QWidget*
     m_startTime = AddLineEdit(*sending, QStringLiteral("Start &Time(GMT Format Hour:Minute):"),
                               QStringLiteral("startTime"),
                               FormatStartTime(settings.startHour, settings.startMinute));
-    m_startTime->setToolTip(QStringLiteral("The daily sending starts from this time (UTC), for example 13:30"));
+    m_startTime->setToolTip(QStringLiteral("The daily sending starts from this time of this computer's clock, for example 13:30"));
     m_useService = new QCheckBox(QStringLiteral("Use Email Ser&vice"));
     m_useService->setObjectName(QStringLiteral("useService"));
     m_useService->setChecked(settings.useEmailService);

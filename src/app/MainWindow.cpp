@@ -19,6 +19,8 @@
 #include "app/ToolbarLayout.h"
 #include "app/TuitionRatesDialog.h"
 #include "app/EmailSettingsDialog.h"
+#include "app/ParentMailing.h"
+#include "settings/MailPassword.h"
 #include "app/BackgroundColorDialog.h"
 #include "photos/view/LibraryTree.h"
 #include "widgets/ModalRunner.h"
@@ -187,6 +189,7 @@ void MainWindow::ConnectLibrary()
     connect(tree, &LibraryTree::FolderSelected, this, &MainWindow::ShowLibraryFolder);
     connect(tree, &LibraryTree::DocumentOpenRequested, this, &MainWindow::OpenLibraryDocument);
     connect(&m_document, &PageDocument::Saved, tree, &LibraryTree::AddDocument);
+    m_parentMailing = new ParentMailing(*tree, *statusBar(), this);
     for (int i = 0; i < Center::Count; ++i) {
         CenterView* view = m_container->View(static_cast<Center::Index>(i));
         connect(view, &CenterView::LibraryFolderAdded, tree, &LibraryTree::AddRootFolder);
@@ -515,6 +518,8 @@ void MainWindow::EditEmailSettings()
         return;
     Program().email = dialog.Settings();
     Program().email.Save(Settings());
+    MailPassword::Save(Settings(), Program().email.password);
+    m_parentMailing->SettingsChanged();
 }
 
 void MainWindow::ChooseBackgroundColor()

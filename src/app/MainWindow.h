@@ -16,6 +16,7 @@ class LibraryDock;
 class CenterStack;
 class LibraryTree;
 class PageDocument;
+class ParentMailing;
 class StatusZoomControls;
 class QToolBar;
 
@@ -51,6 +52,7 @@ public:
     CenterStack* Container() const { return m_container; }
     LibraryDock* LeftBar() const { return m_leftBar; }
     LibraryTree* Tree() const;
+    ParentMailing* Mailing() const { return m_parentMailing; }
     // nullptr until a center with zoom controls has been shown.
     StatusZoomControls* ZoomControls() const { return m_zoomControls; }
     ActionRegistry& Actions() const { return *m_actions; }
@@ -105,5 +107,6 @@ private:
     LibraryDock* m_leftBar = nullptr;
     QToolBar* m_centerToolbar = nullptr;
     StatusZoomControls* m_zoomControls = nullptr;
+    ParentMailing* m_parentMailing = nullptr;
     bool m_actionUpdatePending = false;
 };

@@ -1,5 +1,6 @@
 #include "cli/TuitionCommands.h"
 
+#include "cli/CliArguments.h"
 #include "settings/ProgramState.h"
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
@@ -22,56 +23,12 @@
 #include <QJsonValue>
 #include <QPainter>
 #include <cstdio>
-#include <map>
 
 namespace {
 
 constexpr const char* kWeekCheckUsage = "week-check [--today YYYY-MM-DD] [--home DIR]";
 constexpr const char* kStatementUsage =
     "statement --child NAME --year Y --month M [--home DIR] (--json | OUT.png | OUT.pdf)";
-
-int Fail(const char* command, const QString& message)
-{
-    std::fprintf(stderr, "tendrel-cli %s: %s\n", command, qPrintable(message));
-    return 1;
-}
-
-int Usage(const char* usage, const QString& problem)
-{
-    std::fprintf(stderr, "tendrel-cli: %s\nUsage: tendrel-cli %s\n", qPrintable(problem), usage);
-    return 2;
-}
-
-// "--name value" pairs and the words that are not options.
-struct ParsedArguments
-{
-    std::map<QString, QString> options;
-    QStringList flags;
-    QStringList words;
-    QString problem;
-};
-
-ParsedArguments Parse(const QStringList& arguments, const QStringList& valued,
-                       const QStringList& flags)
-{
-    ParsedArguments parsed;
-    for (int i = 0; i < arguments.size() && parsed.problem.isEmpty(); ++i) {
-        const QString& argument = arguments[i];
-        if (valued.contains(argument)) {
-            if (i + 1 >= arguments.size())
-                parsed.problem = QStringLiteral("%1 needs a value").arg(argument);
-            else
-                parsed.options[argument] = arguments[++i];
-        } else if (flags.contains(argument)) {
-            parsed.flags << argument;
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            parsed.problem = QStringLiteral("unknown option %1").arg(argument);
-        } else {
-            parsed.words << argument;
-        }
-    }
-    return parsed;
-}
 
 // The application folder and the rates the desktop program would use.
 void UseApplicationFolder(const QString& home)

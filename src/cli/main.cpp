@@ -1,5 +1,6 @@
 #include "settings/StartOptions.h"
 #include "cli/DocumentCommands.h"
+#include "cli/MailCommands.h"
 #include "cli/PhotoCommand.h"
 #include "cli/RecordsCommand.h"
 #include "cli/TuitionCommands.h"
@@ -71,6 +72,10 @@ const std::vector<CliCommand>& Commands()
                        "[--home DIR]", WeekCheckCommand},
         {"statement", "a child's tuition statement: statement --child NAME --year Y --month M "
                       "[--home DIR] (--json | OUT.png | OUT.pdf)", StatementCommand},
+        {"send-daily", "send the day's photos to the parents, once a day: send-daily "
+                       "[--home DIR] [--now YYYY-MM-DDTHH:MM]", SendDailyCommand},
+        {"send", "send one message with the center's account: send --to ADDRESSES "
+                 "--subject TEXT [--attach FILE] [--text TEXT] [--home DIR]", SendCommand},
     };
     return commands;
 }

@@ -207,6 +207,7 @@ inline constexpr int TreeAddNewsletter = 5002;
 inline constexpr int TreeOpenDocument = 5005;
 inline constexpr int TreeDeleteDocument = 5008;
 inline constexpr int TreeRenameDocument = 5009;
+inline constexpr int TreeSendEmail = 1365;
 
 // Staff Center
 inline constexpr int StaffAdd = 972;

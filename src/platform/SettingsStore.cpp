@@ -80,6 +80,12 @@ bool SettingsStore::WriteString(const QString& section, const QString& key, cons
     return Sync();
 }
 
+bool SettingsStore::Remove(const QString& section, const QString& key)
+{
+    m_settings->remove(PathOf(section, key));
+    return Sync();
+}
+
 QString SettingsStore::Location() const
 {
     return m_settings->fileName();

@@ -35,6 +35,7 @@ public:
     // Each write reaches the backing store before returning; false when it could not.
     bool WriteInt(const QString& section, const QString& key, int value);
     bool WriteString(const QString& section, const QString& key, const QString& value);
+    bool Remove(const QString& section, const QString& key);
 
     QString Location() const;
 

@@ -54,6 +54,18 @@ void EmailSettings::Save(SettingsStore& store) const
     store.WriteInt(section, K(Ssl), ssl ? 1 : 0);
 }
 
+QDate LoadLastDailySending(const SettingsStore& store)
+{
+    using namespace SettingsKey;
+    return QDate::fromString(store.GetString(K(EmailSetting), K(LastDailySending)), Qt::ISODate);
+}
+
+void SaveLastDailySending(SettingsStore& store, const QDate& day)
+{
+    using namespace SettingsKey;
+    store.WriteString(K(EmailSetting), K(LastDailySending), day.toString(Qt::ISODate));
+}
+
 std::optional<StartTime> ParseStartTime(const QString& text)
 {
     const QString trimmed = text.trimmed();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -29,6 +30,10 @@ struct EmailSettings
     void Save(SettingsStore& store) const;
     bool operator==(const EmailSettings&) const = default;
 };
+
+// The day the daily sending last went through every folder; invalid when never.
+QDate LoadLastDailySending(const SettingsStore& store);
+void SaveLastDailySending(SettingsStore& store, const QDate& day);
 
 // The time of day from which the daily sending may start.
 struct StartTime

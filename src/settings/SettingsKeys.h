@@ -47,6 +47,7 @@ inline constexpr const char* EmailBody = "EMAILBODY";
 inline constexpr const char* Password = "PASSWORD";
 inline constexpr const char* UserName = "USERNAME";
 inline constexpr const char* Ssl = "SSL";
+inline constexpr const char* LastDailySending = "LASTDAILYSENDING";   // yyyy-MM-dd
 
 inline constexpr const char* TextInfo = "TEXTINFO";
 inline constexpr const char* TextTool = "TextTool";

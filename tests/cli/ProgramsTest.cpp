@@ -9,6 +9,7 @@
 #include "support/HostileFiles.h"
 #include "support/PictureFiles.h"
 #include "support/PixelProbes.h"
+#include "support/LocalSmtpServer.h"
 
 #include <QDir>
 #include <QFile>
@@ -547,3 +548,85 @@ TEST_P(BrokenStatementTest, EveryFormSaysWhatIsWrongAndFails)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStatementTest, ::testing::ValuesIn(BrokenDatabases()),
                          BrokenDatabaseName);
+
+namespace {
+
+// The cli's account on a local SMTP server, a child with a photo of today in the
+// library, and the daily sending from 13:10.
+class MailCommandsTest : public ProgramsTest
+{
+protected:
+    MailCommandsTest()
+    {
+        m_environment.insert(QStringLiteral("TENDREL_MAIL_CA_FILE"), m_server.CaFile());
+        m_environment.insert(QStringLiteral("TENDREL_NO_KEYRING"), QStringLiteral("1"));
+        QSettings stored(QDir(m_config.path()).filePath(QStringLiteral("Tendrel 1.0/Tendrel V1.0.conf")),
+                         QSettings::IniFormat);
+        const MailAccount account = m_server.Account(true);
+        stored.beginGroup(QStringLiteral("EMAILSETTING"));
+        stored.setValue(QStringLiteral("SMTPSERVER"), account.server);
+        stored.setValue(QStringLiteral("EMAILSENDER"), account.sender);
+        stored.setValue(QStringLiteral("USERNAME"), account.userName);
+        stored.setValue(QStringLiteral("PASSWORD"), account.password);
+        stored.setValue(QStringLiteral("STARTHOUR"), 13);
+        stored.setValue(QStringLiteral("STARTMINUTE"), 10);
+        stored.endGroup();
+        stored.sync();
+        EXPECT_EQ(Cli({"create-db", "--home", m_home.path()}).exitCode, 0);
+        QueryDatabaseFile(m_home.filePath(QStringLiteral("WRN.mdb")),
+                          QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName, Email) "
+                                         "VALUES ('Ann', 'ann@example.org')"));
+        for (const char* folder : {"Pictures/Ann", "Pictures/Trip"}) {
+            QDir().mkpath(m_home.filePath(QLatin1String(folder)));
+            QFile photo(m_home.filePath(QLatin1String(folder) + QStringLiteral("/today.jpg")));
+            EXPECT_TRUE(photo.open(QIODevice::WriteOnly));
+            photo.write("jpeg");
+        }
+    }
+    Outcome SendDaily(const QString& now) const
+    {
+        return Cli({"send-daily", "--home", m_home.path(), "--now",
+                    QDate::currentDate().toString(Qt::ISODate) + QLatin1Char('T') + now});
+    }
+
+    LocalSmtpServer m_server;
+};
+
+} // namespace
+
+TEST_F(MailCommandsTest, SendDeliversOneMessageAndExitsByWhatHappened)
+{
+    ASSERT_TRUE(m_server.IsRunning());
+    EXPECT_TRUE(EndedSaying(Cli({"send", "--subject", "Hi"}), 2, "Please input recipient!"));
+    EXPECT_TRUE(EndedSaying(Cli({"send", "--to", "a@example.org", "--subject"}), 2, "needs a value"));
+
+    const Outcome sent = Cli({"send", "--home", m_home.path(), "--to", "a@example.org; b@example.org",
+                              "--subject", "Hi", "--text", "Hello",
+                              "--attach", m_home.filePath(QStringLiteral("Pictures/Ann/today.jpg"))});
+    EXPECT_EQ(sent.exitCode, 0) << sent.err.toStdString();
+    ASSERT_EQ(m_server.MessageCount(), 1);
+    EXPECT_EQ(m_server.Received(1)[QLatin1String("attachments")].toArray().size(), 1);
+
+    m_environment.remove(QStringLiteral("TENDREL_MAIL_CA_FILE"));
+    EXPECT_TRUE(EndedSaying(Cli({"send", "--home", m_home.path(), "--to", "a@example.org",
+                                 "--subject", "Hi"}), 1, "certificate"));
+    EXPECT_EQ(m_server.MessageCount(), 1);
+}
+
+TEST_F(MailCommandsTest, SendDailyWaitsForTheStartTimeSkipsFoldersWithoutParentsAndRunsOnceADay)
+{
+    ASSERT_TRUE(m_server.IsRunning());
+    EXPECT_TRUE(EndedSaying(SendDaily(QStringLiteral("13:09")), 0, "before the start time"));
+    EXPECT_EQ(m_server.MessageCount(), 0);
+    EXPECT_TRUE(EndedSaying(Cli({"send-daily", "--now", "noon"}), 2, "noon"));
+
+    const Outcome run = SendDaily(QStringLiteral("13:10"));
+    EXPECT_TRUE(EndedSaying(run, 0, "Trip was skipped"));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Sent the photos of Ann.")));
+    ASSERT_EQ(m_server.MessageCount(), 1);
+    EXPECT_EQ(m_server.Received(1)[QLatin1String("header_to")].toString(),
+              QStringLiteral("ann@example.org"));
+
+    EXPECT_TRUE(EndedSaying(SendDaily(QStringLiteral("20:00")), 0, "sent already"));
+    EXPECT_EQ(m_server.MessageCount(), 1);
+}

@@ -2,6 +2,7 @@
 
 #include "settings/ProgramState.h"
 #include "platform/Clock.h"
+#include "platform/Keyring.h"
 #include "widgets/ModalRunner.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompt.h"
@@ -14,6 +15,8 @@ TempHome::TempHome()
     auto prompt = std::make_unique<ScriptedPrompt>();
     m_prompt = prompt.get();
     InstallPrompt(std::move(prompt));
+    // No test reaches the user's keyring.
+    InstallKeyring(std::make_unique<NoKeyring>());
     Clock::Reset();
 }
 
@@ -21,6 +24,7 @@ TempHome::~TempHome()
 {
     SetModalHook({});
     InstallPrompt(nullptr);
+    InstallKeyring(std::make_unique<NoKeyring>());
     Program() = ProgramState();
     SettingsStore::UseNative();
     Clock::Reset();

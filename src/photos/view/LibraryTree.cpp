@@ -9,6 +9,7 @@
 #include "photos/LibraryFiles.h"
 #include "photos/NaturalOrder.h"
 #include "photos/PhotoDrag.h"
+#include "photos/PhotoLibraryLayout.h"
 #include "platform/UserPrompt.h"
 #include "platform/SettingsStore.h"
 
@@ -39,6 +40,7 @@ constexpr MenuEntry kFolderMenu[] = {
     {Cmd::TreeHideFolder, "Hide"},
     {Cmd::TreeImportPhotos, "Import Photos"},
     {Cmd::TreeExportPhotos, "Export Photos"},
+    {Cmd::TreeSendEmail, "Send Email"},
 };
 constexpr MenuEntry kDocumentMenu[] = {
     {Cmd::TreeOpenDocument, "Open"},
@@ -206,13 +208,15 @@ void LibraryTree::LoadRoot(const QString& path)
     m_dropTarget = nullptr;
     m_hidden.clear();
     const LibraryNode library = LibraryScan::Scan(path);
-    const QSignalBlocker quiet(this);
+    QSignalBlocker quiet(this);
     clear();
     QTreeWidgetItem* root = AddItem(nullptr, LibraryNode::Root, path);
     AddChildren(root, library);
     root->setExpanded(true);
     setCurrentItem(root);
     WatchShownFolders();
+    quiet.unblock();
+    Q_EMIT RootLoaded(path);
 }
 
 void LibraryTree::SelectFolder(const QString& path)
@@ -246,6 +250,13 @@ void LibraryTree::AddDocument(const QString& path)
 
 // ---- commands -----------------------------------------------------------------------------
 
+bool LibraryTree::MayMailFolder(const QTreeWidgetItem* item)
+{
+    // The canvas materials go to nobody.
+    return item && KindOf(item) == LibraryNode::Folder
+        && QFileInfo(PathOf(item)).fileName() != QLatin1String(PhotoLibrary::kMaterialsFolder);
+}
+
 bool LibraryTree::OnCommand(int id)
 {
     using namespace Cmd;
@@ -273,6 +284,10 @@ bool LibraryTree::OnCommand(int id)
             Q_EMIT DocumentOpenRequested(PathOf(currentItem()));
         return true;
     case TreeDeleteDocument: DeleteDocument(); return true;
+    case TreeSendEmail:
+        if (MayMailFolder(currentItem()))
+            Q_EMIT SendEmailRequested(PathOf(currentItem()));
+        return true;
     default: return false;
     }
 }
@@ -292,6 +307,7 @@ CommandState LibraryTree::UpdateCommand(int id) const
     case TreeImportPhotos:
     case TreeExportPhotos:
     case TreeAddNewsletter: return CommandState::Enabled(folder);
+    case TreeSendEmail: return CommandState::Enabled(MayMailFolder(item));
     case TreeOpenDocument:
     case TreeRenameDocument:
     case TreeDeleteDocument:

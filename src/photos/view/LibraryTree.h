@@ -67,6 +67,10 @@ Q_SIGNALS:
     // A folder was selected, asked for again (command 2779) or given new photos.
     void FolderSelected(const QString& path);
     void DocumentOpenRequested(const QString& path);
+    // A new root is shown.
+    void RootLoaded(const QString& path);
+    // Send Email on a folder: its photos of the day are to go to its parents.
+    void SendEmailRequested(const QString& folderPath);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -94,6 +98,7 @@ private:
     void WatchShownFolders();
 
     // Commands on the current item.
+    static bool MayMailFolder(const QTreeWidgetItem* item);
     void AddFolder();
     void DeleteFolder();
     void ImportPhotos();

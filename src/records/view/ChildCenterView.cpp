@@ -5,6 +5,9 @@
 #include "records/view/EnrollmentForm.h"
 #include "records/view/DailyRecordList.h"
 #include "widgets/FormSplitter.h"
+#include "widgets/SendEmailDialog.h"
+#include "parentmail/ParentAddresses.h"
+#include "settings/ProgramState.h"
 
 #include <QAction>
 
@@ -59,9 +62,10 @@ CommandTarget* ChildCenterView::OwnerOf(int id) const
 
 bool ChildCenterView::OnCommand(int id)
 {
-    // E-mail to the parents is not offered yet: taken and ignored.
-    if (id == Cmd::ChildEmail)
+    if (id == Cmd::ChildEmail) {
+        EmailParents();
         return true;
+    }
     CommandTarget* owner = OwnerOf(id);
     return owner && owner->OnCommand(id);
 }
@@ -69,9 +73,18 @@ bool ChildCenterView::OnCommand(int id)
 CommandState ChildCenterView::UpdateCommand(int id) const
 {
     if (id == Cmd::ChildEmail)
-        return CommandState::Enabled(false);
+        return CommandState::Enabled(true);
     const CommandTarget* owner = OwnerOf(id);
     return owner ? owner->UpdateCommand(id) : CommandState{};
+}
+
+void ChildCenterView::EmailParents()
+{
+    MailMessage message;
+    message.to = m_form->ParentEmail();
+    message.subject = Program().email.subject;
+    message.text = m_dailyList->SelectedTeacherNote();
+    SendEmailDialog::Run(ParentMail::AccountOf(Program().email), message, this);
 }
 
 void ChildCenterView::ShowFolder(const QString& selected)

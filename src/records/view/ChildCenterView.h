@@ -29,6 +29,8 @@ public:
 
 private:
     CommandTarget* OwnerOf(int id) const;
+    // The send dialog for the shown child's parents with the selected day's note.
+    void EmailParents();
 
     QString m_folder;   // the folder the center last took
     FormSplitter* m_splitter = nullptr;

@@ -245,3 +245,8 @@ void ChildFormBase::LoadPhoto()
     }
     ShowPhoto();
 }
+
+QString ChildFormBase::ParentEmail() const
+{
+    return m_edits.email ? m_edits.email->text() : QString();
+}

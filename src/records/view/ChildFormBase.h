@@ -35,6 +35,8 @@ public:
 
     // The child whose row the form shows; empty before the first and after a delete.
     QString ChildShown() const { return m_childShown; }
+    // The parents' e-mail as the form shows it, typing included.
+    QString ParentEmail() const;
     // The file the form's photo is kept in, for the child shown.
     QString PhotoPath() const;
 

@@ -13,6 +13,8 @@
 #include "tuition/StatementObject.h"
 #include "tuition/view/StatementSettingsDialog.h"
 #include "widgets/ModalRunner.h"
+#include "widgets/SendEmailDialog.h"
+#include "parentmail/ParentAddresses.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,15 +35,15 @@ void EditSetting(StatementObject& sheet, const KindCommandContext& canvas)
     });
 }
 
-// What becomes of a statement's picture once written: for now the user is told where it
-// is and for whom.
-void OfferToParent(const QString& path, const QString& parentEmail)
+// The statement's picture goes to the child's parents through the send dialog.
+void OfferToParent(const QString& path, const QString& parentEmail, QWidget* window)
 {
-    const QString recipient = parentEmail.trimmed().isEmpty()
-                                ? QStringLiteral("No e-mail address is known for the parents.")
-                                : QStringLiteral("It is for %1.").arg(parentEmail.trimmed());
-    Prompt().Inform(QStringLiteral("The statement was saved as %1.\n%2")
-                        .arg(QDir::toNativeSeparators(path), recipient));
+    MailMessage message;
+    message.to = parentEmail;
+    message.subject = QStringLiteral("Tuition Statement");
+    message.text = QStringLiteral("Email from childcare center");
+    message.attachments = {path};
+    SendEmailDialog::Run(ParentMail::AccountOf(Program().email), message, window);
 }
 
 void EmailToParent(StatementObject& sheet, const KindCommandContext& canvas)
@@ -66,7 +68,7 @@ void EmailToParent(StatementObject& sheet, const KindCommandContext& canvas)
                            .arg(QDir::toNativeSeparators(path), error));
         return;
     }
-    OfferToParent(path, sheet.ParentEmail());
+    OfferToParent(path, sheet.ParentEmail(), canvas.window);
 }
 
 class StatementCommands : public ObjectKindCommands

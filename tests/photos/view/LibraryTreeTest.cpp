@@ -7,6 +7,7 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
+#include <QMenu>
 
 namespace {
 
@@ -74,6 +75,27 @@ TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRoot)
     EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("AAA")));
     m_tree.OnCommand(Cmd::TreeRefreshSelection);
     EXPECT_EQ(selected.size(), 2);   // asked for again
+}
+
+TEST_F(LibraryTreeTest, SendEmailAsksForAFoldersPhotosButNeverTheMaterials)
+{
+    MakeFolder(QStringLiteral("AAA"));
+    MakeFolder(QStringLiteral("ZZZ"));
+    WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
+    Load();
+    QStringList asked;
+    QObject::connect(&m_tree, &LibraryTree::SendEmailRequested,
+                     [&](const QString& path) { asked.append(path); });
+    Select(QStringLiteral("AAA"));
+    QMenu* menu = m_tree.BuildContextMenu(m_tree.currentItem());
+    EXPECT_EQ(menu->actions().last()->text(), QStringLiteral("Send Email"));
+    delete menu;
+    for (const char* name : {"AAA", "ZZZ", "News"}) {
+        Select(QString::fromLatin1(name));
+        EXPECT_EQ(m_tree.UpdateCommand(Cmd::TreeSendEmail).enabled, asked.isEmpty()) << name;
+        m_tree.OnCommand(Cmd::TreeSendEmail);
+    }
+    EXPECT_EQ(asked, QStringList{At(QStringLiteral("AAA"))});
 }
 
 TEST_F(LibraryTreeTest, NewFolderCounterStartsAtOneEachRunAndKeepsAnExistingFolder)

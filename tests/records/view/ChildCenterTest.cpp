@@ -10,6 +10,9 @@
 #include "records/EnrollmentTable.h"
 #include "support/DatabaseFile.h"
 #include "support/DialogTestKit.h"
+#include "settings/ProgramState.h"
+#include "widgets/ModalRunner.h"
+#include "widgets/SendEmailDialog.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -424,3 +427,25 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedDate{"en_US", "soon", QDate()}));
 
 } // namespace
+
+TEST_F(ChildCenterTest, EmailOpensTheSendDialogForTheParentsWithTheSelectedDaysNote)
+{
+    Enroll(QStringLiteral("Amy"));
+    AddDailyRecord(QStringLiteral("Amy"), Clock::TodayUtc(), QStringLiteral("Slept well"));
+    Show(QStringLiteral("Amy"));
+    TypeInto(Form(), "email", QStringLiteral("mum@example.org;dad@example.org"));
+    m_center.DailyList()->setCurrentItem(m_center.DailyList()->topLevelItem(0));
+    Program().email.subject = QStringLiteral("From the center");
+    MailMessage shown;
+    SetModalHook([&](QDialog& dialog) {
+        shown = static_cast<SendEmailDialog&>(dialog).Message();
+        return int(QDialog::Rejected);
+    });
+
+    ASSERT_TRUE(Enabled(Cmd::ChildEmail));
+    m_center.OnCommand(Cmd::ChildEmail);
+
+    EXPECT_EQ(shown, (MailMessage{QStringLiteral("mum@example.org;dad@example.org"),
+                                  QStringLiteral("From the center"), QStringLiteral("Slept well"),
+                                  {}}));
+}

@@ -1,0 +1,93 @@
+#include "widgets/SendEmailDialog.h"
+#include "support/LocalSmtpServer.h"
+#include "support/ScriptedPrompt.h"
+#include "support/TempHome.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DialogCase
+{
+    const char* name;
+    const char* to;
+    bool serverUp;
+    const char* messageHolds;   // the message box's text
+    int messagesArriving;
+};
+
+class SendEmailDialogTest : public ::testing::TestWithParam<DialogCase>
+{
+protected:
+    TempHome m_home;
+};
+
+} // namespace
+
+TEST_P(SendEmailDialogTest, SendsFromTheFieldsAndStaysOpen)
+{
+    LocalSmtpServer server;
+    ASSERT_TRUE(server.IsRunning());
+    MailAccount account = server.Account(true);
+    if (!GetParam().serverUp)
+        account.password = QStringLiteral("wrong");
+    QFile photo(m_home.FilePath(QStringLiteral("statement.png")));
+    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
+    photo.write(QByteArray(3000000, 'x'));
+    photo.close();
+    SendEmailDialog dialog(account, {QString::fromUtf8(GetParam().to), QStringLiteral("Subject"),
+                                     QStringLiteral("Text"), {photo.fileName()}});
+    dialog.show();
+    QSignalSpy finished(&dialog, &SendEmailDialog::SendFinished);
+    // The window keeps handling events while the message goes out.
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(5);
+
+    dialog.findChild<QPushButton*>(QStringLiteral("send"))->click();
+    if (GetParam().messagesArriving > 0 || !GetParam().serverUp) {
+        EXPECT_TRUE(dialog.IsSending());
+        ASSERT_TRUE(finished.wait(30000));
+        EXPECT_GT(ticks, 0);
+    }
+
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.IsSending());
+    ASSERT_EQ(m_home.Prompt().Texts().size(), 1);
+    EXPECT_TRUE(m_home.Prompt().Texts().first().contains(QLatin1String(GetParam().messageHolds)))
+        << m_home.Prompt().Texts().first().toStdString();
+    EXPECT_EQ(server.MessageCount(), GetParam().messagesArriving);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SendEmailDialogTest,
+    ::testing::Values(DialogCase{"Sent", " mum@example.org ", true, "Message has been sent.", 1},
+                      DialogCase{"RecipientOfSpaces", "   ", true, "Please input recipient!", 0},
+                      DialogCase{"ServerRefuses", "mum@example.org", false, "535", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SendEmailDialogFields, AttachmentOfSpacesAttachesNothingAndCancelCloses)
+{
+    TempHome home;
+    SendEmailDialog dialog(MailAccount{}, {QStringLiteral("a; b"), QStringLiteral("S"),
+                                           QStringLiteral("T"), {QStringLiteral("   ")}});
+    EXPECT_TRUE(dialog.Message().attachments.isEmpty());
+    EXPECT_TRUE(dialog.findChild<QLineEdit*>(QStringLiteral("attachment"))->isReadOnly());
+    EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("send"))->isDefault());
+    home.Prompt().QueueFiles({home.FilePath(QStringLiteral("chosen.pdf"))});
+    dialog.findChild<QPushButton*>(QStringLiteral("browse"))->click();
+    EXPECT_EQ(dialog.Message().attachments, QStringList{home.FilePath(QStringLiteral("chosen.pdf"))});
+
+    dialog.show();
+    dialog.findChild<QPushButton*>(QStringLiteral("cancel"))->click();
+    EXPECT_FALSE(dialog.isVisible());
+}
