@@ -269,6 +269,19 @@ constexpr std::array kCommands{
     // Take Photo
     CommandInfo{Cmd::CameraStart, "Start Camera", "Start capturing", "camera-start"},
     CommandInfo{Cmd::CameraStop, "Stop Camera", "Stop capturing", "camera-stop"},
+    CommandInfo{Cmd::CameraTakeNow, "Take One Now", "Store the camera's picture at once",
+                 "camera-take-now"},
+    CommandInfo{Cmd::CameraDriverFirst + 0, "Camera 1", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 1, "Camera 2", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 2, "Camera 3", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 3, "Camera 4", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 4, "Camera 5", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 5, "Camera 6", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 6, "Camera 7", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 7, "Camera 8", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 8, "Camera 9", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 9, "Camera 10", "Take photos with this camera", ""},
+    CommandInfo{Cmd::CameraDriverFirst + 10, "Camera 11", "Take photos with this camera", ""},
 
     // Reports
     CommandInfo{Cmd::ReportStatement, "Tuition Statement",
