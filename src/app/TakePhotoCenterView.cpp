@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TakePhotoCenterView::TakePhotoCenterView(std::unique_ptr<FrameSource> source, QWidget* parent)
     : CenterView(parent)

@@ -74,15 +74,6 @@ int CameraCapture::Driver() const
     return m_source.ConnectedDriver();
 }
 
-QString CameraCapture::DriverText() const
-{
-    const int driver = Driver();
-    const QStringList names = m_source.DriverNames();
-    if (driver < 0 || driver >= names.size())
-        return QString::fromLatin1(kNoDriverText);
-    return names.at(driver);
-}
-
 void CameraCapture::Grab()
 {
     const CameraFrame frame = m_source.LatestFrame();

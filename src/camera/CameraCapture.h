@@ -21,7 +21,6 @@ class CameraCapture : public QObject
 public:
     static constexpr int kGrabInterval = 1050;   // ms
     static constexpr int kFramesPerPhoto = 10;
-    static constexpr const char* kNoDriverText = "No driver selected";
 
     CameraCapture(FrameSource& source, const QString& classFolder, QObject* parent = nullptr);
     // Waits for the photos still being written.
@@ -46,8 +45,6 @@ public:
 
     FrameSource& Source() const { return m_source; }
     int Driver() const;
-    // The connected driver's description, or "No driver selected".
-    QString DriverText() const;
     bool IsCapturing() const { return m_capturing; }
     int FrameCounter() const { return m_frames; }
     int PhotoCounter() const { return m_photos; }
