@@ -9,7 +9,7 @@ endif()
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 
 set(cores platform mail commands settings canvas/objects canvas/editing photos records tuition
-          parentmail)
+          parentmail camera)
 set(allowed_platform "")
 set(allowed_mail platform)
 set(allowed_commands platform)
@@ -21,6 +21,7 @@ set(allowed_records photos platform commands settings mail)
 set(allowed_tuition records photos canvas/objects platform commands settings mail)
 # Who gets which message: the parents' addresses, the photos of the day, the daily run.
 set(allowed_parentmail mail records photos platform commands settings)
+set(allowed_camera platform)
 set(allowed_platform/view platform)
 set(allowed_widgets platform/view photos platform commands settings mail)
 # The canvas knows no object kind of another room: those register with it.
@@ -28,9 +29,12 @@ set(allowed_canvas/view widgets canvas/editing canvas/objects photos platform co
 set(allowed_photos/view widgets ${cores})
 set(allowed_records/view widgets ${cores})
 set(allowed_tuition/view widgets ${cores})
-set(allowed_app platform/view widgets canvas/view photos/view records/view tuition/view ${cores})
+set(allowed_camera/view widgets ${cores})
+set(allowed_app platform/view widgets canvas/view photos/view records/view tuition/view
+    camera/view ${cores})
 set(allowed_cli ${cores})
-set(rooms ${cores} platform/view widgets canvas/view photos/view records/view tuition/view app cli)
+set(rooms ${cores} platform/view widgets canvas/view photos/view records/view tuition/view
+    camera/view app cli)
 
 # Includes that still point the wrong way, each waiting for its mend. Keep this empty.
 set(pending "")

@@ -108,6 +108,7 @@ void CenterStack::AddGroupButton(ActionRegistry& actions, QToolBar* toolbar,
     button->setToolTip(title);
     button->setMenu(menu);
     button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolButtonStyle(toolbar->toolButtonStyle());
     toolbar->addWidget(button);
 }
 

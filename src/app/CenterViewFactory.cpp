@@ -7,6 +7,7 @@
 #include "records/view/ChildCenterView.h"
 #include "tuition/view/StatementOnCanvas.h"
 #include "app/FamilyCenterView.h"
+#include "app/TakePhotoCenterView.h"
 
 QString CenterName(Center::Index center)
 {
@@ -53,5 +54,7 @@ CenterView* CreateDefaultCenterView(Center::Index center, QWidget* parent)
         return new ChildCenterView(parent);
     if (center == Center::FamilyCenter)
         return new FamilyCenterView(parent);
+    if (center == Center::TakePhoto)
+        return new TakePhotoCenterView(parent);
     return new PlaceholderView(CenterName(center), CenterIconName(center), parent);
 }

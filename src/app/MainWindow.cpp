@@ -201,10 +201,12 @@ void MainWindow::ConnectLibrary()
 
 void MainWindow::ShowLibraryFolder(const QString& folder)
 {
-    // The page keeps the folder for pasted pictures and its save dialog whichever center
-    // is shown; the shown center lists it.
-    EditView()->ShowFolder(folder);
-    if (m_container->CurrentCenter() != Center::EditCenter)
+    // The page keeps the folder for pasted pictures and its save dialog, and the camera
+    // for its photos, whichever center is shown; the shown center lists it.
+    for (const Center::Index center : {Center::EditCenter, Center::TakePhoto})
+        m_container->View(center)->ShowFolder(folder);
+    const Center::Index shown = m_container->CurrentCenter();
+    if (shown != Center::EditCenter && shown != Center::TakePhoto)
         m_container->CurrentView()->ShowFolder(folder);
 }
 

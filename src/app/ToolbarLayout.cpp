@@ -8,6 +8,21 @@ namespace {
 
 constexpr int S = ToolbarLayout::kSeparator;
 
+// One entry per camera driver, for the Take Photo toolbar's drop-down.
+std::vector<int> CameraDrivers()
+{
+    std::vector<int> ids;
+    for (int id = Cmd::CameraDriverFirst; id <= Cmd::CameraDriverLast; ++id)
+        ids.push_back(id);
+    return ids;
+}
+
+std::vector<int> Joined(std::vector<int> first, const std::vector<int>& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 } // namespace
 
 const ToolbarLayout& CenterToolbarLayout()
@@ -62,7 +77,8 @@ const std::vector<ToolbarLayout>& ContainerToolbarLayouts()
          true},
         {533, "Child Center", {ChildAdd, ChildEdit, ChildDelete, S, ChildEmail}, true},
         {582, "Family Center", {PaymentAdd, PaymentEdit, PaymentDelete}, true},
-        {288, "Take Photo", {CameraStart, CameraStop}, true},
+        {288, "Take Photo", Joined({CameraStart, CameraStop, S, CameraTakeNow, S}, CameraDrivers()),
+         true, {{"Camera", "center-takephoto", CameraDrivers()}}},
         {164, "Reports",
          {ReportStatement, ReportTuitionList, ReportStaff, S, ReportPreviousMonth,
           ReportNextMonth, S, ReportEmail},

@@ -269,6 +269,19 @@ constexpr std::array kCommands{
     // Take Photo
     CommandInfo{Cmd::CameraStart, "Start Camera", "Start capturing", "camera-start"},
     CommandInfo{Cmd::CameraStop, "Stop Camera", "Stop capturing", "camera-stop"},
+    CommandInfo{Cmd::CameraTakeNow, "Take one now", "Store the camera's picture at once",
+                 "camera-take-now"},
+    CommandInfo{Cmd::CameraDriverFirst + 0, "Camera 1", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 1, "Camera 2", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 2, "Camera 3", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 3, "Camera 4", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 4, "Camera 5", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 5, "Camera 6", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 6, "Camera 7", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 7, "Camera 8", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 8, "Camera 9", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 9, "Camera 10", "Use this camera", "center-takephoto"},
+    CommandInfo{Cmd::CameraDriverFirst + 10, "Camera 11", "Use this camera", "center-takephoto"},
 
     // Reports
     CommandInfo{Cmd::ReportStatement, "Tuition Statement",

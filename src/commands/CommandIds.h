@@ -247,6 +247,9 @@ inline constexpr int StatementEmail = 33211;
 // Take Photo
 inline constexpr int CameraStart = 120;
 inline constexpr int CameraStop = 121;
+inline constexpr int CameraTakeNow = 1104;
+inline constexpr int CameraDriverFirst = 1105;   // to CameraDriverFirst + 10, the eleventh camera
+inline constexpr int CameraDriverLast = 1115;
 
 // Reports
 inline constexpr int ReportStatement = 594;

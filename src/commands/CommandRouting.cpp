@@ -49,7 +49,8 @@ std::optional<CommandRoute> RouteOfCommand(int id)
     if (IsAnyOf(id, {MoveFile, CopyFile, PasteFile, DeleteFile, RenameFile, IconMode, ReportMode,
                      EditPhoto}))
         return CommandRoute{Center::PhotoCenter, EnableRule::PhotoCenterShown};
-    if (IsAnyOf(id, {CameraStart, CameraStop}))
+    if (IsAnyOf(id, {CameraStart, CameraStop, CameraTakeNow})
+        || (id >= CameraDriverFirst && id <= CameraDriverLast))
         return CommandRoute{Center::TakePhoto, EnableRule::Always};
     if (IsAnyOf(id, {StaffAdd, StaffEdit, StaffDelete, StaffEmail, StaffAddWeek,
                      StaffEditCalendar, StaffPreviousMonth, StaffNextMonth}))

@@ -11,3 +11,4 @@ QString WriteSamplePicture(const QDir& folder);
 bool WriteCanvasPages(const QDir& folder, const QString& photo);
 bool WriteCanvasViewPictures(const QDir& folder, const QString& photo);
 bool WriteWindowPictures(const QDir& folder);
+bool WriteCameraPictures(const QDir& folder);

@@ -30,6 +30,7 @@ int main(int argc, char** argv)
     bool written = WriteCanvasPages(folder, photo);
     written &= WriteCanvasViewPictures(folder, photo);
     written &= WriteWindowPictures(folder);
+    written &= WriteCameraPictures(folder);
     SettingsStore::UseNative();
     return written ? 0 : 1;
 }

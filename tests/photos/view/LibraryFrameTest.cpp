@@ -7,6 +7,9 @@
 #include "canvas/view/CanvasView.h"
 #include "app/MainWindow.h"
 #include "app/CenterStack.h"
+#include "app/TakePhotoCenterView.h"
+#include "camera/CameraCapture.h"
+#include "camera/view/CameraView.h"
 #include "photos/view/PhotoStrip.h"
 #include "photos/view/LibraryTree.h"
 #include "photos/PhotoDrag.h"
@@ -137,6 +140,21 @@ TEST_F(LibraryFrameTest, ADocumentDroppedOnThePageOpensIt)
     QApplication::sendEvent(canvas.viewport(), &drop);
     EXPECT_EQ(m_document.Path(), page);
     EXPECT_TRUE(QFileInfo(page).isFile());
+}
+
+TEST_F(LibraryFrameTest, PhotosGoToTheFolderLastSelectedInTheTreeAndAPageKeepsIt)
+{
+    const CameraCapture& camera =
+        qobject_cast<TakePhotoCenterView*>(m_frame->Container()->View(Center::TakePhoto))
+            ->Camera()
+            ->Capture();
+    EXPECT_EQ(camera.Folder(), At(QStringLiteral("AAA")));
+    WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
+    m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
+    Select(QStringLiteral("Mia"));
+    EXPECT_EQ(camera.Folder(), At(QStringLiteral("Mia")));
+    Select(QStringLiteral("Empty"));
+    EXPECT_EQ(camera.Folder(), At(QStringLiteral("Mia")));
 }
 
 } // namespace

@@ -1,0 +1,145 @@
+#include "MadeUpFrames.h"
+
+#include "camera/CameraCapture.h"
+#include "camera/CapturedPhotos.h"
+#include "platform/Clock.h"
+#include "support/TempHome.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+
+namespace {
+
+class CameraCaptureTest : public ::testing::Test
+{
+protected:
+    CameraCaptureTest() { Clock::SetNow(QDateTime(QDate(2026, 3, 4), QTime(12, 0), Qt::UTC)); }
+    ~CameraCaptureTest() override { Clock::Reset(); }
+
+    // Runs the grab timer's ticks and waits for what they stored.
+    void Grab(int ticks)
+    {
+        for (int i = 0; i < ticks; ++i)
+            m_capture.Grab();
+        Settle();
+    }
+    void Settle()
+    {
+        m_capture.WaitForSaves();
+        QCoreApplication::processEvents();
+    }
+    QStringList Stored(const QString& folder) const
+    {
+        return QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name);
+    }
+    QString Photo(int number, const QString& folderName) const
+    {
+        return CapturedPhotos::Name(Clock::TodayLocal(), number, folderName);
+    }
+
+    TempHome m_home;
+    const QString m_classFolder = m_home.FilePath(QStringLiteral("Pictures/AAA"));
+    MadeUpFrames m_source;
+    CameraCapture m_capture{m_source, m_classFolder};
+};
+
+TEST_F(CameraCaptureTest, TheTenthGrabbedFrameIsStoredAndStopResetsBothCounters)
+{
+    m_capture.Start();
+    ASSERT_EQ(m_capture.Driver(), 0);
+    ASSERT_TRUE(m_capture.IsCapturing());
+    Grab(9);
+    EXPECT_TRUE(Stored(m_classFolder).isEmpty());
+    Grab(1);
+    EXPECT_EQ(Stored(m_classFolder), QStringList{QStringLiteral("2026_3_4_000_AAA.jpg")});
+    EXPECT_EQ(m_capture.PhotoCounter(), 1);
+    Grab(10);
+    EXPECT_EQ(Stored(m_classFolder).size(), 2);
+
+    m_capture.Grab();
+    m_capture.Stop();
+    EXPECT_EQ(m_capture.FrameCounter(), 0);
+    EXPECT_EQ(m_capture.PhotoCounter(), 0);
+    EXPECT_FALSE(m_capture.IsCapturing());
+    Grab(20);   // ticks while stopped take nothing
+    EXPECT_EQ(Stored(m_classFolder).size(), 2);
+}
+
+TEST_F(CameraCaptureTest, FramesThatAreMissingOrIncompleteAreNotCountedOrStored)
+{
+    m_capture.Start();
+    CameraFrame torn = MadeUpFrames::Packed(64, 48);
+    torn.packedYuv.chop(2);
+    m_source.Send(torn);
+    Grab(10);
+    EXPECT_TRUE(Stored(m_classFolder).isEmpty());
+    m_source.Send(CameraFrame{});
+    Grab(5);
+    EXPECT_EQ(m_capture.FrameCounter(), 10);
+}
+
+TEST_F(CameraCaptureTest, PhotosGoToTheClassFolderUntilAFolderIsChosen)
+{
+    m_capture.Start();
+    m_capture.TakeOneNow();
+    Settle();
+    EXPECT_EQ(Stored(m_classFolder), QStringList{Photo(0, QStringLiteral("AAA"))});
+
+    const QString child = m_home.FilePath(QStringLiteral("Pictures/Emma Lee"));
+    QDir().mkpath(child);
+    m_capture.SetFolder(child);
+    EXPECT_EQ(m_capture.FolderName(), QStringLiteral("Emma Lee"));
+    m_capture.TakeOneNow();
+    Settle();
+    EXPECT_EQ(Stored(child), QStringList{Photo(1, QStringLiteral("Emma Lee"))});
+}
+
+TEST_F(CameraCaptureTest, NamesRunTo999ThenStartAgainAndNeverReplaceAPhoto)
+{
+    QDir().mkpath(m_classFolder);
+    for (int number = 1; number <= 998; ++number) {
+        QFile taken(QDir(m_classFolder).filePath(Photo(number, QStringLiteral("AAA"))));
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+        taken.write("this morning's photo");
+    }
+    QSignalSpy failed(&m_capture, &CameraCapture::PhotoFailed);
+    m_capture.Start();
+    for (const int expected : {0, 999}) {
+        m_capture.TakeOneNow();
+        Settle();
+        EXPECT_TRUE(QFile::exists(QDir(m_classFolder).filePath(Photo(expected, QStringLiteral("AAA")))));
+    }
+    EXPECT_EQ(m_capture.PhotoCounter(), 0);
+    EXPECT_EQ(failed.count(), 0);
+
+    m_capture.TakeOneNow();   // every name of the day is taken
+    Settle();
+    EXPECT_EQ(failed.count(), 1);
+    QFile kept(QDir(m_classFolder).filePath(Photo(1, QStringLiteral("AAA"))));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("this morning's photo"));
+    EXPECT_EQ(QDir(m_classFolder).entryList(QDir::Files | QDir::Hidden).size(), 1000);
+}
+
+TEST_F(CameraCaptureTest, ACameraUnpluggedWhileCapturingStopsIt)
+{
+    m_capture.Start();
+    QSignalSpy failed(&m_capture, &CameraCapture::ConnectFailed);
+    Q_EMIT m_source.Failed();
+    EXPECT_EQ(failed.count(), 1);
+    EXPECT_FALSE(m_capture.IsCapturing());
+}
+
+TEST(CapturedPhotoName, DateWithoutLeadingZerosAndThreeDigitNumber)
+{
+    EXPECT_EQ(CapturedPhotos::Name(QDate(2026, 12, 7), 0, QStringLiteral("AAA")),
+              QStringLiteral("2026_12_7_000_AAA.jpg"));
+    EXPECT_EQ(CapturedPhotos::Name(QDate(2025, 1, 31), 999, QStringLiteral("Emma Lee")),
+              QStringLiteral("2025_1_31_999_Emma Lee.jpg"));
+    EXPECT_EQ(CapturedPhotos::FolderName(QStringLiteral("/home/Pictures/Noah/")),
+              QStringLiteral("Noah"));
+}
+
+} // namespace
