@@ -122,12 +122,13 @@ ContextMenu MenuFor(const CanvasModel& model)
     if (current->m_nType == ObjectType::Photo)
         return {QStringLiteral("ImageEdit"),
                 editing
-                    + QList<int>{RotateLeft, RotateRight, Mirror, Flip, S, Lighten, Darken,
-                                 MoreContrast, LessContrast, MoreSaturation, LessSaturation,
-                                 GrayScale, S, Blur, Soften, CircleFade, Beveled, TornEdge,
-                                 InEllipse, InRoundRectangle, S, RectangleSelection,
-                                 FreehandSelection, EllipseSelection, Crop, Trim, Deselection,
-                                 S, ApplyTo}
+                    + QList<int>{RotateLeft, RotateRight, RotateAngle, Mirror, Flip, Resize, S,
+                                 Lighten, Darken, MoreContrast, LessContrast, MoreSaturation,
+                                 LessSaturation, ColorBalance, GrayScale, Transparency, S, Blur,
+                                 Soften, CircleFade, Beveled, TornEdge, InEllipse,
+                                 InRoundRectangle, AddBorder, AddFrame, AddShadow, S,
+                                 RectangleSelection, FreehandSelection, EllipseSelection, Crop,
+                                 Trim, Deselection, S, ApplyTo}
                     + order};
     // Shapes, curves and text carry their look in a "Style" submenu.
     const QList<int> style =
@@ -139,7 +140,9 @@ ContextMenu MenuFor(const CanvasModel& model)
     if (const ObjectKindCommands* kind = ObjectKinds::OfType(current->m_nType))
         return {kind->MenuName(), kind->MenuCommands() + style + order};
     return {QStringLiteral("DrawObject"),
-            editing + QList<int>{RotateLeft, RotateRight, Mirror, Flip} + style + order};
+            editing
+                + QList<int>{RotateLeft, RotateRight, RotateAngle, Mirror, Flip, Transparency}
+                + style + order};
 }
 
 QString SubmenuOf(int id)

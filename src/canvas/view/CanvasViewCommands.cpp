@@ -13,6 +13,7 @@
 #include "canvas/objects/TextObject.h"
 #include "canvas/view/InPlaceTextEditing.h"
 #include "canvas/view/PageOutput.h"
+#include "canvas/view/PhotoDialogCommands.h"
 #include "canvas/view/StarPointsDialog.h"
 #include "commands/CommandIds.h"
 #include "commands/ZoomSlider.h"
@@ -37,6 +38,8 @@ void CanvasView::ZoomFromSlider(int position)
 
 CommandState CanvasView::UpdateCommand(int id) const
 {
+    if (PhotoDialogCommands::Handles(id))
+        return PhotoDialogCommands::StateOf(id, m_model);
     if (const ObjectKindCommands* kind = ObjectKinds::Owning(id)) {
         if (id == kind->InsertCommand())
             return CommandState::Enabled(true);
@@ -56,6 +59,15 @@ bool CanvasView::OnCommand(int id)
         return false;
     // Whatever is being typed in place belongs to the page before any command runs.
     m_textEditing->Commit();
+    if (PhotoDialogCommands::Handles(id)) {
+        PhotoDialogCommands::Run(id, m_model, this, [this] {
+            LoadTrackerFromCurrent();
+            Invalidate();
+        });
+        LoadTrackerFromCurrent();
+        SelectionChanged();
+        return true;
+    }
     if (PhotoCommands::Handles(id))
         return RunPhotoCommand(id);
     if (const int tool = DrawingTool::OfCommand(id); tool != DrawingTool::None) {
