@@ -3,8 +3,13 @@
 #include <QString>
 #include <functional>
 
+class QAbstractItemView;
 class QObject;
 class QWidget;
+
+// Whether an editor is open on the view. Its editing state is not enough: a layout pass
+// can reset it while the editor stays open.
+bool HasOpenEditor(const QAbstractItemView& view);
 
 // A name typed into an item view's editor, handed on only once the editor has closed.
 // Renaming inside the editor's own commit is unsafe: a message box, or a list rebuilt

@@ -25,7 +25,10 @@ public:
     QStringList SelectedPaths() const;
     void EditName(QTreeWidgetItem* item);
     // An editor is open or a drag is on: the rows must not be rebuilt now.
-    bool IsBusy() const { return state() == EditingState || state() == DraggingState; }
+    bool IsBusy() const
+    {
+        return state() == EditingState || state() == DraggingState || HasOpenEditor(*this);
+    }
 
 Q_SIGNALS:
     void PhotoMovedAway(const QString& path);

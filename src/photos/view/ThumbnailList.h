@@ -39,7 +39,10 @@ public:
     // the editor has closed.
     void EditName(QListWidgetItem* item);
     // An editor is open or a drag is on: the items must not be rebuilt now.
-    bool IsBusy() const { return state() == EditingState || state() == DraggingState; }
+    bool IsBusy() const
+    {
+        return state() == EditingState || state() == DraggingState || HasOpenEditor(*this);
+    }
 
 Q_SIGNALS:
     void LoadProgress(int done, int total);

@@ -285,7 +285,9 @@ TEST_F(PhotoCenterTest, ListsFollowTheFolderOnDiskKeepingSelectionAndEditor)
     ASSERT_TRUE(WaitUntil([&] { return IconTexts() == now && strip.count() == 3; }));
     EXPECT_EQ(m_view.SelectedPaths(), QStringList{At(QStringLiteral("AAA/b.png"))});
 
-    // A name being typed is not swept away; the list follows once it is entered.
+    // A name being typed is not swept away; the list follows once it is entered. (The
+    // thumbnails are read first: a picture gone before its thumbnail is dropped at once.)
+    m_view.IconList()->WaitForThumbnails();
     Key(Qt::Key_F2);
     ASSERT_NE(Editor(), nullptr);
     QFile::remove(At(QStringLiteral("AAA/photo9.png")));
