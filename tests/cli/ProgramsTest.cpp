@@ -102,11 +102,14 @@ protected:
         return Cli(arguments);
     }
 
+    // The programs' settings file under the test's own configuration.
+    QString SettingsFile() const
+    {
+        return QDir(m_config.path()).filePath(QStringLiteral("Tendrel 1.0/Tendrel V1.0.conf"));
+    }
     QString StoredSetting(const QString& key) const
     {
-        QSettings stored(QDir(m_config.path()).filePath(QStringLiteral("Tendrel 1.0/Tendrel V1.0.conf")),
-                         QSettings::IniFormat);
-        return stored.value(key).toString();
+        return QSettings(SettingsFile(), QSettings::IniFormat).value(key).toString();
     }
 
     // `objects` saved as the page `name`.wrn of `size` and drawn by render into a PNG;
@@ -307,8 +310,7 @@ TEST_F(ProgramsTest, RenderTakesTheHolidaysFromTheSettings)
     objects.push_back(std::move(calendar));
     {
         // The user's holidays come from the settings, not the document.
-        QSettings stored(QDir(m_config.path()).filePath(QStringLiteral("Tendrel 1.0/Tendrel V1.0.conf")),
-                         QSettings::IniFormat);
+        QSettings stored(SettingsFile(), QSettings::IniFormat);
         stored.setValue(QStringLiteral("SETTING/PUBLICHOLIDAYS"), 1);
         stored.setValue(QStringLiteral("SETTING/PUBLICHOLIDAY_1"), QStringLiteral("2026-03-17"));
     }
@@ -443,20 +445,7 @@ protected:
 
 } // namespace
 
-TEST_F(RecordsProgramsTest, CreateDbRefusesAFileThatIsNoRecordsDatabase)
-{
-    for (const BrokenDatabase& broken : BrokenDatabases()) {
-        SCOPED_TRACE(broken.kind);
-        WriteBrokenDatabase(broken, Database(m_home));
-        const QByteArray before = BytesOf(Database(m_home));
-        const Outcome run = Cli({"create-db", "--home", m_home.path()});
-        EXPECT_TRUE(EndedSaying(run, 1, QStringLiteral("not a usable records database")));
-        EXPECT_TRUE(EndedSaying(run, 1, QLatin1String(broken.problem)));
-        EXPECT_EQ(BytesOf(Database(m_home)), before);
-    }
-}
-
-TEST_F(RecordsProgramsTest, WeekChecksAtOnceOrInOtherFoldersChargeEachChildOncePerWeek)
+TEST_F(RecordsProgramsTest, WeekChecksAtOnceOrInOtherFoldersChargeEachChildOncePerStorableWeek)
 {
     constexpr int kChildren = 8;
     CreateWithChildren(m_home, kChildren);
@@ -485,15 +474,12 @@ TEST_F(RecordsProgramsTest, WeekChecksAtOnceOrInOtherFoldersChargeEachChildOnceP
     const Outcome run = WeekCheck(mondays.back(), other.path());
     EXPECT_EQ(run.out, QStringLiteral("Made 2 row(s) for the week 2024-04-08 to 2024-04-14.\n"));
     EXPECT_EQ(RowsPerChildAndWeek(other).size(), 2u);
-}
 
-TEST_F(RecordsProgramsTest, WeekCheckRefusesWeeksTheRecordsCannotHold)
-{
-    CreateWithChildren(m_home, 1);
+    // Weeks the records cannot hold are refused, adding nothing.
     for (const char* today : {"0100-01-01", "9999-12-31"})
-        EXPECT_TRUE(EndedSaying(WeekCheck(QLatin1String(today), m_home.path()), 2,
+        EXPECT_TRUE(EndedSaying(WeekCheck(QLatin1String(today), other.path()), 2,
                                 QStringLiteral("100 to 9999")));
-    EXPECT_TRUE(RowsPerChildAndWeek(m_home).empty());
+    EXPECT_EQ(RowsPerChildAndWeek(other).size(), 2u);
 }
 
 TEST_F(RecordsProgramsTest, AStatementIsForOneEnrolledChildAndOnlyReads)
@@ -526,15 +512,18 @@ TEST_F(RecordsProgramsTest, AStatementIsForOneEnrolledChildAndOnlyReads)
     EXPECT_EQ(BytesOf(database), before);
 }
 
-class BrokenStatementTest : public RecordsProgramsTest,
+class BrokenRecordsProgramsTest : public RecordsProgramsTest,
                             public ::testing::WithParamInterface<BrokenDatabase>
 {
 };
 
-TEST_P(BrokenStatementTest, EveryFormSaysWhatIsWrongAndFails)
+TEST_P(BrokenRecordsProgramsTest, CreateDbAndEveryFormOfStatementSayWhatIsWrongAndFail)
 {
     WriteBrokenDatabase(GetParam(), Database(m_home));
     const QByteArray before = BytesOf(Database(m_home));
+    const Outcome create = Cli({"create-db", "--home", m_home.path()});
+    EXPECT_TRUE(EndedSaying(create, 1, QStringLiteral("not a usable records database")));
+    EXPECT_TRUE(EndedSaying(create, 1, QLatin1String(GetParam().problem)));
     for (const char* output : {"", "out.png", "out.pdf"}) {
         SCOPED_TRACE(output);
         const QString path = *output ? m_home.filePath(QLatin1String(output)) : QString();
@@ -546,7 +535,7 @@ TEST_P(BrokenStatementTest, EveryFormSaysWhatIsWrongAndFails)
     EXPECT_EQ(BytesOf(Database(m_home)), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, BrokenStatementTest, ::testing::ValuesIn(BrokenDatabases()),
+INSTANTIATE_TEST_SUITE_P(Kinds, BrokenRecordsProgramsTest, ::testing::ValuesIn(BrokenDatabases()),
                          BrokenDatabaseName);
 
 namespace {
@@ -560,17 +549,14 @@ protected:
     {
         m_environment.insert(QStringLiteral("TENDREL_MAIL_CA_FILE"), m_server.CaFile());
         m_environment.insert(QStringLiteral("TENDREL_NO_KEYRING"), QStringLiteral("1"));
-        QSettings stored(QDir(m_config.path()).filePath(QStringLiteral("Tendrel 1.0/Tendrel V1.0.conf")),
-                         QSettings::IniFormat);
+        QSettings stored(SettingsFile(), QSettings::IniFormat);
         const MailAccount account = m_server.Account(true);
-        stored.beginGroup(QStringLiteral("EMAILSETTING"));
-        stored.setValue(QStringLiteral("SMTPSERVER"), account.server);
-        stored.setValue(QStringLiteral("EMAILSENDER"), account.sender);
-        stored.setValue(QStringLiteral("USERNAME"), account.userName);
-        stored.setValue(QStringLiteral("PASSWORD"), account.password);
-        stored.setValue(QStringLiteral("STARTHOUR"), 13);
-        stored.setValue(QStringLiteral("STARTMINUTE"), 10);
-        stored.endGroup();
+        const std::pair<const char*, QVariant> values[] = {
+            {"SMTPSERVER", account.server}, {"EMAILSENDER", account.sender},
+            {"USERNAME", account.userName}, {"PASSWORD", account.password},
+            {"STARTHOUR", 13},              {"STARTMINUTE", 10}};
+        for (const auto& [key, value] : values)
+            stored.setValue(QStringLiteral("EMAILSETTING/") + QLatin1String(key), value);
         stored.sync();
         EXPECT_EQ(Cli({"create-db", "--home", m_home.path()}).exitCode, 0);
         QueryDatabaseFile(m_home.filePath(QStringLiteral("WRN.mdb")),

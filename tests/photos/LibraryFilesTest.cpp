@@ -69,7 +69,7 @@ TEST(CopyAndMoveTest, FailureKeepsTheSourceAndLeavesNothingBehind)
     }
 }
 
-TEST(PasteFilesTest, CopyPasteReplacesFilesOfTheSameName)
+TEST(PasteFilesTest, CopyPasteReplacesFilesOfTheSameNameButKeepsThemInTheirOwnFolder)
 {
     LibraryFolder folder;
     const QString a = folder.Write(S("from/a.jpg"), "new a");
@@ -80,18 +80,13 @@ TEST(PasteFilesTest, CopyPasteReplacesFilesOfTheSameName)
     EXPECT_EQ(result.failed, 1);
     EXPECT_EQ(folder.Read(S("to/a.jpg")), "new a");
     EXPECT_EQ(folder.Read(S("from/a.jpg")), "new a");
-}
 
-TEST(PasteFilesTest, PasteIntoTheFilesOwnFolderKeepsThem)
-{
-    LibraryFolder folder;
-    const QStringList files{folder.Write(S("a.jpg"), "a"), folder.Write(S("b.jpg"), "b")};
     for (const bool move : {true, false}) {
-        const PasteResult result = PasteFiles(files, folder.Path(), move);
-        EXPECT_EQ(result.skipped, 2);
-        EXPECT_EQ(result.done + result.failed, 0);
+        const PasteResult own = PasteFiles({a, b}, folder.Path(S("from")), move);
+        EXPECT_EQ(own.skipped, 2);
+        EXPECT_EQ(own.done + own.failed, 0);
     }
-    EXPECT_EQ(folder.Read(S("a.jpg")), "a");
+    EXPECT_EQ(folder.Read(S("from/a.jpg")), "new a");
 }
 
 TEST(ImportPhotosTest, KeepsExistingFilesSkipsShortNamesAndCancels)
@@ -113,7 +108,7 @@ TEST(ImportPhotosTest, KeepsExistingFilesSkipsShortNamesAndCancels)
     EXPECT_EQ(folder.Read(S("class/kept.jpg")), "library");
 }
 
-TEST(ExportFolderTest, CopiesTheFolderRecursivelyWithoutDotNames)
+TEST(ExportFolderTest, CopiesTheFolderRecursivelyWithoutDotNamesAndEndsIntoItself)
 {
     LibraryFolder folder;
     folder.Write(S("AAA/a.jpg"), "a");
@@ -131,14 +126,9 @@ TEST(ExportFolderTest, CopiesTheFolderRecursivelyWithoutDotNames)
     EXPECT_EQ(lastTotal, 2);
     EXPECT_EQ(folder.Entries(S("usb/AAA")), (QStringList{S("Empty"), S("Mia"), S("a.jpg")}));
     EXPECT_EQ(folder.Read(S("usb/AAA/Mia/m.jpg")), "m");
-}
 
-TEST(ExportFolderTest, IntoItselfEnds)
-{
-    LibraryFolder folder;
-    folder.Write(S("AAA/a.jpg"), "a");
-    EXPECT_TRUE(ExportFolder(folder.Path(S("AAA")), folder.Path(S("AAA"))));
-    EXPECT_EQ(folder.Entries(S("AAA/AAA")), QStringList{S("a.jpg")});
+    EXPECT_TRUE(ExportFolder(folder.Path(S("usb/AAA/Mia")), folder.Path(S("usb/AAA/Mia"))));
+    EXPECT_EQ(folder.Entries(S("usb/AAA/Mia/Mia")), QStringList{S("m.jpg")});
 }
 
 TEST(CreateNewsletterTest, NeverTruncatesAnExistingDocument)

@@ -20,7 +20,7 @@ auto Writable(bool answer)
     return [answer](const QString&) { return answer; };
 }
 
-TEST(AppFolderTest, TakesTheFirstSourceThatIsGiven)
+TEST(AppFolderTest, TakesTheFirstSourceThatIsGivenAsAnAbsolutePath)
 {
     AppFolderSources sources = AllSources();
     EXPECT_EQ(ResolveAppFolder(sources, Writable(true)), QStringLiteral("/data/home"));
@@ -30,11 +30,8 @@ TEST(AppFolderTest, TakesTheFirstSourceThatIsGiven)
     EXPECT_EQ(ResolveAppFolder(sources, Writable(true)), QStringLiteral("/opt/tendrel"));
     EXPECT_EQ(ResolveAppFolder(sources, Writable(false)),
               QStringLiteral("/home/u/.local/share/Tendrel"));
-}
 
-TEST(AppFolderTest, ResultIsAbsoluteWithoutTrailingSeparator)
-{
-    AppFolderSources sources;
+    // Made absolute, without a trailing separator.
     sources.commandLineHome = QStringLiteral("relative/dir/");
     const QString folder = ResolveAppFolder(sources, Writable(true));
     EXPECT_TRUE(QDir::isAbsolutePath(folder));

@@ -23,7 +23,7 @@ TEST_F(SettingsStoreTest, MissingOrUnreadableValuesGiveTheDefault)
     EXPECT_EQ(store.GetInt(QStringLiteral("SETTING"), QStringLiteral("FILEINDEX"), 7), 7);
 }
 
-TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturnsAndSectionsKeepTheirOwnKeys)
+TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturnsSectionsKeepTheirKeysAndUseFileIsFollowed)
 {
     SettingsStore writer(File());
     ASSERT_TRUE(writer.WriteString(QStringLiteral("SETTING"), QStringLiteral("CURRENCYSYMBOL"),
@@ -37,10 +37,7 @@ TEST_F(SettingsStoreTest, EveryWriteIsOnDiskBeforeItReturnsAndSectionsKeepTheirO
               QStringLiteral("€"));
     EXPECT_EQ(reader.GetInt(QStringLiteral("TEXTINFO"), QStringLiteral("lfUnderline"), 5), 1);
     EXPECT_EQ(reader.GetInt(QStringLiteral("TextTool"), QStringLiteral("lfUnderline"), 5), 0);
-}
 
-TEST_F(SettingsStoreTest, ProgramStoreFollowsUseFile)
-{
     SettingsStore::UseFile(File());
     Settings().WriteString(QStringLiteral("SETTING"), QStringLiteral("WEEKSTART"),
                            QStringLiteral("2026-12- 7"));

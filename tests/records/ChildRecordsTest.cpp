@@ -40,7 +40,7 @@ protected:
 
 } // namespace
 
-TEST(ChildRecordsText, DailyPbgTextAndItsWayBack)
+TEST(ChildRecordsText, DailyPbgTextItsWayBackAndTheClassFoldersOwnSpelling)
 {
     EXPECT_EQ(ChildRecords::PbgText(12.345), QStringLiteral("   12.35"));
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("abc")), 0);
@@ -48,10 +48,7 @@ TEST(ChildRecordsText, DailyPbgTextAndItsWayBack)
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral(".5")), 0.5);
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("1e999")), 0);
     EXPECT_EQ(ChildRecords::ParseAmount(QStringLiteral("10,50")), 10);
-}
 
-TEST(ChildRecordsText, OnlyTheClassFoldersOwnSpellingIsNoChild)
-{
     EXPECT_FALSE(ChildRecords::IsChildFolderName(QStringLiteral("AAA")));
     EXPECT_TRUE(ChildRecords::IsChildFolderName(QStringLiteral("aaa")));
 }

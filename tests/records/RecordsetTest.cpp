@@ -35,18 +35,6 @@ QStringList Names(EnrollmentTable& set)
 
 } // namespace
 
-TEST_F(RecordsTest, AddNewStartsFromTheDefaultsWhateverTheMembersHeld)
-{
-    EnsureRecordsDatabase();
-    EnrollmentTable child;
-    child.Open();
-    child.m_EnrollType = 3;
-    child.m_ChildName = QStringLiteral("left over");
-    child.AddNew();
-    EXPECT_EQ(child.m_EnrollType, 5);
-    EXPECT_TRUE(child.m_ChildName.isEmpty());
-}
-
 TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
 {
     EnsureRecordsDatabase();
@@ -62,6 +50,13 @@ TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
     EXPECT_EQ(Names(children), QStringList{QStringLiteral("AAA")});
     children.SelectChild(QStringLiteral("Amy"));
     EXPECT_EQ(children.GetRecordCount(), 2);
+    // A name with quotes is an ordinary name.
+    AddChildRow(children, QStringLiteral("Liam O'Brien"));
+    AddChildRow(children, QStringLiteral("x' OR '1'='1"));
+    children.SelectChild(QStringLiteral("Liam O'Brien"));
+    EXPECT_EQ(Names(children), QStringList{QStringLiteral("Liam O'Brien")});
+    children.SelectChild(QStringLiteral("x' OR '1'='1"));
+    EXPECT_EQ(children.GetRecordCount(), 1);
 
     PaymentTable payments;
     payments.SelectChild(QStringLiteral("AAA"));
@@ -90,18 +85,6 @@ TEST_F(RecordsTest, StaffSetsDoNothingWithoutAnApplicationFolder)
     TimeSheetTable sheets;
     sheets.SelectStaff(QStringLiteral("Dora"));
     EXPECT_FALSE(sheets.IsOpen());
-}
-
-TEST_F(RecordsTest, ANameWithQuotesIsAnOrdinaryName)
-{
-    EnsureRecordsDatabase();
-    EnrollmentTable set;
-    AddChildRow(set, QStringLiteral("Liam O'Brien"));
-    AddChildRow(set, QStringLiteral("x' OR '1'='1"));
-    set.SelectChild(QStringLiteral("Liam O'Brien"));
-    EXPECT_EQ(Names(set), QStringList{QStringLiteral("Liam O'Brien")});
-    set.SelectChild(QStringLiteral("x' OR '1'='1"));
-    EXPECT_EQ(set.GetRecordCount(), 1);
 }
 
 TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
@@ -156,7 +139,7 @@ TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRow)
     EXPECT_EQ(rows[0].value(0).toString(), QStringLiteral("changed"));
 }
 
-TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefused)
+TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefusedAndAddNewStartsFromTheDefaults)
 {
     EnsureRecordsDatabase();
     EnrollmentTable set;
@@ -164,6 +147,11 @@ TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefused)
     EXPECT_THROW(set.Edit(), DatabaseError);
     EXPECT_THROW(set.Delete(), DatabaseError);
     EXPECT_THROW(set.Update(), DatabaseError);
+    set.m_EnrollType = 3;
+    set.m_ChildName = QStringLiteral("left over");
+    set.AddNew();
+    EXPECT_EQ(set.m_EnrollType, 5);
+    EXPECT_TRUE(set.m_ChildName.isEmpty());
     set.Close();
     EXPECT_THROW(set.AddNew(), DatabaseError);
 }

@@ -15,22 +15,19 @@ void ExpectRoute(int id, Center::Index center, EnableRule rule)
     EXPECT_EQ(route->rule, rule) << id;
 }
 
-TEST(CommandRoutingTest, EachGroupReachesItsCenter)
+TEST(CommandRoutingTest, EachGroupReachesItsCenterAndFrameCommandsAreNotRouted)
 {
     for (const int id : {Cmd::Undo, Cmd::FontSize, Cmd::FilePrint, Cmd::GlowShadow, 944, 748})
         ExpectRoute(id, Center::EditCenter, EnableRule::EditCenterShown);
     // Toolbar commands are checked against their toolbars; this one is on none.
     ExpectRoute(33184, Center::ChildCenter, EnableRule::Always);
-}
 
-TEST(CommandRoutingTest, FrameCommandsAreNotRouted)
-{
     for (const int id : {Cmd::FileSave, Cmd::FileNew, Cmd::OpenFolder, Cmd::ViewEditCenter,
                          Cmd::StatusZoomIn, Cmd::About, 0, -1, 99999})
         EXPECT_FALSE(RouteOfCommand(id)) << id;
 }
 
-TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWays)
+TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWaysAndMenuTextLosesAccessKeys)
 {
     EXPECT_FALSE(CenterOfViewCommand(Cmd::Undo));
     for (int i = 0; i < Center::Count; ++i) {
@@ -40,10 +37,7 @@ TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWays)
     EXPECT_EQ(Center::Normalized(8), Center::StartPage);
     EXPECT_EQ(Center::Normalized(-3), Center::StartPage);
     EXPECT_EQ(Center::Normalized(7), Center::Reports);
-}
 
-TEST(CommandRoutingTest, MenuTextLosesAccessKeysAndShortcut)
-{
     EXPECT_EQ(PlainCommandText(CommandInfo{1, "Save && &Close", "", ""}),
               QStringLiteral("Save & Close"));
     EXPECT_EQ(FindCommandInfo(-5), nullptr);

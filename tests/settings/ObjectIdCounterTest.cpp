@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(GlobalObjectIdTest, EachIdentifierIsOneMoreThanTheLastAlsoAcrossRuns)
+TEST(GlobalObjectIdTest, EachIdentifierIsOneMoreThanTheLastAcrossRunsAndWraps)
 {
     TempHome home;
     ObjectIdCounter firstRun;
@@ -21,11 +21,8 @@ TEST(GlobalObjectIdTest, EachIdentifierIsOneMoreThanTheLastAlsoAcrossRuns)
     EXPECT_EQ(secondRun.Next(home.Settings()), QStringLiteral("3"));
     EXPECT_EQ(home.Settings().GetInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 0),
               3);
-}
 
-TEST(GlobalObjectIdTest, CounterFormatsAsA32BitInteger)
-{
-    TempHome home;
+    // The counter wraps as a 32-bit integer.
     home.Settings().WriteInt(QStringLiteral("General"), QStringLiteral("GlobalObjectID"), 2147483647);
     ObjectIdCounter ids;
     ids.Load(home.Settings());

@@ -24,7 +24,7 @@ TEST(ProgramSettingsTest, UnderlineIsReadFromTheTextToolSection)
     EXPECT_DOUBLE_EQ(TextToolDefaults::Load(home.Settings()).opacity, 0.4);
 }
 
-TEST(ProgramSettingsTest, RateTextConvertsLikeAPlainDecimalConversion)
+TEST(ProgramSettingsTest, RateAndStartTimeTextsAreReadOrRefused)
 {
     EXPECT_DOUBLE_EQ(RateFromText(QStringLiteral("abc")), 0.0);
     EXPECT_DOUBLE_EQ(RateFromText(QStringLiteral(" 66.66 ")), 66.66);
@@ -32,6 +32,14 @@ TEST(ProgramSettingsTest, RateTextConvertsLikeAPlainDecimalConversion)
     // An overflowing or non-finite text is no rate at all.
     EXPECT_DOUBLE_EQ(RateFromText(QStringLiteral("1e999")), 0.0);
     EXPECT_DOUBLE_EQ(RateFromText(QStringLiteral("nan")), 0.0);
+
+    EXPECT_EQ(ParseStartTime(QString()), (StartTime{13, 30}));
+    EXPECT_EQ(ParseStartTime(QStringLiteral(" 7 : 45 ")), (StartTime{7, 45}));
+    EXPECT_EQ(ParseStartTime(QStringLiteral("18")), (StartTime{18, 0}));
+    EXPECT_FALSE(ParseStartTime(QStringLiteral("24:00")));
+    EXPECT_FALSE(ParseStartTime(QStringLiteral("12:60")));
+    EXPECT_FALSE(ParseStartTime(QStringLiteral("-1:30")));
+    EXPECT_EQ(FormatStartTime(13, 5), QStringLiteral("13:5"));
 }
 
 TEST(ProgramSettingsTest, SavedSettingsReadBackInAnotherRun)
@@ -53,17 +61,6 @@ TEST(ProgramSettingsTest, SavedSettingsReadBackInAnotherRun)
     EXPECT_EQ(EmailSettings::Load(home.Settings()), email);
     EXPECT_EQ(CenterInfo::Load(home.Settings()), info);
     EXPECT_EQ(home.Settings().GetInt(K(SettingsKey::EmailSetting), K(SettingsKey::Ssl), 9), 0);
-}
-
-TEST(ProgramSettingsTest, StartTimeIsReadAsHourAndMinute)
-{
-    EXPECT_EQ(ParseStartTime(QString()), (StartTime{13, 30}));
-    EXPECT_EQ(ParseStartTime(QStringLiteral(" 7 : 45 ")), (StartTime{7, 45}));
-    EXPECT_EQ(ParseStartTime(QStringLiteral("18")), (StartTime{18, 0}));
-    EXPECT_FALSE(ParseStartTime(QStringLiteral("24:00")));
-    EXPECT_FALSE(ParseStartTime(QStringLiteral("12:60")));
-    EXPECT_FALSE(ParseStartTime(QStringLiteral("-1:30")));
-    EXPECT_EQ(FormatStartTime(13, 5), QStringLiteral("13:5"));
 }
 
 } // namespace

@@ -10,7 +10,7 @@ std::optional<StartOptions> Parse(const QStringList& arguments, QString* error =
     return ParseStartOptions(arguments, error ? error : &ignored);
 }
 
-TEST(StartOptionsTest, ReadsEveryOptionAndOneFolder)
+TEST(StartOptionsTest, ReadsEveryOptionAndOneFolderAndRefusesMistakesWithAReason)
 {
     const auto options = Parse({QStringLiteral("--home"), QStringLiteral("/data"),
                                 QStringLiteral("--no-splash"), QStringLiteral("--quit-after-start"),
@@ -22,10 +22,7 @@ TEST(StartOptionsTest, ReadsEveryOptionAndOneFolder)
     EXPECT_EQ(options->folder, QStringLiteral("/photos/2026"));
 
     EXPECT_EQ(Parse({QStringLiteral("--home=/d")})->home, QStringLiteral("/d"));
-}
 
-TEST(StartOptionsTest, MistakesAreRefusedWithAReason)
-{
     QString error;
     EXPECT_FALSE(Parse({QStringLiteral("--home")}, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("--home")));

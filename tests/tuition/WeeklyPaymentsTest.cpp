@@ -33,17 +33,14 @@ TEST_F(WeeklyPaymentsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
     EXPECT_EQ(PaymentRows(), 2);
 }
 
-TEST(WeeklyPaymentTexts, PaidDateIsReadBackOrToday)
+TEST(WeeklyPaymentTexts, PaidDateIsReadBackOrTodayAndDiscountTruncatedTowardZero)
 {
     const QDate today(2024, 3, 6);
     using WeeklyPayments::PaidDateOf;
     EXPECT_EQ(PaidDateOf(QStringLiteral("2024- 3- 8"), today), QDate(2024, 3, 8));
     // Texts typed into the table by other means name no date.
     EXPECT_EQ(PaidDateOf(QStringLiteral("2024-13-40"), today), today);
-}
 
-TEST(WeeklyPaymentTexts, DiscountIsOfferedTruncatedTowardZero)
-{
     using WeeklyPayments::OfferedDiscount;
     EXPECT_EQ(OfferedDiscount(-12.9), -12);
     EXPECT_EQ(OfferedDiscount(1e300), std::numeric_limits<int>::max());

@@ -30,7 +30,7 @@ auto Colour(ColorRef expected)
 } // namespace
 
 // Rows are a ninth of the height; columns a seventh of the width less a margin of 10.
-TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
+TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStartAndDamagedRectanglesStayInside)
 {
     const CalendarLayout sundayFirst({0, 0, 300, 150}, 2026, 3, true);
     const CalendarLayout mondayFirst({0, 0, 300, 150}, 2026, 3, false);
@@ -46,12 +46,9 @@ TEST(CalendarLayout, FirstDayColumnFollowsTheWeekStart)
     EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2028, 2, false).DaysInMonth(), 29);
     // A damaged month has no days at all.
     EXPECT_EQ(CalendarLayout({0, 0, 300, 150}, 2026, 13, false).DaysInMonth(), 0);
-}
 
-// Whatever edges a damaged document holds, the grid is either not laid out at all or
-// lies inside the rectangle: no cell is wrapped round to the other end of the page.
-TEST(CalendarLayout, DamagedRectanglesLayOutNothingOrInsideThemselves)
-{
+    // Whatever edges a damaged document holds, the grid is either not laid out at all or
+    // lies inside the rectangle: no cell is wrapped round to the other end of the page.
     for (const PageRect rect : {PageRect{INT_MAX, 0, INT_MIN, 150},
                                 PageRect{INT_MIN, 0, INT_MAX, 150},
                                 PageRect{INT_MAX - 5, INT_MAX - 5, INT_MAX, INT_MAX}}) {
@@ -65,17 +62,14 @@ TEST(CalendarLayout, DamagedRectanglesLayOutNothingOrInsideThemselves)
     }
 }
 
-TEST(CalendarNames, WeekdaysBySpellingStyleAndWeekStart)
+TEST(CalendarNames, WeekdaysAndTitleUseOwnNamesWhenThereAreEnough)
 {
     using CalendarNames::WeekdayHeadings;
     const QStringList own{"Lu", "Ma", "Me", "Je", "Ve"}; // two missing
     EXPECT_TRUE(WeekdayHeadings(1, false, &own)[6].isEmpty());
     EXPECT_TRUE(WeekdayHeadings(1, true, &own)[0].isEmpty()); // Sunday has no name
     EXPECT_EQ(WeekdayHeadings(1, true, &own)[1], "Lu");
-}
 
-TEST(CalendarObject, TitleUsesOwnNamesWhenThereAreEnoughAndTheYearWhenShown)
-{
     CalendarObject calendar = March2026();
     EXPECT_EQ(calendar.Title(), "March");
     calendar.m_bShowYear = 1;

@@ -81,7 +81,7 @@ TEST(ObjectModel, CopiesTakeANewIdentityAndComeUnlocked)
     }
 }
 
-TEST(CurveConstruction, PointListsBecomeRelativeVerticesInTheirBox)
+TEST(CurveConstruction, PointsStarCornersAndSymbolSizesComeFromTheirBox)
 {
     // Up to 999 points are kept.
     QList<QPoint> many;
@@ -92,10 +92,7 @@ TEST(CurveConstruction, PointListsBecomeRelativeVerticesInTheirBox)
     // A thin line widens only across its thin side.
     const CurveObject thin({{10, 20}, {110, 21}}, CurveKind::ThinLine, 1, 0, 0);
     EXPECT_EQ(thin.m_rect, (PageRect{10, 15, 110, 26}));
-}
 
-TEST(StarGeometry, CornersAlternateBetweenTheTwoRadii)
-{
     // The corners alternate between the two radii about the centre.
     const PageRect box{0, 0, 200, 300};
     for (int points : {5, 10}) {
@@ -108,10 +105,7 @@ TEST(StarGeometry, CornersAlternateBetweenTheTwoRadii)
         }
     }
     EXPECT_TRUE(ShapeOutline::StarVertices(box, 0).isEmpty());
-}
 
-TEST(SymbolGeometry, FontSizeComesFromTheSmallerSide)
-{
     SymbolObject symbol;
     symbol.m_strSymbolFont = QStringLiteral("No Such Font Anywhere");
     symbol.m_rect = {0, 0, 30, 70};

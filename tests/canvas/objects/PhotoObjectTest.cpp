@@ -266,7 +266,7 @@ TEST_F(PhotoTest, ResizeMakesACopyCentredWhereThePhotoWas)
     EXPECT_EQ(smaller->m_nBorder, 1);
 }
 
-TEST_F(PhotoTest, APastedPictureLandsWhereAskedOrSaysWhyNot)
+TEST_F(PhotoTest, PastedAndEditedPicturesAreWrittenOrSayWhyNotAndTheStatusLineNamesThem)
 {
     QString error;
     const auto pasted =
@@ -276,10 +276,6 @@ TEST_F(PhotoTest, APastedPictureLandsWhereAskedOrSaysWhyNot)
     const QString nowhere = m_dir.filePath(QStringLiteral("no/such"));
     EXPECT_FALSE(PhotoFiles::PhotoFromPastedPicture(Bitmap(5, 3, {9, 9, 9}), nowhere, {}, &error));
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST_F(PhotoTest, EditedPicturesAreWrittenInTheirOwnFormat)
-{
     auto photo = Photo(QStringLiteral("keep.gif"), Bitmap(8, 8, {0, 0, 255}));
     EXPECT_FALSE(photo->WriteEditedPicture()); // not marked
     photo->m_bEdited = 1;
@@ -288,14 +284,11 @@ TEST_F(PhotoTest, EditedPicturesAreWrittenInTheirOwnFormat)
     QFile written(photo->m_strPath);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(3) == "GIF");
-}
-
-TEST_F(PhotoTest, TheStatusLineGivesFileSizeDepthAndPlace)
-{
-    const auto photo = Photo(QStringLiteral("class.jpg"), Bitmap(64, 48, {9, 9, 9}), 10, 20);
+    // The status line gives file, size, depth and place.
+    const auto placed = Photo(QStringLiteral("class.jpg"), Bitmap(64, 48, {9, 9, 9}), 10, 20);
     const QString expected = QStringLiteral("Image file:%1, width:64 height:48, BitsPerPixel:24, "
                                             "Position(left, top, right, bottom): (10,20,74,68)");
-    EXPECT_EQ(photo->InfoText(), expected.arg(photo->m_strPath));
+    EXPECT_EQ(placed->InfoText(), expected.arg(placed->m_strPath));
 }
 
 TEST_F(PhotoTest, AMissingFileComesBackAsAnEmptyRectangle)

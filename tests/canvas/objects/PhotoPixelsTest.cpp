@@ -58,7 +58,7 @@ QList<int> RedChannel(const QImage& bitmap, int y)
 
 } // namespace
 
-TEST(PhotoPixels, ToneTableFollowsBrightnessAndContrast)
+TEST(PhotoPixels, ToneTableFollowsBrightnessAndContrastOnEveryByte)
 {
     // More Contrast keeps the middle and spreads the rest.
     const ByteTable contrast = ToneTable(0, 10);
@@ -72,19 +72,16 @@ TEST(PhotoPixels, ToneTableFollowsBrightnessAndContrast)
     // Levels far outside any step still give bytes.
     EXPECT_EQ(ToneTable(1'000'000, 0)[0], 255);
     EXPECT_EQ(ToneTable(0, -1'000'000)[255], 0);
-}
-
-TEST(PhotoPixels, EveryByteMapsAlphaToo)
-{
+    // Mapping every byte maps alpha too.
     QImage argb = Bitmap(2, 2, {100, 150, 200, 128});
     MapEveryByte(argb, ToneTable(0, 10));
     EXPECT_EQ(PixelBytes(argb, 1, 1), (Bytes{97, 152, 207, 128}));
 }
 
-// Primaries, a grey, a worked colour and the wrap of hues just below red to the top
-// of the byte.
-TEST(PhotoPixels, ByteHslOfWorkedColours)
+TEST(PhotoPixels, ByteHslOfWorkedColoursAndBack)
 {
+    // Primaries, a grey, a worked colour and the wrap of hues just below red to the top
+    // of the byte.
     const std::pair<ByteRgb, std::array<int, 3>> cases[] = {
         {{255, 0, 0}, {0, 255, 128}},   {{0, 0, 255}, {170, 255, 128}},
         {{90, 90, 90}, {170, 0, 90}},   {{200, 120, 60}, {18, 143, 130}},
@@ -94,16 +91,12 @@ TEST(PhotoPixels, ByteHslOfWorkedColours)
         const ByteHsl hsl = ToByteHsl(colour);
         EXPECT_EQ((std::array{hsl.hue, hsl.saturation, hsl.lightness}), expected);
     }
-}
-
-// Worked in doubles; the first two lie within 3e-5 of a rounding step, one each way.
-TEST(PhotoPixels, ByteHslBackToColours)
-{
-    const std::pair<ByteHsl, ByteRgb> cases[] = {
+    // Worked in doubles; the first two lie within 3e-5 of a rounding step, one each way.
+    const std::pair<ByteHsl, ByteRgb> back[] = {
         {{178, 197, 173}, {134, 110, 236}}, {{33, 101, 134}, {182, 160, 86}},
         {{0, 0, 77}, {77, 77, 77}},         {{85, 255, 127}, {0, 254, 0}},
     };
-    for (const auto& [hsl, colour] : cases)
+    for (const auto& [hsl, colour] : back)
         EXPECT_EQ(FromByteHsl(hsl), colour) << "hue " << hsl.hue;
 }
 
@@ -213,7 +206,7 @@ TEST(PhotoPixels, QuarterTurnsMoveEveryPixelAndKeepTheFormat)
     EXPECT_EQ(Flipped(Mirrored(picture)).pixelIndex(0, 0), 5);
 }
 
-TEST(PhotoPixels, CircleFadeFromTheCentreToTheRim)
+TEST(PhotoPixels, CircleFadeAndBevelFadeTheEdgesAndTheTornEdgeCutsThem)
 {
     const QImage faded = CircleFaded(Bitmap(101, 101, {10, 20, 30}));
     EXPECT_EQ(PixelBytes(faded, 50, 50), (Bytes{10, 20, 30, 255}));
@@ -228,10 +221,6 @@ TEST(PhotoPixels, CircleFadeFromTheCentreToTheRim)
     EXPECT_EQ(PixelBytes(wide, 100, 0)[3], 234); // d = 10 of R = 100
     EXPECT_EQ(CircleFaded(Bitmap(1, 1, {5, 5, 5})).pixelColor(0, 0).alpha(), 255);
     EXPECT_TRUE(CircleFaded(QImage(4, 4, QImage::Format_Grayscale8)).isNull());
-}
-
-TEST(PhotoPixels, BevelRingsFadeInOverAnEighthOfTheSide)
-{
     const QImage bevelled = Bevelled(Bitmap(40, 48, {5, 6, 7})); // k = 5
     // Rings 0 to 4 from the left, right and bottom edges.
     EXPECT_EQ(PixelBytes(bevelled, 0, 24)[3], 0);
@@ -244,10 +233,6 @@ TEST(PhotoPixels, BevelRingsFadeInOverAnEighthOfTheSide)
     EXPECT_EQ(PixelBytes(own, 1, 8)[3], 127);
     EXPECT_EQ(PixelBytes(own, 8, 8)[3], 90);
     EXPECT_EQ(PixelBytes(Bevelled(Bitmap(7, 7, {1, 1, 1})), 0, 0)[3], 255); // k = 0: no rings
-}
-
-TEST(PhotoPixels, TornEdgeOutlineWithAFixedSeed)
-{
     // The jitter generator gives the same 15-bit sequence everywhere.
     JitterRandom random(1);
     EXPECT_EQ(random.Next(), 41);
@@ -266,7 +251,7 @@ TEST(PhotoPixels, TornEdgeOutlineWithAFixedSeed)
     EXPECT_EQ(PixelBytes(torn, 30, 20), (Bytes{30, 60, 90, 255}));
 }
 
-TEST(PhotoPixels, BlurRenormalisesAtTheEnds)
+TEST(PhotoPixels, BlurRenormalisesAtTheEndsAndSoftenWeighsTheCentreEightToOne)
 {
     // No strength is a single tap, and the sign of a strength is ignored.
     EXPECT_EQ(BlurKernel(0.0f).size(), 1u);
@@ -291,10 +276,6 @@ TEST(PhotoPixels, BlurRenormalisesAtTheEnds)
     EXPECT_EQ(PixelBytes(argb, 0, 0)[3], 125);
     QImage grey(4, 4, QImage::Format_Grayscale8);
     EXPECT_FALSE(Blur(grey));
-}
-
-TEST(PhotoPixels, SoftenWeighsTheCentreEightToOne)
-{
     QImage dot = Bitmap(3, 3, {0, 0, 0});
     SetPixelBytes(dot, 0, 0, {110, 110, 110});
     QImage centre = Bitmap(5, 5, {0, 0, 0});
@@ -307,7 +288,7 @@ TEST(PhotoPixels, SoftenWeighsTheCentreEightToOne)
     EXPECT_EQ(PixelBytes(centre, 2, 2), (Bytes{80, 16, 0}));
 }
 
-TEST(PhotoPixels, ResizeAveragesWhenShrinkingAndRepeatsWhenGrowing)
+TEST(PhotoPixels, ResizeAveragesOrRepeatsAndRotationTakesAnyAngle)
 {
     const QImage row = GreyRow({0, 90, 180});
     // Two target pixels over three: 1 + ½ and ½ + 1 source pixels.
@@ -326,10 +307,6 @@ TEST(PhotoPixels, ResizeAveragesWhenShrinkingAndRepeatsWhenGrowing)
     EXPECT_EQ(half.pixelIndex(0, 0), 1);
     EXPECT_EQ(half.pixelIndex(1, 0), 2);
     EXPECT_TRUE(Resized(row, QSize(0, 4)).isNull());
-}
-
-TEST(PhotoPixels, RotationToAnyAngle)
-{
     QImage picture = Bitmap(40, 20, {0, 0, 255});
     EXPECT_EQ(RotatedToAngle(picture, 90), TurnedRight(picture.convertToFormat(QImage::Format_ARGB32)));
     const QImage turned = RotatedToAngle(picture, 45);

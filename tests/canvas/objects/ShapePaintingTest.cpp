@@ -52,7 +52,7 @@ TEST(ShapePainting, SolidFillInsideOutlineOnTheEdgeNothingOutside)
     EXPECT_EQ(PaintObject(shape, kCanvas).pixelColor(100, 100), kWhite);
 }
 
-TEST(ShapePainting, ExactFigures)
+TEST(ShapePainting, ExactFiguresAndRotationAboutTheCentre)
 {
     // Round corners stay 30 units across at any size.
     auto round = Filled(ShapeOutline::RoundRectangle, {0, 0, 280, 280}, Rgb(0, 0, 0));
@@ -65,6 +65,13 @@ TEST(ShapePainting, ExactFigures)
     image = PaintObject(*heart, kCanvas);
     EXPECT_EQ(image.pixelColor(120, 50), kWhite);
     EXPECT_TRUE(Near(image.pixelColor(120, 195), Qt::black));
+
+    // Rotation turns the figure about its centre.
+    auto bar = Filled(ShapeOutline::Rectangle, {50, 140, 250, 160}, Rgb(0, 0, 0));
+    bar->m_nAngle = 90;
+    image = PaintObject(*bar, kCanvas);
+    EXPECT_TRUE(Near(image.pixelColor(150, 70), Qt::black));
+    EXPECT_EQ(image.pixelColor(70, 150), kWhite);
 }
 
 TEST(ShapePainting, GradientStylesSetDirectionAndBlend)
@@ -82,7 +89,7 @@ TEST(ShapePainting, GradientStylesSetDirectionAndBlend)
     }
 }
 
-TEST(ShapePainting, HardShadowFallsByDirection)
+TEST(ShapePainting, HardSoftAndGlowShadows)
 {
     auto shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
     SetShadow(*shape, ShadowType::Hard, 10, 10, Rgb(0, 0, 0));
@@ -95,13 +102,10 @@ TEST(ShapePainting, HardShadowFallsByDirection)
     image = PaintObject(*shape, kCanvas);
     EXPECT_TRUE(Near(image.pixelColor(95, 95), Qt::black));
     EXPECT_TRUE(Near(image.pixelColor(205, 205), Qt::black));
-}
 
-TEST(ShapePainting, SoftAndGlowShadowsAreBlurred)
-{
-    auto shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
+    shape = Filled(ShapeOutline::Rectangle, {100, 100, 200, 200}, Rgb(255, 0, 0));
     SetShadow(*shape, ShadowType::Soft, 12, 12, Rgb(0, 0, 0));
-    QImage image = PaintObject(*shape, kCanvas);
+    image = PaintObject(*shape, kCanvas);
     // Under the offset figure it is dark, at its rim half-toned, ahead of it clean.
     EXPECT_LT(Lightness(image, {206, 180}), 80);
     const int rim = Lightness(image, {212, 180});
@@ -132,15 +136,6 @@ TEST(BlurredShadow, BlurSpreadsEvenlyAndKeepsFlatAreasFlat)
     BlurCoverage(flat, size, size, 3);
     for (unsigned char value : flat)
         EXPECT_NEAR(value, 200, 3);
-}
-
-TEST(ShapePainting, RotationTurnsTheFigureAboutItsCentre)
-{
-    auto bar = Filled(ShapeOutline::Rectangle, {50, 140, 250, 160}, Rgb(0, 0, 0));
-    bar->m_nAngle = 90;
-    const QImage image = PaintObject(*bar, kCanvas);
-    EXPECT_TRUE(Near(image.pixelColor(150, 70), Qt::black));
-    EXPECT_EQ(image.pixelColor(70, 150), kWhite);
 }
 
 TEST(ShapePainting, TextureFillIsLoadedOnceAndCopiesLoadTheirOwn)
@@ -196,7 +191,7 @@ TEST(SelectionFrame, OnlyOnScreenOutsidePhotosAndForEveryKind)
     }
 }
 
-TEST(CurvePainting, OpenAndClosedKinds)
+TEST(CurvePainting, OpenClosedAndBezierKinds)
 {
     // A closed freehand shape without a fill shows only its outline.
     CurveObject closed({{50, 50}, {250, 50}, {250, 250}, {50, 250}}, CurveKind::ClosedFreehand, 3,
@@ -220,16 +215,12 @@ TEST(CurvePainting, OpenAndClosedKinds)
     // The straight line from the line tool.
     CurveObject line({{20, 100}, {280, 100}}, CurveKind::Line, 5, 0, Rgb(0, 128, 0));
     EXPECT_TRUE(Near(PaintObject(line, kCanvas).pixelColor(150, 100), QColor(0, 128, 0)));
-}
-
-TEST(CurvePainting, BezierOutlinesKeepTheCountTheChainCanUse)
-{
     QList<QPoint> nine;
     for (int i = 0; i < 9; ++i)
         nine.append(QPoint(30 + 30 * i, i % 2 == 0 ? 50 : 250));
     CurveObject bezier(nine, CurveKind::ClosedBezier, 2, 0, Rgb(0, 0, 0));
     bezier.m_bFill = 1;
-    const QImage image = PaintObject(bezier, kCanvas);
+    image = PaintObject(bezier, kCanvas);
     EXPECT_EQ(bezier.PointCount(), 7);
     EXPECT_GT(DarkInk(image).count, 0);
 }

@@ -39,7 +39,7 @@ int LongestDarkRow(const QImage& image)
 
 } // namespace
 
-TEST(PlainText, AlignsLeftCentreAndRightWithinItsRectangle)
+TEST(PlainText, AlignsJustifiesWithoutUnderlineAndTurnsWithinItsRectangle)
 {
     std::map<int, QRect> inked;
     for (int align : {0, 1, 2}) {
@@ -52,10 +52,7 @@ TEST(PlainText, AlignsLeftCentreAndRightWithinItsRectangle)
     EXPECT_NEAR(inked[1].center().x(), 210, 6);
     EXPECT_GT(inked[2].right(), 380);
     EXPECT_LT(inked[0].top(), 40); // always from the top
-}
 
-TEST(PlainText, JustifiedTextDropsTheUnderline)
-{
     TextObject underlined = Text(QStringLiteral("Nursery news"));
     underlined.m_bUnderline = 1;
     const int wordWidth = DarkInk(PaintObject(underlined, kPaper)).bounds.width();
@@ -63,10 +60,7 @@ TEST(PlainText, JustifiedTextDropsTheUnderline)
 
     underlined.m_nAlign = TextObject::kJustified;
     EXPECT_LT(LongestDarkRow(PaintObject(underlined, kPaper)), wordWidth / 3);
-}
 
-TEST(PlainText, TurnsAboutTheRectangleCentre)
-{
     TextObject text = Text(QStringLiteral("WWWWWW"), {60, 110, 360, 210});
     text.m_nAlign = 1;
     text.m_nAngle = 90;
@@ -75,7 +69,7 @@ TEST(PlainText, TurnsAboutTheRectangleCentre)
     EXPECT_NEAR(turned.center().x(), 210, 30);
 }
 
-TEST(BentText, CircleEffectsFollowTheFixedFormula)
+TEST(BentText, CircleEffectsFollowTheFixedFormulaAndLowRectanglesBecomeSquareOnce)
 {
     const auto over = BentText::OnCircle(1, QRectF(0, 0, 200, 200), 4);
     ASSERT_EQ(over.size(), 4u);
@@ -84,10 +78,7 @@ TEST(BentText, CircleEffectsFollowTheFixedFormula)
     // Degrees come from single-precision pi, not the true one.
     EXPECT_DOUBLE_EQ(over[3].degrees, 3 * (step * 180) / 3.1415925 - 90);
     EXPECT_TRUE(BentText::OnCircle(1, QRectF(0, 0, 200, 200), 0).empty());
-}
 
-TEST(BentText, LowWideRectangleBecomesSquareOnceAndEmptyTextPlacesNothing)
-{
     TextObject low = Text(QString(), {10, 10, 210, 60});
     low.m_nTextEffect = 3;
     const QImage image = PaintObject(low, kPaper);
@@ -104,7 +95,7 @@ TEST(BentText, LowWideRectangleBecomesSquareOnceAndEmptyTextPlacesNothing)
     EXPECT_EQ(straight.m_rect.Height(), 30);
 }
 
-TEST(BentText, EveryBentEffectPlacesItsLettersDifferently)
+TEST(BentText, EveryBentEffectPlacesItsLettersDifferentlyAndLongTextShrinksToItsCurve)
 {
     QSet<QByteArray> looks;
     for (int effect = 1; effect <= 6; ++effect) {
@@ -117,10 +108,7 @@ TEST(BentText, EveryBentEffectPlacesItsLettersDifferently)
             QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Md5));
     }
     EXPECT_EQ(looks.size(), 6);
-}
 
-TEST(BentText, LongTextShrinksToItsCurve)
-{
     const QPainterPath curve = BentText::Baseline(5, QRectF(0, 0, 100, 100));
     const QStringList letters = SplitCharacters(QStringLiteral("A very long headline indeed"));
     const QFont fitted = BentText::FittedToCurve(PageFont("DejaVu Sans", 30, false, false),
@@ -170,7 +158,7 @@ TEST(OutlinedText, GradientRunsFromLineToFillAndSwapsForStyleTwo)
     EXPECT_FALSE(redOnTheLeft(2));
 }
 
-TEST(DoubleOutlinedText, RaisesTheWidthToThreeAndFitsTheRectangleToTheText)
+TEST(DoubleOutlinedText, RaisesTheWidthToThreeFitsTheRectangleAndGivesTheInsideItsOwnOpacity)
 {
     TextObject text = Text(QStringLiteral("Hello\nfriends"), {30, 40, 400, 300});
     text.m_nTextStyle = TextObject::kDoubleOutlined;
@@ -188,18 +176,16 @@ TEST(DoubleOutlinedText, RaisesTheWidthToThreeAndFitsTheRectangleToTheText)
     text.m_nOutlineWidth = 5;
     PaintObject(text, kPaper);
     EXPECT_EQ(text.m_nOutlineWidth, 5);
-}
 
-TEST(DoubleOutlinedText, InsideColourTakesItsOwnOpacity)
-{
-    TextObject text = Text(QStringLiteral("O"), {20, 20, 400, 300});
-    text.m_nTextStyle = TextObject::kDoubleOutlined;
-    text.m_nFontSize = 200;
-    text.m_crFill = Rgb(0, 0, 255);
-    text.m_nTextFillAlpha = 0;
-    const QImage clear = PaintObject(text, kPaper);
-    text.m_nTextFillAlpha = 255;
-    const QImage solid = PaintObject(text, kPaper);
+    // The inside colour takes its own opacity.
+    TextObject o = Text(QStringLiteral("O"), {20, 20, 400, 300});
+    o.m_nTextStyle = TextObject::kDoubleOutlined;
+    o.m_nFontSize = 200;
+    o.m_crFill = Rgb(0, 0, 255);
+    o.m_nTextFillAlpha = 0;
+    const QImage clear = PaintObject(o, kPaper);
+    o.m_nTextFillAlpha = 255;
+    const QImage solid = PaintObject(o, kPaper);
     auto blue = [](const QColor& c) { return c.blue() > 200 && c.red() < 60; };
     EXPECT_EQ(InkWhere(clear, blue).count, 0);
     EXPECT_GT(InkWhere(solid, blue).count, 500);
@@ -215,7 +201,7 @@ TEST(TextStyles, UnknownStylesAndVariantsPaintNothing)
     }
 }
 
-TEST(TextArt, ThirteenVariantsEachLookDifferentAndStayInTheirRectangle)
+TEST(TextArt, ThirteenVariantsLookDifferentInTheirRectangleAndDamagedTextStaysDrawable)
 {
     QSet<QByteArray> looks;
     const PageRect rect{40, 60, 380, 260};
@@ -231,10 +217,6 @@ TEST(TextArt, ThirteenVariantsEachLookDifferentAndStayInTheirRectangle)
             QByteArrayView(image.constBits(), image.sizeInBytes()), QCryptographicHash::Md5));
     }
     EXPECT_EQ(looks.size(), 13);
-}
-
-TEST(TextStyles, MissingFontFallsBackAndDamagedSizesStayDrawable)
-{
     TextObject text = Text(QStringLiteral("Fallback"));
     text.m_strFontName = QStringLiteral("No Such Font Anywhere");
     EXPECT_GT(DarkInk(PaintObject(text, kPaper)).count, 50);

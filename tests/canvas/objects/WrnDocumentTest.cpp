@@ -102,7 +102,7 @@ TEST(WrnDocument, TextComesBackLockedAndOnlySymbolsKeepTheirSelection)
     EXPECT_EQ(read.objects[2]->m_bSelected, 1);
 }
 
-TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsets)
+TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsetsAndOpacitiesWrittenWidened)
 {
     QByteArray shape = BlankRecord(ObjectType::Shape);
     PutInt(shape, 4 + 16, 402);
@@ -126,10 +126,7 @@ TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsets)
     // A float in the file, truncated.
     EXPECT_EQ(static_cast<const CalendarObject&>(*read.objects[1]).m_nLineWidth, 3);
     EXPECT_EQ(static_cast<const PhotoObject&>(*read.objects[2]).m_strName, u"kite.JPG");
-}
 
-TEST(WrnDocument, AWrittenOpacityIsWidenedNotSignExtended)
-{
     ObjectList objects;
     objects.push_back(std::make_unique<TextObject>(PageRect{1, 2, 3, 4}, QStringLiteral("A")));
     objects.back()->m_nFillAlpha = 0xAB;
@@ -229,16 +226,13 @@ TEST(WrnDocument, HeadersOfImpossiblePagesAreRefused)
     }
 }
 
-TEST(WrnDocument, FilesThatCannotBeReadOrWrittenSaySo)
+TEST(WrnDocument, FilesThatCannotBeReadOrWrittenSaySoAndJsonGivesRelativeVertices)
 {
     // Whole pages are written and read back by the photo tests; here, what fails.
     QTemporaryDir dir;
     EXPECT_FALSE(LoadDocument(dir.filePath(QStringLiteral("missing.wrn"))).has_value());
     EXPECT_FALSE(SaveDocument(dir.filePath(QStringLiteral("no/such/x.wrn")), WrnPage{}, {}));
-}
 
-TEST(WrnDocument, JsonGivesRelativeVertices)
-{
     ObjectList objects;
     objects.push_back(std::make_unique<CurveObject>(QList<QPoint>{{10, 50}, {200, 50}}, 1, 1, 0, 0));
     WrnDocument document = WrnFormat::Decode(WrnFormat::Encode(WrnPage{}, objects), {});

@@ -33,6 +33,7 @@ protected:
         ASSERT_NE(item, nullptr) << text.toStdString();
         m_tree.setCurrentItem(item);
     }
+    void Run(const QString& text, int command) { Select(text); m_tree.OnCommand(command); }
     void Enter(const QString& name) { EnterName(m_tree, name); }
     // Renames the current item as typing a name into its editor would.
     void TypeName(int command, const QString& name)
@@ -110,8 +111,7 @@ TEST_F(LibraryTreeTest, NewFolderCounterStartsAtOneEachRunAndKeepsAnExistingFold
     EXPECT_EQ(Entries(At(QStringLiteral("NewFolder_1"))), QStringList{"kept.png"});
 
     Settle();
-    Select(QStringLiteral("AAA"));
-    m_tree.OnCommand(Cmd::TreeAddFolder);
+    Run(QStringLiteral("AAA"), Cmd::TreeAddFolder);
     // The new folder waits for its name.
     EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("AAA/NewFolder_2")));
     Enter(QStringLiteral("Art"));
@@ -173,27 +173,23 @@ TEST_F(LibraryTreeTest, DeleteOnlyEmptyFoldersHideKeepsTheDisk)
     Load();
     const QString refusal = QStringLiteral("Please delete photos or child folders first");
 
-    Select(QStringLiteral("Mia"));
-    m_tree.OnCommand(Cmd::TreeDeleteFolder);
+    Run(QStringLiteral("Mia"), Cmd::TreeDeleteFolder);
     Select(QStringLiteral("Sam"));   // a photo is not an item, but it counts
     m_tree.OnCommand(Cmd::TreeDeleteFolder);
     EXPECT_EQ(Prompt().Texts(), (QStringList{refusal, refusal}));
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("Sam/sam.png"))).isFile());
 
-    Select(QStringLiteral("Empty"));
-    m_tree.OnCommand(Cmd::TreeDeleteFolder);
+    Run(QStringLiteral("Empty"), Cmd::TreeDeleteFolder);
     EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Empty"))));
     EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("Empty")), nullptr);
 
-    Select(QStringLiteral("Mia"));
-    m_tree.OnCommand(Cmd::TreeHideFolder);
+    Run(QStringLiteral("Mia"), Cmd::TreeHideFolder);
     EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("Art")), nullptr);
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("Mia/Art"))).isDir());
     Load();
     EXPECT_NE(ItemNamed(m_tree, QStringLiteral("Art")), nullptr);
 
-    Select(QStringLiteral("News"));
-    m_tree.OnCommand(Cmd::TreeDeleteDocument);
+    Run(QStringLiteral("News"), Cmd::TreeDeleteDocument);
     EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("AAA/News.wrn"))));
     EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("News")), nullptr);
 }
@@ -202,8 +198,7 @@ TEST_F(LibraryTreeTest, AddNewsletterCountsAndNeverTruncates)
 {
     WriteBytes(QStringLiteral("AAA/Untitled.wrn"), "our spring page");
     Load();
-    Select(QStringLiteral("AAA"));
-    m_tree.OnCommand(Cmd::TreeAddNewsletter);
+    Run(QStringLiteral("AAA"), Cmd::TreeAddNewsletter);
     m_tree.OnCommand(Cmd::TreeAddNewsletter);
     EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))),
               (QStringList{"Untitled_3", "Untitled_2", "Untitled"}));
@@ -286,8 +281,7 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
     QTreeWidgetItem* root = Load();
     ItemNamed(m_tree, QStringLiteral("ZZZ"))->setExpanded(true);
     EXPECT_EQ(ChildTexts(root), (QStringList{"AAA", "Class 10", "Gone", "Hidden", "ZZZ"}));
-    Select(QStringLiteral("Hidden"));
-    m_tree.OnCommand(Cmd::TreeHideFolder);
+    Run(QStringLiteral("Hidden"), Cmd::TreeHideFolder);
     Select(QStringLiteral("Gone"));
     QStringList selected;
     QObject::connect(&m_tree, &LibraryTree::FolderSelected,
@@ -308,8 +302,7 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
     EXPECT_TRUE(selected.isEmpty());
 
     // A name being typed is not swept away; the tree follows once it is entered.
-    Select(QStringLiteral("Class 10"));
-    m_tree.OnCommand(Cmd::TreeRenameFolder);
+    Run(QStringLiteral("Class 10"), Cmd::TreeRenameFolder);
     QDir(At(QStringLiteral("Class 2"))).removeRecursively();
     RunEventsFor(1000);
     ASSERT_NE(OpenEditor(m_tree), nullptr);

@@ -248,7 +248,7 @@ TEST_F(PaymentListViewTest, ATableNotAsTheProgramKeepsItIsNamedInsteadOfAnEmptyL
         << Prompt().Texts()[0].toStdString();
 }
 
-TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharactersPaidBy)
+TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountThirtyCharactersPaidByAndOnlyADate)
 {
     WeeklyPaymentDialog dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
     auto* discount = Find<QLineEdit>(dialog, "discount");
@@ -258,10 +258,7 @@ TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountAndThirtyCharacter
     EXPECT_EQ(discount->text(), QStringLiteral("152"));
     Find<QLineEdit>(dialog, "paidBy")->setText(QString(40, QLatin1Char('c')));
     EXPECT_EQ(dialog.Entry().paidBy, QString(30, QLatin1Char('c')));
-}
 
-TEST_F(PaymentListViewTest, TheDialogsOkTakesAPaidDateBeingTypedOrSaysWhyNot)
-{
     for (const char* typed : {"soon", "2026-03-13"}) {
         WeeklyPaymentDialog dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
         dialog.show();

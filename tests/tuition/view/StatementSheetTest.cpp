@@ -175,7 +175,7 @@ TEST_F(StatementSheetTest, RowDatesShowWithZeros)
     EXPECT_EQ(StatementObject::RowTexts(week)[0], QStringLiteral("-1/-1/-1"));
 }
 
-TEST_F(StatementSheetTest, ANewStatementShowsThisMonthAndACloneKeepsTheChoice)
+TEST_F(StatementSheetTest, ANewStatementShowsThisMonthACloneKeepsTheChoiceAndASavedPageHoldsNone)
 {
     Clock::SetNow(QDateTime(QDate(2014, 12, 31), QTime(23, 30), Qt::UTC));
     const StatementObject fresh;
@@ -191,10 +191,7 @@ TEST_F(StatementSheetTest, ANewStatementShowsThisMonthAndACloneKeepsTheChoice)
     EXPECT_NE(clone->m_strID, sheet.m_strID);
     EXPECT_EQ(clone->m_nMonth, 3);
     ExpectRowBands(Render(*clone), 1);   // Anna's March
-}
 
-TEST_F(StatementSheetTest, ASavedDocumentHoldsNoStatement)
-{
     ObjectList objects;
     objects.push_back(std::make_unique<StatementObject>(PageRect{0, 100, 740, 540}));
     const QString path = m_home.FilePath(QStringLiteral("page.wrn"));

@@ -133,7 +133,7 @@ TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
     EXPECT_EQ(sheet->m_nYear, year);
 }
 
-TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyAndNoOkWithoutOne)
+TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyNoOkWithoutOneAndSaysWhyNoneCanBeListed)
 {
     const QStringList names{QStringLiteral("Anna"), QStringLiteral("Ben")};
     EXPECT_EQ(StatementSettingsDialog(names, QStringLiteral("Carl"), 2012, 1).ChildName(),
@@ -147,10 +147,7 @@ TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyAndNoOkWithoutOne)
     StatementSettingsDialog none({QStringLiteral("AAA")}, QString(), 2012, 3);
     EXPECT_FALSE(Find<QDialogButtonBox>(none, "buttons")->button(QDialogButtonBox::Ok)
                      ->isEnabled());
-}
 
-TEST_F(StatementViewsTest, SettingSaysWhyTheChildrenCannotBeListed)
-{
     const QString database = m_home.FilePath(QStringLiteral("WRN.mdb"));
     WriteBrokenDatabase(BrokenDatabaseOfKind("garbage"), database);
     PlaceStatement(QPoint(60, 70));
