@@ -152,16 +152,13 @@ TEST_F(ProgramsTest, BothProgramsExplainThemselvesAndRefuseWhatTheyDoNotKnow)
     }
 }
 
-TEST_F(ProgramsTest, StartsPaintsAndQuitsLeavingTheLibrary)
+TEST_F(ProgramsTest, StartsPaintsAndQuitsLeavingTheLibraryOrWithoutADisplaySaysHowToStart)
 {
     const Outcome run = StartAndQuit();
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(QDir(m_home.filePath(QStringLiteral("Pictures/AAA"))).exists());
     EXPECT_TRUE(QDir(m_home.filePath(QStringLiteral("Pictures/ZZZ"))).exists());
-}
 
-TEST_F(ProgramsTest, WithoutADisplayItSaysHowToStart)
-{
     QProcessEnvironment bare = m_environment;
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         bare.remove(QLatin1String(name));

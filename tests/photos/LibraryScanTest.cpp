@@ -42,7 +42,7 @@ TEST(LibraryScanTest, RootIsSortedAndDeeperLevelsAreReversed)
     EXPECT_EQ(zeta.children[2].path, folder.Path(S("Pictures/zeta/c.Wrn")));
 }
 
-TEST(LibraryScanTest, LinkBackIntoTheTreeIsNotFollowedAndAMissingRootHasNoChildren)
+TEST(LibraryScanTest, LinkBackIntoTheTreeIsNotFollowedAMissingRootHasNoChildrenAndDocumentsLoseTheirExtension)
 {
     LibraryFolder folder;
     folder.Write(S("Pictures/a/x.wrn"), "");
@@ -53,10 +53,7 @@ TEST(LibraryScanTest, LinkBackIntoTheTreeIsNotFollowedAndAMissingRootHasNoChildr
     ASSERT_EQ(Children(a), (QStringList{S("D:x"), S("F:loop")}));
     EXPECT_TRUE(a.children[1].children.empty());
     EXPECT_TRUE(LibraryScan::Scan(folder.Path(S("gone"))).children.empty());
-}
 
-TEST(LibraryScanTest, DocumentsAndTheirNames)
-{
     EXPECT_FALSE(LibraryScan::IsDocument(S("a.wrn.bak")));
     EXPECT_EQ(LibraryScan::DisplayName(S("/x/a.b.wrn"), LibraryNode::Document), S("a.b"));
     EXPECT_EQ(LibraryScan::DisplayName(S("/x/Mia.2024"), LibraryNode::Folder), S("Mia.2024"));

@@ -36,7 +36,7 @@ TEST(PhotoFilesTest, ListHoldsThePhotosDirectlyInTheFolderByNameWithoutCase)
     EXPECT_TRUE(PhotoFiles::ListFolder(folder.Path(QStringLiteral("missing")), kList).empty());
 }
 
-TEST(PhotoFilesTest, NamesSortAsPeopleReadThem)
+TEST(PhotoFilesTest, NamesSortAsPeopleReadThemAndARenamedPhotoKeepsItsExtension)
 {
     const NaturalOrder order;
     const char* ascending[] = {"IMG_9.jpg", "img_10.jpg", "Photo2.jpg", "photo11.jpg",
@@ -48,10 +48,7 @@ TEST(PhotoFilesTest, NamesSortAsPeopleReadThem)
     // Names apart only in case still have an order, the same each time.
     EXPECT_NE(order.Compare(S("a.jpg"), S("A.jpg")), 0);
     EXPECT_EQ(order.Compare(S("a.jpg"), S("A.jpg")), -order.Compare(S("A.jpg"), S("a.jpg")));
-}
 
-TEST(PhotoFilesTest, ARenamedPhotoKeepsItsExtension)
-{
     const struct
     {
         const char* old;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-TEST(DbDateTest, CountsDaysFromTheLastDaysOf1899)
+TEST(DbDateTest, CountsDaysFrom1899AndTextsGoBothWaysWhileNoDateShowsMinusOne)
 {
     EXPECT_EQ(DbDate::FromDate(QDate(1899, 12, 30)).Days(), 0);
     EXPECT_EQ(DbDate::FromDate(QDate(2024, 2, 29)).Days(), 45351);
@@ -12,10 +12,7 @@ TEST(DbDateTest, CountsDaysFromTheLastDaysOf1899)
     const QDateTime morning(QDate(1899, 12, 29), QTime(6, 0), Qt::UTC);
     EXPECT_EQ(DbDate(-1.25).DateTime(), morning);
     EXPECT_DOUBLE_EQ(DbDate::FromDateTime(morning).Days(), -1.25);
-}
 
-TEST(DbDateTest, ValuesThatAreNoDateShowMinusOne)
-{
     for (const DbDate& date :
          {DbDate(std::numeric_limits<double>::quiet_NaN()), DbDate(1e300), DbDate(-1e7),
           DbDate::FromDate(QDate())}) {
@@ -25,10 +22,7 @@ TEST(DbDateTest, ValuesThatAreNoDateShowMinusOne)
     EXPECT_TRUE(DbDate::FromDate(QDate(9999, 12, 31)).IsValid());
     EXPECT_FALSE(DbDate::FromDate(QDate(10000, 1, 1)).IsValid());
     EXPECT_TRUE(DbDate::FromDate(QDate(100, 1, 1)).IsValid());
-}
 
-TEST(DbDateTest, TextsAndTheirWayBack)
-{
     const DbDate date = DbDate::FromDate(QDate(2026, 1, 5));
     EXPECT_EQ(date.PlainText(), QStringLiteral("2026-1-5"));
     EXPECT_EQ(date.PaddedText(), QStringLiteral("2026- 1- 5"));

@@ -32,7 +32,7 @@ TEST(StatementFigures, ListTheMonthCarryEarlierDebitsAndIgnoreLaterOnes)
     EXPECT_EQ(march.totals.fee, 200);
 }
 
-TEST(StatementFigures, JanuaryCarriesEveryEarlierYear)
+TEST(StatementFigures, JanuaryCarriesEveryEarlierYearAndMoneyGluesTheSymbolOn)
 {
     std::vector<WeeklyPayment> rows;
     for (QDate monday(2011, 12, 26); monday < QDate(2013, 2, 1); monday = monday.addDays(7))
@@ -46,10 +46,7 @@ TEST(StatementFigures, JanuaryCarriesEveryEarlierYear)
     rows.back().weekStart = DbDate::Invalid();
     rows.back().debit = 7;
     EXPECT_EQ(TuitionStatement::Figures(rows, 2013, 1).forward, 61);
-}
 
-TEST(StatementFigures, MoneyGluesTheSymbolToTheTrimmedAmount)
-{
     EXPECT_EQ(TuitionStatement::Money(QStringLiteral("$"), 133.98), QStringLiteral("$133.98"));
     EXPECT_EQ(TuitionStatement::Money(QStringLiteral("€"), -5), QStringLiteral("€-5.00"));
 }

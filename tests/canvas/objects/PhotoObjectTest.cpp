@@ -239,7 +239,7 @@ TEST_F(PhotoTest, CropToARectangleKeepsTheCropInAFileOfItsOwn)
     EXPECT_EQ(Reopened(*second)->ShownImage().size(), QSize(2, 2));
 }
 
-TEST_F(PhotoTest, CropToARegionAndEraseNothingOrEverything)
+TEST_F(PhotoTest, CropToARegionEraseNothingOrEverythingAndResizeACentredCopy)
 {
     auto photo = Photo(QStringLiteral("r.bmp"), Bitmap(20, 20, {9, 8, 7}), 50, 50);
     photo->m_nBrightness = 10; // already in the pixels
@@ -251,15 +251,12 @@ TEST_F(PhotoTest, CropToARegionAndEraseNothingOrEverything)
     auto erased = Photo(QStringLiteral("e.bmp"), Bitmap(20, 20, {9, 8, 7}), 50, 50);
     EXPECT_FALSE(PhotoCrop::Erase(*erased, QRegion()));
     EXPECT_FALSE(PhotoCrop::Erase(*erased, QRegion(QRect(50, 50, 20, 20))));
-}
 
-TEST_F(PhotoTest, ResizeMakesACopyCentredWhereThePhotoWas)
-{
-    auto photo = Photo(QStringLiteral("z.bmp"), Bitmap(40, 20, {10, 20, 30}), 100, 100);
-    Adjust::SetBorder(*photo, 3, Rgb(255, 0, 0));
-    EXPECT_FALSE(Adjust::Resized(*photo, QSize(40, 20)));
-    EXPECT_FALSE(Adjust::Resized(*photo, QSize(0, 20)));
-    const auto smaller = Adjust::Resized(*photo, QSize(20, 10));
+    auto wide = Photo(QStringLiteral("z.bmp"), Bitmap(40, 20, {10, 20, 30}), 100, 100);
+    Adjust::SetBorder(*wide, 3, Rgb(255, 0, 0));
+    EXPECT_FALSE(Adjust::Resized(*wide, QSize(40, 20)));
+    EXPECT_FALSE(Adjust::Resized(*wide, QSize(0, 20)));
+    const auto smaller = Adjust::Resized(*wide, QSize(20, 10));
     ASSERT_TRUE(smaller);
     EXPECT_EQ(smaller->m_rect, (PageRect{110, 105, 130, 115}));
     EXPECT_EQ(smaller->ShownImage().size(), QSize(20, 10));

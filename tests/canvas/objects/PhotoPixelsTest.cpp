@@ -130,7 +130,7 @@ TEST(PhotoPixels, SaturationOfRowsFollowsTheSingleColourRule)
     EXPECT_FALSE(AdjustSaturation(grey, 25));
 }
 
-TEST(PhotoPixels, ColourBalanceIsAGammaPerChannel)
+TEST(PhotoPixels, ColourBalanceIsAGammaPerChannelOnEveryByteOfLongRows)
 {
     EXPECT_EQ(BalanceTable(2.0f)[64], 127); // 255 × (64/255)^0.5 = 127.75
     EXPECT_EQ(BalanceTable(0.5f)[128], 64);
@@ -143,10 +143,7 @@ TEST(PhotoPixels, ColourBalanceIsAGammaPerChannel)
     // Extreme factors still give a curve from 0 to 255.
     EXPECT_EQ(BalanceTable(1e-30f)[255], 255);
     EXPECT_GE(BalanceTable(1e30f)[1], 254);
-}
 
-TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
-{
     // Rows are mapped 64 bytes at a time where the processor can, in blocks that start at
     // any channel, and the odd bytes at the end one by one; both ways are checked.
     const ByteTable balance[] = {BalanceTable(1.3f), BalanceTable(0.7f), BalanceTable(2.0f)};
@@ -172,7 +169,7 @@ TEST(PhotoPixels, TablesReachEveryByteOfLongRows)
 }
 
 // Gray keeps a picture's alpha; opacity gives it one.
-TEST(PhotoPixels, GrayAndOpacityOfColourPictures)
+TEST(PhotoPixels, GrayOpacityAndQuarterTurnsOfPictures)
 {
     QImage bitmap = Bitmap(1, 1, {10, 20, 40, 99});
     ASSERT_TRUE(AverageToGray(bitmap));
@@ -184,10 +181,7 @@ TEST(PhotoPixels, GrayAndOpacityOfColourPictures)
     const QImage seeThrough = WithOpacity(opaque, 77);
     EXPECT_EQ(PixelBytes(seeThrough, 2, 1), (Bytes{1, 2, 3, 77}));
     EXPECT_TRUE(WithOpacity(QImage(2, 2, QImage::Format_Indexed8), 5).isNull());
-}
 
-TEST(PhotoPixels, QuarterTurnsMoveEveryPixelAndKeepTheFormat)
-{
     // A 3 × 2 picture numbered row by row.
     QImage picture(3, 2, QImage::Format_Indexed8);
     picture.setColorCount(6);

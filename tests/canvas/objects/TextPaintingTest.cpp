@@ -118,7 +118,7 @@ TEST(BentText, EveryBentEffectPlacesItsLettersDifferentlyAndLongTextShrinksToIts
     EXPECT_EQ(SplitCharacters(QStringLiteral("a\U0001F600b")).size(), 3);
 }
 
-TEST(OutlinedText, HardShadowFallsBelowAndRightOfTheLetters)
+TEST(OutlinedText, HardShadowFallsBelowRightAndGradientRunsFromLineToFill)
 {
     TextObject text = Text(QStringLiteral("Art"));
     text.m_nTextStyle = TextObject::kOutlined;
@@ -132,10 +132,7 @@ TEST(OutlinedText, HardShadowFallsBelowAndRightOfTheLetters)
     ASSERT_FALSE(shadow.isEmpty());
     EXPECT_NEAR(shadow.right() - letters.right(), 8, 2);
     EXPECT_NEAR(shadow.bottom() - letters.bottom(), 6, 2);
-}
 
-TEST(OutlinedText, GradientRunsFromLineToFillAndSwapsForStyleTwo)
-{
     // Whether the left fifth of the letters holds more red than the right fifth.
     auto redOnTheLeft = [](int gradientStyle) {
         TextObject text = Text(QStringLiteral("MMMM"));
@@ -191,7 +188,7 @@ TEST(DoubleOutlinedText, RaisesTheWidthToThreeFitsTheRectangleAndGivesTheInsideI
     EXPECT_GT(InkWhere(solid, blue).count, 500);
 }
 
-TEST(TextStyles, UnknownStylesAndVariantsPaintNothing)
+TEST(TextStyles, UnknownStylesPaintNothingThirteenArtVariantsDifferAndDamagedTextStaysDrawable)
 {
     for (auto [style, effect] : {std::pair{0, 0}, {3, 0}, {6, 0}, {5, 13}, {5, 27}}) {
         TextObject text = Text(QStringLiteral("Nothing"));
@@ -199,10 +196,7 @@ TEST(TextStyles, UnknownStylesAndVariantsPaintNothing)
         text.m_nTextEffect = effect;
         EXPECT_EQ(DarkInk(PaintObject(text, kPaper)).count, 0) << style << "/" << effect;
     }
-}
 
-TEST(TextArt, ThirteenVariantsLookDifferentInTheirRectangleAndDamagedTextStaysDrawable)
-{
     QSet<QByteArray> looks;
     const PageRect rect{40, 60, 380, 260};
     for (int variant = TextArt::kFirstVariant; variant <= TextArt::kLastVariant; ++variant) {

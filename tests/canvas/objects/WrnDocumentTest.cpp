@@ -133,7 +133,7 @@ TEST(WrnDocument, HandBuiltRecordsAreReadFromTheirOffsetsAndOpacitiesWrittenWide
     EXPECT_EQ(IntAt(WrnFormat::Encode(WrnPage{}, objects), 88 + 4 + 8288), 0xAB);
 }
 
-TEST(WrnDocument, LongStringsAreCutAndAlwaysTerminated)
+TEST(WrnDocument, LongStringsAreCutAndTerminatedAndDamagedFilesGiveWhatCanBeRead)
 {
     ObjectList objects;
     auto symbol = std::make_unique<SymbolObject>();
@@ -152,10 +152,7 @@ TEST(WrnDocument, LongStringsAreCutAndAlwaysTerminated)
     const auto& text2 = static_cast<TextObject&>(*read.objects[1]);
     EXPECT_EQ(text2.m_strText.size(), 4095);
     EXPECT_EQ(text2.m_strFontName, QString(30, u'f'));
-}
 
-TEST(WrnDocument, DamagedFilesGiveWhatCanBeRead)
-{
     // Codes 6 and 7 are stepped over four bytes at a time.
     QByteArray unknown = Header();
     unknown += QByteArray::fromHex("06000000" "07000000" "ffffffff");
