@@ -64,7 +64,7 @@ void ExpectHalvesAt(const QImage& thumbnail, const QRect& where, Qt::Orientation
 
 } // namespace
 
-TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
+TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparencyAndWhatIsNoPhotoGivesNothing)
 {
     LibraryFolder home;
     // A wide JPEG gets bands above and below, a tall PNG (decoded whole) left and right,
@@ -84,11 +84,7 @@ TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparency)
             home.Write(S("turned.jpg"), HostileFiles::CameraJpeg(RedBlueHalves(400, 200), 6));
         ExpectHalvesAt(Thumbnails::Make(path, kCell), QRect(30, 0, 40, 80), Qt::Vertical);
     }
-}
 
-TEST(Thumbnails, WhatIsNoPhotoGivesNothing)
-{
-    LibraryFolder home;
     const QByteArray notAPicture("\xFF\xD8\xFF not a picture at all", 25);
     const QString garbage = home.Write(S("garbage.jpg"), notAPicture.repeated(40));
     EXPECT_TRUE(Thumbnails::Make(garbage, kCell).isNull());

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(ProgramStateTest, StartupReadsMailSettingsAddressBookAndCounter)
+TEST(ProgramStateTest, StartupReadsSettingsAddressBookAndCounterAndMakesFoldersKeepingPhotos)
 {
     TempHome home;
     home.Settings().WriteString(QStringLiteral("EMAILSETTING"), QStringLiteral("EMAILSUBJECT"),
@@ -31,11 +31,7 @@ TEST(ProgramStateTest, StartupReadsMailSettingsAddressBookAndCounter)
     EXPECT_EQ(Program().objectIds.Value(), 17u);
     ASSERT_EQ(Program().addressBook.size(), 1);
     EXPECT_EQ(Program().addressBook.first().address, QStringLiteral("a@"));
-}
 
-TEST(ProgramStateTest, StandardFoldersAreMadeWithoutTouchingExistingPhotos)
-{
-    TempHome home;
     const QString root = PhotoLibrary::DefaultRoot(home.Path());
     ASSERT_TRUE(QDir().mkpath(QDir(root).filePath(QStringLiteral("AAA"))));
     QFile photo(QDir(root).filePath(QStringLiteral("AAA/party.jpg")));
