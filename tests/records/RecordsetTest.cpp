@@ -116,7 +116,7 @@ TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
                   .toString(), QString());
 }
 
-TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRow)
+TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRowAndNeedOne)
 {
     EnsureRecordsDatabase();
     EnrollmentTable set;
@@ -137,12 +137,8 @@ TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRow)
     const auto rows = Inspect(QStringLiteral("SELECT Mother FROM ChildEnrollmentInformation"));
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].value(0).toString(), QStringLiteral("changed"));
-}
 
-TEST_F(RecordsTest, WritesWithoutACurrentRowAreRefusedAndAddNewStartsFromTheDefaults)
-{
-    EnsureRecordsDatabase();
-    EnrollmentTable set;
+    // Without a current row writes are refused; AddNew starts from the defaults.
     set.SelectChild(QStringLiteral("Nobody"));
     EXPECT_THROW(set.Edit(), DatabaseError);
     EXPECT_THROW(set.Delete(), DatabaseError);

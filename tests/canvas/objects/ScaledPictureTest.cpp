@@ -142,7 +142,7 @@ TEST_F(ScaledPictureTest, FilesAndPrintersGetEveryPixel)
     }
 }
 
-TEST_F(ScaledPictureTest, EditsAndZoomsAreShownAtOnce)
+TEST_F(ScaledPictureTest, EditsAndZoomsAreShownAtOnceAndManyTimesEnlargedOnlyTheClipIsRead)
 {
     auto photo = Photo(Gradient(800, 600), {60, 60, 260, 210});
     const QPoint probe(150, 130);
@@ -162,15 +162,13 @@ TEST_F(ScaledPictureTest, EditsAndZoomsAreShownAtOnce)
     const int dim = Painted(*palette, Screen(1.0), 1.0).pixelColor(50, 40).red();
     ASSERT_TRUE(PhotoAdjustments::Lighten(*palette));
     EXPECT_GT(Painted(*palette, Screen(1.0), 1.0).pixelColor(50, 40).red(), dim + 5);
-}
 
-TEST_F(ScaledPictureTest, ManyTimesEnlargedOnlyTheClipIsRead)
-{
-    auto photo = Photo(Gradient(300, 200), {0, 0, 150, 100});
+    // Many times enlarged, the screen reads only the clip, and the same as the whole.
+    auto enlarged = Photo(Gradient(300, 200), {0, 0, 150, 100}, QStringLiteral("e.bmp"));
     const QPoint scroll(400, 300);
     const QRect exposed(37, 41, 90, 70);
-    const QImage part = Painted(*photo, Screen(8.0), 8.0, scroll, exposed);
-    const QImage whole = Painted(*photo, DrawContext::Export(), 8.0, scroll, exposed);
+    const QImage part = Painted(*enlarged, Screen(8.0), 8.0, scroll, exposed);
+    const QImage whole = Painted(*enlarged, DrawContext::Export(), 8.0, scroll, exposed);
     EXPECT_TRUE(Alike(part, whole, exposed, 1, 1));
     EXPECT_EQ(part.pixelColor(exposed.left() - 1, exposed.top()), QColor(Qt::white));
 }
