@@ -42,6 +42,8 @@ void EnsureStaffDatabase()
             info.name = StaffName(member);
             info.department = QStringLiteral("Preschool");
             StaffRecords::AddStaff(staff, info);
+            if (!sheets.IsOpen())
+                sheets.OpenToAdd();
             for (int year = 2016; year < 2016 + kYears; ++year)
                 for (int month = 1; month <= 12; ++month) {
                     const TimeSheet::YearMonth shown{year, month};

@@ -1,7 +1,10 @@
 #include "staff/TimeSheet.h"
 
 #include "records/RecordsDatabase.h"
+#include "records/RecordsSchema.h"
 #include "records/TimeSheetTable.h"
+
+#include <QSqlQuery>
 
 #include <map>
 
@@ -183,6 +186,37 @@ LeaveCount CountLeave(TimeSheetTable& set, const QString& name, int year)
         }
     }
     return count;
+}
+
+QHash<QString, LeaveCount> CountLeaveOfYear(const TimeSheetTable& set, int year)
+{
+    QHash<QString, LeaveCount> counts;
+    const QString path = set.GetDefaultDBName();
+    if (path.isEmpty())
+        return counts;
+    RecordsDatabase& database = RecordsDatabase::Shared();
+    database.Open(path);
+    database.CheckTable(RecordsSchema::Table(RecordsSchema::kEmployeeTimeTable));
+    QStringList days;
+    for (int day = 1; day <= 31; ++day)
+        days << QStringLiteral("\"Day%1\"").arg(day);
+    QSqlQuery query(database.Connection());
+    query.setForwardOnly(true);
+    RecordsDatabase::Prepare(query, QStringLiteral("SELECT \"Name\", %1 FROM \"%2\" WHERE "
+                                                   "\"Year\" = ?")
+                                        .arg(days.join(QLatin1String(", ")),
+                                             QLatin1String(RecordsSchema::kEmployeeTimeTable)));
+    query.addBindValue(year);
+    RecordsDatabase::Exec(query);
+    while (query.next()) {
+        LeaveCount& count = counts[query.value(0).toString()];
+        for (int day = 1; day <= 31; ++day) {
+            const QString state = query.value(day).toString();
+            count.annual += state == QLatin1String(kAnnual);
+            count.sick += state == QLatin1String(kSick);
+        }
+    }
+    return counts;
 }
 
 int AddWorkingWeek(TimeSheetTable& set, const QStringList& names, const QDate& today)

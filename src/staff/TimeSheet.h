@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -80,6 +81,9 @@ struct LeaveCount
 };
 // The annual-leave and sick days of the staff member over every month of the year.
 LeaveCount CountLeave(TimeSheetTable& set, const QString& name, int year);
+// The same for everybody at once, by name; reads only the year's rows. Empty when there
+// is no application folder.
+QHash<QString, LeaveCount> CountLeaveOfYear(const TimeSheetTable& set, int year);
 
 // Marks Monday to Friday of the week holding `today` "Working" for every staff member
 // named, where the day is still "T"; leave days are never touched. One transaction.

@@ -155,6 +155,10 @@ TEST_F(TimeSheetFileTest, TheLeaveSummaryCountsOnlyTheYearsMonths)
     EXPECT_EQ(CountLeave(m_set, kim, 2011), (LeaveCount{1, 1}));
     EXPECT_EQ(CountLeave(m_set, kim, 2013), (LeaveCount{}));
     EXPECT_EQ(CountLeave(m_set, QStringLiteral("Lee"), 2012), (LeaveCount{0, 1}));
+    const QHash<QString, LeaveCount> year = CountLeaveOfYear(m_set, 2012);
+    EXPECT_EQ(year.value(kim), (LeaveCount{3, 1}));
+    EXPECT_EQ(year.value(QStringLiteral("Lee")), (LeaveCount{0, 1}));
+    EXPECT_EQ(year.size(), 2);
 }
 
 TEST_F(TimeSheetFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)

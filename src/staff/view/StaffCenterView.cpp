@@ -247,8 +247,9 @@ void StaffCenterView::RebuildSummary()
         return;
     const int year = m_year->value();
     ReportDatabaseErrors([&] {
+        const QHash<QString, LeaveCount> counts = CountLeaveOfYear(Sheets(), year);
         for (const QString& name : names) {
-            const LeaveCount count = CountLeave(Sheets(), name, year);
+            const LeaveCount count = counts.value(name);
             auto* row = new QTreeWidgetItem(m_summary);
             m_summary->SetRow(*row, {name, QString::number(count.annual),
                                      QString::number(count.sick)});
@@ -325,7 +326,8 @@ void StaffCenterView::ShowPhoto()
 {
     // A member with a photo offers no way to load another from here.
     const bool shown = m_picture->LoadPicture(
-        StaffRecords::PhotoPath(Program().programDir, m_shown), QStringLiteral("Staff Photo"));
+        StaffRecords::PhotoPath(Program().programDir, m_shown),
+        m_shown.isEmpty() ? QString() : QStringLiteral("Staff Photo"));
     m_loadPhoto->setVisible(!shown);
 }
 
@@ -419,11 +421,16 @@ void StaffCenterView::Add()
         m_staffList->clearSelection();
     }
     ForgetStaff();
+    ClearValues();
+    SetMode(Mode::Adding);
+    m_name->setFocus();
+}
+
+void StaffCenterView::ClearValues()
+{
     // The starting date stays as it was.
     for (QLineEdit* edit : {m_name, m_department, m_position, m_phone, m_email, m_address, m_note})
         edit->clear();
-    SetMode(Mode::Adding);
-    m_name->setFocus();
 }
 
 void StaffCenterView::Edit()
@@ -521,6 +528,7 @@ void StaffCenterView::Delete()
     }
     // The photo file stays: nothing the user made is deleted on the way.
     ForgetStaff();
+    ClearValues();
     SetMode(Mode::None);
 }
 

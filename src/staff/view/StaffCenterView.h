@@ -65,6 +65,7 @@ private:
     QWidget* BuildForm();
     QLineEdit* AddEdit(const char* objectName, const char* column, const QString& toolTip);
     void ShowValues(const StaffInfo& staff);
+    void ClearValues();
     void ShowSelected();
     void ShowStaff(const QString& name);
     void ForgetStaff();

@@ -113,6 +113,7 @@ TEST_F(StaffCenterTest, AddEditAndDeleteKeepTheListsAndTheFileInStep)
     EXPECT_EQ(ListTexts(*m_center.StaffList()), QStringList{QStringLiteral("Ann O'Neil|Office")});
     EXPECT_EQ(m_center.LeaveSummary()->topLevelItemCount(), 1);
     EXPECT_FALSE(m_center.UpdateCommand(Cmd::StaffDelete).enabled);
+    EXPECT_TRUE(Field("name").text().isEmpty());
 }
 
 TEST_F(StaffCenterTest, TheCalendarDialogWritesTheMonthAndTheSummaryFollows)
