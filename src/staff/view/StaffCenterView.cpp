@@ -301,6 +301,7 @@ void StaffCenterView::ShowValues(const StaffInfo& staff)
     m_email->setText(staff.email);
     m_address->setText(staff.address);
     m_note->setText(staff.note);
+    m_saved = Values();
 }
 
 StaffInfo StaffCenterView::Values() const
@@ -431,6 +432,25 @@ void StaffCenterView::ClearValues()
     // The starting date stays as it was.
     for (QLineEdit* edit : {m_name, m_department, m_position, m_phone, m_email, m_address, m_note})
         edit->clear();
+    m_saved = Values();
+}
+
+bool StaffCenterView::QueryLeave()
+{
+    if (m_mode == Mode::None || Values() == m_saved)
+        return true;
+    const QString who = m_mode == Mode::Editing ? m_shown : QStringLiteral("the new staff member");
+    switch (Prompt().AskYesNoCancel(QStringLiteral("Save changes to %1?").arg(who))) {
+    case UserPrompt::Answer::Yes:
+        Save();
+        return m_mode == Mode::None;
+    case UserPrompt::Answer::No:
+        ShowValues(m_saved);
+        SetMode(Mode::None);
+        return true;
+    default:
+        return false;
+    }
 }
 
 void StaffCenterView::Edit()
@@ -506,6 +526,7 @@ void StaffCenterView::Save()
         row->setText(1, staff.department);
     m_shown = staff.name;
     m_name->setText(staff.name);
+    m_saved = Values();
     SetMode(Mode::None);
     ShowPhoto();
 }

@@ -32,6 +32,9 @@ public:
 
     void Attach(PageDocument& document, ActionRegistry& actions) override;
     void OnCenterShown() override;
+    // Typing not yet saved asks before the center or the program is left: Yes saves, No
+    // drops it; Cancel (or a save refused) stays.
+    bool QueryLeave() override;
     bool OnCommand(int id) override;
     CommandState UpdateCommand(int id) const override;
 
@@ -93,6 +96,7 @@ private:
     CommandMenu::ActionSource m_actionSource;
 
     Mode m_mode = Mode::None;
+    StaffInfo m_saved;                // the values last put into the form
     QString m_shown;                  // whose row the form shows; empty for none
     bool m_monthLoaded = false;       // the shown member's month row is loaded
     TimeSheet::YearMonth m_month;

@@ -209,6 +209,23 @@ TEST_F(StaffCenterTest, TheTimeTableMenuRunsTheCentersCommands)
     EXPECT_TRUE(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).empty());
 }
 
+TEST_F(StaffCenterTest, LeavingWithUnsavedTypingAsksFirst)
+{
+    Hire(QStringLiteral("Kim"));
+    EXPECT_TRUE(m_center.QueryLeave());
+    m_center.OnCommand(Cmd::StaffEdit);
+    Field("phone").setText(QStringLiteral("555 0101"));
+    EXPECT_FALSE(m_center.QueryLeave());   // Cancel stays
+    Prompt().QueueAnswer(UserPrompt::Answer::No);
+    EXPECT_TRUE(m_center.QueryLeave());
+    EXPECT_TRUE(Field("phone").text().isEmpty());
+    m_center.OnCommand(Cmd::StaffAdd);
+    Field("name").setText(QStringLiteral("Lee"));
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
+    EXPECT_TRUE(m_center.QueryLeave());
+    EXPECT_EQ(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).size(), 2u);
+}
+
 TEST_F(StaffCenterTest, WithoutADatabaseTheListsStayEmpty)
 {
     m_center.FillLists();
