@@ -8,8 +8,8 @@ if(NOT SOURCE_DIR)
 endif()
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 
-set(cores platform mail commands settings canvas/objects canvas/editing photos records tuition
-          parentmail camera)
+set(cores platform mail commands settings canvas/objects canvas/editing photos records staff
+          tuition parentmail camera)
 set(allowed_platform "")
 set(allowed_mail platform)
 set(allowed_commands platform)
@@ -18,6 +18,7 @@ set(allowed_canvas/objects platform commands settings)
 set(allowed_canvas/editing canvas/objects platform commands settings)
 set(allowed_photos platform)
 set(allowed_records photos platform commands settings mail)
+set(allowed_staff records photos platform commands settings mail)
 set(allowed_tuition records photos canvas/objects platform commands settings mail)
 # Who gets which message: the parents' addresses, the photos of the day, the daily run.
 set(allowed_parentmail mail records photos platform commands settings)
@@ -28,13 +29,14 @@ set(allowed_widgets platform/view photos platform commands settings mail)
 set(allowed_canvas/view widgets canvas/editing canvas/objects photos platform commands settings)
 set(allowed_photos/view widgets ${cores})
 set(allowed_records/view widgets ${cores})
+set(allowed_staff/view widgets ${cores})
 set(allowed_tuition/view widgets ${cores})
 set(allowed_camera/view widgets ${cores})
-set(allowed_app platform/view widgets canvas/view photos/view records/view tuition/view
-    camera/view ${cores})
+set(allowed_app platform/view widgets canvas/view photos/view records/view staff/view
+    tuition/view camera/view ${cores})
 set(allowed_cli ${cores})
-set(rooms ${cores} platform/view widgets canvas/view photos/view records/view tuition/view
-    camera/view app cli)
+set(rooms ${cores} platform/view widgets canvas/view photos/view records/view staff/view
+    tuition/view camera/view app cli)
 
 # Includes that still point the wrong way, each waiting for its mend. Keep this empty.
 set(pending "")

@@ -5,6 +5,7 @@
 #include "app/StartPageView.h"
 #include "photos/view/PhotoCenterView.h"
 #include "records/view/ChildCenterView.h"
+#include "staff/view/StaffCenterView.h"
 #include "tuition/view/StatementOnCanvas.h"
 #include "app/FamilyCenterView.h"
 #include "app/TakePhotoCenterView.h"
@@ -52,6 +53,8 @@ CenterView* CreateDefaultCenterView(Center::Index center, QWidget* parent)
         return new PhotoCenterView(parent);
     if (center == Center::ChildCenter)
         return new ChildCenterView(parent);
+    if (center == Center::StaffCenter)
+        return new StaffCenterView(parent);
     if (center == Center::FamilyCenter)
         return new FamilyCenterView(parent);
     if (center == Center::TakePhoto)

@@ -303,9 +303,11 @@ CenterView* MainWindow::EditView() const
 
 std::optional<Center::Index> MainWindow::SaveTarget() const
 {
-    // Save writes the page in the Edit Center and the child shown in the Child Center.
+    // Save writes the page in the Edit Center, the child shown in the Child Center and the
+    // staff member in the Staff Center.
     const Center::Index center = m_container->CurrentCenter();
-    if (center == Center::EditCenter || center == Center::ChildCenter)
+    if (center == Center::EditCenter || center == Center::ChildCenter
+        || center == Center::StaffCenter)
         return center;
     return std::nullopt;
 }

@@ -225,6 +225,7 @@ constexpr std::array kCommands{
     CommandInfo{Cmd::StaffPreviousMonth, "Previous Month", "Show the previous month",
                  "go-previous"},
     CommandInfo{Cmd::StaffNextMonth, "Next Month", "Show the next month", "go-next"},
+    CommandInfo{Cmd::StaffSave, "Save", "Save the new staff member or the changes", "file-save"},
 
     // Child Center
     CommandInfo{Cmd::ChildAdd, "Add", "Add one child information", "record-add"},

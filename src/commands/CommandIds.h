@@ -218,6 +218,7 @@ inline constexpr int StaffAddWeek = 33164;
 inline constexpr int StaffEditCalendar = 812;
 inline constexpr int StaffPreviousMonth = 813;
 inline constexpr int StaffNextMonth = 814;
+inline constexpr int StaffSave = 1378;
 
 // Child Center
 inline constexpr int ChildAdd = 33165;

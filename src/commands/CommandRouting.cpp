@@ -53,7 +53,7 @@ std::optional<CommandRoute> RouteOfCommand(int id)
         || (id >= CameraDriverFirst && id <= CameraDriverLast))
         return CommandRoute{Center::TakePhoto, EnableRule::Always};
     if (IsAnyOf(id, {StaffAdd, StaffEdit, StaffDelete, StaffEmail, StaffAddWeek,
-                     StaffEditCalendar, StaffPreviousMonth, StaffNextMonth}))
+                     StaffEditCalendar, StaffPreviousMonth, StaffNextMonth, StaffSave}))
         return CommandRoute{Center::StaffCenter, EnableRule::Always};
     if (IsAnyOf(id, {ChildAdd, ChildEdit, ChildDelete, ChildEmail, DailyAdd, DailyEdit,
                      DailyDelete}))

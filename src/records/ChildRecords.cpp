@@ -146,4 +146,14 @@ bool PlacePhoto(const QString& chosen, const QString& target)
     return LibraryFiles::CopyFile(chosen, target, false);
 }
 
+QString PlacePhotoOrSayWhy(const QString& chosen, const QString& target, const QString& remedy)
+{
+    if (PlacePhoto(chosen, target))
+        return {};
+    const QString place = QDir::toNativeSeparators(target);
+    if (QFileInfo::exists(target))
+        return QStringLiteral("%1 is already there and was not replaced.%2").arg(place, remedy);
+    return QStringLiteral("The photo could not be copied to %1.").arg(place);
+}
+
 } // namespace ChildRecords

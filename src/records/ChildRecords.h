@@ -60,5 +60,8 @@ QString FamilyPhotoPath(const QString& picturesRoot, const QString& name);
 
 // Copies a chosen photo to its place; an existing file is never replaced.
 bool PlacePhoto(const QString& chosen, const QString& target);
+// As PlacePhoto, saying why not when it did not (empty when it did): `remedy` follows the
+// words for a photo already there.
+QString PlacePhotoOrSayWhy(const QString& chosen, const QString& target, const QString& remedy);
 
 } // namespace ChildRecords

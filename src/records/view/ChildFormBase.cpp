@@ -236,13 +236,11 @@ void ChildFormBase::LoadPhoto()
     if (chosen.isEmpty())
         return;
     // A photo already there is never replaced; say so rather than seem to do nothing.
-    if (!ChildRecords::PlacePhoto(chosen, target)) {
-        const QString place = QDir::toNativeSeparators(target);
-        Prompt().Warn(QFileInfo::exists(target)
-                          ? QStringLiteral("%1 is already there and was not replaced. Rename "
-                                           "or delete it in the Photo Center first.").arg(place)
-                          : QStringLiteral("The photo could not be copied to %1.").arg(place));
-    }
+    if (const QString why = ChildRecords::PlacePhotoOrSayWhy(
+            chosen, target,
+            QStringLiteral(" Rename or delete it in the Photo Center first."));
+        !why.isEmpty())
+        Prompt().Warn(why);
     ShowPhoto();
 }
 

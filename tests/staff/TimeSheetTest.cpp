@@ -1,0 +1,191 @@
+#include "records/RecordsTestKit.h"
+
+#include "records/TimeSheetTable.h"
+#include "staff/TimeSheet.h"
+
+using namespace TimeSheet;
+
+namespace {
+
+MonthPlan WeekdaysWithLeave(QStringList annual, QStringList sick)
+{
+    MonthPlan plan;
+    plan.weekdays = {true, true, true, true, true};
+    plan.annual = std::move(annual);
+    plan.sick = std::move(sick);
+    return plan;
+}
+
+struct DayCase
+{
+    const char* name;
+    YearMonth month;
+    MonthPlan plan;
+    int day;
+    const char* expected;
+};
+
+void PrintTo(const DayCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class DayStateTest : public ::testing::TestWithParam<DayCase>
+{
+};
+
+TEST_P(DayStateTest, TheCalendarDialogsOkGivesEachDayItsState)
+{
+    const DayCase& c = GetParam();
+    EXPECT_EQ(DaysOf(c.month, c.plan)[size_t(c.day - 1)], QLatin1String(c.expected));
+}
+
+const MonthPlan kMarch = WeekdaysWithLeave({"2012-March-5"}, {"2012-March-6"});
+
+INSTANTIATE_TEST_SUITE_P(
+    March2012, DayStateTest,
+    ::testing::Values(
+        DayCase{"AnnualDay", {2012, 3}, kMarch, 5, kAnnual},
+        DayCase{"SickDay", {2012, 3}, kMarch, 6, kSick},
+        DayCase{"Thursday", {2012, 3}, kMarch, 1, kWorking},
+        DayCase{"Friday", {2012, 3}, kMarch, 30, kWorking},
+        DayCase{"Saturday", {2012, 3}, kMarch, 10, kNone},
+        DayCase{"Sunday", {2012, 3}, kMarch, 11, kNone},
+        DayCase{"InBothLists", {2012, 3}, WeekdaysWithLeave({"2012-March-7"}, {"2012-March-7"}),
+                7, kAnnual},
+        DayCase{"LeaveOnASaturday", {2012, 3}, WeekdaysWithLeave({}, {"2012-March-10"}), 10,
+                kSick},
+        DayCase{"AnotherMonthsKey", {2012, 3}, WeekdaysWithLeave({"2012-April-5"}, {}), 5,
+                kWorking},
+        DayCase{"NoWeekdayTicked", {2012, 3}, MonthPlan{}, 5, kNone},
+        DayCase{"PastFebruarysEnd", {2012, 2}, kMarch, 30, kNone},
+        DayCase{"LeapDay", {2012, 2}, kMarch, 29, kWorking}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TimeSheetDays, AStoredMonthGivesBackThePlanThatMadeIt)
+{
+    const YearMonth march{2012, 3};
+    MonthPlan plan = WeekdaysWithLeave({"2012-March-5"}, {"2012-March-6"});
+    plan.weekdays[2] = false;   // Wednesday
+    plan.note = QStringLiteral("holidays");
+    const MonthPlan back = PlanOf(march, DaysOf(march, plan), plan.note);
+    EXPECT_EQ(back.annual, plan.annual);
+    EXPECT_EQ(back.sick, plan.sick);
+    EXPECT_EQ(back.weekdays, plan.weekdays);
+    EXPECT_EQ(back.note, plan.note);
+}
+
+TEST(TimeSheetDays, KeysNameEveryDayOfTheMonthInEnglish)
+{
+    EXPECT_EQ(DayKey(2012, 3, 5), QStringLiteral("2012-March-5"));
+    const QStringList february = DayKeys({2012, 2});
+    ASSERT_EQ(february.size(), 29);
+    EXPECT_EQ(february.first(), QStringLiteral("2012-February-1"));
+    EXPECT_EQ(february.last(), QStringLiteral("2012-February-29"));
+    EXPECT_EQ(DayKeys({2011, 12}).last(), QStringLiteral("2011-December-31"));
+}
+
+struct StepCase
+{
+    YearMonth from;
+    YearMonth previous;
+    YearMonth next;
+};
+
+class MonthStepTest : public ::testing::TestWithParam<StepCase>
+{
+};
+
+TEST_P(MonthStepTest, StepsCrossYearEnds)
+{
+    EXPECT_EQ(Previous(GetParam().from), GetParam().previous);
+    EXPECT_EQ(Next(GetParam().from), GetParam().next);
+}
+
+INSTANTIATE_TEST_SUITE_P(Months, MonthStepTest,
+                         ::testing::Values(StepCase{{2012, 1}, {2011, 12}, {2012, 2}},
+                                           StepCase{{2011, 12}, {2011, 11}, {2012, 1}},
+                                           StepCase{{2012, 6}, {2012, 5}, {2012, 7}}));
+
+// Time sheets in a real records file.
+class TimeSheetFileTest : public RecordsTest
+{
+protected:
+    TimeSheetFileTest() { EnsureRecordsDatabase(); }
+
+    int RowsOf(const QString& name) const
+    {
+        return Inspect(QStringLiteral("SELECT count(*) FROM EmployeeTimeTable WHERE Name = '%1'")
+                           .arg(name))[0]
+            .value(0)
+            .toInt();
+    }
+    void Store(const QString& name, YearMonth month, const MonthPlan& plan)
+    {
+        WriteMonth(m_set, name, {month, DaysOf(month, plan), plan.note});
+    }
+
+    TimeSheetTable m_set;
+};
+
+TEST_F(TimeSheetFileTest, AMonthShownTheFirstTimeGetsOneRowOfT)
+{
+    const MonthSheet sheet = LoadOrCreateMonth(m_set, QStringLiteral("Kim"), {2012, 3});
+    LoadOrCreateMonth(m_set, QStringLiteral("Kim"), {2012, 3});
+    ASSERT_EQ(RowsOf(QStringLiteral("Kim")), 1);
+    const auto rows = Inspect(QStringLiteral("SELECT * FROM EmployeeTimeTable"));
+    EXPECT_EQ(rows[0].value(QStringLiteral("Year")).toInt(), 2012);
+    EXPECT_EQ(rows[0].value(QStringLiteral("Month")).toInt(), 3);
+    for (int day = 1; day <= 31; ++day) {
+        EXPECT_EQ(rows[0].value(QStringLiteral("Day%1").arg(day)).toString(), QStringLiteral("T"));
+        EXPECT_EQ(sheet.days[size_t(day - 1)], QStringLiteral("T"));
+    }
+    LoadOrCreateMonth(m_set, QStringLiteral("Kim"), {2012, 4});
+    EXPECT_EQ(RowsOf(QStringLiteral("Kim")), 2);
+}
+
+TEST_F(TimeSheetFileTest, TheLeaveSummaryCountsOnlyTheYearsMonths)
+{
+    const QString kim = QStringLiteral("Kim");
+    Store(kim, {2012, 3}, WeekdaysWithLeave({"2012-March-5", "2012-March-7"}, {"2012-March-6"}));
+    Store(kim, {2012, 11}, WeekdaysWithLeave({"2012-November-1"}, {}));
+    Store(kim, {2011, 12}, WeekdaysWithLeave({"2011-December-1"}, {"2011-December-2"}));
+    Store(QStringLiteral("Lee"), {2012, 3}, WeekdaysWithLeave({}, {"2012-March-8"}));
+    EXPECT_EQ(CountLeave(m_set, kim, 2012), (LeaveCount{3, 1}));
+    EXPECT_EQ(CountLeave(m_set, kim, 2011), (LeaveCount{1, 1}));
+    EXPECT_EQ(CountLeave(m_set, kim, 2013), (LeaveCount{}));
+    EXPECT_EQ(CountLeave(m_set, QStringLiteral("Lee"), 2012), (LeaveCount{0, 1}));
+    const QHash<QString, LeaveCount> year = CountLeaveOfYear(m_set, 2012);
+    EXPECT_EQ(year.value(kim), (LeaveCount{3, 1}));
+    EXPECT_EQ(year.value(QStringLiteral("Lee")), (LeaveCount{0, 1}));
+    EXPECT_EQ(year.size(), 2);
+}
+
+TEST_F(TimeSheetFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)
+{
+    // Thursday 1 March 2012: the week began on Monday 27 February.
+    const QDate thursday(2012, 3, 1);
+    const QString kim = QStringLiteral("Kim");
+    const QString lee = QStringLiteral("Lee");
+    Store(kim, {2012, 2}, [] {
+        MonthPlan plan;
+        plan.sick = {QStringLiteral("2012-February-28")};
+        return plan;
+    }());
+    EXPECT_EQ(AddWorkingWeek(m_set, {kim, lee}, thursday), 9);
+    EXPECT_EQ(AddWorkingWeek(m_set, {kim, lee}, thursday), 0);
+
+    const MonthSheet february = ReadMonth(m_set, kim, {2012, 2});
+    const MonthSheet march = ReadMonth(m_set, kim, {2012, 3});
+    EXPECT_EQ(february.days[26], QLatin1String(kWorking));
+    EXPECT_EQ(february.days[27], QLatin1String(kSick));
+    EXPECT_EQ(february.days[28], QLatin1String(kWorking));
+    EXPECT_EQ(february.days[25], QLatin1String(kNone));   // Sunday before
+    EXPECT_EQ(march.days[0], QLatin1String(kWorking));
+    EXPECT_EQ(march.days[1], QLatin1String(kWorking));
+    EXPECT_EQ(march.days[2], QLatin1String(kNone));       // Saturday
+    EXPECT_EQ(RowsOf(lee), 2);
+    EXPECT_EQ(ReadMonth(m_set, lee, {2012, 2}).days[27], QLatin1String(kWorking));
+}
+
+} // namespace

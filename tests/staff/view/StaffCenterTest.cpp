@@ -1,0 +1,279 @@
+#include "commands/CommandIds.h"
+#include "platform/Clock.h"
+#include "records/RecordsDatabase.h"
+#include "records/StaffTable.h"
+#include "records/TimeSheetTable.h"
+#include "staff/view/MonthCalendar.h"
+#include "staff/view/StaffCalendarDialog.h"
+#include "staff/view/StaffCenterView.h"
+#include "staff/view/StaffReportList.h"
+#include "support/DatabaseFile.h"
+#include "support/DialogTestKit.h"
+#include "support/PictureFiles.h"
+#include "support/PixelProbes.h"
+#include "widgets/PictureButton.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+using namespace TimeSheet;
+
+namespace {
+
+// Wednesday 14 March 2012, before the center is made.
+struct FixedClock
+{
+    FixedClock() { Clock::SetNow(QDateTime(QDate(2012, 3, 14), QTime(9, 0), Qt::UTC)); }
+};
+
+class StaffCenterTest : public DialogTest
+{
+protected:
+    ~StaffCenterTest() override { RecordsDatabase::Shared().Close(); }
+
+    QString DatabasePath() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
+    std::vector<QSqlRecord> Rows(const QString& sql) const
+    {
+        return QueryDatabaseFile(DatabasePath(), sql);
+    }
+    QLineEdit& Field(const char* name) const { return *Find<QLineEdit>(m_center, name); }
+    // Add, the name and department typed, Save: as a person would.
+    void Hire(const QString& name, const QString& department = QStringLiteral("Babies"))
+    {
+        ASSERT_TRUE(m_center.OnCommand(Cmd::StaffAdd));
+        Field("name").setText(name);
+        Field("department").setText(department);
+        Find<QPushButton>(m_center, "save")->click();
+    }
+    QStringList ListTexts(const QTreeWidget& list) const
+    {
+        QStringList texts;
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            QStringList cells;
+            for (int column = 0; column < list.columnCount(); ++column)
+                cells << list.topLevelItem(i)->text(column);
+            texts << cells.join(QLatin1Char('|'));
+        }
+        return texts;
+    }
+    QString Day(const QString& name, int month, int day) const
+    {
+        const auto rows = QueryDatabaseFile(
+            DatabasePath(),
+            QStringLiteral("SELECT Day%1 FROM EmployeeTimeTable WHERE Name = ? AND Year = 2012 "
+                           "AND Month = ?").arg(day),
+            {name, month});
+        return rows.size() == 1 ? rows[0].value(0).toString() : QStringLiteral("rows: %1").arg(rows.size());
+    }
+
+    FixedClock m_clock;
+    StaffCenterView m_center;
+};
+
+TEST_F(StaffCenterTest, AddEditAndDeleteKeepTheListsAndTheFileInStep)
+{
+    Hire(QStringLiteral("Kim"));
+    Hire(QStringLiteral("Ann O'Neil"), QStringLiteral("Office"));
+    EXPECT_EQ(ListTexts(*m_center.StaffList()),
+              (QStringList{QStringLiteral("Ann O'Neil|Office"), QStringLiteral("Kim|Babies")}));
+    EXPECT_EQ(m_center.StaffShown(), QStringLiteral("Ann O'Neil"));
+    EXPECT_EQ(Day(QStringLiteral("Ann O'Neil"), 3, 1), QStringLiteral("T"));
+
+    // A second Kim is refused; the form stays for correcting.
+    Hire(QStringLiteral("Kim"));
+    EXPECT_TRUE(Prompt().Texts().last().contains(QStringLiteral("already")));
+    EXPECT_EQ(m_center.EditMode(), StaffCenterView::Mode::Adding);
+    Hire(QStringLiteral("a/b"));
+    EXPECT_EQ(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).size(), 2u);
+
+    ASSERT_TRUE(m_center.SelectStaff(QStringLiteral("Kim")));
+    EXPECT_FALSE(m_center.UpdateCommand(Cmd::StaffSave).enabled);
+    m_center.OnCommand(Cmd::StaffEdit);
+    Field("department").setText(QStringLiteral("Preschool"));
+    m_center.OnCommand(Cmd::FileSave);
+    EXPECT_EQ(Rows(QStringLiteral("SELECT Department FROM EmployeeInfo WHERE Name = 'Kim'"))[0]
+                  .value(0).toString(), QStringLiteral("Preschool"));
+    EXPECT_TRUE(ListTexts(*m_center.StaffList()).contains(QStringLiteral("Kim|Preschool")));
+
+    // No and Cancel keep the record; Yes takes it and its months.
+    m_center.OnCommand(Cmd::StaffNextMonth);
+    Prompt().QueueAnswer(UserPrompt::Answer::No);
+    m_center.OnCommand(Cmd::StaffDelete);
+    EXPECT_EQ(Rows(QStringLiteral("SELECT * FROM EmployeeTimeTable WHERE Name = 'Kim'")).size(), 2u);
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
+    m_center.OnCommand(Cmd::StaffDelete);
+    EXPECT_EQ(Prompt().Texts().last(), QStringLiteral("Are you sure you need to delete this record?"));
+    EXPECT_TRUE(Rows(QStringLiteral("SELECT * FROM EmployeeTimeTable WHERE Name = 'Kim'")).empty());
+    EXPECT_EQ(ListTexts(*m_center.StaffList()), QStringList{QStringLiteral("Ann O'Neil|Office")});
+    EXPECT_EQ(m_center.LeaveSummary()->topLevelItemCount(), 1);
+    EXPECT_FALSE(m_center.UpdateCommand(Cmd::StaffDelete).enabled);
+    EXPECT_TRUE(Field("name").text().isEmpty());
+}
+
+TEST_F(StaffCenterTest, TheCalendarDialogWritesTheMonthAndTheSummaryFollows)
+{
+    Hire(QStringLiteral("Kim"));
+    m_center.YearSpin()->setValue(2012);
+    ScriptNextDialog([](QDialog& dialog) {
+        for (int weekday = 1; weekday <= 5; ++weekday)
+            dialog.findChild<QCheckBox*>(QStringLiteral("weekday%1").arg(weekday))->setChecked(true);
+        auto* days = Find<QListWidget>(dialog, "monthDays");
+        auto* add = Find<QPushButton>(dialog, "addLeave");
+        days->setCurrentRow(4);   // 5 March
+        add->click();
+        Find<QRadioButton>(dialog, "sick")->setChecked(true);
+        days->setCurrentRow(5);
+        add->click();
+        days->setCurrentRow(6);
+        add->click();
+        auto* leave = Find<QListWidget>(dialog, "leaveDays");
+        leave->setCurrentRow(1);   // 7 March back out
+        Find<QPushButton>(dialog, "removeLeave")->click();
+        EXPECT_EQ(leave->count(), 1);
+        Find<QLineEdit>(dialog, "note")->setText(QStringLiteral("Course on the 9th"));
+        Press(dialog, QDialogButtonBox::Ok);
+    });
+    m_center.OnCommand(Cmd::StaffEditCalendar);
+    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 5), QStringLiteral("Annual Leave"));
+    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 6), QStringLiteral("Sick"));
+    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 7), QStringLiteral("Working"));
+    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 10), QStringLiteral("T"));
+    EXPECT_EQ(m_center.Calendar()->Shown().note, QStringLiteral("Course on the 9th"));
+    // The staff record's own note is not the month's.
+    EXPECT_TRUE(Field("note").text().isEmpty());
+    EXPECT_EQ(ListTexts(*m_center.LeaveSummary()), QStringList{QStringLiteral("Kim|1|1")});
+    m_center.YearSpin()->setValue(2013);
+    EXPECT_EQ(ListTexts(*m_center.LeaveSummary()), QStringList{QStringLiteral("Kim|0|0")});
+
+    // Cancel leaves the month as it was.
+    ScriptNextDialog([](QDialog& dialog) {
+        Find<QCheckBox>(dialog, "weekday3")->setChecked(false);
+        Press(dialog, QDialogButtonBox::Cancel);
+    });
+    m_center.OnCommand(Cmd::StaffEditCalendar);
+    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 7), QStringLiteral("Working"));
+}
+
+TEST_F(StaffCenterTest, MonthsStepAcrossTheYearAndGetTheirRowOnce)
+{
+    Hire(QStringLiteral("Kim"));
+    for (int i = 0; i < 3; ++i)
+        m_center.OnCommand(Cmd::StaffPreviousMonth);
+    EXPECT_EQ(m_center.MonthShown(), (YearMonth{2011, 12}));
+    m_center.OnCommand(Cmd::StaffNextMonth);
+    EXPECT_EQ(m_center.MonthShown(), (YearMonth{2012, 1}));
+    EXPECT_EQ(Rows(QStringLiteral("SELECT * FROM EmployeeTimeTable")).size(), 4u);
+    EXPECT_EQ(m_center.Calendar()->Shown().month, (YearMonth{2012, 1}));
+}
+
+TEST_F(StaffCenterTest, LoadPhotoNeverReplacesAPhoto)
+{
+    Hire(QStringLiteral("Kim"));
+    const QString chosen = WriteSolidPicture(m_home.FilePath(QStringLiteral("red.jpg")),
+                                             QSize(24, 20), Qt::red);
+    Prompt().QueueFiles({chosen});
+    m_center.LoadPhoto();
+    const QString photo = m_home.FilePath(QStringLiteral("staff/Kim.jpg"));
+    EXPECT_TRUE(m_center.Picture()->HasPicture());
+    const QByteArray before = BytesOf(photo);
+    ASSERT_NE(before, QByteArray("missing"));
+
+    WriteSolidPicture(m_home.FilePath(QStringLiteral("blue.jpg")), QSize(24, 20), Qt::blue);
+    Prompt().QueueFiles({m_home.FilePath(QStringLiteral("blue.jpg"))});
+    m_center.LoadPhoto();
+    EXPECT_EQ(BytesOf(photo), before);
+    EXPECT_TRUE(Prompt().Texts().last().contains(QStringLiteral("not replaced")));
+}
+
+TEST_F(StaffCenterTest, TheTimeTableMenuRunsTheCentersCommands)
+{
+    Hire(QStringLiteral("Kim"));
+    std::unique_ptr<QMenu> menu(m_center.StaffList()->BuildContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << action->text();
+    EXPECT_EQ(texts, (QStringList{"Add New Staff Information", "Add One Week",
+                                  "Edit Staff Information", "Delete Staff Information",
+                                  "Send Staff Email"}));
+    menu->actions()[1]->trigger();   // Add One Week: Monday 12 to Friday 16 March
+    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 12), QStringLiteral("Working"));
+    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 17), QStringLiteral("T"));
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
+    menu->actions()[3]->trigger();
+    EXPECT_TRUE(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).empty());
+}
+
+TEST_F(StaffCenterTest, LeavingWithUnsavedTypingAsksFirst)
+{
+    Hire(QStringLiteral("Kim"));
+    EXPECT_TRUE(m_center.QueryLeave());
+    m_center.OnCommand(Cmd::StaffEdit);
+    Field("phone").setText(QStringLiteral("555 0101"));
+    EXPECT_FALSE(m_center.QueryLeave());   // Cancel stays
+    Prompt().QueueAnswer(UserPrompt::Answer::No);
+    EXPECT_TRUE(m_center.QueryLeave());
+    EXPECT_TRUE(Field("phone").text().isEmpty());
+    m_center.OnCommand(Cmd::StaffAdd);
+    Field("name").setText(QStringLiteral("Lee"));
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
+    EXPECT_TRUE(m_center.QueryLeave());
+    EXPECT_EQ(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).size(), 2u);
+}
+
+TEST_F(StaffCenterTest, WithoutADatabaseTheListsStayEmpty)
+{
+    m_center.FillLists();
+    EXPECT_EQ(m_center.StaffList()->topLevelItemCount(), 0);
+    EXPECT_FALSE(QFile::exists(DatabasePath()));
+    EXPECT_FALSE(m_center.UpdateCommand(Cmd::StaffEditCalendar).enabled);
+}
+
+// The painted calendar: each kind of day in its fill, probed away from its texts.
+struct CellCase
+{
+    const char* name;
+    const char* state;
+    QRgb fill;
+};
+
+class CalendarCellTest : public ::testing::TestWithParam<CellCase>
+{
+};
+
+TEST_P(CalendarCellTest, EachDayIsFilledByItsState)
+{
+    const YearMonth march{2012, 3};
+    MonthSheet sheet = BlankMonth(march);
+    sheet.days[19] = QLatin1String(GetParam().state);   // Tuesday 20 March
+    sheet.note = QStringLiteral("note");
+    QImage image(700, 420, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    const QRectF area(10, 10, 680, 400);
+    MonthCalendar::Paint(painter, area, sheet);
+    painter.end();
+    for (const int day : {20, 21}) {
+        const QRectF cell = MonthCalendar::DayCell(area, march, day);
+        const QPoint probe = (cell.bottomRight() - QPointF(4, 4)).toPoint();
+        const QColor expected(day == 20 ? GetParam().fill : qRgb(255, 255, 255));
+        EXPECT_TRUE(ColorsNear(image.pixelColor(probe), expected))
+            << "day " << day << " " << image.pixelColor(probe).name().toStdString();
+    }
+    EXPECT_TRUE(ColorsNear(image.pixelColor(12, 12), QColor(MonthCalendar::kFrameColor)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, CalendarCellTest,
+    ::testing::Values(CellCase{"Sick", kSick, MonthCalendar::kSickColor},
+                      CellCase{"Annual", kAnnual, MonthCalendar::kAnnualColor},
+                      CellCase{"Working", kWorking, MonthCalendar::kWorkingColor},
+                      CellCase{"Nothing", kNone, qRgb(255, 255, 255)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
