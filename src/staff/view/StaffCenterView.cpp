@@ -260,8 +260,24 @@ void StaffCenterView::RebuildSummary()
 void StaffCenterView::ShowSelected()
 {
     const QList<QTreeWidgetItem*> selected = m_staffList->selectedItems();
-    if (!selected.isEmpty())
-        ShowStaff(selected.first()->text(0));
+    if (selected.isEmpty())
+        return;
+    const QString chosen = selected.first()->text(0);
+    if (chosen == m_shown && m_mode != Mode::None)
+        return;
+    // Typing in the form is offered for saving before another member is shown. Saving
+    // lists the staff again, so the choice is made again by name.
+    if (m_mode != Mode::None) {
+        if (!QueryLeave()) {
+            const QSignalBlocker quiet(m_staffList);
+            m_staffList->clearSelection();
+            SelectStaff(m_shown);
+            return;
+        }
+        if (SelectStaff(chosen))
+            return;
+    }
+    ShowStaff(chosen);
 }
 
 bool StaffCenterView::SelectStaff(const QString& name)

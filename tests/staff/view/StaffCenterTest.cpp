@@ -92,6 +92,7 @@ TEST_F(StaffCenterTest, AddEditAndDeleteKeepTheListsAndTheFileInStep)
     Hire(QStringLiteral("a/b"));
     EXPECT_EQ(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).size(), 2u);
 
+    Prompt().QueueAnswer(UserPrompt::Answer::No);   // the refused name is let go
     ASSERT_TRUE(m_center.SelectStaff(QStringLiteral("Kim")));
     EXPECT_FALSE(m_center.UpdateCommand(Cmd::StaffSave).enabled);
     m_center.OnCommand(Cmd::StaffEdit);
@@ -224,6 +225,17 @@ TEST_F(StaffCenterTest, LeavingWithUnsavedTypingAsksFirst)
     Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     EXPECT_TRUE(m_center.QueryLeave());
     EXPECT_EQ(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).size(), 2u);
+
+    // Choosing another member in the list asks too; Cancel keeps the typing.
+    m_center.SelectStaff(QStringLiteral("Kim"));
+    m_center.OnCommand(Cmd::StaffEdit);
+    Field("phone").setText(QStringLiteral("555 0102"));
+    m_center.SelectStaff(QStringLiteral("Lee"));
+    EXPECT_EQ(Field("name").text(), QStringLiteral("Kim"));
+    EXPECT_EQ(Field("phone").text(), QStringLiteral("555 0102"));
+    Prompt().QueueAnswer(UserPrompt::Answer::No);
+    m_center.SelectStaff(QStringLiteral("Lee"));
+    EXPECT_EQ(Field("name").text(), QStringLiteral("Lee"));
 }
 
 TEST_F(StaffCenterTest, WithoutADatabaseTheListsStayEmpty)
