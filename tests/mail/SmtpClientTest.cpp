@@ -166,15 +166,14 @@ TEST(MailSenderTest, SendsOffTheCallersThreadAndCancelStopsIt)
     message.attachments = {WriteFile(home, QStringLiteral("big.jpg"), RandomBytes(40000000))};
     MailSender sender;
     QSignalSpy finished(&sender, &MailSender::SendFinished);
-    QObject::connect(&sender, &MailSender::Progress, &sender, [&](qint64 sent, qint64) {
-        if (sent > 0)
-            sender.Cancel();
-    });
 
     ASSERT_TRUE(sender.Start(server.Account(true), message));
     // Start returned at once; a second message waits for the first.
     EXPECT_TRUE(sender.IsSending());
     EXPECT_FALSE(sender.Start(server.Account(true), message));
+    // Cancelled long before the 40 MB are out, however busy the machine is: a cancel
+    // that came only once the message was out would rightly let it finish.
+    sender.Cancel();
     ASSERT_TRUE(finished.wait(60000));
 
     EXPECT_EQ(finished.first().first().value<SendResult>().outcome, SendResult::Outcome::Cancelled);

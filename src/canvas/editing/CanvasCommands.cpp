@@ -10,10 +10,21 @@
 #include "commands/CommandIds.h"
 
 #include <Qt>
+#include <algorithm>
 #include <span>
 #include <utility>
 
 namespace CanvasCommands {
+
+bool IsFileCommand(int id)
+{
+    using namespace Cmd;
+    static constexpr int kFileCommands[] = {
+        FileNew,       FileOpen,     FileSave,   FileSaveAs, FilePrint,     FilePrintDirect,
+        FilePrintPreview, FilePageSetup, FileExportPdf, SaveAsImage, SaveAsImageAlt};
+    return std::find(std::begin(kFileCommands), std::end(kFileCommands), id)
+           != std::end(kFileCommands);
+}
 
 CommandState StateOf(int id, const Situation& now)
 {
@@ -27,18 +38,9 @@ CommandState StateOf(int id, const Situation& now)
         return enabled(PhotoCommands::IsEnabled(id, model, now.photoSelection));
     if (DrawingTool::OfCommand(id) != DrawingTool::None)
         return enabled(true);
+    if (IsFileCommand(id))
+        return enabled(true);
     switch (id) {
-    case FileNew:
-    case FileOpen:
-    case FileSave:
-    case FileSaveAs:
-    case FilePrint:
-    case FilePrintDirect:
-    case FilePrintPreview:
-    case FilePageSetup:
-    case FileExportPdf:
-    case SaveAsImage:
-    case SaveAsImageAlt:
     case CanvasZoomIn:
     case CanvasZoomOut:
     case CanvasZoom100:

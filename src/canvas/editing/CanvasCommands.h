@@ -20,6 +20,8 @@ struct Situation
     bool clipboardHasImage = false;
 };
 
+// New, Open, Save, printing, Page Setup, export and Save as Image: the page's file work.
+bool IsFileCommand(int commandId);
 CommandState StateOf(int id, const Situation& now);
 
 // Runs `id` when it is one of the commands that only change the model: history, the

@@ -114,20 +114,11 @@ bool CanvasView::RunEditCommand(int id)
         m_insertKind = kind;
         return true;
     }
-    switch (id) {
-    case FileNew:
-    case FileOpen:
-    case FileSave:
-    case FileSaveAs:
-    case FilePrint:
-    case FilePrintDirect:
-    case FilePrintPreview:
-    case FilePageSetup:
-    case FileExportPdf:
-    case SaveAsImage:
-    case SaveAsImageAlt:
+    if (CanvasCommands::IsFileCommand(id)) {
         RunFileCommand(id);
         return true;
+    }
+    switch (id) {
     case CanvasZoomIn: SetZoom(ZoomSlider::FactorIn(m_zoom), CentreForZoom(true)); return true;
     case CanvasZoomOut:
         SetZoom(ZoomSlider::FactorOut(m_zoom), CentreForZoom(true));
