@@ -1,14 +1,9 @@
-#include "support/DialogTestKit.h"
+#include "CanvasViewKit.h"
 #include "support/PdfTools.h"
 #include "support/PixelProbes.h"
 
-#include "canvas/editing/PageDocument.h"
-#include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/TextObject.h"
-#include "canvas/view/CanvasView.h"
 #include "canvas/view/PageOutput.h"
-#include "commands/CommandIds.h"
-#include "settings/ProgramState.h"
 
 #include <QImageReader>
 #include <QComboBox>
@@ -24,31 +19,18 @@ namespace {
 
 constexpr QColor kFill(200, 40, 40);
 
-class PageOutputTest : public DialogTest
+class PageOutputTest : public CanvasTest
 {
 protected:
     PageOutputTest()
     {
-        Program().programDir = m_home.Path();
         QDir(m_home.Path()).mkpath(QStringLiteral("Pictures"));
-        m_view.SetDocument(&m_document);
         m_view.resize(900, 700);
-        AddShape({140, 240, 340, 340});
-        auto text = std::make_unique<TextObject>(PageRect{400, 100, 700, 160},
-                                                 QStringLiteral("Spring picnic Friday"));
-        m_view.Model().Objects().push_back(std::move(text));
+        AddShape({140, 240, 340, 340}, ToColorRef(kFill));
+        Add(std::make_unique<TextObject>(PageRect{400, 100, 700, 160},
+                                         QStringLiteral("Spring picnic Friday")));
     }
 
-    PageObject& AddShape(const PageRect& rect)
-    {
-        auto shape = std::make_unique<ShapeObject>(rect, 2, 1, 0, Rgb(0, 0, 0),
-                                                   ToColorRef(kFill));
-        shape->m_bFill = 1;
-        shape->m_nFillType = FillType::Solid;
-        PageObject& added = *shape;
-        m_view.Model().Objects().push_back(std::move(shape));
-        return added;
-    }
     QString InHome(const QString& name) const { return m_home.FilePath(name); }
     // Page Setup confirmed with the paper's size and margins set by `change`.
     void SetUpPage(const std::function<void(QDialog&)>& change)
@@ -59,9 +41,6 @@ protected:
         });
         m_view.OnCommand(Cmd::FilePageSetup);
     }
-
-    PageDocument m_document;
-    CanvasView m_view;
 };
 
 struct ImageCase
@@ -78,7 +57,7 @@ TEST_P(SaveAsImageTest, WritesOneFileWithOneExtension)
 {
     const ImageCase& sample = GetParam();
     Prompt().QueueSave(InHome(QLatin1String(sample.typed)), QLatin1String(sample.filter));
-    ASSERT_TRUE(m_view.UpdateCommand(Cmd::SaveAsImage).enabled);
+    ASSERT_TRUE(Enabled(Cmd::SaveAsImage));
     m_view.OnCommand(Cmd::SaveAsImage);
 
     EXPECT_EQ(QDir(m_home.Path()).entryList(QDir::Files).filter(QStringLiteral("card")),
@@ -102,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PageOutputTest, SaveAsImageOfASelectionIsTheSelectionGrownByFour)
 {
-    m_view.Model().Select(*m_view.Model().Objects().front());
+    Model().Select(*Objects().front());
     Prompt().QueueSave(InHome(QStringLiteral("shape")), QStringLiteral("PNG image (*.png)"));
     m_view.OnCommand(Cmd::SaveAsImageAlt);
     const QImage image(InHome(QStringLiteral("shape.png")));

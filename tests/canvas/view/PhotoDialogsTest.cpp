@@ -1,14 +1,11 @@
-#include "support/DialogTestKit.h"
+#include "CanvasViewKit.h"
 #include "support/PictureFiles.h"
 
 #include "canvas/objects/PhotoObject.h"
-#include "canvas/objects/ShapeObject.h"
 #include "canvas/view/BorderStyleDialog.h"
-#include "canvas/view/CanvasView.h"
 #include "canvas/view/ColourBalanceDialog.h"
 #include "canvas/view/OneSliderDialog.h"
 #include "canvas/view/ResizePhotoDialog.h"
-#include "commands/CommandIds.h"
 
 #include <QDialogButtonBox>
 #include <QMenu>
@@ -20,38 +17,26 @@
 
 namespace {
 
-class PhotoDialogsTest : public DialogTest
+class PhotoDialogsTest : public CanvasTest
 {
 protected:
     PhotoDialogsTest()
     {
         // A shape below and one above the photo, to see it keep its place.
-        AddShape(true);
+        AddShape(kBeside);
         QImage picture(40, 30, QImage::Format_RGB888);
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
                 picture.setPixelColor(x, y, QColor(x * 6, y * 8, 90));
         auto photo = PhotoOfPicture(m_home.FilePath(QStringLiteral("kids.bmp")), picture, {50, 60});
-        m_photo = photo.get();
-        Model().Objects().push_back(std::move(photo));
-        AddShape(true);
+        m_photo = &Add(std::move(photo));
+        AddShape(kBeside);
         Model().Select(*m_photo);
         m_original = m_photo->ShownImage();
     }
 
-    CanvasModel& Model() { return m_view.Model(); }
+    static constexpr PageRect kBeside{300, 300, 360, 340};
     PhotoObject& Photo() const { return dynamic_cast<PhotoObject&>(*m_view.Model().Current()); }
-    int Steps() const { return m_view.Model().History().Count(); }
-
-    ShapeObject& AddShape(bool filled)
-    {
-        auto shape = std::make_unique<ShapeObject>(PageRect{300, 300, 360, 340}, 2, 1, 0,
-                                                   Rgb(0, 0, 0), Rgb(200, 40, 40));
-        shape->m_bFill = filled ? 1 : 0;
-        ShapeObject& added = *shape;
-        Model().Objects().push_back(std::move(shape));
-        return added;
-    }
 
     // Runs the command with the dialog's script; the slider dialog's moves come first.
     void RunSlider(int id, std::initializer_list<int> moves, int button)
@@ -64,7 +49,6 @@ protected:
         m_view.OnCommand(id);
     }
 
-    CanvasView m_view;
     PhotoObject* m_photo = nullptr;
     QImage m_original;
 };
@@ -194,10 +178,10 @@ TEST_F(PhotoDialogsTest, ShapesTakeTheAngleAndTransparencyOnlyWhenFilled)
     RunSlider(Cmd::RotateAngle, {25}, QDialogButtonBox::Ok);
     EXPECT_EQ(Photo().ShownImage().size(), QSize(30, 40)) << "the picture turned";
 
-    ShapeObject& outline = AddShape(false);
+    ShapeObject& outline = AddShape(kBeside, Rgb(200, 40, 40), false);
     Model().Select(outline);
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::Transparency).enabled);
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::Resize).enabled);
+    EXPECT_FALSE(Enabled(Cmd::Transparency));
+    EXPECT_FALSE(Enabled(Cmd::Resize));
     RunSlider(Cmd::RotateAngle, {50}, QDialogButtonBox::Ok);
     EXPECT_EQ(Model().Current()->m_nAngle, 180);
     Model().Current()->m_bFill = 1;
@@ -290,7 +274,7 @@ TEST_F(PhotoDialogsTest, ThePhotoMenuOffersEveryDialog)
     for (int id : {Cmd::Transparency, Cmd::ColorBalance, Cmd::RotateAngle, Cmd::Resize,
                    Cmd::AddBorder, Cmd::AddFrame, Cmd::AddShadow}) {
         EXPECT_TRUE(shown.contains(id)) << id;
-        EXPECT_TRUE(m_view.UpdateCommand(id).enabled) << id;
+        EXPECT_TRUE(Enabled(id)) << id;
     }
 }
 

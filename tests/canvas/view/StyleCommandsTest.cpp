@@ -1,13 +1,9 @@
-#include "support/DialogTestKit.h"
+#include "CanvasViewKit.h"
 
 #include "canvas/editing/ObjectStyle.h"
-#include "canvas/editing/PageDocument.h"
 #include "canvas/objects/CalendarObject.h"
-#include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/TextObject.h"
-#include "canvas/view/CanvasView.h"
 #include "canvas/view/LinePickerPopup.h"
-#include "commands/CommandIds.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,29 +14,20 @@
 
 namespace {
 
-class StyleCommandsTest : public DialogTest
+class StyleCommandsTest : public CanvasTest
 {
 protected:
     StyleCommandsTest()
     {
-        m_view.SetDocument(&m_document);
-        m_shape = Add(std::make_unique<ShapeObject>(PageRect{100, 100, 200, 180}, 2, 1, 0,
-                                                    Rgb(0, 0, 0), Rgb(200, 40, 40)));
-        m_text = Add(std::make_unique<TextObject>(PageRect{300, 100, 500, 150},
-                                                  QStringLiteral("Hello")));
-        m_view.Model().SetCurrent(m_shape);
-    }
-    template <typename Object>
-    Object* Add(std::unique_ptr<Object> object)
-    {
-        Object* added = object.get();
-        m_view.Model().Objects().push_back(std::move(object));
-        return added;
+        m_shape = &AddShape(PageRect{100, 100, 200, 180}, Rgb(200, 40, 40), false);
+        m_text = &Add(std::make_unique<TextObject>(PageRect{300, 100, 500, 150},
+                                                   QStringLiteral("Hello")));
+        Model().SetCurrent(m_shape);
     }
     int UndoSteps()
     {
         int steps = 0;
-        while (m_view.Model().Undo())
+        while (Model().Undo())
             ++steps;
         return steps;
     }
@@ -61,8 +48,6 @@ protected:
         }
     }
 
-    PageDocument m_document;
-    CanvasView m_view;
     ShapeObject* m_shape = nullptr;
     TextObject* m_text = nullptr;
 };
@@ -100,13 +85,13 @@ TEST_F(StyleCommandsTest, ShadowSettingWritesEveryFieldAndTheKind)
 
 TEST_F(StyleCommandsTest, AStyleTakenFromOneObjectIsGivenToAnother)
 {
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::ApplyStyle).enabled);
+    EXPECT_FALSE(Enabled(Cmd::ApplyStyle));
     m_shape->m_nLineWidth = 6;
     m_shape->m_nShadowType = ShadowType::Hard;
     m_view.OnCommand(Cmd::GetStyle);
-    auto* other = Add(std::make_unique<ShapeObject>(PageRect{0, 0, 50, 50}, 4, 1, 0,
-                                                    Rgb(1, 1, 1), Rgb(9, 9, 9)));
-    m_view.Model().SetCurrent(other);
+    auto* other = &Add(std::make_unique<ShapeObject>(PageRect{0, 0, 50, 50}, 4, 1, 0,
+                                                     Rgb(1, 1, 1), Rgb(9, 9, 9)));
+    Model().SetCurrent(other);
     m_view.OnCommand(Cmd::ApplyStyle);
     EXPECT_EQ(ObjectStyle::Of(*other), ObjectStyle::Of(*m_shape));
     EXPECT_EQ(other->m_nShape, 4);  // the figure stays
@@ -132,7 +117,7 @@ TEST_F(StyleCommandsTest, FillCommandsAndTheLockedObject)
     EXPECT_EQ(ObjectStyle::Of(*m_shape), FillPresets::All()[0]);
     EXPECT_EQ(UndoSteps(), 3);
 
-    m_view.Model().SetCurrent(nullptr);
+    Model().SetCurrent(nullptr);
     Prompt().QueueColor(QColor(0, 0, 255));
     m_view.OnCommand(Cmd::FillColor);
     EXPECT_EQ(m_view.Style().fillColor, Rgb(0, 0, 255));  // for the next drawing
@@ -151,9 +136,9 @@ class TextCommandTest : public StyleCommandsTest, public ::testing::WithParamInt
 TEST_P(TextCommandTest, IsOneStepOnTheCurrentText)
 {
     const TextCase& sample = GetParam();
-    EXPECT_FALSE(m_view.UpdateCommand(sample.command).enabled);  // a shape is current
-    m_view.Model().SetCurrent(m_text);
-    ASSERT_TRUE(m_view.UpdateCommand(sample.command).enabled);
+    EXPECT_FALSE(Enabled(sample.command));  // a shape is current
+    Model().SetCurrent(m_text);
+    ASSERT_TRUE(Enabled(sample.command));
     m_view.OnCommand(sample.command);
     EXPECT_EQ(m_text->*sample.field, sample.value);
     EXPECT_EQ(UndoSteps(), 1);
@@ -171,14 +156,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StyleCommandsTest, BoldReachesACalendarAndTheFontBoxesApplyWhenChosen)
 {
-    auto* calendar = Add(std::make_unique<CalendarObject>());
-    m_view.Model().SetCurrent(calendar);
+    auto* calendar = &Add(std::make_unique<CalendarObject>());
+    Model().SetCurrent(calendar);
     m_view.OnCommand(Cmd::TextBold);
     EXPECT_EQ(calendar->m_bDayBold, 1);
     EXPECT_TRUE(m_view.UpdateCommand(Cmd::TextBold).checked);
 
     m_view.SetFontChoice([] { return CanvasStyleCommands::FontChoice{QStringLiteral("Serif"), 36}; });
-    m_view.Model().SetCurrent(m_text);
+    Model().SetCurrent(m_text);
     m_view.OnCommand(Cmd::FontSize);
     m_view.OnCommand(Cmd::FontName);
     EXPECT_EQ(m_text->m_nFontSize, 36);
