@@ -3,7 +3,6 @@
 #include "canvas/objects/ShapeObject.h"
 #include "canvas/objects/PhotoObject.h"
 #include "canvas/objects/ShapeOutlines.h"
-#include "support/PictureFiles.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
 
@@ -30,19 +29,6 @@ protected:
                                                    Rgb(0, 0, 0), Rgb(200, 0, 0));
         shape->m_bFill = 1;
         return Put(std::move(shape));
-    }
-    // A photo showing a small picture, or an empty placeholder.
-    PhotoObject& Photo(PageRect rect, bool withPicture)
-    {
-        if (!withPicture) {
-            auto placeholder = std::make_unique<PhotoObject>();
-            placeholder->m_rect = rect;
-            return Put(std::move(placeholder));
-        }
-        const QString path = home.FilePath(QStringLiteral("kids.png"));
-        auto photo = PhotoOfFile(WriteSolidPicture(path, {8, 8}, Qt::green), rect);
-        EXPECT_TRUE(photo->HasPicture());
-        return Put(std::move(photo));
     }
     PageObject* ById(const QString& identity)
     {
@@ -122,20 +108,6 @@ TEST_F(CanvasModelTest, MovesStopAtTheLeftEdgeKeepingTheSize)
     EXPECT_EQ(shape.m_rect, At(0, 10, 60, 40));
 }
 
-TEST_F(CanvasModelTest, PhotoDroppedOnPlaceholderTakesItsPlace)
-{
-    const PageRect slot = At(300, 300, 200, 150);
-    const QString placeholder = Photo(slot, false).m_strID;
-    PhotoObject& photo = Photo(At(0, 0, 80, 60), true);
-    model.MoveResize(photo, At(320, 310, 80, 60));
-    EXPECT_EQ(model.Objects().size(), 1u);
-
-    model.Undo();
-    ASSERT_NE(ById(placeholder), nullptr);
-    EXPECT_EQ(ById(placeholder)->m_rect, slot);
-    EXPECT_EQ(photo.m_rect, At(0, 0, 80, 60));
-}
-
 TEST_F(CanvasModelTest, AlignAndSizeFollowTheCurrentObject)
 {
     ShapeObject& reference = Shape({50, 0, 150, 40});
@@ -179,7 +151,7 @@ TEST_F(CanvasModelTest, ClicksAndBandsSelect)
 
 TEST_F(CanvasModelTest, CopyAndPastePlaceCopiesOneStepEach)
 {
-    Photo(At(100, 100, 100, 50), false);
+    Put(std::make_unique<PhotoObject>()).m_rect = At(100, 100, 100, 50);
     Shape(At(150, 200, 100, 100));
     model.SelectAll();
     model.Copy();

@@ -56,6 +56,7 @@ TEST_F(CalendarDialogTest, ShowsTheOptionsItIsGiven)
     EXPECT_EQ(Find<QSpinBox>(dialog, "year")->value(), 2031);
     EXPECT_EQ(Find<QComboBox>(dialog, "month")->currentText(), QStringLiteral("November"));
     EXPECT_TRUE(Find<QRadioButton>(dialog, "oneMonth")->isChecked());
+    EXPECT_TRUE(initial.look.fillBackground);
     EXPECT_FALSE(Find<QComboBox>(dialog, "yearLayout")->isEnabled());
     EXPECT_EQ(Find<QComboBox>(dialog, "shape")->currentText(), QStringLiteral("Rectangle"));
     EXPECT_EQ(dialog.Options(), initial) << "OK without changes gives back what it was given";
@@ -120,18 +121,15 @@ TEST_F(CalendarDialogTest, BordersAndCornerNumbersOnlyForTheTransparentShape)
     EXPECT_TRUE(look.topLeftNumbers);
 }
 
-TEST_F(CalendarDialogTest, CancelledColourAndFontChoicesChangeNothing)
+TEST_F(CalendarDialogTest, FontDialogEditsTheCalendarsOwnFontsAndCancelledChoicesChangeNothing)
 {
-    CalendarFontDialog dialog{CalendarFonts()};
-    Find<ColorChoiceButton>(dialog, "dayColor")->click();
-    Find<FontChoiceButton>(dialog, "weekdayFont")->click();
+    CalendarFontDialog plain{CalendarFonts()};
+    Find<ColorChoiceButton>(plain, "dayColor")->click();
+    Find<FontChoiceButton>(plain, "weekdayFont")->click();
     EXPECT_EQ(Prompt().lastInitialFont.family(), QStringLiteral("Arial"));
     EXPECT_EQ(Prompt().lastInitialFont.pointSize(), 11);
-    EXPECT_EQ(dialog.Fonts(), CalendarFonts());
-}
+    EXPECT_EQ(plain.Fonts(), CalendarFonts());
 
-TEST_F(CalendarDialogTest, FontDialogEditsTheCalendarsOwnFonts)
-{
     CalendarObject calendar;
     calendar.m_strDayFont = QStringLiteral("Liberation Mono");
     calendar.m_bDayItalic = 1;
@@ -171,7 +169,7 @@ TEST_F(CalendarDialogTest, OptionsDialogEditsTheCalendarsLook)
     EXPECT_EQ(calendar.m_crCalendar, Rgb(214, 228, 248));
 }
 
-TEST_F(CalendarDialogTest, HolidaysDialogAddsRemovesAndStores)
+TEST_F(CalendarDialogTest, HolidaysDialogAddsRemovesAndStoresOnlyOnOk)
 {
     CalendarSettings stored;
     stored.publicHolidays = {QDate(2025, 12, 25)};
@@ -201,17 +199,15 @@ TEST_F(CalendarDialogTest, HolidaysDialogAddsRemovesAndStores)
     m_home.ReopenSettings();
     EXPECT_EQ(CalendarSettings::Load(Store()).publicHolidays, expected);
     EXPECT_EQ(Store().GetString(kSection, QStringLiteral("PUBLICHOLIDAY_2")), QStringLiteral("2025-12-26"));
-}
 
-TEST_F(CalendarDialogTest, HolidaysDialogCancelStoresNothingAndStartsAtToday)
-{
+    // Another starts at today, and Cancel stores nothing.
     Clock::SetNow(QDateTime(QDate(2030, 6, 15), QTime(12, 0), Qt::UTC));
-    PublicHolidaysDialog dialog;
-    EXPECT_EQ(Find<QDateEdit>(dialog, "date")->date(), Clock::TodayLocal());
-    Find<QPushButton>(dialog, "add")->click();
-    dialog.show();
-    Press(dialog, QDialogButtonBox::Cancel);
-    EXPECT_FALSE(Store().Contains(kSection, QStringLiteral("PUBLICHOLIDAYS")));
+    PublicHolidaysDialog cancelled;
+    EXPECT_EQ(Find<QDateEdit>(cancelled, "date")->date(), Clock::TodayLocal());
+    Find<QPushButton>(cancelled, "add")->click();
+    cancelled.show();
+    Press(cancelled, QDialogButtonBox::Cancel);
+    EXPECT_EQ(CalendarSettings::Load(Store()).publicHolidays, expected);
 }
 
 TEST_F(CalendarDialogTest, LanguageDialogShowsStoredNamesAndStoresEdits)

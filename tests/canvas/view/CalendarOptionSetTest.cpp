@@ -14,13 +14,6 @@ QList<QPoint> Corners(const QList<CalendarPlacement>& placements)
     return corners;
 }
 
-TEST(CalendarOptionsTest, DefaultsAreThoseOfANewCalendar)
-{
-    const CalendarObject fresh;
-    EXPECT_EQ(CalendarFonts::Of(fresh), CalendarFonts());
-    EXPECT_EQ(CalendarLook::Of(fresh), CalendarLook());
-}
-
 TEST(CalendarOptionsTest, EveryFieldReachesTheCalendarAndReadsBack)
 {
     CalendarOptionSet options;
@@ -64,37 +57,20 @@ TEST(CalendarOptionsTest, EveryFieldReachesTheCalendarAndReadsBack)
 
     EXPECT_EQ(CalendarFonts::Of(calendar), options.fonts);
     EXPECT_EQ(CalendarLook::Of(calendar), options.look);
-}
-
-TEST(CalendarOptionsTest, AnyNonZeroHolidayMarkReadsAsBold)
-{
-    CalendarObject calendar;
+    // Any non-zero holiday mark reads as bold.
     calendar.m_nHolidayMark = 7;
     EXPECT_EQ(CalendarLook::Of(calendar).holidayMark, CalendarLook::BoldNumber);
 }
 
-TEST(CalendarOptionsTest, StartsAtTodaysMonthWithAFilledBackground)
-{
-    const CalendarOptionSet options = CalendarOptionSet::StartingAt(QDate(2025, 9, 30));
-    EXPECT_EQ(options.year, 2025);
-    EXPECT_EQ(options.month, 9);
-    EXPECT_FALSE(options.wholeYear);
-    EXPECT_TRUE(options.look.fillBackground);
-}
-
-TEST(CalendarPlacementTest, OneMonthIs200By150AtTheClick)
+TEST(CalendarPlacementTest, AMonthIs200By150AtTheClickAndAYearFillsRowsOrCascades)
 {
     CalendarOptionSet options;
     options.month = 5;
-    const auto placements = options.Placements(QPoint(30, 40));
-    ASSERT_EQ(placements.size(), 1);
-    EXPECT_EQ(placements[0].month, 5);
-    EXPECT_EQ(placements[0].rect, (PageRect{30, 40, 230, 190}));
-}
+    const auto one = options.Placements(QPoint(30, 40));
+    ASSERT_EQ(one.size(), 1);
+    EXPECT_EQ(one[0].month, 5);
+    EXPECT_EQ(one[0].rect, (PageRect{30, 40, 230, 190}));
 
-TEST(CalendarPlacementTest, AYearFillsRowsOfFourThreeOrSix)
-{
-    CalendarOptionSet options;
     options.wholeYear = true;
     const QPoint at(10, 20);
 
@@ -119,12 +95,7 @@ TEST(CalendarPlacementTest, AYearFillsRowsOfFourThreeOrSix)
     placements = options.Placements(at);
     EXPECT_EQ(Corners(placements)[5], QPoint(10 + 5 * 155, 20));
     EXPECT_EQ(Corners(placements)[6], QPoint(10, 20 + 125));
-}
 
-TEST(CalendarPlacementTest, CascadeStepsTenEachWay)
-{
-    CalendarOptionSet options;
-    options.wholeYear = true;
     options.yearLayout = CalendarOptionSet::Cascade;
     const auto corners = Corners(options.Placements(QPoint(100, 50)));
     ASSERT_EQ(corners.size(), 12);
@@ -151,6 +122,7 @@ TEST(CalendarPlacementTest, MadeCalendarsCarryTheirMonthOptionsNamesAndHolidays)
     EXPECT_EQ(calendars[6]->m_nCalendarShape, CalendarShape::Rectangle);
     EXPECT_EQ(calendars[6]->m_monthNames.first(), QStringLiteral("Enero"));
     EXPECT_EQ(calendars[6]->m_publicHolidays, settings.publicHolidays);
+    EXPECT_EQ(calendars[6]->m_weekdayNames, settings.weekdayNames);
     EXPECT_NE(calendars[0]->m_strID, calendars[1]->m_strID);
 }
 

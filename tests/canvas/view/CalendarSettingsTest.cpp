@@ -112,16 +112,4 @@ TEST(HolidayTextTest, ParsesDatesAndRefusesEverythingElse)
     EXPECT_EQ(FormatHoliday(QDate(987, 3, 4)), QStringLiteral("0987-03-04"));
 }
 
-TEST(CalendarSettingsCopyTest, CalendarGetsNamesAndHolidays)
-{
-    CalendarSettings settings = CalendarSettings::English();
-    settings.monthNames[2] = QStringLiteral("Mars");
-    settings.publicHolidays = {QDate(2025, 3, 17)};
-    CalendarObject calendar;
-    settings.CopyInto(calendar);
-    EXPECT_EQ(calendar.m_monthNames, settings.monthNames);
-    EXPECT_EQ(calendar.m_weekdayNames, settings.weekdayNames);
-    EXPECT_EQ(calendar.m_publicHolidays, settings.publicHolidays);
-}
-
 } // namespace

@@ -140,6 +140,11 @@ TEST_F(CanvasViewTest, APhotoDraggedOntoAPlaceholderTakesItsPlace)
     ASSERT_EQ(Objects().size(), 1u);
     EXPECT_EQ(Objects().front()->m_rect, (PageRect{400, 100, 600, 250}));
     EXPECT_EQ(photo.m_nType, ObjectType::Photo);
+    m_view.OnCommand(Cmd::Undo);   // the placeholder comes back, the photo where it was
+    ASSERT_EQ(Objects().size(), 2u);
+    const std::size_t slot = Objects()[0]->m_rect == PageRect{400, 100, 600, 250} ? 0 : 1;
+    EXPECT_EQ(Objects()[slot]->m_rect, (PageRect{400, 100, 600, 250}));
+    EXPECT_EQ(Objects()[1 - slot]->m_rect.Center().toPoint(), centre);
 }
 
 TEST_F(CanvasViewTest, DroppedPhotosFillEmptyShapesOrLandWhereDropped)

@@ -29,7 +29,7 @@ protected:
     TextDialog m_dialog{QStringLiteral("Sunny 25 Day")};
 };
 
-TEST_F(TextDialogTest, EachSymbolButtonTypesItsSignAtTheCaret)
+TEST_F(TextDialogTest, EachSymbolButtonTypesItsSignAtTheCaretOrOverTheSelection)
 {
     const std::pair<const char*, QString> buttons[] = {
         {"symbol00A9", QStringLiteral("\u00A9")}, {"symbol2030", QStringLiteral("\u2030")},
@@ -43,10 +43,8 @@ TEST_F(TextDialogTest, EachSymbolButtonTypesItsSignAtTheCaret)
         EXPECT_EQ(m_dialog.Text(), QStringLiteral("Sunny 25") + sign + QStringLiteral(" Day")) << name;
         EXPECT_EQ(Edit()->textCursor().position(), 9) << "caret after the sign";
     }
-}
-
-TEST_F(TextDialogTest, SymbolReplacesTheSelectionAndRepeatsAtTheNewCaret)
-{
+    // A sign replaces the selection and repeats at the new caret.
+    Edit()->setPlainText(QStringLiteral("Sunny 25 Day"));
     PutCaret(6, 8);
     Find<QPushButton>(m_dialog, "symbol2103")->click();
     Find<QPushButton>(m_dialog, "symbol2103")->click();
@@ -99,7 +97,7 @@ TEST(SymbolFontTest, DrawsEveryQuickSymbolAndThePickerOffersOnlyDrawableOnes)
 
 // Two outlined looks, solid and gradient, one double outline and thirteen art looks:
 // every picture of the palette closes it with its own choice.
-TEST(TextArtPaletteTest, EveryPictureClosesWithItsChoice)
+TEST(TextArtPaletteTest, EveryPictureClosesWithItsChoiceAndEscapeWithNone)
 {
     std::vector<std::pair<QString, TextArtChoice>> cases{
         {QStringLiteral("art2_0_solid"), {2, 0, FillType::Solid}},
@@ -117,10 +115,6 @@ TEST(TextArtPaletteTest, EveryPictureClosesWithItsChoice)
         ASSERT_TRUE(palette.Choice().has_value());
         EXPECT_EQ(*palette.Choice(), expected);
     }
-}
-
-TEST(TextArtPaletteTest, EscapeChoosesNothing)
-{
     TextArtDialog palette{TextObject()};
     palette.show();
     Type(&palette, Qt::Key_Escape);

@@ -19,43 +19,19 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
-#include <deque>
 
 namespace {
 
-// Also answers the page's save dialog.
-class SavingPrompt : public ScriptedPrompt
-{
-public:
-    std::deque<QString> saveAs;
-    QString ChooseFileToSave(const QString&, const QString&, const QString&, QString*) override
-    {
-        if (saveAs.empty())
-            return {};
-        QString path = saveAs.front();
-        saveAs.pop_front();
-        return path;
-    }
-};
-
-// The real main window over a small library.
+// The real main window over a small library with an empty page.
 class LibraryFrameTest : public MainFrameTest
 {
 protected:
     LibraryFrameTest()
     {
-        auto prompt = std::make_unique<SavingPrompt>();
-        m_prompt = prompt.get();
-        m_homePrompt = InstallPrompt(std::move(prompt));
         WritePhoto(QStringLiteral("AAA/class.png"));
         WritePhoto(QStringLiteral("Mia/mia.png"), Qt::blue, QSize(120, 90));
+        m_page = WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
         OpenFrame();
-    }
-    ~LibraryFrameTest() override
-    {
-        m_document.SetModified(false);
-        m_frame.reset();
-        InstallPrompt(std::move(m_homePrompt));
     }
 
     PhotoCenterView& PhotoCenter() const
@@ -67,8 +43,7 @@ protected:
         return *qobject_cast<EditCenterView*>(m_frame->Container()->View(Center::EditCenter));
     }
 
-    SavingPrompt* m_prompt = nullptr;
-    std::unique_ptr<UserPrompt> m_homePrompt;
+    QString m_page;
 };
 
 TEST_F(LibraryFrameTest, TheTreeSelectionFollowsTheCenterShown)
@@ -100,24 +75,22 @@ TEST_F(LibraryFrameTest, EditPlacesThePhotoOnThePageInTheEditCenter)
 
 TEST_F(LibraryFrameTest, OpeningADocumentAsksAboutTheChangedPageAndSavingListsIt)
 {
-    WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
-    m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
     CanvasView& canvas = *Edit().Canvas();
     canvas.Model().Objects().push_back(std::make_unique<ShapeObject>(
         PageRect{10, 10, 100, 100}, 2, 1, 0, Rgb(0, 0, 0), Rgb(9, 9, 9)));
     m_document.SetModified(true);
 
     Select(QStringLiteral("Empty"));
-    m_prompt->QueueAnswer(UserPrompt::Answer::Cancel);
+    Prompt().QueueAnswer(UserPrompt::Answer::Cancel);
     Tree().OnCommand(Cmd::TreeOpenDocument);
-    EXPECT_EQ(m_prompt->Texts().last(), QStringLiteral("Save changes to Untitled ?"));
+    EXPECT_EQ(Prompt().Texts().last(), QStringLiteral("Save changes to Untitled ?"));
     EXPECT_EQ(canvas.Model().Objects().size(), 1u);
 
     // Saved first into the selected child folder, which then lists the page.
     Select(QStringLiteral("Mia"));
     Select(QStringLiteral("Empty"));
-    m_prompt->QueueAnswer(UserPrompt::Answer::Yes);
-    m_prompt->saveAs.push_back(At(QStringLiteral("Mia/Shapes")));
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
+    Prompt().QueueSave(At(QStringLiteral("Mia/Shapes")));
     Tree().OnCommand(Cmd::TreeOpenDocument);
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("Mia/Shapes.wrn"))).isFile());
     EXPECT_EQ(ChildTexts(ItemNamed(Tree(), QStringLiteral("Mia"))), QStringList{"Shapes"});
@@ -127,8 +100,7 @@ TEST_F(LibraryFrameTest, OpeningADocumentAsksAboutTheChangedPageAndSavingListsIt
 
 TEST_F(LibraryFrameTest, ADocumentDroppedOnThePageOpensIt)
 {
-    const QString page = WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
-    m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
+    const QString& page = m_page;
     CanvasView& canvas = *Edit().Canvas();
     QMimeData data;
     data.setData(QString::fromLatin1(PhotoDrag::kDocumentMime), page.toUtf8());
@@ -149,8 +121,6 @@ TEST_F(LibraryFrameTest, PhotosGoToTheFolderLastSelectedInTheTreeAndAPageKeepsIt
             ->Camera()
             ->Capture();
     EXPECT_EQ(camera.Folder(), At(QStringLiteral("AAA")));
-    WriteBytes(QStringLiteral("AAA/Empty.wrn"), QByteArray());
-    m_frame->SetPicturesRoot(Root(), RecentFolderList::Source::OpenFolderCommand);
     Select(QStringLiteral("Mia"));
     EXPECT_EQ(camera.Folder(), At(QStringLiteral("Mia")));
     Select(QStringLiteral("Empty"));
