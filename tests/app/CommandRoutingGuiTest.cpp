@@ -19,7 +19,7 @@ namespace {
 
 using CommandRoutingGuiTest = FrameTest;
 
-TEST_F(CommandRoutingGuiTest, ToolbarCommandsReachTheViewOfTheirCenter)
+TEST_F(CommandRoutingGuiTest, ToolbarCommandsReachTheViewOfTheirCenterOnlyWhereItIsShown)
 {
     Fake(Center::ChildCenter).handled = {Cmd::ChildAdd};
     Fake(Center::Reports).handled = {Cmd::ReportNextMonth};
@@ -28,10 +28,8 @@ TEST_F(CommandRoutingGuiTest, ToolbarCommandsReachTheViewOfTheirCenter)
     Frame().Dispatch(Cmd::ReportNextMonth);   // "always": the reports take it from anywhere
     EXPECT_EQ(Fake(Center::ChildCenter).received, QList<int>{Cmd::ChildAdd});
     EXPECT_EQ(Fake(Center::Reports).received, QList<int>{Cmd::ReportNextMonth});
-}
 
-TEST_F(CommandRoutingGuiTest, CanvasAndPhotoListCommandsActOnlyWhereTheirCenterIsShown)
-{
+    // Canvas and photo list commands act only where their center is shown.
     FakeCenterView& canvas = Fake(Center::EditCenter);
     FakeCenterView& list = Fake(Center::PhotoCenter);
     canvas.handled = {Cmd::Blur, Cmd::CanvasPrintSetup};
@@ -100,7 +98,7 @@ TEST_F(CommandRoutingGuiTest, EveryActionHasWordsATipAndAnIconThatDraws)
     }
 }
 
-TEST_F(CommandRoutingGuiTest, FontBoxesShowTheFontOfATextObject)
+TEST_F(CommandRoutingGuiTest, FontBoxesShowTheFontOfATextObjectAndSendAChosenSize)
 {
     CenterStack& container = *Frame().Container();
     const QString family = container.FontNameBox()->itemText(0);
@@ -113,18 +111,15 @@ TEST_F(CommandRoutingGuiTest, FontBoxesShowTheFontOfATextObject)
     container.ShowFont(missing, 47);
     EXPECT_EQ(container.FontNameBox()->currentText(), QFontInfo(QFont(missing)).family());
     EXPECT_EQ(container.FontSizeBox()->currentIndex(), -1);
-}
 
-TEST_F(CommandRoutingGuiTest, ChoosingAFontSizeGoesToTheCanvas)
-{
+    // A size chosen goes to the canvas.
     FakeCenterView& canvas = Fake(Center::EditCenter);
     canvas.handled = {Cmd::FontSize};
     Frame().Dispatch(Cmd::ViewEditCenter);
-    QComboBox* sizes = Frame().Container()->FontSizeBox();
-    sizes->setCurrentIndex(3);
-    Q_EMIT sizes->activated(3);
+    container.FontSizeBox()->setCurrentIndex(3);
+    Q_EMIT container.FontSizeBox()->activated(3);
     EXPECT_EQ(canvas.received, QList<int>{Cmd::FontSize});
-    EXPECT_EQ(Frame().Container()->FontSizeValue(), 15);
+    EXPECT_EQ(container.FontSizeValue(), 15);
 }
 
 TEST_F(CommandRoutingGuiTest, NewAndOpenBringUpTheEditCenterFirst)

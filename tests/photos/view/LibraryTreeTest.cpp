@@ -47,7 +47,7 @@ protected:
 };
 
 // The order is LibraryScan's; here, that the tree shows the scan with kinds and paths.
-TEST_F(LibraryTreeTest, ScanShowsFoldersAndDocumentsOnly)
+TEST_F(LibraryTreeTest, ScanShowsFoldersAndDocumentsOnlyAndASavedPageJoinsOnce)
 {
     WriteBytes(QStringLiteral("AAA/Autumn.WRN"), "x");
     WritePhoto(QStringLiteral("AAA/photo.png"));
@@ -58,9 +58,17 @@ TEST_F(LibraryTreeTest, ScanShowsFoldersAndDocumentsOnly)
               (QStringList{"Crafts", "Autumn"}));
     EXPECT_EQ(LibraryTree::PathOf(ItemNamed(m_tree, QStringLiteral("Autumn"))),
               At(QStringLiteral("AAA/Autumn.WRN")));
+
+    // A saved page joins its folder once.
+    QObject::connect(&m_document, &PageDocument::Saved, &m_tree, &LibraryTree::AddDocument);
+    const QString page = WriteBytes(QStringLiteral("ZZZ/Calendar.wrn"), "x");
+    m_document.NotifySaved(page);
+    m_document.NotifySaved(page);
+    m_document.NotifySaved(m_home.FilePath(QStringLiteral("elsewhere.wrn")));
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("ZZZ"))), QStringList{"Calendar"});
 }
 
-TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRoot)
+TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRootAndSendsItsPhotos)
 {
     WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
     Load();
@@ -76,14 +84,8 @@ TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRoot)
     EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("AAA")));
     m_tree.OnCommand(Cmd::TreeRefreshSelection);
     EXPECT_EQ(selected.size(), 2);   // asked for again
-}
 
-TEST_F(LibraryTreeTest, SendEmailAsksForAFoldersPhotosButNeverTheMaterials)
-{
-    MakeFolder(QStringLiteral("AAA"));
-    MakeFolder(QStringLiteral("ZZZ"));
-    WriteBytes(QStringLiteral("AAA/News.wrn"), "x");
-    Load();
+    // Send Email asks for a folder's photos but never the class materials'.
     QStringList asked;
     QObject::connect(&m_tree, &LibraryTree::SendEmailRequested,
                      [&](const QString& path) { asked.append(path); });
@@ -309,17 +311,6 @@ TEST_F(LibraryTreeTest, FoldersAndPagesMadeOrRemovedOutsideFollow)
     Enter(QStringLiteral("Class 3"));
     ASSERT_TRUE(WaitUntil([&] { return ChildTexts(root) == QStringList{"AAA", "Class 3", "ZZZ"}; }));
     EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("Class 3")));
-}
-
-TEST_F(LibraryTreeTest, ASavedPageJoinsItsFolderOnce)
-{
-    Load();
-    QObject::connect(&m_document, &PageDocument::Saved, &m_tree, &LibraryTree::AddDocument);
-    const QString page = WriteBytes(QStringLiteral("ZZZ/Calendar.wrn"), "x");
-    m_document.NotifySaved(page);
-    m_document.NotifySaved(page);
-    m_document.NotifySaved(m_home.FilePath(QStringLiteral("elsewhere.wrn")));
-    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("ZZZ"))), QStringList{"Calendar"});
 }
 
 } // namespace

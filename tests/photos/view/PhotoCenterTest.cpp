@@ -172,24 +172,14 @@ TEST_F(PhotoCenterTest, CopyPasteReplacesAndAMoveEmptiesTheClipboard)
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::PasteFile).enabled);
 }
 
-TEST_F(PhotoCenterTest, FileCommandsNeedASelectionInTheShownList)
-{
-    WritePhoto(QStringLiteral("AAA/a.png"));
-    ShowAndWait(At(QStringLiteral("AAA")));
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::CopyFile).enabled);
-    SelectOnly({QStringLiteral("a.png")});
-    EXPECT_TRUE(m_view.UpdateCommand(Cmd::DeleteFile).enabled);
-    m_view.OnCommand(Cmd::ReportMode);
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::CopyFile).enabled);   // a new table, no selection
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::ReportMode).enabled);
-}
-
-TEST_F(PhotoCenterTest, DeleteAsksFirstAndPutsPhotosInTheWastebasket)
+TEST_F(PhotoCenterTest, FileCommandsNeedASelectionAndDeleteAsksFirstAndPutsPhotosInTheWastebasket)
 {
     for (const char* name : {"a.png", "b.png", "c.png", "d.png"})
         WritePhoto(QStringLiteral("AAA/") + QLatin1String(name));
     ShowAndWait(At(QStringLiteral("AAA")));
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::DeleteFile).enabled);   // nothing selected
     SelectOnly({QStringLiteral("a.png"), QStringLiteral("c.png")});
+    EXPECT_TRUE(m_view.UpdateCommand(Cmd::CopyFile).enabled);
     Key(Qt::Key_Delete);   // answered No
     EXPECT_EQ(Entries(At(QStringLiteral("AAA"))).size(), 4);
     Prompt().QueueAnswer(UserPrompt::Answer::Yes);
@@ -208,6 +198,11 @@ TEST_F(PhotoCenterTest, DeleteAsksFirstAndPutsPhotosInTheWastebasket)
               QStringLiteral("b.png could not be deleted; it is still in the folder."));
     EXPECT_EQ(IconTexts(), QStringList{"b.png"});
     EXPECT_EQ(m_view.InfoText(), QStringLiteral("1 photo"));
+
+    SelectOnly({QStringLiteral("b.png")});
+    m_view.OnCommand(Cmd::ReportMode);
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::CopyFile).enabled);   // a new table, no selection
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::ReportMode).enabled);
 }
 
 // Renaming works alike in both modes; a message during the rename must not pull the
