@@ -168,22 +168,6 @@ TEST_F(CanvasViewTest, DroppedPhotosFillEmptyShapesOrLandWhereDropped)
     EXPECT_EQ(Objects().front()->m_nFillType, FillType::None);
 }
 
-TEST_F(CanvasViewTest, PasteGoesTenOnOrToTheRightClick)
-{
-    AddShape({100, 100, 200, 150});
-    Click(QPoint(150, 125));
-    m_view.OnCommand(Cmd::CopyObjects);
-    m_view.OnCommand(Cmd::PasteObjects);
-    m_view.OnCommand(Cmd::PasteObjects);
-    ASSERT_EQ(Objects().size(), 3u);
-    EXPECT_EQ(Objects()[1]->m_rect, (PageRect{110, 110, 210, 160}));
-    EXPECT_EQ(Objects()[2]->m_rect, Objects()[1]->m_rect);
-
-    RightClick(QPoint(400, 500));
-    m_view.OnCommand(Cmd::PasteObjects);
-    EXPECT_EQ(Objects().back()->m_rect, (PageRect{400, 500, 500, 550}));
-}
-
 TEST_F(CanvasViewTest, CopySkipsCalendarsAndAlignLeftLinesUpTheOthers)
 {
     Add(std::make_unique<CalendarObject>(), PageRect{10, 400, 210, 550});

@@ -183,9 +183,20 @@ TEST_F(ChildCenterTest, ANameThatCannotNameAFolderIsRefusedAndNothingIsWritten)
     EXPECT_EQ(Entries(Root()), before);
 }
 
-TEST_F(ChildCenterTest, DeleteAsksFirstAndRemovesOnlyTheEnrollmentRow)
+TEST_F(ChildCenterTest, DeleteFollowsTheFormAsksFirstAndRemovesOnlyTheEnrollmentRow)
 {
+    int stateChanges = 0;
+    QObject::connect(&m_center, &CenterView::CommandStateChanged, [&] { ++stateChanges; });
+    // Disabled commands do nothing, even when sent.
+    m_center.OnCommand(Cmd::ChildDelete);
+    EXPECT_TRUE(Prompt().Messages().isEmpty());
+    std::unique_ptr<QMenu> menu(Form().BuildContextMenu());
+    EXPECT_FALSE(menu->actions().last()->isEnabled());
+
     Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
+    EXPECT_GT(stateChanges, 0);
+    menu.reset(Form().BuildContextMenu());
+    EXPECT_TRUE(menu->actions().last()->isEnabled());
     Enroll(QStringLiteral("Ben"));
     AddDailyRecord(QStringLiteral("Amy"), Clock::TodayUtc(), QStringLiteral("Slept well"));
     Show(QStringLiteral("Amy"));
@@ -327,22 +338,6 @@ TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
     EXPECT_EQ(Form().EditMode(), Mode::Adding);
     EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Amy"))));
     EXPECT_EQ(Bytes(DatabasePath()), planted);
-}
-
-TEST_F(ChildCenterTest, CommandsAndTheRightClickMenuFollowWhatTheFormShows)
-{
-    int stateChanges = 0;
-    QObject::connect(&m_center, &CenterView::CommandStateChanged, [&] { ++stateChanges; });
-    // Disabled commands do nothing, even when sent.
-    m_center.OnCommand(Cmd::ChildDelete);
-    EXPECT_TRUE(Prompt().Messages().isEmpty());
-    std::unique_ptr<QMenu> menu(Form().BuildContextMenu());
-    EXPECT_FALSE(menu->actions().last()->isEnabled());
-
-    Enroll(QStringLiteral("Amy"));
-    EXPECT_GT(stateChanges, 0);
-    menu.reset(Form().BuildContextMenu());
-    EXPECT_TRUE(menu->actions().last()->isEnabled());
 }
 
 TEST_F(ChildCenterTest, TabGoesFromFieldToFieldAcrossTheDatePickers)
