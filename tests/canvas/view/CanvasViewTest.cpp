@@ -129,7 +129,7 @@ TEST_F(CanvasViewTest, DragsStopAtTheTopEdgeAndClicksWithCtrlToggle)
     EXPECT_TRUE(low.m_bSelected && high.m_bSelected);
 }
 
-TEST_F(CanvasViewTest, APhotoDraggedOntoAPlaceholderTakesItsPlace)
+TEST_F(CanvasViewTest, PhotosDraggedOntoPlaceholdersTakeTheirPlaceAndDroppedOnesFillShapes)
 {
     Add(std::make_unique<PhotoObject>(), PageRect{400, 100, 600, 250});
     m_view.EditPhoto(WritePicture(QStringLiteral("a.png"), QSize(80, 60)));
@@ -145,10 +145,9 @@ TEST_F(CanvasViewTest, APhotoDraggedOntoAPlaceholderTakesItsPlace)
     const std::size_t slot = Objects()[0]->m_rect == PageRect{400, 100, 600, 250} ? 0 : 1;
     EXPECT_EQ(Objects()[slot]->m_rect, (PageRect{400, 100, 600, 250}));
     EXPECT_EQ(Objects()[1 - slot]->m_rect.Center().toPoint(), centre);
-}
+    Model().ReplaceObjects({});
 
-TEST_F(CanvasViewTest, DroppedPhotosFillEmptyShapesOrLandWhereDropped)
-{
+    // Dropped photos fill empty shapes or land where dropped.
     const QString path = WritePicture(QStringLiteral("drop.png"), QSize(60, 40));
     PageObject& outline = AddShape({100, 100, 200, 200}, Rgb(200, 40, 40), false);
     Add(std::make_unique<PhotoObject>(), PageRect{300, 100, 400, 200});

@@ -122,7 +122,7 @@ TEST(TextArtPaletteTest, EveryPictureClosesWithItsChoiceAndEscapeWithNone)
     EXPECT_FALSE(palette.Choice().has_value());
 }
 
-TEST(TextArtPaletteTest, ChoiceSetsStyleEffectAndOnlyAGivenFill)
+TEST(TextArtPaletteTest, ChoiceSetsStyleEffectAndOnlyAGivenFillAndPreviewsChangeNothing)
 {
     TextObject text;
     text.m_nFillType = FillType::Gradient;
@@ -132,17 +132,15 @@ TEST(TextArtPaletteTest, ChoiceSetsStyleEffectAndOnlyAGivenFill)
     TextArtChoice{2, 0, FillType::Solid}.ApplyTo(text);
     EXPECT_EQ(text.m_nTextStyle, 2);
     EXPECT_EQ(text.m_nFillType, FillType::Solid);
-}
 
-TEST(TextArtPaletteTest, PreviewLeavesTheTextItDescribesAlone)
-{
-    TextObject text(PageRect{10, 10, 400, 100}, QStringLiteral("Our Garden Party"));
-    text.m_nOutlineWidth = 1;
-    const QPixmap picture = TextArtDialog::Preview(text, {4, 0, std::nullopt}, QSize(128, 64));
+    // A preview leaves the text it describes alone.
+    TextObject shown(PageRect{10, 10, 400, 100}, QStringLiteral("Our Garden Party"));
+    shown.m_nOutlineWidth = 1;
+    const QPixmap picture = TextArtDialog::Preview(shown, {4, 0, std::nullopt}, QSize(128, 64));
     EXPECT_EQ(picture.size(), QSize(128, 64));
-    EXPECT_EQ(text.m_rect, (PageRect{10, 10, 400, 100}));
-    EXPECT_EQ(text.m_nTextStyle, 1);
-    EXPECT_EQ(text.m_nOutlineWidth, 1);
+    EXPECT_EQ(shown.m_rect, (PageRect{10, 10, 400, 100}));
+    EXPECT_EQ(shown.m_nTextStyle, 1);
+    EXPECT_EQ(shown.m_nOutlineWidth, 1);
 }
 
 } // namespace

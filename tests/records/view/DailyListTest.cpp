@@ -245,7 +245,7 @@ TEST_F(DailyListTest, MenuKeysAndDoubleClickRunTheCommandsOnTheSelectedRow)
     EXPECT_EQ(menu->actions()[0], actions.Action(Cmd::DailyAdd));
 }
 
-TEST_F(DailyListTest, AnEngineErrorIsShownAndChangesNeitherListNorFile)
+TEST_F(DailyListTest, AnEngineErrorOrAMissingFileIsShownAndChangesNeitherListNorFile)
 {
     Store(kAmy, QDate(2026, 3, 2));
     m_view.ShowChild(kAmy);
@@ -261,16 +261,16 @@ TEST_F(DailyListTest, AnEngineErrorIsShownAndChangesNeitherListNorFile)
     EXPECT_EQ(Prompt().Texts().size(), 3);
     EXPECT_EQ(ListedIndexes(), QList<int>({1}));
     EXPECT_EQ(BytesOf(DatabaseFile()), garbage.bytes);
-}
 
-TEST_F(DailyListTest, WithoutADatabaseNothingIsListedAndAddExplains)
-{
+    // Without a database nothing is listed, and Add explains rather than making one.
     RecordsDatabase::Shared().Close();
     ASSERT_TRUE(QFile::remove(DatabaseFile()));
-    m_view.ShowChild(kAmy);
+    m_view.ShowChild(kBen);
+    EXPECT_EQ(m_view.topLevelItemCount(), 0);
+    const int dialogs = m_dialogsRun;
     m_view.OnCommand(Cmd::DailyAdd);
-    EXPECT_EQ(m_dialogsRun, 0);
-    EXPECT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_EQ(m_dialogsRun, dialogs);
+    EXPECT_EQ(Prompt().Texts().size(), 4);
     EXPECT_FALSE(QFile::exists(DatabaseFile()));
 }
 
