@@ -31,7 +31,7 @@ protected:
     FamilyCenterView m_family;
 };
 
-TEST_F(FamilyCenterTest, TheFamilyFormShowsTheChildReadOnlyWithZeroPaddedDates)
+TEST_F(FamilyCenterTest, TheFamilyFormShowsTheChildReadOnlyWithZeroPaddedDatesOrMinusOnes)
 {
     Show(QStringLiteral("Amy"));
 
@@ -41,11 +41,10 @@ TEST_F(FamilyCenterTest, TheFamilyFormShowsTheChildReadOnlyWithZeroPaddedDates)
     EXPECT_EQ(FieldText(Form(), "dailyPbg"), QStringLiteral("   12.50"));
     for (const QLineEdit* value : Form().findChildren<QLineEdit*>())
         EXPECT_TRUE(value->isReadOnly()) << value->objectName().toStdString();
-}
 
-TEST_F(FamilyCenterTest, ADateThatCannotBeConvertedShowsMinusOneInEachPart)
-{
+    // A date that cannot be converted shows -1 in each part.
     Execute(QStringLiteral("UPDATE ChildEnrollmentInformation SET Birthday = NULL"));
+    Show(QStringLiteral("ZZZ"));
     Show(QStringLiteral("Amy"));
     EXPECT_EQ(FieldText(Form(), "birthday"), QStringLiteral("-1--1--1"));
     EXPECT_EQ(FieldText(Form(), "enrollDate"), QStringLiteral("2021-11-15"));
