@@ -122,7 +122,7 @@ TEST_F(CommandRoutingGuiTest, FontBoxesShowTheFontOfATextObjectAndSendAChosenSiz
     EXPECT_EQ(container.FontSizeValue(), 15);
 }
 
-TEST_F(CommandRoutingGuiTest, NewAndOpenBringUpTheEditCenterFirst)
+TEST_F(CommandRoutingGuiTest, NewAndOpenBringUpTheEditCenterFirstAndTheTitleNamesThePage)
 {
     FakeCenterView& canvas = Fake(Center::EditCenter);
     canvas.handled = {Cmd::FileNew, Cmd::FileOpen, Cmd::FileSave, Cmd::FileSaveAs};
@@ -139,15 +139,12 @@ TEST_F(CommandRoutingGuiTest, NewAndOpenBringUpTheEditCenterFirst)
 
     // Save As needs a page that has a name.
     EXPECT_FALSE(Frame().UpdateCommand(Cmd::FileSaveAs).enabled);
-    m_document.SetTitle(QStringLiteral("Spring party"));
-    EXPECT_TRUE(Frame().UpdateCommand(Cmd::FileSaveAs).enabled);
-}
-
-TEST_F(CommandRoutingGuiTest, TitleShowsTheDocumentAndItsUnsavedChanges)
-{
     const auto shown = [&] { return Frame().windowHandle()->title(); };
     EXPECT_EQ(shown(), QStringLiteral("Untitled - Tendrel V1.0"));
     m_document.SetTitle(QStringLiteral("June news"));
+    EXPECT_TRUE(Frame().UpdateCommand(Cmd::FileSaveAs).enabled);
+
+    // The title shows the page and its unsaved changes.
     m_document.SetModified(true);
     EXPECT_EQ(shown(), QStringLiteral("June news* - Tendrel V1.0"));
     m_document.SetModified(false);

@@ -68,7 +68,7 @@ TEST_F(SwitchCenterTest, TheEditCenterToolbarsFitAWideWindowWithEveryCommandAtHa
     }
 }
 
-TEST_F(SwitchCenterTest, EachCenterShowsItsViewToolbarsBarAndZoomControls)
+TEST_F(SwitchCenterTest, EachCenterShowsItsViewToolbarsBarZoomControlsAndCheckedAction)
 {
     for (const Expected& expected : kCenters) {
         SCOPED_TRACE(expected.center);
@@ -93,23 +93,16 @@ TEST_F(SwitchCenterTest, EachCenterShowsItsViewToolbarsBarAndZoomControls)
             EXPECT_EQ(container.Toolbar(id)->isVisible(), wanted) << "toolbar " << id;
         }
         EXPECT_EQ(Frame().LeftBar()->isVisible(), expected.leftBar);
+        for (const Expected& other : kCenters) {
+            const CommandState view = Frame().UpdateCommand(ViewCommandOfCenter(other.center));
+            EXPECT_TRUE(view.enabled && view.checked == (other.center == expected.center));
+        }
         if (expected.zoomControls) {
             ASSERT_NE(Frame().ZoomControls(), nullptr);
             EXPECT_TRUE(Frame().ZoomControls()->Slider()->isVisible());
         } else if (Frame().ZoomControls()) {
             EXPECT_FALSE(Frame().ZoomControls()->Slider()->isVisible());
         }
-    }
-}
-
-TEST_F(SwitchCenterTest, ViewActionIsCheckedForTheShownCenter)
-{
-    Frame().Dispatch(Cmd::ViewFamilyCenter);
-    for (const Expected& expected : kCenters) {
-        const int id = ViewCommandOfCenter(expected.center);
-        const CommandState state = Frame().UpdateCommand(id);
-        EXPECT_TRUE(state.enabled);
-        EXPECT_EQ(state.checked, expected.center == Center::FamilyCenter) << id;
     }
 }
 

@@ -30,16 +30,13 @@ protected:
     TempHome m_home;
 };
 
-TEST_F(CalendarSettingsTest, NothingStoredGivesEnglishNamesMondayFirstAndNoHolidays)
+TEST_F(CalendarSettingsTest, NothingStoredGivesEnglishNamesAndNamesRoundTripUnderTheirNumberedKeys)
 {
     const CalendarSettings loaded = CalendarSettings::Load(m_home.Settings());
     EXPECT_EQ(loaded.weekdayNames.value(6), QStringLiteral("Sunday"));
     EXPECT_TRUE(loaded.publicHolidays.isEmpty());
     EXPECT_EQ(loaded, CalendarSettings::English());
-}
 
-TEST_F(CalendarSettingsTest, NamesRoundTripUnderTheirNumberedKeys)
-{
     CalendarSettings names = CalendarSettings::English();
     names.monthNames[0] = QStringLiteral("Janvier");
     names.monthNames[11] = QStringLiteral("Décembre");
