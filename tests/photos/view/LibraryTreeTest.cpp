@@ -101,7 +101,7 @@ TEST_F(LibraryTreeTest, SelectingAFolderHandsItOverButNotTheRootAndSendsItsPhoto
     EXPECT_EQ(asked, QStringList{At(QStringLiteral("AAA"))});
 }
 
-TEST_F(LibraryTreeTest, NewFolderCounterStartsAtOneEachRunAndKeepsAnExistingFolder)
+TEST_F(LibraryTreeTest, NewFolderAndNewsletterCountersKeepWhatIsThere)
 {
     WritePhoto(QStringLiteral("NewFolder_1/kept.png"));
     Load();
@@ -126,6 +126,18 @@ TEST_F(LibraryTreeTest, NewFolderCounterStartsAtOneEachRunAndKeepsAnExistingFold
     again.setCurrentItem(ItemNamed(again, QStringLiteral("ZZZ")));
     again.OnCommand(Cmd::TreeAddFolder);
     EXPECT_TRUE(QFileInfo(At(QStringLiteral("ZZZ/NewFolder_1"))).isDir());
+
+    // A new newsletter counts on and never truncates a page already there.
+    WriteBytes(QStringLiteral("ZZZ/Untitled.wrn"), "our spring page");
+    Load();
+    Run(QStringLiteral("ZZZ"), Cmd::TreeAddNewsletter);
+    m_tree.OnCommand(Cmd::TreeAddNewsletter);
+    EXPECT_EQ(Bytes(At(QStringLiteral("ZZZ/Untitled.wrn"))), "our spring page");
+    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("ZZZ"))),
+              (QStringList{"Untitled_3", "Untitled_2", "Untitled", "NewFolder_1"}));
+    EXPECT_EQ(m_home.Settings().GetInt(QString::fromLatin1(SettingsKey::Setting),
+                                       QString::fromLatin1(SettingsKey::DiagramIndex), -1),
+              2);
 }
 
 TEST_F(LibraryTreeTest, RenamingDocumentsFoldersAndTheRoot)
@@ -194,19 +206,6 @@ TEST_F(LibraryTreeTest, DeleteOnlyEmptyFoldersHideKeepsTheDisk)
     Run(QStringLiteral("News"), Cmd::TreeDeleteDocument);
     EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("AAA/News.wrn"))));
     EXPECT_EQ(ItemNamed(m_tree, QStringLiteral("News")), nullptr);
-}
-
-TEST_F(LibraryTreeTest, AddNewsletterCountsAndNeverTruncates)
-{
-    WriteBytes(QStringLiteral("AAA/Untitled.wrn"), "our spring page");
-    Load();
-    Run(QStringLiteral("AAA"), Cmd::TreeAddNewsletter);
-    m_tree.OnCommand(Cmd::TreeAddNewsletter);
-    EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))),
-              (QStringList{"Untitled_3", "Untitled_2", "Untitled"}));
-    EXPECT_EQ(m_home.Settings().GetInt(QString::fromLatin1(SettingsKey::Setting),
-                                       QString::fromLatin1(SettingsKey::DiagramIndex), -1),
-              2);
 }
 
 TEST_F(LibraryTreeTest, ImportListsTheNewPhotosAndExportNeverMergesIntoAFolder)

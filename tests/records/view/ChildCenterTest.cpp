@@ -26,6 +26,13 @@ using Mode = EnrollmentForm::Mode;
 
 const QString kEnrollment = QStringLiteral("ChildEnrollmentInformation");
 
+// Each text field with its column.
+const std::pair<const char*, const char*> kFields[] = {
+    {"childName", "ChildName"}, {"referenceNo", "ChildRefrenceNo"}, {"classroom", "Class"},
+    {"mother", "Mother"}, {"father", "Father"}, {"grandParents", "GrandParents"},
+    {"contactNumbers", "ContactNumber"}, {"email", "Email"}, {"address", "Address"},
+    {"immunisation", "Immunisation"}, {"note", "Note"}};
+
 double DaysOf(const QDate& date)
 {
     return QDate(1899, 12, 30).daysTo(date);
@@ -71,12 +78,7 @@ TEST_F(ChildCenterTest, TheFirstSavedChildCreatesTheDatabaseItsRowAndItsFolder)
     ASSERT_FALSE(DatabaseExists());
     ASSERT_TRUE(m_center.OnCommand(Cmd::ChildAdd));
     // Each field with a text of its own, so that two fields swapped show.
-    const std::pair<const char*, const char*> fields[] = {
-        {"childName", "ChildName"}, {"referenceNo", "ChildRefrenceNo"}, {"classroom", "Class"},
-        {"mother", "Mother"}, {"father", "Father"}, {"grandParents", "GrandParents"},
-        {"contactNumbers", "ContactNumber"}, {"email", "Email"}, {"address", "Address"},
-        {"immunisation", "Immunisation"}, {"note", "Note"}};
-    for (const auto& [field, column] : fields)
+    for (const auto& [field, column] : kFields)
         TypeInto(Form(), field, QLatin1String(column));
     TypeInto(Form(), "enrollType", QStringLiteral("3"));
     // The daily PBG keeps the number its text starts with.
@@ -87,7 +89,7 @@ TEST_F(ChildCenterTest, TheFirstSavedChildCreatesTheDatabaseItsRowAndItsFolder)
 
     EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
     ASSERT_EQ(Rows(kEnrollment).size(), 1u);
-    for (const auto& [field, column] : fields)
+    for (const auto& [field, column] : kFields)
         EXPECT_EQ(Column(0, column).toString(), QLatin1String(column));
     EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(QDate(2019, 3, 7)));
     EXPECT_EQ(Column(0, "EnrollDate").toDouble(), DaysOf(QDate(2021, 9, 1)));
@@ -286,9 +288,7 @@ TEST_F(ChildCenterTest, AddClearsTheFormAndTheDailyListButKeepsTheDates)
 
     m_center.OnCommand(Cmd::ChildAdd);
 
-    for (const char* field : {"childName", "referenceNo", "classroom", "mother", "father",
-                              "grandParents", "contactNumbers", "email", "address",
-                              "immunisation", "note"})
+    for (const auto& [field, column] : kFields)
         EXPECT_EQ(FieldText(Form(), field), QString()) << field;
     EXPECT_EQ(DateField("birthday").date(), QDate(2019, 3, 7));
     EXPECT_EQ(m_center.DailyList()->topLevelItemCount(), 0);
