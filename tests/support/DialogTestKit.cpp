@@ -7,37 +7,6 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
-std::optional<QColor> ChoosingPrompt::ChooseColor(const QColor&, const QString&)
-{
-    if (m_colors.empty())
-        return std::nullopt;
-    const QColor color = m_colors.front();
-    m_colors.pop_front();
-    return color;
-}
-
-std::optional<QFont> ChoosingPrompt::ChooseFont(const QFont& initial, const QString&)
-{
-    lastInitialFont = initial;
-    if (m_fonts.empty())
-        return std::nullopt;
-    const QFont font = m_fonts.front();
-    m_fonts.pop_front();
-    return font;
-}
-
-DialogTest::DialogTest()
-{
-    auto prompt = std::make_unique<ChoosingPrompt>();
-    m_prompt = prompt.get();
-    m_homePrompt = InstallPrompt(std::move(prompt));
-}
-
-DialogTest::~DialogTest()
-{
-    SetModalHook({});
-}
-
 void DialogTest::ScriptNextDialog(std::function<void(QDialog&)> script)
 {
     SetModalHook([this, script](QDialog& dialog) {

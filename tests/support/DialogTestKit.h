@@ -4,44 +4,21 @@
 #include "support/TempHome.h"
 
 #include <QDialog>
-#include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 
-// A scripted prompt that also answers colour and font choices.
-class ChoosingPrompt : public ScriptedPrompt
-{
-public:
-    void QueueColor(const QColor& color) { m_colors.push_back(color); }
-    void QueueFont(const QFont& font) { m_fonts.push_back(font); }
-
-    std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) override;
-    std::optional<QFont> ChooseFont(const QFont& initial, const QString& title) override;
-
-    QFont lastInitialFont;
-
-private:
-    std::deque<QColor> m_colors;
-    std::deque<QFont> m_fonts;
-};
-
-// A fresh settings file and a choosing prompt for each test; nested modal dialogs
+// A fresh application folder and scripted prompt for each test; nested modal dialogs
 // run through a script instead of waiting for a person.
 class DialogTest : public ::testing::Test
 {
 protected:
-    DialogTest();
-    ~DialogTest() override;
-
     // The next modal dialog runs `script`, then reports how the script left it.
     void ScriptNextDialog(std::function<void(QDialog&)> script);
 
-    ChoosingPrompt& Prompt() { return *m_prompt; }
+    ScriptedPrompt& Prompt() { return m_home.Prompt(); }
     SettingsStore& Store() { return m_home.Settings(); }
 
     TempHome m_home;
-    ChoosingPrompt* m_prompt = nullptr;
-    std::unique_ptr<UserPrompt> m_homePrompt;
     int m_dialogsRun = 0;
 };
 

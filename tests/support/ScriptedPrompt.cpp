@@ -89,3 +89,22 @@ QString ScriptedPrompt::ChooseFileToSave(const QString& title, const QString& fo
         *chosenFilter = filter.section(QStringLiteral(";;"), 0, 0);
     return path;
 }
+
+std::optional<QColor> ScriptedPrompt::ChooseColor(const QColor&, const QString&)
+{
+    if (m_colors.empty())
+        return std::nullopt;
+    const QColor color = m_colors.front();
+    m_colors.pop_front();
+    return color;
+}
+
+std::optional<QFont> ScriptedPrompt::ChooseFont(const QFont& initial, const QString&)
+{
+    lastInitialFont = initial;
+    if (m_fonts.empty())
+        return std::nullopt;
+    const QFont font = m_fonts.front();
+    m_fonts.pop_front();
+    return font;
+}

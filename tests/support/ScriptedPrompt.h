@@ -5,8 +5,9 @@
 #include <QList>
 #include <deque>
 
-// A prompt for tests: records every message and returns prepared answers. With no
-// answer prepared it answers as a cautious user would (Cancel, No, nothing chosen).
+// A prompt for tests: records every message and returns prepared answers, colours and
+// fonts. With none prepared it answers as a cautious user would (Cancel, No, nothing
+// chosen).
 class ScriptedPrompt : public NoDialogPrompt
 {
 public:
@@ -23,6 +24,8 @@ public:
     // loses the focus closes and is deleted).
     void ShowAsModalWindows(bool modal) { m_modal = modal; }
     void QueueFolder(const QString& folder) { m_folders.push_back(folder); }
+    void QueueColor(const QColor& color) { m_colors.push_back(color); }
+    void QueueFont(const QFont& font) { m_fonts.push_back(font); }
     void QueueFiles(const QStringList& files) { m_files.push_back(files); }
     // The save dialog's next answer: the typed path and the filter chosen (none keeps
     // the one offered first).
@@ -47,6 +50,10 @@ public:
                              QString* chosenFilter) override;
     // The folder each save dialog started in.
     QStringList SaveFolders() const { return m_saveFolders; }
+    std::optional<QColor> ChooseColor(const QColor& initial, const QString& title) override;
+    std::optional<QFont> ChooseFont(const QFont& initial, const QString& title) override;
+
+    QFont lastInitialFont;
 
 private:
     QList<Shown> m_messages;
@@ -55,6 +62,8 @@ private:
     std::deque<QString> m_folders;
     std::deque<QStringList> m_files;
     std::deque<std::pair<QString, QString>> m_saves;
+    std::deque<QColor> m_colors;
+    std::deque<QFont> m_fonts;
     QStringList m_saveFolders;
     QStringList m_fileDialogs;
 };

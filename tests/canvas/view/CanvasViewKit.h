@@ -16,7 +16,6 @@ class CanvasTest : public DialogTest
 protected:
     CanvasTest()
     {
-        Program().programDir = m_home.Path();
         m_view.SetDocument(&m_document);
     }
 

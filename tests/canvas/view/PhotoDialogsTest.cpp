@@ -189,7 +189,7 @@ struct FieldDialog
 {
     const char* name;
     int command;
-    std::function<void(QDialog&, ChoosingPrompt&)> script;
+    std::function<void(QDialog&, ScriptedPrompt&)> script;
     std::function<void(const PhotoObject&)> check;
 };
 
@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
     Photo, FieldDialogTest,
     ::testing::Values(
         FieldDialog{"border", Cmd::AddBorder,
-                    [](QDialog& dialog, ChoosingPrompt& prompt) {
+                    [](QDialog& dialog, ScriptedPrompt& prompt) {
                         EXPECT_EQ(Find<QSpinBox>(dialog, "width")->value(), 10);
                         static_cast<BorderStyleDialog&>(dialog).SetWidth(4);
                         prompt.QueueColor(QColor(0, 0, 255));
@@ -233,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
                         EXPECT_EQ(photo.m_crLine, Rgb(0, 0, 255));
                     }},
         FieldDialog{"frame", Cmd::AddFrame,
-                    [](QDialog& dialog, ChoosingPrompt&) {
+                    [](QDialog& dialog, ScriptedPrompt&) {
                         Find<QToolButton>(dialog, "material14")->click();
                     },
                     [](const PhotoObject& photo) {
@@ -242,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                         EXPECT_EQ(photo.ShownImage().pixel(20, 15), QColor(120, 120, 90).rgb());
                     }},
         FieldDialog{"shadow", Cmd::AddShadow,
-                    [](QDialog& dialog, ChoosingPrompt& prompt) {
+                    [](QDialog& dialog, ScriptedPrompt& prompt) {
                         Find<QToolButton>(dialog, "upLeft")->click();
                         Find<QSpinBox>(dialog, "size")->setValue(12);
                         Find<QSlider>(dialog, "darkness")->setValue(30);
