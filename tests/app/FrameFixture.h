@@ -2,7 +2,7 @@
 
 #include "commands/CenterIndex.h"
 #include "canvas/editing/PageDocument.h"
-#include "support/TempHome.h"
+#include "support/DialogTestKit.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ class FakeCenterView;
 
 // A shown main frame whose centers 1 to 7 are fakes the test controls; the start page
 // is the real one.
-class FrameTest : public ::testing::Test
+class FrameTest : public DialogTest
 {
 protected:
     FrameTest();
@@ -23,7 +23,6 @@ protected:
     MainWindow& Frame() const { return *m_frame; }
     Center::Index Current() const;
 
-    TempHome m_home;
     PageDocument m_document;
 
 private:

@@ -37,16 +37,6 @@ QString Field(QDialog& dialog, const char* field)
 class SettingsDialogsTest : public FrameTest
 {
 protected:
-    // The next modal dialog runs `script` instead of waiting for a person.
-    void Script(std::function<void(QDialog&)> script)
-    {
-        SetModalHook([script](QDialog& dialog) {
-            dialog.show();
-            script(dialog);
-            return dialog.result();
-        });
-    }
-
     QString Setting(const char* key)
     {
         return m_home.Settings().GetString(K(SettingsKey::Setting), K(key),
@@ -58,7 +48,7 @@ TEST_F(SettingsDialogsTest, CenterInformationOkStoresAndUsesTheValuesAtOnce)
 {
     m_home.Settings().WriteString(K(SettingsKey::Setting), K(SettingsKey::CenterPhone),
                                   QStringLiteral("555 0100"));
-    Script([](QDialog& dialog) {
+    ScriptNextDialog([](QDialog& dialog) {
         EXPECT_EQ(Field(dialog, "centerPhone"), QStringLiteral("555 0100"));
         Fill(dialog, "centerName", QStringLiteral("Little O'Brien's"));
         Press(dialog, QDialogButtonBox::Ok);
@@ -73,7 +63,7 @@ TEST_F(SettingsDialogsTest, CenterInformationOkStoresAndUsesTheValuesAtOnce)
 TEST_F(SettingsDialogsTest, CancelChangesNothing)
 {
     for (const int command : {Cmd::CenterInformation, Cmd::DailyTuition, Cmd::EmailServer}) {
-        Script([](QDialog& dialog) {
+        ScriptNextDialog([](QDialog& dialog) {
             for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
                 edit->setText(QStringLiteral("42"));
             Press(dialog, QDialogButtonBox::Cancel);
@@ -91,7 +81,7 @@ TEST_F(SettingsDialogsTest, CancelChangesNothing)
 
 TEST_F(SettingsDialogsTest, TuitionOkStoresTextsAndRatesAreInUseAtOnce)
 {
-    Script([](QDialog& dialog) {
+    ScriptNextDialog([](QDialog& dialog) {
         Fill(dialog, "fullTimeRate", QStringLiteral("70.50"));
         Fill(dialog, "extraHourRate", QStringLiteral(" 12 "));
         Fill(dialog, "currencySymbol", QStringLiteral("€"));
@@ -107,7 +97,7 @@ TEST_F(SettingsDialogsTest, TuitionOkStoresTextsAndRatesAreInUseAtOnce)
 
 TEST_F(SettingsDialogsTest, TuitionRateThatIsNotANumberIsRefusedByName)
 {
-    Script([](QDialog& dialog) {
+    ScriptNextDialog([](QDialog& dialog) {
         Fill(dialog, "partTimeRate", QStringLiteral("abc"));
         Press(dialog, QDialogButtonBox::Ok);
         EXPECT_TRUE(dialog.isVisible());
@@ -122,7 +112,7 @@ TEST_F(SettingsDialogsTest, TuitionRateThatIsNotANumberIsRefusedByName)
 
 TEST_F(SettingsDialogsTest, EmailNeedsASenderAndAReadableStartTimeThenStoresWhatWasTyped)
 {
-    Script([](QDialog& dialog) {
+    ScriptNextDialog([](QDialog& dialog) {
         Fill(dialog, "sender", QStringLiteral("   "));
         Press(dialog, QDialogButtonBox::Ok);
         EXPECT_TRUE(dialog.isVisible());
@@ -152,7 +142,7 @@ TEST_F(SettingsDialogsTest, EmailNeedsASenderAndAReadableStartTimeThenStoresWhat
 TEST_F(SettingsDialogsTest, BackgroundColourStartsLightBlueAndIsKeptForTheNextStart)
 {
     const auto choose = [this](const char* swatch, int button) {
-        Script([=](QDialog& dialog) {
+        ScriptNextDialog([=](QDialog& dialog) {
             if (swatch)
                 Find<ColorSwatchButton>(dialog, swatch)->click();
             Press(dialog, button);
