@@ -649,7 +649,7 @@ TEST_F(CanvasViewTest, AYearOfCalendarsIsLaidOutWhereTheClickWas)
 }
 
 // The canvas inside the program's window, the Edit Center shown.
-class CanvasInFrameTest : public CanvasViewTest
+class CanvasInFrameTest : public DialogTest
 {
 protected:
     CanvasInFrameTest()
@@ -668,22 +668,6 @@ protected:
     MainWindow m_frame{m_frameDocument};
 };
 
-TEST_F(CanvasInFrameTest, TheFrameShowsTheTextFontAndMarksAChangedPage)
-{
-    auto text = std::make_unique<TextObject>(PageRect{50, 50, 300, 120}, QStringLiteral("Hi"));
-    text->m_nFontSize = 24;
-    Canvas().Model().Objects().push_back(std::move(text));
-
-    const QPoint at = Canvas().Mapping().ToWindow({60, 60, 61, 61}).topLeft();
-    QTest::mousePress(Canvas().viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(m_frame.Container()->FontSizeBox()->currentText(), QStringLiteral("24"));
-
-    // A changed page is marked in the title; closing asks first (CloseTest covers the answers).
-    Canvas().OnCommand(Cmd::RotateRight);
-    EXPECT_EQ(m_frame.windowHandle()->title(), QStringLiteral("Untitled* - Tendrel V1.0"));
-    m_frameDocument.SetModified(false);
-}
-
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject
 {
@@ -699,8 +683,22 @@ protected:
     }
 };
 
-TEST_F(CanvasInFrameTest, TheChosenBackgroundShowsOnThePageAtOnce)
+TEST_F(CanvasInFrameTest, TheFrameShowsTheTextFontMarksAChangedPageAndRepaintsANewBackground)
 {
+    auto text = std::make_unique<TextObject>(PageRect{50, 50, 300, 120}, QStringLiteral("Hi"));
+    text->m_nFontSize = 24;
+    Canvas().Model().Objects().push_back(std::move(text));
+
+    const QPoint at = Canvas().Mapping().ToWindow({60, 60, 61, 61}).topLeft();
+    QTest::mousePress(Canvas().viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(m_frame.Container()->FontSizeBox()->currentText(), QStringLiteral("24"));
+
+    // A changed page is marked in the title; closing asks first (CloseTest covers the answers).
+    Canvas().OnCommand(Cmd::RotateRight);
+    EXPECT_EQ(m_frame.windowHandle()->title(), QStringLiteral("Untitled* - Tendrel V1.0"));
+    m_frameDocument.SetModified(false);
+
+    // The chosen background shows on the page at once.
     QApplication::processEvents();
     PaintCounter paints(Canvas().viewport());
     ScriptNextDialog([](QDialog& dialog) {
