@@ -222,12 +222,15 @@ void CanvasModel::Step(const std::vector<PageObject*>& objects, UndoKind kind,
     // Copies take identities; write the counter once for the whole step.
     ObjectIdentity::Batch batch;
     ObjectList before = HistoryCopies(objects);
+    std::vector<int> places;
+    for (const PageObject* object : objects)
+        places.push_back(static_cast<int>(Find(object) - m_objects.begin()));
     change();
     ObjectList after;
     for (const PageObject* object : objects)
         if (Find(object) != m_objects.end() || kind != UndoKind::Move)
             after.push_back(UndoHistory::HistoryCopy(*object));
-    m_history.Push(kind, std::move(before), std::move(after));
+    m_history.Push(kind, std::move(before), std::move(after), std::move(places));
     Changed();
 }
 

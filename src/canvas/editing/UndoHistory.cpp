@@ -3,6 +3,7 @@
 #include "canvas/objects/CurveObject.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -22,12 +23,33 @@ void RestorePlace(PageObject& live, const PageObject& copy)
         curve->m_vertices = saved->m_vertices;
 }
 
+// Puts back the copies not on the page, each at the place it had (lowest place first, so
+// that every later place counts the earlier ones), or on top when its place is unknown.
+void BringBack(ObjectList& objects, const ObjectList& copies, const std::vector<int>& places)
+{
+    std::vector<std::pair<int, const PageObject*>> missing;
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        if (FindByIdentity(objects, copies[i]->m_strID) != objects.end())
+            continue;
+        const int place = i < places.size() ? places[i] : -1;
+        missing.emplace_back(place < 0 ? INT_MAX : place, copies[i].get());
+    }
+    std::stable_sort(missing.begin(), missing.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [place, copy] : missing) {
+        const auto at = std::min<std::size_t>(static_cast<std::size_t>(place), objects.size());
+        objects.insert(objects.begin() + static_cast<std::ptrdiff_t>(at),
+                       UndoHistory::HistoryCopy(*copy));
+    }
+}
+
 } // namespace
 
 void UndoHistory::Slot::Clear()
 {
     before.clear();
     after.clear();
+    places.clear();
     kind = UndoKind::None;
 }
 
@@ -39,7 +61,8 @@ std::unique_ptr<PageObject> UndoHistory::HistoryCopy(const PageObject& object)
     return copy;
 }
 
-void UndoHistory::Push(UndoKind kind, ObjectList before, ObjectList after)
+void UndoHistory::Push(UndoKind kind, ObjectList before, ObjectList after,
+                       std::vector<int> places)
 {
     if (m_count == kSlots) {
         std::rotate(m_slots.begin(), m_slots.begin() + 1, m_slots.end());
@@ -51,6 +74,7 @@ void UndoHistory::Push(UndoKind kind, ObjectList before, ObjectList after)
     slot.kind = kind;
     slot.before = std::move(before);
     slot.after = std::move(after);
+    slot.places = std::move(places);
 }
 
 void UndoHistory::Clear()
@@ -92,10 +116,10 @@ void UndoHistory::Apply(ObjectList& objects, const Slot& slot, bool undoing)
             const auto live = FindByIdentity(objects, copy->m_strID);
             if (live != objects.end())
                 RestorePlace(**live, *copy);
-            else if (undoing)
-                objects.push_back(HistoryCopy(*copy)); // taken away by the move
         }
-        if (!undoing) {
+        if (undoing) {
+            BringBack(objects, copies, slot.places); // what the move took away
+        } else {
             // What the move took away (a placeholder a photo took the place of) goes again.
             for (const auto& copy : slot.before) {
                 const bool kept = std::any_of(
@@ -112,11 +136,14 @@ void UndoHistory::Apply(ObjectList& objects, const Slot& slot, bool undoing)
         // Undoing a deletion brings the objects back; redoing it takes them away again.
         // An insertion is the mirror image.
         const bool bringBack = (slot.kind == UndoKind::Delete) == undoing;
+        if (bringBack) {
+            BringBack(objects, copies, slot.kind == UndoKind::Delete ? slot.places
+                                                                      : std::vector<int>{});
+            break;
+        }
         for (const auto& copy : copies) {
             const auto live = FindByIdentity(objects, copy->m_strID);
-            if (bringBack && live == objects.end())
-                objects.push_back(HistoryCopy(*copy));
-            else if (!bringBack && live != objects.end())
+            if (live != objects.end())
                 objects.erase(live);
         }
         break;

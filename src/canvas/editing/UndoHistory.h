@@ -3,6 +3,7 @@
 #include "canvas/objects/WrnDocument.h"
 
 #include <array>
+#include <vector>
 
 // What an undo step did to its objects.
 enum class UndoKind { None = 0, Move = 1, Delete = 2, Insert = 3, Modify = 4 };
@@ -17,8 +18,10 @@ public:
 
     // Keeps a finished step: the oldest is dropped when all slots are full, and whatever
     // could be redone is lost. The copies must carry their objects' identities
-    // (HistoryCopy).
-    void Push(UndoKind kind, ObjectList before, ObjectList after);
+    // (HistoryCopy). `places` holds where each `before` object stood in the page's list,
+    // so that what undo brings back returns to its place in the stacking order; without
+    // it, brought-back objects go on top.
+    void Push(UndoKind kind, ObjectList before, ObjectList after, std::vector<int> places = {});
 
     // Forgets every step: another page's steps mean nothing on this one.
     void Clear();
@@ -40,6 +43,7 @@ private:
     {
         ObjectList before;
         ObjectList after;
+        std::vector<int> places;
         UndoKind kind = UndoKind::None;
         void Clear();
     };

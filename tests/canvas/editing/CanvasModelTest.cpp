@@ -58,15 +58,15 @@ PageRect At(int left, int top, int width = 50, int height = 50)
 
 TEST_F(CanvasModelTest, DeleteAndModifyUndoWhole)
 {
-    ShapeObject& kept = Shape(At(0, 0));
-    const QString first = Shape(At(100, 0)).m_strID;
+    const QString first = Shape(At(0, 0)).m_strID;
+    ShapeObject& kept = Shape(At(100, 0));
     const QString second = Shape(At(200, 0)).m_strID;
-    SelectOnly({ById(first), ById(second)});
+    SelectOnly({ById(second), ById(first)});
     model.DeleteSelected();
     ASSERT_EQ(model.Objects().size(), 1u);
-    model.Undo();
+    model.Undo();   // each comes back to its place in the stacking order
     ASSERT_EQ(model.Objects().size(), 3u);
-    EXPECT_EQ(model.Objects()[1]->m_strID, first);
+    EXPECT_EQ(model.Objects()[0]->m_strID, first);
     EXPECT_EQ(model.Objects()[2]->m_strID, second);
 
     const QString identity = kept.m_strID;
