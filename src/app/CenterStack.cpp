@@ -158,7 +158,7 @@ bool CenterStack::OnCommand(int id)
     if (id == Cmd::FilePrintSetup)
         return m_views[Center::EditCenter]->OnCommand(Cmd::CanvasPrintSetup);
 
-    const auto route = RouteOfCommandIn(id, m_currentCenter);
+    const auto route = RouteOfCommand(id);
     if (!route)
         return false;
     if (!UpdateCommand(id).enabled)
@@ -176,7 +176,7 @@ CommandState CenterStack::UpdateCommand(int id) const
         return state;
     }
 
-    const auto route = RouteOfCommandIn(id, m_currentCenter);
+    const auto route = RouteOfCommand(id);
     if (!route)
         return {};
     CommandState state = m_views[route->center]->UpdateCommand(id);

@@ -68,13 +68,6 @@ std::optional<CommandRoute> RouteOfCommand(int id)
     return std::nullopt;
 }
 
-std::optional<CommandRoute> RouteOfCommandIn(int id, Center::Index shown)
-{
-    if (shown == Center::Reports && (id == Cmd::FilePrint || id == Cmd::FilePrintPreview))
-        return CommandRoute{Center::Reports, EnableRule::Always};
-    return RouteOfCommand(id);
-}
-
 namespace {
 
 struct ViewCommand

@@ -21,10 +21,6 @@ struct CommandRoute
 // The owning center of a command id, or nullopt for a command the container does not route.
 std::optional<CommandRoute> RouteOfCommand(int id);
 
-// The route of a command while `shown` is the center shown: the Reports center prints
-// and previews its report, the Edit Center its page.
-std::optional<CommandRoute> RouteOfCommandIn(int id, Center::Index shown);
-
 // The center a View command switches to (919 the Edit Center, ...), or nullopt.
 std::optional<Center::Index> CenterOfViewCommand(int id);
 // The View command of a center.
