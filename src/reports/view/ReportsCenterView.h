@@ -28,7 +28,7 @@ public:
     void ShowFolderOnArrival(const QString& folder) override;
     QString InfoText() const override;
 
-    const MonthReport& Report() const { return *m_report; }
+    MonthReport& Report() const { return *m_report; }
     ReportPages* Pages() const { return m_pages; }
 
 private:
