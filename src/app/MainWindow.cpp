@@ -478,7 +478,8 @@ void MainWindow::OnCenterSwitched(Center::Index center)
 CenterView* MainWindow::ZoomTarget() const
 {
     const Center::Index center = m_container->CurrentCenter();
-    if (center == Center::EditCenter || center == Center::PhotoCenter)
+    if (center == Center::EditCenter || center == Center::PhotoCenter
+        || center == Center::Reports)
         return m_container->View(center);
     return nullptr;
 }

@@ -220,6 +220,11 @@ void MonthReport::PaintList(QPainter& painter, int index)
         return;
     }
 
+    if (m_listRows.empty()) {
+        PaintNotice(painter, QRectF(area.left(), lineY + 40, area.width(), 200),
+                    QStringLiteral("No child is enrolled."));
+        return;
+    }
     const QFont font = Arial(11);
     const QFontMetricsF metrics(font);
     painter.setFont(font);
@@ -251,6 +256,11 @@ void MonthReport::PaintStaff(QPainter& painter, int index)
         PaintNotice(painter, QRectF(area.left(), area.top() + 40, area.width(), 200),
                     QStringLiteral("The records could not be read, so the report shows no "
                                    "staff.\n") + m_readProblem);
+        return;
+    }
+    if (m_staff.empty()) {
+        PaintNotice(painter, QRectF(area.left(), area.top() + 40, area.width(), 200),
+                    QStringLiteral("No staff member is recorded."));
         return;
     }
     const int stride = area.height() / kCalendarsPerPage;

@@ -19,15 +19,21 @@ void ReportPages::Refresh()
     update();
 }
 
+void ReportPages::SetZoom(double zoom)
+{
+    m_zoom = zoom;
+    Refresh();
+}
+
 QRect ReportPages::PageRect(int index) const
 {
-    const QSize page = MonthReport::kPageSize;
+    const QSize page = MonthReport::kPageSize * m_zoom;
     return QRect(QPoint(kGap, kGap + index * (page.height() + kGap)), page);
 }
 
 QSize ReportPages::sizeHint() const
 {
-    const QSize page = MonthReport::kPageSize;
+    const QSize page = MonthReport::kPageSize * m_zoom;
     return {page.width() + 2 * kGap, m_pages * (page.height() + kGap) + kGap};
 }
 
@@ -44,6 +50,7 @@ void ReportPages::paintEvent(QPaintEvent* event)
         painter.save();
         painter.translate(page.topLeft());
         painter.setClipRect(QRect(QPoint(0, 0), page.size()));
+        painter.scale(m_zoom, m_zoom);
         m_report.PaintPage(painter, index);
         painter.restore();
     }

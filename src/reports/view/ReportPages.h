@@ -4,7 +4,8 @@
 
 class MonthReport;
 
-// The report's pages one under another, white on grey, at one pixel per page unit.
+// The report's pages one under another, white on grey, at one pixel per page unit
+// times the zoom.
 class ReportPages : public QWidget
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ public:
 
     // Takes the report's page count after it was read again.
     void Refresh();
+    double Zoom() const { return m_zoom; }
+    void SetZoom(double zoom);
     // Where page `index` lies in the widget.
     QRect PageRect(int index) const;
     int PageCount() const { return m_pages; }
@@ -28,4 +31,5 @@ protected:
 private:
     MonthReport& m_report;
     int m_pages = 1;
+    double m_zoom = 1.0;
 };

@@ -1,6 +1,7 @@
 #include "reports/view/ReportsCenterView.h"
 
 #include "commands/CommandIds.h"
+#include "commands/ZoomSlider.h"
 #include "mail/MailMessage.h"
 #include "parentmail/ParentAddresses.h"
 #include "platform/BusyCursor.h"
@@ -81,6 +82,16 @@ QString ReportsCenterView::InfoText() const
                      : m_report->Title();
 }
 
+std::optional<double> ReportsCenterView::ZoomFactor() const
+{
+    return m_pages->Zoom();
+}
+
+void ReportsCenterView::ZoomFromSlider(int position)
+{
+    m_pages->SetZoom(ZoomSlider::PageZoomAt(position));
+}
+
 void ReportsCenterView::OnCenterShown()
 {
     // The records may have changed in another center meanwhile.
@@ -116,6 +127,9 @@ bool ReportsCenterView::OnCommand(int id)
     case Cmd::ReportStaff: m_report->SetKind(ReportKind::Staff); break;
     case Cmd::ReportPreviousMonth: m_report->SetMonth(TimeSheet::Previous(m_report->Month())); break;
     case Cmd::ReportNextMonth: m_report->SetMonth(TimeSheet::Next(m_report->Month())); break;
+    case Cmd::ListZoomIn: m_pages->SetZoom(ZoomSlider::FactorIn(m_pages->Zoom())); return true;
+    case Cmd::ListZoomOut: m_pages->SetZoom(ZoomSlider::FactorOut(m_pages->Zoom())); return true;
+    case Cmd::ListActualSize: m_pages->SetZoom(1.0); return true;
     case Cmd::ReportEmail:
         if (CanOutput())
             Email();
@@ -149,7 +163,10 @@ CommandState ReportsCenterView::UpdateCommand(int id) const
         return CommandState::Checked(true, kind == ReportKind::TuitionList);
     case Cmd::ReportStaff: return CommandState::Checked(true, kind == ReportKind::Staff);
     case Cmd::ReportPreviousMonth:
-    case Cmd::ReportNextMonth: return CommandState::Enabled(true);
+    case Cmd::ReportNextMonth:
+    case Cmd::ListZoomIn:
+    case Cmd::ListZoomOut:
+    case Cmd::ListActualSize: return CommandState::Enabled(true);
     case Cmd::ReportEmail:
     case Cmd::FilePrint: return CommandState::Enabled(CanOutput());
     case Cmd::FilePrintPreview: return CommandState::Enabled(CanOutput() && !m_printer->IsPreviewing());

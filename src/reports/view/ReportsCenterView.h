@@ -27,6 +27,8 @@ public:
     void ShowFolder(const QString& folder) override;
     void ShowFolderOnArrival(const QString& folder) override;
     QString InfoText() const override;
+    std::optional<double> ZoomFactor() const override;
+    void ZoomFromSlider(int position) override;
 
     MonthReport& Report() const { return *m_report; }
     ReportPages* Pages() const { return m_pages; }
