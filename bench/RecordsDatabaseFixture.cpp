@@ -3,7 +3,11 @@
 #include "settings/ProgramState.h"
 #include "platform/Clock.h"
 #include "records/DbDate.h"
+#include "records/EnrollmentTable.h"
+#include "records/PaymentTable.h"
 #include "records/RecordsDatabase.h"
+#include "settings/ProgramSettings.h"
+#include "tuition/WeeklyPayments.h"
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -74,6 +78,31 @@ void EnsureFiveYearDatabase()
         InsertChildren();
         InsertDailyRecords();
     });
+    made = true;
+}
+
+void EnsureTenYearsOfWeeks()
+{
+    constexpr int kWeeks = 520;
+    static bool made = false;
+    if (made)
+        return;
+    UseNewDatabase();
+    EnrollmentTable enrollment;
+    enrollment.Open();
+    for (int child = 0; child < kChildren; ++child) {
+        enrollment.AddNew();
+        enrollment.m_ChildName = ChildName(child);
+        enrollment.m_EnrollType = 3 + child % 3;
+        enrollment.m_PayFromGovernment = 10;
+        enrollment.Update();
+    }
+    PaymentTable payments;
+    const QDate today = Clock::TodayUtc();
+    for (int week = kWeeks - 1; week >= 0; --week) {
+        const TuitionWeek weekOf = TuitionWeek::Holding(today.addDays(-7 * week));
+        WeeklyPayments::GenerateWeek(enrollment, payments, weekOf, TuitionRates());
+    }
     made = true;
 }
 

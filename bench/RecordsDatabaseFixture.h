@@ -16,5 +16,8 @@ QString ChildName(int child);
 void UseNewDatabase();
 // Makes the file the first time; later calls return at once.
 void EnsureFiveYearDatabase();
+// Instead: 200 children with a row for every week of the last ten years, made the way the
+// week check makes them. Made the first time; later calls return at once.
+void EnsureTenYearsOfWeeks();
 
 } // namespace BenchRecords

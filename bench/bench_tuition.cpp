@@ -19,33 +19,7 @@ namespace {
 
 using BenchRecords::ChildName;
 using BenchRecords::kChildren;
-constexpr int kWeeks = 520;
-
-// 200 children with a row for every week of the last ten years, made the way the week
-// check makes them.
-void EnsureTenYearsOfWeeks()
-{
-    static bool made = false;
-    if (made)
-        return;
-    BenchRecords::UseNewDatabase();
-    EnrollmentTable enrollment;
-    enrollment.Open();
-    for (int child = 0; child < kChildren; ++child) {
-        enrollment.AddNew();
-        enrollment.m_ChildName = ChildName(child);
-        enrollment.m_EnrollType = 3 + child % 3;
-        enrollment.m_PayFromGovernment = 10;
-        enrollment.Update();
-    }
-    PaymentTable payments;
-    const QDate today = Clock::TodayUtc();
-    for (int week = kWeeks - 1; week >= 0; --week) {
-        const TuitionWeek weekOf = TuitionWeek::Holding(today.addDays(-7 * week));
-        WeeklyPayments::GenerateWeek(enrollment, payments, weekOf, TuitionRates());
-    }
-    made = true;
-}
+using BenchRecords::EnsureTenYearsOfWeeks;
 
 // What a paint of the statement reads and adds up: the child's rows, then the month.
 void BM_StatementOfTenYears(benchmark::State& state)

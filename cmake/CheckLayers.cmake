@@ -9,7 +9,7 @@ endif()
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 
 set(cores platform mail commands settings canvas/objects canvas/editing photos records staff
-          tuition parentmail camera)
+          tuition parentmail camera reports)
 set(allowed_platform "")
 set(allowed_mail platform)
 set(allowed_commands platform)
@@ -23,6 +23,8 @@ set(allowed_tuition records photos canvas/objects platform commands settings mai
 # Who gets which message: the parents' addresses, the photos of the day, the daily run.
 set(allowed_parentmail mail records photos platform commands settings)
 set(allowed_camera platform)
+# A month's reports: the statement, the tuition list and the staff calendars.
+set(allowed_reports tuition staff records canvas/objects settings platform commands mail photos)
 set(allowed_platform/view platform)
 set(allowed_widgets platform/view photos platform commands settings mail)
 # The canvas knows no object kind of another room: those register with it.
@@ -32,11 +34,12 @@ set(allowed_records/view widgets ${cores})
 set(allowed_staff/view widgets ${cores})
 set(allowed_tuition/view widgets ${cores})
 set(allowed_camera/view widgets ${cores})
+set(allowed_reports/view widgets ${cores})
 set(allowed_app platform/view widgets canvas/view photos/view records/view staff/view
-    tuition/view camera/view ${cores})
+    tuition/view camera/view reports/view ${cores})
 set(allowed_cli ${cores})
 set(rooms ${cores} platform/view widgets canvas/view photos/view records/view staff/view
-    tuition/view camera/view app cli)
+    tuition/view camera/view reports/view app cli)
 
 # Includes that still point the wrong way, each waiting for its mend. Keep this empty.
 set(pending "")

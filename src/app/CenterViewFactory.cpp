@@ -5,6 +5,7 @@
 #include "app/StartPageView.h"
 #include "photos/view/PhotoCenterView.h"
 #include "records/view/ChildCenterView.h"
+#include "reports/view/ReportsCenterView.h"
 #include "staff/view/StaffCenterView.h"
 #include "tuition/view/StatementOnCanvas.h"
 #include "app/FamilyCenterView.h"
@@ -59,5 +60,7 @@ CenterView* CreateDefaultCenterView(Center::Index center, QWidget* parent)
         return new FamilyCenterView(parent);
     if (center == Center::TakePhoto)
         return new TakePhotoCenterView(parent);
+    if (center == Center::Reports)
+        return new ReportsCenterView(parent);
     return new PlaceholderView(CenterName(center), CenterIconName(center), parent);
 }

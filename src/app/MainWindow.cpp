@@ -346,11 +346,15 @@ CommandState MainWindow::UpdateCommand(int id) const
         if (const auto center = SaveTarget())
             return m_container->View(*center)->UpdateCommand(id);
         return EditCenterFileCommand(id);
+    case FilePrint:
+    case FilePrintPreview:
+        // The Reports center prints and previews its report.
+        if (m_container->CurrentCenter() == Center::Reports)
+            return m_container->View(Center::Reports)->UpdateCommand(id);
+        return EditCenterFileCommand(id);
     case FilePageSetup:
     case FileExportPdf:
-    case FilePrint:
     case FilePrintDirect:
-    case FilePrintPreview:
         return EditCenterFileCommand(id);
     case FileSaveAs: {
         CommandState state = EditCenterFileCommand(id);
@@ -395,6 +399,9 @@ bool MainWindow::OnCommand(int id)
     case FilePrintPreview:
         if (m_container->CurrentCenter() == Center::EditCenter)
             EditView()->OnCommand(id);
+        else if (m_container->CurrentCenter() == Center::Reports
+                 && UpdateCommand(id).enabled)
+            m_container->View(Center::Reports)->OnCommand(id);
         return true;
     case FileSaveAs:
         EditView()->OnCommand(id);
@@ -471,7 +478,8 @@ void MainWindow::OnCenterSwitched(Center::Index center)
 CenterView* MainWindow::ZoomTarget() const
 {
     const Center::Index center = m_container->CurrentCenter();
-    if (center == Center::EditCenter || center == Center::PhotoCenter)
+    if (center == Center::EditCenter || center == Center::PhotoCenter
+        || center == Center::Reports)
         return m_container->View(center);
     return nullptr;
 }

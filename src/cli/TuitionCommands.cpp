@@ -30,12 +30,15 @@ constexpr const char* kWeekCheckUsage = "week-check [--today YYYY-MM-DD] [--home
 constexpr const char* kStatementUsage =
     "statement --child NAME --year Y --month M [--home DIR] (--json | OUT.png | OUT.pdf)";
 
-// The application folder and the rates the desktop program would use.
+} // namespace
+
 void UseApplicationFolder(const QString& home)
 {
     Program().programDir = ResolveAppFolder(home);
     Program().LoadCenterSettings(Settings());
 }
+
+namespace {
 
 QJsonValue DateValue(const DbDate& date)
 {
@@ -59,6 +62,8 @@ QJsonObject RowJson(const WeeklyPayment& row)
         {QStringLiteral("debit"), row.debit},
     };
 }
+
+} // namespace
 
 QJsonObject StatementJson(const QString& child, int year, int month,
                           const StatementFigures& figures)
@@ -86,7 +91,6 @@ QJsonObject StatementJson(const QString& child, int year, int month,
     };
 }
 
-// A whole number from `low` to `high`, or nullopt.
 std::optional<int> NumberIn(const QString& text, int low, int high)
 {
     bool ok = false;
@@ -95,6 +99,8 @@ std::optional<int> NumberIn(const QString& text, int low, int high)
         return std::nullopt;
     return value;
 }
+
+namespace {
 
 // The statement alone, on white with a margin: a PDF of its own size with the table as
 // text, or a picture at twice the page's scale so its small table text stays legible.

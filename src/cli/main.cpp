@@ -3,6 +3,7 @@
 #include "cli/MailCommands.h"
 #include "cli/PhotoCommand.h"
 #include "cli/RecordsCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/TuitionCommands.h"
 
 #include <QGuiApplication>
@@ -72,6 +73,8 @@ const std::vector<CliCommand>& Commands()
                        "[--home DIR]", WeekCheckCommand},
         {"statement", "a child's tuition statement: statement --child NAME --year Y --month M "
                       "[--home DIR] (--json | OUT.png | OUT.pdf)", StatementCommand},
+        {"report", "a monthly report: report (statement --child NAME | tuition-list | staff) "
+                   "--year Y --month M [--home DIR] (--json | OUT.png | OUT.pdf)", ReportCommand},
         {"send-daily", "send the day's photos to the parents, once a day: send-daily "
                        "[--home DIR] [--now YYYY-MM-DDTHH:MM]", SendDailyCommand},
         {"send", "send one message with the center's account: send --to ADDRESSES "

@@ -53,23 +53,39 @@ void PaintOnWhite(QPainter& painter, const std::vector<PageObject*>& objects,
 
 } // namespace
 
-bool WritePdf(const std::vector<PageObject*>& objects, const PageRect& area,
-              const QString& path, QString* error)
+bool WritePagesPdf(int width, int height, int count, const PagePainter& paintPage,
+                   const QString& path, QString* error)
 {
-    return WriteThrough(path, area, error, [&](QIODevice& device) {
+    if (count < 1)
+        return Fail(error, QStringLiteral("There is no page to write."));
+    return WriteThrough(path, PageRect{0, 0, width, height}, error, [&](QIODevice& device) {
         QPdfWriter writer(&device);
         writer.setCreator(QStringLiteral("Tendrel"));
         writer.setResolution(kPageUnitsPerInch);
-        const QSizeF points(area.Width() * 72.0 / kPageUnitsPerInch,
-                            area.Height() * 72.0 / kPageUnitsPerInch);
+        const QSizeF points(width * 72.0 / kPageUnitsPerInch, height * 72.0 / kPageUnitsPerInch);
         writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (!painter.begin(&writer))
             return false;
-        PaintOnWhite(painter, objects, area);
+        for (int index = 0; index < count; ++index) {
+            if (index > 0 && !writer.newPage())
+                return false;
+            painter.save();
+            painter.fillRect(QRect(0, 0, width, height), Qt::white);
+            paintPage(painter, index);
+            painter.restore();
+        }
         return painter.end();
     });
+}
+
+bool WritePdf(const std::vector<PageObject*>& objects, const PageRect& area,
+              const QString& path, QString* error)
+{
+    return WritePagesPdf(area.Width(), area.Height(), 1, [&](QPainter& painter, int) {
+        PaintOnWhite(painter, objects, area);
+    }, path, error);
 }
 
 bool WriteSvg(const std::vector<PageObject*>& objects, const PageRect& area,

@@ -13,76 +13,28 @@
 #include "widgets/ModalRunner.h"
 
 #include <QFileInfo>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
-namespace {
-
-// One page, upright, named after the page's document.
-void PreparePrinter(QPrinter& printer, const QString& title)
+PageOutput::PageOutput(QWidget& window, const CanvasModel& model)
+    : m_window(window), m_model(model), m_printer(window)
 {
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setFromTo(1, 1);
-    printer.setDocName(QFileInfo(title).completeBaseName());
 }
 
-} // namespace
-
-void PageOutput::PaintPage(QPainter& painter, const QPrinter& printer,
-                           const std::vector<PageObject*>& objects, const PageRect& frame)
+PrintedPages PageOutput::PageOnPaper(const PageRect& frame) const
 {
-    const QRectF paper = printer.pageLayout().paintRectPixels(printer.resolution());
-    double scale = printer.resolution() / kPageUnitsPerInch;
-    const double fit = std::min(paper.width() / frame.Width(), paper.height() / frame.Height());
-    scale = std::min(scale, fit);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.scale(scale, scale);
-    PageRenderer::DrawArea(painter, objects, frame, DrawContext::Print());
-    painter.restore();
+    return {QSizeF(frame.Width(), frame.Height()), 1, [this, frame](QPainter& painter, int) {
+                PageRenderer::DrawArea(painter, PageRenderer::ObjectsOf(m_model.Objects()), frame,
+                                       DrawContext::Print());
+            }};
 }
 
 void PageOutput::Print(const PageRect& frame, const QString& title)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer, title);
-    QPrintDialog dialog(&printer, &m_window);
-    dialog.setMinMax(1, 1);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (RunModal(dialog) != QDialog::Accepted)
-        return;
-    const BusyCursor busy;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        Prompt().Error(QStringLiteral("The page could not be sent to the printer %1.")
-                           .arg(printer.printerName()));
-        return;
-    }
-    PaintPage(painter, printer, PageRenderer::ObjectsOf(m_model.Objects()), frame);
-    painter.end();
+    m_printer.Print(PageOnPaper(frame), title);
 }
 
 void PageOutput::Preview(const PageRect& frame, const QString& title)
 {
-    if (m_previewing)
-        return;
-    m_previewing = true;
-    QPrinter printer(QPrinter::HighResolution);
-    PreparePrinter(printer, title);
-    QPrintPreviewDialog dialog(&printer, &m_window);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    dialog.resize(m_window.window()->size() * 0.9);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [this, frame](QPrinter* target) {
-                         QPainter painter(target);
-                         PaintPage(painter, *target, PageRenderer::ObjectsOf(m_model.Objects()),
-                                   frame);
-                     });
-    RunModal(dialog);
-    m_previewing = false;
+    m_printer.Preview(PageOnPaper(frame), title);
 }
 
 void PageOutput::SetUpPage(PageDocument& document, const QSize& pageSize)

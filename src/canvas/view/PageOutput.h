@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/objects/PageRect.h"
+#include "widgets/PagePrinter.h"
 
 #include <QString>
 #include <vector>
@@ -8,8 +9,6 @@
 class CanvasModel;
 class PageDocument;
 class PageObject;
-class QPainter;
-class QPrinter;
 class QSize;
 class QWidget;
 
@@ -18,27 +17,22 @@ class QWidget;
 class PageOutput
 {
 public:
-    // The page prints at 100 page units to the inch, the scale at which the default
-    // page fills a Letter sheet; a larger page is shrunk to the paper rather than cut.
-    static constexpr double kPageUnitsPerInch = 100.0;
-
-    PageOutput(QWidget& window, const CanvasModel& model) : m_window(window), m_model(model) {}
+    PageOutput(QWidget& window, const CanvasModel& model);
 
     // `title` names the print job and the file a printer to file suggests.
     void Print(const PageRect& frame, const QString& title);
     void Preview(const PageRect& frame, const QString& title);
-    bool IsPreviewing() const { return m_previewing; }
+    bool IsPreviewing() const { return m_printer.IsPreviewing(); }
     void SetUpPage(PageDocument& document, const QSize& pageSize);
     // Each returns what the status line says of the files written, empty when nothing was.
     QString SaveAsImage(const PageRect& frame);
     QString ExportPdf(const PageDocument& document, const PageRect& frame);
 
-    // The page on the printer's page, without background or outline, at full resolution.
-    static void PaintPage(QPainter& painter, const QPrinter& printer,
-                          const std::vector<PageObject*>& objects, const PageRect& frame);
-
 private:
+    // The page without background or outline, at 100 page units to the inch.
+    PrintedPages PageOnPaper(const PageRect& frame) const;
+
     QWidget& m_window;
     const CanvasModel& m_model;
-    bool m_previewing = false;
+    PagePrinter m_printer;
 };

@@ -3,6 +3,7 @@
 #include "records/RecordsDatabase.h"
 #include "records/StaffTable.h"
 #include "records/TimeSheetTable.h"
+#include "staff/MonthCalendarPainting.h"
 #include "staff/view/MonthCalendar.h"
 #include "staff/view/StaffCalendarDialog.h"
 #include "staff/view/StaffCenterView.h"
@@ -268,23 +269,23 @@ TEST_P(CalendarCellTest, EachDayIsFilledByItsState)
     image.fill(Qt::magenta);
     QPainter painter(&image);
     const QRectF area(10, 10, 680, 400);
-    MonthCalendar::Paint(painter, area, sheet);
+    MonthCalendarPainting::Paint(painter, area, sheet);
     painter.end();
     for (const int day : {20, 21}) {
-        const QRectF cell = MonthCalendar::DayCell(area, march, day);
+        const QRectF cell = MonthCalendarPainting::DayCell(area, march, day);
         const QPoint probe = (cell.bottomRight() - QPointF(4, 4)).toPoint();
         const QColor expected(day == 20 ? GetParam().fill : qRgb(255, 255, 255));
         EXPECT_TRUE(ColorsNear(image.pixelColor(probe), expected))
             << "day " << day << " " << image.pixelColor(probe).name().toStdString();
     }
-    EXPECT_TRUE(ColorsNear(image.pixelColor(12, 12), QColor(MonthCalendar::kFrameColor)));
+    EXPECT_TRUE(ColorsNear(image.pixelColor(12, 12), QColor(MonthCalendarPainting::kFrameColor)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     States, CalendarCellTest,
-    ::testing::Values(CellCase{"Sick", kSick, MonthCalendar::kSickColor},
-                      CellCase{"Annual", kAnnual, MonthCalendar::kAnnualColor},
-                      CellCase{"Working", kWorking, MonthCalendar::kWorkingColor},
+    ::testing::Values(CellCase{"Sick", kSick, MonthCalendarPainting::kSickColor},
+                      CellCase{"Annual", kAnnual, MonthCalendarPainting::kAnnualColor},
+                      CellCase{"Working", kWorking, MonthCalendarPainting::kWorkingColor},
                       CellCase{"Nothing", kNone, qRgb(255, 255, 255)}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,0 +1,158 @@
+#include "ReportsTestKit.h"
+
+#include "records/RecordsDatabase.h"
+#include "records/RecordsTestKit.h"
+#include "reports/MonthReport.h"
+#include "reports/ReportFiles.h"
+#include "settings/ProgramState.h"
+#include "staff/MonthCalendarPainting.h"
+#include "support/EnrolledChildren.h"
+#include "support/PdfTools.h"
+#include "support/PixelProbes.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace ReportsKit;
+
+namespace {
+
+constexpr TimeSheet::YearMonth kMarch2012{2012, 3};
+
+class MonthReportTest : public RecordsTest
+{
+protected:
+    MonthReport& Loaded(ReportKind kind, TimeSheet::YearMonth month = kMarch2012,
+                        const QString& child = {})
+    {
+        m_report.SetKind(kind);
+        m_report.SetMonth(month);
+        m_report.SetChild(child);
+        EXPECT_TRUE(m_report.Load()) << m_report.ReadProblem().toStdString();
+        return m_report;
+    }
+
+    MonthReport m_report;
+};
+
+TEST_F(MonthReportTest, TheListCarriesEarlierDebitsForwardAndSumsTheMonth)
+{
+    Enroll(QStringLiteral("Anna"));
+    Enroll(QStringLiteral("Ben"));
+    StoreWeeks(QStringLiteral("Anna"),
+               {{QDate(2012, 2, 6), 100, 0, 0, 10, 50, 40},
+                {QDate(2012, 2, 27), 100, 0, 0, 10, 85, 5},   // ends in March, counts in February
+                {QDate(2012, 3, 5), 120, 7.5, 2, 10, 60, 55.5},
+                {QDate(2012, 3, 12), 130, 0, 3, 10, 0, 117},
+                {QDate(2012, 4, 2), 999, 999, 0, 0, 0, 999}});
+
+    const std::vector<TuitionListRow> rows = Loaded(ReportKind::TuitionList).ListRows();
+
+    ASSERT_EQ(rows.size(), 2u);
+    TuitionListRow anna{QStringLiteral("Anna"), 6, 130, 250, 45, 7.5, 5, 20, 60, 0};
+    anna.debit = 7.5 + 250 + 45 - 5 - 20 - 60;
+    EXPECT_EQ(rows[0], anna);
+    EXPECT_EQ(rows[1], TuitionListRow{QStringLiteral("Ben")});
+    EXPECT_EQ(TuitionList::Texts(rows[0], QStringLiteral("$")),
+              (QStringList{QStringLiteral("Anna"), QStringLiteral("6"), QStringLiteral("$130.00"),
+                           QStringLiteral("$250.00"), QStringLiteral("$45.00"),
+                           QStringLiteral("$7.50"), QStringLiteral("$5.00"),
+                           QStringLiteral("$20.00"), QStringLiteral("$60.00"),
+                           QStringLiteral("$217.50")}));
+    EXPECT_EQ(TuitionList::Texts(rows[1], QStringLiteral("$")).mid(1, 3),
+              (QStringList{QStringLiteral("0"), QStringLiteral("$0.00"), QStringLiteral("$0.00")}));
+}
+
+TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEach)
+{
+    const QStringList names = EnrollNumbered(80);
+    MonthReport& report = Loaded(ReportKind::TuitionList);
+    ASSERT_EQ(report.ListRows().size(), 80u);
+    EXPECT_EQ(report.PageCount(), 2);
+    EXPECT_EQ(ReportFiles::Picture(report).height(), 2 * MonthReport::kPageSize.height());
+
+    const QString pdf = m_home.FilePath(QStringLiteral("list.pdf"));
+    ASSERT_TRUE(ReportFiles::WritePdf(report, pdf));
+    EXPECT_EQ(PdfTools::PageCount(pdf), 2);
+    const QString text = PdfTools::Text(pdf);
+    for (const QString& name : names)
+        EXPECT_TRUE(text.contains(name)) << name.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("Child Name")), 2);
+    EXPECT_TRUE(text.contains(QStringLiteral("Page 2 of 2")));
+}
+
+TEST_F(MonthReportTest, TheStaffReportDrawsEveryStaffMembersMonth)
+{
+    Hire(QStringLiteral("Grace"), QStringLiteral("grace@example.org"), kMarch2012,
+         {{7, TimeSheet::kSick}, {8, TimeSheet::kWorking}});
+    Hire(QStringLiteral("Alan"), QStringLiteral("alan@example.org"), kMarch2012,
+         {{14, TimeSheet::kAnnual}});
+    Hire(QStringLiteral("Other month"), {}, {2012, 4}, {{7, TimeSheet::kSick}});
+
+    MonthReport& report = Loaded(ReportKind::Staff);
+    const QImage page = ReportFiles::Picture(report);
+
+    ASSERT_EQ(report.StaffMonths().size(), 3u);
+    using namespace MonthCalendarPainting;
+    EXPECT_TRUE(ColorsNear(DayColor(page, 0, kMarch2012, 7), QColor(kSickColor)));
+    EXPECT_TRUE(ColorsNear(DayColor(page, 0, kMarch2012, 8), QColor(kWorkingColor)));
+    EXPECT_TRUE(ColorsNear(DayColor(page, 1, kMarch2012, 14), QColor(kAnnualColor)));
+    EXPECT_TRUE(ColorsNear(DayColor(page, 1, kMarch2012, 7), Qt::white));
+    // Another month's leave is not this month's.
+    EXPECT_TRUE(ColorsNear(DayColor(page, 2, kMarch2012, 7), Qt::white));
+    EXPECT_EQ(report.Recipients(), QStringLiteral("grace@example.org;alan@example.org;"));
+}
+
+TEST_F(MonthReportTest, WithoutADatabaseOnlyTheFixedPartsAreDrawnAndNoFileIsMade)
+{
+    for (const ReportKind kind : {ReportKind::Statement, ReportKind::TuitionList, ReportKind::Staff}) {
+        MonthReport& report = Loaded(kind, kMarch2012, QStringLiteral("Anna"));
+        EXPECT_EQ(report.PageCount(), 1);
+        EXPECT_TRUE(report.Recipients().isEmpty());
+        EXPECT_FALSE(ReportFiles::Picture(report).isNull());
+    }
+    EXPECT_FALSE(RecordsDatabaseExists());
+}
+
+struct NameCase
+{
+    ReportKind kind;
+    const char* child;
+    const char* base;
+};
+
+class ExportNameTest : public MonthReportTest, public ::testing::WithParamInterface<NameCase>
+{
+};
+
+TEST_P(ExportNameTest, EachReportIsExportedUnderItsOwnName)
+{
+    Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("anna@example.org"));
+    MonthReport& report = Loaded(GetParam().kind, kMarch2012, QString::fromUtf8(GetParam().child));
+    const ReportFiles::Files files = ReportFiles::InFolder(report, Program().programDir);
+    const QString base = m_home.FilePath(QString::fromUtf8(GetParam().base));
+    EXPECT_EQ(files.png, base + QStringLiteral(".png"));
+    EXPECT_EQ(files.pdf, base + QStringLiteral(".pdf"));
+
+    QString error;
+    ASSERT_TRUE(ReportFiles::Export(report, files, &error)) << error.toStdString();
+    EXPECT_EQ(QImage(files.png).size(), MonthReport::kPageSize);
+    EXPECT_EQ(PdfTools::PageCount(files.pdf), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ExportNameTest,
+    ::testing::Values(NameCase{ReportKind::Statement, "Anna", "Anna_TuitionStatement_03_of_2012"},
+                      NameCase{ReportKind::TuitionList, "Anna", "TuitionList"},
+                      NameCase{ReportKind::Staff, "Anna", "Staff"}));
+
+TEST_F(MonthReportTest, AStatementNeedsAChildWhoseNameCanBeAFileName)
+{
+    EXPECT_FALSE(ReportFiles::NameProblem(Loaded(ReportKind::Statement, kMarch2012, {})).isEmpty());
+    EXPECT_FALSE(ReportFiles::NameProblem(Loaded(ReportKind::Statement, kMarch2012,
+                                                 QStringLiteral("../Anna")))
+                     .isEmpty());
+    EXPECT_TRUE(ReportFiles::NameProblem(Loaded(ReportKind::Staff)).isEmpty());
+}
+
+} // namespace
