@@ -348,12 +348,12 @@ CommandState MainWindow::UpdateCommand(int id) const
         return EditCenterFileCommand(id);
     case FilePrint:
     case FilePrintPreview:
-        // The Reports center prints and previews its report.
+    case FileExportPdf:
+        // The Reports center prints, previews and exports its report.
         if (m_container->CurrentCenter() == Center::Reports)
             return m_container->View(Center::Reports)->UpdateCommand(id);
         return EditCenterFileCommand(id);
     case FilePageSetup:
-    case FileExportPdf:
     case FilePrintDirect:
         return EditCenterFileCommand(id);
     case FileSaveAs: {

@@ -134,6 +134,13 @@ bool ReportsCenterView::OnCommand(int id)
         if (CanOutput())
             Email();
         return true;
+    case Cmd::FileExportPdf:
+        if (!CanOutput())
+            return true;
+        if (const auto files = ExportFiles())
+            Q_EMIT InfoTextChanged(
+                QStringLiteral("PDF written: %1 (picture: %2)").arg(files->pdf, files->png));
+        return true;
     case Cmd::FilePrint:
     case Cmd::FilePrintPreview: {
         if (!CanOutput())
@@ -168,31 +175,38 @@ CommandState ReportsCenterView::UpdateCommand(int id) const
     case Cmd::ListZoomOut:
     case Cmd::ListActualSize: return CommandState::Enabled(true);
     case Cmd::ReportEmail:
+    case Cmd::FileExportPdf:
     case Cmd::FilePrint: return CommandState::Enabled(CanOutput());
     case Cmd::FilePrintPreview: return CommandState::Enabled(CanOutput() && !m_printer->IsPreviewing());
     default: return {};
     }
 }
 
-void ReportsCenterView::Email()
+std::optional<ReportFiles::Files> ReportsCenterView::ExportFiles()
 {
     if (const QString problem = ReportFiles::NameProblem(*m_report); !problem.isEmpty()) {
         Prompt().Error(problem);
-        return;
+        return std::nullopt;
     }
     const ReportFiles::Files files = ReportFiles::InFolder(*m_report, Program().programDir);
     QString error;
-    {
-        const BusyCursor busy;
-        if (!ReportFiles::Export(*m_report, files, &error)) {
-            // Nothing is offered for sending without its attachment.
-            Prompt().Error(error);
-            return;
-        }
+    const BusyCursor busy;
+    if (!ReportFiles::Export(*m_report, files, &error)) {
+        Prompt().Error(error);
+        return std::nullopt;
     }
+    return files;
+}
+
+void ReportsCenterView::Email()
+{
+    // Nothing is offered for sending without its attachment.
+    const auto files = ExportFiles();
+    if (!files)
+        return;
     MailMessage message;
     message.to = m_report->Recipients();
     message.subject = Program().email.subject;
-    message.attachments = {files.pdf};
+    message.attachments = {files->pdf};
     SendEmailDialog::Run(ParentMail::AccountOf(Program().email), message, this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/ReportFiles.h"
 #include "widgets/CenterView.h"
 
 #include <memory>
@@ -37,6 +38,9 @@ private:
     // Reads the report again and shows it.
     void Reload();
     void Email();
+    // Writes the report's picture and PDF into the application folder; a failure is said
+    // and gives nothing.
+    std::optional<ReportFiles::Files> ExportFiles();
     bool CanOutput() const;
 
     std::unique_ptr<MonthReport> m_report;

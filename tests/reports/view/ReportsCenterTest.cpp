@@ -49,7 +49,7 @@ TEST_F(ReportsCenterTest, TheTreesChildIsTheStatementsAndOnlyAChildsStatementGoe
 {
     Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("anna@example.org"));
     Show(ReportKind::Statement);
-    for (const int id : {Cmd::ReportEmail, Cmd::FilePrint, Cmd::FilePrintPreview})
+    for (const int id : {Cmd::ReportEmail, Cmd::FilePrint, Cmd::FilePrintPreview, Cmd::FileExportPdf})
         EXPECT_FALSE(Enabled(id)) << id;
 
     m_view.ShowFolder(Folder("Anna/Outings"));
@@ -57,6 +57,12 @@ TEST_F(ReportsCenterTest, TheTreesChildIsTheStatementsAndOnlyAChildsStatementGoe
     EXPECT_EQ(Title(), QStringLiteral("Tuition Statement of Anna, March 2012"));
     EXPECT_TRUE(Enabled(Cmd::ReportEmail));
     EXPECT_EQ(m_view.Report().Recipients(), QStringLiteral("anna@example.org"));
+    QString said;
+    QObject::connect(&m_view, &CenterView::InfoTextChanged, [&](const QString& text) { said = text; });
+    m_view.OnCommand(Cmd::FileExportPdf);   // the File menu's export writes it under its name
+    const QString pdf = m_home.FilePath(QStringLiteral("Anna_TuitionStatement_03_of_2012.pdf"));
+    EXPECT_EQ(PdfTools::PageCount(pdf), 1);
+    EXPECT_TRUE(said.contains(pdf)) << said.toStdString();
 
     m_view.ShowFolder(Folder("AAA"));
     EXPECT_FALSE(Enabled(Cmd::ReportEmail));
