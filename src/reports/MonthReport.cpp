@@ -194,6 +194,39 @@ void MonthReport::PaintStatement(QPainter& painter)
     }
 }
 
+namespace {
+
+// A name too long for its column is set in a smaller type, then on two lines, before
+// anything of it is cut: a parent must recognise the child.
+void PaintChildName(QPainter& painter, const QRectF& cell, const QString& name,
+                    const QFontMetricsF& metrics)
+{
+    if (metrics.horizontalAdvance(name) <= cell.width()) {
+        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, name);
+        return;
+    }
+    for (const int pixels : {10, 9}) {
+        const QFont smaller = Arial(pixels);
+        if (QFontMetricsF(smaller).horizontalAdvance(name) <= cell.width()) {
+            painter.setFont(smaller);
+            painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, name);
+            return;
+        }
+    }
+    const QFont small = Arial(8);
+    const QFontMetricsF smallMetrics(small);
+    painter.setFont(small);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    const QRectF wrapped = smallMetrics.boundingRect(cell, flags, name);
+    if (wrapped.height() <= cell.height() + 1 && wrapped.width() <= cell.width())
+        painter.drawText(cell, flags, name);
+    else
+        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
+                         smallMetrics.elidedText(name, Qt::ElideRight, cell.width()));
+}
+
+} // namespace
+
 void MonthReport::PaintList(QPainter& painter, int index)
 {
     const QRect area = kSheetArea;
@@ -236,9 +269,9 @@ void MonthReport::PaintList(QPainter& painter, int index)
         const int top = lineY + int(n - first) * kListRowHeight;
         const QStringList texts = TuitionList::Texts(m_listRows[n], currency);
         painter.setPen(Qt::black);
-        const QRectF name = cell(0, top, kListRowHeight).adjusted(3, 0, -3, 0);
-        painter.drawText(name, Qt::AlignLeft | Qt::AlignVCenter,
-                         metrics.elidedText(texts[0], Qt::ElideRight, name.width()));
+        PaintChildName(painter, cell(0, top, kListRowHeight).adjusted(3, 0, -3, 0), texts[0],
+                       metrics);
+        painter.setFont(font);
         for (int k = 1; k < texts.size(); ++k)
             painter.drawText(cell(k, top, kListRowHeight).adjusted(2, 0, -4, 0),
                              Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, texts[k]);

@@ -10,12 +10,14 @@
 #include "reports/ReportFiles.h"
 #include "reports/view/ReportPages.h"
 #include "settings/ProgramState.h"
+#include "widgets/ActionRegistry.h"
 #include "widgets/PagePrinter.h"
 #include "widgets/SendEmailDialog.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -55,6 +57,9 @@ ReportsCenterView::ReportsCenterView(QWidget* parent)
     m_scroll->setBackgroundRole(QPalette::Dark);
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_scroll->setWidget(m_pages);
+    m_pages->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_pages, &QWidget::customContextMenuRequested, this,
+            &ReportsCenterView::ShowContextMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -65,6 +70,23 @@ ReportsCenterView::ReportsCenterView(QWidget* parent)
 }
 
 ReportsCenterView::~ReportsCenterView() = default;
+
+void ReportsCenterView::Attach(PageDocument&, ActionRegistry& actions)
+{
+    m_actionSource = [&actions](int id) { return actions.Action(id); };
+}
+
+void ReportsCenterView::ShowContextMenu(const QPoint& at)
+{
+    using namespace Cmd;
+    QMenu* menu = CommandMenu::Build(QStringLiteral("Report"),
+                                     {ReportStatement, ReportTuitionList, ReportStaff, 0,
+                                      ReportPreviousMonth, ReportNextMonth, 0, ReportEmail,
+                                      FilePrint, FilePrintPreview, FileExportPdf},
+                                     this, m_actionSource, *this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_pages->mapToGlobal(at));
+}
 
 void ReportsCenterView::Reload()
 {

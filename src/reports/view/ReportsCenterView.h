@@ -2,6 +2,7 @@
 
 #include "reports/ReportFiles.h"
 #include "widgets/CenterView.h"
+#include "widgets/CommandMenu.h"
 
 #include <memory>
 
@@ -22,6 +23,7 @@ public:
     explicit ReportsCenterView(QWidget* parent = nullptr);
     ~ReportsCenterView() override;
 
+    void Attach(PageDocument& document, ActionRegistry& actions) override;
     bool OnCommand(int id) override;
     CommandState UpdateCommand(int id) const override;
     void OnCenterShown() override;
@@ -43,7 +45,11 @@ private:
     std::optional<ReportFiles::Files> ExportFiles();
     bool CanOutput() const;
 
+    // The report's commands and the File menu's output commands, on a right click.
+    void ShowContextMenu(const QPoint& at);
+
     std::unique_ptr<MonthReport> m_report;
+    CommandMenu::ActionSource m_actionSource;
     std::unique_ptr<PagePrinter> m_printer;
     QLabel* m_title = nullptr;
     QScrollArea* m_scroll = nullptr;
