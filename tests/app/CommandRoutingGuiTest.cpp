@@ -29,6 +29,14 @@ TEST_F(CommandRoutingGuiTest, ToolbarCommandsReachTheViewOfTheirCenterOnlyWhereI
     EXPECT_EQ(Fake(Center::ChildCenter).received, QList<int>{Cmd::ChildAdd});
     EXPECT_EQ(Fake(Center::Reports).received, QList<int>{Cmd::ReportNextMonth});
 
+    // The File menu's output is the report's while the Reports center is shown.
+    Fake(Center::Reports).handled << Cmd::FilePrint << Cmd::FileExportPdf;
+    Frame().Dispatch(Cmd::ViewReports);
+    Frame().Dispatch(Cmd::FilePrint);
+    Frame().Dispatch(Cmd::FileExportPdf);
+    EXPECT_EQ(Fake(Center::Reports).received,
+              (QList<int>{Cmd::ReportNextMonth, Cmd::FilePrint, Cmd::FileExportPdf}));
+
     // Canvas and photo list commands act only where their center is shown.
     FakeCenterView& canvas = Fake(Center::EditCenter);
     FakeCenterView& list = Fake(Center::PhotoCenter);
