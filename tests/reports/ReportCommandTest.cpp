@@ -3,50 +3,26 @@
 #include "records/RecordsTestKit.h"
 #include "support/EnrolledChildren.h"
 #include "support/PdfTools.h"
+#include "support/ProgramRuns.h"
 
-#include <QDir>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
 class ReportCommandTest : public RecordsTest
 {
 protected:
-    CliRun Cli(QStringList arguments) const
+    // `tendrel-cli report <report> --year 2012 --month 3 <output> --home <the test's>`.
+    ProgramRun March(const char* report, const QString& output = QStringLiteral("--json")) const
     {
-        arguments << QStringLiteral("--home") << m_home.Path();
-        QProcess process;
-        process.start(QDir(qEnvironmentVariable("TENDREL_BIN_DIR")).filePath(QStringLiteral("tendrel-cli")),
-                      QStringList{QStringLiteral("report")} + arguments);
-        CliRun run;
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            process.waitForFinished();
-            return run;
-        }
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput();
-        run.err = QString::fromLocal8Bit(process.readAllStandardError());
-        return run;
-    }
-
-    static QStringList March(const QString& report)
-    {
-        return report.split(QLatin1Char(' '))
-             + QStringList{QStringLiteral("--year"), QStringLiteral("2012"), QStringLiteral("--month"),
-                           QStringLiteral("3")};
+        return RunProgram("tendrel-cli", QStringList{QStringLiteral("report")}
+                                             + QString::fromLatin1(report).split(QLatin1Char(' '))
+                                             + QStringList{"--year", "2012", "--month", "3", output,
+                                                           "--home", m_home.Path()});
     }
 };
 
@@ -55,9 +31,9 @@ TEST_F(ReportCommandTest, EveryChildOfALongListIsInTheJsonThePictureAndThePdf)
     const QStringList names = ReportsKit::EnrollNumbered(80);
     ReportsKit::StoreWeeks(names.back(), {{QDate(2012, 3, 5), 120, 0, 0, 0, 20, 100}});
 
-    const CliRun json = Cli(March(QStringLiteral("tuition-list")) << QStringLiteral("--json"));
+    const ProgramRun json = March("tuition-list");
     ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
-    const QJsonObject list = QJsonDocument::fromJson(json.out).object();
+    const QJsonObject list = QJsonDocument::fromJson(json.out.toUtf8()).object();
     const QJsonArray rows = list.value(QStringLiteral("rows")).toArray();
     ASSERT_EQ(rows.size(), 80);
     EXPECT_EQ(list.value(QStringLiteral("pages")).toInt(), 2);
@@ -67,13 +43,12 @@ TEST_F(ReportCommandTest, EveryChildOfALongListIsInTheJsonThePictureAndThePdf)
     EXPECT_EQ(last.value(QStringLiteral("debit")).toDouble(), 100);
     EXPECT_EQ(last.keys().size(), 10);
 
+    // What is on the pages is the report's own: here only that both are written whole.
     const QString pdf = m_home.FilePath(QStringLiteral("out.pdf"));
-    ASSERT_EQ(Cli(March(QStringLiteral("tuition-list")) << pdf).exitCode, 0);
-    const QString text = PdfTools::Text(pdf);
-    for (const QString& name : names)
-        EXPECT_TRUE(text.contains(name)) << name.toStdString();
+    ASSERT_EQ(March("tuition-list", pdf).exitCode, 0);
+    EXPECT_EQ(PdfTools::PageCount(pdf), 2);
     const QString png = m_home.FilePath(QStringLiteral("out.png"));
-    ASSERT_EQ(Cli(March(QStringLiteral("tuition-list")) << png).exitCode, 0);
+    ASSERT_EQ(March("tuition-list", png).exitCode, 0);
     EXPECT_EQ(QImage(png).height(), 2 * 1240);
 }
 
@@ -81,18 +56,14 @@ TEST_F(ReportCommandTest, TheStatementIsOfAnEnrolledChildAndMistakesAreRefused)
 {
     Enroll(QStringLiteral("Anna"));
     ReportsKit::StoreWeeks(QStringLiteral("Anna"), {{QDate(2012, 2, 6), 100, 0, 0, 0, 0, 100}});
-    const CliRun statement = Cli(March(QStringLiteral("statement --child Anna")) << QStringLiteral("--json"));
+    const ProgramRun statement = March("statement --child Anna");
     ASSERT_EQ(statement.exitCode, 0) << statement.err.toStdString();
-    EXPECT_EQ(QJsonDocument::fromJson(statement.out).object().value(QStringLiteral("forward")).toDouble(),
-              100);
+    EXPECT_EQ(QJsonDocument::fromJson(statement.out.toUtf8())[QStringLiteral("forward")], 100);
 
-    const CliRun nobody = Cli(March(QStringLiteral("statement --child Zoe")) << QStringLiteral("--json"));
-    EXPECT_EQ(nobody.exitCode, 1);
-    EXPECT_TRUE(nobody.err.contains(QStringLiteral("No child named Zoe"))) << nobody.err.toStdString();
-    for (const QString& wrong : {QStringLiteral("statement"), QStringLiteral("staff --child Anna"),
-                                 QStringLiteral("payroll")})
-        EXPECT_EQ(Cli(March(wrong) << QStringLiteral("--json")).exitCode, 2) << wrong.toStdString();
-    EXPECT_EQ(Cli(March(QStringLiteral("staff")) << QStringLiteral("out.txt")).exitCode, 2);
+    EXPECT_TRUE(EndedSaying(March("statement --child Zoe"), 1, QStringLiteral("No child named Zoe")));
+    for (const char* wrong : {"statement", "staff --child Anna", "payroll"})
+        EXPECT_EQ(March(wrong).exitCode, 2) << wrong;
+    EXPECT_EQ(March("staff", QStringLiteral("out.txt")).exitCode, 2);
 }
 
 } // namespace
