@@ -3,6 +3,7 @@
 #include "commands/CommandIds.h"
 #include "records/RecordsDatabase.h"
 #include "support/DatabaseFile.h"
+#include "support/TuitionWeeks.h"
 #include "tuition/view/WeeklyPaymentDialog.h"
 
 #include <QDateEdit>
@@ -78,9 +79,9 @@ TEST_F(PaymentListViewTest, AddListsThisWeeksFeeUnderTheReportColumns)
 TEST_F(PaymentListViewTest, RowsAreKeptInWeekOrderAndAnUnenrolledChildGetsNone)
 {
     Enroll(kAmy, 3, 10);
-    StoreWeek(kAmy, QDate(2026, 3, 2));
-    StoreWeek(kAmy, QDate(2025, 12, 29));
-    StoreWeek(kAmy, QDate(2026, 2, 23));
+    StoreOwedWeek(kAmy, QDate(2026, 3, 2));
+    StoreOwedWeek(kAmy, QDate(2025, 12, 29));
+    StoreOwedWeek(kAmy, QDate(2026, 2, 23));
     m_view.ShowChild(kAmy);
     m_view.OnCommand(Cmd::PaymentMenuAdd);
     EXPECT_EQ(Listed(View::WeekStartColumn),
@@ -172,11 +173,11 @@ TEST_F(PaymentListViewTest, EditAndDeleteChangeTheSelectedRowNotAnotherOfTheSame
 
 TEST_F(PaymentListViewTest, ShowMonthlyListsTheWeeksStartingInTheMonthOfThisYear)
 {
-    StoreWeek(kAmy, QDate(2026, 2, 23));   // ends in March
-    StoreWeek(kAmy, QDate(2026, 3, 2));
-    StoreWeek(kAmy, QDate(2025, 3, 3));
-    StoreWeek(kBen, QDate(2026, 3, 9));
-    StoreWeek(kAmy, QDate(2026, 3, 30));
+    StoreOwedWeek(kAmy, QDate(2026, 2, 23));   // ends in March
+    StoreOwedWeek(kAmy, QDate(2026, 3, 2));
+    StoreOwedWeek(kAmy, QDate(2025, 3, 3));
+    StoreOwedWeek(kBen, QDate(2026, 3, 9));
+    StoreOwedWeek(kAmy, QDate(2026, 3, 30));
     const int march = Cmd::ShowMonthJanuary + 2;
 
     m_view.ShowChild(kAmy);
@@ -192,10 +193,10 @@ TEST_F(PaymentListViewTest, ShowMonthlyListsTheWeeksStartingInTheMonthOfThisYear
 
 TEST_F(PaymentListViewTest, TheWorkingChildsNameAgainDoesNotReload)
 {
-    StoreWeek(kAmy, QDate(2026, 3, 2));
+    StoreOwedWeek(kAmy, QDate(2026, 3, 2));
     m_view.ShowChild(kAmy);
-    StoreWeek(kAmy, QDate(2026, 3, 9));
-    StoreWeek(kBen, QDate(2026, 3, 2));
+    StoreOwedWeek(kAmy, QDate(2026, 3, 9));
+    StoreOwedWeek(kBen, QDate(2026, 3, 2));
     m_view.ShowChild(kAmy);
     EXPECT_EQ(m_view.topLevelItemCount(), 1);
 

@@ -23,13 +23,11 @@ protected:
 
     QString DatabaseFile() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
 
-    // An unpaid week stored earlier, as a 3-day child's with a daily PBG of 10.
-    static void StoreWeek(const QString& name, const QDate& monday);
     // The payment rows of the file in table order, with their rowid.
     std::vector<QSqlRecord> StoredRows() const;
 
     QStringList Listed(int column) const { return ColumnTexts(m_view, column); }
-    QStringList RowTexts(int row) const;
+    QStringList RowTexts(int row) const { return ::RowTexts(m_view, row); }
     void SelectRow(int row) { m_view.setCurrentItem(m_view.topLevelItem(row)); }
 
     WeeklyPaymentList m_view;

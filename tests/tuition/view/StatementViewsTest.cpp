@@ -160,7 +160,7 @@ TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyNoOkWithoutOneAndSaysWhyNo
 TEST_F(StatementViewsTest, EmailToParentWritesThePageAsAPictureAndOffersItToTheParents)
 {
     Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
-    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
+    StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
     const QPoint origin = m_view.PageOutlineOrigin();
     auto square = std::make_unique<ShapeObject>(
         PageRect{origin.x() + 10, origin.y() + 900, origin.x() + 60, origin.y() + 950}, 2, 1, 0,

@@ -1,31 +1,43 @@
-#include "TuitionTestKit.h"
+#include "records/RecordsTestKit.h"
 
+#include "platform/SettingsStore.h"
+#include "records/EnrollmentTable.h"
+#include "records/PaymentTable.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingsKeys.h"
-#include "platform/SettingsStore.h"
 #include "support/DatabaseFile.h"
-#include "records/PaymentTable.h"
-#include "records/EnrollmentTable.h"
+#include "support/EnrolledChildren.h"
+#include "support/TuitionWeeks.h"
 #include "tuition/WeekCheck.h"
+#include "tuition/WeeklyPayments.h"
 
-class WeekCheckTest : public TuitionTest
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// A records folder with enrolled children and their weekly rows.
+class TuitionRowsTest : public RecordsTest
 {
 protected:
-    WeekCheck::Result Check(const QDate& today)
+    TuitionRowsTest() { EnsureRecordsDatabase(); }
+
+    WeekCheck::Result Check(const QDate& today, WeekCheck::CompletedWeek* completed = nullptr)
     {
         return WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, today,
-                              TuitionRates());
+                              TuitionRates(), completed);
     }
     QString Marker(const char* key) const
     {
         return m_home.Settings().GetString(SettingsKey::Setting, key);
     }
+    int PaymentRows() { return CountRows("ChildPaymentInformation"); }
 
     EnrollmentTable m_enrollment;
     PaymentTable m_payments;
 };
 
-TEST_F(WeekCheckTest, MakesEachChildsRowOnceAWeek)
+TEST_F(TuitionRowsTest, TheWeekCheckMakesEachChildsRowOnceAWeek)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
     Enroll(QStringLiteral("Ben"), 5, 0);
@@ -43,7 +55,7 @@ TEST_F(WeekCheckTest, MakesEachChildsRowOnceAWeek)
     EXPECT_EQ(PaymentRows(), 4);
 }
 
-TEST_F(WeekCheckTest, AnEngineErrorWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
+TEST_F(TuitionRowsTest, AnEngineErrorInTheWeekCheckWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
     Enroll(QStringLiteral("Ben"), 5, 0);
@@ -62,7 +74,7 @@ TEST_F(WeekCheckTest, AnEngineErrorWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
     EXPECT_EQ(PaymentRows(), 4);
 }
 
-TEST_F(WeekCheckTest, TheRowsOfTheWeekDecideNotTheMarkers)
+TEST_F(TuitionRowsTest, TheRowsOfTheWeekDecideTheWeekCheckNotTheMarkers)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
     // A check of another application folder already noted this week.
@@ -84,11 +96,49 @@ TEST_F(WeekCheckTest, TheRowsOfTheWeekDecideNotTheMarkers)
     // A running program checks a week it completed in this database only once.
     WeekCheck::CompletedWeek completed;
     Inspect(QStringLiteral("DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'"));
-    WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, QDate(2024, 3, 8),
-                   TuitionRates(), &completed);
+    Check(QDate(2024, 3, 8), &completed);
     Inspect(QStringLiteral("DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'"));
-    EXPECT_EQ(WeekCheck::Run(m_home.Settings(), m_enrollment, m_payments, QDate(2024, 3, 9),
-                             TuitionRates(), &completed).outcome,
-              WeekCheck::Outcome::SameWeek);
+    EXPECT_EQ(Check(QDate(2024, 3, 9), &completed).outcome, WeekCheck::Outcome::SameWeek);
     EXPECT_EQ(PaymentRows(), 1);
 }
+
+TEST_F(TuitionRowsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
+{
+    const QDate march4(2024, 3, 4);
+    StoreOwedWeek(QStringLiteral("Ann"), march4, 1);
+    StoreOwedWeek(QStringLiteral("Ann"), march4.addDays(7), 2);
+    StoreOwedWeek(QStringLiteral("Ben"), march4, 3);
+    EXPECT_FALSE(WeeklyPayments::DeleteRow(m_payments, QStringLiteral("Ann"),
+                                           QStringLiteral("2024-03-11"),
+                                           QStringLiteral("2024-03-10")));
+    EXPECT_TRUE(WeeklyPayments::DeleteRow(m_payments, QStringLiteral("Ann"),
+                                          QStringLiteral("2024-03-04"),
+                                          QStringLiteral("2024-03-10")));
+    const auto left = Inspect(QStringLiteral(
+        "SELECT ChildName, Debit FROM ChildPaymentInformation ORDER BY Debit"));
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left[0].value(1).toDouble(), 2);
+    EXPECT_EQ(left[1].value(0).toString(), QStringLiteral("Ben"));
+
+    WeeklyPayment gone;
+    gone.childName = QStringLiteral("Ann");
+    EXPECT_FALSE(WeeklyPayments::UpdateRow(m_payments, gone, QStringLiteral("2024-03-04"),
+                                           QStringLiteral("2024-03-10")));
+    EXPECT_EQ(PaymentRows(), 2);
+}
+
+TEST(WeeklyPaymentTexts, PaidDateIsReadBackOrTodayAndDiscountTruncatedTowardZero)
+{
+    const QDate today(2024, 3, 6);
+    using WeeklyPayments::PaidDateOf;
+    EXPECT_EQ(PaidDateOf(QStringLiteral("2024- 3- 8"), today), QDate(2024, 3, 8));
+    // Texts typed into the table by other means name no date.
+    EXPECT_EQ(PaidDateOf(QStringLiteral("2024-13-40"), today), today);
+
+    using WeeklyPayments::OfferedDiscount;
+    EXPECT_EQ(OfferedDiscount(-12.9), -12);
+    EXPECT_EQ(OfferedDiscount(1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(OfferedDiscount(std::nan("")), 0);
+}
+
+} // namespace
