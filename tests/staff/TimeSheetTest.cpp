@@ -75,7 +75,7 @@ TEST(TimeSheetDays, AStoredMonthGivesBackThePlanThatMadeIt)
     EXPECT_EQ(back.note, plan.note);
 }
 
-TEST(TimeSheetDays, KeysNameEveryDayOfTheMonthInEnglish)
+TEST(TimeSheetDays, KeysNameEveryDayOfTheMonthInEnglishAndMonthsStepAcrossYearEnds)
 {
     EXPECT_EQ(DayKey(2012, 3, 5), QStringLiteral("2012-March-5"));
     const QStringList february = DayKeys({2012, 2});
@@ -83,29 +83,16 @@ TEST(TimeSheetDays, KeysNameEveryDayOfTheMonthInEnglish)
     EXPECT_EQ(february.first(), QStringLiteral("2012-February-1"));
     EXPECT_EQ(february.last(), QStringLiteral("2012-February-29"));
     EXPECT_EQ(DayKeys({2011, 12}).last(), QStringLiteral("2011-December-31"));
+
+    // Each month with the one before and the one after.
+    const YearMonth steps[][3] = {{{2011, 12}, {2012, 1}, {2012, 2}},
+                                  {{2011, 11}, {2011, 12}, {2012, 1}},
+                                  {{2012, 5}, {2012, 6}, {2012, 7}}};
+    for (const auto& [previous, from, next] : steps) {
+        EXPECT_EQ(Previous(from), previous);
+        EXPECT_EQ(Next(from), next);
+    }
 }
-
-struct StepCase
-{
-    YearMonth from;
-    YearMonth previous;
-    YearMonth next;
-};
-
-class MonthStepTest : public ::testing::TestWithParam<StepCase>
-{
-};
-
-TEST_P(MonthStepTest, StepsCrossYearEnds)
-{
-    EXPECT_EQ(Previous(GetParam().from), GetParam().previous);
-    EXPECT_EQ(Next(GetParam().from), GetParam().next);
-}
-
-INSTANTIATE_TEST_SUITE_P(Months, MonthStepTest,
-                         ::testing::Values(StepCase{{2012, 1}, {2011, 12}, {2012, 2}},
-                                           StepCase{{2011, 12}, {2011, 11}, {2012, 1}},
-                                           StepCase{{2012, 6}, {2012, 5}, {2012, 7}}));
 
 // Time sheets in a real records file.
 class TimeSheetFileTest : public RecordsTest
@@ -175,15 +162,13 @@ TEST_F(TimeSheetFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)
     EXPECT_EQ(AddWorkingWeek(m_set, {kim, lee}, thursday), 9);
     EXPECT_EQ(AddWorkingWeek(m_set, {kim, lee}, thursday), 0);
 
+    // From the Sunday before to the Saturday after.
     const MonthSheet february = ReadMonth(m_set, kim, {2012, 2});
     const MonthSheet march = ReadMonth(m_set, kim, {2012, 3});
-    EXPECT_EQ(february.days[26], QLatin1String(kWorking));
-    EXPECT_EQ(february.days[27], QLatin1String(kSick));
-    EXPECT_EQ(february.days[28], QLatin1String(kWorking));
-    EXPECT_EQ(february.days[25], QLatin1String(kNone));   // Sunday before
-    EXPECT_EQ(march.days[0], QLatin1String(kWorking));
-    EXPECT_EQ(march.days[1], QLatin1String(kWorking));
-    EXPECT_EQ(march.days[2], QLatin1String(kNone));       // Saturday
+    EXPECT_EQ(QStringList(february.days.begin() + 25, february.days.begin() + 29),
+              (QStringList{kNone, kWorking, kSick, kWorking}));
+    EXPECT_EQ(QStringList(march.days.begin(), march.days.begin() + 3),
+              (QStringList{kWorking, kWorking, kNone}));
     EXPECT_EQ(RowsOf(lee), 2);
     EXPECT_EQ(ReadMonth(m_set, lee, {2012, 2}).days[27], QLatin1String(kWorking));
 }

@@ -12,6 +12,7 @@
 #include "support/DialogTestKit.h"
 #include "support/PictureFiles.h"
 #include "support/PixelProbes.h"
+#include "support/WidgetTexts.h"
 #include "widgets/PictureButton.h"
 
 #include <QCheckBox>
@@ -55,22 +56,24 @@ protected:
     QStringList ListTexts(const QTreeWidget& list) const
     {
         QStringList texts;
-        for (int i = 0; i < list.topLevelItemCount(); ++i) {
-            QStringList cells;
-            for (int column = 0; column < list.columnCount(); ++column)
-                cells << list.topLevelItem(i)->text(column);
-            texts << cells.join(QLatin1Char('|'));
-        }
+        for (int i = 0; i < list.topLevelItemCount(); ++i)
+            texts << RowTexts(list, i).join(QLatin1Char('|'));
         return texts;
     }
-    QString Day(const QString& name, int month, int day) const
+    // The stored states of the days of the member's month of 2012.
+    QStringList Days(const QString& name, int month, std::initializer_list<int> days) const
     {
-        const auto rows = QueryDatabaseFile(
-            DatabasePath(),
-            QStringLiteral("SELECT Day%1 FROM EmployeeTimeTable WHERE Name = ? AND Year = 2012 "
-                           "AND Month = ?").arg(day),
-            {name, month});
-        return rows.size() == 1 ? rows[0].value(0).toString() : QStringLiteral("rows: %1").arg(rows.size());
+        QStringList states;
+        for (const int day : days) {
+            const auto rows = QueryDatabaseFile(
+                DatabasePath(),
+                QStringLiteral("SELECT Day%1 FROM EmployeeTimeTable WHERE Name = ? AND Year = 2012 "
+                               "AND Month = ?").arg(day),
+                {name, month});
+            states << (rows.size() == 1 ? rows[0].value(0).toString()
+                                        : QStringLiteral("rows: %1").arg(rows.size()));
+        }
+        return states;
     }
 
     FixedClock m_clock;
@@ -84,7 +87,7 @@ TEST_F(StaffCenterTest, AddEditAndDeleteKeepTheListsAndTheFileInStep)
     EXPECT_EQ(ListTexts(*m_center.StaffList()),
               (QStringList{QStringLiteral("Ann O'Neil|Office"), QStringLiteral("Kim|Babies")}));
     EXPECT_EQ(m_center.StaffShown(), QStringLiteral("Ann O'Neil"));
-    EXPECT_EQ(Day(QStringLiteral("Ann O'Neil"), 3, 1), QStringLiteral("T"));
+    EXPECT_EQ(Days(QStringLiteral("Ann O'Neil"), 3, {1}), QStringList{"T"});
 
     // A second Kim is refused; the form stays for correcting.
     Hire(QStringLiteral("Kim"));
@@ -142,10 +145,8 @@ TEST_F(StaffCenterTest, TheCalendarDialogWritesTheMonthAndTheSummaryFollows)
         Press(dialog, QDialogButtonBox::Ok);
     });
     m_center.OnCommand(Cmd::StaffEditCalendar);
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 5), QStringLiteral("Annual Leave"));
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 6), QStringLiteral("Sick"));
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 7), QStringLiteral("Working"));
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 10), QStringLiteral("T"));
+    EXPECT_EQ(Days(QStringLiteral("Kim"), 3, {5, 6, 7, 10}),
+              (QStringList{"Annual Leave", "Sick", "Working", "T"}));
     EXPECT_EQ(m_center.Calendar()->Shown().note, QStringLiteral("Course on the 9th"));
     // The staff record's own note is not the month's.
     EXPECT_TRUE(Field("note").text().isEmpty());
@@ -159,7 +160,7 @@ TEST_F(StaffCenterTest, TheCalendarDialogWritesTheMonthAndTheSummaryFollows)
         Press(dialog, QDialogButtonBox::Cancel);
     });
     m_center.OnCommand(Cmd::StaffEditCalendar);
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 7), QStringLiteral("Working"));
+    EXPECT_EQ(Days(QStringLiteral("Kim"), 3, {7}), QStringList{"Working"});
 }
 
 TEST_F(StaffCenterTest, MonthsStepAcrossTheYearAndGetTheirRowOnce)
@@ -204,8 +205,7 @@ TEST_F(StaffCenterTest, TheTimeTableMenuRunsTheCentersCommands)
                                   "Edit Staff Information", "Delete Staff Information",
                                   "Send Staff Email"}));
     menu->actions()[1]->trigger();   // Add One Week: Monday 12 to Friday 16 March
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 12), QStringLiteral("Working"));
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 17), QStringLiteral("T"));
+    EXPECT_EQ(Days(QStringLiteral("Kim"), 3, {12, 17}), (QStringList{"Working", "T"}));
     Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     menu->actions()[3]->trigger();
     EXPECT_TRUE(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).empty());
