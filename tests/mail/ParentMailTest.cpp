@@ -198,32 +198,23 @@ public:
 
 } // namespace
 
-TEST(MailPasswordTest, WithoutKeyringThePasswordStaysInTheSettings)
+TEST(MailPasswordTest, WithoutKeyringThePasswordStaysInTheSettingsAndMovesIntoOneOnceThereIs)
 {
     TempHome home;
     EmailSettings settings;
     settings.password = QStringLiteral("kept");
     settings.Save(home.Settings());
-
     EXPECT_EQ(MailPassword::Save(home.Settings(), settings.password), MailPassword::Place::Settings);
     EmailSettings loaded = EmailSettings::Load(home.Settings());
     EXPECT_EQ(MailPassword::Load(home.Settings(), loaded), MailPassword::Place::Settings);
     EXPECT_EQ(loaded.password, QStringLiteral("kept"));
-}
 
-TEST(MailPasswordTest, APasswordInTheSettingsMovesIntoTheKeyring)
-{
-    TempHome home;
     auto keyring = std::make_unique<MemoryKeyring>();
     MemoryKeyring& kept = *keyring;
     InstallKeyring(std::move(keyring));
-    EmailSettings settings;
-    settings.password = QStringLiteral("moved");
-    settings.Save(home.Settings());
-
-    EmailSettings loaded = EmailSettings::Load(home.Settings());
+    loaded = EmailSettings::Load(home.Settings());
     EXPECT_EQ(MailPassword::Load(home.Settings(), loaded), MailPassword::Place::Keyring);
-    EXPECT_EQ(loaded.password, QStringLiteral("moved"));
+    EXPECT_EQ(loaded.password, QStringLiteral("kept"));
     EXPECT_FALSE(home.Settings().Contains(QString::fromLatin1(SettingsKey::EmailSetting),
                                           QString::fromLatin1(SettingsKey::Password)));
     EXPECT_EQ(kept.values.size(), 1);
@@ -231,5 +222,5 @@ TEST(MailPasswordTest, APasswordInTheSettingsMovesIntoTheKeyring)
     // The next run finds it in the keyring.
     EmailSettings again = EmailSettings::Load(home.Settings());
     MailPassword::Load(home.Settings(), again);
-    EXPECT_EQ(again.password, QStringLiteral("moved"));
+    EXPECT_EQ(again.password, QStringLiteral("kept"));
 }

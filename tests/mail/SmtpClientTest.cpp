@@ -130,16 +130,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "cannot be read"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MailTexts, RecipientsAreSplitOnSemicolonsWithBlanksDropped)
+TEST(MailTexts, RecipientsAreSplitOnSemicolonsServersTakeADefaultPortAndSubjectsStayOneHeader)
 {
     EXPECT_EQ(Mail::Recipients(QStringLiteral("a; b ;;c")),
               (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_TRUE(Mail::Recipients(QStringLiteral("   ")).isEmpty());
     EXPECT_TRUE(Mail::Recipients(QStringLiteral(" ; ;")).isEmpty());
-}
 
-TEST(MailTexts, ServerTextCarriesItsOwnPortOrTakesTheDefault)
-{
     EXPECT_EQ(Mail::ParseServer(QStringLiteral(" smtp.example.org "), true),
               (MailServer{QStringLiteral("smtp.example.org"), 587}));
     EXPECT_EQ(Mail::ParseServer(QStringLiteral("smtp.example.org"), false),
@@ -148,12 +145,9 @@ TEST(MailTexts, ServerTextCarriesItsOwnPortOrTakesTheDefault)
               (MailServer{QStringLiteral("mail.example.org"), 2525}));
     EXPECT_TRUE(Mail::ParseServer(QStringLiteral("host:70000"), true).host.isEmpty());
     EXPECT_TRUE(Mail::ParseServer(QStringLiteral("evil/host"), true).host.isEmpty());
-}
 
-TEST(MailTexts, LineBreaksInTheSubjectCannotStartANewHeader)
-{
-    const QByteArray encoded = SmtpClient::EncodeHeaderText(QStringLiteral("Hi\r\nBcc: x@y"));
-    EXPECT_FALSE(encoded.contains("\r\nBcc"));
+    // A line break in the subject cannot start a new header.
+    EXPECT_FALSE(SmtpClient::EncodeHeaderText(QStringLiteral("Hi\r\nBcc: x@y")).contains("\r\nBcc"));
     EXPECT_EQ(SmtpClient::EncodeHeaderText(QStringLiteral("Plain subject")), "Plain subject");
 }
 
