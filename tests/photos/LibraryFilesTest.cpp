@@ -143,31 +143,29 @@ TEST(CreateNewsletterTest, NeverTruncatesAnExistingDocument)
 }
 
 // The freedesktop wastebasket is found through HOME and XDG_DATA_HOME.
-TEST(DiscardTest, DeletedPhotosGoToTheWastebasketWhereThereIsOne)
+TEST(DiscardTest, DeletedPhotosGoToTheWastebasketWhereThereIsOneElseTheyAreDeleted)
 {
     LibraryFolder folder;
     const QByteArray home = QFile::encodeName(folder.MakeFolder(S("home")));
     const ScopedEnvironment homeVariable("HOME", home);
-    const ScopedEnvironment data("XDG_DATA_HOME", home + "/data");
-    const QString photo = folder.Write(S("AAA/a.jpg"), "a");
-    ASSERT_TRUE(HasTrash());
-    EXPECT_EQ(Discard(photo), Discarded::Trashed);
-    EXPECT_EQ(folder.Entries(S("AAA")), QStringList());
-    EXPECT_EQ(folder.Read(S("home/data/Trash/files/a.jpg")), "a");
-    EXPECT_EQ(Discard(folder.MakeFolder(S("AAA/sub"))), Discarded::Failed);
-    EXPECT_TRUE(QFileInfo(folder.Path(S("AAA/sub"))).isDir());
-}
-
-TEST(DiscardTest, WithoutAWastebasketTheyAreDeleted)
-{
-    LibraryFolder folder;
+    {
+        const ScopedEnvironment data("XDG_DATA_HOME", home + "/data");
+        const QString photo = folder.Write(S("AAA/a.jpg"), "a");
+        ASSERT_TRUE(HasTrash());
+        EXPECT_EQ(Discard(photo), Discarded::Trashed);
+        EXPECT_EQ(folder.Entries(S("AAA")), QStringList());
+        EXPECT_EQ(folder.Read(S("home/data/Trash/files/a.jpg")), "a");
+        EXPECT_EQ(Discard(folder.MakeFolder(S("AAA/sub"))), Discarded::Failed);
+        EXPECT_TRUE(QFileInfo(folder.Path(S("AAA/sub"))).isDir());
+    }
     // A data folder that cannot be made: there is no wastebasket.
     const QByteArray blocked = QFile::encodeName(folder.Write(S("file"), "x"));
     const ScopedEnvironment data("XDG_DATA_HOME", blocked + "/data");
-    const QString photo = folder.Write(S("AAA/a.jpg"), "a");
+    const QString photo = folder.Write(S("BBB/b.jpg"), "b");
     ASSERT_FALSE(HasTrash());
     EXPECT_EQ(Discard(photo), Discarded::Deleted);
-    EXPECT_EQ(folder.Entries(), (QStringList{S("AAA"), S("file")}));
+    EXPECT_EQ(folder.Entries(S("BBB")), QStringList());
+    EXPECT_EQ(folder.Entries(), (QStringList{S("AAA"), S("BBB"), S("file"), S("home")}));
 }
 
 TEST(FolderNamesTest, RenameNeverReplaces)

@@ -61,20 +61,16 @@ protected:
     CanvasView m_view;
 };
 
-TEST_F(StatementViewsTest, TheTuitionSheetToolPlacesOneStatementAtTheNextClick)
-{
-    StatementObject& sheet = PlaceStatement(QPoint(60, 70));
-    EXPECT_EQ(sheet.m_rect, (PageRect{60, 70, 800, 510}));
-
-    // One shot: the next click selects instead of placing another.
-    Click(QPoint(900, 700));
-    EXPECT_EQ(m_view.Model().Objects().size(), 1u);
-}
-
-TEST_F(StatementViewsTest, TheContextMenuOffersSettingAndEmailForTheStatementOnly)
+TEST_F(StatementViewsTest, TheToolPlacesOneStatementWhoseMenuOffersSettingAndEmailForItOnly)
 {
     EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementSetting).enabled);
     StatementObject& sheet = PlaceStatement(QPoint(60, 70));
+    EXPECT_EQ(sheet.m_rect, (PageRect{60, 70, 800, 510}));
+    // One shot: the next click selects instead of placing another.
+    Click(QPoint(900, 700));
+    ASSERT_EQ(m_view.Model().Objects().size(), 1u);
+    Click(QPoint(300, 300));   // selected again
+
     std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
     EXPECT_EQ(menu->actions().at(0)->data().toInt(), Cmd::StatementSetting);
     EXPECT_TRUE(menu->actions().at(0)->isEnabled());
