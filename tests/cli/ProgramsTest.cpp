@@ -155,28 +155,6 @@ TEST_F(ProgramsTest, StartsPaintsAndQuitsLeavingTheLibraryOrWithoutADisplaySaysH
                             QStringLiteral("xvfb-run")));
 }
 
-TEST_F(ProgramsTest, DumpPrintsTheStoredFieldsAsJson)
-{
-    const QString path = SamplePage();
-    const ProgramRun run = Cli({"dump", path});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
-    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
-    EXPECT_EQ(json[QStringLiteral("pageWidth")].toInt(), 400);
-    const QJsonArray objects = json[QStringLiteral("objects")].toArray();
-    ASSERT_EQ(objects.size(), 2);
-    EXPECT_EQ(objects[0].toObject()[QStringLiteral("m_crFill")].toInteger(), 0xFF);
-    EXPECT_EQ(objects[1].toObject()[QStringLiteral("m_rect")].toArray(), (QJsonArray{5, 45, 205, 55}));
-
-    QFile empty(m_home.filePath(QStringLiteral("empty.wrn")));
-    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    const ProgramRun blank = Cli({"dump", empty.fileName()});
-    EXPECT_EQ(blank.exitCode, 0);
-    EXPECT_TRUE(QJsonDocument::fromJson(blank.out.toUtf8()).object()[QStringLiteral("objects")]
-                    .toArray().isEmpty());
-}
-
 TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
 {
     const QString path = SamplePage();
@@ -200,21 +178,35 @@ TEST_F(ProgramsTest, RenderDrawsThePageIntoEveryFormat)
     EXPECT_EQ(PdfTools::PageSize(pdf), QSizeF(300, 375)); // 96 page units to the inch
 }
 
-TEST_F(ProgramsTest, FilesThatAreNotPagesAreRefusedAndDamagedPagesSaySo)
+TEST_F(ProgramsTest, DumpPrintsTheStoredFieldsAsJsonAndFilesThatAreNotPagesAreRefused)
 {
+    const ProgramRun dump = Cli({"dump", SamplePage()});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    EXPECT_TRUE(dump.err.isEmpty()) << dump.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(dump.out.toUtf8()).object();
+    EXPECT_EQ(json[QStringLiteral("pageWidth")].toInt(), 400);
+    const QJsonArray objects = json[QStringLiteral("objects")].toArray();
+    ASSERT_EQ(objects.size(), 2);
+    EXPECT_EQ(objects[0].toObject()[QStringLiteral("m_crFill")].toInteger(), 0xFF);
+    EXPECT_EQ(objects[1].toObject()[QStringLiteral("m_rect")].toArray(), (QJsonArray{5, 45, 205, 55}));
+
     const auto write = [&](const char* name, const QByteArray& bytes) {
         QFile file(m_home.filePath(QLatin1String(name)));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         return file.fileName();
     };
+    const ProgramRun blank = Cli({"dump", write("empty.wrn", {})});
+    EXPECT_EQ(blank.exitCode, 0);
+    EXPECT_TRUE(QJsonDocument::fromJson(blank.out.toUtf8())[QStringLiteral("objects")].toArray().isEmpty());
+
     const auto run = [&](const char* command, const QString& page) {
         QStringList arguments{QLatin1String(command), page};
         if (QLatin1String(command) == QLatin1String("render"))
             arguments << m_home.filePath(QStringLiteral("out.png"));
         return Cli(arguments);
     };
-    const QByteArray page = BytesOf(SamplePage());
+    const QByteArray page = BytesOf(m_home.filePath(QStringLiteral("page.wrn")));
     const QString photo = write("photo.wrn", HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(300, 200), 1));
     const QString stub = write("stub.wrn", page.left(40));
     const QString cut = write("cut.wrn", page.chopped(10));
