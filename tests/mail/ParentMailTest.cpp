@@ -44,25 +44,21 @@ TEST(ParentAddressesTest, ClassFolderListsEveryChildsEmailAndAChildFolderItsOwn)
 {
     TempHome home;
     EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("AAA")), QString());
-    Enroll(QStringLiteral("Ann"), 5, 0, QStringLiteral("a"));
-    Enroll(QStringLiteral("Bob"), 5, 0, QStringLiteral("b"));
-    Enroll(QStringLiteral("Cid"), 5, 0, QStringLiteral("c"));
+    for (const char* name : {"Ann", "Bob", "Cid"})
+        Enroll(QLatin1String(name), 5, 0, QString(QLatin1Char(name[0])).toLower());
 
-    EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("AAA")), QStringLiteral("a;b;c;"));
-    EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("Bob")), QStringLiteral("b"));
-    EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("ZZZ")), QString());
-    EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("All")), QString());
+    const std::pair<const char*, const char*> lists[] = {
+        {"AAA", "a;b;c;"}, {"Bob", "b"}, {"ZZZ", ""}, {"All", ""}};
+    for (const auto& [folder, addresses] : lists)
+        EXPECT_EQ(ParentMail::AddressList(home.Path(), QLatin1String(folder)), QLatin1String(addresses));
 }
 
 TEST(TodaysPhotosTest, OnlyTodaysJpgAndBmpUpToTheLimit)
 {
     TempHome home;
-    Photo(home, QStringLiteral("Ann/a.jpg"));
-    Photo(home, QStringLiteral("Ann/b.BMP"));
-    Photo(home, QStringLiteral("Ann/c.JPG"));
-    Photo(home, QStringLiteral("Ann/d.png"));
+    for (const char* name : {"a.jpg", "b.BMP", "c.JPG", "d.png", "f.Jpg"})
+        Photo(home, QStringLiteral("Ann/") + QLatin1String(name));
     Photo(home, QStringLiteral("Ann/e.jpg"), kToday.addDays(-1));
-    Photo(home, QStringLiteral("Ann/f.Jpg"));
     QDir().mkpath(home.FilePath(QStringLiteral("Ann/g.jpg")));
 
     const auto names = [&](int limit) {

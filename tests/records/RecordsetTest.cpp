@@ -76,17 +76,6 @@ TEST_F(RecordsTest, SelectionsFollowTheirNameRules)
     EXPECT_EQ(sheets.GetRecordCount(), 1);
 }
 
-TEST_F(RecordsTest, StaffSetsDoNothingWithoutAnApplicationFolder)
-{
-    Program().programDir.clear();
-    StaffTable staff;
-    staff.SelectStaff(QStringLiteral("All"));
-    EXPECT_FALSE(staff.IsOpen());
-    TimeSheetTable sheets;
-    sheets.SelectStaff(QStringLiteral("Dora"));
-    EXPECT_FALSE(sheets.IsOpen());
-}
-
 TEST_F(RecordsTest, ATextWiderThanItsColumnIsRefusedAndNothingIsWritten)
 {
     EnsureRecordsDatabase();
@@ -152,8 +141,17 @@ TEST_F(RecordsTest, EditAndDeleteReachOnlyTheCurrentRowAndNeedOne)
     EXPECT_THROW(set.AddNew(), DatabaseError);
 }
 
-TEST_F(RecordsTest, EngineErrorsAreReportedWithTheEngineText)
+TEST_F(RecordsTest, EngineErrorsAreReportedWithTheEngineTextAndNoFolderOpensNothing)
 {
+    Program().programDir.clear();
+    StaffTable staff;
+    staff.SelectStaff(QStringLiteral("All"));
+    EXPECT_FALSE(staff.IsOpen());
+    TimeSheetTable sheets;
+    sheets.SelectStaff(QStringLiteral("Dora"));
+    EXPECT_FALSE(sheets.IsOpen());
+    Program().programDir = m_home.Path();
+
     EnrollmentTable set;
     // No file: opening does not create one.
     EXPECT_FALSE(ReportDatabaseErrors([&] { set.Open(); }));

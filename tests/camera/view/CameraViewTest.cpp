@@ -68,8 +68,9 @@ protected:
     std::unique_ptr<TakePhotoCenterView> m_center;
 };
 
-TEST_F(TakePhotoCenterTest, TheStripShowsEachPhotoOnceItIsStored)
+TEST_F(TakePhotoCenterTest, TheStripTakesAThirdOfTheHeightAndShowsEachPhotoOnceItIsStored)
 {
+    EXPECT_NEAR(m_center->Splitter()->sizes().at(1), m_center->Splitter()->height() / 3, 1);
     const QString child = m_home.FilePath(QStringLiteral("Pictures/Mia"));
     QDir().mkpath(child);
     m_center->ShowFolder(child);
@@ -87,12 +88,7 @@ TEST_F(TakePhotoCenterTest, TheStripShowsEachPhotoOnceItIsStored)
               QDir(child).filePath(QDir(child).entryList(QDir::Files).value(0)));
     EXPECT_EQ(camera.FolderField()->text(), QStringLiteral("Mia"));
     EXPECT_EQ(camera.CounterField()->text(), QStringLiteral("1"));
-}
 
-TEST_F(TakePhotoCenterTest, TheStripTakesAThirdOfTheHeight)
-{
-    const QList<int> sizes = m_center->Splitter()->sizes();
-    EXPECT_NEAR(sizes.at(1), m_center->Splitter()->height() / 3, 1);
     m_center->resize(900, 40);
     EXPECT_GE(m_center->Splitter()->sizes().at(1), TakePhotoCenterView::kMinimumStripHeight);
 }

@@ -248,45 +248,33 @@ TEST_F(StaffCenterTest, WithoutADatabaseTheListsStayEmpty)
 }
 
 // The painted calendar: each kind of day in its fill, probed away from its texts.
-struct CellCase
+TEST(CalendarPaintingTest, EachDayIsFilledByItsState)
 {
-    const char* name;
-    const char* state;
-    QRgb fill;
-};
-
-class CalendarCellTest : public ::testing::TestWithParam<CellCase>
-{
-};
-
-TEST_P(CalendarCellTest, EachDayIsFilledByItsState)
-{
+    const std::pair<const char*, QRgb> fills[] = {
+        {kSick, MonthCalendarPainting::kSickColor},
+        {kAnnual, MonthCalendarPainting::kAnnualColor},
+        {kWorking, MonthCalendarPainting::kWorkingColor},
+        {kNone, qRgb(255, 255, 255)}};
     const YearMonth march{2012, 3};
-    MonthSheet sheet = BlankMonth(march);
-    sheet.days[19] = QLatin1String(GetParam().state);   // Tuesday 20 March
-    sheet.note = QStringLiteral("note");
-    QImage image(700, 420, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
     const QRectF area(10, 10, 680, 400);
-    MonthCalendarPainting::Paint(painter, area, sheet);
-    painter.end();
-    for (const int day : {20, 21}) {
-        const QRectF cell = MonthCalendarPainting::DayCell(area, march, day);
-        const QPoint probe = (cell.bottomRight() - QPointF(4, 4)).toPoint();
-        const QColor expected(day == 20 ? GetParam().fill : qRgb(255, 255, 255));
-        EXPECT_TRUE(ColorsNear(image.pixelColor(probe), expected))
-            << "day " << day << " " << image.pixelColor(probe).name().toStdString();
+    for (const auto& [state, fill] : fills) {
+        SCOPED_TRACE(state);
+        MonthSheet sheet = BlankMonth(march);
+        sheet.days[19] = QLatin1String(state);   // Tuesday 20 March
+        sheet.note = QStringLiteral("note");
+        QImage image(700, 420, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        MonthCalendarPainting::Paint(painter, area, sheet);
+        painter.end();
+        for (const int day : {20, 21}) {
+            const QRectF cell = MonthCalendarPainting::DayCell(area, march, day);
+            const QPoint probe = (cell.bottomRight() - QPointF(4, 4)).toPoint();
+            EXPECT_TRUE(ColorsNear(image.pixelColor(probe), QColor(day == 20 ? fill : qRgb(255, 255, 255))))
+                << "day " << day << " " << image.pixelColor(probe).name().toStdString();
+        }
+        EXPECT_TRUE(ColorsNear(image.pixelColor(12, 12), QColor(MonthCalendarPainting::kFrameColor)));
     }
-    EXPECT_TRUE(ColorsNear(image.pixelColor(12, 12), QColor(MonthCalendarPainting::kFrameColor)));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    States, CalendarCellTest,
-    ::testing::Values(CellCase{"Sick", kSick, MonthCalendarPainting::kSickColor},
-                      CellCase{"Annual", kAnnual, MonthCalendarPainting::kAnnualColor},
-                      CellCase{"Working", kWorking, MonthCalendarPainting::kWorkingColor},
-                      CellCase{"Nothing", kNone, qRgb(255, 255, 255)}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
