@@ -3,6 +3,7 @@
 #include "camera/CameraCapture.h"
 #include "camera/CapturedPhotos.h"
 #include "platform/Clock.h"
+#include "support/DatabaseFile.h"
 #include "support/TempHome.h"
 
 #include <QCoreApplication>
@@ -99,11 +100,9 @@ TEST_F(CameraCaptureTest, PhotosGoToTheClassFolderUntilAFolderIsChosen)
 TEST_F(CameraCaptureTest, NamesRunTo999ThenStartAgainAndNeverReplaceAPhoto)
 {
     QDir().mkpath(m_classFolder);
-    for (int number = 1; number <= 998; ++number) {
-        QFile taken(QDir(m_classFolder).filePath(Photo(number, QStringLiteral("AAA"))));
-        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-        taken.write("this morning's photo");
-    }
+    for (int number = 1; number <= 998; ++number)
+        WriteBytes(QDir(m_classFolder).filePath(Photo(number, QStringLiteral("AAA"))),
+                   "this morning's photo");
     QSignalSpy failed(&m_capture, &CameraCapture::PhotoFailed);
     m_capture.Start();
     for (const int expected : {0, 999}) {
@@ -117,9 +116,8 @@ TEST_F(CameraCaptureTest, NamesRunTo999ThenStartAgainAndNeverReplaceAPhoto)
     m_capture.TakeOneNow();   // every name of the day is taken
     Settle();
     EXPECT_EQ(failed.count(), 1);
-    QFile kept(QDir(m_classFolder).filePath(Photo(1, QStringLiteral("AAA"))));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("this morning's photo"));
+    EXPECT_EQ(BytesOf(QDir(m_classFolder).filePath(Photo(1, QStringLiteral("AAA")))),
+              QByteArray("this morning's photo"));
     EXPECT_EQ(QDir(m_classFolder).entryList(QDir::Files | QDir::Hidden).size(), 1000);
 }
 

@@ -191,10 +191,7 @@ TEST_F(ProgramsTest, DumpPrintsTheStoredFieldsAsJsonAndFilesThatAreNotPagesAreRe
     EXPECT_EQ(objects[1].toObject()[QStringLiteral("m_rect")].toArray(), (QJsonArray{5, 45, 205, 55}));
 
     const auto write = [&](const char* name, const QByteArray& bytes) {
-        QFile file(m_home.filePath(QLatin1String(name)));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
+        return WriteBytes(m_home.filePath(QLatin1String(name)), bytes);
     };
     const ProgramRun blank = Cli({"dump", write("empty.wrn", {})});
     EXPECT_EQ(blank.exitCode, 0);
@@ -500,9 +497,7 @@ protected:
                                          "VALUES ('Ann', 'ann@example.org')"));
         for (const char* folder : {"Pictures/Ann", "Pictures/Trip"}) {
             QDir().mkpath(m_home.filePath(QLatin1String(folder)));
-            QFile photo(m_home.filePath(QLatin1String(folder) + QStringLiteral("/today.jpg")));
-            EXPECT_TRUE(photo.open(QIODevice::WriteOnly));
-            photo.write("jpeg");
+            WriteBytes(m_home.filePath(QLatin1String(folder) + QStringLiteral("/today.jpg")), "jpeg");
         }
     }
     ProgramRun SendDaily(const QString& now) const

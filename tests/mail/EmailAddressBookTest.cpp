@@ -1,4 +1,5 @@
 #include "mail/EmailAddressBook.h"
+#include "support/DatabaseFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,11 +26,7 @@ QByteArray Record(const QString& name, const QString& address)
 
 QString WriteFile(const QTemporaryDir& dir, const QByteArray& bytes)
 {
-    const QString path = dir.filePath(QStringLiteral("EmailAddressBook.dat"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-    return path;
+    return WriteBytes(dir.filePath(QStringLiteral("EmailAddressBook.dat")), bytes);
 }
 
 TEST(EmailAddressBookTest, AThousandRecordsGiveThreeHundredEntries)

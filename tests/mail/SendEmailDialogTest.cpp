@@ -1,4 +1,5 @@
 #include "widgets/SendEmailDialog.h"
+#include "support/DatabaseFile.h"
 #include "support/LocalSmtpServer.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
@@ -39,12 +40,10 @@ TEST_P(SendEmailDialogTest, SendsFromTheFieldsAndStaysOpen)
     MailAccount account = server.Account(true);
     if (!GetParam().serverUp)
         account.password = QStringLiteral("wrong");
-    QFile photo(m_home.FilePath(QStringLiteral("statement.png")));
-    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
-    photo.write(QByteArray(3000000, 'x'));
-    photo.close();
+    const QString photo = WriteBytes(m_home.FilePath(QStringLiteral("statement.png")),
+                                     QByteArray(3000000, 'x'));
     SendEmailDialog dialog(account, {QString::fromUtf8(GetParam().to), QStringLiteral("Subject"),
-                                     QStringLiteral("Text"), {photo.fileName()}});
+                                     QStringLiteral("Text"), {photo}});
     dialog.show();
     QSignalSpy finished(&dialog, &SendEmailDialog::SendFinished);
     // The window keeps handling events while the message goes out.

@@ -1,5 +1,6 @@
 #include "mail/MailSender.h"
 #include "mail/SmtpClient.h"
+#include "support/DatabaseFile.h"
 #include "support/LocalSmtpServer.h"
 #include "support/TempHome.h"
 
@@ -21,16 +22,7 @@ QByteArray RandomBytes(qsizetype size)
 
 QString WriteFile(const TempHome& home, const QString& name, const QByteArray& bytes)
 {
-    QFile file(home.FilePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return file.fileName();
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return WriteBytes(home.FilePath(name), bytes);
 }
 
 class SmtpSendTest : public ::testing::TestWithParam<bool>
@@ -71,8 +63,8 @@ TEST_P(SmtpSendTest, TwoPhotosArriveWholeWithSubjectTextAndTheLogin)
     ASSERT_EQ(attachments.size(), 2);
     EXPECT_EQ(attachments[0][QLatin1String("name")].toString(), QStringLiteral("one.jpg"));
     EXPECT_EQ(attachments[0][QLatin1String("type")].toString(), QStringLiteral("image/jpeg"));
-    EXPECT_EQ(ReadAll(attachments[0][QLatin1String("file")].toString()), first);
-    EXPECT_EQ(ReadAll(attachments[1][QLatin1String("file")].toString()), second);
+    EXPECT_EQ(BytesOf(attachments[0][QLatin1String("file")].toString()), first);
+    EXPECT_EQ(BytesOf(attachments[1][QLatin1String("file")].toString()), second);
 }
 
 INSTANTIATE_TEST_SUITE_P(SslOnAndOff, SmtpSendTest, ::testing::Bool());

@@ -1,4 +1,5 @@
 #include "platform/ImageFiles.h"
+#include "support/DatabaseFile.h"
 #include "support/HostileFiles.h"
 #include "support/PixelProbes.h"
 
@@ -108,14 +109,13 @@ TEST(ImageFiles, CameraPicturesAreReadUprightAndOnlyFromRegularFiles)
     EXPECT_EQ(failure, ImageFiles::ReadFailure::TooLarge);
 
     // A GIF whose screen is far taller than it first says still fits what was asked.
-    QFile tall(dir.filePath(QStringLiteral("tall.gif")));
-    ASSERT_TRUE(tall.open(QIODevice::WriteOnly));
-    tall.write(QByteArray::fromHex("474946383961010001088010" "00ffffff000000" "21f90401000000"
-                                   "002c00000000010001000002" "2d01003b00"));
-    tall.close();
+    const QString tall = WriteBytes(dir.filePath(QStringLiteral("tall.gif")),
+                                    QByteArray::fromHex("474946383961010001088010" "00ffffff000000"
+                                                        "21f90401000000002c00000000010001000002"
+                                                        "2d01003b00"));
     limits = ImageFiles::ReadLimits{};
     limits.fitSide = 64;
-    const QImage fitted = ImageFiles::Read(tall.fileName(), limits, &failure);
+    const QImage fitted = ImageFiles::Read(tall, limits, &failure);
     EXPECT_EQ(failure, ImageFiles::ReadFailure::None);
     EXPECT_LE(std::max(fitted.width(), fitted.height()), 64);
 

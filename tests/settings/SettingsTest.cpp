@@ -106,12 +106,8 @@ TEST_F(SettingsTest, StartupReadsSettingsAddressBookAndCounterAndMakesFoldersKee
     record[0] = 'A';
     record[100] = 'a';
     record[102] = '@';
-    QFile book(m_home.FilePath(QStringLiteral("book.dat")));
-    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
-    book.write(record);
-    book.close();
-
-    Program().LoadStartupSettings(Store(), book.fileName());
+    const QString book = WriteBytes(m_home.FilePath(QStringLiteral("book.dat")), record);
+    Program().LoadStartupSettings(Store(), book);
     EXPECT_EQ(Program().email.subject, QStringLiteral("Our week"));
     EXPECT_EQ(Program().objectIds.Value(), 17u);
     ASSERT_EQ(Program().addressBook.size(), 1);
@@ -119,14 +115,11 @@ TEST_F(SettingsTest, StartupReadsSettingsAddressBookAndCounterAndMakesFoldersKee
 
     const QDir root(PhotoLibrary::DefaultRoot(m_home.Path()));
     ASSERT_TRUE(root.mkpath(QStringLiteral("AAA")));
-    QFile photo(root.filePath(QStringLiteral("AAA/party.jpg")));
-    ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
-    photo.write("jpeg bytes");
-    photo.close();
+    const QString photo = WriteBytes(root.filePath(QStringLiteral("AAA/party.jpg")), "jpeg bytes");
 
     ASSERT_TRUE(PhotoLibrary::EnsureStandardFolders(root.path()));
     EXPECT_TRUE(root.exists(QStringLiteral("ZZZ")));
-    EXPECT_EQ(BytesOf(photo.fileName()), QByteArray("jpeg bytes"));
+    EXPECT_EQ(BytesOf(photo), QByteArray("jpeg bytes"));
 }
 
 QString Folder(int n)
