@@ -47,12 +47,13 @@ protected:
     TempHome m_home;
 };
 
-TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryAndIgnoresApril)
+TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryIgnoresAprilAndKeepsLongTextsInTheirCells)
 {
     Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
     StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 2, 20), 10.25);
     StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 2, 27), 20);
-    StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100.5);
+    StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100.5,
+                  QStringLiteral("Direct debit from the savings"));
     StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 3, 12), 33.48);
     StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 3, 19), 0);
     StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 4, 2), 500);
@@ -71,6 +72,9 @@ TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryAndIgnoresApril)
     EXPECT_FALSE(Inked(picture, RowBand(kTotalsAfterFour)));
     EXPECT_TRUE(Inked(picture, RowBand(kTotalsElsewhere)));
     EXPECT_TRUE(Inked(picture, RowBand(kLegend)));
+    // No date paid: its cell (to 605) stays empty though the row's payment text is long.
+    EXPECT_FALSE(Inked(picture, QRect(545, kFirstRow + 3, 60, 16)));
+    EXPECT_TRUE(Inked(picture, QRect(606, kFirstRow + 3, 65, 16)));
 }
 
 TEST_F(StatementSheetTest, AChildWithoutEnrollmentKeepsNoOtherParentsAddress)
@@ -109,18 +113,6 @@ TEST_F(StatementSheetTest, TotalsFollowExactlyFourRowsAndKeepTheirPlaceOtherwise
     EXPECT_EQ(sheet.LastFigures().rows.size(), 5u);
     EXPECT_TRUE(Inked(picture, RowBand(kTotalsAfterFour)));
     EXPECT_TRUE(Inked(picture, RowBand(kTotalsElsewhere)));
-}
-
-TEST_F(StatementSheetTest, LongTextsStayInTheirCells)
-{
-    Enroll(QStringLiteral("Anna"));
-    StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 10,
-            QStringLiteral("Direct debit from the savings"));
-    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
-    const QImage picture = Render(sheet);
-    // No date paid: its cell (to 605) stays empty though the row's payment text is long.
-    EXPECT_FALSE(Inked(picture, QRect(545, kFirstRow + 3, 60, 16)));
-    EXPECT_TRUE(Inked(picture, QRect(606, kFirstRow + 3, 65, 16)));
 }
 
 TEST_F(StatementSheetTest, WithoutAChildOnlyTitleCenterAndEmptyGridAreDrawn)
