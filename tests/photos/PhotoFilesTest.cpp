@@ -104,19 +104,13 @@ QStringList Children(const LibraryNode& node)
 TEST(LibraryScanTest, RootIsSortedAndDeeperLevelsAreReversed)
 {
     LibraryFolder folder;
-    folder.Write(S("Pictures/zeta/a.wrn"), "");
-    folder.MakeFolder(S("Pictures/zeta/B"));
-    folder.Write(S("Pictures/zeta/c.Wrn"), "");
-    folder.MakeFolder(S("Pictures/zeta/Trip 9"));
-    folder.MakeFolder(S("Pictures/zeta/Trip 10"));
-    folder.MakeFolder(S("Pictures/Class 10"));
-    folder.MakeFolder(S("Pictures/class 2"));
-    folder.Write(S("Pictures/Alpha.WRN"), "");
-    folder.MakeFolder(S("Pictures/beta"));
-    folder.Write(S("Pictures/gamma.wrn"), "");
-    folder.Write(S("Pictures/wrn"), "");
-    folder.MakeFolder(S("Pictures/.hidden"));
-    folder.Write(S("Pictures/.secret.wrn"), "");
+    // Folders end in a slash.
+    for (const char* entry : {"zeta/a.wrn", "zeta/B/", "zeta/c.Wrn", "zeta/Trip 9/", "zeta/Trip 10/",
+                              "Class 10/", "class 2/", "Alpha.WRN", "beta/", "gamma.wrn", "wrn",
+                              ".hidden/", ".secret.wrn"}) {
+        const QString path = S("Pictures/") + S(entry);
+        path.endsWith(QLatin1Char('/')) ? folder.MakeFolder(path) : folder.Write(path, {});
+    }
 
     const LibraryNode root = LibraryScan::Scan(folder.Path(S("Pictures")));
     EXPECT_EQ(Children(root), (QStringList{S("D:Alpha"), S("F:beta"), S("F:class 2"),
