@@ -1,6 +1,8 @@
 #include "records/RecordsTestKit.h"
 
+#include "records/StaffTable.h"
 #include "records/TimeSheetTable.h"
+#include "staff/StaffRecords.h"
 #include "staff/TimeSheet.h"
 
 using namespace TimeSheet;
@@ -70,28 +72,41 @@ TEST(TimeSheetDays, KeysNameEveryDayOfTheMonthInEnglishAndMonthsStepAcrossYearEn
     }
 }
 
-// Time sheets in a real records file.
-class TimeSheetFileTest : public RecordsTest
+// Staff and their time sheets in a real records file.
+class StaffFileTest : public RecordsTest
 {
 protected:
-    TimeSheetFileTest() { EnsureRecordsDatabase(); }
+    StaffFileTest() { EnsureRecordsDatabase(); }
 
-    int RowsOf(const QString& name) const
+    void Hire(const QString& name, std::initializer_list<YearMonth> months)
     {
-        return Inspect(QStringLiteral("SELECT count(*) FROM EmployeeTimeTable WHERE Name = '%1'")
-                           .arg(name))[0]
-            .value(0)
-            .toInt();
+        StaffInfo staff;
+        staff.name = name;
+        staff.department = QStringLiteral("Toddlers");
+        StaffRecords::AddStaff(m_staff, staff);
+        for (const YearMonth month : months)
+            LoadOrCreateMonth(m_set, name, month);
     }
+    // The Name column of a table, in file order.
+    QStringList Column(const char* table) const
+    {
+        QStringList names;
+        for (const QSqlRecord& row :
+             Inspect(QStringLiteral("SELECT Name FROM %1 ORDER BY rowid").arg(QLatin1String(table))))
+            names << row.value(0).toString();
+        return names;
+    }
+    int RowsOf(const QString& name) const { return int(Column("EmployeeTimeTable").count(name)); }
     void Store(const QString& name, YearMonth month, const MonthPlan& plan)
     {
         WriteMonth(m_set, name, {month, DaysOf(month, plan), plan.note});
     }
 
+    StaffTable m_staff;
     TimeSheetTable m_set;
 };
 
-TEST_F(TimeSheetFileTest, AMonthShownTheFirstTimeGetsOneRowOfT)
+TEST_F(StaffFileTest, AMonthShownTheFirstTimeGetsOneRowOfT)
 {
     const MonthSheet sheet = LoadOrCreateMonth(m_set, QStringLiteral("Kim"), {2012, 3});
     LoadOrCreateMonth(m_set, QStringLiteral("Kim"), {2012, 3});
@@ -107,7 +122,7 @@ TEST_F(TimeSheetFileTest, AMonthShownTheFirstTimeGetsOneRowOfT)
     EXPECT_EQ(RowsOf(QStringLiteral("Kim")), 2);
 }
 
-TEST_F(TimeSheetFileTest, TheLeaveSummaryCountsOnlyTheYearsMonths)
+TEST_F(StaffFileTest, TheLeaveSummaryCountsOnlyTheYearsMonths)
 {
     const QString kim = QStringLiteral("Kim");
     Store(kim, {2012, 3}, WeekdaysWithLeave({"2012-March-5", "2012-March-7"}, {"2012-March-6"}));
@@ -124,7 +139,7 @@ TEST_F(TimeSheetFileTest, TheLeaveSummaryCountsOnlyTheYearsMonths)
     EXPECT_EQ(year.size(), 2);
 }
 
-TEST_F(TimeSheetFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)
+TEST_F(StaffFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)
 {
     // Thursday 1 March 2012: the week began on Monday 27 February.
     const QDate thursday(2012, 3, 1);
@@ -147,6 +162,42 @@ TEST_F(TimeSheetFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)
               (QStringList{kWorking, kWorking, kNone}));
     EXPECT_EQ(RowsOf(lee), 2);
     EXPECT_EQ(ReadMonth(m_set, lee, {2012, 2}).days[27], QLatin1String(kWorking));
+}
+
+TEST_F(StaffFileTest, DeleteTakesTheMembersMonthsAndNobodyElses)
+{
+    const QString quoted = QStringLiteral("Ann O'Neil");
+    Hire(quoted, {{2012, 1}, {2012, 2}, {2011, 12}});
+    Hire(QStringLiteral("Ann"), {{2012, 1}});
+    StaffRecords::DeleteStaff(m_staff, m_set, quoted);
+    EXPECT_EQ(Column("EmployeeInfo"), QStringList{QStringLiteral("Ann")});
+    EXPECT_EQ(Column("EmployeeTimeTable"), QStringList{QStringLiteral("Ann")});
+}
+
+TEST_F(StaffFileTest, ARenameTakesTheTimeSheetAlong)
+{
+    Hire(QStringLiteral("Kim"), {{2012, 1}, {2012, 2}});
+    Hire(QStringLiteral("Lee"), {{2012, 1}});
+    StaffInfo renamed = *StaffRecords::FindStaff(m_staff, QStringLiteral("Kim"));
+    renamed.name = QStringLiteral("Kim Park");
+    renamed.phone = QStringLiteral("555 0101");
+    StaffRecords::UpdateStaff(m_staff, m_set, QStringLiteral("Kim"), renamed);
+    EXPECT_EQ(StaffRecords::FindStaff(m_staff, QStringLiteral("Kim Park")), renamed);
+    EXPECT_EQ(Column("EmployeeTimeTable"),
+              (QStringList{QStringLiteral("Kim Park"), QStringLiteral("Kim Park"),
+                           QStringLiteral("Lee")}));
+    EXPECT_THROW(StaffRecords::UpdateStaff(m_staff, m_set, QStringLiteral("Kim"), renamed),
+                 DatabaseError);
+}
+
+TEST_F(StaffFileTest, ANameThatCannotNameAFileHasNoPhoto)
+{
+    EXPECT_TRUE(StaffRecords::PhotoPath(m_home.Path(), QStringLiteral("Kim")).endsWith(
+        QStringLiteral("/staff/Kim.jpg")));
+    for (const char* name : {"a/b", "..", "", "a\nb"}) {
+        EXPECT_FALSE(StaffRecords::NameProblem(QString::fromLatin1(name)).isEmpty()) << name;
+        EXPECT_TRUE(StaffRecords::PhotoPath(m_home.Path(), QString::fromLatin1(name)).isEmpty());
+    }
 }
 
 } // namespace
