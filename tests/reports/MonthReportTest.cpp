@@ -9,8 +9,12 @@
 #include "support/EnrolledChildren.h"
 #include "support/PdfTools.h"
 #include "support/PixelProbes.h"
+#include "support/ProgramRuns.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace ReportsKit;
@@ -30,6 +34,14 @@ protected:
         m_report.SetChild(child);
         EXPECT_TRUE(m_report.Load()) << m_report.ReadProblem().toStdString();
         return m_report;
+    }
+    // `tendrel-cli report <report> --year 2012 --month 3 <output> --home <the test's>`.
+    ProgramRun March(const char* report, const QString& output = QStringLiteral("--json")) const
+    {
+        return RunProgram("tendrel-cli", QStringList{QStringLiteral("report")}
+                                             + QString::fromLatin1(report).split(QLatin1Char(' '))
+                                             + QStringList{"--year", "2012", "--month", "3", output,
+                                                           "--home", m_home.Path()});
     }
 
     MonthReport m_report;
@@ -59,9 +71,10 @@ TEST_F(MonthReportTest, TheListCarriesEarlierDebitsForwardAndSumsTheMonth)
               QStringLiteral("0|$0.00|$0.00"));
 }
 
-TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEach)
+TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEachHereAndThroughTheCli)
 {
     const QStringList names = EnrollNumbered(80);
+    StoreWeeks(names.back(), {{QDate(2012, 3, 5), 120, 0, 0, 0, 20, 100}});
     MonthReport& report = Loaded(ReportKind::TuitionList);
     ASSERT_EQ(report.ListRows().size(), 80u);
     EXPECT_EQ(report.PageCount(), 2);
@@ -75,6 +88,25 @@ TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEach)
         EXPECT_TRUE(text.contains(name)) << name.toStdString();
     EXPECT_EQ(text.count(QStringLiteral("Child Name")), 2);
     EXPECT_TRUE(text.contains(QStringLiteral("Page 2 of 2")));
+
+    // The report command: the rows as JSON, and both pages into a PDF and a picture.
+    const ProgramRun json = March("tuition-list");
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonObject list = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    const QJsonArray rows = list.value(QStringLiteral("rows")).toArray();
+    ASSERT_EQ(rows.size(), 80);
+    EXPECT_EQ(list.value(QStringLiteral("pages")).toInt(), 2);
+    const QJsonObject last = rows.last().toObject();
+    EXPECT_EQ(last.value(QStringLiteral("child")).toString(), names.back());
+    EXPECT_EQ(last.value(QStringLiteral("monthCharge")).toDouble(), 120);
+    EXPECT_EQ(last.value(QStringLiteral("debit")).toDouble(), 100);
+    EXPECT_EQ(last.keys().size(), 10);
+    const QString out = m_home.FilePath(QStringLiteral("out.pdf"));
+    ASSERT_EQ(March("tuition-list", out).exitCode, 0);
+    EXPECT_EQ(PdfTools::PageCount(out), 2);
+    const QString png = m_home.FilePath(QStringLiteral("out.png"));
+    ASSERT_EQ(March("tuition-list", png).exitCode, 0);
+    EXPECT_EQ(QImage(png).height(), 2 * MonthReport::kPageSize.height());
 }
 
 TEST_F(MonthReportTest, TheStaffReportDrawsEveryStaffMembersMonth)
@@ -139,6 +171,20 @@ TEST_F(MonthReportTest, AStatementNeedsAChildWhoseNameCanBeAFileName)
                                                  QStringLiteral("../Anna")))
                      .isEmpty());
     EXPECT_TRUE(ReportFiles::NameProblem(Loaded(ReportKind::Staff)).isEmpty());
+}
+
+TEST_F(MonthReportTest, TheCommandsStatementIsOfAnEnrolledChildAndMistakesAreRefused)
+{
+    Enroll(QStringLiteral("Anna"));
+    StoreWeeks(QStringLiteral("Anna"), {{QDate(2012, 2, 6), 100, 0, 0, 0, 0, 100}});
+    const ProgramRun statement = March("statement --child Anna");
+    ASSERT_EQ(statement.exitCode, 0) << statement.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(statement.out.toUtf8())[QStringLiteral("forward")], 100);
+
+    EXPECT_TRUE(EndedSaying(March("statement --child Zoe"), 1, QStringLiteral("No child named Zoe")));
+    for (const char* wrong : {"statement", "staff --child Anna", "payroll"})
+        EXPECT_EQ(March(wrong).exitCode, 2) << wrong;
+    EXPECT_EQ(March("staff", QStringLiteral("out.txt")).exitCode, 2);
 }
 
 } // namespace
