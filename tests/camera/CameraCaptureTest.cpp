@@ -131,9 +131,6 @@ TEST_F(CameraCaptureTest, ACameraUnpluggedWhileCapturingStopsIt)
     EXPECT_FALSE(m_capture.IsCapturing());
 }
 
-} // namespace
-
-namespace {
 
 struct ChosenPair
 {

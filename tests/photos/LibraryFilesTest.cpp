@@ -183,9 +183,6 @@ TEST(FolderNamesTest, RenameNeverReplaces)
     EXPECT_EQ(folder.Entries(), (QStringList{S("Mia R"), S("b.jpg"), S("c.jpg")}));
 }
 
-} // namespace
-
-namespace {
 
 const QString kList = QString::fromLatin1(PhotoFiles::kListExtensions);
 

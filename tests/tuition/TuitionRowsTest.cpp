@@ -144,9 +144,6 @@ TEST(WeeklyPaymentTexts, PaidDateIsReadBackOrTodayAndDiscountTruncatedTowardZero
     EXPECT_EQ(OfferedDiscount(std::nan("")), 0);
 }
 
-} // namespace
-
-namespace {
 
 WeeklyPayment Week(const QDate& monday, double debit)
 {
