@@ -245,7 +245,7 @@ TEST_F(ThumbnailLoader, HandsOverEveryFileOnceThenFinishesAndServesAVisitAgainFr
     ExpectEachOnce(got, 6, kRed);
 }
 
-TEST_F(ThumbnailLoader, StartingAgainDropsTheRunBefore)
+TEST_F(ThumbnailLoader, StartingAgainDropsTheRunBeforeAndDestroyingWhileDecodingIsSafe)
 {
     const QStringList reds = Photos("red", kRed, 24);
     const QStringList blues = Photos("blue", kBlue, 3);
@@ -270,16 +270,13 @@ TEST_F(ThumbnailLoader, StartingAgainDropsTheRunBefore)
     EXPECT_EQ(got.finished, 0);
     // Nothing was cached: the first run's results were dropped along with it.
     EXPECT_TRUE(got.images.empty());
-}
 
-TEST_F(ThumbnailLoader, DestroyingWhileDecodingIsSafe)
-{
-    const QStringList paths = Photos("p", kRed, 24);
+    // Destroyed while decoding: the threads finish what they were decoding and find
+    // nobody to hand it to.
     {
-        BackgroundThumbnailLoader loader(cache);
-        loader.Start(paths, kCell);
+        BackgroundThumbnailLoader doomed(cache);
+        doomed.Start(reds, kCell);
         QCoreApplication::processEvents();
     }
-    // The threads finish what they were decoding and find nobody to hand it to.
     ProcessEventsFor(300);
 }

@@ -50,17 +50,6 @@ TEST_F(SettingsTest, EachObjectIdentifierIsOneMoreThanTheLastAcrossRunsAndWraps)
     EXPECT_EQ(ids.Next(Store()), QStringLiteral("-2147483648"));
 }
 
-TEST_F(SettingsTest, UnderlineIsReadFromTheTextToolSection)
-{
-    Store().WriteInt(K(SettingsKey::TextInfo), K(SettingsKey::Underline), 1);
-    EXPECT_FALSE(TextToolDefaults::Load(Store()).underline);
-    Store().WriteInt(K(SettingsKey::TextTool), K(SettingsKey::Underline), 1);
-    EXPECT_TRUE(TextToolDefaults::Load(Store()).underline);
-
-    Store().WriteInt(K(SettingsKey::TextInfo), K(SettingsKey::Opacity), 40);
-    EXPECT_DOUBLE_EQ(TextToolDefaults::Load(Store()).opacity, 0.4);
-}
-
 TEST(ProgramSettingsTest, RateAndStartTimeTextsAreReadOrRefused)
 {
     // An overflowing or non-finite text is no rate at all.
@@ -77,7 +66,7 @@ TEST(ProgramSettingsTest, RateAndStartTimeTextsAreReadOrRefused)
     EXPECT_EQ(FormatStartTime(13, 5), QStringLiteral("13:5"));
 }
 
-TEST_F(SettingsTest, SavedSettingsReadBackInAnotherRun)
+TEST_F(SettingsTest, SavedSettingsReadBackInAnotherRunAndTextToolDefaultsFromTheirSection)
 {
     EmailSettings email;
     email.sender = QStringLiteral("office@example.org");
@@ -95,6 +84,15 @@ TEST_F(SettingsTest, SavedSettingsReadBackInAnotherRun)
     EXPECT_EQ(EmailSettings::Load(Store()), email);
     EXPECT_EQ(CenterInfo::Load(Store()), info);
     EXPECT_EQ(Int(SettingsKey::EmailSetting, SettingsKey::Ssl), 0);
+
+    // Underline is read from the text tool's own section.
+    Store().WriteInt(K(SettingsKey::TextInfo), K(SettingsKey::Underline), 1);
+    EXPECT_FALSE(TextToolDefaults::Load(Store()).underline);
+    Store().WriteInt(K(SettingsKey::TextTool), K(SettingsKey::Underline), 1);
+    EXPECT_TRUE(TextToolDefaults::Load(Store()).underline);
+
+    Store().WriteInt(K(SettingsKey::TextInfo), K(SettingsKey::Opacity), 40);
+    EXPECT_DOUBLE_EQ(TextToolDefaults::Load(Store()).opacity, 0.4);
 }
 
 TEST_F(SettingsTest, StartupReadsSettingsAddressBookAndCounterAndMakesFoldersKeepingPhotos)
@@ -127,7 +125,7 @@ QString Folder(int n)
     return QStringLiteral("/photos/%1").arg(n);
 }
 
-TEST(RecentFoldersTest, NinthFolderReplacesTheEighth)
+TEST_F(SettingsTest, TheNinthRecentFolderReplacesTheEighthAndTheCountKeyDependsOnHowItWasOpened)
 {
     RecentFolderList recent;
     for (int i = 1; i <= 9; ++i)
@@ -144,20 +142,17 @@ TEST(RecentFoldersTest, NinthFolderReplacesTheEighth)
     twice.Add(Folder(1));
     twice.Add(Folder(1));
     EXPECT_EQ(twice.Entries(), (QStringList{Folder(1), Folder(1)}));
-}
 
-TEST_F(SettingsTest, TheRecentFoldersCountKeyDependsOnHowTheFolderWasOpened)
-{
-    RecentFolderList recent;
-    recent.Add(Folder(1));
-    recent.Add(Folder(2));
-    recent.Write(Store(), RecentFolderList::Source::OpenFolderCommand);
+    RecentFolderList written;
+    written.Add(Folder(1));
+    written.Add(Folder(2));
+    written.Write(Store(), RecentFolderList::Source::OpenFolderCommand);
     EXPECT_EQ(Store().GetString(K("SETTINGS"), K("RECENTFOLDER1")), Folder(1));
     EXPECT_EQ(Int("SETTINGS", "RECENTFOLDERNO"), 2);
     EXPECT_FALSE(Store().Contains(K("SETTINGS"), K("RECENTFOLDERS")));
 
-    recent.Add(Folder(3));
-    recent.Write(Store(), RecentFolderList::Source::OpenRequest);
+    written.Add(Folder(3));
+    written.Write(Store(), RecentFolderList::Source::OpenRequest);
     EXPECT_EQ(Int("SETTINGS", "RECENTFOLDERS"), 3);
     // The other count is left as it was, never deleted.
     EXPECT_EQ(Int("SETTINGS", "RECENTFOLDERNO"), 2);
