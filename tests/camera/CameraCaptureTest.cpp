@@ -69,7 +69,7 @@ TEST_F(CameraCaptureTest, TheTenthGrabbedFrameIsStoredAndStopResetsBothCounters)
     EXPECT_EQ(Stored(m_classFolder).size(), 2);
 }
 
-TEST_F(CameraCaptureTest, FramesThatAreMissingOrIncompleteAreNotCountedOrStored)
+TEST_F(CameraCaptureTest, FramesThatAreMissingOrIncompleteAreNotCountedOrStoredAndAnUnpluggedCameraStops)
 {
     m_capture.Start();
     CameraFrame torn = MadeUpFrames::Packed(64, 48);
@@ -80,6 +80,12 @@ TEST_F(CameraCaptureTest, FramesThatAreMissingOrIncompleteAreNotCountedOrStored)
     m_source.Send(CameraFrame{});
     Grab(5);
     EXPECT_EQ(m_capture.FrameCounter(), 10);
+
+    // A camera unplugged while capturing stops it.
+    QSignalSpy failed(&m_capture, &CameraCapture::ConnectFailed);
+    Q_EMIT m_source.Failed();
+    EXPECT_EQ(failed.count(), 1);
+    EXPECT_FALSE(m_capture.IsCapturing());
 }
 
 TEST_F(CameraCaptureTest, PhotosGoToTheClassFolderUntilAFolderIsChosen)
@@ -121,16 +127,6 @@ TEST_F(CameraCaptureTest, NamesRunTo999ThenStartAgainAndNeverReplaceAPhoto)
               QByteArray("this morning's photo"));
     EXPECT_EQ(QDir(m_classFolder).entryList(QDir::Files | QDir::Hidden).size(), 1000);
 }
-
-TEST_F(CameraCaptureTest, ACameraUnpluggedWhileCapturingStopsIt)
-{
-    m_capture.Start();
-    QSignalSpy failed(&m_capture, &CameraCapture::ConnectFailed);
-    Q_EMIT m_source.Failed();
-    EXPECT_EQ(failed.count(), 1);
-    EXPECT_FALSE(m_capture.IsCapturing());
-}
-
 
 struct ChosenPair
 {

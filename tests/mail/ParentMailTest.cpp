@@ -40,7 +40,7 @@ void SetLocalNow(const QDate& day, const QTime& time)
 
 } // namespace
 
-TEST(ParentAddressesTest, ClassFolderListsEveryChildsEmailAndAChildFolderItsOwn)
+TEST(ParentMailTest, ClassFolderListsEveryChildsEmailAChildFolderItsOwnWithTodaysPhotos)
 {
     TempHome home;
     EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("AAA")), QString());
@@ -51,11 +51,8 @@ TEST(ParentAddressesTest, ClassFolderListsEveryChildsEmailAndAChildFolderItsOwn)
         {"AAA", "a;b;c;"}, {"Bob", "b"}, {"ZZZ", ""}, {"All", ""}};
     for (const auto& [folder, addresses] : lists)
         EXPECT_EQ(ParentMail::AddressList(home.Path(), QLatin1String(folder)), QLatin1String(addresses));
-}
 
-TEST(TodaysPhotosTest, OnlyTodaysJpgAndBmpUpToTheLimit)
-{
-    TempHome home;
+    // Only today's .jpg and .bmp photos, up to the limit.
     for (const char* name : {"a.jpg", "b.BMP", "c.JPG", "d.png", "f.Jpg"})
         Photo(home, QStringLiteral("Ann/") + QLatin1String(name));
     Photo(home, QStringLiteral("Ann/e.jpg"), kToday.addDays(-1));
