@@ -142,7 +142,7 @@ TEST_F(MonthReportTest, WithoutADatabaseOnlyTheFixedPartsAreDrawnAndNoFileIsMade
     EXPECT_FALSE(RecordsDatabaseExists());
 }
 
-TEST_F(MonthReportTest, EachReportIsExportedUnderItsOwnName)
+TEST_F(MonthReportTest, EachReportIsExportedUnderItsOwnNameAndAStatementOnlyForAFileName)
 {
     Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("anna@example.org"));
     const std::pair<ReportKind, const char*> names[] = {
@@ -162,14 +162,10 @@ TEST_F(MonthReportTest, EachReportIsExportedUnderItsOwnName)
         EXPECT_EQ(QImage(files.png).size(), MonthReport::kPageSize);
         EXPECT_EQ(PdfTools::PageCount(files.pdf), 1);
     }
-}
-
-TEST_F(MonthReportTest, AStatementNeedsAChildWhoseNameCanBeAFileName)
-{
+    // A statement needs a child whose name can be a file name.
     EXPECT_FALSE(ReportFiles::NameProblem(Loaded(ReportKind::Statement, kMarch2012, {})).isEmpty());
     EXPECT_FALSE(ReportFiles::NameProblem(Loaded(ReportKind::Statement, kMarch2012,
-                                                 QStringLiteral("../Anna")))
-                     .isEmpty());
+                                                 QStringLiteral("../Anna"))).isEmpty());
     EXPECT_TRUE(ReportFiles::NameProblem(Loaded(ReportKind::Staff)).isEmpty());
 }
 
