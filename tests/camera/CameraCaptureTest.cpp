@@ -3,8 +3,10 @@
 #include "camera/CameraCapture.h"
 #include "camera/CapturedPhotos.h"
 #include "platform/Clock.h"
+#include "support/DatabaseFile.h"
 #include "support/TempHome.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -67,7 +69,7 @@ TEST_F(CameraCaptureTest, TheTenthGrabbedFrameIsStoredAndStopResetsBothCounters)
     EXPECT_EQ(Stored(m_classFolder).size(), 2);
 }
 
-TEST_F(CameraCaptureTest, FramesThatAreMissingOrIncompleteAreNotCountedOrStored)
+TEST_F(CameraCaptureTest, FramesThatAreMissingOrIncompleteAreNotCountedOrStoredAndAnUnpluggedCameraStops)
 {
     m_capture.Start();
     CameraFrame torn = MadeUpFrames::Packed(64, 48);
@@ -78,6 +80,12 @@ TEST_F(CameraCaptureTest, FramesThatAreMissingOrIncompleteAreNotCountedOrStored)
     m_source.Send(CameraFrame{});
     Grab(5);
     EXPECT_EQ(m_capture.FrameCounter(), 10);
+
+    // A camera unplugged while capturing stops it.
+    QSignalSpy failed(&m_capture, &CameraCapture::ConnectFailed);
+    Q_EMIT m_source.Failed();
+    EXPECT_EQ(failed.count(), 1);
+    EXPECT_FALSE(m_capture.IsCapturing());
 }
 
 TEST_F(CameraCaptureTest, PhotosGoToTheClassFolderUntilAFolderIsChosen)
@@ -89,21 +97,19 @@ TEST_F(CameraCaptureTest, PhotosGoToTheClassFolderUntilAFolderIsChosen)
 
     const QString child = m_home.FilePath(QStringLiteral("Pictures/Emma Lee"));
     QDir().mkpath(child);
-    m_capture.SetFolder(child);
+    m_capture.SetFolder(child + QLatin1Char('/'));
     EXPECT_EQ(m_capture.FolderName(), QStringLiteral("Emma Lee"));
     m_capture.TakeOneNow();
     Settle();
-    EXPECT_EQ(Stored(child), QStringList{Photo(1, QStringLiteral("Emma Lee"))});
+    EXPECT_EQ(Stored(child), QStringList{QStringLiteral("2026_3_4_001_Emma Lee.jpg")});
 }
 
 TEST_F(CameraCaptureTest, NamesRunTo999ThenStartAgainAndNeverReplaceAPhoto)
 {
     QDir().mkpath(m_classFolder);
-    for (int number = 1; number <= 998; ++number) {
-        QFile taken(QDir(m_classFolder).filePath(Photo(number, QStringLiteral("AAA"))));
-        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-        taken.write("this morning's photo");
-    }
+    for (int number = 1; number <= 998; ++number)
+        WriteBytes(QDir(m_classFolder).filePath(Photo(number, QStringLiteral("AAA"))),
+                   "this morning's photo");
     QSignalSpy failed(&m_capture, &CameraCapture::PhotoFailed);
     m_capture.Start();
     for (const int expected : {0, 999}) {
@@ -117,29 +123,91 @@ TEST_F(CameraCaptureTest, NamesRunTo999ThenStartAgainAndNeverReplaceAPhoto)
     m_capture.TakeOneNow();   // every name of the day is taken
     Settle();
     EXPECT_EQ(failed.count(), 1);
-    QFile kept(QDir(m_classFolder).filePath(Photo(1, QStringLiteral("AAA"))));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("this morning's photo"));
+    EXPECT_EQ(BytesOf(QDir(m_classFolder).filePath(Photo(1, QStringLiteral("AAA")))),
+              QByteArray("this morning's photo"));
     EXPECT_EQ(QDir(m_classFolder).entryList(QDir::Files | QDir::Hidden).size(), 1000);
 }
 
-TEST_F(CameraCaptureTest, ACameraUnpluggedWhileCapturingStopsIt)
+struct ChosenPair
 {
-    m_capture.Start();
-    QSignalSpy failed(&m_capture, &CameraCapture::ConnectFailed);
-    Q_EMIT m_source.Failed();
-    EXPECT_EQ(failed.count(), 1);
-    EXPECT_FALSE(m_capture.IsCapturing());
+    int x, y;   // the pair's first pixel; negative counts from the right or bottom
+    uchar y0, u, y1, v;
+    QColor first, second;
+};
+
+// Black, white, both ends clamped, and an ordinary colour, at the corners and the middle.
+const ChosenPair kPairs[] = {
+    {0, 0, 235, 128, 16, 128, QColor(255, 255, 255), QColor(0, 0, 0)},
+    {-2, -1, 255, 255, 255, 255, QColor(255, 125, 255), QColor(255, 125, 255)},
+    {2, -1, 100, 50, 100, 200, QColor(213, 70, 0), QColor(213, 70, 0)},
+    {0, 1, 0, 0, 0, 0, QColor(0, 135, 0), QColor(0, 135, 0)},
+};
+
+class PackedFrameTest : public ::testing::TestWithParam<QSize>
+{
+protected:
+    QPoint At(const ChosenPair& pair) const
+    {
+        const QSize size = GetParam();
+        return {pair.x < 0 ? size.width() + pair.x : pair.x,
+                pair.y < 0 ? size.height() + pair.y : pair.y};
+    }
+    CameraFrame Chosen() const
+    {
+        CameraFrame frame = MadeUpFrames::Packed(GetParam().width(), GetParam().height(), 16,
+                                                 128, 128);
+        for (const ChosenPair& pair : kPairs) {
+            const QPoint at = At(pair);
+            const qsizetype offset = (qsizetype(at.y()) * frame.width + at.x()) * 2;
+            frame.packedYuv[offset] = char(pair.y0);
+            frame.packedYuv[offset + 1] = char(pair.u);
+            frame.packedYuv[offset + 2] = char(pair.y1);
+            frame.packedYuv[offset + 3] = char(pair.v);
+        }
+        return frame;
+    }
+};
+
+TEST_P(PackedFrameTest, ConvertsEveryPairByTheIntegerFormulaTopRowFirst)
+{
+    const QImage picture = Chosen().ToImage();
+    ASSERT_EQ(picture.size(), GetParam());
+    for (const ChosenPair& pair : kPairs) {
+        const QPoint at = At(pair);
+        SCOPED_TRACE(testing::Message() << at.x() << "," << at.y());
+        EXPECT_EQ(picture.pixelColor(at), pair.first);
+        EXPECT_EQ(picture.pixelColor(at + QPoint(1, 0)), pair.second);
+    }
+    EXPECT_EQ(picture.pixelColor(4, 0), QColor(0, 0, 0));
 }
 
-TEST(CapturedPhotoName, DateWithoutLeadingZerosAndThreeDigitNumber)
+TEST_P(PackedFrameTest, AFrameShortOfOneByteConvertsNothing)
 {
-    EXPECT_EQ(CapturedPhotos::Name(QDate(2026, 12, 7), 0, QStringLiteral("AAA")),
-              QStringLiteral("2026_12_7_000_AAA.jpg"));
-    EXPECT_EQ(CapturedPhotos::Name(QDate(2025, 1, 31), 999, QStringLiteral("Emma Lee")),
-              QStringLiteral("2025_1_31_999_Emma Lee.jpg"));
-    EXPECT_EQ(CapturedPhotos::FolderName(QStringLiteral("/home/Pictures/Noah/")),
-              QStringLiteral("Noah"));
+    CameraFrame frame = Chosen();
+    frame.packedYuv.chop(1);
+    EXPECT_FALSE(frame.IsComplete());
+    EXPECT_TRUE(frame.ToImage().isNull());
+    // Rows padded by the driver are read at their length.
+    frame = Chosen();
+    frame.bytesPerLine = qsizetype(frame.width) * 2 + 16;
+    EXPECT_FALSE(frame.IsComplete());
+    frame.packedYuv.resize(frame.bytesPerLine * (frame.height - 1) + frame.width * 2);
+    EXPECT_TRUE(frame.IsComplete());
+    EXPECT_EQ(frame.ToImage().size(), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(CameraSizes, PackedFrameTest,
+                         testing::Values(QSize(640, 480), QSize(1280, 720), QSize(176, 144)));
+
+TEST(PackedFrameSize, SizesThatCannotBePackedConvertNothing)
+{
+    const QByteArray plenty(1 << 20, '\x80');
+    const auto* bytes = reinterpret_cast<const uchar*>(plenty.constData());
+    for (const QSize size : {QSize(0, 10), QSize(-2, 10), QSize(3, 2), QSize(2, 0),
+                             QSize(Yuv::kMaxSide + 2, 2)})
+        EXPECT_TRUE(Yuv::PackedToRgb(bytes, plenty.size(), size.width(), size.height()).isNull())
+            << size.width() << "x" << size.height();
+    EXPECT_TRUE(Yuv::PackedToRgb(bytes, plenty.size(), 4, 2, 6).isNull());   // rows too short
 }
 
 } // namespace

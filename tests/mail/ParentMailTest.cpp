@@ -40,29 +40,22 @@ void SetLocalNow(const QDate& day, const QTime& time)
 
 } // namespace
 
-TEST(ParentAddressesTest, ClassFolderListsEveryChildsEmailAndAChildFolderItsOwn)
+TEST(ParentMailTest, ClassFolderListsEveryChildsEmailAChildFolderItsOwnWithTodaysPhotos)
 {
     TempHome home;
     EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("AAA")), QString());
-    Enroll(QStringLiteral("Ann"), 5, 0, QStringLiteral("a"));
-    Enroll(QStringLiteral("Bob"), 5, 0, QStringLiteral("b"));
-    Enroll(QStringLiteral("Cid"), 5, 0, QStringLiteral("c"));
+    for (const char* name : {"Ann", "Bob", "Cid"})
+        Enroll(QLatin1String(name), 5, 0, QString(QLatin1Char(name[0])).toLower());
 
-    EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("AAA")), QStringLiteral("a;b;c;"));
-    EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("Bob")), QStringLiteral("b"));
-    EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("ZZZ")), QString());
-    EXPECT_EQ(ParentMail::AddressList(home.Path(), QStringLiteral("All")), QString());
-}
+    const std::pair<const char*, const char*> lists[] = {
+        {"AAA", "a;b;c;"}, {"Bob", "b"}, {"ZZZ", ""}, {"All", ""}};
+    for (const auto& [folder, addresses] : lists)
+        EXPECT_EQ(ParentMail::AddressList(home.Path(), QLatin1String(folder)), QLatin1String(addresses));
 
-TEST(TodaysPhotosTest, OnlyTodaysJpgAndBmpUpToTheLimit)
-{
-    TempHome home;
-    Photo(home, QStringLiteral("Ann/a.jpg"));
-    Photo(home, QStringLiteral("Ann/b.BMP"));
-    Photo(home, QStringLiteral("Ann/c.JPG"));
-    Photo(home, QStringLiteral("Ann/d.png"));
+    // Only today's .jpg and .bmp photos, up to the limit.
+    for (const char* name : {"a.jpg", "b.BMP", "c.JPG", "d.png", "f.Jpg"})
+        Photo(home, QStringLiteral("Ann/") + QLatin1String(name));
     Photo(home, QStringLiteral("Ann/e.jpg"), kToday.addDays(-1));
-    Photo(home, QStringLiteral("Ann/f.Jpg"));
     QDir().mkpath(home.FilePath(QStringLiteral("Ann/g.jpg")));
 
     const auto names = [&](int limit) {
@@ -198,32 +191,23 @@ public:
 
 } // namespace
 
-TEST(MailPasswordTest, WithoutKeyringThePasswordStaysInTheSettings)
+TEST(MailPasswordTest, WithoutKeyringThePasswordStaysInTheSettingsAndMovesIntoOneOnceThereIs)
 {
     TempHome home;
     EmailSettings settings;
     settings.password = QStringLiteral("kept");
     settings.Save(home.Settings());
-
     EXPECT_EQ(MailPassword::Save(home.Settings(), settings.password), MailPassword::Place::Settings);
     EmailSettings loaded = EmailSettings::Load(home.Settings());
     EXPECT_EQ(MailPassword::Load(home.Settings(), loaded), MailPassword::Place::Settings);
     EXPECT_EQ(loaded.password, QStringLiteral("kept"));
-}
 
-TEST(MailPasswordTest, APasswordInTheSettingsMovesIntoTheKeyring)
-{
-    TempHome home;
     auto keyring = std::make_unique<MemoryKeyring>();
     MemoryKeyring& kept = *keyring;
     InstallKeyring(std::move(keyring));
-    EmailSettings settings;
-    settings.password = QStringLiteral("moved");
-    settings.Save(home.Settings());
-
-    EmailSettings loaded = EmailSettings::Load(home.Settings());
+    loaded = EmailSettings::Load(home.Settings());
     EXPECT_EQ(MailPassword::Load(home.Settings(), loaded), MailPassword::Place::Keyring);
-    EXPECT_EQ(loaded.password, QStringLiteral("moved"));
+    EXPECT_EQ(loaded.password, QStringLiteral("kept"));
     EXPECT_FALSE(home.Settings().Contains(QString::fromLatin1(SettingsKey::EmailSetting),
                                           QString::fromLatin1(SettingsKey::Password)));
     EXPECT_EQ(kept.values.size(), 1);
@@ -231,5 +215,5 @@ TEST(MailPasswordTest, APasswordInTheSettingsMovesIntoTheKeyring)
     // The next run finds it in the keyring.
     EmailSettings again = EmailSettings::Load(home.Settings());
     MailPassword::Load(home.Settings(), again);
-    EXPECT_EQ(again.password, QStringLiteral("moved"));
+    EXPECT_EQ(again.password, QStringLiteral("kept"));
 }

@@ -9,8 +9,12 @@
 #include "support/EnrolledChildren.h"
 #include "support/PdfTools.h"
 #include "support/PixelProbes.h"
+#include "support/ProgramRuns.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 
 using namespace ReportsKit;
@@ -30,6 +34,14 @@ protected:
         m_report.SetChild(child);
         EXPECT_TRUE(m_report.Load()) << m_report.ReadProblem().toStdString();
         return m_report;
+    }
+    // `tendrel-cli report <report> --year 2012 --month 3 <output> --home <the test's>`.
+    ProgramRun March(const char* report, const QString& output = QStringLiteral("--json")) const
+    {
+        return RunProgram("tendrel-cli", QStringList{QStringLiteral("report")}
+                                             + QString::fromLatin1(report).split(QLatin1Char(' '))
+                                             + QStringList{"--year", "2012", "--month", "3", output,
+                                                           "--home", m_home.Path()});
     }
 
     MonthReport m_report;
@@ -53,19 +65,18 @@ TEST_F(MonthReportTest, TheListCarriesEarlierDebitsForwardAndSumsTheMonth)
     anna.debit = 7.5 + 250 + 45 - 5 - 20 - 60;
     EXPECT_EQ(rows[0], anna);
     EXPECT_EQ(rows[1], TuitionListRow{QStringLiteral("Ben")});
-    EXPECT_EQ(TuitionList::Texts(rows[0], QStringLiteral("$")),
-              (QStringList{QStringLiteral("Anna"), QStringLiteral("6"), QStringLiteral("$130.00"),
-                           QStringLiteral("$250.00"), QStringLiteral("$45.00"),
-                           QStringLiteral("$7.50"), QStringLiteral("$5.00"),
-                           QStringLiteral("$20.00"), QStringLiteral("$60.00"),
-                           QStringLiteral("$217.50")}));
-    EXPECT_EQ(TuitionList::Texts(rows[1], QStringLiteral("$")).mid(1, 3),
-              (QStringList{QStringLiteral("0"), QStringLiteral("$0.00"), QStringLiteral("$0.00")}));
+    EXPECT_EQ(TuitionList::Texts(rows[0], QStringLiteral("$")).join(u'|'),
+              QStringLiteral("Anna|6|$130.00|$250.00|$45.00|$7.50|$5.00|$20.00|$60.00|$217.50"));
+    EXPECT_EQ(TuitionList::Texts(rows[1], QStringLiteral("$")).mid(1, 3).join(u'|'),
+              QStringLiteral("0|$0.00|$0.00"));
 }
 
-TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEach)
+TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEachHereAndThroughTheCli)
 {
-    const QStringList names = EnrollNumbered(80);
+    QStringList names = EnrollNumbered(79);
+    names << QStringLiteral("Emily Rose-Whitfield");   // longer than its column: shown whole
+    Enroll(names.back());
+    StoreWeeks(names.back(), {{QDate(2012, 3, 5), 120, 0, 0, 0, 20, 100}});
     MonthReport& report = Loaded(ReportKind::TuitionList);
     ASSERT_EQ(report.ListRows().size(), 80u);
     EXPECT_EQ(report.PageCount(), 2);
@@ -79,6 +90,25 @@ TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEach)
         EXPECT_TRUE(text.contains(name)) << name.toStdString();
     EXPECT_EQ(text.count(QStringLiteral("Child Name")), 2);
     EXPECT_TRUE(text.contains(QStringLiteral("Page 2 of 2")));
+
+    // The report command: the rows as JSON, and both pages into a PDF and a picture.
+    const ProgramRun json = March("tuition-list");
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonObject list = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    const QJsonArray rows = list.value(QStringLiteral("rows")).toArray();
+    ASSERT_EQ(rows.size(), 80);
+    EXPECT_EQ(list.value(QStringLiteral("pages")).toInt(), 2);
+    const QJsonObject last = rows.last().toObject();
+    EXPECT_EQ(last.value(QStringLiteral("child")).toString(), names.back());
+    EXPECT_EQ(last.value(QStringLiteral("monthCharge")).toDouble(), 120);
+    EXPECT_EQ(last.value(QStringLiteral("debit")).toDouble(), 100);
+    EXPECT_EQ(last.keys().size(), 10);
+    const QString out = m_home.FilePath(QStringLiteral("out.pdf"));
+    ASSERT_EQ(March("tuition-list", out).exitCode, 0);
+    EXPECT_EQ(PdfTools::PageCount(out), 2);
+    const QString png = m_home.FilePath(QStringLiteral("out.png"));
+    ASSERT_EQ(March("tuition-list", png).exitCode, 0);
+    EXPECT_EQ(QImage(png).height(), 2 * MonthReport::kPageSize.height());
 }
 
 TEST_F(MonthReportTest, TheStaffReportDrawsEveryStaffMembersMonth)
@@ -114,45 +144,45 @@ TEST_F(MonthReportTest, WithoutADatabaseOnlyTheFixedPartsAreDrawnAndNoFileIsMade
     EXPECT_FALSE(RecordsDatabaseExists());
 }
 
-struct NameCase
-{
-    ReportKind kind;
-    const char* child;
-    const char* base;
-};
-
-class ExportNameTest : public MonthReportTest, public ::testing::WithParamInterface<NameCase>
-{
-};
-
-TEST_P(ExportNameTest, EachReportIsExportedUnderItsOwnName)
+TEST_F(MonthReportTest, EachReportIsExportedUnderItsOwnNameAndAStatementOnlyForAFileName)
 {
     Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("anna@example.org"));
-    MonthReport& report = Loaded(GetParam().kind, kMarch2012, QString::fromUtf8(GetParam().child));
-    const ReportFiles::Files files = ReportFiles::InFolder(report, Program().programDir);
-    const QString base = m_home.FilePath(QString::fromUtf8(GetParam().base));
-    EXPECT_EQ(files.png, base + QStringLiteral(".png"));
-    EXPECT_EQ(files.pdf, base + QStringLiteral(".pdf"));
+    const std::pair<ReportKind, const char*> names[] = {
+        {ReportKind::Statement, "Anna_TuitionStatement_03_of_2012"},
+        {ReportKind::TuitionList, "TuitionList"},
+        {ReportKind::Staff, "Staff"}};
+    for (const auto& [kind, name] : names) {
+        SCOPED_TRACE(name);
+        MonthReport& report = Loaded(kind, kMarch2012, QStringLiteral("Anna"));
+        const ReportFiles::Files files = ReportFiles::InFolder(report, Program().programDir);
+        const QString base = m_home.FilePath(QString::fromUtf8(name));
+        EXPECT_EQ(files.png, base + QStringLiteral(".png"));
+        EXPECT_EQ(files.pdf, base + QStringLiteral(".pdf"));
 
-    QString error;
-    ASSERT_TRUE(ReportFiles::Export(report, files, &error)) << error.toStdString();
-    EXPECT_EQ(QImage(files.png).size(), MonthReport::kPageSize);
-    EXPECT_EQ(PdfTools::PageCount(files.pdf), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, ExportNameTest,
-    ::testing::Values(NameCase{ReportKind::Statement, "Anna", "Anna_TuitionStatement_03_of_2012"},
-                      NameCase{ReportKind::TuitionList, "Anna", "TuitionList"},
-                      NameCase{ReportKind::Staff, "Anna", "Staff"}));
-
-TEST_F(MonthReportTest, AStatementNeedsAChildWhoseNameCanBeAFileName)
-{
+        QString error;
+        ASSERT_TRUE(ReportFiles::Export(report, files, &error)) << error.toStdString();
+        EXPECT_EQ(QImage(files.png).size(), MonthReport::kPageSize);
+        EXPECT_EQ(PdfTools::PageCount(files.pdf), 1);
+    }
+    // A statement needs a child whose name can be a file name.
     EXPECT_FALSE(ReportFiles::NameProblem(Loaded(ReportKind::Statement, kMarch2012, {})).isEmpty());
     EXPECT_FALSE(ReportFiles::NameProblem(Loaded(ReportKind::Statement, kMarch2012,
-                                                 QStringLiteral("../Anna")))
-                     .isEmpty());
+                                                 QStringLiteral("../Anna"))).isEmpty());
     EXPECT_TRUE(ReportFiles::NameProblem(Loaded(ReportKind::Staff)).isEmpty());
+}
+
+TEST_F(MonthReportTest, TheCommandsStatementIsOfAnEnrolledChildAndMistakesAreRefused)
+{
+    Enroll(QStringLiteral("Anna"));
+    StoreWeeks(QStringLiteral("Anna"), {{QDate(2012, 2, 6), 100, 0, 0, 0, 0, 100}});
+    const ProgramRun statement = March("statement --child Anna");
+    ASSERT_EQ(statement.exitCode, 0) << statement.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(statement.out.toUtf8())[QStringLiteral("forward")], 100);
+
+    EXPECT_TRUE(EndedSaying(March("statement --child Zoe"), 1, QStringLiteral("No child named Zoe")));
+    for (const char* wrong : {"statement", "staff --child Anna", "payroll"})
+        EXPECT_EQ(March(wrong).exitCode, 2) << wrong;
+    EXPECT_EQ(March("staff", QStringLiteral("out.txt")).exitCode, 2);
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST(CommandRoutingTest, EachGroupReachesItsCenterAndFrameCommandsAreNotRouted)
         EXPECT_FALSE(RouteOfCommand(id)) << id;
 }
 
-TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWaysAndMenuTextLosesAccessKeys)
+TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWaysMenuTextLosesAccessKeysAndTheSliderFollowsTheZoom)
 {
     EXPECT_FALSE(CenterOfViewCommand(Cmd::Undo));
     for (int i = 0; i < Center::Count; ++i) {
@@ -41,10 +41,8 @@ TEST(CommandRoutingTest, ViewCommandsMapToCentersBothWaysAndMenuTextLosesAccessK
     EXPECT_EQ(PlainCommandText(CommandInfo{1, "Save && &Close", "", ""}),
               QStringLiteral("Save & Close"));
     EXPECT_EQ(FindCommandInfo(-5), nullptr);
-}
 
-TEST(ZoomSliderTest, SliderFollowsTheZoomOfTheView)
-{
+    // The status bar's slider follows the zoom of the view, within its ends.
     using namespace ZoomSlider;
     EXPECT_EQ(AfterZoomIn(190, 4.0), 200);
     EXPECT_EQ(AfterZoomIn(100, std::nullopt), 130);

@@ -39,6 +39,14 @@ QByteArray BytesOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
 }
 
+QString WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    EXPECT_EQ(file.write(bytes), bytes.size()) << path.toStdString();
+    return path;
+}
+
 namespace {
 
 QString TableSql(const char* name, bool everyColumnText = false)

@@ -15,6 +15,8 @@ std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sq
 
 // The whole file, or "missing" when it cannot be read.
 QByteArray BytesOf(const QString& path);
+// Writes `bytes` as the whole file at `path` (a failure is a test failure); the path.
+QString WriteBytes(const QString& path, const QByteArray& bytes);
 
 // A records file the program cannot use, of one kind. Where it has an enrollment table,
 // "Ann" is enrolled in it.

@@ -17,13 +17,9 @@ QString MakeCertificate(const QString& folder)
         QProcess openssl;
         openssl.setWorkingDirectory(kept.path());
         openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
-                       QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
-                       QStringLiteral("-addext"),
-                       QStringLiteral("subjectAltName=IP:127.0.0.1,DNS:localhost"),
-                       QStringLiteral("-keyout"), QStringLiteral("key.pem"), QStringLiteral("-out"),
-                       QStringLiteral("cert.pem")});
+                      QStringLiteral("req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 "
+                                     "-addext subjectAltName=IP:127.0.0.1,DNS:localhost "
+                                     "-keyout key.pem -out cert.pem").split(QLatin1Char(' ')));
         made = openssl.waitForFinished(60000) && openssl.exitCode() == 0;
     }
     for (const char* name : {"key.pem", "cert.pem"})

@@ -16,12 +16,13 @@ QString Run(const QString& program, const QStringList& arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-} // namespace
-
+// What pdfinfo prints.
 QString Info(const QString& path)
 {
     return Run(QStringLiteral("pdfinfo"), {path});
 }
+
+} // namespace
 
 QSizeF PageSize(const QString& path)
 {

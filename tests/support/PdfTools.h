@@ -7,8 +7,6 @@
 // poppler-utils' view of a PDF file.
 namespace PdfTools {
 
-// What pdfinfo prints.
-QString Info(const QString& path);
 // The page size pdfinfo reports, in points; empty when it reports none.
 QSizeF PageSize(const QString& path);
 int PageCount(const QString& path);

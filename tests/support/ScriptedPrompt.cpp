@@ -20,6 +20,17 @@ void StandForAMoment()
     box.exec();
 }
 
+// The next prepared answer of a kind, if any is left.
+template <typename T>
+std::optional<T> TakeFront(std::deque<T>& queue)
+{
+    if (queue.empty())
+        return std::nullopt;
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+
 } // namespace
 
 QStringList ScriptedPrompt::Texts() const
@@ -36,11 +47,8 @@ UserPrompt::Answer ScriptedPrompt::Show(const QString& text, Icon icon, Buttons 
     m_messages.append({text, icon, buttons});
     if (m_modal)
         StandForAMoment();
-    if (!m_answers.empty()) {
-        const Answer answer = m_answers.front();
-        m_answers.pop_front();
-        return answer;
-    }
+    if (const std::optional<Answer> answer = TakeFront(m_answers))
+        return *answer;
     switch (buttons) {
     case Buttons::Ok: return Answer::Ok;
     case Buttons::YesNo: return Answer::No;
@@ -50,22 +58,14 @@ UserPrompt::Answer ScriptedPrompt::Show(const QString& text, Icon icon, Buttons 
 
 QString ScriptedPrompt::ChooseFolder(const QString&, const QString&)
 {
-    if (m_folders.empty())
-        return {};
-    const QString folder = m_folders.front();
-    m_folders.pop_front();
-    return folder;
+    return TakeFront(m_folders).value_or(QString());
 }
 
 QStringList ScriptedPrompt::ChooseFilesToOpen(const QString& title, const QString&,
                                                const QString& filter)
 {
     m_fileDialogs.append(title + QLatin1Char('|') + filter);
-    if (m_files.empty())
-        return {};
-    const QStringList files = m_files.front();
-    m_files.pop_front();
-    return files;
+    return TakeFront(m_files).value_or(QStringList());
 }
 
 QString ScriptedPrompt::ChooseFileToOpen(const QString& title, const QString& folder,
@@ -79,10 +79,10 @@ QString ScriptedPrompt::ChooseFileToSave(const QString& title, const QString& fo
 {
     m_fileDialogs.append(title + QLatin1Char('|') + filter);
     m_saveFolders.append(folder);
-    if (m_saves.empty())
+    const auto save = TakeFront(m_saves);
+    if (!save)
         return {};
-    const auto [path, chosen] = m_saves.front();
-    m_saves.pop_front();
+    const auto& [path, chosen] = *save;
     if (chosenFilter && !chosen.isEmpty())
         *chosenFilter = chosen;
     else if (chosenFilter && chosenFilter->isEmpty())
@@ -92,19 +92,11 @@ QString ScriptedPrompt::ChooseFileToSave(const QString& title, const QString& fo
 
 std::optional<QColor> ScriptedPrompt::ChooseColor(const QColor&, const QString&)
 {
-    if (m_colors.empty())
-        return std::nullopt;
-    const QColor color = m_colors.front();
-    m_colors.pop_front();
-    return color;
+    return TakeFront(m_colors);
 }
 
 std::optional<QFont> ScriptedPrompt::ChooseFont(const QFont& initial, const QString&)
 {
     lastInitialFont = initial;
-    if (m_fonts.empty())
-        return std::nullopt;
-    const QFont font = m_fonts.front();
-    m_fonts.pop_front();
-    return font;
+    return TakeFront(m_fonts);
 }

@@ -20,3 +20,11 @@ qint64 StoreTuitionWeek(const WeeklyPayment& week)
     PaymentTable set;
     return WeeklyPayments::AddRow(set, week);
 }
+
+qint64 StoreOwedWeek(const QString& name, const QDate& monday, double debit, const QString& paidBy)
+{
+    WeeklyPayment week = TuitionWeekOf(name, monday, 3, 0);
+    week.debit = debit;
+    week.paidBy = paidBy;
+    return StoreTuitionWeek(week);
+}

@@ -9,3 +9,11 @@ QStringList ColumnTexts(const QTreeWidget& list, int column)
         texts << list.topLevelItem(row)->text(column);
     return texts;
 }
+
+QStringList RowTexts(const QTreeWidget& list, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < list.columnCount(); ++column)
+        texts << list.topLevelItem(row)->text(column);
+    return texts;
+}

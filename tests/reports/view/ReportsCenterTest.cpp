@@ -71,31 +71,24 @@ TEST_F(ReportsCenterTest, TheTreesChildIsTheStatementsAndOnlyAChildsStatementGoe
     EXPECT_TRUE(m_view.UpdateCommand(Cmd::ReportTuitionList).checked);
 }
 
-struct StepCase
+TEST_F(ReportsCenterTest, TheMonthStepsAcrossTheYear)
 {
-    TimeSheet::YearMonth from;
-    int command;
-    TimeSheet::YearMonth to;
-    const char* title;
-};
-
-class MonthStepTest : public ReportsCenterTest, public ::testing::WithParamInterface<StepCase>
-{
-};
-
-TEST_P(MonthStepTest, TheMonthStepsAcrossTheYear)
-{
-    Show(ReportKind::Staff, GetParam().from);
-    m_view.OnCommand(GetParam().command);
-    EXPECT_EQ(m_view.Report().Month(), GetParam().to);
-    EXPECT_EQ(Title(), QString::fromUtf8(GetParam().title));
+    const struct
+    {
+        TimeSheet::YearMonth from;
+        int command;
+        TimeSheet::YearMonth to;
+        const char* title;
+    } steps[] = {{{2012, 12}, Cmd::ReportNextMonth, {2013, 1}, "Staff Report, January 2013"},
+                 {{2013, 1}, Cmd::ReportPreviousMonth, {2012, 12}, "Staff Report, December 2012"},
+                 {{2012, 6}, Cmd::ReportNextMonth, {2012, 7}, "Staff Report, July 2012"}};
+    for (const auto& step : steps) {
+        Show(ReportKind::Staff, step.from);
+        m_view.OnCommand(step.command);
+        EXPECT_EQ(m_view.Report().Month(), step.to);
+        EXPECT_EQ(Title(), QString::fromUtf8(step.title));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Steps, MonthStepTest,
-    ::testing::Values(StepCase{{2012, 12}, Cmd::ReportNextMonth, {2013, 1}, "Staff Report, January 2013"},
-                      StepCase{{2013, 1}, Cmd::ReportPreviousMonth, {2012, 12}, "Staff Report, December 2012"},
-                      StepCase{{2012, 6}, Cmd::ReportNextMonth, {2012, 7}, "Staff Report, July 2012"}));
 
 TEST_F(ReportsCenterTest, ALongListShowsAndPrintsEveryPage)
 {

@@ -12,6 +12,7 @@
 #include "support/DialogTestKit.h"
 #include "support/PictureFiles.h"
 #include "support/PixelProbes.h"
+#include "support/WidgetTexts.h"
 #include "widgets/PictureButton.h"
 
 #include <QCheckBox>
@@ -55,22 +56,24 @@ protected:
     QStringList ListTexts(const QTreeWidget& list) const
     {
         QStringList texts;
-        for (int i = 0; i < list.topLevelItemCount(); ++i) {
-            QStringList cells;
-            for (int column = 0; column < list.columnCount(); ++column)
-                cells << list.topLevelItem(i)->text(column);
-            texts << cells.join(QLatin1Char('|'));
-        }
+        for (int i = 0; i < list.topLevelItemCount(); ++i)
+            texts << RowTexts(list, i).join(QLatin1Char('|'));
         return texts;
     }
-    QString Day(const QString& name, int month, int day) const
+    // The stored states of the days of the member's month of 2012.
+    QStringList Days(const QString& name, int month, std::initializer_list<int> days) const
     {
-        const auto rows = QueryDatabaseFile(
-            DatabasePath(),
-            QStringLiteral("SELECT Day%1 FROM EmployeeTimeTable WHERE Name = ? AND Year = 2012 "
-                           "AND Month = ?").arg(day),
-            {name, month});
-        return rows.size() == 1 ? rows[0].value(0).toString() : QStringLiteral("rows: %1").arg(rows.size());
+        QStringList states;
+        for (const int day : days) {
+            const auto rows = QueryDatabaseFile(
+                DatabasePath(),
+                QStringLiteral("SELECT Day%1 FROM EmployeeTimeTable WHERE Name = ? AND Year = 2012 "
+                               "AND Month = ?").arg(day),
+                {name, month});
+            states << (rows.size() == 1 ? rows[0].value(0).toString()
+                                        : QStringLiteral("rows: %1").arg(rows.size()));
+        }
+        return states;
     }
 
     FixedClock m_clock;
@@ -79,12 +82,18 @@ protected:
 
 TEST_F(StaffCenterTest, AddEditAndDeleteKeepTheListsAndTheFileInStep)
 {
+    // Without a database the lists stay empty and none is made.
+    m_center.FillLists();
+    EXPECT_EQ(m_center.StaffList()->topLevelItemCount(), 0);
+    EXPECT_FALSE(QFile::exists(DatabasePath()));
+    EXPECT_FALSE(m_center.UpdateCommand(Cmd::StaffEditCalendar).enabled);
+
     Hire(QStringLiteral("Kim"));
     Hire(QStringLiteral("Ann O'Neil"), QStringLiteral("Office"));
     EXPECT_EQ(ListTexts(*m_center.StaffList()),
               (QStringList{QStringLiteral("Ann O'Neil|Office"), QStringLiteral("Kim|Babies")}));
     EXPECT_EQ(m_center.StaffShown(), QStringLiteral("Ann O'Neil"));
-    EXPECT_EQ(Day(QStringLiteral("Ann O'Neil"), 3, 1), QStringLiteral("T"));
+    EXPECT_EQ(Days(QStringLiteral("Ann O'Neil"), 3, {1}), QStringList{"T"});
 
     // A second Kim is refused; the form stays for correcting.
     Hire(QStringLiteral("Kim"));
@@ -142,10 +151,8 @@ TEST_F(StaffCenterTest, TheCalendarDialogWritesTheMonthAndTheSummaryFollows)
         Press(dialog, QDialogButtonBox::Ok);
     });
     m_center.OnCommand(Cmd::StaffEditCalendar);
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 5), QStringLiteral("Annual Leave"));
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 6), QStringLiteral("Sick"));
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 7), QStringLiteral("Working"));
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 10), QStringLiteral("T"));
+    EXPECT_EQ(Days(QStringLiteral("Kim"), 3, {5, 6, 7, 10}),
+              (QStringList{"Annual Leave", "Sick", "Working", "T"}));
     EXPECT_EQ(m_center.Calendar()->Shown().note, QStringLiteral("Course on the 9th"));
     // The staff record's own note is not the month's.
     EXPECT_TRUE(Field("note").text().isEmpty());
@@ -159,7 +166,7 @@ TEST_F(StaffCenterTest, TheCalendarDialogWritesTheMonthAndTheSummaryFollows)
         Press(dialog, QDialogButtonBox::Cancel);
     });
     m_center.OnCommand(Cmd::StaffEditCalendar);
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 7), QStringLiteral("Working"));
+    EXPECT_EQ(Days(QStringLiteral("Kim"), 3, {7}), QStringList{"Working"});
 }
 
 TEST_F(StaffCenterTest, MonthsStepAcrossTheYearAndGetTheirRowOnce)
@@ -204,8 +211,7 @@ TEST_F(StaffCenterTest, TheTimeTableMenuRunsTheCentersCommands)
                                   "Edit Staff Information", "Delete Staff Information",
                                   "Send Staff Email"}));
     menu->actions()[1]->trigger();   // Add One Week: Monday 12 to Friday 16 March
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 12), QStringLiteral("Working"));
-    EXPECT_EQ(Day(QStringLiteral("Kim"), 3, 17), QStringLiteral("T"));
+    EXPECT_EQ(Days(QStringLiteral("Kim"), 3, {12, 17}), (QStringList{"Working", "T"}));
     Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     menu->actions()[3]->trigger();
     EXPECT_TRUE(Rows(QStringLiteral("SELECT * FROM EmployeeInfo")).empty());
@@ -239,54 +245,34 @@ TEST_F(StaffCenterTest, LeavingWithUnsavedTypingAsksFirst)
     EXPECT_EQ(Field("name").text(), QStringLiteral("Lee"));
 }
 
-TEST_F(StaffCenterTest, WithoutADatabaseTheListsStayEmpty)
-{
-    m_center.FillLists();
-    EXPECT_EQ(m_center.StaffList()->topLevelItemCount(), 0);
-    EXPECT_FALSE(QFile::exists(DatabasePath()));
-    EXPECT_FALSE(m_center.UpdateCommand(Cmd::StaffEditCalendar).enabled);
-}
-
 // The painted calendar: each kind of day in its fill, probed away from its texts.
-struct CellCase
+TEST(CalendarPaintingTest, EachDayIsFilledByItsState)
 {
-    const char* name;
-    const char* state;
-    QRgb fill;
-};
-
-class CalendarCellTest : public ::testing::TestWithParam<CellCase>
-{
-};
-
-TEST_P(CalendarCellTest, EachDayIsFilledByItsState)
-{
+    const std::pair<const char*, QRgb> fills[] = {
+        {kSick, MonthCalendarPainting::kSickColor},
+        {kAnnual, MonthCalendarPainting::kAnnualColor},
+        {kWorking, MonthCalendarPainting::kWorkingColor},
+        {kNone, qRgb(255, 255, 255)}};
     const YearMonth march{2012, 3};
-    MonthSheet sheet = BlankMonth(march);
-    sheet.days[19] = QLatin1String(GetParam().state);   // Tuesday 20 March
-    sheet.note = QStringLiteral("note");
-    QImage image(700, 420, QImage::Format_RGB32);
-    image.fill(Qt::magenta);
-    QPainter painter(&image);
     const QRectF area(10, 10, 680, 400);
-    MonthCalendarPainting::Paint(painter, area, sheet);
-    painter.end();
-    for (const int day : {20, 21}) {
-        const QRectF cell = MonthCalendarPainting::DayCell(area, march, day);
-        const QPoint probe = (cell.bottomRight() - QPointF(4, 4)).toPoint();
-        const QColor expected(day == 20 ? GetParam().fill : qRgb(255, 255, 255));
-        EXPECT_TRUE(ColorsNear(image.pixelColor(probe), expected))
-            << "day " << day << " " << image.pixelColor(probe).name().toStdString();
+    for (const auto& [state, fill] : fills) {
+        SCOPED_TRACE(state);
+        MonthSheet sheet = BlankMonth(march);
+        sheet.days[19] = QLatin1String(state);   // Tuesday 20 March
+        sheet.note = QStringLiteral("note");
+        QImage image(700, 420, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        MonthCalendarPainting::Paint(painter, area, sheet);
+        painter.end();
+        for (const int day : {20, 21}) {
+            const QRectF cell = MonthCalendarPainting::DayCell(area, march, day);
+            const QPoint probe = (cell.bottomRight() - QPointF(4, 4)).toPoint();
+            EXPECT_TRUE(ColorsNear(image.pixelColor(probe), QColor(day == 20 ? fill : qRgb(255, 255, 255))))
+                << "day " << day << " " << image.pixelColor(probe).name().toStdString();
+        }
+        EXPECT_TRUE(ColorsNear(image.pixelColor(12, 12), QColor(MonthCalendarPainting::kFrameColor)));
     }
-    EXPECT_TRUE(ColorsNear(image.pixelColor(12, 12), QColor(MonthCalendarPainting::kFrameColor)));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    States, CalendarCellTest,
-    ::testing::Values(CellCase{"Sick", kSick, MonthCalendarPainting::kSickColor},
-                      CellCase{"Annual", kAnnual, MonthCalendarPainting::kAnnualColor},
-                      CellCase{"Working", kWorking, MonthCalendarPainting::kWorkingColor},
-                      CellCase{"Nothing", kNone, qRgb(255, 255, 255)}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

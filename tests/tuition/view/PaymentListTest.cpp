@@ -1,13 +1,22 @@
-#include "PaymentTestKit.h"
-
 #include "commands/CommandIds.h"
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
 #include "records/RecordsDatabase.h"
+#include "settings/SettingsKeys.h"
 #include "support/DatabaseFile.h"
+#include "support/DialogTestKit.h"
+#include "support/EnrolledChildren.h"
+#include "support/TuitionWeeks.h"
+#include "support/WidgetTexts.h"
+#include "tuition/WeekCheckRunner.h"
 #include "tuition/view/WeeklyPaymentDialog.h"
+#include "tuition/view/WeeklyPaymentList.h"
 
 #include <QDateEdit>
 #include <QFile>
 #include <QLineEdit>
+#include <QSqlRecord>
+#include <vector>
 
 namespace {
 
@@ -25,9 +34,43 @@ struct Typed
     QDate paidDate;
 };
 
-class PaymentListViewTest : public PaymentListTest
+// The payment list over a fresh records database, with today fixed on a Wednesday.
+class PaymentListTest : public DialogTest
 {
 protected:
+    static inline const QDate kToday{2026, 3, 18};
+    // The week as the list shows it, and as the settings keep it.
+    static inline const QString kWeekStart = QStringLiteral("2026-03-16");
+    static inline const QString kWeekEnd = QStringLiteral("2026-03-22");
+
+    PaymentListTest()
+    {
+        Clock::SetNow(QDateTime(kToday, QTime(9, 30), Qt::UTC));
+        EnsureRecordsDatabase();
+    }
+    ~PaymentListTest() override { RecordsDatabase::Shared().Close(); }
+
+    QString DatabaseFile() const { return m_home.FilePath(QStringLiteral("WRN.mdb")); }
+    // The payment rows of the file in table order, with their rowid.
+    std::vector<QSqlRecord> StoredRows() const
+    {
+        return QueryDatabaseFile(DatabaseFile(), QStringLiteral(
+            "SELECT rowid, * FROM ChildPaymentInformation ORDER BY rowid"));
+    }
+    // "<child> <week start>" of each stored row.
+    QStringList StoredWeeks() const
+    {
+        QStringList weeks;
+        for (const QSqlRecord& row : StoredRows())
+            weeks << row.value("ChildName").toString() + QLatin1Char(' ')
+                         + ShownDate(DbDate(row.value("WeekStart").toDouble()));
+        return weeks;
+    }
+
+    QStringList Listed(int column) const { return ColumnTexts(m_view, column); }
+    QStringList RowTexts(int row) const { return ::RowTexts(m_view, row); }
+    void SelectRow(int row) { m_view.setCurrentItem(m_view.topLevelItem(row)); }
+
     // The next dialog records what it offered in `offered`, takes `typed` and is confirmed,
     // or cancelled when `confirm` is false.
     void TypeIntoDialog(const Typed& typed, PaymentEntry* offered = nullptr, bool confirm = true)
@@ -48,9 +91,13 @@ protected:
             Press(dialog, confirm ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
         });
     }
+
+    WeeklyPaymentList m_view;
 };
 
-TEST_F(PaymentListViewTest, AddListsThisWeeksFeeUnderTheReportColumns)
+using WeekCheckTest = PaymentListTest;
+
+TEST_F(PaymentListTest, AddListsThisWeeksFeeUnderTheReportColumns)
 {
     Enroll(kAmy, 3, 10);
     Enroll(kBen, 5);
@@ -75,12 +122,12 @@ TEST_F(PaymentListViewTest, AddListsThisWeeksFeeUnderTheReportColumns)
     }
 }
 
-TEST_F(PaymentListViewTest, RowsAreKeptInWeekOrderAndAnUnenrolledChildGetsNone)
+TEST_F(PaymentListTest, RowsAreKeptInWeekOrderAndAnUnenrolledChildGetsNone)
 {
     Enroll(kAmy, 3, 10);
-    StoreWeek(kAmy, QDate(2026, 3, 2));
-    StoreWeek(kAmy, QDate(2025, 12, 29));
-    StoreWeek(kAmy, QDate(2026, 2, 23));
+    StoreOwedWeek(kAmy, QDate(2026, 3, 2));
+    StoreOwedWeek(kAmy, QDate(2025, 12, 29));
+    StoreOwedWeek(kAmy, QDate(2026, 2, 23));
     m_view.ShowChild(kAmy);
     m_view.OnCommand(Cmd::PaymentMenuAdd);
     EXPECT_EQ(Listed(View::WeekStartColumn),
@@ -92,7 +139,7 @@ TEST_F(PaymentListViewTest, RowsAreKeptInWeekOrderAndAnUnenrolledChildGetsNone)
     EXPECT_EQ(Prompt().Texts().size(), 1) << "says why nothing was added";
 }
 
-TEST_F(PaymentListViewTest, EditStoresTheEntryAndWorksOutTheDebitAgain)
+TEST_F(PaymentListTest, EditStoresTheEntryAndWorksOutTheDebitAgain)
 {
     Enroll(kAmy, 3, 10);
     m_view.ShowChild(kAmy);
@@ -129,7 +176,7 @@ TEST_F(PaymentListViewTest, EditStoresTheEntryAndWorksOutTheDebitAgain)
     EXPECT_EQ(StoredRows()[0], rows[0]);
 }
 
-TEST_F(PaymentListViewTest, EditAndDeleteChangeTheSelectedRowNotAnotherOfTheSameWeek)
+TEST_F(PaymentListTest, EditAndDeleteChangeTheSelectedRowNotAnotherOfTheSameWeek)
 {
     Enroll(kAmy, 3, 10);
     Enroll(kBen, 3, 10);
@@ -170,13 +217,13 @@ TEST_F(PaymentListViewTest, EditAndDeleteChangeTheSelectedRowNotAnotherOfTheSame
     EXPECT_EQ(Prompt().Messages().size(), 4);
 }
 
-TEST_F(PaymentListViewTest, ShowMonthlyListsTheWeeksStartingInTheMonthOfThisYear)
+TEST_F(PaymentListTest, ShowMonthlyListsTheWeeksStartingInTheMonthOfThisYear)
 {
-    StoreWeek(kAmy, QDate(2026, 2, 23));   // ends in March
-    StoreWeek(kAmy, QDate(2026, 3, 2));
-    StoreWeek(kAmy, QDate(2025, 3, 3));
-    StoreWeek(kBen, QDate(2026, 3, 9));
-    StoreWeek(kAmy, QDate(2026, 3, 30));
+    StoreOwedWeek(kAmy, QDate(2026, 2, 23));   // ends in March
+    StoreOwedWeek(kAmy, QDate(2026, 3, 2));
+    StoreOwedWeek(kAmy, QDate(2025, 3, 3));
+    StoreOwedWeek(kBen, QDate(2026, 3, 9));
+    StoreOwedWeek(kAmy, QDate(2026, 3, 30));
     const int march = Cmd::ShowMonthJanuary + 2;
 
     m_view.ShowChild(kAmy);
@@ -190,12 +237,12 @@ TEST_F(PaymentListViewTest, ShowMonthlyListsTheWeeksStartingInTheMonthOfThisYear
     EXPECT_EQ(m_view.topLevelItemCount(), 0);
 }
 
-TEST_F(PaymentListViewTest, TheWorkingChildsNameAgainDoesNotReload)
+TEST_F(PaymentListTest, TheWorkingChildsNameAgainDoesNotReload)
 {
-    StoreWeek(kAmy, QDate(2026, 3, 2));
+    StoreOwedWeek(kAmy, QDate(2026, 3, 2));
     m_view.ShowChild(kAmy);
-    StoreWeek(kAmy, QDate(2026, 3, 9));
-    StoreWeek(kBen, QDate(2026, 3, 2));
+    StoreOwedWeek(kAmy, QDate(2026, 3, 9));
+    StoreOwedWeek(kBen, QDate(2026, 3, 2));
     m_view.ShowChild(kAmy);
     EXPECT_EQ(m_view.topLevelItemCount(), 1);
 
@@ -211,7 +258,7 @@ TEST_F(PaymentListViewTest, TheWorkingChildsNameAgainDoesNotReload)
     EXPECT_EQ(m_view.topLevelItemCount(), 2);
 }
 
-TEST_F(PaymentListViewTest, TheMenuAndTheKeysRunThePaymentCommands)
+TEST_F(PaymentListTest, TheMenuAndTheKeysRunThePaymentCommands)
 {
     Enroll(kAmy, 3, 10);
     m_view.ShowChild(kAmy);
@@ -225,7 +272,7 @@ TEST_F(PaymentListViewTest, TheMenuAndTheKeysRunThePaymentCommands)
     EXPECT_TRUE(StoredRows().empty());
 }
 
-TEST_F(PaymentListViewTest, WithoutADatabaseAddExplainsAndATableNotAsTheProgramKeepsItIsNamed)
+TEST_F(PaymentListTest, WithoutADatabaseAddExplainsAndATableNotAsTheProgramKeepsItIsNamed)
 {
     RecordsDatabase::Shared().Close();
     ASSERT_TRUE(QFile::remove(DatabaseFile()));
@@ -244,7 +291,7 @@ TEST_F(PaymentListViewTest, WithoutADatabaseAddExplainsAndATableNotAsTheProgramK
         << Prompt().Texts()[1].toStdString();
 }
 
-TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountThirtyCharactersPaidByAndOnlyADate)
+TEST_F(PaymentListTest, TheDialogTakesDigitsForTheDiscountThirtyCharactersPaidByAndOnlyADate)
 {
     WeeklyPaymentDialog dialog({QDate(2026, 3, 1), 1.5, 0.25, 7, QStringLiteral("Cash")});
     auto* discount = Find<QLineEdit>(dialog, "discount");
@@ -268,6 +315,79 @@ TEST_F(PaymentListViewTest, TheDialogTakesDigitsForTheDiscountThirtyCharactersPa
     }
     ASSERT_EQ(Prompt().Texts().size(), 1);
     EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("is not a date")));
+}
+
+TEST_F(WeekCheckTest, TheFirstCheckOfAWeekMakesItsRowsAndTheListShowsThem)
+{
+    Enroll(QStringLiteral("Amy"), 3, 10);
+    Enroll(QStringLiteral("Ben"), 5);
+    m_view.ShowChild(QStringLiteral("Amy"));
+    EXPECT_FALSE(m_view.WeekCheckTimer().isActive()) << "not before the list is first shown";
+
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart, "Ben " + kWeekStart}));
+    EXPECT_EQ(Listed(View::DebitColumn), QStringList({"  178.98"}));
+
+    m_view.resize(800, 200);
+    m_view.show();
+    EXPECT_TRUE(m_view.WeekCheckTimer().isActive());
+}
+
+TEST_F(WeekCheckTest, WithoutADatabaseTheMarkersWaitForIt)
+{
+    Enroll(QStringLiteral("Amy"), 3, 10);
+    RecordsDatabase::Shared().Close();
+    ASSERT_TRUE(QFile::remove(DatabaseFile()));
+    m_view.RunWeekCheck();
+    EXPECT_TRUE(m_home.Settings().GetString(SettingsKey::Setting, SettingsKey::WeekStart)
+                    .isEmpty());
+    EXPECT_FALSE(QFile::exists(DatabaseFile()));
+
+    EnsureRecordsDatabase();
+    Enroll(QStringLiteral("Amy"), 3, 10);
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart}));
+    EXPECT_TRUE(Prompt().Texts().isEmpty());
+}
+
+TEST_F(WeekCheckTest, ChildrenWithNamesTooLongForAPaymentRowAreNamedOnce)
+{
+    const QString longName(60, QLatin1Char('L'));
+    Enroll(longName, 3);
+    Enroll(QStringLiteral("Amy"), 3);
+    m_view.RunWeekCheck();
+    m_view.RunWeekCheck();
+    EXPECT_EQ(StoredWeeks(), QStringList({"Amy " + kWeekStart}));
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(longName));
+}
+
+TEST_F(WeekCheckTest, AnEngineErrorIsToldOnceUntilACheckSucceeds)
+{
+    int checks = 0;
+    bool failing = true;
+    WeekCheckRunner* self = nullptr;
+    bool nestedRan = true;
+    WeekCheckRunner runner([&] {
+        ++checks;
+        // A message box shown by this check lets the timer tick again.
+        nestedRan = self->Run().has_value();
+        if (failing)
+            throw DatabaseError(QStringLiteral("disk I/O error"));
+        return WeekCheck::Result{};
+    });
+    self = &runner;
+
+    EXPECT_FALSE(runner.Run());
+    EXPECT_FALSE(nestedRan) << "no second check inside the first";
+    EXPECT_FALSE(runner.Run());
+    EXPECT_EQ(Prompt().Texts(), QStringList({"disk I/O error"}));
+    failing = false;
+    EXPECT_TRUE(runner.Run());
+    failing = true;
+    EXPECT_FALSE(runner.Run());
+    EXPECT_EQ(Prompt().Texts().size(), 2);
+    EXPECT_EQ(checks, 4);
 }
 
 } // namespace

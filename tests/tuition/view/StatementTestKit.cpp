@@ -1,19 +1,10 @@
 #include "tuition/view/StatementTestKit.h"
 
 #include "tuition/StatementObject.h"
-#include "support/TuitionWeeks.h"
 
 #include <QPainter>
 
 namespace StatementKit {
-
-void AddWeek(const QString& name, const QDate& start, double debit, const QString& paidBy)
-{
-    WeeklyPayment week = TuitionWeekOf(name, start, 5, 333.3);
-    week.debit = debit;
-    week.paidBy = paidBy;
-    StoreTuitionWeek(week);
-}
 
 QImage Render(StatementObject& sheet)
 {

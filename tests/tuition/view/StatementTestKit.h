@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/EnrolledChildren.h"
+#include "support/TuitionWeeks.h"
 
 #include <QDate>
 #include <QImage>
@@ -12,10 +13,6 @@ class StatementObject;
 // Rows planted in the records database of the present application folder through the
 // program's own recordsets, and pictures of statements to probe.
 namespace StatementKit {
-
-// One week of the child starting on `start` that owes `debit`.
-void AddWeek(const QString& name, const QDate& start, double debit,
-             const QString& paidBy = {});
 
 // The statement alone drawn at its rectangle on a white picture of the page's top-left
 // part that holds it.

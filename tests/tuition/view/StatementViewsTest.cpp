@@ -1,16 +1,10 @@
 #include "tuition/view/StatementTestKit.h"
-#include "support/DialogTestKit.h"
 
-#include "commands/CommandIds.h"
-#include "settings/ProgramState.h"
-#include "canvas/editing/PageDocument.h"
-#include "canvas/objects/ShapeObject.h"
-#include "canvas/objects/FillStyles.h"
-#include "canvas/view/CanvasView.h"
-#include "tuition/view/StatementOnCanvas.h"
+#include "canvas/view/CanvasViewKit.h"
 #include "support/DatabaseFile.h"
 #include "support/PixelProbes.h"
 #include "tuition/StatementObject.h"
+#include "tuition/view/StatementOnCanvas.h"
 #include "tuition/view/StatementSettingsDialog.h"
 #include "widgets/SendEmailDialog.h"
 
@@ -28,14 +22,12 @@ using namespace StatementKit;
 
 namespace {
 
-class StatementViewsTest : public DialogTest
+class StatementViewsTest : public CanvasTest
 {
 protected:
     StatementViewsTest()
     {
-        Program().programDir = m_home.Path();
         RegisterStatementOnCanvas();
-        m_view.SetDocument(&m_document);
         m_view.setFrameShape(QFrame::NoFrame);
         // Too narrow to centre the page, so window pixels are page units.
         m_view.resize(880, 800);
@@ -48,7 +40,11 @@ protected:
     {
         m_view.OnCommand(Cmd::InsertTuitionSheet);
         Click(at);
-        auto* sheet = dynamic_cast<StatementObject*>(m_view.Model().Current());
+        return Sheet(Model().Current());
+    }
+    static StatementObject& Sheet(PageObject* object)
+    {
+        auto* sheet = dynamic_cast<StatementObject*>(object);
         EXPECT_NE(sheet, nullptr);
         return *sheet;
     }
@@ -56,25 +52,18 @@ protected:
     {
         return m_home.FilePath(QStringLiteral("temp/Anna_TuitionStatement_ 3_of_2012.PNG"));
     }
-
-    PageDocument m_document;
-    CanvasView m_view;
 };
 
-TEST_F(StatementViewsTest, TheTuitionSheetToolPlacesOneStatementAtTheNextClick)
+TEST_F(StatementViewsTest, TheToolPlacesOneStatementWhoseMenuOffersSettingAndEmailForItOnly)
 {
+    EXPECT_FALSE(Enabled(Cmd::StatementSetting));
     StatementObject& sheet = PlaceStatement(QPoint(60, 70));
     EXPECT_EQ(sheet.m_rect, (PageRect{60, 70, 800, 510}));
-
     // One shot: the next click selects instead of placing another.
     Click(QPoint(900, 700));
-    EXPECT_EQ(m_view.Model().Objects().size(), 1u);
-}
+    ASSERT_EQ(Objects().size(), 1u);
+    Click(QPoint(300, 300));   // selected again
 
-TEST_F(StatementViewsTest, TheContextMenuOffersSettingAndEmailForTheStatementOnly)
-{
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementSetting).enabled);
-    StatementObject& sheet = PlaceStatement(QPoint(60, 70));
     std::unique_ptr<QMenu> menu(m_view.BuildContextMenu());
     EXPECT_EQ(menu->actions().at(0)->data().toInt(), Cmd::StatementSetting);
     EXPECT_TRUE(menu->actions().at(0)->isEnabled());
@@ -87,12 +76,10 @@ TEST_F(StatementViewsTest, TheContextMenuOffersSettingAndEmailForTheStatementOnl
     EXPECT_EQ(QImage(m_home.FilePath(QStringLiteral("sheet.png"))).size(), QSize(748, 448));
 
     sheet.Choose(QStringLiteral("Anna"), 2012, 3);
-    EXPECT_TRUE(m_view.UpdateCommand(Cmd::StatementEmail).enabled);
-    m_view.Model().Objects().push_back(std::make_unique<ShapeObject>(
-        PageRect{0, 600, 50, 650}, 2, 1, 0, Rgb(0, 0, 0), Rgb(0, 0, 0)));
-    m_view.Model().SetCurrent(m_view.Model().Objects().back().get());
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementSetting).enabled);
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::StatementEmail).enabled);
+    EXPECT_TRUE(Enabled(Cmd::StatementEmail));
+    Model().SetCurrent(&AddShape(PageRect{0, 600, 50, 650}, Rgb(0, 0, 0), false));
+    EXPECT_FALSE(Enabled(Cmd::StatementSetting));
+    EXPECT_FALSE(Enabled(Cmd::StatementEmail));
 }
 
 TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
@@ -113,7 +100,7 @@ TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
     m_view.OnCommand(Cmd::StatementSetting);
     EXPECT_EQ(offered, (QStringList{QStringLiteral("Ben"), QStringLiteral("Anna")}));
     EXPECT_EQ(placed.m_nMonth, month);
-    EXPECT_EQ(m_view.Model().History().Count(), 1);
+    EXPECT_EQ(Steps(), 1);
 
     ScriptNextDialog([](QDialog& dialog) {
         Find<QComboBox>(dialog, "child")->setCurrentText(QStringLiteral("Ben"));
@@ -121,16 +108,12 @@ TEST_F(StatementViewsTest, SettingIsOneUndoStepAndCancelChangesNothing)
         Press(dialog, QDialogButtonBox::Ok);
     });
     m_view.OnCommand(Cmd::StatementSetting);
-    auto* sheet = dynamic_cast<StatementObject*>(m_view.Model().Objects().front().get());
-    ASSERT_NE(sheet, nullptr);
-    EXPECT_EQ(sheet->m_strChildName, QStringLiteral("Ben"));
-    EXPECT_EQ(m_view.Model().History().Count(), 2);
+    EXPECT_EQ(Sheet(Objects().front().get()).m_strChildName, QStringLiteral("Ben"));
+    EXPECT_EQ(Steps(), 2);
 
     m_view.OnCommand(Cmd::Undo);
-    sheet = dynamic_cast<StatementObject*>(m_view.Model().Objects().front().get());
-    ASSERT_NE(sheet, nullptr);
-    EXPECT_FALSE(sheet->HasChild());
-    EXPECT_EQ(sheet->m_nYear, year);
+    EXPECT_FALSE(Sheet(Objects().front().get()).HasChild());
+    EXPECT_EQ(Sheet(Objects().front().get()).m_nYear, year);
 }
 
 TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyNoOkWithoutOneAndSaysWhyNoneCanBeListed)
@@ -160,14 +143,10 @@ TEST_F(StatementViewsTest, TheDialogOffersChildrenOnlyNoOkWithoutOneAndSaysWhyNo
 TEST_F(StatementViewsTest, EmailToParentWritesThePageAsAPictureAndOffersItToTheParents)
 {
     Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
-    AddWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
+    StoreOwedWeek(QStringLiteral("Anna"), QDate(2012, 3, 5), 100);
     const QPoint origin = m_view.PageOutlineOrigin();
-    auto square = std::make_unique<ShapeObject>(
-        PageRect{origin.x() + 10, origin.y() + 900, origin.x() + 60, origin.y() + 950}, 2, 1, 0,
-        Rgb(200, 30, 30), Rgb(200, 30, 30));
-    square->m_bFill = 1;
-    square->m_nFillType = FillType::Solid;
-    m_view.Model().Objects().push_back(std::move(square));
+    AddShape({origin.x() + 10, origin.y() + 900, origin.x() + 60, origin.y() + 950},
+             Rgb(200, 30, 30));
     StatementObject& sheet = PlaceStatement(origin + QPoint(20, 30));
     sheet.Choose(QStringLiteral("Anna"), 2012, 3);
     MailMessage offered;
@@ -194,9 +173,7 @@ TEST_F(StatementViewsTest, EmailToParentWritesThePageAsAPictureAndOffersItToTheP
 TEST_F(StatementViewsTest, EmailToParentSaysSoWhenThePictureCannotBeWritten)
 {
     Enroll(QStringLiteral("Anna"));
-    QFile blocker(m_home.FilePath(QStringLiteral("temp")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder belongs
-    blocker.close();
+    WriteBytes(m_home.FilePath(QStringLiteral("temp")), {}); // a file where the folder belongs
     StatementObject& sheet = PlaceStatement(QPoint(60, 70));
     sheet.Choose(QStringLiteral("Anna"), 2012, 3);
 

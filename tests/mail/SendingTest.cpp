@@ -1,12 +1,18 @@
 #include "mail/MailSender.h"
 #include "mail/SmtpClient.h"
+#include "support/DatabaseFile.h"
 #include "support/LocalSmtpServer.h"
+#include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
+#include "widgets/SendEmailDialog.h"
 
 #include <QFile>
 #include <QJsonArray>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,16 +27,7 @@ QByteArray RandomBytes(qsizetype size)
 
 QString WriteFile(const TempHome& home, const QString& name, const QByteArray& bytes)
 {
-    QFile file(home.FilePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return file.fileName();
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return WriteBytes(home.FilePath(name), bytes);
 }
 
 class SmtpSendTest : public ::testing::TestWithParam<bool>
@@ -71,8 +68,8 @@ TEST_P(SmtpSendTest, TwoPhotosArriveWholeWithSubjectTextAndTheLogin)
     ASSERT_EQ(attachments.size(), 2);
     EXPECT_EQ(attachments[0][QLatin1String("name")].toString(), QStringLiteral("one.jpg"));
     EXPECT_EQ(attachments[0][QLatin1String("type")].toString(), QStringLiteral("image/jpeg"));
-    EXPECT_EQ(ReadAll(attachments[0][QLatin1String("file")].toString()), first);
-    EXPECT_EQ(ReadAll(attachments[1][QLatin1String("file")].toString()), second);
+    EXPECT_EQ(BytesOf(attachments[0][QLatin1String("file")].toString()), first);
+    EXPECT_EQ(BytesOf(attachments[1][QLatin1String("file")].toString()), second);
 }
 
 INSTANTIATE_TEST_SUITE_P(SslOnAndOff, SmtpSendTest, ::testing::Bool());
@@ -130,16 +127,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "cannot be read"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MailTexts, RecipientsAreSplitOnSemicolonsWithBlanksDropped)
+TEST(MailTexts, RecipientsAreSplitOnSemicolonsServersTakeADefaultPortAndSubjectsStayOneHeader)
 {
     EXPECT_EQ(Mail::Recipients(QStringLiteral("a; b ;;c")),
               (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_TRUE(Mail::Recipients(QStringLiteral("   ")).isEmpty());
     EXPECT_TRUE(Mail::Recipients(QStringLiteral(" ; ;")).isEmpty());
-}
 
-TEST(MailTexts, ServerTextCarriesItsOwnPortOrTakesTheDefault)
-{
     EXPECT_EQ(Mail::ParseServer(QStringLiteral(" smtp.example.org "), true),
               (MailServer{QStringLiteral("smtp.example.org"), 587}));
     EXPECT_EQ(Mail::ParseServer(QStringLiteral("smtp.example.org"), false),
@@ -148,12 +142,9 @@ TEST(MailTexts, ServerTextCarriesItsOwnPortOrTakesTheDefault)
               (MailServer{QStringLiteral("mail.example.org"), 2525}));
     EXPECT_TRUE(Mail::ParseServer(QStringLiteral("host:70000"), true).host.isEmpty());
     EXPECT_TRUE(Mail::ParseServer(QStringLiteral("evil/host"), true).host.isEmpty());
-}
 
-TEST(MailTexts, LineBreaksInTheSubjectCannotStartANewHeader)
-{
-    const QByteArray encoded = SmtpClient::EncodeHeaderText(QStringLiteral("Hi\r\nBcc: x@y"));
-    EXPECT_FALSE(encoded.contains("\r\nBcc"));
+    // A line break in the subject cannot start a new header.
+    EXPECT_FALSE(SmtpClient::EncodeHeaderText(QStringLiteral("Hi\r\nBcc: x@y")).contains("\r\nBcc"));
     EXPECT_EQ(SmtpClient::EncodeHeaderText(QStringLiteral("Plain subject")), "Plain subject");
 }
 
@@ -179,4 +170,68 @@ TEST(MailSenderTest, SendsOffTheCallersThreadAndCancelStopsIt)
     EXPECT_EQ(finished.first().first().value<SendResult>().outcome, SendResult::Outcome::Cancelled);
     EXPECT_FALSE(sender.IsSending());
     EXPECT_EQ(server.MessageCount(), 0);
+}
+
+TEST(SendEmailDialogTest, SendsFromTheFieldsAndStaysOpen)
+{
+    const struct
+    {
+        const char* to;
+        bool serverUp;
+        const char* messageHolds;   // the message box's text
+        int messagesArriving;
+    } cases[] = {{" mum@example.org ", true, "Message has been sent.", 1},
+                 {"   ", true, "Please input recipient!", 0},
+                 {"mum@example.org", false, "535", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.messageHolds);
+        TempHome home;
+        LocalSmtpServer server;
+        ASSERT_TRUE(server.IsRunning());
+        MailAccount account = server.Account(true);
+        if (!c.serverUp)
+            account.password = QStringLiteral("wrong");
+        const QString photo = WriteBytes(home.FilePath(QStringLiteral("statement.png")),
+                                         QByteArray(3000000, 'x'));
+        SendEmailDialog dialog(account, {QString::fromUtf8(c.to), QStringLiteral("Subject"),
+                                         QStringLiteral("Text"), {photo}});
+        dialog.show();
+        QSignalSpy finished(&dialog, &SendEmailDialog::SendFinished);
+        // The window keeps handling events while the message goes out.
+        int ticks = 0;
+        QTimer ticker;
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(5);
+
+        dialog.findChild<QPushButton*>(QStringLiteral("send"))->click();
+        if (c.messagesArriving > 0 || !c.serverUp) {
+            EXPECT_TRUE(dialog.IsSending());
+            ASSERT_TRUE(finished.wait(30000));
+            EXPECT_GT(ticks, 0);
+        }
+
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(dialog.IsSending());
+        ASSERT_EQ(home.Prompt().Texts().size(), 1);
+        EXPECT_TRUE(home.Prompt().Texts().first().contains(QLatin1String(c.messageHolds)))
+            << home.Prompt().Texts().first().toStdString();
+        EXPECT_EQ(server.MessageCount(), c.messagesArriving);
+    }
+}
+
+TEST(SendEmailDialogFields, AttachmentOfSpacesAttachesNothingAndCancelCloses)
+{
+    TempHome home;
+    SendEmailDialog dialog(MailAccount{}, {QStringLiteral("a; b"), QStringLiteral("S"),
+                                           QStringLiteral("T"), {QStringLiteral("   ")}});
+    EXPECT_TRUE(dialog.Message().attachments.isEmpty());
+    EXPECT_TRUE(dialog.findChild<QLineEdit*>(QStringLiteral("attachment"))->isReadOnly());
+    EXPECT_TRUE(dialog.findChild<QPushButton*>(QStringLiteral("send"))->isDefault());
+    home.Prompt().QueueFiles({home.FilePath(QStringLiteral("chosen.pdf"))});
+    dialog.findChild<QPushButton*>(QStringLiteral("browse"))->click();
+    EXPECT_EQ(dialog.Message().attachments, QStringList{home.FilePath(QStringLiteral("chosen.pdf"))});
+
+    dialog.show();
+    dialog.findChild<QPushButton*>(QStringLiteral("cancel"))->click();
+    EXPECT_FALSE(dialog.isVisible());
 }
