@@ -1,5 +1,8 @@
 #include "platform/UserPrompt.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace {
@@ -23,6 +26,14 @@ std::unique_ptr<UserPrompt> InstallPrompt(std::unique_ptr<UserPrompt> prompt)
         prompt = std::make_unique<ConsolePrompt>();
     std::swap(prompt, InstalledPrompt());
     return prompt;
+}
+
+bool UserPrompt::MayReplaceAddedName(const QString& typed, const QString& path)
+{
+    if (path == typed || !QFileInfo(path).exists())
+        return true;
+    return AskYesNo(QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                        .arg(QDir::toNativeSeparators(path)));
 }
 
 UserPrompt::Answer ConsolePrompt::Show(const QString& text, Icon icon, Buttons buttons,

@@ -48,6 +48,10 @@ public:
         return Show(text, Icon::Question, Buttons::YesNoCancel);
     }
 
+    // The save dialog only asks about the name as typed; an extension added to it
+    // afterwards may name a file that is already there. True when `path` may be written.
+    bool MayReplaceAddedName(const QString& typed, const QString& path);
+
     static QString DefaultTitle() { return QStringLiteral("Tendrel V1.0"); }
 };
 

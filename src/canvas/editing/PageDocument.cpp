@@ -110,6 +110,8 @@ bool PageDocument::Save(bool askForName)
         // A name typed with its extension keeps just the one.
         const bool hasExtension = chosen.endsWith(QStringLiteral(".wrn"), Qt::CaseInsensitive);
         path = hasExtension ? chosen : chosen + QStringLiteral(".wrn");
+        if (!Prompt().MayReplaceAddedName(chosen, path))
+            return false;
     }
     if (!WriteTo(path)) {
         Prompt().Error(QStringLiteral("The page could not be saved to %1.").arg(path));

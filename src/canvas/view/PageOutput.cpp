@@ -61,6 +61,8 @@ QString PageOutput::SaveAsImage(const PageRect& frame)
     if (typed.isEmpty())
         return {};
     const QString path = PageExport::ImagePath(typed, filter);
+    if (!Prompt().MayReplaceAddedName(typed, path))
+        return {};
     const BusyCursor busy;
     QString error;
     if (!PagePictures::WriteFile(m_model, frame, path, m_model.SelectedCount() > 0, &error)) {

@@ -89,6 +89,34 @@ TEST_F(PageOutputTest, SaveAsImageOfASelectionIsTheSelectionGrownByFour)
     EXPECT_TRUE(ColorsNear(image.pixelColor(104, 54), kFill, 8));
 }
 
+TEST_F(PageOutputTest, AnExtensionAddedToTheTypedNameNeverReplacesAFileUnasked)
+{
+    const auto write = [this](const char* name) {
+        QFile file(InHome(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    };
+    write("photo.png");
+    write("page.wrn");
+    Prompt().QueueSave(InHome(QStringLiteral("photo")), QStringLiteral("PNG image (*.png)"));
+    m_view.OnCommand(Cmd::SaveAsImage);
+    m_document.SetModified(true);
+    Prompt().QueueSave(InHome(QStringLiteral("page")));
+    m_view.OnCommand(Cmd::FileSaveAs);
+
+    ASSERT_EQ(Prompt().Messages().size(), 2);
+    EXPECT_EQ(Prompt().Messages()[1].buttons, UserPrompt::Buttons::YesNo);
+    EXPECT_EQ(QFileInfo(InHome(QStringLiteral("photo.png"))).size(), 4);
+    EXPECT_EQ(QFileInfo(InHome(QStringLiteral("page.wrn"))).size(), 4);
+    EXPECT_TRUE(m_document.IsModified());
+
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
+    Prompt().QueueSave(InHome(QStringLiteral("page")));
+    m_view.OnCommand(Cmd::FileSaveAs);
+    EXPECT_GT(QFileInfo(InHome(QStringLiteral("page.wrn"))).size(), 4);
+    EXPECT_FALSE(m_document.IsModified());
+}
+
 TEST_F(PageOutputTest, FailuresToWriteAreReportedAndLeaveNoFile)
 {
     Prompt().QueueSave(InHome(QStringLiteral("gone/card")), QStringLiteral("PNG image (*.png)"));
