@@ -181,12 +181,13 @@ bool RenameEntry(const QString& from, const QString& to)
     return QFile::rename(from, to);
 }
 
-PasteResult PasteFiles(const QStringList& files, const QString& folder, bool move)
+PasteResult PasteFiles(const QStringList& files, const QString& folder, bool move,
+                       bool replace)
 {
     PasteResult result;
     for (const QString& file : files) {
         const QString target = QDir(folder).filePath(QFileInfo(file).fileName());
-        if (SameFile(file, target))
+        if (SameFile(file, target) || (!replace && Exists(QFileInfo(target))))
             ++result.skipped;
         else if (move ? MoveFile(file, target, true) : CopyFile(file, target, true))
             ++result.done;

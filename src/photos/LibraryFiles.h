@@ -37,10 +37,11 @@ struct PasteResult
     int skipped = 0;   // already in the folder: pasting a file onto itself does nothing
     int failed = 0;    // the source stays where it was
 };
-// Copies (or moves) every file into `folder` under its own name, replacing files of
-// that name. A file already in `folder` is skipped, so a move there never deletes it.
-// Folders on the clipboard are not pasted (failed).
-PasteResult PasteFiles(const QStringList& files, const QString& folder, bool move);
+// Copies (or moves) every file into `folder` under its own name; files of that name are
+// replaced only with `replace`, else skipped. A file already in `folder` is skipped, so a
+// move there never deletes it. Folders on the clipboard are not pasted (failed).
+PasteResult PasteFiles(const QStringList& files, const QString& folder, bool move,
+                       bool replace);
 
 using Progress = std::function<bool(int done, int total)>;   // false cancels
 

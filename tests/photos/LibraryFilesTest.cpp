@@ -71,20 +71,26 @@ TEST(CopyAndMoveTest, FailureKeepsTheSourceAndLeavesNothingBehind)
     }
 }
 
-TEST(PasteFilesTest, CopyPasteReplacesFilesOfTheSameNameButKeepsThemInTheirOwnFolder)
+TEST(PasteFilesTest, CopyPasteReplacesFilesOfTheSameNameOnlyWhenToldButKeepsThemInTheirOwnFolder)
 {
     LibraryFolder folder;
     const QString a = folder.Write(S("from/a.jpg"), "new a");
     const QString b = folder.Write(S("from/b.jpg"), "new b");
     folder.Write(S("to/a.jpg"), "old a");
-    const PasteResult result = PasteFiles({a, b, folder.Path(S("from/gone.jpg"))},
-                                           folder.Path(S("to")), false);
+    const PasteResult kept = PasteFiles({a, b}, folder.Path(S("to")), true, false);
+    EXPECT_EQ(kept.skipped, 1);
+    EXPECT_EQ(folder.Read(S("to/a.jpg")), "old a");
+    EXPECT_EQ(folder.Read(S("from/a.jpg")), "new a");
+    EXPECT_EQ(folder.Read(S("to/b.jpg")), "new b");
+
+    const PasteResult result = PasteFiles({a, folder.Path(S("from/gone.jpg"))},
+                                           folder.Path(S("to")), false, true);
     EXPECT_EQ(result.failed, 1);
     EXPECT_EQ(folder.Read(S("to/a.jpg")), "new a");
     EXPECT_EQ(folder.Read(S("from/a.jpg")), "new a");
 
     for (const bool move : {true, false}) {
-        const PasteResult own = PasteFiles({a, b}, folder.Path(S("from")), move);
+        const PasteResult own = PasteFiles({a, b}, folder.Path(S("from")), move, true);
         EXPECT_EQ(own.skipped, 2);
         EXPECT_EQ(own.done + own.failed, 0);
     }

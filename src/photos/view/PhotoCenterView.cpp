@@ -238,8 +238,23 @@ void PhotoCenterView::PasteFiles()
 {
     if (m_clipboard.isEmpty() || m_clipboardMode == ClipboardMode::None || m_folder.isEmpty())
         return;
+    // Children's photos often share camera names, so another photo is replaced only
+    // when the user says so.
+    QStringList taken;
+    for (const QString& file : m_clipboard) {
+        const QFileInfo target(QDir(m_folder).filePath(QFileInfo(file).fileName()));
+        if (target.exists() && target != QFileInfo(file))
+            taken.append(target.fileName());
+    }
+    const QString question = taken.size() == 1
+        ? QStringLiteral("%1 already holds a file named %2. Replace it?")
+        : QStringLiteral("%1 already holds files named %2. Replace them?");
+    const bool replace = taken.isEmpty()
+        || Prompt().AskYesNo(question.arg(QDir::toNativeSeparators(m_folder),
+                                          taken.join(QStringLiteral(", "))));
     const bool move = m_clipboardMode == ClipboardMode::Move;
-    const LibraryFiles::PasteResult result = LibraryFiles::PasteFiles(m_clipboard, m_folder, move);
+    const LibraryFiles::PasteResult result =
+        LibraryFiles::PasteFiles(m_clipboard, m_folder, move, replace);
     // Moved photos are no longer where the clipboard says; a copy may be pasted again.
     if (move) {
         m_clipboard.clear();

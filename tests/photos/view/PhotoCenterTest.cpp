@@ -144,17 +144,23 @@ TEST_F(PhotoCenterTest, ZoomStepsInIconModeOnly)
 }
 
 // Pasting into the photos' own folder is LibraryFiles'; here, the clipboard's life.
-TEST_F(PhotoCenterTest, CopyPasteReplacesAndAMoveEmptiesTheClipboard)
+TEST_F(PhotoCenterTest, CopyPasteReplacesWhenToldAndAMoveEmptiesTheClipboard)
 {
     const QString source = WritePhoto(QStringLiteral("AAA/IMG_1.png"), Qt::green);
-    WritePhoto(QStringLiteral("Mia/IMG_1.png"), Qt::blue);
+    const QString other = WritePhoto(QStringLiteral("Mia/IMG_1.png"), Qt::blue);
+    const QByteArray otherBytes = Bytes(other);
     ShowAndWait(At(QStringLiteral("AAA")));
     SelectOnly({QStringLiteral("IMG_1.png")});
     Key(Qt::Key_C, Qt::ControlModifier);
 
     m_view.ShowFolder(At(QStringLiteral("Mia")));
+    Key(Qt::Key_V, Qt::ControlModifier);   // answered No
+    EXPECT_EQ(Bytes(other), otherBytes);
+    ASSERT_EQ(Prompt().Messages().size(), 1);
+    EXPECT_TRUE(Prompt().Messages()[0].text.endsWith(QStringLiteral("IMG_1.png. Replace it?")));
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Bytes(At(QStringLiteral("Mia/IMG_1.png"))), Bytes(source));
+    EXPECT_EQ(Bytes(other), Bytes(source));
 
     // A copy may be pasted again; moved photos leave the clipboard with the move.
     WritePhoto(QStringLiteral("AAA/IMG_2.png"), Qt::yellow);
