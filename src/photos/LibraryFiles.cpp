@@ -257,11 +257,14 @@ QString CreateNewsletter(const QString& folder)
     return {};
 }
 
-QString NewFolderPath(const QString& parent, int counter)
+QString NewFolderPath(const QString& parent, int& counter)
 {
-    const QString path = QDir(parent).filePath(QStringLiteral("NewFolder_%1").arg(counter));
-    QDir().mkdir(path);
-    return path;
+    // A folder of that name left from an earlier run keeps its photos and its one item.
+    for (const int last = counter + 10000;; ++counter) {
+        const QString path = QDir(parent).filePath(QStringLiteral("NewFolder_%1").arg(counter));
+        if (QDir().mkdir(path) || !Exists(QFileInfo(path)) || counter == last)
+            return path;
+    }
 }
 
 } // namespace LibraryFiles

@@ -63,9 +63,9 @@ bool ExportFolder(const QString& folder, const QString& destinationParent,
 // The created path, or empty when none could be made.
 QString CreateNewsletter(const QString& folder);
 
-// Creates "NewFolder_<n>" in `parent` (the folder may already exist: it is left as it
-// is). Returns the path whether or not it could be made.
-QString NewFolderPath(const QString& parent, int counter);
+// Creates the first "NewFolder_<n>" in `parent` not already there, counting on from
+// `counter` (which ends at the number used). Returns the path even if it could not be made.
+QString NewFolderPath(const QString& parent, int& counter);
 
 // What became of a file the user deleted.
 enum class Discarded { Trashed, Deleted, Failed };

@@ -376,8 +376,9 @@ void LibraryTree::AddFolder()
     if (!parent || KindOf(parent) == LibraryNode::Document)
         return;
     // The new folder's name is offered for typing at once.
-    QTreeWidgetItem* item = AddFolderItem(
-        parent, LibraryFiles::NewFolderPath(PathOf(parent), ++m_newFolderCounter));
+    ++m_newFolderCounter;
+    QTreeWidgetItem* item =
+        AddFolderItem(parent, LibraryFiles::NewFolderPath(PathOf(parent), m_newFolderCounter));
     if (!item)
         return;
     setCurrentItem(item);

@@ -108,14 +108,15 @@ TEST_F(LibraryTreeTest, NewFolderAndNewsletterCountersKeepWhatIsThere)
     ASSERT_NE(ItemNamed(m_tree, QStringLiteral("NewFolder_1")), nullptr);
     m_tree.setCurrentItem(RootItem());
     m_tree.OnCommand(Cmd::TreeAddFolder);
-    // The folder was there: a second item for it, the disk as it was.
-    EXPECT_EQ(ChildTexts(RootItem()).count(QStringLiteral("NewFolder_1")), 2);
+    // The folder was there: it keeps its one item and its photos; the new one counts on.
+    EXPECT_EQ(ChildTexts(RootItem()).count(QStringLiteral("NewFolder_1")), 1);
     EXPECT_EQ(Entries(At(QStringLiteral("NewFolder_1"))), QStringList{"kept.png"});
+    EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("NewFolder_2")));
 
     Settle();
     Run(QStringLiteral("AAA"), Cmd::TreeAddFolder);
     // The new folder waits for its name.
-    EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("AAA/NewFolder_2")));
+    EXPECT_EQ(m_tree.CurrentFolder(), At(QStringLiteral("AAA/NewFolder_3")));
     Enter(QStringLiteral("Art"));
     EXPECT_EQ(Entries(At(QStringLiteral("AAA"))), QStringList{"Art"});
     EXPECT_EQ(ChildTexts(ItemNamed(m_tree, QStringLiteral("AAA"))), QStringList{"Art"});
