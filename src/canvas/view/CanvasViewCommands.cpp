@@ -309,6 +309,7 @@ void CanvasView::ShowDocument(ObjectList objects, std::optional<QSize> pageSize)
         SetPageSize(*pageSize);
     m_model.ReplaceObjects(std::move(objects));
     m_drag.ClearFrame();
+    ShowInfo(QString());   // what was said about the old page's photo no longer holds
     SelectionChanged();
 }
 
@@ -319,5 +320,6 @@ void CanvasView::ClearPage()
     m_model.ReplaceObjects({});
     m_drawing.Style() = DrawingStyle();
     m_drag.ClearFrame();
+    ShowInfo(QString());   // what was said about the old page's photo no longer holds
     SelectionChanged();
 }

@@ -87,6 +87,9 @@ TEST_F(PageOutputTest, SaveAsImageOfASelectionIsTheSelectionGrownByFour)
     const QImage image(InHome(QStringLiteral("shape.png")));
     ASSERT_EQ(image.size(), QSize(208, 108));
     EXPECT_TRUE(ColorsNear(image.pixelColor(104, 54), kFill, 8));
+    // A new page starts with nothing said about the old one.
+    m_view.OnCommand(Cmd::FileNew);
+    EXPECT_TRUE(m_view.InfoText().isEmpty());
 }
 
 TEST_F(PageOutputTest, AnExtensionAddedToTheTypedNameNeverReplacesAFileUnasked)
