@@ -255,10 +255,12 @@ void PhotoCenterView::PasteFiles()
     const bool move = m_clipboardMode == ClipboardMode::Move;
     const LibraryFiles::PasteResult result =
         LibraryFiles::PasteFiles(m_clipboard, m_folder, move, replace);
-    // Moved photos are no longer where the clipboard says; a copy may be pasted again.
+    // Moved photos are no longer where the clipboard says; those kept back, and copies,
+    // may be pasted again.
     if (move) {
-        m_clipboard.clear();
-        m_clipboardMode = ClipboardMode::None;
+        m_clipboard.removeIf([](const QString& file) { return !QFileInfo::exists(file); });
+        if (m_clipboard.isEmpty())
+            m_clipboardMode = ClipboardMode::None;
     }
     ListFolder();
     if (result.failed > 0)

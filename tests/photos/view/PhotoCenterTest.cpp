@@ -144,35 +144,37 @@ TEST_F(PhotoCenterTest, ZoomStepsInIconModeOnly)
 }
 
 // Pasting into the photos' own folder is LibraryFiles'; here, the clipboard's life.
-TEST_F(PhotoCenterTest, CopyPasteReplacesWhenToldAndAMoveEmptiesTheClipboard)
+TEST_F(PhotoCenterTest, PasteReplacesOnlyWhenToldAndAMoveEmptiesTheClipboard)
 {
-    const QString source = WritePhoto(QStringLiteral("AAA/IMG_1.png"), Qt::green);
+    const QByteArray moved = Bytes(WritePhoto(QStringLiteral("AAA/IMG_1.png"), Qt::green));
     const QString other = WritePhoto(QStringLiteral("Mia/IMG_1.png"), Qt::blue);
     const QByteArray otherBytes = Bytes(other);
     ShowAndWait(At(QStringLiteral("AAA")));
     SelectOnly({QStringLiteral("IMG_1.png")});
-    Key(Qt::Key_C, Qt::ControlModifier);
+    Key(Qt::Key_X, Qt::ControlModifier);
 
     m_view.ShowFolder(At(QStringLiteral("Mia")));
-    Key(Qt::Key_V, Qt::ControlModifier);   // answered No
+    Key(Qt::Key_V, Qt::ControlModifier);   // answered No: both stay, the cut too
     EXPECT_EQ(Bytes(other), otherBytes);
+    EXPECT_TRUE(QFileInfo::exists(At(QStringLiteral("AAA/IMG_1.png"))));
     ASSERT_EQ(Prompt().Messages().size(), 1);
     EXPECT_TRUE(Prompt().Messages()[0].text.endsWith(QStringLiteral("IMG_1.png. Replace it?")));
     Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     Key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Bytes(other), Bytes(source));
+    EXPECT_EQ(Bytes(other), moved);
+    EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("AAA/IMG_1.png"))));
+    EXPECT_FALSE(m_view.UpdateCommand(Cmd::PasteFile).enabled);
 
-    // A copy may be pasted again; moved photos leave the clipboard with the move.
+    // A copy may be pasted again.
     WritePhoto(QStringLiteral("AAA/IMG_2.png"), Qt::yellow);
     ShowAndWait(At(QStringLiteral("AAA")));
     SelectOnly({QStringLiteral("IMG_2.png")});
-    m_view.OnCommand(Cmd::MoveFile);
+    m_view.OnCommand(Cmd::CopyFile);
     ShowAndWait(At(QStringLiteral("ZZZ")));
     m_view.OnCommand(Cmd::PasteFile);
-    EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("AAA/IMG_2.png"))));
-    EXPECT_TRUE(QFileInfo(At(QStringLiteral("ZZZ/IMG_2.png"))).isFile());
+    EXPECT_TRUE(QFileInfo::exists(At(QStringLiteral("AAA/IMG_2.png"))));
     EXPECT_EQ(IconTexts(), QStringList{"IMG_2.png"});
-    EXPECT_FALSE(m_view.UpdateCommand(Cmd::PasteFile).enabled);
+    EXPECT_TRUE(m_view.UpdateCommand(Cmd::PasteFile).enabled);
 }
 
 TEST_F(PhotoCenterTest, FileCommandsNeedASelectionAndDeleteAsksFirstAndPutsPhotosInTheWastebasket)
