@@ -36,19 +36,17 @@ std::vector<PhotoFile> ListFolder(const QString& folder, const QString& extensio
 
 namespace {
 
-// The extension of a typed name, empty when the text after its last dot is not one.
+// The picture ending of a typed name, empty when it has none: "Mia.Lee" or "Trip.2024"
+// are names, not a photo turned into another kind.
 QString TypedExtension(const QString& name)
 {
+    static const QStringList kPictureEndings = {"jpg", "jpeg", "jpe", "png", "bmp", "gif",
+                                                "tif", "tiff", "emf", "webp"};
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot <= 0)
         return {};
     const QString suffix = name.mid(dot + 1);
-    const auto isAsciiLetter = [](QChar c) { return c.isLetter() && c.unicode() < 0x80; };
-    const auto isAsciiAlnum = [&](QChar c) { return isAsciiLetter(c) || (c >= u'0' && c <= u'9'); };
-    if (suffix.isEmpty() || suffix.size() > 4 || !isAsciiLetter(suffix.front())
-        || !std::all_of(suffix.begin(), suffix.end(), isAsciiAlnum))
-        return {};
-    return suffix;
+    return kPictureEndings.contains(suffix, Qt::CaseInsensitive) ? suffix : QString();
 }
 
 } // namespace

@@ -241,6 +241,7 @@ TEST(PhotoFilesTest, NamesSortAsPeopleReadThemAndARenamedPhotoKeepsItsExtension)
         {"b.png", "swing", "swing.png"},
         {"b.png", "Swing.PNG", "Swing.png"},
         {"a.jpg", "Trip.2024", "Trip.2024.jpg"},
+        {"a.jpg", "Mia.Lee", "Mia.Lee.jpg"},
         {"a.jpg", ".jpg", ""},   // hidden, out of the lists
         {"jpg", "mine", "mine"},
         {"a.jpg", "b.jpeg", ""},
