@@ -50,7 +50,7 @@ constexpr MenuEntry kDocumentMenu[] = {
 
 // The picture types the import offers, one filter each.
 constexpr const char* kImportFilter =
-    "Jpmeg (*.JPG);;Bitmap(*.BMP);;GIF(*.Gif);;PNG Files(*.PNG);;Windows Metafile(*.EMF)";
+    "Jpeg (*.JPG);;Bitmap(*.BMP);;GIF(*.Gif);;PNG Files(*.PNG);;Windows Metafile(*.EMF)";
 
 QString IconName(LibraryNode::Kind kind)
 {
