@@ -2,7 +2,10 @@
 
 #include "photos/LibraryFiles.h"
 #include "photos/PhotoLibraryLayout.h"
+#include "records/DailyRecordTable.h"
 #include "records/EnrollmentTable.h"
+#include "records/PaymentTable.h"
+#include "records/RecordsDatabase.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -61,6 +64,14 @@ bool IsChildFolderName(const QString& folderName)
            && folderName != QLatin1String(PhotoLibrary::kMaterialsFolder);
 }
 
+QString NameProblem(const QString& name)
+{
+    if (!name.isEmpty() && !IsChildFolderName(name))
+        return QStringLiteral("%1 is a folder of the whole center. Please choose another name.")
+            .arg(name);
+    return LibraryFiles::NameProblem(name);
+}
+
 bool SameChildName(const QString& a, const QString& b)
 {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
@@ -78,9 +89,8 @@ std::optional<QString> EnrolledNameLike(EnrollmentTable& set, const QString& nam
 
 std::optional<ChildInfo> FindChild(EnrollmentTable& set, const QString& name)
 {
-    set.SelectChild(name);
-    set.MoveFirst();
-    if (set.IsEOF())
+    // Only the name's own rows: a folder named "All" is no list of every child.
+    if (!set.SelectNamed(name))
         return std::nullopt;
     return ReadChild(set);
 }
@@ -103,6 +113,35 @@ void UpdateChild(EnrollmentTable& set, const ChildInfo& child)
     WriteChild(set, child);
     set.Update();
     set.Close();
+}
+
+namespace {
+
+template <typename Table>
+void Rename(Table& rows, const QString& from, const QString& to)
+{
+    rows.SelectChild(from);
+    for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
+        rows.Edit();
+        rows.m_ChildName = to;
+        rows.Update();
+    }
+    rows.Close();
+}
+
+} // namespace
+
+void MoveRecordsToName(const QString& from, const QString& to)
+{
+    // An empty name or the class folder's would select every child's rows.
+    if (from == to || from.isEmpty() || !IsChildFolderName(from))
+        return;
+    DailyRecordTable daily;
+    PaymentTable payments;
+    RecordsDatabase::Shared().InTransaction([&] {
+        Rename(daily, from, to);
+        Rename(payments, from, to);
+    });
 }
 
 QString PbgText(double value)

@@ -2,11 +2,11 @@
 
 #include "commands/CommandIds.h"
 #include "widgets/PictureButton.h"
-#include "photos/LibraryFiles.h"
 #include "platform/Clock.h"
 #include "records/view/ChildCenterView.h"
 #include "records/view/EnrollmentForm.h"
 #include "records/view/DailyRecordList.h"
+#include "records/ChildRecords.h"
 #include "records/EnrollmentTable.h"
 #include "support/DatabaseFile.h"
 #include "support/DialogTestKit.h"
@@ -150,14 +150,16 @@ INSTANTIATE_TEST_SUITE_P(SameName, SecondChildTest,
 
 TEST_F(ChildCenterTest, OnlyAChildFolderChangesTheForm)
 {
-    // A row named like the class folder exists, and still the class folder is no child.
-    Enroll(QStringLiteral("AAA"), QStringLiteral("class"));
+    Enroll(QStringLiteral("Ben"), QStringLiteral("R2"));
     const QString amy = QStringLiteral("Amy");
     Enroll(amy, QStringLiteral("R1"));
-    Enroll(QStringLiteral("Ben"), QStringLiteral("R2"));
+    // A row named like the class folder exists, and still the class folder is no child.
+    Execute(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('AAA')"));
     MakeFolder(amy + QStringLiteral("/Outings"));
+    MakeFolder(QStringLiteral("All"));
     Show(amy);
 
+    Show(QStringLiteral("All"));   // a folder, not every child
     Show(QStringLiteral("AAA"));
     Show(QStringLiteral("ZZZ"));
     Show(amy + QStringLiteral("/Outings"));
@@ -172,12 +174,14 @@ TEST_F(ChildCenterTest, OnlyAChildFolderChangesTheForm)
 TEST_F(ChildCenterTest, ANameThatCannotNameAFolderIsRefusedAndNothingIsWritten)
 {
     const QStringList before = Entries(Root());
-    for (const QString& name : {QStringLiteral("a/b"), QStringLiteral(".."), QString()}) {
+    // The class and materials folders are the whole center's, never a child's.
+    for (const QString& name : {QStringLiteral("a/b"), QStringLiteral(".."), QString(),
+                                QStringLiteral("AAA"), QStringLiteral("ZZZ")}) {
         m_center.OnCommand(Cmd::ChildAdd);
         TypeInto(Form(), "childName", name);
         SaveButton().click();
         ASSERT_FALSE(Prompt().Texts().isEmpty()) << name.toStdString();
-        EXPECT_EQ(Prompt().Texts().back(), LibraryFiles::NameProblem(name));
+        EXPECT_EQ(Prompt().Texts().back(), ChildRecords::NameProblem(name));
         // Still adding: the name can be put right and saved again.
         EXPECT_EQ(Form().EditMode(), Mode::Adding);
     }
@@ -238,6 +242,36 @@ TEST_F(ChildCenterTest, TypingIntoAShownChildEditsTheShownRowOnly)
     EXPECT_EQ(Column(0, "Mother").toString(), QStringLiteral("Mia"));
     EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(QDate(2020, 2, 29)));
     EXPECT_EQ(Column(2, "Mother").toString(), QString());
+}
+
+TEST_F(ChildCenterTest, ARenamedChildKeepsItsDaysAndPaymentsAndGetsAFolderOfTheNewName)
+{
+    Enroll(QStringLiteral("Amy"));
+    Enroll(QStringLiteral("Ben"));
+    WritePhoto(QStringLiteral("Amy/Amy.jpg"));
+    AddDailyRecord(QStringLiteral("Amy"), Clock::TodayUtc(), QStringLiteral("Slept well"));
+    AddDailyRecord(QStringLiteral("Ben"), Clock::TodayUtc(), QStringLiteral("Ate well"));
+    Execute(QStringLiteral("INSERT INTO ChildPaymentInformation (ChildName) VALUES (?), (?)"),
+            {QStringLiteral("Amy"), QStringLiteral("Ben")});
+    QStringList added;
+    QObject::connect(&m_center, &CenterView::LibraryFolderAdded,
+                     [&](const QString& name) { added << name; });
+    Show(QStringLiteral("Amy"));
+
+    TypeInto(Form(), "childName", QStringLiteral("Amelia"));
+    SaveButton().click();
+
+    EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
+    for (const char* table : {"ChildDailyRecord", "ChildPaymentInformation"}) {
+        const std::vector<QSqlRecord> rows = Rows(QString::fromLatin1(table));
+        ASSERT_EQ(rows.size(), 2u) << table;
+        EXPECT_EQ(rows[0].value(QStringLiteral("ChildName")).toString(), "Amelia") << table;
+        EXPECT_EQ(rows[1].value(QStringLiteral("ChildName")).toString(), "Ben") << table;
+    }
+    EXPECT_EQ(added, QStringList{QStringLiteral("Amelia")});
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Amelia"))).isDir());
+    EXPECT_TRUE(QFileInfo::exists(At(QStringLiteral("Amy/Amy.jpg"))));
+    EXPECT_EQ(Form().ChildShown(), QStringLiteral("Amelia"));
 }
 
 TEST_F(ChildCenterTest, TypingIntoAFormThatShowsNoChildBeginsANewOne)
