@@ -6,9 +6,11 @@
 #include "records/EnrollmentTable.h"
 #include "records/PaymentTable.h"
 #include "records/RecordsDatabase.h"
+#include "records/RecordsSchema.h"
 
 #include <QDir>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace ChildRecords {
@@ -70,6 +72,17 @@ QString NameProblem(const QString& name)
         return QStringLiteral("%1 is a folder of the whole center. Please choose another name.")
             .arg(name);
     return LibraryFiles::NameProblem(name);
+}
+
+int MaxNameLength()
+{
+    int most = 0;
+    for (const char* table : {RecordsSchema::kChildEnrollment, RecordsSchema::kChildPayment,
+                              RecordsSchema::kChildDailyRecord}) {
+        const int size = RecordsSchema::Table(table).Field(QStringLiteral("ChildName"))->size;
+        most = most == 0 ? size : std::min(most, size);
+    }
+    return most;
 }
 
 bool SameChildName(const QString& a, const QString& b)

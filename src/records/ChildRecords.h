@@ -37,6 +37,8 @@ bool IsChildFolderName(const QString& folderName);
 // Why a name cannot be a child's (empty when it can): it names the child's folder, and the
 // class and materials folders belong to the whole center.
 QString NameProblem(const QString& name);
+// The most characters a child's name may have: its payments hold no more.
+int MaxNameLength();
 
 // Whether two names stand for the same child: surrounding spaces and case do not count,
 // as folders whose names differ only so are one folder on many disks.

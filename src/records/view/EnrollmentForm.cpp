@@ -306,9 +306,16 @@ void EnrollmentForm::Save()
         Prompt().Warn(problem);
         return;
     }
+    const bool adding = m_mode == Mode::Adding;
+    // A name already stored stays editable; a new one must fit the payments.
+    if ((adding || child.childName != ChildShown())
+        && child.childName.size() > ChildRecords::MaxNameLength()) {
+        Prompt().Warn(QStringLiteral("A child's name can have at most %1 characters.")
+                          .arg(ChildRecords::MaxNameLength()));
+        return;
+    }
     if (RefuseSecondChild(child.childName))
         return;
-    const bool adding = m_mode == Mode::Adding;
     // A new name is a folder the tree does not have yet.
     const bool newFolder = adding || child.childName != ChildShown();
     if (!(adding ? SaveNewChild(child) : SaveShownChild(child)))
