@@ -2,6 +2,7 @@
 
 #include "photos/LibraryFiles.h"
 #include "photos/PhotoLibraryLayout.h"
+#include "platform/ImageFiles.h"
 #include "records/DailyRecordTable.h"
 #include "records/EnrollmentTable.h"
 #include "records/PaymentTable.h"
@@ -200,6 +201,10 @@ bool PlacePhoto(const QString& chosen, const QString& target)
 
 QString PlacePhotoOrSayWhy(const QString& chosen, const QString& target, const QString& remedy)
 {
+    // A file that shows no picture would take the photo's place for good, unseen.
+    if (!chosen.isEmpty() && ImageFiles::Read(chosen, {.fitSide = 64}).isNull())
+        return QStringLiteral("%1 is not a picture that can be shown; nothing was copied.")
+            .arg(QDir::toNativeSeparators(chosen));
     if (PlacePhoto(chosen, target))
         return {};
     const QString place = QDir::toNativeSeparators(target);

@@ -341,6 +341,14 @@ TEST_F(ChildCenterTest, LoadPhotoPlacesAChosenPhotoButNeverReplacesOne)
     EXPECT_TRUE(Prompt().FileDialogs().isEmpty());
 
     Enroll(QStringLiteral("Amy"));
+    // A damaged file is no photo: it is not put where it would block a real one.
+    const QString damaged = m_home.FilePath(QStringLiteral("damaged.jpg"));
+    WriteBytes(damaged, QByteArray(3000, 'x'));
+    Prompt().QueueFiles({damaged});
+    Form().LoadPhoto();
+    EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Amy/Amy.jpg"))));
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("not a picture")));
     Prompt().QueueFiles({chosen});
     Form().LoadPhotoButton()->click();
     const QString photo = At(QStringLiteral("Amy/Amy.jpg"));
@@ -351,8 +359,8 @@ TEST_F(ChildCenterTest, LoadPhotoPlacesAChosenPhotoButNeverReplacesOne)
     Prompt().QueueFiles({another});
     Form().LoadPhoto();
     EXPECT_EQ(Bytes(photo), Bytes(chosen));
-    ASSERT_EQ(Prompt().Texts().size(), 1);
-    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("was not replaced")));
+    ASSERT_EQ(Prompt().Texts().size(), 2);
+    EXPECT_TRUE(Prompt().Texts()[1].contains(QLatin1String("was not replaced")));
 }
 
 TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
