@@ -549,11 +549,11 @@ void StaffCenterView::Save()
         if (!from.isEmpty() && !to.isEmpty() && QFileInfo::exists(from) && !QFileInfo::exists(to))
             LibraryFiles::MoveFile(from, to, false);
     }
-    for (StaffReportList* list : {m_staffList, m_summary})
-        for (QTreeWidgetItem* row : list->findItems(before, Qt::MatchExactly, 0))
-            row->setText(0, staff.name);
-    if (QTreeWidgetItem* row = m_staffList->currentItem())
-        row->setText(1, staff.department);
+    // The saved member's own rows: choosing another member may be what asked for the save.
+    for (QTreeWidgetItem* row : m_staffList->findItems(before, Qt::MatchExactly, 0))
+        m_staffList->SetRow(*row, {staff.name, staff.department});
+    for (QTreeWidgetItem* row : m_summary->findItems(before, Qt::MatchExactly, 0))
+        row->setText(0, staff.name);
     m_shown = staff.name;
     m_name->setText(staff.name);
     m_saved = Values();
