@@ -2,10 +2,16 @@
 
 #include "photos/LibraryFiles.h"
 #include "photos/PhotoLibraryLayout.h"
+#include "platform/ImageFiles.h"
+#include "records/DailyRecordTable.h"
 #include "records/EnrollmentTable.h"
+#include "records/PaymentTable.h"
+#include "records/RecordsDatabase.h"
+#include "records/RecordsSchema.h"
 
 #include <QDir>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace ChildRecords {
@@ -61,6 +67,25 @@ bool IsChildFolderName(const QString& folderName)
            && folderName != QLatin1String(PhotoLibrary::kMaterialsFolder);
 }
 
+QString NameProblem(const QString& name)
+{
+    if (!name.isEmpty() && !IsChildFolderName(name))
+        return QStringLiteral("%1 is a folder of the whole center. Please choose another name.")
+            .arg(name);
+    return LibraryFiles::NameProblem(name);
+}
+
+int MaxNameLength()
+{
+    int most = 0;
+    for (const char* table : {RecordsSchema::kChildEnrollment, RecordsSchema::kChildPayment,
+                              RecordsSchema::kChildDailyRecord}) {
+        const int size = RecordsSchema::Table(table).Field(QStringLiteral("ChildName"))->size;
+        most = most == 0 ? size : std::min(most, size);
+    }
+    return most;
+}
+
 bool SameChildName(const QString& a, const QString& b)
 {
     return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
@@ -78,9 +103,8 @@ std::optional<QString> EnrolledNameLike(EnrollmentTable& set, const QString& nam
 
 std::optional<ChildInfo> FindChild(EnrollmentTable& set, const QString& name)
 {
-    set.SelectChild(name);
-    set.MoveFirst();
-    if (set.IsEOF())
+    // Only the name's own rows: a folder named "All" is no list of every child.
+    if (!set.SelectNamed(name))
         return std::nullopt;
     return ReadChild(set);
 }
@@ -103,6 +127,35 @@ void UpdateChild(EnrollmentTable& set, const ChildInfo& child)
     WriteChild(set, child);
     set.Update();
     set.Close();
+}
+
+namespace {
+
+template <typename Table>
+void Rename(Table& rows, const QString& from, const QString& to)
+{
+    rows.SelectChild(from);
+    for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
+        rows.Edit();
+        rows.m_ChildName = to;
+        rows.Update();
+    }
+    rows.Close();
+}
+
+} // namespace
+
+void MoveRecordsToName(const QString& from, const QString& to)
+{
+    // An empty name or the class folder's would select every child's rows.
+    if (from == to || from.isEmpty() || !IsChildFolderName(from))
+        return;
+    DailyRecordTable daily;
+    PaymentTable payments;
+    RecordsDatabase::Shared().InTransaction([&] {
+        Rename(daily, from, to);
+        Rename(payments, from, to);
+    });
 }
 
 QString PbgText(double value)
@@ -148,6 +201,10 @@ bool PlacePhoto(const QString& chosen, const QString& target)
 
 QString PlacePhotoOrSayWhy(const QString& chosen, const QString& target, const QString& remedy)
 {
+    // A file that shows no picture would take the photo's place for good, unseen.
+    if (!chosen.isEmpty() && ImageFiles::Read(chosen, {.fitSide = 64}).isNull())
+        return QStringLiteral("%1 is not a picture that can be shown; nothing was copied.")
+            .arg(QDir::toNativeSeparators(chosen));
     if (PlacePhoto(chosen, target))
         return {};
     const QString place = QDir::toNativeSeparators(target);

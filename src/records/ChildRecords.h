@@ -34,6 +34,12 @@ namespace ChildRecords {
 // The class folder and the materials folder are not children.
 bool IsChildFolderName(const QString& folderName);
 
+// Why a name cannot be a child's (empty when it can): it names the child's folder, and the
+// class and materials folders belong to the whole center.
+QString NameProblem(const QString& name);
+// The most characters a child's name may have: its payments hold no more.
+int MaxNameLength();
+
 // Whether two names stand for the same child: surrounding spaces and case do not count,
 // as folders whose names differ only so are one folder on many disks.
 bool SameChildName(const QString& a, const QString& b);
@@ -46,6 +52,8 @@ std::optional<ChildInfo> FindChild(EnrollmentTable& set, const QString& name);
 void AddChild(EnrollmentTable& set, const ChildInfo& child);
 // Rewrites the set's current row (the child last found) and closes the set.
 void UpdateChild(EnrollmentTable& set, const ChildInfo& child);
+// Gives the child's daily records and payments the child's new name, in one transaction.
+void MoveRecordsToName(const QString& from, const QString& to);
 
 // The daily PBG as the form shows it ("%8.2f").
 QString PbgText(double value);

@@ -138,6 +138,20 @@ void Put(QPainter& painter, const QFont& font, const QRectF& rect, int align,
     painter.drawText(rect, align | Qt::TextSingleLine, text);
 }
 
+// A text that shares its band with a right-aligned one is cut short with "..." to end a gap
+// before it, whatever the user typed.
+constexpr double kBesideGap = 12;
+
+double Width(const QFont& font, const QString& text)
+{
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+QString Fitted(const QFont& font, const QString& text, double room)
+{
+    return QFontMetricsF(font).elidedText(text, Qt::ElideRight, std::max(0.0, room));
+}
+
 void PutCell(QPainter& painter, const QFont& font, const SheetGrid& grid, const ColumnSpec& cell,
              int top, const QString& text)
 {
@@ -344,9 +358,13 @@ void StatementObject::DrawHeader(QPainter& painter)
     painter.drawPath(title);
 
     painter.setPen(ToQColor(m_crText));
-    Put(painter, fonts.large, grid.Band(2.5), kCentre, m_strCenterName);
-    Put(painter, fonts.regular, grid.Band(2.5), kRight,
-        QStringLiteral("Manager: ") + center.manager);
+    const QString manager = QStringLiteral("Manager: ") + center.manager;
+    const QRectF nameBand = grid.Band(2.5);
+    // Centred, so it keeps clear of the manager on both sides.
+    Put(painter, fonts.large, nameBand, kCentre,
+        Fitted(fonts.large, m_strCenterName,
+               nameBand.width() - 2 * (Width(fonts.regular, manager) + kBesideGap)));
+    Put(painter, fonts.regular, nameBand, kRight, manager);
     Put(painter, fonts.regular, grid.Band(3.25), kRight,
         QStringLiteral("Contact No.: ") + center.phone);
     Put(painter, fonts.regular, grid.Band(4.0), kRight,
@@ -387,21 +405,30 @@ void StatementObject::DrawChildBlock(QPainter& painter)
         {9.25, QStringLiteral("Parents: ") + child.m_Mother + QLatin1Char(',') + child.m_Father},
         {10.0, QStringLiteral("Home Address: ") + child.m_Address},
     }};
-    for (const auto& [band, text] : left)
-        Put(painter, fonts.regular, grid.Band(band), kLeft, text);
     m_strParentEmail = child.m_Email;
 
     const DbDate today = DbDate::FromDate(Clock::TodayUtc());
-    Put(painter, fonts.regular, grid.Band(7.0), kRight,
-        QString::asprintf("Statement for the Month: %d of %d", m_nMonth, m_nYear));
-    Put(painter, fonts.regular, grid.Band(7.75), kRight,
-        QStringLiteral("Statement Printed: ") + ShownDate(today));
-    Put(painter, fonts.regular, grid.Band(8.5), kRight,
-        QStringLiteral("Debit of the Month: ") + Money(m_figures.debitOfMonth));
-    Put(painter, fonts.regular, grid.Band(9.25), kRight,
-        QStringLiteral("Forward from Previous: ") + Money(m_figures.forward));
-    Put(painter, fonts.bold, grid.Band(10.0), kRight,
-        QStringLiteral("Total Due Now: ") + Money(m_figures.TotalDue()));
+    const std::array<std::pair<double, QString>, 5> right{{
+        {7.0, QString::asprintf("Statement for the Month: %d of %d", m_nMonth, m_nYear)},
+        {7.75, QStringLiteral("Statement Printed: ") + ShownDate(today)},
+        {8.5, QStringLiteral("Debit of the Month: ") + Money(m_figures.debitOfMonth)},
+        {9.25, QStringLiteral("Forward from Previous: ") + Money(m_figures.forward)},
+        {10.0, QStringLiteral("Total Due Now: ") + Money(m_figures.TotalDue())},
+    }};
+    // The total due stands out.
+    const auto fontOf = [&](std::size_t i) -> const QFont& {
+        return i + 1 == right.size() ? fonts.bold : fonts.regular;
+    };
+    for (const auto& [band, text] : left) {
+        double room = grid.W;
+        for (std::size_t i = 0; i < right.size(); ++i) {
+            if (right[i].first == band)
+                room -= Width(fontOf(i), right[i].second) + kBesideGap;
+        }
+        Put(painter, fonts.regular, grid.Band(band), kLeft, Fitted(fonts.regular, text, room));
+    }
+    for (std::size_t i = 0; i < right.size(); ++i)
+        Put(painter, fontOf(i), grid.Band(right[i].first), kRight, right[i].second);
 }
 
 void StatementObject::DrawReadProblem(QPainter& painter)

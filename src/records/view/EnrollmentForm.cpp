@@ -4,7 +4,6 @@
 #include "settings/ProgramState.h"
 #include "widgets/DatePicker.h"
 #include "widgets/FormGrid.h"
-#include "photos/LibraryFiles.h"
 #include "platform/Clock.h"
 #include "platform/UserPrompt.h"
 #include "records/EnrollmentTable.h"
@@ -303,20 +302,29 @@ void EnrollmentForm::Save()
     // Spaces around a name would give the same child a second folder.
     child.childName = child.childName.trimmed();
     // The name is also the child's folder and photo names.
-    if (const QString problem = LibraryFiles::NameProblem(child.childName); !problem.isEmpty()) {
+    if (const QString problem = ChildRecords::NameProblem(child.childName); !problem.isEmpty()) {
         Prompt().Warn(problem);
+        return;
+    }
+    const bool adding = m_mode == Mode::Adding;
+    // A name already stored stays editable; a new one must fit the payments.
+    if ((adding || child.childName != ChildShown())
+        && child.childName.size() > ChildRecords::MaxNameLength()) {
+        Prompt().Warn(QStringLiteral("A child's name can have at most %1 characters.")
+                          .arg(ChildRecords::MaxNameLength()));
         return;
     }
     if (RefuseSecondChild(child.childName))
         return;
-    const bool adding = m_mode == Mode::Adding;
+    // A new name is a folder the tree does not have yet.
+    const bool newFolder = adding || child.childName != ChildShown();
     if (!(adding ? SaveNewChild(child) : SaveShownChild(child)))
         return;
     // The form now stands for the name's row as the database has it.
     ShowChild(child.childName);
     SetMode(Mode::None);
     // Only now, with nothing left unsaved, may the tree move to the new folder.
-    if (adding && !Program().picturesRoot.isEmpty())
+    if (newFolder && !Program().picturesRoot.isEmpty())
         Q_EMIT LibraryFolderAdded(child.childName);
 }
 
@@ -344,22 +352,36 @@ bool EnrollmentForm::SaveNewChild(const ChildInfo& child)
             ChildRecords::AddChild(RecordSet(), child);
         }))
         return false;
+    MakeChildFolder(child.childName);
+    return true;
+}
+
+void EnrollmentForm::MakeChildFolder(const QString& name)
+{
     // A folder of that name already there keeps what is in it.
     if (const QString root = Program().picturesRoot; !root.isEmpty())
-        QDir().mkpath(ChildRecords::ChildFolder(root, child.childName));
-    return true;
+        QDir().mkpath(ChildRecords::ChildFolder(root, name));
 }
 
 bool EnrollmentForm::SaveShownChild(const ChildInfo& child)
 {
     const QString shown = ChildShown();
-    return ReportDatabaseErrors([&] {
-        EnrollmentTable& set = RecordSet();
-        if (!ChildRecords::FindChild(set, shown))
-            throw DatabaseError(QStringLiteral("%1 is no longer in the records; the "
-                                                "changes were not saved.").arg(shown));
-        ChildRecords::UpdateChild(set, child);
-    });
+    if (!ReportDatabaseErrors([&] {
+            EnrollmentTable& set = RecordSet();
+            if (!ChildRecords::FindChild(set, shown))
+                throw DatabaseError(QStringLiteral("%1 is no longer in the records; the "
+                                                    "changes were not saved.").arg(shown));
+            // The new name takes the child's days and payments along, or nothing is saved.
+            RecordsDatabase::Shared().InTransaction([&] {
+                ChildRecords::UpdateChild(set, child);
+                ChildRecords::MoveRecordsToName(shown, child.childName);
+            });
+        }))
+        return false;
+    // The old folder and its photos stay; the new name needs a folder to be selected by.
+    if (child.childName != shown)
+        MakeChildFolder(child.childName);
+    return true;
 }
 
 QMenu* EnrollmentForm::BuildContextMenu()

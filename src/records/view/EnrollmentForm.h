@@ -80,6 +80,7 @@ private:
     QString UnsavedChildName() const;
     bool SaveNewChild(const ChildInfo& child);
     bool SaveShownChild(const ChildInfo& child);
+    void MakeChildFolder(const QString& name);
 
     Mode m_mode = Mode::None;
     ChildInfo m_saved;      // the values last put into the form

@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -146,6 +147,10 @@ QWidget* StaffCenterView::BuildForm()
     m_save->setToolTip(QStringLiteral("Save the new staff member or the changes (Ctrl+S)"));
     m_save->setEnabled(false);
     connect(m_save, &QPushButton::clicked, this, &StaffCenterView::Save);
+    for (QLineEdit* edit : {m_name, m_department, m_position, m_phone, m_email, m_address, m_note})
+        connect(edit, &QLineEdit::textEdited, this, &StaffCenterView::StartEditingOnTyping);
+    connect(m_employed, &DatePicker::TypingStarted, this, &StaffCenterView::StartEditingOnTyping);
+    connect(m_employed, &QDateEdit::dateChanged, this, &StaffCenterView::StartEditingOnTyping);
 
     auto* grid = new QGridLayout;
     FormGrid fields(*grid);
@@ -308,6 +313,7 @@ void StaffCenterView::ShowStaff(const QString& name)
 
 void StaffCenterView::ShowValues(const StaffInfo& staff)
 {
+    const QScopedValueRollback filling(m_filling, true);
     m_name->setText(staff.name);
     m_department->setText(staff.department);
     m_position->setText(staff.position);
@@ -469,6 +475,14 @@ bool StaffCenterView::QueryLeave()
     }
 }
 
+void StaffCenterView::StartEditingOnTyping()
+{
+    // What is typed must be savable and asked about on leaving, or it is lost unseen.
+    if (m_filling || m_mode != Mode::None)
+        return;
+    SetMode(m_shown.isEmpty() ? Mode::Adding : Mode::Editing);
+}
+
 void StaffCenterView::Edit()
 {
     SetMode(Mode::Editing);
@@ -535,11 +549,11 @@ void StaffCenterView::Save()
         if (!from.isEmpty() && !to.isEmpty() && QFileInfo::exists(from) && !QFileInfo::exists(to))
             LibraryFiles::MoveFile(from, to, false);
     }
-    for (StaffReportList* list : {m_staffList, m_summary})
-        for (QTreeWidgetItem* row : list->findItems(before, Qt::MatchExactly, 0))
-            row->setText(0, staff.name);
-    if (QTreeWidgetItem* row = m_staffList->currentItem())
-        row->setText(1, staff.department);
+    // The saved member's own rows: choosing another member may be what asked for the save.
+    for (QTreeWidgetItem* row : m_staffList->findItems(before, Qt::MatchExactly, 0))
+        m_staffList->SetRow(*row, {staff.name, staff.department});
+    for (QTreeWidgetItem* row : m_summary->findItems(before, Qt::MatchExactly, 0))
+        row->setText(0, staff.name);
     m_shown = staff.name;
     m_name->setText(staff.name);
     m_saved = Values();

@@ -80,6 +80,7 @@ private:
 
     void Add();
     void Edit();
+    void StartEditingOnTyping();
     void Delete();
     void EmailStaff();
     void EditCalendar();
@@ -96,6 +97,7 @@ private:
     CommandMenu::ActionSource m_actionSource;
 
     Mode m_mode = Mode::None;
+    bool m_filling = false;           // the program, not the user, fills the form
     StaffInfo m_saved;                // the values last put into the form
     QString m_shown;                  // whose row the form shows; empty for none
     bool m_monthLoaded = false;       // the shown member's month row is loaded

@@ -2,11 +2,11 @@
 
 #include "commands/CommandIds.h"
 #include "widgets/PictureButton.h"
-#include "photos/LibraryFiles.h"
 #include "platform/Clock.h"
 #include "records/view/ChildCenterView.h"
 #include "records/view/EnrollmentForm.h"
 #include "records/view/DailyRecordList.h"
+#include "records/ChildRecords.h"
 #include "records/EnrollmentTable.h"
 #include "support/DatabaseFile.h"
 #include "support/DialogTestKit.h"
@@ -150,14 +150,16 @@ INSTANTIATE_TEST_SUITE_P(SameName, SecondChildTest,
 
 TEST_F(ChildCenterTest, OnlyAChildFolderChangesTheForm)
 {
-    // A row named like the class folder exists, and still the class folder is no child.
-    Enroll(QStringLiteral("AAA"), QStringLiteral("class"));
+    Enroll(QStringLiteral("Ben"), QStringLiteral("R2"));
     const QString amy = QStringLiteral("Amy");
     Enroll(amy, QStringLiteral("R1"));
-    Enroll(QStringLiteral("Ben"), QStringLiteral("R2"));
+    // A row named like the class folder exists, and still the class folder is no child.
+    Execute(QStringLiteral("INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('AAA')"));
     MakeFolder(amy + QStringLiteral("/Outings"));
+    MakeFolder(QStringLiteral("All"));
     Show(amy);
 
+    Show(QStringLiteral("All"));   // a folder, not every child
     Show(QStringLiteral("AAA"));
     Show(QStringLiteral("ZZZ"));
     Show(amy + QStringLiteral("/Outings"));
@@ -172,12 +174,14 @@ TEST_F(ChildCenterTest, OnlyAChildFolderChangesTheForm)
 TEST_F(ChildCenterTest, ANameThatCannotNameAFolderIsRefusedAndNothingIsWritten)
 {
     const QStringList before = Entries(Root());
-    for (const QString& name : {QStringLiteral("a/b"), QStringLiteral(".."), QString()}) {
+    // The class and materials folders are the whole center's, never a child's.
+    for (const QString& name : {QStringLiteral("a/b"), QStringLiteral(".."), QString(),
+                                QStringLiteral("AAA"), QStringLiteral("ZZZ")}) {
         m_center.OnCommand(Cmd::ChildAdd);
         TypeInto(Form(), "childName", name);
         SaveButton().click();
         ASSERT_FALSE(Prompt().Texts().isEmpty()) << name.toStdString();
-        EXPECT_EQ(Prompt().Texts().back(), LibraryFiles::NameProblem(name));
+        EXPECT_EQ(Prompt().Texts().back(), ChildRecords::NameProblem(name));
         // Still adding: the name can be put right and saved again.
         EXPECT_EQ(Form().EditMode(), Mode::Adding);
     }
@@ -238,6 +242,36 @@ TEST_F(ChildCenterTest, TypingIntoAShownChildEditsTheShownRowOnly)
     EXPECT_EQ(Column(0, "Mother").toString(), QStringLiteral("Mia"));
     EXPECT_EQ(Column(0, "Birthday").toDouble(), DaysOf(QDate(2020, 2, 29)));
     EXPECT_EQ(Column(2, "Mother").toString(), QString());
+}
+
+TEST_F(ChildCenterTest, ARenamedChildKeepsItsDaysAndPaymentsAndGetsAFolderOfTheNewName)
+{
+    Enroll(QStringLiteral("Amy"));
+    Enroll(QStringLiteral("Ben"));
+    WritePhoto(QStringLiteral("Amy/Amy.jpg"));
+    AddDailyRecord(QStringLiteral("Amy"), Clock::TodayUtc(), QStringLiteral("Slept well"));
+    AddDailyRecord(QStringLiteral("Ben"), Clock::TodayUtc(), QStringLiteral("Ate well"));
+    Execute(QStringLiteral("INSERT INTO ChildPaymentInformation (ChildName) VALUES (?), (?)"),
+            {QStringLiteral("Amy"), QStringLiteral("Ben")});
+    QStringList added;
+    QObject::connect(&m_center, &CenterView::LibraryFolderAdded,
+                     [&](const QString& name) { added << name; });
+    Show(QStringLiteral("Amy"));
+
+    TypeInto(Form(), "childName", QStringLiteral("Amelia"));
+    SaveButton().click();
+
+    EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
+    for (const char* table : {"ChildDailyRecord", "ChildPaymentInformation"}) {
+        const std::vector<QSqlRecord> rows = Rows(QString::fromLatin1(table));
+        ASSERT_EQ(rows.size(), 2u) << table;
+        EXPECT_EQ(rows[0].value(QStringLiteral("ChildName")).toString(), "Amelia") << table;
+        EXPECT_EQ(rows[1].value(QStringLiteral("ChildName")).toString(), "Ben") << table;
+    }
+    EXPECT_EQ(added, QStringList{QStringLiteral("Amelia")});
+    EXPECT_TRUE(QFileInfo(At(QStringLiteral("Amelia"))).isDir());
+    EXPECT_TRUE(QFileInfo::exists(At(QStringLiteral("Amy/Amy.jpg"))));
+    EXPECT_EQ(Form().ChildShown(), QStringLiteral("Amelia"));
 }
 
 TEST_F(ChildCenterTest, TypingIntoAFormThatShowsNoChildBeginsANewOne)
@@ -307,6 +341,14 @@ TEST_F(ChildCenterTest, LoadPhotoPlacesAChosenPhotoButNeverReplacesOne)
     EXPECT_TRUE(Prompt().FileDialogs().isEmpty());
 
     Enroll(QStringLiteral("Amy"));
+    // A damaged file is no photo: it is not put where it would block a real one.
+    const QString damaged = m_home.FilePath(QStringLiteral("damaged.jpg"));
+    WriteBytes(damaged, QByteArray(3000, 'x'));
+    Prompt().QueueFiles({damaged});
+    Form().LoadPhoto();
+    EXPECT_FALSE(QFileInfo::exists(At(QStringLiteral("Amy/Amy.jpg"))));
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("not a picture")));
     Prompt().QueueFiles({chosen});
     Form().LoadPhotoButton()->click();
     const QString photo = At(QStringLiteral("Amy/Amy.jpg"));
@@ -317,8 +359,8 @@ TEST_F(ChildCenterTest, LoadPhotoPlacesAChosenPhotoButNeverReplacesOne)
     Prompt().QueueFiles({another});
     Form().LoadPhoto();
     EXPECT_EQ(Bytes(photo), Bytes(chosen));
-    ASSERT_EQ(Prompt().Texts().size(), 1);
-    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("was not replaced")));
+    ASSERT_EQ(Prompt().Texts().size(), 2);
+    EXPECT_TRUE(Prompt().Texts()[1].contains(QLatin1String("was not replaced")));
 }
 
 TEST_F(ChildCenterTest, AnEngineErrorIsShownAndTheCommandStops)
@@ -365,9 +407,14 @@ TEST_F(ChildCenterTest, TypingStaysWithinWhatTheColumnsHold)
     TypeText(enrollType, QStringLiteral("x4"));
     EXPECT_EQ(enrollType->text(), QStringLiteral("4"));
     SaveButton().click();
+    // The name goes into the payments too, whose column holds 50.
+    EXPECT_EQ(Prompt().Texts(),
+              QStringList{QStringLiteral("A child's name can have at most 50 characters.")});
+    TypeInto(Form(), "childName", QString(50, QLatin1Char('n')));
+    SaveButton().click();
 
-    EXPECT_TRUE(Prompt().Texts().isEmpty()) << Prompt().Texts().join('|').toStdString();
-    EXPECT_EQ(Column(0, "ChildName").toString(), QString(100, QLatin1Char('n')));
+    EXPECT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_EQ(Column(0, "ChildName").toString(), QString(50, QLatin1Char('n')));
     EXPECT_EQ(Column(0, "Class").toString(), QString(50, QLatin1Char('c')));
     EXPECT_EQ(Column(0, "EnrollType").toInt(), 4);
 }

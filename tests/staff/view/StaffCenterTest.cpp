@@ -243,6 +243,23 @@ TEST_F(StaffCenterTest, LeavingWithUnsavedTypingAsksFirst)
     Prompt().QueueAnswer(UserPrompt::Answer::No);
     m_center.SelectStaff(QStringLiteral("Lee"));
     EXPECT_EQ(Field("name").text(), QStringLiteral("Lee"));
+
+    // Typing without Edit first is an edit too: it can be saved and is asked about.
+    TypeText(&Field("phone"), QStringLiteral("555 0103"));
+    EXPECT_TRUE(m_center.UpdateCommand(Cmd::FileSave).enabled);
+    EXPECT_FALSE(m_center.QueryLeave());
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
+    EXPECT_TRUE(m_center.QueryLeave());
+    EXPECT_EQ(Rows(QStringLiteral("SELECT Phone FROM EmployeeInfo WHERE Name = 'Lee'"))[0]
+                  .value(0).toString(), QStringLiteral("555 0103"));
+
+    // Saved on choosing another member: the list row changed is the saved one's.
+    TypeText(&Field("department"), QStringLiteral("Office"));
+    Prompt().QueueAnswer(UserPrompt::Answer::Yes);
+    m_center.SelectStaff(QStringLiteral("Kim"));
+    EXPECT_EQ(Field("name").text(), QStringLiteral("Kim"));
+    EXPECT_EQ(ListTexts(*m_center.StaffList()),
+              (QStringList{QStringLiteral("Lee|Office"), QStringLiteral("Kim|Babies")}));
 }
 
 // The painted calendar: each kind of day in its fill, probed away from its texts.

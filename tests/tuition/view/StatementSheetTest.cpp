@@ -47,6 +47,22 @@ protected:
     TempHome m_home;
 };
 
+// Whether the right-aligned text in the band [top, top + height) has a white gap of at
+// least `gap` columns before whatever is drawn left of it.
+bool ClearLeftOfRightText(const QImage& picture, int top, int height, int gap = 8)
+{
+    const auto blank = [&](int x) { return !Inked(picture, QRect(x, top, 1, height)); };
+    int x = picture.width() - 1;
+    while (x > 0 && blank(x))
+        --x;
+    for (int run = 0; x > 0; --x) {
+        run = blank(x) ? run + 1 : 0;
+        if (run >= gap)
+            return true;
+    }
+    return false;
+}
+
 TEST_F(StatementSheetTest, MarchListsMarchCarriesFebruaryIgnoresAprilAndKeepsLongTextsInTheirCells)
 {
     Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("parents@example.org"));
@@ -130,6 +146,24 @@ TEST_F(StatementSheetTest, WithoutAChildOnlyTitleCenterAndEmptyGridAreDrawn)
         EXPECT_FALSE(Inked(picture, RowBand(kTotalsElsewhere)));
         EXPECT_TRUE(Inked(picture, QRect(370, 395, 1, 3)));               // the grid's last line
     }
+}
+
+TEST_F(StatementSheetTest, LongTextsStopShortOfTheTextsBesideThem)
+{
+    const QString longText = QStringLiteral("Little Acorns Early Learning and Child Care Centre "
+                                            "of the Greater Northern Suburbs and Surrounds");
+    Program().centerInfo.name = longText;
+    Program().centerInfo.manager = QStringLiteral("Maria");
+    Enroll(QStringLiteral("Anna"));
+    QueryDatabaseFile(m_home.FilePath(QStringLiteral("WRN.mdb")),
+                      QStringLiteral("UPDATE ChildEnrollmentInformation SET Mother = ?, "
+                                     "Address = ?"), {longText, longText + longText});
+    StatementObject sheet = SheetFor(QStringLiteral("Anna"), 2012, 3);
+    const QImage picture = Render(sheet);
+    // The center and the manager; the parents and the amount forward; the address and the
+    // total due.
+    for (const int top : {57, 205, 222})
+        EXPECT_TRUE(ClearLeftOfRightText(picture, top, 17)) << top;
 }
 
 TEST_F(StatementSheetTest, AnUnreadableFileIsNamedWhereTheChildsAmountsWouldBe)
