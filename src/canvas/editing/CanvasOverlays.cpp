@@ -15,7 +15,7 @@ void PaintSelectionFrames(QPainter& painter, const CanvasGeometry::ViewMapping& 
         return;
     for (const PageObject* object : selected) {
         SelectionHandles frame;
-        frame.SetRect(mapping.ToWindow(object->m_rect), SelectionHandles::HandlesOf(*object));
+        frame.SetRect(mapping.ToWindow(object->FrameRect()), SelectionHandles::HandlesOf(*object));
         frame.Paint(painter, false);
     }
 }

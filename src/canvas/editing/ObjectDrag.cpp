@@ -12,7 +12,7 @@ void ObjectDrag::FrameCurrent(const ViewMapping& mapping)
     if (m_frame.IsDragging())
         return;
     if (const PageObject* current = m_model.Current())
-        m_frame.SetRect(mapping.ToWindow(current->m_rect), SelectionHandles::HandlesOf(*current));
+        m_frame.SetRect(mapping.ToWindow(current->FrameRect()), SelectionHandles::HandlesOf(*current));
     else
         m_frame.Clear();
 }
@@ -75,7 +75,8 @@ bool ObjectDrag::Finish(const ViewMapping& mapping)
             return false;
         }
         const PageRect rect =
-            moved ? Offset(current->m_rect, offset.x(), offset.y()) : mapping.ToPage(end);
+            moved ? Offset(current->m_rect, offset.x(), offset.y())
+                  : current->RectOfFrame(mapping.ToPage(end));
         m_model.MoveResize(*current, rect);
     }
     FrameCurrent(mapping);

@@ -81,9 +81,21 @@ void PageObject::DrawSelectionFrameIfShown(QPainter& painter,
                                                const DrawContext& context) const
 {
     if (m_bSelected && context.ShowsSelectionFrames())
-        DrawSelectionFrame(painter, m_rect,
+        DrawSelectionFrame(painter, FrameRect(),
                            FramesSelectionOutside() ? TrackerHandles::Outside
                                                     : TrackerHandles::Inside);
+}
+
+PageRect PageObject::QuarterTurned(const PageRect& rect) const
+{
+    if (m_nAngle % 90 != 0 || m_nAngle % 180 == 0 || !PaintsQuarterTurns())
+        return rect;
+    // As a photo's rectangle turns; 64 bits so damaged edges cannot overflow.
+    const std::int64_t cx = (std::int64_t(rect.left) + rect.right) / 2;
+    const std::int64_t cy = (std::int64_t(rect.top) + rect.bottom) / 2;
+    const std::int64_t hw = rect.Width() / 2, hh = rect.Height() / 2;
+    return {std::int32_t(cx - hh), std::int32_t(cy - hw), std::int32_t(cx + hh),
+            std::int32_t(cy + hw)};
 }
 
 bool PageObject::HasShapeFill() const

@@ -61,6 +61,14 @@ public:
 
     // Photos frame their selection outside the picture, everything else inside.
     virtual bool FramesSelectionOutside() const { return false; }
+    // Whether m_nAngle turns what is painted (a photo's quarter turns turn its picture).
+    virtual bool PaintsQuarterTurns() const { return true; }
+
+    // Where the selection frame stands: a figure turned a quarter lies across m_rect,
+    // so its frame swaps width and height about the centre.
+    PageRect FrameRect() const { return QuarterTurned(m_rect); }
+    // The m_rect a frame dragged to `frame` stands for.
+    PageRect RectOfFrame(const PageRect& frame) const { return QuarterTurned(frame); }
 
     // The object's shadow as last painted, for painting it again without working it out.
     KeptLayer& ShadowLayer() const { return m_shadowLayer; }
@@ -103,6 +111,7 @@ protected:
     // A brush tiling that picture, or no brush.
     QBrush TextureBrush();
     void DrawSelectionFrameIfShown(QPainter& painter, const DrawContext& context) const;
+    PageRect QuarterTurned(const PageRect& rect) const;
 
     // The fill and shadow of a figure painted like a shape (shapes, calendar backgrounds).
     bool HasShapeFill() const;

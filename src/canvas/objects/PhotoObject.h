@@ -27,6 +27,7 @@ public:
     void Draw(QPainter& painter, const DrawContext& context) override;
     void DrawContent(QPainter& painter, const DrawContext& context) override;
     bool FramesSelectionOutside() const override { return true; }
+    bool PaintsQuarterTurns() const override { return m_bAltDraw != 0; }
 
     // Sets the path and the name, the file name part of the path.
     void SetPath(const QString& path);

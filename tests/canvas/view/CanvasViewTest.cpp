@@ -509,6 +509,20 @@ TEST_F(CanvasViewTest, HandlesAreGrabbedWhereTheyAreDrawn)
     }
 }
 
+TEST_F(CanvasViewTest, AShapeTurnedAQuarterIsFramedAndResizedAsItStands)
+{
+    PageObject& shape = AddShape({100, 100, 300, 150});
+    Click(QPoint(200, 125));
+    Type(&m_view, Qt::Key_M);
+    const QRect frame = m_view.Mapping().ToWindow(PageRect{175, 25, 225, 225});
+    const QPoint handle = frame.bottomRight() - QPoint(2, 2);
+    ASSERT_LT(Port()->grab().toImage().pixelColor(handle).lightness(), 60);
+    // Across the turned figure a sideways drag makes it longer along its own height.
+    Drag(handle, handle + QPoint(20, 10));
+    EXPECT_EQ(shape.m_rect, (PageRect{105, 95, 315, 165}));
+    EXPECT_EQ(shape.m_nAngle, 90);
+}
+
 TEST_F(CanvasViewTest, KeysNudgeSizeAndRefuseLockedObjects)
 {
     PageObject& shape = AddShape({100, 100, 200, 200});
