@@ -114,6 +114,10 @@ void DeleteStaff(StaffTable& staff, TimeSheetTable& sheets, const QString& name)
 
 QString NameProblem(const QString& name)
 {
+    // "All" selects every staff row, so a member of that name would show and be edited
+    // as someone else.
+    if (name.trimmed().compare(QLatin1String("All"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("All stands for every staff member. Please choose another name.");
     return LibraryFiles::NameProblem(name);
 }
 

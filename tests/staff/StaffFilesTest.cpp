@@ -190,11 +190,11 @@ TEST_F(StaffFileTest, ARenameTakesTheTimeSheetAlong)
                  DatabaseError);
 }
 
-TEST_F(StaffFileTest, ANameThatCannotNameAFileHasNoPhoto)
+TEST_F(StaffFileTest, ANameThatCannotNameAFileOrThatMeansEveryoneIsRefused)
 {
     EXPECT_TRUE(StaffRecords::PhotoPath(m_home.Path(), QStringLiteral("Kim")).endsWith(
         QStringLiteral("/staff/Kim.jpg")));
-    for (const char* name : {"a/b", "..", "", "a\nb"}) {
+    for (const char* name : {"a/b", "..", "", "a\nb", "all"}) {
         EXPECT_FALSE(StaffRecords::NameProblem(QString::fromLatin1(name)).isEmpty()) << name;
         EXPECT_TRUE(StaffRecords::PhotoPath(m_home.Path(), QString::fromLatin1(name)).isEmpty());
     }
