@@ -140,13 +140,16 @@ bool WritePhotos(const QString& root, const QDate& today, QString* problem)
         }
         for (int i = 0; i < kPhotosPerFolder; ++i) {
             const int scene = (i + f) % SampleScenes::SceneCount();
-            const QDate day = today.addDays(-2 * i - f % 3);
-            const QString name = QStringLiteral("%1 %2.jpg")
-                                     .arg(day.toString(Qt::ISODate), SampleScenes::SceneName(scene));
+            const QString name = SampleScenes::SceneName(scene) + QStringLiteral(".jpg");
             const QImage photo =
                 SampleScenes::DrawScene(scene, Seed(folders[f] + name), kPhotoSize);
             if (!WritePhoto(photo, dir.filePath(name), problem))
                 return false;
+            // Taken on one of the last days, as a camera's photos would be.
+            QFile file(dir.filePath(name));
+            const QDateTime taken(today.addDays(-2 * i - f % 3), QTime(9 + i % 7, 5 * f));
+            if (file.open(QIODevice::ReadWrite))
+                file.setFileTime(taken, QFileDevice::FileModificationTime);
         }
     }
     for (const QString& child : ChildNames())
@@ -266,9 +269,10 @@ void WriteStaff(const QString& programDir, const QDate& today, QString* problem)
             plan.weekdays = {true, true, true, true, true};
             plan.weekdays[m + 1] = m == 0 || number % 2 == 0;   // some work part time
             const int leaveDay = 3 + int(m) * 5 + number % 7;
-            plan.annual = {TimeSheet::DayKey(month.year, number, leaveDay),
-                           TimeSheet::DayKey(month.year, number, leaveDay + 1)};
-            if ((number + int(m)) % 3 == 0)
+            plan.annual = {TimeSheet::DayKey(month.year, number, leaveDay)};
+            if ((number + int(m)) % (int(m) + 2) == 0)
+                plan.annual << TimeSheet::DayKey(month.year, number, leaveDay + 1);
+            if ((number + 2 * int(m)) % 5 == 0)
                 plan.sick = {TimeSheet::DayKey(month.year, number, leaveDay + 7)};
             if (number == today.month())
                 plan.note = QStringLiteral("Staff meeting on Friday");

@@ -8,7 +8,6 @@
 #include "canvas/objects/TextObject.h"
 #include "canvas/objects/WrnDocument.h"
 #include "canvas/objects/photo/PhotoAdjustments.h"
-#include "photos/PhotoFiles.h"
 #include "photos/PhotoLibraryLayout.h"
 
 #include <QDir>
@@ -112,28 +111,21 @@ QString MonthTitle(const QDate& month)
            + QString::number(month.year());
 }
 
-// The class folder's photo of the scene, or its first photo when there is none.
+// The class folder's photo of a scene.
 class ClassPhotos
 {
 public:
     explicit ClassPhotos(const QString& picturesRoot)
+        : m_folder(QDir(picturesRoot).filePath(QString::fromLatin1(PhotoLibrary::kClassFolder)))
     {
-        const QString folder =
-            QDir(picturesRoot).filePath(QString::fromLatin1(PhotoLibrary::kClassFolder));
-        for (const PhotoFiles::PhotoFile& file :
-             PhotoFiles::ListFolder(folder, QString::fromLatin1(PhotoFiles::kListExtensions)))
-            m_paths.append(file.path);
     }
     QString Of(const char* scene) const
     {
-        for (const QString& path : m_paths)
-            if (path.endsWith(QStringLiteral(" %1.jpg").arg(QLatin1String(scene))))
-                return path;
-        return m_paths.value(0);
+        return m_folder.filePath(QLatin1String(scene) + QLatin1String(".jpg"));
     }
 
 private:
-    QStringList m_paths;
+    QDir m_folder;
 };
 
 QString Material(const QString& picturesRoot, const char* name)

@@ -4,12 +4,14 @@
 #include "app/CenterStack.h"
 #include "app/MainWindow.h"
 #include "canvas/editing/PageDocument.h"
+#include "commands/CommandIds.h"
 #include "commands/CommandRouting.h"
 #include "photos/PhotoLibraryLayout.h"
 #include "photos/view/LibraryTree.h"
 #include "sample/SampleCenter.h"
 #include "platform/SettingsStore.h"
 #include "settings/ProgramState.h"
+#include "staff/view/StaffCenterView.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -55,6 +57,11 @@ bool WriteSampleCenterPictures(const QDir& folder)
     for (int i = 0; i < Center::Count; ++i) {
         const auto center = static_cast<Center::Index>(i);
         frame.Dispatch(ViewCommandOfCenter(center));
+        // Show each center at its liveliest: a staff member chosen, the month's figures.
+        if (auto* staff = dynamic_cast<StaffCenterView*>(frame.Container()->CurrentView()))
+            staff->SelectStaff(QStringLiteral("Sam Ortega"));
+        if (center == Center::Reports)
+            frame.Dispatch(Cmd::ReportTuitionList);
         Settle(center == Center::PhotoCenter ? 1500 : 300);
         const QString path =
             folder.filePath(QStringLiteral("%1.png").arg(QLatin1String(kCenterNames[i])));
