@@ -335,13 +335,18 @@ QString Make(const QString& folder, const QDate& today)
     program.picturesRoot = root;
     WriteSettings(folder);
     try {
-        RecordsDatabase::Shared().Create(RecordsDatabase::FilePath(folder));
-        RecordsDatabase::Shared().Close();
-        EnrollChildren(today);
-        WriteDailyRecords(today);
-        WritePayments(today, TuitionRates::FromTexts(
-                                 TuitionRateTexts::Load(SettingsStore(SettingsStore::FolderFile(folder)))));
-        WriteStaff(folder, today, &problem);
+        RecordsDatabase& database = RecordsDatabase::Shared();
+        database.Create(RecordsDatabase::FilePath(folder));
+        const TuitionRates rates = TuitionRates::FromTexts(
+            TuitionRateTexts::Load(SettingsStore(SettingsStore::FolderFile(folder))));
+        // One transaction: all the records or none, written at once rather than row by row.
+        database.InTransaction([&] {
+            EnrollChildren(today);
+            WriteDailyRecords(today);
+            WritePayments(today, rates);
+            WriteStaff(folder, today, &problem);
+        });
+        database.Close();
     } catch (const DatabaseError& error) {
         return QStringLiteral("could not write the records: %1").arg(error.Message());
     }
