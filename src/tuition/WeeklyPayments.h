@@ -88,7 +88,8 @@ std::vector<WeeklyPayment> MonthRows(PaymentTable& set, const QString& folderNam
 // The most characters a payment row's child name holds.
 int NameWidth();
 
-// Stores a new row and returns its row id; the set is closed afterwards.
+// Stores a new row and returns its row id; the set is closed afterwards. A child has
+// one row of a week: a second is refused (DatabaseError).
 qint64 AddRow(PaymentTable& set, const WeeklyPayment& payment);
 // Writes an entry's values into the child's row of the week the two texts name (as
 // ShownDate gives them), the one with the payment's row id when it has one; false when there
