@@ -69,10 +69,9 @@ QString DatabaseLocation::Url(bool withPassword) const
     QString user = Encoded(m_user);
     if (withPassword && !m_password.isEmpty())
         user += QLatin1Char(':') + Encoded(m_password);
-    return QStringLiteral("postgresql://%1@%2:%3/%4")
-        .arg(user, Encoded(m_host))
-        .arg(m_port)
-        .arg(Encoded(m_database));
+    // Joined, not arg()ed: the encoded parts hold '%'.
+    return QLatin1String("postgresql://") + user + QLatin1Char('@') + Encoded(m_host)
+           + QLatin1Char(':') + QString::number(m_port) + QLatin1Char('/') + Encoded(m_database);
 }
 
 QString DatabaseLocation::ShownText() const
@@ -80,5 +79,5 @@ QString DatabaseLocation::ShownText() const
     if (!IsServer())
         return QStringLiteral("this computer");
     const QString host = m_host.isEmpty() ? QStringLiteral("the local server") : m_host;
-    return QStringLiteral("%1 on %2:%3 as %4").arg(m_database, host).arg(m_port).arg(m_user);
+    return QStringLiteral("%1 on %2:%3 as %4").arg(m_database, host, QString::number(m_port), m_user);
 }
