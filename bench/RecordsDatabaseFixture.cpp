@@ -90,8 +90,9 @@ DatabaseLocation NewServerDatabase()
     {
         QSqlQuery create(RecordsDatabase::Connect(QStringLiteral("bench-admin"), server, QString(),
                                                   RecordsDatabase::Access::Write));
-        RecordsDatabase::Prepare(create, QStringLiteral("CREATE DATABASE %1").arg(name));
-        RecordsDatabase::Exec(create);
+        // The server prepares no CREATE DATABASE.
+        if (!create.exec(QStringLiteral("CREATE DATABASE %1").arg(name)))
+            throw DatabaseError(QStringLiteral("No database for the benchmark: ") + name);
     }
     RecordsDatabase::Disconnect(QStringLiteral("bench-admin"));
     return DatabaseLocation::Server(server.Host(), server.Port(), name, server.User(),

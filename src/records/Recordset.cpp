@@ -466,9 +466,14 @@ void Recordset::UpdateRow(const std::vector<QVariant>& values)
     if (CurrentRowId() != rowId)
         throw DatabaseError(QStringLiteral("This record was deleted on another computer after "
                                            "you opened it. Your change was not saved."));
-    throw DatabaseError(QStringLiteral("This record was changed on another computer after you "
-                                       "opened it. Your change was not saved; the list now "
-                                       "shows the other change."));
+    throw ChangedElsewhere();
+}
+
+DatabaseError Recordset::ChangedElsewhere()
+{
+    return DatabaseError(QStringLiteral("This record was changed on another computer after you "
+                                        "opened it. Your change was not saved; the list now "
+                                        "shows the other change."));
 }
 
 void Recordset::ShowStoredRows(qint64 rowId)

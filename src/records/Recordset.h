@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class DatabaseError;
 class RecordsDatabase;
 
 // Carries values between a recordset's bound members and a row, in binding order.
@@ -93,6 +94,9 @@ public:
     QString TableName() const;
     // The rowid of the current row; 0 at EOF.
     qint64 CurrentRowId() const;
+
+    // What an edit of a row another seat changed since it was read is refused with.
+    static DatabaseError ChangedElsewhere();
 
     // The database file a recordset opens; empty means it does nothing.
     virtual QString GetDefaultDBName() const;
