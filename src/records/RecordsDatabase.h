@@ -21,6 +21,13 @@ public:
     QString Message() const { return QString::fromUtf8(what()); }
 };
 
+// A row that another seat changed or deleted after it was read: nothing was written.
+class RowChangedError : public DatabaseError
+{
+public:
+    using DatabaseError::DatabaseError;
+};
+
 // The one connection to the records, shared by every recordset, kept for the whole run.
 // The records are the WRN.mdb file of the application folder, or a database on a
 // server when the run was pointed at one (UseLocation). It opens on the first recordset

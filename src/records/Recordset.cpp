@@ -464,14 +464,14 @@ void Recordset::UpdateRow(const std::vector<QVariant>& values)
     }
     ShowStoredRows(rowId);
     if (CurrentRowId() != rowId)
-        throw DatabaseError(QStringLiteral("This record was deleted on another computer after "
-                                           "you opened it. Your change was not saved."));
+        throw RowChangedError(QStringLiteral("This record was deleted on another computer after "
+                                             "you opened it. Your change was not saved."));
     throw ChangedElsewhere();
 }
 
-DatabaseError Recordset::ChangedElsewhere()
+RowChangedError Recordset::ChangedElsewhere()
 {
-    return DatabaseError(QStringLiteral("This record was changed on another computer after you "
+    return RowChangedError(QStringLiteral("This record was changed on another computer after you "
                                         "opened it. Your change was not saved; the list now "
                                         "shows the other change."));
 }

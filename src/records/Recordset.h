@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-class DatabaseError;
 class RecordsDatabase;
+class RowChangedError;
 
 // Carries values between a recordset's bound members and a row, in binding order.
 // Each recordset lists its members once, in DoFieldExchange.
@@ -74,7 +74,7 @@ public:
     void AddNew();
     void Edit();
     // Editing a row that another seat changed or deleted since it was read is refused
-    // (DatabaseError saying so), and the set shows the rows as they are now.
+    // (RowChangedError saying so), and the set shows the rows as they are now.
     void Update();
     // After AddNew: adds the row unless one with the same unique key (one weekly row per
     // child and week) is there already; whether it was added.
@@ -96,7 +96,7 @@ public:
     qint64 CurrentRowId() const;
 
     // What an edit of a row another seat changed since it was read is refused with.
-    static DatabaseError ChangedElsewhere();
+    static RowChangedError ChangedElsewhere();
 
     // The database file a recordset opens; empty means it does nothing.
     virtual QString GetDefaultDBName() const;

@@ -228,10 +228,15 @@ qint64 AddRow(PaymentTable& set, const WeeklyPayment& payment)
 }
 
 bool UpdateRow(PaymentTable& set, const WeeklyPayment& payment,
-               const QString& weekStartText, const QString& weekEndText)
+               const QString& weekStartText, const QString& weekEndText,
+               const QStringList& shownTexts)
 {
     const bool found =
         MoveToWeek(set, payment.childName, weekStartText, weekEndText, payment.rowId);
+    if (found && !shownTexts.isEmpty() && RowTexts(RowOf(set)) != shownTexts) {
+        set.Close();
+        throw Recordset::ChangedElsewhere();
+    }
     if (found) {
         set.Edit();
         WriteEntry(set, payment);

@@ -36,11 +36,6 @@ std::string RecordsEngineName(const ::testing::TestParamInfo<RecordsEngine>& inf
     return info.param == RecordsEngine::File ? "File" : "Server";
 }
 
-void PrintTo(RecordsEngine engine, std::ostream* out)
-{
-    *out << (engine == RecordsEngine::File ? "File" : "Server");
-}
-
 QString TestServerUrl()
 {
     return qEnvironmentVariable("TENDREL_TEST_POSTGRES");

@@ -15,7 +15,6 @@ enum class RecordsEngine { File, Server };
 // Both engines, for INSTANTIATE_TEST_SUITE_P(..., EachRecordsEngine(), RecordsEngineName).
 ::testing::internal::ValueArray<RecordsEngine, RecordsEngine> EachRecordsEngine();
 std::string RecordsEngineName(const ::testing::TestParamInfo<RecordsEngine>& info);
-void PrintTo(RecordsEngine engine, std::ostream* out);
 
 // The test server's address (TENDREL_TEST_POSTGRES, set by scripts/pg-cluster), or
 // empty when there is none.
