@@ -149,6 +149,18 @@ QString RecordsDatabase::TestConnection(const DatabaseLocation& location)
     return version;
 }
 
+QString RecordsDatabase::UnreachableReason() const
+{
+    if (!m_location.IsServer())
+        return {};
+    try {
+        TestConnection(m_location);
+        return {};
+    } catch (const DatabaseError& error) {
+        return error.Message();
+    }
+}
+
 void RecordsDatabase::Disconnect(const QString& name)
 {
     if (!QSqlDatabase::contains(name))

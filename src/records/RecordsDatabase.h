@@ -52,6 +52,10 @@ public:
     // DatabaseError with the reason (refused, unknown host, wrong password, ...).
     static QString TestConnection(const DatabaseLocation& location);
 
+    // Why the run's server cannot be reached (the engine's words); empty when it can, or
+    // when the records are on this computer. Tells "unreachable" from "no records yet".
+    QString UnreachableReason() const;
+
     // The database file of an application folder: WRN.mdb in it; empty for an empty folder.
     static QString FilePath(const QString& programDir);
     // Whether the records are there: that file exists or, on a server, the server

@@ -640,5 +640,8 @@ TEST_F(ServerProgramsTest, MoveRecordsCopiesTheFileIntoAnEmptyDatabaseOnceAndLea
                                  m_home.path()}), 1, QStringLiteral("names no database")));
     EXPECT_TRUE(EndedSaying(Cli({"--database", "mysql://x/y", "create-db"}), 2,
                             QStringLiteral("not a database address")));
+    // A server that does not answer fails the week check instead of finding no records.
+    EXPECT_TRUE(EndedSaying(Cli({"--database", "postgresql://me@127.0.0.1:1/wrn", "week-check"}),
+                            1, QStringLiteral("cannot be reached")));
     EXPECT_EQ(Figures("ChildPaymentInformation", "Debit"), QStringLiteral("4/14.75"));
 }
