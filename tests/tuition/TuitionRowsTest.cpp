@@ -133,29 +133,18 @@ TEST_P(TuitionRowsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
     EXPECT_EQ(PaymentRows(), 2);
 }
 
-TEST_P(TuitionRowsTest, AChildHasOneRowAWeekYetOlderRowsOfAWeekStay)
+TEST_P(TuitionRowsTest, OlderRowsOfOneWeekStayAndTheCheckAddsOnlyWhatIsMissing)
 {
-    Enroll(QStringLiteral("Ann"), 3, 10);
-    WeeklyPayment added;
-    EXPECT_TRUE(WeeklyPayments::AddCurrentWeek(m_enrollment, m_payments, QStringLiteral("Ann"),
-                                               QDate(2024, 3, 6), TuitionRates(), &added));
-    EXPECT_THROW(WeeklyPayments::AddCurrentWeek(m_enrollment, m_payments, QStringLiteral("Ann"),
-                                                QDate(2024, 3, 7), TuitionRates()),
-                 DatabaseError);
-    EXPECT_EQ(Check(QDate(2024, 3, 8)).generation.added, 0);
-    EXPECT_EQ(PaymentRows(), 1);
     if (GetParam() == RecordsEngine::Server)
-        return;
-
-    // A file whose older rows hold one week twice opens with both.
+        GTEST_SKIP() << "only files made before one row a week hold two";
     RecordsDatabase::Shared().Close();
     QFile::remove(DatabaseFile());
     for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
         Inspect(FileTableSql(table.name));
     Inspect(QStringLiteral("INSERT INTO \"ChildPaymentInformation\" (\"ChildName\", "
                            "\"WeekStart\") VALUES ('Ann', 45355), ('Ann', 45355)"));
-    Inspect(QStringLiteral("INSERT INTO \"ChildEnrollmentInformation\" (\"ChildName\") "
-                           "VALUES ('Ann'), ('Ben')"));
+    Enroll(QStringLiteral("Ann"));
+    Enroll(QStringLiteral("Ben"));
     EnsureRecordsDatabase();
     EXPECT_EQ(Check(QDate(2024, 3, 6)).generation.added, 1);   // only Ben's
     EXPECT_EQ(PaymentRows(), 3);
