@@ -222,6 +222,9 @@ bool RecordsDatabase::ServerHoldsRecords()
         Exec(query);
         return query.next();
     } catch (const DatabaseError&) {
+        // A connection the server dropped (a restart) is made again on the next look.
+        if (m_transactionDepth == 0)
+            Close();
         return false;
     }
 }
