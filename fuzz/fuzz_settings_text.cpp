@@ -1,7 +1,8 @@
-// Settings hold text a person typed or edited by hand: rates, start times, and the
-// program's own command line.
+// Settings hold text a person typed or edited by hand: rates, start times, the records
+// server's address, and the program's own command line.
 #include "settings/ProgramSettings.h"
 #include "settings/StartOptions.h"
+#include "records/RecordsDatabase.h"
 
 #include <cmath>
 #include <cstddef>
@@ -16,6 +17,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto start = ParseStartTime(text)) {
         if (start->hour < 0 || start->hour > 23 || start->minute < 0 || start->minute > 59)
             __builtin_trap();
+    }
+    // An address that reads back as itself after writing.
+    try {
+        const DatabaseLocation location = DatabaseLocation::FromUrl(text);
+        if (location.IsServer() && !(DatabaseLocation::FromUrl(location.Url(true)) == location))
+            __builtin_trap();
+    } catch (const DatabaseError&) {
     }
     QString error;
     ParseStartOptions(text.split(QLatin1Char(' ')), &error);

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "settings/StartOptions.h"
+#include "records/RecordsDatabase.h"
 #include "widgets/Icons.h"
 #include "app/MainWindow.h"
 #include "platform/view/DesktopPrompt.h"
@@ -68,6 +69,12 @@ int main(int argc, char** argv)
     if (options->showVersion) {
         std::fputs(qPrintable(VersionText(QStringLiteral("tendrel"))), stdout);
         return 0;
+    }
+    try {
+        RecordsDatabase::Shared().UseLocation(DatabaseLocation::FromUrl(options->database));
+    } catch (const DatabaseError& problem) {
+        std::fprintf(stderr, "tendrel: %s\n", qPrintable(problem.Message()));
+        return 2;
     }
     if (!HasDisplay()) {
         std::fputs("tendrel: there is no display to show the window on.\n"

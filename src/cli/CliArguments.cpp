@@ -1,5 +1,9 @@
 #include "cli/CliArguments.h"
 
+#include "records/RecordsDatabase.h"
+#include "settings/ProgramState.h"
+
+#include <QDir>
 #include <cstdio>
 
 void Report(const char* command, const QString& text)
@@ -11,6 +15,19 @@ int Fail(const char* command, const QString& message)
 {
     Report(command, message);
     return 1;
+}
+
+QString NoRecordsText()
+{
+    if (const QString why = RecordsDatabase::Shared().UnreachableReason(); !why.isEmpty())
+        return why;
+    return QStringLiteral("there is no records database in %1").arg(RecordsPlace());
+}
+
+QString RecordsPlace()
+{
+    const DatabaseLocation& location = RecordsDatabase::Shared().Location();
+    return location.IsServer() ? location.Url() : QDir::toNativeSeparators(Program().programDir);
 }
 
 int Usage(const char* usage, const QString& problem)

@@ -8,6 +8,12 @@
 void Report(const char* command, const QString& text);
 // Reports the message; returns exit code 1.
 int Fail(const char* command, const QString& message);
+// Why the run's records cannot be read: the server's refusal, or "there is no records
+// database in <the folder's file or the server>".
+QString NoRecordsText();
+// The application folder, or the server's address when the records are there.
+QString RecordsPlace();
+
 // Prints the problem and the command's usage to standard error; returns exit code 2.
 int Usage(const char* usage, const QString& problem);
 

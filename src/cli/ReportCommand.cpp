@@ -133,8 +133,7 @@ int ReportCommand(const QStringList& arguments)
 
     UseApplicationFolder(parsed.Option(QStringLiteral("--home")));
     if (!RecordsDatabaseExists())
-        return Fail("report", QStringLiteral("there is no records database in %1")
-                                  .arg(QDir::toNativeSeparators(Program().programDir)));
+        return Fail("report", NoRecordsText());
     MonthReport report;
     report.SetKind(*kind);
     report.SetMonth({*year, *month});

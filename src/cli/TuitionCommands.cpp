@@ -182,8 +182,11 @@ int WeekCheckCommand(const QStringList& arguments)
                         qPrintable(week));
         return 0;
     case WeekCheck::Outcome::NoDatabase:
+        // A server that does not answer is a failure, not an empty start.
+        if (const QString why = RecordsDatabase::Shared().UnreachableReason(); !why.isEmpty())
+            return Fail("week-check", why);
         std::printf("There is no records database in %s yet; no rows were made.\n",
-                    qPrintable(QDir::toNativeSeparators(Program().programDir)));
+                    qPrintable(RecordsPlace()));
         return 0;
     case WeekCheck::Outcome::Generated: break;
     }
@@ -225,8 +228,7 @@ int StatementCommand(const QStringList& arguments)
         return Usage(kStatementUsage, QStringLiteral("the output must end in .png or .pdf"));
     UseApplicationFolder(option("--home"));
     if (!RecordsDatabaseExists())
-        return Fail("statement", QStringLiteral("there is no records database in %1")
-                                     .arg(QDir::toNativeSeparators(Program().programDir)));
+        return Fail("statement", NoRecordsText());
 
     // Every output reads the same rows first, so a database that cannot give them fails
     // each alike.

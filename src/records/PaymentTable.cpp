@@ -23,8 +23,8 @@ QSet<QString> PaymentTable::ChildrenWithWeekStarting(const QDate& first, const Q
     // A week start stored with a time of day still falls on its day. No DISTINCT: the
     // engine would walk the name index and look up every row (40 times slower).
     RecordsDatabase::Prepare(query, QStringLiteral(
-        "SELECT ChildName FROM ChildPaymentInformation "
-        "WHERE WeekStart >= ? AND WeekStart < ?"));
+        "SELECT \"ChildName\" FROM \"ChildPaymentInformation\" "
+        "WHERE \"WeekStart\" >= ? AND \"WeekStart\" < ?"));
     query.addBindValue(DbDate::FromDate(first).Days());
     query.addBindValue(DbDate::FromDate(last.addDays(1)).Days());
     RecordsDatabase::Exec(query);

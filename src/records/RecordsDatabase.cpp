@@ -23,20 +23,26 @@ QString EngineText(const QSqlError& error)
                           : text;
 }
 
+// Runs a statement without binding: the server prepares no SET or CREATE.
 void ExecText(QSqlDatabase& db, const QString& sql)
 {
     QSqlQuery query(db);
-    RecordsDatabase::Prepare(query, sql);
-    RecordsDatabase::Exec(query);
+    if (!query.exec(sql))
+        throw DatabaseError(EngineText(query.lastError()));
 }
 
-// Reading the catalogue is also what tells a database from any other file.
-void ReadCatalogue(QSqlDatabase& db)
+const QString kTestConnection = QStringLiteral("tendrel-records-test");
+
+void ExecAll(QSqlDatabase& db, const QStringList& statements)
 {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        throw DatabaseError(EngineText(query.lastError()));
+    for (const QString& sql : statements)
+        ExecText(db, sql);
+}
+
+SqlDialect DialectOf(const DatabaseLocation& location)
+{
+    return SqlDialect(location.IsServer() ? SqlDialect::Engine::PostgreSQL
+                                          : SqlDialect::Engine::SQLite);
 }
 
 // The affinity SQLite gives a column declared `declared`: 'I'nteger, 'T'ext, 'B'lob,
@@ -99,8 +105,128 @@ QString RecordsDatabase::FilePath(const QString& programDir)
 
 bool RecordsDatabase::Exists(const QString& programDir)
 {
+    RecordsDatabase& shared = Shared();
+    if (shared.m_location.IsServer())
+        return shared.ServerHoldsRecords();
     const QString path = FilePath(programDir);
     return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+QString RecordsDatabase::Name(const QString& programDir)
+{
+    if (Shared().m_location.IsServer())
+        return Shared().m_location.Url();
+    return QFileInfo(FilePath(programDir)).absoluteFilePath();
+}
+
+void RecordsDatabase::UseLocation(const DatabaseLocation& location)
+{
+    if (location == m_location)
+        return;
+    if (m_transactionDepth > 0)
+        throw DatabaseError(QStringLiteral("The records cannot move in the middle of a "
+                                           "transaction."));
+    Close();
+    m_location = location;
+    m_dialect = DialectOf(location);
+}
+
+QString RecordsDatabase::TestConnection(const DatabaseLocation& location)
+{
+    const QString path = location.IsServer() ? QString() : QStringLiteral(":memory:");
+    QString version;
+    try {
+        QSqlQuery query(Connect(kTestConnection, location, path, Access::Read));
+        query.setForwardOnly(true);
+        Prepare(query, DialectOf(location).VersionSql());
+        Exec(query);
+        version = query.next() ? query.value(0).toString() : QString();
+    } catch (const DatabaseError&) {
+        Disconnect(kTestConnection);
+        throw;
+    }
+    Disconnect(kTestConnection);
+    return version;
+}
+
+QString RecordsDatabase::UnreachableReason() const
+{
+    if (!m_location.IsServer())
+        return {};
+    try {
+        TestConnection(m_location);
+        return {};
+    } catch (const DatabaseError& error) {
+        return error.Message();
+    }
+}
+
+void RecordsDatabase::Disconnect(const QString& name)
+{
+    if (!QSqlDatabase::contains(name))
+        return;
+    QSqlDatabase::database(name, false).close();
+    QSqlDatabase::removeDatabase(name);
+}
+
+QSqlDatabase RecordsDatabase::Connect(const QString& name, const DatabaseLocation& location,
+                                      const QString& path, Access access)
+{
+    const SqlDialect dialect = DialectOf(location);
+    QSqlDatabase db = QSqlDatabase::addDatabase(dialect.Driver(), name);
+    if (location.IsServer()) {
+        db.setHostName(location.Host());
+        db.setPort(location.Port());
+        db.setDatabaseName(location.Database());
+        db.setUserName(location.User());
+        db.setPassword(location.Password());
+        // A server that does not answer is reported instead of hanging the program.
+        db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+    } else {
+        db.setDatabaseName(path);
+        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+        if (access == Access::Read)
+            options += QLatin1String(";QSQLITE_OPEN_READONLY");
+        db.setConnectOptions(options);
+    }
+    bool ready = db.open();
+    QString message = ready ? QString() : EngineText(db.lastError());
+    if (ready) {
+        try {
+            ExecAll(db, dialect.AfterOpenSql());
+        } catch (const DatabaseError& error) {
+            ready = false;
+            message = error.Message();
+        }
+    }
+    if (!ready) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        if (location.IsServer())
+            message = QStringLiteral("The records server %1 cannot be reached: %2")
+                          .arg(location.ShownText(), message);
+        throw DatabaseError(message);
+    }
+    return db;
+}
+
+bool RecordsDatabase::ServerHoldsRecords()
+{
+    try {
+        Open(QString());
+        QSqlQuery query(Connection());
+        query.setForwardOnly(true);
+        Prepare(query, m_dialect.ColumnsSql());
+        query.addBindValue(QString::fromLatin1(RecordsSchema::kChildEnrollment));
+        Exec(query);
+        return query.next();
+    } catch (const DatabaseError&) {
+        // A connection the server dropped (a restart) is made again on the next look.
+        if (m_transactionDepth == 0)
+            Close();
+        return false;
+    }
 }
 
 bool RecordsDatabase::IsOpen() const
@@ -115,6 +241,11 @@ QSqlDatabase RecordsDatabase::Connection() const
 
 void RecordsDatabase::Open(const QString& path, Access access)
 {
+    if (m_location.IsServer()) {
+        if (!IsOpen())
+            OpenServer();
+        return;
+    }
     if (IsOpen() && m_path == QFileInfo(path).absoluteFilePath()
         && (access == Access::Read || m_writable))
         return;
@@ -129,6 +260,13 @@ void RecordsDatabase::Open(const QString& path, Access access)
 
 void RecordsDatabase::Create(const QString& path)
 {
+    if (m_location.IsServer()) {
+        Open(path, Access::Write);
+        CreateMissingTables();
+        Upgrade();
+        CheckTables();
+        return;
+    }
     if (QFileInfo::exists(path)) {
         Open(path, Access::Write);
         CheckTables();
@@ -137,11 +275,7 @@ void RecordsDatabase::Create(const QString& path)
     QDir().mkpath(QFileInfo(path).absolutePath());
     OpenConnection(path, Access::Write);
     try {
-        InTransaction([this] {
-            QSqlDatabase db = Connection();
-            for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
-                ExecText(db, RecordsSchema::CreateTableSql(table));
-        });
+        CreateMissingTables();
         Upgrade();
     } catch (const DatabaseError&) {
         // A file without its tables would pass the existence check from now on.
@@ -149,6 +283,15 @@ void RecordsDatabase::Create(const QString& path)
         QFile::remove(path);
         throw;
     }
+}
+
+void RecordsDatabase::CreateMissingTables()
+{
+    InTransaction([this] {
+        QSqlDatabase db = Connection();
+        for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
+            ExecText(db, m_dialect.CreateTableSql(table));
+    });
 }
 
 void RecordsDatabase::Upgrade()
@@ -159,9 +302,36 @@ void RecordsDatabase::Upgrade()
         for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
             ExecText(db, RecordsSchema::CreateIndexSql(table));
     });
-    QSqlQuery query(Connection());
-    RecordsDatabase::Prepare(query, QStringLiteral("PRAGMA journal_mode=WAL"));
-    RecordsDatabase::Exec(query);
+    AddWeekIndex();
+    QSqlDatabase db = Connection();
+    ExecAll(db, m_dialect.UpgradeSql());
+}
+
+void RecordsDatabase::AddWeekIndex()
+{
+    InTransaction([this] {
+        QSqlDatabase db = Connection();
+        // Rows made before the index, two for one child and week, are the center's
+        // records: they stay, and the writer's lock alone keeps the week check from
+        // adding more.
+        QSqlQuery duplicates(db);
+        duplicates.setForwardOnly(true);
+        Prepare(duplicates, RecordsSchema::DuplicateWeeksSql());
+        Exec(duplicates);
+        if (!duplicates.next())
+            ExecText(db, RecordsSchema::CreateWeekIndexSql());
+    });
+}
+
+void RecordsDatabase::OpenServer()
+{
+    if (m_transactionDepth > 0)
+        throw DatabaseError(QStringLiteral("The records cannot change in the middle of "
+                                           "a transaction."));
+    Close();
+    Connect(kConnection, m_location, QString(), Access::Write);
+    m_path = m_location.Url();
+    m_writable = true;
 }
 
 void RecordsDatabase::OpenConnection(QString path, Access access)
@@ -173,25 +343,13 @@ void RecordsDatabase::OpenConnection(QString path, Access access)
         return true;
     }();
     Q_UNUSED(closesAtExit);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
-        db.setDatabaseName(path);
-        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-        if (access == Access::Read)
-            options += QLatin1String(";QSQLITE_OPEN_READONLY");
-        db.setConnectOptions(options);
-        if (!db.open()) {
-            const QString message = EngineText(db.lastError());
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(kConnection);
-            throw DatabaseError(message);
-        }
-        m_path = QFileInfo(path).absoluteFilePath();
-        m_writable = access == Access::Write;
-    }
+    Connect(kConnection, m_location, path, access);
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_writable = access == Access::Write;
     try {
+        // Reading the catalogue is also what tells a database from any other file.
         QSqlDatabase db = Connection();
-        ReadCatalogue(db);
+        ExecText(db, m_dialect.ProbeSql());
     } catch (const DatabaseError& error) {
         QString problem = error.Message();
         if (!problem.endsWith(QLatin1Char('.')))
@@ -206,15 +364,7 @@ void RecordsDatabase::Close()
 {
     m_checkedTables.clear();
     m_writable = false;
-    if (!QSqlDatabase::contains(kConnection)) {
-        m_path.clear();
-        return;
-    }
-    {
-        QSqlDatabase db = Connection();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(kConnection);
+    Disconnect(kConnection);
     m_path.clear();
 }
 
@@ -231,12 +381,13 @@ void RecordsDatabase::CheckTable(const RecordsSchema::TableDef& table)
         return;
     QSqlQuery query(Connection());
     query.setForwardOnly(true);
-    Prepare(query, QStringLiteral("PRAGMA table_info(%1)").arg(RecordsSchema::Quoted(name)));
+    Prepare(query, m_dialect.ColumnsSql());
+    query.addBindValue(name);
     Exec(query);
-    // Column names are told apart without regard to case, as the engine does.
+    // Column names are told apart without regard to case, as SQLite does.
     QHash<QString, QString> declared;
     while (query.next())
-        declared.insert(query.value(1).toString().toLower(), query.value(2).toString());
+        declared.insert(query.value(0).toString().toLower(), query.value(1).toString());
     if (declared.isEmpty())
         throw Unusable(QStringLiteral("it has no table %1.").arg(name));
     for (const RecordsSchema::FieldDef& field : table.fields) {
@@ -268,24 +419,28 @@ void RecordsDatabase::InTransaction(const std::function<void()>& work)
     if (!IsOpen())
         throw DatabaseError(QStringLiteral("The records database is not open."));
     Open(m_path, Access::Write);
-    const auto run = [this](const char* sql) {
+    const auto run = [this](const QString& sql) {
         QSqlQuery query(Connection());
-        const bool done = query.exec(QLatin1String(sql));
+        const bool done = query.exec(sql);
         return done ? QString() : EngineText(query.lastError());
     };
-    if (const QString refused = run("BEGIN IMMEDIATE"); !refused.isEmpty())
-        throw DatabaseError(refused);
+    for (const QString& begin : m_dialect.BeginWriteSql()) {
+        if (const QString refused = run(begin); !refused.isEmpty()) {
+            run(QStringLiteral("ROLLBACK"));
+            throw DatabaseError(refused);
+        }
+    }
     try {
         ++m_transactionDepth;
         work();
         --m_transactionDepth;
     } catch (...) {
         --m_transactionDepth;
-        run("ROLLBACK");
+        run(QStringLiteral("ROLLBACK"));
         throw;
     }
-    if (const QString refused = run("COMMIT"); !refused.isEmpty()) {
-        run("ROLLBACK");
+    if (const QString refused = run(QStringLiteral("COMMIT")); !refused.isEmpty()) {
+        run(QStringLiteral("ROLLBACK"));
         throw DatabaseError(refused);
     }
 }
@@ -310,7 +465,7 @@ bool RecordsDatabaseExists()
 void EnsureRecordsDatabase()
 {
     const QString path = RecordsDatabase::FilePath(Program().programDir);
-    if (path.isEmpty())
+    if (path.isEmpty() && !RecordsDatabase::Shared().Location().IsServer())
         throw DatabaseError(QStringLiteral("There is no application folder for the records."));
     RecordsDatabase& database = RecordsDatabase::Shared();
     database.Create(path);

@@ -28,17 +28,6 @@ std::vector<FieldDef> TimeTableFields()
     return fields;
 }
 
-const char* SqlType(FieldType type)
-{
-    switch (type) {
-    case FieldType::Text: return "TEXT";
-    case FieldType::Long: return "INTEGER";
-    case FieldType::Double:
-    case FieldType::Date: return "REAL";
-    }
-    return "TEXT";
-}
-
 } // namespace
 
 const FieldDef* TableDef::Field(const QString& column) const
@@ -99,21 +88,24 @@ QString Quoted(const QString& identifier)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString CreateTableSql(const TableDef& table)
-{
-    QStringList columns;
-    for (const FieldDef& field : table.fields)
-        columns << Quoted(QString::fromLatin1(field.name)) + QLatin1Char(' ')
-                       + QLatin1String(SqlType(field.type));
-    return QStringLiteral("CREATE TABLE %1 (%2)")
-        .arg(Quoted(QString::fromLatin1(table.name)), columns.join(QLatin1String(", ")));
-}
-
 QString CreateIndexSql(const TableDef& table)
 {
     const QString name = QString::fromLatin1(table.name);
     return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
         .arg(Quoted(name + QLatin1String("_ByName")), Quoted(name), Quoted(NameColumn(table)));
+}
+
+QString CreateWeekIndexSql()
+{
+    return QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS \"ChildPaymentInformation_ByWeek\" "
+                          "ON \"ChildPaymentInformation\" (\"ChildName\", \"WeekStart\")");
+}
+
+QString DuplicateWeeksSql()
+{
+    return QStringLiteral("SELECT 1 FROM \"ChildPaymentInformation\" "
+                          "WHERE \"WeekStart\" IS NOT NULL "
+                          "GROUP BY \"ChildName\", \"WeekStart\" HAVING count(*) > 1 LIMIT 1");
 }
 
 } // namespace RecordsSchema

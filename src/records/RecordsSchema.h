@@ -37,9 +37,13 @@ const TableDef& Table(const char* name);
 // The column rows are selected by: ChildName, or Name for the staff tables.
 QString NameColumn(const TableDef& table);
 
-// SQL that creates the table, its columns in order, and the index on its name column.
-QString CreateTableSql(const TableDef& table);
+// SQL that creates the index on a table's name column (the tables themselves differ
+// between engines: SqlDialect).
 QString CreateIndexSql(const TableDef& table);
+// The weekly rows: one per child and week start, and a query with a row when older
+// rows already hold two.
+QString CreateWeekIndexSql();
+QString DuplicateWeeksSql();
 
 // A column name quoted for SQL ("Index" and "Date" are keywords).
 QString Quoted(const QString& identifier);

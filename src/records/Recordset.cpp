@@ -386,50 +386,102 @@ void Recordset::Update()
     const std::vector<QVariant> values = StoredValues();
     CheckWidths(values);
     if (m_editMode == EditMode::Adding)
-        InsertRow(values);
+        InsertRow(values, false);
     else
         UpdateRow(values);
     m_editMode = EditMode::None;
 }
 
-void Recordset::InsertRow(const std::vector<QVariant>& values)
+bool Recordset::UpdateUnlessPresent()
+{
+    if (m_editMode != EditMode::Adding)
+        throw DatabaseError(QStringLiteral("Adding to %1 without AddNew.").arg(TableName()));
+    const std::vector<QVariant> values = StoredValues();
+    CheckWidths(values);
+    m_editMode = EditMode::None;
+    return InsertRow(values, true);
+}
+
+bool Recordset::InsertRow(const std::vector<QVariant>& values, bool skipPresent)
 {
     QStringList marks;
     for (size_t i = 0; i < values.size(); ++i)
         marks << QStringLiteral("?");
-    qint64 rowId = 0;
+    // The unique indexes say which row is present already (one weekly row per child
+    // and week); two seats adding it at once make it once.
+    const QString onConflict = skipPresent ? QStringLiteral(" ON CONFLICT DO NOTHING") : QString();
+    std::optional<qint64> rowId;
     OpenForWriting();
     Database().InTransaction([&] {
         QSqlQuery query(Database().Connection());
-        RecordsDatabase::Prepare(query, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        query.setForwardOnly(true);
+        RecordsDatabase::Prepare(query, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4 "
+                                                       "RETURNING rowid")
                                              .arg(Quoted(TableName()), ColumnList(),
-                                                  marks.join(QLatin1Char(','))));
+                                                  marks.join(QLatin1Char(',')), onConflict));
         for (const QVariant& value : values)
             query.addBindValue(value);
         RecordsDatabase::Exec(query);
-        rowId = query.lastInsertId().toLongLong();
+        if (query.next())
+            rowId = query.value(0).toLongLong();
     });
+    if (!rowId)
+        return false;
     // A dynaset shows the rows it added at its end; the current row stays.
-    m_rows.push_back(StoredRow{rowId, values, false});
+    m_rows.push_back(StoredRow{*rowId, values, false});
+    return true;
 }
 
 void Recordset::UpdateRow(const std::vector<QVariant>& values)
 {
     RequireCurrent("Update");
     StoredRow& row = m_rows[size_t(m_current)];
+    const qint64 rowId = row.rowId;
+    const std::vector<QVariant> read = row.values;
+    int changed = 0;
     OpenForWriting();
     Database().InTransaction([&] {
+        // Only the row as it was read is overwritten: another seat's change since then
+        // is kept and this one refused.
         QSqlQuery query(Database().Connection());
-        RecordsDatabase::Prepare(query, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                             .arg(Quoted(TableName()), ColumnList(QStringLiteral(" = ?"))));
+        RecordsDatabase::Prepare(query, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ? AND %3")
+                                             .arg(Quoted(TableName()),
+                                                  ColumnList(QStringLiteral(" = ?")),
+                                                  ColumnList(QStringLiteral(" IS NOT DISTINCT FROM ?"))
+                                                      .replace(QLatin1String(", "),
+                                                               QLatin1String(" AND "))));
         for (const QVariant& value : values)
             query.addBindValue(value);
-        query.addBindValue(row.rowId);
+        query.addBindValue(rowId);
+        for (const QVariant& value : read)
+            query.addBindValue(value);
         RecordsDatabase::Exec(query);
-        if (query.numRowsAffected() != 1)
-            throw DatabaseError(QStringLiteral("The record was deleted meanwhile."));
+        changed = query.numRowsAffected();
     });
-    row.values = values;
+    if (changed == 1) {
+        row.values = values;
+        return;
+    }
+    ShowStoredRows(rowId);
+    if (CurrentRowId() != rowId)
+        throw RowChangedError(QStringLiteral("This record was deleted on another computer after "
+                                             "you opened it. Your change was not saved."));
+    throw ChangedElsewhere();
+}
+
+RowChangedError Recordset::ChangedElsewhere()
+{
+    return RowChangedError(QStringLiteral("This record was changed on another computer after you "
+                                        "opened it. Your change was not saved; the list now "
+                                        "shows the other change."));
+}
+
+void Recordset::ShowStoredRows(qint64 rowId)
+{
+    Select();
+    MoveFirst();
+    while (!IsEOF() && CurrentRowId() != rowId)
+        MoveNext();
 }
 
 void Recordset::Delete()

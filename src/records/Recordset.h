@@ -9,6 +9,7 @@
 #include <vector>
 
 class RecordsDatabase;
+class RowChangedError;
 
 // Carries values between a recordset's bound members and a row, in binding order.
 // Each recordset lists its members once, in DoFieldExchange.
@@ -38,8 +39,8 @@ private:
 };
 
 // A dynaset over one table: the rows a filter selects, read when it opens or requeries,
-// with the current row's columns in the bound members. Writes go straight to the file,
-// each in its own transaction; a row is identified by SQLite's rowid.
+// with the current row's columns in the bound members. Writes go straight to the
+// records, each in its own transaction; a row is identified by its rowid.
 // Operations that meet an engine error throw DatabaseError.
 class Recordset
 {
@@ -72,7 +73,12 @@ public:
     // column is refused, naming the field, and nothing is written.
     void AddNew();
     void Edit();
+    // Editing a row that another seat changed or deleted since it was read is refused
+    // (RowChangedError saying so), and the set shows the rows as they are now.
     void Update();
+    // After AddNew: adds the row unless one with the same unique key (one weekly row per
+    // child and week) is there already; whether it was added.
+    bool UpdateUnlessPresent();
     void CancelUpdate();
     // Deletes the current row from the file; the members keep its values.
     void Delete();
@@ -88,6 +94,9 @@ public:
     QString TableName() const;
     // The rowid of the current row; 0 at EOF.
     qint64 CurrentRowId() const;
+
+    // What an edit of a row another seat changed since it was read is refused with.
+    static RowChangedError ChangedElsewhere();
 
     // The database file a recordset opens; empty means it does nothing.
     virtual QString GetDefaultDBName() const;
@@ -127,8 +136,10 @@ private:
     // The bound columns quoted, in binding order, each followed by `suffix`.
     QString ColumnList(const QString& suffix = QString()) const;
     void CheckWidths(const std::vector<QVariant>& values) const;
-    void InsertRow(const std::vector<QVariant>& values);
+    bool InsertRow(const std::vector<QVariant>& values, bool skipPresent);
     void UpdateRow(const std::vector<QVariant>& values);
+    // Reads the rows again and makes the row `rowId` current, or EOF when it is gone.
+    void ShowStoredRows(qint64 rowId);
 
     std::vector<StoredRow> m_rows;
     int m_current = -1;   // index into m_rows; m_rows.size() is EOF

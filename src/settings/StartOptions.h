@@ -8,6 +8,7 @@
 struct StartOptions
 {
     QString home;               // --home DIR
+    QString database;           // --database URL: the records on a server
     bool noSplash = false;      // --no-splash
     bool quitAfterStart = false;// --quit-after-start
     bool showHelp = false;      // --help

@@ -67,11 +67,16 @@ void AddStaff(StaffTable& set, const StaffInfo& staff)
 }
 
 void UpdateStaff(StaffTable& set, TimeSheetTable& sheets, const QString& shownName,
-                 const StaffInfo& staff)
+                 const StaffInfo& staff, const std::optional<StaffInfo>& asShown)
 {
-    if (!FindStaff(set, shownName))
+    const std::optional<StaffInfo> stored = FindStaff(set, shownName);
+    if (!stored)
         throw DatabaseError(QStringLiteral("%1 is no longer in the staff records; the changes "
                                            "were not saved.").arg(shownName));
+    if (asShown && *stored != *asShown) {
+        set.Close();
+        throw Recordset::ChangedElsewhere();
+    }
     RecordsDatabase::Shared().InTransaction([&] {
         set.Edit();
         WriteStaff(set, staff);

@@ -40,9 +40,10 @@ std::optional<StaffInfo> FindStaff(StaffTable& set, const QString& name);
 void AddStaff(StaffTable& set, const StaffInfo& staff);
 // Rewrites the staff member's first row (found by `shownName`) and closes the sets. A new
 // name goes to their time sheet too, so no month is left without its member. A member
-// who is gone throws DatabaseError; nothing is written unless all is.
+// who is gone throws DatabaseError; nothing is written unless all is. With `asShown` (the
+// row as the form showed it) a row another seat changed since throws RowChangedError.
 void UpdateStaff(StaffTable& set, TimeSheetTable& sheets, const QString& shownName,
-                 const StaffInfo& staff);
+                 const StaffInfo& staff, const std::optional<StaffInfo>& asShown = {});
 // Whether a staff row has exactly this name.
 bool HasStaff(StaffTable& set, const QString& name);
 // Deletes the staff member's rows and every month of their time sheet, all or nothing.

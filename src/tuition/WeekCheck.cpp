@@ -5,7 +5,6 @@
 #include "platform/SettingsStore.h"
 #include "records/RecordsDatabase.h"
 
-#include <QFileInfo>
 
 namespace WeekCheck {
 
@@ -19,8 +18,7 @@ Result Run(SettingsStore& settings, EnrollmentTable& enrollment,
         result.outcome = Outcome::NoDatabase;
         return result;
     }
-    const QString database =
-        QFileInfo(RecordsDatabase::FilePath(Program().programDir)).absoluteFilePath();
+    const QString database = RecordsDatabase::Name(Program().programDir);
     if (completed && completed->database == database && completed->start == result.week.start)
         return result;
     result.generation = WeeklyPayments::GenerateWeek(enrollment, payments, result.week, rates);

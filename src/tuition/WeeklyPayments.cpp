@@ -61,7 +61,8 @@ void WriteEntry(PaymentTable& set, const WeeklyPayment& payment)
     set.m_Note.clear();
 }
 
-void WriteNewRow(PaymentTable& set, const WeeklyPayment& payment)
+// Adds the row unless the child has one of that week already; whether it was added.
+bool WriteNewRow(PaymentTable& set, const WeeklyPayment& payment)
 {
     set.AddNew();
     set.m_ChildName = payment.childName;
@@ -70,7 +71,7 @@ void WriteNewRow(PaymentTable& set, const WeeklyPayment& payment)
     set.m_SessionDays = payment.sessionDays;
     set.m_WeeklyFee = payment.weeklyFee;
     WriteEntry(set, payment);
-    set.Update();
+    return set.UpdateUnlessPresent();
 }
 
 // Adding needs none of the table's rows in memory.
@@ -213,7 +214,12 @@ std::vector<WeeklyPayment> MonthRows(PaymentTable& set, const QString& folderNam
 qint64 AddRow(PaymentTable& set, const WeeklyPayment& payment)
 {
     OpenToAddIfNeeded(set);
-    WriteNewRow(set, payment);
+    if (!WriteNewRow(set, payment)) {
+        set.Close();
+        throw DatabaseError(QStringLiteral("%1 has a row for the week starting %2 already; "
+                                           "nothing was added.")
+                                .arg(payment.childName, ShownDate(payment.weekStart)));
+    }
     // The set shows the row it added last.
     set.MoveLast();
     const qint64 rowId = set.CurrentRowId();
@@ -222,10 +228,15 @@ qint64 AddRow(PaymentTable& set, const WeeklyPayment& payment)
 }
 
 bool UpdateRow(PaymentTable& set, const WeeklyPayment& payment,
-               const QString& weekStartText, const QString& weekEndText)
+               const QString& weekStartText, const QString& weekEndText,
+               const QStringList& shownTexts)
 {
     const bool found =
         MoveToWeek(set, payment.childName, weekStartText, weekEndText, payment.rowId);
+    if (found && !shownTexts.isEmpty() && RowTexts(RowOf(set)) != shownTexts) {
+        set.Close();
+        throw Recordset::ChangedElsewhere();
+    }
     if (found) {
         set.Edit();
         WriteEntry(set, payment);
@@ -268,9 +279,12 @@ Generation GenerateWeek(EnrollmentTable& enrollment, PaymentTable& payments,
                     // The enrollment table holds longer names than the payment table.
                     generation.skipped << name;
                 } else {
-                    WriteNewRow(payments, NewWeek(enrollment, week, rates));
+                    // Another seat may have made it since the names were read.
+                    if (WriteNewRow(payments, NewWeek(enrollment, week, rates)))
+                        ++generation.added;
+                    else
+                        ++generation.charged;
                     charged.insert(name);
-                    ++generation.added;
                 }
             }
         });

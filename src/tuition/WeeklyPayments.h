@@ -88,13 +88,16 @@ std::vector<WeeklyPayment> MonthRows(PaymentTable& set, const QString& folderNam
 // The most characters a payment row's child name holds.
 int NameWidth();
 
-// Stores a new row and returns its row id; the set is closed afterwards.
+// Stores a new row and returns its row id; the set is closed afterwards. A child has
+// one row of a week: a second is refused (DatabaseError).
 qint64 AddRow(PaymentTable& set, const WeeklyPayment& payment);
 // Writes an entry's values into the child's row of the week the two texts name (as
 // ShownDate gives them), the one with the payment's row id when it has one; false when there
-// is no such row.
+// is no such row. With `shownTexts` (the row's RowTexts as the list showed them) a row
+// that another seat changed since is left as it is (DatabaseError saying so).
 bool UpdateRow(PaymentTable& set, const WeeklyPayment& payment,
-               const QString& weekStartText, const QString& weekEndText);
+               const QString& weekStartText, const QString& weekEndText,
+               const QStringList& shownTexts = {});
 // Deletes the child's row of that week (with that row id, unless it is 0); false when
 // there is none.
 bool DeleteRow(PaymentTable& set, const QString& childName,

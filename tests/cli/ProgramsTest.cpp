@@ -6,6 +6,7 @@
 #include "records/RecordsSchema.h"
 #include "support/PdfTools.h"
 #include "support/DatabaseFile.h"
+#include "support/RecordsEngines.h"
 #include "support/HostileFiles.h"
 #include "support/PictureFiles.h"
 #include "support/PixelProbes.h"
@@ -413,7 +414,7 @@ TEST_F(RecordsProgramsTest, AStatementIsForOneEnrolledChildAndOnlyReads)
     // A database the program did not make: its own journal, no index.
     const QString database = Database(m_home);
     for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
-        QueryDatabaseFile(database, RecordsSchema::CreateTableSql(table));
+        QueryDatabaseFile(database, FileTableSql(table.name));
     QueryDatabaseFile(database, QStringLiteral(
         "INSERT INTO ChildEnrollmentInformation (ChildName) VALUES ('Ann'), ('Ben')"));
     QueryDatabaseFile(database, QStringLiteral(
@@ -536,4 +537,111 @@ TEST_F(MailCommandsTest, SendDailyWaitsForTheStartTimeSkipsFoldersWithoutParents
 
     EXPECT_TRUE(EndedSaying(SendDaily(QStringLiteral("20:00")), 0, "sent already"));
     EXPECT_EQ(m_server.MessageCount(), 1);
+}
+
+namespace {
+
+// The records of the programs on a fresh database of the test server.
+class ServerProgramsTest : public RecordsProgramsTest
+{
+protected:
+    void SetUp() override
+    {
+        if (!m_server.SkipReason().isEmpty())
+            GTEST_SKIP() << m_server.SkipReason().toStdString();
+    }
+    QStringList OnServer(const QStringList& arguments) const
+    {
+        return QStringList{QStringLiteral("--database"), m_server.Location().Url(true)} + arguments;
+    }
+    std::vector<QSqlRecord> Query(const QString& sql, const QVariantList& values = {}) const
+    {
+        return QueryRecords(m_server.Location(), QString(), sql, values);
+    }
+    QString Figures(const char* table, const char* column) const
+    {
+        const auto rows = Query(QStringLiteral("SELECT count(*), sum(\"%1\") FROM \"%2\"")
+                                    .arg(QLatin1String(column), QLatin1String(table)));
+        return rows.empty() ? QString()
+                            : rows[0].value(0).toString() + QLatin1Char('/') + rows[0].value(1).toString();
+    }
+
+    ServerRecords m_server;
+};
+
+} // namespace
+
+TEST_F(ServerProgramsTest, TwoSeatsRunningTheWeekCheckAtOnceMakeEachChildsRowOnce)
+{
+    constexpr int kChildren = 6;
+    constexpr int kWeeks = 20;
+    ASSERT_EQ(Cli(OnServer({"create-db", "--home", m_home.path()})).exitCode, 0);
+    for (int child = 1; child <= kChildren; ++child)
+        Query(QStringLiteral("INSERT INTO \"ChildEnrollmentInformation\" (\"ChildName\", "
+                             "\"EnrollType\") VALUES (?, 5)"),
+              {QStringLiteral("Child %1").arg(child)});
+    QTemporaryDir otherSeat;
+    QDate monday(2024, 1, 1);
+    for (int week = 0; week < kWeeks; ++week, monday = monday.addDays(7)) {
+        std::array<QProcess, 2> checks;
+        for (size_t seat = 0; seat < checks.size(); ++seat) {
+            checks[seat].setProcessEnvironment(m_environment);
+            checks[seat].start(ProgramPath("tendrel-cli"),
+                               OnServer({"week-check", "--today", monday.toString(Qt::ISODate),
+                                         "--home", seat == 0 ? m_home.path() : otherSeat.path()}));
+        }
+        for (QProcess& check : checks) {
+            ASSERT_TRUE(check.waitForFinished(60000));
+            EXPECT_EQ(check.exitCode(), 0) << check.readAllStandardError().toStdString();
+        }
+    }
+    const auto rows = Query(QStringLiteral(
+        "SELECT \"ChildName\", count(*) FROM \"ChildPaymentInformation\" "
+        "GROUP BY \"ChildName\", \"WeekStart\" HAVING count(*) <> 1"));
+    EXPECT_TRUE(rows.empty()) << rows[0].value(0).toString().toStdString();
+    EXPECT_EQ(Figures("ChildPaymentInformation", "SessionDays"),
+              QStringLiteral("%1/%2").arg(kChildren * kWeeks).arg(kChildren * kWeeks * 5));
+}
+
+TEST_F(ServerProgramsTest, MoveRecordsCopiesTheFileIntoAnEmptyDatabaseOnceAndLeavesTheFile)
+{
+    CreateWithChildren(m_home, 3);
+    const QString file = Database(m_home);
+    // Two rows of one week, made before a child had one row a week, move as they are.
+    QueryDatabaseFile(file, QStringLiteral("DROP INDEX \"ChildPaymentInformation_ByWeek\""));
+    QueryDatabaseFile(file, QStringLiteral(
+        "INSERT INTO \"ChildPaymentInformation\" (\"WeekStart\", \"ChildName\", \"WeeklyFee\", "
+        "\"Debit\", \"PaidDate\") VALUES (45355, 'Child 1', 250.5, 10.25, '2024-03-05'), "
+        "(45355, 'Child 1', 0, -3.5, NULL), (45362, 'Child 2', 199.99, 7, ''), "
+        "('not a date', 'Child 3', 'abc', 1, '')"));
+    QueryDatabaseFile(file, QStringLiteral(
+        "INSERT INTO \"EmployeeTimeTable\" (\"Name\", \"Year\", \"Month\", \"Day3\") "
+        "VALUES ('Dora', 2024, 3, 'A')"));
+    const QByteArray before = BytesOf(file);
+    const QStringList move{"move-records", "--to", m_server.Location().Url(true), "--home",
+                           m_home.path()};
+
+    const ProgramRun moved = Cli(move);
+    ASSERT_EQ(moved.exitCode, 0) << moved.err.toStdString();
+    EXPECT_TRUE(moved.out.contains(QRegularExpression(QStringLiteral("ChildPaymentInformation +4 row"))))
+        << moved.out.toStdString();
+    EXPECT_EQ(BytesOf(file), before);
+    EXPECT_EQ(Figures("ChildPaymentInformation", "Debit"), QStringLiteral("4/14.75"));
+    EXPECT_EQ(Figures("EmployeeTimeTable", "Year"), QStringLiteral("1/2024"));
+    const QStringList statement{"statement", "--child", "Child 1", "--year", "2024", "--month",
+                                "3", "--home", m_home.path(), "--json"};
+    const ProgramRun fromServer = Cli(OnServer(statement));
+    EXPECT_EQ(fromServer.exitCode, 0) << fromServer.err.toStdString();
+    EXPECT_EQ(fromServer.out, Cli(statement).out);
+
+    // A database with records is not moved into, and a mistaken address changes nothing.
+    EXPECT_TRUE(EndedSaying(Cli(move), 1, QStringLiteral("holds records already")));
+    EXPECT_TRUE(EndedSaying(Cli({"move-records", "--to", "postgresql://nobody@/", "--home",
+                                 m_home.path()}), 1, QStringLiteral("names no database")));
+    EXPECT_TRUE(EndedSaying(Cli({"--database", "mysql://x/y", "create-db"}), 2,
+                            QStringLiteral("not a database address")));
+    // A server that does not answer fails the week check instead of finding no records.
+    EXPECT_TRUE(EndedSaying(Cli({"--database", "postgresql://me@127.0.0.1:1/wrn", "week-check"}),
+                            1, QStringLiteral("cannot be reached")));
+    EXPECT_EQ(Figures("ChildPaymentInformation", "Debit"), QStringLiteral("4/14.75"));
 }

@@ -1,15 +1,25 @@
 #include "RecordsTestKit.h"
 
-#include "support/DatabaseFile.h"
+RecordsTest::RecordsTest(RecordsEngine engine)
+{
+    if (engine == RecordsEngine::Server)
+        m_server = std::make_unique<ServerRecords>();
+}
 
 RecordsTest::~RecordsTest()
 {
     RecordsDatabase::Shared().Close();
 }
 
-std::vector<QSqlRecord> RecordsTest::Inspect(const QString& sql) const
+void RecordsTest::SetUp()
 {
-    return QueryDatabaseFile(DatabaseFile(), sql);
+    if (m_server && !m_server->SkipReason().isEmpty())
+        GTEST_SKIP() << m_server->SkipReason().toStdString();
+}
+
+std::vector<QSqlRecord> RecordsTest::Inspect(const QString& sql, const QVariantList& values) const
+{
+    return QueryRecords(Location(), DatabaseFile(), sql, values);
 }
 
 int RecordsTest::CountRows(const char* table) const

@@ -23,7 +23,7 @@ namespace {
 
 constexpr TimeSheet::YearMonth kMarch2012{2012, 3};
 
-class MonthReportTest : public RecordsTest
+class MonthReportTest : public EachEngineTest
 {
 protected:
     MonthReport& Loaded(ReportKind kind, TimeSheet::YearMonth month = kMarch2012,
@@ -38,7 +38,9 @@ protected:
     // `tendrel-cli report <report> --year 2012 --month 3 <output> --home <the test's>`.
     ProgramRun March(const char* report, const QString& output = QStringLiteral("--json")) const
     {
-        return RunProgram("tendrel-cli", QStringList{QStringLiteral("report")}
+        const QStringList server = Location().IsServer()
+            ? QStringList{QStringLiteral("--database"), Location().Url(true)} : QStringList();
+        return RunProgram("tendrel-cli", server + QStringList{QStringLiteral("report")}
                                              + QString::fromLatin1(report).split(QLatin1Char(' '))
                                              + QStringList{"--year", "2012", "--month", "3", output,
                                                            "--home", m_home.Path()});
@@ -47,7 +49,7 @@ protected:
     MonthReport m_report;
 };
 
-TEST_F(MonthReportTest, TheListCarriesEarlierDebitsForwardAndSumsTheMonth)
+TEST_P(MonthReportTest, TheListCarriesEarlierDebitsForwardAndSumsTheMonth)
 {
     Enroll(QStringLiteral("Anna"));
     Enroll(QStringLiteral("Ben"));
@@ -71,7 +73,7 @@ TEST_F(MonthReportTest, TheListCarriesEarlierDebitsForwardAndSumsTheMonth)
               QStringLiteral("0|$0.00|$0.00"));
 }
 
-TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEachHereAndThroughTheCli)
+TEST_P(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEachHereAndThroughTheCli)
 {
     QStringList names = EnrollNumbered(79);
     names << QStringLiteral("Emily Rose-Whitfield");   // longer than its column: shown whole
@@ -111,7 +113,7 @@ TEST_F(MonthReportTest, EightyChildrenFillSeveralPagesWithTheHeadingsOnEachHereA
     EXPECT_EQ(QImage(png).height(), 2 * MonthReport::kPageSize.height());
 }
 
-TEST_F(MonthReportTest, TheStaffReportDrawsEveryStaffMembersMonth)
+TEST_P(MonthReportTest, TheStaffReportDrawsEveryStaffMembersMonth)
 {
     Hire(QStringLiteral("Grace"), QStringLiteral("grace@example.org"), kMarch2012,
          {{7, TimeSheet::kSick}, {8, TimeSheet::kWorking}});
@@ -133,7 +135,7 @@ TEST_F(MonthReportTest, TheStaffReportDrawsEveryStaffMembersMonth)
     EXPECT_EQ(report.Recipients(), QStringLiteral("grace@example.org;alan@example.org;"));
 }
 
-TEST_F(MonthReportTest, WithoutADatabaseOnlyTheFixedPartsAreDrawnAndNoFileIsMade)
+TEST_P(MonthReportTest, WithoutADatabaseOnlyTheFixedPartsAreDrawnAndNoFileIsMade)
 {
     for (const ReportKind kind : {ReportKind::Statement, ReportKind::TuitionList, ReportKind::Staff}) {
         MonthReport& report = Loaded(kind, kMarch2012, QStringLiteral("Anna"));
@@ -144,7 +146,7 @@ TEST_F(MonthReportTest, WithoutADatabaseOnlyTheFixedPartsAreDrawnAndNoFileIsMade
     EXPECT_FALSE(RecordsDatabaseExists());
 }
 
-TEST_F(MonthReportTest, EachReportIsExportedUnderItsOwnNameAndAStatementOnlyForAFileName)
+TEST_P(MonthReportTest, EachReportIsExportedUnderItsOwnNameAndAStatementOnlyForAFileName)
 {
     Enroll(QStringLiteral("Anna"), 5, 0, QStringLiteral("anna@example.org"));
     const std::pair<ReportKind, const char*> names[] = {
@@ -171,7 +173,9 @@ TEST_F(MonthReportTest, EachReportIsExportedUnderItsOwnNameAndAStatementOnlyForA
     EXPECT_TRUE(ReportFiles::NameProblem(Loaded(ReportKind::Staff)).isEmpty());
 }
 
-TEST_F(MonthReportTest, TheCommandsStatementIsOfAnEnrolledChildAndMistakesAreRefused)
+INSTANTIATE_TEST_SUITE_P(Engines, MonthReportTest, EachRecordsEngine(), RecordsEngineName);
+
+TEST_P(MonthReportTest, TheCommandsStatementIsOfAnEnrolledChildAndMistakesAreRefused)
 {
     Enroll(QStringLiteral("Anna"));
     StoreWeeks(QStringLiteral("Anna"), {{QDate(2012, 2, 6), 100, 0, 0, 0, 0, 100}});

@@ -73,7 +73,7 @@ TEST(TimeSheetDays, KeysNameEveryDayOfTheMonthInEnglishAndMonthsStepAcrossYearEn
 }
 
 // Staff and their time sheets in a real records file.
-class StaffFileTest : public RecordsTest
+class StaffFileTest : public EachEngineTest
 {
 protected:
     StaffFileTest() { EnsureRecordsDatabase(); }
@@ -92,7 +92,7 @@ protected:
     {
         QStringList names;
         for (const QSqlRecord& row :
-             Inspect(QStringLiteral("SELECT Name FROM %1 ORDER BY rowid").arg(QLatin1String(table))))
+             Inspect(QStringLiteral("SELECT \"Name\" FROM \"%1\" ORDER BY rowid").arg(QLatin1String(table))))
             names << row.value(0).toString();
         return names;
     }
@@ -106,12 +106,12 @@ protected:
     TimeSheetTable m_set;
 };
 
-TEST_F(StaffFileTest, AMonthShownTheFirstTimeGetsOneRowOfT)
+TEST_P(StaffFileTest, AMonthShownTheFirstTimeGetsOneRowOfT)
 {
     const MonthSheet sheet = LoadOrCreateMonth(m_set, QStringLiteral("Kim"), {2012, 3});
     LoadOrCreateMonth(m_set, QStringLiteral("Kim"), {2012, 3});
     ASSERT_EQ(RowsOf(QStringLiteral("Kim")), 1);
-    const auto rows = Inspect(QStringLiteral("SELECT * FROM EmployeeTimeTable"));
+    const auto rows = Inspect(QStringLiteral("SELECT * FROM \"EmployeeTimeTable\""));
     EXPECT_EQ(rows[0].value(QStringLiteral("Year")).toInt(), 2012);
     EXPECT_EQ(rows[0].value(QStringLiteral("Month")).toInt(), 3);
     for (int day = 1; day <= 31; ++day) {
@@ -122,7 +122,7 @@ TEST_F(StaffFileTest, AMonthShownTheFirstTimeGetsOneRowOfT)
     EXPECT_EQ(RowsOf(QStringLiteral("Kim")), 2);
 }
 
-TEST_F(StaffFileTest, TheLeaveSummaryCountsOnlyTheYearsMonths)
+TEST_P(StaffFileTest, TheLeaveSummaryCountsOnlyTheYearsMonths)
 {
     const QString kim = QStringLiteral("Kim");
     Store(kim, {2012, 3}, WeekdaysWithLeave({"2012-March-5", "2012-March-7"}, {"2012-March-6"}));
@@ -139,7 +139,7 @@ TEST_F(StaffFileTest, TheLeaveSummaryCountsOnlyTheYearsMonths)
     EXPECT_EQ(year.size(), 2);
 }
 
-TEST_F(StaffFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)
+TEST_P(StaffFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)
 {
     // Thursday 1 March 2012: the week began on Monday 27 February.
     const QDate thursday(2012, 3, 1);
@@ -164,7 +164,7 @@ TEST_F(StaffFileTest, AddOneWeekMarksOnlyEmptyWeekdaysOfEveryMemberOnce)
     EXPECT_EQ(ReadMonth(m_set, lee, {2012, 2}).days[27], QLatin1String(kWorking));
 }
 
-TEST_F(StaffFileTest, DeleteTakesTheMembersMonthsAndNobodyElses)
+TEST_P(StaffFileTest, DeleteTakesTheMembersMonthsAndNobodyElses)
 {
     const QString quoted = QStringLiteral("Ann O'Neil");
     Hire(quoted, {{2012, 1}, {2012, 2}, {2011, 12}});
@@ -174,7 +174,7 @@ TEST_F(StaffFileTest, DeleteTakesTheMembersMonthsAndNobodyElses)
     EXPECT_EQ(Column("EmployeeTimeTable"), QStringList{QStringLiteral("Ann")});
 }
 
-TEST_F(StaffFileTest, ARenameTakesTheTimeSheetAlong)
+TEST_P(StaffFileTest, ARenameTakesTheTimeSheetAlong)
 {
     Hire(QStringLiteral("Kim"), {{2012, 1}, {2012, 2}});
     Hire(QStringLiteral("Lee"), {{2012, 1}});
@@ -190,7 +190,7 @@ TEST_F(StaffFileTest, ARenameTakesTheTimeSheetAlong)
                  DatabaseError);
 }
 
-TEST_F(StaffFileTest, ANameThatCannotNameAFileOrThatMeansEveryoneIsRefused)
+TEST_P(StaffFileTest, ANameThatCannotNameAFileOrThatMeansEveryoneIsRefused)
 {
     EXPECT_TRUE(StaffRecords::PhotoPath(m_home.Path(), QStringLiteral("Kim")).endsWith(
         QStringLiteral("/staff/Kim.jpg")));
@@ -201,3 +201,5 @@ TEST_F(StaffFileTest, ANameThatCannotNameAFileOrThatMeansEveryoneIsRefused)
 }
 
 } // namespace
+
+INSTANTIATE_TEST_SUITE_P(Engines, StaffFileTest, EachRecordsEngine(), RecordsEngineName);

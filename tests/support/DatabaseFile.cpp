@@ -1,6 +1,8 @@
 #include "support/DatabaseFile.h"
 
 #include "records/RecordsSchema.h"
+#include "records/SqlDialect.h"
+#include "support/RecordsEngines.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -12,25 +14,7 @@
 std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sql,
                                           const QVariantList& values)
 {
-    const QString connection = QStringLiteral("test-reader");
-    std::vector<QSqlRecord> rows;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(path);
-        if (db.open()) {
-            QSqlQuery query(db);
-            query.prepare(sql);
-            for (const QVariant& value : values)
-                query.addBindValue(value);
-            EXPECT_TRUE(query.exec()) << query.lastError().text().toStdString();
-            while (query.next())
-                rows.push_back(query.record());
-        } else {
-            ADD_FAILURE() << db.lastError().text().toStdString();
-        }
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return rows;
+    return QueryRecords(DatabaseLocation(), path, sql, values);
 }
 
 QByteArray BytesOf(const QString& path)
@@ -47,11 +31,16 @@ QString WriteBytes(const QString& path, const QByteArray& bytes)
     return path;
 }
 
+QString FileTableSql(const char* name)
+{
+    return SqlDialect(SqlDialect::Engine::SQLite).CreateTableSql(RecordsSchema::Table(name));
+}
+
 namespace {
 
 QString TableSql(const char* name, bool everyColumnText = false)
 {
-    QString sql = RecordsSchema::CreateTableSql(RecordsSchema::Table(name));
+    QString sql = FileTableSql(name);
     if (everyColumnText)
         sql.replace(QRegularExpression(QStringLiteral(" (INTEGER|REAL)")), QStringLiteral(" TEXT"));
     return sql;

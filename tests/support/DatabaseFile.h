@@ -13,6 +13,9 @@
 std::vector<QSqlRecord> QueryDatabaseFile(const QString& path, const QString& sql,
                                           const QVariantList& values = {});
 
+// The table as the program makes it in a records file.
+QString FileTableSql(const char* name);
+
 // The whole file, or "missing" when it cannot be read.
 QByteArray BytesOf(const QString& path);
 // Writes `bytes` as the whole file at `path` (a failure is a test failure); the path.

@@ -2,6 +2,7 @@
 #include "records/DbDate.h"
 #include "records/EnrollmentTable.h"
 #include "records/PaymentTable.h"
+#include "records/RecordsSchema.h"
 #include "records/RecordsTestKit.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingsKeys.h"
@@ -20,7 +21,7 @@
 namespace {
 
 // A records folder with enrolled children and their weekly rows.
-class TuitionRowsTest : public RecordsTest
+class TuitionRowsTest : public EachEngineTest
 {
 protected:
     TuitionRowsTest() { EnsureRecordsDatabase(); }
@@ -40,7 +41,7 @@ protected:
     PaymentTable m_payments;
 };
 
-TEST_F(TuitionRowsTest, TheWeekCheckMakesEachChildsRowOnceAWeek)
+TEST_P(TuitionRowsTest, TheWeekCheckMakesEachChildsRowOnceAWeek)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
     Enroll(QStringLiteral("Ben"), 5, 0);
@@ -58,10 +59,12 @@ TEST_F(TuitionRowsTest, TheWeekCheckMakesEachChildsRowOnceAWeek)
     EXPECT_EQ(PaymentRows(), 4);
 }
 
-TEST_F(TuitionRowsTest, AnEngineErrorInTheWeekCheckWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
+TEST_P(TuitionRowsTest, AnEngineErrorInTheWeekCheckWritesNoRowOfTheWeekAndKeepsTheOldMarkers)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
     Enroll(QStringLiteral("Ben"), 5, 0);
+    if (GetParam() == RecordsEngine::Server)
+        GTEST_SKIP() << "the engine error is a trigger of the file's engine";
     ASSERT_EQ(Check(QDate(2024, 3, 6)).outcome, WeekCheck::Outcome::Generated);
     // The second child's row is refused by the engine.
     QueryDatabaseFile(DatabaseFile(), QStringLiteral(
@@ -77,7 +80,7 @@ TEST_F(TuitionRowsTest, AnEngineErrorInTheWeekCheckWritesNoRowOfTheWeekAndKeepsT
     EXPECT_EQ(PaymentRows(), 4);
 }
 
-TEST_F(TuitionRowsTest, TheRowsOfTheWeekDecideTheWeekCheckNotTheMarkers)
+TEST_P(TuitionRowsTest, TheRowsOfTheWeekDecideTheWeekCheckNotTheMarkers)
 {
     Enroll(QStringLiteral("Ann"), 3, 10);
     // A check of another application folder already noted this week.
@@ -90,7 +93,7 @@ TEST_F(TuitionRowsTest, TheRowsOfTheWeekDecideTheWeekCheckNotTheMarkers)
 
     // A child enrolled since gets the week; a week start stored with a time counts too.
     Enroll(QStringLiteral("Ben"), 5, 0);
-    Inspect(QStringLiteral("UPDATE ChildPaymentInformation SET WeekStart = WeekStart + 0.5"));
+    Inspect(QStringLiteral("UPDATE \"ChildPaymentInformation\" SET \"WeekStart\" = \"WeekStart\" + 0.5"));
     const WeekCheck::Result result = Check(QDate(2024, 3, 10));
     EXPECT_EQ(result.generation.added, 1);
     EXPECT_EQ(result.generation.charged, 1);
@@ -98,14 +101,14 @@ TEST_F(TuitionRowsTest, TheRowsOfTheWeekDecideTheWeekCheckNotTheMarkers)
 
     // A running program checks a week it completed in this database only once.
     WeekCheck::CompletedWeek completed;
-    Inspect(QStringLiteral("DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'"));
+    Inspect(QStringLiteral("DELETE FROM \"ChildPaymentInformation\" WHERE \"ChildName\" = 'Ben'"));
     Check(QDate(2024, 3, 8), &completed);
-    Inspect(QStringLiteral("DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'"));
+    Inspect(QStringLiteral("DELETE FROM \"ChildPaymentInformation\" WHERE \"ChildName\" = 'Ben'"));
     EXPECT_EQ(Check(QDate(2024, 3, 9), &completed).outcome, WeekCheck::Outcome::SameWeek);
     EXPECT_EQ(PaymentRows(), 1);
 }
 
-TEST_F(TuitionRowsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
+TEST_P(TuitionRowsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
 {
     const QDate march4(2024, 3, 4);
     StoreOwedWeek(QStringLiteral("Ann"), march4, 1);
@@ -118,7 +121,7 @@ TEST_F(TuitionRowsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
                                           QStringLiteral("2024-03-04"),
                                           QStringLiteral("2024-03-10")));
     const auto left = Inspect(QStringLiteral(
-        "SELECT ChildName, Debit FROM ChildPaymentInformation ORDER BY Debit"));
+        "SELECT \"ChildName\", \"Debit\" FROM \"ChildPaymentInformation\" ORDER BY \"Debit\""));
     ASSERT_EQ(left.size(), 2u);
     EXPECT_EQ(left[0].value(1).toDouble(), 2);
     EXPECT_EQ(left[1].value(0).toString(), QStringLiteral("Ben"));
@@ -129,6 +132,25 @@ TEST_F(TuitionRowsTest, UpdateAndDeleteReachOnlyTheChildsRowOfThatWeek)
                                            QStringLiteral("2024-03-10")));
     EXPECT_EQ(PaymentRows(), 2);
 }
+
+TEST_P(TuitionRowsTest, OlderRowsOfOneWeekStayAndTheCheckAddsOnlyWhatIsMissing)
+{
+    if (GetParam() == RecordsEngine::Server)
+        GTEST_SKIP() << "only files made before one row a week hold two";
+    RecordsDatabase::Shared().Close();
+    QFile::remove(DatabaseFile());
+    for (const RecordsSchema::TableDef& table : RecordsSchema::Tables())
+        Inspect(FileTableSql(table.name));
+    Inspect(QStringLiteral("INSERT INTO \"ChildPaymentInformation\" (\"ChildName\", "
+                           "\"WeekStart\") VALUES ('Ann', 45355), ('Ann', 45355)"));
+    Enroll(QStringLiteral("Ann"));
+    Enroll(QStringLiteral("Ben"));
+    EnsureRecordsDatabase();
+    EXPECT_EQ(Check(QDate(2024, 3, 6)).generation.added, 1);   // only Ben's
+    EXPECT_EQ(PaymentRows(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, TuitionRowsTest, EachRecordsEngine(), RecordsEngineName);
 
 TEST(WeeklyPaymentTexts, PaidDateIsReadBackOrTodayAndDiscountTruncatedTowardZero)
 {

@@ -103,6 +103,7 @@ void EnrollmentForm::BuildLayout()
 
 void EnrollmentForm::ShowValues(const ChildInfo& child)
 {
+    m_read = child;
     FillForm(child);
     // A child's row shown ends adding and editing.
     if (m_mode == Mode::Adding || m_mode == Mode::Editing)
@@ -366,18 +367,27 @@ void EnrollmentForm::MakeChildFolder(const QString& name)
 bool EnrollmentForm::SaveShownChild(const ChildInfo& child)
 {
     const QString shown = ChildShown();
+    bool changedElsewhere = false;
     if (!ReportDatabaseErrors([&] {
             EnrollmentTable& set = RecordSet();
-            if (!ChildRecords::FindChild(set, shown))
+            const std::optional<ChildInfo> stored = ChildRecords::FindChild(set, shown);
+            if (!stored)
                 throw DatabaseError(QStringLiteral("%1 is no longer in the records; the "
                                                     "changes were not saved.").arg(shown));
+            // Another seat saved the child since the form showed it: its change stays.
+            changedElsewhere = *stored != m_read;
+            if (changedElsewhere)
+                throw Recordset::ChangedElsewhere();
             // The new name takes the child's days and payments along, or nothing is saved.
             RecordsDatabase::Shared().InTransaction([&] {
                 ChildRecords::UpdateChild(set, child);
                 ChildRecords::MoveRecordsToName(shown, child.childName);
             });
-        }))
+        })) {
+        if (changedElsewhere)
+            ShowChild(shown);
         return false;
+    }
     // The old folder and its photos stay; the new name needs a folder to be selected by.
     if (child.childName != shown)
         MakeChildFolder(child.childName);

@@ -84,6 +84,7 @@ private:
 
     Mode m_mode = Mode::None;
     ChildInfo m_saved;      // the values last put into the form
+    ChildInfo m_read;       // the shown child's row as it was read
     bool m_filling = false;  // the program, not the user, is changing the values
     CommandMenu::ActionSource m_actionSource;
 

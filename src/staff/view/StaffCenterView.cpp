@@ -304,6 +304,7 @@ void StaffCenterView::ShowStaff(const QString& name)
     if (!ReportDatabaseErrors([&] { staff = StaffRecords::FindStaff(Staff(), name); }) || !staff)
         return;
     ShowValues(*staff);
+    m_read = staff;
     m_shown = staff->name;
     m_loadPhoto->setEnabled(true);
     ShowPhoto();
@@ -336,6 +337,7 @@ StaffInfo StaffCenterView::Values() const
 void StaffCenterView::ForgetStaff()
 {
     m_shown.clear();
+    m_read.reset();
     m_monthLoaded = false;
     m_plan = {};
     m_sheet = BlankMonth(m_month);
@@ -539,9 +541,20 @@ void StaffCenterView::Save()
         return;
     }
     const QString before = m_shown;
-    if (!ReportDatabaseErrors(
-            [&] { StaffRecords::UpdateStaff(Staff(), Sheets(), before, staff); }))
+    bool changedElsewhere = false;
+    if (!ReportDatabaseErrors([&] {
+            try {
+                StaffRecords::UpdateStaff(Staff(), Sheets(), before, staff, m_read);
+            } catch (const RowChangedError&) {
+                changedElsewhere = true;
+                throw;
+            }
+        })) {
+        // Another seat's change stays; the form shows it.
+        if (changedElsewhere)
+            ShowStaff(before);
         return;
+    }
     if (staff.name != before) {
         // The photo follows the name; one already under the new name stays.
         const QString from = StaffRecords::PhotoPath(Program().programDir, before);
@@ -555,6 +568,8 @@ void StaffCenterView::Save()
     for (QTreeWidgetItem* row : m_summary->findItems(before, Qt::MatchExactly, 0))
         row->setText(0, staff.name);
     m_shown = staff.name;
+    // What was written is what the next save must find.
+    ReportDatabaseErrors([&] { m_read = StaffRecords::FindStaff(Staff(), staff.name); });
     m_name->setText(staff.name);
     m_saved = Values();
     SetMode(Mode::None);

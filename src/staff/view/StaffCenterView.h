@@ -100,6 +100,7 @@ private:
     bool m_filling = false;           // the program, not the user, fills the form
     StaffInfo m_saved;                // the values last put into the form
     QString m_shown;                  // whose row the form shows; empty for none
+    std::optional<StaffInfo> m_read;  // that row as it was read
     bool m_monthLoaded = false;       // the shown member's month row is loaded
     TimeSheet::YearMonth m_month;
     TimeSheet::MonthPlan m_plan;

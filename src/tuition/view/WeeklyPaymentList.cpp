@@ -233,12 +233,25 @@ void WeeklyPaymentList::EditWeek()
         return;
     const WeeklyPayment entered =
         WeeklyPayments::Entered(shown, dialog.Entry(), Program().tuitionRates);
+    QStringList shownTexts;
+    for (int column = 0; column < WeeklyPayments::RowTexts(shown).size(); ++column)
+        shownTexts << row->text(column);
     bool found = false;
+    bool changedElsewhere = false;
     if (!ReportDatabaseErrors([&] {
-            found = WeeklyPayments::UpdateRow(Payments(), entered, row->text(WeekStartColumn),
-                                              row->text(WeekEndColumn));
-        }))
+            try {
+                found = WeeklyPayments::UpdateRow(Payments(), entered, row->text(WeekStartColumn),
+                                                  row->text(WeekEndColumn), shownTexts);
+            } catch (const RowChangedError&) {
+                changedElsewhere = true;
+                throw;
+            }
+        })) {
+        // Another seat's change stays; the list shows it.
+        if (changedElsewhere)
+            Reload();
         return;
+    }
     if (!found) {
         delete row;
         Prompt().Warn(QStringLiteral("This tuition week is no longer in the database; it has "

@@ -291,10 +291,26 @@ TEST_F(ChildCenterTest, TypingIntoAFormThatShowsNoChildBeginsANewOne)
     EXPECT_EQ(FieldText(Form(), "mother"), QStringLiteral("Ann"));
 }
 
-TEST_F(ChildCenterTest, AnEditOfAChildDeletedMeanwhileSaysSoAndKeepsTheTyping)
+TEST_F(ChildCenterTest, AnEditOfAChildChangedOrDeletedMeanwhileSaysSoAndOverwritesNothing)
 {
     Enroll(QStringLiteral("Amy"), QStringLiteral("R1"));
     Show(QStringLiteral("Amy"));
+    m_center.OnCommand(Cmd::ChildEdit);
+    TypeInto(Form(), "mother", QStringLiteral("Mia"));
+    {
+        EnrollmentTable elsewhere;   // another seat saves a new father
+        elsewhere.SelectChild(QStringLiteral("Amy"));
+        elsewhere.Edit();
+        elsewhere.m_Father = QStringLiteral("Tom");
+        elsewhere.Update();
+        elsewhere.Close();
+    }
+    SaveButton().click();
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("changed on another computer")));
+    EXPECT_EQ(FieldText(Form(), "father"), QStringLiteral("Tom"));
+    EXPECT_EQ(Column(0, "Father").toString() + Column(0, "Mother").toString(), QStringLiteral("Tom"));
+
     m_center.OnCommand(Cmd::ChildEdit);
     TypeInto(Form(), "mother", QStringLiteral("Mia"));
     {
@@ -304,7 +320,7 @@ TEST_F(ChildCenterTest, AnEditOfAChildDeletedMeanwhileSaysSoAndKeepsTheTyping)
         elsewhere.Close();
     }
     SaveButton().click();
-    EXPECT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_EQ(Prompt().Texts().size(), 2);
     EXPECT_EQ(FieldText(Form(), "mother"), QStringLiteral("Mia"));
     EXPECT_TRUE(Rows(kEnrollment).empty());
 }

@@ -111,6 +111,13 @@ TEST_F(StaffCenterTest, AddEditAndDeleteKeepTheListsAndTheFileInStep)
     EXPECT_EQ(Rows(QStringLiteral("SELECT Department FROM EmployeeInfo WHERE Name = 'Kim'"))[0]
                   .value(0).toString(), QStringLiteral("Preschool"));
     EXPECT_TRUE(ListTexts(*m_center.StaffList()).contains(QStringLiteral("Kim|Preschool")));
+    // A change another seat saved since Kim was shown stays, and the form shows it.
+    Rows(QStringLiteral("UPDATE EmployeeInfo SET Position = 'Cook' WHERE Name = 'Kim'"));
+    m_center.OnCommand(Cmd::StaffEdit);
+    Field("department").setText(QStringLiteral("Toddlers"));
+    m_center.OnCommand(Cmd::FileSave);
+    EXPECT_TRUE(Prompt().Texts().last().contains(QLatin1String("changed on another computer")));
+    EXPECT_EQ(Field("position").text() + Field("department").text(), QStringLiteral("CookPreschool"));
 
     // No and Cancel keep the record; Yes takes it and its months.
     m_center.OnCommand(Cmd::StaffNextMonth);

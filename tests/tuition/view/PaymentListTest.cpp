@@ -182,13 +182,15 @@ TEST_F(PaymentListTest, EditAndDeleteChangeTheSelectedRowNotAnotherOfTheSameWeek
     Enroll(kBen, 3, 10);
     m_view.ShowChild(kAmy);
     m_view.OnCommand(Cmd::PaymentAdd);
-    m_view.OnCommand(Cmd::PaymentAdd);
+    m_view.OnCommand(Cmd::PaymentAdd);   // a child has one row a week
     m_view.ShowChild(kBen);
     m_view.OnCommand(Cmd::PaymentAdd);
+    ASSERT_EQ(Prompt().Texts().size(), 1);
+    EXPECT_TRUE(Prompt().Texts()[0].contains(QLatin1String("already")));
 
-    // The class folder lists Ben last, but Amy's row is still Amy's.
+    // The class folder lists both rows of the week; the edit reaches Ben's alone.
     m_view.ShowChild(QStringLiteral("AAA"));
-    ASSERT_EQ(Listed(View::NameColumn), QStringList({kAmy, kAmy, kBen}));
+    ASSERT_EQ(Listed(View::NameColumn), QStringList({kAmy, kBen}));
     SelectRow(1);
     TypeIntoDialog({"50", {}, {}, {}, {}});
     m_view.OnCommand(Cmd::PaymentEdit);
@@ -200,21 +202,30 @@ TEST_F(PaymentListTest, EditAndDeleteChangeTheSelectedRowNotAnotherOfTheSameWeek
     Prompt().QueueAnswer(UserPrompt::Answer::Yes);
     for (int press = 0; press < 3; ++press)
         m_view.OnCommand(Cmd::PaymentMenuDelete);
-    EXPECT_EQ(Prompt().Messages().size(), 3);
-    EXPECT_EQ(Listed(View::PbpColumn), QStringList({"   50.00", "    0.00"}));
+    EXPECT_EQ(Prompt().Messages().size(), 4);
+    EXPECT_EQ(Listed(View::PbpColumn), QStringList({"   50.00"}));
     const std::vector<QSqlRecord> rows = StoredRows();
-    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].value("PayFromParent").toDouble(), 50);
-    EXPECT_EQ(rows[1].value("ChildName").toString(), kBen);
+    EXPECT_EQ(rows[0].value("ChildName").toString(), kBen);
+
+    // A row another seat changed is not overwritten, and the list shows the change.
+    QueryDatabaseFile(DatabaseFile(), "UPDATE ChildPaymentInformation SET PaidBy = 'Dad'");
+    SelectRow(0);
+    TypeIntoDialog({"5", {}, {}, {}, {}});
+    m_view.OnCommand(Cmd::PaymentEdit);
+    EXPECT_EQ(Listed(View::PaidByColumn), QStringList({"Dad"}));
+    EXPECT_EQ(StoredRows()[0].value("PayFromParent").toDouble(), 50);
+    EXPECT_TRUE(Prompt().Texts().last().contains(QLatin1String("changed on another computer")));
 
     // A row deleted elsewhere leaves the list when edited.
     QueryDatabaseFile(DatabaseFile(),
                       "DELETE FROM ChildPaymentInformation WHERE ChildName = 'Ben'");
-    SelectRow(1);
+    SelectRow(0);
     TypeIntoDialog({"5", {}, {}, {}, {}});
     m_view.OnCommand(Cmd::PaymentEdit);
-    EXPECT_EQ(Listed(View::NameColumn), QStringList({kAmy}));
-    EXPECT_EQ(Prompt().Messages().size(), 4);
+    EXPECT_TRUE(Listed(View::NameColumn).isEmpty());
+    EXPECT_EQ(Prompt().Messages().size(), 6);
 }
 
 TEST_F(PaymentListTest, ShowMonthlyListsTheWeeksStartingInTheMonthOfThisYear)
