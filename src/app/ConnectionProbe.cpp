@@ -18,12 +18,22 @@ QThreadPool& ProbeThread()
     return pool;
 }
 
+// The engine's text without the indents and blank lines its messages come with.
+QString Tidied(const QString& text)
+{
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            lines.append(line.trimmed());
+    return lines.join(QLatin1Char('\n'));
+}
+
 Answer TryNow(const DatabaseLocation& location)
 {
     try {
-        return {true, RecordsDatabase::TestConnection(location)};
+        return {true, Tidied(RecordsDatabase::TestConnection(location))};
     } catch (const DatabaseError& error) {
-        return {false, error.Message()};
+        return {false, Tidied(error.Message())};
     }
 }
 

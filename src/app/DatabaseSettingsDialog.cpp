@@ -76,7 +76,7 @@ DatabaseSettingsDialog::DatabaseSettingsDialog(const DatabaseLocation& location,
     m_answer->setWordWrap(true);
     m_answer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // A fixed room for the answer keeps the dialog from jumping as answers come and go.
-    m_answer->setFixedSize(420, 64);
+    m_answer->setFixedSize(440, 112);
     m_answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* content = new QVBoxLayout;

@@ -37,6 +37,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
@@ -100,6 +101,11 @@ MainWindow::MainWindow(PageDocument& document, const CenterViewFactory& factory)
     connect(m_container, &CenterStack::ViewCreated, this, &MainWindow::WireView);
     m_records = new RecordsAvailability(this);
     connect(m_records, &RecordsAvailability::Changed, this, &MainWindow::ShowRecordsState);
+    // Kept beside the status text, which status tips would wipe.
+    m_recordsState = new QLabel(this);
+    m_recordsState->setObjectName(QStringLiteral("recordsState"));
+    statusBar()->addPermanentWidget(m_recordsState);
+    m_recordsState->hide();
     connect(m_container, &CenterStack::RecordsRetryRequested, m_records, &RecordsAvailability::Retry);
     BindKeys();
     setAcceptDrops(true);
@@ -489,7 +495,8 @@ void MainWindow::OnCenterSwitched(Center::Index center)
                     [this] { Dispatch(Cmd::StatusZoomSlider); });
         }
         m_zoomControls->SetVisible(true);
-        m_zoomControls->SetInfoText(m_container->View(center)->InfoText());
+        m_zoomControls->SetInfoText(m_container->ShowsNotice(center) ? QString()
+                                                                    : m_container->View(center)->InfoText());
     } else if (m_zoomControls) {
         m_zoomControls->SetVisible(false);
     }
@@ -498,6 +505,8 @@ void MainWindow::OnCenterSwitched(Center::Index center)
 CenterView* MainWindow::ZoomTarget() const
 {
     const Center::Index center = m_container->CurrentCenter();
+    if (m_container->ShowsNotice(center))
+        return nullptr;
     if (center == Center::EditCenter || center == Center::PhotoCenter
         || center == Center::Reports)
         return m_container->View(center);
@@ -582,10 +591,13 @@ void MainWindow::ShowRecordsState(RecordsAvailability::State before)
     const State now = m_records->GetState();
     if (m_container->ShowRecordsNotice(m_records->Notice(), m_records->CanRetry()))
         RereadShownRecords();
-    const QString reason = m_records->Reason().simplified();
-    if (now == State::Unavailable && before != State::Unavailable)
-        statusBar()->showMessage(QStringLiteral("Records unavailable: %1").arg(reason));
-    else if (now == State::Available && before == State::Unavailable)
+    const QString reason = m_records->Reason();
+    m_recordsState->setVisible(now == State::Unavailable);
+    // The first line names the server and the reason; the tip holds the rest.
+    const QString line = QStringLiteral("Records unavailable: %1").arg(reason.section(QLatin1Char('\n'), 0, 0));
+    m_recordsState->setText(m_recordsState->fontMetrics().elidedText(line, Qt::ElideRight, 640));
+    m_recordsState->setToolTip(reason);
+    if (now == State::Available && before == State::Unavailable)
         statusBar()->showMessage(QStringLiteral("The records server %1 answers again.")
                                      .arg(m_records->Location().ShownText()),
                                  10000);

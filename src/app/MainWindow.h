@@ -19,6 +19,7 @@ class LibraryTree;
 class PageDocument;
 class ParentMailing;
 class StatusZoomControls;
+class QLabel;
 class QToolBar;
 
 // The program's one top-level window: menus, the toolbar of the centers, the folder
@@ -119,5 +120,6 @@ private:
     StatusZoomControls* m_zoomControls = nullptr;
     ParentMailing* m_parentMailing = nullptr;
     RecordsAvailability* m_records = nullptr;
+    QLabel* m_recordsState = nullptr;   // in the status bar while the records are unavailable
     bool m_actionUpdatePending = false;
 };

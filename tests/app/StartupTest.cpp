@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QAction>
 #include <QScopeGuard>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTest>
 #include <QUrl>
@@ -163,10 +164,11 @@ TEST_F(StartupTest, StoredRecordsThatCannotBeReachedLeaveTheWindowOpenAndTheReco
         ASSERT_TRUE(app.InitInstance(options));
         MainWindow& frame = *app.MainFrame();
         EXPECT_TRUE(frame.isVisible());
-        // Said once, where it does not stop anyone.
-        EXPECT_TRUE(QTest::qWaitFor([&] {
-            return frame.statusBar()->currentMessage().contains(QLatin1String(why));
-        }, 20000)) << frame.statusBar()->currentMessage().toStdString();
+        // Said where it does not stop anyone.
+        const auto* state = frame.statusBar()->findChild<QLabel*>(QStringLiteral("recordsState"));
+        ASSERT_NE(state, nullptr);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return state->text().contains(QLatin1String(why)); }, 20000))
+            << state->text().toStdString();
         for (const int view : {Cmd::ViewChildCenter, Cmd::ViewFamilyCenter, Cmd::ViewStaffCenter,
                                Cmd::ViewReports}) {
             frame.Dispatch(view);
