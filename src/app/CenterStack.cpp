@@ -76,11 +76,12 @@ bool CenterStack::ShowRecordsNotice(const QString& notice, bool offerRetry)
     const bool wasShown = ShowsNotice(m_currentCenter);
     m_noticeText = notice;
     m_notice->SetText(notice, offerRetry);
-    if (!Center::ShowsRecords(m_currentCenter) || ShowsNotice(m_currentCenter))
+    const bool shown = ShowsNotice(m_currentCenter);
+    if (!Center::ShowsRecords(m_currentCenter))
         return false;
-    if (wasShown)
+    if (shown != wasShown)
         BringToFront(m_currentCenter);
-    return std::exchange(m_viewsUnread, false) || wasShown;
+    return !shown && (std::exchange(m_viewsUnread, false) || wasShown);
 }
 
 void CenterStack::BringToFront(Center::Index center)

@@ -572,10 +572,11 @@ void MainWindow::EditDatabaseSettings()
     const bool moves = chosen != RecordsDatabase::Shared().Location()
                     || m_records->GetState() == RecordsAvailability::State::Unavailable;
     // Typing not yet saved belongs to the records it was read from.
-    for (int i = 0; moves && i < Center::Count; ++i)
-        if (Center::ShowsRecords(static_cast<Center::Index>(i))
-            && !m_container->View(static_cast<Center::Index>(i))->QueryLeave())
+    for (int i = 0; i < Center::Count && moves; ++i) {
+        const auto center = static_cast<Center::Index>(i);
+        if (Center::ShowsRecords(center) && !m_container->View(center)->QueryLeave())
             return;
+    }
     if (!ReportDatabaseErrors([&] { RecordsDatabase::Shared().UseLocation(chosen); }))
         return;
     DatabaseSettings{chosen.Url(), chosen.Password()}.Save(Settings());

@@ -211,7 +211,7 @@ TEST_F(SettingsDialogsTest, DatabaseOnAServerIsTestedWithoutWaitingStoredAndBack
     EXPECT_EQ(RecordsDatabase::Shared().Location().Url(), QLatin1String(kRefusedServer));
     // The child center's records are not shown, nor any form to type them into.
     CenterStack& centers = *Frame().Container();
-    EXPECT_TRUE(centers.ShowsNotice(Center::ChildCenter));
+    EXPECT_TRUE(centers.Notice()->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return centers.Notice()->Text().contains(QStringLiteral("cannot be reached"));
     }, 20000)) << centers.Notice()->Text().toStdString();
@@ -225,7 +225,8 @@ TEST_F(SettingsDialogsTest, DatabaseOnAServerIsTestedWithoutWaitingStoredAndBack
     });
     Frame().Dispatch(Cmd::Database);
     EXPECT_EQ(DatabaseSettings::Load(m_home.Settings()), DatabaseSettings());
-    EXPECT_FALSE(centers.ShowsNotice(Center::ChildCenter));
+    EXPECT_FALSE(centers.Notice()->isVisible());
+    EXPECT_TRUE(Fake(Center::ChildCenter).isVisible());
     EXPECT_EQ(Fake(Center::ChildCenter).shownCount, 1);
     EXPECT_TRUE(Prompt().Texts().isEmpty());
 }
