@@ -9,13 +9,15 @@
 #include "app/MainWindow.h"
 #include "app/CenterStack.h"
 #include "mail/EmailAddressBook.h"
-#include "settings/MailPassword.h"
+#include "settings/KeptSecret.h"
 #include "photos/view/LibraryTree.h"
 #include "photos/PhotoLibraryLayout.h"
 #include "sample/PageMaterials.h"
 #include "platform/AppFolder.h"
 #include "platform/UserPrompt.h"
 #include "platform/SettingsStore.h"
+#include "records/RecordsDatabase.h"
+#include "settings/DatabaseSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,6 +46,7 @@ bool Application::InitInstance(const StartOptions& options)
 
     ProgramState& program = Program();
     program.LoadCenterSettings(Settings());
+    const QString recordsProblem = UseStoredRecordsLocation(options);
     m_document = std::make_unique<PageDocument>();
     m_frame = std::make_unique<MainWindow>(*m_document, m_factory);
     splash.reset();
@@ -53,9 +56,15 @@ bool Application::InitInstance(const StartOptions& options)
     m_frame->showMaximized();
 
     program.LoadStartupSettings(Settings(), EmailAddressBook::DefaultPath());
-    MailPassword::Load(Settings(), program.email);
+    KeptSecret::MailPassword().Load(Settings(), program.email.password);
     UseGlobalObjectIdsForCanvasObjects();
     ChoosePicturesRoot();
+
+    // A server is tried off the window's thread: the window opens whether it answers or not.
+    if (recordsProblem.isEmpty())
+        m_frame->Records().Watch(RecordsDatabase::Shared().Location());
+    else
+        m_frame->Records().Refuse(recordsProblem);
 
     // The start page: its switch hides the folder bar and every center toolbar.
     m_frame->Container()->SwitchCenter(Center::StartPage);
@@ -79,6 +88,24 @@ bool Application::PrepareApplicationFolder(const QString& home)
     Program().programDir = folder;
     SettingsStore::UseFolderFileIfPresent(folder);
     return true;
+}
+
+QString Application::UseStoredRecordsLocation(const StartOptions& options)
+{
+    // An address on the command line is for that run alone.
+    if (!options.database.isEmpty())
+        return {};
+    const DatabaseSettings stored = DatabaseSettings::Load(Settings());
+    try {
+        DatabaseLocation location = DatabaseLocation::FromUrl(stored.url);
+        location.SetPassword(stored.password);
+        RecordsDatabase::Shared().UseLocation(location);
+        return {};
+    } catch (const DatabaseError& error) {
+        // Never the file of this computer in its place: records typed there would be
+        // missing from the server.
+        return QStringLiteral("The stored records address cannot be used. %1").arg(error.Message());
+    }
 }
 
 void Application::ChoosePicturesRoot()

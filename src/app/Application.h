@@ -24,6 +24,9 @@ public:
 
 private:
     bool PrepareApplicationFolder(const QString& home);
+    // Uses the records location stored under Settings › Database, unless the command
+    // line named one. Returns why it cannot be used, or empty.
+    QString UseStoredRecordsLocation(const StartOptions& options);
     void ChoosePicturesRoot();
     void OpenFolderFromCommandLine(const QString& folder);
 

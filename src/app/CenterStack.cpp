@@ -5,6 +5,7 @@
 #include "widgets/Icons.h"
 #include "widgets/ActionRegistry.h"
 #include "widgets/CenterView.h"
+#include "app/RecordsNotice.h"
 #include "app/ToolbarLayout.h"
 
 #include <QAction>
@@ -15,31 +16,84 @@
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <utility>
 
 CenterStack::CenterStack(ActionRegistry& actions, const CenterViewFactory& factory,
                        QWidget* parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent), m_factory(factory)
 {
     // A main window is a top-level window unless told otherwise; this one lives inside the frame.
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("centerContainer"));
     m_stack = new QStackedWidget(this);
     setCentralWidget(m_stack);
-    CreateViews(factory);
+    CreateViews();
+    m_notice = new RecordsNotice(m_stack);
+    m_stack->addWidget(m_notice);
+    connect(m_notice, &RecordsNotice::RetryRequested, this, &CenterStack::RecordsRetryRequested);
     CreateToolbars(actions);
     m_stack->setCurrentWidget(m_views[Center::StartPage]);
 }
 
-void CenterStack::CreateViews(const CenterViewFactory& factory)
+void CenterStack::CreateViews()
+{
+    for (int i = 0; i < Center::Count; ++i)
+        m_stack->addWidget(CreateView(static_cast<Center::Index>(i)));
+}
+
+CenterView* CenterStack::CreateView(Center::Index center)
+{
+    CenterView* view = m_factory(center, m_stack);
+    view->setObjectName(QStringLiteral("center%1").arg(center));
+    m_views[center] = view;
+    return view;
+}
+
+void CenterStack::RenewRecordsViews()
 {
     for (int i = 0; i < Center::Count; ++i) {
         const auto center = static_cast<Center::Index>(i);
-        CenterView* view = factory(center, m_stack);
-        view->setObjectName(QStringLiteral("center%1").arg(i));
-        m_views[i] = view;
-        m_stack->addWidget(view);
+        if (!Center::ShowsRecords(center))
+            continue;
+        CenterView* old = m_views[center];
+        m_stack->insertWidget(m_stack->indexOf(old), CreateView(center));
+        m_stack->removeWidget(old);
+        old->deleteLater();
+        Q_EMIT ViewCreated(m_views[center]);
     }
+    m_viewsUnread = true;
+    if (Center::ShowsRecords(m_currentCenter))
+        BringToFront(m_currentCenter);
 }
+
+bool CenterStack::ShowsNotice(Center::Index center) const
+{
+    return !m_noticeText.isEmpty() && Center::ShowsRecords(center);
+}
+
+bool CenterStack::ShowRecordsNotice(const QString& notice, bool offerRetry)
+{
+    const bool wasShown = ShowsNotice(m_currentCenter);
+    m_noticeText = notice;
+    m_notice->SetText(notice, offerRetry);
+    const bool shown = ShowsNotice(m_currentCenter);
+    if (!Center::ShowsRecords(m_currentCenter))
+        return false;
+    if (shown != wasShown)
+        BringToFront(m_currentCenter);
+    return !shown && (std::exchange(m_viewsUnread, false) || wasShown);
+}
+
+void CenterStack::BringToFront(Center::Index center)
+{
+    QWidget* page = ShowsNotice(center) ? static_cast<QWidget*>(m_notice) : m_views[center];
+    m_stack->setCurrentWidget(page);
+    page->show();
+    page->repaint();
+    page->setFocus();
+}
+
+
 
 void CenterStack::CreateToolbars(ActionRegistry& actions)
 {
@@ -128,13 +182,9 @@ bool CenterStack::SwitchCenter(int index)
     const Center::Index center = Center::Normalized(index);
     if (center != m_currentCenter && !CurrentView()->QueryLeave())
         return false;
-    CenterView* view = m_views[center];
-
-    m_stack->setCurrentWidget(view);
-    view->show();
-    view->repaint();
     m_currentCenter = center;
-    view->setFocus();
+    BringToFront(center);
+    m_viewsUnread = false;   // a view shown now reads as it comes
 
     const std::vector<int> wanted = ToolbarsOfCenter(center);
     for (auto it = m_toolbars.cbegin(); it != m_toolbars.cend(); ++it) {
@@ -143,7 +193,8 @@ bool CenterStack::SwitchCenter(int index)
     }
 
     Q_EMIT CenterSwitched(center);
-    view->OnCenterShown();
+    if (!ShowsNotice(center))
+        m_views[center]->OnCenterShown();
     update();
     return true;
 }
@@ -182,6 +233,8 @@ CommandState CenterStack::UpdateCommand(int id) const
     CommandState state = m_views[route->center]->UpdateCommand(id);
     if (!state.handled)
         return {};
+    if (ShowsNotice(route->center))
+        state.enabled = false;
     switch (route->rule) {
     case EnableRule::EditCenterShown:
         state.enabled = state.enabled && m_currentCenter == Center::EditCenter;

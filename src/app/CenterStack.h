@@ -10,6 +10,7 @@
 
 class ActionRegistry;
 class CenterView;
+class RecordsNotice;
 struct ToolbarGroup;
 class QComboBox;
 class QFontComboBox;
@@ -50,20 +51,43 @@ public:
     // Enables the font boxes as the canvas says.
     void UpdateFontBoxes();
 
+    // While `notice` is set the records centers show it in place of their views, and
+    // their commands are off: nothing looks like records one could type into. Returns
+    // true when the center shown is a records center whose view has just come back, or
+    // was just made, and is to read its records.
+    bool ShowRecordsNotice(const QString& notice, bool offerRetry);
+    // Whether `center` shows the notice now instead of its view.
+    bool ShowsNotice(Center::Index center) const;
+    RecordsNotice* Notice() const { return m_notice; }
+    // Makes the records centers' views anew, so they read the records where they live
+    // now; the center shown puts its new view in front, to read once the records are
+    // known to be there (ShowRecordsNotice).
+    void RenewRecordsViews();
+
 Q_SIGNALS:
     // Emitted during a switch, after the view and its toolbars are shown, so the
     // frame can show its own parts for the center.
     void CenterSwitched(Center::Index center);
+    // A view was made in place of another; the frame wires it as it did the first.
+    void ViewCreated(CenterView* view);
+    void RecordsRetryRequested();
 
 private:
-    void CreateViews(const CenterViewFactory& factory);
+    void CreateViews();
+    CenterView* CreateView(Center::Index center);
+    // Puts the center's view, or the notice in its place, in front.
+    void BringToFront(Center::Index center);
     void CreateToolbars(ActionRegistry& actions);
     void AddFontBoxes(QToolBar* toolbar);
     void AttachShadowMenu(ActionRegistry& actions, QToolBar* toolbar);
     void AddGroupButton(ActionRegistry& actions, QToolBar* toolbar, const ToolbarGroup& group);
 
+    CenterViewFactory m_factory;
     std::array<CenterView*, Center::Count> m_views{};
     QStackedWidget* m_stack = nullptr;
+    RecordsNotice* m_notice = nullptr;
+    QString m_noticeText;
+    bool m_viewsUnread = false;   // renewed records views not yet shown
     QHash<int, QToolBar*> m_toolbars;
     QFontComboBox* m_fontName = nullptr;
     QComboBox* m_fontSize = nullptr;

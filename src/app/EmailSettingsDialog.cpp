@@ -2,7 +2,7 @@
 
 #include "widgets/DialogParts.h"
 #include "platform/UserPrompt.h"
-#include "settings/MailPassword.h"
+#include "settings/KeptSecret.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -56,7 +56,7 @@ EmailSettingsDialog::EmailSettingsDialog(const EmailSettings& settings, QWidget*
     m_password = AddLineEdit(*authForm, QStringLiteral("&Password:"), QStringLiteral("password"),
                              settings.password);
     m_password->setEchoMode(QLineEdit::Password);
-    auto* passwordPlace = new QLabel(MailPassword::Describe(MailPassword::Current()));
+    auto* passwordPlace = new QLabel(KeptSecret::Describe(KeptSecret::Current()));
     passwordPlace->setObjectName(QStringLiteral("passwordPlace"));
     passwordPlace->setWordWrap(true);
     authForm->addRow(QString(), passwordPlace);

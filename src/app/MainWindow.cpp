@@ -19,8 +19,13 @@
 #include "app/ToolbarLayout.h"
 #include "app/TuitionRatesDialog.h"
 #include "app/EmailSettingsDialog.h"
+#include "app/DatabaseSettingsDialog.h"
+#include "app/RecordsAvailability.h"
+#include "app/RecordsNotice.h"
+#include "records/RecordsDatabase.h"
+#include "settings/DatabaseSettings.h"
 #include "app/ParentMailing.h"
-#include "settings/MailPassword.h"
+#include "settings/KeptSecret.h"
 #include "app/BackgroundColorDialog.h"
 #include "photos/view/LibraryTree.h"
 #include "widgets/ModalRunner.h"
@@ -32,6 +37,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMimeData>
@@ -89,25 +95,18 @@ MainWindow::MainWindow(PageDocument& document, const CenterViewFactory& factory)
             return CanvasStyleCommands::FontChoice{m_container->FontNameText(),
                                                    m_container->FontSizeValue()};
         });
-    for (int i = 0; i < Center::Count; ++i) {
-        CenterView* view = m_container->View(static_cast<Center::Index>(i));
-        view->Attach(m_document, *m_actions);
-        connect(view, &CenterView::TextFontShown, m_container, &CenterStack::ShowFont);
-        connect(view, &CenterView::ZoomChanged, this, [this](double factor) {
-            // Actual size always puts the slider in the middle; the zoom buttons move it
-            // by their own rule afterwards.
-            if (m_zoomControls && factor == 1.0)
-                m_zoomControls->SetSliderPosition(ZoomSlider::kActualSize);
-        });
-        connect(view, &CenterView::CommandStateChanged, this, &MainWindow::ScheduleActionUpdate);
-        connect(view, &CenterView::PhotoEditRequested, this, &MainWindow::PlacePhotoOnPage);
-        connect(view, &CenterView::InfoTextChanged, this, [this, view](const QString& text) {
-            if (m_zoomControls && view == m_container->CurrentView())
-                m_zoomControls->SetInfoText(text);
-        });
-    }
-
     ConnectLibrary();
+    for (int i = 0; i < Center::Count; ++i)
+        WireView(m_container->View(static_cast<Center::Index>(i)));
+    connect(m_container, &CenterStack::ViewCreated, this, &MainWindow::WireView);
+    m_records = new RecordsAvailability(this);
+    connect(m_records, &RecordsAvailability::Changed, this, &MainWindow::ShowRecordsState);
+    // Kept beside the status text, which status tips would wipe.
+    m_recordsState = new QLabel(this);
+    m_recordsState->setObjectName(QStringLiteral("recordsState"));
+    statusBar()->addPermanentWidget(m_recordsState);
+    m_recordsState->hide();
+    connect(m_container, &CenterStack::RecordsRetryRequested, m_records, &RecordsAvailability::Retry);
     BindKeys();
     setAcceptDrops(true);
     connect(&m_document, &PageDocument::TitleChanged, this, &MainWindow::UpdateTitle);
@@ -169,7 +168,7 @@ void MainWindow::CreateMenus()
                                       ViewChildCenter, ViewFamilyCenter, ViewStaffCenter,
                                       ViewTakePhoto, ViewReports});
     addMenu(QStringLiteral("&Settings"), {OpenFolder, S, CenterInformation, DailyTuition,
-                                          EmailServer, S, BackgroundColor});
+                                          EmailServer, Database, S, BackgroundColor});
     addMenu(QStringLiteral("&Help"), {HelpTopics, S, About});
     m_actions->Action(ViewStartPage)->setCheckable(true);
 }
@@ -190,13 +189,29 @@ void MainWindow::ConnectLibrary()
     connect(tree, &LibraryTree::DocumentOpenRequested, this, &MainWindow::OpenLibraryDocument);
     connect(&m_document, &PageDocument::Saved, tree, &LibraryTree::AddDocument);
     m_parentMailing = new ParentMailing(*tree, *statusBar(), this);
-    for (int i = 0; i < Center::Count; ++i) {
-        CenterView* view = m_container->View(static_cast<Center::Index>(i));
-        connect(view, &CenterView::LibraryFolderAdded, tree, &LibraryTree::AddRootFolder);
-        // After the tree's own selection change has run its course.
-        connect(view, &CenterView::FolderSelectionRequested, tree, &LibraryTree::SelectFolder,
-                Qt::QueuedConnection);
-    }
+}
+
+void MainWindow::WireView(CenterView* view)
+{
+    view->Attach(m_document, *m_actions);
+    connect(view, &CenterView::TextFontShown, m_container, &CenterStack::ShowFont);
+    connect(view, &CenterView::ZoomChanged, this, [this](double factor) {
+        // Actual size always puts the slider in the middle; the zoom buttons move it
+        // by their own rule afterwards.
+        if (m_zoomControls && factor == 1.0)
+            m_zoomControls->SetSliderPosition(ZoomSlider::kActualSize);
+    });
+    connect(view, &CenterView::CommandStateChanged, this, &MainWindow::ScheduleActionUpdate);
+    connect(view, &CenterView::PhotoEditRequested, this, &MainWindow::PlacePhotoOnPage);
+    connect(view, &CenterView::InfoTextChanged, this, [this, view](const QString& text) {
+        if (m_zoomControls && view == m_container->CurrentView())
+            m_zoomControls->SetInfoText(text);
+    });
+    LibraryTree* tree = Tree();
+    connect(view, &CenterView::LibraryFolderAdded, tree, &LibraryTree::AddRootFolder);
+    // After the tree's own selection change has run its course.
+    connect(view, &CenterView::FolderSelectionRequested, tree, &LibraryTree::SelectFolder,
+            Qt::QueuedConnection);
 }
 
 void MainWindow::ShowLibraryFolder(const QString& folder)
@@ -206,7 +221,7 @@ void MainWindow::ShowLibraryFolder(const QString& folder)
     for (const Center::Index center : {Center::EditCenter, Center::TakePhoto})
         m_container->View(center)->ShowFolder(folder);
     const Center::Index shown = m_container->CurrentCenter();
-    if (shown != Center::EditCenter && shown != Center::TakePhoto)
+    if (shown != Center::EditCenter && shown != Center::TakePhoto && !m_container->ShowsNotice(shown))
         m_container->CurrentView()->ShowFolder(folder);
 }
 
@@ -306,6 +321,8 @@ std::optional<Center::Index> MainWindow::SaveTarget() const
     // Save writes the page in the Edit Center, the child shown in the Child Center and the
     // staff member in the Staff Center.
     const Center::Index center = m_container->CurrentCenter();
+    if (m_container->ShowsNotice(center))
+        return std::nullopt;
     if (center == Center::EditCenter || center == Center::ChildCenter
         || center == Center::StaffCenter)
         return center;
@@ -330,6 +347,7 @@ CommandState MainWindow::UpdateCommand(int id) const
     case CenterInformation:
     case DailyTuition:
     case EmailServer:
+    case Database:
     case BackgroundColor:
     case HelpTopics:
     case Help:
@@ -351,7 +369,9 @@ CommandState MainWindow::UpdateCommand(int id) const
     case FileExportPdf:
         // The Reports center prints, previews and exports its report.
         if (m_container->CurrentCenter() == Center::Reports)
-            return m_container->View(Center::Reports)->UpdateCommand(id);
+            return m_container->ShowsNotice(Center::Reports)
+                       ? CommandState::Enabled(false)
+                       : m_container->View(Center::Reports)->UpdateCommand(id);
         return EditCenterFileCommand(id);
     case FilePageSetup:
     case FilePrintDirect:
@@ -409,6 +429,7 @@ bool MainWindow::OnCommand(int id)
     case CenterInformation: EditCenterInformation(); return true;
     case DailyTuition: EditTuitionRates(); return true;
     case EmailServer: EditEmailSettings(); return true;
+    case Database: EditDatabaseSettings(); return true;
     case BackgroundColor: ChooseBackgroundColor(); return true;
     case OpenFolder: ChoosePicturesFolder(); return true;
     case HelpTopics:
@@ -452,6 +473,8 @@ void MainWindow::SwitchToCenter(Center::Index center, int viewCommand)
     const bool again = viewCommand == Cmd::ViewEditCenter || viewCommand == Cmd::ViewPhotoCenter;
     if ((m_container->CurrentCenter() == center && !again) || !m_container->SwitchCenter(center))
         return;
+    if (m_container->ShowsNotice(center))
+        return;
     if (center == Center::PhotoCenter)
         Tree()->OnCommand(Cmd::TreeRefreshSelection);
     else if (!Tree()->CurrentFolder().isEmpty())
@@ -460,6 +483,9 @@ void MainWindow::SwitchToCenter(Center::Index center, int viewCommand)
 
 void MainWindow::OnCenterSwitched(Center::Index center)
 {
+    // Coming to a records center that cannot reach them tries once more at once.
+    if (m_container->ShowsNotice(center))
+        m_records->Retry();
     m_leftBar->setVisible(ShowsLeftBar(center));
     m_centerToolbar->show();
     if (ShowsZoomControls(center)) {
@@ -469,7 +495,8 @@ void MainWindow::OnCenterSwitched(Center::Index center)
                     [this] { Dispatch(Cmd::StatusZoomSlider); });
         }
         m_zoomControls->SetVisible(true);
-        m_zoomControls->SetInfoText(m_container->View(center)->InfoText());
+        m_zoomControls->SetInfoText(m_container->ShowsNotice(center) ? QString()
+                                                                    : m_container->View(center)->InfoText());
     } else if (m_zoomControls) {
         m_zoomControls->SetVisible(false);
     }
@@ -478,6 +505,8 @@ void MainWindow::OnCenterSwitched(Center::Index center)
 CenterView* MainWindow::ZoomTarget() const
 {
     const Center::Index center = m_container->CurrentCenter();
+    if (m_container->ShowsNotice(center))
+        return nullptr;
     if (center == Center::EditCenter || center == Center::PhotoCenter
         || center == Center::Reports)
         return m_container->View(center);
@@ -530,8 +559,58 @@ void MainWindow::EditEmailSettings()
         return;
     Program().email = dialog.Settings();
     Program().email.Save(Settings());
-    MailPassword::Save(Settings(), Program().email.password);
+    KeptSecret::MailPassword().Save(Settings(), Program().email.password);
     m_parentMailing->SettingsChanged();
+}
+
+void MainWindow::EditDatabaseSettings()
+{
+    DatabaseSettingsDialog dialog(RecordsDatabase::Shared().Location(), this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    const DatabaseLocation chosen = dialog.Location();
+    const bool moves = chosen != RecordsDatabase::Shared().Location()
+                    || m_records->GetState() == RecordsAvailability::State::Unavailable;
+    // Typing not yet saved belongs to the records it was read from.
+    for (int i = 0; i < Center::Count && moves; ++i) {
+        const auto center = static_cast<Center::Index>(i);
+        if (Center::ShowsRecords(center) && !m_container->View(center)->QueryLeave())
+            return;
+    }
+    if (!ReportDatabaseErrors([&] { RecordsDatabase::Shared().UseLocation(chosen); }))
+        return;
+    DatabaseSettings{chosen.Url(), chosen.Password()}.Save(Settings());
+    if (!moves)
+        return;
+    m_container->RenewRecordsViews();
+    m_records->Watch(chosen);
+}
+
+void MainWindow::ShowRecordsState(RecordsAvailability::State before)
+{
+    using State = RecordsAvailability::State;
+    const State now = m_records->GetState();
+    if (m_container->ShowRecordsNotice(m_records->Notice(), m_records->CanRetry()))
+        RereadShownRecords();
+    const QString reason = m_records->Reason();
+    m_recordsState->setVisible(now == State::Unavailable);
+    // The first line names the server and the reason; the tip holds the rest.
+    const QString line = QStringLiteral("Records unavailable: %1").arg(reason.section(QLatin1Char('\n'), 0, 0));
+    m_recordsState->setText(m_recordsState->fontMetrics().elidedText(line, Qt::ElideRight, 640));
+    m_recordsState->setToolTip(reason);
+    if (now == State::Available && before == State::Unavailable)
+        statusBar()->showMessage(QStringLiteral("The records server %1 answers again.")
+                                     .arg(m_records->Location().ShownText()),
+                                 10000);
+    UpdateActions();
+}
+
+void MainWindow::RereadShownRecords()
+{
+    CenterView* view = m_container->CurrentView();
+    view->OnCenterShown();
+    if (!Tree()->CurrentFolder().isEmpty())
+        view->ShowFolderOnArrival(Tree()->CurrentFolder());
 }
 
 void MainWindow::ChooseBackgroundColor()

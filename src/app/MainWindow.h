@@ -4,6 +4,7 @@
 #include "commands/CommandTarget.h"
 #include "settings/RecentFolderList.h"
 #include "app/CenterViewFactory.h"
+#include "app/RecordsAvailability.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -18,6 +19,7 @@ class LibraryTree;
 class PageDocument;
 class ParentMailing;
 class StatusZoomControls;
+class QLabel;
 class QToolBar;
 
 // The program's one top-level window: menus, the toolbar of the centers, the folder
@@ -53,6 +55,8 @@ public:
     LibraryDock* LeftBar() const { return m_leftBar; }
     LibraryTree* Tree() const;
     ParentMailing* Mailing() const { return m_parentMailing; }
+    // Whether the records can be reached; the records centers follow it.
+    RecordsAvailability& Records() const { return *m_records; }
     // nullptr until a center with zoom controls has been shown.
     StatusZoomControls* ZoomControls() const { return m_zoomControls; }
     ActionRegistry& Actions() const { return *m_actions; }
@@ -68,6 +72,8 @@ private:
     void CreateMenus();
     void CreateCenterToolbar();
     void CreateLeftBar();
+    // Connects a center's view to the frame, the tree and the actions.
+    void WireView(CenterView* view);
     void BindKeys();
     // The folder tree drives the centers: its folder, its documents, photos to place.
     void ConnectLibrary();
@@ -95,6 +101,11 @@ private:
     void EditCenterInformation();
     void EditTuitionRates();
     void EditEmailSettings();
+    void EditDatabaseSettings();
+    // The records centers show the records or say why they cannot.
+    void ShowRecordsState(RecordsAvailability::State before);
+    // The records center shown reads its records again, for the tree's folder.
+    void RereadShownRecords();
     void ChooseBackgroundColor();
     void ChoosePicturesFolder();
     void FocusNextPane(bool forward);
@@ -108,5 +119,7 @@ private:
     QToolBar* m_centerToolbar = nullptr;
     StatusZoomControls* m_zoomControls = nullptr;
     ParentMailing* m_parentMailing = nullptr;
+    RecordsAvailability* m_records = nullptr;
+    QLabel* m_recordsState = nullptr;   // in the status bar while the records are unavailable
     bool m_actionUpdatePending = false;
 };

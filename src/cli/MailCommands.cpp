@@ -8,7 +8,7 @@
 #include "platform/AppFolder.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "settings/MailPassword.h"
+#include "settings/KeptSecret.h"
 #include "settings/ProgramState.h"
 
 #include <QEventLoop>
@@ -27,7 +27,7 @@ void UseAccount(const ParsedArguments& parsed)
     Program().programDir = ResolveAppFolder(parsed.Option(QStringLiteral("--home")));
     SettingsStore::UseFolderFileIfPresent(Program().programDir);
     Program().email = EmailSettings::Load(Settings());
-    MailPassword::Load(Settings(), Program().email);
+    KeptSecret::MailPassword().Load(Settings(), Program().email.password);
 }
 
 ParsedArguments ParseOrProblem(const QStringList& arguments, const QStringList& valued)

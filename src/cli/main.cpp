@@ -6,7 +6,9 @@
 #include "cli/ReportCommand.h"
 #include "cli/SampleCommand.h"
 #include "cli/TuitionCommands.h"
+#include "platform/SettingsStore.h"
 #include "records/RecordsDatabase.h"
+#include "settings/DatabaseSettings.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -128,6 +130,17 @@ int main(int argc, char** argv)
             RecordsDatabase::Shared().UseLocation(DatabaseLocation::FromUrl(arguments.takeFirst()));
         } catch (const DatabaseError& error) {
             std::fprintf(stderr, "tendrel-cli: %s\n", qPrintable(error.Message()));
+            return 2;
+        }
+    } else if (const DatabaseSettings stored = DatabaseSettings::Load(Settings()); !stored.url.isEmpty()) {
+        // Else the records are where the desktop program keeps them.
+        try {
+            DatabaseLocation location = DatabaseLocation::FromUrl(stored.url);
+            location.SetPassword(stored.password);
+            RecordsDatabase::Shared().UseLocation(location);
+        } catch (const DatabaseError& error) {
+            std::fprintf(stderr, "tendrel-cli: the stored records address cannot be used: %s\n",
+                         qPrintable(error.Message()));
             return 2;
         }
     }

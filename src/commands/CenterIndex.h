@@ -22,4 +22,12 @@ constexpr Index Normalized(int index)
     return index >= EditCenter && index <= Reports ? static_cast<Index>(index) : StartPage;
 }
 
+// The centers that show the records (children, families, staff, reports): they have
+// nothing to show while the records cannot be reached.
+constexpr bool ShowsRecords(Index center)
+{
+    return center == StaffCenter || center == ChildCenter || center == FamilyCenter
+        || center == Reports;
+}
+
 } // namespace Center

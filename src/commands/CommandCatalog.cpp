@@ -52,6 +52,8 @@ constexpr std::array kCommands{
                  "settings-tuition"},
     CommandInfo{Cmd::EmailServer, "&Email Setting...", "Mail server, sender and daily sending",
                  "settings-email"},
+    CommandInfo{Cmd::Database, "&Database...",
+                 "Where the records live: this computer or a server", "settings-database"},
     CommandInfo{Cmd::BackgroundColor, "&Background Color", "Background colour of the page",
                  "settings-background"},
 

@@ -33,6 +33,7 @@ inline constexpr int OpenFolder = 536;
 inline constexpr int CenterInformation = 33213;
 inline constexpr int DailyTuition = 33215;
 inline constexpr int EmailServer = 767;
+inline constexpr int Database = 33230;
 inline constexpr int BackgroundColor = 32825;
 
 // Help

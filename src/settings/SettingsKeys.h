@@ -49,6 +49,11 @@ inline constexpr const char* UserName = "USERNAME";
 inline constexpr const char* Ssl = "SSL";
 inline constexpr const char* LastDailySending = "LASTDAILYSENDING";   // yyyy-MM-dd
 
+// Where the records live: a server's address without its password, or empty for the
+// WRN.mdb file of this computer; PASSWORD as above.
+inline constexpr const char* Database = "DATABASE";
+inline constexpr const char* DatabaseUrl = "URL";
+
 inline constexpr const char* TextInfo = "TEXTINFO";
 inline constexpr const char* TextTool = "TextTool";
 inline constexpr const char* FaceName = "lfFaceName";

@@ -3,7 +3,12 @@
 #include "settings/ProgramState.h"
 #include "settings/SettingsKeys.h"
 #include "widgets/ColorSwatchButton.h"
+#include "app/CenterStack.h"
 #include "app/MainWindow.h"
+#include "app/RecordsNotice.h"
+#include "FakeCenterView.h"
+#include "records/RecordsDatabase.h"
+#include "settings/DatabaseSettings.h"
 #include "widgets/ModalRunner.h"
 #include "platform/SettingsStore.h"
 #include "support/DialogTestKit.h"
@@ -13,7 +18,13 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QScopeGuard>
+#include <QTest>
 
 namespace {
 
@@ -62,7 +73,8 @@ TEST_F(SettingsDialogsTest, CenterInformationOkStoresAndUsesTheValuesAtOnce)
 
 TEST_F(SettingsDialogsTest, CancelChangesNothing)
 {
-    for (const int command : {Cmd::CenterInformation, Cmd::DailyTuition, Cmd::EmailServer}) {
+    for (const int command :
+         {Cmd::CenterInformation, Cmd::DailyTuition, Cmd::EmailServer, Cmd::Database}) {
         ScriptNextDialog([](QDialog& dialog) {
             for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
                 edit->setText(QStringLiteral("42"));
@@ -77,6 +89,7 @@ TEST_F(SettingsDialogsTest, CancelChangesNothing)
     EXPECT_EQ(Setting(SettingsKey::FullTimeRate), QStringLiteral("<unset>"));
     EXPECT_FALSE(
         m_home.Settings().Contains(K(SettingsKey::EmailSetting), K(SettingsKey::EmailSender)));
+    EXPECT_FALSE(m_home.Settings().Contains(K(SettingsKey::Database), K(SettingsKey::DatabaseUrl)));
 }
 
 TEST_F(SettingsDialogsTest, TuitionOkStoresTextsAndRatesAreInUseAtOnce)
@@ -163,6 +176,59 @@ TEST_F(SettingsDialogsTest, BackgroundColourStartsLightBlueAndIsKeptForTheNextSt
     Program().canvasBackground = Qt::black;
     Program().LoadCenterSettings(m_home.Settings());
     EXPECT_EQ(Program().canvasBackground, QColor(177, 100, 255));
+}
+
+// Nothing listens on port 1: the connection is refused at once.
+const char* kRefusedServer = "postgresql://office@127.0.0.1:1/wrn";
+
+TEST_F(SettingsDialogsTest, DatabaseOnAServerIsTestedWithoutWaitingStoredAndBackOnThisComputerRead)
+{
+    // The records go back to this computer however the test ends.
+    const auto restore = qScopeGuard([] { RecordsDatabase::Shared().UseLocation({}); });
+    ScriptNextDialog([](QDialog& dialog) {
+        auto* host = Find<QLineEdit>(dialog, "host");
+        EXPECT_FALSE(host->isEnabled());
+        Find<QRadioButton>(dialog, "onServer")->click();
+        EXPECT_TRUE(host->isEnabled());
+        Fill(dialog, "host", QStringLiteral("127.0.0.1"));
+        Find<QSpinBox>(dialog, "port")->setValue(1);
+        Fill(dialog, "database", QStringLiteral("wrn"));
+        Fill(dialog, "user", QStringLiteral("office"));
+        Fill(dialog, "password", QStringLiteral("pw"));
+        auto* test = Find<QPushButton>(dialog, "testConnection");
+        test->click();
+        EXPECT_FALSE(test->isEnabled());
+        auto* answer = Find<QLabel>(dialog, "answer");
+        EXPECT_TRUE(QTest::qWaitFor([test] { return test->isEnabled(); }, 20000));
+        EXPECT_TRUE(answer->text().contains(QStringLiteral("wrn on 127.0.0.1:1 as office cannot be reached")))
+            << answer->text().toStdString();
+        Press(dialog, QDialogButtonBox::Ok);
+    });
+    Frame().Dispatch(Cmd::ViewChildCenter);
+    Frame().Dispatch(Cmd::Database);
+    EXPECT_EQ(DatabaseSettings::Load(m_home.Settings()),
+              (DatabaseSettings{QLatin1String(kRefusedServer), QStringLiteral("pw")}));
+    EXPECT_EQ(RecordsDatabase::Shared().Location().Url(), QLatin1String(kRefusedServer));
+    // The child center's records are not shown, nor any form to type them into.
+    CenterStack& centers = *Frame().Container();
+    EXPECT_TRUE(centers.Notice()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return centers.Notice()->Text().contains(QStringLiteral("cannot be reached"));
+    }, 20000)) << centers.Notice()->Text().toStdString();
+    EXPECT_EQ(Fake(Center::ChildCenter).shownCount, 0);
+
+    ScriptNextDialog([](QDialog& dialog) {
+        EXPECT_EQ(Field(dialog, "host"), QStringLiteral("127.0.0.1"));
+        Find<QRadioButton>(dialog, "thisComputer")->click();
+        EXPECT_FALSE(Find<QLineEdit>(dialog, "host")->isEnabled());
+        Press(dialog, QDialogButtonBox::Ok);
+    });
+    Frame().Dispatch(Cmd::Database);
+    EXPECT_EQ(DatabaseSettings::Load(m_home.Settings()), DatabaseSettings());
+    EXPECT_FALSE(centers.Notice()->isVisible());
+    EXPECT_TRUE(Fake(Center::ChildCenter).isVisible());
+    EXPECT_EQ(Fake(Center::ChildCenter).shownCount, 1);
+    EXPECT_TRUE(Prompt().Texts().isEmpty());
 }
 
 } // namespace

@@ -4,7 +4,11 @@
 #include "settings/StartOptions.h"
 #include "app/MainWindow.h"
 #include "app/CenterStack.h"
+#include "app/RecordsNotice.h"
 #include "photos/view/LibraryTree.h"
+#include "records/RecordsDatabase.h"
+#include "settings/DatabaseSettings.h"
+#include "widgets/ActionRegistry.h"
 #include "platform/SettingsStore.h"
 #include "sample/PageMaterials.h"
 #include "support/ScriptedPrompt.h"
@@ -16,6 +20,11 @@
 #include <QFile>
 #include <QMimeData>
 #include <QSettings>
+#include <QAction>
+#include <QScopeGuard>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -151,6 +160,40 @@ TEST_F(StartupTest, FolderDroppedOnTheWindowBecomesTheRoot)
     EXPECT_EQ(Program().picturesRoot, dropped);
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::EditCenter);
     EXPECT_EQ(SettingsInt("RECENTFOLDERS"), 1);
+}
+
+TEST_F(StartupTest, StoredRecordsThatCannotBeReachedLeaveTheWindowOpenAndTheRecordsCentersSayWhy)
+{
+    const auto restore = qScopeGuard([] { RecordsDatabase::Shared().UseLocation({}); });
+    const std::pair<const char*, const char*> stored[] = {
+        {"postgresql://office@127.0.0.1:1/wrn", "wrn on 127.0.0.1:1 as office cannot be reached"},
+        {"mysql://office@db/wrn", "stored records address cannot be used"}};
+    for (const auto& [url, why] : stored) {
+        SCOPED_TRACE(url);
+        Application app;
+        DatabaseSettings{QLatin1String(url), {}}.Save(m_home.Settings());
+        StartOptions options;
+        options.home = m_home.Path();
+        options.noSplash = true;
+        ASSERT_TRUE(app.InitInstance(options));
+        MainWindow& frame = *app.MainFrame();
+        EXPECT_TRUE(frame.isVisible());
+        // Said where it does not stop anyone.
+        const auto* state = frame.statusBar()->findChild<QLabel*>(QStringLiteral("recordsState"));
+        ASSERT_NE(state, nullptr);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return state->text().contains(QLatin1String(why)); }, 20000))
+            << state->text().toStdString();
+        for (const int view : {Cmd::ViewChildCenter, Cmd::ViewFamilyCenter, Cmd::ViewStaffCenter,
+                               Cmd::ViewReports}) {
+            frame.Dispatch(view);
+            const RecordsNotice* notice = frame.Container()->Notice();
+            EXPECT_TRUE(notice->isVisible()) << view;
+            EXPECT_TRUE(notice->Text().startsWith(QStringLiteral("The records are unavailable.")));
+            EXPECT_TRUE(notice->Text().contains(QLatin1String(why)));
+            EXPECT_FALSE(frame.Actions().Action(Cmd::FileSave)->isEnabled()) << view;
+        }
+        EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
+    }
 }
 
 } // namespace

@@ -300,6 +300,20 @@ TEST_F(ProgramsTest, PhotoAppliesOperationsInOrder)
 
 } // namespace
 
+TEST_F(ProgramsTest, RecordsGoWhereTheDesktopProgramKeepsThemAndNeverIntoTheFileInstead)
+{
+    const std::pair<const char*, const char*> stored[] = {
+        {"postgresql://office@127.0.0.1:1/wrn", "cannot be reached"},
+        {"mysql://office@db/wrn", "stored records address cannot be used"}};
+    for (const auto& [url, why] : stored) {
+        QSettings(SettingsFile(), QSettings::IniFormat).setValue(QStringLiteral("DATABASE/URL"), QLatin1String(url));
+        const ProgramRun run = Cli({"create-db", "--home", m_home.path()});
+        EXPECT_NE(run.exitCode, 0) << url;
+        EXPECT_TRUE(run.err.contains(QLatin1String(why))) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(m_home.filePath(QStringLiteral("WRN.mdb"))));
+}
+
 TEST_F(ProgramsTest, CreateDbMakesTheRecordsOnceWeekCheckEachWeekOnceAndStatementAddsItUp)
 {
     const QString home = m_home.path();

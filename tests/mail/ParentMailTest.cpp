@@ -2,9 +2,7 @@
 #include "parentmail/FolderMailer.h"
 #include "parentmail/ParentAddresses.h"
 #include "platform/Clock.h"
-#include "platform/Keyring.h"
 #include "platform/SettingsStore.h"
-#include "settings/MailPassword.h"
 #include "settings/ProgramState.h"
 #include "settings/SettingsKeys.h"
 #include "support/EnrolledChildren.h"
@@ -169,51 +167,4 @@ TEST_F(DailySendingTest, AFailedSendHoldsTheRunUntilReleased)
     EXPECT_EQ(m_server.Received(1)[QLatin1String("header_to")].toString(),
               QStringLiteral("ann@example.org"));
     EXPECT_EQ(LoadLastDailySending(Settings()), kToday);
-}
-
-namespace {
-
-class MemoryKeyring : public Keyring
-{
-public:
-    bool Available() override { return true; }
-    std::optional<QString> Read(const QString& key) override
-    {
-        return values.contains(key) ? std::optional(values.value(key)) : std::nullopt;
-    }
-    bool Write(const QString& key, const QString& value) override
-    {
-        values.insert(key, value);
-        return true;
-    }
-    QHash<QString, QString> values;
-};
-
-} // namespace
-
-TEST(MailPasswordTest, WithoutKeyringThePasswordStaysInTheSettingsAndMovesIntoOneOnceThereIs)
-{
-    TempHome home;
-    EmailSettings settings;
-    settings.password = QStringLiteral("kept");
-    settings.Save(home.Settings());
-    EXPECT_EQ(MailPassword::Save(home.Settings(), settings.password), MailPassword::Place::Settings);
-    EmailSettings loaded = EmailSettings::Load(home.Settings());
-    EXPECT_EQ(MailPassword::Load(home.Settings(), loaded), MailPassword::Place::Settings);
-    EXPECT_EQ(loaded.password, QStringLiteral("kept"));
-
-    auto keyring = std::make_unique<MemoryKeyring>();
-    MemoryKeyring& kept = *keyring;
-    InstallKeyring(std::move(keyring));
-    loaded = EmailSettings::Load(home.Settings());
-    EXPECT_EQ(MailPassword::Load(home.Settings(), loaded), MailPassword::Place::Keyring);
-    EXPECT_EQ(loaded.password, QStringLiteral("kept"));
-    EXPECT_FALSE(home.Settings().Contains(QString::fromLatin1(SettingsKey::EmailSetting),
-                                          QString::fromLatin1(SettingsKey::Password)));
-    EXPECT_EQ(kept.values.size(), 1);
-
-    // The next run finds it in the keyring.
-    EmailSettings again = EmailSettings::Load(home.Settings());
-    MailPassword::Load(home.Settings(), again);
-    EXPECT_EQ(again.password, QStringLiteral("kept"));
 }

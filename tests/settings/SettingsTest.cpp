@@ -1,5 +1,7 @@
 #include "photos/PhotoLibraryLayout.h"
 #include "platform/SettingsStore.h"
+#include "settings/DatabaseSettings.h"
+#include "settings/KeptSecret.h"
 #include "settings/ObjectIdCounter.h"
 #include "settings/ProgramSettings.h"
 #include "settings/ProgramState.h"
@@ -7,6 +9,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/StartOptions.h"
 #include "support/DatabaseFile.h"
+#include "support/MemoryKeyring.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -118,6 +121,79 @@ TEST_F(SettingsTest, StartupReadsSettingsAddressBookAndCounterAndMakesFoldersKee
     ASSERT_TRUE(PhotoLibrary::EnsureStandardFolders(root.path()));
     EXPECT_TRUE(root.exists(QStringLiteral("ZZZ")));
     EXPECT_EQ(BytesOf(photo), QByteArray("jpeg bytes"));
+}
+
+// A password as its settings dialog saves it and the next start loads it.
+struct KeptPassword
+{
+    const char* name;
+    const char* section;
+    void (*save)(SettingsStore& store, const QString& password);
+    QString (*load)(SettingsStore& store);
+};
+
+class KeptPasswordTest : public SettingsTest, public ::testing::WithParamInterface<KeptPassword>
+{
+protected:
+    bool InSettingsFile(const QString& text) const
+    {
+        return BytesOf(m_home.SettingsFile()).contains(text.toUtf8());
+    }
+};
+
+TEST_P(KeptPasswordTest, StaysInTheSettingsWithoutKeyringAndMovesIntoOneOnceThereIs)
+{
+    const KeptPassword& kept = GetParam();
+    kept.save(Store(), QStringLiteral("plain-kept"));
+    EXPECT_TRUE(InSettingsFile(QStringLiteral("plain-kept")));
+    EXPECT_EQ(kept.load(Store()), QStringLiteral("plain-kept"));
+
+    auto keyring = std::make_unique<MemoryKeyring>();
+    MemoryKeyring& secrets = *keyring;
+    InstallKeyring(std::move(keyring));
+    EXPECT_EQ(kept.load(Store()), QStringLiteral("plain-kept"));
+    EXPECT_FALSE(Store().Contains(K(kept.section), K(SettingsKey::Password)));
+    EXPECT_EQ(secrets.values.size(), 1);
+
+    // A new password goes straight to the keyring, and the next run finds it there.
+    kept.save(Store(), QStringLiteral("s3cret-new"));
+    EXPECT_FALSE(InSettingsFile(QStringLiteral("s3cret-new")));
+    EXPECT_EQ(kept.load(Store()), QStringLiteral("s3cret-new"));
+}
+
+const KeptPassword kKeptPasswords[] = {
+    {"Mail", SettingsKey::EmailSetting,
+     [](SettingsStore& store, const QString& password) {
+         EmailSettings email;
+         email.password = password;
+         email.Save(store);
+         KeptSecret::MailPassword().Save(store, password);
+     },
+     [](SettingsStore& store) {
+         EmailSettings email = EmailSettings::Load(store);
+         KeptSecret::MailPassword().Load(store, email.password);
+         return email.password;
+     }},
+    {"RecordsServer", SettingsKey::Database,
+     [](SettingsStore& store, const QString& password) {
+         DatabaseSettings{QStringLiteral("postgresql://office@db.example:5433/wrn"), password}
+             .Save(store);
+     },
+     [](SettingsStore& store) {
+         const DatabaseSettings loaded = DatabaseSettings::Load(store);
+         EXPECT_EQ(loaded.url, QStringLiteral("postgresql://office@db.example:5433/wrn"));
+         return loaded.password;
+     }},
+};
+INSTANTIATE_TEST_SUITE_P(Passwords, KeptPasswordTest, ::testing::ValuesIn(kKeptPasswords),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsTest, RecordsStayOnThisComputerUntilAServerIsStored)
+{
+    EXPECT_EQ(DatabaseSettings::Load(Store()), DatabaseSettings());
+    DatabaseSettings{}.Save(Store());
+    m_home.ReopenSettings();
+    EXPECT_EQ(DatabaseSettings::Load(Store()), DatabaseSettings());
 }
 
 QString Folder(int n)
