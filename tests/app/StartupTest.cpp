@@ -4,6 +4,8 @@
 #include "settings/StartOptions.h"
 #include "app/MainWindow.h"
 #include "app/CenterStack.h"
+#include "canvas/editing/PageDocument.h"
+#include "canvas/objects/WrnDocument.h"
 #include "photos/view/LibraryTree.h"
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompt.h"
@@ -78,6 +80,55 @@ TEST_F(StartupTest, MissingFolderOnTheCommandLineIsReportedAndIgnored)
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::StartPage);
     ASSERT_EQ(m_home.Prompt().Messages().size(), 1);
     EXPECT_TRUE(m_home.Prompt().Messages().first().text.contains(QStringLiteral("does not exist")));
+}
+
+// A page named on the command line opens in the Edit Center with its library folder
+// selected; one that is missing or damaged leaves the program running and says why.
+TEST(StartupPage, OpensInTheEditCenterOrIsReportedWhenMissingOrDamaged)
+{
+    struct Case
+    {
+        const char* name;
+        const char* folder;    // under Pictures, or the home folder when empty
+        const char* contents;  // nullptr: a sound page; "": no file at all
+        const char* told;      // in the one message, or nullptr for none
+    };
+    const Case cases[] = {{"Trip.wrn", "AAA", nullptr, nullptr},
+                          {"Outside.wrn", "", nullptr, nullptr},
+                          {"Gone.wrn", "AAA", "", "does not exist"},
+                          {"Torn.wrn", "AAA", "not a page at all", "Torn.wrn"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempHome home;
+        const QString folder = *c.folder
+            ? QDir(home.Path()).filePath(QStringLiteral("Pictures/") + QLatin1String(c.folder)) : home.Path();
+        QDir().mkpath(folder);
+        const QString page = QDir(folder).filePath(QLatin1String(c.name));
+        if (!c.contents) {
+            ASSERT_TRUE(SaveDocument(page, WrnPage{}, {}));
+        } else if (*c.contents) {
+            QFile torn(page);
+            ASSERT_TRUE(torn.open(QIODevice::WriteOnly));
+            torn.write(c.contents);
+        }
+        Application app;
+        StartOptions options;
+        options.home = home.Path();
+        options.noSplash = true;
+        options.page = page;
+        ASSERT_TRUE(app.InitInstance(options));
+        const QList<ScriptedPrompt::Shown>& told = home.Prompt().Messages();
+        if (c.told) {
+            ASSERT_EQ(told.size(), 1);
+            EXPECT_TRUE(told.first().text.contains(QLatin1String(c.told))) << told.first().text.toStdString();
+            EXPECT_TRUE(app.Document().IsUntitled());
+            continue;
+        }
+        EXPECT_TRUE(told.isEmpty());
+        EXPECT_EQ(app.Document().Path(), page);
+        EXPECT_EQ(app.MainFrame()->Container()->CurrentCenter(), Center::EditCenter);
+        EXPECT_EQ(app.MainFrame()->Tree()->CurrentFolder(), *c.folder ? folder : QString());
+    }
 }
 
 TEST_F(StartupTest, ApplicationFolderThatCannotBeWrittenEndsTheStart)
