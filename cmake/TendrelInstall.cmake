@@ -41,8 +41,8 @@ endforeach()
 
 # The Debian package. Shared libraries are found by dpkg-shlibdeps; the plugins Qt
 # loads at run time are not linked, so they are named: the windowing system, the
-# SQLite driver, TIFF and WebP pictures, the SVG icons, the camera's GStreamer
-# elements, and fonts for pages and reports.
+# SQLite driver, TIFF and WebP pictures, the camera's GStreamer elements, and fonts for
+# pages and reports.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tendrel)
 set(CPACK_PACKAGE_VENDOR "Tendrel")
@@ -59,7 +59,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, libqt6sql6-sqlite, qt6-image-formats-plugins, libqt6svg6, \
+  "qt6-qpa-plugins, libqt6sql6-sqlite, qt6-image-formats-plugins, \
 gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-dejavu-core | fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, shared-mime-info, desktop-file-utils")
 include(CPack)

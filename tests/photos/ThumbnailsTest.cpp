@@ -93,7 +93,7 @@ TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparencyAndWhatIsNoPhotoGivesN
     {
         SCOPED_TRACE("JPEG stored 400 x 200, camera turned: stands 200 x 400, red on top");
         const QString path =
-            home.Write(S("turned.jpg"), HostileFiles::CameraJpeg(RedBlueHalves(400, 200), 6));
+            home.Write(S("turned.jpg"), ExifJpeg::Photo(RedBlueHalves(400, 200), 6));
         ExpectHalvesAt(Thumbnails::Make(path, kCell), QRect(30, 0, 40, 80), Qt::Vertical);
     }
 
@@ -137,37 +137,30 @@ TEST(Thumbnails, CameraPreviewStandsInForThePhotoOnlyWhenItFits)
                          QColor(Qt::black)}, width, height);
     };
     const QByteArray sound = ExifJpeg::Encoded(preview(160, 120));
-    struct Case
-    {
-        const char* name;
-        int orientation;
-        QByteArray preview;
-        QSize cell;
-        bool drawsPreview;
-    };
-    std::vector<Case> cases;
-    for (int orientation = 1; orientation <= 8; ++orientation)
-        cases.push_back({"sound", orientation, sound, kCell, true});
-    cases.insert(cases.end(), {
+    // What it is, the orientation, the preview's bytes, the cell, whether it is drawn.
+    using Case = std::tuple<const char*, int, QByteArray, QSize, bool>;
+    std::vector<Case> cases = {
         {"none", 6, {}, kCell, false},
         {"tiny", 1, ExifJpeg::Encoded(preview(40, 30)), kCell, false},
         {"smaller than a zoomed cell", 1, sound, {200, 160}, false},
         {"another shape", 1, ExifJpeg::Encoded(preview(160, 90)), kCell, false},
         {"cut short", 6, sound.left(sound.size() / 2), kCell, false},
-        {"not a picture", 1, QByteArray("\xFF\xD8\xFF junk \xFF\xD9"), kCell, false}});
+        {"not a picture", 1, QByteArray("\xFF\xD8\xFF junk \xFF\xD9"), kCell, false}};
+    for (int orientation = 1; orientation <= 8; ++orientation)
+        cases.emplace_back("sound", orientation, sound, kCell, true);
 
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.name << ", orientation " << c.orientation);
+    for (const auto& [name, orientation, bytes, cell, drawsPreview] : cases) {
+        SCOPED_TRACE(testing::Message() << name << ", orientation " << orientation);
         const QImage thumbnail = Thumbnails::Make(
-            home.Write(S("camera.jpg"), ExifJpeg::Photo(photo, c.orientation, c.preview)),
-            c.cell);
+            home.Write(S("camera.jpg"), ExifJpeg::Photo(photo, orientation, bytes)), cell);
         // Qt's own reader on the picture expected, turned the same way, without a preview.
-        const QImage drawn = c.drawsPreview ? preview(160, 120) : photo;
         const QImage expected = Thumbnails::Make(
-            home.Write(S("plain.jpg"), ExifJpeg::Photo(drawn, c.orientation)), c.cell);
-        ASSERT_EQ(thumbnail.size(), c.cell);
-        const QPoint centre(c.cell.width() / 2, c.cell.height() / 2);
-        const int dx = c.cell.width() / 8, dy = c.cell.height() / 5;
+            home.Write(S("plain.jpg"),
+                       ExifJpeg::Photo(drawsPreview ? preview(160, 120) : photo, orientation)),
+            cell);
+        ASSERT_EQ(thumbnail.size(), cell);
+        const QPoint centre(cell.width() / 2, cell.height() / 2);
+        const int dx = cell.width() / 8, dy = cell.height() / 5;
         for (const QPoint probe : {centre + QPoint(-dx, -dy), centre + QPoint(dx, -dy),
                                    centre + QPoint(-dx, dy), centre + QPoint(dx, dy)})
             EXPECT_TRUE(ColorsNear(thumbnail.pixelColor(probe), expected.pixelColor(probe), 40))

@@ -10,15 +10,10 @@
 
 namespace HostileFiles {
 
-QByteArray CameraJpeg(const QImage& image, int orientation)
-{
-    return ExifJpeg::Photo(image, orientation);
-}
-
 QString WriteTurnedCameraPhoto(const QString& path)
 {
     QFile file(path);
-    const QByteArray bytes = CameraJpeg(RedBlueHalves(80, 40), 6);
+    const QByteArray bytes = ExifJpeg::Photo(RedBlueHalves(80, 40), 6);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
 }
 
