@@ -16,7 +16,8 @@ public:
     ~Application();
 
     // Starts the program: application folder, splash, main window, settings, pictures
-    // root, start page, then the folder and page named on the command line. False when the program cannot run (the reason has been shown).
+    // root, start page, then the folder and page named on the command line. False when
+    // the program cannot run (the reason has been shown).
     bool InitInstance(const StartOptions& options);
 
     MainWindow* MainFrame() const { return m_frame.get(); }

@@ -4,7 +4,6 @@
 #include "platform/RegularFiles.h"
 
 #include <QBuffer>
-#include <QTransform>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -12,9 +11,10 @@
 #include <QPainter>
 #include <QThread>
 #include <QThreadPool>
+#include <QTransform>
 #include <algorithm>
-#include <cstdlib>
 #include <atomic>
+#include <cstdlib>
 #include <vector>
 
 namespace Thumbnails {
@@ -96,7 +96,8 @@ bool PreviewFits(const QSize& preview, const QSize& stored, const QSize& fitted)
     const qint64 crossA = qint64(preview.width()) * stored.height();
     const qint64 crossB = qint64(preview.height()) * stored.width();
     // One preview pixel of rounding, or one per cent.
-    const qint64 tolerance = std::max({qint64(stored.width()), qint64(stored.height()), crossB / 100});
+    const qint64 tolerance =
+        std::max({qint64(stored.width()), qint64(stored.height()), crossB / 100});
     return std::abs(crossA - crossB) <= tolerance && preview.width() >= fitted.width() &&
            preview.height() >= fitted.height();
 }
