@@ -9,7 +9,7 @@ endif()
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 
 set(cores platform mail commands settings canvas/objects canvas/editing photos records staff
-          tuition parentmail camera reports)
+          tuition parentmail camera reports sample)
 set(allowed_platform "")
 set(allowed_mail platform)
 set(allowed_commands platform)
@@ -25,6 +25,8 @@ set(allowed_parentmail mail records photos platform commands settings)
 set(allowed_camera platform)
 # A month's reports: the statement, the tuition list and the staff calendars.
 set(allowed_reports tuition staff records canvas/objects settings platform commands mail photos)
+# The sample center and the page materials, written through the rooms' own writers.
+set(allowed_sample records staff tuition canvas/objects photos settings platform commands mail)
 set(allowed_platform/view platform)
 set(allowed_widgets platform/view photos platform commands settings mail)
 # The canvas knows no object kind of another room: those register with it.

@@ -12,6 +12,7 @@
 #include "settings/MailPassword.h"
 #include "photos/view/LibraryTree.h"
 #include "photos/PhotoLibraryLayout.h"
+#include "sample/PageMaterials.h"
 #include "platform/AppFolder.h"
 #include "platform/UserPrompt.h"
 #include "platform/SettingsStore.h"
@@ -78,6 +79,7 @@ bool Application::PrepareApplicationFolder(const QString& home)
         return false;
     }
     Program().programDir = folder;
+    SettingsStore::UseFolderFileIfPresent(folder);
     return true;
 }
 
@@ -86,10 +88,14 @@ void Application::ChoosePicturesRoot()
     ProgramState& program = Program();
     const QString root = program.StartupPicturesRoot(Settings());
     // The first run lays out the default library; a root chosen by the user is left as it is.
-    if (root == PhotoLibrary::DefaultRoot(program.programDir)
-        && !PhotoLibrary::EnsureStandardFolders(root))
-        Prompt().Warn(QStringLiteral("Tendrel could not create the photo library folder %1.")
-                          .arg(QDir::toNativeSeparators(root)));
+    if (root == PhotoLibrary::DefaultRoot(program.programDir)) {
+        if (!PhotoLibrary::EnsureStandardFolders(root))
+            Prompt().Warn(QStringLiteral("Tendrel could not create the photo library folder %1.")
+                              .arg(QDir::toNativeSeparators(root)));
+        else if (!PageMaterials::GiveOnFirstUse(PhotoLibrary::MaterialsFolder(root)))
+            Prompt().Warn(QStringLiteral("Tendrel could not write its page materials into %1.")
+                              .arg(QDir::toNativeSeparators(PhotoLibrary::MaterialsFolder(root))));
+    }
     program.picturesRoot = root;
     m_frame->Tree()->LoadRoot(root);
 }

@@ -25,6 +25,7 @@ constexpr const char* kSendUsage =
 void UseAccount(const ParsedArguments& parsed)
 {
     Program().programDir = ResolveAppFolder(parsed.Option(QStringLiteral("--home")));
+    SettingsStore::UseFolderFileIfPresent(Program().programDir);
     Program().email = EmailSettings::Load(Settings());
     MailPassword::Load(Settings(), Program().email);
 }

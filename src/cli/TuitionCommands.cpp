@@ -35,6 +35,7 @@ constexpr const char* kStatementUsage =
 void UseApplicationFolder(const QString& home)
 {
     Program().programDir = ResolveAppFolder(home);
+    SettingsStore::UseFolderFileIfPresent(Program().programDir);
     Program().LoadCenterSettings(Settings());
 }
 

@@ -4,6 +4,7 @@
 #include "cli/PhotoCommand.h"
 #include "cli/RecordsCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/SampleCommand.h"
 #include "cli/TuitionCommands.h"
 
 #include <QGuiApplication>
@@ -79,6 +80,8 @@ const std::vector<CliCommand>& Commands()
                        "[--home DIR] [--now YYYY-MM-DDTHH:MM]", SendDailyCommand},
         {"send", "send one message with the center's account: send --to ADDRESSES "
                  "--subject TEXT [--attach FILE] [--text TEXT] [--home DIR]", SendCommand},
+        {"make-sample", "build a small invented center to look around in: make-sample "
+                        "--home DIR", MakeSampleCommand},
     };
     return commands;
 }

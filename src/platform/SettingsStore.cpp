@@ -1,5 +1,7 @@
 #include "platform/SettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -33,6 +35,20 @@ void SettingsStore::UseFile(const QString& iniPath)
 void SettingsStore::UseNative()
 {
     ProgramStore() = std::make_unique<SettingsStore>();
+}
+
+QString SettingsStore::FolderFile(const QString& appFolder)
+{
+    return QDir(appFolder).filePath(QString::fromLatin1(kFolderFileName));
+}
+
+bool SettingsStore::UseFolderFileIfPresent(const QString& appFolder)
+{
+    const QString file = FolderFile(appFolder);
+    if (!QFileInfo(file).isFile())
+        return false;
+    UseFile(file);
+    return true;
 }
 
 SettingsStore::SettingsStore(const QString& iniPath)

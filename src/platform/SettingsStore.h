@@ -21,6 +21,13 @@ public:
     // Returns the program-wide store to the user's native settings.
     static void UseNative();
 
+    // An application folder may carry settings of its own (a portable install, the sample
+    // center), so running on it never reads or changes the user's.
+    static constexpr const char* kFolderFileName = "Tendrel.ini";
+    static QString FolderFile(const QString& appFolder);
+    // Uses the folder's own settings file when it has one; true when it does.
+    static bool UseFolderFileIfPresent(const QString& appFolder);
+
     explicit SettingsStore(const QString& iniPath = QString());
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;

@@ -8,6 +8,7 @@
 #include "canvas/objects/WrnDocument.h"
 #include "photos/view/LibraryTree.h"
 #include "platform/SettingsStore.h"
+#include "sample/PageMaterials.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
 
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QSettings>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -49,10 +51,22 @@ TEST_F(StartupTest, FirstRunMakesTheLibraryAndShowsTheStartPageAlone)
 {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(QDir(Pictures() + QStringLiteral("/AAA")).exists());
+    EXPECT_EQ(QDir(Pictures() + QStringLiteral("/ZZZ")).entryList(QDir::Files).size(),
+              PageMaterials::FileNames().size());
     EXPECT_EQ(Program().programDir, QDir::cleanPath(m_home.Path()));
     EXPECT_EQ(Frame().Tree()->RootPath(), Pictures());
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::StartPage);
     EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
+}
+
+TEST_F(StartupTest, AFolderWithItsOwnSettingsIsRunOnThem)
+{
+    m_home.Settings().WriteString(QStringLiteral("SETTING"),
+                                  QStringLiteral("CHILDCARECENTERNAME"), QStringLiteral("User's"));
+    QSettings(SettingsStore::FolderFile(m_home.Path()), QSettings::IniFormat)
+        .setValue(QStringLiteral("SETTING/CHILDCARECENTERNAME"), QStringLiteral("Folder's"));
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Program().centerInfo.name, QStringLiteral("Folder's"));
 }
 
 TEST_F(StartupTest, ConfiguredRootIsShownButNotLaidOut)

@@ -12,3 +12,5 @@ bool WriteCanvasPages(const QDir& folder, const QString& photo);
 bool WriteCanvasViewPictures(const QDir& folder, const QString& photo);
 bool WriteWindowPictures(const QDir& folder);
 bool WriteCameraPictures(const QDir& folder);
+// Every center on the application folder the program uses, with the data it holds.
+bool WriteSampleCenterPictures(const QDir& folder);
