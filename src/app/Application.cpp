@@ -73,6 +73,8 @@ bool Application::InitInstance(const StartOptions& options)
     // A folder named on the command line is opened once the window is complete.
     if (!options.folder.isEmpty())
         OpenFolderFromCommandLine(options.folder);
+    if (!options.page.isEmpty())
+        OpenPageFromCommandLine(options.page);
     return true;
 }
 
@@ -136,4 +138,17 @@ void Application::OpenFolderFromCommandLine(const QString& folder)
     }
     m_frame->SetPicturesRoot(QDir::cleanPath(info.absoluteFilePath()),
                              RecentFolderList::Source::OpenRequest);
+}
+
+// A page that cannot be shown leaves the program running on an empty page; the reader
+// says what is wrong with a damaged one.
+void Application::OpenPageFromCommandLine(const QString& page)
+{
+    const QFileInfo info(page);
+    if (!info.isFile()) {
+        Prompt().Warn(QStringLiteral("The page %1 does not exist, so Tendrel starts without it.")
+                          .arg(QDir::toNativeSeparators(page)));
+        return;
+    }
+    m_frame->OpenPage(QDir::cleanPath(info.absoluteFilePath()));
 }

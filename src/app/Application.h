@@ -16,7 +16,8 @@ public:
     ~Application();
 
     // Starts the program: application folder, splash, main window, settings, pictures
-    // root, start page. False when the program cannot run (the reason has been shown).
+    // root, start page, then the folder and page named on the command line. False when
+    // the program cannot run (the reason has been shown).
     bool InitInstance(const StartOptions& options);
 
     MainWindow* MainFrame() const { return m_frame.get(); }
@@ -29,6 +30,7 @@ private:
     QString UseStoredRecordsLocation(const StartOptions& options);
     void ChoosePicturesRoot();
     void OpenFolderFromCommandLine(const QString& folder);
+    void OpenPageFromCommandLine(const QString& page);
 
     CenterViewFactory m_factory;
     std::unique_ptr<PageDocument> m_document;

@@ -240,6 +240,12 @@ void MainWindow::OpenLibraryDocument(const QString& path)
     UpdateActions();
 }
 
+void MainWindow::OpenPage(const QString& path)
+{
+    Tree()->SelectFolder(QFileInfo(path).absolutePath());
+    OpenLibraryDocument(path);
+}
+
 void MainWindow::PlacePhotoOnPage(const QString& path)
 {
     if (EditCenterView* edit = ShowEditCenter())

@@ -51,6 +51,10 @@ public:
     // and the folder joins the recent folders. An empty path from a drop is ignored.
     void SetPicturesRoot(const QString& path, RecentFolderList::Source source);
 
+    // Opens a page named from outside the tree: the Edit Center comes up, and the
+    // page's folder is selected when the library shows it.
+    void OpenPage(const QString& path);
+
     CenterStack* Container() const { return m_container; }
     LibraryDock* LeftBar() const { return m_leftBar; }
     LibraryTree* Tree() const;

@@ -89,6 +89,8 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Tendrel 1.0"));
     QApplication::setApplicationVersion(QStringLiteral(TENDREL_VERSION));
     QApplication::setWindowIcon(TendrelIcon(QStringLiteral("tendrel")));
+    // Ties the window to the installed desktop entry (its icon and name in task bars).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tendrel.Tendrel"));
     // Automation must never wait on a message box: its messages go to standard error.
     if (!options->quitAfterStart)
         InstallPrompt(std::make_unique<DesktopPrompt>());

@@ -1,7 +1,9 @@
 #include "photos/Thumbnails.h"
 
+#include "photos/JpegExif.h"
 #include "platform/RegularFiles.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -9,8 +11,10 @@
 #include <QPainter>
 #include <QThread>
 #include <QThreadPool>
+#include <QTransform>
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <vector>
 
 namespace Thumbnails {
@@ -67,6 +71,69 @@ QImage Centred(const QImage& picture, const QSize& cell)
     return placed;
 }
 
+// EXIF counts eight ways a camera may have held itself; mirror first, then a quarter turn
+// clockwise, as Qt's own reader does.
+QImage Upright(QImage picture, int orientation)
+{
+    static constexpr struct { bool mirror, flip, quarter; } kTurns[9] = {
+        {}, {false, false, false}, {true, false, false}, {true, true, false},
+        {false, true, false}, {false, true, true}, {false, false, true},
+        {true, false, true}, {true, true, true}};
+    const auto& turn = kTurns[orientation >= 1 && orientation <= 8 ? orientation : 1];
+    if (turn.mirror || turn.flip)
+        picture = std::move(picture).mirrored(turn.mirror, turn.flip);
+    if (turn.quarter)
+        picture = picture.transformed(QTransform().rotate(90));
+    return picture;
+}
+
+// A preview of a different shape has bands or is cropped, and one smaller than the
+// fitted picture would show blurred; the photo itself is decoded then.
+bool PreviewFits(const QSize& preview, const QSize& stored, const QSize& fitted)
+{
+    if (!IsAcceptable(preview) || !IsAcceptable(stored))
+        return false;
+    const qint64 crossA = qint64(preview.width()) * stored.height();
+    const qint64 crossB = qint64(preview.height()) * stored.width();
+    // One preview pixel of rounding, or one per cent.
+    const qint64 tolerance =
+        std::max({qint64(stored.width()), qint64(stored.height()), crossB / 100});
+    return std::abs(crossA - crossB) <= tolerance && preview.width() >= fitted.width() &&
+           preview.height() >= fitted.height();
+}
+
+// The camera's own small preview, when it is fit to stand for the photo; null otherwise.
+QImage FromCameraPreview(QIODevice& device, const QSize& cell)
+{
+    // Camera previews sit in the first EXIF block, which is at most 64 KiB.
+    constexpr qint64 kHeadBytes = 96 * 1024;
+    const QByteArray head = device.peek(kHeadBytes);
+    const JpegExif exif = ReadJpegExif(head);
+    if (!exif.HasPreview() || !exif.stored.isValid())
+        return {};
+    const bool turned = exif.orientation >= 5;
+    const QSize fitted = Fitted(turned ? exif.stored.transposed() : exif.stored, cell);
+
+    qsizetype length = exif.previewLength;
+    while (length > 0 && head[exif.previewOffset + length - 1] == '\0')
+        --length;   // some cameras pad the preview
+    QByteArray bytes = QByteArray::fromRawData(head.constData() + exif.previewOffset, length);
+    // A preview cut short decodes as grey below the cut without complaint.
+    if (!bytes.startsWith("\xFF\xD8\xFF") || !bytes.endsWith("\xFF\xD9"))
+        return {};
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoTransform(false);
+    if (!PreviewFits(reader.size(), exif.stored, turned ? fitted.transposed() : fitted))
+        return {};
+    QImage preview = reader.read();
+    if (preview.isNull())
+        return {};
+    preview = Upright(std::move(preview), exif.orientation);
+    return Centred(preview.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), cell);
+}
+
 } // namespace
 
 QImage FromDevice(QIODevice& device, const QSize& cell)
@@ -74,6 +141,8 @@ QImage FromDevice(QIODevice& device, const QSize& cell)
     if (cell.isEmpty())
         return {};
     RaiseAllocationLimit();
+    if (QImage quick = FromCameraPreview(device, cell); !quick.isNull())
+        return quick;
     QImageReader reader(&device);
     if (!IsPhotoKind(reader.format()))
         return {};

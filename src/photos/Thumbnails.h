@@ -20,8 +20,9 @@ namespace Thumbnails {
 
 // The picture fitted into a cell of `cell` pixels with its aspect ratio kept and centred
 // on transparency; decoded at reduced size where the format allows (JPEG scales by
-// 1/2, 1/4 or 1/8 while decoding). Camera orientation is applied. A null image when the
-// file cannot be read.
+// 1/2, 1/4 or 1/8 while decoding). A camera JPEG's EXIF preview is drawn instead when it
+// is whole, of the photo's shape and at least the fitted size. Camera orientation is
+// applied. A null image when the file cannot be read.
 QImage Make(const QString& path, const QSize& cell);
 // The same for a picture read from `device` (opened for reading), told by its content.
 // Only photo kinds are read (JPEG, PNG, BMP, GIF, TIFF, WebP); other kinds, and pictures

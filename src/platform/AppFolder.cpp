@@ -22,7 +22,10 @@ QString ResolveAppFolder(const AppFolderSources& sources,
         return Clean(sources.commandLineHome);
     if (!sources.environmentHome.isEmpty())
         return Clean(sources.environmentHome);
-    if (!sources.programDir.isEmpty() && isWritableFolder(sources.programDir))
+    // An installed program's folder is writable under root or a prefix in the home
+    // folder; the database has no place among the programs there.
+    if (!sources.programDir.isEmpty() && !sources.installed
+        && isWritableFolder(sources.programDir))
         return Clean(sources.programDir);
     return Clean(sources.perUserDataDir);
 }
@@ -33,6 +36,8 @@ QString ResolveAppFolder(const QString& commandLineHome)
     sources.commandLineHome = commandLineHome;
     sources.environmentHome = qEnvironmentVariable("TENDREL_HOME");
     sources.programDir = QCoreApplication::applicationDirPath();
+    sources.installed = QFileInfo::exists(
+        sources.programDir + QStringLiteral("/../share/applications/org.tendrel.Tendrel.desktop"));
     sources.perUserDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return ResolveAppFolder(sources, IsWritableFolder);
 }

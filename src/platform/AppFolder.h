@@ -11,11 +11,12 @@ struct AppFolderSources
     QString environmentHome;   // TENDREL_HOME
     QString programDir;        // the program file's folder (a portable install)
     QString perUserDataDir;    // the per-user data folder
+    bool installed = false;    // the program sits in bin/ of an installed prefix
 };
 
 // Picks the application folder: --home, else TENDREL_HOME, else the program's
-// folder when writable, else the per-user data folder. The result is absolute and
-// carries no trailing separator.
+// folder when writable and not an installed prefix's bin/, else the per-user data
+// folder. The result is absolute and carries no trailing separator.
 QString ResolveAppFolder(const AppFolderSources& sources,
                          const std::function<bool(const QString&)>& isWritableFolder);
 

@@ -14,10 +14,11 @@ struct StartOptions
     bool showHelp = false;      // --help
     bool showVersion = false;   // --version
     QString folder;             // a folder to open as the pictures root
+    QString page;               // a page (*.wrn) to open in the Edit Center
 };
 
-// Parses the arguments after the program name. On a mistake returns nullopt and
-// sets the message.
+// Parses the arguments after the program name. A name ending in .wrn is a page, any
+// other a folder; one of each at most. On a mistake returns nullopt and sets the message.
 std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QString* error);
 
 QString StartOptionsHelp();

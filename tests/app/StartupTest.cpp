@@ -5,6 +5,8 @@
 #include "app/MainWindow.h"
 #include "app/CenterStack.h"
 #include "app/RecordsNotice.h"
+#include "canvas/editing/PageDocument.h"
+#include "canvas/objects/WrnDocument.h"
 #include "photos/view/LibraryTree.h"
 #include "records/RecordsDatabase.h"
 #include "settings/DatabaseSettings.h"
@@ -18,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QSettings>
 #include <QAction>
@@ -27,6 +30,7 @@
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -101,6 +105,46 @@ TEST_F(StartupTest, MissingFolderOnTheCommandLineIsReportedAndIgnored)
     EXPECT_EQ(Frame().Container()->CurrentCenter(), Center::StartPage);
     ASSERT_EQ(m_home.Prompt().Messages().size(), 1);
     EXPECT_TRUE(m_home.Prompt().Messages().first().text.contains(QStringLiteral("does not exist")));
+}
+
+// A page named on the command line opens in the Edit Center with its library folder
+// selected; one that is missing or damaged is reported and the program runs on.
+TEST(StartupPage, OpensInTheEditCenterOrIsReportedWhenMissingOrDamaged)
+{
+    // The page in the home folder, its bytes (nullptr: a sound page), what is told.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Pictures/AAA/Trip.wrn", nullptr, ""}, {"Outside.wrn", nullptr, ""},
+        {"Pictures/AAA/Gone.wrn", "", "does not exist"}, {"Torn.wrn", "not a page", "Torn.wrn"}};
+    for (const auto& [name, bytes, told] : cases) {
+        SCOPED_TRACE(name);
+        TempHome home;
+        const QString page = home.FilePath(QLatin1String(name));
+        QDir().mkpath(QFileInfo(page).path());
+        QFile file(page);
+        if (!bytes) {
+            ASSERT_TRUE(SaveDocument(page, WrnPage{}, {}));
+        } else if (*bytes) {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) > 0);
+        }
+        file.close();
+        StartOptions options;
+        options.home = home.Path();
+        options.noSplash = true;
+        options.page = page;
+        Application app;
+        ASSERT_TRUE(app.InitInstance(options));
+        const QList<ScriptedPrompt::Shown>& messages = home.Prompt().Messages();
+        ASSERT_EQ(messages.size(), *told ? 1 : 0);
+        if (*told) {
+            EXPECT_TRUE(messages.first().text.contains(QLatin1String(told)));
+            EXPECT_TRUE(app.Document().IsUntitled());
+            continue;
+        }
+        EXPECT_EQ(app.Document().Path(), page);
+        EXPECT_EQ(app.MainFrame()->Container()->CurrentCenter(), Center::EditCenter);
+        EXPECT_EQ(app.MainFrame()->Tree()->CurrentFolder(),
+                  page.contains(QLatin1String("AAA")) ? QFileInfo(page).path() : QString());
+    }
 }
 
 TEST_F(StartupTest, ApplicationFolderThatCannotBeWrittenEndsTheStart)

@@ -7,6 +7,7 @@
 #include "support/PdfTools.h"
 #include "support/DatabaseFile.h"
 #include "support/RecordsEngines.h"
+#include "support/ExifJpeg.h"
 #include "support/HostileFiles.h"
 #include "support/PictureFiles.h"
 #include "support/PixelProbes.h"
@@ -205,7 +206,7 @@ TEST_F(ProgramsTest, DumpPrintsTheStoredFieldsAsJsonAndFilesThatAreNotPagesAreRe
         return Cli(arguments);
     };
     const QByteArray page = BytesOf(m_home.filePath(QStringLiteral("page.wrn")));
-    const QString photo = write("photo.wrn", HostileFiles::CameraJpeg(HostileFiles::RedBlueHalves(300, 200), 1));
+    const QString photo = write("photo.wrn", ExifJpeg::Photo(HostileFiles::RedBlueHalves(300, 200), 1));
     const QString stub = write("stub.wrn", page.left(40));
     const QString cut = write("cut.wrn", page.chopped(10));
     NamedPipe pipe(m_home.filePath(QStringLiteral("pipe.wrn")));

@@ -1,6 +1,7 @@
 #include "photos/Thumbnails.h"
 
 #include "LibraryFolder.h"
+#include "support/ExifJpeg.h"
 #include "support/HostileFiles.h"
 #include "support/PixelProbes.h"
 
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <array>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -62,6 +64,16 @@ void ExpectHalvesAt(const QImage& thumbnail, const QRect& where, Qt::Orientation
     }
 }
 
+// Four colours, one to a quarter, so any turn or mirror shows.
+QImage Quarters(const std::array<QColor, 4>& colours, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixelColor(x, y, colours[(y >= height / 2) * 2 + (x >= width / 2)]);
+    return image;
+}
+
 } // namespace
 
 TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparencyAndWhatIsNoPhotoGivesNothing)
@@ -81,7 +93,7 @@ TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparencyAndWhatIsNoPhotoGivesN
     {
         SCOPED_TRACE("JPEG stored 400 x 200, camera turned: stands 200 x 400, red on top");
         const QString path =
-            home.Write(S("turned.jpg"), HostileFiles::CameraJpeg(RedBlueHalves(400, 200), 6));
+            home.Write(S("turned.jpg"), ExifJpeg::Photo(RedBlueHalves(400, 200), 6));
         ExpectHalvesAt(Thumbnails::Make(path, kCell), QRect(30, 0, 40, 80), Qt::Vertical);
     }
 
@@ -111,6 +123,49 @@ TEST(Thumbnails, PicturesAreFittedAndCentredOnTransparencyAndWhatIsNoPhotoGivesN
     EXPECT_EQ(Thumbnails::Make(Saved(home, "widest.png", Flat(kRed, 30000, 2)), kCell).size(),
               kCell);
     EXPECT_TRUE(Thumbnails::Make(Saved(home, "wider.png", Flat(kRed, 30001, 2)), kCell).isNull());
+}
+
+// A camera's small preview stands in for the photo only when it is sound, large enough
+// for the cell and of the photo's shape, and it is turned as the photo is. The preview's
+// colours differ from the photo's, so each case shows which of the two was drawn.
+TEST(Thumbnails, CameraPreviewStandsInForThePhotoOnlyWhenItFits)
+{
+    LibraryFolder home;
+    const QImage photo = Quarters({kRed, kBlue, QColor(Qt::green), QColor(Qt::yellow)}, 800, 600);
+    const auto preview = [](int width, int height) {
+        return Quarters({QColor(Qt::cyan), QColor(Qt::magenta), QColor(Qt::white),
+                         QColor(Qt::black)}, width, height);
+    };
+    const QByteArray sound = ExifJpeg::Encoded(preview(160, 120));
+    // What it is, the orientation, the preview's bytes, the cell, whether it is drawn.
+    using Case = std::tuple<const char*, int, QByteArray, QSize, bool>;
+    std::vector<Case> cases = {
+        {"none", 6, {}, kCell, false},
+        {"tiny", 1, ExifJpeg::Encoded(preview(40, 30)), kCell, false},
+        {"smaller than a zoomed cell", 1, sound, {200, 160}, false},
+        {"another shape", 1, ExifJpeg::Encoded(preview(160, 90)), kCell, false},
+        {"cut short", 6, sound.left(sound.size() / 2), kCell, false},
+        {"not a picture", 1, QByteArray("\xFF\xD8\xFF junk \xFF\xD9"), kCell, false}};
+    for (int orientation = 1; orientation <= 8; ++orientation)
+        cases.emplace_back("sound", orientation, sound, kCell, true);
+
+    for (const auto& [name, orientation, bytes, cell, drawsPreview] : cases) {
+        SCOPED_TRACE(testing::Message() << name << ", orientation " << orientation);
+        const QImage thumbnail = Thumbnails::Make(
+            home.Write(S("camera.jpg"), ExifJpeg::Photo(photo, orientation, bytes)), cell);
+        // Qt's own reader on the picture expected, turned the same way, without a preview.
+        const QImage expected = Thumbnails::Make(
+            home.Write(S("plain.jpg"),
+                       ExifJpeg::Photo(drawsPreview ? preview(160, 120) : photo, orientation)),
+            cell);
+        ASSERT_EQ(thumbnail.size(), cell);
+        const QPoint centre(cell.width() / 2, cell.height() / 2);
+        const int dx = cell.width() / 8, dy = cell.height() / 5;
+        for (const QPoint probe : {centre + QPoint(-dx, -dy), centre + QPoint(dx, -dy),
+                                   centre + QPoint(-dx, dy), centre + QPoint(dx, dy)})
+            EXPECT_TRUE(ColorsNear(thumbnail.pixelColor(probe), expected.pixelColor(probe), 40))
+                << probe.x() << "," << probe.y();
+    }
 }
 
 TEST(ThumbnailCache, KeepsThumbnailsWhileTheirFileIsUnchangedLeastRecentlyUsedGoingFirst)

@@ -32,6 +32,9 @@ TEST(AppFolderTest, TakesTheFirstSourceThatIsGivenAsAnAbsolutePath)
     EXPECT_EQ(ResolveAppFolder(sources, Writable(true)), QStringLiteral("/opt/tendrel"));
     EXPECT_EQ(ResolveAppFolder(sources, Writable(false)),
               QStringLiteral("/home/u/.local/share/Tendrel"));
+    sources.installed = true;
+    EXPECT_EQ(ResolveAppFolder(sources, Writable(true)),
+              QStringLiteral("/home/u/.local/share/Tendrel"));
 
     // Made absolute, without a trailing separator.
     sources.commandLineHome = QStringLiteral("relative/dir/");

@@ -234,22 +234,23 @@ TEST_F(SettingsTest, TheNinthRecentFolderReplacesTheEighthAndTheCountKeyDependsO
     EXPECT_EQ(Int("SETTINGS", "RECENTFOLDERNO"), 2);
 }
 
-TEST(StartOptionsTest, ReadsEveryOptionAndOneFolderAndRefusesMistakesWithAReason)
+TEST(StartOptionsTest, ReadsEveryOptionAndOneFolderAndPageAndRefusesMistakesWithAReason)
 {
     QString error;
     const auto options = ParseStartOptions({"--home", "/data", "--no-splash", "--quit-after-start",
-                                            "/photos/2026"}, &error);
+                                            "/photos/2026", "Trip.WRN"}, &error);
     ASSERT_TRUE(options);
     EXPECT_EQ(options->home, QStringLiteral("/data"));
     EXPECT_TRUE(options->noSplash);
     EXPECT_TRUE(options->quitAfterStart);
     EXPECT_EQ(options->folder, QStringLiteral("/photos/2026"));
+    EXPECT_EQ(options->page, QStringLiteral("Trip.WRN"));
     EXPECT_EQ(ParseStartOptions({"--home=/d"}, &error)->home, QStringLiteral("/d"));
 
     // Refused, naming the option where there is one.
     const std::pair<QStringList, const char*> mistakes[] = {
         {{"--home"}, "--home"}, {{"--home="}, ""}, {{"--frobnicate"}, "--frobnicate"},
-        {{"/a", "/b"}, ""}};
+        {{"/a", "/b"}, "folder"}, {{"a.wrn", "/b", "c.wrn"}, "page"}};
     for (const auto& [arguments, named] : mistakes) {
         error.clear();
         EXPECT_FALSE(ParseStartOptions(arguments, &error)) << arguments.join(u' ').toStdString();

@@ -1,8 +1,7 @@
 #include "support/HostileFiles.h"
+#include "support/ExifJpeg.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageWriter>
 #include <chrono>
 #include <fcntl.h>
 #include <future>
@@ -11,26 +10,10 @@
 
 namespace HostileFiles {
 
-QByteArray CameraJpeg(const QImage& image, int orientation)
-{
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpg");
-    writer.setQuality(95);
-    writer.write(image);
-    // After the start marker: APP1 "Exif", a little-endian TIFF header and one entry,
-    // orientation (0x0112), a SHORT.
-    QByteArray exif("\xFF\xE1\0\x22" "Exif\0\0" "II*\0\x08\0\0\0" "\x01\0"
-                    "\x12\x01\x03\0\x01\0\0\0\x06\0\0\0" "\0\0\0\0", 36);
-    exif[28] = char(orientation);
-    return jpeg.left(2) + exif + jpeg.mid(2);
-}
-
 QString WriteTurnedCameraPhoto(const QString& path)
 {
     QFile file(path);
-    const QByteArray bytes = CameraJpeg(RedBlueHalves(80, 40), 6);
+    const QByteArray bytes = ExifJpeg::Photo(RedBlueHalves(80, 40), 6);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
 }
 

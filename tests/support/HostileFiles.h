@@ -8,10 +8,6 @@
 // Files as they come from outside: cameras that were held turned, pipes named as files.
 namespace HostileFiles {
 
-// A JPEG of `image` whose EXIF block carries `orientation`; 6 says the camera was turned
-// a quarter clockwise, so the picture must be turned that way to stand upright.
-QByteArray CameraJpeg(const QImage& image, int orientation);
-
 // The 80 x 40 red-and-blue picture from a camera turned a quarter clockwise, written to
 // `path`; the path, or empty when it could not be written.
 QString WriteTurnedCameraPhoto(const QString& path);
