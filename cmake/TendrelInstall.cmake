@@ -59,7 +59,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, libqt6sql6-sqlite, qt6-image-formats-plugins, \
+  "qt6-qpa-plugins, libqt6sql6-sqlite, libqt6sql6-psql, qt6-image-formats-plugins, \
 gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-dejavu-core | fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, shared-mime-info, desktop-file-utils")
 include(CPack)
