@@ -17,10 +17,15 @@ QString Encoded(const QString& part)
     return QString::fromLatin1(QUrl::toPercentEncoding(part));
 }
 
+// The refusal is shown on screen and in logs, so a password written in the address is
+// left out of it.
 DatabaseError BadUrl(const QString& url, const QString& problem)
 {
+    static const QRegularExpression password(QStringLiteral("(://[^:@/]*):[^@/]*@"));
+    QString shown = url;
+    shown.replace(password, QStringLiteral("\\1:…@"));
     return DatabaseError(QStringLiteral("\"%1\" is not a database address: %2")
-                             .arg(url, problem));
+                             .arg(shown, problem));
 }
 
 } // namespace
