@@ -42,6 +42,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QPointer>
 #include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -107,6 +108,12 @@ MainWindow::MainWindow(PageDocument& document, const CenterViewFactory& factory)
     statusBar()->addPermanentWidget(m_recordsState);
     m_recordsState->hide();
     connect(m_container, &CenterStack::RecordsRetryRequested, m_records, &RecordsAvailability::Retry);
+    // A command that failed on the server may mean the server went away: the records
+    // centers then say so instead of failing command after command.
+    SetRecordsServerErrorListener([records = QPointer<RecordsAvailability>(m_records)] {
+        if (records)
+            records->Check();
+    });
     BindKeys();
     setAcceptDrops(true);
     connect(&m_document, &PageDocument::TitleChanged, this, &MainWindow::UpdateTitle);

@@ -35,6 +35,12 @@ void RecordsAvailability::Retry()
         TryServer();
 }
 
+void RecordsAvailability::Check()
+{
+    if (m_location.IsServer() && m_state == State::Available && !m_trying)
+        TryServer();
+}
+
 void RecordsAvailability::TryServer()
 {
     m_trying = true;

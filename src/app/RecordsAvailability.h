@@ -26,6 +26,8 @@ public:
     void Refuse(const QString& reason);
     // Tries the server again at once while it cannot be reached.
     void Retry();
+    // Finds out again whether the server answers, after a command on it failed.
+    void Check();
 
     State GetState() const { return m_state; }
     // Whether trying again could help: a server that did not answer.

@@ -472,6 +472,21 @@ void EnsureRecordsDatabase()
     database.Upgrade();
 }
 
+namespace {
+
+std::function<void()>& ServerErrorListener()
+{
+    static std::function<void()> listener;
+    return listener;
+}
+
+} // namespace
+
+void SetRecordsServerErrorListener(std::function<void()> listener)
+{
+    ServerErrorListener() = std::move(listener);
+}
+
 bool ReportDatabaseErrors(const std::function<void()>& command)
 {
     try {
@@ -479,6 +494,14 @@ bool ReportDatabaseErrors(const std::function<void()>& command)
         return true;
     } catch (const DatabaseError& error) {
         Prompt().Error(error.Message());
+        RecordsDatabase& records = RecordsDatabase::Shared();
+        if (records.Location().IsServer()) {
+            // A connection the server dropped stays broken; the next command makes a new one.
+            if (!records.IsInTransaction())
+                records.Close();
+            if (ServerErrorListener())
+                ServerErrorListener()();
+        }
         return false;
     }
 }

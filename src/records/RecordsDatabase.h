@@ -85,6 +85,7 @@ public:
     void Close();
     bool IsOpen() const;
     bool IsWritable() const { return IsOpen() && m_writable; }
+    bool IsInTransaction() const { return m_transactionDepth > 0; }
     QString Path() const { return m_path; }
 
     // Throws DatabaseError, naming what is wrong, when the open file has no such table
@@ -142,5 +143,10 @@ bool RecordsDatabaseExists();
 void EnsureRecordsDatabase();
 
 // Runs one command against the database. An engine error aborts it and is shown in a
-// message box with the engine's text; returns false then.
+// message box with the engine's text; returns false then. On a server the connection
+// is made again for the next command, and the listener below is told.
 bool ReportDatabaseErrors(const std::function<void()>& command);
+
+// Told when a command on a records server failed, so the program can find out (off its
+// window's thread) whether the server went away. One listener; an empty one clears it.
+void SetRecordsServerErrorListener(std::function<void()> listener);

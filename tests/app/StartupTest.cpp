@@ -13,6 +13,7 @@
 #include "widgets/ActionRegistry.h"
 #include "platform/SettingsStore.h"
 #include "sample/PageMaterials.h"
+#include "support/RecordsEngines.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TempHome.h"
 
@@ -23,6 +24,8 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QAction>
 #include <QScopeGuard>
 #include <QLabel>
@@ -238,6 +241,71 @@ TEST_F(StartupTest, StoredRecordsThatCannotBeReachedLeaveTheWindowOpenAndTheReco
         }
         EXPECT_TRUE(m_home.Prompt().Messages().isEmpty());
     }
+}
+
+
+// Statements a database administrator would run, on the server's maintenance database.
+void AdministerServer(const DatabaseLocation& of, const QString& sql)
+{
+    const QString name = QStringLiteral("test-admin");
+    {
+        const auto admin = DatabaseLocation::Server(of.Host(), of.Port(), QStringLiteral("postgres"),
+                                                    of.User(), of.Password());
+        QSqlQuery query(RecordsDatabase::Connect(name, admin, {}, RecordsDatabase::Access::Write));
+        EXPECT_TRUE(query.exec(sql)) << query.lastError().text().toStdString();
+    }
+    RecordsDatabase::Disconnect(name);
+}
+
+TEST_F(StartupTest, ARecordsServerThatGoesAwayMidwayIsNoticedAndTheRecordsComeBackWithIt)
+{
+    ServerRecords server;
+    if (!server.SkipReason().isEmpty())
+        GTEST_SKIP() << server.SkipReason().toStdString();
+    EnsureRecordsDatabase();
+    const DatabaseLocation location = server.Location();
+    const QString database = location.Database();
+    const auto allow = [&](bool yes) {
+        AdministerServer(location, QStringLiteral("ALTER DATABASE %1 ALLOW_CONNECTIONS %2")
+                                       .arg(database, yes ? QStringLiteral("true") : QStringLiteral("false")));
+    };
+    const auto reopen = qScopeGuard([&] { allow(true); });
+
+    Application app;
+    StartOptions options;
+    options.home = m_home.Path();
+    options.noSplash = true;
+    options.database = location.Url(true);
+    ASSERT_TRUE(app.InitInstance(options));
+    MainWindow& frame = *app.MainFrame();
+    frame.Dispatch(Cmd::ViewChildCenter);
+    const RecordsNotice* notice = frame.Container()->Notice();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !notice->isVisible(); }, 20000));
+    const auto lookAtTheRecords = [] {
+        RecordsDatabase::Shared().Open(QString());
+        QSqlQuery query(RecordsDatabase::Shared().Connection());
+        RecordsDatabase::Prepare(query, QStringLiteral("SELECT 1"));
+        RecordsDatabase::Exec(query);
+    };
+    ASSERT_TRUE(ReportDatabaseErrors(lookAtTheRecords));
+
+    // The server ends every connection to the records and lets no new one in.
+    allow(false);
+    AdministerServer(location, QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                              "WHERE datname = '%1'").arg(database));
+    EXPECT_FALSE(ReportDatabaseErrors(lookAtTheRecords));
+    EXPECT_EQ(m_home.Prompt().Messages().size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notice->isVisible(); }, 20000));
+    EXPECT_TRUE(notice->Text().startsWith(QStringLiteral("The records are unavailable.")));
+    EXPECT_FALSE(frame.Actions().Action(Cmd::ChildAdd)->isEnabled());
+
+    // Back again: showing a records center tries at once, and the dropped connection is
+    // made anew.
+    allow(true);
+    frame.Dispatch(Cmd::ViewStaffCenter);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !notice->isVisible(); }, 20000));
+    EXPECT_TRUE(ReportDatabaseErrors(lookAtTheRecords));
+    EXPECT_EQ(m_home.Prompt().Messages().size(), 1);
 }
 
 } // namespace
